@@ -86,6 +86,20 @@ struct FILETIME {
     DWORD dwHighDateTime;
 };
 
+// Opaque handles: distinct pointer types, so one kind cannot be passed for another.
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+using HMODULE = HINSTANCE;
+struct HRSRC__;
+using HRSRC = HRSRC__*;
+struct HGLOBAL__;
+using HGLOBAL = HGLOBAL__*;
+
+// COM booleans: true is all bits set.
+using VARIANT_BOOL = std::int16_t;
+inline constexpr VARIANT_BOOL VARIANT_TRUE = -1;
+inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
+
 constexpr WORD LOWORD(DWORD v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(DWORD v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 constexpr DWORD MAKELONG(WORD lo, WORD hi) { return static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16); }

@@ -12,8 +12,8 @@ inline constexpr IID IID_IClassFactory = MakeGuid("{00000001-0000-0000-C000-0000
 
 struct IUnknown {
     virtual HRESULT QueryInterface(REFIID iid, void** out) = 0; // slot 0
-    virtual ULONG AddRef() = 0;                                  // slot 1
-    virtual ULONG Release() = 0;                                 // slot 2
+    virtual ULONG AddRef() = 0;                                 // slot 1
+    virtual ULONG Release() = 0;                                // slot 2
 
 protected:
     ~IUnknown() = default;
