@@ -1,0 +1,63 @@
+#pragma once
+// Numeric helpers shared by the whole module: the NaN conventions for missing
+// values, tolerant comparison, explicit double-to-integer conversions, the
+// least-squares line, continued-fraction ratios and small conversions.
+//
+// Every conversion from double to a 32-bit integer goes through
+// TruncateToInt32 or RoundToInt: the original platform gives 0x80000000 for a
+// NaN or out-of-range value, where C++ leaves the conversion undefined.
+
+#include <boost/rational.hpp>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A missing value is any NaN; infinities are numbers.
+bool IsNaN(const double& v);
+
+// The empty value: the quiet NaN 0x7FF8700000000000 (an empty field, a ratio
+// with a vanishing denominator).
+double EmptyValue();
+
+// a and b are equal, or both below 1e-32 in magnitude, or differ by less than
+// 1e-13 relative to the smaller magnitude. Any NaN compares unequal.
+bool ApproxEqual(double a, double b);
+
+// x / (1 - y); the empty value when y is approximately 1.
+double RatioOverOneMinus(double x, double y);
+
+// Truncation toward zero. A NaN or a value outside the 32-bit range gives
+// INT32_MIN (0x80000000), as the platform's conversion instruction does.
+std::int32_t TruncateToInt32(double v);
+
+// Nearest 32-bit integer, halves away from zero (2.5 -> 3, -2.5 -> -3).
+// Values above INT32_MAX give INT32_MAX, values below INT32_MIN and NaN give INT32_MIN.
+std::int32_t RoundToInt(double v);
+
+// Ordinary least-squares line y = intercept + slope * x over the pairs
+// x[i], y[i], i below both lengths. Pairs with a non-finite member are skipped.
+// Returns false, and writes nothing, when fewer than two distinct x remain
+// (|Qxx| below the double epsilon), when Qxx is not finite (sums overflowed) or
+// when slope or intercept come out non-finite. r2 = Qxy^2 / (Qxx Qyy) is NaN
+// when all y are equal (Qyy = 0): no variation to explain. Each out-pointer
+// may be null.
+bool LinearRegression(const std::vector<double>& x, const std::vector<double>& y, double* intercept,
+                      double* slope, double* r2);
+
+// Continued-fraction approximation of x (at most 20 terms after the integer
+// part; stops when the remainder falls below 2^-31 or a further convergent
+// would push numerator or denominator past 0x7FFFFFFE). The sign goes to the
+// numerator. Domain: |x| < 2^31. A larger magnitude or an infinity gives
+// +-0x7FFFFFFE / 1, a NaN gives 0 / 1.
+void ApproximateRational(double x, std::int32_t& numerator, std::int32_t& denominator);
+
+// ApproximateRational widened to 64 bits and reduced to lowest terms.
+boost::rational<std::int64_t> ToRational(double x);
+
+// Decimal text of v, written by a wide stream in the current global locale.
+std::wstring IntToWString(int v);
+
+// First element of the sorted range [first, last) not less than value; last when none.
+const std::uint32_t* LowerBoundU32(const std::uint32_t* first, const std::uint32_t* last,
+                                   std::uint32_t value);
