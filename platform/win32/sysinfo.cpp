@@ -1,0 +1,57 @@
+#include "platform/win32/sysinfo.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+OsVersion& Current() {
+    static OsVersion version;
+    return version;
+}
+
+} // namespace
+
+const OsVersion& GetOsVersion() {
+    return Current();
+}
+
+void SetOsVersion(const OsVersion& version) {
+    Current() = version;
+}
+
+void GetSystemInfo(SYSTEM_INFO* info) {
+    *info = SYSTEM_INFO{};
+    info->wProcessorArchitecture = PROCESSOR_ARCHITECTURE_INTEL;
+    info->dwPageSize = 4096;
+    info->lpMinimumApplicationAddress = reinterpret_cast<LPVOID>(std::uintptr_t{0x10000});
+    info->lpMaximumApplicationAddress = reinterpret_cast<LPVOID>(std::uintptr_t{0x7FFEFFFF});
+    info->dwActiveProcessorMask = 1;
+    info->dwNumberOfProcessors = 1;
+    info->dwProcessorType = 586;
+    info->dwAllocationGranularity = 65536;
+    info->wProcessorLevel = 6;
+}
+
+BOOL GetVersionExW(OSVERSIONINFOW* info) {
+    const OsVersion& v = Current();
+    if (info == nullptr || v.fails ||
+        (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOW) &&
+         info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOEXW)))
+        return FALSE;
+    info->dwMajorVersion = v.major;
+    info->dwMinorVersion = v.minor;
+    info->dwBuildNumber = v.build;
+    info->dwPlatformId = v.platformId;
+    std::memset(info->szCSDVersion, 0, sizeof info->szCSDVersion);
+    std::copy_n(v.servicePack.begin(), std::min<std::size_t>(v.servicePack.size(), 127), info->szCSDVersion);
+    if (info->dwOSVersionInfoSize == sizeof(OSVERSIONINFOEXW)) {
+        auto* ex = static_cast<OSVERSIONINFOEXW*>(info);
+        ex->wServicePackMajor = v.servicePackMajor;
+        ex->wServicePackMinor = 0;
+        ex->wSuiteMask = 0;
+        ex->wProductType = 1;
+        ex->wReserved = 0;
+    }
+    return TRUE;
+}
