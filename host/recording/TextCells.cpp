@@ -1,0 +1,164 @@
+#include "host/recording/TextCells.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace Vantrel {
+
+char delimiterChar(Delimiter delimiter) {
+    switch (delimiter) {
+    case Delimiter::Tab:
+        return '\t';
+    case Delimiter::Semicolon:
+        return ';';
+    case Delimiter::Detect:
+    case Delimiter::Comma:
+        break;
+    }
+    return ',';
+}
+
+std::optional<std::string_view> LineReader::next() {
+    if (mPos >= mText.size())
+        return std::nullopt;
+    const char* start = mText.data() + mPos;
+    const void* lf = std::memchr(start, '\n', mText.size() - mPos);
+    const std::size_t length =
+        lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : mText.size() - mPos;
+    mPos += length + (lf ? 1 : 0);
+    ++mLine;
+    std::string_view line(start, length);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
+bool LineReader::restIsBlank() const {
+    return mText.find_first_not_of(" \t\r\n", mPos) == std::string_view::npos;
+}
+
+namespace {
+
+// Reads a quoted cell starting at the opening quote; returns the position after the closing quote,
+// or npos when it is not closed.
+std::size_t readQuoted(std::string_view line, std::size_t pos, std::string& cell) {
+    for (++pos; pos < line.size(); ++pos) {
+        if (line[pos] != '"') {
+            cell += line[pos];
+        } else if (pos + 1 < line.size() && line[pos + 1] == '"') {
+            cell += '"';
+            ++pos;
+        } else {
+            return pos + 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> splitHeaderCells(std::string_view line, char delimiter,
+                                                         std::int32_t& badColumn) {
+    std::vector<std::string> cells;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t start = std::min(line.find_first_not_of(' ', pos), line.size());
+        std::string cell;
+        if (start < line.size() && line[start] == '"') {
+            pos = readQuoted(line, start, cell);
+            if (pos != std::string_view::npos)
+                pos = std::min(line.find_first_not_of(' ', pos), line.size());
+            if (pos == std::string_view::npos || (pos < line.size() && line[pos] != delimiter)) {
+                badColumn = static_cast<std::int32_t>(cells.size() + 1);
+                return std::nullopt;
+            }
+        } else {
+            const std::size_t end = std::min(line.find(delimiter, pos), line.size());
+            cell = std::string(line.substr(pos, end - pos));
+            pos = end;
+        }
+        cells.push_back(std::move(cell));
+        if (pos >= line.size())
+            return cells;
+        ++pos;
+    }
+}
+
+std::string quoteCell(std::string_view cell, char delimiter) {
+    if (cell.find(delimiter) == std::string_view::npos && cell.find('"') == std::string_view::npos)
+        return std::string(cell);
+    std::string quoted = "\"";
+    for (const char c : cell) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
+}
+
+std::string numberText(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+namespace {
+
+// Length of the UTF-8 sequence that starts with this byte and the smallest code point it may
+// encode; 0 for a byte that cannot start one.
+std::pair<int, char32_t> utf8Lead(unsigned char byte) {
+    if (byte < 0x80)
+        return {1, 0};
+    if (byte >= 0xC2 && byte <= 0xDF)
+        return {2, 0x80};
+    if (byte >= 0xE0 && byte <= 0xEF)
+        return {3, 0x800};
+    if (byte >= 0xF0 && byte <= 0xF4)
+        return {4, 0x10000};
+    return {0, 0};
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto [length, least] = utf8Lead(static_cast<unsigned char>(text[i]));
+        if (length == 0 || i + static_cast<std::size_t>(length) > text.size())
+            return false;
+        char32_t code = static_cast<unsigned char>(text[i]) & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += static_cast<std::size_t>(length);
+    }
+    return true;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string quotedForMessage(std::string_view cell) {
+    constexpr std::size_t kLongest = 32;
+    if (cell.size() <= kLongest)
+        return '"' + std::string(cell) + '"';
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a UTF-8 sequence
+    return '"' + std::string(cell.substr(0, cut)) + "...\"";
+}
+
+} // namespace Vantrel

@@ -1,0 +1,159 @@
+#include "host/recording/DelimitedImport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace Vantrel;
+
+std::vector<float> column(const Recording& recording, std::size_t channel) {
+    const auto samples = recording.record(0).samples(channel);
+    return {samples.begin(), samples.end()};
+}
+
+ImportOptions withRate(double rate) {
+    ImportOptions options;
+    options.sampleRate = rate;
+    return options;
+}
+
+struct GoodCase {
+    const char* name;
+    std::string text;
+    ImportOptions options;
+    double tickPeriod;
+};
+
+TEST(DelimitedImport, ReadsEveryDelimiterUnitStyleAndTimeAxis) {
+    ImportOptions namedTime;
+    namedTime.timeColumn = "T";
+    ImportOptions semicolons;
+    semicolons.delimiter = Delimiter::Semicolon;
+    const GoodCase cases[] = {
+        {"commas, time in s",
+         "Time (s),Pressure (mmHg),Volume [uL]\n0,1.5,10\n0.001,-2.5,11\n0.002,3e1,12\n",
+         {},
+         0.001},
+        {"tabs",
+         "Time (s)\tPressure (mmHg)\tVolume [uL]\n1.000\t1.5\t10\n1.002\t-2.5\t11\n1.004\t30\t12\n",
+         {},
+         0.002},
+        {"semicolons, CRLF, BOM",
+         "\xEF\xBB\xBFTime;Pressure (mmHg);Volume [uL]\r\n0;1.5;10\r\n0.5;-2.5;11\r\n1;30;12\r\n",
+         {},
+         0.5},
+        {"no time column, rate given", "Pressure (mmHg),Volume [uL]\n1.5,10\n-2.5,11\n+30,12\n\n\n",
+         withRate(250), 0.004},
+        {"time in ms, named, last",
+         "Pressure (mmHg)\tVolume [uL]\tT (ms)\n1.5\t10\t0\n-2.5\t11\t2\n30\t12\t4\n", namedTime, 0.002},
+        {"quoted header, spaces, given delimiter",
+         "\"Time (s)\"; \"Pressure (mmHg)\" ;Volume [uL]\n0; 1.5 ;10\n0.1;-2.5;11\n0.2;30;12", semicolons,
+         0.1},
+    };
+    for (const GoodCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImportResult result = importDelimitedText(c.text, c.options);
+        ASSERT_TRUE(result.ok()) << result.error().text();
+        const Recording& recording = result.recording();
+        EXPECT_EQ(recording.channels(), (std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "uL"}}));
+        ASSERT_EQ(recording.recordCount(), 1);
+        EXPECT_DOUBLE_EQ(recording.record(0).tickPeriod(), c.tickPeriod);
+        EXPECT_EQ(column(recording, 0), (std::vector<float>{1.5F, -2.5F, 30.0F}));
+        EXPECT_EQ(column(recording, 1), (std::vector<float>{10.0F, 11.0F, 12.0F}));
+    }
+}
+
+TEST(DelimitedImport, OneColumnNeedsNoDelimiterAndAnIntegerRateIsExact) {
+    std::string text = "Time (s)\tECG\n";
+    for (int i = 0; i < 1000; ++i)
+        text += std::to_string(i / 3000.0).substr(0, 8) + "\t0.5\n"; // times cut to 6 decimals
+    const ImportResult result = importDelimitedText(text);
+    ASSERT_TRUE(result.ok()) << result.error().text();
+    EXPECT_EQ(result.recording().record(0).tickPeriod(), 1.0 / 3000.0);
+
+    const ImportResult single = importDelimitedText("Volume (uL)\n1\n2\n", withRate(1000));
+    ASSERT_TRUE(single.ok()) << single.error().text();
+    EXPECT_EQ(column(single.recording(), 0), (std::vector<float>{1, 2}));
+}
+
+struct BadCase {
+    const char* name;
+    std::string text;
+    ImportOptions options;
+    std::int64_t line;
+    std::int32_t column;
+    const char* message;
+};
+
+TEST(DelimitedImport, RefusesBadInputNamingLineAndColumn) {
+    ImportOptions secondsColumn;
+    secondsColumn.timeColumn = "Seconds";
+    const std::string header = "Time (s),P (mmHg),V (uL)\n0,1,2\n";
+    std::string drifting = "Time (s),P\n";
+    for (int i = 0; i < 40; ++i)
+        drifting += std::to_string(i < 20 ? i * 0.001 : 0.019 + (i - 19) * 0.0014) + ",1\n";
+    const BadCase cases[] = {
+        {"empty file", "", {}, 1, 0, "the file is empty"},
+        {"blank file with BOM", "\xEF\xBB\xBF\r\n \n", {}, 1, 0, "the file is empty"},
+        {"no data rows", "Time (s),P (mmHg)\r\n\r\n", {}, 2, 0, "no data rows"},
+        {"unknown delimiter", "Time (s)|P\n0|1\n0.001|2\n", {}, 2, 0, "separated by \"|\""},
+        {"spaces between values", "Time (s) P\n0 1\n0.001 2\n", {}, 2, 0, "separated by \" \""},
+        {"non-numeric cell", header + "0.001,1,x2\n", {}, 3, 3, "\"x2\" is not a number in \"V\""},
+        {"empty cell", header + "0.001,,2\n", {}, 3, 2, "empty cell in \"P\""},
+        {"not a finite number", header + "0.001,nan,2\n", {}, 3, 2, "\"nan\" is not a number"},
+        {"decimal comma", "Time (s);P\n0;1,5\n0.001;2\n", {}, 2, 2, "\"1,5\" is not a number"},
+        {"short row", header + "0.001,1\n", {}, 3, 3, "2 values where the header has 3 columns"},
+        {"long row", header + "0.001,1,2,3\n", {}, 3, 4, "4 values where the header has 3 columns"},
+        {"empty row inside", header + "\n0.002,1,2\n", {}, 3, 0, "empty row"},
+        {"time standing still", header + "0.001,1,2\n0.001,1,2\n", {}, 4, 1, "does not increase"},
+        {"time with a gap",
+         header + "0.001,1,2\n0.002,1,2\n0.004,1,2\n0.005,1,2\n",
+         {},
+         5,
+         1,
+         "irregular time column"},
+        {"time drifting", drifting, {}, 8, 1, "irregular time column"},
+        {"one row gives no rate", "Time (s),P\n0,1\n", {}, 2, 1, "no sample rate"},
+        {"missing channel name", "Time (s),,V (uL)\n0,1,2\n", {}, 1, 2, "missing channel name"},
+        {"unit without a name", "Time (s), (mmHg)\n0,1\n", {}, 1, 2, "missing channel name"},
+        {"numbers for a header", "0,1\n0.001,2\n", {}, 1, 0, "header row of channel names"},
+        {"unclosed quote", "\"Time (s),P\n0,1\n", {}, 1, 1, "double quote"},
+        {"header not UTF-8", "Time (s),P\xff\n0,1\n0.001,2\n", {}, 1, 2, "not UTF-8"},
+        {"no time, no rate", "P,V\n1,2\n", {}, 1, 0, "no time column and no sample rate"},
+        {"rate disagrees with time", header + "0.001,1,2\n", withRate(500), 1, 1,
+         "the sample rate given is 500"},
+        {"time unit", "Time (min),P\n0,1\n1,2\n", {}, 1, 1, "time unit \"min\""},
+        {"named time column missing", header, secondsColumn, 1, 0, "no column named \"Seconds\""},
+        {"only a time column", "Time (s)\n0\n0.001\n", {}, 1, 0, "no channel besides the time column"},
+        {"bad rate option", "P\n1\n", withRate(-5), 0, 0, "sample rate must be a positive"},
+    };
+    for (const BadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImportResult result = importDelimitedText(c.text, c.options);
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error().line, c.line);
+        EXPECT_EQ(result.error().column, c.column);
+        EXPECT_NE(result.error().message.find(c.message), std::string::npos) << result.error().message;
+        EXPECT_THROW(result.recording(), std::logic_error);
+    }
+}
+
+TEST(DelimitedImport, ErrorTextNamesLineAndColumn) {
+    const ImportResult result = importDelimitedText("Time (s),P\n0,1\n0.001,abc\n");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().text(), "line 3, column 2: \"abc\" is not a number in \"P\" (a finite number "
+                                     "with a decimal point is expected)");
+    EXPECT_EQ((ImportError{0, 0, "cannot read x"}).text(), "cannot read x");
+}
+
+TEST(DelimitedImport, AMissingFileIsAnErrorOfNoLine) {
+    const ImportResult result = importDelimitedFile("/nonexistent/recording.csv");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().line, 0);
+    EXPECT_NE(result.error().message.find("cannot read"), std::string::npos);
+}
+
+} // namespace
