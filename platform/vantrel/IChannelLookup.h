@@ -1,0 +1,50 @@
+#pragma once
+// Channel objects of a host document: the lookup by channel number, the
+// channel's information and data, and the assignment of a calculation (a
+// formula) to a channel.
+
+#include "platform/win32/unknown.h"
+
+inline constexpr IID IID_IChannelLookup = MakeGuid("{C2406F50-F163-11D2-8098-00A0C9E26433}");
+inline constexpr IID IID_IChannelInfo = MakeGuid("{8FC37F01-9357-11D4-8112-00A0C9E26433}");
+inline constexpr IID IID_IChannelDataReset = MakeGuid("{CA800C31-F889-11D3-80EE-00A0C9E26433}");
+inline constexpr IID IID_IChannelCalcAssign = MakeGuid("{CA800C32-F889-11D3-80EE-00A0C9E26433}");
+
+// Kind word of IChannelLookup::GetChannel: the channel object itself.
+inline constexpr DWORD kChannelObject = 2;
+
+// Answered by the document.
+struct IChannelLookup : IUnknown {
+    // The channel object of channel (0-based); S_FALSE and null when there is no such channel.
+    virtual HRESULT GetChannel(LONG channel, DWORD kind, IUnknown** out) = 0; // slot 3
+
+protected:
+    ~IChannelLookup() = default;
+};
+
+// Answered by a channel object.
+struct IChannelInfo : IUnknown {
+    // The channel's unit object (answers IUnitName); S_FALSE and null when it has none.
+    virtual HRESULT GetUnit(IUnknown** unit) = 0; // slot 3
+
+protected:
+    ~IChannelInfo() = default;
+};
+
+// Answered by a channel object.
+struct IChannelDataReset : IUnknown {
+    // Drops the channel's computed data, so that it is computed again when next read.
+    virtual HRESULT DropData() = 0; // slot 3
+
+protected:
+    ~IChannelDataReset() = default;
+};
+
+// Answered by the document.
+struct IChannelCalcAssign : IUnknown {
+    // Makes calculation (a calculation object) the source of channel's data, in unit.
+    virtual HRESULT AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown* unit) = 0; // slot 3
+
+protected:
+    ~IChannelCalcAssign() = default;
+};
