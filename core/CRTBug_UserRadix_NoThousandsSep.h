@@ -7,7 +7,8 @@
 
 template <class CharT> class CRTBug_UserRadix_NoThousandsSep : public NoThousandsSep<CharT> {
 public:
-    CRTBug_UserRadix_NoThousandsSep(const char* name, CharT decimalPoint, CharT thousandsSep, std::size_t refs = 0)
+    CRTBug_UserRadix_NoThousandsSep(const char* name, CharT decimalPoint, CharT thousandsSep,
+                                    std::size_t refs = 0)
         : NoThousandsSep<CharT>(name, refs), mDecimalPoint(decimalPoint), mThousandsSep(thousandsSep) {}
 
 protected:

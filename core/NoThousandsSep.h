@@ -7,7 +7,8 @@
 
 template <class CharT> class NoThousandsSep : public std::numpunct_byname<CharT> {
 public:
-    explicit NoThousandsSep(const char* name, std::size_t refs = 0) : std::numpunct_byname<CharT>(name, refs) {}
+    explicit NoThousandsSep(const char* name, std::size_t refs = 0)
+        : std::numpunct_byname<CharT>(name, refs) {}
 
 protected:
     std::string do_grouping() const override { return std::string(); }

@@ -6,7 +6,9 @@ namespace Ovo {
 
 namespace {
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 } // namespace
 
@@ -95,7 +97,8 @@ void OFormatStream::WriteOutput() {
         WriteSegment(scan, record.percent, record.literalPercent);
         const ArgumentText& argument = mArgumentTexts[record.argument];
         if (mDestination)
-            mDestination->sputn(mArgumentBuffer.data() + argument.start, static_cast<std::streamsize>(argument.length));
+            mDestination->sputn(mArgumentBuffer.data() + argument.start,
+                                static_cast<std::streamsize>(argument.length));
         scan = record.end;
     }
     WriteSegment(scan, mText.size(), mTailPercent);

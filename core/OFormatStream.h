@@ -52,10 +52,10 @@ private:
     static constexpr std::size_t kArgumentBufferSize = 1024;
 
     struct PlaceholderRecord {
-        std::size_t percent;  // position of the "%"
-        std::size_t end;      // just after the digits (and a swallowed backslash)
-        int argument;         // 1 to 20
-        bool literalPercent;  // the text before it holds "%%"
+        std::size_t percent; // position of the "%"
+        std::size_t end;     // just after the digits (and a swallowed backslash)
+        int argument;        // 1 to 20
+        bool literalPercent; // the text before it holds "%%"
     };
     struct ArgumentText {
         std::size_t start = 0;

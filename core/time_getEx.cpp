@@ -78,28 +78,27 @@ int time_getEx::MatchName(iter_type& begin, iter_type end, const std::ios_base& 
     return -1;
 }
 
-time_getEx::iter_type time_getEx::do_get_weekday(iter_type begin, iter_type end, std::ios_base& stream,
-                                                 std::ios_base::iostate& err, std::tm* t) const {
-    const int index = MatchName(begin, end, stream, mDayNames);
+time_getEx::iter_type time_getEx::GetName(iter_type begin, iter_type end, const std::ios_base& stream,
+                                          std::ios_base::iostate& err, const std::vector<std::wstring>& names,
+                                          int& field) const {
+    const int index = MatchName(begin, end, stream, names);
     if (index < 0)
         err |= std::ios_base::failbit;
     else
-        t->tm_wday = index / 2;
+        field = index / 2;
     if (begin == end)
         err |= std::ios_base::eofbit;
     return begin;
 }
 
+time_getEx::iter_type time_getEx::do_get_weekday(iter_type begin, iter_type end, std::ios_base& stream,
+                                                 std::ios_base::iostate& err, std::tm* t) const {
+    return GetName(begin, end, stream, err, mDayNames, t->tm_wday);
+}
+
 time_getEx::iter_type time_getEx::do_get_monthname(iter_type begin, iter_type end, std::ios_base& stream,
                                                    std::ios_base::iostate& err, std::tm* t) const {
-    const int index = MatchName(begin, end, stream, mMonthNames);
-    if (index < 0)
-        err |= std::ios_base::failbit;
-    else
-        t->tm_mon = index / 2;
-    if (begin == end)
-        err |= std::ios_base::eofbit;
-    return begin;
+    return GetName(begin, end, stream, err, mMonthNames, t->tm_mon);
 }
 
 time_getEx::iter_type time_getEx::do_get_year(iter_type begin, iter_type end, std::ios_base& stream,
@@ -157,10 +156,10 @@ bool time_getEx::SkipSeparator(iter_type& begin, iter_type end, const std::ios_b
 time_getEx::iter_type time_getEx::do_get_date(iter_type begin, iter_type end, std::ios_base& stream,
                                               std::ios_base::iostate& err, std::tm* t) const {
     static constexpr std::array<std::array<Field, 3>, 4> kOrders = {{
-        {Field::Day, Field::Month, Field::Year},  // dmy
-        {Field::Month, Field::Day, Field::Year},  // mdy
-        {Field::Year, Field::Month, Field::Day},  // ymd
-        {Field::Year, Field::Day, Field::Month},  // ydm
+        {Field::Day, Field::Month, Field::Year}, // dmy
+        {Field::Month, Field::Day, Field::Year}, // mdy
+        {Field::Year, Field::Month, Field::Day}, // ymd
+        {Field::Year, Field::Day, Field::Month}, // ydm
     }};
     const auto& fields = kOrders[static_cast<std::size_t>(mOrder) - static_cast<std::size_t>(dmy)];
     const auto& ct = std::use_facet<std::ctype<wchar_t>>(stream.getloc());

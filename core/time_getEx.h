@@ -22,8 +22,8 @@ protected:
     dateorder do_date_order() const override { return mOrder; }
     iter_type do_get_date(iter_type begin, iter_type end, std::ios_base& stream, std::ios_base::iostate& err,
                           std::tm* t) const override;
-    iter_type do_get_weekday(iter_type begin, iter_type end, std::ios_base& stream, std::ios_base::iostate& err,
-                             std::tm* t) const override;
+    iter_type do_get_weekday(iter_type begin, iter_type end, std::ios_base& stream,
+                             std::ios_base::iostate& err, std::tm* t) const override;
     iter_type do_get_monthname(iter_type begin, iter_type end, std::ios_base& stream,
                                std::ios_base::iostate& err, std::tm* t) const override;
     iter_type do_get_year(iter_type begin, iter_type end, std::ios_base& stream, std::ios_base::iostate& err,
@@ -35,7 +35,11 @@ private:
     // Index in names (alternating abbreviated and full) of the word at begin, or -1.
     int MatchName(iter_type& begin, iter_type end, const std::ios_base& stream,
                   const std::vector<std::wstring>& names) const;
-    bool ReadField(Field field, iter_type& begin, iter_type end, const std::ios_base& stream, std::tm* t) const;
+    // Reads a name of the list into field (its index / 2).
+    iter_type GetName(iter_type begin, iter_type end, const std::ios_base& stream,
+                      std::ios_base::iostate& err, const std::vector<std::wstring>& names, int& field) const;
+    bool ReadField(Field field, iter_type& begin, iter_type end, const std::ios_base& stream,
+                   std::tm* t) const;
     bool SkipSeparator(iter_type& begin, iter_type end, const std::ios_base& stream) const;
 
     std::vector<std::wstring> mDayNames;   // Sun, Sunday, Mon, Monday, ...

@@ -41,7 +41,8 @@ TEST(OFormatStream, SubstitutesPlaceholdersByNumber) {
         {u"\u00e9%1\U0001F600", {L"\u00fc"}, u"\u00e9\u00fc\U0001F600"},
     };
     for (const FormatCase& c : cases)
-        EXPECT_EQ(Format(c), c.expected) << std::string(c.format, c.format + std::char_traits<char16_t>::length(c.format));
+        EXPECT_EQ(Format(c), c.expected)
+            << std::string(c.format, c.format + std::char_traits<char16_t>::length(c.format));
 }
 
 TEST(OFormatStream, WritesNothingUntilTheLastExpectedArgument) {
