@@ -420,6 +420,12 @@ void String::ReleaseBuffer() {
     rep->SetCharacters(n == capacity ? capacity - 1 : n);
 }
 
+void String::ReleaseBuffer(int length) {
+    StringRep* rep = Rep();
+    rep->InvalidateNarrow();
+    rep->SetCharacters(std::min(static_cast<std::uint32_t>(std::max(length, 0)), rep->Capacity() - 1));
+}
+
 const char* String::Narrow() const {
     return Rep()->Narrow();
 }

@@ -85,6 +85,9 @@ public:
     void Renew(int n);
     // After direct writes into the buffer: the length up to the first NUL.
     void ReleaseBuffer();
+    // After direct writes into the buffer: the given length, at most the
+    // capacity less one (embedded NULs are kept).
+    void ReleaseBuffer(int length);
     // The text as 8-bit text in the thread's code page, cached in the
     // representation until the next change.
     const char* Narrow() const;

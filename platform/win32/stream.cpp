@@ -1,0 +1,144 @@
+#include "platform/win32/stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win32/sync.h"
+
+namespace {
+
+// Largest size a memory stream grows to.
+constexpr ULONGLONG kMaxSize = 0x7FFFFFFF;
+
+} // namespace
+
+MemoryStream* MemoryStream::Create(std::vector<BYTE> bytes, DWORD grfMode) {
+    return new MemoryStream(std::move(bytes), grfMode);
+}
+
+void MemoryStream::InjectFault(StreamOp op, int skip, bool cutShort) {
+    m_faulty = true;
+    m_faultOp = op;
+    m_faultSkip = skip;
+    m_cutShort = cutShort;
+}
+
+int MemoryStream::Fault(StreamOp op) {
+    if (!m_faulty || op != m_faultOp)
+        return 0;
+    if (m_faultSkip > 0) {
+        --m_faultSkip;
+        return 0;
+    }
+    return m_cutShort && (op == StreamOp::Read || op == StreamOp::Write) ? 1 : -1;
+}
+
+HRESULT MemoryStream::QueryInterface(REFIID iid, void** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_ISequentialStream || iid == IID_IStream) {
+        *out = static_cast<IStream*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG MemoryStream::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&m_refs));
+}
+
+ULONG MemoryStream::Release() {
+    const LONG n = InterlockedDecrement(&m_refs);
+    if (n == 0)
+        delete this;
+    return static_cast<ULONG>(n);
+}
+
+HRESULT MemoryStream::Read(void* buffer, ULONG size, ULONG* read) {
+    if (read != nullptr)
+        *read = 0;
+    const int fault = Fault(StreamOp::Read);
+    if (fault < 0)
+        return STG_E_READFAULT;
+    const ULONGLONG available = m_position < m_bytes.size() ? m_bytes.size() - m_position : 0;
+    auto n = static_cast<ULONG>(std::min<ULONGLONG>(size, available));
+    if (fault > 0)
+        n /= 2;
+    if (n != 0)
+        std::memcpy(buffer, m_bytes.data() + m_position, n);
+    m_position += n;
+    if (read != nullptr)
+        *read = n;
+    return S_OK;
+}
+
+HRESULT MemoryStream::Write(const void* data, ULONG size, ULONG* written) {
+    if (written != nullptr)
+        *written = 0;
+    const int fault = Fault(StreamOp::Write);
+    if (fault < 0)
+        return STG_E_WRITEFAULT;
+    if (fault > 0)
+        size /= 2;
+    if (m_position + size > kMaxSize)
+        return STG_E_WRITEFAULT;
+    if (m_position + size > m_bytes.size())
+        m_bytes.resize(m_position + size);
+    if (size != 0)
+        std::memcpy(m_bytes.data() + m_position, data, size);
+    m_position += size;
+    if (written != nullptr)
+        *written = size;
+    return S_OK;
+}
+
+HRESULT MemoryStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) {
+    if (Fault(StreamOp::Seek) < 0)
+        return E_FAIL;
+    LONGLONG base = 0;
+    if (origin == STREAM_SEEK_CUR)
+        base = static_cast<LONGLONG>(m_position);
+    else if (origin == STREAM_SEEK_END)
+        base = static_cast<LONGLONG>(m_bytes.size());
+    else if (origin != STREAM_SEEK_SET)
+        return STG_E_INVALIDFUNCTION;
+    if (move.QuadPart < -base || move.QuadPart > static_cast<LONGLONG>(kMaxSize) - base)
+        return STG_E_INVALIDFUNCTION;
+    m_position = static_cast<ULONGLONG>(base + move.QuadPart);
+    if (position != nullptr)
+        position->QuadPart = m_position;
+    return S_OK;
+}
+
+HRESULT MemoryStream::SetSize(ULARGE_INTEGER size) {
+    if (Fault(StreamOp::SetSize) < 0)
+        return E_FAIL;
+    if (size.QuadPart > kMaxSize)
+        return E_OUTOFMEMORY;
+    m_bytes.resize(size.QuadPart);
+    return S_OK;
+}
+
+HRESULT MemoryStream::Stat(STATSTG* stat, DWORD) {
+    if (stat == nullptr)
+        return E_POINTER;
+    if (Fault(StreamOp::Stat) < 0)
+        return E_FAIL;
+    *stat = STATSTG{};
+    stat->type = STGTY_STREAM;
+    stat->cbSize.QuadPart = m_bytes.size();
+    stat->grfMode = m_mode;
+    return S_OK;
+}
+
+HRESULT CreateStreamOnHGlobal(HGLOBAL memory, BOOL deleteOnRelease, IStream** stream) {
+    if (stream == nullptr)
+        return E_INVALIDARG;
+    *stream = nullptr;
+    if (memory != nullptr || !deleteOnRelease)
+        return E_INVALIDARG;
+    *stream = MemoryStream::Create();
+    return S_OK;
+}
