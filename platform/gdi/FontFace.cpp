@@ -1,0 +1,85 @@
+#include "platform/gdi/FontFace.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include FT_ADVANCES_H
+#include FT_TRUETYPE_TABLES_H
+
+namespace gdi {
+namespace {
+
+std::vector<char> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("pinned font missing: " + path + " (install fonts-dejavu-core)");
+    return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::uint64_t Fnv1a(const std::vector<char>& bytes) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (char c : bytes) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 0x100000001b3ull;
+    }
+    return h;
+}
+
+void CheckPin(const std::string& path, std::uintmax_t size, std::uint64_t fnv1a) {
+    const std::vector<char> bytes = ReadAll(path);
+    const std::uint64_t hash = Fnv1a(bytes);
+    if (bytes.size() == size && hash == fnv1a)
+        return;
+    std::ostringstream msg;
+    msg << "pinned font differs: " << path << " has " << bytes.size() << " bytes, FNV-1a 0x" << std::hex
+        << hash << "; expected " << std::dec << size << " bytes, 0x" << std::hex << fnv1a
+        << ". Text metrics would change: update the pin only on purpose.";
+    throw std::runtime_error(msg.str());
+}
+
+} // namespace
+
+FontFace::FontFace(FT_Library library, const std::string& path, std::uintmax_t size, std::uint64_t fnv1a) {
+    CheckPin(path, size, fnv1a);
+    if (FT_New_Face(library, path.c_str(), 0, &face_) != 0)
+        throw std::runtime_error("FreeType cannot open " + path);
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
+    const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face_, FT_SFNT_HHEA));
+    const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face_, FT_SFNT_POST));
+    if (!os2 || !hhea || !post) {
+        FT_Done_Face(face_);
+        throw std::runtime_error("font lacks OS/2, hhea or post table: " + path);
+    }
+    metrics_.unitsPerEm = face_->units_per_EM;
+    metrics_.winAscent = os2->usWinAscent;
+    metrics_.winDescent = os2->usWinDescent;
+    metrics_.hheaAscender = hhea->Ascender;
+    metrics_.hheaDescender = hhea->Descender;
+    metrics_.hheaLineGap = hhea->Line_Gap;
+    metrics_.avgCharWidth = os2->xAvgCharWidth;
+    metrics_.maxAdvance = hhea->advance_Width_Max;
+    metrics_.underlinePosition = post->underlinePosition;
+    metrics_.underlineThickness = post->underlineThickness;
+    metrics_.strikeoutPosition = os2->yStrikeoutPosition;
+    metrics_.strikeoutSize = os2->yStrikeoutSize;
+}
+
+FontFace::~FontFace() {
+    FT_Done_Face(face_);
+}
+
+unsigned FontFace::GlyphIndex(char32_t c) const {
+    return FT_Get_Char_Index(face_, c);
+}
+
+int FontFace::AdvanceUnits(unsigned glyph) const {
+    FT_Fixed advance = 0;
+    if (FT_Get_Advance(face_, glyph, FT_LOAD_NO_SCALE, &advance) != 0)
+        return 0;
+    return static_cast<int>(advance);
+}
+
+} // namespace gdi

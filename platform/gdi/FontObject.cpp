@@ -1,0 +1,115 @@
+#include "platform/gdi/FontObject.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/gdi/FontEngine.h"
+#include "platform/gdi/FontFace.h"
+#include "platform/gdi/FontInstance.h"
+
+namespace gdi {
+namespace {
+
+// round(n / d) for n >= 0, d > 0, halves up.
+int RoundDiv(std::int64_t n, std::int64_t d) {
+    return static_cast<int>((2 * n + d) / (2 * d));
+}
+
+struct Heights {
+    int em;
+    int cell;
+    int ascent;
+};
+
+Heights HeightsFor(LONG lfHeight, const FaceMetrics& m) {
+    const std::int64_t winSum = m.winAscent + m.winDescent;
+    if (lfHeight < 0) {
+        const std::int64_t em = -static_cast<std::int64_t>(lfHeight);
+        return {static_cast<int>(em), RoundDiv(em * winSum, m.unitsPerEm),
+                RoundDiv(em * m.winAscent, m.unitsPerEm)};
+    }
+    const std::int64_t cell = lfHeight == 0 ? FontObject::kDefaultCellHeight : lfHeight;
+    const int em = std::max(1, RoundDiv(cell * m.unitsPerEm, winSum));
+    return {em, static_cast<int>(cell), RoundDiv(cell * m.winAscent, winSum)};
+}
+
+} // namespace
+
+FontObject::FontObject(const LOGFONTW& requested) : GdiObject(OBJ_FONT), requested_(requested) {
+    requested_.lfFaceName[LF_FACESIZE - 1] = 0;
+}
+
+void FontObject::Realize() {
+    if (realized_)
+        return;
+    FontEngine& engine = FontEngine::Instance();
+    const int faceIndex = FontEngine::FaceFor(requested_);
+    const FaceMetrics& m = engine.Face(faceIndex).Metrics();
+    const Heights h = HeightsFor(requested_.lfHeight, m);
+    instance_ = engine.Sized(faceIndex, h.em);
+    const FontInstance& inst = *instance_;
+
+    TEXTMETRICW& tm = metrics_;
+    tm.tmHeight = h.cell;
+    tm.tmAscent = h.ascent;
+    tm.tmDescent = h.cell - h.ascent;
+    tm.tmInternalLeading = h.cell - h.em;
+    const int hheaSpan = m.hheaAscender - m.hheaDescender + m.hheaLineGap;
+    tm.tmExternalLeading = std::max(0, inst.Scale(hheaSpan - m.winAscent - m.winDescent));
+    tm.tmAveCharWidth = inst.Scale(m.avgCharWidth);
+    tm.tmMaxCharWidth = inst.Scale(m.maxAdvance);
+    tm.tmWeight = requested_.lfWeight == FW_DONTCARE ? FW_NORMAL : requested_.lfWeight;
+    tm.tmDigitizedAspectX = 96;
+    tm.tmDigitizedAspectY = 96;
+    tm.tmFirstChar = 0x20;
+    tm.tmLastChar = 0xFFFC;
+    tm.tmDefaultChar = 0x1F;
+    tm.tmBreakChar = 0x20;
+    tm.tmItalic = requested_.lfItalic ? 1 : 0;
+    tm.tmUnderlined = requested_.lfUnderline ? 1 : 0;
+    tm.tmStruckOut = requested_.lfStrikeOut ? 1 : 0;
+    tm.tmPitchAndFamily = FF_SWISS | TMPF_TRUETYPE | TMPF_VECTOR | 0x01; // 0x01: variable pitch
+    tm.tmCharSet = requested_.lfCharSet == DEFAULT_CHARSET ? ANSI_CHARSET : requested_.lfCharSet;
+
+    underlineThickness_ = std::max(1, inst.Scale(m.underlineThickness));
+    underlineOffset_ = std::max(1, -inst.Scale(m.underlinePosition) - underlineThickness_ / 2);
+    strikeoutThickness_ = std::max(1, inst.Scale(m.strikeoutSize));
+    strikeoutOffset_ = -inst.Scale(m.strikeoutPosition);
+    realized_ = true;
+}
+
+const TEXTMETRICW& FontObject::Metrics() {
+    Realize();
+    return metrics_;
+}
+
+FontInstance& FontObject::Instance() {
+    Realize();
+    return *instance_;
+}
+
+int FontObject::Em() {
+    return Instance().Em();
+}
+
+int FontObject::UnderlineOffset() {
+    Realize();
+    return underlineOffset_;
+}
+
+int FontObject::UnderlineThickness() {
+    Realize();
+    return underlineThickness_;
+}
+
+int FontObject::StrikeoutOffset() {
+    Realize();
+    return strikeoutOffset_;
+}
+
+int FontObject::StrikeoutThickness() {
+    Realize();
+    return strikeoutThickness_;
+}
+
+} // namespace gdi

@@ -1,0 +1,77 @@
+#include "platform/gdi/GlyphRun.h"
+
+#include "platform/gdi/FontInstance.h"
+#include "platform/gdi/FontObject.h"
+#include "platform/gdi/Raster.h"
+
+namespace gdi {
+namespace {
+
+bool IsHigh(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLow(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+} // namespace
+
+GlyphRun::GlyphRun(FontObject& font, std::u16string_view text, const INT* dx) : font_(font) {
+    FontInstance& instance = font.Instance();
+    for (std::size_t i = 0; i < text.size();) {
+        const char16_t u = text[i];
+        std::size_t units = 1;
+        char32_t c = u;
+        if (IsHigh(u) && i + 1 < text.size() && IsLow(text[i + 1])) {
+            c = 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            units = 2;
+        } else if (IsHigh(u) || IsLow(u)) {
+            c = 0xFFFD;
+        }
+        int advance = instance.Advance(c);
+        if (dx)
+            advance = units == 2 ? dx[i] + dx[i + 1] : dx[i];
+        chars_.push_back(c);
+        advances_.push_back(advance);
+        units_.push_back(i);
+        width_ += advance;
+        i += units;
+    }
+}
+
+void GlyphRun::Draw(Raster& raster, std::int64_t x, std::int64_t baseline, COLORREF color) const {
+    const Pixel pixel = PixelFromColor(color);
+    FontInstance& instance = font_.Instance();
+    std::int64_t pen = x;
+    for (std::size_t i = 0; i < chars_.size(); ++i) {
+        const GlyphImage& g = instance.Glyph(chars_[i]);
+        for (int row = 0; row < g.height; ++row)
+            for (int col = 0; col < g.width; ++col)
+                raster.Blend(pen + g.left + col, baseline - g.top + row, pixel,
+                             g.coverage[static_cast<std::size_t>(row * g.width + col)]);
+        pen += advances_[i];
+    }
+    if (font_.Requested().lfUnderline)
+        Underline(raster, x, baseline, color, 0, chars_.size());
+    if (font_.Requested().lfStrikeOut)
+        Bar(raster, x, x + width_, baseline + font_.StrikeoutOffset(), font_.StrikeoutThickness(), color);
+}
+
+void GlyphRun::Underline(Raster& raster, std::int64_t x, std::int64_t baseline, COLORREF color,
+                         std::size_t first, std::size_t last) const {
+    std::int64_t x0 = x;
+    for (std::size_t i = 0; i < first && i < chars_.size(); ++i)
+        x0 += advances_[i];
+    std::int64_t x1 = x0;
+    for (std::size_t i = first; i < last && i < chars_.size(); ++i)
+        x1 += advances_[i];
+    Bar(raster, x0, x1, baseline + font_.UnderlineOffset(), font_.UnderlineThickness(), color);
+}
+
+void GlyphRun::Bar(Raster& raster, std::int64_t x0, std::int64_t x1, std::int64_t top, int thickness,
+                   COLORREF color) const {
+    for (int row = 0; row < thickness; ++row)
+        raster.FillSpan(top + row, x0, x1, PixelFromColor(color), R2_COPYPEN);
+}
+
+} // namespace gdi

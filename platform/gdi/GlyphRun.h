@@ -1,0 +1,46 @@
+#pragma once
+// A line of text laid out in one font: its characters (UTF-16 decoded, an
+// unpaired surrogate becoming U+FFFD) and their integer advances, which add
+// up to the line's width.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/win32/types.h"
+
+namespace gdi {
+
+class FontObject;
+class Raster;
+
+class GlyphRun {
+public:
+    // dx, when given, replaces the advances: one value per UTF-16 unit.
+    GlyphRun(FontObject& font, std::u16string_view text, const INT* dx = nullptr);
+
+    int Width() const { return width_; }
+    std::size_t Size() const { return chars_.size(); }
+    int Advance(std::size_t i) const { return advances_[i]; }
+    // Index of the UTF-16 unit where character i starts.
+    std::size_t Unit(std::size_t i) const { return units_[i]; }
+
+    // Blends the glyphs in the text colour, the pen starting at device
+    // (x, baseline); draws the font's underline and strike-out bars.
+    void Draw(Raster& raster, std::int64_t x, std::int64_t baseline, COLORREF color) const;
+    // A bar under characters [first, last), as the underline is drawn.
+    void Underline(Raster& raster, std::int64_t x, std::int64_t baseline, COLORREF color, std::size_t first,
+                   std::size_t last) const;
+
+private:
+    void Bar(Raster& raster, std::int64_t x0, std::int64_t x1, std::int64_t top, int thickness,
+             COLORREF color) const;
+
+    FontObject& font_;
+    std::vector<char32_t> chars_;
+    std::vector<int> advances_;
+    std::vector<std::size_t> units_;
+    int width_ = 0;
+};
+
+} // namespace gdi

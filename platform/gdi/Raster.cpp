@@ -1,0 +1,111 @@
+#include "platform/gdi/Raster.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/gdi/DeviceContext.h"
+
+namespace gdi {
+namespace {
+
+constexpr std::int64_t kIntMin = std::numeric_limits<int>::min();
+constexpr std::int64_t kIntMax = std::numeric_limits<int>::max();
+
+int ClampInt(std::int64_t v) {
+    return static_cast<int>(std::clamp(v, kIntMin, kIntMax));
+}
+
+} // namespace
+
+Pixel ApplyRop2(int rop2, Pixel pen, Pixel destination) {
+    if (rop2 < R2_BLACK || rop2 > R2_WHITE)
+        rop2 = R2_COPYPEN;
+    const unsigned table = static_cast<unsigned>(rop2 - 1);
+    const Pixel p = pen & kRgbMask;
+    const Pixel d = destination & kRgbMask;
+    Pixel out = 0;
+    if (table & 1u)
+        out |= ~p & ~d;
+    if (table & 2u)
+        out |= ~p & d;
+    if (table & 4u)
+        out |= p & ~d;
+    if (table & 8u)
+        out |= p & d;
+    return out & kRgbMask;
+}
+
+Raster::Raster(DeviceContext& dc) : surface_(dc.Target()), origin_(dc.Origin()), clip_(dc.EffectiveClip()) {}
+
+RECT Raster::ClipBox() const {
+    RECT b = clip_.Bounds();
+    return RECT{b.left - origin_.x, b.top - origin_.y, b.right - origin_.x, b.bottom - origin_.y};
+}
+
+void Raster::Limit(const RECT& device) {
+    RECT r{ClampInt(std::int64_t{device.left} + origin_.x), ClampInt(std::int64_t{device.top} + origin_.y),
+           ClampInt(std::int64_t{device.right} + origin_.x),
+           ClampInt(std::int64_t{device.bottom} + origin_.y)};
+    clip_ = clip_.Intersect(Region(r));
+}
+
+void Raster::Plot(std::int64_t x, std::int64_t y, Pixel color, int rop2) {
+    FillSpan(y, x, x + 1, color, rop2);
+}
+
+void Raster::FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Pixel color, int rop2) {
+    if (!surface_)
+        return;
+    const std::int64_t sy = y + origin_.y;
+    const std::int64_t sx0 = x0 + origin_.x;
+    const std::int64_t sx1 = x1 + origin_.x;
+    if (sy < 0 || sy >= surface_->Height() || sx1 <= 0 || sx0 >= surface_->Width())
+        return;
+    clip_.ForEachSpan(static_cast<int>(sy), ClampInt(sx0), ClampInt(sx1), [&](int a, int b) {
+        for (int x = a; x < b; ++x) {
+            const Pixel d = surface_->Get(x, static_cast<int>(sy));
+            surface_->Set(x, static_cast<int>(sy),
+                          rop2 == R2_COPYPEN ? color & kRgbMask : ApplyRop2(rop2, color, d));
+        }
+    });
+}
+
+void Raster::FillRect(const RECT& device, Pixel color, int rop2) {
+    const RECT box = ClipBox();
+    const std::int64_t top = std::max<std::int64_t>(device.top, box.top);
+    const std::int64_t bottom = std::min<std::int64_t>(device.bottom, box.bottom);
+    for (std::int64_t y = top; y < bottom; ++y)
+        FillSpan(y, device.left, device.right, color, rop2);
+}
+
+void Raster::Blend(std::int64_t x, std::int64_t y, Pixel color, std::uint8_t coverage) {
+    if (!surface_ || coverage == 0)
+        return;
+    const std::int64_t sx = x + origin_.x;
+    const std::int64_t sy = y + origin_.y;
+    if (!surface_->Contains(ClampInt(sx), ClampInt(sy)) ||
+        !clip_.Contains(static_cast<int>(sx), static_cast<int>(sy)))
+        return;
+    const Pixel d = surface_->Get(static_cast<int>(sx), static_cast<int>(sy));
+    const unsigned c = coverage;
+    Pixel out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const unsigned t = (color >> shift) & 0xFF;
+        const unsigned b = (d >> shift) & 0xFF;
+        out |= static_cast<Pixel>((t * c + b * (255 - c) + 127) / 255) << shift;
+    }
+    surface_->Set(static_cast<int>(sx), static_cast<int>(sy), out);
+}
+
+std::optional<Pixel> Raster::Read(std::int64_t x, std::int64_t y) const {
+    if (!surface_)
+        return std::nullopt;
+    const std::int64_t sx = x + origin_.x;
+    const std::int64_t sy = y + origin_.y;
+    if (!surface_->Contains(ClampInt(sx), ClampInt(sy)) ||
+        !clip_.Contains(static_cast<int>(sx), static_cast<int>(sy)))
+        return std::nullopt;
+    return surface_->Get(static_cast<int>(sx), static_cast<int>(sy));
+}
+
+} // namespace gdi

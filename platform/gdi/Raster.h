@@ -1,0 +1,44 @@
+#pragma once
+// Writes pixels of one drawing call into a device context's target, in device
+// coordinates, inside the effective clip. Pen and brush output goes through a
+// binary raster operation (ROP2); text coverage is blended.
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/gdi/Color.h"
+#include "platform/gdi/Region.h"
+#include "platform/gdi/constants.h"
+
+namespace gdi {
+
+class DeviceContext;
+class Surface;
+
+// ROP2 code r (1..16) read as a truth table: bit (2 x pen + destination) of
+// r - 1 is the result bit, applied to each of the 24 colour bits; alpha 0.
+Pixel ApplyRop2(int rop2, Pixel pen, Pixel destination);
+
+class Raster {
+public:
+    explicit Raster(DeviceContext& dc);
+
+    bool CanDraw() const { return surface_ != nullptr && !clip_.IsEmpty(); }
+    // Device-coordinate box of the clip, for callers that bound their work.
+    RECT ClipBox() const;
+    // Narrows the clip to a device rectangle for the rest of this call.
+    void Limit(const RECT& device);
+
+    void Plot(std::int64_t x, std::int64_t y, Pixel color, int rop2);
+    void FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Pixel color, int rop2);
+    void FillRect(const RECT& device, Pixel color, int rop2);
+    void Blend(std::int64_t x, std::int64_t y, Pixel color, std::uint8_t coverage);
+    std::optional<Pixel> Read(std::int64_t x, std::int64_t y) const;
+
+private:
+    Surface* surface_;
+    POINT origin_;
+    Region clip_; // surface coordinates
+};
+
+} // namespace gdi

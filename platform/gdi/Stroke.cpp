@@ -1,0 +1,136 @@
+#include "platform/gdi/Stroke.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/gdi/PenObject.h"
+
+namespace gdi {
+namespace {
+
+std::vector<int> PatternFor(int style, int unit) {
+    switch (style) {
+    case PS_DASH:
+        return {6 * unit, 2 * unit};
+    case PS_DOT:
+        return {unit, unit};
+    case PS_DASHDOT:
+        return {3 * unit, 2 * unit, unit, 2 * unit};
+    case PS_DASHDOTDOT:
+        return {3 * unit, unit, unit, unit, unit, unit};
+    default:
+        return {};
+    }
+}
+
+// round(n / d), ties towards minus infinity; d != 0.
+std::int64_t RoundHalfDown(__int128 n, __int128 d) {
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    __int128 num = 2 * n + d - 1;
+    __int128 den = 2 * d;
+    __int128 q = num / den;
+    if (num % den != 0 && num < 0)
+        --q;
+    return static_cast<std::int64_t>(q);
+}
+
+} // namespace
+
+Stroke::Stroke(const PenObject& pen, const RECT& bounds, int styleStep)
+    : width_(pen.PixelWidth()), bounds_(bounds), styleStep_(styleStep) {
+    pattern_ = PatternFor(pen.Style(), width_ == 1 ? 3 : width_);
+    for (int run : pattern_)
+        period_ += run;
+}
+
+bool Stroke::PatternOn(std::int64_t step) const {
+    if (pattern_.empty())
+        return true;
+    std::int64_t pos = step % period_;
+    if (pos < 0)
+        pos += period_;
+    for (std::size_t i = 0; i < pattern_.size(); ++i) {
+        if (pos < pattern_[i])
+            return i % 2 == 0;
+        pos -= pattern_[i];
+    }
+    return true;
+}
+
+void Stroke::Add(std::int64_t x, std::int64_t y, bool on) {
+    if (x < bounds_.left || x >= bounds_.right || y < bounds_.top || y >= bounds_.bottom)
+        return;
+    const std::uint64_t key =
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32) | static_cast<std::uint32_t>(y);
+    auto [it, inserted] = index_.emplace(key, pixels_.size());
+    if (inserted)
+        pixels_.push_back(StrokePixel{x, y, on});
+    else if (on)
+        pixels_[it->second].on = true;
+}
+
+void Stroke::AddSegment(Point64 a, Point64 b) {
+    if (width_ == 1)
+        AddCosmetic(a, b);
+    else
+        AddWide(a, b);
+}
+
+void Stroke::AddCosmetic(Point64 a, Point64 b) {
+    const std::int64_t dx = b.x - a.x;
+    const std::int64_t dy = b.y - a.y;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t major = xMajor ? dx : dy;
+    const std::int64_t minor = xMajor ? dy : dx;
+    const std::int64_t n = std::llabs(major);
+    if (n == 0)
+        return;
+    const std::int64_t s = major > 0 ? 1 : -1;
+    const std::int64_t start = xMajor ? a.x : a.y;
+    const std::int64_t lo = xMajor ? bounds_.left : bounds_.top;
+    const std::int64_t hi = xMajor ? bounds_.right : bounds_.bottom;
+    // Steps i whose major coordinate start + s*i lies in [lo, hi).
+    std::int64_t first = s > 0 ? lo - start : start - hi + 1;
+    std::int64_t last = s > 0 ? hi - start : start - lo + 1;
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min<std::int64_t>(last, n);
+    for (std::int64_t i = first; i < last; ++i) {
+        const std::int64_t m = start + s * i;
+        const std::int64_t k =
+            (xMajor ? a.y : a.x) + RoundHalfDown(static_cast<__int128>(s * i) * minor, major);
+        Add(xMajor ? m : k, xMajor ? k : m, PatternOn(styleStep_ + i));
+    }
+    styleStep_ = static_cast<int>((styleStep_ + n) % std::max(period_, 1));
+}
+
+void Stroke::AddWide(Point64 a, Point64 b) {
+    const double r = width_ / 2.0;
+    const double shift = width_ % 2 == 0 ? 0.5 : 0.0;
+    const auto reach = static_cast<std::int64_t>(std::ceil(r)) + 1;
+    const std::int64_t x0 = std::max<std::int64_t>(std::min(a.x, b.x) - reach, bounds_.left);
+    const std::int64_t x1 = std::min<std::int64_t>(std::max(a.x, b.x) + reach, bounds_.right);
+    const std::int64_t y0 = std::max<std::int64_t>(std::min(a.y, b.y) - reach, bounds_.top);
+    const std::int64_t y1 = std::min<std::int64_t>(std::max(a.y, b.y) + reach, bounds_.bottom);
+    const double vx = static_cast<double>(b.x - a.x);
+    const double vy = static_cast<double>(b.y - a.y);
+    const double vv = vx * vx + vy * vy;
+    const double length = std::sqrt(vv);
+    for (std::int64_t y = y0; y < y1; ++y) {
+        for (std::int64_t x = x0; x < x1; ++x) {
+            const double ux = static_cast<double>(x - a.x) + shift;
+            const double uy = static_cast<double>(y - a.y) + shift;
+            const double t = vv > 0 ? std::clamp((ux * vx + uy * vy) / vv, 0.0, 1.0) : 0.0;
+            const double ex = ux - t * vx;
+            const double ey = uy - t * vy;
+            if (ex * ex + ey * ey <= r * r)
+                Add(x, y, PatternOn(styleStep_ + static_cast<std::int64_t>(std::floor(t * length))));
+        }
+    }
+    styleStep_ = static_cast<int>((styleStep_ + static_cast<std::int64_t>(std::llround(length))) %
+                                  std::max(period_, 1));
+}
+
+} // namespace gdi

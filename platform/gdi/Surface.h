@@ -1,0 +1,47 @@
+#pragma once
+// An in-memory raster: memory bitmaps, window back buffers and printer pages
+// are all surfaces. Pixels are kept 32-bit whatever depth is reported; a
+// 1-bit surface stores only black and white, mapping every colour written to
+// the nearer of the two, as drawing onto a monochrome bitmap does.
+
+#include <vector>
+
+#include "platform/gdi/Color.h"
+
+namespace gdi {
+
+class Surface {
+public:
+    // Largest side accepted; larger requests are refused by the callers that
+    // take sizes from outside.
+    static constexpr int kMaxSide = 32768;
+
+    Surface(int width, int height, int bitsPerPixel = 32, Pixel fill = 0);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int BitsPerPixel() const { return bitsPerPixel_; }
+    bool IsMonochrome() const { return bitsPerPixel_ == 1; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+    // Callers keep (x, y) inside; Contains says where that is.
+    Pixel Get(int x, int y) const { return pixels_[Index(x, y)]; }
+    void Set(int x, int y, Pixel p) { pixels_[Index(x, y)] = Quantise(p); }
+    void Fill(Pixel p);
+
+    const std::vector<Pixel>& Pixels() const { return pixels_; }
+    std::vector<Pixel>& Pixels() { return pixels_; }
+
+private:
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+    }
+    Pixel Quantise(Pixel p) const;
+
+    int width_;
+    int height_;
+    int bitsPerPixel_;
+    std::vector<Pixel> pixels_;
+};
+
+} // namespace gdi

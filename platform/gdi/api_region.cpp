@@ -1,0 +1,170 @@
+// Regions and the application clip.
+
+#include "platform/gdi/RegionObject.h"
+#include "platform/gdi/internal.h"
+
+using namespace gdi;
+
+namespace {
+
+std::shared_ptr<RegionObject> RegionOf(HRGN h) {
+    return ObjectTable::Instance().Get<RegionObject>(h, OBJ_REGION);
+}
+
+int Complexity(const Region& r) {
+    if (r.IsEmpty())
+        return NULLREGION;
+    return r.Rects().size() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+RECT Normalized(int left, int top, int right, int bottom) {
+    return RECT{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+}
+
+Region Combined(const Region& a, const Region& b, int mode) {
+    switch (mode) {
+    case RGN_AND:
+        return a.Intersect(b);
+    case RGN_OR:
+        return a.Union(b);
+    case RGN_XOR:
+        return a.Xor(b);
+    case RGN_DIFF:
+        return a.Subtract(b);
+    default:
+        return a;
+    }
+}
+
+// The application clip changed by mode with a device-coordinate region; no
+// clip yet counts as the whole device.
+int ChangeClip(DeviceContext& dc, const Region& device, int mode) {
+    const Region current = dc.State().appClip ? *dc.State().appClip : dc.DeviceBounds();
+    dc.SetAppClip(mode == RGN_COPY ? device : Combined(current, device, mode));
+    return Complexity(dc.EffectiveClip());
+}
+
+} // namespace
+
+HRGN CreateRectRgn(int left, int top, int right, int bottom) {
+    return static_cast<HRGN>(ObjectTable::Instance().Add(
+        std::make_shared<RegionObject>(Region(Normalized(left, top, right, bottom)))));
+}
+
+HRGN CreateRectRgnIndirect(const RECT* rect) {
+    return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : nullptr;
+}
+
+int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode) {
+    auto d = RegionOf(dest);
+    auto ra = RegionOf(a);
+    auto rb = mode == RGN_COPY ? ra : RegionOf(b);
+    if (!d || !ra || !rb || mode < RGN_AND || mode > RGN_COPY)
+        return ERROR;
+    d->Set(Combined(ra->Get(), rb->Get(), mode));
+    return Complexity(d->Get());
+}
+
+BOOL EqualRgn(HRGN a, HRGN b) {
+    auto ra = RegionOf(a);
+    auto rb = RegionOf(b);
+    if (!ra || !rb)
+        return FALSE;
+    return ra->Get() == rb->Get() ? TRUE : FALSE;
+}
+
+int OffsetRgn(HRGN region, int dx, int dy) {
+    auto r = RegionOf(region);
+    if (!r)
+        return ERROR;
+    Region moved = r->Get();
+    moved.Offset(dx, dy);
+    r->Set(std::move(moved));
+    return Complexity(r->Get());
+}
+
+int GetRgnBox(HRGN region, RECT* box) {
+    auto r = RegionOf(region);
+    if (!r || !box)
+        return ERROR;
+    *box = r->Get().Bounds();
+    return Complexity(r->Get());
+}
+
+BOOL PtInRegion(HRGN region, int x, int y) {
+    auto r = RegionOf(region);
+    return r && r->Get().Contains(x, y) ? TRUE : FALSE;
+}
+
+// The region is given in device coordinates and copied; a null region drops
+// the application clip.
+int SelectClipRgn(HDC dc, HRGN region) {
+    return ExtSelectClipRgn(dc, region, RGN_COPY);
+}
+
+int ExtSelectClipRgn(HDC dc, HRGN region, int mode) {
+    DeviceContext* c = DcOf(dc);
+    if (!c || mode < RGN_AND || mode > RGN_COPY)
+        return ERROR;
+    if (!region) {
+        if (mode != RGN_COPY)
+            return ERROR;
+        c->SetAppClip(std::nullopt);
+        return Complexity(c->EffectiveClip());
+    }
+    auto r = RegionOf(region);
+    if (!r)
+        return ERROR;
+    return ChangeClip(*c, r->Get(), mode);
+}
+
+int IntersectClipRect(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* c = DcOf(dc);
+    if (!c)
+        return ERROR;
+    return ChangeClip(*c, Region(c->ToDevice(Normalized(left, top, right, bottom))), RGN_AND);
+}
+
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* c = DcOf(dc);
+    if (!c)
+        return ERROR;
+    return ChangeClip(*c, Region(c->ToDevice(Normalized(left, top, right, bottom))), RGN_DIFF);
+}
+
+// 1 and a copy of the application clip (device coordinates), 0 when there is
+// none, -1 on error.
+int GetClipRgn(HDC dc, HRGN region) {
+    DeviceContext* c = DcOf(dc);
+    auto r = RegionOf(region);
+    if (!c || !r)
+        return -1;
+    if (!c->State().appClip)
+        return 0;
+    r->Set(*c->State().appClip);
+    return 1;
+}
+
+int GetClipBox(HDC dc, RECT* box) {
+    DeviceContext* c = DcOf(dc);
+    if (!c || !box)
+        return ERROR;
+    const Region& clip = c->EffectiveClip();
+    const RECT b = clip.Bounds();
+    const POINT o = c->Origin();
+    const POINT d = c->DeviceOffset();
+    *box = clip.IsEmpty()
+               ? RECT{0, 0, 0, 0}
+               : RECT{b.left - o.x - d.x, b.top - o.y - d.y, b.right - o.x - d.x, b.bottom - o.y - d.y};
+    return Complexity(clip);
+}
+
+BOOL RectVisible(HDC dc, const RECT* rect) {
+    DeviceContext* c = DcOf(dc);
+    if (!c || !rect)
+        return FALSE;
+    RECT d = c->ToDevice(Normalized(rect->left, rect->top, rect->right, rect->bottom));
+    const POINT o = c->Origin();
+    d = RECT{d.left + o.x, d.top + o.y, d.right + o.x, d.bottom + o.y};
+    return c->EffectiveClip().Intersects(d) ? TRUE : FALSE;
+}

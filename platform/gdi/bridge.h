@@ -1,0 +1,35 @@
+#pragma once
+// How a window manager (or a printer page) points device contexts at its own
+// surfaces. Drawing knows nothing about windows: the caller says where on
+// the surface the context's device (0, 0) lies and which part of the surface
+// it may touch, and keeps that clip current (a paint context's update region,
+// a window's visible region). Contexts made here are deleted with DeleteDC.
+
+#include <memory>
+#include <optional>
+
+#include "platform/gdi/DeviceCaps.h"
+#include "platform/gdi/DisplayList.h"
+#include "platform/gdi/Region.h"
+#include "platform/gdi/Surface.h"
+#include "platform/gdi/handles.h"
+
+namespace gdi {
+
+struct SurfaceTarget {
+    std::shared_ptr<Surface> surface; // may be null: a context that draws nowhere (answers caps and metrics)
+    POINT origin{};                   // surface position of device (0, 0)
+    std::optional<Region> clip;       // surface coordinates; none: the whole surface
+    DeviceCaps caps = ScreenCaps();
+    std::shared_ptr<DisplayList> displayList; // none: the context keeps its own
+};
+
+HDC CreateSurfaceDC(SurfaceTarget target);
+// Replaces the system clip (surface coordinates; none: the whole surface).
+// The application clip is kept.
+bool SetSurfaceDCClip(HDC dc, std::optional<Region> clip);
+
+} // namespace gdi
+
+// The surface position of a context's device (0, 0).
+BOOL GetDCOrgEx(HDC dc, POINT* origin);

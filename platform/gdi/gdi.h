@@ -1,0 +1,100 @@
+#pragma once
+// The drawing calls of the platform, headless: device contexts over in-memory
+// rasters, GDI's own pixel rules, FreeType text from the pinned DejaVu faces.
+// Names, arguments and results are those of the calls the module is written
+// against. Failures answer as GDI does (FALSE, NULL, 0, CLR_INVALID) and
+// change nothing.
+
+#include "platform/gdi/Color.h"
+#include "platform/gdi/constants.h"
+#include "platform/gdi/handles.h"
+#include "platform/gdi/structs.h"
+#include "platform/win32/types.h"
+
+// Arithmetic: (a x b) / c with a 64-bit product, rounded half away from
+// zero; -1 when c is 0 or the result does not fit in 32 bits.
+int MulDiv(int a, int b, int c);
+
+// System colours: a fixed classic table; SetSysColors changes it for the
+// process (the window manager tells windows).
+DWORD GetSysColor(int index);
+BOOL SetSysColors(int count, const INT* indices, const COLORREF* colors);
+HBRUSH GetSysColorBrush(int index);
+
+// Objects.
+HGDIOBJ GetStockObject(int index);
+HPEN CreatePen(int style, int width, COLORREF color);
+HBRUSH CreateSolidBrush(COLORREF color);
+HFONT CreateFontIndirectW(const LOGFONTW* font);
+HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
+                  DWORD quality, DWORD pitchAndFamily, LPCWSTR face);
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL DeleteObject(HGDIOBJ object);
+int GetObjectW(HGDIOBJ object, int size, LPVOID out);
+DWORD GetObjectType(HGDIOBJ object);
+
+// Device contexts.
+HDC CreateCompatibleDC(HDC reference);
+BOOL DeleteDC(HDC dc);
+int SaveDC(HDC dc);
+BOOL RestoreDC(HDC dc, int saved);
+int GetDeviceCaps(HDC dc, int index);
+BOOL SetViewportOrgEx(HDC dc, int x, int y, POINT* previous);
+BOOL GetViewportOrgEx(HDC dc, POINT* origin);
+BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT* previous);
+BOOL GetWindowOrgEx(HDC dc, POINT* origin);
+BOOL GetViewportExtEx(HDC dc, SIZE* extent);
+BOOL GetWindowExtEx(HDC dc, SIZE* extent);
+COLORREF SetTextColor(HDC dc, COLORREF color);
+COLORREF GetTextColor(HDC dc);
+COLORREF SetBkColor(HDC dc, COLORREF color);
+COLORREF GetBkColor(HDC dc);
+int SetBkMode(HDC dc, int mode);
+int GetBkMode(HDC dc);
+int SetROP2(HDC dc, int rop2);
+int GetROP2(HDC dc);
+UINT SetTextAlign(HDC dc, UINT align);
+UINT GetTextAlign(HDC dc);
+COLORREF SetDCPenColor(HDC dc, COLORREF color);
+COLORREF SetDCBrushColor(HDC dc, COLORREF color);
+
+// Regions and clipping. Clip calls take logical coordinates, converted with
+// the origins current at the call.
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+HRGN CreateRectRgnIndirect(const RECT* rect);
+int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode);
+BOOL EqualRgn(HRGN a, HRGN b);
+int OffsetRgn(HRGN region, int dx, int dy);
+int GetRgnBox(HRGN region, RECT* box);
+BOOL PtInRegion(HRGN region, int x, int y);
+int SelectClipRgn(HDC dc, HRGN region);
+int ExtSelectClipRgn(HDC dc, HRGN region, int mode);
+int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
+int GetClipRgn(HDC dc, HRGN region);
+int GetClipBox(HDC dc, RECT* box);
+BOOL RectVisible(HDC dc, const RECT* rect);
+
+// Drawing. Rectangles are half-open: right and bottom are outside.
+BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
+BOOL LineTo(HDC dc, int x, int y);
+BOOL GetCurrentPositionEx(HDC dc, POINT* position);
+BOOL Polyline(HDC dc, const POINT* points, int count);
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
+COLORREF GetPixel(HDC dc, int x, int y);
+BOOL DrawFocusRect(HDC dc, const RECT* rect);
+BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
+
+// Text.
+BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics);
+BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int count, SIZE* size);
+BOOL TextOutW(HDC dc, int x, int y, LPCWSTR text, int count);
+BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
+                 const INT* dx);
+int DrawTextW(HDC dc, LPCWSTR text, int count, RECT* rect, UINT format);

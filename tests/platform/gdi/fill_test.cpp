@@ -1,0 +1,111 @@
+// Fills and rectangles: half-open rectangles, outline inside the box, ROP2
+// for shapes but not for FillRect.
+
+#include <gtest/gtest.h>
+
+#include "tests/platform/gdi/Canvas.h"
+
+namespace {
+
+using gdi_test::Canvas;
+using gdi_test::RectPoints;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+TEST(FillRect, CoversLeftTopButNotRightBottom) {
+    Canvas c(10, 10);
+    HBRUSH red = CreateSolidBrush(kRed);
+    const RECT r{1, 2, 4, 5};
+    SetROP2(c.dc(), R2_NOT); // FillRect ignores it
+    EXPECT_NE(FillRect(c.dc(), &r, red), 0);
+    EXPECT_EQ(c.Where(kRed), RectPoints(1, 2, 4, 5));
+    const RECT inverted{6, 6, 5, 8};
+    FillRect(c.dc(), &inverted, red);
+    EXPECT_EQ(c.Where(kRed).size(), 9u);
+    DeleteObject(red);
+}
+
+TEST(FillRect, TakesASystemColourIndexPlusOne) {
+    Canvas c(4, 4);
+    const RECT r{0, 0, 2, 2};
+    FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1)));
+    EXPECT_EQ(c.At(1, 1), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(c.At(2, 2), kWhite);
+}
+
+TEST(FrameRect, DrawsTheOnePixelBorderInside) {
+    Canvas c(10, 10);
+    HBRUSH red = CreateSolidBrush(kRed);
+    const RECT r{1, 1, 6, 5};
+    FrameRect(c.dc(), &r, red);
+    auto expected = RectPoints(1, 1, 6, 5);
+    for (const auto& p : RectPoints(2, 2, 5, 4))
+        expected.erase(p);
+    EXPECT_EQ(c.Where(kRed), expected);
+    DeleteObject(red);
+}
+
+TEST(Rectangle, OutlinesInsideTheBoxAndFillsWithTheBrush) {
+    Canvas c(10, 10);
+    HBRUSH red = CreateSolidBrush(kRed);
+    SelectObject(c.dc(), red);
+    Rectangle(c.dc(), 2, 2, 7, 6);
+    EXPECT_EQ(c.Where(kRed), RectPoints(3, 3, 6, 5));
+    auto outline = RectPoints(2, 2, 7, 6);
+    for (const auto& p : RectPoints(3, 3, 6, 5))
+        outline.erase(p);
+    EXPECT_EQ(c.Where(kBlack), outline);
+    SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));
+    DeleteObject(red);
+}
+
+TEST(Rectangle, WithANullPenFillsOnePixelLessEachWay) {
+    Canvas c(10, 10);
+    HBRUSH red = CreateSolidBrush(kRed);
+    SelectObject(c.dc(), red);
+    SelectObject(c.dc(), GetStockObject(NULL_PEN));
+    Rectangle(c.dc(), 2, 2, 7, 6);
+    EXPECT_EQ(c.Where(kRed), RectPoints(2, 2, 6, 5));
+    SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));
+    DeleteObject(red);
+}
+
+TEST(Rectangle, NullBrushLeavesTheInsideAndRopAppliesToTheOutline) {
+    Canvas c(10, 10, kBlack);
+    SelectObject(c.dc(), GetStockObject(NULL_BRUSH));
+    SetROP2(c.dc(), R2_NOT);
+    Rectangle(c.dc(), 0, 0, 5, 5);
+    EXPECT_EQ(c.Where(kWhite).size(), 16u);
+    EXPECT_EQ(c.At(2, 2), kBlack);
+}
+
+TEST(SetPixel, RoundTripsTheExactColourAndIgnoresRop) {
+    Canvas c(4, 4);
+    SetROP2(c.dc(), R2_XORPEN);
+    EXPECT_EQ(SetPixel(c.dc(), 1, 1, RGB(12, 206, 255)), RGB(12, 206, 255));
+    EXPECT_EQ(GetPixel(c.dc(), 1, 1), RGB(12, 206, 255));
+    EXPECT_EQ(GetPixel(c.dc(), 4, 0), CLR_INVALID);
+    EXPECT_EQ(SetPixel(c.dc(), -1, 0, kRed), CLR_INVALID);
+}
+
+TEST(Rop2, EveryCodeFollowsItsTruthTable) {
+    // pen 0xF0 / destination 0xCC per channel give the table's bits directly.
+    const std::uint8_t expected[16] = {0x00, 0x03, 0x0C, 0x0F, 0x30, 0x33, 0x3C, 0x3F,
+                                       0xC0, 0xC3, 0xCC, 0xCF, 0xF0, 0xF3, 0xFC, 0xFF};
+    for (int rop = R2_BLACK; rop <= R2_WHITE; ++rop) {
+        Canvas c(3, 1, RGB(0xCC, 0xCC, 0xCC));
+        HPEN pen = CreatePen(PS_SOLID, 0, RGB(0xF0, 0xF0, 0xF0));
+        SelectObject(c.dc(), pen);
+        SetROP2(c.dc(), rop);
+        MoveToEx(c.dc(), 0, 0, nullptr);
+        LineTo(c.dc(), 2, 0);
+        const std::uint8_t want = expected[rop - 1];
+        EXPECT_EQ(c.At(0, 0), RGB(want, want, want)) << "R2 code " << rop;
+        SelectObject(c.dc(), GetStockObject(BLACK_PEN));
+        DeleteObject(pen);
+    }
+}
+
+} // namespace
