@@ -1,0 +1,64 @@
+#include "host/engine/CalcClassCatalog.h"
+
+#include "core/String.h"
+#include "platform/vantrel/ICalcEnumNumericParams.h"
+
+#include <algorithm>
+
+namespace Vantrel {
+namespace {
+
+std::u16string lowerCase(std::u16string_view text) {
+    std::u16string result(text);
+    for (char16_t& c : result)
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+    return result;
+}
+
+} // namespace
+
+void* CalcClassCatalog::find(REFIID iid) {
+    return iid == IID_ICalcService ? static_cast<ICalcService*>(this) : nullptr;
+}
+
+bool CalcClassCatalog::add(IUnknown* classObject) {
+    ComPtr<ICalcEnumClass2> calcClass =
+        ComPtr<IUnknown>(classObject).query<ICalcEnumClass2>(IID_ICalcEnumClass2);
+    if (!calcClass)
+        return false;
+    Entry entry;
+    Ovo::String name;
+    calcClass->GetName(Ovo::OvoStringOutParam(name));
+    entry.name = lowerCase(name.ToU16String());
+    if (auto params = calcClass.query<ICalcEnumNumericParams>(IID_ICalcEnumNumericParams)) {
+        Ovo::String output;
+        params->GetOutputName(0, Ovo::OvoStringOutParam(output));
+        if (output != Ovo::String("ALEND"))
+            entry.outputName = lowerCase(output.ToU16String());
+    }
+    entry.calcClass = calcClass;
+    mClasses.push_back(std::move(entry));
+    return true;
+}
+
+ComPtr<ICalcEnumClass2> CalcClassCatalog::find(std::u16string_view name) const {
+    const std::u16string key = lowerCase(name);
+    for (const Entry& entry : mClasses)
+        if (!key.empty() && (entry.name == key || entry.outputName == key))
+            return entry.calcClass;
+    return {};
+}
+
+HRESULT CalcClassCatalog::FindCalcClass(IAutoOvoString* name, ICalcEnumClass2** out) {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!name)
+        return S_FALSE;
+    ComPtr<ICalcEnumClass2> found = find(Ovo::String(name).ToU16String());
+    *out = found.detach();
+    return *out ? S_OK : S_FALSE;
+}
+
+} // namespace Vantrel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/String.h"
+#include "host/engine/ComPtr.h"
+#include "host/engine/SampleExpression.h"
+#include "platform/vantrel/ICalcEnumClass2.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Vantrel {
+
+/// One bound part of a formula: what it computes and from what.
+struct CalcTerm {
+    enum class Kind {
+        Samples,       // a sample formula (channels, t, arithmetic, sin, shift)
+        Peaks,         // CMPeakDet over a sample formula
+        ChannelEvents, // a channel's stored events
+        Module,        // a call of a calculation class
+    };
+
+    Kind kind = Kind::Samples;
+    std::size_t position = 0; // where the term starts in the formula text
+    std::string name;         // the function name as written, lower case
+
+    std::shared_ptr<const SampleExpression> signal; // Samples, Peaks
+    double minHeight = 0.0;                         // Peaks
+    double minPeriodSeconds = 0.0;                  // Peaks
+    std::size_t channel = 0;                        // ChannelEvents
+
+    ComPtr<ICalcEnumClass2> calcClass; // Module
+    Ovo::String arguments;             // Module: the argument text SetArgs receives
+    std::vector<CalcTerm> sources;     // Module, in argument order
+    ULONG eventSize = 16;              // bytes per event of an event term
+
+    bool givesEvents() const { return kind != Kind::Samples; }
+};
+
+} // namespace Vantrel

@@ -1,0 +1,23 @@
+#include "host/engine/Calculation.h"
+
+#include <stdexcept>
+
+namespace Vantrel {
+
+Calculation::Calculation(const Recording& recording, std::shared_ptr<const CalcTerm> root,
+                         ComPtr<IUnknown> host)
+    : mRecording(&recording), mRoot(std::move(root)), mHost(std::move(host)) {}
+
+std::unique_ptr<RecordRun> Calculation::start(std::int32_t record, bool online) const {
+    if (!givesEvents())
+        throw std::logic_error("a sample formula gives no events");
+    return std::make_unique<RecordRun>(*mRecording, *mRoot, mHost.get(), record, online);
+}
+
+std::vector<std::byte> Calculation::events(std::int32_t record) const {
+    std::vector<std::byte> result;
+    start(record, !SampleExpression::recordComplete(*mRecording, record))->pull(result);
+    return result;
+}
+
+} // namespace Vantrel

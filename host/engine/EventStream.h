@@ -1,0 +1,42 @@
+#pragma once
+
+#include "host/engine/ComObject.h"
+#include "host/engine/EventSeries.h"
+#include "platform/vantrel/IEnumEventEx.h"
+
+#include <memory>
+
+namespace Vantrel {
+
+/// A host event series as an event stream (IEnumEventEx) of 16-byte records: tick, fraction 0,
+/// value. The stream's position is the tick of the next event to deliver, or, when the series has
+/// none yet, the tick below which the series is settled (INT_MAX once it is complete).
+class EventStream : public ComObject<IEnumEventEx> {
+public:
+    static constexpr ULONG eventSize = 16;
+
+    explicit EventStream(std::shared_ptr<EventSeries> series);
+
+    HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
+    /// Forward: the first event at or after max(tick, rangeStart) below rangeEnd. Backward: the
+    /// last event at or below tick within [rangeStart, rangeEnd). A found event becomes the next to
+    /// deliver; otherwise the stream moves past the range (forward) or leaves its position.
+    HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
+                 void* event) override;
+    HRESULT GetPosition(LONG* tick) override;
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    /// A stream over the same series, at its start.
+    HRESULT Clone(IEnumEventEx** out) override;
+    HRESULT GetEventSize(ULONG* bytes) override;
+    HRESULT GetDrawClassId(DWORD* id) override;
+
+private:
+    void* find(REFIID iid) override;
+    Tick position() const;
+    void write(std::size_t index, void* record) const;
+
+    std::shared_ptr<EventSeries> mSeries;
+    std::size_t mNext = 0; // index of the next event to deliver
+};
+
+} // namespace Vantrel

@@ -1,0 +1,124 @@
+#include "host/engine/RecordRun.h"
+
+#include "host/engine/ChannelEventSeries.h"
+#include "host/engine/EventStream.h"
+#include "host/engine/FormulaError.h"
+#include "host/engine/PeakSeries.h"
+#include "host/engine/SampleCursor.h"
+
+#include <climits>
+#include <cstdio>
+
+namespace Vantrel {
+namespace {
+
+std::string hex(HRESULT hr) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(hr));
+    return text;
+}
+
+/// Events one Next asks for.
+constexpr ULONG batch = 64;
+
+} // namespace
+
+RecordRun::RecordRun(const Recording& recording, const CalcTerm& root, IUnknown* host, std::int32_t record,
+                     bool online)
+    : mRecording(recording), mRoot(root), mHost(host), mRecord(record), mOnline(online) {
+    try {
+        ComPtr<IUnknown> top = build(root);
+        mStream = top.query<IEnumEventEx>(IID_IEnumEventEx);
+        if (!mStream || FAILED(mStream->GetEventSize(&mEventSize)) || mEventSize == 0)
+            fail("'" + root.name + "' gives no event stream");
+        if (root.kind == CalcTerm::Kind::Module && FAILED(mEnumerators.back()->Seek(0)))
+            fail("'" + root.name + "' cannot seek to the record start");
+    } catch (...) {
+        clear();
+        throw;
+    }
+}
+
+RecordRun::~RecordRun() {
+    clear();
+}
+
+void RecordRun::clear() {
+    mStream.reset();
+    for (auto it = mEnumerators.rbegin(); it != mEnumerators.rend(); ++it)
+        (*it)->Clear();
+    mEnumerators.clear();
+}
+
+void RecordRun::fail(const std::string& message) const {
+    throw FormulaError(mRoot.position, message);
+}
+
+ComPtr<IUnknown> RecordRun::build(const CalcTerm& term) {
+    switch (term.kind) {
+    case CalcTerm::Kind::Samples:
+        return ComPtr<IUnknown>::adopt(new SampleCursor(mRecording, term.signal, mRecord));
+    case CalcTerm::Kind::Peaks:
+        return ComPtr<IUnknown>::adopt(new EventStream(std::make_shared<PeakSeries>(
+            mRecording, term.signal, mRecord, term.minHeight, term.minPeriodSeconds)));
+    case CalcTerm::Kind::ChannelEvents:
+        return ComPtr<IUnknown>::adopt(
+            new EventStream(std::make_shared<ChannelEventSeries>(mRecording, term.channel, mRecord)));
+    default:
+        return startModule(term);
+    }
+}
+
+ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
+    std::vector<ComPtr<IUnknown>> owned;
+    std::vector<IUnknown*> sources;
+    for (const CalcTerm& source : term.sources) {
+        owned.push_back(build(source));
+        sources.push_back(owned.back().get());
+    }
+    ComPtr<ICalcEnum> calc;
+    HRESULT hr = term.calcClass->CreateEnumerator(mHost, calc.put());
+    if (FAILED(hr) || !calc)
+        throw FormulaError(term.position, "'" + term.name + "' could not be created (" + hex(hr) + ")");
+    DWORD flags = 0;
+    ComPtr<IAutoOvoString> arguments = ComPtr<IAutoOvoString>::adopt(term.arguments.GetInterface());
+    hr = calc->SetArgs(arguments.get(), &flags);
+    if (FAILED(hr))
+        throw FormulaError(term.position, "'" + term.name + "' refused its arguments (" + hex(hr) + ")");
+    const double tickPeriod = mRecording.record(mRecord).tickPeriod();
+    hr = calc->Start(mRecord, static_cast<LONG>(sources.size()), sources.data(), tickPeriod, 0, nullptr,
+                     mOnline ? kCalcStartOnline : 0);
+    mEnumerators.push_back(calc);
+    if (FAILED(hr))
+        throw FormulaError(term.position, "'" + term.name + "' refused its sources (" + hex(hr) + ")");
+    return calc.query<IUnknown>(IID_IUnknown);
+}
+
+bool RecordRun::pull(std::vector<std::byte>& events) {
+    std::vector<std::byte> buffer(static_cast<std::size_t>(batch) * mEventSize);
+    LONG last = -1;
+    int stalls = 0;
+    while (!mFinished) {
+        ULONG count = 0;
+        LONG position = 0;
+        HRESULT hr =
+            mStream->Next(static_cast<ULONG>(buffer.size()), INT_MAX, buffer.data(), &count, &position);
+        if (FAILED(hr) || count > batch)
+            fail("'" + mRoot.name + "' failed to deliver its events (" + hex(hr) + ")");
+        events.insert(events.end(), buffer.begin(),
+                      buffer.begin() + static_cast<std::ptrdiff_t>(count * mEventSize));
+        mFinished = hr == S_FALSE;
+        if (mFinished || count > 0) {
+            stalls = 0;
+        } else if (!SampleExpression::recordComplete(mRecording, mRecord)) {
+            return false; // wait for more data
+        } else if (position == last && ++stalls > 2) {
+            fail("'" + mRoot.name + "' stopped at tick " + std::to_string(position) +
+                 " of a complete record");
+        }
+        last = position;
+    }
+    return true;
+}
+
+} // namespace Vantrel

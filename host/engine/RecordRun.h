@@ -1,0 +1,48 @@
+#pragma once
+
+#include "host/engine/CalcTerm.h"
+#include "platform/vantrel/ICalcEnum.h"
+#include "platform/vantrel/IEnumEventEx.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace Vantrel {
+
+/// The evaluation of an event formula on one record: the module's enumerators created, given their
+/// arguments and started with their sources (inner calculations first), and the events pulled
+/// through the outermost one. Online the record may still grow: pull() takes what is ready and is
+/// called again as data arrive. Every enumerator is cleared when the run ends.
+class RecordRun {
+public:
+    /// Throws FormulaError when an enumerator refuses its arguments or sources.
+    RecordRun(const Recording& recording, const CalcTerm& root, IUnknown* host, std::int32_t record,
+              bool online);
+    ~RecordRun();
+    RecordRun(const RecordRun&) = delete;
+    RecordRun& operator=(const RecordRun&) = delete;
+
+    /// Appends the events ready now (eventSize() bytes each); true once the record has ended.
+    /// Throws FormulaError when the stream fails or stops making progress on a complete record.
+    bool pull(std::vector<std::byte>& events);
+    bool finished() const { return mFinished; }
+    ULONG eventSize() const { return mEventSize; }
+
+private:
+    ComPtr<IUnknown> build(const CalcTerm& term);
+    ComPtr<IUnknown> startModule(const CalcTerm& term);
+    [[noreturn]] void fail(const std::string& message) const;
+    void clear();
+
+    const Recording& mRecording;
+    const CalcTerm& mRoot;
+    IUnknown* mHost;
+    std::int32_t mRecord;
+    bool mOnline;
+    std::vector<ComPtr<ICalcEnum>> mEnumerators; // in start order, inner first
+    ComPtr<IEnumEventEx> mStream;
+    ULONG mEventSize = 0;
+    bool mFinished = false;
+};
+
+} // namespace Vantrel

@@ -1,0 +1,86 @@
+#include "host/engine/SampleCursor.h"
+
+#include "host/engine/ComPtr.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace Vantrel {
+namespace {
+
+/// Out-of-range values become infinities, as the platform's conversion gives them.
+float toFloat(double v) {
+    if (v > std::numeric_limits<float>::max())
+        return std::numeric_limits<float>::infinity();
+    if (v < -std::numeric_limits<float>::max())
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
+} // namespace
+
+SampleCursor::SampleCursor(const Recording& recording, std::shared_ptr<const SampleExpression> expression,
+                           std::int32_t record)
+    : mRecording(recording), mExpression(std::move(expression)), mRecord(record) {}
+
+void* SampleCursor::find(REFIID iid) {
+    return iid == IID_ISampleChannel ? static_cast<ISampleChannel*>(this) : nullptr;
+}
+
+HRESULT SampleCursor::Read(ULONG maxCount, float* buffer, ULONG* count) {
+    if (!count || (!buffer && maxCount > 0))
+        return E_POINTER;
+    const Tick reach = mExpression->reach(mRecording, mRecord);
+    const Tick n = static_cast<Tick>(std::min<std::int64_t>(
+        maxCount, std::max<std::int64_t>(0, static_cast<std::int64_t>(reach) - mPosition)));
+    *count = static_cast<ULONG>(n);
+    if (n == 0)
+        return IsRecordComplete() == S_OK && mPosition >= reach ? S_FALSE : S_OK;
+    std::vector<double> values(static_cast<std::size_t>(n));
+    mExpression->evaluate(mRecording, mRecord, mPosition, values);
+    std::transform(values.begin(), values.end(), buffer, toFloat);
+    mPosition += n;
+    return S_OK;
+}
+
+HRESULT SampleCursor::GetPosition(LONG* tick) {
+    if (!tick)
+        return E_POINTER;
+    *tick = mPosition;
+    return S_OK;
+}
+
+HRESULT SampleCursor::Seek(LONG tick) {
+    mPosition = std::max<LONG>(tick, 0);
+    return S_OK;
+}
+
+HRESULT SampleCursor::IsRecordComplete() {
+    return SampleExpression::recordComplete(mRecording, mRecord) ? S_OK : S_FALSE;
+}
+
+HRESULT SampleCursor::CloneCursor(ISampleChannel** out) {
+    if (!out)
+        return E_POINTER;
+    auto* clone = new SampleCursor(mRecording, mExpression, mRecord);
+    clone->mPosition = mPosition;
+    *out = clone;
+    return S_OK;
+}
+
+HRESULT SampleCursor::GetEventInfo(CalcEventInfo* info) {
+    if (!info)
+        return E_POINTER;
+    *info = CalcEventInfo{};
+    return S_OK;
+}
+
+HRESULT SampleCursor::GetTickPeriod(double* seconds) {
+    if (!seconds)
+        return E_POINTER;
+    *seconds = mRecording.record(mRecord).tickPeriod();
+    return S_OK;
+}
+
+} // namespace Vantrel

@@ -1,0 +1,225 @@
+#include "FakeCalcClass.h"
+
+#include "analysis/OvoEventBase.h"
+#include "core/String.h"
+#include "platform/vantrel/IEnumEventEx.h"
+#include "platform/vantrel/ISampleChannel.h"
+
+#include <climits>
+#include <cstring>
+#include <locale>
+#include <sstream>
+
+namespace Vantrel::Testing {
+namespace {
+
+HRESULT handOut(const std::string& text, IAutoOvoString** out) {
+    if (!out)
+        return E_POINTER;
+    *out = Ovo::String::FromUtf8(text).GetInterface();
+    return S_OK;
+}
+
+class FakeEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
+public:
+    FakeEnumerator(const FakeSpec& spec, std::shared_ptr<FakeLog> log) : mSpec(spec), mLog(std::move(log)) {}
+
+    HRESULT SetHost(IUnknown*) override { return S_OK; }
+    HRESULT GetHost(IUnknown** host) override { return *host = nullptr, S_OK; }
+    HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override {
+        const std::string args = Ovo::String(text).ToUtf8();
+        mLog->arguments.push_back(args);
+        if (mSpec.refuseArgs)
+            return E_FAIL;
+        std::istringstream in(args);
+        in.imbue(std::locale::classic());
+        int count = 0;
+        if (mSpec.leadingCount)
+            in >> count;
+        double value = 0;
+        mNumbers.clear();
+        while (in >> value)
+            mNumbers.push_back(value);
+        *flags = kCalcArgsAccepted;
+        return S_OK;
+    }
+    HRESULT GetArgs(IAutoOvoString**) override { return E_NOTIMPL; }
+    HRESULT Clone(ICalcEnum**) override { return E_NOTIMPL; }
+    HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG,
+                  IUnitName* const*, DWORD flags) override {
+        mLog->starts.push_back({record, sourceCount, tickPeriod, flags});
+        if (mSpec.refuseStart || sourceCount < 1)
+            return E_FAIL;
+        ComPtr<IUnknown> first(sources[0]);
+        if (mSpec.params[0].kind == kCalcParamSamples)
+            mSamples = first.query<ISampleChannel>(IID_ISampleChannel);
+        else
+            mEvents = first.query<IEnumEventEx>(IID_IEnumEventEx);
+        return mSamples || mEvents ? S_OK : E_FAIL;
+    }
+    HRESULT Seek(LONG tick) override {
+        mNextTick = tick;
+        return S_OK;
+    }
+    HRESULT Clear() override {
+        ++mLog->clears;
+        mSamples.reset();
+        mEvents.reset();
+        return S_OK;
+    }
+    HRESULT GetFlags(DWORD* flags) override { return *flags = kCalcArgsAccepted, S_OK; }
+    LONG Reserved12() override { return 0; }
+    LONG Reserved13() override { return 0; }
+    HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
+    HRESULT GetCapabilities(DWORD* c) override { return *c = 0, S_OK; }
+    HRESULT GetTypeCode(DWORD* code) override { return *code = 0, S_OK; }
+    HRESULT GetEventInfo(CalcEventInfo* info) override { return *info = {}, S_OK; }
+
+    HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override {
+        if (mSpec.neverAdvance) {
+            *count = 0;
+            *position = 5;
+            return S_OK;
+        }
+        return mEvents ? passEvents(bufferBytes, tickLimit, buffer, count, position)
+                       : sampleEvents(bufferBytes, tickLimit, buffer, count, position);
+    }
+    HRESULT Find(BOOL, LONG, LONG, LONG, ULONG, void*) override { return S_FALSE; }
+    HRESULT GetPosition(LONG* tick) override { return *tick = mNextTick, S_OK; }
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
+    HRESULT GetEventSize(ULONG* bytes) override { return *bytes = sizeof(OvoEventBase), S_OK; }
+    HRESULT GetDrawClassId(DWORD* id) override { return *id = 0, S_OK; }
+
+private:
+    void* find(REFIID iid) override {
+        if (iid == IID_ICalcEnum)
+            return static_cast<ICalcEnum*>(this);
+        if (iid == IID_IEnumEventEx)
+            return static_cast<IEnumEventEx*>(this);
+        return nullptr;
+    }
+
+    double number(std::size_t i, double otherwise) const {
+        return i < mNumbers.size() ? mNumbers[i] : otherwise;
+    }
+
+    HRESULT passEvents(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
+        HRESULT hr = mEvents->Next(bufferBytes / 16 * 16, tickLimit, buffer, count, position);
+        auto* events = static_cast<OvoEventBase*>(buffer);
+        for (ULONG i = 0; i < *count; ++i)
+            events[i].value += number(0, 0.0);
+        return hr;
+    }
+
+    HRESULT sampleEvents(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
+        const auto step = static_cast<LONG>(number(0, 100.0));
+        ULONG n = 0;
+        bool ended = false;
+        while (n < bufferBytes / 16 && mNextTick < tickLimit) {
+            float sample = 0;
+            ULONG got = 0;
+            mSamples->Seek(mNextTick);
+            if (mSamples->Read(1, &sample, &got) == S_FALSE || got == 0) {
+                ended = got == 0 && mSamples->IsRecordComplete() == S_OK;
+                break;
+            }
+            OvoEventBase event;
+            event.tick = mNextTick;
+            event.value = sample;
+            std::memcpy(static_cast<std::byte*>(buffer) + 16 * n++, &event, 16);
+            mNextTick += step;
+        }
+        *count = n;
+        *position = ended ? INT_MAX : std::min(mNextTick, tickLimit);
+        return ended ? S_FALSE : S_OK;
+    }
+
+    FakeSpec mSpec;
+    std::shared_ptr<FakeLog> mLog;
+    std::vector<double> mNumbers;
+    ComPtr<ISampleChannel> mSamples;
+    ComPtr<IEnumEventEx> mEvents;
+    LONG mNextTick = 0;
+};
+
+} // namespace
+
+FakeCalcClass::FakeCalcClass(FakeSpec spec) : mSpec(std::move(spec)) {}
+
+void* FakeCalcClass::find(REFIID iid) {
+    if (iid == IID_ICalcEnumClass2 || iid == IID_ICAFClassObject)
+        return static_cast<ICalcEnumClass2*>(this);
+    if (iid == IID_ICalcEnumNumericParams)
+        return static_cast<ICalcEnumNumericParams*>(this);
+    return nullptr;
+}
+
+HRESULT FakeCalcClass::GetClassId(DWORD* id) {
+    return *id = 0x12340000u, S_OK;
+}
+HRESULT FakeCalcClass::GetTypeGuid(const GUID** type) {
+    return *type = &kCalcEnumClassType, S_OK;
+}
+HRESULT FakeCalcClass::GetNameBSTR(BSTR*) {
+    return E_NOTIMPL;
+}
+HRESULT FakeCalcClass::IsTypeGuid(const GUID* type) {
+    return type && *type == kCalcEnumClassType ? S_OK : S_FALSE;
+}
+HRESULT FakeCalcClass::GetName(IAutoOvoString** name) {
+    return handOut(mSpec.name, name);
+}
+HRESULT FakeCalcClass::GetDescription(IAutoOvoString** text) {
+    return handOut("A test class.", text);
+}
+
+HRESULT FakeCalcClass::CreateEnumerator(IUnknown*, ICalcEnum** out) {
+    *out = new FakeEnumerator(mSpec, mLog);
+    return S_OK;
+}
+
+HRESULT FakeCalcClass::GetOutputName(LONG index, IAutoOvoString** name) {
+    return handOut(index == 0 && !mSpec.outputName.empty() ? mSpec.outputName : "ALEND", name);
+}
+
+HRESULT FakeCalcClass::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount,
+                                    LONG* sourceCount, DWORD* flags, DWORD* argFlags) {
+    if (name)
+        handOut(mSpec.name, name);
+    if (classId)
+        *classId = 0x12340000u;
+    if (paramCount)
+        *paramCount = static_cast<LONG>(mSpec.params.size());
+    if (sourceCount)
+        *sourceCount = mSpec.sourceCount;
+    if (flags)
+        *flags = mSpec.leadingCount ? kCalcClassDetectorFlags : 0u;
+    if (argFlags)
+        *argFlags = kCalcClassNumericArgs;
+    return S_OK;
+}
+
+HRESULT FakeCalcClass::GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
+                                IAutoOvoString** name) {
+    if (index < 0 || index >= static_cast<LONG>(mSpec.params.size()))
+        return E_INVALIDARG;
+    const FakeParam& p = mSpec.params[static_cast<std::size_t>(index)];
+    if (maximum)
+        *maximum = p.maximum;
+    if (minimum)
+        *minimum = p.minimum;
+    if (kind)
+        *kind = index < mSpec.sourceCount ? p.kind : kCalcParamEvents;
+    if (name)
+        handOut(p.name, name);
+    return S_OK;
+}
+
+HRESULT FakeCalcClass::CheckSourceKind(LONG index, DWORD kind) {
+    if (index < 0 || index >= mSpec.sourceCount)
+        return E_INVALIDARG;
+    return (kind & mSpec.params[static_cast<std::size_t>(index)].kind) != 0 ? S_OK : S_FALSE;
+}
+
+} // namespace Vantrel::Testing

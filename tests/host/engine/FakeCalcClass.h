@@ -1,0 +1,86 @@
+#pragma once
+// A calculation class for the engine's tests, shaped like the module's classes: a class object
+// with a parameter table, and enumerators driven through ICalcEnum and IEnumEventEx.
+//
+// Its enumerator reads its first source: event sources are passed on event by event, each value
+// plus the first number of the arguments; sample sources give one event every `step` ticks (the
+// first number, 100 when left out) with the sample there. It waits while the record grows and
+// ends with the complete record. Every text SetArgs receives and every Start is logged.
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/vantrel/ICalcEnumClass2.h"
+#include "platform/vantrel/ICalcEnumNumericParams.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Vantrel::Testing {
+
+struct FakeParam {
+    std::string name;
+    DWORD kind = kCalcParamEvents; // sources: kCalcParamSamples or kCalcParamEvents
+    double minimum = 0.0;
+    double maximum = 0.0;
+};
+
+struct FakeLog {
+    std::vector<std::string> arguments; // every SetArgs text
+    struct Start {
+        LONG record;
+        LONG sourceCount;
+        double tickPeriod;
+        DWORD flags;
+    };
+    std::vector<Start> starts;
+    int clears = 0;
+};
+
+struct FakeSpec {
+    std::string name;
+    std::string outputName; // empty: the class answers "ALEND"
+    std::vector<FakeParam> params;
+    LONG sourceCount = 1;
+    bool leadingCount = true;
+    bool refuseArgs = false;   // SetArgs fails
+    bool refuseStart = false;  // Start fails
+    bool neverAdvance = false; // Next reports S_OK, no event, the same position forever
+};
+
+class FakeCalcClass : public ComObject<ICalcEnumClass2, ICalcEnumNumericParams> {
+public:
+    explicit FakeCalcClass(FakeSpec spec);
+    std::shared_ptr<FakeLog> log() const { return mLog; }
+
+    HRESULT GetClassId(DWORD* id) override;
+    HRESULT GetTypeGuid(const GUID** type) override;
+    HRESULT GetNameBSTR(BSTR* name) override;
+    HRESULT IsTypeGuid(const GUID* type) override;
+    HRESULT GetName(IAutoOvoString** name) override;
+    HRESULT GetDescription(IAutoOvoString** text) override;
+    DWORD GetOutputKind() override { return 0; }
+    HRESULT Reserved10() override { return E_NOTIMPL; }
+    HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) override;
+    HRESULT CreateAggregated(IUnknown*, IUnknown*, IUnknown**) override { return E_NOTIMPL; }
+
+    HRESULT Reserved3() override { return E_NOTIMPL; }
+    HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
+    HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
+                         DWORD* flags, DWORD* argFlags) override;
+    HRESULT GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
+                     IAutoOvoString** name) override;
+    HRESULT CheckSourceKind(LONG index, DWORD kind) override;
+
+private:
+    void* find(REFIID iid) override;
+
+    FakeSpec mSpec;
+    std::shared_ptr<FakeLog> mLog = std::make_shared<FakeLog>();
+};
+
+inline ComPtr<FakeCalcClass> makeFake(FakeSpec spec) {
+    return ComPtr<FakeCalcClass>::adopt(new FakeCalcClass(std::move(spec)));
+}
+
+} // namespace Vantrel::Testing
