@@ -1,0 +1,75 @@
+#pragma once
+// The COM body of every calculation enumerator of the module: one object with
+// the two host interfaces ICalcEnum and IEnumEventEx, an interlocked reference
+// count, the host pointer, and COM aggregation (an outer object may own it;
+// then its IUnknown calls go to the outer one, and NonDelegatingUnknown is the
+// inner IUnknown the outer holds).
+
+#include <atomic>
+
+#include "platform/vantrel/ICAFClassObject.h"
+#include "platform/vantrel/ICalcEnum.h"
+#include "platform/vantrel/IEnumEventEx.h"
+
+namespace CalcEnums {
+
+class CalcEnumEventBase : public ICalcEnum, public IEnumEventEx {
+public:
+    CalcEnumEventBase& operator=(const CalcEnumEventBase&) = delete;
+
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override;
+    ULONG Release() override;
+
+    HRESULT SetHost(IUnknown* host) override;
+    HRESULT GetHost(IUnknown** host) override;
+    LONG Reserved12() override { return 0; }
+    LONG Reserved13() override { return 0; }
+    HRESULT GetTypeCode(DWORD* code) override;
+
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    HRESULT GetDrawClassId(DWORD* id) override;
+
+    // Makes the object part of outer (before it is handed out); the returned inner unknown
+    // carries the object's one reference.
+    IUnknown* Aggregate(IUnknown* outer);
+
+    // Asks a new enumerator (holding its creation reference) for iid into out, then drops the
+    // creation reference: the enumerator lives on only through *out.
+    static HRESULT HandOut(CalcEnumEventBase* fresh, REFIID iid, void** out);
+
+protected:
+    // classObject: the static class object that made the enumerator (not counted).
+    explicit CalcEnumEventBase(ICAFClassObject* classObject);
+    // A copy for Clone: same class object and host, a fresh reference count, not aggregated.
+    CalcEnumEventBase(const CalcEnumEventBase& other);
+    virtual ~CalcEnumEventBase();
+
+    ICAFClassObject* ClassObject() const { return m_class; }
+
+private:
+    class Inner : public IUnknown {
+    public:
+        explicit Inner(CalcEnumEventBase& owner) : m_owner(owner) {}
+        HRESULT QueryInterface(REFIID iid, void** out) override {
+            return m_owner.InnerQueryInterface(iid, out);
+        }
+        ULONG AddRef() override { return m_owner.InnerAddRef(); }
+        ULONG Release() override { return m_owner.InnerRelease(); }
+
+    private:
+        CalcEnumEventBase& m_owner;
+    };
+
+    HRESULT InnerQueryInterface(REFIID iid, void** out);
+    ULONG InnerAddRef();
+    ULONG InnerRelease();
+
+    ICAFClassObject* m_class;
+    IUnknown* m_host = nullptr;
+    IUnknown* m_outer = nullptr;
+    std::atomic<std::int32_t> m_refs{1};
+    Inner m_inner{*this};
+};
+
+} // namespace CalcEnums

@@ -1,0 +1,81 @@
+#pragma once
+// A detector's cursor over the events of an inner calculation (IEnumEventEx),
+// pulled eight at a time. Records are read through their OvoEventBase head, or
+// whole through EventWrapperEx<E>.
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "analysis/EEH3SourceEnum.h"
+#include "analysis/OvoEventBase.h"
+#include "platform/vantrel/IEnumEventEx.h"
+
+namespace EEH3 {
+
+class EventWrapper : public eeh_SourceEnum {
+public:
+    static constexpr std::uint32_t kBufferEvents = 8;
+
+    // Wraps source's IEnumEventEx (one reference held). Null when source does not answer it, or
+    // when its event records are smaller than minimumEventSize bytes.
+    static std::unique_ptr<EventWrapper> Create(IUnknown* source, std::uint32_t minimumEventSize);
+    ~EventWrapper() override;
+    EventWrapper(const EventWrapper&) = delete;
+    EventWrapper& operator=(const EventWrapper&) = delete;
+
+    // The current event's tick; with none buffered the inner calculation's position; INT32_MAX
+    // once the input has ended.
+    std::int32_t Position() override;
+    bool Advance() override;
+    bool HasCurrent() override;
+    void Seek(std::int32_t tick) override;
+    void GetEventInfo(CalcEventInfo& info) override;
+    bool IsRecordComplete() override;
+
+    // The head of the current event; only when HasCurrent().
+    OvoEventBase Current() const { return Read<OvoEventBase>(); }
+    std::uint32_t EventSize() const { return m_eventSize; }
+
+protected:
+    // Takes over one reference of inner.
+    EventWrapper(IEnumEventEx* inner, std::uint32_t eventSize);
+    // source's IEnumEventEx with one reference and its event size; null when it has none or its
+    // records are smaller than minimumEventSize.
+    static IEnumEventEx* Attach(IUnknown* source, std::uint32_t minimumEventSize, std::uint32_t& eventSize);
+    template <class E> E Read() const {
+        E event;
+        std::memcpy(static_cast<void*>(&event), m_buffer.data() + std::size_t{m_cursor} * m_eventSize,
+                    sizeof(E));
+        return event;
+    }
+
+private:
+    bool Fill();
+    std::int32_t TickAt(std::uint32_t index) const;
+
+    IEnumEventEx* m_inner;
+    std::uint32_t m_eventSize;
+    std::vector<unsigned char> m_buffer;
+    std::uint32_t m_count = 0;
+    std::uint32_t m_cursor = 0;
+    std::int32_t m_innerPosition = 0;
+    bool m_innerAtEnd = false; // the inner calculation reported the end of its data
+};
+
+// An event wrapper over records of type E (an OvoEventBase-headed record).
+template <class E> class EventWrapperEx : public EventWrapper {
+public:
+    static std::unique_ptr<EventWrapperEx> Create(IUnknown* source) {
+        std::uint32_t size = 0;
+        IEnumEventEx* inner = Attach(source, sizeof(E), size);
+        return inner ? std::unique_ptr<EventWrapperEx>(new EventWrapperEx(inner, size)) : nullptr;
+    }
+    // The current event; only when HasCurrent().
+    E CurrentEvent() const { return Read<E>(); }
+
+private:
+    using EventWrapper::EventWrapper;
+};
+
+} // namespace EEH3
