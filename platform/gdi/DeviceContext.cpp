@@ -1,4 +1,5 @@
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/saturate.h"
 
 namespace gdi {
 namespace {
@@ -21,17 +22,18 @@ DeviceContext::~DeviceContext() {
 }
 
 POINT DeviceContext::DeviceOffset() const {
-    return POINT{state_.viewportOrg.x - state_.windowOrg.x, state_.viewportOrg.y - state_.windowOrg.y};
+    return POINT{Saturate(std::int64_t{state_.viewportOrg.x} - state_.windowOrg.x),
+                 Saturate(std::int64_t{state_.viewportOrg.y} - state_.windowOrg.y)};
 }
 
 POINT DeviceContext::ToDevice(POINT logical) const {
     const POINT d = DeviceOffset();
-    return POINT{logical.x + d.x, logical.y + d.y};
+    return POINT{Saturate(std::int64_t{logical.x} + d.x), Saturate(std::int64_t{logical.y} + d.y)};
 }
 
 RECT DeviceContext::ToDevice(const RECT& logical) const {
     const POINT d = DeviceOffset();
-    return RECT{logical.left + d.x, logical.top + d.y, logical.right + d.x, logical.bottom + d.y};
+    return Shifted(logical, d.x, d.y);
 }
 
 Region DeviceContext::DeviceBounds() const {

@@ -14,8 +14,10 @@
 // at the top-left corner.
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/gdi/internal.h"
+#include "platform/gdi/saturate.h"
 
 using namespace gdi;
 
@@ -56,7 +58,7 @@ public:
 
     int Width(std::u16string_view text) const { return Walk(text, nullptr, 0, 0); }
 
-    // Draws with the cell's top-left at device (x, top); returns the width.
+    // Draws with the cell's top-left at device (x, top).
     void Draw(DeviceContext& dc, Raster& raster, const Line& line, std::int64_t x, std::int64_t top) const {
         Walk(line.text, &dc, x, top, &raster, &line.underline);
     }
@@ -158,7 +160,8 @@ void Ellipsize(const Layout& layout, Line& line, int width) {
 }
 
 std::vector<Line> BuildLines(const Layout& layout, std::u16string_view text, const RECT& r, UINT format) {
-    const int width = r.right - r.left;
+    const int width =
+        static_cast<int>(std::clamp<std::int64_t>(Width(r), 0, std::numeric_limits<int>::max()));
     const Line all = StripPrefixes(text, !(format & DT_NOPREFIX));
     std::vector<Line> lines;
     for (const Line& p : Paragraphs(all, format & DT_SINGLELINE)) {
@@ -177,7 +180,7 @@ std::vector<Line> BuildLines(const Layout& layout, std::u16string_view text, con
 
 std::int64_t LineLeft(const RECT& r, int lineWidth, UINT format) {
     if (format & DT_CENTER)
-        return r.left + (r.right - r.left - lineWidth) / 2;
+        return r.left + (Width(r) - lineWidth) / 2;
     if (format & DT_RIGHT)
         return r.right - lineWidth;
     return r.left;
@@ -187,7 +190,7 @@ std::int64_t FirstTop(const RECT& r, int height, int lineHeight, UINT format) {
     if (!(format & DT_SINGLELINE))
         return r.top;
     if (format & DT_VCENTER)
-        return r.top + (r.bottom - r.top - lineHeight) / 2;
+        return r.top + (Height(r) - lineHeight) / 2;
     if (format & DT_BOTTOM)
         return r.bottom - lineHeight;
     return r.top;

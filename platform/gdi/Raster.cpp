@@ -1,4 +1,5 @@
 #include "platform/gdi/Raster.h"
+#include "platform/gdi/saturate.h"
 
 #include <algorithm>
 #include <limits>
@@ -38,15 +39,11 @@ Pixel ApplyRop2(int rop2, Pixel pen, Pixel destination) {
 Raster::Raster(DeviceContext& dc) : surface_(dc.Target()), origin_(dc.Origin()), clip_(dc.EffectiveClip()) {}
 
 RECT Raster::ClipBox() const {
-    RECT b = clip_.Bounds();
-    return RECT{b.left - origin_.x, b.top - origin_.y, b.right - origin_.x, b.bottom - origin_.y};
+    return Shifted(clip_.Bounds(), -std::int64_t{origin_.x}, -std::int64_t{origin_.y});
 }
 
 void Raster::Limit(const RECT& device) {
-    RECT r{ClampInt(std::int64_t{device.left} + origin_.x), ClampInt(std::int64_t{device.top} + origin_.y),
-           ClampInt(std::int64_t{device.right} + origin_.x),
-           ClampInt(std::int64_t{device.bottom} + origin_.y)};
-    clip_ = clip_.Intersect(Region(r));
+    clip_ = clip_.Intersect(Region(Shifted(device, origin_.x, origin_.y)));
 }
 
 void Raster::Plot(std::int64_t x, std::int64_t y, Pixel color, int rop2) {

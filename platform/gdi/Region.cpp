@@ -1,4 +1,5 @@
 #include "platform/gdi/Region.h"
+#include "platform/gdi/saturate.h"
 
 #include <cstdint>
 
@@ -135,12 +136,8 @@ Region Region::Xor(const Region& other) const {
 }
 
 void Region::Offset(int dx, int dy) {
-    for (RECT& r : rects_) {
-        r.left += dx;
-        r.right += dx;
-        r.top += dy;
-        r.bottom += dy;
-    }
+    for (RECT& r : rects_)
+        r = Shifted(r, dx, dy);
 }
 
 bool operator==(const Region& a, const Region& b) {

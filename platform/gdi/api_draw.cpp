@@ -7,6 +7,7 @@
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/Stroke.h"
 #include "platform/gdi/internal.h"
+#include "platform/gdi/saturate.h"
 
 using namespace gdi;
 
@@ -52,15 +53,10 @@ std::shared_ptr<BrushObject> BrushArg(HBRUSH brush) {
     return ObjectTable::Instance().Get<BrushObject>(brush, OBJ_BRUSH);
 }
 
-LONG Clamp(std::int64_t v) {
-    return static_cast<LONG>(
-        std::clamp<std::int64_t>(v, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
-}
-
 RECT DeviceRect(const DeviceContext& dc, const RECT& r) {
     const Point64 a = Device(dc, r.left, r.top);
     const Point64 b = Device(dc, r.right, r.bottom);
-    return RECT{Clamp(a.x), Clamp(a.y), Clamp(b.x), Clamp(b.y)};
+    return RECT{Saturate(a.x), Saturate(a.y), Saturate(b.x), Saturate(b.y)};
 }
 
 std::vector<std::int64_t> RectArgs(const RECT& r) {
@@ -124,7 +120,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     Record(*c, "Rectangle", {left, top, right, bottom});
     const int l = std::min(left, right), r = std::max(left, right);
     const int t = std::min(top, bottom), b = std::max(top, bottom);
-    if (r - l < 1 || b - t < 1)
+    if (r == l || b == t)
         return TRUE;
     const DcState& s = c->State();
     const bool nullPen = s.pen.object->IsNull();

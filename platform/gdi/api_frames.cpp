@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Stroke.h"
 #include "platform/gdi/internal.h"
+#include "platform/gdi/saturate.h"
 
 using namespace gdi;
 
@@ -19,8 +20,8 @@ void Fill(Raster& raster, LONG l, LONG t, LONG r, LONG b, Pixel color) {
 // diagonals, on the button face.
 void SizeGrip(Raster& raster, const RECT& r) {
     Fill(raster, r.left, r.top, r.right, r.bottom, Sys(COLOR_BTNFACE));
-    const int size = std::min(r.right - r.left, r.bottom - r.top);
-    for (int ridge = 1; ridge + 2 < size; ridge += 4) {
+    const std::int64_t size = std::min(Width(r), Height(r));
+    for (int ridge = 1; ridge + 2 < size && ridge < 64; ridge += 4) {
         for (int d = ridge; d < ridge + 3; ++d) {
             const Pixel color = d == ridge ? Sys(COLOR_BTNHIGHLIGHT) : Sys(COLOR_BTNSHADOW);
             for (int i = 0; i <= d; ++i)
@@ -37,7 +38,7 @@ void Edge(Raster& raster, const RECT& b, Pixel topLeft, Pixel bottomRight) {
 }
 
 void Tick(Raster& raster, const RECT& inner, Pixel color) {
-    const int n = inner.right - inner.left;
+    const std::int64_t n = Width(inner);
     const PenObject pen(PS_SOLID, 1, 0);
     Stroke stroke(pen, raster.ClipBox(), 0);
     for (int dy = 0; dy < 2; ++dy) {
@@ -55,10 +56,12 @@ void Tick(Raster& raster, const RECT& inner, Pixel color) {
 // colour) or mono (window text), else a sunken two-pixel edge; the window
 // colour inside (button face when pushed or inactive); a tick when checked.
 void CheckBox(Raster& raster, const RECT& r, UINT state) {
-    const int side = std::min(r.right - r.left, r.bottom - r.top);
-    const LONG x = r.left + (r.right - r.left - side) / 2;
-    const LONG y = r.top + (r.bottom - r.top - side) / 2;
-    RECT box{x, y, x + side, y + side};
+    const std::int64_t side = std::min(Width(r), Height(r));
+    if (side < 1)
+        return;
+    const std::int64_t x = r.left + (Width(r) - side) / 2;
+    const std::int64_t y = r.top + (Height(r) - side) / 2;
+    RECT box{Saturate(x), Saturate(y), Saturate(x + side), Saturate(y + side)};
     if (state & (DFCS_FLAT | DFCS_MONO)) {
         const Pixel frame = (state & DFCS_MONO) ? Sys(COLOR_WINDOWTEXT) : Sys(COLOR_BTNSHADOW);
         Edge(raster, box, frame, frame);
@@ -88,16 +91,21 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect) {
     if (r.right <= r.left || r.bottom <= r.top)
         return TRUE;
     Raster raster(*c);
+    const RECT clip = raster.ClipBox();
     auto dot = [&](std::int64_t x, std::int64_t y) {
         if ((x + y) % 2 == 0)
             raster.Plot(x, y, 0, R2_NOT);
     };
-    for (std::int64_t x = r.left; x < r.right; ++x) {
+    const std::int64_t x0 = std::max<std::int64_t>(r.left, clip.left),
+                       x1 = std::min<std::int64_t>(r.right, clip.right);
+    const std::int64_t y0 = std::max<std::int64_t>(r.top + 1, clip.top);
+    const std::int64_t y1 = std::min<std::int64_t>(std::int64_t{r.bottom} - 1, clip.bottom);
+    for (std::int64_t x = x0; x < x1; ++x) {
         dot(x, r.top);
         if (r.bottom - 1 > r.top)
             dot(x, r.bottom - 1);
     }
-    for (std::int64_t y = r.top + 1; y < r.bottom - 1; ++y) {
+    for (std::int64_t y = y0; y < y1; ++y) {
         dot(r.left, y);
         if (r.right - 1 > r.left)
             dot(r.right - 1, y);

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/RegionObject.h"
 #include "platform/gdi/internal.h"
+#include "platform/gdi/saturate.h"
 
 using namespace gdi;
 
@@ -150,12 +151,10 @@ int GetClipBox(HDC dc, RECT* box) {
     if (!c || !box)
         return ERROR;
     const Region& clip = c->EffectiveClip();
-    const RECT b = clip.Bounds();
     const POINT o = c->Origin();
     const POINT d = c->DeviceOffset();
-    *box = clip.IsEmpty()
-               ? RECT{0, 0, 0, 0}
-               : RECT{b.left - o.x - d.x, b.top - o.y - d.y, b.right - o.x - d.x, b.bottom - o.y - d.y};
+    *box = clip.IsEmpty() ? RECT{0, 0, 0, 0}
+                          : Shifted(clip.Bounds(), -std::int64_t{o.x} - d.x, -std::int64_t{o.y} - d.y);
     return Complexity(clip);
 }
 
@@ -165,6 +164,6 @@ BOOL RectVisible(HDC dc, const RECT* rect) {
         return FALSE;
     RECT d = c->ToDevice(Normalized(rect->left, rect->top, rect->right, rect->bottom));
     const POINT o = c->Origin();
-    d = RECT{d.left + o.x, d.top + o.y, d.right + o.x, d.bottom + o.y};
+    d = Shifted(d, o.x, o.y);
     return c->EffectiveClip().Intersects(d) ? TRUE : FALSE;
 }

@@ -1,4 +1,5 @@
 #include "platform/gdi/internal.h"
+#include "platform/gdi/saturate.h"
 
 namespace gdi {
 
@@ -47,9 +48,9 @@ void Record(DeviceContext& dc, std::string name, std::vector<std::int64_t> args,
     call.fontHeight = s.font.object->Requested().lfHeight;
     call.fontWeight = s.font.object->Requested().lfWeight;
     call.deviceOffset = dc.DeviceOffset();
-    RECT box = dc.EffectiveClip().Bounds();
+
     const POINT o = dc.Origin();
-    call.clipBox = RECT{box.left - o.x, box.top - o.y, box.right - o.x, box.bottom - o.y};
+    call.clipBox = Shifted(dc.EffectiveClip().Bounds(), -std::int64_t{o.x}, -std::int64_t{o.y});
     dc.Log().Add(std::move(call));
 }
 

@@ -109,3 +109,40 @@ TEST(Rop2, EveryCodeFollowsItsTruthTable) {
 }
 
 } // namespace
+
+namespace {
+
+// Coordinates at the ends of the 32-bit range, with origins added, saturate
+// instead of wrapping, and no call walks the whole range.
+TEST(ExtremeCoordinates, SaturateAndStayCheap) {
+    constexpr int kMin = -0x7FFFFFFF - 1, kMax = 0x7FFFFFFF;
+    Canvas c(8, 8);
+    SetViewportOrgEx(c.dc(), kMax, kMax, nullptr);
+    SetWindowOrgEx(c.dc(), kMin, kMin, nullptr); // device = logical + kMax (saturated)
+    RECT huge{kMin, kMin, kMax, kMax};           // device [-1, kMax)
+    HBRUSH red = CreateSolidBrush(kRed);
+    FillRect(c.dc(), &huge, red);
+    EXPECT_EQ(c.Where(kRed).size(), 64u);
+    Rectangle(c.dc(), kMin, kMin, kMax, kMax);
+    DrawTextW(c.dc(), u"x", 1, &huge, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawFocusRect(c.dc(), &huge);
+    DrawFrameControl(c.dc(), &huge, DFC_BUTTON, DFCS_BUTTONCHECK);
+    DrawFrameControl(c.dc(), &huge, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+    MoveToEx(c.dc(), kMin, kMax, nullptr);
+    LineTo(c.dc(), kMax, kMin);
+    IntersectClipRect(c.dc(), kMin, kMin, kMax, kMax);
+    RECT box{};
+    EXPECT_EQ(GetClipBox(c.dc(), &box), SIMPLEREGION);
+
+    SetViewportOrgEx(c.dc(), 0, 0, nullptr);
+    SetWindowOrgEx(c.dc(), 0, 0, nullptr);
+    SelectClipRgn(c.dc(), nullptr);
+    FillRect(c.dc(), &huge, red);
+    EXPECT_EQ(c.Where(kRed).size(), 64u);
+    HRGN region = CreateRectRgn(0, 0, 4, 4);
+    OffsetRgn(region, kMax, kMax);
+    DeleteObject(region);
+    DeleteObject(red);
+}
+
+} // namespace
