@@ -1,6 +1,7 @@
 // Text metrics, extents and output.
 
 #include "platform/gdi/internal.h"
+#include "platform/gdi/saturate.h"
 
 using namespace gdi;
 
@@ -11,9 +12,9 @@ void DrawTextCell(DeviceContext& dc, Raster& raster, const GlyphRun& run, std::i
     FontObject& font = *s.font.object;
     const TEXTMETRICW& tm = font.Metrics();
     if (s.bkMode == OPAQUE)
-        raster.FillRect(RECT{static_cast<LONG>(x), static_cast<LONG>(top), static_cast<LONG>(x + run.Width()),
-                             static_cast<LONG>(top + tm.tmHeight)},
-                        PixelFromColor(s.bkColor), R2_COPYPEN);
+        raster.FillRect(
+            RECT{Saturate(x), Saturate(top), Saturate(x + run.Width()), Saturate(top + tm.tmHeight)},
+            PixelFromColor(s.bkColor), R2_COPYPEN);
     run.Draw(raster, x, top + tm.tmAscent, s.textColor);
 }
 
