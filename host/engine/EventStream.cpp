@@ -7,15 +7,24 @@
 
 namespace Vantrel {
 
-EventStream::EventStream(std::shared_ptr<EventSeries> series) : mSeries(std::move(series)) {}
+EventStream::EventStream(std::shared_ptr<EventSeries> series, Tick endTick)
+    : mSeries(std::move(series)), mEnd(endTick) {}
 
 void* EventStream::find(REFIID iid) {
     return iid == IID_IEnumEventEx ? static_cast<IEnumEventEx*>(this) : nullptr;
 }
 
-Tick EventStream::position() const {
+/// Events of the series before the end tick.
+std::size_t EventStream::available() const {
     const auto& events = mSeries->events();
-    return mNext < events.size() ? events[mNext].tick : mSeries->settledBefore();
+    auto end = std::lower_bound(events.begin(), events.end(), mEnd,
+                                [](const EventSeries::Event& e, Tick t) { return e.tick < t; });
+    return static_cast<std::size_t>(end - events.begin());
+}
+
+Tick EventStream::position() const {
+    const Tick reached = mNext < available() ? mSeries->events()[mNext].tick : mSeries->settledBefore();
+    return reached >= mEnd ? EventSeries::complete : reached;
 }
 
 void EventStream::write(std::size_t index, void* record) const {
@@ -30,9 +39,10 @@ HRESULT EventStream::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG
         return E_INVALIDARG;
     mSeries->update();
     const auto& events = mSeries->events();
+    const std::size_t available = this->available();
     const ULONG capacity = bufferBytes / eventSize;
     ULONG n = 0;
-    while (n < capacity && mNext < events.size() && events[mNext].tick < tickLimit)
+    while (n < capacity && mNext < available && events[mNext].tick < tickLimit)
         write(mNext++, static_cast<std::byte*>(buffer) + n++ * eventSize);
     *count = n;
     const Tick reached = this->position();
@@ -45,8 +55,9 @@ HRESULT EventStream::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeE
     mSeries->update();
     const auto& events = mSeries->events();
     auto tickBelow = [](const EventSeries::Event& e, Tick t) { return e.tick < t; };
-    auto first = std::lower_bound(events.begin(), events.end(), rangeStart, tickBelow);
-    auto end = std::lower_bound(first, events.end(), rangeEnd, tickBelow);
+    auto limit = events.begin() + static_cast<std::ptrdiff_t>(available());
+    auto first = std::lower_bound(events.begin(), limit, rangeStart, tickBelow);
+    auto end = std::lower_bound(first, limit, rangeEnd, tickBelow);
     auto found = end;
     if (!backward) {
         found = std::lower_bound(first, end, tick, tickBelow);
@@ -77,7 +88,7 @@ HRESULT EventStream::GetPosition(LONG* tick) {
 HRESULT EventStream::Clone(IEnumEventEx** out) {
     if (!out)
         return E_POINTER;
-    *out = new EventStream(mSeries);
+    *out = new EventStream(mSeries, mEnd);
     return S_OK;
 }
 

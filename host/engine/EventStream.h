@@ -4,18 +4,20 @@
 #include "host/engine/EventSeries.h"
 #include "platform/vantrel/IEnumEventEx.h"
 
+#include <climits>
 #include <memory>
 
 namespace Vantrel {
 
 /// A host event series as an event stream (IEnumEventEx) of 16-byte records: tick, fraction 0,
 /// value. The stream's position is the tick of the next event to deliver, or, when the series has
-/// none yet, the tick below which the series is settled (INT_MAX once it is complete).
+/// none yet, the tick below which the series is settled (INT_MAX once it is complete). A stream
+/// with an end tick ends there: later events are not delivered.
 class EventStream : public ComObject<IEnumEventEx> {
 public:
     static constexpr ULONG eventSize = 16;
 
-    explicit EventStream(std::shared_ptr<EventSeries> series);
+    explicit EventStream(std::shared_ptr<EventSeries> series, Tick endTick = INT_MAX);
 
     HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
     /// Forward: the first event at or after max(tick, rangeStart) below rangeEnd. Backward: the
@@ -33,9 +35,11 @@ public:
 private:
     void* find(REFIID iid) override;
     Tick position() const;
+    std::size_t available() const;
     void write(std::size_t index, void* record) const;
 
     std::shared_ptr<EventSeries> mSeries;
+    Tick mEnd;
     std::size_t mNext = 0; // index of the next event to deliver
 };
 

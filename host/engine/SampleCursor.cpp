@@ -21,8 +21,16 @@ float toFloat(double v) {
 } // namespace
 
 SampleCursor::SampleCursor(const Recording& recording, std::shared_ptr<const SampleExpression> expression,
-                           std::int32_t record)
-    : mRecording(recording), mExpression(std::move(expression)), mRecord(record) {}
+                           std::int32_t record, Tick endTick)
+    : mRecording(recording), mExpression(std::move(expression)), mRecord(record), mEnd(endTick) {}
+
+Tick SampleCursor::reach() const {
+    return std::min(mExpression->reach(mRecording, mRecord), mEnd);
+}
+
+bool SampleCursor::complete() const {
+    return SampleExpression::recordComplete(mRecording, mRecord) || reach() >= mEnd;
+}
 
 void* SampleCursor::find(REFIID iid) {
     return iid == IID_ISampleChannel ? static_cast<ISampleChannel*>(this) : nullptr;
@@ -31,12 +39,12 @@ void* SampleCursor::find(REFIID iid) {
 HRESULT SampleCursor::Read(ULONG maxCount, float* buffer, ULONG* count) {
     if (!count || (!buffer && maxCount > 0))
         return E_POINTER;
-    const Tick reach = mExpression->reach(mRecording, mRecord);
+    const Tick reach = this->reach();
     const Tick n = static_cast<Tick>(std::min<std::int64_t>(
         maxCount, std::max<std::int64_t>(0, static_cast<std::int64_t>(reach) - mPosition)));
     *count = static_cast<ULONG>(n);
     if (n == 0)
-        return IsRecordComplete() == S_OK && mPosition >= reach ? S_FALSE : S_OK;
+        return complete() && mPosition >= reach ? S_FALSE : S_OK;
     std::vector<double> values(static_cast<std::size_t>(n));
     mExpression->evaluate(mRecording, mRecord, mPosition, values);
     std::transform(values.begin(), values.end(), buffer, toFloat);
@@ -57,13 +65,13 @@ HRESULT SampleCursor::Seek(LONG tick) {
 }
 
 HRESULT SampleCursor::IsRecordComplete() {
-    return SampleExpression::recordComplete(mRecording, mRecord) ? S_OK : S_FALSE;
+    return complete() ? S_OK : S_FALSE;
 }
 
 HRESULT SampleCursor::CloneCursor(ISampleChannel** out) {
     if (!out)
         return E_POINTER;
-    auto* clone = new SampleCursor(mRecording, mExpression, mRecord);
+    auto* clone = new SampleCursor(mRecording, mExpression, mRecord, mEnd);
     clone->mPosition = mPosition;
     *out = clone;
     return S_OK;

@@ -1,0 +1,165 @@
+#include "host/engine/DocumentData.h"
+
+#include "host/engine/ChannelEventSeries.h"
+#include "host/engine/ChannelObject.h"
+#include "host/engine/EventStream.h"
+#include "host/engine/SampleCursor.h"
+#include "host/engine/UnitName.h"
+
+#include <algorithm>
+
+namespace Vantrel {
+
+DocumentData::DocumentData(Recording& recording) : mRecording(recording) {
+    for (std::size_t c = 0; c < recording.channelCount(); ++c)
+        mChannels.push_back(ComPtr<ChannelObject>::adopt(new ChannelObject(recording, c)));
+    mRecording.addObserver(this);
+}
+
+DocumentData::~DocumentData() {
+    mRecording.removeObserver(this);
+}
+
+void* DocumentData::find(REFIID iid) {
+    if (iid == IID_IDocumentData)
+        return static_cast<IDocumentData*>(this);
+    if (iid == IID_IChannelLookup)
+        return static_cast<IChannelLookup*>(this);
+    if (iid == IID_IOnlineDataSinkRegistry)
+        return static_cast<IOnlineDataSinkRegistry*>(this);
+    return nullptr;
+}
+
+ChannelObject* DocumentData::channelObject(std::size_t channel) const {
+    return channel < mChannels.size() ? mChannels[channel].get() : nullptr;
+}
+
+bool DocumentData::validRecord(LONG record) const {
+    return record >= 0 && record < mRecording.recordCount();
+}
+
+bool DocumentData::validChannel(LONG channel) const {
+    return channel >= 0 && static_cast<std::size_t>(channel) < mRecording.channelCount();
+}
+
+HRESULT DocumentData::GetRecordCount(LONG* count) {
+    if (!count)
+        return E_POINTER;
+    *count = mRecording.recordCount();
+    return S_OK;
+}
+
+HRESULT DocumentData::GetRecordEndTick(LONG record, LONG* tick) {
+    if (!tick)
+        return E_POINTER;
+    if (!validRecord(record))
+        return E_INVALIDARG;
+    *tick = mRecording.record(record).tickCount();
+    return S_OK;
+}
+
+HRESULT DocumentData::GetChannelCount(LONG record, DWORD, LONG* count) {
+    if (!count)
+        return E_POINTER;
+    if (!validRecord(record))
+        return E_INVALIDARG;
+    *count = static_cast<LONG>(mRecording.channelCount());
+    return S_OK;
+}
+
+HRESULT DocumentData::GetChannelEvents(LONG channel, LONG record, LONG endTick, IEnumEventEx** out) {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!validChannel(channel) || !validRecord(record))
+        return E_INVALIDARG;
+    const auto index = static_cast<std::size_t>(channel);
+    bool carriesEvents = false;
+    for (std::int32_t r = 0; r < mRecording.recordCount() && !carriesEvents; ++r)
+        carriesEvents = !mRecording.record(r).events(index).empty();
+    if (!carriesEvents)
+        return S_FALSE;
+    *out = new EventStream(std::make_shared<ChannelEventSeries>(mRecording, index, record), endTick);
+    return S_OK;
+}
+
+HRESULT DocumentData::GetChannelSamples(LONG channel, DWORD, LONG record, LONG endTick,
+                                        ISampleChannel** out) {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!validChannel(channel) || !validRecord(record))
+        return E_FAIL;
+    FormulaNode node;
+    node.kind = FormulaNode::Kind::Channel;
+    node.channel = channel;
+    auto expression = std::make_shared<SampleExpression>(node, mRecording.channelCount());
+    *out = new SampleCursor(mRecording, std::move(expression), record, std::max<LONG>(endTick, 0));
+    return S_OK;
+}
+
+HRESULT DocumentData::GetChannelUnit(LONG channel, LONG record, DWORD, IUnknown** unit) {
+    if (!unit)
+        return E_POINTER;
+    *unit = nullptr;
+    if (!validChannel(channel) || (record != kDataAnyRecord && !validRecord(record)))
+        return E_INVALIDARG;
+    return mChannels[static_cast<std::size_t>(channel)]->GetUnit(unit);
+}
+
+HRESULT DocumentData::GetChannel(LONG channel, DWORD, IUnknown** out) {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!validChannel(channel))
+        return S_FALSE;
+    ChannelObject* object = mChannels[static_cast<std::size_t>(channel)].get();
+    object->AddRef();
+    *out = static_cast<IChannelInfo*>(object);
+    return S_OK;
+}
+
+HRESULT DocumentData::AddSink(IOnlineDataSink* sink) {
+    if (!sink)
+        return E_POINTER;
+    mSinks.emplace_back(sink);
+    return S_OK;
+}
+
+HRESULT DocumentData::RemoveSink(IOnlineDataSink* sink) {
+    auto it = std::find_if(mSinks.begin(), mSinks.end(), [sink](const auto& s) { return s.get() == sink; });
+    if (it == mSinks.end())
+        return S_FALSE;
+    mSinks.erase(it);
+    return S_OK;
+}
+
+template <class Call> void DocumentData::tellSinks(Call call) {
+    // A snapshot: a sink may remove itself (or others) while it is told; one removed is not told.
+    const std::vector<ComPtr<IOnlineDataSink>> sinks = mSinks;
+    for (const auto& sink : sinks)
+        if (std::any_of(mSinks.begin(), mSinks.end(), [&](const auto& s) { return s.get() == sink.get(); }))
+            call(sink.get());
+}
+
+void DocumentData::recordStarted(std::int32_t record) {
+    const double period = mRecording.record(record).tickPeriod();
+    const LONG info[7] = {};
+    tellSinks([&](IOnlineDataSink* s) {
+        s->OnStartSampling(record);
+        s->OnNewRecord(record, period, info, 1);
+    });
+}
+
+void DocumentData::samplesAppended(std::int32_t, Tick, Tick count) {
+    tellSinks([&](IOnlineDataSink* s) { s->OnNewData(count); });
+}
+
+void DocumentData::samplingStopped(std::int32_t record) {
+    tellSinks([&](IOnlineDataSink* s) {
+        s->OnRecordEnd(record, 0);
+        s->OnStopSampling(0);
+    });
+}
+
+} // namespace Vantrel

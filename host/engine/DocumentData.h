@@ -1,0 +1,63 @@
+#pragma once
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "host/recording/Recording.h"
+#include "host/recording/RecordingObserver.h"
+#include "platform/vantrel/IChannelLookup.h"
+#include "platform/vantrel/IDocumentData.h"
+#include "platform/vantrel/IOnlineDataSink.h"
+
+#include <vector>
+
+namespace Vantrel {
+
+class ChannelObject;
+
+/// A recording as the host document the module reads: its records, channels, samples, events and
+/// units (IDocumentData), its channel objects (IChannelLookup), and its online-data sinks
+/// (IOnlineDataSinkRegistry), which are told as the recording samples:
+///   sampling starts  -> OnStartSampling(record), OnNewRecord(record, tick period, zeros, 1)
+///   a block arrives  -> OnNewData(samples per channel in the block)
+///   sampling stops   -> OnRecordEnd(record, 0), OnStopSampling(0)
+/// A channel carries events when any record holds events on it. The recording must outlive the
+/// object and everything it hands out.
+class DocumentData : public ComObject<IDocumentData, IChannelLookup, IOnlineDataSinkRegistry>,
+                     private RecordingObserver {
+public:
+    explicit DocumentData(Recording& recording);
+    ~DocumentData() override;
+
+    const Recording& recording() const { return mRecording; }
+    /// The channel object of a channel (the same object on every lookup); null past the last.
+    ChannelObject* channelObject(std::size_t channel) const;
+
+    HRESULT GetRecordCount(LONG* count) override;
+    HRESULT GetRecordEndTick(LONG record, LONG* tick) override;
+    HRESULT GetChannelCount(LONG record, DWORD flags, LONG* count) override;
+    HRESULT GetChannelEvents(LONG channel, LONG record, LONG endTick, IEnumEventEx** out) override;
+    HRESULT GetChannelSamples(LONG channel, DWORD flags, LONG record, LONG endTick,
+                              ISampleChannel** out) override;
+    HRESULT GetChannelUnit(LONG channel, LONG record, DWORD flags, IUnknown** unit) override;
+
+    HRESULT GetChannel(LONG channel, DWORD kind, IUnknown** out) override;
+
+    HRESULT AddSink(IOnlineDataSink* sink) override;
+    HRESULT RemoveSink(IOnlineDataSink* sink) override;
+
+private:
+    void* find(REFIID iid) override;
+    bool validRecord(LONG record) const;
+    bool validChannel(LONG channel) const;
+    template <class Call> void tellSinks(Call call);
+
+    void recordStarted(std::int32_t record) override;
+    void samplesAppended(std::int32_t record, Tick first, Tick count) override;
+    void samplingStopped(std::int32_t record) override;
+
+    Recording& mRecording;
+    std::vector<ComPtr<ChannelObject>> mChannels;
+    std::vector<ComPtr<IOnlineDataSink>> mSinks;
+};
+
+} // namespace Vantrel
