@@ -1,0 +1,66 @@
+#include "platform/user/ClassRegistry.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace user {
+namespace {
+
+char16_t Fold(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+ATOM AtomOf(LPCWSTR name) {
+    return static_cast<ATOM>(reinterpret_cast<std::uintptr_t>(name));
+}
+
+} // namespace
+
+bool SameName(const std::u16string& a, const std::u16string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char16_t x, char16_t y) { return Fold(x) == Fold(y); });
+}
+
+bool IsAtomName(LPCWSTR name) {
+    return reinterpret_cast<std::uintptr_t>(name) < 0x10000;
+}
+
+ATOM ClassRegistry::Register(const WNDCLASSW& d) {
+    if (d.lpszClassName == nullptr || IsAtomName(d.lpszClassName) || d.lpszClassName[0] == u'\0')
+        return 0;
+    if (d.cbClsExtra < 0 || d.cbWndExtra < 0 || Find(d.lpszClassName) != nullptr)
+        return 0;
+    auto c = std::make_unique<WindowClass>();
+    c->atom = nextAtom_++;
+    c->name = d.lpszClassName;
+    c->style = d.style;
+    c->proc = d.lpfnWndProc;
+    c->windowExtraBytes = d.cbWndExtra;
+    c->instance = d.hInstance;
+    c->icon = d.hIcon;
+    c->cursor = d.hCursor;
+    c->background = d.hbrBackground;
+    c->extra.resize(static_cast<std::size_t>(d.cbClsExtra));
+    classes_.push_back(std::move(c));
+    return classes_.back()->atom;
+}
+
+bool ClassRegistry::Unregister(LPCWSTR nameOrAtom) {
+    WindowClass* c = Find(nameOrAtom);
+    if (c == nullptr)
+        return false;
+    std::erase_if(classes_, [c](const auto& p) { return p.get() == c; });
+    return true;
+}
+
+WindowClass* ClassRegistry::Find(LPCWSTR nameOrAtom) {
+    if (nameOrAtom == nullptr)
+        return nullptr;
+    for (auto& c : classes_) {
+        if (IsAtomName(nameOrAtom) ? c->atom == AtomOf(nameOrAtom) : SameName(c->name, nameOrAtom))
+            return c.get();
+    }
+    return nullptr;
+}
+
+} // namespace user

@@ -1,0 +1,31 @@
+#pragma once
+// The posted-message queue of the (one) user-interface thread: first in, first
+// out, plus the quit request of PostQuitMessage.
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "platform/user/records.h"
+
+namespace user {
+
+class MessageQueue {
+public:
+    void Post(const MSG& msg) { posted_.push_back(msg); }
+    // The oldest message that passes the filter, taken out when remove is set.
+    std::optional<MSG> Next(const std::function<bool(const MSG&)>& filter, bool remove);
+    bool Empty() const { return posted_.empty(); }
+
+    void RequestQuit(int exitCode);
+    bool QuitRequested() const { return quit_; }
+    int ExitCode() const { return exitCode_; }
+    void ClearQuit() { quit_ = false; }
+
+private:
+    std::deque<MSG> posted_;
+    bool quit_ = false;
+    int exitCode_ = 0;
+};
+
+} // namespace user

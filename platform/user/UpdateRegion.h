@@ -1,0 +1,25 @@
+#pragma once
+// The part of a window's client area that waits to be painted, in client
+// coordinates. Kept as the bounding rectangle of everything invalidated: a
+// window may repaint more than strictly needed, never less. Validation removes
+// a rectangle only where the result is again a rectangle.
+
+#include "platform/win32/types.h"
+
+namespace user {
+
+class UpdateRegion {
+public:
+    bool IsEmpty() const;
+    // Bounding box; {0, 0, 0, 0} when empty.
+    RECT Box() const { return box_; }
+    void Add(const RECT& r);
+    void Subtract(const RECT& r);
+    void ClipTo(const RECT& r);
+    void Clear() { box_ = {0, 0, 0, 0}; }
+
+private:
+    RECT box_{0, 0, 0, 0};
+};
+
+} // namespace user

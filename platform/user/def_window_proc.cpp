@@ -1,0 +1,111 @@
+#include <algorithm>
+
+#include "platform/user/ClassRegistry.h"
+#include "platform/user/message_api.h"
+#include "platform/user/messages.h"
+#include "platform/user/metrics_api.h"
+#include "platform/user/paint_api.h"
+#include "platform/user/rect_math.h"
+#include "platform/user/window_api.h"
+#include "platform/user/window_ops.h"
+
+using user::Desktop;
+using user::Window;
+
+namespace {
+
+LRESULT GetText(const Window& w, WPARAM length, LPARAM buffer) {
+    auto* out = reinterpret_cast<WCHAR*>(buffer);
+    if (out == nullptr || length == 0)
+        return 0;
+    const std::size_t count = std::min<std::size_t>(w.text.size(), length - 1);
+    std::copy_n(w.text.data(), count, out);
+    out[count] = u'\0';
+    return static_cast<LRESULT>(count);
+}
+
+LRESULT NcCalcSize(const Window& w, WPARAM calcValidRects, LPARAM lParam) {
+    RECT* r = calcValidRects ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                             : reinterpret_cast<RECT*>(lParam);
+    if (r != nullptr)
+        *r = user::DefaultClientRect(*r, w.style, w.exStyle);
+    return 0;
+}
+
+LRESULT NcHitTest(HWND hwnd, const Window& w, LPARAM lParam) {
+    const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    if (!user::Contains(window, p))
+        return HTNOWHERE;
+    const RECT client = user::Offset(w.client, window.left - w.window.left, window.top - w.window.top);
+    if (user::Contains(client, p))
+        return HTCLIENT;
+    if ((w.style & WS_CAPTION) == WS_CAPTION && p.y < client.top &&
+        p.y >= client.top - GetSystemMetrics(SM_CYCAPTION))
+        return HTCAPTION;
+    return HTBORDER;
+}
+
+// WM_MOVE with the client's position in the parent, then WM_SIZE, for whatever changed.
+LRESULT PositionChanged(HWND hwnd, const Window& w, const WINDOWPOS& wp) {
+    const RECT client = w.client;
+    const WPARAM kind = (w.style & WS_MAXIMIZE)   ? SIZE_MAXIMIZED
+                        : (w.style & WS_MINIMIZE) ? SIZE_MINIMIZED
+                                                  : SIZE_RESTORED;
+    if ((wp.flags & SWP_NOCLIENTMOVE) == 0)
+        SendMessageW(hwnd, WM_MOVE, 0, MAKELPARAM(client.left, client.top));
+    if ((wp.flags & SWP_NOCLIENTSIZE) == 0 && IsWindow(hwnd))
+        SendMessageW(hwnd, WM_SIZE, kind, MAKELPARAM(user::Width(client), user::Height(client)));
+    return 0;
+}
+
+LRESULT Paint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    if (BeginPaint(hwnd, &ps) != nullptr)
+        EndPaint(hwnd, &ps);
+    return 0;
+}
+
+LRESULT NcCreate(Window& w, LPARAM lParam) {
+    const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    if (cs != nullptr && cs->lpszName != nullptr && !user::IsAtomName(cs->lpszName))
+        w.text = cs->lpszName;
+    return TRUE;
+}
+
+} // namespace
+
+LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Desktop& d = Desktop::Current();
+    Window* w = d.Windows().Find(hwnd);
+    if (w == nullptr)
+        return 0;
+    switch (message) {
+    case WM_NCCREATE:
+        return NcCreate(*w, lParam);
+    case WM_NCCALCSIZE:
+        return NcCalcSize(*w, wParam, lParam);
+    case WM_NCHITTEST:
+        return NcHitTest(hwnd, *w, lParam);
+    case WM_SETTEXT:
+        w->text = lParam != 0 ? std::u16string(reinterpret_cast<LPCWSTR>(lParam)) : std::u16string();
+        return TRUE;
+    case WM_GETTEXT:
+        return GetText(*w, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(w->text.size());
+    case WM_PAINT:
+        return Paint(hwnd);
+    case WM_ERASEBKGND:
+        return d.Paint().EraseBackground(hwnd, reinterpret_cast<HDC>(wParam), w->windowClass->background) ? 1
+                                                                                                          : 0;
+    case WM_WINDOWPOSCHANGED:
+        return lParam != 0 ? PositionChanged(hwnd, *w, *reinterpret_cast<const WINDOWPOS*>(lParam)) : 0;
+    case WM_CLOSE:
+        DestroyWindow(hwnd);
+        return 0;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The window layer in one include: windows, messages, painting, timers, message
+// boxes and system metrics. Tests reach the desktop itself through
+// platform/user/Desktop.h.
+
+#include "platform/user/handles.h"
+#include "platform/user/message_api.h"
+#include "platform/user/messages.h"
+#include "platform/user/metrics_api.h"
+#include "platform/user/msgbox_api.h"
+#include "platform/user/paint_api.h"
+#include "platform/user/records.h"
+#include "platform/user/styles.h"
+#include "platform/user/timer_api.h"
+#include "platform/user/window_api.h"

@@ -1,0 +1,77 @@
+#pragma once
+// Window classes, windows and their tree, geometry, visibility, enabled state,
+// text, window longs, focus and capture.
+//
+// Creation sends WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE and,
+// for a window created visible, WM_SHOWWINDOW. DestroyWindow destroys owned
+// windows first, hides the window (focus and capture leave it), then sends
+// WM_DESTROY parent first and WM_NCDESTROY children first. MoveWindow and
+// SetWindowPos send WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED and,
+// through DefWindowProcW, WM_MOVE and WM_SIZE before they return.
+
+#include "platform/user/records.h"
+#include "platform/user/styles.h"
+
+ATOM RegisterClassW(const WNDCLASSW* description);
+// Fails while a window of the class exists.
+BOOL UnregisterClassW(LPCWSTR className, HINSTANCE instance);
+int GetClassNameW(HWND hwnd, LPWSTR buffer, int bufferLength);
+ULONG_PTR GetClassLongPtrW(HWND hwnd, int index);
+ULONG_PTR SetClassLongPtrW(HWND hwnd, int index, LONG_PTR value);
+
+// parent is the parent of a WS_CHILD window (required) and the owner of any
+// other; menu is a child's control id.
+HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
+BOOL DestroyWindow(HWND hwnd);
+BOOL IsWindow(HWND hwnd);
+
+// A child's parent, a WS_POPUP window's owner, otherwise null.
+HWND GetParent(HWND hwnd);
+HWND GetWindow(HWND hwnd, UINT relation);
+BOOL IsChild(HWND parent, HWND hwnd);
+HWND GetDlgItem(HWND parent, int id);
+int GetDlgCtrlID(HWND hwnd);
+
+BOOL GetWindowRect(HWND hwnd, RECT* rect);
+BOOL GetClientRect(HWND hwnd, RECT* rect);
+BOOL ClientToScreen(HWND hwnd, POINT* point);
+BOOL ScreenToClient(HWND hwnd, POINT* point);
+// Maps from the client coordinates of one window to another's; null means the
+// screen. Returns the offset as MAKELONG(dx, dy) of signed words.
+int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
+BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+
+// Returns whether the window was visible before.
+BOOL ShowWindow(HWND hwnd, int command);
+BOOL IsWindowVisible(HWND hwnd);
+BOOL IsZoomed(HWND hwnd);
+BOOL IsIconic(HWND hwnd);
+// Returns whether the window was disabled before.
+BOOL EnableWindow(HWND hwnd, BOOL enable);
+BOOL IsWindowEnabled(HWND hwnd);
+
+BOOL SetWindowTextW(HWND hwnd, LPCWSTR text);
+int GetWindowTextW(HWND hwnd, LPWSTR buffer, int bufferLength);
+int GetWindowTextLengthW(HWND hwnd);
+
+// Pointer-sized longs: GWLP_WNDPROC (subclassing: returns the previous
+// procedure), GWLP_USERDATA, GWLP_ID, GWLP_HINSTANCE, GWLP_HWNDPARENT, GWL_STYLE,
+// GWL_EXSTYLE and offsets into the window's extra bytes.
+LONG_PTR GetWindowLongPtrW(HWND hwnd, int index);
+LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value);
+// 32-bit longs: only GWL_STYLE, GWL_EXSTYLE, GWL_ID and extra bytes; a pointer
+// does not fit in 32 bits, so the pointer indices fail and return 0.
+LONG GetWindowLongW(HWND hwnd, int index);
+LONG SetWindowLongW(HWND hwnd, int index, LONG value);
+
+// WM_KILLFOCUS to the old window (wParam = new) then WM_SETFOCUS to the new one
+// (wParam = old); GetFocus already answers the new window in both. Returns the
+// previous focus; fails (null) for a disabled or invalid window.
+HWND SetFocus(HWND hwnd);
+HWND GetFocus();
+// The window losing the capture gets WM_CAPTURECHANGED (lParam = new capture).
+HWND SetCapture(HWND hwnd);
+BOOL ReleaseCapture();
+HWND GetCapture();

@@ -1,0 +1,135 @@
+#include <algorithm>
+
+#include "platform/user/messages.h"
+#include "platform/user/rect_math.h"
+#include "platform/user/window_api.h"
+#include "platform/user/window_ops.h"
+
+using user::Desktop;
+using user::Window;
+
+namespace {
+
+Window* Find(HWND hwnd) {
+    return Desktop::Current().Windows().Find(hwnd);
+}
+
+} // namespace
+
+HWND GetParent(HWND hwnd) {
+    Window* w = Find(hwnd);
+    if (w == nullptr)
+        return nullptr;
+    if (w->IsChild())
+        return w->parent;
+    return (w->style & WS_POPUP) != 0 ? w->owner : nullptr;
+}
+
+HWND GetWindow(HWND hwnd, UINT relation) {
+    Desktop& d = Desktop::Current();
+    Window* w = Find(hwnd);
+    if (w == nullptr)
+        return nullptr;
+    if (relation == GW_CHILD)
+        return w->children.empty() ? nullptr : w->children.front();
+    if (relation == GW_OWNER)
+        return w->owner;
+    const std::vector<HWND>& siblings = d.Windows().Siblings(*w);
+    auto it = std::find(siblings.begin(), siblings.end(), hwnd);
+    switch (relation) {
+    case GW_HWNDFIRST:
+        return siblings.front();
+    case GW_HWNDLAST:
+        return siblings.back();
+    case GW_HWNDNEXT:
+        return it + 1 == siblings.end() ? nullptr : *(it + 1);
+    case GW_HWNDPREV:
+        return it == siblings.begin() ? nullptr : *(it - 1);
+    default:
+        return nullptr;
+    }
+}
+
+BOOL IsChild(HWND parent, HWND hwnd) {
+    return parent != nullptr && Desktop::Current().Windows().IsDescendant(parent, hwnd) ? TRUE : FALSE;
+}
+
+HWND GetDlgItem(HWND parent, int id) {
+    Window* p = Find(parent);
+    if (p == nullptr)
+        return nullptr;
+    for (HWND h : p->children) {
+        if (Window* c = Find(h); c != nullptr && c->id == id)
+            return h;
+    }
+    return nullptr;
+}
+
+int GetDlgCtrlID(HWND hwnd) {
+    Window* w = Find(hwnd);
+    return w != nullptr && w->IsChild() ? static_cast<int>(w->id) : 0;
+}
+
+namespace {
+
+// Screen offset of the coordinate space the window's rectangles are kept in.
+POINT ParentOrigin(const Window& w) {
+    const Window* p = Find(w.parent);
+    return p == nullptr ? POINT{0, 0} : Desktop::Current().Windows().ClientOrigin(*p);
+}
+
+} // namespace
+
+BOOL GetWindowRect(HWND hwnd, RECT* rect) {
+    Window* w = Find(hwnd);
+    if (w == nullptr || rect == nullptr)
+        return FALSE;
+    const POINT o = ParentOrigin(*w);
+    *rect = user::Offset(w->window, o.x, o.y);
+    return TRUE;
+}
+
+BOOL GetClientRect(HWND hwnd, RECT* rect) {
+    Window* w = Find(hwnd);
+    if (w == nullptr || rect == nullptr)
+        return FALSE;
+    *rect = user::ClientArea(*w);
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND hwnd, POINT* point) {
+    Window* w = Find(hwnd);
+    if (w == nullptr || point == nullptr)
+        return FALSE;
+    const POINT o = Desktop::Current().Windows().ClientOrigin(*w);
+    point->x += o.x;
+    point->y += o.y;
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND hwnd, POINT* point) {
+    Window* w = Find(hwnd);
+    if (w == nullptr || point == nullptr)
+        return FALSE;
+    const POINT o = Desktop::Current().Windows().ClientOrigin(*w);
+    point->x -= o.x;
+    point->y -= o.y;
+    return TRUE;
+}
+
+int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
+    Desktop& d = Desktop::Current();
+    Window* f = Find(from);
+    Window* t = Find(to);
+    if ((from != nullptr && f == nullptr) || (to != nullptr && t == nullptr))
+        return 0;
+    const POINT a = f != nullptr ? d.Windows().ClientOrigin(*f) : POINT{0, 0};
+    const POINT b = t != nullptr ? d.Windows().ClientOrigin(*t) : POINT{0, 0};
+    const LONG dx = a.x - b.x;
+    const LONG dy = a.y - b.y;
+    for (UINT i = 0; points != nullptr && i < count; ++i) {
+        points[i].x += dx;
+        points[i].y += dy;
+    }
+    return static_cast<int>(MAKELPARAM(dx, dy) & 0xFFFFFFFF);
+}
