@@ -11,6 +11,10 @@
 
 namespace user {
 
+Window* Lookup(HWND hwnd) {
+    return Desktop::Current().Windows().Find(hwnd);
+}
+
 RECT ClientArea(const Window& w) {
     return RECT{0, 0, w.ClientWidth(), w.ClientHeight()};
 }

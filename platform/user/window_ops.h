@@ -6,6 +6,8 @@
 
 namespace user {
 
+// The window of the current desktop, or null.
+Window* Lookup(HWND hwnd);
 // {0, 0, client width, client height}.
 RECT ClientArea(const Window& w);
 // The client rectangle that the default non-client layout leaves of a window

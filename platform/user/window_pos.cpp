@@ -137,12 +137,12 @@ BOOL IsWindowVisible(HWND hwnd) {
 }
 
 BOOL IsZoomed(HWND hwnd) {
-    Window* w = Desktop::Current().Windows().Find(hwnd);
+    Window* w = user::Lookup(hwnd);
     return w != nullptr && (w->style & WS_MAXIMIZE) != 0 ? TRUE : FALSE;
 }
 
 BOOL IsIconic(HWND hwnd) {
-    Window* w = Desktop::Current().Windows().Find(hwnd);
+    Window* w = user::Lookup(hwnd);
     return w != nullptr && (w->style & WS_MINIMIZE) != 0 ? TRUE : FALSE;
 }
 

@@ -9,13 +9,7 @@
 using user::Desktop;
 using user::Window;
 
-namespace {
-
-Window* Find(HWND hwnd) {
-    return Desktop::Current().Windows().Find(hwnd);
-}
-
-} // namespace
+using user::Lookup;
 
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
     Desktop& d = Desktop::Current();
@@ -37,12 +31,12 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
 }
 
 BOOL IsWindowEnabled(HWND hwnd) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     return w != nullptr && (w->style & WS_DISABLED) == 0 ? TRUE : FALSE;
 }
 
 BOOL SetWindowTextW(HWND hwnd, LPCWSTR text) {
-    if (Find(hwnd) == nullptr)
+    if (Lookup(hwnd) == nullptr)
         return FALSE;
     return SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) != 0 ? TRUE : FALSE;
 }
@@ -50,14 +44,14 @@ BOOL SetWindowTextW(HWND hwnd, LPCWSTR text) {
 int GetWindowTextW(HWND hwnd, LPWSTR buffer, int bufferLength) {
     if (buffer != nullptr && bufferLength > 0)
         buffer[0] = u'\0';
-    if (Find(hwnd) == nullptr || buffer == nullptr || bufferLength <= 0)
+    if (Lookup(hwnd) == nullptr || buffer == nullptr || bufferLength <= 0)
         return 0;
     return static_cast<int>(
         SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(bufferLength), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthW(HWND hwnd) {
-    return Find(hwnd) == nullptr ? 0 : static_cast<int>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
+    return Lookup(hwnd) == nullptr ? 0 : static_cast<int>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
 }
 
 namespace {
@@ -79,7 +73,7 @@ template <typename T> void WriteExtra(Window& w, int index, T value) {
 } // namespace
 
 LONG_PTR GetWindowLongPtrW(HWND hwnd, int index) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr)
         return 0;
     switch (index) {
@@ -103,7 +97,7 @@ LONG_PTR GetWindowLongPtrW(HWND hwnd, int index) {
 }
 
 LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr)
         return 0;
     const LONG_PTR previous = GetWindowLongPtrW(hwnd, index);
@@ -144,7 +138,7 @@ bool IsPointerIndex(int index) {
 } // namespace
 
 LONG GetWindowLongW(HWND hwnd, int index) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr || IsPointerIndex(index))
         return 0;
     if (index >= 0)
@@ -153,7 +147,7 @@ LONG GetWindowLongW(HWND hwnd, int index) {
 }
 
 LONG SetWindowLongW(HWND hwnd, int index, LONG value) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr || IsPointerIndex(index))
         return 0;
     if (index >= 0) {

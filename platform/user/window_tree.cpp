@@ -8,16 +8,10 @@
 using user::Desktop;
 using user::Window;
 
-namespace {
-
-Window* Find(HWND hwnd) {
-    return Desktop::Current().Windows().Find(hwnd);
-}
-
-} // namespace
+using user::Lookup;
 
 HWND GetParent(HWND hwnd) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr)
         return nullptr;
     if (w->IsChild())
@@ -27,7 +21,7 @@ HWND GetParent(HWND hwnd) {
 
 HWND GetWindow(HWND hwnd, UINT relation) {
     Desktop& d = Desktop::Current();
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr)
         return nullptr;
     if (relation == GW_CHILD)
@@ -55,18 +49,18 @@ BOOL IsChild(HWND parent, HWND hwnd) {
 }
 
 HWND GetDlgItem(HWND parent, int id) {
-    Window* p = Find(parent);
+    Window* p = Lookup(parent);
     if (p == nullptr)
         return nullptr;
     for (HWND h : p->children) {
-        if (Window* c = Find(h); c != nullptr && c->id == id)
+        if (Window* c = Lookup(h); c != nullptr && c->id == id)
             return h;
     }
     return nullptr;
 }
 
 int GetDlgCtrlID(HWND hwnd) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     return w != nullptr && w->IsChild() ? static_cast<int>(w->id) : 0;
 }
 
@@ -74,14 +68,14 @@ namespace {
 
 // Screen offset of the coordinate space the window's rectangles are kept in.
 POINT ParentOrigin(const Window& w) {
-    const Window* p = Find(w.parent);
+    const Window* p = Lookup(w.parent);
     return p == nullptr ? POINT{0, 0} : Desktop::Current().Windows().ClientOrigin(*p);
 }
 
 } // namespace
 
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr || rect == nullptr)
         return FALSE;
     const POINT o = ParentOrigin(*w);
@@ -90,7 +84,7 @@ BOOL GetWindowRect(HWND hwnd, RECT* rect) {
 }
 
 BOOL GetClientRect(HWND hwnd, RECT* rect) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr || rect == nullptr)
         return FALSE;
     *rect = user::ClientArea(*w);
@@ -98,7 +92,7 @@ BOOL GetClientRect(HWND hwnd, RECT* rect) {
 }
 
 BOOL ClientToScreen(HWND hwnd, POINT* point) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr || point == nullptr)
         return FALSE;
     const POINT o = Desktop::Current().Windows().ClientOrigin(*w);
@@ -108,7 +102,7 @@ BOOL ClientToScreen(HWND hwnd, POINT* point) {
 }
 
 BOOL ScreenToClient(HWND hwnd, POINT* point) {
-    Window* w = Find(hwnd);
+    Window* w = Lookup(hwnd);
     if (w == nullptr || point == nullptr)
         return FALSE;
     const POINT o = Desktop::Current().Windows().ClientOrigin(*w);
@@ -119,8 +113,8 @@ BOOL ScreenToClient(HWND hwnd, POINT* point) {
 
 int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
     Desktop& d = Desktop::Current();
-    Window* f = Find(from);
-    Window* t = Find(to);
+    Window* f = Lookup(from);
+    Window* t = Lookup(to);
     if ((from != nullptr && f == nullptr) || (to != nullptr && t == nullptr))
         return 0;
     const POINT a = f != nullptr ? d.Windows().ClientOrigin(*f) : POINT{0, 0};
