@@ -12,9 +12,6 @@ using HMENU = HMENU__*;
 struct HICON__;
 using HICON = HICON__*;
 using HCURSOR = HICON;
-// Also declared by the kernel part of the layer; both declarations name the same type.
-struct HINSTANCE__;
-using HINSTANCE = HINSTANCE__*;
 // Drawing handles the window layer hands out or stores; the drawing layer owns them.
 struct HDC__;
 using HDC = HDC__*;
