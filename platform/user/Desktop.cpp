@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/user/WindowSurfaces.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 
@@ -19,7 +20,7 @@ bool InRange(UINT message, UINT first, UINT last) {
 
 } // namespace
 
-Desktop::Desktop() : paint_(PaintDevice::MakeNull()) {}
+Desktop::Desktop() : paint_(std::make_unique<WindowSurfaces>()) {}
 
 Desktop& Desktop::Current() {
     if (!Instance())

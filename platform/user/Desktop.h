@@ -26,8 +26,8 @@ namespace user {
 class Desktop {
 public:
     static Desktop& Current();
-    // Starts over: no windows, classes, timers or messages; clock at 0; the null
-    // paint device. Windows are dropped without messages.
+    // Starts over: no windows, classes, timers or messages; clock at 0; window
+    // surfaces as the paint device. Windows are dropped without messages.
     static void Reset();
 
     ClassRegistry& Classes() { return classes_; }

@@ -1,11 +1,8 @@
 #pragma once
 // Where window device contexts come from. The window layer asks for a DC over a
 // window's client area, clipped to a rectangle in client coordinates, and gives
-// it back when the caller releases it. The drawing layer supplies the real
-// device; the default one hands out distinct handles that draw nowhere, so
-// message flow can be tested without pixels.
-
-#include <memory>
+// it back when the caller releases it. The desktop uses WindowSurfaces; a test
+// may put its own device in place.
 
 #include "platform/user/handles.h"
 
@@ -21,8 +18,6 @@ public:
     virtual bool EraseBackground(HWND hwnd, HDC dc, HBRUSH background) = 0;
     // DCs handed out and not yet released.
     virtual int Outstanding() const = 0;
-
-    static std::unique_ptr<PaintDevice> MakeNull();
 };
 
 } // namespace user

@@ -1,0 +1,48 @@
+#pragma once
+// Window DCs over real pixels: every top-level window has a surface the size of
+// its window rectangle, and a child draws into its top-level's surface through
+// a DC whose origin is the child's client corner and whose clip is what of the
+// child can be seen (inside every ancestor's client area; without its children
+// under WS_CLIPCHILDREN and its higher overlapping siblings under
+// WS_CLIPSIBLINGS). A picture of a window is therefore what the message flow
+// painted into it.
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "platform/gdi/Region.h"
+#include "platform/gdi/Surface.h"
+#include "platform/user/PaintDevice.h"
+#include "platform/user/fwd.h"
+
+namespace user {
+
+class WindowSurfaces final : public PaintDevice {
+public:
+    HDC Acquire(HWND hwnd, const RECT& clip) override;
+    void Release(HWND hwnd, HDC dc) override;
+    bool EraseBackground(HWND hwnd, HDC dc, HBRUSH background) override;
+    int Outstanding() const override { return static_cast<int>(live_.size()); }
+
+    // The window's rectangle cut out of its top-level surface; empty for an
+    // invalid window.
+    gdi::Surface Snapshot(HWND hwnd);
+
+private:
+    std::shared_ptr<gdi::Surface> SurfaceOf(const Window& top);
+    gdi::Region VisibleRegion(const Window& w, POINT origin) const;
+
+    std::map<HWND, std::shared_ptr<gdi::Surface>> surfaces_;
+    std::shared_ptr<gdi::Surface> screen_;
+    std::set<HDC> live_;
+};
+
+// The picture of a window from the desktop's surfaces; a 1 x 1 picture when the
+// window is invalid or the desktop paints through another device.
+gdi::Surface WindowPicture(HWND hwnd);
+// Writes WindowPicture as a PNG file; false when there is no such window.
+bool SaveWindowPng(HWND hwnd, const std::string& path);
+
+} // namespace user
