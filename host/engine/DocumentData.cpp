@@ -27,6 +27,8 @@ void* DocumentData::find(REFIID iid) {
         return static_cast<IChannelLookup*>(this);
     if (iid == IID_IOnlineDataSinkRegistry)
         return static_cast<IOnlineDataSinkRegistry*>(this);
+    if (iid == IID_IRecordingHost)
+        return static_cast<IRecordingHost*>(this);
     return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/engine/ComObject.h"
 #include "host/engine/ComPtr.h"
+#include "host/engine/IRecordingHost.h"
 #include "host/recording/Recording.h"
 #include "host/recording/RecordingObserver.h"
 #include "platform/vantrel/IChannelLookup.h"
@@ -16,13 +17,14 @@ class ChannelObject;
 
 /// A recording as the host document the module reads: its records, channels, samples, events and
 /// units (IDocumentData), its channel objects (IChannelLookup), and its online-data sinks
-/// (IOnlineDataSinkRegistry), which are told as the recording samples:
+/// (IOnlineDataSinkRegistry), which are told as the recording samples, and, for the host's own
+/// objects, the recording itself (IRecordingHost). Sinks are told:
 ///   sampling starts  -> OnStartSampling(record), OnNewRecord(record, tick period, zeros, 1)
 ///   a block arrives  -> OnNewData(samples per channel in the block)
 ///   sampling stops   -> OnRecordEnd(record, 0), OnStopSampling(0)
 /// A channel carries events when any record holds events on it. The recording must outlive the
 /// object and everything it hands out.
-class DocumentData : public ComObject<IDocumentData, IChannelLookup, IOnlineDataSinkRegistry>,
+class DocumentData : public ComObject<IDocumentData, IChannelLookup, IOnlineDataSinkRegistry, IRecordingHost>,
                      private RecordingObserver {
 public:
     explicit DocumentData(Recording& recording);
@@ -44,6 +46,8 @@ public:
 
     HRESULT AddSink(IOnlineDataSink* sink) override;
     HRESULT RemoveSink(IOnlineDataSink* sink) override;
+
+    Recording* GetRecording() override { return &mRecording; }
 
 private:
     void* find(REFIID iid) override;

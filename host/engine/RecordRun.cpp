@@ -94,6 +94,14 @@ ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
     return calc.query<IUnknown>(IID_IUnknown);
 }
 
+HRESULT RecordRun::seek(LONG tick) {
+    mFinished = false;
+    if (mRoot.kind == CalcTerm::Kind::Module)
+        return mEnumerators.back()->Seek(tick);
+    mStream->Find(FALSE, tick, tick, INT_MAX, 0, nullptr);
+    return S_OK;
+}
+
 bool RecordRun::pull(std::vector<std::byte>& events) {
     std::vector<std::byte> buffer(static_cast<std::size_t>(batch) * mEventSize);
     LONG last = -1;

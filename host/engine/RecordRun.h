@@ -28,6 +28,12 @@ public:
     bool finished() const { return mFinished; }
     ULONG eventSize() const { return mEventSize; }
 
+    /// The outermost event stream, for a caller that pulls the events itself.
+    IEnumEventEx* stream() const { return mStream.get(); }
+    /// Positions the run at a tick: the outermost calculation seeks (with its sources); a host
+    /// stream moves to its first event at or after the tick.
+    HRESULT seek(LONG tick);
+
 private:
     ComPtr<IUnknown> build(const CalcTerm& term);
     ComPtr<IUnknown> startModule(const CalcTerm& term);

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "host/engine/Calculation.h"
+#include "host/engine/ComObject.h"
+#include "platform/vantrel/ICalcEnum.h"
+#include "platform/vantrel/ICalcService.h"
+#include "platform/vantrel/IEnumEventEx.h"
+#include "platform/vantrel/ISampleChannel.h"
+
+#include <memory>
+
+namespace Vantrel {
+
+/// An enumerator of the host's formula calculation (FormulaCalcClass). SetArgs takes a formula
+/// text and refuses one the engine cannot evaluate with E_INVALIDARG (the reason is kept in
+/// error()). Start runs it on a record of the host document: an event formula is then read through
+/// IEnumEventEx, a sample formula through ISampleChannel. The sources Start is given are not used:
+/// the formula names its channels itself.
+class FormulaEnumerator : public ComObject<ICalcEnum, IEnumEventEx, ISampleChannel> {
+public:
+    FormulaEnumerator(ICalcService* classes, DWORD classId);
+
+    const std::string& error() const { return mError; }
+
+    HRESULT SetHost(IUnknown* host) override;
+    HRESULT GetHost(IUnknown** host) override;
+    HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override;
+    HRESULT GetArgs(IAutoOvoString** text) override;
+    HRESULT Clone(ICalcEnum** out) override;
+    HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG unitCount,
+                  IUnitName* const* units, DWORD flags) override;
+    /// Both interfaces: the calculation's seek, and the sample cursor's.
+    HRESULT Seek(LONG tick) override;
+    HRESULT Clear() override;
+    HRESULT GetFlags(DWORD* flags) override;
+    LONG Reserved12() override { return 0; }
+    LONG Reserved13() override { return 0; }
+    HRESULT GetSamplePeriod(double* seconds) override;
+    HRESULT GetCapabilities(DWORD* capabilities) override;
+    HRESULT GetTypeCode(DWORD* code) override;
+    /// Both interfaces: the defaults.
+    HRESULT GetEventInfo(CalcEventInfo* info) override;
+
+    HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
+    HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
+                 void* event) override;
+    /// Both interfaces: the event stream's position, or the sample cursor's.
+    HRESULT GetPosition(LONG* tick) override;
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    HRESULT Clone(IEnumEventEx** out) override;
+    HRESULT GetEventSize(ULONG* bytes) override;
+    HRESULT GetDrawClassId(DWORD* id) override;
+
+    HRESULT Read(ULONG maxCount, float* buffer, ULONG* count) override;
+    HRESULT IsRecordComplete() override;
+    HRESULT CloneCursor(ISampleChannel** out) override;
+    HRESULT GetTickPeriod(double* seconds) override;
+
+private:
+    void* find(REFIID iid) override;
+    FormulaEnumerator* copy() const;
+
+    ICalcService* mClasses;
+    DWORD mClassId;
+    ComPtr<IUnknown> mHost;
+    Ovo::String mText;
+    std::string mError;
+    std::unique_ptr<Calculation> mCalculation;
+    std::int32_t mRecord = -1;
+    std::unique_ptr<RecordRun> mRun; // a started event formula
+    ComPtr<ISampleChannel> mCursor;  // a started sample formula
+};
+
+} // namespace Vantrel
