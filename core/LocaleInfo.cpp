@@ -11,6 +11,7 @@
 #include "core/OFormatStringStream.h"
 #include "core/ResourceStrings.h"
 #include "core/time_getEx.h"
+#include "platform/user/msgbox_api.h"
 #include "platform/win32/locale.h"
 
 namespace {
@@ -97,8 +98,7 @@ const LocaleInfo& LocaleInfo::Instance() {
 }
 
 LocaleInfo::LocaleInfo() {
-    if (!ReadValues())
-        AddWarning(HostText(kUnreadableText));
+    mReadFailed = !ReadValues();
     CheckSeparators();
     CheckRoundTrips();
 }
@@ -126,6 +126,7 @@ void LocaleInfo::Build() {
         std::locale::global(MakeLocale());
         mInstalled = true;
     }
+    ShowWarnings();
 }
 
 std::locale LocaleInfo::MakeLocale() const {
@@ -180,6 +181,10 @@ void LocaleInfo::AddWarning(const Ovo::String& text) {
     mWarning += text;
 }
 
-Ovo::String LocaleInfo::WarningCaption() {
-    return HostText(kCaptionText);
+void LocaleInfo::ShowWarnings() const {
+    const Ovo::String caption = HostText(kCaptionText);
+    if (mReadFailed)
+        MessageBoxW(nullptr, HostText(kUnreadableText).c_str(), caption.c_str(), MB_TASKMODAL);
+    if (!mWarning.IsEmpty())
+        MessageBoxW(nullptr, mWarning.c_str(), caption.c_str(), MB_TASKMODAL);
 }

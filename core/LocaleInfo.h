@@ -9,6 +9,8 @@
 // knows) with the number punctuation replaced by the user's separators without
 // grouping, and the date parsing facet time_getEx. The C library's own locale
 // is not changed. Formula texts for the host use classic-locale streams instead.
+// Settings that cannot be read, and separators that break the reading or
+// writing of numbers, are shown to the user in task-modal message boxes.
 //
 // The separators come from the regional settings (GetLocaleInfo), not from the
 // environment's locale: the two are separate sources here, and what the
@@ -51,14 +53,15 @@ public:
     const Ovo::String& ShortDateFormat() const { return mShortDate; }
     bool IsInstalled() const { return mInstalled; }
 
-    // What is wrong with the settings for reading and writing numbers, one
+    // A setting could not be read; those after it keep their defaults.
+    bool ReadFailed() const { return mReadFailed; }
+    // What is wrong with the separators for reading and writing numbers, one
     // sentence a line, from the host's string table; empty when nothing is.
-    // The caption of the message that shows it.
     const Ovo::String& Warning() const { return mWarning; }
-    static Ovo::String WarningCaption();
 
 private:
     void Build();
+    void ShowWarnings() const;
     bool ReadValues();
     void CheckSeparators();
     void CheckRoundTrips();
@@ -79,5 +82,6 @@ private:
     Ovo::String mLongDate;
     Ovo::String mShortDate;
     bool mInstalled = false;
+    bool mReadFailed = false;
     Ovo::String mWarning;
 };

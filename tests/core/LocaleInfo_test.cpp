@@ -10,6 +10,8 @@
 #include "core/OStringStream.h"
 #include "core/ResourceStrings.h"
 #include "core/time_getEx.h"
+#include "platform/user/Desktop.h"
+#include "platform/user/msgbox_api.h"
 #include "platform/win32/locale.h"
 #include "resources/HostResources.h"
 
@@ -104,7 +106,6 @@ TEST_F(LocaleInfoTest, WarnsAboutSeparatorsThatBreakNumbers) {
                                    unsupported.substr(unsupported.find(u"%1") + 2);
     const Case cases[] = {
         {"US defaults", UserLocale(), {}},
-        {"unreadable", unreadable, {HostText(20008)}},
         {"decimal is the date separator", sameAsDate, {HostText(20009)}},
         {"decimal is the list separator", Regional(u",", u".", u","), {HostText(20010)}},
         {"two characters", Regional(u"ab", u","), {written}},
@@ -117,16 +118,34 @@ TEST_F(LocaleInfoTest, WarnsAboutSeparatorsThatBreakNumbers) {
             expected += (expected.empty() ? u"" : u"\n") + line;
         EXPECT_EQ(LocaleInfo().Warning().ToU16String(), expected) << c.what;
     }
-    EXPECT_EQ(LocaleInfo::WarningCaption().ToU16String(), u"Regional Settings");
+}
+
+TEST_F(LocaleInfoTest, ASettingThatCannotBeReadEndsTheReading) {
+    UserLocale regional = Regional(u",", u".");
+    regional.unavailable = {LOCALE_SDATE};
+    SetUserLocale(regional);
+    const LocaleInfo info;
+    EXPECT_TRUE(info.ReadFailed());
+    EXPECT_EQ(std::u16string(info.TimeSeparator()), u":");
+    EXPECT_EQ(std::u16string(info.ListSeparator()), u""); // after the failed read
+    EXPECT_TRUE(info.Warning().IsEmpty());
+    EXPECT_EQ(Written(info.MakeLocale(), 0.5), L"0,5 1234567");
 }
 
 // The one test that installs the module locale for the process.
 TEST_F(LocaleInfoTest, InstanceInstallsTheModuleLocaleForUserTextsOnly) {
     ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
-    SetUserLocale(Regional(u",", u"."));
+    user::Desktop::Reset();
+    user::ScriptedMessageBoxes& boxes = user::Desktop::Current().MessageBoxes();
+    boxes.Answer(IDOK);
+    SetUserLocale(Regional(u",", u".", u","));
     const LocaleInfo& info = LocaleInfo::Instance();
     EXPECT_TRUE(info.IsInstalled());
     EXPECT_EQ(&info, &LocaleInfo::Instance());
+    ASSERT_EQ(boxes.Shown().size(), 1u); // the decimal separator is also the list separator
+    EXPECT_EQ(boxes.Shown()[0].text, HostText(20010));
+    EXPECT_EQ(boxes.Shown()[0].caption, u"Regional Settings");
+    EXPECT_EQ(boxes.Shown()[0].style, MB_TASKMODAL);
 
     Ovo::OStringStream user;
     user << std::fixed << std::setprecision(1) << 1234567.5;
