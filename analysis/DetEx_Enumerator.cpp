@@ -1,0 +1,146 @@
+#include "analysis/DetEx_Enumerator.h"
+
+#include <algorithm>
+
+#include "analysis/LoopComputation.h"
+
+namespace Tarvik {
+
+std::unique_ptr<EEH3::FloatExWrapper> SampleSource(IUnknown* source) {
+    ISampleChannel* channel = nullptr;
+    if (!source || FAILED(source->QueryInterface(IID_ISampleChannel, reinterpret_cast<void**>(&channel))) ||
+        !channel)
+        return nullptr;
+    auto wrapper = std::make_unique<EEH3::FloatExWrapper>(channel);
+    channel->Release();
+    return wrapper;
+}
+
+bool DetEx_EventDetectorParams::BuildSources(IUnknown* const* host, std::int32_t count) {
+    if (count < 3)
+        return false;
+    auto pressure = SampleSource(host[0]);
+    auto volume = SampleSource(host[1]);
+    auto points = EEH3::EventWrapper::Create(host[2], sizeof(OvoEventBase));
+    if (!pressure || !volume || !points)
+        return false;
+    sources.push_back(std::move(pressure));
+    sources.push_back(std::move(volume));
+    sources.push_back(std::move(points));
+    return true;
+}
+
+namespace {
+
+using State = DetEx_DetectorState;
+using Params = DetEx_EventDetectorParams;
+
+void CopyPoint(TarvikEvent& to, const OvoEventBase& point) {
+    to.tick = point.tick;
+    to.fraction = point.fraction;
+    to.value = point.value;
+}
+
+// Phase 2: the closing point and every sample of the cycle. True when they are buffered (phase
+// 3); false with the state saying what it waits for.
+bool FetchCycle(State& state, Params& params) {
+    EEH3::EventWrapper& points = params.EndDiastolicPoints();
+    if (!points.HasCurrent()) {
+        if (points.InputEnded())
+            state.phase = 4;
+        state.resumeTick = state.current.tick;
+        return false;
+    }
+    CopyPoint(state.next, points.Current());
+    const std::int32_t start = state.current.tick;
+    if (state.endLimit >= 0 && start >= state.endLimit) {
+        state.resumeTick = state.endLimit;
+        return false;
+    }
+    state.resumeTick = start;
+    EEH3::FloatExWrapper& pressure = params.Pressure();
+    EEH3::FloatExWrapper& volume = params.Volume();
+    state.pressurePosition = pressure.Position();
+    pressure.Seek(start);
+    volume.Seek(start);
+    // A closing point at or before the opening one (points out of order) leaves the cycle empty.
+    const auto n = static_cast<std::size_t>(std::max<std::int64_t>(std::int64_t{state.next.tick} - start, 0));
+    state.pressure.assign(n, 0.0f);
+    state.volume.assign(n, 0.0f);
+    for (std::size_t i = 0; pressure.Position() < state.next.tick || volume.Position() < state.next.tick; ++i) {
+        if (!pressure.HasCurrent() || !volume.HasCurrent()) {
+            state.resultCode = pressure.HasCurrent() ? 1 : 0;
+            return false;
+        }
+        if (i < n) {
+            state.pressure[i] = pressure.Value();
+            state.volume[i] = volume.Value();
+        }
+        pressure.Advance();
+        volume.Advance();
+    }
+    pressure.Seek(start);
+    volume.Seek(start);
+    state.phase = 3;
+    return true;
+}
+
+// Phase 3: the loop event of the buffered cycle.
+void EmitLoop(State& state, const Params& params, TarvikEvent& out) {
+    const double position = state.current.GetPosition();
+    out.SetPosition(position);
+    out.loopStartTick = state.current.tick;
+    LoopComputation::Compute(out, state.pressure, state.volume, state.next.GetPosition(), params.tickPeriod);
+    out.value = out.ped;
+    state.phase = 1;
+    state.resumeTick = out.tick + 1;
+    const bool beforeRange =
+        params.currentRecord == params.limitStart.record && state.current.tick < params.limitStart.tick;
+    if (!beforeRange)
+        state.lastEmittedPosition = position;
+    state.lastEmittedStart = state.current.tick;
+    state.current = state.next;
+}
+
+// Phase 4: the trailing event at the record's last end-diastolic point.
+bool EmitTrailing(State& state, TarvikEvent& out) {
+    out = state.lastEmittedPosition != -1.0 ? state.next : state.current;
+    if (state.endLimit >= 0 && out.tick >= state.endLimit) {
+        state.resumeTick = state.endLimit;
+        return false;
+    }
+    out.state = TarvikEvent::LastInBlock;
+    out.loopStartTick = out.tick;
+    state.phase = 5;
+    state.resumeTick = INT32_MAX;
+    return true;
+}
+
+} // namespace
+
+bool DetEx_Enumerator::Step(State& state, Params& params, TarvikEvent& out) {
+    if (state.finished || state.phase == 5) {
+        state.resumeTick = INT32_MAX;
+        return false;
+    }
+    if (state.phase < 2) {
+        state.resultCode = 2;
+        EEH3::EventWrapper& points = params.EndDiastolicPoints();
+        if (!points.HasCurrent()) {
+            state.resumeTick = points.Position(); // INT32_MAX once they have ended
+            return false;
+        }
+        state.current = TarvikEvent{};
+        CopyPoint(state.current, points.Current());
+        state.phase = 2;
+        points.Advance();
+    }
+    if (state.phase == 2 && !FetchCycle(state, params) && state.phase != 4)
+        return false;
+    if (state.phase == 4)
+        return EmitTrailing(state, out);
+    EmitLoop(state, params, out);
+    return true;
+}
+
+} // namespace Tarvik
