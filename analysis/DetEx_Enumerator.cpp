@@ -19,15 +19,8 @@ std::unique_ptr<EEH3::FloatExWrapper> SampleSource(IUnknown* source) {
 bool DetEx_EventDetectorParams::BuildSources(IUnknown* const* host, std::int32_t count) {
     if (count < 3)
         return false;
-    auto pressure = SampleSource(host[0]);
-    auto volume = SampleSource(host[1]);
-    auto points = EEH3::EventWrapper::Create(host[2], sizeof(OvoEventBase));
-    if (!pressure || !volume || !points)
-        return false;
-    sources.push_back(std::move(pressure));
-    sources.push_back(std::move(volume));
-    sources.push_back(std::move(points));
-    return true;
+    return AddSource(SampleSource(host[0])) && AddSource(SampleSource(host[1])) &&
+           AddSource(EEH3::EventWrapper::Create(host[2], sizeof(OvoEventBase)));
 }
 
 namespace {
@@ -67,7 +60,8 @@ bool FetchCycle(State& state, Params& params) {
     const auto n = static_cast<std::size_t>(std::max<std::int64_t>(std::int64_t{state.next.tick} - start, 0));
     state.pressure.assign(n, 0.0f);
     state.volume.assign(n, 0.0f);
-    for (std::size_t i = 0; pressure.Position() < state.next.tick || volume.Position() < state.next.tick; ++i) {
+    for (std::size_t i = 0; pressure.Position() < state.next.tick || volume.Position() < state.next.tick;
+         ++i) {
         if (!pressure.HasCurrent() || !volume.HasCurrent()) {
             state.resultCode = pressure.HasCurrent() ? 1 : 0;
             return false;

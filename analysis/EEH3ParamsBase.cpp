@@ -14,12 +14,11 @@ bool ReadNumber(std::wistream& in, double& value) {
     return true;
 }
 
-std::int32_t SaturateToInt32(double v) {
-    if (std::isnan(v) || v <= static_cast<double>(INT32_MIN))
-        return INT32_MIN;
-    if (v >= static_cast<double>(INT32_MAX))
-        return INT32_MAX;
-    return static_cast<std::int32_t>(v);
+bool ParamsBase::AddSource(std::unique_ptr<eeh_SourceEnum> source) {
+    if (!source)
+        return false;
+    sources.push_back(std::move(source));
+    return true;
 }
 
 ParamsBase::ParamsBase() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/EEH3SourceEnum.h"
+#include "analysis/Saturate.h"
 #include "core/InterfaceArray.h"
 #include "platform/vantrel/IUnitService.h"
 
@@ -36,6 +37,8 @@ public:
     virtual void WriteArgs(std::wostream& out) const;
     // Builds the sources from the host's source arguments; false when they do not fit the detector.
     virtual bool BuildSources(IUnknown* const* sources, std::int32_t count) = 0;
+    // Appends source; false (nothing appended) for null, so BuildSources can chain the sources it needs.
+    bool AddSource(std::unique_ptr<eeh_SourceEnum> source);
 
     // Limits back to "not set", then normalised.
     void ResetLimits();
@@ -62,8 +65,5 @@ protected:
 
 // Reads a double; on failure value keeps what it held.
 bool ReadNumber(std::wistream& in, double& value);
-// A double as a 32-bit integer, truncated toward zero and saturated to [INT32_MIN, INT32_MAX]; NaN gives
-// INT32_MIN.
-std::int32_t SaturateToInt32(double v);
 
 } // namespace EEH3

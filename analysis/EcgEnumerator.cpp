@@ -5,13 +5,7 @@
 namespace Tarvik {
 
 bool ParamsEcg::BuildSources(IUnknown* const* host, std::int32_t count) {
-    if (count < 1)
-        return false;
-    auto events = EEH3::EventWrapper::Create(host[0], sizeof(OvoEventBase));
-    if (!events)
-        return false;
-    sources.push_back(std::move(events));
-    return true;
+    return count >= 1 && AddSource(EEH3::EventWrapper::Create(host[0], sizeof(OvoEventBase)));
 }
 
 bool EcgEnumerator::Step(EdpState& state, ParamsEcg& params, TarvikEdpEvent& out) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/Saturate.h"
 #include "core/NumericHelpers.h"
 
 namespace Tarvik {
@@ -12,14 +13,6 @@ namespace Tarvik {
 namespace {
 
 constexpr double kLeastAngle = std::numbers::pi / 6; // 30 degrees between upstroke and baseline
-
-float ToFloat(double v) {
-    if (v > FLT_MAX)
-        return FLT_MAX;
-    if (v < -FLT_MAX)
-        return -FLT_MAX;
-    return static_cast<float>(v);
-}
 
 // The cycle's samples from the diastolic minimum up to the peak: v[k] is tick tmin + k.
 struct Upstroke {
@@ -48,7 +41,8 @@ void PointAboveLevel(const Upstroke& up, double level, std::int32_t& tu, double&
 double BaselineSlope(const Upstroke& up, std::int32_t tu, double scale, double theta1, double& theta2) {
     const std::int32_t quarter = TruncateToInt32((3.0 * up.tmin + tu) * 0.25);
     for (std::int32_t from : {quarter, up.tmin}) {
-        const double s2 = EdpAlgorithm::ExtremeSecantSlope(up.v, up.tmin, from, tu, up.tmin, up.pmin, false, DBL_MAX);
+        const double s2 =
+            EdpAlgorithm::ExtremeSecantSlope(up.v, up.tmin, from, tu, up.tmin, up.pmin, false, DBL_MAX);
         theta2 = std::atan(scale * s2);
         if (theta1 - theta2 >= kLeastAngle)
             return s2;
@@ -80,7 +74,8 @@ std::int32_t FootOfUpstroke(const Upstroke& up, double peak) {
         --j;
     const double threshold = (9.0 * s2 + s1) / 5.0;
     while (j > up.tmin) {
-        const bool flat = j == last ? up.at(j) - up.at(j - 1) <= threshold / 2 : up.at(j + 1) - up.at(j - 1) <= threshold;
+        const bool flat =
+            j == last ? up.at(j) - up.at(j - 1) <= threshold / 2 : up.at(j + 1) - up.at(j - 1) <= threshold;
         if (flat)
             break;
         --j;
@@ -108,7 +103,8 @@ bool FindFirstPeak(EdpState& state, EdpParams& params) {
             return false;
         const OvoEventBase peak = peaks.Current();
         std::int32_t tick = 0;
-        const auto found = EdpAlgorithm::FindFirstReference(params, peak.tick, ToFloat(peak.value), tick);
+        const auto found =
+            EdpAlgorithm::FindFirstReference(params, peak.tick, SaturateToFloat(peak.value), tick);
         if (found == EdpAlgorithm::Outcome::NeedData)
             return false;
         if (found == EdpAlgorithm::Outcome::Found) {
@@ -189,9 +185,9 @@ bool EdpAlgorithm::NextEdp(EdpState& state, EdpParams& params, TarvikEdpEvent& o
     }
 }
 
-double EdpAlgorithm::ExtremeSecantSlope(const std::vector<double>& samples, std::int32_t first, std::int32_t start,
-                                        std::int32_t end, std::int32_t refTick, double refValue, bool greater,
-                                        double best) {
+double EdpAlgorithm::ExtremeSecantSlope(const std::vector<double>& samples, std::int32_t first,
+                                        std::int32_t start, std::int32_t end, std::int32_t refTick,
+                                        double refValue, bool greater, double best) {
     start = std::max(start, first);
     end = std::min<std::int64_t>(end, first + static_cast<std::int64_t>(samples.size()));
     for (std::int32_t i = start; i < end; ++i) {

@@ -38,9 +38,9 @@ public:
     // The slope (v(i) - refValue) / (i - refTick) over start <= i < end that is strictly greater
     // (greater true) or strictly less than best; samples[k] is the sample at tick first + k. NaN
     // candidates never win.
-    static double ExtremeSecantSlope(const std::vector<double>& samples, std::int32_t first, std::int32_t start,
-                                     std::int32_t end, std::int32_t refTick, double refValue, bool greater,
-                                     double best);
+    static double ExtremeSecantSlope(const std::vector<double>& samples, std::int32_t first,
+                                     std::int32_t start, std::int32_t end, std::int32_t refTick,
+                                     double refValue, bool greater, double best);
 
     // The samples of ticks [from, to) through cursor. NeedData while the host has not yet
     // delivered them, Failed when the channel ends before them.

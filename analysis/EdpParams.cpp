@@ -11,7 +11,7 @@ void EdpParams::ReadArgs(std::wistream& in) {
     minPeakHeight = kDefaultMinPeakHeight;
     double height = minPeakHeight;
     if (EEH3::ReadNumber(in, height))
-        minPeakHeight = height > FLT_MAX ? FLT_MAX : height < -FLT_MAX ? -FLT_MAX : static_cast<float>(height);
+        minPeakHeight = SaturateToFloat(height);
     ReadLimits(in);
 }
 

@@ -4,19 +4,12 @@
 #include <cfloat>
 #include <cmath>
 
+#include "analysis/Saturate.h"
 #include "analysis/TauFit.h"
 
 namespace Tarvik {
 
 namespace {
-
-float ToFloat(double v) {
-    if (v > FLT_MAX)
-        return FLT_MAX;
-    if (v < -FLT_MAX)
-        return -FLT_MAX;
-    return static_cast<float>(v);
-}
 
 // A running extreme: its start value until a strictly greater (or smaller) value replaces it.
 struct Extreme {
@@ -33,8 +26,12 @@ struct Extreme {
     double Result() const { return value == (greater ? -DBL_MAX : DBL_MAX) ? NoValue() : value; }
 };
 
-Extreme Max() { return {-DBL_MAX, true}; }
-Extreme Min() { return {DBL_MAX, false}; }
+Extreme Max() {
+    return {-DBL_MAX, true};
+}
+Extreme Min() {
+    return {DBL_MAX, false};
+}
 
 // Extremes, mean and end-systole over the first n samples.
 void FirstPass(TarvikEvent& out, const std::vector<float>& P, const std::vector<float>& V, std::size_t n) {
@@ -119,14 +116,32 @@ void Areas(TarvikEvent& out, const std::vector<float>& P, const std::vector<floa
 
 // Every loop value that came out NaN (from NaN samples, or 0 / 0) holds the one "no value" pattern.
 void MarkMissing(TarvikEvent& out) {
-    static constexpr double TarvikEvent::*kValues[] = {
-        &TarvikEvent::vMax,       &TarvikEvent::vMin,       &TarvikEvent::pMax,       &TarvikEvent::pMin,
-        &TarvikEvent::pMean,      &TarvikEvent::ved,        &TarvikEvent::ped,        &TarvikEvent::sw,
-        &TarvikEvent::ves,        &TarvikEvent::pes,        &TarvikEvent::hr,         &TarvikEvent::powMax,
-        &TarvikEvent::ef,         &TarvikEvent::dPdtMax,    &TarvikEvent::dPdtMin,    &TarvikEvent::dVdtMax,
-        &TarvikEvent::dVdtMin,    &TarvikEvent::vAtDPdtMax, &TarvikEvent::vAtDPdtMin, &TarvikEvent::pAtDVdtMax,
-        &TarvikEvent::pAtDPdtMax, &TarvikEvent::tau,        &TarvikEvent::systolicRefP, &TarvikEvent::systolicRefV,
-        &TarvikEvent::systolicLastDV, &TarvikEvent::systolicLastDP};
+    static constexpr double TarvikEvent::*kValues[] = {&TarvikEvent::vMax,
+                                                       &TarvikEvent::vMin,
+                                                       &TarvikEvent::pMax,
+                                                       &TarvikEvent::pMin,
+                                                       &TarvikEvent::pMean,
+                                                       &TarvikEvent::ved,
+                                                       &TarvikEvent::ped,
+                                                       &TarvikEvent::sw,
+                                                       &TarvikEvent::ves,
+                                                       &TarvikEvent::pes,
+                                                       &TarvikEvent::hr,
+                                                       &TarvikEvent::powMax,
+                                                       &TarvikEvent::ef,
+                                                       &TarvikEvent::dPdtMax,
+                                                       &TarvikEvent::dPdtMin,
+                                                       &TarvikEvent::dVdtMax,
+                                                       &TarvikEvent::dVdtMin,
+                                                       &TarvikEvent::vAtDPdtMax,
+                                                       &TarvikEvent::vAtDPdtMin,
+                                                       &TarvikEvent::pAtDVdtMax,
+                                                       &TarvikEvent::pAtDPdtMax,
+                                                       &TarvikEvent::tau,
+                                                       &TarvikEvent::systolicRefP,
+                                                       &TarvikEvent::systolicRefV,
+                                                       &TarvikEvent::systolicLastDV,
+                                                       &TarvikEvent::systolicLastDP};
     for (double TarvikEvent::*value : kValues)
         if (std::isnan(out.*value))
             out.*value = NoValue();
@@ -164,9 +179,9 @@ bool LoopComputation::Derivative(const std::vector<float>& x, std::vector<float>
     if (x.size() < 3 || !(dt > 0.0))
         return false;
     const double s = 1.0 / dt;
-    out[0] = ToFloat((static_cast<double>(x[1]) - x[0]) * s);
+    out[0] = SaturateToFloat((static_cast<double>(x[1]) - x[0]) * s);
     for (std::size_t i = 1; i < x.size(); ++i)
-        out[i] = ToFloat((static_cast<double>(x[i]) - x[i - 1]) * s);
+        out[i] = SaturateToFloat((static_cast<double>(x[i]) - x[i - 1]) * s);
     return true;
 }
 
@@ -185,8 +200,8 @@ void LoopComputation::Relaxation(const std::vector<float>& P, const std::vector<
         return;
     const std::vector<double> samples(P.begin(), P.end());
     double amplitude = 0.0, tau = 0.0, asymptote = 0.0;
-    if (ExtLib::FitTau(samples, static_cast<std::int32_t>(m), static_cast<std::int32_t>(e), 1.0 / dt, 0.0, amplitude,
-                       tau, asymptote))
+    if (ExtLib::FitTau(samples, static_cast<std::int32_t>(m), static_cast<std::int32_t>(e), 1.0 / dt, 0.0,
+                       amplitude, tau, asymptote))
         out.tau = 1000.0 * tau;
 }
 

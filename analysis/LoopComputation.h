@@ -30,8 +30,8 @@ public:
     // Fills the loop values of out. out's position and loop start tick are the cycle's start;
     // nextPosition (ticks) is the closing end-diastolic point. HR and the state are set only when
     // nextPosition and dt are positive. Nothing is computed for an empty cycle.
-    static void Compute(TarvikEvent& out, const std::vector<float>& pressure, const std::vector<float>& volume,
-                        double nextPosition, double dt);
+    static void Compute(TarvikEvent& out, const std::vector<float>& pressure,
+                        const std::vector<float>& volume, double nextPosition, double dt);
 
     // out[i] = (x[i] - x[i-1]) / dt, out[0] = (x[1] - x[0]) / dt. False, with out all zeros, when
     // x has fewer than 3 samples or dt is not positive.
@@ -40,8 +40,8 @@ public:
     // Tau in ms into out.tau: the pressure decay from the dP/dt minimum to the first sample at or
     // below Ped (= P[0]); the "no value" NaN when that stretch has fewer than 4 samples or the fit
     // fails.
-    static void Relaxation(const std::vector<float>& pressure, const std::vector<float>& dPdt, TarvikEvent& out,
-                           double dt);
+    static void Relaxation(const std::vector<float>& pressure, const std::vector<float>& dPdt,
+                           TarvikEvent& out, double dt);
 };
 
 } // namespace Tarvik

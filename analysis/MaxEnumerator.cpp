@@ -5,18 +5,12 @@
 namespace Tarvik {
 
 bool MaxParams::BuildSources(IUnknown* const* host, std::int32_t count) {
-    if (count < 1)
-        return false;
-    auto points = EEH3::EventWrapperEx<TarvikEdpEvent>::Create(host[0]);
-    if (!points)
-        return false;
-    sources.push_back(std::move(points));
-    return true;
+    return count >= 1 && AddSource(EEH3::EventWrapperEx<TarvikEdpEvent>::Create(host[0]));
 }
 
 // No limit test of its own: every input gives one output, and the framework drops outputs
 // outside the processing range.
-bool MaxEnumerator::Step(MaxState& state, MaxParams& params, OvoEventBase& out) {
+bool MaxEnumerator::Step(EEH3::PlainState& state, MaxParams& params, OvoEventBase& out) {
     if (state.finished) {
         state.resumeTick = INT32_MAX;
         return false;

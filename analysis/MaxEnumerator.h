@@ -4,17 +4,17 @@
 // OvoEventBase. The ECG-based points carry a zero peak, so over them every
 // output is (tick 0, fraction 0, value 0).
 
+#include "analysis/EEH3PlainState.h"
 #include "analysis/MaxParams.h"
-#include "analysis/MaxState.h"
 
 namespace Tarvik {
 
 struct MaxEnumerator {
     using Params = MaxParams;
-    using State = MaxState;
+    using State = EEH3::PlainState;
     using Event = OvoEventBase;
 
-    static bool Step(MaxState& state, MaxParams& params, OvoEventBase& out);
+    static bool Step(EEH3::PlainState& state, MaxParams& params, OvoEventBase& out);
 };
 
 } // namespace Tarvik

@@ -67,7 +67,9 @@ struct Edp {
         channel->Release();
         series->Release();
     }
-    std::vector<TarvikEdpEvent> All(LONG limit = INT32_MAX) { return FakeEngine::Pull<TarvikEdpEvent>(calc, limit); }
+    std::vector<TarvikEdpEvent> All(LONG limit = INT32_MAX) {
+        return FakeEngine::Pull<TarvikEdpEvent>(calc, limit);
+    }
 };
 
 std::vector<std::int32_t> Ticks(const std::vector<TarvikEdpEvent>& events) {

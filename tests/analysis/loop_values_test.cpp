@@ -111,8 +111,8 @@ TEST(LoopValues, AFailedDecayFitLeavesTauMissing) {
 
 TEST(LoopValues, HeartRateIsSixtyOverTheCycleLength) {
     const Cycle c = Rectangle(50, 150, 10, 110, 25);
-    EXPECT_DOUBLE_EQ(Analyse(c, 0.001, 1000.0, 1800.0).hr, 75.0);     // RR 0.8 s
-    EXPECT_DOUBLE_EQ(Analyse(c, 0.002, 1000.25, 1500.25).hr, 60.0);   // RR 1 s, fractions of ticks
+    EXPECT_DOUBLE_EQ(Analyse(c, 0.001, 1000.0, 1800.0).hr, 75.0);   // RR 0.8 s
+    EXPECT_DOUBLE_EQ(Analyse(c, 0.002, 1000.25, 1500.25).hr, 60.0); // RR 1 s, fractions of ticks
     const TarvikEvent noPeriod = Analyse(c, 0.0);
     EXPECT_TRUE(IsNoValue(noPeriod.hr));
     EXPECT_EQ(noPeriod.state, TarvikEvent::Valid);
@@ -124,7 +124,7 @@ TEST(LoopValues, HeartRateIsSixtyOverTheCycleLength) {
 TEST(LoopValues, DerivativesAndPowerArePerSecondAndPowerIsEjection) {
     const double dt = 0.001;
     const TarvikEvent loop = Analyse(Rectangle(50, 150, 10, 110, 25), dt);
-    EXPECT_FLOAT_EQ(loop.dPdtMax, 4.0 / dt);  // 100 mmHg in 25 steps
+    EXPECT_FLOAT_EQ(loop.dPdtMax, 4.0 / dt); // 100 mmHg in 25 steps
     EXPECT_FLOAT_EQ(loop.dPdtMin, -4.0 / dt);
     EXPECT_FLOAT_EQ(loop.dVdtMax, 4.0 / dt);
     EXPECT_FLOAT_EQ(loop.dVdtMin, -4.0 / dt);
@@ -162,9 +162,11 @@ TEST(LoopValues, OneAndTwoSampleCycles) {
 TEST(LoopValues, AnEmptyCycleLeavesEveryValueMissing) {
     const TarvikEvent loop = Analyse(Cycle{});
     EXPECT_EQ(loop.state, TarvikEvent::Valid);
-    for (double v : {loop.vMax, loop.vMin, loop.pMax, loop.pMin, loop.pMean, loop.ved, loop.ped, loop.sw, loop.ves,
-                     loop.pes, loop.hr, loop.powMax, loop.ef, loop.dPdtMax, loop.dPdtMin, loop.dVdtMax,
-                     loop.dVdtMin, loop.vAtDPdtMax, loop.vAtDPdtMin, loop.pAtDVdtMax, loop.pAtDPdtMax, loop.tau})
+    for (double v :
+         {loop.vMax,       loop.vMin,       loop.pMax,       loop.pMin,    loop.pMean,   loop.ved,
+          loop.ped,        loop.sw,         loop.ves,        loop.pes,     loop.hr,      loop.powMax,
+          loop.ef,         loop.dPdtMax,    loop.dPdtMin,    loop.dVdtMax, loop.dVdtMin, loop.vAtDPdtMax,
+          loop.vAtDPdtMin, loop.pAtDVdtMax, loop.pAtDPdtMax, loop.tau})
         EXPECT_TRUE(IsNoValue(v));
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+// The static description of a calculation class: its descriptor (name,
+// description, class GUID) and its parameter table (rows in formula order,
+// sources first, and its output names).
+
+#include <atomic>
+
+#include "platform/win32/guid.h"
+
+namespace CalcEnums {
+
+struct CalcEnumDescriptor {
+    const wchar_t* name;
+    const wchar_t* description;
+    DWORD outputKind; // 0 for the module's classes
+    const GUID* classGuid;
+    DWORD subId; // or-ed into the class id
+    // 0 until first asked; then the host's 16-bit number of the class GUID << 16 | subId.
+    mutable std::atomic<DWORD> cachedClassId{0};
+};
+
+struct ParamRow {
+    const wchar_t* name;
+    double minimum;
+    double maximum;
+    DWORD kind; // kCalcParamSamples or kCalcParamEvents
+};
+
+struct ParamTable {
+    const ParamRow* rows;
+    std::int32_t count;
+    std::int32_t sourceCount; // rows 0 .. sourceCount-1 are sources
+    const wchar_t* const* outputNames;
+    std::int32_t outputCount;
+    DWORD flags;    // first flag word of GetParamInfo
+    DWORD argFlags; // second flag word
+};
+
+// How the module learns the host's 16-bit number of a GUID. The module's host binding sets it at
+// start-up; until then class ids cannot be computed (GetClassId fails and caches nothing).
+using GuidNumberSource = bool (*)(REFGUID guid, WORD& number);
+void SetGuidNumberSource(GuidNumberSource source);
+
+} // namespace CalcEnums

@@ -1,0 +1,208 @@
+#include "analysis/Selector.h"
+
+#include <algorithm>
+#include <cstring>
+#include <locale>
+#include <vector>
+
+#include "analysis/EEH3ParamsBase.h"
+#include "analysis/PVASelector.h"
+#include "core/OStringStream.h"
+#include "core/String.h"
+#include "core/basic_istrstream.h"
+
+namespace Tarvik::Enum {
+
+namespace {
+constexpr DWORD kSelectorCapabilities = 0x10000000u;
+}
+
+Selector::Selector(const Selector& other)
+    : CalcEnumEventBase(other), m_calcIndex(other.m_calcIndex), m_pressureFactor(other.m_pressureFactor),
+      m_volumeFactor(other.m_volumeFactor), m_argFlags(other.m_argFlags) {}
+
+Selector::~Selector() {
+    Clear();
+}
+
+HRESULT Selector::SetArgs(IAutoOvoString* text, DWORD* flags) {
+    m_argFlags = kCalcArgsAccepted;
+    if (flags)
+        *flags = m_argFlags;
+    const std::wstring wide = Ovo::String(text).ToWString();
+    Ovo::basic_istrstream<wchar_t> in(wide.c_str());
+    in.imbue(std::locale::classic());
+    double index = m_calcIndex;
+    if (EEH3::ReadNumber(in, index))
+        m_calcIndex = SaturateToInt32(index);
+    EEH3::ReadNumber(in, m_pressureFactor);
+    EEH3::ReadNumber(in, m_volumeFactor);
+    return S_OK;
+}
+
+HRESULT Selector::GetArgs(IAutoOvoString** text) {
+    if (!text)
+        return E_POINTER;
+    Ovo::OStringStream out;
+    out.imbue(std::locale::classic());
+    out << m_calcIndex;
+    *text = out.str().GetInterface();
+    return S_OK;
+}
+
+HRESULT Selector::Clone(ICalcEnum** out) {
+    return out ? HandOut(NewClone(), IID_ICalcEnum, reinterpret_cast<void**>(out)) : E_POINTER;
+}
+
+HRESULT Selector::Clone(IEnumEventEx** out) {
+    return out ? HandOut(NewClone(), IID_IEnumEventEx, reinterpret_cast<void**>(out)) : E_POINTER;
+}
+
+HRESULT Selector::Start(LONG, LONG sourceCount, IUnknown* const* sources, double, LONG, IUnitName* const*,
+                        DWORD) {
+    Clear();
+    if (sourceCount < 1 || !sources || !sources[0])
+        return E_FAIL;
+    IEnumEventEx* source = nullptr;
+    if (FAILED(sources[0]->QueryInterface(IID_IEnumEventEx, reinterpret_cast<void**>(&source))) || !source)
+        return E_FAIL;
+    ULONG size = 0;
+    if (FAILED(source->GetEventSize(&size)) || size < InputSize()) {
+        source->Release();
+        return E_FAIL;
+    }
+    m_source = source;
+    m_sourceSize = size;
+    return S_OK;
+}
+
+template <class Call> HRESULT Selector::ForwardToSource(HRESULT without, Call call) const {
+    ICalcEnum* calc = nullptr;
+    if (!m_source || FAILED(m_source->QueryInterface(IID_ICalcEnum, reinterpret_cast<void**>(&calc))) ||
+        !calc)
+        return without;
+    const HRESULT hr = call(*calc);
+    calc->Release();
+    return hr;
+}
+
+HRESULT Selector::Seek(LONG tick) {
+    return ForwardToSource(S_FALSE, [&](ICalcEnum& calc) { return calc.Seek(tick); });
+}
+
+HRESULT Selector::Clear() {
+    if (m_source)
+        m_source->Release();
+    m_source = nullptr;
+    m_sourceSize = 0;
+    return S_OK;
+}
+
+HRESULT Selector::GetFlags(DWORD* flags) {
+    if (!flags)
+        return E_POINTER;
+    *flags = m_argFlags;
+    return S_OK;
+}
+
+HRESULT Selector::GetSamplePeriod(double* seconds) {
+    return ForwardToSource(S_FALSE, [&](ICalcEnum& calc) { return calc.GetSamplePeriod(seconds); });
+}
+
+HRESULT Selector::GetCapabilities(DWORD* capabilities) {
+    if (!capabilities)
+        return E_POINTER;
+    *capabilities = kSelectorCapabilities;
+    return S_OK;
+}
+
+HRESULT Selector::GetEventInfo(CalcEventInfo* info) {
+    if (!info)
+        return E_POINTER;
+    *info = CalcEventInfo{};
+    return ForwardToSource(S_OK, [&](ICalcEnum& calc) { return calc.GetEventInfo(info); });
+}
+
+HRESULT Selector::GetEventSize(ULONG* bytes) {
+    if (!bytes)
+        return E_POINTER;
+    *bytes = sizeof(OvoEventBase);
+    return S_OK;
+}
+
+HRESULT Selector::GetPosition(LONG* tick) {
+    if (!tick)
+        return E_POINTER;
+    if (!m_source) {
+        *tick = INT32_MAX;
+        return S_FALSE;
+    }
+    return m_source->GetPosition(tick);
+}
+
+OvoEventBase Selector::Convert(const unsigned char* record) const {
+    OvoEventBase head;
+    std::memcpy(static_cast<void*>(&head), record, sizeof head);
+    OvoEventBase out;
+    out.SetPosition(head.GetPosition());
+    out.value = Value(record);
+    return out;
+}
+
+double Selector::Value(const unsigned char* record) const {
+    TarvikEvent loop;
+    std::memcpy(static_cast<void*>(&loop), record, sizeof loop);
+    return ScaledLoopParamValue(m_calcIndex, loop, m_pressureFactor, m_volumeFactor);
+}
+
+double PVASelector::Value(const unsigned char* record) const {
+    PVAEvent pva;
+    std::memcpy(static_cast<void*>(&pva), record, sizeof pva);
+    return ScaledPVAParamValue(CalcIndex(), pva, PressureFactor(), VolumeFactor());
+}
+
+// The source's own result (and its position) pass through: S_FALSE at the end of the record.
+HRESULT Selector::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
+    if (count)
+        *count = 0;
+    const ULONG n = bufferBytes / sizeof(OvoEventBase);
+    if (!buffer || !count || n == 0)
+        return E_INVALIDARG;
+    if (!m_source) {
+        if (position)
+            *position = INT32_MAX;
+        return S_FALSE;
+    }
+    std::vector<unsigned char> work(std::size_t{n} * m_sourceSize);
+    ULONG got = 0;
+    LONG reached = 0;
+    const HRESULT hr =
+        m_source->Next(static_cast<ULONG>(work.size()), tickLimit, work.data(), &got, &reached);
+    got = SUCCEEDED(hr) ? std::min(got, n) : 0;
+    auto* out = static_cast<unsigned char*>(buffer);
+    for (ULONG i = 0; i < got; ++i) {
+        const OvoEventBase converted = Convert(work.data() + std::size_t{i} * m_sourceSize);
+        std::memcpy(out + std::size_t{i} * sizeof converted, &converted, sizeof converted);
+    }
+    *count = got;
+    if (position)
+        *position = reached;
+    return hr;
+}
+
+// Finds through the source into a record of the source's size, then converts it.
+HRESULT Selector::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
+                       void* event) {
+    if (!m_source)
+        return S_FALSE;
+    std::vector<unsigned char> record(m_sourceSize);
+    const HRESULT hr = m_source->Find(backward, tick, rangeStart, rangeEnd, static_cast<ULONG>(record.size()),
+                                      record.data());
+    if (hr == S_OK && event && eventBytes >= sizeof(OvoEventBase)) {
+        const OvoEventBase converted = Convert(record.data());
+        std::memcpy(event, &converted, sizeof converted);
+    }
+    return hr;
+}
+
+} // namespace Tarvik::Enum

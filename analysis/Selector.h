@@ -1,0 +1,69 @@
+#pragma once
+// "Tarvik Parameter Selector" (formula function "TarvikParamSelector"): turns
+// the loop events of the analyser into a plain event series whose values are
+// one loop parameter, scaled to the display units. One OvoEventBase per source
+// event, at the same position.
+//
+// Argument text (no leading count): the parameter id (LoopParamId), the
+// pressure prefix factor, the volume prefix factor. Numbers the text does not
+// give keep their values (initially id 0, factors 1).
+
+#include "analysis/CalcEnumEventBase.h"
+#include "analysis/LoopParameters.h"
+
+namespace Tarvik::Enum {
+
+class Selector : public CalcEnums::CalcEnumEventBase {
+public:
+    explicit Selector(ICAFClassObject* classObject) : CalcEnumEventBase(classObject) {}
+
+    HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override;
+    HRESULT GetArgs(IAutoOvoString** text) override;
+    HRESULT Clone(ICalcEnum** out) override;
+    // Takes the first source's IEnumEventEx; E_FAIL without one, or when its events are not
+    // records of this selector's input.
+    HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG unitCount,
+                  IUnitName* const* units, DWORD flags) override;
+    HRESULT Seek(LONG tick) override;
+    HRESULT Clear() override;
+    HRESULT GetFlags(DWORD* flags) override;
+    HRESULT GetSamplePeriod(double* seconds) override;
+    HRESULT GetCapabilities(DWORD* capabilities) override;
+    HRESULT GetEventInfo(CalcEventInfo* info) override;
+
+    HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
+    HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
+                 void* event) override;
+    HRESULT GetPosition(LONG* tick) override;
+    HRESULT Clone(IEnumEventEx** out) override;
+    HRESULT GetEventSize(ULONG* bytes) override;
+
+    std::int32_t CalcIndex() const { return m_calcIndex; }
+
+protected:
+    Selector(const Selector& other);
+    ~Selector() override;
+
+    // The size of one input record, and the scaled value of one.
+    virtual std::uint32_t InputSize() const { return sizeof(TarvikEvent); }
+    virtual double Value(const unsigned char* record) const;
+    virtual Selector* NewClone() const { return new Selector(*this); }
+
+    double PressureFactor() const { return m_pressureFactor; }
+    double VolumeFactor() const { return m_volumeFactor; }
+
+private:
+    // The input record as its output event.
+    OvoEventBase Convert(const unsigned char* record) const;
+    // call(the source's ICalcEnum), or `without` when the source has none.
+    template <class Call> HRESULT ForwardToSource(HRESULT without, Call call) const;
+
+    IEnumEventEx* m_source = nullptr;
+    std::uint32_t m_sourceSize = 0;
+    std::int32_t m_calcIndex = 0;
+    double m_pressureFactor = 1.0;
+    double m_volumeFactor = 1.0;
+    DWORD m_argFlags = 0;
+};
+
+} // namespace Tarvik::Enum
