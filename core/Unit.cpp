@@ -1,0 +1,112 @@
+#include "core/Unit.h"
+
+#include <sstream>
+
+#include "core/String.h"
+
+namespace Ovo {
+
+namespace {
+
+// Prefix characters by code, from code 2 on.
+constexpr wchar_t kPrefixes[] = {L'a', L'f', L'p', L'n', Unit::kMicro, L'm', 0, L'k', L'M', L'G'};
+
+int PrefixPower(wchar_t prefix) {
+    switch (prefix) {
+    case L'E':
+        return 18;
+    case L'P':
+        return 15;
+    case L'T':
+        return 12;
+    case L'G':
+        return 9;
+    case L'M':
+        return 6;
+    case L'k':
+        return 3;
+    case L'm':
+        return -3;
+    case L'u':
+    case Unit::kMicro:
+        return -6;
+    case L'n':
+        return -9;
+    case L'p':
+        return -12;
+    case L'f':
+        return -15;
+    case L'a':
+        return -18;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+double SiPrefixScale(wchar_t prefix) {
+    const int power = PrefixPower(prefix);
+    double result = 1.0, square = 10.0;
+    for (int n = power < 0 ? -power : power; n > 0; n >>= 1, square *= square)
+        if (n & 1)
+            result *= square;
+    return power < 0 ? 1.0 / result : result;
+}
+
+std::int32_t Unit::PrefixCode() const {
+    if (prefix == 0)
+        return 1;
+    if (prefix == L'u')
+        return 6;
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(std::size(kPrefixes)); ++i)
+        if (kPrefixes[i] != 0 && kPrefixes[i] == prefix)
+            return i + 2;
+    return 0;
+}
+
+void Unit::SetPrefixCode(std::int32_t code) {
+    prefix = code >= 2 && code <= 11 ? kPrefixes[code - 2] : 0;
+}
+
+std::wstring Unit::PrefixText() const {
+    std::wostringstream out;
+    if (prefix != 0)
+        out << prefix;
+    return out.str();
+}
+
+double Unit::ScaleFromBase(double value) const {
+    return value / SiPrefixScale(prefix);
+}
+
+HRESULT Unit::CreateUnitName(IUnitService* service, IUnitName** out) const {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!service)
+        return E_FAIL;
+    IAutoOvoString* text = String(base).GetInterface();
+    const HRESULT hr = service->CreateUnitName(PrefixCode(), text, out);
+    text->Release();
+    return hr;
+}
+
+bool UnitNameToUnit(IUnitName* name, Unit& unit) {
+    if (!name)
+        return false;
+    IAutoOvoString* text = nullptr;
+    LONG code = 1;
+    if (FAILED(name->GetBaseText(&text)) || FAILED(name->GetPrefixCode(&code))) {
+        if (text)
+            text->Release();
+        return false;
+    }
+    String base;
+    base.Adopt(text);
+    unit.base = base.ToWString();
+    unit.SetPrefixCode(code);
+    return true;
+}
+
+} // namespace Ovo

@@ -1,0 +1,214 @@
+// Units with SI prefixes, and the persisted cache of the channels' units.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "core/BinIStream.h"
+#include "core/BinOStream.h"
+#include "core/ChannelUnitCache.h"
+#include "core/String.h"
+#include "core/Unit.h"
+#include "core/XOvo.h"
+
+namespace {
+
+using Ovo::Unit;
+
+TEST(Unit, PrefixCharactersAndCodes) {
+    struct Case {
+        wchar_t prefix;
+        std::int32_t code;
+    };
+    for (const Case& c : {Case{0, 1}, Case{L'a', 2}, Case{L'f', 3}, Case{L'p', 4}, Case{L'n', 5},
+                          Case{L'u', 6}, Case{Unit::kMicro, 6}, Case{L'm', 7}, Case{L'k', 9}, Case{L'M', 10},
+                          Case{L'G', 11}, Case{L'T', 0}, Case{L'x', 0}})
+        EXPECT_EQ(Unit(L"l", c.prefix).PrefixCode(), c.code) << static_cast<int>(c.prefix);
+    struct Back {
+        std::int32_t code;
+        wchar_t prefix;
+    };
+    for (const Back& b : {Back{6, Unit::kMicro}, Back{7, L'm'}, Back{11, L'G'}, Back{1, 0}, Back{8, 0},
+                          Back{12, 0}, Back{0, 0}, Back{-3, 0}}) {
+        Unit unit(L"l", L'k');
+        unit.SetPrefixCode(b.code);
+        EXPECT_EQ(unit.prefix, b.prefix) << b.code;
+    }
+    EXPECT_EQ(Unit(L"mmHg").PrefixText(), L"");
+    EXPECT_EQ(Unit(L"l", L'm').Text(), L"ml");
+}
+
+TEST(Unit, ScaleFollowsTheSiPrefixes) {
+    EXPECT_EQ(Unit(L"l", L'm').ScaleFromBase(0.002), 2.0);
+    EXPECT_EQ(Unit(L"l").ScaleFromBase(0.002), 0.002);
+    const std::pair<wchar_t, int> powers[] = {{L'E', 18},  {L'P', 15},  {L'T', 12}, {L'G', 9},  {L'M', 6},
+                                              {L'k', 3},   {L'm', -3},  {L'u', -6}, {L'n', -9}, {L'p', -12},
+                                              {L'f', -15}, {L'a', -18}, {L'x', 0},  {0, 0}};
+    for (auto [prefix, power] : powers)
+        EXPECT_DOUBLE_EQ(Ovo::SiPrefixScale(prefix), std::pow(10.0, power)) << static_cast<int>(prefix);
+}
+
+// Unit objects and the unit service of a host.
+class FakeUnit : public IUnitName {
+public:
+    FakeUnit(std::wstring base, LONG code) : m_base(std::move(base)), m_code(code) {}
+    HRESULT QueryInterface(REFIID iid, void** out) override {
+        *out = iid == IID_IUnknown || iid == IID_IUnitName ? this : nullptr;
+        if (!*out)
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG AddRef() override { return ++m_refs; }
+    ULONG Release() override {
+        const ULONG left = --m_refs;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+    HRESULT GetBaseText(IAutoOvoString** text) override {
+        *text = Ovo::String(m_base).GetInterface();
+        return S_OK;
+    }
+    HRESULT GetPrefixCode(LONG* code) override {
+        *code = m_code;
+        return S_OK;
+    }
+
+private:
+    virtual ~FakeUnit() = default;
+    std::wstring m_base;
+    LONG m_code;
+    ULONG m_refs = 1;
+};
+
+class FakeUnitService : public IUnitService {
+public:
+    HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+    ULONG AddRef() override { return 1; }
+    ULONG Release() override { return 1; }
+    HRESULT CreateUnitName(LONG code, IAutoOvoString* base, IUnitName** out) override {
+        *out = new FakeUnit(Ovo::String(base).ToWString(), code);
+        return S_OK;
+    }
+    HRESULT ReadUnit(IBinInStream* in, IUnknown** unit) override {
+        LONG code = 0;
+        IAutoOvoString* text = nullptr;
+        if (in->Read4(&code) != S_OK || in->ReadString(&text) != S_OK)
+            return E_FAIL;
+        Ovo::String base;
+        base.Adopt(text);
+        *unit = new FakeUnit(base.ToWString(), code);
+        return S_OK;
+    }
+    HRESULT WriteUnit(IBinOutStream* out, IUnknown* unit) override {
+        Unit u;
+        IUnitName* name = nullptr;
+        unit->QueryInterface(IID_IUnitName, reinterpret_cast<void**>(&name));
+        Ovo::UnitNameToUnit(name, u);
+        name->Release();
+        out->WriteU32(static_cast<DWORD>(u.PrefixCode()));
+        IAutoOvoString* text = Ovo::String(u.base).GetInterface();
+        const HRESULT hr = out->WriteString(text);
+        text->Release();
+        return hr;
+    }
+    HRESULT GetDefaultUnit(LONG, IUnknown** unit) override {
+        *unit = new FakeUnit(L"V", 1);
+        return S_OK;
+    }
+};
+
+struct Owner : Ovo::ChannelUnitOwner {
+    FakeUnitService service;
+    Position start, end;
+    bool whole = false;
+    IUnitService* UnitService() override { return &service; }
+    IDocumentData* DocumentData() override { return nullptr; }
+    void AnalysisRange(Position& s, Position& e, bool& w) override {
+        s = start;
+        e = end;
+        w = whole;
+    }
+    IUnknown* FindUnitElsewhere(std::int32_t channel, Position, Position) override {
+        return channel == 3 ? new FakeUnit(L"mmHg", 1) : nullptr;
+    }
+};
+
+std::wstring CachedText(const Ovo::ChannelUnitCache& cache, std::int32_t channel) {
+    IUnitName* name = cache.GetUnitName(channel);
+    Unit unit;
+    Ovo::UnitNameToUnit(name, unit);
+    if (name)
+        name->Release();
+    return unit.Text();
+}
+
+TEST(ChannelUnitCache, FetchesFromTheHostThenFallsBackToTheDefault) {
+    Owner owner;
+    Ovo::ChannelUnitCache cache(owner);
+    EXPECT_TRUE(cache.Fetch(3));
+    EXPECT_TRUE(cache.Fetch(5));
+    EXPECT_EQ(CachedText(cache, 3), L"mmHg");
+    EXPECT_EQ(CachedText(cache, 5), L"V");
+    EXPECT_EQ(cache.GetUnitName(9), nullptr);
+    EXPECT_TRUE(cache.IsCurrent(3));
+    EXPECT_FALSE(cache.IsCurrent(9));
+}
+
+TEST(ChannelUnitCache, SavedUnitsLoadBack) {
+    Owner owner;
+    for (const std::vector<std::int32_t>& channels : {std::vector<std::int32_t>{}, {3, 1, 5}}) {
+        Ovo::ChannelUnitCache cache(owner);
+        for (std::int32_t c : channels)
+            cache.Fetch(c);
+        std::stringbuf buffer;
+        Ovo::BinOStream out(&buffer, false);
+        out.WriteU32(0x5514AAAA); // the header of a storage stream: string records in their wide form
+        ASSERT_EQ(cache.Save(&out), S_OK);
+        Ovo::BinIStream in(&buffer, false);
+        in.ReadHeader();
+        Ovo::ChannelUnitCache loaded(owner);
+        loaded.FetchDefault(7);
+        ASSERT_EQ(loaded.Load(&in), S_OK);
+        EXPECT_EQ(loaded.Count(), channels.size());
+        for (std::int32_t c : channels)
+            EXPECT_EQ(CachedText(loaded, c), CachedText(cache, c));
+    }
+}
+
+std::string Words(std::initializer_list<DWORD> words) {
+    std::string bytes;
+    for (DWORD w : words)
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<char>(w >> (8 * i)));
+    return bytes;
+}
+
+TEST(ChannelUnitCache, MalformedDataIsRefused) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        HRESULT expected;
+        std::size_t kept; // entries left in a cache that held one
+    };
+    const Case cases[] = {
+        {"a newer version", Words({2, 0, 2}), OVO_E_PERSISTED_DATA, 1},
+        {"a trailer unlike the version", Words({1, 0, 7}), OVO_E_UNEXPECTED_DATA, 0},
+        {"a count past the data", Words({1, 1000000, 3}), OVO_E_PERSISTED_DATA, 0},
+        {"no trailer", Words({1, 0}), OVO_E_PERSISTED_DATA, 0},
+        {"nothing", "", OVO_E_PERSISTED_DATA, 1},
+    };
+    Owner owner;
+    for (const Case& c : cases) {
+        Ovo::ChannelUnitCache cache(owner);
+        cache.FetchDefault(4);
+        std::stringbuf buffer(c.bytes);
+        Ovo::BinIStream in(&buffer, false);
+        EXPECT_EQ(cache.Load(&in), c.expected) << c.what;
+        EXPECT_EQ(cache.Count(), c.kept) << c.what;
+    }
+}
+
+} // namespace
