@@ -1,0 +1,101 @@
+#pragma once
+// A reader of one of the host's calculations: it has the host create the
+// enumerator of a calculation class for a formula, binds the channels that the
+// formula names as its sources, starts it record by record and reads its
+// events. In mode 0 it registers itself as the document's online-data sink, so
+// it can follow a recording while the host samples.
+//
+// Modes: 0 registers as a sink; 0 and 2 start the enumerator with the flags
+// 0xC0000000 (kCalcStartOnline among them), any other mode with 0.
+
+#include <functional>
+#include <vector>
+
+#include "analysis/ChannelListParser.h"
+#include "core/InterfaceArray.h"
+#include "core/String.h"
+#include "platform/vantrel/ICalcService.h"
+#include "platform/vantrel/IDocumentData.h"
+#include "platform/vantrel/IOnlineDataSink.h"
+#include "platform/vantrel/IUnitService.h"
+
+namespace ExtLib {
+
+// The host services the reader asks: the calculation classes by name and (optionally) the unit
+// service for the sources' unit names.
+struct CalcHostServices {
+    ICalcService* classes = nullptr;
+    IUnitService* units = nullptr;
+};
+
+class EnumGetterBase : public IOnlineDataSink {
+public:
+    static constexpr DWORD kSamplingFlags = 0xC0000000u;
+
+    // Holds a reference to document (the host document: IDocumentData, and the sink registry).
+    EnumGetterBase(IUnknown* document, CalcHostServices services, std::int32_t mode);
+    // callback runs when the host reports the end of a record.
+    EnumGetterBase(IUnknown* document, CalcHostServices services, std::function<void()> callback,
+                   std::int32_t mode);
+    EnumGetterBase(const EnumGetterBase&) = delete;
+    EnumGetterBase& operator=(const EnumGetterBase&) = delete;
+    virtual ~EnumGetterBase();
+
+    // In mode 0: adds the reader to the document's sink registry; false when it has none.
+    bool Register();
+    // Creates the enumerator of the class named className for the formula text (lower-cased for
+    // the channel list); true when the class exists and accepts the text.
+    bool CreateEnum(const Ovo::String& className, const Ovo::String& formula);
+    // Binds the channels of record up to endTick as sources and starts the enumerator.
+    bool ReadRecord(std::int32_t record, std::int32_t endTick);
+    // ReadRecord; an end tick of -1 reads to the record's end.
+    bool StartRecord(std::int32_t record, double endTick);
+    // Ends the record: clears the enumerator, releases the sources.
+    void Stop();
+    // The enumerator's event stream with one reference, or null.
+    IEnumEventEx* GetEnumInterface() const;
+
+    const std::vector<ChannelEntry>& Channels() const { return m_channels; }
+    bool Started() const { return m_started; }
+    std::int32_t CurrentRecord() const { return m_record; }
+
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override { return 1; }
+    ULONG Release() override { return 1; }
+    HRESULT GetSinkInfo(DWORD* kind, WORD* flags) override;
+    HRESULT OnStartSampling(LONG) override { return S_OK; }
+    HRESULT OnNewRecord(LONG, double, const LONG*, WORD) override { return S_OK; }
+    HRESULT OnNewData(LONG) override { return S_OK; }
+    // Runs the callback, then stops when a record was started.
+    HRESULT OnRecordEnd(LONG record, LONG value) override;
+    HRESULT OnStopSampling(WORD) override { return S_OK; }
+    HRESULT OnSamplingNotice(LONG, LONG) override { return S_OK; }
+    HRESULT Reserved10() override { return E_NOTIMPL; }
+    HRESULT Reserved11() override { return E_NOTIMPL; }
+    HRESULT Reserved12(LONG) override { return S_OK; }
+    HRESULT GetRefreshInterval(LONG* milliseconds) override;
+    HRESULT QueryPosition(LONG, LONG, LONG, LONG, LONG* position) override;
+
+protected:
+    std::vector<unsigned char>& Buffer() { return m_buffer; }
+
+private:
+    IDocumentData* Data() const;
+    IUnknown* ChannelSource(const ChannelEntry& entry, std::int32_t record, std::int32_t endTick);
+    void ReleaseSources();
+
+    IUnknown* m_document;
+    CalcHostServices m_services;
+    std::int32_t m_mode;
+    ICalcEnum* m_enum = nullptr;
+    std::vector<unsigned char> m_buffer;
+    std::vector<ChannelEntry> m_channels;
+    bool m_registered = false;
+    bool m_started = false;
+    std::int32_t m_record = -1;
+    IUnknownArray m_sources;
+    InterfaceArray<IUnitName> m_units;
+    std::function<void()> m_callback;
+};
+
+} // namespace ExtLib
