@@ -1,0 +1,268 @@
+#include "host/testbed/TestDocument.h"
+
+#include "core/String.h"
+#include "host/engine/FormulaError.h"
+#include "host/engine/FormulaParser.h"
+#include "platform/vantrel/ICalcEnum.h"
+#include "platform/vantrel/IUnitService.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Vantrel {
+namespace {
+
+bool samePeriod(const PeriodFraction& a, const PeriodFraction& b) {
+    if (a.denominator == 0 || b.denominator == 0)
+        return false;
+    return static_cast<__int128>(a.numerator) * b.denominator ==
+           static_cast<__int128>(b.numerator) * a.denominator;
+}
+
+std::string unitText(IUnknown* unit) {
+    ComPtr<IUnitName> name = ComPtr<IUnknown>(unit).query<IUnitName>(IID_IUnitName);
+    if (!name)
+        return {};
+    Ovo::String base;
+    name->GetBaseText(Ovo::OvoStringOutParam(base));
+    return base.ToUtf8();
+}
+
+/// The formula of a channel source of the host's formula calculation.
+std::u16string formulaOf(IUnknown* source) {
+    ComPtr<ICalcEnum> calc = ComPtr<IUnknown>(source).query<ICalcEnum>(IID_ICalcEnum);
+    if (!calc)
+        return {};
+    Ovo::String text;
+    calc->GetArgs(Ovo::OvoStringOutParam(text));
+    return text.ToU16String();
+}
+
+} // namespace
+
+TestDocument::~TestDocument() {
+    mData.reset(); // before the recording it observes
+}
+
+void* TestDocument::find(REFIID iid) {
+    if (iid == IID_IRecordData)
+        return static_cast<IRecordData*>(this);
+    if (iid == IID_IDocumentData)
+        return static_cast<IDocumentData*>(this);
+    if (iid == IID_IChannelLookup)
+        return static_cast<IChannelLookup*>(this);
+    if (iid == IID_IOnlineDataSinkRegistry)
+        return static_cast<IOnlineDataSinkRegistry*>(this);
+    if (iid == IID_IRecordingHost)
+        return static_cast<IRecordingHost*>(this);
+    if (iid == IID_IDataAcquisition)
+        return static_cast<IDataAcquisition*>(this);
+    if (iid == IID_IStrevDataSink)
+        return static_cast<IStrevDataSink*>(this);
+    return nullptr;
+}
+
+bool TestDocument::validRecord(LONG record) const {
+    return mRecording && record >= 0 && record < mRecording->recordCount();
+}
+
+HRESULT TestDocument::GetRecordEnd(LONG record, RecordPosition* end) {
+    if (!end)
+        return E_POINTER;
+    if (!validRecord(record))
+        return E_INVALIDARG;
+    end->mRecord = record;
+    end->mRecordOffset = mRecording->record(record).tickCount();
+    return S_OK;
+}
+
+HRESULT TestDocument::TickToPosition(LONG tick, LONG record, LONGLONG* position) {
+    if (!position)
+        return E_POINTER;
+    *position = static_cast<LONGLONG>(static_cast<ULONGLONG>(static_cast<ULONG>(record)) << 32 |
+                                      static_cast<ULONG>(tick));
+    return S_OK;
+}
+
+HRESULT TestDocument::PositionToTick(LONGLONG position, LONG* tick) {
+    if (!tick)
+        return E_POINTER;
+    *tick = static_cast<LONG>(static_cast<ULONG>(static_cast<ULONGLONG>(position) & 0xFFFFFFFFu));
+    return S_OK;
+}
+
+HRESULT TestDocument::GetRecordCount(LONG* count) {
+    if (!count)
+        return E_POINTER;
+    *count = mRecording ? mRecording->recordCount() : 0;
+    return S_OK;
+}
+
+HRESULT TestDocument::GetRecordEndTick(LONG record, LONG* tick) {
+    return mData ? mData->GetRecordEndTick(record, tick) : tick ? E_INVALIDARG : E_POINTER;
+}
+
+HRESULT TestDocument::GetChannelCount(LONG record, DWORD flags, LONG* count) {
+    return mData ? mData->GetChannelCount(record, flags, count) : count ? E_INVALIDARG : E_POINTER;
+}
+
+HRESULT TestDocument::GetChannelEvents(LONG channel, LONG record, LONG endTick, IEnumEventEx** out) {
+    if (mData)
+        return mData->GetChannelEvents(channel, record, endTick, out);
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    return E_INVALIDARG;
+}
+
+HRESULT TestDocument::GetChannelSamples(LONG channel, DWORD flags, LONG record, LONG endTick,
+                                        ISampleChannel** out) {
+    if (mData)
+        return mData->GetChannelSamples(channel, flags, record, endTick, out);
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    return E_FAIL;
+}
+
+HRESULT TestDocument::GetChannelUnit(LONG channel, LONG record, DWORD flags, IUnknown** unit) {
+    if (mData)
+        return mData->GetChannelUnit(channel, record, flags, unit);
+    if (!unit)
+        return E_POINTER;
+    *unit = nullptr;
+    return E_INVALIDARG;
+}
+
+HRESULT TestDocument::GetChannel(LONG channel, DWORD kind, IUnknown** out) {
+    if (mData)
+        return mData->GetChannel(channel, kind, out);
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    return S_FALSE;
+}
+
+HRESULT TestDocument::AddSink(IOnlineDataSink* sink) {
+    if (mData)
+        return mData->AddSink(sink);
+    if (!sink)
+        return E_POINTER;
+    mPendingSinks.emplace_back(sink);
+    return S_OK;
+}
+
+HRESULT TestDocument::RemoveSink(IOnlineDataSink* sink) {
+    if (mData)
+        return mData->RemoveSink(sink);
+    auto it = std::find_if(mPendingSinks.begin(), mPendingSinks.end(),
+                           [sink](const auto& s) { return s.get() == sink; });
+    if (it == mPendingSinks.end())
+        return S_FALSE;
+    mPendingSinks.erase(it);
+    return S_OK;
+}
+
+HRESULT TestDocument::SetupChannel(LONG channel, LONG enabled, VARIANT_BOOL, IUnknown* unit,
+                                   PeriodFraction samplePeriod, const PeriodFraction* tickPeriod, HRESULT,
+                                   IStrevDataSource*) {
+    if (channel < 0 || !tickPeriod)
+        return E_INVALIDARG;
+    if (mRecording && mRecording->sampling())
+        return E_UNEXPECTED;
+    if (static_cast<std::size_t>(channel) >= mChannels.size())
+        mChannels.resize(static_cast<std::size_t>(channel) + 1);
+    Channel& entry = mChannels[static_cast<std::size_t>(channel)];
+    entry.declared = true;
+    entry.enabled = enabled != 0;
+    entry.unit = unitText(unit);
+    entry.period = samplePeriod;
+    mTickPeriod = *tickPeriod;
+    return S_OK;
+}
+
+HRESULT TestDocument::CanSample(VARIANT_BOOL* canSample) {
+    if (!canSample)
+        return E_POINTER;
+    bool can = !mChannels.empty() && !(mRecording && mRecording->sampling()) &&
+               (!mRecording || mRecording->channelCount() == mChannels.size());
+    for (const Channel& channel : mChannels)
+        can = can && channel.declared && samePeriod(channel.period, mTickPeriod);
+    *canSample = can ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+void TestDocument::createRecording() {
+    std::vector<ChannelInfo> channels;
+    for (std::size_t k = 0; k < mChannels.size(); ++k)
+        channels.push_back({"Channel " + std::to_string(k + 1), mChannels[k].unit});
+    mRecording = std::make_unique<Recording>(std::move(channels));
+    mData = ComPtr<DocumentData>::adopt(new DocumentData(*mRecording));
+    for (const auto& sink : mPendingSinks)
+        mData->AddSink(sink.get());
+    mPendingSinks.clear();
+}
+
+HRESULT TestDocument::readFormulas(IStrevDataSource* source) {
+    for (std::size_t k = 0; k < mChannels.size(); ++k) {
+        Channel& channel = mChannels[k];
+        channel.formula.reset();
+        if (!channel.enabled)
+            continue;
+        ComPtr<IUnknown> channelSource;
+        source->CreateChannelSource(0, static_cast<LONG>(k), channelSource.put());
+        const std::u16string text = formulaOf(channelSource.get());
+        try {
+            channel.formula =
+                std::make_shared<SampleExpression>(FormulaParser::parse(text), mRecording->channelCount());
+        } catch (const FormulaError&) {
+            return E_INVALIDARG;
+        }
+    }
+    return S_OK;
+}
+
+HRESULT TestDocument::NewRecord(LONG, IStrevDataSource* source, double tickPeriod, double, double, LONG, LONG,
+                                DWORD, VARIANT_BOOL) {
+    VARIANT_BOOL can = VARIANT_FALSE;
+    CanSample(&can);
+    if (!source || can != VARIANT_TRUE || !std::isfinite(tickPeriod) || tickPeriod <= 0.0)
+        return E_INVALIDARG;
+    if (!mRecording)
+        createRecording();
+    const HRESULT hr = readFormulas(source);
+    if (FAILED(hr))
+        return hr;
+    mRecording->startSampling(tickPeriod);
+    return S_OK;
+}
+
+HRESULT TestDocument::AddTicks(LONG count) {
+    if (!mRecording || !mRecording->sampling())
+        return E_UNEXPECTED;
+    if (count <= 0)
+        return count == 0 ? S_OK : E_INVALIDARG;
+    const std::int32_t record = mRecording->recordCount() - 1;
+    const Tick first = mRecording->record(record).tickCount();
+    std::vector<std::vector<float>> columns(mChannels.size());
+    std::vector<double> values(static_cast<std::size_t>(count));
+    for (std::size_t k = 0; k < mChannels.size(); ++k) {
+        if (mChannels[k].formula)
+            mChannels[k].formula->evaluate(*mRecording, record, first, values);
+        else
+            std::fill(values.begin(), values.end(), std::numeric_limits<double>::quiet_NaN());
+        columns[k].assign(values.begin(), values.end());
+    }
+    mRecording->appendBlock(columns);
+    return S_OK;
+}
+
+HRESULT TestDocument::EndRecord(LONG) {
+    if (!mRecording || !mRecording->sampling())
+        return S_FALSE;
+    mRecording->stopSampling();
+    return S_OK;
+}
+
+} // namespace Vantrel

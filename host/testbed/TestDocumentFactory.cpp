@@ -1,0 +1,20 @@
+#include "host/testbed/TestDocumentFactory.h"
+
+#include "host/engine/ComPtr.h"
+#include "host/testbed/TestDocument.h"
+
+namespace Vantrel {
+
+void* TestDocumentFactory::find(REFIID iid) {
+    return iid == IID_ITestDocumentFactory ? static_cast<ITestDocumentFactory*>(this) : nullptr;
+}
+
+HRESULT TestDocumentFactory::CreateDocument(LONG, REFIID iid, void** document) {
+    if (!document)
+        return E_POINTER;
+    *document = nullptr;
+    auto created = ComPtr<TestDocument>::adopt(new TestDocument);
+    return created->QueryInterface(iid, document);
+}
+
+} // namespace Vantrel

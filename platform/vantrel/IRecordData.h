@@ -1,0 +1,33 @@
+#pragma once
+// The record data of a host document: where its records end, and the mapping
+// between a record's ticks and the document's continuous positions.
+
+#include "platform/win32/unknown.h"
+
+inline constexpr IID IID_IRecordData = MakeGuid("{AD6CD303-7868-4A12-B4AE-97C02EE8F5E3}");
+
+// A place in a document: the tick offset within a record, and the record.
+struct RecordPosition {
+    LONG mRecordOffset = 0;
+    LONG mRecord = 0;
+};
+
+static_assert(sizeof(RecordPosition) == 8);
+
+struct IRecordData : IUnknown {
+    virtual HRESULT Reserved3() = 0; // slots 3 to 9: E_NOTIMPL
+    virtual HRESULT Reserved4() = 0;
+    virtual HRESULT Reserved5() = 0;
+    virtual HRESULT Reserved6() = 0;
+    virtual HRESULT Reserved7() = 0;
+    virtual HRESULT Reserved8() = 0;
+    virtual HRESULT Reserved9() = 0;
+    // The position one past the last tick of record; E_INVALIDARG for a record that does not exist.
+    virtual HRESULT GetRecordEnd(LONG record, RecordPosition* end) = 0; // slot 10
+    // The continuous position of a tick of a record, and the tick of a position's low 32 bits.
+    virtual HRESULT TickToPosition(LONG tick, LONG record, LONGLONG* position) = 0; // slot 11
+    virtual HRESULT PositionToTick(LONGLONG position, LONG* tick) = 0;              // slot 12
+
+protected:
+    ~IRecordData() = default;
+};
