@@ -169,6 +169,22 @@ TEST(DetectorFramework, SeekingBackAcrossCheckpointsGivesTheSameEvents) {
     }
 }
 
+TEST(DetectorFramework, ASeekBackResumesFromTheNearestCheckpoint) {
+    std::vector<OvoEventBase> input;
+    for (std::int32_t tick = 500; tick < 450000; tick += 777)
+        input.push_back(Ev(tick));
+    Ecg ecg(input);
+    FakeEngine::Pull<TarvikEdpEvent>(ecg.calc, INT32_MAX, 64);
+    const int whole = ecg.series->nextCalls;
+    ecg.series->nextCalls = 0;
+    ecg.calc->Seek(320000);
+    const auto tail = FakeEngine::Pull<TarvikEdpEvent>(ecg.calc, INT32_MAX, 64);
+    ASSERT_FALSE(tail.empty());
+    EXPECT_GE(tail.front().tick, 320000);
+    // Resuming at the checkpoint of 300000 reads a third of the record's events again, not all.
+    EXPECT_LT(ecg.series->nextCalls, whole / 2);
+}
+
 TEST(DetectorFramework, WhileSamplingEventsArriveAsTheRecordGrowsAndMatchOffline) {
     std::vector<OvoEventBase> input;
     for (std::int32_t tick = 40; tick < 5000; tick += 97)
