@@ -1,6 +1,8 @@
 #include "analysis/CalcEnumClasses.h"
 
+#include <array>
 #include <cfloat>
+#include <iterator>
 
 #include "analysis/CalcEnumClassBase2.h"
 #include "analysis/DetEx_Enumerator.h"
@@ -25,19 +27,31 @@ constexpr GUID kPvaCalcGuid = MakeGuid("{CB90264E-9A14-4404-B036-D228D129277F}")
 
 constexpr DWORD S = kCalcParamSamples, E = kCalcParamEvents;
 
-#define TARVIK_LIMIT_ROWS                                                                                    \
-    {L"LimitStart Record", -1, DBL_MAX, E}, {L"LimitStart Tick", -1, DBL_MAX, E},                            \
-        {L"LimitEnd Record", -1, DBL_MAX, E}, {                                                              \
-        L"LimitEnd Tick", -1, DBL_MAX, E                                                                     \
-    }
+// The four rows of the processing range that end the tables of the range-taking detectors.
+constexpr ParamRow kLimitRows[] = {{L"LimitStart Record", -1, DBL_MAX, E},
+                                   {L"LimitStart Tick", -1, DBL_MAX, E},
+                                   {L"LimitEnd Record", -1, DBL_MAX, E},
+                                   {L"LimitEnd Tick", -1, DBL_MAX, E}};
 
-const ParamRow kAnalyzerRows[] = {
-    {L"Tick Source", 0, 0, S}, {L"Tick Source", 0, 0, S}, {L"EDP Event Source", 0, 0, E}, TARVIK_LIMIT_ROWS};
-const ParamRow kEcgEdpRows[] = {{L"ECG Event Source", 0, 0, E}, TARVIK_LIMIT_ROWS};
-const ParamRow kEdpRows[] = {{L"Tick Source", 0, 0, S},
-                             {L"EDP Event Source", 0, 0, E},
-                             {L"Minimum Peak Height", DBL_EPSILON, DBL_MAX, E},
-                             TARVIK_LIMIT_ROWS};
+template <std::size_t N> constexpr std::array<ParamRow, N + 4> WithLimits(const ParamRow (&rows)[N]) {
+    std::array<ParamRow, N + 4> all{};
+    for (std::size_t i = 0; i < N; ++i)
+        all[i] = rows[i];
+    for (std::size_t i = 0; i < 4; ++i)
+        all[N + i] = kLimitRows[i];
+    return all;
+}
+
+constexpr ParamRow kAnalyzerSources[] = {
+    {L"Tick Source", 0, 0, S}, {L"Tick Source", 0, 0, S}, {L"EDP Event Source", 0, 0, E}};
+constexpr ParamRow kEdpParams[] = {{L"Tick Source", 0, 0, S},
+                                   {L"EDP Event Source", 0, 0, E},
+                                   {L"Minimum Peak Height", DBL_EPSILON, DBL_MAX, E}};
+constexpr ParamRow kEcgEdpSource[] = {{L"ECG Event Source", 0, 0, E}};
+constexpr auto kAnalyzerRows = WithLimits(kAnalyzerSources);
+constexpr auto kEcgEdpRows = WithLimits(kEcgEdpSource);
+constexpr auto kEdpRows = WithLimits(kEdpParams);
+
 const ParamRow kMaxRows[] = {{L"Tarvik Event Source", 0, 0, E}};
 const ParamRow kSelectorRows[] = {{L"Event Source", 0, 0, E},
                                   {L"Calc Index", 0, 2147483647.0, E},
@@ -54,8 +68,6 @@ const ParamRow kPvaCalcRows[] = {{L"Tarvik Event Source", 0, 0, E},
                                  {L"EDPVR function term 1", -DBL_MAX, DBL_MAX, E},
                                  {L"EDPVR function term 2", -DBL_MAX, DBL_MAX, E}};
 
-#undef TARVIK_LIMIT_ROWS
-
 const wchar_t* const kEcgEdpOutputs[] = {L"PVEcgEdpDetector"};
 const wchar_t* const kEdpOutputs[] = {L"PVEdpDetector"};
 const wchar_t* const kMaxOutputs[] = {L"PVMaxDetector"};
@@ -63,11 +75,11 @@ const wchar_t* const kSelectorOutputs[] = {L"TarvikParamSelector"};
 const wchar_t* const kPvaSelectorOutputs[] = {L"TarvikPVAParamSelector"};
 const wchar_t* const kPvaCalcOutputs[] = {L"PvaDetector"};
 
-template <std::size_t N>
-constexpr ParamTable Table(const ParamRow (&rows)[N], std::int32_t sources, const wchar_t* const* outputs,
+template <class Rows>
+constexpr ParamTable Table(const Rows& rows, std::int32_t sources, const wchar_t* const* outputs,
                            DWORD flags) {
-    return {rows,  static_cast<std::int32_t>(N), sources, outputs, outputs ? 1 : 0,
-            flags, kCalcClassNumericArgs};
+    const auto count = static_cast<std::int32_t>(std::size(rows));
+    return {std::data(rows), count, sources, outputs, outputs ? 1 : 0, flags, kCalcClassNumericArgs};
 }
 
 const ParamTable kAnalyzerTable = Table(kAnalyzerRows, 3, nullptr, kCalcClassDetectorFlags);
