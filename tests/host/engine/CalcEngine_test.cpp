@@ -21,7 +21,8 @@ using Testing::FakeSpec;
 
 std::vector<OvoEventBase> decode(const std::vector<std::byte>& bytes) {
     std::vector<OvoEventBase> events(bytes.size() / 16);
-    std::memcpy(events.data(), bytes.data(), events.size() * 16);
+    if (!events.empty())
+        std::memcpy(static_cast<void*>(events.data()), bytes.data(), events.size() * 16);
     return events;
 }
 

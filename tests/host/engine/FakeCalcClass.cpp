@@ -48,6 +48,10 @@ public:
     HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG,
                   IUnitName* const*, DWORD flags) override {
         mLog->starts.push_back({record, sourceCount, tickPeriod, flags});
+        if (!mSpec.fixedTicks.empty() && !mSpec.refuseStart) {
+            mFixed = 0;
+            return S_OK;
+        }
         if (mSpec.refuseStart || sourceCount < 1)
             return E_FAIL;
         ComPtr<IUnknown> first(sources[0]);
@@ -81,6 +85,8 @@ public:
             *position = 5;
             return S_OK;
         }
+        if (!mSpec.fixedTicks.empty())
+            return fixedEvents(bufferBytes, tickLimit, buffer, count, position);
         return mEvents ? passEvents(bufferBytes, tickLimit, buffer, count, position)
                        : sampleEvents(bufferBytes, tickLimit, buffer, count, position);
     }
@@ -112,6 +118,21 @@ private:
         return hr;
     }
 
+    HRESULT fixedEvents(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
+        const std::vector<LONG>& ticks = mSpec.fixedTicks;
+        ULONG n = 0;
+        while (n < bufferBytes / 16 && mFixed < ticks.size() && ticks[mFixed] < tickLimit) {
+            OvoEventBase event;
+            event.tick = ticks[mFixed++];
+            event.value = 1.0;
+            std::memcpy(static_cast<std::byte*>(buffer) + 16 * n++, &event, 16);
+        }
+        *count = n;
+        const LONG reached = mFixed < ticks.size() ? ticks[mFixed] : INT_MAX;
+        *position = std::min(reached, tickLimit);
+        return reached == INT_MAX ? S_FALSE : S_OK;
+    }
+
     HRESULT sampleEvents(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
         const auto step = static_cast<LONG>(number(0, 100.0));
         ULONG n = 0;
@@ -141,6 +162,7 @@ private:
     ComPtr<ISampleChannel> mSamples;
     ComPtr<IEnumEventEx> mEvents;
     LONG mNextTick = 0;
+    std::size_t mFixed = 0;
 };
 
 } // namespace

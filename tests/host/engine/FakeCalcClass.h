@@ -5,7 +5,9 @@
 // Its enumerator reads its first source: event sources are passed on event by event, each value
 // plus the first number of the arguments; sample sources give one event every `step` ticks (the
 // first number, 100 when left out) with the sample there. It waits while the record grows and
-// ends with the complete record. Every text SetArgs receives and every Start is logged.
+// ends with the complete record. A class given fixed ticks takes no source and gives events at
+// those ticks in the order listed, sorted or not. Every text SetArgs receives and every Start is
+// logged.
 
 #include "host/engine/ComObject.h"
 #include "host/engine/ComPtr.h"
@@ -43,9 +45,10 @@ struct FakeSpec {
     std::vector<FakeParam> params;
     LONG sourceCount = 1;
     bool leadingCount = true;
-    bool refuseArgs = false;   // SetArgs fails
-    bool refuseStart = false;  // Start fails
-    bool neverAdvance = false; // Next reports S_OK, no event, the same position forever
+    bool refuseArgs = false;           // SetArgs fails
+    bool refuseStart = false;          // Start fails
+    bool neverAdvance = false;         // Next reports S_OK, no event, the same position forever
+    std::vector<LONG> fixedTicks = {}; // with sourceCount 0: the events to give, value 1 each
 };
 
 class FakeCalcClass : public ComObject<ICalcEnumClass2, ICalcEnumNumericParams> {
