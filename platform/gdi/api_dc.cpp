@@ -173,6 +173,14 @@ bool SetSurfaceDCClip(HDC dc, std::optional<Region> clip) {
     return true;
 }
 
+bool RecordDrawCall(HDC dc, std::string name, std::vector<std::int64_t> args, std::u16string text) {
+    DeviceContext* c = DcOf(dc);
+    if (!c)
+        return false;
+    Record(*c, std::move(name), std::move(args), std::move(text));
+    return true;
+}
+
 int LiveObjectCount() {
     return ObjectTable::Instance().LiveCount();
 }

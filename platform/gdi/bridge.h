@@ -5,8 +5,11 @@
 // it may touch, and keeps that clip current (a paint context's update region,
 // a window's visible region). Contexts made here are deleted with DeleteDC.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/gdi/DeviceCaps.h"
 #include "platform/gdi/DisplayList.h"
@@ -28,6 +31,10 @@ HDC CreateSurfaceDC(SurfaceTarget target);
 // Replaces the system clip (surface coordinates; none: the whole surface).
 // The application clip is kept.
 bool SetSurfaceDCClip(HDC dc, std::optional<Region> clip);
+// For drawing layers above this one (themed parts): appends a call of their
+// own, with the context's current state, before the calls it is drawn with.
+// False for an unknown context.
+bool RecordDrawCall(HDC dc, std::string name, std::vector<std::int64_t> args, std::u16string text = {});
 
 } // namespace gdi
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/user/WindowSurfaces.h"
+#include "platform/user/combobox.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 
@@ -20,7 +21,9 @@ bool InRange(UINT message, UINT first, UINT last) {
 
 } // namespace
 
-Desktop::Desktop() : paint_(std::make_unique<WindowSurfaces>()) {}
+Desktop::Desktop() : paint_(std::make_unique<WindowSurfaces>()) {
+    RegisterComboBoxClass(classes_);
+}
 
 Desktop& Desktop::Current() {
     if (!Instance())

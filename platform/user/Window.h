@@ -4,6 +4,7 @@
 // is what WM_NCCALCSIZE left of the window rectangle.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ struct Window {
     LONG_PTR userData = 0;
     HINSTANCE instance = nullptr;
     std::vector<std::byte> extra;
+    std::shared_ptr<void> control; // what a system control class keeps for the window
     UpdateRegion update;
     bool erasePending = false;
     bool destroying = false; // DestroyWindow has begun; WM_NCDESTROY not yet sent

@@ -75,3 +75,12 @@ HWND GetFocus();
 HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
+
+namespace user {
+// Called with every new window before its first message, as a window
+// framework's creation hook is, so the framework can bind its object to the
+// handle and subclass a system control from its very first message. Returns
+// the hook it replaces; null removes it.
+using CreationHook = void (*)(HWND);
+CreationHook SetCreationHook(CreationHook hook);
+} // namespace user

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/user/message_api.h"
@@ -72,7 +73,16 @@ bool SendCreationMessages(Desktop& d, Window& w, CREATESTRUCTW& cs) {
     return !w.destroyed;
 }
 
+user::CreationHook& Hook() {
+    static user::CreationHook hook = nullptr;
+    return hook;
+}
+
 } // namespace
+
+user::CreationHook user::SetCreationHook(CreationHook hook) {
+    return std::exchange(Hook(), hook);
+}
 
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
@@ -91,6 +101,8 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     w->client = w->window;
     CREATESTRUCTW cs{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
                      windowName, className, exStyle};
+    if (user::CreationHook hook = Hook())
+        hook(w->handle);
     if (!SendCreationMessages(d, *w, cs))
         return nullptr;
     if (style & WS_VISIBLE)

@@ -1,0 +1,10 @@
+#include "platform/owl/TApplication.h"
+
+namespace OWL {
+
+TApplication& TApplication::Current() {
+    static TApplication application;
+    return application;
+}
+
+} // namespace OWL

@@ -1,0 +1,92 @@
+#include "platform/owl/TDC.h"
+
+namespace OWL {
+namespace {
+
+// Selects object and keeps the first object it replaced.
+void Select(HDC dc, HGDIOBJ object, HGDIOBJ& original) {
+    HGDIOBJ previous = ::SelectObject(dc, object);
+    if (original == nullptr)
+        original = previous;
+}
+
+void Restore(HDC dc, HGDIOBJ& original) {
+    if (original != nullptr) {
+        ::SelectObject(dc, original);
+        original = nullptr;
+    }
+}
+
+} // namespace
+
+void TDC::SelectObject(const TFont& font) {
+    Select(handle_, font.GetHandle(), orgFont_);
+}
+
+void TDC::SelectObject(const TPen& pen) {
+    Select(handle_, pen.GetHandle(), orgPen_);
+}
+
+void TDC::SelectObject(const TBrush& brush) {
+    Select(handle_, brush.GetHandle(), orgBrush_);
+}
+
+void TDC::RestoreFont() {
+    Restore(handle_, orgFont_);
+}
+
+void TDC::RestorePen() {
+    Restore(handle_, orgPen_);
+}
+
+void TDC::RestoreBrush() {
+    Restore(handle_, orgBrush_);
+}
+
+void TDC::RestoreObjects() {
+    if (handle_ == nullptr)
+        return;
+    RestoreFont();
+    RestorePen();
+    RestoreBrush();
+}
+
+TSize TDC::GetWindowExt() const {
+    SIZE s{0, 0};
+    GetWindowExtEx(handle_, &s);
+    return s;
+}
+
+TSize TDC::GetViewportExt() const {
+    SIZE s{0, 0};
+    GetViewportExtEx(handle_, &s);
+    return s;
+}
+
+TSize TDC::GetTextExtent(LPCWSTR text, int count) const {
+    SIZE s{0, 0};
+    GetTextExtentPoint32W(handle_, text, count, &s);
+    return s;
+}
+
+bool TDC::TextOut(int x, int y, LPCWSTR text, int count) const {
+    if (count < 0) {
+        count = 0;
+        while (text && text[count])
+            ++count;
+    }
+    return TextOutW(handle_, x, y, text, count) != FALSE;
+}
+
+bool TDC::ExtTextOut(int x, int y, UINT options, const TRect* rect, LPCWSTR text, int count,
+                     const int* dx) const {
+    return ExtTextOutW(handle_, x, y, options, rect, text, static_cast<UINT>(count < 0 ? 0 : count), dx) !=
+           FALSE;
+}
+
+bool TDC::DrawFrameControl(const TRect& rect, UINT type, UINT state) const {
+    RECT r = rect;
+    return ::DrawFrameControl(handle_, &r, type, state) != FALSE;
+}
+
+} // namespace OWL

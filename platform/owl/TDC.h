@@ -1,0 +1,71 @@
+#pragma once
+// A device context as the framework's painting code sees it. A TDC made over
+// a handle does not own it; the objects selected through SelectObject are
+// selected out again (RestoreObjects) when the TDC goes.
+
+#include "platform/gdi/gdi.h"
+#include "platform/owl/TBrush.h"
+#include "platform/owl/TFont.h"
+#include "platform/owl/TPen.h"
+#include "platform/owl/TRect.h"
+
+namespace OWL {
+
+class TDC {
+public:
+    explicit TDC(HDC handle) : handle_(handle) {}
+    TDC(const TDC&) = delete;
+    TDC& operator=(const TDC&) = delete;
+    virtual ~TDC() { RestoreObjects(); }
+
+    HDC GetHDC() const { return handle_; }
+    operator HDC() const { return handle_; }
+
+    void SelectObject(const TFont& font);
+    void SelectObject(const TPen& pen);
+    void SelectObject(const TBrush& brush);
+    void RestoreFont();
+    void RestorePen();
+    void RestoreBrush();
+    void RestoreObjects();
+
+    int SaveDC() const { return ::SaveDC(handle_); }
+    bool RestoreDC(int saved = -1) const { return ::RestoreDC(handle_, saved) != FALSE; }
+    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(handle_, index); }
+    TSize GetWindowExt() const;
+    TSize GetViewportExt() const;
+
+    TColor SetBkColor(const TColor& color) const { return ::SetBkColor(handle_, color.GetValue()); }
+    TColor SetTextColor(const TColor& color) const { return ::SetTextColor(handle_, color.GetValue()); }
+    int SetBkMode(int mode) const { return ::SetBkMode(handle_, mode); }
+
+    bool GetTextMetrics(TEXTMETRICW& metrics) const { return GetTextMetricsW(handle_, &metrics) != FALSE; }
+    TSize GetTextExtent(LPCWSTR text, int count) const;
+    bool TextOut(int x, int y, LPCWSTR text, int count = -1) const;
+    bool ExtTextOut(int x, int y, UINT options, const TRect* rect, LPCWSTR text, int count,
+                    const int* dx = nullptr) const;
+    int DrawText(LPCWSTR text, int count, TRect& rect, UINT format) const {
+        return DrawTextW(handle_, text, count, &rect, format);
+    }
+
+    bool MoveTo(int x, int y) const { return MoveToEx(handle_, x, y, nullptr) != FALSE; }
+    bool MoveTo(const TPoint& p) const { return MoveTo(p.x, p.y); }
+    bool LineTo(int x, int y) const { return ::LineTo(handle_, x, y) != FALSE; }
+    bool LineTo(const TPoint& p) const { return LineTo(p.x, p.y); }
+    bool FillRect(const TRect& rect, HBRUSH brush) const { return ::FillRect(handle_, &rect, brush) != 0; }
+    bool FillRect(const TRect& rect, const TBrush& brush) const { return FillRect(rect, brush.GetHandle()); }
+    bool DrawFocusRect(const TRect& rect) const { return ::DrawFocusRect(handle_, &rect) != FALSE; }
+    bool DrawFrameControl(const TRect& rect, UINT type, UINT state) const;
+
+protected:
+    TDC() = default;
+    void SetHDC(HDC handle) { handle_ = handle; }
+
+private:
+    HDC handle_ = nullptr;
+    HGDIOBJ orgFont_ = nullptr;
+    HGDIOBJ orgPen_ = nullptr;
+    HGDIOBJ orgBrush_ = nullptr;
+};
+
+} // namespace OWL

@@ -1,0 +1,31 @@
+#pragma once
+// An entry of a module bound by its ANSI name. Binding fails with
+// TXModuleProc when the module has no such entry.
+
+#include <string>
+
+#include "platform/owl/TModule.h"
+#include "platform/owl/TXOwl.h"
+
+namespace OWL {
+
+class TModuleProc {
+public:
+    TModuleProc(const TModule& module, LPCSTR name) : proc_(module.GetProcAddress(name)) {
+        if (proc_ == nullptr)
+            throw TXModuleProc(std::string("No entry \"") + name + "\" in the library.");
+    }
+    void* Address() const { return proc_; }
+
+protected:
+    void* proc_;
+};
+
+// A bound entry of function type R(A...), called like the function.
+template <class R, class... A> class TModuleProcX : public TModuleProc {
+public:
+    using TModuleProc::TModuleProc;
+    R operator()(A... args) const { return reinterpret_cast<R (*)(A...)>(proc_)(args...); }
+};
+
+} // namespace OWL

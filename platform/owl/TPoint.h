@@ -1,0 +1,18 @@
+#pragma once
+// A point with the window framework's conveniences.
+
+#include "platform/win32/types.h"
+
+namespace OWL {
+
+class TPoint : public POINT {
+public:
+    constexpr TPoint() : POINT{0, 0} {}
+    constexpr TPoint(LONG x_, LONG y_) : POINT{x_, y_} {}
+    constexpr TPoint(const POINT& p) : POINT(p) {}
+
+    constexpr TPoint Offset(LONG dx, LONG dy) const { return {x + dx, y + dy}; }
+    friend constexpr bool operator==(const TPoint& a, const TPoint& b) { return a.x == b.x && a.y == b.y; }
+};
+
+} // namespace OWL

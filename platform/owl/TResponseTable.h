@@ -1,0 +1,207 @@
+#pragma once
+// Response tables: a window class's messages and the members that answer them.
+// Each entry decodes its message's parameters once and calls the member with
+// typed arguments; a class's own table is searched first, then its base
+// class's (DEFINE_RESPONSE_TABLE1). A table is built on its first use and is
+// complete from then on.
+//
+//   class TMyWindow : public TWindow {
+//       ...
+//       DECLARE_RESPONSE_TABLE(TMyWindow);
+//   };
+//   DEFINE_RESPONSE_TABLE1(TMyWindow, TWindow)
+//       EV_WM_SIZE,
+//       EV_COMMAND(101, CmApply),
+//   END_RESPONSE_TABLE;
+
+#include <functional>
+#include <type_traits>
+#include <vector>
+
+#include "platform/owl/TRect.h"
+#include "platform/user/message_api.h"
+#include "platform/user/messages.h"
+#include "platform/user/records.h"
+
+namespace OWL {
+
+// The message being answered; handlers that answer leave their result here.
+struct TEventInfo {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    LRESULT result = 0;
+};
+
+template <class T> struct TResponseEntry {
+    UINT message = 0;             // 0 with a registered name: resolved when dispatched
+    UINT id = 0;                  // control or command id of WM_COMMAND entries
+    const char16_t* registered{}; // name of a registered message
+    std::function<void(T&, TEventInfo&)> call;
+
+    bool Matches(const TEventInfo& e) const;
+};
+
+template <class T> class TResponseTable {
+public:
+    TResponseTable(std::initializer_list<TResponseEntry<T>> entries) : entries_(entries) {}
+    // True when an entry answered.
+    bool Dispatch(T& window, TEventInfo& event) const {
+        for (const TResponseEntry<T>& entry : entries_)
+            if (entry.Matches(event)) {
+                entry.call(window, event);
+                return true;
+            }
+        return false;
+    }
+
+private:
+    std::vector<TResponseEntry<T>> entries_;
+};
+
+template <class T> bool TResponseEntry<T>::Matches(const TEventInfo& e) const {
+    if (registered != nullptr)
+        return e.message == RegisterWindowMessageW(registered);
+    if (e.message != message)
+        return false;
+    return message != WM_COMMAND || LOWORD(static_cast<DWORD>(e.wParam)) == id;
+}
+
+// Entry builders. T is the table's class, C the class that declares the
+// member (T or a base of T).
+namespace entries {
+
+template <class T, class C> void CheckBase() {
+    static_assert(std::is_base_of_v<C, T>, "the member belongs to another class");
+}
+
+inline TPoint PointOf(LPARAM lp) {
+    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+}
+
+template <class T, class C> TResponseEntry<T> Void(UINT message, void (C::*member)()) {
+    CheckBase<T, C>();
+    return {message, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                (w.*member)();
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> NcHitTest(UINT (C::*member)(const TPoint&)) {
+    CheckBase<T, C>();
+    return {WM_NCHITTEST, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = static_cast<LRESULT>((w.*member)(PointOf(e.lParam)));
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> DrawItem(void (C::*member)(UINT, const DRAWITEMSTRUCT&)) {
+    CheckBase<T, C>();
+    return {WM_DRAWITEM, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = TRUE; // the member may answer otherwise through the current event
+                (w.*member)(static_cast<UINT>(e.wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(e.lParam));
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> MeasureItem(void (C::*member)(UINT, MEASUREITEMSTRUCT&)) {
+    CheckBase<T, C>();
+    return {WM_MEASUREITEM, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = TRUE;
+                (w.*member)(static_cast<UINT>(e.wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(e.lParam));
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> GetText(int (C::*member)(int, LPWSTR)) {
+    CheckBase<T, C>();
+    return {WM_GETTEXT, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = (w.*member)(static_cast<int>(e.wParam), reinterpret_cast<LPWSTR>(e.lParam));
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> Int(UINT message, int (C::*member)()) {
+    CheckBase<T, C>();
+    return {message, 0, nullptr, [member](T& w, TEventInfo& e) { e.result = (w.*member)(); }};
+}
+
+template <class T, class C> TResponseEntry<T> ShowWindow(void (C::*member)(bool, UINT)) {
+    CheckBase<T, C>();
+    return {WM_SHOWWINDOW, 0, nullptr, [member](T& w, TEventInfo& e) {
+                (w.*member)(e.wParam != 0, static_cast<UINT>(e.lParam));
+                e.result = 0;
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> Size(void (C::*member)(UINT, const TSize&)) {
+    CheckBase<T, C>();
+    return {WM_SIZE, 0, nullptr, [member](T& w, TEventInfo& e) {
+                (w.*member)(static_cast<UINT>(e.wParam), TSize(LOWORD(static_cast<DWORD>(e.lParam)),
+                                                               HIWORD(static_cast<DWORD>(e.lParam))));
+                e.result = 0;
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> Timer(void (C::*member)(UINT_PTR)) {
+    CheckBase<T, C>();
+    return {WM_TIMER, 0, nullptr, [member](T& w, TEventInfo& e) {
+                (w.*member)(static_cast<UINT_PTR>(e.wParam));
+                e.result = 0;
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> Command(UINT id, void (C::*member)()) {
+    CheckBase<T, C>();
+    return {WM_COMMAND, id, nullptr, [member](T& w, TEventInfo& e) {
+                (w.*member)();
+                e.result = 0;
+            }};
+}
+
+template <class T, class C>
+TResponseEntry<T> Registered(const char16_t* name, LRESULT (C::*member)(WPARAM, LPARAM)) {
+    CheckBase<T, C>();
+    return {0, 0, name, [member](T& w, TEventInfo& e) { e.result = (w.*member)(e.wParam, e.lParam); }};
+}
+
+} // namespace entries
+
+} // namespace OWL
+
+#define DECLARE_RESPONSE_TABLE(T)                                                                            \
+public:                                                                                                      \
+    static const ::OWL::TResponseTable<T>& ResponseTable();                                                  \
+    bool DispatchEvent(::OWL::TEventInfo& event) override
+
+#define DEFINE_RESPONSE_TABLE1(T, Base)                                                                      \
+    bool T::DispatchEvent(::OWL::TEventInfo& event) {                                                        \
+        return ResponseTable().Dispatch(*this, event) || Base::DispatchEvent(event);                         \
+    }                                                                                                        \
+    const ::OWL::TResponseTable<T>& T::ResponseTable() {                                                     \
+        using TMyClass = T;                                                                                  \
+        static const ::OWL::TResponseTable<T> table {
+
+#define END_RESPONSE_TABLE                                                                                   \
+    }                                                                                                        \
+    ;                                                                                                        \
+    return table;                                                                                            \
+    }
+
+// Entries, each answered by the member of the usual name.
+#define EV_WM_NCHITTEST                                                                                      \
+    ::OWL::entries::NcHitTest<TMyClass>(&TMyClass::EvNCHitTest) // UINT (const TPoint& screen)
+#define EV_WM_DRAWITEM                                                                                       \
+    ::OWL::entries::DrawItem<TMyClass>(&TMyClass::EvDrawItem) // void (UINT id, const DRAWITEMSTRUCT&)
+#define EV_WM_MEASUREITEM                                                                                    \
+    ::OWL::entries::MeasureItem<TMyClass>(&TMyClass::EvMeasureItem) // void (UINT id, MEASUREITEMSTRUCT&)
+#define EV_WM_GETTEXT                                                                                        \
+    ::OWL::entries::GetText<TMyClass>(&TMyClass::EvGetText) // int (int length, LPWSTR buffer)
+#define EV_WM_GETTEXTLENGTH                                                                                  \
+    ::OWL::entries::Int<TMyClass>(WM_GETTEXTLENGTH, &TMyClass::EvGetTextLength) // int ()
+#define EV_WM_SYSCOLORCHANGE ::OWL::entries::Void<TMyClass>(WM_SYSCOLORCHANGE, &TMyClass::EvSysColorChange)
+#define EV_WM_THEMECHANGED ::OWL::entries::Void<TMyClass>(WM_THEMECHANGED, &TMyClass::EvThemeChanged)
+#define EV_WM_DESTROY ::OWL::entries::Void<TMyClass>(WM_DESTROY, &TMyClass::EvDestroy)
+#define EV_WM_SHOWWINDOW                                                                                     \
+    ::OWL::entries::ShowWindow<TMyClass>(&TMyClass::EvShowWindow)       // void (bool shown, UINT status)
+#define EV_WM_SIZE ::OWL::entries::Size<TMyClass>(&TMyClass::EvSize)    // void (UINT kind, const TSize&)
+#define EV_WM_TIMER ::OWL::entries::Timer<TMyClass>(&TMyClass::EvTimer) // void (UINT_PTR id)
+#define EV_COMMAND(id, member) ::OWL::entries::Command<TMyClass>(id, &TMyClass::member)
+#define EV_REGISTERED(name, member) ::OWL::entries::Registered<TMyClass>(name, &TMyClass::member)

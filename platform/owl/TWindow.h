@@ -1,0 +1,137 @@
+#pragma once
+// A window of the framework: an object bound to a window handle, answering its
+// messages through response tables (TResponseTable.h). A TWindow made with a
+// parent and a title is created later (Create, or its parent's creation) in
+// the framework's own window class; one made over an existing handle is an
+// alias: it subclasses the window, passes what it does not answer to the
+// window's previous procedure, and leaves the window alive when it goes.
+//
+// Children: a TWindow made with a TWindow parent belongs to it; the parent's
+// SetupWindow creates the children not yet created and the parent's
+// destruction deletes them. Owner-drawn controls' WM_DRAWITEM and
+// WM_MEASUREITEM reach the parent and are passed on to the control's own
+// TWindow when it has one.
+
+#include <string>
+#include <vector>
+
+#include "platform/owl/TDC.h"
+#include "platform/owl/TResponseTable.h"
+#include "platform/user/styles.h"
+
+namespace OWL {
+
+class TModule;
+
+// Status bits of a window object.
+enum TWindowFlag : UINT {
+    wfAlias = 0x0001,   // made over a handle it did not create
+    wfCreated = 0x0002, // the window exists and was made through this object
+};
+
+class TWindow {
+public:
+    struct TWindowAttr {
+        DWORD Style = WS_CHILD | WS_VISIBLE;
+        DWORD ExStyle = 0;
+        int X = 0;
+        int Y = 0;
+        int W = 0;
+        int H = 0;
+        int Id = 0;
+    };
+
+    TWindow(TWindow* parent, LPCWSTR title = nullptr, TModule* module = nullptr);
+    // An alias over an existing window.
+    explicit TWindow(HWND handle, TModule* module = nullptr);
+    virtual ~TWindow();
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+
+    // Creates the window; false when the platform refused. An alias or a window
+    // that exists already answers true.
+    virtual bool Create();
+    virtual bool CanClose() { return true; }
+    // Paints the update area of a window of the framework's own class.
+    virtual void Paint(TDC& dc, bool erase, TRect& rect) {}
+
+    HWND GetHandle() const { return handle_; }
+    operator HWND() const { return handle_; }
+    TWindow* GetParentO() const { return parent_; }
+    HWND GetParentH() const;
+    TModule* GetModule() const { return module_; }
+    const std::u16string& GetTitle() const { return title_; }
+    bool IsFlagSet(UINT mask) const { return (flags_ & mask) != 0; }
+    void SetFlag(UINT mask) { flags_ |= mask; }
+    void ClearFlag(UINT mask) { flags_ &= ~mask; }
+    const std::vector<TWindow*>& Children() const { return children_; }
+
+    TWindowAttr Attr;
+
+    // Forwarding members.
+    bool IsWindow() const;
+    TRect GetClientRect() const;
+    TRect GetWindowRect() const;
+    void ScreenToClient(TPoint& point) const;
+    void ClientToScreen(TPoint& point) const;
+    bool IsZoomed() const;
+    bool ShowWindow(int command) const;
+    void Invalidate(bool erase = true) const;
+    void UpdateWindow() const;
+    HWND SetFocus() const;
+    int GetId() const;
+    bool SetWindowText(LPCWSTR text) const;
+    int GetWindowTextLength() const;
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const;
+    bool KillTimer(UINT_PTR id) const;
+    bool MoveWindow(const TRect& rect, bool repaint = false) const;
+
+    // The window procedure of the object: the response tables, then
+    // DefaultProcessing.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The table search; classes with a table override it (DECLARE_RESPONSE_TABLE).
+    virtual bool DispatchEvent(TEventInfo& event);
+    // What the window would do without the object for the message being answered.
+    LRESULT DefaultProcessing();
+
+    // Handlers of the base table.
+    void EvPaint();
+    void EvSysColorChange();
+    void EvDrawItem(UINT ctrlId, const DRAWITEMSTRUCT& item);
+    void EvMeasureItem(UINT ctrlId, MEASUREITEMSTRUCT& item);
+
+    static const TResponseTable<TWindow>& ResponseTable();
+
+protected:
+    // Runs on WM_CREATE (or when an alias is made): creates the children.
+    virtual void SetupWindow();
+    // Runs on WM_DESTROY.
+    virtual void CleanupWindow() {}
+    virtual LPCWSTR GetClassName() const;
+    const TEventInfo* CurrentEvent() const { return current_; }
+
+private:
+    friend struct TWindowBinding;
+    void Bind(HWND handle);
+    void Unbind();
+    LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
+    // Passes an owner-draw message on to the control's object; false when the
+    // control has none (or is this window).
+    bool ReflectTo(HWND control, TEventInfo& event);
+
+    TWindow* parent_ = nullptr;
+    TModule* module_ = nullptr;
+    std::u16string title_;
+    HWND handle_ = nullptr;
+    UINT flags_ = 0;
+    std::vector<TWindow*> children_;
+    WNDPROC previousProc_ = nullptr; // for aliases and subclassed system controls
+    TEventInfo* current_ = nullptr;
+};
+
+// The framework's object of a window, or null.
+TWindow* GetWindowPtr(HWND hwnd);
+
+} // namespace OWL

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "platform/gdi/inspect.h"
+#include "platform/theme/ThemeLibrary.h"
+#include "platform/theme/uxtheme.h"
+#include "tests/platform/gdi/Canvas.h"
+
+namespace {
+
+class Theme : public ::testing::Test {
+protected:
+    void SetUp() override { theme::ResetSwitches(); }
+    void TearDown() override { theme::ResetSwitches(); }
+};
+
+TEST_F(Theme, OpensTheFirstKnownClassOfAListAndClosesEachHandleOnce) {
+    HTHEME button = theme::OpenThemeData(nullptr, u"Nonsense; button");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(theme::OpenThemeData(nullptr, u"Nonsense"), nullptr);
+    EXPECT_EQ(theme::OpenThemeData(nullptr, nullptr), nullptr);
+    EXPECT_EQ(theme::OpenHandles(), 1);
+    EXPECT_EQ(theme::CloseThemeData(button), S_OK);
+    EXPECT_EQ(theme::CloseThemeData(button), theme::E_HANDLE);
+    EXPECT_EQ(theme::OpenHandles(), 0);
+}
+
+TEST_F(Theme, ThemesSwitchedOffOpenNothing) {
+    theme::CurrentSwitches().themeActive = false;
+    EXPECT_EQ(theme::OpenThemeData(nullptr, u"BUTTON"), nullptr);
+    EXPECT_EQ(theme::IsThemeActive(), FALSE);
+    theme::CurrentSwitches().appThemed = false;
+    EXPECT_EQ(theme::IsAppThemed(), FALSE);
+}
+
+TEST_F(Theme, EntriesAreFoundByNameUnlessTheLibraryOrTheEntryIsSwitchedOff) {
+    EXPECT_EQ(theme::Entry("OpenThemeData"), reinterpret_cast<void*>(&theme::OpenThemeData));
+    EXPECT_EQ(theme::Entry("NoSuchEntry"), nullptr);
+    theme::CurrentSwitches().missingEntries.insert("DrawThemeBackground");
+    EXPECT_EQ(theme::Entry("DrawThemeBackground"), nullptr);
+    EXPECT_NE(theme::Entry("CloseThemeData"), nullptr);
+    theme::CurrentSwitches().libraryPresent = false;
+    EXPECT_EQ(theme::Entry("CloseThemeData"), nullptr);
+    EXPECT_TRUE(theme::IsLibraryName(u"C:\\Windows\\System32\\UxTheme.DLL"));
+    EXPECT_FALSE(theme::IsLibraryName(u"uxtheme.so"));
+}
+
+TEST_F(Theme, APartIsAFlatFillWithABorderRecordedBeforeItsFills) {
+    gdi_test::Canvas canvas(40, 20);
+    HTHEME button = theme::OpenThemeData(nullptr, u"BUTTON");
+    const RECT unchecked{2, 2, 15, 15};
+    const RECT checked{20, 2, 33, 15};
+    ASSERT_EQ(theme::DrawThemeBackground(button, canvas.dc(), BP_CHECKBOX, CBS_UNCHECKEDNORMAL, &unchecked,
+                                         nullptr),
+              S_OK);
+    ASSERT_EQ(
+        theme::DrawThemeBackground(button, canvas.dc(), BP_CHECKBOX, CBS_CHECKEDNORMAL, &checked, nullptr),
+        S_OK);
+
+    const auto& calls = gdi::DisplayListOf(canvas.dc())->Calls();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[0].name, "DrawThemeBackground");
+    EXPECT_EQ(calls[0].text, u"BUTTON");
+    EXPECT_EQ(calls[0].args, (std::vector<std::int64_t>{BP_CHECKBOX, CBS_UNCHECKEDNORMAL, 2, 2, 15, 15}));
+    EXPECT_EQ(calls[1].name, "FillRect");
+
+    // Border and face differ, the part ends inside its rectangle, checked and
+    // unchecked faces differ, and only the checked box has a tick (pixels of
+    // its border colour inside the border).
+    const COLORREF border = canvas.At(2, 2);
+    const COLORREF face = canvas.At(3, 3);
+    EXPECT_NE(border, face);
+    EXPECT_EQ(canvas.At(14, 14), border);
+    EXPECT_EQ(canvas.At(15, 15), RGB(255, 255, 255));
+    EXPECT_NE(canvas.At(21, 3), face);
+    auto inside = [&](COLORREF c, int l, int t, int r, int b) {
+        int n = 0;
+        for (auto [x, y] : canvas.Where(c))
+            n += (x > l && x < r - 1 && y > t && y < b - 1) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(inside(border, 2, 2, 15, 15), 0);
+    EXPECT_GT(inside(canvas.At(20, 2), 20, 2, 33, 15), 0);
+}
+
+TEST_F(Theme, DrawingWithAClosedHandleOrNoRectangleFailsAndDrawsNothing) {
+    gdi_test::Canvas canvas(10, 10);
+    HTHEME button = theme::OpenThemeData(nullptr, u"BUTTON");
+    const RECT r{0, 0, 10, 10};
+    EXPECT_EQ(theme::DrawThemeBackground(button, canvas.dc(), BP_CHECKBOX, 1, nullptr, nullptr),
+              E_INVALIDARG);
+    theme::CloseThemeData(button);
+    EXPECT_EQ(theme::DrawThemeBackground(button, canvas.dc(), BP_CHECKBOX, 1, &r, nullptr), theme::E_HANDLE);
+    EXPECT_TRUE(canvas.NotEqual(RGB(255, 255, 255)).empty());
+    EXPECT_EQ(theme::Calls().back().entry, "DrawThemeBackground");
+}
+
+TEST_F(Theme, TheClipRectangleLimitsThePart) {
+    gdi_test::Canvas canvas(20, 20);
+    HTHEME button = theme::OpenThemeData(nullptr, u"BUTTON");
+    const RECT r{0, 0, 20, 20};
+    const RECT clip{0, 0, 10, 20};
+    theme::DrawThemeBackground(button, canvas.dc(), BP_PUSHBUTTON, 1, &r, &clip);
+    EXPECT_EQ(canvas.NotEqual(RGB(255, 255, 255)), gdi_test::RectPoints(0, 0, 10, 20));
+}
+
+} // namespace
