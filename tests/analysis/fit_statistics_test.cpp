@@ -1,3 +1,4 @@
+#include "StrdDataset.h"
 #include "analysis/FitFunction.h"
 #include "analysis/FitStatistics.h"
 #include "analysis/QuadraticFunc.h"
@@ -5,9 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
-#include <string>
 
 namespace {
 
@@ -26,40 +24,6 @@ Statistics ComputeStatistics(const std::vector<double>& x, const std::vector<dou
     r.ok =
         FitStatistics(x, y, params, r.standardErrors, r.lower, r.upper, r.rss, r.rSquared, r.s, r.dof, model);
     return r;
-}
-
-// A NIST StRD dataset file: certified values by name, and the data block (y first, then x).
-struct StrdDataset {
-    std::vector<double> estimates, deviations; // B0, B1, ... and their certified standard deviations
-    double residualDeviation = 0, rSquared = 0;
-    std::vector<double> x, y;
-};
-
-StrdDataset ReadStrd(const std::string& path) {
-    std::ifstream in(path);
-    StrdDataset d;
-    std::string line;
-    bool data = false;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string first;
-        words >> first;
-        double a = 0, b = 0;
-        if (data && std::istringstream(line) >> a >> b) {
-            d.y.push_back(a);
-            d.x.push_back(b);
-        } else if (first.size() == 2 && first[0] == 'B' && words >> a >> b) {
-            d.estimates.push_back(a);
-            d.deviations.push_back(b);
-        } else if (first == "Standard") {
-            words >> first >> d.residualDeviation;
-        } else if (first == "R-Squared") {
-            words >> d.rSquared;
-        } else if (first == "Data:" && line.find('y') != std::string::npos) {
-            data = true;
-        }
-    }
-    return d;
 }
 
 // Pontius has x up to 3e6, so J^T J spans 40 to 3e27; LU with implicit pivoting is insensitive to that

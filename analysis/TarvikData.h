@@ -1,0 +1,183 @@
+#pragma once
+
+#include "analysis/ILoopDataDocument.h"
+#include "analysis/ParamStats.h"
+#include "analysis/PlotExtent.h"
+#include "analysis/TickPosition.h"
+#include "analysis/VChanData.h"
+#include "platform/vantrel/IStrevDataChildData.h"
+
+#include <boost/unordered_map.hpp>
+#include <boost/unordered_set.hpp>
+
+#include <atomic>
+#include <vector>
+
+namespace Tarvik {
+
+using LoopIndexSet = boost::unordered_set<std::int32_t>;
+
+// The analysis result of one document as the views see it: the loops of the current analysis (read
+// through the "tarvik" virtual channel and counted by the event statistics), the extents of the
+// plotted quantities, cached per-parameter statistics, the straight-line relations over loops and the
+// nonlinear pressure-volume relation fits with their intersection. Loop values stay in the channels'
+// units; display units come from the document's channel scaling where a view asks for them. Used only
+// from the host's calls; no lock. Nothing throws out of it.
+class TarvikData final : public IStrevDataChildData {
+public:
+    // An x value of a loop for FitPVALine.
+    using LoopAccessor = double (*)(const TarvikEvent&);
+    static double LoopVed(const TarvikEvent& e) { return e.ved; }
+    static double LoopPes(const TarvikEvent& e) { return e.pes; }
+
+    // Starts with one reference (the creator's).
+    explicit TarvikData(ILoopDataDocument& document);
+
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override;
+    ULONG Release() override;
+    HRESULT GetTypeId(DWORD* id) override;
+    HRESULT Clone(IUnknown* host, IStrevDataChildData** copy) override;
+    HRESULT Reserved5(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
+    HRESULT Reserved6(DWORD, DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
+    HRESULT Reserved7(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) override {
+        return E_NOTIMPL;
+    }
+
+    // --- Reading an analysis: ResetRanges, per record OpenEventSource and ReadRecordEvents, Recalculate.
+    // Opens the loop events of channel (source kind `source`, e.g. kEventSourceVirtual) in record from
+    // fromTick; true when the host gave an enumerator.
+    bool OpenEventSource(std::int32_t record, std::int32_t fromTick, DWORD channel, DWORD source);
+    // Reads the opened record's loop events below limit: each widens the extents unless its state is
+    // LastInBlock, and is counted by the event statistics. Returns the number read; 0 when none is open.
+    std::int32_t ReadRecordEvents(std::int32_t limit);
+    void ResetRanges();
+    // Forgets the intersection and the pressure-volume-area statistics, sets the "pva" channel's
+    // calculation from the current fits and rebuilds the pressure-volume-area extent.
+    void Recalculate();
+    // Forgets the cached loop parameter statistics.
+    void ClearLoopMap();
+    // The included indices of the loops the user marked.
+    void MarkSelectedLoops(LoopIndexSet& selected);
+    // Marks exactly the included loops in `selected`.
+    void ApplyLoopSelection(const LoopIndexSet& selected);
+    // More usable loops (state Valid) than the chosen ESPVR needs: 1 for a line, 2 otherwise.
+    bool HasEnoughLoops();
+    // A loop trace (and the end-diastolic and end-systolic points) is drawn only for loops that start
+    // before this position; (INT_MAX, INT_MAX) for no limit.
+    void SetTraceLimit(TickPosition limit) { traceLimit_ = limit; }
+    TickPosition GetTraceLimit() const { return traceLimit_; }
+
+    // --- Views.
+    // Cached extents; any output may be null. True when more than one loop was read.
+    bool GetPRSWPlotRanges(double* minSW, double* maxSW, double* minVed, double* maxVed) const;
+    bool GetdPdtMaxEDVPlotRanges(double* minDPdt, double* maxDPdt, double* minVed, double* maxVed) const;
+    bool GetSalinePlotRanges(double* minVes, double* maxVes, double* minVed, double* maxVed);
+    // (record, tick) of included loop i; (INT_MAX, INT_MAX) when there is none.
+    TickPosition GetLoopPosition(std::int32_t i);
+    // Included index of the k-th usable loop (state Valid, counted from 0); -1 when there is none.
+    std::int32_t UsableToIncludedIndex(std::int32_t k);
+    // True while the host samples and the analysis runs while sampling.
+    bool IsOnlineMode();
+    // Loads included loop i's trace into the working arrays (pressures, volumes); slot 18 is the
+    // highlighted loop, slots 19, 20, ... the newest loop, the one before it, ... False (arrays empty)
+    // when that loop is not drawn.
+    bool GetLoopTrace(std::int32_t slot, COLORREF& colour);
+    // Points of one plot of the loop view (15 end-diastolic, 17 end-systolic, 18 and up loop traces) in
+    // the working arrays, which stay owned here until the next call. count 0 and null arrays for none.
+    void GetAnalysisPlotPoints(std::int32_t plot, std::int32_t& count, const float*& volumes,
+                               const float*& pressures, std::int32_t& flag, COLORREF& colour);
+    // Points of a relation plot (1 PRSW, 3 dP/dt max, 6 saline, 9 PVA-Ved, 11 PVA-Pes, 13 cuvette) over
+    // the included loops first .. first + loopCount - 1, as for GetAnalysisPlotPoints.
+    void GetRelationPlotPoints(std::int32_t plot, std::int32_t first, std::int32_t loopCount,
+                               std::int32_t& count, const float*& x, const float*& y, std::int32_t& flag,
+                               COLORREF& colour);
+    // Extents of the cuvette plot; outputs may be null. True when a known volume has a measurement.
+    bool GetCuvetteAxisRange(double* minVolume, double* maxVolume, double* minConductance,
+                             double* maxConductance);
+
+    // --- Straight-line relations over loops (intercept b, slope a of y = b + a x, r^2), computed afresh
+    // on every call from the points rounded to single precision, leaving out loops that are not
+    // Valid and points that are not finite. False, writing nothing, for fewer than two points or
+    // when x or y has no spread.
+    bool FitPRSWLine(double& intercept, double& slope, double& rSquared);       // (Ved, SW)
+    bool FitdPdtMaxEDVLine(double& intercept, double& slope, double& rSquared); // (Ved, dP/dt max)
+    bool FitSalineLine(double& intercept, double& slope, double& rSquared);     // (Ved, Ves) uncorrected
+    bool FitPVALine(LoopAccessor x, double& intercept, double& slope, double& rSquared); // (x, PVA)
+    bool FitLinearEDPVR(double& intercept, double& slope, double& rSquared);             // (Ved, Ped)
+    bool FitLinearESPVR(double& intercept, double& slope, double& rSquared);             // (Ves, Pes)
+
+    // --- Nonlinear relation fits over the usable loops, by Levenberg-Marquardt.
+    // ESPVR P = p0 + p1 Ves + p2 Ves^2 through (Ves, Pes): at least 3 points. The three parameters are
+    // written whenever points sufficed, also when the fit failed. rSquared may be null; when given,
+    // failing statistics fail the fit. rawUnits false: points in display units.
+    bool FitQuadraticRelation(std::vector<double>& params, double* rSquared, bool rawUnits);
+    // EDPVR Ped = amplitude e^(rate Ved): at least 2 points with Ped > 0 for the start. A negative
+    // amplitude fails the fit (both still written). rSquared is written only when the statistics
+    // can be formed (more points than 2); outputs may be null.
+    bool FitExponentialRelation(double* amplitude, double* rate, double* rSquared, bool rawUnits);
+    // Where the chosen ESPVR and EDPVR meet, in the channels' units; cached until Recalculate.
+    bool FitPressureVolumeRelations(double& pressure, double& volume);
+
+    VChanData& GetVChanData() { return vchan_; }
+    ILoopDataDocument& GetDocument() const { return document_; }
+    // The loop parameter ids the haemodynamics table shows, as PrepareTableRows left them.
+    const std::vector<std::int32_t>& GetVisibleParamIds() const { return visibleParamIds_; }
+
+    // The ranges of the plotted quantities over the loops read whose state is not LastInBlock
+    // (pressure: Pmax and Pmin; volume: Vmax and Vmin), in the channels' units.
+    struct Extents {
+        PlotExtent pressure, volume, sw, ved, dPdtMax, ves, pes;
+        PlotExtent validVes;             // maximum of Ves over the loops with state Valid only
+        PlotExtent pva;                  // over every loop's PVA event, rebuilt by Recalculate
+        PlotExtent salineVes, salineVed; // uncorrected loops, built by GetSalinePlotRanges
+    };
+    const Extents& GetExtents() const { return extents_; }
+
+private:
+    TarvikData(const TarvikData& other);
+    ~TarvikData();
+
+    void WidenExtents(const TarvikEvent& e);
+    void ComputeSalineExtents();
+    void ClearPoints();
+    void PublishPoints(std::int32_t& count, const float*& x, const float*& y) const;
+    std::int32_t OnlineFirstLoop(std::int32_t first, std::int32_t included);
+    bool BeforeTraceLimit(const TickPosition& position, const TarvikEvent& loop) const;
+    void CollectLoopPoints(std::int32_t plot, COLORREF& colour);
+    void CollectRelationPoints(std::int32_t plot, std::int32_t first, std::int32_t loopCount);
+    void CollectCuvettePoints();
+    bool ReadTraceSamples(std::int32_t record, std::int32_t start, std::int32_t count);
+    std::int32_t IncludedCount() const;
+    std::int32_t TotalCount() const;
+
+    template <class Points>
+    bool FitGlobalLine(Points points, double& intercept, double& slope, double& rSquared);
+    bool FitLoopLine(bool withoutVP, double TarvikEvent::*x, double TarvikEvent::*y, double& intercept,
+                     double& slope, double& rSquared);
+    bool FitIncludedLine(bool endSystolic, double& intercept, double& slope, double& rSquared);
+    void CollectRelationData(bool endSystolic, bool rawUnits, std::vector<double>& x, std::vector<double>& y);
+
+    std::atomic<ULONG> references_{1};
+    ILoopDataDocument& document_;
+    IEnumEventEx* reader_ = nullptr; // owned reference; the opened record's loop events
+    std::int32_t readerRecord_ = 0;
+    std::int32_t readerRecordEnd_ = 0; // the record's end tick when it was opened
+    ULONG readerEventSize_ = 0;
+    bool connected_ = false;
+    std::vector<float> pressures_; // working arrays of the last plot built (pressures or y values)
+    std::vector<float> volumes_;   // (volumes or x values)
+    std::vector<std::int32_t> visibleParamIds_;
+    Extents extents_;
+    float viewFloats_[4] = {0.0f, 1.0f, 0.0f, 1.0f};
+    double intersectionVolume_ = 0.0;
+    double intersectionPressure_ = 0.0;
+    std::uint16_t intersectionValid_ = 0;
+    std::uint16_t salineExtentsValid_ = 0;
+    TickPosition traceLimit_;
+    VChanData vchan_;
+    boost::unordered_map<std::int32_t, ParamStats> loopParamStats_;
+    boost::unordered_map<std::int32_t, ParamStats> pvaParamStats_;
+};
+
+} // namespace Tarvik

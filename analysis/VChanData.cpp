@@ -1,0 +1,267 @@
+#include "analysis/VChanData.h"
+
+#include "platform/vantrel/IVirtualChannelService.h"
+
+namespace Tarvik {
+
+namespace {
+
+constexpr const char16_t* kChannelNames[VChanData::kChannelCount] = {u"tarvik", u"pva", u"pvvolumewithoutvp",
+                                                                     u"pveventwithoutvp"};
+constexpr const char16_t* kLoopChannelTitle = u"Tarvik";
+
+// An interface of the host's data object, released when it goes.
+template <class I> class HostInterface {
+public:
+    HostInterface(IUnknown* object, REFIID iid) {
+        if (object)
+            object->QueryInterface(iid, reinterpret_cast<void**>(&p_));
+    }
+    ~HostInterface() {
+        if (p_)
+            p_->Release();
+    }
+    HostInterface(const HostInterface&) = delete;
+    HostInterface& operator=(const HostInterface&) = delete;
+    I* get() const { return p_; }
+    I* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+
+private:
+    I* p_ = nullptr;
+};
+
+// A BSTR freed when it goes.
+class Text {
+public:
+    explicit Text(const char16_t* text = nullptr) : b_(text ? SysAllocString(text) : nullptr) {}
+    ~Text() { SysFreeString(b_); }
+    Text(const Text&) = delete;
+    Text& operator=(const Text&) = delete;
+    BSTR get() const { return b_; }
+    BSTR* put() {
+        SysFreeString(b_);
+        b_ = nullptr;
+        return &b_;
+    }
+
+private:
+    BSTR b_;
+};
+
+} // namespace
+
+VChanData::VChanData(IDocumentData* document) : document_(document) {
+    Reset();
+}
+
+// The copy has its own statistics and readers that open their records on first use.
+VChanData::VChanData(const VChanData& other)
+    : VChanDataInit(other), stats_(other.stats_ ? std::make_unique<EventStats>(*other.stats_) : nullptr),
+      document_(other.document_), refs_(other.refs_), defined_(other.defined_) {}
+
+VChanData::~VChanData() = default;
+
+void VChanData::DefineChannels() {
+    if (refs_[Loops].IsDefined())
+        return;
+    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    if (!service)
+        return;
+    for (int c = 0; c < kChannelCount; ++c) {
+        Text name(kChannelNames[c]), key;
+        VirtualChannelRef ref;
+        if (FAILED(service->CreateChannel(name.get(), &ref, key.put())))
+            continue;
+        refs_[static_cast<std::size_t>(c)] = ref;
+        if (c == Loops) {
+            Text title(kLoopChannelTitle);
+            service->SetChannelVisible(key.get(), 0xFFFF);
+            service->SetChannelTitle(key.get(), title.get());
+        }
+    }
+}
+
+bool VChanData::SetLoopCalculation(const Ovo::String& loops, const Ovo::String& volume,
+                                   const Ovo::String& loopsWithoutVP) {
+    HostInterface<IDocumentEvents> events(document_, IID_IDocumentEvents);
+    if (events)
+        events->MarkDataEnd();
+    defined_ = 0xFFFF;
+    if (!SetCalculation(Loops, loops))
+        return false;
+    SetCalculation(VolumeWithoutVP, volume);
+    SetCalculation(LoopsWithoutVP, loopsWithoutVP);
+    return true;
+}
+
+void VChanData::SetPVACalculation(const Ovo::String& text) {
+    if (refs_[Loops].IsDefined())
+        SetCalculation(Pva, text);
+}
+
+bool VChanData::ReleaseChannels() {
+    if (!defined_)
+        return false;
+    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    if (service)
+        for (Channel c : {Loops, VolumeWithoutVP, LoopsWithoutVP, Pva})
+            service->ReleaseChannel(refs_[c]);
+    defined_ = 0;
+    Reset();
+    return true;
+}
+
+bool VChanData::GetChannelRefs(VirtualChannelRef& loops, VirtualChannelRef& pva) const {
+    loops = refs_[Loops];
+    pva = refs_[Pva];
+    return refs_[Loops].IsDefined();
+}
+
+void VChanData::RefreshChannels() {
+    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    if (!service)
+        return;
+    for (const VirtualChannelRef& ref : refs_) {
+        Text key;
+        if (SUCCEEDED(service->GetChannelKey(ref, key.put())))
+            service->RefreshChannel(key.get());
+    }
+}
+
+void VChanData::MoveMarkerLink(std::int32_t oldChannel, std::int32_t newChannel, bool show) {
+    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    if (!service)
+        return;
+    if (oldChannel != -1)
+        service->UnlinkEvents(oldChannel, refs_[Loops]);
+    if (show && refs_[Loops].IsDefined()) {
+        const EventDrawLink link{refs_[Loops], kEventDrawLoopMarkers, 0};
+        service->LinkEvents(0, newChannel, kEventLinkFlags, &link);
+    }
+}
+
+void VChanData::AddLoop(std::int32_t record, const TarvikEvent& e) {
+    if (!stats_)
+        stats_ = std::make_unique<EventStats>();
+    stats_->AddEvent(record, e);
+}
+
+void VChanData::Reset() {
+    stats_.reset();
+    loopReader_.Reset();
+    pvaReader_.Reset();
+    withoutVPReader_.Reset();
+}
+
+bool VChanData::Locate(Space space, std::int32_t i, Place& place) const {
+    if (i < 0 || !stats_)
+        return false;
+    // An index past the counted loops has no record: the host may hold more events than were
+    // counted (while sampling), and any of them would be the wrong loop.
+    if (space == Space::Global) {
+        if (i >= stats_->total())
+            return false;
+        place.record = stats_->FindRecord(i, place.offset);
+        place.stateKey = i;
+    } else {
+        if (i >= stats_->included())
+            return false;
+        place.record = stats_->FindRecordIncluded(i, place.offset);
+        place.stateKey = stats_->IncludedToRow(i);
+    }
+    return true;
+}
+
+bool VChanData::ReadEvent(VChanEventReader& reader, Channel channel, Space space, std::int32_t i, void* out,
+                          std::uint32_t bytes, Place& place) {
+    if (!Locate(space, i, place))
+        return false;
+    HostInterface<IDocumentEvents> events(document_, IID_IDocumentEvents);
+    return reader.Read(events.get(), refs_[channel].channel, i, place.record, place.offset, out, bytes);
+}
+
+bool VChanData::ReadLoop(VChanEventReader& reader, Channel channel, Space space, std::int32_t i,
+                         TarvikEvent& out) {
+    Place place;
+    if (!ReadEvent(reader, channel, space, i, &out, sizeof(TarvikEvent), place))
+        return false;
+    if (stats_->GetEventState(place.stateKey) == TarvikEvent::Marked)
+        out.state = TarvikEvent::Marked;
+    return true;
+}
+
+bool VChanData::ReadLoopWithoutVP(Space space, std::int32_t i, TarvikEvent& out) {
+    if (!ReadLoop(withoutVPReader_, LoopsWithoutVP, space, i, out))
+        return false;
+    TarvikEvent loop;
+    if (ReadLoop(loopReader_, Loops, space, i, loop) && loop.state == TarvikEvent::Marked)
+        out.state = TarvikEvent::Marked;
+    return true;
+}
+
+TickPosition VChanData::ReadPosition(Space space, std::int32_t i) {
+    Place place;
+    TarvikEvent loop;
+    if (!ReadEvent(loopReader_, Loops, space, i, &loop, sizeof(TarvikEvent), place))
+        return TickPosition::None();
+    return {place.record, loop.tick};
+}
+
+bool VChanData::GetLoopByIndex(std::int32_t i, TarvikEvent& out) {
+    return ReadLoop(loopReader_, Loops, Space::Global, i, out);
+}
+
+bool VChanData::GetLoop(std::int32_t i, TarvikEvent& out) {
+    return ReadLoop(loopReader_, Loops, Space::Included, i, out);
+}
+
+bool VChanData::GetPVAByIndex(std::int32_t i, PVAEvent& out) {
+    Place place;
+    return ReadEvent(pvaReader_, Pva, Space::Global, i, &out, sizeof(PVAEvent), place);
+}
+
+bool VChanData::GetPVA(std::int32_t i, PVAEvent& out) {
+    Place place;
+    return ReadEvent(pvaReader_, Pva, Space::Included, i, &out, sizeof(PVAEvent), place);
+}
+
+bool VChanData::GetLoopWithoutVPByIndex(std::int32_t i, TarvikEvent& out) {
+    return ReadLoopWithoutVP(Space::Global, i, out);
+}
+
+bool VChanData::GetLoopWithoutVP(std::int32_t i, TarvikEvent& out) {
+    return ReadLoopWithoutVP(Space::Included, i, out);
+}
+
+TickPosition VChanData::GetLoopPositionByIndex(std::int32_t i) {
+    return ReadPosition(Space::Global, i);
+}
+
+TickPosition VChanData::GetLoopPosition(std::int32_t i) {
+    return ReadPosition(Space::Included, i);
+}
+
+// A channel's calculation is handed to the host through the host data access (a calculation object
+// assigned to the channel), which this build does not have yet: nothing is set.
+bool VChanData::SetCalculation(Channel, const Ovo::String&) {
+    return false;
+}
+
+std::int32_t VChanData::FindLoopAt(std::int32_t record, std::int32_t tick) {
+    if (!stats_ || record < 0 || static_cast<std::size_t>(record) >= stats_->records().size())
+        return -1;
+    const EventStats::RecordStats& counted = stats_->records()[static_cast<std::size_t>(record)];
+    HostInterface<IDocumentEvents> events(document_, IID_IDocumentEvents);
+    VChanEventReader reader;
+    OvoEventBase head;
+    for (std::int32_t k = 0; k < counted.count; ++k) {
+        if (!reader.Read(events.get(), refs_[Loops].channel, k, record, k, &head, sizeof(head)))
+            return -1;
+        if (head.tick == tick)
+            return counted.first + k;
+    }
+    return -1;
+}
+
+} // namespace Tarvik

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/vantrel/IDocumentEvents.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace Tarvik {
+
+// A cursor over the events of one virtual channel, one record at a time, read from the host eight
+// events per block. Reading the next event of the record under the cursor, or the same event again,
+// costs no call to the host beyond one block read per eight events; any other event re-opens its
+// record and reads forward to it.
+class VChanEventReader {
+public:
+    static constexpr std::int32_t kBufferEvents = 8;
+
+    VChanEventReader() = default;
+    ~VChanEventReader();
+    // A copy has no enumerator of its own yet: it opens its record on its first read, so that two
+    // copies never pull from one enumerator.
+    VChanEventReader(const VChanEventReader&) : VChanEventReader() {}
+    VChanEventReader& operator=(const VChanEventReader&) = delete;
+
+    // Copies the event at `offset` in `record` of the virtual channel `channel` (`bytes` bytes; the
+    // channel's events must be at least that large) into out. `index` is the caller's number of the
+    // event; the cursor remembers it. False when the record cannot be opened or holds no such event;
+    // the cursor then stays on the index and record tried.
+    bool Read(IDocumentEvents* events, DWORD channel, std::int32_t index, std::int32_t record,
+              std::int32_t offset, void* out, std::uint32_t bytes);
+    // Releases the enumerator; the next read opens its record.
+    void Reset();
+
+    std::int32_t cursorIndex() const { return cursorIndex_; }
+    std::int32_t cursorRecord() const { return cursorRecord_; }
+
+private:
+    bool Open(IDocumentEvents* events, DWORD channel, std::int32_t record);
+    bool ReadBlock();
+    // True when an event lies under the cursor, reading the next block when the buffer is used up.
+    bool HasCurrent();
+    bool Advance();
+
+    std::vector<unsigned char> buffer_;
+    std::uint32_t bufferSize_ = 0;                  // bytes
+    std::uint32_t eventSize_ = 0;                   // bytes
+    std::size_t current_ = 0, begin_ = 0, end_ = 0; // byte offsets into buffer_
+    IEnumEventEx* enumerator_ = nullptr;            // owned reference
+    ULONG returned_ = 0;
+    HRESULT lastResult_ = S_OK;
+    LONG nextPosition_ = 0;
+    LONG limit_ = INT32_MAX;
+    std::int32_t cursorIndex_ = -2;
+    std::int32_t cursorRecord_ = -2;
+    std::int32_t cursorOffset_ = -2; // offset in the record of the event under the cursor
+};
+
+} // namespace Tarvik

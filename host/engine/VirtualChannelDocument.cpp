@@ -1,0 +1,293 @@
+#include "host/engine/VirtualChannelDocument.h"
+
+#include "core/String.h"
+#include "host/engine/CalcObject.h"
+#include "host/engine/RecordEventStream.h"
+
+#include <algorithm>
+
+namespace Vantrel {
+
+namespace {
+
+std::u16string Text(BSTR text) {
+    return text ? std::u16string(text, SysStringLen(text)) : std::u16string();
+}
+
+BSTR NewBSTR(const std::u16string& text) {
+    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+}
+
+} // namespace
+
+VirtualChannelDocument::VirtualChannelDocument(ComPtr<DocumentData> data, ComPtr<ICalcService> classes)
+    : mData(std::move(data)), mEngine(mData->recording(), std::move(classes),
+                                      ComPtr<IUnknown>(static_cast<IDocumentData*>(mData.get()))) {}
+
+VirtualChannelDocument::~VirtualChannelDocument() {
+    for (const auto& channel : mChannels)
+        channel->object->detach();
+}
+
+const VirtualChannelDocument::Channel* VirtualChannelDocument::channel(std::u16string_view name) const {
+    for (const auto& channel : mChannels)
+        if (channel->name == name)
+            return channel.get();
+    return nullptr;
+}
+
+// The wrapped document data answers what this object does not.
+HRESULT VirtualChannelDocument::QueryInterface(REFIID iid, void** out) {
+    const HRESULT hr = ComObject::QueryInterface(iid, out);
+    if (hr != E_NOINTERFACE)
+        return hr;
+    return static_cast<IDocumentData*>(mData.get())->QueryInterface(iid, out);
+}
+
+void* VirtualChannelDocument::find(REFIID iid) {
+    if (iid == IID_IDocumentData)
+        return static_cast<IDocumentData*>(this);
+    if (iid == IID_IChannelLookup)
+        return static_cast<IChannelLookup*>(this);
+    if (iid == IID_IVirtualChannelService)
+        return static_cast<IVirtualChannelService*>(this);
+    if (iid == IID_IDocumentEvents)
+        return static_cast<IDocumentEvents*>(this);
+    if (iid == IID_ISampleBlocks)
+        return static_cast<ISampleBlocks*>(this);
+    if (iid == IID_IChannelCalcAssign)
+        return static_cast<IChannelCalcAssign*>(this);
+    return nullptr;
+}
+
+HRESULT VirtualChannelDocument::GetRecordCount(LONG* count) {
+    return mData->GetRecordCount(count);
+}
+
+HRESULT VirtualChannelDocument::GetRecordEndTick(LONG record, LONG* tick) {
+    return mData->GetRecordEndTick(record, tick);
+}
+
+HRESULT VirtualChannelDocument::GetChannelCount(LONG record, DWORD flags, LONG* count) {
+    return mData->GetChannelCount(record, flags, count);
+}
+
+HRESULT VirtualChannelDocument::GetChannelEvents(LONG channel, LONG record, LONG endTick,
+                                                 IEnumEventEx** out) {
+    return mData->GetChannelEvents(channel, record, endTick, out);
+}
+
+HRESULT VirtualChannelDocument::GetChannelSamples(LONG channel, DWORD flags, LONG record, LONG endTick,
+                                                  ISampleChannel** out) {
+    return mData->GetChannelSamples(channel, flags, record, endTick, out);
+}
+
+HRESULT VirtualChannelDocument::GetChannelUnit(LONG channel, LONG record, DWORD flags, IUnknown** unit) {
+    return mData->GetChannelUnit(channel, record, flags, unit);
+}
+
+HRESULT VirtualChannelDocument::GetChannel(LONG channel, DWORD kind, IUnknown** out) {
+    if (!out)
+        return E_POINTER;
+    Channel* virtualChannel = byNumber(channel);
+    if (!virtualChannel)
+        return mData->GetChannel(channel, kind, out);
+    *out = nullptr;
+    if (kind != kChannelObject)
+        return S_FALSE;
+    *out = static_cast<IChannelInfo*>(virtualChannel->object.get());
+    (*out)->AddRef();
+    return S_OK;
+}
+
+VirtualChannelDocument::Channel* VirtualChannelDocument::byNumber(LONG channel) {
+    for (const auto& c : mChannels)
+        if (static_cast<LONG>(c->ref.channel) == channel)
+            return c.get();
+    return nullptr;
+}
+
+VirtualChannelDocument::Channel* VirtualChannelDocument::byKey(BSTR key) {
+    const std::u16string name = Text(key);
+    for (const auto& c : mChannels)
+        if (c->name == name)
+            return c.get();
+    return nullptr;
+}
+
+VirtualChannelDocument::Channel* VirtualChannelDocument::byRef(const VirtualChannelRef& ref) {
+    Channel* c = ref.IsDefined() ? byNumber(static_cast<LONG>(ref.channel)) : nullptr;
+    return c && c->ref == ref ? c : nullptr;
+}
+
+HRESULT VirtualChannelDocument::CreateChannel(BSTR name, VirtualChannelRef* ref, BSTR* key) {
+    if (!ref || !key)
+        return E_POINTER;
+    const std::u16string text = Text(name);
+    if (text.empty())
+        return E_INVALIDARG;
+    Channel* existing = byKey(name);
+    if (!existing) {
+        auto created = std::make_unique<Channel>();
+        created->name = text;
+        const auto number = static_cast<LONG>(mData->recording().channelCount() + mChannels.size());
+        created->ref = {static_cast<DWORD>(number), 0xC0000000u};
+        created->object = ComPtr<VirtualChannelObject>::adopt(
+            new VirtualChannelObject(number, [this](LONG channel) { drop(channel); }));
+        existing = created.get();
+        mChannels.push_back(std::move(created));
+    }
+    *ref = existing->ref;
+    *key = NewBSTR(existing->name);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::SetChannelVisible(BSTR key, WORD visible) {
+    Channel* c = byKey(key);
+    if (!c)
+        return E_INVALIDARG;
+    c->visible = visible != 0;
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::SetChannelTitle(BSTR key, BSTR title) {
+    Channel* c = byKey(key);
+    if (!c)
+        return E_INVALIDARG;
+    c->title = Text(title);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::GetChannelKey(VirtualChannelRef ref, BSTR* key) {
+    if (!key)
+        return E_POINTER;
+    *key = nullptr;
+    Channel* c = byRef(ref);
+    if (!c)
+        return E_INVALIDARG;
+    *key = NewBSTR(c->name);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::LinkEvents(LONG, LONG channel, DWORD, const EventDrawLink* link) {
+    if (!link)
+        return E_POINTER;
+    if (!byRef(link->events) || channel < 0)
+        return E_INVALIDARG;
+    mLinks.emplace(channel, *link);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::UnlinkEvents(LONG channel, VirtualChannelRef ref) {
+    const auto [first, last] = mLinks.equal_range(channel);
+    const auto it = std::find_if(first, last, [&](const auto& entry) { return entry.second.events == ref; });
+    if (it == last)
+        return S_FALSE;
+    mLinks.erase(it);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::ReleaseChannel(VirtualChannelRef ref) {
+    Channel* c = byRef(ref);
+    if (!c)
+        return E_INVALIDARG;
+    c->formula.clear();
+    c->calculation.reset();
+    c->events.clear();
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::RefreshChannel(BSTR key) {
+    Channel* c = byKey(key);
+    if (!c)
+        return E_INVALIDARG;
+    c->events.clear();
+    return S_OK;
+}
+
+void VirtualChannelDocument::drop(LONG channel) {
+    if (Channel* c = byNumber(channel))
+        c->events.clear();
+}
+
+HRESULT VirtualChannelDocument::MarkDataEnd() {
+    ++mDataEnds;
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown*) {
+    ComPtr<IUnknown> channelHolder(channel), calcHolder(calculation);
+    auto info = channelHolder.query<IChannelInfo>(IID_IChannelInfo);
+    auto object = calcHolder.query<ICalcObject>(IID_ICalcObject);
+    auto* target = dynamic_cast<VirtualChannelObject*>(info.get());
+    auto* source = dynamic_cast<CalcObject*>(object.get());
+    Channel* c = target ? byNumber(target->channel()) : nullptr;
+    if (!c || !source)
+        return E_INVALIDARG;
+    std::unique_ptr<Calculation> compiled;
+    std::string error;
+    const std::u16string formula = source->formula().ToU16String();
+    if (FAILED(mEngine.tryCompile(formula, compiled, error)) || !compiled->givesEvents())
+        return E_INVALIDARG;
+    c->formula = formula;
+    c->calculation = std::move(compiled);
+    c->events.clear();
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::recordEvents(Channel& channel, LONG record,
+                                             std::shared_ptr<const std::vector<std::byte>>& events) {
+    const Recording& recording = mData->recording();
+    const bool growing = recording.sampling() && record == recording.recordCount() - 1;
+    const auto cached = channel.events.find(record);
+    if (cached != channel.events.end() && !growing) {
+        events = cached->second;
+        return S_OK;
+    }
+    try {
+        events = std::make_shared<const std::vector<std::byte>>(channel.calculation->events(record));
+    } catch (const std::exception&) {
+        return E_FAIL;
+    }
+    if (!growing)
+        channel.events[record] = events;
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::CreateEventEnumerator(DWORD source, DWORD channel, DWORD, LONG fromTick,
+                                                      LONG record, LONG endTick, LONG, IEnumEventEx** out) {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    Channel* c = byNumber(static_cast<LONG>(channel));
+    if (source != (kEventSourceFlag | kEventSourceVirtual) || !c || record < 0 ||
+        record >= mData->recording().recordCount())
+        return E_INVALIDARG;
+    if (!c->calculation)
+        return E_FAIL;
+    std::shared_ptr<const std::vector<std::byte>> events;
+    if (const HRESULT hr = recordEvents(*c, record, events); FAILED(hr))
+        return hr;
+    *out = new RecordEventStream(events, c->calculation->eventSize(), fromTick, endTick);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::ReadSamples(LONG channel, LONG record, LONG startTick, LONG count,
+                                            float* buffer, LONG* read) {
+    const Recording& recording = mData->recording();
+    if (!buffer || !read || count < 0 || record < 0 || record >= recording.recordCount() || channel < 0 ||
+        static_cast<std::size_t>(channel) >= recording.channelCount())
+        return E_INVALIDARG;
+    const std::span<const float> samples =
+        recording.record(record).samples(static_cast<std::size_t>(channel));
+    *read = 0;
+    for (LONG k = 0; k < count; ++k) {
+        const std::int64_t tick = std::int64_t{startTick} + k;
+        const bool inside = tick >= 0 && tick < static_cast<std::int64_t>(samples.size());
+        buffer[k] = inside ? samples[static_cast<std::size_t>(tick)] : 0.0f;
+        *read += inside ? 1 : 0;
+    }
+    return S_OK;
+}
+
+} // namespace Vantrel

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "host/engine/CalcEngine.h"
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "host/engine/DocumentData.h"
+#include "host/engine/VirtualChannelObject.h"
+#include "platform/vantrel/IChannelLookup.h"
+#include "platform/vantrel/IDocumentData.h"
+#include "platform/vantrel/IDocumentEvents.h"
+#include "platform/vantrel/ISampleBlocks.h"
+#include "platform/vantrel/IVirtualChannelService.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Vantrel {
+
+/// A recording's document data with the module's virtual channels: channels made by name whose events
+/// a formula computes (the calculation object assigned to the channel), read back record by record
+/// through event enumerators; and blocks of recorded samples. Virtual channels are numbered after the
+/// recorded ones. Every other call and interface of the document data goes to the wrapped
+/// DocumentData. A channel's events are computed when first read and kept until its data are
+/// dropped, its calculation changes or it is released; a record still being sampled is computed
+/// afresh on every read.
+class VirtualChannelDocument : public ComObject<IDocumentData, IChannelLookup, IVirtualChannelService,
+                                                IDocumentEvents, ISampleBlocks, IChannelCalcAssign> {
+public:
+    /// classes: the calculation classes the channels' formulas may name.
+    VirtualChannelDocument(ComPtr<DocumentData> data, ComPtr<ICalcService> classes);
+    ~VirtualChannelDocument() override;
+
+    struct Channel {
+        std::u16string name;
+        VirtualChannelRef ref;
+        bool visible = false;
+        std::u16string title;
+        std::u16string formula;                         // empty while none is assigned
+        std::shared_ptr<const Calculation> calculation; // bound formula
+        std::map<std::int32_t, std::shared_ptr<const std::vector<std::byte>>> events; // by record
+        ComPtr<VirtualChannelObject> object;
+    };
+    /// The channel of that name, or null.
+    const Channel* channel(std::u16string_view name) const;
+    /// How often the module marked the data end.
+    int dataEnds() const { return mDataEnds; }
+    /// Channels on which the events of a virtual channel are drawn, with the drawing style.
+    const std::multimap<LONG, EventDrawLink>& links() const { return mLinks; }
+
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+
+    HRESULT GetRecordCount(LONG* count) override;
+    HRESULT GetRecordEndTick(LONG record, LONG* tick) override;
+    HRESULT GetChannelCount(LONG record, DWORD flags, LONG* count) override;
+    HRESULT GetChannelEvents(LONG channel, LONG record, LONG endTick, IEnumEventEx** out) override;
+    HRESULT GetChannelSamples(LONG channel, DWORD flags, LONG record, LONG endTick,
+                              ISampleChannel** out) override;
+    HRESULT GetChannelUnit(LONG channel, LONG record, DWORD flags, IUnknown** unit) override;
+
+    HRESULT GetChannel(LONG channel, DWORD kind, IUnknown** out) override;
+
+    HRESULT CreateChannel(BSTR name, VirtualChannelRef* ref, BSTR* key) override;
+    HRESULT SetChannelVisible(BSTR key, WORD visible) override;
+    HRESULT SetChannelTitle(BSTR key, BSTR title) override;
+    HRESULT GetChannelKey(VirtualChannelRef ref, BSTR* key) override;
+    HRESULT LinkEvents(LONG reserved, LONG channel, DWORD flags, const EventDrawLink* link) override;
+    HRESULT UnlinkEvents(LONG channel, VirtualChannelRef ref) override;
+    HRESULT ReleaseChannel(VirtualChannelRef ref) override;
+    HRESULT RefreshChannel(BSTR key) override;
+
+    HRESULT CreateEventEnumerator(DWORD source, DWORD channel, DWORD flags, LONG fromTick, LONG record,
+                                  LONG endTick, LONG reserved, IEnumEventEx** out) override;
+    HRESULT MarkDataEnd() override;
+
+    HRESULT ReadSamples(LONG channel, LONG record, LONG startTick, LONG count, float* buffer,
+                        LONG* read) override;
+
+    /// channel: a virtual channel's object; calculation: a CalcObject whose formula can be evaluated.
+    /// E_INVALIDARG otherwise (the channel keeps what it had).
+    HRESULT AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown* unit) override;
+
+private:
+    void* find(REFIID iid) override;
+    Channel* byNumber(LONG channel);
+    Channel* byKey(BSTR key);
+    Channel* byRef(const VirtualChannelRef& ref);
+    void drop(LONG channel);
+    HRESULT recordEvents(Channel& channel, LONG record,
+                         std::shared_ptr<const std::vector<std::byte>>& events);
+
+    ComPtr<DocumentData> mData;
+    CalcEngine mEngine;
+    std::vector<std::unique_ptr<Channel>> mChannels;
+    std::multimap<LONG, EventDrawLink> mLinks;
+    int mDataEnds = 0;
+};
+
+} // namespace Vantrel

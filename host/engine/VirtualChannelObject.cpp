@@ -1,0 +1,29 @@
+#include "host/engine/VirtualChannelObject.h"
+
+namespace Vantrel {
+
+VirtualChannelObject::VirtualChannelObject(LONG channel, std::function<void(LONG)> drop)
+    : mChannel(channel), mDrop(std::move(drop)) {}
+
+HRESULT VirtualChannelObject::GetUnit(IUnknown** unit) {
+    if (!unit)
+        return E_POINTER;
+    *unit = nullptr;
+    return S_FALSE;
+}
+
+HRESULT VirtualChannelObject::DropData() {
+    if (mDrop)
+        mDrop(mChannel);
+    return S_OK;
+}
+
+void* VirtualChannelObject::find(REFIID iid) {
+    if (iid == IID_IChannelInfo)
+        return static_cast<IChannelInfo*>(this);
+    if (iid == IID_IChannelDataReset)
+        return static_cast<IChannelDataReset*>(this);
+    return nullptr;
+}
+
+} // namespace Vantrel

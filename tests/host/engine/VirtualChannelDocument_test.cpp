@@ -1,0 +1,184 @@
+#include "host/engine/VirtualChannelDocument.h"
+
+#include "analysis/OvoEventBase.h"
+#include "analysis/VChanData.h"
+#include "core/String.h"
+#include "host/engine/CalcClassCatalog.h"
+#include "host/engine/CalcObject.h"
+#include "host/engine/ChannelObject.h"
+#include "platform/vantrel/IOnlineDataSink.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+namespace Vantrel {
+namespace {
+
+constexpr DWORD kVirtualSource = kEventSourceFlag | kEventSourceVirtual;
+
+BSTR Bstr(const char* text) {
+    return Ovo::String(text).AllocBSTR();
+}
+
+/// ch1: sin(30 t) at 1000 Hz over 3 s (host peaks every 209.44 ticks from tick 52); ch2: zeros.
+class VirtualChannelDocumentTest : public ::testing::Test {
+protected:
+    VirtualChannelDocumentTest()
+        : recording(std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "ul"}}) {
+        std::vector<float> sine;
+        for (int k = 0; k < 3000; ++k)
+            sine.push_back(static_cast<float>(std::sin(30.0 * k / 1000)));
+        recording.addRecord(Record(0.001, {sine, std::vector<float>(3000, 0.0f)}));
+        document = ComPtr<VirtualChannelDocument>::adopt(
+            new VirtualChannelDocument(ComPtr<DocumentData>::adopt(new DocumentData(recording)),
+                                       ComPtr<ICalcService>::adopt(new CalcClassCatalog)));
+    }
+
+    VirtualChannelRef create(const char* name) {
+        VirtualChannelRef ref;
+        BSTR text = Bstr(name), key = nullptr;
+        EXPECT_EQ(document->CreateChannel(text, &ref, &key), S_OK);
+        SysFreeString(text);
+        SysFreeString(key);
+        return ref;
+    }
+    HRESULT assign(VirtualChannelRef ref, const char* formula) {
+        ComPtr<IUnknown> channel;
+        document->GetChannel(static_cast<LONG>(ref.channel), kChannelObject, channel.put());
+        auto calc = ComPtr<CalcObject>::adopt(new CalcObject);
+        Ovo::String name("tarvik"), text(formula);
+        IAutoOvoString* n = name.GetInterface();
+        IAutoOvoString* f = text.GetInterface();
+        calc->SetTexts(n, f, 0);
+        n->Release();
+        f->Release();
+        return document->AssignCalculation(channel.get(), static_cast<ICalcObject*>(calc.get()), nullptr);
+    }
+    std::vector<OvoEventBase> events(VirtualChannelRef ref, LONG fromTick = 0, HRESULT* result = nullptr) {
+        ComPtr<IEnumEventEx> stream;
+        const HRESULT hr = document->CreateEventEnumerator(kVirtualSource, ref.channel, kEventEnumeratorFlags,
+                                                           fromTick, 0, INT_MAX, 0, stream.put());
+        if (result)
+            *result = hr;
+        std::vector<OvoEventBase> list;
+        if (FAILED(hr))
+            return list;
+        OvoEventBase buffer[8];
+        ULONG count = 0;
+        LONG position = 0;
+        do {
+            stream->Next(sizeof(buffer), INT_MAX, buffer, &count, &position);
+            list.insert(list.end(), buffer, buffer + count);
+        } while (count > 0);
+        EXPECT_EQ(position, INT_MAX);
+        return list;
+    }
+
+    Recording recording;
+    ComPtr<VirtualChannelDocument> document;
+};
+
+TEST_F(VirtualChannelDocumentTest, ChannelsAreMadeByNameAndNumberedAfterTheRecordedOnes) {
+    const VirtualChannelRef loops = create("tarvik");
+    EXPECT_EQ(loops, (VirtualChannelRef{2, 0xC0000000u}));
+    EXPECT_EQ(create("pva").channel, 3u);
+    EXPECT_EQ(create("tarvik"), loops);
+    VirtualChannelRef ref;
+    BSTR key = nullptr;
+    EXPECT_EQ(document->CreateChannel(nullptr, &ref, &key), E_INVALIDARG);
+    ComPtr<IUnknown> object;
+    ASSERT_EQ(document->GetChannel(2, kChannelObject, object.put()), S_OK);
+    EXPECT_TRUE(object.query<IChannelDataReset>(IID_IChannelDataReset));
+    ASSERT_EQ(document->GetChannel(0, kChannelObject, object.put()), S_OK);
+    EXPECT_NE(dynamic_cast<ChannelObject*>(object.query<IChannelInfo>(IID_IChannelInfo).get()), nullptr);
+    EXPECT_EQ(document->GetChannelKey({9, 0xC0000000u}, &key), E_INVALIDARG);
+}
+
+TEST_F(VirtualChannelDocumentTest, AnAssignedFormulaGivesTheChannelsEventsRecordByRecord) {
+    const VirtualChannelRef loops = create("tarvik");
+    HRESULT hr = S_OK;
+    events(loops, 0, &hr);
+    EXPECT_EQ(hr, E_FAIL) << "no calculation yet";
+    ASSERT_EQ(assign(loops, "CMPeakDet(ch1, 0.3, 0.01)"), S_OK);
+    std::vector<OvoEventBase> peaks = events(loops);
+    ASSERT_EQ(peaks.size(), 14u);
+    EXPECT_EQ(peaks[0].tick, 52);
+    std::vector<OvoEventBase> later = events(loops, 100);
+    ASSERT_EQ(later.size(), 13u);
+    EXPECT_EQ(later[0].tick, peaks[1].tick);
+    // A formula the engine cannot evaluate is refused and the channel keeps its calculation.
+    EXPECT_EQ(assign(loops, "CMPeakDet(ch9, 0.3)"), E_INVALIDARG);
+    EXPECT_EQ(assign(loops, "ch1 * 2"), E_INVALIDARG);
+    EXPECT_EQ(events(loops).size(), 14u);
+    ComPtr<IEnumEventEx> stream;
+    EXPECT_EQ(document->CreateEventEnumerator(0x80000001u, loops.channel, kEventEnumeratorFlags, 0, 0,
+                                              INT_MAX, 0, stream.put()),
+              E_INVALIDARG);
+    EXPECT_EQ(document->CreateEventEnumerator(kVirtualSource, loops.channel, kEventEnumeratorFlags, 0, 1,
+                                              INT_MAX, 0, stream.put()),
+              E_INVALIDARG);
+}
+
+TEST_F(VirtualChannelDocumentTest, ComputedEventsAreKeptUntilDroppedRefreshedOrReleased) {
+    const VirtualChannelRef loops = create("tarvik");
+    ASSERT_EQ(assign(loops, "CMPeakDet(ch1, 0.3, 0.01)"), S_OK);
+    const auto cached = [&] { return document->channel(u"tarvik")->events.size(); };
+    events(loops);
+    EXPECT_EQ(cached(), 1u);
+    ComPtr<IUnknown> object;
+    document->GetChannel(2, kChannelObject, object.put());
+    object.query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
+    EXPECT_EQ(cached(), 0u);
+    events(loops);
+    BSTR key = Bstr("tarvik");
+    EXPECT_EQ(document->RefreshChannel(key), S_OK);
+    SysFreeString(key);
+    EXPECT_EQ(cached(), 0u);
+    EXPECT_EQ(document->ReleaseChannel(loops), S_OK);
+    HRESULT hr = S_OK;
+    events(loops, 0, &hr);
+    EXPECT_EQ(hr, E_FAIL);
+    EXPECT_TRUE(document->channel(u"tarvik")->formula.empty());
+}
+
+TEST_F(VirtualChannelDocumentTest, EventsAreDrawnOnChannelsUntilUnlinked) {
+    const VirtualChannelRef loops = create("tarvik");
+    const EventDrawLink link{loops, kEventDrawLoopMarkers, 0};
+    ASSERT_EQ(document->LinkEvents(0, 0, kEventLinkFlags, &link), S_OK);
+    ASSERT_EQ(document->links().size(), 1u);
+    EXPECT_EQ(document->links().begin()->first, 0);
+    EXPECT_EQ(document->UnlinkEvents(0, loops), S_OK);
+    EXPECT_EQ(document->UnlinkEvents(0, loops), S_FALSE);
+    const EventDrawLink unknown{{7, 0xC0000000u}, 0, 0};
+    EXPECT_EQ(document->LinkEvents(0, 0, kEventLinkFlags, &unknown), E_INVALIDARG);
+}
+
+TEST_F(VirtualChannelDocumentTest, SampleBlocksReadZerosOutsideTheRecord) {
+    float buffer[4] = {9, 9, 9, 9};
+    LONG read = 0;
+    ASSERT_EQ(document->ReadSamples(0, 0, -2, 4, buffer, &read), S_OK);
+    EXPECT_EQ(read, 2);
+    EXPECT_EQ(buffer[0], 0.0f);
+    EXPECT_EQ(buffer[2], 0.0f); // sin(0)
+    EXPECT_FLOAT_EQ(buffer[3], static_cast<float>(std::sin(0.03)));
+    EXPECT_EQ(document->ReadSamples(2, 0, 0, 4, buffer, &read), E_INVALIDARG);
+    EXPECT_EQ(document->ReadSamples(0, 1, 0, 4, buffer, &read), E_INVALIDARG);
+}
+
+TEST_F(VirtualChannelDocumentTest, TheModulesVirtualChannelsAreDefinedThroughIt) {
+    IDocumentData* data = document.get();
+    Tarvik::VChanData vchan(data);
+    vchan.DefineChannels();
+    for (const char16_t* name : {u"tarvik", u"pva", u"pvvolumewithoutvp", u"pveventwithoutvp"})
+        EXPECT_NE(document->channel(name), nullptr);
+    EXPECT_TRUE(document->channel(u"tarvik")->visible);
+    EXPECT_EQ(document->channel(u"tarvik")->title, u"Tarvik");
+    EXPECT_EQ(vchan.GetChannelRef(Tarvik::VChanData::LoopsWithoutVP).channel, 5u);
+    // The document data's other interfaces answer through it.
+    EXPECT_TRUE(ComPtr<IDocumentData>(data).query<IOnlineDataSinkRegistry>(IID_IOnlineDataSinkRegistry));
+}
+
+} // namespace
+} // namespace Vantrel
