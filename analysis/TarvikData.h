@@ -92,6 +92,26 @@ public:
     void GetRelationPlotPoints(std::int32_t plot, std::int32_t first, std::int32_t loopCount,
                                std::int32_t& count, const float*& x, const float*& y, std::int32_t& flag,
                                COLORREF& colour);
+    // Loop parameter id (LoopParamId) of included loop i, from its PVA event for PVA, PE and CE, in
+    // display units: pressure and volume levels through the channels' unit conversions, differences,
+    // products and rates by their scales. NaN when the loop cannot be read.
+    double GetLoopParamValue(std::int32_t id, std::int32_t i);
+    // Minimum, maximum, mean and count of loop parameter id in display units over the included loops
+    // the user did not mark (values that are not finite left out); with no loops +DBL_MAX, -DBL_MAX, 0
+    // and 0. Built on the first request for an id and kept until ClearLoopMap, however the loops
+    // change. Always true.
+    bool GetParamStats(std::int32_t id, double& minimum, double& maximum, double& mean, std::int32_t& count);
+    // The same over the loops' PVA events, for PVA, PE and CE; kept until Recalculate.
+    bool GetPVAParamStats(std::int32_t id, double& minimum, double& maximum, double& mean,
+                          std::int32_t& count);
+    // GetPVAParamStats for PVA, PE and CE (in online mode: false, NaNs and count 0), GetParamStats for
+    // the others.
+    bool GetParamSummary(std::int32_t id, double& minimum, double& maximum, double& mean,
+                         std::int32_t& count);
+    // Refills the parameter ids the haemodynamics table shows: 0 to 29 in increasing order, those the
+    // table's settings hold and the analysis type does not exclude. Returns their number.
+    std::int32_t PrepareTableRows();
+
     // Extents of the cuvette plot; outputs may be null. True when a known volume has a measurement.
     bool GetCuvetteAxisRange(double* minVolume, double* maxVolume, double* minConductance,
                              double* maxConductance);
@@ -149,6 +169,10 @@ private:
     void CollectCuvettePoints();
     bool ReadTraceSamples(std::int32_t record, std::int32_t start, std::int32_t count);
     std::int32_t IncludedCount() const;
+    double ChannelFactor(std::uint32_t channel);
+    double DisplayValue(std::int32_t id, const TarvikEvent& loop);
+    double DisplayValue(std::int32_t id, const PVAEvent& pva);
+    const ParamStats& ParamStatsFor(std::int32_t id, bool pva);
     std::int32_t TotalCount() const;
 
     template <class Points>

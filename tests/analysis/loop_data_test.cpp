@@ -2,6 +2,7 @@
 #include "StrdDataset.h"
 #include "analysis/ExponFunc.h"
 #include "analysis/FitFunction.h"
+#include "analysis/LoopParameters.h"
 #include "analysis/PVRelation.h"
 #include "analysis/TarvikData.h"
 
@@ -585,6 +586,87 @@ TEST_F(LoopDataTest, TheHostSeesChildDataThatItCanCopy) {
     EXPECT_EQ(clone->GetLoopPosition(3), (TickPosition{1, 1100}));
     EXPECT_EQ(data->GetLoopPosition(3), (TickPosition{1, 1100}));
     copy->Release();
+}
+
+struct Summary {
+    double minimum = 0, maximum = 0, mean = 0;
+    std::int32_t count = -1;
+};
+
+Summary Stats(TarvikData& data, std::int32_t id) {
+    Summary s;
+    EXPECT_TRUE(data.GetParamStats(id, s.minimum, s.maximum, s.mean, s.count));
+    return s;
+}
+
+TEST_F(LoopDataTest, StatisticsCoverTheLoopsTheUserKept) {
+    Summary none = Stats(*data, Tarvik::LP_Ved);
+    EXPECT_EQ(none.count, 0);
+    EXPECT_EQ(none.minimum, DBL_MAX);
+    EXPECT_EQ(none.maximum, -DBL_MAX);
+    EXPECT_EQ(none.mean, 0.0);
+    data->ClearLoopMap();
+    // Included loops Ved 100, 110, 120, 130 (marked), 140, 150 over three records; the trailing
+    // events (state 2) are no loops, and a loop without tau counts only where tau does not.
+    Analyse(ThreeRecords(M));
+    Summary ved = Stats(*data, Tarvik::LP_Ved);
+    EXPECT_EQ(ved.count, 5);
+    EXPECT_EQ(ved.minimum, 100);
+    EXPECT_EQ(ved.maximum, 150);
+    EXPECT_DOUBLE_EQ(ved.mean, 124);
+    EXPECT_EQ(Stats(*data, Tarvik::LP_Tau).count, 0); // no loop has a tau
+    // The cache stands until it is cleared, whatever the selection does meanwhile.
+    data->ApplyLoopSelection({0, 3});
+    EXPECT_EQ(Stats(*data, Tarvik::LP_Ved).count, 5);
+    data->ClearLoopMap();
+    EXPECT_EQ(Stats(*data, Tarvik::LP_Ved).count, 4);
+    EXPECT_EQ(Stats(*data, Tarvik::LP_Ved).minimum, 110);
+}
+
+// A volume conversion V' = (V + 5) 0.001 moves volume levels with the offset, while stroke volume, a
+// difference, scales by 0.001 alone; stroke work scales by both channels' scales.
+TEST_F(LoopDataTest, DisplayValuesFollowTheChannelsUnitConversions) {
+    document.scaling[document.volumeChannel] = {5, 1e-3};
+    document.scaling[document.pressureChannel] = {-2, 0.5};
+    Analyse(ThreeRecords());
+    EXPECT_DOUBLE_EQ(data->GetLoopParamValue(Tarvik::LP_Ved, 1), 0.115);
+    EXPECT_DOUBLE_EQ(data->GetLoopParamValue(Tarvik::LP_SV, 1), 0.05); // Vmax - Vmin = 50
+    EXPECT_DOUBLE_EQ(data->GetLoopParamValue(Tarvik::LP_Ped, 1), (11 - 2) * 0.5);
+    EXPECT_DOUBLE_EQ(data->GetLoopParamValue(Tarvik::LP_SW, 1), 50 * 44 * 0.5e-3);
+    EXPECT_TRUE(std::isnan(data->GetLoopParamValue(Tarvik::LP_Ved, 6)));
+    EXPECT_DOUBLE_EQ(Stats(*data, Tarvik::LP_Ves).maximum, 0.105);
+}
+
+TEST_F(LoopDataTest, PressureVolumeAreaStatisticsComeFromThePVAEvents) {
+    std::vector<Tarvik::PVAEvent> pva(4);
+    for (std::size_t k = 0; k < 3; ++k) {
+        pva[k].tick = 100 * static_cast<std::int32_t>(k);
+        pva[k].pva = 1000.0 * static_cast<double>(k + 1);
+        pva[k].pe = 100.0;
+        pva[k].sw = 500.0;
+    }
+    host.SetEvents(FakeLoopHost::kPvaChannel, 0, pva);
+    Analyse({Loops({{0, 100, 5, 40, 90, V}, {0, 110, 5, 40, 90, M}, {0, 120, 5, 40, 90, V}})});
+    EXPECT_DOUBLE_EQ(data->GetLoopParamValue(Tarvik::LP_CE, 1), 0.25);
+    double minimum = 0, maximum = 0, mean = 0;
+    std::int32_t count = 0;
+    ASSERT_TRUE(data->GetParamSummary(Tarvik::LP_PVA, minimum, maximum, mean, count));
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(maximum, 3000);
+    EXPECT_EQ(data->GetExtents().pva.maximum, 3000.0f);
+    ASSERT_TRUE(data->GetParamSummary(Tarvik::LP_Ved, minimum, maximum, mean, count));
+    EXPECT_EQ(count, 2);
+    document.sampling = document.analysingWhileSampling = true;
+    EXPECT_FALSE(data->GetParamSummary(Tarvik::LP_PE, minimum, maximum, mean, count));
+    EXPECT_TRUE(std::isnan(mean));
+    EXPECT_EQ(count, 0);
+}
+
+TEST_F(LoopDataTest, TableRowsAreTheShownParametersTheAnalysisKeeps) {
+    document.tableIds = {29, 0, 7, 12, 26, 40};
+    document.excludedIds = {12};
+    EXPECT_EQ(data->PrepareTableRows(), 4);
+    EXPECT_EQ(data->GetVisibleParamIds(), (std::vector<std::int32_t>{0, 7, 26, 29}));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "host/engine/VirtualChannelDocument.h"
 
+#include "analysis/CalcEnumClasses.h"
 #include "analysis/OvoEventBase.h"
+#include "analysis/TarvikData.h"
 #include "analysis/VChanData.h"
 #include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"
@@ -178,6 +180,90 @@ TEST_F(VirtualChannelDocumentTest, TheModulesVirtualChannelsAreDefinedThroughIt)
     EXPECT_EQ(vchan.GetChannelRef(Tarvik::VChanData::LoopsWithoutVP).channel, 5u);
     // The document data's other interfaces answer through it.
     EXPECT_TRUE(ComPtr<IDocumentData>(data).query<IOnlineDataSinkRegistry>(IID_IOnlineDataSinkRegistry));
+}
+
+/// The loop data's document with no settings beyond the channels: pressure ch1, volume ch2.
+class PlainDocument : public Tarvik::ILoopDataDocument {
+public:
+    explicit PlainDocument(IDocumentData* data) : mData(data) {}
+    IDocumentData* GetHostData() override { return mData; }
+    DWORD GetChildDataTypeId() override { return 5; }
+    bool IsSampling() override { return false; }
+    std::uint32_t GetPressureChannel() override { return 0; }
+    std::uint32_t GetVolumeChannel() override { return 1; }
+    bool IsAnalysingWhileSampling() override { return false; }
+    std::int32_t GetHighlightedLoop() override { return -1; }
+    std::int32_t GetEspvrType() override { return 0; }
+    std::int32_t GetEdpvrType() override { return 0; }
+    Tarvik::CuvetteTable GetCuvetteTable() override { return {}; }
+    bool ShowsTableParameter(std::int32_t) override { return false; }
+    std::vector<std::int32_t> GetExcludedParameterIds() override { return {}; }
+    void ApplyChannelScaling(std::uint32_t, double&) override {}
+    void EnsureSettingsLoaded() override {}
+    Ovo::String BuildPvaCalcFormula() override { return Ovo::String(); }
+
+private:
+    IDocumentData* mData;
+};
+
+/// Rectangular loops (V 150 to 50, P 10 to 110, 400 ticks each) in two records, with an ECG event at
+/// the start of every cycle and one after the last: the module's analyser runs in the "tarvik" channel
+/// and the loop data reads its loops record by record.
+TEST(VirtualChannelAnalysis, TheLoopDataReadsTheAnalysersLoopsFromTheHost) {
+    Recording recording(std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "ul"}, {"ECG", "mV"}});
+    const int cycles[] = {3, 2};
+    for (int r = 0; r < 2; ++r) {
+        std::vector<float> p, v;
+        for (int i = 0; i < cycles[r] * 400 + 50; ++i) {
+            const int edge = (i % 400) / 100, k = i % 100;
+            const float pv[4][2] = {{10.0f + k, 150}, {110, 150.0f - k}, {110.0f - k, 50}, {10, 50.0f + k}};
+            const bool tail = i >= cycles[r] * 400;
+            p.push_back(tail ? 10.0f : pv[edge][0]);
+            v.push_back(tail ? 150.0f : pv[edge][1]);
+        }
+        recording.addRecord(Record(0.001, {p, v, std::vector<float>(p.size(), 0.0f)}));
+        for (int c = 0; c <= cycles[r]; ++c)
+            recording.addEvent(r, 2, {c * 400, 1.0});
+    }
+    auto catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
+    for (ICalcEnumClass2* c : CalcEnums::CalcClassObjects())
+        catalog->add(c);
+    auto document = ComPtr<VirtualChannelDocument>::adopt(new VirtualChannelDocument(
+        ComPtr<DocumentData>::adopt(new DocumentData(recording)), ComPtr<ICalcService>(catalog.get())));
+    PlainDocument owner(document.get());
+    auto* data = new Tarvik::TarvikData(owner);
+    data->GetVChanData().DefineChannels();
+    const VirtualChannelRef loops = data->GetVChanData().GetChannelRef(Tarvik::VChanData::Loops);
+    ComPtr<IUnknown> channel;
+    ASSERT_EQ(document->GetChannel(static_cast<LONG>(loops.channel), kChannelObject, channel.put()), S_OK);
+    auto calc = ComPtr<CalcObject>::adopt(new CalcObject);
+    Ovo::String name("tarvik"), formula("TarvikAnalyzer(ch1, ch2, PVEcgEdpDet(ch3))");
+    IAutoOvoString* n = name.GetInterface();
+    IAutoOvoString* f = formula.GetInterface();
+    calc->SetTexts(n, f, 0);
+    n->Release();
+    f->Release();
+    ASSERT_EQ(document->AssignCalculation(channel.get(), static_cast<ICalcObject*>(calc.get()), nullptr),
+              S_OK);
+
+    data->ResetRanges();
+    for (LONG r = 0; r < 2; ++r) {
+        ASSERT_TRUE(data->OpenEventSource(r, 0, loops.channel, kEventSourceVirtual));
+        EXPECT_EQ(data->ReadRecordEvents(INT_MAX), cycles[r] + 1) << "record " << r;
+    }
+    const Tarvik::EventStats* stats = data->GetVChanData().GetStats();
+    ASSERT_NE(stats, nullptr);
+    EXPECT_EQ(stats->total(), 7);
+    EXPECT_EQ(stats->included(), 5);
+    EXPECT_EQ(data->GetLoopPosition(3), (TickPosition{1, 0}));
+    EXPECT_EQ(data->GetLoopPosition(4), (TickPosition{1, 400}));
+    Tarvik::TarvikEvent loop;
+    ASSERT_TRUE(data->GetVChanData().GetLoop(4, loop));
+    EXPECT_NEAR(loop.ved, 150, 1e-9);
+    EXPECT_NEAR(loop.pes, 110, 1e-9);
+    EXPECT_FLOAT_EQ(data->GetExtents().volume.minimum, 50.0f);
+    EXPECT_FLOAT_EQ(data->GetExtents().pressure.maximum, 110.0f);
+    data->Release();
 }
 
 } // namespace
