@@ -50,6 +50,10 @@ public:
     virtual void EnsureSettingsLoaded() = 0;
     // The formula text of the pressure-volume-area channel, built from the loop data's relation fits.
     virtual Ovo::String BuildPvaCalcFormula() = 0;
+    // A new calculation object of the host (answering ICalcObjectText), made by the host's class
+    // registry for the module's calculation object class; one reference for the caller, null when the
+    // host gives none.
+    virtual IUnknown* CreateCalculationObject() = 0;
 
 protected:
     ~ILoopDataDocument() = default;

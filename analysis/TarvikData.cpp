@@ -17,8 +17,9 @@ constexpr std::size_t kCacheBuckets = 11;
 } // namespace
 
 TarvikData::TarvikData(ILoopDataDocument& document)
-    : document_(document), vchan_(document.GetHostData()), loopParamStats_(kCacheBuckets),
-      pvaParamStats_(kCacheBuckets) {
+    : document_(document),
+      vchan_(document.GetHostData(), [&document] { return document.CreateCalculationObject(); }),
+      loopParamStats_(kCacheBuckets), pvaParamStats_(kCacheBuckets) {
     loopParamStats_.max_load_factor(1.0f);
     pvaParamStats_.max_load_factor(1.0f);
     ResetRanges();

@@ -1,5 +1,7 @@
 #include "analysis/VChanData.h"
 
+#include "analysis/ChannelOperations.h"
+
 #include "platform/vantrel/IVirtualChannelService.h"
 
 namespace Tarvik {
@@ -51,14 +53,16 @@ private:
 
 } // namespace
 
-VChanData::VChanData(IDocumentData* document) : document_(document) {
+VChanData::VChanData(IDocumentData* document, CalculationFactory calculations)
+    : document_(document), calculations_(std::move(calculations)) {
     Reset();
 }
 
 // The copy has its own statistics and readers that open their records on first use.
 VChanData::VChanData(const VChanData& other)
     : VChanDataInit(other), stats_(other.stats_ ? std::make_unique<EventStats>(*other.stats_) : nullptr),
-      document_(other.document_), refs_(other.refs_), defined_(other.defined_) {}
+      document_(other.document_), calculations_(other.calculations_), refs_(other.refs_),
+      defined_(other.defined_) {}
 
 VChanData::~VChanData() = default;
 
@@ -242,10 +246,15 @@ TickPosition VChanData::GetLoopPosition(std::int32_t i) {
     return ReadPosition(Space::Included, i);
 }
 
-// A channel's calculation is handed to the host through the host data access (a calculation object
-// assigned to the channel), which this build does not have yet: nothing is set.
-bool VChanData::SetCalculation(Channel, const Ovo::String&) {
-    return false;
+// The formula goes to the host in a new calculation object named after the channel, assigned to it.
+bool VChanData::SetCalculation(Channel channel, const Ovo::String& text) {
+    IUnknown* calculation = calculations_ ? calculations_() : nullptr;
+    if (!calculation)
+        return false;
+    const bool ok = ExtLib::SetChannelCalculation(document_, calculation, Ovo::String(kChannelNames[channel]),
+                                                  text, static_cast<std::int32_t>(refs_[channel].channel));
+    calculation->Release();
+    return ok;
 }
 
 std::int32_t VChanData::FindLoopAt(std::int32_t record, std::int32_t tick) {

@@ -11,6 +11,7 @@
 #include "platform/vantrel/VirtualChannelRef.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace Tarvik {
@@ -26,8 +27,12 @@ class VChanData : public VChanDataInit {
 public:
     enum Channel { Loops, Pva, VolumeWithoutVP, LoopsWithoutVP, kChannelCount };
 
-    // document: the host's data object (not owned; outlives this), or null.
-    explicit VChanData(IDocumentData* document);
+    // A new host calculation object with one reference, or null.
+    using CalculationFactory = std::function<IUnknown*()>;
+
+    // document: the host's data object (not owned; outlives this), or null. calculations: makes the
+    // calculation objects that the channels' formulas are handed to the host in.
+    explicit VChanData(IDocumentData* document, CalculationFactory calculations = nullptr);
     VChanData(const VChanData& other);
     VChanData& operator=(const VChanData&) = delete;
     ~VChanData() override;
@@ -90,6 +95,7 @@ private:
     VChanEventReader pvaReader_;
     VChanEventReader withoutVPReader_;
     IDocumentData* document_;
+    CalculationFactory calculations_;
     std::array<VirtualChannelRef, kChannelCount> refs_{};
     std::uint16_t defined_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "host/engine/VirtualChannelObject.h"
 
+#include "host/engine/UnitName.h"
+
 namespace Vantrel {
 
 VirtualChannelObject::VirtualChannelObject(LONG channel, std::function<void(LONG)> drop)
@@ -8,8 +10,8 @@ VirtualChannelObject::VirtualChannelObject(LONG channel, std::function<void(LONG
 HRESULT VirtualChannelObject::GetUnit(IUnknown** unit) {
     if (!unit)
         return E_POINTER;
-    *unit = nullptr;
-    return S_FALSE;
+    *unit = new UnitName(1, Ovo::String());
+    return S_OK;
 }
 
 HRESULT VirtualChannelObject::DropData() {

@@ -7,8 +7,8 @@
 
 namespace Vantrel {
 
-/// A virtual channel as the host's channel object: it has no unit of its own, and dropping its data
-/// makes its owner compute them again when they are next read.
+/// A virtual channel as the host's channel object: its events carry no unit (an empty unit text
+/// without prefix), and dropping its data makes its owner compute them again when they are next read.
 class VirtualChannelObject : public ComObject<IChannelInfo, IChannelDataReset> {
 public:
     VirtualChannelObject(LONG channel, std::function<void(LONG)> drop);

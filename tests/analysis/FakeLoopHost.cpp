@@ -45,6 +45,10 @@ HRESULT HostData::QueryInterface(REFIID iid, void** out) {
         *out = static_cast<ISampleBlocks*>(this);
     else if (iid == IID_IVirtualChannelService)
         *out = static_cast<IVirtualChannelService*>(this);
+    else if (iid == IID_IChannelLookup)
+        *out = static_cast<IChannelLookup*>(this);
+    else if (iid == IID_IChannelCalcAssign)
+        *out = static_cast<IChannelCalcAssign*>(this);
     if (!*out)
         return E_NOINTERFACE;
     AddRef();
@@ -98,6 +102,11 @@ HRESULT HostData::CreateEventEnumerator(DWORD source, DWORD channel, DWORD flags
     *out = series;
     ++opens;
     return S_OK;
+}
+
+bool HostData::ChannelObjectsReleased() const {
+    return std::all_of(channels_.begin(), channels_.end(),
+                       [](const auto& c) { return c.second.references == 1; });
 }
 
 int HostData::NextCalls() const {
@@ -174,6 +183,78 @@ HRESULT HostData::ReleaseChannel(VirtualChannelRef ref) {
 
 HRESULT HostData::RefreshChannel(BSTR key) {
     calls.push_back("RefreshChannel " + Narrow(key));
+    return S_OK;
+}
+
+HRESULT HostData::GetChannel(LONG channel, DWORD kind, IUnknown** out) {
+    *out = nullptr;
+    if (kind != kChannelObject)
+        return S_FALSE;
+    ChannelObject& object = channels_[channel];
+    object.channel = channel;
+    object.calls = &calls;
+    *out = static_cast<IChannelInfo*>(&object);
+    object.AddRef();
+    return S_OK;
+}
+
+HRESULT HostData::AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown* unit) {
+    IChannelInfo* info = nullptr;
+    ICalcObjectText* texts = nullptr;
+    if (FAILED(channel->QueryInterface(IID_IChannelInfo, reinterpret_cast<void**>(&info))) ||
+        FAILED(calculation->QueryInterface(IID_ICalcObjectText, reinterpret_cast<void**>(&texts))))
+        return E_INVALIDARG;
+    const auto* object = static_cast<ChannelObject*>(info);
+    const auto* calc = static_cast<CalcObject*>(texts);
+    calls.push_back("Assign " + std::to_string(object->channel) + " " + calc->name + ": " + calc->formula);
+    const bool refused = calc->formula == refusedFormula;
+    info->Release();
+    texts->Release();
+    return refused ? E_FAIL : S_OK;
+}
+
+HRESULT CalcObject::QueryInterface(REFIID iid, void** out) {
+    *out = nullptr;
+    if (iid != IID_IUnknown && iid != IID_ICalcObjectText)
+        return E_NOINTERFACE;
+    *out = static_cast<ICalcObjectText*>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG CalcObject::Release() {
+    const ULONG left = --references_;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT CalcObject::SetTexts(IAutoOvoString* nameText, IAutoOvoString* formulaText, WORD) {
+    name = Ovo::String(nameText).ToUtf8();
+    formula = Ovo::String(formulaText).ToUtf8();
+    return S_OK;
+}
+
+HRESULT ChannelObject::QueryInterface(REFIID iid, void** out) {
+    *out = nullptr;
+    if (iid == IID_IUnknown || iid == IID_IChannelInfo)
+        *out = static_cast<IChannelInfo*>(this);
+    else if (iid == IID_IChannelDataReset)
+        *out = static_cast<IChannelDataReset*>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+HRESULT ChannelObject::GetUnit(IUnknown** unit) {
+    *unit = static_cast<IChannelInfo*>(this); // any object stands for the unit here
+    AddRef();
+    return S_OK;
+}
+
+HRESULT ChannelObject::DropData() {
+    calls->push_back("DropData " + std::to_string(channel));
     return S_OK;
 }
 

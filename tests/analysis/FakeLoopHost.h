@@ -8,6 +8,8 @@
 #include "analysis/ILoopDataDocument.h"
 #include "analysis/PVAEvent.h"
 #include "analysis/TarvikEvent.h"
+#include "platform/vantrel/ICalcObject.h"
+#include "platform/vantrel/IChannelLookup.h"
 #include "platform/vantrel/IDocumentEvents.h"
 #include "platform/vantrel/ISampleBlocks.h"
 #include "platform/vantrel/IVirtualChannelService.h"
@@ -22,10 +24,41 @@ namespace FakeLoopHost {
 inline constexpr DWORD kLoopChannel = 100, kPvaChannel = 101, kVolumeChannel = 102,
                        kLoopWithoutVPChannel = 103;
 
+// A calculation object that keeps its texts; it lives as long as its references.
+class CalcObject : public ICalcObjectText {
+public:
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override { return ++references_; }
+    ULONG Release() override;
+    HRESULT SetTexts(IAutoOvoString* name, IAutoOvoString* formula, WORD flags) override;
+
+    std::string name, formula;
+
+private:
+    virtual ~CalcObject() = default;
+    ULONG references_ = 1;
+};
+
+// A channel's object: it drops its data on request and has a unit.
+class ChannelObject : public IChannelInfo, public IChannelDataReset {
+public:
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override { return ++references; }
+    ULONG Release() override { return --references; }
+    HRESULT GetUnit(IUnknown** unit) override;
+    HRESULT DropData() override;
+
+    LONG channel = 0;
+    ULONG references = 1;
+    std::vector<std::string>* calls = nullptr;
+};
+
 class HostData : public IDocumentData,
                  public IDocumentEvents,
                  public ISampleBlocks,
-                 public IVirtualChannelService {
+                 public IVirtualChannelService,
+                 public IChannelLookup,
+                 public IChannelCalcAssign {
 public:
     HostData() = default;
     ~HostData();
@@ -59,6 +92,10 @@ public:
     HRESULT ReleaseChannel(VirtualChannelRef ref) override;
     HRESULT RefreshChannel(BSTR key) override;
 
+    HRESULT GetChannel(LONG channel, DWORD kind, IUnknown** out) override;
+    // Records "Assign <channel> <name>: <formula>"; E_FAIL for a formula in refusedFormula.
+    HRESULT AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown* unit) override;
+
     // The events of a virtual channel in a record.
     template <class E> void SetEvents(DWORD channel, LONG record, const std::vector<E>& list) {
         auto data = std::make_shared<FakeEngine::EventData>();
@@ -69,6 +106,8 @@ public:
     }
     // Block reads the enumerators handed out so far have answered.
     int NextCalls() const;
+    // Whether every reference to a channel object came back.
+    bool ChannelObjectsReleased() const;
 
     ULONG references = 1;
     int opens = 0;                  // enumerators handed out
@@ -76,9 +115,11 @@ public:
     std::map<std::pair<DWORD, LONG>, std::shared_ptr<FakeEngine::EventData>> events;
     std::map<std::pair<LONG, LONG>, std::vector<float>> samples; // by (channel, record)
     LONG recordEndTick = 100000;
+    std::string refusedFormula = "refused";
 
 private:
     std::vector<FakeEngine::EventSeries*> handedOut_;
+    std::map<LONG, ChannelObject> channels_;
 };
 
 // The document's side: settings and scaling as plain fields.
@@ -101,6 +142,7 @@ public:
     void ApplyChannelScaling(std::uint32_t channel, double& value) override;
     void EnsureSettingsLoaded() override { ++settingsLoads; }
     Ovo::String BuildPvaCalcFormula() override { return pvaFormula; }
+    IUnknown* CreateCalculationObject() override { return makesCalculations ? new CalcObject : nullptr; }
 
     bool sampling = false;
     bool analysingWhileSampling = false;
@@ -111,6 +153,7 @@ public:
     std::vector<std::int32_t> tableIds, excludedIds;
     std::map<std::uint32_t, std::pair<double, double>> scaling; // channel -> (offset, scale)
     int settingsLoads = 0;
+    bool makesCalculations = true;
     Ovo::String pvaFormula = "PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)";
 
 private:

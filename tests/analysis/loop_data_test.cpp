@@ -34,6 +34,7 @@ protected:
     void TearDown() override {
         data->Release();
         EXPECT_EQ(host.references, 1u) << "references handed out and not released";
+        EXPECT_TRUE(host.ChannelObjectsReleased());
     }
 
     // records[r]: the events of record r (each record gets its trailing event appended).
@@ -647,6 +648,8 @@ TEST_F(LoopDataTest, PressureVolumeAreaStatisticsComeFromThePVAEvents) {
     }
     host.SetEvents(FakeLoopHost::kPvaChannel, 0, pva);
     Analyse({Loops({{0, 100, 5, 40, 90, V}, {0, 110, 5, 40, 90, M}, {0, 120, 5, 40, 90, V}})});
+    // Recalculating handed the document's formula to the "pva" channel.
+    EXPECT_EQ(host.calls.back(), "Assign 101 pva: PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)");
     EXPECT_DOUBLE_EQ(data->GetLoopParamValue(Tarvik::LP_CE, 1), 0.25);
     double minimum = 0, maximum = 0, mean = 0;
     std::int32_t count = 0;

@@ -33,6 +33,7 @@ protected:
     void TearDown() override {
         data.Reset();
         EXPECT_EQ(host.references, 1u) << "references handed out and not released";
+        EXPECT_TRUE(host.ChannelObjectsReleased());
     }
 
     // Puts a record's loop events into the host and counts them, as reading an analysis does.
@@ -51,7 +52,7 @@ protected:
     }
 
     HostData host;
-    VChanData data{&host};
+    VChanData data{&host, [] { return static_cast<IUnknown*>(new FakeLoopHost::CalcObject); }};
 };
 
 TEST_F(VChanDataTest, ChannelsAreCreatedOnceInOrder) {
@@ -87,6 +88,34 @@ TEST_F(VChanDataTest, ChannelsAreReleasedOnlyOnceDefined) {
                                                     "ReleaseChannel 103", "ReleaseChannel 101"}));
     EXPECT_EQ(data.GetStats(), nullptr);
     EXPECT_FALSE(data.ReleaseChannels());
+}
+
+TEST_F(VChanDataTest, LoopCalculationsFollowTheDataEndAndNeedTheLoopsAccepted) {
+    host.calls.clear();
+    EXPECT_TRUE(data.SetLoopCalculation("TarvikAnalyzer(ch1, ch2, PVEcgEdpDet(ch3))", "ch2 - 5",
+                                        "TarvikAnalyzer(ch1, pvvolumewithoutvp, PVEcgEdpDet(ch3))"));
+    data.SetPVACalculation("PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)");
+    const std::vector<std::string> expected{
+        "MarkDataEnd",
+        "DropData 100",
+        "Assign 100 tarvik: TarvikAnalyzer(ch1, ch2, PVEcgEdpDet(ch3))",
+        "DropData 102",
+        "Assign 102 pvvolumewithoutvp: ch2 - 5",
+        "DropData 103",
+        "Assign 103 pveventwithoutvp: TarvikAnalyzer(ch1, pvvolumewithoutvp, PVEcgEdpDet(ch3))",
+        "DropData 101",
+        "Assign 101 pva: PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)"};
+    EXPECT_EQ(host.calls, expected);
+    host.calls.clear();
+    EXPECT_FALSE(data.SetLoopCalculation("refused", "ch2", "TarvikAnalyzer(ch1, pvvolumewithoutvp)"));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"MarkDataEnd", "DropData 100", "Assign 100 tarvik: refused"}));
+    EXPECT_TRUE(data.IsDefined());
+    // Without "tarvik" there is no pressure-volume area to compute.
+    VChanData undefined(&host, [] { return static_cast<IUnknown*>(new FakeLoopHost::CalcObject); });
+    host.calls.clear();
+    undefined.SetPVACalculation("PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)");
+    EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(VChanDataTest, ASequentialWalkOpensTheRecordOnceAndReadsEightEventsPerCall) {

@@ -201,6 +201,7 @@ public:
     void ApplyChannelScaling(std::uint32_t, double&) override {}
     void EnsureSettingsLoaded() override {}
     Ovo::String BuildPvaCalcFormula() override { return Ovo::String(); }
+    IUnknown* CreateCalculationObject() override { return static_cast<ICalcObject*>(new CalcObject); }
 
 private:
     IDocumentData* mData;
@@ -234,17 +235,10 @@ TEST(VirtualChannelAnalysis, TheLoopDataReadsTheAnalysersLoopsFromTheHost) {
     auto* data = new Tarvik::TarvikData(owner);
     data->GetVChanData().DefineChannels();
     const VirtualChannelRef loops = data->GetVChanData().GetChannelRef(Tarvik::VChanData::Loops);
-    ComPtr<IUnknown> channel;
-    ASSERT_EQ(document->GetChannel(static_cast<LONG>(loops.channel), kChannelObject, channel.put()), S_OK);
-    auto calc = ComPtr<CalcObject>::adopt(new CalcObject);
-    Ovo::String name("tarvik"), formula("TarvikAnalyzer(ch1, ch2, PVEcgEdpDet(ch3))");
-    IAutoOvoString* n = name.GetInterface();
-    IAutoOvoString* f = formula.GetInterface();
-    calc->SetTexts(n, f, 0);
-    n->Release();
-    f->Release();
-    ASSERT_EQ(document->AssignCalculation(channel.get(), static_cast<ICalcObject*>(calc.get()), nullptr),
-              S_OK);
+    ASSERT_TRUE(
+        data->GetVChanData().SetLoopCalculation("TarvikAnalyzer(ch1, ch2, PVEcgEdpDet(ch3))", "ch2",
+                                                "TarvikAnalyzer(ch1, pvvolumewithoutvp, PVEcgEdpDet(ch3))"));
+    EXPECT_EQ(document->dataEnds(), 1);
 
     data->ResetRanges();
     for (LONG r = 0; r < 2; ++r) {
