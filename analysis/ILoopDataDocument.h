@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/String.h"
+#include "core/Unit.h"
 #include "platform/vantrel/IDocumentData.h"
 
 #include <cstdint>
@@ -44,6 +45,11 @@ public:
     // Loop parameter ids the document's analysis type does not show.
     virtual std::vector<std::int32_t> GetExcludedParameterIds() = 0;
 
+    // The module instance whose string table holds the loop parameters' names.
+    virtual HMODULE GetResourceModule() = 0;
+    // The units of the workflow's pressure and volume channels; empty when not known.
+    virtual Ovo::Unit GetPressureUnit() = 0;
+    virtual Ovo::Unit GetVolumeUnit() = 0;
     // value := (value + offset) * scale of the channel's unit conversion (1 and 0 when it has none).
     virtual void ApplyChannelScaling(std::uint32_t channel, double& value) = 0;
     // Loads the document's persisted settings once; called when the user's loop selection changes.

@@ -108,6 +108,9 @@ public:
     // the others.
     bool GetParamSummary(std::int32_t id, double& minimum, double& maximum, double& mean,
                          std::int32_t& count);
+    // The column title of loop parameter id: its abbreviation, then its unit in parentheses when it
+    // has one ("Ved (ul)", "CE").
+    Ovo::String GetParamColumnTitle(std::int32_t id);
     // Refills the parameter ids the haemodynamics table shows: 0 to 29 in increasing order, those the
     // table's settings hold and the analysis type does not exclude. Returns their number.
     std::int32_t PrepareTableRows();

@@ -1,6 +1,7 @@
 // Loop parameters of single loops and their statistics over the loops, in display units.
 #include "analysis/TarvikData.h"
 
+#include "analysis/LoopParamNames.h"
 #include "analysis/LoopParameters.h"
 
 #include <algorithm>
@@ -129,6 +130,15 @@ bool TarvikData::GetParamSummary(std::int32_t id, double& minimum, double& maxim
         return false;
     }
     return GetPVAParamStats(id, minimum, maximum, mean, count);
+}
+
+Ovo::String TarvikData::GetParamColumnTitle(std::int32_t id) {
+    std::wstring title = GetLoopParamName(document_.GetResourceModule(), id, false).ToWString();
+    const std::wstring unit =
+        GetLoopParamUnitText(id, document_.GetPressureUnit(), document_.GetVolumeUnit()).Text();
+    if (!unit.empty())
+        title += L" (" + unit + L")";
+    return Ovo::String(title);
 }
 
 std::int32_t TarvikData::PrepareTableRows() {

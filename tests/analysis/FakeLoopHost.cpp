@@ -1,6 +1,7 @@
 #include "FakeLoopHost.h"
 
 #include "core/String.h"
+#include "resources/ModuleResources.h"
 
 #include <algorithm>
 #include <cstring>
@@ -256,6 +257,16 @@ HRESULT ChannelObject::GetUnit(IUnknown** unit) {
 HRESULT ChannelObject::DropData() {
     calls->push_back("DropData " + std::to_string(channel));
     return S_OK;
+}
+
+HMODULE Document::GetResourceModule() {
+    static const HMODULE module = [] {
+        static int instance;
+        const auto handle = reinterpret_cast<HMODULE>(&instance);
+        Tarvik::RegisterModuleResources(handle);
+        return handle;
+    }();
+    return module;
 }
 
 bool Document::ShowsTableParameter(std::int32_t id) {

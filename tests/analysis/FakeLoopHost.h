@@ -142,6 +142,9 @@ public:
     void ApplyChannelScaling(std::uint32_t channel, double& value) override;
     void EnsureSettingsLoaded() override { ++settingsLoads; }
     Ovo::String BuildPvaCalcFormula() override { return pvaFormula; }
+    HMODULE GetResourceModule() override;
+    Ovo::Unit GetPressureUnit() override { return Ovo::Unit(L"mmHg"); }
+    Ovo::Unit GetVolumeUnit() override { return Ovo::Unit(L"l", L'u'); }
     IUnknown* CreateCalculationObject() override { return makesCalculations ? new CalcObject : nullptr; }
 
     bool sampling = false;

@@ -665,6 +665,12 @@ TEST_F(LoopDataTest, PressureVolumeAreaStatisticsComeFromThePVAEvents) {
     EXPECT_EQ(count, 0);
 }
 
+TEST_F(LoopDataTest, ColumnTitlesNameTheParameterAndItsUnit) {
+    EXPECT_EQ(data->GetParamColumnTitle(Tarvik::LP_Ved).ToWString(), L"Ved (ul)");
+    EXPECT_EQ(data->GetParamColumnTitle(Tarvik::LP_SW).ToWString(), L"SW (mmHg*ul)");
+    EXPECT_EQ(data->GetParamColumnTitle(Tarvik::LP_CE).ToWString(), L"CE");
+}
+
 TEST_F(LoopDataTest, TableRowsAreTheShownParametersTheAnalysisKeeps) {
     document.tableIds = {29, 0, 7, 12, 26, 40};
     document.excludedIds = {12};

@@ -201,6 +201,9 @@ public:
     void ApplyChannelScaling(std::uint32_t, double&) override {}
     void EnsureSettingsLoaded() override {}
     Ovo::String BuildPvaCalcFormula() override { return Ovo::String(); }
+    HMODULE GetResourceModule() override { return nullptr; }
+    Ovo::Unit GetPressureUnit() override { return Ovo::Unit(); }
+    Ovo::Unit GetVolumeUnit() override { return Ovo::Unit(); }
     IUnknown* CreateCalculationObject() override { return static_cast<ICalcObject*>(new CalcObject); }
 
 private:
