@@ -36,7 +36,7 @@ HRESULT EEH3EnumeratorBase::SetArgs(IAutoOvoString* text, DWORD* flags) {
     params.ReadArgs(in);
     params.NormaliseLimits();
     m_position = 0;
-    m_held.clear();
+    ResetRecord(); // states built under the old arguments are void
     return S_OK;
 }
 

@@ -6,6 +6,7 @@
 #include "FakeCalcSources.h"
 #include "analysis/EEH3Enumerator.h"
 #include "analysis/EcgEnumerator.h"
+#include "core/String.h"
 
 namespace {
 
@@ -108,6 +109,17 @@ TEST(DetectorFramework, GetArgsWritesATextThatSetArgsReadsBack) {
         Ecg again({}, text.c_str());
         EXPECT_EQ(FakeEngine::ArgsText(again.calc), text);
     }
+}
+
+TEST(DetectorFramework, NewArgumentsAfterStartTakeEffect) {
+    Ecg ecg({Ev(100), Ev(350), Ev(600)});
+    EXPECT_EQ(FakeEngine::Pull<TarvikEdpEvent>(ecg.calc).size(), 3u);
+    const Ovo::String text(L"4 0 300 0 500");
+    IAutoOvoString* rep = text.GetInterface();
+    DWORD flags = 0;
+    ecg.calc->SetArgs(rep, &flags);
+    rep->Release();
+    EXPECT_EQ(Ticks(FakeEngine::Pull<TarvikEdpEvent>(ecg.calc)), (std::vector<std::int32_t>{350}));
 }
 
 TEST(DetectorFramework, NextBelowTheCurrentPositionReturnsNothing) {
