@@ -22,11 +22,13 @@ endif()
 # The repository root is the one include root: #include "core/String.h".
 include_directories(${PROJECT_SOURCE_DIR})
 
-# tarvik_library(<target> [STATIC|OBJECT|INTERFACE] SOURCES ... LIBS ...)
+# tarvik_library(<target> [STATIC|SHARED|OBJECT|INTERFACE] SOURCES ... LIBS ...)
 # One folder, one target. Object libraries are linked into libtarvik.so and
-# into the unit tests that need them.
+# into the unit tests that need them. A library whose state must be one per
+# process (the Windows layer that both the host and the loaded module call) is
+# SHARED.
 function(tarvik_library name)
-    cmake_parse_arguments(L "STATIC;OBJECT;INTERFACE" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(L "STATIC;SHARED;OBJECT;INTERFACE" "" "SOURCES;LIBS" ${ARGN})
     if(L_INTERFACE)
         add_library(${name} INTERFACE)
         target_link_libraries(${name} INTERFACE ${L_LIBS})
@@ -34,6 +36,8 @@ function(tarvik_library name)
     endif()
     if(L_OBJECT)
         add_library(${name} OBJECT ${L_SOURCES})
+    elseif(L_SHARED)
+        add_library(${name} SHARED ${L_SOURCES})
     else()
         add_library(${name} STATIC ${L_SOURCES})
     endif()
