@@ -1,0 +1,57 @@
+#pragma once
+// The class registry: keeps the class objects a module registers, in order,
+// and hands out the framework's services by kind word.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/vantrel/IClassRegistry.h"
+
+namespace Vantrel {
+
+struct RegisteredClass {
+    DWORD typeId = 0;
+    std::u16string description;
+    const GUID* classGuid = nullptr;
+    bool accepted = false;
+};
+
+class ClassRegistry : public ComObject<IClassRegistry> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IClassRegistry ? static_cast<IClassRegistry*>(this) : nullptr;
+    }
+    ~ClassRegistry() override;
+
+    // A service of the framework, answered for its kind word (not owned).
+    void AddService(DWORD kind, IUnknown* service);
+    // The host without that service.
+    void RemoveService(DWORD kind) { m_services.erase(kind); }
+    // Refused registrations are recorded and answered with E_FAIL.
+    void SetRefuseRegistrations(bool refuse) { m_refuse = refuse; }
+    // Every registration asked for, in order.
+    const std::vector<RegisteredClass>& Registrations() const { return m_registrations; }
+    // The accepted class object of a type id, or null (not AddRef'd).
+    ICAFClassObject* FindClass(DWORD typeId) const;
+    // Releases the accepted class objects (before their module is unloaded).
+    void ReleaseClasses();
+    bool HoldsClasses() const { return !m_classes.empty(); }
+    int ServiceRequests(DWORD kind) const;
+
+    HRESULT Reserved3() override { return E_NOTIMPL; }
+    HRESULT Reserved4() override { return E_NOTIMPL; }
+    HRESULT GetService(DWORD kind, REFIID iid, void** out) override;
+    HRESULT RegisterClassObject(ICAFClassObject* classObject) override;
+
+private:
+    std::map<DWORD, IUnknown*> m_services;
+    std::map<DWORD, int> m_requests;
+    std::vector<RegisteredClass> m_registrations;
+    std::vector<std::pair<DWORD, ICAFClassObject*>> m_classes;
+    bool m_refuse = false;
+};
+
+} // namespace Vantrel

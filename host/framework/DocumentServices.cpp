@@ -1,0 +1,156 @@
+#include "host/framework/DocumentServices.h"
+
+#include <algorithm>
+
+namespace Vantrel {
+
+namespace {
+
+// The inner part of a document class: the host handler of its commands, which
+// passes each to the active document's command handler.
+class DocClassInner : public ComObject<IHostDocHandler, ICAFCommandHandler> {
+public:
+    void* find(REFIID iid) override {
+        if (iid == IID_IHostDocHandler)
+            return static_cast<IHostDocHandler*>(this);
+        return iid == IID_ICAFCommandHandler ? static_cast<ICAFCommandHandler*>(this) : nullptr;
+    }
+    explicit DocClassInner(DocumentService& documents) : m_documents(documents) {}
+
+    HRESULT OnCommand(DWORD id) override {
+        return Forward([&](ICAFCommandHandler* h) { return h->OnCommand(id); });
+    }
+    HRESULT OnCommandUpdate(DWORD id, ICommandState* state) override {
+        return Forward([&](ICAFCommandHandler* h) { return h->OnCommandUpdate(id, state); });
+    }
+    HRESULT OnCommandEvent(DWORD id, DWORD kind, ULONG_PTR word1, ULONG_PTR word2) override {
+        return Forward([&](ICAFCommandHandler* h) { return h->OnCommandEvent(id, kind, word1, word2); });
+    }
+
+private:
+    template <class Call> HRESULT Forward(Call call) {
+        IUnknown* document = m_documents.ActiveDocument();
+        ICAFCommandHandler* handler = nullptr;
+        if (document == nullptr ||
+            FAILED(document->QueryInterface(IID_ICAFCommandHandler, reinterpret_cast<void**>(&handler))))
+            return S_FALSE;
+        HRESULT hr = call(handler);
+        handler->Release();
+        return hr;
+    }
+
+    DocumentService& m_documents;
+};
+
+} // namespace
+
+HRESULT HostDocument::GetDocumentId(DWORD* id) {
+    if (id == nullptr)
+        return E_POINTER;
+    *id = m_id;
+    return S_OK;
+}
+
+HRESULT HostDocument::GetDataSource(IUnknown** dataSource) {
+    if (dataSource == nullptr)
+        return E_POINTER;
+    *dataSource = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT HostDocument::Notify(DWORD id, ULONG_PTR payload) {
+    m_notices.emplace_back(id, payload);
+    return S_OK;
+}
+
+HRESULT DocClassService::CreateInner(IUnknown** inner, IUnknown* outer, DWORD) {
+    if (inner == nullptr)
+        return E_POINTER;
+    *inner = nullptr;
+    if (outer == nullptr)
+        return E_INVALIDARG;
+    *inner = static_cast<IHostDocHandler*>(new DocClassInner(m_documents));
+    ++m_created;
+    return S_OK;
+}
+
+DocumentService::~DocumentService() {
+    CloseDocuments();
+}
+
+IUnknown* DocumentService::OpenDocument(ICustomDocClass* documentClass, DWORD flags) {
+    auto* host = new HostDocument(m_nextId++);
+    IUnknown* document = nullptr;
+    if (documentClass == nullptr ||
+        FAILED(documentClass->CreateDocument(0, static_cast<IHostDocument*>(host), flags, &document, 0)) ||
+        document == nullptr) {
+        host->Release();
+        return nullptr;
+    }
+    m_open.push_back({host, document});
+    return document;
+}
+
+IUnknown* DocumentService::ActiveDocument() const {
+    return m_open.empty() ? nullptr : m_open.back().document;
+}
+
+HostDocument* DocumentService::HostSideOf(IUnknown* document) const {
+    for (const auto& open : m_open)
+        if (open.document == document)
+            return open.host;
+    return nullptr;
+}
+
+void DocumentService::CloseDocuments() {
+    auto open = std::move(m_open);
+    m_open.clear();
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        it->document->Release();
+        it->host->Release();
+    }
+}
+
+HRESULT DocumentService::RegisterDocument(IUnknown* owner, IUnknown* creator, IUnknown* document, DWORD flag,
+                                          IUnknown** hostDocument) {
+    if (hostDocument == nullptr)
+        return E_POINTER;
+    *hostDocument = nullptr;
+    m_registered.push_back({owner, document, flag});
+    IHostDocument* host = nullptr;
+    if (creator != nullptr &&
+        SUCCEEDED(creator->QueryInterface(IID_IHostDocument, reinterpret_cast<void**>(&host)))) {
+        *hostDocument = host;
+        return S_OK;
+    }
+    *hostDocument = static_cast<IHostDocument*>(new HostDocument(m_nextId++));
+    return S_OK;
+}
+
+HRESULT ViewService::Record(int slot, ULONG_PTR a, ULONG_PTR b, ULONG_PTR c, IUnknown** out) {
+    if (out != nullptr)
+        *out = nullptr;
+    ViewRequest request;
+    request.slot = slot;
+    request.values[0] = a;
+    request.values[1] = b;
+    request.values[2] = c;
+    m_requests.push_back(request);
+    return S_FALSE;
+}
+
+HRESULT ViewService::OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) {
+    return Record(10, viewKind, reserved, 0, view);
+}
+
+HRESULT ViewService::OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID*,
+                                     IUnknown** view) {
+    return Record(12, value1, value2, word, view);
+}
+
+HRESULT ViewService::MakeViewObject(ULONG_PTR value1, ULONG_PTR value2, ULONG_PTR value3, DWORD,
+                                    IUnknown** object) {
+    return Record(14, value1, value2, value3, object);
+}
+
+} // namespace Vantrel

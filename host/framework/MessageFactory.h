@@ -1,0 +1,41 @@
+#pragma once
+// The message factory: keeps the automation message classes a module
+// registers, in order.
+
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/vantrel/MessageFactory.h"
+
+namespace Vantrel {
+
+struct RegisteredMessageClass {
+    DWORD reserved = 0;                               // the first argument of the registration
+    IMsgIdMessageClassObject* messageClass = nullptr; // held while registered
+};
+
+class MessageFactory : public ComObject<IMessageFactory> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IMessageFactory ? static_cast<IMessageFactory*>(this) : nullptr;
+    }
+    ~MessageFactory() override;
+
+    void SetRefuseRegistrations(bool refuse) { m_refuse = refuse; }
+    const std::vector<RegisteredMessageClass>& Classes() const { return m_classes; }
+    // Every registration asked for, with the id of its class, in order.
+    const std::vector<DWORD>& Requests() const { return m_requests; }
+    // The registered class of a message id, or null (not AddRef'd).
+    IMsgIdMessageClassObject* FindClass(DWORD messageId) const;
+    void ReleaseClasses();
+
+    HRESULT RegisterMessageClass(DWORD reserved, IMsgIdMessageClassObject* messageClass) override;
+
+private:
+    std::vector<RegisteredMessageClass> m_classes;
+    std::vector<DWORD> m_requests;
+    bool m_refuse = false;
+};
+
+} // namespace Vantrel

@@ -1,0 +1,39 @@
+#pragma once
+// The GUID-to-number service. Numbers are given from 0x0100 up in the order the
+// GUIDs are first asked for, so they never meet the host's fixed ids, whose
+// spaces have the top bit set.
+
+#include <memory>
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/vantrel/IMessageIdService.h"
+
+namespace Vantrel {
+
+class MessageIdService : public ComObject<IMessageIdService> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IMessageIdService ? static_cast<IMessageIdService*>(this) : nullptr;
+    }
+    static constexpr WORD kFirstNumber = 0x0100;
+
+    // The number of a GUID, given on first use.
+    WORD NumberOf(REFGUID guid);
+    // How often GuidToId was called for the GUID.
+    int Requests(REFGUID guid) const;
+
+    HRESULT GuidToId(REFGUID guid, WORD* id) override;
+    HRESULT IdToGuid(WORD id, const GUID** guid) override;
+
+private:
+    struct Space {
+        GUID guid;
+        int requests = 0;
+    };
+    // Stable addresses: IdToGuid hands out pointers to the GUIDs.
+    std::vector<std::unique_ptr<Space>> m_spaces;
+};
+
+} // namespace Vantrel

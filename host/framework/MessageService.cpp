@@ -1,0 +1,156 @@
+#include "host/framework/MessageService.h"
+
+#include <cstring>
+
+namespace Vantrel {
+
+std::size_t ParameterBlockSize(const void* data) {
+    if (data == nullptr)
+        return 0;
+    DWORD codes = 0;
+    std::memcpy(&codes, data, sizeof codes);
+    std::size_t size = sizeof codes;
+    for (; codes != 0; codes >>= 4) {
+        switch (codes & 0xF) {
+        case kParamDouble:
+            size += sizeof(double);
+            break;
+        case kParamString:
+            size += sizeof(void*);
+            break;
+        default:
+            size += sizeof(DWORD);
+            break;
+        }
+    }
+    return size;
+}
+
+HostMessage::HostMessage(DWORD id, DWORD flags, DWORD targetId, IUnknown* object, const void* data)
+    : m_id(id), m_flags(flags), m_targetId(targetId), m_object(object) {
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    m_data.assign(bytes, bytes + ParameterBlockSize(data));
+    if (m_object != nullptr)
+        m_object->AddRef();
+}
+
+HostMessage::~HostMessage() {
+    if (m_object != nullptr)
+        m_object->Release();
+}
+
+void* HostMessage::find(REFIID iid) {
+    if (iid == IID_IMessage || iid == IID_ISettingsMessage || iid == IID_IPersistObject)
+        return static_cast<ISettingsMessage*>(this);
+    if (iid == IID_IModifyMessage || iid == IID_IModifyMessageEx)
+        return static_cast<IModifyMessageEx*>(this);
+    return iid == IID_IMessageSource ? static_cast<IMessageSource*>(this) : nullptr;
+}
+
+HRESULT HostMessage::GetTypeId(DWORD* typeId) {
+    if (typeId == nullptr)
+        return E_POINTER;
+    *typeId = 0;
+    return S_OK;
+}
+
+HRESULT HostMessage::GetId(DWORD* id) {
+    if (id == nullptr)
+        return E_POINTER;
+    *id = m_id;
+    return S_OK;
+}
+
+HRESULT HostMessage::GetFlags(DWORD* flags) {
+    if (flags == nullptr)
+        return E_POINTER;
+    *flags = m_flags;
+    return S_OK;
+}
+
+HRESULT HostMessage::Clone(IMessage** copy) {
+    if (copy == nullptr)
+        return E_POINTER;
+    auto* message =
+        new HostMessage(m_id, m_flags, m_targetId, m_object, m_data.empty() ? nullptr : m_data.data());
+    *copy = message;
+    return S_OK;
+}
+
+HRESULT HostMessage::GetData(const void** data) {
+    if (data == nullptr)
+        return E_POINTER;
+    *data = m_data.empty() ? nullptr : m_data.data();
+    return m_data.empty() ? E_NOTIMPL : S_OK;
+}
+
+HRESULT HostMessage::SetTargetId(DWORD targetId) {
+    m_targetId = targetId;
+    return S_OK;
+}
+
+HRESULT HostMessage::IsTargetId(DWORD targetId, VARIANT_BOOL* match) {
+    if (match == nullptr)
+        return E_POINTER;
+    *match = targetId == m_targetId ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT HostMessage::GetContext(IUnknown** context) {
+    if (context == nullptr)
+        return E_POINTER;
+    *context = m_object;
+    if (m_object != nullptr)
+        m_object->AddRef();
+    return S_OK;
+}
+
+HRESULT HostMessage::SetId(DWORD id) {
+    m_id = id;
+    return S_OK;
+}
+
+HRESULT HostMessage::AddFlags(DWORD mask) {
+    m_flags |= mask;
+    return S_OK;
+}
+
+HRESULT HostMessage::RemoveFlags(DWORD mask) {
+    m_flags &= ~mask;
+    return S_OK;
+}
+
+HRESULT HostMessage::SetSource(const void* source) {
+    m_source = source;
+    return S_OK;
+}
+
+HRESULT HostMessage::IsFromSource(const void* source) {
+    return source != nullptr && source == m_source ? S_OK : S_FALSE;
+}
+
+HRESULT MessageService::CreateMessage(DWORD id, DWORD flags, DWORD targetId, DWORD hasTarget,
+                                      IUnknown* object, const void* data, IMessage** message) {
+    if (message == nullptr)
+        return E_POINTER;
+    *message = nullptr;
+    if (m_fail)
+        return E_FAIL;
+    auto* created = new HostMessage(id, flags, hasTarget != 0 ? targetId : 0, object, data);
+    m_created.push_back({id, flags, targetId, hasTarget, created->Data()});
+    *message = created;
+    return S_OK;
+}
+
+HRESULT MessageDispatcher::Dispatch(IMessage* message, IMessageHandler* target) {
+    if (message == nullptr)
+        return E_POINTER;
+    DispatchedMessage record;
+    message->GetId(&record.id);
+    message->GetFlags(&record.flags);
+    record.handled = target != nullptr && target->OnMessage(message) != 0;
+    m_dispatched.push_back(record);
+    return record.handled ? S_OK : S_FALSE;
+}
+
+} // namespace Vantrel

@@ -1,0 +1,102 @@
+#pragma once
+// The message service, which makes message objects, and the dispatcher, which
+// hands a message to its target handler. Both keep a log of what passed.
+
+#include <cstdint>
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/vantrel/MessageService.h"
+
+namespace Vantrel {
+
+// A message made by the service: an id, flags, an optional target id, an object
+// that travels with it and a copy of its parameter block.
+class HostMessage : public ComObject<ISettingsMessage, IModifyMessageEx, IMessageSource> {
+public:
+    void* find(REFIID iid) override;
+    HostMessage(DWORD id, DWORD flags, DWORD targetId, IUnknown* object, const void* data);
+    ~HostMessage() override;
+
+    const std::vector<std::uint8_t>& Data() const { return m_data; }
+    IUnknown* Object() const { return m_object; }
+
+    HRESULT Load(IBinInStream*) override { return E_NOTIMPL; }
+    HRESULT Save(IBinOutStream*) override { return E_NOTIMPL; }
+    HRESULT GetTypeId(DWORD* typeId) override;
+    HRESULT GetId(DWORD* id) override;
+    HRESULT GetFlags(DWORD* flags) override;
+    HRESULT Clone(IMessage** copy) override;
+    HRESULT GetData(const void** data) override;
+    HRESULT SetTargetId(DWORD targetId) override;
+    HRESULT IsTargetId(DWORD targetId, VARIANT_BOOL* match) override;
+    HRESULT GetContext(IUnknown** context) override;
+    HRESULT SetId(DWORD id) override;
+    HRESULT AddFlags(DWORD mask) override;
+    HRESULT RemoveFlags(DWORD mask) override;
+    HRESULT SetSource(const void* source) override;
+    HRESULT IsFromSource(const void* source) override;
+
+private:
+    DWORD m_id;
+    DWORD m_flags;
+    DWORD m_targetId;
+    IUnknown* m_object;
+    std::vector<std::uint8_t> m_data;
+    const void* m_source = nullptr;
+};
+
+// Bytes of a parameter block: the type code word and the values its 4-bit codes name.
+std::size_t ParameterBlockSize(const void* data);
+
+struct CreatedMessage {
+    DWORD id = 0;
+    DWORD flags = 0;
+    DWORD targetId = 0;
+    DWORD hasTarget = 0;
+    std::vector<std::uint8_t> data;
+};
+
+class MessageService : public ComObject<IHostMessageService> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IHostMessageService ? static_cast<IHostMessageService*>(this) : nullptr;
+    }
+    const std::vector<CreatedMessage>& Created() const { return m_created; }
+    void SetFailCreation(bool fail) { m_fail = fail; }
+
+    HRESULT Reserved3() override { return E_NOTIMPL; }
+    HRESULT Reserved4() override { return E_NOTIMPL; }
+    HRESULT Reserved5() override { return E_NOTIMPL; }
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    HRESULT Reserved7() override { return E_NOTIMPL; }
+    HRESULT Reserved8() override { return E_NOTIMPL; }
+    HRESULT CreateMessage(DWORD id, DWORD flags, DWORD targetId, DWORD hasTarget, IUnknown* object,
+                          const void* data, IMessage** message) override;
+
+private:
+    std::vector<CreatedMessage> m_created;
+    bool m_fail = false;
+};
+
+struct DispatchedMessage {
+    DWORD id = 0;
+    DWORD flags = 0;
+    bool handled = false;
+};
+
+class MessageDispatcher : public ComObject<IMessageDispatcher> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IMessageDispatcher ? static_cast<IMessageDispatcher*>(this) : nullptr;
+    }
+    const std::vector<DispatchedMessage>& Dispatched() const { return m_dispatched; }
+
+    HRESULT Dispatch(IMessage* message, IMessageHandler* target) override;
+
+private:
+    std::vector<DispatchedMessage> m_dispatched;
+};
+
+} // namespace Vantrel

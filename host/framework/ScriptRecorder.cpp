@@ -1,0 +1,159 @@
+#include "host/framework/ScriptRecorder.h"
+
+#include "host/framework/Text.h"
+
+namespace Vantrel {
+
+namespace {
+
+// A value as the macro language writes it.
+std::u16string Literal(const std::u16string& value, DWORD type) {
+    switch (type) {
+    case kScriptString:
+        return u"\"" + value + u"\"";
+    case kScriptBool:
+        return value == u"0" || value.empty() ? u"False" : u"True";
+    default:
+        return value;
+    }
+}
+
+template <class T> HRESULT HandOut(T* object, T** out) {
+    *out = object;
+    return S_OK;
+}
+
+HRESULT PutString(const std::u16string& text, IAutoOvoString** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    *out = MakeString(text);
+    return S_OK;
+}
+
+class CallBuilder : public ComObject<ICallBuilder> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_ICallBuilder ? static_cast<ICallBuilder*>(this) : nullptr;
+    }
+    HRESULT Reserved3() override { return E_NOTIMPL; }
+    HRESULT SetTarget(IAutoOvoString* object, IAutoOvoString* name) override {
+        m_call = u"Call " + ReadString(object) + u"." + ReadString(name);
+        return S_OK;
+    }
+    HRESULT AddArgument(IAutoOvoString* name, IAutoOvoString* value, DWORD type) override {
+        m_arguments.push_back(ReadString(name) + u":=" + Literal(ReadString(value), type));
+        return S_OK;
+    }
+    HRESULT GetText(IAutoOvoString** statement) override {
+        std::u16string text = m_call;
+        for (std::size_t i = 0; i < m_arguments.size(); ++i)
+            text += (i == 0 ? u"(" : u", ") + m_arguments[i];
+        if (!m_arguments.empty())
+            text += u")";
+        return PutString(text + u"\n", statement);
+    }
+
+private:
+    std::u16string m_call;
+    std::vector<std::u16string> m_arguments;
+};
+
+class ArrayBuilder : public ComObject<IArrayBuilder> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IArrayBuilder ? static_cast<IArrayBuilder*>(this) : nullptr;
+    }
+    HRESULT SetName(IAutoOvoString* name) override {
+        m_name = ReadString(name);
+        return S_OK;
+    }
+    HRESULT AddItem(IAutoOvoString* item) override {
+        m_items.push_back(ReadString(item));
+        return S_OK;
+    }
+    HRESULT GetDeclaration(IAutoOvoString** statements) override {
+        std::u16string text = u"Dim " + Variable() + u" = Array(";
+        for (std::size_t i = 0; i < m_items.size(); ++i)
+            text += (i == 0 ? u"" : u",") + m_items[i];
+        return PutString(text + u")\n", statements);
+    }
+    HRESULT GetReference(IAutoOvoString** variable) override { return PutString(Variable(), variable); }
+
+private:
+    std::u16string Variable() const { return m_name.substr(0, m_name.find(u' ')); }
+
+    std::u16string m_name;
+    std::vector<std::u16string> m_items;
+};
+
+class AssignmentBuilder : public ComObject<IAssignmentBuilder> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IAssignmentBuilder ? static_cast<IAssignmentBuilder*>(this) : nullptr;
+    }
+    HRESULT SetName(DWORD, IAutoOvoString* variable) override {
+        m_variable = ReadString(variable);
+        return S_OK;
+    }
+    HRESULT Reserved4() override { return E_NOTIMPL; }
+    HRESULT SetValue(DWORD, IAutoOvoString* value, DWORD type) override {
+        m_value = Literal(ReadString(value), type);
+        return S_OK;
+    }
+    HRESULT GetText(DWORD, IAutoOvoString** statement) override {
+        return PutString(m_variable + u" = " + m_value + u"\n", statement);
+    }
+
+private:
+    std::u16string m_variable;
+    std::u16string m_value;
+};
+
+} // namespace
+
+std::u16string ScriptRecorder::Script() const {
+    std::u16string script;
+    for (const auto& written : m_written)
+        script += written.text;
+    return script;
+}
+
+HRESULT ScriptRecorder::WriteText(const WCHAR* text, DWORD flags) {
+    m_written.push_back({text == nullptr ? u"" : text, flags});
+    return S_OK;
+}
+
+HRESULT ScriptRecorder::NewCall(DWORD, ICallBuilder** builder) {
+    if (builder == nullptr)
+        return E_POINTER;
+    *builder = nullptr;
+    return m_failSlot == 20 ? E_FAIL : HandOut<ICallBuilder>(new CallBuilder, builder);
+}
+
+HRESULT ScriptRecorder::NewArray(DWORD, IArrayBuilder** builder) {
+    if (builder == nullptr)
+        return E_POINTER;
+    *builder = nullptr;
+    return m_failSlot == 21 ? E_FAIL : HandOut<IArrayBuilder>(new ArrayBuilder, builder);
+}
+
+HRESULT ScriptRecorder::NewAssignment(DWORD, IAssignmentBuilder** builder) {
+    if (builder == nullptr)
+        return E_POINTER;
+    *builder = nullptr;
+    return m_failSlot == 22 ? E_FAIL : HandOut<IAssignmentBuilder>(new AssignmentBuilder, builder);
+}
+
+HRESULT ScriptRecorder::GetObjectName(DWORD, IAutoOvoString** name) {
+    if (name == nullptr)
+        return E_POINTER;
+    *name = nullptr;
+    return m_failSlot == 23 ? E_FAIL : PutString(m_objectName, name);
+}
+
+HRESULT LineSink::AddLine(const WCHAR* line, DWORD cookie) {
+    m_lines.push_back({line == nullptr ? u"" : line, cookie});
+    return S_OK;
+}
+
+} // namespace Vantrel

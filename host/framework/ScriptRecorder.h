@@ -1,0 +1,83 @@
+#pragma once
+// The script recorder: turns the module's call, array and assignment requests
+// into statements of a small Basic-like macro language, and keeps everything
+// written to it. The line sink keeps the description lines it is given.
+//
+//   Call Doc.Name(param:="text", other:=1.5)   a call ("Call Doc.Name" without arguments)
+//   x = 1.5                                    an assignment
+//   Dim area = Array(1, 2, 3, 4)               an array (passed as area)
+
+#include <string>
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/vantrel/ScriptRecorder.h"
+
+namespace Vantrel {
+
+struct RecordedText {
+    std::u16string text;
+    DWORD flags = 0;
+};
+
+class ScriptRecorder : public ComObject<IScriptRecorder> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IScriptRecorder ? static_cast<IScriptRecorder*>(this) : nullptr;
+    }
+    explicit ScriptRecorder(std::u16string objectName = u"Doc") : m_objectName(std::move(objectName)) {}
+
+    const std::vector<RecordedText>& Written() const { return m_written; }
+    // Everything written, joined.
+    std::u16string Script() const;
+    // A failing request of the given slot (20 to 23) answers E_FAIL.
+    void FailSlot(int slot) { m_failSlot = slot; }
+
+    HRESULT WriteText(const WCHAR* text, DWORD flags) override;
+    HRESULT Reserved4() override { return E_NOTIMPL; }
+    HRESULT Reserved5() override { return E_NOTIMPL; }
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    HRESULT Reserved7() override { return E_NOTIMPL; }
+    HRESULT Reserved8() override { return E_NOTIMPL; }
+    HRESULT Reserved9() override { return E_NOTIMPL; }
+    HRESULT Reserved10() override { return E_NOTIMPL; }
+    HRESULT Reserved11() override { return E_NOTIMPL; }
+    HRESULT Reserved12() override { return E_NOTIMPL; }
+    HRESULT Reserved13() override { return E_NOTIMPL; }
+    HRESULT Reserved14() override { return E_NOTIMPL; }
+    HRESULT Reserved15() override { return E_NOTIMPL; }
+    HRESULT Reserved16() override { return E_NOTIMPL; }
+    HRESULT Reserved17() override { return E_NOTIMPL; }
+    HRESULT Reserved18() override { return E_NOTIMPL; }
+    HRESULT Reserved19() override { return E_NOTIMPL; }
+    HRESULT NewCall(DWORD reserved, ICallBuilder** builder) override;
+    HRESULT NewArray(DWORD reserved, IArrayBuilder** builder) override;
+    HRESULT NewAssignment(DWORD reserved, IAssignmentBuilder** builder) override;
+    HRESULT GetObjectName(DWORD reserved, IAutoOvoString** name) override;
+
+private:
+    std::u16string m_objectName;
+    std::vector<RecordedText> m_written;
+    int m_failSlot = 0;
+};
+
+struct SinkLine {
+    std::u16string text;
+    DWORD cookie = 0;
+};
+
+class LineSink : public ComObject<ILineSink> {
+public:
+    void* find(REFIID iid) override { return iid == IID_ILineSink ? static_cast<ILineSink*>(this) : nullptr; }
+    const std::vector<SinkLine>& Lines() const { return m_lines; }
+
+    HRESULT Reserved3() override { return E_NOTIMPL; }
+    HRESULT Reserved4() override { return E_NOTIMPL; }
+    HRESULT AddLine(const WCHAR* line, DWORD cookie) override;
+
+private:
+    std::vector<SinkLine> m_lines;
+};
+
+} // namespace Vantrel

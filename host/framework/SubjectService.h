@@ -1,0 +1,60 @@
+#pragma once
+// The subject/observer service. A notification of a subject reaches, at once
+// and in the order they came, the observers attached to that subject and then
+// those registered for the notification's id. Attaching twice attaches once.
+// The service holds no references: subjects and observers leave it themselves
+// (ForgetSubject, DropObserver) before they are destroyed.
+//
+// The object registry is the framework's subject of object information: the
+// objects added and not yet removed are the live ones.
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/vantrel/Subject.h"
+
+namespace Vantrel {
+
+class SubjectService : public ComObject<ISubjectService> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_ISubjectService ? static_cast<ISubjectService*>(this) : nullptr;
+    }
+    int DroppedObserverCount(IObserver* observer) const;
+    bool IsRegistered(IObserver* observer, DWORD id) const;
+
+    HRESULT Attach(ISubject* subject, IObserver* observer) override;
+    HRESULT Detach(ISubject* subject, IObserver* observer) override;
+    HRESULT Notify(ISubject* subject, DWORD id, ULONG_PTR payload) override;
+    HRESULT Register(IObserver* observer, DWORD id, DWORD reserved) override;
+    HRESULT Reserved7() override { return E_NOTIMPL; }
+    HRESULT NotifyEx(ISubject* subject, DWORD word1, DWORD word2, DWORD word3) override;
+    HRESULT ForgetSubject(ISubject* subject) override;
+    HRESULT DropObserver(IObserver* observer) override;
+
+private:
+    std::vector<std::pair<ISubject*, IObserver*>> m_attached;
+    std::vector<std::pair<DWORD, IObserver*>> m_registered;
+    std::vector<IObserver*> m_dropped;
+};
+
+class ObjectRegistry : public ComObject<ISubject> {
+public:
+    void* find(REFIID iid) override { return iid == IID_ISubject ? static_cast<ISubject*>(this) : nullptr; }
+    const std::set<ULONG_PTR>& Objects() const { return m_objects; }
+    int Calls() const { return m_calls; }
+
+    HRESULT Notify(DWORD id, ULONG_PTR payload) override;
+    HRESULT Attach(IObserver*) override { return E_NOTIMPL; }
+    HRESULT Detach(IObserver*) override { return E_NOTIMPL; }
+    HRESULT NotifyEx(DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
+
+private:
+    std::set<ULONG_PTR> m_objects;
+    int m_calls = 0;
+};
+
+} // namespace Vantrel

@@ -1,0 +1,124 @@
+#include "host/framework/Text.h"
+
+#include <cstring>
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "platform/win32/codepage.h"
+
+namespace Vantrel {
+
+namespace {
+
+// The host's own string object: UTF-16 text, never shared.
+class HostString : public ComObject<IAutoOvoString> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IAutoOvoString ? static_cast<IAutoOvoString*>(this) : nullptr;
+    }
+    explicit HostString(std::u16string_view text) : m_text(text) {}
+
+    HRESULT SetFromBSTR(BSTR text) override {
+        m_text.assign(text == nullptr ? u"" : text, SysStringLen(text));
+        return S_OK;
+    }
+    HRESULT GetBSTR(BSTR* out) override {
+        if (out == nullptr)
+            return E_POINTER;
+        SysFreeString(*out);
+        *out = m_text.empty() ? nullptr : SysAllocStringLen(m_text.data(), static_cast<UINT>(m_text.size()));
+        return S_OK;
+    }
+    HRESULT IsEmpty(VARIANT_BOOL* out) override {
+        return Put(out, m_text.empty() ? VARIANT_TRUE : VARIANT_FALSE);
+    }
+    HRESULT GetLength(ULONG* out) override { return Put(out, static_cast<ULONG>(m_text.size())); }
+    HRESULT IsEqual(IAutoOvoString* other, VARIANT_BOOL* out) override {
+        return Put(out, ReadString(other) == m_text ? VARIANT_TRUE : VARIANT_FALSE);
+    }
+    HRESULT IsShared(VARIANT_BOOL* out) override { return Put(out, VARIANT_FALSE); }
+    LONG GetKind() override { return 1; }
+    HRESULT CopyChars(ULONG bufferBytes, void* buffer) override {
+        const std::size_t bytes = (m_text.size() + 1) * sizeof(char16_t);
+        if (buffer == nullptr || bufferBytes < bytes)
+            return E_FAIL;
+        std::memcpy(buffer, m_text.c_str(), bytes);
+        return S_OK;
+    }
+    HRESULT GetInfo(ULONG* length, LONG* encoding) override {
+        if (length == nullptr || encoding == nullptr)
+            return E_POINTER;
+        *length = static_cast<ULONG>(m_text.size());
+        *encoding = kOvoStringUtf16;
+        return S_OK;
+    }
+    HRESULT GetCapacity(ULONG* out) override { return Put(out, static_cast<ULONG>(m_text.capacity())); }
+    HRESULT CreateEmpty(ULONG, IAutoOvoString** out) override {
+        if (out == nullptr)
+            return E_POINTER;
+        *out = MakeString(u"");
+        return S_OK;
+    }
+    HRESULT GetVariant(VARIANT* out) override {
+        if (out == nullptr)
+            return E_POINTER;
+        VariantInit(out);
+        out->vt = VT_BSTR;
+        out->bstrVal = SysAllocStringLen(m_text.data(), static_cast<UINT>(m_text.size()));
+        return S_OK;
+    }
+
+private:
+    template <class T> static HRESULT Put(T* out, T value) {
+        if (out == nullptr)
+            return E_POINTER;
+        *out = value;
+        return S_OK;
+    }
+
+    std::u16string m_text;
+};
+
+} // namespace
+
+std::u16string TakeBstr(BSTR text) {
+    std::u16string result(text == nullptr ? u"" : text, SysStringLen(text));
+    SysFreeString(text);
+    return result;
+}
+
+std::u16string ReadString(IAutoOvoString* text) {
+    ULONG length = 0;
+    LONG encoding = 0;
+    if (text == nullptr || FAILED(text->GetInfo(&length, &encoding)) || length == 0)
+        return {};
+    if (encoding == kOvoStringUtf16) {
+        std::u16string result(length + 1, u'\0');
+        if (FAILED(text->CopyChars((length + 1) * sizeof(char16_t), result.data())))
+            return {};
+        result.resize(length);
+        return result;
+    }
+    std::vector<char> bytes(length + 1, 0);
+    if (FAILED(text->CopyChars(length + 1, bytes.data())))
+        return {};
+    std::u16string result(length, u'\0');
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(length), result.data(),
+                                static_cast<int>(length));
+    result.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return result;
+}
+
+std::u16string TakeString(IAutoOvoString* text) {
+    std::u16string result = ReadString(text);
+    if (text != nullptr)
+        text->Release();
+    return result;
+}
+
+IAutoOvoString* MakeString(std::u16string_view text) {
+    return new HostString(text);
+}
+
+} // namespace Vantrel

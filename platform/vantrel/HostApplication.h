@@ -1,0 +1,70 @@
+#pragma once
+// The host application object, a COM class of its own, and its settings.
+
+#include "core/IAutoOvoString.h"
+
+inline constexpr CLSID CLSID_HostApplication = MakeGuid("{09C5C1C7-6AEE-4EF7-AD48-5301E8BC3775}");
+inline constexpr IID IID_IHostApplication = MakeGuid("{70380571-34EA-11D3-8099-005004AD3C53}");
+inline constexpr IID IID_IHostSettings = MakeGuid("{2F6A9D14-4C83-4B7E-9E25-8A1D0C3B5E61}"); // our own id
+
+// Application settings by key.
+struct IHostSettings : IUnknown {
+    virtual HRESULT Reserved3() = 0; // slots 3 to 15: not used by the module
+    virtual HRESULT Reserved4() = 0;
+    virtual HRESULT Reserved5() = 0;
+    virtual HRESULT Reserved6() = 0;
+    virtual HRESULT Reserved7() = 0;
+    virtual HRESULT Reserved8() = 0;
+    virtual HRESULT Reserved9() = 0;
+    virtual HRESULT Reserved10() = 0;
+    virtual HRESULT Reserved11() = 0;
+    virtual HRESULT Reserved12() = 0;
+    virtual HRESULT Reserved13() = 0;
+    virtual HRESULT Reserved14() = 0;
+    virtual HRESULT Reserved15() = 0;
+    // The boolean setting of the key (1 or 0), or the default when it has none.
+    virtual HRESULT ReadBool(IAutoOvoString* key, BYTE defaultValue, BYTE* value) = 0; // slot 16
+
+protected:
+    ~IHostSettings() = default;
+};
+
+struct IHostApplication : IUnknown {
+    // *state is not 0 when a module text is already shown for which.
+    virtual HRESULT GetModuleTextState(DWORD which, DWORD* state) = 0;    // slot 3
+    virtual HRESULT SetModuleText(DWORD which, IAutoOvoString* text) = 0; // slot 4
+    virtual HRESULT Reserved5() = 0; // slots 5 to 33: not used by these Parts
+    virtual HRESULT Reserved6() = 0;
+    virtual HRESULT Reserved7() = 0;
+    virtual HRESULT Reserved8() = 0;
+    virtual HRESULT Reserved9() = 0;
+    virtual HRESULT Reserved10() = 0; // the main window
+    virtual HRESULT Reserved11() = 0; // the client-area window
+    virtual HRESULT Reserved12() = 0;
+    virtual HRESULT Reserved13() = 0;
+    virtual HRESULT Reserved14() = 0;
+    virtual HRESULT Reserved15() = 0;
+    virtual HRESULT Reserved16() = 0;
+    virtual HRESULT Reserved17() = 0;
+    virtual HRESULT Reserved18() = 0;
+    virtual HRESULT Reserved19() = 0;
+    virtual HRESULT Reserved20() = 0; // the print service
+    virtual HRESULT Reserved21() = 0;
+    virtual HRESULT Reserved22() = 0;
+    virtual HRESULT Reserved23() = 0;
+    virtual HRESULT Reserved24() = 0;
+    virtual HRESULT Reserved25() = 0;
+    virtual HRESULT Reserved26() = 0;
+    virtual HRESULT Reserved27() = 0;
+    virtual HRESULT Reserved28() = 0;
+    virtual HRESULT Reserved29() = 0;
+    virtual HRESULT Reserved30() = 0;
+    virtual HRESULT Reserved31() = 0;
+    virtual HRESULT Reserved32() = 0;
+    virtual HRESULT Reserved33() = 0; // the user-interface language
+    // The settings object, with one reference.
+    virtual HRESULT GetSettings(IHostSettings** settings) = 0; // slot 34
+
+protected:
+    ~IHostApplication() = default;
+};

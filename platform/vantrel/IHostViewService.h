@@ -1,0 +1,28 @@
+#pragma once
+// The host's view service, through which the module opens views.
+
+#include "platform/win32/unknown.h"
+
+inline constexpr IID IID_IHostViewService = MakeGuid("{9D2010C0-F064-11D1-B370-008048E6CE18}");
+// The view class that OpenViewOfClass asks for.
+inline constexpr GUID kHostViewClassGuid = MakeGuid("{43059510-E8DD-11D3-80EB-005004AD3C53}");
+
+struct IHostViewService : IUnknown {
+    virtual HRESULT Reserved3() = 0; // slots 3 to 9: not used by the module
+    virtual HRESULT Reserved4() = 0;
+    virtual HRESULT Reserved5() = 0;
+    virtual HRESULT Reserved6() = 0;
+    virtual HRESULT Reserved7() = 0;
+    virtual HRESULT Reserved8() = 0;
+    virtual HRESULT Reserved9() = 0;
+    virtual HRESULT OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) = 0; // slot 10
+    virtual HRESULT Reserved11() = 0;                                              // slot 11
+    virtual HRESULT OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID* viewClass,
+                                    IUnknown** view) = 0; // slot 12
+    virtual HRESULT Reserved13() = 0;                     // slot 13
+    virtual HRESULT MakeViewObject(ULONG_PTR value1, ULONG_PTR value2, ULONG_PTR value3, DWORD reserved,
+                                   IUnknown** object) = 0; // slot 14
+
+protected:
+    ~IHostViewService() = default;
+};
