@@ -1,0 +1,55 @@
+#include "core/CComObjectRoot.h"
+
+namespace Ovo {
+
+CComObjectRoot::~CComObjectRoot() {
+    if (m_hasLock)
+        DeleteCriticalSection(&m_lock);
+}
+
+ULONG CComObjectRoot::InternalRelease() {
+    LONG n = InterlockedDecrement(&m_refs);
+    if (n == 0) {
+        m_refs = kReleasedRefCount;
+        delete this;
+    }
+    return static_cast<ULONG>(n);
+}
+
+void CComObjectRoot::Lock() {
+    std::call_once(m_lockMade, [this] {
+        InitializeCriticalSection(&m_lock);
+        m_hasLock = true;
+    });
+    EnterCriticalSection(&m_lock);
+}
+
+void CComObjectRoot::Unlock() {
+    LeaveCriticalSection(&m_lock);
+}
+
+HRESULT QueryInterfaceMap(std::initializer_list<InterfaceEntry> map, REFIID iid, void** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    *out = nullptr;
+    if (map.size() == 0)
+        return E_NOINTERFACE;
+    IUnknown* found = nullptr;
+    if (iid == IID_IUnknown) {
+        found = map.begin()->itf;
+    } else {
+        for (const InterfaceEntry& entry : map) {
+            if (entry.iid == iid) {
+                found = entry.itf;
+                break;
+            }
+        }
+    }
+    if (found == nullptr)
+        return E_NOINTERFACE;
+    found->AddRef();
+    *out = found;
+    return S_OK;
+}
+
+} // namespace Ovo

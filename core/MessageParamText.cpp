@@ -1,0 +1,301 @@
+#include "core/MessageParamText.h"
+
+#include <string>
+
+namespace Ovo {
+
+namespace {
+
+using Text = std::u16string;
+constexpr std::size_t kEnd = Text::npos;
+
+const Text kOpen = u"{{";
+const Text kClose = u"}}";
+
+// A text handed to the host as a string interface for the length of one call.
+class StringArg {
+public:
+    explicit StringArg(const Text& text) : m_text(String(text).GetInterface()) {}
+    StringArg(const StringArg&) = delete;
+    StringArg& operator=(const StringArg&) = delete;
+    ~StringArg() { m_text->Release(); }
+    operator IAutoOvoString*() const { return m_text; }
+
+private:
+    IOvoString* m_text;
+};
+
+Text U16(const String& s) {
+    return s.ToU16String();
+}
+
+Text ReplaceAll(Text text, const Text& pattern, const Text& replacement) {
+    for (std::size_t at = text.find(pattern); at != kEnd; at = text.find(pattern, at + replacement.size()))
+        text.replace(at, pattern.size(), replacement);
+    return text;
+}
+
+Text Lower(Text text) {
+    for (char16_t& c : text)
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+    return text;
+}
+
+bool InsideGroup(const Text& text, std::size_t position, const Text& open, const Text& close) {
+    if (open.empty())
+        return false;
+    for (std::size_t from = 0;;) {
+        std::size_t opened = text.find(open, from);
+        if (opened == kEnd || opened >= position)
+            return false;
+        std::size_t closed = text.find(close, opened);
+        if (closed == kEnd || closed >= position)
+            return true;
+        from = closed;
+    }
+}
+
+std::vector<Text> Split(const Text& text, const Text& open, const Text& close) {
+    std::vector<Text> elements;
+    if (text.empty())
+        return elements;
+    Text group;
+    bool pending = false;
+    for (std::size_t at = 0;;) {
+        std::size_t comma = text.find(u',', at);
+        Text piece = text.substr(at, comma == kEnd ? kEnd : comma - at);
+        if (InsideGroup(text, comma, open, close)) {
+            group = pending ? group + u", " + piece : piece.substr(std::min(open.size(), piece.size()));
+            pending = true;
+        } else if (pending) {
+            if (piece.find(close) != kEnd)
+                group += u", ";
+            group += piece.substr(0, piece.size() - std::min(close.size(), piece.size()));
+            elements.push_back(group);
+            pending = false;
+        } else {
+            elements.push_back(piece);
+        }
+        if (comma == kEnd)
+            return elements;
+        at = comma + 1;
+    }
+}
+
+// The host string an out-parameter handed back, as text.
+class StringOut {
+public:
+    operator IAutoOvoString**() { return &m_text; }
+    Text Take() {
+        String s;
+        s.AssignAndRelease(m_text);
+        m_text = nullptr;
+        return U16(s);
+    }
+    ~StringOut() {
+        if (m_text != nullptr)
+            m_text->Release();
+    }
+
+private:
+    IAutoOvoString* m_text = nullptr;
+};
+
+template <class I> struct Held {
+    I* p = nullptr;
+    Held() = default;
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    ~Held() {
+        if (p != nullptr)
+            p->Release();
+    }
+    I** operator&() { return &p; }
+    I* operator->() const { return p; }
+};
+
+// The object expression of the recorder; empty when it has none.
+HRESULT ObjectName(IScriptRecorder* recorder, Text& name) {
+    StringOut out;
+    HRESULT hr = recorder->GetObjectName(0, out);
+    name = out.Take();
+    return hr;
+}
+
+// The message's name and the recorder's object expression; a failure when
+// either is empty.
+HRESULT Target(IScriptRecorder* recorder, const String& messageName, Text& name, Text& object) {
+    if (recorder == nullptr)
+        return E_POINTER;
+    name = U16(messageName);
+    HRESULT hr = ObjectName(recorder, object);
+    return name.empty() || object.empty() ? (FAILED(hr) ? hr : E_FAIL) : S_OK;
+}
+
+// A call builder aimed at the object's message.
+HRESULT NewCall(IScriptRecorder* recorder, const Text& object, const Text& name, Held<ICallBuilder>& call) {
+    HRESULT hr = recorder->NewCall(0, &call);
+    if (call.p == nullptr)
+        return FAILED(hr) ? hr : E_FAIL;
+    call->SetTarget(StringArg(object), StringArg(name));
+    return S_OK;
+}
+
+HRESULT Write(IScriptRecorder* recorder, const Text& text, DWORD flags) {
+    return recorder->WriteText(text.c_str(), flags);
+}
+
+struct Param {
+    Text type;
+    int code;
+    Text name;
+    Text value;
+};
+
+// The parameters of whole triples; false when the text is not whole triples.
+bool Params(const Text& paramText, std::vector<Param>& params) {
+    std::vector<Text> elements = Split(paramText, kOpen, kClose);
+    if (elements.size() % 3 != 0)
+        return false;
+    for (std::size_t i = 0; i < elements.size(); i += 3) {
+        Text type = Lower(elements[i]);
+        params.push_back({type, ParamTypeCode(String(type)), ReplaceAll(elements[i + 1], u";", u","),
+                          ReplaceAll(elements[i + 2], u";;", u",")});
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<String> SplitParamText(const String& text, const String& open, const String& close) {
+    std::vector<String> result;
+    for (const Text& element : Split(U16(text), U16(open), U16(close)))
+        result.emplace_back(element);
+    return result;
+}
+
+bool IsInsideGroup(const String& text, int position, const String& open, const String& close) {
+    return InsideGroup(U16(text), position < 0 ? kEnd : static_cast<std::size_t>(position), U16(open),
+                       U16(close));
+}
+
+int ParamTypeCode(const String& lowerTypeName) {
+    const Text name = U16(lowerTypeName);
+    if (name == u"string")
+        return static_cast<int>(kScriptString);
+    if (name == u"safearray")
+        return static_cast<int>(kScriptArray);
+    if (name == u"rect")
+        return static_cast<int>(kScriptRect);
+    if (name == u"bool")
+        return static_cast<int>(kScriptBool);
+    return static_cast<int>(kScriptNumber);
+}
+
+HRESULT RecordMessage(const String& messageName, const String& paramText, IScriptRecorder* recorder,
+                      DWORD flags) {
+    Text name, object;
+    Held<ICallBuilder> call;
+    HRESULT hr = Target(recorder, messageName, name, object);
+    if (FAILED(hr) || FAILED(hr = NewCall(recorder, object, name, call)))
+        return hr;
+    std::vector<Param> params;
+    if (!Params(U16(paramText), params))
+        return E_INVALIDARG;
+    for (const Param& param : params) {
+        if (param.code == static_cast<int>(kScriptArray) || param.code == static_cast<int>(kScriptRect))
+            return RecordMessageBlock(messageName, paramText, recorder, flags);
+        call->AddArgument(StringArg(param.name), StringArg(param.value), static_cast<DWORD>(param.code));
+    }
+    StringOut statement;
+    call->GetText(statement);
+    return Write(recorder, statement.Take(), flags);
+}
+
+HRESULT RecordArrayArgument(IScriptRecorder* recorder, const String& name, String& value, DWORD flags) {
+    Held<IArrayBuilder> array;
+    HRESULT hr = recorder->NewArray(0, &array);
+    if (array.p == nullptr)
+        return FAILED(hr) ? hr : E_FAIL;
+    array->SetName(StringArg(U16(name)));
+    for (Text item : Split(U16(value), Text(), Text())) {
+        if (item == u"{{}}")
+            item = u"0";
+        hr = array->AddItem(StringArg(item));
+    }
+    StringOut declaration;
+    array->GetDeclaration(declaration);
+    Write(recorder, declaration.Take(), flags);
+    StringOut reference;
+    array->GetReference(reference);
+    value = String(reference.Take());
+    return hr;
+}
+
+// One parameter of the block form: an assignment of a scalar, or an array.
+static void RecordBlockParam(IScriptRecorder* recorder, ICallBuilder* call, const Param& param, DWORD flags) {
+    const auto code = static_cast<DWORD>(param.code);
+    if (code == kScriptArray || code == kScriptRect) {
+        String value(ReplaceAll(ReplaceAll(param.value, kOpen, Text()), kClose, Text()));
+        RecordArrayArgument(recorder, String(param.name), value, flags);
+        call->AddArgument(StringArg(param.name), StringArg(U16(value)), code);
+        return;
+    }
+    const Text variable = param.name.substr(0, param.name.find(u' '));
+    Held<IAssignmentBuilder> assignment;
+    recorder->NewAssignment(0, &assignment);
+    if (assignment.p == nullptr)
+        return;
+    assignment->SetName(0, StringArg(variable));
+    assignment->SetValue(0, StringArg(param.value), code);
+    StringOut statement;
+    assignment->GetText(0, statement);
+    Write(recorder, statement.Take(), flags);
+    call->AddArgument(StringArg(param.name), StringArg(variable), kScriptVariable);
+}
+
+HRESULT RecordMessageBlock(const String& messageName, const String& paramText, IScriptRecorder* recorder,
+                           DWORD flags) {
+    Text name, object;
+    HRESULT hr = Target(recorder, messageName, name, object);
+    if (FAILED(hr))
+        return hr;
+    const bool comments = (flags & kRecordNoComments) == 0;
+    if (comments)
+        Write(recorder, u"' Begin " + name + u"\n", flags | kRecordCommentLine);
+    Held<ICallBuilder> call;
+    if (FAILED(hr = NewCall(recorder, object, name, call)))
+        return hr;
+    std::vector<Param> params;
+    if (Params(U16(paramText), params))
+        for (const Param& param : params)
+            RecordBlockParam(recorder, call.p, param, flags);
+    StringOut statement;
+    call->GetText(statement);
+    hr = Write(recorder, statement.Take(), flags);
+    if (comments)
+        hr = Write(recorder, u"' End " + name + u"\n\n", flags);
+    return hr;
+}
+
+HRESULT DescriptionText(const String& messageName, const String& description, const String& paramText,
+                        ILineSink* sink, DWORD cookie) {
+    if (messageName.IsEmpty() || sink == nullptr)
+        return S_FALSE;
+    HRESULT hr = sink->AddLine((u"Name:        " + U16(messageName)).c_str(), cookie);
+    if (!description.IsEmpty())
+        hr = sink->AddLine((u"Description: " + U16(description)).c_str(), cookie);
+    std::vector<Param> params;
+    if (paramText.IsEmpty() || !Params(U16(paramText), params))
+        return hr;
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        Text line = (i == 0 ? u"Parameters:  " : Text(13, u' ')) + params[i].name;
+        if (i + 1 < params.size())
+            line += u",";
+        hr = sink->AddLine(line.c_str(), cookie);
+    }
+    return hr;
+}
+
+} // namespace Ovo

@@ -1,0 +1,118 @@
+#pragma once
+// The class objects of the module's automation messages. Each knows its
+// message's number in the module's space, its name, category, description and
+// parameters, and writes a message, or the message with its parameters' default
+// values, as script text through the host's recorder, or describes itself to a
+// line sink (see core/MessageParamText.h). The objects are the module's own for
+// its whole life: Release never deletes them.
+
+#include <atomic>
+#include <vector>
+
+#include "core/LinkedList.h"
+#include "core/String.h"
+#include "platform/vantrel/MessageFactory.h"
+
+namespace Ovo {
+
+enum class ParamType { Long, UnsignedLong, Double, Bool, String };
+
+// One parameter: its type and its description text, whose first word (up to the
+// first blank) is its name in recorded scripts. Its default is 0, 0.0, false or
+// the empty text.
+struct Param {
+    ParamType type;
+    String description;
+};
+
+// The link of the list of message classes.
+class LinkedClassObject {
+public:
+    virtual IMsgIdMessageClassObject* ClassObject() = 0;
+    LinkedClassObject* next = nullptr;
+
+protected:
+    ~LinkedClassObject() = default;
+};
+
+using MessageClassList = LinkedList<LinkedClassObject>;
+
+// The common part: the message's number, texts and the two template words.
+class MsgIdMessageClassObjectRootImpl : public LinkedClassObject {
+public:
+    WORD Number() const { return m_number; }
+    // The TarvikMessageId of the message; 0 while the host gives no number to the space.
+    DWORD Id() const;
+    const String& Name() const { return m_name; }
+    const String& Category() const { return m_category; }
+    const String& Description() const { return m_description; }
+    const String& ScriptText() const { return m_scriptText; }
+    DWORD MessageFlags() const { return m_messageFlags; }
+
+protected:
+    MsgIdMessageClassObjectRootImpl(WORD number, String name, String category, String description,
+                                    DWORD messageFlags, DWORD secondWord, String scriptText);
+    ~MsgIdMessageClassObjectRootImpl() = default;
+
+private:
+    WORD m_number;
+    String m_name;
+    String m_category;
+    String m_description;
+    DWORD m_messageFlags;
+    DWORD m_secondWord;
+    String m_scriptText;
+};
+
+struct MessageClassSpec {
+    WORD number;
+    const char16_t* name;
+    const char16_t* description;
+    std::vector<Param> params;
+    bool optionB = false;   // what GetBoolPropertyB answers
+    DWORD defaultFlags = 0; // the flags of the class's data record
+};
+
+class MsgIdMessageClassObject : public IMsgIdMessageClassObject, public MsgIdMessageClassObjectRootImpl {
+public:
+    MsgIdMessageClassObject(const MessageClassSpec& spec, String category);
+    MsgIdMessageClassObject(const MsgIdMessageClassObject&) = delete;
+    MsgIdMessageClassObject& operator=(const MsgIdMessageClassObject&) = delete;
+    virtual ~MsgIdMessageClassObject() = default;
+
+    const std::vector<Param>& Params() const { return m_params; }
+    DWORD DefaultFlags() const { return m_defaultFlags; }
+    // The parameter text of the defaults: names cut at their first blank, or
+    // (for a description) the whole parameter texts.
+    String DefaultParamText(bool fullNames) const;
+    // The parameter text of a message's data block; E_INVALIDARG when a text
+    // value holds a group marker, which the text form cannot carry.
+    HRESULT MessageParamText(IMessage* message, String& text) const;
+
+    IMsgIdMessageClassObject* ClassObject() override { return this; }
+
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override;
+    ULONG Release() override;
+    HRESULT GetMessageId(DWORD* id) override;
+    HRESULT GetName(BSTR* text) override;
+    HRESULT GetCategory(BSTR* text) override;
+    HRESULT GetDescription(IAutoOvoString** text) override;
+    HRESULT GetBoolPropertyA(VARIANT_BOOL* value) override;
+    HRESULT GetBoolPropertyB(VARIANT_BOOL* value) override;
+    // Making messages from automation arguments belongs to the automation
+    // commands; until they exist the class makes none.
+    HRESULT CreateMessage(DISPPARAMS* arguments, IMessage** message) override;
+    HRESULT GetMessageText(DWORD reserved, IMessage* message, IScriptRecorder* recorder,
+                           DWORD flags) override;
+    HRESULT GetDefaultMessageText(DWORD reserved, IScriptRecorder* recorder, DWORD flags) override;
+    HRESULT GetDescriptionText(DWORD reserved, ILineSink* sink, DWORD cookie) override;
+
+private:
+    std::vector<Param> m_params;
+    bool m_optionB;
+    DWORD m_defaultFlags;
+    std::atomic<LONG> m_refs{0};
+};
+
+} // namespace Ovo

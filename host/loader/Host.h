@@ -1,0 +1,44 @@
+#pragma once
+// The host as a module sees it: the framework, the application object and the
+// test registry, registered with COM for the host's life, and the loaded
+// module. Shutting down gives the module's objects back before the module is
+// unloaded.
+
+#include "host/framework/Framework.h"
+#include "host/framework/HostApplication.h"
+#include "host/framework/TestRegistry.h"
+#include "host/loader/ModuleLoader.h"
+
+namespace Vantrel {
+
+class Host {
+public:
+    // Registers the framework with COM unless told not to (then a module loads
+    // it from the framework library itself).
+    explicit Host(bool registerFramework = true);
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+    ~Host();
+
+    Framework& Zar() { return *m_framework.get(); }
+    HostApplication& Application() { return *m_application.get(); }
+    TestRegistry& Tests() { return *m_tests.get(); }
+    ModuleLoader& Module() { return m_loader; }
+
+    // The host without its test registry class (as a host that has none).
+    void RevokeTestRegistry();
+
+    HRESULT LoadModule(const std::u16string& path = DefaultModulePath());
+    // Releases what the module gave the host, then unloads it.
+    void UnloadModule();
+
+private:
+    ComPtr<Framework> m_framework = ComPtr<Framework>::adopt(new Framework);
+    ComPtr<HostApplication> m_application = ComPtr<HostApplication>::adopt(new HostApplication);
+    ComPtr<TestRegistry> m_tests = ComPtr<TestRegistry>::adopt(new TestRegistry);
+    ModuleLoader m_loader;
+    DWORD m_applicationCookie = 0;
+    DWORD m_testsCookie = 0;
+};
+
+} // namespace Vantrel

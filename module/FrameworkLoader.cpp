@@ -1,0 +1,104 @@
+#include "module/FrameworkLoader.h"
+
+#include <filesystem>
+
+#include "module/ModuleExit.h"
+#include "module/XHResult.h"
+#include "platform/user/msgbox_api.h"
+#include "platform/vantrel/IClassRegistry.h"
+#include "platform/win32/activation.h"
+#include "platform/win32/modules.h"
+
+namespace Tarvik {
+
+namespace {
+
+constexpr DWORD kOleAttempted = 1;
+constexpr DWORD kLibraryLoaded = 2;
+
+using DllGetClassObjectFn = HRESULT (*)(REFCLSID, REFIID, void**);
+
+// Process-wide framework-loading state; the flags are not locked: loading runs
+// inside the lock of the getter that found the framework missing.
+struct LoaderState {
+    DWORD flags = 0;
+    HMODULE* holder = nullptr; // the framework library, in a heap cell
+    DWORD cookie = 0;          // of the framework's class object
+};
+
+LoaderState g_state;
+
+void UnloadFramework() {
+    if (g_state.cookie != 0)
+        CoRevokeClassObject(g_state.cookie);
+    g_state.cookie = 0;
+    if (g_state.holder != nullptr) {
+        FreeLibrary(*g_state.holder);
+        delete g_state.holder;
+        g_state.holder = nullptr;
+    }
+}
+
+[[noreturn]] void FailLoad(const std::u16string& path) {
+    std::u16string text = (u"Strev failed to load " + path).substr(0, 511);
+    MessageBoxW(nullptr, text.c_str(), u"Strev load failed", MB_OK);
+    ExitProcess(static_cast<UINT>(-1));
+    throw XHResult(E_FAIL); // not reached: ExitProcess ends the process
+}
+
+HMODULE* LoadFrameworkLibrary() {
+    g_state.holder = nullptr;
+    g_state.cookie = 0;
+    std::u16string path = FrameworkLibraryPath();
+    g_state.holder = new HMODULE(LoadLibraryW(path.c_str()));
+    auto entry = reinterpret_cast<DllGetClassObjectFn>(GetProcAddress(*g_state.holder, "DllGetClassObject"));
+    if (entry == nullptr)
+        FailLoad(path);
+    IUnknown* object = nullptr;
+    HRESULT hr = entry(CLSID_ZARFrameWork, IID_IUnknown, reinterpret_cast<void**>(&object));
+    if (FAILED(hr) || object == nullptr)
+        throw XHResult(FAILED(hr) ? hr : E_POINTER);
+    hr = CoRegisterClassObject(CLSID_ZARFrameWork, object, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                               &g_state.cookie);
+    object->Release();
+    if (FAILED(hr))
+        throw XHResult(hr);
+    return g_state.holder;
+}
+
+} // namespace
+
+std::u16string FrameworkLibraryPath() {
+    WCHAR buffer[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+    std::filesystem::path path{std::u16string(buffer)};
+    path.replace_filename(std::filesystem::path(std::u16string(kZarFrameworkLibrary)));
+    return path.lexically_normal().u16string();
+}
+
+void EnsureZarFrameworkLoaded() {
+    IUnknown* probe = nullptr;
+    if (SUCCEEDED(CoGetClassObject(CLSID_ZARFrameWork, CLSCTX_ALL, nullptr, IID_IUnknown,
+                                   reinterpret_cast<void**>(&probe)))) {
+        probe->Release();
+        return;
+    }
+    if (g_state.flags == 0)
+        AtModuleExit([] { g_state.flags = 0; });
+    if ((g_state.flags & kOleAttempted) == 0) {
+        g_state.flags |= kOleAttempted;
+        // S_FALSE (already initialised on this thread) is a success like S_OK,
+        // and like it must be balanced.
+        HRESULT hr = OleInitialize(nullptr);
+        if (FAILED(hr))
+            throw XOvo(hr);
+        AtModuleExit(OleUninitialize);
+    }
+    if ((g_state.flags & kLibraryLoaded) == 0) {
+        g_state.flags |= kLibraryLoaded;
+        AtModuleExit(UnloadFramework);
+        LoadFrameworkLibrary();
+    }
+}
+
+} // namespace Tarvik

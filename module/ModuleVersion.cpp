@@ -1,0 +1,112 @@
+#include "module/ModuleVersion.h"
+
+#include <string>
+
+#include "module/HostServices.h"
+#include "module/LibraryEntry.h"
+#include "module/MessageIds.h"
+#include "platform/vantrel/IChannelLookup.h"
+#include "platform/win32/resources.h"
+#include "platform/win32/version.h"
+
+namespace Tarvik {
+
+namespace {
+
+constexpr GUID kExtensionSpace = MakeGuid("{C3397303-5AAD-11D3-AB07-00A0CC40B4CE}");
+constexpr std::size_t kMaxVersionText = 256;
+
+bool Contains(const std::u16string& text, const char16_t* part) {
+    return text.find(part) != std::u16string::npos;
+}
+
+struct ModuleVersionInfo {
+    WORD fileBuild = 0;
+    Ovo::String version;
+    Ovo::String description;
+};
+
+Ovo::String VersionString(const BYTE* block, const std::u16string& prefix, const char16_t* name) {
+    LPVOID value = nullptr;
+    UINT length = 0;
+    std::u16string path = prefix + name;
+    if (!VerQueryValueW(block, path.c_str(), &value, &length) || value == nullptr)
+        return Ovo::String(u"N/A");
+    return Ovo::String(static_cast<const WCHAR*>(value));
+}
+
+// The module's version resource; false when it has none.
+bool ReadModuleVersion(ModuleVersionInfo& info) {
+    HMODULE module = ModuleInstance();
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_VERSION);
+    const auto* block = resource == nullptr
+                            ? nullptr
+                            : static_cast<const BYTE*>(LockResource(LoadResource(module, resource)));
+    LPVOID value = nullptr;
+    UINT length = 0;
+    if (block == nullptr || !VerQueryValueW(block, u"\\", &value, &length))
+        return false;
+    info.fileBuild = LOWORD(static_cast<const VS_FIXEDFILEINFO*>(value)->dwFileVersionLS);
+    DWORD translation = 0;
+    if (VerQueryValueW(block, u"\\VarFileInfo\\Translation", &value, &length) && value != nullptr)
+        translation = *static_cast<const DWORD*>(value);
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%04X%04X", LOWORD(translation), HIWORD(translation));
+    const std::u16string prefix = u"\\StringFileInfo\\" + std::u16string(hex, hex + 8) + u"\\";
+    info.version = VersionString(block, prefix, u"FileVersion");
+    info.description = VersionString(block, prefix, u"FileDescription");
+    return true;
+}
+
+} // namespace
+
+Ovo::String ModuleVersionTextFor(WORD fileBuild, const Ovo::String& version, const Ovo::String& description) {
+    const std::u16string v = version.ToU16String();
+    if (fileBuild >= 1024 || Contains(v, u"N/A"))
+        return {};
+    const bool preRelease = Contains(v, u"lpha") || Contains(v, u"eta");
+    if (!preRelease && (Contains(v, u"ev") || !Contains(v, u"inal")))
+        return {};
+    std::u16string text = description.ToU16String() + u" " + v;
+    return Ovo::String(text.substr(0, kMaxVersionText));
+}
+
+void ModuleVersionText() {
+    IHostApplication* application = GetHostApplication();
+    DWORD state = 0;
+    if (application == nullptr || FAILED(application->GetModuleTextState(0, &state)) || state != 0)
+        return;
+    ModuleVersionInfo info;
+    if (!ReadModuleVersion(info))
+        return;
+    Ovo::String text = ModuleVersionTextFor(info.fileBuild, info.version, info.description);
+    if (text.IsEmpty())
+        return;
+    Ovo::IOvoString* handed = text.GetInterface();
+    application->SetModuleText(0, handed);
+    handed->Release();
+}
+
+DWORD CalcObjectClassId() {
+    return MsgIdClass<kExtensionSpace, 1>::Id();
+}
+
+bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject) {
+    if (channelObject == nullptr)
+        return false;
+    *channelObject = nullptr;
+    IChannelLookup* lookup = nullptr;
+    if (document == nullptr ||
+        FAILED(document->QueryInterface(IID_IChannelLookup, reinterpret_cast<void**>(&lookup))))
+        return false;
+    IUnknown* object = nullptr;
+    lookup->GetChannel(channel, kChannelObject, &object);
+    lookup->Release();
+    if (object == nullptr)
+        return false;
+    HRESULT hr = object->QueryInterface(IID_IChannelInfo, reinterpret_cast<void**>(channelObject));
+    object->Release();
+    return SUCCEEDED(hr);
+}
+
+} // namespace Tarvik

@@ -1,0 +1,25 @@
+#pragma once
+// The module's version text in the host, and small queries of the host about
+// the module's classes and a document's channels.
+
+#include "core/String.h"
+#include "platform/win32/unknown.h"
+
+namespace Tarvik {
+
+// The text the host shows for a module of this file version (the fourth
+// version number), version text and description; empty when none is shown:
+// pre-release builds ("lpha", "eta") and final ones ("inal", but not "ev")
+// below build 1024 show "description version".
+Ovo::String ModuleVersionTextFor(WORD fileBuild, const Ovo::String& version, const Ovo::String& description);
+// Gives the host the module's version text unless it has one already.
+void ModuleVersionText();
+
+// The id of the host's calculation object class: number 1 of the extension space.
+DWORD CalcObjectClassId();
+
+// The channel object (its IChannelInfo) of a document's channel, with one
+// reference; false when the document has no channel lookup or no such channel.
+bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject);
+
+} // namespace Tarvik

@@ -1,0 +1,31 @@
+#pragma once
+// Sending the module's data records as messages: the host's message service
+// makes the message object (flags: the record's flags OR the extra flags) and
+// the sender delivers it to the target. The answer is the delivery's: S_OK when
+// a handler consumed the message, S_FALSE when none did, E_FAIL when the
+// message service or the dispatcher cannot be had.
+
+#include "core/MsgData.h"
+#include "module/ZARMessageSender.h"
+
+namespace Tarvik {
+
+HRESULT SendDocMessageBlock(DWORD id, DWORD flags, const void* block, ZARMessageSender& sender,
+                            IMessageHandler* target, IUnknown* object);
+
+template <class Record>
+HRESULT SendDocMessage(const Record& record, ZARMessageSender& sender, IMessageHandler* target,
+                       DWORD extraFlags) {
+    return SendDocMessageBlock(record.id, record.flags | extraFlags, Ovo::ParameterBlock(record), sender,
+                               target, nullptr);
+}
+
+// As SendDocMessage, with an object that travels with the message.
+template <class Record>
+HRESULT SendDocMessageWithArg(const Record& record, ZARMessageSender& sender, IMessageHandler* target,
+                              IUnknown* object, DWORD extraFlags) {
+    return SendDocMessageBlock(record.id, record.flags | extraFlags, Ovo::ParameterBlock(record), sender,
+                               target, object);
+}
+
+} // namespace Tarvik

@@ -1,0 +1,66 @@
+#pragma once
+// ZARDocument: the framework base of the module's documents. It registers the
+// document with the host's document service, answers the host's document
+// interface, and shares its events with the host's side of the document:
+// messages the document does not take go to the host document's handler,
+// notifications reach the host document's observer first.
+
+#include "core/CComObjectRoot.h"
+#include "core/String.h"
+#include "module/ZAREventHandlerT.h"
+#include "platform/vantrel/DocumentClass.h"
+
+namespace Tarvik {
+
+class ZARDocument : public ICustomDocument2, public ZAREventHandlerT, public Ovo::CComObjectRoot {
+public:
+    // creator: the host object that asked for the document; owner: its document
+    // class (held). Bit 30 of flags goes to the host's registration.
+    ZARDocument(IUnknown* creator, IUnknown* owner, DWORD flags);
+    ~ZARDocument() override;
+
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override { return InternalAddRef(); }
+    ULONG Release() override { return InternalRelease(); }
+
+    HRESULT GetName(BSTR* name) override;
+    HRESULT GetKind(WORD* kind) override;
+    HRESULT DetachSender() override;
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    HRESULT GetCreationFlags(DWORD* flags) override;
+    HRESULT GetOwnerDocument(IUnknown** owner) override;
+
+    HRESULT Notify(ISubject* subject, DWORD id, DWORD reserved, ULONG_PTR payload) override;
+    HRESULT OnMessage(IMessage* message) override;
+
+    // Notifies the host's side of the document; E_NOINTERFACE when it has no subject.
+    HRESULT CallHostDocument(DWORD id, ULONG_PTR payload);
+    // The host's data source of the document, asked once; null when none.
+    IUnknown* GetHostDataSource();
+
+    IUnknown* Identity() { return static_cast<ICustomDocument2*>(this); }
+    IUnknown* HostDocumentObject() const { return m_hostDocumentObject; }
+    IUnknown* Creator() const { return m_creator; }
+
+protected:
+    // The document's name, as the host shows it.
+    virtual Ovo::String DocumentName() const { return {}; }
+    // Whether the document's own handlers take the message.
+    virtual bool AcceptsOwnMessage(IMessage* message) { return AcceptsMessage(message); }
+
+private:
+    template <class I> I* HostPart(I*& cache, REFIID iid);
+
+    IUnknown* m_hostDocumentObject = nullptr; // held
+    DWORD m_flags;
+    IUnknown* m_creator = nullptr;            // the creator's host document interface, borrowed
+    IUnknown* m_owner = nullptr;              // held
+    IUnknown* m_ownerDocument = nullptr;      // borrowed, asked once
+    IUnknown* m_ownerHandler = nullptr;       // held
+    IMessageHandler* m_hostHandler = nullptr; // held, asked once
+    IObserver* m_hostObserver = nullptr;      // held, asked once
+    ISubject* m_hostSubject = nullptr;        // held, asked once
+    IUnknown* m_hostDataSource = nullptr;     // held, asked once
+};
+
+} // namespace Tarvik
