@@ -91,6 +91,20 @@ DWORD CalcObjectClassId() {
     return MsgIdClass<kExtensionSpace, 1>::Id();
 }
 
+bool GetChannelUnitText(IDocumentData* data, LONG channel, LONG record, Ovo::Unit& unit) {
+    IUnknown* object = nullptr;
+    if (data == nullptr || FAILED(data->GetChannelUnit(channel, record, kDataUnitFlags, &object)) ||
+        object == nullptr)
+        return false;
+    IUnitName* name = nullptr;
+    object->QueryInterface(IID_IUnitName, reinterpret_cast<void**>(&name));
+    object->Release();
+    const bool found = Ovo::UnitNameToUnit(name, unit);
+    if (name != nullptr)
+        name->Release();
+    return found;
+}
+
 bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject) {
     if (channelObject == nullptr)
         return false;

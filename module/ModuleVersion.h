@@ -3,6 +3,8 @@
 // the module's classes and a document's channels.
 
 #include "core/String.h"
+#include "core/Unit.h"
+#include "platform/vantrel/IDocumentData.h"
 #include "platform/win32/unknown.h"
 
 namespace Tarvik {
@@ -17,6 +19,10 @@ void ModuleVersionText();
 
 // The id of the host's calculation object class: number 1 of the extension space.
 DWORD CalcObjectClassId();
+
+// The unit of a channel in a record of a document's data (or in any record for
+// kDataAnyRecord); false, with unit unchanged, when the channel has none there.
+bool GetChannelUnitText(IDocumentData* data, LONG channel, LONG record, Ovo::Unit& unit);
 
 // The channel object (its IChannelInfo) of a document's channel, with one
 // reference; false when the document has no channel lookup or no such channel.

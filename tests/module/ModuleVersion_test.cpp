@@ -47,4 +47,44 @@ TEST_F(ModuleQueries, ADocumentWithoutChannelsHasNoChannelObject) {
     EXPECT_FALSE(Tarvik::GetChannelObject(nullptr, 0, &object));
 }
 
+// Document data whose channel 1 has the unit mmHg in record 0 only.
+struct UnitData : IDocumentData, IUnitName {
+    HRESULT QueryInterface(REFIID iid, void** out) override {
+        *out = iid == IID_IUnitName ? static_cast<IUnitName*>(this) : nullptr;
+        return *out == nullptr ? E_NOINTERFACE : S_OK;
+    }
+    ULONG AddRef() override { return 1; }
+    ULONG Release() override { return 1; }
+    HRESULT GetRecordCount(LONG*) override { return E_NOTIMPL; }
+    HRESULT GetRecordEndTick(LONG, LONG*) override { return E_NOTIMPL; }
+    HRESULT GetChannelCount(LONG, DWORD, LONG*) override { return E_NOTIMPL; }
+    HRESULT GetChannelEvents(LONG, LONG, LONG, IEnumEventEx**) override { return E_NOTIMPL; }
+    HRESULT GetChannelSamples(LONG, DWORD, LONG, LONG, ISampleChannel**) override { return E_NOTIMPL; }
+    HRESULT GetChannelUnit(LONG channel, LONG record, DWORD flags, IUnknown** unit) override {
+        flagsSeen = flags;
+        *unit = channel == 1 && record == 0 ? static_cast<IDocumentData*>(this) : nullptr;
+        return *unit == nullptr ? S_FALSE : S_OK;
+    }
+    HRESULT GetBaseText(IAutoOvoString** text) override {
+        *text = String(u"mmHg").GetInterface();
+        return S_OK;
+    }
+    HRESULT GetPrefixCode(LONG* code) override {
+        *code = 7; // m
+        return S_OK;
+    }
+    DWORD flagsSeen = 0;
+};
+
+TEST(ChannelQueries, TheUnitOfAChannelInARecordComesFromTheDocumentsData) {
+    UnitData data;
+    Ovo::Unit unit(L"V");
+    EXPECT_FALSE(Tarvik::GetChannelUnitText(&data, 1, 3, unit));
+    EXPECT_EQ(unit.Text(), L"V") << "unchanged";
+    EXPECT_TRUE(Tarvik::GetChannelUnitText(&data, 1, 0, unit));
+    EXPECT_EQ(unit.Text(), L"mmmHg");
+    EXPECT_EQ(data.flagsSeen, kDataUnitFlags);
+    EXPECT_FALSE(Tarvik::GetChannelUnitText(nullptr, 1, 0, unit));
+}
+
 } // namespace
