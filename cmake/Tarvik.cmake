@@ -46,14 +46,37 @@ endfunction()
 
 # tarvik_test(<target> SOURCES ... LIBS ...): a GoogleTest program whose tests
 # CTest lists one by one when it runs them.
+# The test programs share one precompiled header of GoogleTest and GoogleMock:
+# parsing them is most of the cost of compiling a test file.
+function(tarvik_test_pch)
+    if(TARGET tarvik_test_pch)
+        return()
+    endif()
+    find_package(GTest REQUIRED)
+    # An executable, so that it is compiled with the same position-independence
+    # flag (-fPIE) as the test programs that reuse its header.
+    file(WRITE ${CMAKE_BINARY_DIR}/tarvik_test_pch.cpp "int main() { return 0; }\n")
+    add_executable(tarvik_test_pch ${CMAKE_BINARY_DIR}/tarvik_test_pch.cpp)
+    target_link_libraries(tarvik_test_pch PRIVATE GTest::gmock GTest::gtest)
+    tarvik_test_definitions(tarvik_test_pch)
+    target_precompile_headers(tarvik_test_pch PRIVATE
+        <gmock/gmock.h> <gtest/gtest.h> <string> <vector> <memory> <functional>)
+endfunction()
+
+function(tarvik_test_definitions name)
+    target_compile_definitions(${name} PRIVATE
+        TARVIK_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+        TARVIK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endfunction()
+
 function(tarvik_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     find_package(GTest REQUIRED)
     include(GoogleTest)
+    tarvik_test_pch()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest GTest::gtest_main)
-    target_compile_definitions(${name} PRIVATE
-        TARVIK_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
-        TARVIK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    tarvik_test_definitions(${name})
+    target_precompile_headers(${name} REUSE_FROM tarvik_test_pch)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 endfunction()
