@@ -79,10 +79,17 @@ public:
     HRESULT Reserved30() override { return E_NOTIMPL; }
     HRESULT Reserved31() override { return E_NOTIMPL; }
     HRESULT Reserved32() override { return E_NOTIMPL; }
-    HRESULT Reserved33() override { return E_NOTIMPL; }
+    HRESULT GetUiLanguage(BYTE* language) override {
+        if (language == nullptr)
+            return E_POINTER;
+        *language = m_uiLanguage;
+        return S_OK;
+    }
+    void SetUiLanguage(BYTE language) { m_uiLanguage = language; }
     HRESULT GetSettings(IHostSettings** settings) override;
 
 private:
+    BYTE m_uiLanguage = 9; // English
     ComPtr<HostSettings> m_settings = ComPtr<HostSettings>::adopt(new HostSettings);
     std::u16string m_moduleText;
     int m_moduleTextSets = 0;

@@ -61,7 +61,8 @@ struct IHostApplication : IUnknown {
     virtual HRESULT Reserved30() = 0;
     virtual HRESULT Reserved31() = 0;
     virtual HRESULT Reserved32() = 0;
-    virtual HRESULT Reserved33() = 0; // the user-interface language
+    // The language of the host's user interface (a primary language id, 10 for Spanish).
+    virtual HRESULT GetUiLanguage(BYTE* language) = 0; // slot 33
     // The settings object, with one reference.
     virtual HRESULT GetSettings(IHostSettings** settings) = 0; // slot 34
 

@@ -1,0 +1,159 @@
+#include "host/framework/ViewServices.h"
+
+#include "platform/gdi/gdi.h"
+#include "platform/user/user.h"
+#include "platform/vantrel/IClassRegistry.h"
+
+namespace Vantrel {
+namespace {
+
+// The inner part of a view class object: an object of its own identity that
+// keeps no reference to its outer object, as an aggregated part does.
+class InnerPart : public ComObject<IUnknown> {
+    void* find(REFIID) override { return nullptr; }
+};
+
+constexpr const char16_t* kFrameClass = u"VantrelFrame";
+constexpr const char16_t* kClientClass = u"VantrelFrameClient";
+
+void EnsureFrameClasses() {
+    for (const char16_t* name : {kFrameClass, kClientClass}) {
+        WNDCLASSW c{};
+        c.lpfnWndProc = &DefWindowProcW;
+        c.hbrBackground = GetSysColorBrush(COLOR_APPWORKSPACE);
+        c.lpszClassName = name;
+        RegisterClassW(&c); // refused harmlessly when the desktop has it
+    }
+}
+
+} // namespace
+
+HRESULT ViewClassService::CreateInner(IUnknown* outer, REFIID iid, void** inner) {
+    if (inner == nullptr)
+        return E_POINTER;
+    *inner = nullptr;
+    if (outer == nullptr || iid != IID_IUnknown)
+        return E_INVALIDARG;
+    *inner = static_cast<IUnknown*>(new InnerPart);
+    ++m_made;
+    return S_OK;
+}
+
+void InstallViewServices(Framework& framework, ViewClassService& service) {
+    framework.Classes().AddService(kViewClassServiceKind, &service);
+}
+
+HostFrame::HostFrame() {
+    EnsureFrameClasses();
+    m_frame = CreateWindowExW(0, kFrameClass, u"Vantrel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                              0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
+    RECT client{};
+    GetClientRect(m_frame, &client);
+    m_client = CreateWindowExW(0, kClientClass, u"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                               client.right, client.bottom, m_frame, nullptr, nullptr, nullptr);
+}
+
+HostFrame::~HostFrame() {
+    if (IsWindow(m_frame))
+        DestroyWindow(m_frame);
+}
+
+void* HostFrame::find(REFIID iid) {
+    if (iid == IID_IHostFrameSite)
+        return static_cast<IHostFrameSite*>(this);
+    if (iid == IID_IHostFrame)
+        return static_cast<IHostFrame*>(this);
+    return nullptr;
+}
+
+HRESULT HostFrame::GetParentWindow(HWND* parent) {
+    if (parent == nullptr)
+        return E_POINTER;
+    *parent = m_client;
+    return S_OK;
+}
+
+HRESULT HostFrame::ReleaseView(IDocView2*) {
+    calls.emplace_back("ReleaseView");
+    return releaseAnswer;
+}
+
+HRESULT HostFrame::CanCloseView(IDocView2*, VARIANT_BOOL* canClose) {
+    calls.emplace_back("CanCloseView");
+    if (canClose != nullptr && !allowClose)
+        *canClose = VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT HostFrame::DetachView(IDocView2*) {
+    calls.emplace_back("DetachView");
+    return S_OK;
+}
+
+HRESULT HostFrame::ViewAttached(IDocView2*) {
+    calls.emplace_back("ViewAttached");
+    return S_OK;
+}
+
+void* ViewHostDocument::find(REFIID iid) {
+    if (iid == IID_IHostDocument)
+        return static_cast<IHostDocument*>(this);
+    if (iid == IID_IHostDocumentEx)
+        return static_cast<IHostDocumentEx*>(this);
+    if (iid == IID_IViewRegistry)
+        return static_cast<IViewRegistry*>(this);
+    return nullptr;
+}
+
+HRESULT ViewHostDocument::GetDocumentId(DWORD* id) {
+    if (id == nullptr)
+        return E_POINTER;
+    *id = m_id;
+    return S_OK;
+}
+
+HRESULT ViewHostDocument::GetDataSource(IUnknown** dataSource) {
+    if (dataSource != nullptr)
+        *dataSource = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT ViewHostDocument::GetTitle(BSTR* title) {
+    if (title == nullptr)
+        return E_POINTER;
+    *title = SysAllocStringLen(m_title.data(), static_cast<UINT>(m_title.size()));
+    return S_OK;
+}
+
+HRESULT ViewHostDocument::GetObjectById(DWORD, IUnknown** object) {
+    if (object != nullptr)
+        *object = nullptr;
+    return S_FALSE;
+}
+
+HRESULT ViewHostDocument::RegisterView(IDocView2* view) {
+    m_views.push_back(view);
+    return S_OK;
+}
+
+HRESULT ViewHostDocument::AttachViewClass(IUnknown*) {
+    return S_OK;
+}
+
+ComPtr<IDocView2> OpenView(IDocViewClass& viewClass, IUnknown* document, HostFrame& frame, DWORD index,
+                           DWORD kind) {
+    ComPtr<IDocView2> view;
+    if (FAILED(viewClass.CreateView(0, document, view.put())) || !view)
+        return {};
+    ComPtr<IClientWindow> window;
+    HWND handle = nullptr;
+    if (FAILED(view->QueryInterface(IID_IClientWindow, reinterpret_cast<void**>(window.put()))) ||
+        FAILED(window->CreateClientWindow(&frame, frame.ClientWindow(), &handle)))
+        return {};
+    view->SetViewIndex(index);
+    view->SetViewKind(kind);
+    view->OnViewAttached();
+    return view;
+}
+
+} // namespace Vantrel

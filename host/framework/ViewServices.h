@@ -1,0 +1,89 @@
+#pragma once
+// The host's side of module views: the view-class service that makes the
+// inner part of each view class object, the frame a view is shown in (a
+// top-level frame window with a client window that parents the view), a host
+// document that keeps its views, and OpenView, which opens a view of a view
+// class the way the host does.
+
+#include <string>
+#include <vector>
+
+#include "host/engine/ComObject.h"
+#include "host/engine/ComPtr.h"
+#include "host/framework/Framework.h"
+#include "platform/vantrel/DocView.h"
+#include "platform/vantrel/DocumentClass.h"
+
+namespace Vantrel {
+
+class ViewClassService : public ComObject<IViewClassService> {
+public:
+    void* find(REFIID iid) override {
+        return iid == IID_IViewClassService ? static_cast<IViewClassService*>(this) : nullptr;
+    }
+    HRESULT CreateInner(IUnknown* outer, REFIID iid, void** inner) override;
+    int InnerObjects() const { return m_made; }
+
+private:
+    int m_made = 0;
+};
+
+// Makes the framework answer the view-class service's kind word.
+void InstallViewServices(Framework& framework, ViewClassService& service);
+
+// A frame of the host: a top-level window whose client window parents the view.
+class HostFrame : public ComObject<IHostFrameSite, IHostFrame> {
+public:
+    HostFrame();
+    ~HostFrame() override;
+    void* find(REFIID iid) override;
+
+    HWND FrameWindow() const { return m_frame; }
+    HWND ClientWindow() const { return m_client; }
+
+    HRESULT GetParentWindow(HWND* parent) override;
+    HRESULT ReleaseView(IDocView2* view) override;
+    HRESULT CanCloseView(IDocView2* view, VARIANT_BOOL* canClose) override;
+    HRESULT DetachView(IDocView2* view) override;
+    HRESULT ViewAttached(IDocView2* view) override;
+
+    // What ReleaseView and CanCloseView answer.
+    HRESULT releaseAnswer = S_OK;
+    bool allowClose = true;
+    // "ReleaseView", "CanCloseView", "DetachView", "ViewAttached", in order.
+    std::vector<std::string> calls;
+
+private:
+    HWND m_frame = nullptr;
+    HWND m_client = nullptr;
+};
+
+// A document as the module's views see it.
+class ViewHostDocument : public ComObject<IHostDocument, IHostDocumentEx, IViewRegistry> {
+public:
+    explicit ViewHostDocument(DWORD id, std::u16string title) : m_id(id), m_title(std::move(title)) {}
+    void* find(REFIID iid) override;
+
+    HRESULT GetDocumentId(DWORD* id) override;
+    HRESULT Reserved4() override { return E_NOTIMPL; }
+    HRESULT GetDataSource(IUnknown** dataSource) override;
+    HRESULT GetTitle(BSTR* title) override;
+    HRESULT GetObjectById(DWORD id, IUnknown** object) override;
+    HRESULT RegisterView(IDocView2* view) override;
+    HRESULT AttachViewClass(IUnknown* viewClass) override;
+
+    const std::vector<IDocView2*>& Views() const { return m_views; } // not held
+
+private:
+    DWORD m_id;
+    std::u16string m_title;
+    std::vector<IDocView2*> m_views;
+};
+
+// Opens a view of the class for the document in the frame: asks the class for
+// a view, makes its client window in the frame, numbers it and attaches it.
+// The view comes with one reference; null when the class or the window fails.
+ComPtr<IDocView2> OpenView(IDocViewClass& viewClass, IUnknown* document, HostFrame& frame, DWORD index,
+                           DWORD kind);
+
+} // namespace Vantrel

@@ -1,0 +1,129 @@
+#include "module/PreviewRange.h"
+
+#include <array>
+
+#include "module/MessageIds.h"
+#include "platform/vantrel/DocView.h"
+#include "platform/vantrel/DocumentClass.h"
+
+namespace Tarvik {
+namespace {
+
+constexpr double kPreviewWidth = 400.0; // pixels
+constexpr std::array<double, 10> kLadder{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
+constexpr double kBeyondLadder = 2000.0;
+constexpr HostTickPosition kOrigin{0, 0};
+// The id under which the host document keeps its view of the recording.
+using RecordingViewId = MsgIdClass<HostMsgGuidC203, 2>;
+
+// Releases at the end of the routine.
+template <class I> struct Held {
+    I* p = nullptr;
+    Held() = default;
+    Held(const Held&) = delete;
+    ~Held() {
+        if (p)
+            p->Release();
+    }
+};
+
+template <class I> void Query(IUnknown* object, REFIID iid, Held<I>& out) {
+    if (object != nullptr)
+        object->QueryInterface(iid, reinterpret_cast<void**>(&out.p));
+}
+
+TickPosition FromHost(HostTickPosition p) {
+    return {p.record, p.tick};
+}
+
+bool Accepts(IDocumentDataEx& data, HostTickPosition p) {
+    WORD valid = 0;
+    data.IsValidPosition(p, &valid);
+    return valid != 0;
+}
+
+// The selection's mapped ends, when there is a usable selection.
+bool SelectedEnds(IHostDocObject& host, IHostDataObject& data, HostTickPosition& a, HostTickPosition& b) {
+    Held<IHostSelection> selection;
+    if (host.GetSelection(0, &selection.p) != S_OK || selection.p == nullptr)
+        return false;
+    WORD present = 0;
+    selection.p->HasSelection(&present);
+    HostTickPosition first{INT32_MAX, INT32_MAX};
+    HostTickPosition last{INT32_MAX, INT32_MAX};
+    if (present == 0 || selection.p->GetEnds(&first, &last) != S_OK)
+        return false;
+    data.MapPosition(first, &a);
+    data.MapPosition(last, &b);
+    return true;
+}
+
+HostTickPosition ReportedEnd(IHostDataObject& data, IDocumentDataEx& positions, HostTickPosition b) {
+    HostTickPosition end = kOrigin;
+    if (Accepts(positions, b)) {
+        data.ReportPosition(b, &end);
+        return end;
+    }
+    std::int64_t count = 0;
+    data.GetTickCount(0, &count);
+    if (count > 0) {
+        positions.PositionOfTickCount(count, &b);
+        if (Accepts(positions, b))
+            data.ReportPosition(b, &end);
+    }
+    return end;
+}
+
+} // namespace
+
+double CompressionStep(double q) {
+    for (double step : kLadder)
+        if (q <= step)
+            return step;
+    return kBeyondLadder;
+}
+
+void GetPreviewRange(IHostDocObject* host, TickPosition& start, TickPosition& end, double& compression) {
+    start = FromHost(kOrigin);
+    end = FromHost(kOrigin);
+    compression = 1.0;
+    Held<IHostDataObject> data;
+    if (host == nullptr || FAILED(host->GetDataObject(0, &data.p)) || data.p == nullptr)
+        return;
+    Held<IHostDocumentEx> document;
+    Query(host, IID_IHostDocumentEx, document);
+    Held<IUnknown> kept;
+    if (document.p != nullptr)
+        document.p->GetObjectById(RecordingViewId::Id(), &kept.p);
+    Held<IRecordingView> view;
+    Query(kept.p, IID_IRecordingView, view);
+
+    HostTickPosition a = kOrigin;
+    HostTickPosition b = kOrigin;
+    const bool selected = SelectedEnds(*host, *data.p, a, b);
+    if (!selected && view.p != nullptr)
+        view.p->GetShownRange(&a, &b);
+
+    Held<IDocumentDataEx> positions;
+    Query(data.p, IID_IDocumentDataEx, positions);
+    if (positions.p == nullptr)
+        return;
+    HostTickPosition first = kOrigin;
+    if (Accepts(*positions.p, a))
+        data.p->ReportPosition(a, &first);
+    const HostTickPosition last = ReportedEnd(*data.p, *positions.p, b);
+    start = FromHost(first);
+    end = FromHost(last);
+
+    if (selected && !(start == end)) {
+        std::int64_t countA = 0;
+        std::int64_t countB = 0;
+        positions.p->TickCountOfPosition(a, &countA);
+        positions.p->TickCountOfPosition(b, &countB);
+        compression = CompressionStep(static_cast<double>(countB - countA) / kPreviewWidth);
+    } else if (view.p != nullptr) {
+        view.p->GetCompression(&compression);
+    }
+}
+
+} // namespace Tarvik

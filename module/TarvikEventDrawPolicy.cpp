@@ -1,0 +1,108 @@
+#include "module/TarvikEventDrawPolicy.h"
+
+#include <cmath>
+#include <sstream>
+
+#include "module/ILoopNumbers.h"
+#include "module/MessageIds.h"
+#include "platform/vantrel/HostDocObject.h"
+
+namespace Tarvik {
+namespace {
+
+constexpr COLORREF kLastInBlockColour = 0x808080;
+constexpr COLORREF kExcludedColour = 0x404040;
+constexpr COLORREF kLoopColour = 0x00FF00;
+// The type id number of the loop data among a document's child data.
+constexpr WORD kLoopDataTypeNumber = 5;
+
+template <class I> I* Query(IUnknown* object, REFIID iid) {
+    void* out = nullptr;
+    if (object == nullptr || FAILED(object->QueryInterface(iid, &out)))
+        return nullptr;
+    return static_cast<I*>(out);
+}
+
+// Releases a COM pointer at the end of a scope.
+template <class I> struct Held {
+    I* p = nullptr;
+    ~Held() {
+        if (p)
+            p->Release();
+    }
+};
+
+HRESULT HandOut(const Ovo::String& text, IAutoOvoString** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    *out = text.GetInterface();
+    return S_OK;
+}
+
+} // namespace
+
+HRESULT TarvikEventDrawPolicy::Colour(const void* event, COLORREF* colour) {
+    if (event == nullptr || colour == nullptr)
+        return E_FAIL;
+    switch (static_cast<const TarvikEvent*>(event)->state) {
+    case TarvikEvent::LastInBlock:
+        *colour = kLastInBlockColour;
+        break;
+    case TarvikEvent::Marked:
+        *colour = kExcludedColour;
+        break;
+    default:
+        *colour = kLoopColour;
+    }
+    return S_OK;
+}
+
+LONG TarvikEventDrawPolicy::LoopNumber(IUnknown* dataObject, LONG record, LONG tick) {
+    Held<IDocumentDataEx> data{Query<IDocumentDataEx>(dataObject, IID_IDocumentDataEx)};
+    Held<IUnknown> owner;
+    if (data.p == nullptr || FAILED(data.p->GetOwnerObject(&owner.p)))
+        return -1;
+    Held<IChildDataHost> host{Query<IChildDataHost>(owner.p, IID_IChildDataHost)};
+    Held<IUnknown> child;
+    if (host.p == nullptr || host.p->GetChildData(0, DocMsgId<kLoopDataTypeNumber>(), &child.p) != S_OK)
+        return -1;
+    Held<ILoopNumbers> loops{Query<ILoopNumbers>(child.p, IID_ILoopNumbers)};
+    return loops.p ? loops.p->LoopNumberAt(record, tick) : -1;
+}
+
+Ovo::String TarvikEventDrawPolicy::LoopLabel(const TarvikEvent& event, LONG loopNumber) {
+    std::wostringstream label;
+    if (event.state == TarvikEvent::LastInBlock)
+        label << L"Last in block.";
+    else
+        label << L"Tarvik: " << loopNumber << (event.state == TarvikEvent::Marked ? L", Excluded." : L";");
+    label << L" Value = " << event.value;
+    // A heart rate that is not a positive number has no period.
+    if (event.state != TarvikEvent::LastInBlock && std::isfinite(event.hr) && event.hr > 0.0)
+        label << L"; Period = " << 60.0 / event.hr << L" s";
+    return Ovo::String(label.str());
+}
+
+HRESULT TarvikEventDrawPolicy::Label(IUnknown* dataObject, LONG record, LONG tick, const void* event,
+                                     IAutoOvoString** text) {
+    if (event == nullptr)
+        return E_FAIL;
+    const auto& loop = *static_cast<const TarvikEvent*>(event);
+    return HandOut(LoopLabel(loop, LoopNumber(dataObject, record, tick)), text);
+}
+
+HRESULT TarvikEdpEventDrawPolicy::Colour(const void* event, COLORREF* colour) {
+    if (event == nullptr || colour == nullptr)
+        return E_FAIL;
+    *colour = kLoopColour;
+    return S_OK;
+}
+
+HRESULT TarvikEdpEventDrawPolicy::Label(IUnknown*, LONG, LONG, const void* event, IAutoOvoString** text) {
+    if (event == nullptr)
+        return E_FAIL;
+    static const Ovo::String label(u"EDP Event");
+    return HandOut(label, text);
+}
+
+} // namespace Tarvik

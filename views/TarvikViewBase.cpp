@@ -1,0 +1,31 @@
+#include "views/TarvikViewBase.h"
+
+#include "platform/user/user.h"
+
+namespace Tarvik {
+
+DEFINE_RESPONSE_TABLE1(TarvikViewBase, ViewBase)
+EV_WM_DESTROY, END_RESPONSE_TABLE;
+
+TarvikViewBase::TarvikViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
+                               OwlDocViewClassBase* viewClass, ULONG_PTR creation)
+    : ViewBase(parent, nullptr, viewClass ? viewClass->Module() : nullptr, view, document, creation),
+      viewClass_(viewClass) {
+    Attr.Style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+}
+
+void TarvikViewBase::Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) {
+    OWL::TRect client = GetClientRect();
+    dc.FillRect(client, GetSysColorBrush(COLOR_WINDOW));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
+    const Ovo::String& title = ViewTitle();
+    dc.DrawText(title.c_str(), title.Length(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ViewBase::Paint(dc, erase, rect);
+}
+
+void TarvikViewBase::EvDestroy() {
+    DefaultProcessing();
+}
+
+} // namespace Tarvik

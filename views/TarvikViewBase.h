@@ -1,0 +1,30 @@
+#pragma once
+// The base of the module's analysis views: a view window of the module with
+// the view class that made it. Until a view draws its content it shows its
+// title on the window colour.
+
+#include "module/OwlDocViewClassBase.h"
+#include "module/ViewBase.h"
+
+namespace Tarvik {
+
+class TarvikViewBase : public ViewBase {
+public:
+    TarvikViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view, OwlDocViewClassBase* viewClass,
+                   ULONG_PTR creation);
+
+    OwlDocViewClassBase* ViewClass() const { return viewClass_; }
+    void Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) override;
+    void EvDestroy();
+
+protected:
+    // The text shown by a view that draws nothing else: its class's title.
+    virtual const Ovo::String& ViewTitle() const = 0;
+
+private:
+    OwlDocViewClassBase* viewClass_;
+
+    DECLARE_RESPONSE_TABLE(TarvikViewBase);
+};
+
+} // namespace Tarvik
