@@ -34,10 +34,8 @@ bool RegisterClass(ICAFClassObject* classObject) {
 bool RegisterFixedClasses() {
     bool reached = RegisterClass(new ZARDocumentClass<TarvikDocument>(
         Ovo::String(u"Tarvik Document"), kTarvikDocumentClassGuid, TarvikDocumentGUID, 0, 1, 0));
-    for (const ViewClassSpec& spec : ViewClassSpecs())
-        reached &= RegisterClass(new ViewClassObject(spec));
-    reached &= RegisterClass(new EventDrawClassObject(0));
-    reached &= RegisterClass(new EventDrawClassObject(1));
+    for (ICAFClassObject* classObject : MakeViewClassObjects())
+        reached &= RegisterClass(classObject);
     return reached;
 }
 

@@ -11,7 +11,7 @@
 
 namespace Tarvik {
 // The id space of the drawing classes' type ids.
-inline constexpr GUID kTarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
+inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
 } // namespace Tarvik
 
 namespace StrevClient {
@@ -40,7 +40,7 @@ public:
     HRESULT GetClassId(DWORD* id) override {
         if (id == nullptr)
             return E_POINTER;
-        *id = (static_cast<DWORD>(Tarvik::MessageSpace(Tarvik::kTarvikEventDrawGUID)) << 16) |
+        *id = (static_cast<DWORD>(Tarvik::MessageSpace(Tarvik::TarvikEventDrawGUID)) << 16) |
               Policy::kTypeNumber;
         return S_OK;
     }

@@ -145,7 +145,7 @@ TEST_F(EventDrawing, BothClassesShareANameAndDifferInTheirTypeId) {
     DWORD edpId = 0;
     ASSERT_EQ(loopsClass->GetClassId(&loopId), S_OK);
     ASSERT_EQ(edpClass->GetClassId(&edpId), S_OK);
-    EXPECT_EQ(loopId >> 16, MessageSpace(kTarvikEventDrawGUID));
+    EXPECT_EQ(loopId >> 16, MessageSpace(TarvikEventDrawGUID));
     EXPECT_NE(loopId >> 16, 0u);
     EXPECT_EQ(loopId & 0xFFFF, 0u);
     EXPECT_EQ(edpId, loopId | 1);

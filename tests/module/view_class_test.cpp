@@ -46,6 +46,7 @@ protected:
     void TearDown() override {
         document->Release();
         frame->Release();
+        host->UnloadModule(); // the host gives back what the module registered first
         LibraryEntry(kInstance, DLL_PROCESS_DETACH, nullptr);
         TarvikTest::ModuleHost::TearDown();
         user::Desktop::Reset();
@@ -101,6 +102,20 @@ TEST_F(Views, AViewIsMadeThroughItsClassObjectShownInItsFrameAndGoesByReferenceC
         EXPECT_EQ(TarvikTest::RefCount(view.get()), 1u);
     }
     EXPECT_EQ(viewClass->Release(), 0u);
+}
+
+TEST_F(Views, TheHostOpensAViewThroughTheClassObjectTheModuleRegistered) {
+    ASSERT_EQ(RegisterClassObjects(&host->Application()), S_OK);
+    ICAFClassObject* registered = Zar().Classes().FindClass(DocMsgId<12>());
+    ASSERT_NE(registered, nullptr);
+    Vantrel::ComPtr<IDocViewClass> workflow;
+    ASSERT_EQ(registered->QueryInterface(IID_IDocViewClass, reinterpret_cast<void**>(workflow.put())), S_OK);
+    auto view = Vantrel::OpenView(*workflow.get(), Doc(), *frame, 0, 12);
+    ASSERT_TRUE(view);
+    ASSERT_NE(ViewWindow(), nullptr);
+    EXPECT_EQ(GetParent(ViewWindow()), frame->ClientWindow());
+    EXPECT_EQ(view->Close(), S_OK);
+    EXPECT_EQ(ViewWindow(), nullptr);
 }
 
 TEST_F(Views, AFrameSiteThatKeepsTheViewLeavesItOpen) {
