@@ -94,23 +94,26 @@ TWindow::~TWindow() {
 
 void TWindow::Bind(HWND handle) {
     handle_ = handle;
-    Objects()[handle] = this;
     auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC));
     if (proc != &StdWndProc) {
         previousProc_ = proc;
         SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc));
+    } else if (TWindow* before = GetWindowPtr(handle)) {
+        previousProc_ = before->previousProc_; // a second alias over the same window takes over
     }
+    Objects()[handle] = this;
 }
 
 void TWindow::Unbind() {
     if (handle_ == nullptr)
         return;
-    if (previousProc_ != nullptr && ::IsWindow(handle_) &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC)) == &StdWndProc)
-        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
     auto it = Objects().find(handle_);
-    if (it != Objects().end() && it->second == this)
+    if (it != Objects().end() && it->second == this) {
+        if (previousProc_ != nullptr && ::IsWindow(handle_) &&
+            reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC)) == &StdWndProc)
+            SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
         Objects().erase(it);
+    }
     handle_ = nullptr;
     ClearFlag(wfCreated);
 }

@@ -4,6 +4,7 @@
 
 #include "dialogs/WorkflowView.h"
 #include "host/framework/ViewServices.h"
+#include "module/ContextualWindowDecorated.h"
 #include "module/LibraryEntry.h"
 #include "module/ZAREventHandler.h"
 #include "module/ZAROwlDocViewClass.h"
@@ -291,6 +292,34 @@ TEST_F(Views, TheSizeGripHitTestsOnlyOutsideAMaximisedFrame) {
     view->Close();
     view.reset();
     viewClass->Release();
+}
+
+struct Decorated : ContextualWindowDecorated {
+    std::vector<bool> shown;
+    void OnShown(bool s) override { shown.push_back(s); }
+};
+
+TEST(ContextualWindow, TheWindowAnswersItsOwnersContextAndTheOwnerHearsItShown) {
+    user::Desktop::Reset();
+    WNDCLASSW c{};
+    c.lpfnWndProc = &DefWindowProcW;
+    c.lpszClassName = u"Decorated";
+    RegisterClassW(&c);
+    Decorated owner;
+    owner.window =
+        CreateWindowExW(0, u"Decorated", u"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    owner.context = 0x5150;
+    owner.ReplaceContentWindow(nullptr);
+    const UINT getContext = RegisterWindowMessageW(u"ZARGetWindowContext");
+    EXPECT_EQ(SendMessageW(owner.window, getContext, 0, 0), 0x5150);
+    ShowWindow(owner.window, SW_SHOW);
+    owner.ReplaceContentWindow(nullptr);
+    owner.context = 0x6160;
+    EXPECT_EQ(SendMessageW(owner.window, getContext, 0, 0), 0x6160);
+    ShowWindow(owner.window, SW_HIDE);
+    EXPECT_EQ(owner.shown, (std::vector<bool>{true, false}));
+    DestroyWindow(owner.window);
+    user::Desktop::Reset();
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "module/AnsiToWide.h"
+#include "module/ModuleRelativePath.h"
 #include "module/PreviewColours.h"
 #include "module/TimeEpochs.h"
+#include "platform/win32/modules.h"
 
 namespace {
 
@@ -61,6 +63,16 @@ TEST(AnsiToWide, ConvertsThroughTheCodePage) {
     EXPECT_EQ(AnsiToWide("\x80 5\xB5m").ToU16String(), u"\u20AC 5\u00B5m");
     EXPECT_TRUE(AnsiToWide(nullptr).IsEmpty());
     EXPECT_TRUE(AnsiToWide("").IsEmpty());
+}
+
+TEST(ModuleRelativePath, JoinsTheExecutablesFolderWithTheName) {
+    win32::SetExecutablePath(u"C:\\Apps\\Vantrel\\Vantrel.exe");
+    EXPECT_EQ(GetModuleRelativePath(Ovo::String(u"Zar.dll")).ToU16String(), u"C:\\Apps\\Vantrel\\Zar.dll");
+    win32::SetExecutablePath(u"/opt/vantrel/vantrel");
+    EXPECT_EQ(GetModuleRelativePath(Ovo::String(u"Help\\Tarvik.chm")).ToU16String(),
+              u"/opt/vantrel/Help\\Tarvik.chm");
+    EXPECT_TRUE(GetModuleRelativePath(Ovo::String(std::u16string(300, u'x'))).IsEmpty());
+    win32::SetExecutablePath(u"");
 }
 
 } // namespace
