@@ -1,22 +1,13 @@
 #pragma once
-// The WorkflowView window as far as the view classes need it: its title (string
-// 191) and its place as a module view.
+// The window of the workflow panel, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class WorkflowView : public TarvikViewBase {
+class WorkflowView : public TitledView<191> {
 public:
-    WorkflowView(OWL::TWindow* parent, IUnknown* document, IDocView2* view, OwlDocViewClassBase* viewClass,
-                 ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<191>::TitledView;
 };
 
 } // namespace Tarvik

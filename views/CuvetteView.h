@@ -1,22 +1,13 @@
 #pragma once
-// The CuvetteView window as far as the view classes need it: its title (string
-// 141) and its place as a module view.
+// The window of the cuvette calibration view, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class CuvetteView : public TarvikViewBase {
+class CuvetteView : public TitledView<141> {
 public:
-    CuvetteView(OWL::TWindow* parent, IUnknown* document, IDocView2* view, OwlDocViewClassBase* viewClass,
-                ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<141>::TitledView;
 };
 
 } // namespace Tarvik

@@ -1,22 +1,13 @@
 #pragma once
-// The TarvikAnalysisGraphView window as far as the view classes need it: its title (string
-// 106) and its place as a module view.
+// The window of the loop view, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class TarvikAnalysisGraphView : public TarvikViewBase {
+class TarvikAnalysisGraphView : public TitledView<106> {
 public:
-    TarvikAnalysisGraphView(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
-                            OwlDocViewClassBase* viewClass, ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<106>::TitledView;
 };
 
 } // namespace Tarvik

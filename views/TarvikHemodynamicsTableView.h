@@ -1,22 +1,13 @@
 #pragma once
-// The TarvikHemodynamicsTableView window as far as the view classes need it: its title (string
-// 109) and its place as a module view.
+// The window of the haemodynamics table, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class TarvikHemodynamicsTableView : public TarvikViewBase {
+class TarvikHemodynamicsTableView : public TitledView<109> {
 public:
-    TarvikHemodynamicsTableView(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
-                                OwlDocViewClassBase* viewClass, ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<109>::TitledView;
 };
 
 } // namespace Tarvik

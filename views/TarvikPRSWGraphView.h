@@ -1,22 +1,13 @@
 #pragma once
-// The TarvikPRSWGraphView window as far as the view classes need it: its title (string
-// 107) and its place as a module view.
+// The window of the PRSW relation plot, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class TarvikPRSWGraphView : public TarvikViewBase {
+class TarvikPRSWGraphView : public TitledView<107> {
 public:
-    TarvikPRSWGraphView(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
-                        OwlDocViewClassBase* viewClass, ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<107>::TitledView;
 };
 
 } // namespace Tarvik

@@ -1,22 +1,13 @@
 #pragma once
-// The TarvikPVAEDVView window as far as the view classes need it: its title (string
-// 1087) and its place as a module view.
+// The window of the PVA against EDV plot, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class TarvikPVAEDVView : public TarvikViewBase {
+class TarvikPVAEDVView : public TitledView<1087> {
 public:
-    TarvikPVAEDVView(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
-                     OwlDocViewClassBase* viewClass, ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<1087>::TitledView;
 };
 
 } // namespace Tarvik

@@ -1,22 +1,13 @@
 #pragma once
-// The TarvikPVAESPView window as far as the view classes need it: its title (string
-// 1088) and its place as a module view.
+// The window of the PVA against ESP plot, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class TarvikPVAESPView : public TarvikViewBase {
+class TarvikPVAESPView : public TitledView<1088> {
 public:
-    TarvikPVAESPView(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
-                     OwlDocViewClassBase* viewClass, ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<1088>::TitledView;
 };
 
 } // namespace Tarvik

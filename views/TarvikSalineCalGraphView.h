@@ -1,22 +1,13 @@
 #pragma once
-// The TarvikSalineCalGraphView window as far as the view classes need it: its title (string
-// 139) and its place as a module view.
+// The window of the saline calibration view, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class TarvikSalineCalGraphView : public TarvikViewBase {
+class TarvikSalineCalGraphView : public TitledView<139> {
 public:
-    TarvikSalineCalGraphView(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
-                             OwlDocViewClassBase* viewClass, ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<139>::TitledView;
 };
 
 } // namespace Tarvik

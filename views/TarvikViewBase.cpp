@@ -1,8 +1,16 @@
 #include "views/TarvikViewBase.h"
 
+#include "core/ResourceStrings.h"
+#include "module/LibraryEntry.h"
 #include "platform/user/user.h"
 
 namespace Tarvik {
+
+Ovo::String LoadViewTitle(UINT id) {
+    Ovo::String text;
+    Ovo::LoadResString(text, ModuleInstance(), id, false);
+    return text;
+}
 
 DEFINE_RESPONSE_TABLE1(TarvikViewBase, ViewBase)
 EV_WM_DESTROY, END_RESPONSE_TABLE;

@@ -8,6 +8,9 @@
 
 namespace Tarvik {
 
+// String id of the module's string table, loaded through the library's instance.
+Ovo::String LoadViewTitle(UINT id);
+
 class TarvikViewBase : public ViewBase {
 public:
     TarvikViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view, OwlDocViewClassBase* viewClass,

@@ -1,22 +1,13 @@
 #pragma once
-// The TarvikdPdTMaxEDVGraphView window as far as the view classes need it: its title (string
-// 135) and its place as a module view.
+// The window of the dP/dt max against EDV plot, as far as the view classes need it.
 
-#include "views/TarvikViewBase.h"
+#include "views/TitledView.h"
 
 namespace Tarvik {
 
-class TarvikdPdTMaxEDVGraphView : public TarvikViewBase {
+class TarvikdPdTMaxEDVGraphView : public TitledView<135> {
 public:
-    TarvikdPdTMaxEDVGraphView(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
-                              OwlDocViewClassBase* viewClass, ULONG_PTR creation)
-        : TarvikViewBase(parent, document, view, viewClass, creation) {}
-
-    // Loaded once from the module's string table.
-    static const Ovo::String& GetTitle();
-
-protected:
-    const Ovo::String& ViewTitle() const override { return GetTitle(); }
+    using TitledView<135>::TitledView;
 };
 
 } // namespace Tarvik
