@@ -1,7 +1,5 @@
 #include "module/ViewClassObjects.h"
 
-#include <memory>
-
 #include "dialogs/WorkflowView.h"
 #include "module/LibraryEntry.h"
 #include "module/TarvikEventDrawPolicy.h"
@@ -17,15 +15,8 @@
 
 namespace Tarvik {
 
-OWL::TModule& LibraryModule() {
-    static std::unique_ptr<OWL::TModule> module;
-    if (!module || module->GetHandle() != ModuleInstance())
-        module = std::make_unique<OWL::TModule>(u"Tarvik", ModuleInstance());
-    return *module;
-}
-
 std::vector<ICAFClassObject*> MakeViewClassObjects() {
-    OWL::TModule* m = &LibraryModule();
+    OWL::TModule* m = ModuleObject();
     return {
         new ZAROwlDocViewClass<TarvikHemodynamicsTableView, 2>(u"Tarvik Hemodynamics TableView", m),
         new ZAROwlDocViewClass<TarvikAnalysisGraphView, 4>(u"Loop View", m),

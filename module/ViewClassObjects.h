@@ -12,8 +12,4 @@ namespace Tarvik {
 // New class objects without a reference, over the library's window-framework module.
 std::vector<ICAFClassObject*> MakeViewClassObjects();
 
-// The window-framework module of the library instance (made again when the
-// library is attached with another instance).
-OWL::TModule& LibraryModule();
-
 } // namespace Tarvik
