@@ -3,9 +3,10 @@
 #include <cmath>
 #include <sstream>
 
-#include "module/ILoopNumbers.h"
+#include "analysis/TarvikData.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/HostDocObject.h"
+#include "platform/vantrel/IStrevDataChildData.h"
 
 namespace Tarvik {
 namespace {
@@ -66,8 +67,15 @@ LONG TarvikEventDrawPolicy::LoopNumber(IUnknown* dataObject, LONG record, LONG t
     Held<IUnknown> child;
     if (host.p == nullptr || host.p->GetChildData(0, DocMsgId<kLoopDataTypeNumber>(), &child.p) != S_OK)
         return -1;
-    Held<ILoopNumbers> loops{Query<ILoopNumbers>(child.p, IID_ILoopNumbers)};
-    return loops.p ? loops.p->LoopNumberAt(record, tick) : -1;
+    Held<IStrevDataChildData> childData{Query<IStrevDataChildData>(child.p, IID_IStrevDataChildData)};
+    auto* loops = dynamic_cast<TarvikData*>(childData.p);
+    if (loops == nullptr)
+        return -1;
+    VChanData& vchan = loops->GetVChanData();
+    const EventStats* stats = vchan.GetStats();
+    const std::int32_t index = stats ? vchan.FindLoopAt(record, tick) : -1;
+    // No loop at the position has no number (the statistics would count it as the first loop).
+    return index < 0 ? -1 : stats->RecordIndexAt(index);
 }
 
 Ovo::String TarvikEventDrawPolicy::LoopLabel(const TarvikEvent& event, LONG loopNumber) {

@@ -23,8 +23,9 @@ struct TarvikEventDrawPolicy {
 
     // The label text of an event whose loop has the given number (-1: unknown).
     static Ovo::String LoopLabel(const TarvikEvent& event, LONG loopNumber);
-    // The loop's number through the document's loop data; -1 when the data
-    // object does not lead to the module's loop data.
+    // The loop's number (its included index) through the document's loop data;
+    // -1 when the data object does not lead to the module's loop data or no
+    // loop of the analysis lies at (record, tick).
     static LONG LoopNumber(IUnknown* dataObject, LONG record, LONG tick);
 };
 

@@ -3,41 +3,37 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/TarvikData.h"
 #include "analysis/TarvikEdpEvent.h"
 #include "host/engine/ComObject.h"
 #include "host/framework/EventMarkers.h"
-#include "module/ILoopNumbers.h"
 #include "module/TEventDrawClass.h"
 #include "module/TarvikEventDrawPolicy.h"
 #include "platform/gdi/Png.h"
 #include "platform/vantrel/HostDocObject.h"
+#include "tests/analysis/FakeLoopHost.h"
 #include "tests/module/ModuleHost.h"
 #include "tests/platform/gdi/Canvas.h"
 
 namespace {
 
 using namespace Tarvik;
+using FakeLoopHost::LastInBlock;
+using FakeLoopHost::MakeLoop;
 using LoopDrawClass = StrevClient::TEventDrawClass<TarvikEventDrawPolicy>;
 using EdpDrawClass = StrevClient::TEventDrawClass<TarvikEdpEventDrawPolicy>;
 
 // The chain from a data object to the module's loop data: the data's owner
 // keeps the loop data under the loop data's type id.
-struct FakeLoops : Vantrel::ComObject<ILoopNumbers> {
-    LONG LoopNumberAt(LONG record, LONG tick) override { return record == 1 && tick == 500 ? 12 : -1; }
-    void* find(REFIID iid) override {
-        return iid == IID_ILoopNumbers ? static_cast<ILoopNumbers*>(this) : nullptr;
-    }
-};
-
 struct FakeOwner : Vantrel::ComObject<IChildDataHost> {
-    FakeLoops* loops = nullptr;
+    IUnknown* child = nullptr;
     DWORD askedFor = 0;
     HRESULT GetChildData(DWORD, DWORD typeId, IUnknown** data) override {
         askedFor = typeId;
-        *data = loops;
-        if (loops == nullptr)
+        *data = child;
+        if (child == nullptr)
             return S_FALSE;
-        loops->AddRef();
+        child->AddRef();
         return S_OK;
     }
     void* find(REFIID iid) override {
@@ -60,13 +56,29 @@ struct FakeData : Vantrel::ComObject<IDocumentDataEx> {
     }
 };
 
+// Record 0 holds loops at ticks 0, 100 (excluded) and 200, record 1 loops at
+// 1000 and 1100; each ends with its last-in-block event. The loop at (1, 1100)
+// is the fifth the analysis includes: number 4.
 class EventDrawing : public TarvikTest::ModuleHost {
 protected:
     EventDrawing() {
-        owner.loops = &loops;
+        loopData->GetVChanData().DefineChannels();
+        Feed(0, {MakeLoop({0}), MakeLoop({100, 0, 0, 0, 0, TarvikEvent::Marked}), MakeLoop({200}),
+                 LastInBlock(300)});
+        Feed(1, {MakeLoop({1000}), MakeLoop({1100}), LastInBlock(1200)});
+        owner.child = static_cast<IStrevDataChildData*>(loopData);
         data.owner = &owner;
         event.value = 87.5;
         event.hr = 300.0;
+    }
+    ~EventDrawing() override {
+        loopData->Release();
+        EXPECT_EQ(host.references, 1u) << "references to the host's data handed out and not released";
+    }
+    void Feed(std::int32_t record, const std::vector<TarvikEvent>& loops) {
+        host.SetEvents(FakeLoopHost::kLoopChannel, record, loops);
+        for (const TarvikEvent& e : loops)
+            loopData->GetVChanData().AddLoop(record, e);
     }
     std::u16string Label(IPODEventDrawClass& drawClass, LONG record, LONG tick, const void* record_) {
         IAutoOvoString* text = nullptr;
@@ -76,7 +88,9 @@ protected:
         return s.ToU16String();
     }
 
-    FakeLoops loops;
+    FakeLoopHost::HostData host;
+    FakeLoopHost::Document document{&host};
+    TarvikData* loopData = new TarvikData(document);
     FakeOwner owner;
     FakeData data;
     TarvikEvent event;
@@ -84,24 +98,29 @@ protected:
 
 TEST_F(EventDrawing, LoopLabelsNameTheLoopItsValueAndItsPeriod) {
     LoopDrawClass drawClass;
-    EXPECT_EQ(Label(drawClass, 1, 500, &event), u"Tarvik: 12; Value = 87.5; Period = 0.2 s");
+    EXPECT_EQ(Label(drawClass, 1, 1100, &event), u"Tarvik: 4; Value = 87.5; Period = 0.2 s");
     EXPECT_EQ(owner.askedFor, DocMsgId<5>());
+    EXPECT_EQ(Label(drawClass, 0, 200, &event), u"Tarvik: 2; Value = 87.5; Period = 0.2 s");
     event.state = TarvikEvent::Marked;
-    EXPECT_EQ(Label(drawClass, 1, 500, &event), u"Tarvik: 12, Excluded. Value = 87.5; Period = 0.2 s");
+    EXPECT_EQ(Label(drawClass, 1, 1100, &event), u"Tarvik: 4, Excluded. Value = 87.5; Period = 0.2 s");
     event.state = TarvikEvent::LastInBlock;
-    EXPECT_EQ(Label(drawClass, 1, 500, &event), u"Last in block. Value = 87.5");
+    EXPECT_EQ(Label(drawClass, 0, 300, &event), u"Last in block. Value = 87.5");
 }
 
-TEST_F(EventDrawing, ALoopOutsideTheModulesLoopDataIsNumberMinusOne) {
+TEST_F(EventDrawing, APositionWithoutALoopOfTheModulesLoopDataIsNumberMinusOne) {
     LoopDrawClass drawClass;
-    EXPECT_EQ(Label(drawClass, 2, 500, &event), u"Tarvik: -1; Value = 87.5; Period = 0.2 s");
-    owner.loops = nullptr;
-    EXPECT_EQ(Label(drawClass, 1, 500, &event), u"Tarvik: -1; Value = 87.5; Period = 0.2 s");
+    const std::u16string unknown = u"Tarvik: -1; Value = 87.5; Period = 0.2 s";
+    EXPECT_EQ(Label(drawClass, 1, 1050, &event), unknown) << "no loop at the tick";
+    EXPECT_EQ(Label(drawClass, 2, 2000, &event), unknown) << "a record past the analysis";
+    owner.child = &data;
+    EXPECT_EQ(Label(drawClass, 1, 1100, &event), unknown) << "child data that is not the loop data";
+    owner.child = nullptr;
+    EXPECT_EQ(Label(drawClass, 1, 1100, &event), unknown) << "no child data";
     IAutoOvoString* text = nullptr;
-    ASSERT_EQ(drawClass.GetLabel(nullptr, 1, 500, &event, &text), S_OK);
+    ASSERT_EQ(drawClass.GetLabel(nullptr, 1, 1100, &event, &text), S_OK);
     Ovo::String s;
     s.AssignAndRelease(text);
-    EXPECT_EQ(s.ToU16String(), u"Tarvik: -1; Value = 87.5; Period = 0.2 s");
+    EXPECT_EQ(s.ToU16String(), unknown);
 }
 
 TEST_F(EventDrawing, AHeartRateThatIsNotAPositiveNumberGivesNoPeriod) {
@@ -168,7 +187,7 @@ TEST_F(EventDrawing, TheHostDrawsALoopsMarkerAndLabelOnItsTrace) {
     gdi_test::Canvas trace(260, 40);
     LoopDrawClass drawClass;
     const RECT area{0, 0, 260, 40};
-    ASSERT_EQ(Vantrel::DrawEventMarker(drawClass, &data, {1, 500, &event}, trace.dc(), area, 20), S_OK);
+    ASSERT_EQ(Vantrel::DrawEventMarker(drawClass, &data, {1, 1100, &event}, trace.dc(), area, 20), S_OK);
 
     const auto& calls = gdi::DisplayListOf(trace.dc())->Calls();
     ASSERT_EQ(calls.size(), 3u);
@@ -176,7 +195,7 @@ TEST_F(EventDrawing, TheHostDrawsALoopsMarkerAndLabelOnItsTrace) {
     EXPECT_EQ(calls[1].args, (std::vector<std::int64_t>{20, 0, 20, 40}));
     EXPECT_EQ(calls[1].penColor, 0x00FF00u);
     EXPECT_EQ(calls[2].name, "TextOutW");
-    EXPECT_EQ(calls[2].text, u"Tarvik: 12; Value = 87.5; Period = 0.2 s");
+    EXPECT_EQ(calls[2].text, u"Tarvik: 4; Value = 87.5; Period = 0.2 s");
     EXPECT_EQ(calls[2].textColor, 0x00FF00u);
 
     EXPECT_EQ(trace.At(20, 0), RGB(0, 255, 0));
