@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Vantrel {
+
+/// A named value with its unit text ("SW", "mmHg*uL"); the unit may be empty.
+struct NamedColumn {
+    std::string name;
+    std::string unit;
+
+    bool operator==(const NamedColumn&) const = default;
+};
+
+/// One loop: where the end-diastolic point that opens it lies, and its parameter values in the
+/// order of LoopTable::columns (NaN where the module gives none).
+struct LoopRow {
+    std::int64_t loop = 0;   // from 1, in the order of the recording
+    std::int32_t record = 0; // from 0
+    double time = 0.0;       // seconds from the record start
+    std::vector<double> values;
+};
+
+/// One parameter of a pressure-volume relation fit over the loops ("ESPVR", "Ees", "mmHg/uL").
+struct RelationValue {
+    std::string relation;
+    NamedColumn parameter;
+    double value = 0.0;
+};
+
+/// The results of an analysis: every loop found, and the relation fits where they exist.
+struct LoopTable {
+    std::vector<NamedColumn> columns;
+    std::vector<LoopRow> rows;
+    std::vector<RelationValue> relations;
+    /// Decimals of the times: a tenth of the shortest tick period of the recording.
+    int timeDecimals = 4;
+
+    /// Per column, the mean of the rows' finite values; NaN for a column without one.
+    std::vector<double> means() const;
+};
+
+} // namespace Vantrel

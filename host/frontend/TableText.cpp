@@ -1,0 +1,118 @@
+#include "host/frontend/TableText.h"
+
+#include "host/recording/TextCells.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace Vantrel {
+
+namespace {
+
+std::string value(double v) {
+    if (!std::isfinite(v))
+        return {};
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 6);
+    return std::string(text, result.ptr);
+}
+
+// A time in fixed notation with the given decimals, trailing zeros dropped.
+std::string timeValue(double seconds, int decimals) {
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, seconds, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return value(seconds);
+    std::string_view written(text, result.ptr);
+    if (written.find('.') != std::string_view::npos) {
+        written = written.substr(0, written.find_last_not_of('0') + 1);
+        if (written.ends_with('.'))
+            written.remove_suffix(1);
+    }
+    return std::string(written);
+}
+
+std::string heading(const NamedColumn& column) {
+    return column.unit.empty() ? column.name : column.name + " (" + column.unit + ")";
+}
+
+class Writer {
+public:
+    explicit Writer(TableFormat format) : mDelimiter(format == TableFormat::Csv ? ',' : '\t') {}
+
+    void cell(const std::string& text) {
+        if (!mRowStarted)
+            mRowStarted = true;
+        else
+            mText += mDelimiter;
+        mText += mDelimiter == ',' ? quoteCell(text, ',') : text;
+    }
+    void endRow() {
+        mText += '\n';
+        mRowStarted = false;
+    }
+    std::string take() { return std::move(mText); }
+
+private:
+    char mDelimiter;
+    bool mRowStarted = false;
+    std::string mText;
+};
+
+void writeLoops(const LoopTable& table, Writer& out) {
+    out.cell("loop");
+    out.cell("record");
+    out.cell("time (s)");
+    for (const NamedColumn& column : table.columns)
+        out.cell(heading(column));
+    out.endRow();
+    for (const LoopRow& row : table.rows) {
+        out.cell(std::to_string(row.loop));
+        out.cell(std::to_string(row.record + 1));
+        out.cell(timeValue(row.time, table.timeDecimals));
+        for (std::size_t c = 0; c < table.columns.size(); ++c)
+            out.cell(c < row.values.size() ? value(row.values[c]) : std::string());
+        out.endRow();
+    }
+}
+
+void writeSummary(const LoopTable& table, Writer& out) {
+    out.cell("loops found");
+    out.cell(std::to_string(table.rows.size()));
+    out.endRow();
+    out.cell("mean");
+    out.cell("");
+    out.cell("");
+    for (const double mean : table.means())
+        out.cell(value(mean));
+    out.endRow();
+}
+
+void writeRelations(const LoopTable& table, Writer& out) {
+    out.cell("relation");
+    out.cell("parameter");
+    out.cell("value");
+    out.endRow();
+    for (const RelationValue& relation : table.relations) {
+        out.cell(relation.relation);
+        out.cell(heading(relation.parameter));
+        out.cell(value(relation.value));
+        out.endRow();
+    }
+}
+
+} // namespace
+
+std::string formatLoopTable(const LoopTable& table, TableFormat format) {
+    Writer out(format);
+    writeLoops(table, out);
+    out.endRow();
+    writeSummary(table, out);
+    if (!table.relations.empty()) {
+        out.endRow();
+        writeRelations(table, out);
+    }
+    return out.take();
+}
+
+} // namespace Vantrel

@@ -1,0 +1,80 @@
+#include "host/frontend/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace Vantrel {
+namespace {
+
+Command parse(std::vector<std::string_view> arguments) {
+    return parseCommandLine(arguments);
+}
+
+TEST(CommandLine, ReadsTheAnalyzeOptionsInEitherSpelling) {
+    const Command command = parse({"analyze", "--pressure", "LVP", "--volume=2", "rec.csv", "--ecg", "ECG",
+                                   "--format=csv", "-o", "out.csv", "--rate", "250"});
+    ASSERT_EQ(command.kind, Command::Kind::Analyze);
+    const AnalyzeOptions& options = command.analyze;
+    EXPECT_EQ(options.recording, std::filesystem::path("rec.csv"));
+    EXPECT_EQ(options.pressure, "LVP");
+    EXPECT_EQ(options.volume, "2");
+    EXPECT_EQ(options.ecg, "ECG");
+    EXPECT_EQ(options.format, TableFormat::Csv);
+    EXPECT_EQ(options.output, std::filesystem::path("out.csv"));
+    EXPECT_EQ(options.sampleRate, 250.0);
+}
+
+TEST(CommandLine, DefaultsToTheSampleOnStandardOutputAsTabs) {
+    const Command command = parse({"analyze"});
+    ASSERT_EQ(command.kind, Command::Kind::Analyze);
+    EXPECT_FALSE(command.analyze.recording);
+    EXPECT_FALSE(command.analyze.output);
+    EXPECT_FALSE(command.analyze.pressure || command.analyze.volume || command.analyze.ecg);
+    EXPECT_EQ(command.analyze.format, TableFormat::Tsv);
+    EXPECT_EQ(command.analyze.sampleRate, 0.0);
+}
+
+TEST(CommandLine, TakesAnythingAfterDoubleDashAsTheRecording) {
+    EXPECT_EQ(parse({"analyze", "--", "-odd.csv"}).analyze.recording, std::filesystem::path("-odd.csv"));
+}
+
+TEST(CommandLine, AnswersHelpAndVersion) {
+    EXPECT_EQ(parse({"--help"}).kind, Command::Kind::Help);
+    EXPECT_EQ(parse({"-h"}).kind, Command::Kind::Help);
+    EXPECT_EQ(parse({"--version"}).kind, Command::Kind::Version);
+    EXPECT_EQ(parse({"analyze", "x.csv", "--help", "--bogus"}).kind, Command::Kind::AnalyzeHelp);
+}
+
+TEST(CommandLine, RefusesWhatDoesNotFitTheUsage) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        const char* message;
+    } cases[] = {
+        {{}, "no command given"},
+        {{"analyse"}, "unknown command \"analyse\""},
+        {{"--help", "analyze"}, "unexpected argument \"analyze\""},
+        {{"analyze", "--bogus"}, "unknown option --bogus"},
+        {{"analyze", "--pressure"}, "option --pressure needs a value"},
+        {{"analyze", "--volume="}, "option --volume needs a value"},
+        {{"analyze", "--ecg", "3", "--ecg", "4"}, "option --ecg given twice"},
+        {{"analyze", "-o", "a", "--output", "b"}, "option --output given twice"},
+        {{"analyze", "--format", "xlsx"}, "--format takes tsv or csv, not \"xlsx\""},
+        {{"analyze", "--rate", "0"}, "--rate takes a positive number"},
+        {{"analyze", "--rate", "1kHz"}, "--rate takes a positive number"},
+        {{"analyze", "a.csv", "b.csv"}, "\"b.csv\" is one too many"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        try {
+            parse(c.arguments);
+            ADD_FAILURE() << "accepted";
+        } catch (const UsageError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+            EXPECT_EQ(std::string(error.what()).find('\n'), std::string::npos);
+        }
+    }
+}
+
+} // namespace
+} // namespace Vantrel

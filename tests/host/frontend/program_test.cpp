@@ -1,0 +1,139 @@
+#include "host/frontend/Program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace Vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Gives every recording one loop per second of its first record, or fails as told.
+class FakeAnalyzer : public LoopAnalyzer {
+public:
+    explicit FakeAnalyzer(bool fail) : mFail(fail) {}
+
+    LoopTable analyze(Recording& recording, const AnalysisChannels& channels) override {
+        if (mFail)
+            throw std::runtime_error("no end-diastolic points\nfound");
+        LoopTable table;
+        table.columns = {{"P", recording.channels()[channels.pressure].unit},
+                         {"V", recording.channels()[channels.volume].unit}};
+        const Record& record = recording.record(0);
+        for (Tick tick = 0; tick < record.tickCount(); tick += static_cast<Tick>(record.sampleRate()))
+            table.rows.push_back(
+                {static_cast<std::int64_t>(table.rows.size()) + 1,
+                 0,
+                 tick * record.tickPeriod(),
+                 {record.samples(channels.pressure)[tick], record.samples(channels.volume)[tick]}});
+        return table;
+    }
+
+private:
+    bool mFail;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest() {
+        folder =
+            fs::temp_directory_path() / ("vantrel-program-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~ProgramTest() override { fs::remove_all(folder); }
+
+    fs::path write(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return folder / name;
+    }
+
+    int run(std::vector<std::string> arguments, bool failAnalysis = false) {
+        out.str("");
+        err.str("");
+        const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+        return runProgram(views, out, err, [&] { return std::make_unique<FakeAnalyzer>(failAnalysis); });
+    }
+
+    fs::path folder;
+    std::ostringstream out, err;
+};
+
+TEST_F(ProgramTest, PrintsTheTableOfARecordOrWritesItToAFile) {
+    const fs::path recording = write("rec.csv", "Pressure (mmHg);Volume [uL]\n1;10\n2;20\n3;30\n4;40\n");
+    ASSERT_EQ(run({"analyze", recording.string(), "--rate", "2"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "loop\trecord\ttime (s)\tP (mmHg)\tV (uL)\n1\t1\t0\t1\t10\n2\t1\t1\t3\t30\n\n"
+                         "loops found\t2\nmean\t\t\t2\t20\n");
+    EXPECT_EQ(err.str(), "");
+
+    const fs::path output = folder / "loops.csv";
+    ASSERT_EQ(run({"analyze", "--format=csv", recording.string(), "--rate=2", "-o", output.string()}), 0);
+    EXPECT_EQ(out.str(), "");
+    std::stringstream written;
+    written << std::ifstream(output).rdbuf();
+    EXPECT_EQ(written.str().substr(0, 29), "loop,record,time (s),P (mmHg)");
+}
+
+TEST_F(ProgramTest, AnalysesTheBundledSampleWithoutARecording) {
+    ASSERT_TRUE(fs::exists(defaultSamplePath()));
+    ASSERT_EQ(run({"analyze"}), 0) << err.str();
+    EXPECT_NE(out.str().find("loops found\t8\n"), std::string::npos) << out.str();
+}
+
+TEST_F(ProgramTest, RefusesAMalformedRecordingNamingLineAndColumnAndWritesNothing) {
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {"unknown delimiter", "Time (s)|Pressure (mmHg)|Volume (uL)\n0|1|2\n0.001|1|2\n", "line 2"},
+        {"non-numeric cell", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n0.001,1,x2\n", "line 3, column 3"},
+        {"ragged row", "Time (s)\tPressure (mmHg)\tVolume (uL)\n0\t1\t2\n0.001\t1\n", "line 3"},
+        {"time not increasing", "Time (s);Pressure (mmHg);Volume (uL)\n0;1;2\n0;1;2\n", "line 3, column 1"},
+        {"missing channel", "Time (s),Pressure (mmHg),Flow (mL/s)\n0,1,2\n0.001,1,2\n",
+         "no channel looks like the volume"},
+    };
+    const fs::path output = folder / "loops.tsv";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path recording = write("bad.csv", c.text);
+        EXPECT_EQ(run({"analyze", recording.string(), "-o", output.string()}), 1);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_TRUE(err.str().starts_with("vantrel: " + recording.string() + ": ")) << err.str();
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+        const std::string message = err.str();
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
+        EXPECT_FALSE(fs::exists(output));
+    }
+}
+
+TEST_F(ProgramTest, KeepsAnEarlierOutputWhenTheAnalysisFails) {
+    const fs::path recording = write("rec.csv", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n0.5,1,2\n");
+    const fs::path output = write("loops.tsv", "earlier results\n");
+    EXPECT_EQ(run({"analyze", recording.string(), "-o", output.string()}, true), 1);
+    EXPECT_EQ(err.str(), "vantrel: " + recording.string() +
+                             ": cannot analyse the recording: no end-diastolic points found\n");
+    std::stringstream kept;
+    kept << std::ifstream(output).rdbuf();
+    EXPECT_EQ(kept.str(), "earlier results\n");
+    EXPECT_EQ(run({"analyze", (folder / "none.csv").string()}), 1);
+    EXPECT_NE(err.str().find("none.csv"), std::string::npos);
+}
+
+TEST_F(ProgramTest, AnswersHelpAndUsageErrors) {
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out.str().find("usage: vantrel analyze"), std::string::npos);
+    EXPECT_EQ(run({"analyze", "--help"}), 0);
+    EXPECT_NE(out.str().find("--format tsv|csv"), std::string::npos);
+    EXPECT_EQ(run({"analyze", "--format", "xml"}), 2);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "vantrel: --format takes tsv or csv, not \"xml\"\n");
+}
+
+} // namespace
+} // namespace Vantrel
