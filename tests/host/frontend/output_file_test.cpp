@@ -1,39 +1,20 @@
 #include "host/frontend/OutputFile.h"
 
-#include <gtest/gtest.h>
+#include "TempFolder.h"
 
-#include <fstream>
-#include <sstream>
+#include <gtest/gtest.h>
 
 namespace Vantrel {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class OutputFileTest : public ::testing::Test {
+class OutputFileTest : public Testing::TempFolderTest {
 protected:
-    OutputFileTest() {
-        folder =
-            fs::temp_directory_path() / ("vantrel-output-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    ~OutputFileTest() override { fs::remove_all(folder); }
-
     std::size_t entries() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
-
-    fs::path folder;
 };
 
 TEST_F(OutputFileTest, ReplacesTheFileAndLeavesNothingElse) {

@@ -1,5 +1,7 @@
 #include "host/frontend/Program.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,22 +39,8 @@ private:
     bool mFail;
 };
 
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public Testing::TempFolderTest {
 protected:
-    ProgramTest() {
-        folder =
-            fs::temp_directory_path() / ("vantrel-program-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    ~ProgramTest() override { fs::remove_all(folder); }
-
-    fs::path write(const std::string& name, const std::string& text) {
-        std::ofstream(folder / name, std::ios::binary) << text;
-        return folder / name;
-    }
-
     int run(std::vector<std::string> arguments, bool failAnalysis = false) {
         out.str("");
         err.str("");
@@ -60,7 +48,6 @@ protected:
         return runProgram(views, out, err, [&] { return std::make_unique<FakeAnalyzer>(failAnalysis); });
     }
 
-    fs::path folder;
     std::ostringstream out, err;
 };
 
@@ -74,9 +61,7 @@ TEST_F(ProgramTest, PrintsTheTableOfARecordOrWritesItToAFile) {
     const fs::path output = folder / "loops.csv";
     ASSERT_EQ(run({"analyze", "--format=csv", recording.string(), "--rate=2", "-o", output.string()}), 0);
     EXPECT_EQ(out.str(), "");
-    std::stringstream written;
-    written << std::ifstream(output).rdbuf();
-    EXPECT_EQ(written.str().substr(0, 29), "loop,record,time (s),P (mmHg)");
+    EXPECT_EQ(contents(output).substr(0, 29), "loop,record,time (s),P (mmHg)");
 }
 
 TEST_F(ProgramTest, AnalysesTheBundledSampleWithoutARecording) {
@@ -118,9 +103,7 @@ TEST_F(ProgramTest, KeepsAnEarlierOutputWhenTheAnalysisFails) {
     EXPECT_EQ(run({"analyze", recording.string(), "-o", output.string()}, true), 1);
     EXPECT_EQ(err.str(), "vantrel: " + recording.string() +
                              ": cannot analyse the recording: no end-diastolic points found\n");
-    std::stringstream kept;
-    kept << std::ifstream(output).rdbuf();
-    EXPECT_EQ(kept.str(), "earlier results\n");
+    EXPECT_EQ(contents(output), "earlier results\n");
     EXPECT_EQ(run({"analyze", (folder / "none.csv").string()}), 1);
     EXPECT_NE(err.str().find("none.csv"), std::string::npos);
 }
