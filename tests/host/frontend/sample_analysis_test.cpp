@@ -1,0 +1,117 @@
+// The analysis of the bundled sample recordings, through the module as the host loads it, against
+// what the generator knows of every beat (data/*.truth.tsv).
+
+#include "host/frontend/EngineLoopAnalyzer.h"
+#include "host/frontend/ModuleHost.h"
+#include "host/recording/DelimitedImport.h"
+#include "tools/pvsim/TruthText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+namespace Vantrel {
+namespace {
+
+const std::filesystem::path kData = TARVIK_SOURCE_DIR "/data";
+
+std::vector<PvSim::BeatTruth> truthOf(const std::string& sample) {
+    std::ifstream in(kData / (sample + ".truth.tsv"));
+    std::stringstream text;
+    text << in.rdbuf();
+    return PvSim::parseTruth(text.str());
+}
+
+// Tolerances. The recordings hold samples rounded to 3 decimals (half a unit: 0.0005 mmHg or uL),
+// and the truth is the generator's noise-free value at the same tick, so a value the module reads
+// off one sample agrees within that rounding. A value read at end-diastole may come from a sample
+// or two away from the R wave when end-diastole is found from the pressure upstroke; the
+// ventricle is filled and nearly still there, which bounds the difference as below.
+constexpr double kRounding = 0.0006;    // a sample's value against the truth, mmHg or uL
+constexpr double kStrokeVolume = 0.002; // uL: the difference of two rounded samples
+constexpr double kHeartRate = 1e-9;     // relative: the beat is a whole number of samples
+// End-diastole from the pressure upstroke lies where the pressure starts to rise, up to a sample
+// before the R wave; from the ECG it is the R wave's own sample.
+constexpr double kPressureEdTicks = 1.0;
+
+class SampleAnalysis : public ::testing::Test {
+protected:
+    static ModuleHost& module() {
+        static ModuleHost host;
+        return host;
+    }
+
+    LoopTable analyze(const std::string& sample, std::optional<std::size_t> ecg) {
+        ImportResult imported = importDelimitedFile(kData / (sample + ".csv"));
+        EXPECT_TRUE(imported.ok());
+        recording = std::make_unique<Recording>(std::move(imported.recording()));
+        EngineLoopAnalyzer analyzer(module().calcClasses(), module().parameterNamer());
+        return analyzer.analyze(*recording, {0, 1, ecg});
+    }
+
+    static std::size_t column(const LoopTable& table, const std::string& name) {
+        const auto found = std::find_if(table.columns.begin(), table.columns.end(),
+                                        [&](const NamedColumn& c) { return c.name == name; });
+        EXPECT_NE(found, table.columns.end()) << name;
+        return static_cast<std::size_t>(found - table.columns.begin());
+    }
+
+    // The beats a loop can be found for. The truth lists every beat whose samples all lie in the
+    // record. A loop runs from its end-diastole to the next one; from the ECG that is the next R
+    // wave, in the record for every beat listed. From pressure the next end-diastole is confirmed
+    // only by the systolic peak after it, which must lie in the record too.
+    std::vector<PvSim::BeatTruth> closedBeats(std::vector<PvSim::BeatTruth> beats, bool byEcg) const {
+        if (!byEcg && beats.size() > 1) {
+            const Tick beat = beats[1].edTick - beats[0].edTick;
+            std::erase_if(beats, [&](const PvSim::BeatTruth& b) {
+                return b.esTick + beat >= recording->record(0).tickCount();
+            });
+        }
+        return beats;
+    }
+
+    std::unique_ptr<Recording> recording;
+};
+
+TEST_F(SampleAnalysis, FindsEveryBeatOnceWithItsEndSystoleStrokeVolumeAndHeartRate) {
+    for (const std::string sample : {"mouse-steady", "mouse-occlusion"}) {
+        for (const bool byEcg : {false, true}) {
+            SCOPED_TRACE(sample + (byEcg ? " by ECG" : " by pressure"));
+            const LoopTable table = analyze(sample, byEcg ? std::optional<std::size_t>(2) : std::nullopt);
+            const std::vector<PvSim::BeatTruth> truth = closedBeats(truthOf(sample), byEcg);
+            ASSERT_EQ(table.rows.size(), truth.size());
+            const std::size_t pes = column(table, "Pes"), ves = column(table, "Ves"),
+                              sv = column(table, "SV"), hr = column(table, "HR");
+            for (std::size_t i = 0; i < table.rows.size(); ++i) {
+                const LoopRow& row = table.rows[i];
+                const PvSim::BeatTruth& beat = truth[i];
+                SCOPED_TRACE("loop " + std::to_string(row.loop));
+                EXPECT_EQ(row.loop, static_cast<std::int64_t>(i) + 1);
+                EXPECT_NEAR(row.time * recording->record(0).sampleRate(), beat.edTick,
+                            (byEcg ? 0.0 : kPressureEdTicks) + 1e-6);
+                EXPECT_NEAR(row.values[pes], beat.esPressure, kRounding);
+                EXPECT_NEAR(row.values[ves], beat.esVolume, kRounding);
+                EXPECT_NEAR(row.values[sv], beat.strokeVolume, kStrokeVolume);
+                EXPECT_NEAR(row.values[hr], beat.heartRate, beat.heartRate * kHeartRate);
+            }
+        }
+    }
+}
+
+TEST_F(SampleAnalysis, TakesEndDiastoleAtTheRWaveFromTheEcg) {
+    const LoopTable table = analyze("mouse-occlusion", 2);
+    const std::vector<PvSim::BeatTruth> truth = truthOf("mouse-occlusion");
+    ASSERT_EQ(table.rows.size(), truth.size());
+    const std::size_t ped = column(table, "Ped"), ved = column(table, "Ved");
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        SCOPED_TRACE("loop " + std::to_string(i + 1));
+        EXPECT_NEAR(table.rows[i].values[ped], truth[i].edPressure, kRounding);
+        EXPECT_NEAR(table.rows[i].values[ved], truth[i].edVolume, kRounding);
+    }
+}
+
+} // namespace
+} // namespace Vantrel
