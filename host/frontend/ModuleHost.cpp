@@ -1,37 +1,40 @@
 #include "host/frontend/ModuleHost.h"
 
-#include "analysis/CalcEnumClasses.h"
+#include "core/Utf.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/frontend/LoopParameterNames.h"
-#include "platform/win32/resources.h"
-#include "resources/ModuleResources.h"
+#include "host/loader/Host.h"
+
+#include <cstdio>
+#include <stdexcept>
 
 namespace Vantrel {
 
-namespace {
-
-// The instance handle the linked-in module's resources are registered under.
-int moduleImage;
-
-} // namespace
-
-// The module is linked in: its calculation classes come from its class-object list and its
-// resources are registered as its library entry registers them, until the loader hands the host
-// the class objects and the instance of the loaded library.
-ModuleHost::ModuleHost() : mInstance(reinterpret_cast<HMODULE>(&moduleImage)) {
-    Tarvik::RegisterModuleResources(mInstance);
+ModuleHost::ModuleHost() : mHost(std::make_unique<Host>()) {
+    if (const HRESULT result = mHost->LoadModule(); FAILED(result)) {
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(result));
+        throw std::runtime_error("cannot load the analysis module " + Ovo::Utf16ToUtf8(DefaultModulePath()) +
+                                 " (" + code + ")");
+    }
     auto catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
-    for (ICalcEnumClass2* calcClass : CalcEnums::CalcClassObjects())
-        catalog->add(calcClass);
+    const ClassRegistry& registry = mHost->Zar().Classes();
+    for (const RegisteredClass& registered : registry.Registrations())
+        if (ICAFClassObject* classObject =
+                registered.accepted ? registry.FindClass(registered.typeId) : nullptr)
+            catalog->add(classObject);
+    if (!catalog->find(u"TarvikAnalyzer"))
+        throw std::runtime_error("the analysis module registered no loop analyser");
     mClasses = ComPtr<ICalcService>(catalog.get());
 }
 
 ModuleHost::~ModuleHost() {
-    UnregisterResources(mInstance);
+    mClasses.reset();
+    mHost->UnloadModule();
 }
 
 LoopParameterNamer ModuleHost::parameterNamer() const {
-    const HMODULE instance = mInstance;
+    const HMODULE instance = mHost->Module().Instance();
     return [instance](int id, const ChannelInfo& pressure, const ChannelInfo& volume) {
         return loopParameterColumn(id, pressure, volume,
                                    [instance](UINT text) { return moduleString(instance, text); });

@@ -3,18 +3,23 @@
 #include "host/engine/ComPtr.h"
 #include "host/frontend/EngineLoopAnalyzer.h"
 #include "platform/vantrel/ICalcService.h"
-#include "platform/win32/types.h"
+
+#include <memory>
 
 namespace Vantrel {
 
-/// The analysis module as the host runs it: present for the life of the object, with the
-/// calculation classes it registers, looked up by the names formulas use, and its resources.
+class Host;
+
+/// The analysis module loaded as the host loads it (Host::LoadModule: the library, its entry,
+/// DllRegisterClassObjects with the host), for the life of the object, with the calculation
+/// classes it registered, looked up by the names formulas use.
 class ModuleHost {
 public:
-    /// Throws std::runtime_error when the module cannot be had.
+    /// Throws std::runtime_error when the module cannot be loaded or registers no loop analyser.
     ModuleHost();
     ModuleHost(const ModuleHost&) = delete;
     ModuleHost& operator=(const ModuleHost&) = delete;
+    /// Unloads the module; nothing it handed out may be held any more.
     ~ModuleHost();
 
     ComPtr<ICalcService> calcClasses() const { return mClasses; }
@@ -22,8 +27,8 @@ public:
     LoopParameterNamer parameterNamer() const;
 
 private:
+    std::unique_ptr<Host> mHost;
     ComPtr<ICalcService> mClasses;
-    HMODULE mInstance = nullptr;
 };
 
 } // namespace Vantrel
