@@ -2,10 +2,10 @@
 #include "module/HostServices.h"
 #include "module/LibraryEntry.h"
 #include "module/ModuleStatics.h"
-#include "module/SelfTests.h"
 #include "module/TarvikDocument.h"
 #include "module/ViewClassObjects.h"
 #include "module/ZARDocumentClass.h"
+#include "selftest/SelfTests.h"
 
 namespace Tarvik {
 

@@ -8,6 +8,7 @@
 #include "host/framework/HostApplication.h"
 #include "host/framework/TestRegistry.h"
 #include "host/loader/ModuleLoader.h"
+#include "host/testbed/TestBed.h"
 
 namespace Vantrel {
 
@@ -23,6 +24,8 @@ public:
     Framework& Zar() { return *m_framework.get(); }
     HostApplication& Application() { return *m_application.get(); }
     TestRegistry& Tests() { return *m_tests.get(); }
+    // The test documents and the formula calculation the module's self-tests build on.
+    TestBed& SelfTestBed() { return m_testBed; }
     ModuleLoader& Module() { return m_loader; }
 
     // The host without its test registry class (as a host that has none).
@@ -34,6 +37,7 @@ public:
 
 private:
     ComPtr<Framework> m_framework = ComPtr<Framework>::adopt(new Framework);
+    TestBed m_testBed{*m_framework.get()};
     ComPtr<HostApplication> m_application = ComPtr<HostApplication>::adopt(new HostApplication);
     ComPtr<TestRegistry> m_tests = ComPtr<TestRegistry>::adopt(new TestRegistry);
     ModuleLoader m_loader;

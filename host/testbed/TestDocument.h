@@ -20,7 +20,9 @@ namespace Vantrel {
 /// host's formula calculation (its ICalcEnum argument text is the formula): the document computes
 /// the announced ticks of every channel from those formulas with the engine's sample formulas
 /// (SampleExpression), appends them to its recording and tells its online-data sinks, as the
-/// recording does while sampling. Channels that are switched off hold "no value" (NaN).
+/// recording does while sampling. Channels that are switched off hold "no value" (NaN). A formula
+/// reads other channels only at ticks already recorded (through shift, say): at the ticks being
+/// added they have no value yet.
 ///
 /// The channels are fixed by the first record; every channel samples at the tick rate. Once it
 /// holds a record, the document reads as any host document (IDocumentData, IChannelLookup,

@@ -5,7 +5,7 @@
 #include "core/MsgData.h"
 #include "host/framework/ScriptRecorder.h"
 #include "module/MessageIds.h"
-#include "module/SelfTests.h"
+#include "selftest/SelfTests.h"
 #include "tests/module/ModuleHost.h"
 
 namespace {
@@ -158,17 +158,18 @@ TEST_F(SelfTestObjects, AnswerOnlyTheirInterfaceAndGoWithTheLastReference) {
     LONG count = -1;
     unit->PrepareTests();
     EXPECT_EQ(unit->GetTestCount(&count), S_OK);
-    EXPECT_EQ(count, 0) << "the cases come with the self-test subsystem";
-    EXPECT_EQ(unit->RunTest(0), E_INVALIDARG);
+    EXPECT_EQ(count, 7);
+    EXPECT_EQ(unit->RunTest(7), E_INVALIDARG);
     IAutoOvoString* owner = nullptr;
     unit->GetOwner(&owner);
-    EXPECT_EQ(Ovo::String(owner).ToU16String(), u"tarvik@velmora.example");
+    EXPECT_EQ(Ovo::String(owner).ToU16String(), u"param.selector@velmora.example");
     owner->Release();
-    EXPECT_EQ(test->Record().text.ToU16String(), u"NOT SET");
+    EXPECT_EQ(test->Config().mArithString.ToU16String(), u"NOT SET");
     EXPECT_EQ(
-        test->Record().calculationKind,
+        test->Config().mEnumID,
         MakeMessageId(Zar().MessageIds().NumberOf(MakeGuid("{88736FEF-F85F-4B09-862A-B4E59B348DE4}")), 0));
-    EXPECT_EQ(test->Record().words[0], 26123u);
+    EXPECT_EQ(test->Config().mNumSamples, 26123u);
+    EXPECT_EQ(test->Config().mRecordCount, 3u);
     unit->Release(); // the last reference: the object goes (the sanitizer sees a second deletion)
 }
 

@@ -4,10 +4,10 @@
 #include "core/MsgIdMessageClassObject.h"
 #include "module/LibraryEntry.h"
 #include "module/MessageIds.h"
-#include "module/SelfTests.h"
 #include "module/ViewClassObjects.h"
 #include "platform/owl/TModule.h"
 #include "platform/win32/modules.h"
+#include "selftest/SelfTests.h"
 #include "tests/module/ModuleHost.h"
 
 namespace {

@@ -1,0 +1,153 @@
+#include "TestSuite/UnitTestHelperLib/FormulaDataAdder.h"
+#include "TestSuite/UnitTestHelperLib/TestDocumentAccess.h"
+#include "TestSuite/UnitTestHelperLib/UnitTestException.h"
+#include "core/BitsetRep.h"
+#include "platform/vantrel/IDocumentData.h"
+#include "platform/vantrel/IRecordData.h"
+#include "tests/module/ModuleHost.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+namespace ExtLib {
+namespace {
+
+class DataAdderTest : public TarvikTest::ModuleHost {
+protected:
+    DataAdderTest() { NewTestDocument(document.Put()); }
+
+    InterfacePtr<FormulaDataAdder> Adder() {
+        return InterfacePtr<FormulaDataAdder>(new FormulaDataAdder(document.Get()));
+    }
+
+    std::vector<float> Samples(LONG channel, LONG record = 0) {
+        auto data = document.Query<IDocumentData>(IID_IDocumentData);
+        InterfacePtr<ISampleChannel> cursor;
+        data->GetChannelSamples(channel, 0, record, INT_MAX, cursor.Put());
+        std::vector<float> values(1000);
+        ULONG count = 0;
+        if (cursor)
+            cursor->Read(static_cast<ULONG>(values.size()), values.data(), &count);
+        values.resize(count);
+        return values;
+    }
+
+    template <class Step> static std::string FailureOf(Step step) {
+        try {
+            step();
+        } catch (const UnitTestException& e) {
+            return e.message().ToUtf8();
+        }
+        return {};
+    }
+
+    InterfacePtr<IUnknown> document;
+};
+
+TEST_F(DataAdderTest, AddsARecordComputedFromItsFormulas) {
+    auto adder = Adder();
+    AddOfflineDataAtRate({Ovo::String(u"sin(30*t)"), Ovo::String(u"2 + t")}, *adder.Get(), 300, 1000.0, 0.0);
+    const std::vector<float> pressure = Samples(0);
+    const std::vector<float> ramp = Samples(1);
+    ASSERT_EQ(pressure.size(), 300u);
+    EXPECT_FLOAT_EQ(pressure[52], static_cast<float>(std::sin(30 * 0.052)));
+    EXPECT_FLOAT_EQ(ramp[299], 2.299f);
+    LONGLONG ticks = 0;
+    EXPECT_EQ(adder->GetNumTicks(&ticks), S_OK);
+    EXPECT_EQ(ticks, 300);
+    EXPECT_EQ(adder->GetNumTicks(nullptr), E_POINTER);
+}
+
+TEST_F(DataAdderTest, NoFormulaGivesOneConstantChannel) {
+    auto adder = Adder();
+    AddOfflineData(*adder.Get(), {}, 20, {}, 0.0);
+    EXPECT_EQ(adder->expressions(), std::vector<Ovo::String>{Ovo::String(u"1")});
+    EXPECT_EQ(adder->sampleRates(), std::vector<double>{1000.0});
+    EXPECT_EQ(Samples(0), std::vector<float>(20, 1.0f));
+}
+
+TEST_F(DataAdderTest, RefusesListsOfDifferentLengthsAndRatesItCannotSample) {
+    auto adder = Adder();
+    EXPECT_EQ(FailureOf([&] {
+                  adder->SetExpressions({Ovo::String(u"t")}, 100, {1000.0, 10.0});
+              }),
+              "TestDataAdder, Line 60 [mExpressions.size() == mSampleRates.size()]");
+    EXPECT_EQ(adder->expressions().size(), 1u) << "both lists are taken before the check";
+    EXPECT_EQ(
+        FailureOf([&] {
+            StartOnlineData(*adder.Get(), {Ovo::String(u"t"), Ovo::String(u"t")}, 100, {1000.0, 500.0}, 0.0);
+        }),
+        "TestDataAdder, Line 446 [canSample]");
+    EXPECT_EQ(FailureOf([&] { AddOfflineDataAtRate({Ovo::String(u"t")}, *adder.Get(), 100, 0.5, 0.0); }),
+              "TestDataAdder, Line 427 [rate >= 1]");
+}
+
+TEST_F(DataAdderTest, AnnouncesTicksOnlyUpToTheRecordsEnd) {
+    auto adder = Adder();
+    StartOnlineDataAtRate({Ovo::String(u"t")}, *adder.Get(), 250, 1000.0, 0.0);
+    adder->AddTicks(100);
+    adder->AddTicks(200);
+    EXPECT_EQ(adder->ticksAdded(), 250);
+    adder->AddTicks(100);
+    EXPECT_EQ(adder->ticksAdded(), 250);
+    adder->EndSampling();
+    RecordPosition end;
+    document.Query<IRecordData>(IID_IRecordData)->GetRecordEnd(0, &end);
+    EXPECT_EQ(end.mRecordOffset, 250);
+    EXPECT_EQ(FailureOf([&] { adder->AddTicks(1); }), "TestDataAdder, Line 487 [mSink]");
+}
+
+TEST_F(DataAdderTest, TheChannelMaskSwitchesChannelsOff) {
+    auto adder = Adder();
+    Ovo::BitsetRep* all = new Ovo::BitsetRep({0x3u}, 0);
+    Ovo::BitsetRep* second = new Ovo::BitsetRep({0x2u}, 0);
+    adder->SetChannelMask(all);
+    adder->RemoveChannels(second);
+    EXPECT_TRUE(adder->channelMask().Test(0));
+    EXPECT_FALSE(adder->channelMask().Test(1));
+    AddOfflineDataAtRate({Ovo::String(u"t"), Ovo::String(u"t")}, *adder.Get(), 10, 1000.0, 0.0);
+    EXPECT_FLOAT_EQ(Samples(0)[9], 0.009f);
+    EXPECT_TRUE(std::isnan(Samples(1)[9]));
+    adder->AddChannels(new Ovo::BitsetRep({0x2u}, 0));
+    EXPECT_TRUE(adder->channelMask().Test(1));
+}
+
+TEST_F(DataAdderTest, AChannelBeyondItsListGetsNoSource) {
+    auto adder = Adder();
+    adder->SetExpressions({Ovo::String(u"t")}, 10, {1000.0});
+    IUnknown* source = reinterpret_cast<IUnknown*>(this);
+    EXPECT_EQ(adder->CreateChannelSource(0, 3, &source), E_FAIL);
+    EXPECT_EQ(source, nullptr);
+    InterfacePtr<IUnknown> first;
+    EXPECT_EQ(adder->CreateChannelSource(0, 0, first.Put()), S_OK);
+    EXPECT_TRUE(first.Query<ISampleChannel>(IID_ISampleChannel));
+}
+
+TEST_F(DataAdderTest, WithoutADocumentTheAdderMakesItsOwn) {
+    InterfacePtr<FormulaDataAdder> adder(new FormulaDataAdder(nullptr));
+    ASSERT_NE(adder->document(), nullptr);
+    EXPECT_NE(adder->document(), document.Get());
+    AddOfflineData(*adder.Get(), {Ovo::String(u"t")}, 5, {1000.0}, 0.0);
+    LONG records = 0;
+    InterfacePtr<IUnknown>(adder->document())
+        .Query<IDocumentData>(IID_IDocumentData)
+        ->GetRecordCount(&records);
+    EXPECT_EQ(records, 1);
+}
+
+TEST_F(DataAdderTest, AnAdderGoingWithItsRecordOpenEndsIt) {
+    auto adder = Adder();
+    StartOnlineDataAtRate({Ovo::String(u"t")}, *adder.Get(), 100, 1000.0, 0.0);
+    adder->AddTicks(10);
+    adder.Reset();
+    auto sink =
+        document.Query<IDataAcquisition>(IID_IDataAcquisition).Query<IStrevDataSink>(IID_IStrevDataSink);
+    VARIANT_BOOL can = VARIANT_FALSE;
+    sink->CanSample(&can);
+    EXPECT_EQ(can, VARIANT_TRUE) << "no record is left open";
+}
+
+} // namespace
+} // namespace ExtLib

@@ -1,0 +1,319 @@
+#include "FaultyCalcClass.h"
+
+#include "analysis/OvoEventBase.h"
+#include "core/String.h"
+#include "platform/vantrel/IEnumEventEx.h"
+#include "platform/vantrel/ISampleChannel.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace ExtLib::Testing {
+namespace {
+
+using Vantrel::ComObject;
+using Vantrel::ComPtr;
+
+constexpr LONG kEnd = INT_MAX;
+
+HRESULT HandOut(const char* text, IAutoOvoString** out) {
+    if (!out)
+        return E_POINTER;
+    *out = Ovo::String(text).GetInterface();
+    return S_OK;
+}
+
+LONG EventTick(LONG k) {
+    return 50 + 100 * k;
+}
+
+/// The index of the first event at or after tick.
+LONG FirstEventFrom(LONG tick) {
+    return tick <= 50 ? 0 : (tick - 50 + 99) / 100;
+}
+
+class FaultyEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
+public:
+    HRESULT SetHost(IUnknown*) override { return S_OK; }
+    HRESULT GetHost(IUnknown** host) override {
+        *host = nullptr;
+        return S_OK;
+    }
+    HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override {
+        const std::string args = Ovo::String(text).ToUtf8();
+        mFault = static_cast<Fault>(args.empty() ? 0 : std::stoi(args));
+        if (flags)
+            *flags = kCalcArgsAccepted;
+        return S_OK;
+    }
+    HRESULT GetArgs(IAutoOvoString** text) override { return HandOut("", text); }
+    HRESULT Clone(ICalcEnum**) override { return E_NOTIMPL; }
+    HRESULT Start(LONG, LONG sourceCount, IUnknown* const* sources, double, LONG, IUnitName* const*,
+                  DWORD flags) override {
+        mSource = sourceCount > 0 ? ComPtr<IUnknown>(sources[0]).query<ISampleChannel>(IID_ISampleChannel)
+                                  : ComPtr<ISampleChannel>();
+        mOnline = (flags & kCalcStartOnline) != 0;
+        mKnown = 0;
+        mComplete = false;
+        mPos = 0;
+        return mSource ? S_OK : E_FAIL;
+    }
+    HRESULT Seek(LONG tick) override {
+        mPos = mFault == Fault::IgnoresStart ? 0 : tick;
+        if (mFault == Fault::BounceSkips && tick > 0)
+            mPos = EventTick(FirstEventFrom(tick)) + 1;
+        return S_OK;
+    }
+    HRESULT Clear() override {
+        mSource.reset();
+        return S_OK;
+    }
+    HRESULT GetFlags(DWORD* flags) override {
+        *flags = kCalcArgsAccepted;
+        return S_OK;
+    }
+    LONG Reserved12() override { return 0; }
+    LONG Reserved13() override { return 0; }
+    HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
+    HRESULT GetCapabilities(DWORD* capabilities) override {
+        *capabilities = 0;
+        return S_OK;
+    }
+    HRESULT GetTypeCode(DWORD* code) override {
+        *code = 0;
+        return S_OK;
+    }
+    HRESULT GetEventInfo(CalcEventInfo* info) override {
+        *info = CalcEventInfo{};
+        return S_OK;
+    }
+
+    HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
+    HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG, void*) override;
+    HRESULT GetPosition(LONG* tick) override {
+        *tick = mPos;
+        return S_OK;
+    }
+    HRESULT Reserved6() override { return E_NOTIMPL; }
+    HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
+    HRESULT GetEventSize(ULONG* bytes) override {
+        *bytes = sizeof(OvoEventBase);
+        return S_OK;
+    }
+    HRESULT GetDrawClassId(DWORD* id) override {
+        *id = 0;
+        return S_OK;
+    }
+
+private:
+    void* find(REFIID iid) override {
+        if (iid == IID_ICalcEnum)
+            return static_cast<ICalcEnum*>(this);
+        return iid == IID_IEnumEventEx ? static_cast<IEnumEventEx*>(this) : nullptr;
+    }
+
+    /// Learns how far the source's data reach and whether its record is complete.
+    void Refresh() {
+        if (!mSource)
+            return;
+        std::vector<float> samples(4096);
+        ULONG n = 0;
+        do {
+            n = 0;
+            mSource->Read(static_cast<ULONG>(samples.size()), samples.data(), &n);
+            mKnown += static_cast<LONG>(n);
+        } while (n > 0);
+        mComplete = mSource->IsRecordComplete() == S_OK;
+    }
+    /// Events are ready below this tick.
+    LONG Horizon() const {
+        return mFault == Fault::OnlineStopsEarly && mOnline ? std::max(mKnown - 200, 0) : mKnown;
+    }
+    /// Events ready so far.
+    LONG EventCount() const { return FirstEventFrom(Horizon()); }
+    OvoEventBase Event(LONG k) const {
+        OvoEventBase event;
+        event.tick = EventTick(k);
+        event.value = k + 1.0 + (mFault == Fault::OnlineValues && mOnline ? 1.0 : 0.0);
+        return event;
+    }
+    HRESULT Ending(LONG tickLimit, LONG* position);
+
+    Fault mFault = Fault::None;
+    ComPtr<ISampleChannel> mSource;
+    bool mOnline = false;
+    bool mComplete = false;
+    LONG mKnown = 0; // ticks of data read so far
+    LONG mPos = 0;   // the next unexamined tick
+};
+
+HRESULT FaultyEnumerator::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count,
+                               LONG* position) {
+    ULONG capacity = bufferBytes / sizeof(OvoEventBase);
+    if (!buffer || !count || !position || capacity == 0)
+        return E_INVALIDARG;
+    Refresh();
+    auto* events = static_cast<OvoEventBase*>(buffer);
+    *count = 0;
+    if (mFault == Fault::RepeatsForever) {
+        for (; *count < capacity; ++*count)
+            events[*count] = Event(static_cast<LONG>(*count));
+        *position = 10;
+        return S_OK;
+    }
+    if (mPos == kEnd) {
+        *position = kEnd;
+        return S_FALSE;
+    }
+    if (mFault == Fault::ShortBatch && capacity > 1)
+        --capacity;
+    const LONG examined = std::min(tickLimit, Horizon());
+    LONG k = FirstEventFrom(mPos);
+    for (; *count < capacity && k < EventCount() && EventTick(k) < examined; ++k, ++*count)
+        events[*count] = Event(k);
+    const bool reversed = mFault == Fault::OnlineReversed && mOnline;
+    if (reversed && !mComplete && *count % 2 == 1)
+        --*count, --k; // the first of a pair waits for the second
+    if (*count > 0)
+        mPos = events[*count - 1].tick + 1;
+    if (reversed)
+        for (ULONG i = 0; i + 1 < *count; i += 2)
+            std::swap(events[i], events[i + 1]);
+    const bool more = k < EventCount() && EventTick(k) < examined;
+    if (more) {
+        *position = std::min(EventTick(k), tickLimit);
+        return S_OK;
+    }
+    if (mComplete && k >= EventCount())
+        return Ending(tickLimit, position);
+    mPos = std::max(mPos, examined);
+    *position = std::min(mPos, tickLimit);
+    if (mFault == Fault::AheadOfData && mOnline && !mComplete)
+        *position = mKnown + 100;
+    return mFault == Fault::FalseBeforeEnd ? S_FALSE : S_OK;
+}
+
+/// Next once the record is complete and every event delivered.
+HRESULT FaultyEnumerator::Ending(LONG tickLimit, LONG* position) {
+    switch (mFault) {
+    case Fault::FalseBeforeEnd:
+        *position = std::min(mKnown, tickLimit);
+        return S_FALSE;
+    case Fault::NeverEnds:
+        *position = std::min(mKnown, tickLimit);
+        return S_OK;
+    case Fault::PastEnd:
+        *position = std::min(mKnown + 1, tickLimit);
+        return S_OK;
+    case Fault::StuckBeforeEnd:
+        *position = std::min(mKnown - 5, tickLimit);
+        return S_OK;
+    default:
+        mPos = kEnd;
+        *position = kEnd;
+        return S_FALSE;
+    }
+}
+
+HRESULT FaultyEnumerator::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG, void*) {
+    Refresh();
+    if (!backward) {
+        const LONG k = FirstEventFrom(std::max(tick, rangeStart));
+        const bool found = k < EventCount() && EventTick(k) < rangeEnd;
+        mPos = found ? EventTick(k) : rangeEnd;
+        return found ? S_OK : S_FALSE;
+    }
+    if (tick <= 0)
+        return S_FALSE;
+    const LONG k = std::min(FirstEventFrom(tick + 1), EventCount()) - 1;
+    const bool found = k >= 0 && EventTick(k) >= rangeStart && EventTick(k) < rangeEnd;
+    mPos = found ? (mFault == Fault::FindStopsAtProbe ? tick : EventTick(k)) : rangeStart;
+    return found ? S_OK : S_FALSE;
+}
+
+} // namespace
+
+void* FaultyCalcClass::find(REFIID iid) {
+    if (iid == IID_ICalcEnumClass2 || iid == IID_ICAFClassObject)
+        return static_cast<ICalcEnumClass2*>(this);
+    return iid == IID_ICalcEnumNumericParams ? static_cast<ICalcEnumNumericParams*>(this) : nullptr;
+}
+
+HRESULT FaultyCalcClass::GetClassId(DWORD* id) {
+    *id = 0x7E570000u;
+    return S_OK;
+}
+
+HRESULT FaultyCalcClass::GetTypeGuid(const GUID** type) {
+    *type = &kCalcEnumClassType;
+    return S_OK;
+}
+
+HRESULT FaultyCalcClass::GetNameBSTR(BSTR* name) {
+    SysFreeString(*name);
+    *name = Ovo::String(FaultyCalcClass::name).AllocBSTR();
+    return S_OK;
+}
+
+HRESULT FaultyCalcClass::IsTypeGuid(const GUID* type) {
+    return type && *type == kCalcEnumClassType ? S_OK : S_FALSE;
+}
+
+HRESULT FaultyCalcClass::GetName(IAutoOvoString** name) {
+    return HandOut(FaultyCalcClass::name, name);
+}
+
+HRESULT FaultyCalcClass::GetDescription(IAutoOvoString** text) {
+    return HandOut("Events every 100 ticks, with a fault.", text);
+}
+
+HRESULT FaultyCalcClass::CreateEnumerator(IUnknown*, ICalcEnum** out) {
+    *out = new FaultyEnumerator;
+    return S_OK;
+}
+
+HRESULT FaultyCalcClass::GetOutputName(LONG, IAutoOvoString** name) {
+    return HandOut("ALEND", name);
+}
+
+HRESULT FaultyCalcClass::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount,
+                                      LONG* sourceCount, DWORD* flags, DWORD* argFlags) {
+    if (name)
+        HandOut(FaultyCalcClass::name, name);
+    if (classId)
+        GetClassId(classId);
+    if (paramCount)
+        *paramCount = 2;
+    if (sourceCount)
+        *sourceCount = 1;
+    if (flags)
+        *flags = 0;
+    if (argFlags)
+        *argFlags = kCalcClassNumericArgs;
+    return S_OK;
+}
+
+HRESULT FaultyCalcClass::GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
+                                  IAutoOvoString** name) {
+    if (index < 0 || index > 1)
+        return E_INVALIDARG;
+    if (maximum)
+        *maximum = index == 0 ? 0.0 : 100.0;
+    if (minimum)
+        *minimum = 0.0;
+    if (kind)
+        *kind = index == 0 ? kCalcParamSamples : kCalcParamEvents;
+    if (name)
+        HandOut(index == 0 ? "Signal" : "Fault", name);
+    return S_OK;
+}
+
+HRESULT FaultyCalcClass::CheckSourceKind(LONG index, DWORD kind) {
+    if (index != 0)
+        return E_INVALIDARG;
+    return (kind & kCalcParamSamples) != 0 ? S_OK : S_FALSE;
+}
+
+} // namespace ExtLib::Testing
