@@ -47,9 +47,25 @@ std::string edpDetectorFormula(const AnalysisChannels& channels, double rWave) {
            std::string(kWholeRecording) + ")";
 }
 
-std::string analyzerFormula(const AnalysisChannels& channels, double rWave) {
-    return "TarvikAnalyzer(" + channelToken(channels.pressure) + ", " + channelToken(channels.volume) + ", " +
+namespace {
+
+std::string analyzerOn(const AnalysisChannels& channels, const std::string& volume, double rWave) {
+    return "TarvikAnalyzer(" + channelToken(channels.pressure) + ", " + volume + ", " +
            edpDetectorFormula(channels, rWave) + std::string(kWholeRecording) + ")";
+}
+
+} // namespace
+
+std::string analyzerFormula(const AnalysisChannels& channels, double rWave) {
+    return analyzerOn(channels, channelToken(channels.volume), rWave);
+}
+
+std::string analyzerFormulaOnVirtualVolume(const AnalysisChannels& channels, double rWave) {
+    return analyzerOn(channels, "pvvolumewithoutvp", rWave);
+}
+
+std::string volumeFormula(const AnalysisChannels& channels) {
+    return channelToken(channels.volume);
 }
 
 std::string parameterSelectorFormula(std::string_view analyzer, int parameterId) {

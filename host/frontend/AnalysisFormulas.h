@@ -27,6 +27,12 @@ std::string edpDetectorFormula(const AnalysisChannels& channels, double rWave);
 /// The loop analyser over the whole recording: "TarvikAnalyzer(" pressure, volume, the detector.
 std::string analyzerFormula(const AnalysisChannels& channels, double rWave);
 
+/// The same analyser on the module's virtual channel of the uncorrected volume, "pvvolumewithoutvp".
+std::string analyzerFormulaOnVirtualVolume(const AnalysisChannels& channels, double rWave);
+
+/// The formula of that virtual volume channel: the recorded volume channel, uncalibrated.
+std::string volumeFormula(const AnalysisChannels& channels);
+
 /// The module's selector of one loop parameter (id 1 to 29) out of the analyser's loop events,
 /// in the channels' own units.
 std::string parameterSelectorFormula(std::string_view analyzer, int parameterId);

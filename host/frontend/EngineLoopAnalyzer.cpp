@@ -4,6 +4,7 @@
 #include "host/engine/CalcEngine.h"
 #include "host/engine/DocumentData.h"
 #include "host/frontend/AnalysisFormulas.h"
+#include "host/frontend/RelationFits.h"
 
 #include <cmath>
 #include <cstring>
@@ -104,6 +105,9 @@ LoopTable EngineLoopAnalyzer::analyze(Recording& recording, const AnalysisChanne
             table.rows.push_back(std::move(row));
         }
     }
+    table.relations = fitRelations(
+        recording, channels,
+        {analyzer, volumeFormula(channels), analyzerFormulaOnVirtualVolume(channels, rWave)}, mClasses);
     return table;
 }
 

@@ -17,7 +17,8 @@ using LoopParameterNamer =
 /// the whole recording is evaluated by the host's calculation engine, which creates the module's
 /// calculation classes through the class lookup, and each loop parameter is read through the
 /// module's parameter selector over the same loops. Loops are the analyser's events except the
-/// trailing one of each record, which carries no loop.
+/// trailing one of each record, which carries no loop. The pressure-volume relations are fitted
+/// over them as the module's loop data fits them (fitRelations).
 class EngineLoopAnalyzer : public LoopAnalyzer {
 public:
     /// The loop parameters shown, in the module's display order: every one the loop analyser

@@ -4,6 +4,7 @@
 #include "host/frontend/EngineLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/recording/DelimitedImport.h"
+#include "tools/pvsim/ParamsText.h"
 #include "tools/pvsim/TruthText.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,15 @@ namespace {
 
 const std::filesystem::path kData = TARVIK_SOURCE_DIR "/data";
 
-std::vector<PvSim::BeatTruth> truthOf(const std::string& sample) {
-    std::ifstream in(kData / (sample + ".truth.tsv"));
+std::string textOf(const std::filesystem::path& path) {
+    std::ifstream in(path);
     std::stringstream text;
     text << in.rdbuf();
-    return PvSim::parseTruth(text.str());
+    return text.str();
+}
+
+std::vector<PvSim::BeatTruth> truthOf(const std::string& sample) {
+    return PvSim::parseTruth(textOf(kData / (sample + ".truth.tsv")));
 }
 
 // Tolerances. The recordings hold samples rounded to 3 decimals (half a unit: 0.0005 mmHg or uL),
@@ -111,6 +116,44 @@ TEST_F(SampleAnalysis, TakesEndDiastoleAtTheRWaveFromTheEcg) {
         EXPECT_NEAR(table.rows[i].values[ped], truth[i].edPressure, kRounding);
         EXPECT_NEAR(table.rows[i].values[ved], truth[i].edVolume, kRounding);
     }
+}
+
+std::optional<double> relation(const LoopTable& table, const std::string& name,
+                               const std::string& parameter) {
+    for (const RelationValue& fit : table.relations)
+        if (fit.relation == name && fit.parameter.name == parameter)
+            return fit.value;
+    return std::nullopt;
+}
+
+// The generator's ESPVR is P = Ees V and the module's end-systole (maximum of P/V) lies on it, so
+// the line through the end-systolic points recovers Ees and V0 = 0 up to the 3-decimal rounding of
+// the samples (0.0005 over a spread of about 10 uL in Ves and 55 mmHg in Pes). End-diastole from
+// the pressure upstroke lies up to a sample before the R wave, where the contraction of the next
+// beat has barely begun: the end-diastolic points lie up to 0.0005 mmHg off the EDPVR (Ped 7.7750
+// against A e^(k Ved) = 7.7753 at the steady state), which bounds A and k as stated.
+constexpr double kEes = 0.001;       // relative
+constexpr double kV0 = 0.01;         // uL
+constexpr double kAmplitude = 0.005; // relative
+constexpr double kRate = 0.002;      // relative
+
+TEST_F(SampleAnalysis, FitsTheGeneratorsRelationsOverTheOcclusion) {
+    const PvSim::SimParams params = PvSim::parseParams(textOf(kData / "mouse-occlusion.params.txt"));
+    const LoopTable table = analyze("mouse-occlusion", std::nullopt);
+    ASSERT_TRUE(relation(table, "ESPVR", "Ees"));
+    EXPECT_NEAR(*relation(table, "ESPVR", "Ees"), params.ees, params.ees * kEes);
+    EXPECT_NEAR(*relation(table, "ESPVR", "V0"), 0.0, kV0);
+    ASSERT_TRUE(relation(table, "EDPVR", "A"));
+    EXPECT_NEAR(*relation(table, "EDPVR", "A"), params.edpvrA, params.edpvrA * kAmplitude);
+    EXPECT_NEAR(*relation(table, "EDPVR", "k"), params.edpvrK, params.edpvrK * kRate);
+    // The relations meet where Ees V = A e^(k V).
+    const std::optional<double> volume = relation(table, "intersect", "Volume at intersect");
+    ASSERT_TRUE(volume);
+    EXPECT_NEAR(params.ees * *volume, params.edpvrA * std::exp(params.edpvrK * *volume), 0.05);
+}
+
+TEST_F(SampleAnalysis, FitsNoRelationsWithoutASpreadOfLoops) {
+    EXPECT_TRUE(analyze("mouse-steady", std::nullopt).relations.empty());
 }
 
 } // namespace
