@@ -31,9 +31,12 @@ inline Ovo::String CountMessage(std::size_t offline, std::size_t online) {
 }
 
 /// Matches the n records read online against the reference from index ndx on, and moves ndx past them.
-template <class TBufType>
-void Compare(const std::vector<TBufType>& vec, const TBufType* buf, ULONG n, std::size_t& ndx,
+/// A count beyond the buffer fails at line sizeLine - 1: those records were never written.
+template <class TBufType, std::size_t N>
+void Compare(const std::vector<TBufType>& vec, const std::array<TBufType, N>& buf, ULONG n, std::size_t& ndx,
              std::int32_t sizeLine, std::int32_t sameLine) {
+    Check(n <= N, {kRoutinesCpp, sizeLine - 1, "n<=numbufelems"},
+          Ovo::String(u"Next reported more records than the buffer holds."));
     for (ULONG i = 0; i < n; ++i) {
         Check(vec.size() > ndx + i, {kRoutinesCpp, sizeLine, "vec.size() > ndx+i"});
         if (!EventHelper::same(buf[i], vec[ndx + i]))
@@ -89,7 +92,7 @@ template <class TBufType> void OnlineOfflineComparison(const EnumTestConfig& con
     while (itot < config.mNumSamples || !ended) {
         hr = theenum->Next(static_cast<ULONG>(sizeof buf), kRecordEndOffset, buf.data(), &n, &nut);
         if (itot >= config.mNumSamples && !ended) {
-            OnlineOffline::Compare(vec, buf.data(), n, ndx, 296, 300);
+            OnlineOffline::Compare(vec, buf, n, ndx, 296, 300);
             adder->EndSampling(); // the reader reads the rest of the record into buf, n, nut and hr
             ended = true;
         }
@@ -99,7 +102,7 @@ template <class TBufType> void OnlineOfflineComparison(const EnumTestConfig& con
             adder->AddTicks(kStep);
             itot += kStep;
         }
-        OnlineOffline::Compare(vec, buf.data(), n, ndx, 319, 323);
+        OnlineOffline::Compare(vec, buf, n, ndx, 319, 323);
     }
     if (ndx != vec.size())
         Fail({kRoutinesCpp, 336, "ndx==vec.size()"}, OnlineOffline::CountMessage(vec.size(), ndx));

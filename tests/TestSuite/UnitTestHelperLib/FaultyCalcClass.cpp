@@ -181,6 +181,8 @@ HRESULT FaultyEnumerator::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, 
     if (reversed)
         for (ULONG i = 0; i + 1 < *count; i += 2)
             std::swap(events[i], events[i + 1]);
+    if (mFault == Fault::OverCounts && mOnline && *count > 0)
+        *count += capacity;
     const bool more = k < EventCount() && EventTick(k) < examined;
     if (more) {
         *position = std::min(EventTick(k), tickLimit);

@@ -133,6 +133,9 @@ const RoutineCase kCases[] = {
     {"OnlineOffline", OnlineOfflineComparison<OvoEventBase>, Fault::OnlineStopsEarly,
      "UnitTestHelperLib/TestStandardRoutinescpp, Line 336 [ndx==vec.size()], [Offline found 20 events, but "
      "online found 18 events!]"},
+    {"OnlineOffline", OnlineOfflineComparison<OvoEventBase>, Fault::OverCounts,
+     "UnitTestHelperLib/TestStandardRoutinescpp, Line 318 [n<=numbufelems], [Next reported more records than "
+     "the buffer holds.]"},
     {"Find", TestFind<OvoEventBase>, Fault::None, ""},
     {"Find", TestFind<OvoEventBase>, Fault::FindStopsAtProbe,
      "UnitTestHelperLib/TestStandardRoutinescpp, Line 418 [nPos == pos0], [Find fails to find known event "
