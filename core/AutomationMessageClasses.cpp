@@ -20,7 +20,7 @@ Param Text(const char16_t* text) {
     return {ParamType::String, String(text)};
 }
 
-std::vector<MessageClassSpec> MakeSpecs() {
+std::vector<MessageClassDef> MakeDefs() {
     return {
         {256,
          u"AddSelToTarvikCuvetteCalibration",
@@ -111,14 +111,14 @@ std::vector<MessageClassSpec> MakeSpecs() {
 
 } // namespace
 
-const std::vector<MessageClassSpec>& AutomationMessageSpecs() {
-    static const std::vector<MessageClassSpec> specs = MakeSpecs();
-    return specs;
+const std::vector<MessageClassDef>& AutomationMessageDefs() {
+    static const std::vector<MessageClassDef> defs = MakeDefs();
+    return defs;
 }
 
 AutomationMessageClasses::AutomationMessageClasses(MessageClassList& list) {
-    for (const MessageClassSpec& spec : AutomationMessageSpecs()) {
-        m_classes.push_back(std::make_unique<MsgIdMessageClassObject>(spec, String(u"Tarvik")));
+    for (const MessageClassDef& def : AutomationMessageDefs()) {
+        m_classes.push_back(std::make_unique<MsgIdMessageClassObject>(def, String(u"Tarvik")));
         list.PushFront(m_classes.back().get());
     }
 }

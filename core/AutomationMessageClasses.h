@@ -28,7 +28,7 @@ private:
     std::vector<std::unique_ptr<MsgIdMessageClassObject>> m_classes;
 };
 
-// The specifications of the 26 classes, in the order they are made.
-const std::vector<MessageClassSpec>& AutomationMessageSpecs();
+// The definitions of the 26 classes, in the order they are made.
+const std::vector<MessageClassDef>& AutomationMessageDefs();
 
 } // namespace Ovo

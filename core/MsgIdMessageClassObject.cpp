@@ -107,10 +107,10 @@ DWORD MsgIdMessageClassObjectRootImpl::Id() const {
     return space == 0 ? 0 : Tarvik::MakeMessageId(space, m_number);
 }
 
-MsgIdMessageClassObject::MsgIdMessageClassObject(const MessageClassSpec& spec, String category)
-    : MsgIdMessageClassObjectRootImpl(spec.number, String(spec.name), std::move(category),
-                                      String(spec.description), 0, 0, String()),
-      m_params(spec.params), m_optionB(spec.optionB), m_defaultFlags(spec.defaultFlags) {}
+MsgIdMessageClassObject::MsgIdMessageClassObject(const MessageClassDef& def, String category)
+    : MsgIdMessageClassObjectRootImpl(def.number, String(def.name), std::move(category),
+                                      String(def.description), 0, 0, String()),
+      m_params(def.params), m_optionB(def.optionB), m_defaultFlags(def.defaultFlags) {}
 
 String MsgIdMessageClassObject::DefaultParamText(bool fullNames) const {
     Text text;

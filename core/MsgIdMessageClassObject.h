@@ -64,7 +64,7 @@ private:
     String m_scriptText;
 };
 
-struct MessageClassSpec {
+struct MessageClassDef {
     WORD number;
     const char16_t* name;
     const char16_t* description;
@@ -75,7 +75,7 @@ struct MessageClassSpec {
 
 class MsgIdMessageClassObject : public IMsgIdMessageClassObject, public MsgIdMessageClassObjectRootImpl {
 public:
-    MsgIdMessageClassObject(const MessageClassSpec& spec, String category);
+    MsgIdMessageClassObject(const MessageClassDef& def, String category);
     MsgIdMessageClassObject(const MsgIdMessageClassObject&) = delete;
     MsgIdMessageClassObject& operator=(const MsgIdMessageClassObject&) = delete;
     virtual ~MsgIdMessageClassObject() = default;

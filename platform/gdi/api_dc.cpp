@@ -1,11 +1,11 @@
 // Device-context state: saving, origins, capabilities, colours and modes;
-// the surface bridge and inspection.
+// the surface bridge and the probes behind the handles.
 
 #include <cstdlib>
 #include <limits>
 
 #include "platform/gdi/bridge.h"
-#include "platform/gdi/inspect.h"
+#include "platform/gdi/probe.h"
 #include "platform/gdi/internal.h"
 
 using namespace gdi;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ActiveDocSpecificMessage.h"
+#include "core/ActiveDocumentMessages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "core/ActiveDocSpecificMessage.h"
+#include "core/ActiveDocumentMessages.h"
 #include "core/AutomationMessageClasses.h"
 #include "core/MsgData.h"
 #include "host/framework/ScriptRecorder.h"

@@ -8,7 +8,7 @@
 #include "controls/UxThemeDLL.h"
 #include "module/TCheckComboBox.h"
 #include "platform/gdi/Png.h"
-#include "platform/gdi/inspect.h"
+#include "platform/gdi/probe.h"
 #include "platform/theme/ThemeLibrary.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/user.h"

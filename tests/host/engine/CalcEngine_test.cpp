@@ -17,7 +17,7 @@ namespace {
 
 using Testing::FakeCalcClass;
 using Testing::FakeParam;
-using Testing::FakeSpec;
+using Testing::FakeClassDef;
 
 std::vector<OvoEventBase> decode(const std::vector<std::byte>& bytes) {
     std::vector<OvoEventBase> events(bytes.size() / 16);

@@ -22,19 +22,19 @@ HRESULT handOut(const std::string& text, IAutoOvoString** out) {
 
 class FakeEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
 public:
-    FakeEnumerator(const FakeSpec& spec, std::shared_ptr<FakeLog> log) : mSpec(spec), mLog(std::move(log)) {}
+    FakeEnumerator(const FakeClassDef& def, std::shared_ptr<FakeLog> log) : mDef(def), mLog(std::move(log)) {}
 
     HRESULT SetHost(IUnknown*) override { return S_OK; }
     HRESULT GetHost(IUnknown** host) override { return *host = nullptr, S_OK; }
     HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override {
         const std::string args = Ovo::String(text).ToUtf8();
         mLog->arguments.push_back(args);
-        if (mSpec.refuseArgs)
+        if (mDef.refuseArgs)
             return E_FAIL;
         std::istringstream in(args);
         in.imbue(std::locale::classic());
         int count = 0;
-        if (mSpec.leadingCount)
+        if (mDef.leadingCount)
             in >> count;
         double value = 0;
         mNumbers.clear();
@@ -48,14 +48,14 @@ public:
     HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG,
                   IUnitName* const*, DWORD flags) override {
         mLog->starts.push_back({record, sourceCount, tickPeriod, flags});
-        if (!mSpec.fixedTicks.empty() && !mSpec.refuseStart) {
+        if (!mDef.fixedTicks.empty() && !mDef.refuseStart) {
             mFixed = 0;
             return S_OK;
         }
-        if (mSpec.refuseStart || sourceCount < 1)
+        if (mDef.refuseStart || sourceCount < 1)
             return E_FAIL;
         ComPtr<IUnknown> first(sources[0]);
-        if (mSpec.params[0].kind == kCalcParamSamples)
+        if (mDef.params[0].kind == kCalcParamSamples)
             mSamples = first.query<ISampleChannel>(IID_ISampleChannel);
         else
             mEvents = first.query<IEnumEventEx>(IID_IEnumEventEx);
@@ -80,12 +80,12 @@ public:
     HRESULT GetEventInfo(CalcEventInfo* info) override { return *info = {}, S_OK; }
 
     HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override {
-        if (mSpec.neverAdvance) {
+        if (mDef.neverAdvance) {
             *count = 0;
             *position = 5;
             return S_OK;
         }
-        if (!mSpec.fixedTicks.empty())
+        if (!mDef.fixedTicks.empty())
             return fixedEvents(bufferBytes, tickLimit, buffer, count, position);
         return mEvents ? passEvents(bufferBytes, tickLimit, buffer, count, position)
                        : sampleEvents(bufferBytes, tickLimit, buffer, count, position);
@@ -119,7 +119,7 @@ private:
     }
 
     HRESULT fixedEvents(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
-        const std::vector<LONG>& ticks = mSpec.fixedTicks;
+        const std::vector<LONG>& ticks = mDef.fixedTicks;
         ULONG n = 0;
         while (n < bufferBytes / 16 && mFixed < ticks.size() && ticks[mFixed] < tickLimit) {
             OvoEventBase event;
@@ -156,7 +156,7 @@ private:
         return ended ? S_FALSE : S_OK;
     }
 
-    FakeSpec mSpec;
+    FakeClassDef mDef;
     std::shared_ptr<FakeLog> mLog;
     std::vector<double> mNumbers;
     ComPtr<ISampleChannel> mSamples;
@@ -167,7 +167,7 @@ private:
 
 } // namespace
 
-FakeCalcClass::FakeCalcClass(FakeSpec spec) : mSpec(std::move(spec)) {}
+FakeCalcClass::FakeCalcClass(FakeClassDef def) : mDef(std::move(def)) {}
 
 void* FakeCalcClass::find(REFIID iid) {
     if (iid == IID_ICalcEnumClass2 || iid == IID_ICAFClassObject)
@@ -190,33 +190,33 @@ HRESULT FakeCalcClass::IsTypeGuid(const GUID* type) {
     return type && *type == kCalcEnumClassType ? S_OK : S_FALSE;
 }
 HRESULT FakeCalcClass::GetName(IAutoOvoString** name) {
-    return handOut(mSpec.name, name);
+    return handOut(mDef.name, name);
 }
 HRESULT FakeCalcClass::GetDescription(IAutoOvoString** text) {
     return handOut("A test class.", text);
 }
 
 HRESULT FakeCalcClass::CreateEnumerator(IUnknown*, ICalcEnum** out) {
-    *out = new FakeEnumerator(mSpec, mLog);
+    *out = new FakeEnumerator(mDef, mLog);
     return S_OK;
 }
 
 HRESULT FakeCalcClass::GetOutputName(LONG index, IAutoOvoString** name) {
-    return handOut(index == 0 && !mSpec.outputName.empty() ? mSpec.outputName : "ALEND", name);
+    return handOut(index == 0 && !mDef.outputName.empty() ? mDef.outputName : "ALEND", name);
 }
 
 HRESULT FakeCalcClass::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount,
                                     LONG* sourceCount, DWORD* flags, DWORD* argFlags) {
     if (name)
-        handOut(mSpec.name, name);
+        handOut(mDef.name, name);
     if (classId)
         *classId = 0x12340000u;
     if (paramCount)
-        *paramCount = static_cast<LONG>(mSpec.params.size());
+        *paramCount = static_cast<LONG>(mDef.params.size());
     if (sourceCount)
-        *sourceCount = mSpec.sourceCount;
+        *sourceCount = mDef.sourceCount;
     if (flags)
-        *flags = mSpec.leadingCount ? kCalcClassDetectorFlags : 0u;
+        *flags = mDef.leadingCount ? kCalcClassDetectorFlags : 0u;
     if (argFlags)
         *argFlags = kCalcClassNumericArgs;
     return S_OK;
@@ -224,24 +224,24 @@ HRESULT FakeCalcClass::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG*
 
 HRESULT FakeCalcClass::GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
                                 IAutoOvoString** name) {
-    if (index < 0 || index >= static_cast<LONG>(mSpec.params.size()))
+    if (index < 0 || index >= static_cast<LONG>(mDef.params.size()))
         return E_INVALIDARG;
-    const FakeParam& p = mSpec.params[static_cast<std::size_t>(index)];
+    const FakeParam& p = mDef.params[static_cast<std::size_t>(index)];
     if (maximum)
         *maximum = p.maximum;
     if (minimum)
         *minimum = p.minimum;
     if (kind)
-        *kind = index < mSpec.sourceCount ? p.kind : kCalcParamEvents;
+        *kind = index < mDef.sourceCount ? p.kind : kCalcParamEvents;
     if (name)
         handOut(p.name, name);
     return S_OK;
 }
 
 HRESULT FakeCalcClass::CheckSourceKind(LONG index, DWORD kind) {
-    if (index < 0 || index >= mSpec.sourceCount)
+    if (index < 0 || index >= mDef.sourceCount)
         return E_INVALIDARG;
-    return (kind & mSpec.params[static_cast<std::size_t>(index)].kind) != 0 ? S_OK : S_FALSE;
+    return (kind & mDef.params[static_cast<std::size_t>(index)].kind) != 0 ? S_OK : S_FALSE;
 }
 
 } // namespace Vantrel::Testing

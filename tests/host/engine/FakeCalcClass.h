@@ -39,7 +39,7 @@ struct FakeLog {
     int clears = 0;
 };
 
-struct FakeSpec {
+struct FakeClassDef {
     std::string name;
     std::string outputName; // empty: the class answers "ALEND"
     std::vector<FakeParam> params;
@@ -53,7 +53,7 @@ struct FakeSpec {
 
 class FakeCalcClass : public ComObject<ICalcEnumClass2, ICalcEnumNumericParams> {
 public:
-    explicit FakeCalcClass(FakeSpec spec);
+    explicit FakeCalcClass(FakeClassDef def);
     std::shared_ptr<FakeLog> log() const { return mLog; }
 
     HRESULT GetClassId(DWORD* id) override;
@@ -78,12 +78,12 @@ public:
 private:
     void* find(REFIID iid) override;
 
-    FakeSpec mSpec;
+    FakeClassDef mDef;
     std::shared_ptr<FakeLog> mLog = std::make_shared<FakeLog>();
 };
 
-inline ComPtr<FakeCalcClass> makeFake(FakeSpec spec) {
-    return ComPtr<FakeCalcClass>::adopt(new FakeCalcClass(std::move(spec)));
+inline ComPtr<FakeCalcClass> makeFake(FakeClassDef def) {
+    return ComPtr<FakeCalcClass>::adopt(new FakeCalcClass(std::move(def)));
 }
 
 } // namespace Vantrel::Testing

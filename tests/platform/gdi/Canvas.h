@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "platform/gdi/gdi.h"
-#include "platform/gdi/inspect.h"
+#include "platform/gdi/probe.h"
 
 namespace gdi_test {
 

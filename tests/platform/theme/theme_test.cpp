@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/gdi/inspect.h"
+#include "platform/gdi/probe.h"
 #include "platform/theme/ThemeLibrary.h"
 #include "platform/theme/uxtheme.h"
 #include "tests/platform/gdi/Canvas.h"

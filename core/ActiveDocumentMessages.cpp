@@ -1,4 +1,4 @@
-#include "core/ActiveDocSpecificMessage.h"
+#include "core/ActiveDocumentMessages.h"
 
 #include <atomic>
 
