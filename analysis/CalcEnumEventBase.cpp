@@ -65,6 +65,14 @@ HRESULT CalcEnumEventBase::HandOut(CalcEnumEventBase* fresh, REFIID iid, void** 
     return hr;
 }
 
+HRESULT CalcEnumEventBase::Clone(ICalcEnum** out) {
+    return out ? HandOut(NewClone(), IID_ICalcEnum, reinterpret_cast<void**>(out)) : E_POINTER;
+}
+
+HRESULT CalcEnumEventBase::Clone(IEnumEventEx** out) {
+    return out ? HandOut(NewClone(), IID_IEnumEventEx, reinterpret_cast<void**>(out)) : E_POINTER;
+}
+
 IUnknown* CalcEnumEventBase::Aggregate(IUnknown* outer) {
     m_outer = outer;
     return &m_inner;

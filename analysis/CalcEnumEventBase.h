@@ -30,6 +30,10 @@ public:
     HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT GetDrawClassId(DWORD* id) override;
 
+    // Both hand out NewClone() through the asked interface.
+    HRESULT Clone(ICalcEnum** out) override;
+    HRESULT Clone(IEnumEventEx** out) override;
+
     // Makes the object part of outer (before it is handed out); the returned inner unknown
     // carries the object's one reference.
     IUnknown* Aggregate(IUnknown* outer);
@@ -46,6 +50,8 @@ protected:
     virtual ~CalcEnumEventBase();
 
     ICAFClassObject* ClassObject() const { return m_class; }
+    // A new enumerator (holding its creation reference) with this one's arguments and no sources.
+    virtual CalcEnumEventBase* NewClone() const = 0;
 
 private:
     class Inner : public IUnknown {

@@ -60,14 +60,6 @@ HRESULT EEH3EnumeratorBase::GetArgs(IAutoOvoString** text) {
     return S_OK;
 }
 
-HRESULT EEH3EnumeratorBase::Clone(ICalcEnum** out) {
-    return out ? HandOut(NewClone(), IID_ICalcEnum, reinterpret_cast<void**>(out)) : E_POINTER;
-}
-
-HRESULT EEH3EnumeratorBase::Clone(IEnumEventEx** out) {
-    return out ? HandOut(NewClone(), IID_IEnumEventEx, reinterpret_cast<void**>(out)) : E_POINTER;
-}
-
 HRESULT EEH3EnumeratorBase::Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod,
                                   LONG unitCount, IUnitName* const* units, DWORD flags) {
     Clear();

@@ -33,7 +33,6 @@ public:
 
     HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override;
     HRESULT GetArgs(IAutoOvoString** text) override;
-    HRESULT Clone(ICalcEnum** out) override;
     HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG unitCount,
                   IUnitName* const* units, DWORD flags) override;
     HRESULT Seek(LONG tick) override;
@@ -47,7 +46,6 @@ public:
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                  void* event) override;
     HRESULT GetPosition(LONG* tick) override;
-    HRESULT Clone(IEnumEventEx** out) override;
     HRESULT GetEventSize(ULONG* bytes) override;
 
 protected:
@@ -62,8 +60,6 @@ protected:
     // One detector step; true when event (EventSize bytes) holds a new event.
     virtual bool RunStep(StateBase& state, unsigned char* event) = 0;
     virtual std::uint32_t EventSize() const = 0;
-    // A copy with the same parameters and no sources.
-    virtual EEH3EnumeratorBase* NewClone() const = 0;
 
 private:
     struct Search {

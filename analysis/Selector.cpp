@@ -50,14 +50,6 @@ HRESULT Selector::GetArgs(IAutoOvoString** text) {
     return S_OK;
 }
 
-HRESULT Selector::Clone(ICalcEnum** out) {
-    return out ? HandOut(NewClone(), IID_ICalcEnum, reinterpret_cast<void**>(out)) : E_POINTER;
-}
-
-HRESULT Selector::Clone(IEnumEventEx** out) {
-    return out ? HandOut(NewClone(), IID_IEnumEventEx, reinterpret_cast<void**>(out)) : E_POINTER;
-}
-
 HRESULT Selector::Start(LONG, LONG sourceCount, IUnknown* const* sources, double, LONG, IUnitName* const*,
                         DWORD) {
     Clear();

@@ -19,7 +19,6 @@ public:
 
     HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override;
     HRESULT GetArgs(IAutoOvoString** text) override;
-    HRESULT Clone(ICalcEnum** out) override;
     // Takes the first source's IEnumEventEx; E_FAIL without one, or when its events are not
     // records of this selector's input.
     HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG unitCount,
@@ -35,7 +34,6 @@ public:
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                  void* event) override;
     HRESULT GetPosition(LONG* tick) override;
-    HRESULT Clone(IEnumEventEx** out) override;
     HRESULT GetEventSize(ULONG* bytes) override;
 
     std::int32_t CalcIndex() const { return m_calcIndex; }
@@ -47,7 +45,7 @@ protected:
     // The size of one input record, and the scaled value of one.
     virtual std::uint32_t InputSize() const { return sizeof(TarvikEvent); }
     virtual double Value(const unsigned char* record) const;
-    virtual Selector* NewClone() const { return new Selector(*this); }
+    Selector* NewClone() const override { return new Selector(*this); }
 
     double PressureFactor() const { return m_pressureFactor; }
     double VolumeFactor() const { return m_volumeFactor; }
