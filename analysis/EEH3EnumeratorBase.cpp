@@ -1,7 +1,6 @@
 #include "analysis/EEH3EnumeratorBase.h"
 
 #include <algorithm>
-#include <cstring>
 #include <locale>
 #include <sstream>
 
@@ -150,9 +149,7 @@ HRESULT EEH3EnumeratorBase::GetPosition(LONG* tick) {
 }
 
 std::int32_t EEH3EnumeratorBase::TickOf(const unsigned char* event) const {
-    OvoEventBase head;
-    std::memcpy(static_cast<void*>(&head), event, sizeof head);
-    return head.tick;
+    return ReadEventRecord<OvoEventBase>(event).tick;
 }
 
 void EEH3EnumeratorBase::Hold(const unsigned char* event) {

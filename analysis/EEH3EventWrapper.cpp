@@ -36,9 +36,7 @@ EventWrapper::~EventWrapper() {
 }
 
 std::int32_t EventWrapper::TickAt(std::uint32_t index) const {
-    OvoEventBase head;
-    std::memcpy(static_cast<void*>(&head), m_buffer.data() + std::size_t{index} * m_eventSize, sizeof head);
-    return head.tick;
+    return ReadEventRecord<OvoEventBase>(m_buffer.data() + std::size_t{index} * m_eventSize).tick;
 }
 
 std::int32_t EventWrapper::Position() {

@@ -3,7 +3,6 @@
 // pulled eight at a time. Records are read through their OvoEventBase head, or
 // whole through EventWrapperEx<E>.
 
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -44,10 +43,7 @@ protected:
     // records are smaller than minimumEventSize.
     static IEnumEventEx* Attach(IUnknown* source, std::uint32_t minimumEventSize, std::uint32_t& eventSize);
     template <class E> E Read() const {
-        E event;
-        std::memcpy(static_cast<void*>(&event), m_buffer.data() + std::size_t{m_cursor} * m_eventSize,
-                    sizeof(E));
-        return event;
+        return ReadEventRecord<E>(m_buffer.data() + std::size_t{m_cursor} * m_eventSize);
     }
 
 private:

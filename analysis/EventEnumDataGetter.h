@@ -2,10 +2,10 @@
 // The reader of a calculation's events record by record (EnumGetterBase) with
 // the events of a record read whole.
 
-#include <cstring>
 #include <vector>
 
 #include "analysis/EnumGetterBase.h"
+#include "analysis/OvoEventBase.h"
 
 namespace ExtLib {
 
@@ -41,11 +41,8 @@ template <class E> bool EventEnumDataGetter::GetRecordData(std::int32_t record, 
         LONG position = 0;
         const HRESULT hr =
             stream->Next(static_cast<ULONG>(buffer.size()), INT32_MAX, buffer.data(), &count, &position);
-        for (ULONG i = 0; SUCCEEDED(hr) && i < count && i < kEventsPerCall; ++i) {
-            E event;
-            std::memcpy(static_cast<void*>(&event), buffer.data() + std::size_t{i} * size, sizeof(E));
-            events.push_back(event);
-        }
+        for (ULONG i = 0; SUCCEEDED(hr) && i < count && i < kEventsPerCall; ++i)
+            events.push_back(ReadEventRecord<E>(buffer.data() + std::size_t{i} * size));
         if (hr != S_OK || count == 0)
             break;
     }

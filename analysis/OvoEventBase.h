@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 struct OvoEventBase {
     std::int32_t tick = 0;
@@ -25,3 +26,11 @@ static_assert(sizeof(OvoEventBase) == 16);
 static_assert(offsetof(OvoEventBase, tick) == 0);
 static_assert(offsetof(OvoEventBase, fraction) == 4);
 static_assert(offsetof(OvoEventBase, value) == 8);
+
+// The record of type E (an OvoEventBase-headed record, or the head alone) stored at bytes, which
+// need not be aligned for E.
+template <class E> E ReadEventRecord(const unsigned char* bytes) {
+    E record;
+    std::memcpy(static_cast<void*>(&record), bytes, sizeof record);
+    return record;
+}

@@ -133,24 +133,20 @@ HRESULT Selector::GetPosition(LONG* tick) {
 }
 
 OvoEventBase Selector::Convert(const unsigned char* record) const {
-    OvoEventBase head;
-    std::memcpy(static_cast<void*>(&head), record, sizeof head);
     OvoEventBase out;
-    out.SetPosition(head.GetPosition());
+    out.SetPosition(ReadEventRecord<OvoEventBase>(record).GetPosition());
     out.value = Value(record);
     return out;
 }
 
 double Selector::Value(const unsigned char* record) const {
-    TarvikEvent loop;
-    std::memcpy(static_cast<void*>(&loop), record, sizeof loop);
-    return ScaledLoopParamValue(m_calcIndex, loop, m_pressureFactor, m_volumeFactor);
+    return ScaledLoopParamValue(m_calcIndex, ReadEventRecord<TarvikEvent>(record), m_pressureFactor,
+                                m_volumeFactor);
 }
 
 double PVASelector::Value(const unsigned char* record) const {
-    PVAEvent pva;
-    std::memcpy(static_cast<void*>(&pva), record, sizeof pva);
-    return ScaledPVAParamValue(CalcIndex(), pva, PressureFactor(), VolumeFactor());
+    return ScaledPVAParamValue(CalcIndex(), ReadEventRecord<PVAEvent>(record), PressureFactor(),
+                               VolumeFactor());
 }
 
 // The source's own result (and its position) pass through: S_FALSE at the end of the record.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <iterator>
 
 namespace Tarvik {
@@ -125,8 +124,7 @@ std::int32_t TarvikData::ReadRecordEvents(std::int32_t limit) {
         const HRESULT hr = reader_->Next(readerEventSize_, limit, buffer.data(), &count, &position);
         if (FAILED(hr) || count != 1)
             break;
-        TarvikEvent e;
-        std::memcpy(static_cast<void*>(&e), buffer.data(), sizeof(e));
+        const auto e = ReadEventRecord<TarvikEvent>(buffer.data());
         if (e.state != TarvikEvent::LastInBlock)
             WidenExtents(e);
         vchan_.AddLoop(readerRecord_, e);

@@ -66,9 +66,7 @@ HRESULT SampleChannel::GetTickPeriod(double* seconds) {
 }
 
 std::int32_t EventData::TickAt(std::size_t i) const {
-    OvoEventBase head;
-    std::memcpy(static_cast<void*>(&head), records.data() + i * eventSize, sizeof head);
-    return head.tick;
+    return ReadEventRecord<OvoEventBase>(records.data() + i * eventSize).tick;
 }
 
 EventSeries::EventSeries(std::shared_ptr<EventData> data) : m_data(std::move(data)) {}
