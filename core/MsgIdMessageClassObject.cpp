@@ -85,14 +85,6 @@ Text ValueText(ParamType type, const std::uint8_t*& at) {
     return {};
 }
 
-HRESULT PutBstr(const String& text, BSTR* out) {
-    if (out == nullptr)
-        return S_OK;
-    SysFreeString(*out);
-    *out = text.AllocBSTR();
-    return S_OK;
-}
-
 } // namespace
 
 MsgIdMessageClassObjectRootImpl::MsgIdMessageClassObjectRootImpl(WORD number, String name, String category,
@@ -158,11 +150,11 @@ HRESULT MsgIdMessageClassObject::GetMessageId(DWORD* id) {
 }
 
 HRESULT MsgIdMessageClassObject::GetName(BSTR* text) {
-    return PutBstr(Name(), text);
+    return Name().PutBSTR(text);
 }
 
 HRESULT MsgIdMessageClassObject::GetCategory(BSTR* text) {
-    return PutBstr(Category(), text);
+    return Category().PutBSTR(text);
 }
 
 HRESULT MsgIdMessageClassObject::GetDescription(IAutoOvoString** text) {

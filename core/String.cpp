@@ -167,6 +167,14 @@ BSTR String::AllocBSTR() const {
     return b;
 }
 
+HRESULT String::PutBSTR(BSTR* out) const {
+    if (out == nullptr)
+        return S_OK;
+    SysFreeString(*out);
+    *out = AllocBSTR();
+    return S_OK;
+}
+
 IOvoString* String::GetInterface() const {
     Rep()->AddRef();
     return Rep();

@@ -54,6 +54,9 @@ public:
     void AttachBSTR(BSTR text);
     // A new BSTR of the text; null for the empty text. The caller frees it.
     BSTR AllocBSTR() const;
+    // An out-parameter answer: frees *out and puts AllocBSTR() there; S_OK, and nothing done
+    // when out is null.
+    HRESULT PutBSTR(BSTR* out) const;
     // The representation with one more reference, for handing to the host.
     IOvoString* GetInterface() const;
     void AssignFromInterface(IAutoOvoString* s);

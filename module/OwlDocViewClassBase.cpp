@@ -3,17 +3,6 @@
 #include "module/HostServices.h"
 
 namespace Tarvik {
-namespace {
-
-HRESULT PutBSTR(const Ovo::String& text, BSTR* out) {
-    if (out == nullptr)
-        return S_OK;
-    SysFreeString(*out);
-    *out = text.AllocBSTR();
-    return S_OK;
-}
-
-} // namespace
 
 OwlDocViewClassBase::OwlDocViewClassBase(const Ovo::String& className, const GUID* documentType, DWORD flags,
                                          const Ovo::String& menuName, OWL::TModule* module)
@@ -63,7 +52,7 @@ HRESULT OwlDocViewClassBase::GetTypeGuid(const GUID** type) {
 }
 
 HRESULT OwlDocViewClassBase::GetNameBSTR(BSTR* name) {
-    return PutBSTR(menuName_.IsEmpty() ? className_ : menuName_, name);
+    return (menuName_.IsEmpty() ? className_ : menuName_).PutBSTR(name);
 }
 
 HRESULT OwlDocViewClassBase::IsTypeGuid(const GUID* type) {
@@ -73,7 +62,7 @@ HRESULT OwlDocViewClassBase::IsTypeGuid(const GUID* type) {
 }
 
 HRESULT OwlDocViewClassBase::GetName(BSTR* name) {
-    return PutBSTR(className_, name);
+    return className_.PutBSTR(name);
 }
 
 HRESULT OwlDocViewClassBase::GetResourceModule(HINSTANCE* module) {
