@@ -41,8 +41,6 @@ public:
                      IAutoOvoString** name) override;
     HRESULT CheckSourceKind(LONG index, DWORD kind) override;
 
-    const CalcEnumDescriptor& Descriptor() const { return m_descriptor; }
-
 protected:
     ~CalcEnumClassBase2() = default;
     // A new enumerator with one (creation) reference.

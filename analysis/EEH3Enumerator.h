@@ -23,8 +23,6 @@ public:
 
     explicit EEH3Enumerator(ICAFClassObject* classObject) : EEH3EnumeratorBase(classObject) {}
 
-    const DetectorParams& GetParams() const { return m_params; }
-
 protected:
     ParamsBase& Params() override { return m_params; }
     std::unique_ptr<StateBase> NewState(std::int32_t tick) const override {

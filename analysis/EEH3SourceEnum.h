@@ -30,7 +30,6 @@ public:
     virtual bool IsRecordComplete() = 0;
 
     bool InputEnded() const { return m_ended; }
-    std::int32_t EndTick() const { return m_endTick; }
     void SetEndTick(std::int32_t tick) { m_endTick = tick; }
 
 protected:

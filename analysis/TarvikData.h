@@ -66,7 +66,6 @@ public:
     // A loop trace (and the end-diastolic and end-systolic points) is drawn only for loops that start
     // before this position; (INT_MAX, INT_MAX) for no limit.
     void SetTraceLimit(TickPosition limit) { traceLimit_ = limit; }
-    TickPosition GetTraceLimit() const { return traceLimit_; }
 
     // --- Views.
     // Cached extents; any output may be null. True when more than one loop was read.
