@@ -5,7 +5,8 @@ namespace CalcEnums {
 CalcEnumEventBase::CalcEnumEventBase(ICAFClassObject* classObject) : m_class(classObject) {}
 
 CalcEnumEventBase::CalcEnumEventBase(const CalcEnumEventBase& other)
-    : ICalcEnum(), IEnumEventEx(), m_class(other.m_class), m_host(other.m_host) {
+    : ICalcEnum(), IEnumEventEx(), m_class(other.m_class), m_host(other.m_host),
+      m_argFlags(other.m_argFlags) {
     if (m_host)
         m_host->AddRef();
 }
@@ -101,6 +102,19 @@ HRESULT CalcEnumEventBase::GetTypeCode(DWORD* code) {
         return E_POINTER;
     *code = 0;
     return m_class ? m_class->GetClassId(code) : S_FALSE;
+}
+
+HRESULT CalcEnumEventBase::GetFlags(DWORD* flags) {
+    if (!flags)
+        return E_POINTER;
+    *flags = m_argFlags;
+    return S_OK;
+}
+
+void CalcEnumEventBase::AcceptArgs(DWORD* flags) {
+    m_argFlags = kCalcArgsAccepted;
+    if (flags)
+        *flags = m_argFlags;
 }
 
 HRESULT CalcEnumEventBase::GetDrawClassId(DWORD* id) {

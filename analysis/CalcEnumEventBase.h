@@ -26,6 +26,8 @@ public:
     LONG Reserved12() override { return 0; }
     LONG Reserved13() override { return 0; }
     HRESULT GetTypeCode(DWORD* code) override;
+    // 0 until arguments were set, then kCalcArgsAccepted.
+    HRESULT GetFlags(DWORD* flags) override;
 
     HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT GetDrawClassId(DWORD* id) override;
@@ -50,6 +52,8 @@ protected:
     virtual ~CalcEnumEventBase();
 
     ICAFClassObject* ClassObject() const { return m_class; }
+    // For SetArgs: marks the arguments accepted and reports the flags through flags (may be null).
+    void AcceptArgs(DWORD* flags);
     // A new enumerator (holding its creation reference) with this one's arguments and no sources.
     virtual CalcEnumEventBase* NewClone() const = 0;
 
@@ -74,6 +78,7 @@ private:
     ICAFClassObject* m_class;
     IUnknown* m_host = nullptr;
     IUnknown* m_outer = nullptr;
+    DWORD m_argFlags = 0;
     std::atomic<std::int32_t> m_refs{1};
     Inner m_inner{*this};
 };

@@ -14,7 +14,7 @@ namespace EEH3 {
 EEH3EnumeratorBase::EEH3EnumeratorBase(ICAFClassObject* classObject) : CalcEnumEventBase(classObject) {}
 
 EEH3EnumeratorBase::EEH3EnumeratorBase(const EEH3EnumeratorBase& other)
-    : CalcEnumEventBase(other), m_tickPeriod(other.m_tickPeriod), m_argFlags(other.m_argFlags) {}
+    : CalcEnumEventBase(other), m_tickPeriod(other.m_tickPeriod) {}
 
 EEH3EnumeratorBase::~EEH3EnumeratorBase() = default;
 
@@ -23,9 +23,7 @@ EEH3EnumeratorBase::~EEH3EnumeratorBase() = default;
 HRESULT EEH3EnumeratorBase::SetArgs(IAutoOvoString* text, DWORD* flags) {
     ParamsBase& params = Params();
     params.ResetLimits();
-    m_argFlags = kCalcArgsAccepted;
-    if (flags)
-        *flags = m_argFlags;
+    AcceptArgs(flags);
     const std::wstring wide = Ovo::String(text).ToWString();
     Ovo::basic_istrstream<wchar_t> in(wide.c_str());
     in.imbue(std::locale::classic());
@@ -101,13 +99,6 @@ void EEH3EnumeratorBase::ResetRecord() {
     m_state.reset();
     m_checkpoints.clear();
     m_held.clear();
-}
-
-HRESULT EEH3EnumeratorBase::GetFlags(DWORD* flags) {
-    if (!flags)
-        return E_POINTER;
-    *flags = m_argFlags;
-    return S_OK;
 }
 
 HRESULT EEH3EnumeratorBase::GetSamplePeriod(double* seconds) {

@@ -37,7 +37,6 @@ public:
                   IUnitName* const* units, DWORD flags) override;
     HRESULT Seek(LONG tick) override;
     HRESULT Clear() override;
-    HRESULT GetFlags(DWORD* flags) override;
     HRESULT GetSamplePeriod(double* seconds) override;
     HRESULT GetCapabilities(DWORD* capabilities) override;
     HRESULT GetEventInfo(CalcEventInfo* info) override;
@@ -80,7 +79,6 @@ private:
     std::int32_t TickOf(const unsigned char* event) const;
 
     double m_tickPeriod = 0.0;
-    DWORD m_argFlags = 0;
     bool m_started = false;
     bool m_online = false;
     std::int32_t m_position = 0; // every event below it was delivered or passed over

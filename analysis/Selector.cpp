@@ -19,16 +19,14 @@ constexpr DWORD kSelectorCapabilities = 0x10000000u;
 
 Selector::Selector(const Selector& other)
     : CalcEnumEventBase(other), m_calcIndex(other.m_calcIndex), m_pressureFactor(other.m_pressureFactor),
-      m_volumeFactor(other.m_volumeFactor), m_argFlags(other.m_argFlags) {}
+      m_volumeFactor(other.m_volumeFactor) {}
 
 Selector::~Selector() {
     Clear();
 }
 
 HRESULT Selector::SetArgs(IAutoOvoString* text, DWORD* flags) {
-    m_argFlags = kCalcArgsAccepted;
-    if (flags)
-        *flags = m_argFlags;
+    AcceptArgs(flags);
     const std::wstring wide = Ovo::String(text).ToWString();
     Ovo::basic_istrstream<wchar_t> in(wide.c_str());
     in.imbue(std::locale::classic());
@@ -87,13 +85,6 @@ HRESULT Selector::Clear() {
         m_source->Release();
     m_source = nullptr;
     m_sourceSize = 0;
-    return S_OK;
-}
-
-HRESULT Selector::GetFlags(DWORD* flags) {
-    if (!flags)
-        return E_POINTER;
-    *flags = m_argFlags;
     return S_OK;
 }
 

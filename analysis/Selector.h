@@ -25,7 +25,6 @@ public:
                   IUnitName* const* units, DWORD flags) override;
     HRESULT Seek(LONG tick) override;
     HRESULT Clear() override;
-    HRESULT GetFlags(DWORD* flags) override;
     HRESULT GetSamplePeriod(double* seconds) override;
     HRESULT GetCapabilities(DWORD* capabilities) override;
     HRESULT GetEventInfo(CalcEventInfo* info) override;
@@ -61,7 +60,6 @@ private:
     std::int32_t m_calcIndex = 0;
     double m_pressureFactor = 1.0;
     double m_volumeFactor = 1.0;
-    DWORD m_argFlags = 0;
 };
 
 } // namespace Tarvik::Enum
