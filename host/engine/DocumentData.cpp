@@ -128,6 +128,11 @@ HRESULT DocumentData::AddSink(IOnlineDataSink* sink) {
     return S_OK;
 }
 
+void DocumentData::takeSinks(DocumentData& other) {
+    mSinks.insert(mSinks.end(), other.mSinks.begin(), other.mSinks.end());
+    other.mSinks.clear();
+}
+
 HRESULT DocumentData::RemoveSink(IOnlineDataSink* sink) {
     auto it = std::find_if(mSinks.begin(), mSinks.end(), [sink](const auto& s) { return s.get() == sink; });
     if (it == mSinks.end())

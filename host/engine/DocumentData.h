@@ -33,6 +33,8 @@ public:
     const Recording& recording() const { return mRecording; }
     /// The channel object of a channel (the same object on every lookup); null past the last.
     ChannelObject* channelObject(std::size_t channel) const;
+    /// Moves another document's online-data sinks, in their order, behind this one's.
+    void takeSinks(DocumentData& other);
 
     HRESULT GetRecordCount(LONG* count) override;
     HRESULT GetRecordEndTick(LONG record, LONG* tick) override;

@@ -41,10 +41,6 @@ std::u16string formulaOf(IUnknown* source) {
 
 } // namespace
 
-TestDocument::~TestDocument() {
-    mData.reset(); // before the recording it observes
-}
-
 void* TestDocument::find(REFIID iid) {
     if (iid == IID_IRecordData)
         return static_cast<IRecordData*>(this);
@@ -63,17 +59,15 @@ void* TestDocument::find(REFIID iid) {
     return nullptr;
 }
 
-bool TestDocument::validRecord(LONG record) const {
-    return mRecording && record >= 0 && record < mRecording->recordCount();
-}
-
 HRESULT TestDocument::GetRecordEnd(LONG record, RecordPosition* end) {
     if (!end)
         return E_POINTER;
-    if (!validRecord(record))
-        return E_INVALIDARG;
+    LONG tick = 0;
+    const HRESULT hr = mData->GetRecordEndTick(record, &tick);
+    if (FAILED(hr))
+        return hr;
     end->mRecord = record;
-    end->mRecordOffset = mRecording->record(record).tickCount();
+    end->mRecordOffset = tick;
     return S_OK;
 }
 
@@ -93,75 +87,40 @@ HRESULT TestDocument::PositionToTick(LONGLONG position, LONG* tick) {
 }
 
 HRESULT TestDocument::GetRecordCount(LONG* count) {
-    if (!count)
-        return E_POINTER;
-    *count = mRecording ? mRecording->recordCount() : 0;
-    return S_OK;
+    return mData->GetRecordCount(count);
 }
 
 HRESULT TestDocument::GetRecordEndTick(LONG record, LONG* tick) {
-    return mData ? mData->GetRecordEndTick(record, tick) : tick ? E_INVALIDARG : E_POINTER;
+    return mData->GetRecordEndTick(record, tick);
 }
 
 HRESULT TestDocument::GetChannelCount(LONG record, DWORD flags, LONG* count) {
-    return mData ? mData->GetChannelCount(record, flags, count) : count ? E_INVALIDARG : E_POINTER;
+    return mData->GetChannelCount(record, flags, count);
 }
 
 HRESULT TestDocument::GetChannelEvents(LONG channel, LONG record, LONG endTick, IEnumEventEx** out) {
-    if (mData)
-        return mData->GetChannelEvents(channel, record, endTick, out);
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    return E_INVALIDARG;
+    return mData->GetChannelEvents(channel, record, endTick, out);
 }
 
 HRESULT TestDocument::GetChannelSamples(LONG channel, DWORD flags, LONG record, LONG endTick,
                                         ISampleChannel** out) {
-    if (mData)
-        return mData->GetChannelSamples(channel, flags, record, endTick, out);
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    return E_FAIL;
+    return mData->GetChannelSamples(channel, flags, record, endTick, out);
 }
 
 HRESULT TestDocument::GetChannelUnit(LONG channel, LONG record, DWORD flags, IUnknown** unit) {
-    if (mData)
-        return mData->GetChannelUnit(channel, record, flags, unit);
-    if (!unit)
-        return E_POINTER;
-    *unit = nullptr;
-    return E_INVALIDARG;
+    return mData->GetChannelUnit(channel, record, flags, unit);
 }
 
 HRESULT TestDocument::GetChannel(LONG channel, DWORD kind, IUnknown** out) {
-    if (mData)
-        return mData->GetChannel(channel, kind, out);
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    return S_FALSE;
+    return mData->GetChannel(channel, kind, out);
 }
 
 HRESULT TestDocument::AddSink(IOnlineDataSink* sink) {
-    if (mData)
-        return mData->AddSink(sink);
-    if (!sink)
-        return E_POINTER;
-    mPendingSinks.emplace_back(sink);
-    return S_OK;
+    return mData->AddSink(sink);
 }
 
 HRESULT TestDocument::RemoveSink(IOnlineDataSink* sink) {
-    if (mData)
-        return mData->RemoveSink(sink);
-    auto it = std::find_if(mPendingSinks.begin(), mPendingSinks.end(),
-                           [sink](const auto& s) { return s.get() == sink; });
-    if (it == mPendingSinks.end())
-        return S_FALSE;
-    mPendingSinks.erase(it);
-    return S_OK;
+    return mData->RemoveSink(sink);
 }
 
 HRESULT TestDocument::SetupChannel(LONG channel, LONG enabled, VARIANT_BOOL, IUnknown* unit,
@@ -198,10 +157,9 @@ void TestDocument::createRecording() {
     for (std::size_t k = 0; k < mChannels.size(); ++k)
         channels.push_back({"Channel " + std::to_string(k + 1), mChannels[k].unit});
     mRecording = std::make_unique<Recording>(std::move(channels));
-    mData = ComPtr<DocumentData>::adopt(new DocumentData(*mRecording));
-    for (const auto& sink : mPendingSinks)
-        mData->AddSink(sink.get());
-    mPendingSinks.clear();
+    auto data = ComPtr<DocumentData>::adopt(new DocumentData(*mRecording));
+    data->takeSinks(*mData.get()); // those added before the first record
+    mData = data;
 }
 
 HRESULT TestDocument::readFormulas(IStrevDataSource* source) {

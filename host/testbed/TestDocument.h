@@ -32,7 +32,6 @@ class TestDocument : public ComObject<IRecordData, IDocumentData, IChannelLookup
                                       IRecordingHost, IDataAcquisition, IStrevDataSink> {
 public:
     TestDocument() = default;
-    ~TestDocument() override;
 
     /// Null before the first record.
     const Recording* recording() const { return mRecording.get(); }
@@ -92,13 +91,12 @@ private:
     };
 
     void* find(REFIID iid) override;
-    bool validRecord(LONG record) const;
     void createRecording();
     HRESULT readFormulas(IStrevDataSource* source);
 
-    std::unique_ptr<Recording> mRecording;
-    ComPtr<DocumentData> mData;
-    std::vector<ComPtr<IOnlineDataSink>> mPendingSinks; // added before the first record
+    Recording mNoChannels{{}};             // what the document reads as before its first record
+    std::unique_ptr<Recording> mRecording; // null before the first record
+    ComPtr<DocumentData> mData = ComPtr<DocumentData>::adopt(new DocumentData(mNoChannels));
     std::vector<Channel> mChannels;
     PeriodFraction mTickPeriod;
 };
