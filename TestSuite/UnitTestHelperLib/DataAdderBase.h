@@ -46,8 +46,6 @@ public:
 
     IUnknown* document() const { return mDocument; }
     const OvoBitset& channelMask() const { return mChannelMask; }
-    std::int32_t ticksPerRecord() const { return mTicks; }
-    double tickRate() const { return mTickRate; }
     std::int32_t ticksAdded() const { return mTicksAdded; }
 
 protected:

@@ -18,10 +18,6 @@ struct FormulaNode {
     std::string name;                  // Name, Call
     std::vector<FormulaNode> operands; // call arguments, or the operands of an operator
     std::size_t position = 0;          // 0-based offset of the node's first character in the text
-
-    bool isBinary() const {
-        return kind == Kind::Add || kind == Kind::Subtract || kind == Kind::Multiply || kind == Kind::Divide;
-    }
 };
 
 } // namespace Vantrel
