@@ -3,20 +3,14 @@
 #include "host/engine/ChannelEventSeries.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/FormulaError.h"
+#include "host/engine/HresultText.h"
 #include "host/engine/PeakSeries.h"
 #include "host/engine/SampleCursor.h"
 
 #include <climits>
-#include <cstdio>
 
 namespace Vantrel {
 namespace {
-
-std::string hex(HRESULT hr) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(hr));
-    return text;
-}
 
 /// Events one Next asks for.
 constexpr ULONG batch = 64;
@@ -79,18 +73,21 @@ ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
     ComPtr<ICalcEnum> calc;
     HRESULT hr = term.calcClass->CreateEnumerator(mHost, calc.put());
     if (FAILED(hr) || !calc)
-        throw FormulaError(term.position, "'" + term.name + "' could not be created (" + hex(hr) + ")");
+        throw FormulaError(term.position,
+                           "'" + term.name + "' could not be created (" + hresultText(hr) + ")");
     DWORD flags = 0;
     ComPtr<IAutoOvoString> arguments = ComPtr<IAutoOvoString>::adopt(term.arguments.GetInterface());
     hr = calc->SetArgs(arguments.get(), &flags);
     if (FAILED(hr))
-        throw FormulaError(term.position, "'" + term.name + "' refused its arguments (" + hex(hr) + ")");
+        throw FormulaError(term.position,
+                           "'" + term.name + "' refused its arguments (" + hresultText(hr) + ")");
     const double tickPeriod = mRecording.record(mRecord).tickPeriod();
     hr = calc->Start(mRecord, static_cast<LONG>(sources.size()), sources.data(), tickPeriod, 0, nullptr,
                      mOnline ? kCalcStartOnline : 0);
     mEnumerators.push_back(calc);
     if (FAILED(hr))
-        throw FormulaError(term.position, "'" + term.name + "' refused its sources (" + hex(hr) + ")");
+        throw FormulaError(term.position,
+                           "'" + term.name + "' refused its sources (" + hresultText(hr) + ")");
     return calc.query<IUnknown>(IID_IUnknown);
 }
 
@@ -112,7 +109,7 @@ bool RecordRun::pull(std::vector<std::byte>& events) {
         HRESULT hr =
             mStream->Next(static_cast<ULONG>(buffer.size()), INT_MAX, buffer.data(), &count, &position);
         if (FAILED(hr) || count > batch)
-            fail("'" + mRoot.name + "' failed to deliver its events (" + hex(hr) + ")");
+            fail("'" + mRoot.name + "' failed to deliver its events (" + hresultText(hr) + ")");
         events.insert(events.end(), buffer.begin(),
                       buffer.begin() + static_cast<std::ptrdiff_t>(count * mEventSize));
         mFinished = hr == S_FALSE;

@@ -2,20 +2,18 @@
 
 #include "core/Utf.h"
 #include "host/engine/CalcClassCatalog.h"
+#include "host/engine/HresultText.h"
 #include "host/frontend/LoopParameterNames.h"
 #include "host/loader/Host.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace Vantrel {
 
 ModuleHost::ModuleHost() : mHost(std::make_unique<Host>()) {
     if (const HRESULT result = mHost->LoadModule(); FAILED(result)) {
-        char code[16];
-        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(result));
         throw std::runtime_error("cannot load the analysis module " + Ovo::Utf16ToUtf8(DefaultModulePath()) +
-                                 " (" + code + ")");
+                                 " (" + hresultText(result) + ")");
     }
     auto catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
     const ClassRegistry& registry = mHost->Zar().Classes();

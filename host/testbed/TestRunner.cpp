@@ -1,8 +1,7 @@
 #include "host/testbed/TestRunner.h"
 
 #include "core/String.h"
-
-#include <cstdio>
+#include "host/engine/HresultText.h"
 
 namespace Vantrel {
 namespace {
@@ -44,9 +43,7 @@ TestCaseResult TestRunner::run(const Case& c) const {
     c.test->GetTestValue(c.index, &result.value);
     const HRESULT hr = c.test->RunTest(c.index);
     if (FAILED(hr)) {
-        char text[48];
-        std::snprintf(text, sizeof text, "RunTest failed with 0x%08X", static_cast<unsigned>(hr));
-        result.message = text;
+        result.message = "RunTest failed with " + hresultText(hr);
         return result;
     }
     VARIANT_BOOL passed = VARIANT_FALSE;
