@@ -2,21 +2,10 @@
 #include "platform/gdi/saturate.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "platform/gdi/DeviceContext.h"
 
 namespace gdi {
-namespace {
-
-constexpr std::int64_t kIntMin = std::numeric_limits<int>::min();
-constexpr std::int64_t kIntMax = std::numeric_limits<int>::max();
-
-int ClampInt(std::int64_t v) {
-    return static_cast<int>(std::clamp(v, kIntMin, kIntMax));
-}
-
-} // namespace
 
 Pixel ApplyRop2(int rop2, Pixel pen, Pixel destination) {
     if (rop2 < R2_BLACK || rop2 > R2_WHITE)
@@ -58,7 +47,7 @@ void Raster::FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Pixel co
     const std::int64_t sx1 = x1 + origin_.x;
     if (sy < 0 || sy >= surface_->Height() || sx1 <= 0 || sx0 >= surface_->Width())
         return;
-    clip_.ForEachSpan(static_cast<int>(sy), ClampInt(sx0), ClampInt(sx1), [&](int a, int b) {
+    clip_.ForEachSpan(static_cast<int>(sy), Saturate(sx0), Saturate(sx1), [&](int a, int b) {
         for (int x = a; x < b; ++x) {
             const Pixel d = surface_->Get(x, static_cast<int>(sy));
             surface_->Set(x, static_cast<int>(sy),
@@ -80,7 +69,7 @@ void Raster::Blend(std::int64_t x, std::int64_t y, Pixel color, std::uint8_t cov
         return;
     const std::int64_t sx = x + origin_.x;
     const std::int64_t sy = y + origin_.y;
-    if (!surface_->Contains(ClampInt(sx), ClampInt(sy)) ||
+    if (!surface_->Contains(Saturate(sx), Saturate(sy)) ||
         !clip_.Contains(static_cast<int>(sx), static_cast<int>(sy)))
         return;
     const Pixel d = surface_->Get(static_cast<int>(sx), static_cast<int>(sy));
@@ -99,7 +88,7 @@ std::optional<Pixel> Raster::Read(std::int64_t x, std::int64_t y) const {
         return std::nullopt;
     const std::int64_t sx = x + origin_.x;
     const std::int64_t sy = y + origin_.y;
-    if (!surface_->Contains(ClampInt(sx), ClampInt(sy)) ||
+    if (!surface_->Contains(Saturate(sx), Saturate(sy)) ||
         !clip_.Contains(static_cast<int>(sx), static_cast<int>(sy)))
         return std::nullopt;
     return surface_->Get(static_cast<int>(sx), static_cast<int>(sy));

@@ -1,13 +1,11 @@
 // Lines, rectangles, fills and pixels.
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/Stroke.h"
 #include "platform/gdi/internal.h"
-#include "platform/gdi/saturate.h"
 
 using namespace gdi;
 
@@ -51,12 +49,6 @@ std::shared_ptr<BrushObject> BrushArg(HBRUSH brush) {
     if (value >= 1 && value <= static_cast<std::uintptr_t>(COLOR_MENUBAR) + 1)
         brush = GetSysColorBrush(static_cast<int>(value - 1));
     return ObjectTable::Instance().Get<BrushObject>(brush, OBJ_BRUSH);
-}
-
-RECT DeviceRect(const DeviceContext& dc, const RECT& r) {
-    const Point64 a = Device(dc, r.left, r.top);
-    const Point64 b = Device(dc, r.right, r.bottom);
-    return RECT{Saturate(a.x), Saturate(a.y), Saturate(b.x), Saturate(b.y)};
 }
 
 std::vector<std::int64_t> RectArgs(const RECT& r) {
@@ -127,7 +119,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     if (!s.brush.object->IsNull()) {
         const int inset = nullPen ? 0 : 1;
         Raster raster(*c);
-        raster.FillRect(DeviceRect(*c, RECT{l + inset, t + inset, r - 1, b - 1}),
+        raster.FillRect(c->ToDevice(RECT{l + inset, t + inset, r - 1, b - 1}),
                         PixelFromColor(BrushColor(*c, *s.brush.object)), s.rop2);
     }
     StrokePath(*c, {{l, t}, {r - 1, t}, {r - 1, b - 1}, {l, b - 1}, {l, t}}, 0);
@@ -144,7 +136,7 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     if (b->IsNull())
         return 1;
     Raster raster(*c);
-    raster.FillRect(DeviceRect(*c, *rect), PixelFromColor(BrushColor(*c, *b)), R2_COPYPEN);
+    raster.FillRect(c->ToDevice(*rect), PixelFromColor(BrushColor(*c, *b)), R2_COPYPEN);
     return 1;
 }
 
@@ -162,7 +154,7 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
     for (const RECT& side :
          {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
           RECT{r.left, r.top, r.left + 1, r.bottom}, RECT{r.right - 1, r.top, r.right, r.bottom}})
-        raster.FillRect(DeviceRect(*c, side), color, R2_COPYPEN);
+        raster.FillRect(c->ToDevice(side), color, R2_COPYPEN);
     return 1;
 }
 
