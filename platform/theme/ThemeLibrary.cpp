@@ -7,15 +7,12 @@
 #include "platform/gdi/bridge.h"
 #include "platform/gdi/gdi.h"
 #include "platform/theme/uxtheme.h"
+#include "platform/win32/text.h"
 
 namespace theme {
 namespace {
 
 constexpr std::array<std::u16string_view, 4> kClasses{u"BUTTON", u"TOOLBAR", u"TOOLTIP", u"TEXTSTYLE"};
-
-char16_t Upper(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
 
 std::u16string UpperTrimmed(std::u16string_view s) {
     while (!s.empty() && s.front() == u' ')
@@ -24,7 +21,7 @@ std::u16string UpperTrimmed(std::u16string_view s) {
         s.remove_suffix(1);
     std::u16string out;
     for (char16_t c : s)
-        out.push_back(Upper(c));
+        out.push_back(win32::AsciiUpper(c));
     return out;
 }
 

@@ -1,25 +1,17 @@
 #include "platform/user/ClassRegistry.h"
 
-#include <algorithm>
 #include <cstdint>
+
+#include "platform/win32/text.h"
 
 namespace user {
 namespace {
-
-char16_t Fold(char16_t c) {
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
 
 ATOM AtomOf(LPCWSTR name) {
     return static_cast<ATOM>(reinterpret_cast<std::uintptr_t>(name));
 }
 
 } // namespace
-
-bool SameName(const std::u16string& a, const std::u16string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char16_t x, char16_t y) { return Fold(x) == Fold(y); });
-}
 
 bool IsAtomName(LPCWSTR name) {
     return reinterpret_cast<std::uintptr_t>(name) < 0x10000;
@@ -57,7 +49,8 @@ WindowClass* ClassRegistry::Find(LPCWSTR nameOrAtom) {
     if (nameOrAtom == nullptr)
         return nullptr;
     for (auto& c : classes_) {
-        if (IsAtomName(nameOrAtom) ? c->atom == AtomOf(nameOrAtom) : SameName(c->name, nameOrAtom))
+        if (IsAtomName(nameOrAtom) ? c->atom == AtomOf(nameOrAtom)
+                                   : win32::SameIgnoringCase(c->name, nameOrAtom))
             return c.get();
     }
     return nullptr;

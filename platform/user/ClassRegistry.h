@@ -23,9 +23,6 @@ private:
     ATOM nextAtom_ = 0xC000;
 };
 
-// Case-insensitive comparison over ASCII letters, the way names of classes and
-// registered messages are matched.
-bool SameName(const std::u16string& a, const std::u16string& b);
 // A value in the place of a name that is an atom or integer id rather than text.
 bool IsAtomName(LPCWSTR name);
 

@@ -15,6 +15,7 @@
 #include "platform/user/paint_api.h"
 #include "platform/user/window_api.h"
 #include "platform/user/window_ops.h"
+#include "platform/win32/text.h"
 
 namespace user {
 namespace {
@@ -113,10 +114,7 @@ LRESULT CopyText(const std::u16string& text, WCHAR* out, std::size_t room) {
         return CB_ERR;
     if (room == 0)
         return 0;
-    const std::size_t n = std::min(text.size(), room - 1);
-    std::copy_n(text.data(), n, out);
-    out[n] = u'\0';
-    return static_cast<LRESULT>(n);
+    return static_cast<LRESULT>(win32::CopyTruncated(text, out, room));
 }
 
 // The closed control's height follows its selection field.

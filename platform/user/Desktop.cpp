@@ -6,6 +6,7 @@
 #include "platform/user/combobox.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
+#include "platform/win32/text.h"
 
 namespace user {
 namespace {
@@ -39,7 +40,7 @@ UINT Desktop::RegisterMessage(const std::u16string& name) {
     if (name.empty())
         return 0;
     for (std::size_t i = 0; i < registered_.size(); ++i) {
-        if (SameName(registered_[i], name))
+        if (win32::SameIgnoringCase(registered_[i], name))
             return WM_REGISTERED_FIRST + static_cast<UINT>(i);
     }
     if (registered_.size() >= 0x4000)

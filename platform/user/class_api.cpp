@@ -1,8 +1,8 @@
-#include <algorithm>
 #include <cstring>
 
 #include "platform/user/Desktop.h"
 #include "platform/user/window_api.h"
+#include "platform/win32/text.h"
 
 using user::Desktop;
 
@@ -27,11 +27,8 @@ int GetClassNameW(HWND hwnd, LPWSTR buffer, int bufferLength) {
     user::Window* w = Desktop::Current().Windows().Find(hwnd);
     if (w == nullptr || buffer == nullptr || bufferLength <= 0)
         return 0;
-    const auto count =
-        std::min<std::size_t>(w->windowClass->name.size(), static_cast<std::size_t>(bufferLength - 1));
-    std::copy_n(w->windowClass->name.data(), count, buffer);
-    buffer[count] = u'\0';
-    return static_cast<int>(count);
+    return static_cast<int>(
+        win32::CopyTruncated(w->windowClass->name, buffer, static_cast<std::size_t>(bufferLength)));
 }
 
 namespace {

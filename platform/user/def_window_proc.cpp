@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "platform/user/ClassRegistry.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
@@ -8,6 +6,7 @@
 #include "platform/user/rect_math.h"
 #include "platform/user/window_api.h"
 #include "platform/user/window_ops.h"
+#include "platform/win32/text.h"
 
 using user::Desktop;
 using user::Window;
@@ -18,10 +17,7 @@ LRESULT GetText(const Window& w, WPARAM length, LPARAM buffer) {
     auto* out = reinterpret_cast<WCHAR*>(buffer);
     if (out == nullptr || length == 0)
         return 0;
-    const std::size_t count = std::min<std::size_t>(w.text.size(), length - 1);
-    std::copy_n(w.text.data(), count, out);
-    out[count] = u'\0';
-    return static_cast<LRESULT>(count);
+    return static_cast<LRESULT>(win32::CopyTruncated(w.text, out, length));
 }
 
 LRESULT NcCalcSize(const Window& w, WPARAM calcValidRects, LPARAM lParam) {

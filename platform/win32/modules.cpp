@@ -10,6 +10,8 @@
 #include <mutex>
 #include <set>
 
+#include "platform/win32/text.h"
+
 namespace {
 
 struct ProcessState {
@@ -48,10 +50,6 @@ std::u16string ExecutablePath() {
 std::size_t FolderEnd(std::u16string_view path) {
     std::size_t slash = path.find_last_of(u"/\\");
     return slash == std::u16string_view::npos ? 0 : slash + 1;
-}
-
-char16_t Lower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
 void* Open(const std::u16string& path) {
@@ -118,10 +116,8 @@ DWORD GetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size) {
     }
     if (buffer == nullptr || size == 0)
         return 0;
-    DWORD n = std::min<DWORD>(static_cast<DWORD>(path.size()), size - 1);
-    std::copy_n(path.data(), n, buffer);
-    buffer[n] = u'\0';
-    return n < path.size() ? size : n;
+    const std::size_t n = win32::CopyTruncated(path, buffer, size);
+    return n < path.size() ? size : static_cast<DWORD>(n);
 }
 
 BOOL DisableThreadLibraryCalls(HMODULE module) {
@@ -157,15 +153,12 @@ std::u16string SharedObjectName(std::u16string_view libraryName) {
     std::size_t dot = file.find_last_of(u'.');
     if (dot == std::u16string_view::npos || file.size() - dot != 4)
         return std::u16string(libraryName);
-    std::u16string ext;
-    for (char16_t c : file.substr(dot))
-        ext += Lower(c);
-    if (ext != u".dll")
+    if (!SameIgnoringCase(file.substr(dot), u".dll"))
         return std::u16string(libraryName);
     std::u16string result(libraryName.substr(0, folder));
     result += u"lib";
     for (char16_t c : file.substr(0, dot))
-        result += Lower(c);
+        result += AsciiLower(c);
     result += u".so";
     return result;
 }
