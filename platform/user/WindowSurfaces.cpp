@@ -13,17 +13,6 @@
 namespace user {
 namespace {
 
-const Window* TopLevelOf(const WindowTable& table, const Window& w) {
-    const Window* top = &w;
-    while (top->parent != nullptr) {
-        const Window* up = table.Find(top->parent);
-        if (up == nullptr)
-            break;
-        top = up;
-    }
-    return top;
-}
-
 // Where a window's client corner lies on its top-level surface.
 POINT SurfaceOrigin(const WindowTable& table, const Window& w, const Window& top) {
     const POINT screen = table.ClientOrigin(w);
@@ -56,7 +45,7 @@ std::shared_ptr<gdi::Surface> WindowSurfaces::SurfaceOf(const Window& top) {
 
 gdi::Region WindowSurfaces::VisibleRegion(const Window& w, POINT origin) const {
     const WindowTable& table = Desktop::Current().Windows();
-    const Window* top = TopLevelOf(table, w);
+    const Window* top = &table.TopLevelOf(w);
     gdi::Region visible(ClientOnSurface(w, origin));
     for (const Window* a = table.Find(w.parent); a != nullptr; a = table.Find(a->parent))
         visible = visible.Intersect(gdi::Region(ClientOnSurface(*a, SurfaceOrigin(table, *a, *top))));
@@ -92,7 +81,7 @@ HDC WindowSurfaces::Acquire(HWND hwnd, const RECT& clip) {
         target.surface = screen_;
         target.clip = gdi::Region(clip);
     } else {
-        const Window* top = TopLevelOf(table, *w);
+        const Window* top = &table.TopLevelOf(*w);
         target.surface = SurfaceOf(*top);
         target.origin = SurfaceOrigin(table, *w, *top);
         target.clip = VisibleRegion(*w, target.origin)
@@ -123,7 +112,7 @@ gdi::Surface WindowSurfaces::Snapshot(HWND hwnd) {
     const Window* w = table.Find(hwnd);
     if (w == nullptr)
         return gdi::Surface(1, 1);
-    const Window* top = TopLevelOf(table, *w);
+    const Window* top = &table.TopLevelOf(*w);
     const std::shared_ptr<gdi::Surface> s = SurfaceOf(*top);
     RECT onScreen;
     GetWindowRect(hwnd, &onScreen);

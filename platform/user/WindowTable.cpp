@@ -58,6 +58,13 @@ bool WindowTable::IsDescendant(HWND ancestor, HWND hwnd) const {
     return false;
 }
 
+const Window& WindowTable::TopLevelOf(const Window& w) const {
+    const Window* top = &w;
+    while (const Window* up = Find(top->parent))
+        top = up;
+    return *top;
+}
+
 POINT WindowTable::ClientOrigin(const Window& w) const {
     POINT p{w.client.left, w.client.top};
     for (const Window* a = Find(w.parent); a != nullptr; a = Find(a->parent)) {

@@ -33,6 +33,8 @@ public:
     bool IsVisible(const Window& w) const;
     // hwnd lies below ancestor in the parent chain (child windows only, not owned ones).
     bool IsDescendant(HWND ancestor, HWND hwnd) const;
+    // The top-level window w lies in (w itself when it is one).
+    const Window& TopLevelOf(const Window& w) const;
     // Screen position of the top-left corner of the client area.
     POINT ClientOrigin(const Window& w) const;
 

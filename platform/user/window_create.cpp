@@ -12,14 +12,6 @@ using user::Window;
 
 namespace {
 
-// The platform makes the top-level ancestor of whatever window is named the owner.
-HWND TopLevelOf(Desktop& d, HWND hwnd) {
-    Window* w = d.Windows().Find(hwnd);
-    while (w != nullptr && w->parent != nullptr)
-        w = d.Windows().Find(w->parent);
-    return w == nullptr ? nullptr : w->handle;
-}
-
 // A new child goes to the bottom of its siblings, so z-order follows creation
 // order (the tab order of dialogs); a new top-level window goes to the top.
 Window* Insert(Desktop& d, user::WindowClass& c, DWORD style, HWND parent, HMENU menu) {
@@ -36,7 +28,8 @@ Window* Insert(Desktop& d, user::WindowClass& c, DWORD style, HWND parent, HMENU
         w.id = reinterpret_cast<LONG_PTR>(menu);
         parentWindow->children.push_back(w.handle);
     } else {
-        w.owner = TopLevelOf(d, parent);
+        // The platform makes the top-level ancestor of whatever window is named the owner.
+        w.owner = parentWindow != nullptr ? d.Windows().TopLevelOf(*parentWindow).handle : nullptr;
         auto& top = d.Windows().TopLevel();
         top.insert(top.begin(), w.handle);
     }
