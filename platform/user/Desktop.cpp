@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "platform/user/WindowSurfaces.h"
 #include "platform/user/combobox.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
@@ -22,7 +21,7 @@ bool InRange(UINT message, UINT first, UINT last) {
 
 } // namespace
 
-Desktop::Desktop() : paint_(std::make_unique<WindowSurfaces>()) {
+Desktop::Desktop() {
     RegisterComboBoxClass(classes_);
 }
 

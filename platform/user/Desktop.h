@@ -15,10 +15,10 @@
 #include "platform/user/ClassRegistry.h"
 #include "platform/user/EffectsLog.h"
 #include "platform/user/MessageQueue.h"
-#include "platform/user/PaintDevice.h"
 #include "platform/user/ScriptedMessageBoxes.h"
 #include "platform/user/TestClock.h"
 #include "platform/user/TimerTable.h"
+#include "platform/user/WindowSurfaces.h"
 #include "platform/user/WindowTable.h"
 
 namespace user {
@@ -27,7 +27,7 @@ class Desktop {
 public:
     static Desktop& Current();
     // Starts over: no windows, classes, timers or messages; clock at 0; window
-    // surfaces as the paint device. Windows are dropped without messages.
+    // surfaces blank. Windows are dropped without messages.
     static void Reset();
 
     ClassRegistry& Classes() { return classes_; }
@@ -37,8 +37,7 @@ public:
     TimerTable& Timers() { return timers_; }
     ScriptedMessageBoxes& MessageBoxes() { return boxes_; }
     EffectsLog& Effects() { return effects_; }
-    PaintDevice& Paint() { return *paint_; }
-    void SetPaintDevice(std::unique_ptr<PaintDevice> device) { paint_ = std::move(device); }
+    WindowSurfaces& Paint() { return paint_; }
 
     HWND focus = nullptr;
     HWND capture = nullptr;
@@ -93,7 +92,7 @@ private:
     TimerTable timers_;
     ScriptedMessageBoxes boxes_;
     EffectsLog effects_;
-    std::unique_ptr<PaintDevice> paint_;
+    WindowSurfaces paint_;
     std::vector<std::u16string> registered_;
     int holds_ = 0;
 };

@@ -126,8 +126,7 @@ gdi::Surface WindowSurfaces::Snapshot(HWND hwnd) {
 }
 
 gdi::Surface WindowPicture(HWND hwnd) {
-    auto* surfaces = dynamic_cast<WindowSurfaces*>(&Desktop::Current().Paint());
-    return surfaces != nullptr ? surfaces->Snapshot(hwnd) : gdi::Surface(1, 1);
+    return Desktop::Current().Paint().Snapshot(hwnd);
 }
 
 bool SaveWindowPng(HWND hwnd, const std::string& path) {

@@ -14,17 +14,22 @@
 
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
-#include "platform/user/PaintDevice.h"
 #include "platform/user/fwd.h"
+#include "platform/user/handles.h"
 
 namespace user {
 
-class WindowSurfaces final : public PaintDevice {
+class WindowSurfaces {
 public:
-    HDC Acquire(HWND hwnd, const RECT& clip) override;
-    void Release(HWND hwnd, HDC dc) override;
-    bool EraseBackground(HWND hwnd, HDC dc, HBRUSH background) override;
-    int Outstanding() const override { return static_cast<int>(live_.size()); }
+    // A DC over the window's client area (the screen for a null window),
+    // clipped to a rectangle in client coordinates; Release gives it back.
+    HDC Acquire(HWND hwnd, const RECT& clip);
+    void Release(HWND hwnd, HDC dc);
+    // Fills the DC's clip area with the class background brush; false when there
+    // is no brush (the window stays unerased).
+    bool EraseBackground(HWND hwnd, HDC dc, HBRUSH background);
+    // DCs handed out and not yet released.
+    int Outstanding() const { return static_cast<int>(live_.size()); }
 
     // The window's rectangle cut out of its top-level surface; empty for an
     // invalid window.
@@ -40,7 +45,7 @@ private:
 };
 
 // The picture of a window from the desktop's surfaces; a 1 x 1 picture when the
-// window is invalid or the desktop paints through another device.
+// window is invalid.
 gdi::Surface WindowPicture(HWND hwnd);
 // Writes WindowPicture as a PNG file; false when there is no such window.
 bool SaveWindowPng(HWND hwnd, const std::string& path);
