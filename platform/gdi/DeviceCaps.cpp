@@ -3,14 +3,6 @@
 #include "platform/gdi/gdi.h"
 
 namespace gdi {
-namespace {
-
-DeviceCaps& Screen() {
-    static DeviceCaps caps;
-    return caps;
-}
-
-} // namespace
 
 int DeviceCaps::Query(int index) const {
     switch (index) {
@@ -40,10 +32,8 @@ int DeviceCaps::Query(int index) const {
 }
 
 const DeviceCaps& ScreenCaps() {
-    return Screen();
-}
-void SetScreenCaps(const DeviceCaps& caps) {
-    Screen() = caps;
+    static const DeviceCaps caps;
+    return caps;
 }
 
 } // namespace gdi

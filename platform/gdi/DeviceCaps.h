@@ -1,7 +1,7 @@
 #pragma once
 // What GetDeviceCaps answers for a device. The screen is 1920 x 1080 at 96
-// dpi and 32 bits per pixel unless a test changes it; printer pages carry
-// their own. Storage is always 32-bit whatever BITSPIXEL reports.
+// dpi and 32 bits per pixel; printer pages carry their own. Storage is
+// always 32-bit whatever BITSPIXEL reports.
 
 #include "platform/gdi/constants.h"
 
@@ -22,6 +22,5 @@ struct DeviceCaps {
 };
 
 const DeviceCaps& ScreenCaps();
-void SetScreenCaps(const DeviceCaps& caps);
 
 } // namespace gdi

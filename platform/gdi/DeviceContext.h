@@ -33,9 +33,7 @@ public:
     const DeviceCaps& Caps() const { return caps_; }
     DcState& State() { return state_; }
     const DcState& State() const { return state_; }
-    const std::vector<DcState>& SavedStates() const { return saved_; }
     DisplayList& Log() { return *log_; }
-    const std::shared_ptr<DisplayList>& LogPtr() const { return log_; }
 
     Surface* Target() const { return surface_.get(); }
     const std::shared_ptr<Surface>& TargetPtr() const { return surface_; }

@@ -12,7 +12,6 @@ namespace gdi {
 class DisplayList {
 public:
     void Add(DrawCall call) { calls_.push_back(std::move(call)); }
-    void Clear() { calls_.clear(); }
     const std::vector<DrawCall>& Calls() const { return calls_; }
     std::vector<DrawCall> Named(std::string_view name) const {
         std::vector<DrawCall> out;

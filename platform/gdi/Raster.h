@@ -23,7 +23,6 @@ class Raster {
 public:
     explicit Raster(DeviceContext& dc);
 
-    bool CanDraw() const { return surface_ != nullptr && !clip_.IsEmpty(); }
     // Device-coordinate box of the clip, for callers that bound their work.
     RECT ClipBox() const;
     // Narrows the clip to a device rectangle for the rest of this call.

@@ -21,7 +21,6 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     int BitsPerPixel() const { return bitsPerPixel_; }
-    bool IsMonochrome() const { return bitsPerPixel_ == 1; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
     // Callers keep (x, y) inside; Contains says where that is.

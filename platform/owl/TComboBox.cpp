@@ -26,10 +26,6 @@ int TComboBox::DeleteString(int index) const {
     return static_cast<int>(SendMessage(CB_DELETESTRING, static_cast<WPARAM>(index)));
 }
 
-void TComboBox::ClearList() const {
-    SendMessage(CB_RESETCONTENT);
-}
-
 int TComboBox::GetCount() const {
     return static_cast<int>(SendMessage(CB_GETCOUNT));
 }

@@ -17,7 +17,6 @@ public:
     int AddString(LPCWSTR text) const;
     int InsertString(LPCWSTR text, int index) const;
     int DeleteString(int index) const;
-    void ClearList() const;
     int GetCount() const;
     int GetSelIndex() const;
     int SetSelIndex(int index) const;

@@ -51,18 +51,6 @@ void TDC::RestoreObjects() {
     RestoreBrush();
 }
 
-TSize TDC::GetWindowExt() const {
-    SIZE s{0, 0};
-    GetWindowExtEx(handle_, &s);
-    return s;
-}
-
-TSize TDC::GetViewportExt() const {
-    SIZE s{0, 0};
-    GetViewportExtEx(handle_, &s);
-    return s;
-}
-
 TSize TDC::GetTextExtent(LPCWSTR text, int count) const {
     SIZE s{0, 0};
     GetTextExtentPoint32W(handle_, text, count, &s);

@@ -32,8 +32,6 @@ public:
     int SaveDC() const { return ::SaveDC(handle_); }
     bool RestoreDC(int saved = -1) const { return ::RestoreDC(handle_, saved) != FALSE; }
     int GetDeviceCaps(int index) const { return ::GetDeviceCaps(handle_, index); }
-    TSize GetWindowExt() const;
-    TSize GetViewportExt() const;
 
     TColor SetBkColor(const TColor& color) const { return ::SetBkColor(handle_, color.GetValue()); }
     TColor SetTextColor(const TColor& color) const { return ::SetTextColor(handle_, color.GetValue()); }

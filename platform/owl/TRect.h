@@ -18,17 +18,9 @@ public:
     constexpr LONG Width() const { return right - left; }
     constexpr LONG Height() const { return bottom - top; }
     constexpr TSize Size() const { return {Width(), Height()}; }
-    constexpr TPoint TopLeft() const { return {left, top}; }
-    constexpr TPoint BottomRight() const { return {right, bottom}; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
     constexpr bool Contains(const POINT& p) const {
         return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
-    constexpr TRect OffsetBy(LONG dx, LONG dy) const {
-        return {left + dx, top + dy, right + dx, bottom + dy};
-    }
-    constexpr TRect InflatedBy(LONG dx, LONG dy) const {
-        return {left - dx, top - dy, right + dx, bottom + dy};
     }
     friend constexpr bool operator==(const TRect& a, const TRect& b) {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

@@ -59,12 +59,10 @@ public:
     operator HWND() const { return handle_; }
     TWindow* GetParentO() const { return parent_; }
     HWND GetParentH() const;
-    TModule* GetModule() const { return module_; }
     const std::u16string& GetTitle() const { return title_; }
     bool IsFlagSet(UINT mask) const { return (flags_ & mask) != 0; }
     void SetFlag(UINT mask) { flags_ |= mask; }
     void ClearFlag(UINT mask) { flags_ &= ~mask; }
-    const std::vector<TWindow*>& Children() const { return children_; }
 
     TWindowAttr Attr;
 

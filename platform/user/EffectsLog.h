@@ -19,7 +19,6 @@ public:
         entries_.push_back({std::move(kind), std::move(detail)});
     }
     const std::vector<Effect>& Entries() const { return entries_; }
-    void Clear() { entries_.clear(); }
 
 private:
     std::vector<Effect> entries_;

@@ -15,7 +15,6 @@ public:
     void Post(const MSG& msg) { posted_.push_back(msg); }
     // The oldest message that passes the filter, taken out when remove is set.
     std::optional<MSG> Next(const std::function<bool(const MSG&)>& filter, bool remove);
-    bool Empty() const { return posted_.empty(); }
 
     void RequestQuit(int exitCode);
     bool QuitRequested() const { return quit_; }

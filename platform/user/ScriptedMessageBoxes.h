@@ -4,7 +4,6 @@
 // messages, advance the clock ...) and returns the button. A box with nothing
 // queued takes the default answer; without one it is a test failure.
 
-#include <cstddef>
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -38,7 +37,6 @@ public:
     void Script(MessageBoxScript script) { queued_.push_back(std::move(script)); }
     // Answer for boxes nothing is queued for; 0 makes such a box a failure.
     void SetDefault(int button) { default_ = button; }
-    std::size_t Pending() const { return queued_.size(); }
 
     // Records the box and returns the button pressed.
     int Show(const MessageBoxShown& box);

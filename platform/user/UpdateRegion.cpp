@@ -30,8 +30,4 @@ void UpdateRegion::Subtract(const RECT& r) {
         box_.right = cut.left;
 }
 
-void UpdateRegion::ClipTo(const RECT& r) {
-    box_ = Intersect(box_, r);
-}
-
 } // namespace user

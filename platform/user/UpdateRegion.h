@@ -15,7 +15,6 @@ public:
     RECT Box() const { return box_; }
     void Add(const RECT& r);
     void Subtract(const RECT& r);
-    void ClipTo(const RECT& r);
     void Clear() { box_ = {0, 0, 0, 0}; }
 
 private:
