@@ -6,6 +6,7 @@
 
 #include "platform/gdi/bridge.h"
 #include "platform/gdi/gdi.h"
+#include "platform/theme/ThemePainter.h"
 #include "platform/theme/uxtheme.h"
 #include "platform/win32/text.h"
 
@@ -111,9 +112,6 @@ BOOL IsAppThemed() {
     Lib().calls.push_back({"IsAppThemed"});
     return Lib().switches.appThemed ? TRUE : FALSE;
 }
-
-// Defined with the painting of parts.
-void PaintPart(HDC dc, std::u16string_view themeClass, int part, int state, const RECT& rect);
 
 HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip) {
     ThemeCall call{"DrawThemeBackground", {}, part, state, rect ? *rect : RECT{}};

@@ -1,8 +1,9 @@
-// Flat pictures of themed parts. The colours follow from (class, part, state)
-// alone, so a picture is the same on every run and every machine.
+// The colours follow from (class, part, state) alone, so a picture is the
+// same on every run and every machine.
+
+#include "platform/theme/ThemePainter.h"
 
 #include <cstdint>
-#include <string_view>
 
 #include "platform/gdi/gdi.h"
 #include "platform/theme/uxtheme.h"
