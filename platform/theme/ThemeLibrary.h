@@ -32,8 +32,8 @@ bool IsLibraryName(std::u16string_view name);
 void* Entry(std::string_view name);
 
 struct ThemeCall {
-    std::string entry;   // "OpenThemeData", "DrawThemeBackground" ...
-    std::u16string text; // the class list of OpenThemeData
+    std::string entry;     // "OpenThemeData", "DrawThemeBackground" ...
+    std::u16string text{}; // the class list of OpenThemeData
     int part = 0;
     int state = 0;
     RECT rect{};

@@ -75,9 +75,10 @@ TEST_F(Paint, AParentWithoutClipChildrenInvalidatesTheChildrenUnderTheRectangle)
         InvalidateRect(top, &c.rect, FALSE);
         RECT update{};
         EXPECT_EQ(GetUpdateRect(child, &update, FALSE) != 0, c.childPainted) << c.parentStyle;
-        if (c.childPainted)
+        if (c.childPainted) {
             EXPECT_TRUE(
                 user::Equal(update, RECT{0, 0, 10, 10})); // the covered corner, in the child's coordinates
+        }
         DestroyWindow(top);
     }
 }

@@ -39,10 +39,12 @@ TEST_F(Lifecycle, CreationMessagesCarryTheCreateRecordAndTheClientGeometry) {
     EXPECT_EQ(seenParam, &marker);
     // Border 1 and client edge 2 on each side: client 194 x 94 at (13, 23) on the screen.
     for (const Received& r : log) {
-        if (r.message == WM_SIZE)
+        if (r.message == WM_SIZE) {
             EXPECT_EQ(r.lParam, MAKELPARAM(194, 94));
-        if (r.message == WM_MOVE)
+        }
+        if (r.message == WM_MOVE) {
             EXPECT_EQ(r.lParam, MAKELPARAM(13, 23));
+        }
     }
     WCHAR text[16];
     EXPECT_EQ(GetWindowTextW(w, text, 16), 5);
