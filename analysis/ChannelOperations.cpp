@@ -1,35 +1,29 @@
 #include "analysis/ChannelOperations.h"
 
+#include "core/InterfacePtr.h"
 #include "platform/vantrel/ICalcObject.h"
 
 namespace ExtLib {
+
+using Ovo::InterfacePtr;
+using Ovo::QueryInterfacePtr;
 
 namespace {
 
 // The channel object of channel, with one reference; null when there is none.
 IUnknown* ChannelObject(IUnknown* document, std::int32_t channel) {
-    IChannelLookup* lookup = nullptr;
-    if (!document || FAILED(document->QueryInterface(IID_IChannelLookup, reinterpret_cast<void**>(&lookup))))
-        return nullptr;
+    const auto lookup = QueryInterfacePtr<IChannelLookup>(document, IID_IChannelLookup);
     IUnknown* object = nullptr;
-    if (lookup->GetChannel(channel, kChannelObject, &object) != S_OK)
-        object = nullptr;
-    lookup->Release();
+    if (!lookup || lookup->GetChannel(channel, kChannelObject, &object) != S_OK)
+        return nullptr;
     return object;
-}
-
-template <class I> I* Query(IUnknown* object, REFIID iid) {
-    I* out = nullptr;
-    if (object && SUCCEEDED(object->QueryInterface(iid, reinterpret_cast<void**>(&out))))
-        return out;
-    return nullptr;
 }
 
 } // namespace
 
 bool SetChannelCalculation(IUnknown* document, IUnknown* calculation, const Ovo::String& name,
                            const Ovo::String& formula, std::int32_t channel) {
-    ICalcObjectText* texts = Query<ICalcObjectText>(calculation, IID_ICalcObjectText);
+    const auto texts = QueryInterfacePtr<ICalcObjectText>(calculation, IID_ICalcObjectText);
     if (!texts)
         return false;
     IAutoOvoString* nameText = name.GetInterface();
@@ -37,42 +31,29 @@ bool SetChannelCalculation(IUnknown* document, IUnknown* calculation, const Ovo:
     const HRESULT hr = texts->SetTexts(nameText, formulaText, 0);
     nameText->Release();
     formulaText->Release();
-    texts->Release();
     return hr == S_OK && AssignChannelCalculation(document, calculation, channel);
 }
 
 bool AssignChannelCalculation(IUnknown* document, IUnknown* calculation, std::int32_t channel) {
-    IUnknown* object = ChannelObject(document, channel);
-    IChannelDataReset* reset = Query<IChannelDataReset>(object, IID_IChannelDataReset);
-    IChannelInfo* info = Query<IChannelInfo>(object, IID_IChannelInfo);
-    IChannelCalcAssign* assign = Query<IChannelCalcAssign>(document, IID_IChannelCalcAssign);
-    IUnknown* unit = nullptr;
-    bool ok = reset && info && assign && reset->DropData() == S_OK;
-    ok = ok && info->GetUnit(&unit) == S_OK && assign->AssignCalculation(object, calculation, unit) == S_OK;
-    for (IUnknown* p : {static_cast<IUnknown*>(assign), static_cast<IUnknown*>(info),
-                        static_cast<IUnknown*>(reset), object, unit})
-        if (p)
-            p->Release();
-    return ok;
+    const auto object = InterfacePtr<IUnknown>::Adopt(ChannelObject(document, channel));
+    const auto reset = QueryInterfacePtr<IChannelDataReset>(object.Get(), IID_IChannelDataReset);
+    const auto info = QueryInterfacePtr<IChannelInfo>(object.Get(), IID_IChannelInfo);
+    const auto assign = QueryInterfacePtr<IChannelCalcAssign>(document, IID_IChannelCalcAssign);
+    InterfacePtr<IUnknown> unit;
+    const bool ok = reset && info && assign && reset->DropData() == S_OK;
+    return ok && info->GetUnit(unit.Put()) == S_OK &&
+           assign->AssignCalculation(object.Get(), calculation, unit.Get()) == S_OK;
 }
 
 bool ResetChannel(IUnknown* document, std::int32_t channel) {
-    IUnknown* object = ChannelObject(document, channel);
-    IChannelDataReset* reset = Query<IChannelDataReset>(object, IID_IChannelDataReset);
-    const bool ok = reset && reset->DropData() == S_OK;
-    if (reset)
-        reset->Release();
-    if (object)
-        object->Release();
-    return ok;
+    const auto object = InterfacePtr<IUnknown>::Adopt(ChannelObject(document, channel));
+    const auto reset = QueryInterfacePtr<IChannelDataReset>(object.Get(), IID_IChannelDataReset);
+    return reset && reset->DropData() == S_OK;
 }
 
 IChannelInfo* FindChannel(IUnknown* document, std::int32_t channel) {
-    IUnknown* object = ChannelObject(document, channel);
-    IChannelInfo* info = Query<IChannelInfo>(object, IID_IChannelInfo);
-    if (object)
-        object->Release();
-    return info;
+    const auto object = InterfacePtr<IUnknown>::Adopt(ChannelObject(document, channel));
+    return QueryInterfacePtr<IChannelInfo>(object.Get(), IID_IChannelInfo).Detach();
 }
 
 } // namespace ExtLib

@@ -1,6 +1,7 @@
 #include "analysis/VChanData.h"
 
 #include "analysis/ChannelOperations.h"
+#include "core/InterfacePtr.h"
 
 #include "platform/vantrel/IVirtualChannelService.h"
 
@@ -11,27 +12,6 @@ namespace {
 constexpr const char16_t* kChannelNames[VChanData::kChannelCount] = {u"tarvik", u"pva", u"pvvolumewithoutvp",
                                                                      u"pveventwithoutvp"};
 constexpr const char16_t* kLoopChannelTitle = u"Tarvik";
-
-// An interface of the host's data object, released when it goes.
-template <class I> class HostInterface {
-public:
-    HostInterface(IUnknown* object, REFIID iid) {
-        if (object)
-            object->QueryInterface(iid, reinterpret_cast<void**>(&p_));
-    }
-    ~HostInterface() {
-        if (p_)
-            p_->Release();
-    }
-    HostInterface(const HostInterface&) = delete;
-    HostInterface& operator=(const HostInterface&) = delete;
-    I* get() const { return p_; }
-    I* operator->() const { return p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-
-private:
-    I* p_ = nullptr;
-};
 
 // A BSTR freed when it goes.
 class Text {
@@ -69,7 +49,8 @@ VChanData::~VChanData() = default;
 void VChanData::DefineChannels() {
     if (refs_[Loops].IsDefined())
         return;
-    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    const auto service =
+        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (!service)
         return;
     for (int c = 0; c < kChannelCount; ++c) {
@@ -88,7 +69,7 @@ void VChanData::DefineChannels() {
 
 bool VChanData::SetLoopCalculation(const Ovo::String& loops, const Ovo::String& volume,
                                    const Ovo::String& loopsWithoutVP) {
-    HostInterface<IDocumentEvents> events(document_, IID_IDocumentEvents);
+    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
     if (events)
         events->MarkDataEnd();
     defined_ = 0xFFFF;
@@ -107,7 +88,8 @@ void VChanData::SetPVACalculation(const Ovo::String& text) {
 bool VChanData::ReleaseChannels() {
     if (!defined_)
         return false;
-    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    const auto service =
+        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (service)
         for (Channel c : {Loops, VolumeWithoutVP, LoopsWithoutVP, Pva})
             service->ReleaseChannel(refs_[c]);
@@ -123,7 +105,8 @@ bool VChanData::GetChannelRefs(VirtualChannelRef& loops, VirtualChannelRef& pva)
 }
 
 void VChanData::RefreshChannels() {
-    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    const auto service =
+        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (!service)
         return;
     for (const VirtualChannelRef& ref : refs_) {
@@ -134,7 +117,8 @@ void VChanData::RefreshChannels() {
 }
 
 void VChanData::MoveMarkerLink(std::int32_t oldChannel, std::int32_t newChannel, bool show) {
-    HostInterface<IVirtualChannelService> service(document_, IID_IVirtualChannelService);
+    const auto service =
+        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (!service)
         return;
     if (oldChannel != -1)
@@ -181,8 +165,8 @@ bool VChanData::ReadEvent(VChanEventReader& reader, Channel channel, Space space
                           std::uint32_t bytes, Place& place) {
     if (!Locate(space, i, place))
         return false;
-    HostInterface<IDocumentEvents> events(document_, IID_IDocumentEvents);
-    return reader.Read(events.get(), refs_[channel].channel, i, place.record, place.offset, out, bytes);
+    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
+    return reader.Read(events.Get(), refs_[channel].channel, i, place.record, place.offset, out, bytes);
 }
 
 bool VChanData::ReadLoop(VChanEventReader& reader, Channel channel, Space space, std::int32_t i,
@@ -261,11 +245,11 @@ std::int32_t VChanData::FindLoopAt(std::int32_t record, std::int32_t tick) {
     if (!stats_ || record < 0 || static_cast<std::size_t>(record) >= stats_->records().size())
         return -1;
     const EventStats::RecordStats& counted = stats_->records()[static_cast<std::size_t>(record)];
-    HostInterface<IDocumentEvents> events(document_, IID_IDocumentEvents);
+    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
     VChanEventReader reader;
     OvoEventBase head;
     for (std::int32_t k = 0; k < counted.count; ++k) {
-        if (!reader.Read(events.get(), refs_[Loops].channel, k, record, k, &head, sizeof(head)))
+        if (!reader.Read(events.Get(), refs_[Loops].channel, k, record, k, &head, sizeof(head)))
             return -1;
         if (head.tick == tick)
             return counted.first + k;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/InterfacePtr.h"
+
 namespace Ovo {
 
 namespace {
@@ -102,19 +104,6 @@ private:
     IAutoOvoString* m_text = nullptr;
 };
 
-template <class I> struct Held {
-    I* p = nullptr;
-    Held() = default;
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    ~Held() {
-        if (p != nullptr)
-            p->Release();
-    }
-    I** operator&() { return &p; }
-    I* operator->() const { return p; }
-};
-
 // The object expression of the recorder; empty when it has none.
 HRESULT ObjectName(IScriptRecorder* recorder, Text& name) {
     StringOut out;
@@ -134,9 +123,10 @@ HRESULT Target(IScriptRecorder* recorder, const String& messageName, Text& name,
 }
 
 // A call builder aimed at the object's message.
-HRESULT NewCall(IScriptRecorder* recorder, const Text& object, const Text& name, Held<ICallBuilder>& call) {
-    HRESULT hr = recorder->NewCall(0, &call);
-    if (call.p == nullptr)
+HRESULT NewCall(IScriptRecorder* recorder, const Text& object, const Text& name,
+                InterfacePtr<ICallBuilder>& call) {
+    HRESULT hr = recorder->NewCall(0, call.Put());
+    if (!call)
         return FAILED(hr) ? hr : E_FAIL;
     call->SetTarget(StringArg(object), StringArg(name));
     return S_OK;
@@ -196,7 +186,7 @@ int ParamTypeCode(const String& lowerTypeName) {
 HRESULT RecordMessage(const String& messageName, const String& paramText, IScriptRecorder* recorder,
                       DWORD flags) {
     Text name, object;
-    Held<ICallBuilder> call;
+    InterfacePtr<ICallBuilder> call;
     HRESULT hr = Target(recorder, messageName, name, object);
     if (FAILED(hr) || FAILED(hr = NewCall(recorder, object, name, call)))
         return hr;
@@ -214,9 +204,9 @@ HRESULT RecordMessage(const String& messageName, const String& paramText, IScrip
 }
 
 HRESULT RecordArrayArgument(IScriptRecorder* recorder, const String& name, String& value, DWORD flags) {
-    Held<IArrayBuilder> array;
-    HRESULT hr = recorder->NewArray(0, &array);
-    if (array.p == nullptr)
+    InterfacePtr<IArrayBuilder> array;
+    HRESULT hr = recorder->NewArray(0, array.Put());
+    if (!array)
         return FAILED(hr) ? hr : E_FAIL;
     array->SetName(StringArg(U16(name)));
     for (Text item : Split(U16(value), Text(), Text())) {
@@ -243,9 +233,9 @@ static void RecordBlockParam(IScriptRecorder* recorder, ICallBuilder* call, cons
         return;
     }
     const Text variable = param.name.substr(0, param.name.find(u' '));
-    Held<IAssignmentBuilder> assignment;
-    recorder->NewAssignment(0, &assignment);
-    if (assignment.p == nullptr)
+    InterfacePtr<IAssignmentBuilder> assignment;
+    recorder->NewAssignment(0, assignment.Put());
+    if (!assignment)
         return;
     assignment->SetName(0, StringArg(variable));
     assignment->SetValue(0, StringArg(param.value), code);
@@ -264,13 +254,13 @@ HRESULT RecordMessageBlock(const String& messageName, const String& paramText, I
     const bool comments = (flags & kRecordNoComments) == 0;
     if (comments)
         Write(recorder, u"' Begin " + name + u"\n", flags | kRecordCommentLine);
-    Held<ICallBuilder> call;
+    InterfacePtr<ICallBuilder> call;
     if (FAILED(hr = NewCall(recorder, object, name, call)))
         return hr;
     std::vector<Param> params;
     if (Params(U16(paramText), params))
         for (const Param& param : params)
-            RecordBlockParam(recorder, call.p, param, flags);
+            RecordBlockParam(recorder, call.Get(), param, flags);
     StringOut statement;
     call->GetText(statement);
     hr = Write(recorder, statement.Take(), flags);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/InterfacePtr.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/DocView.h"
 #include "platform/vantrel/DocumentClass.h"
@@ -16,22 +17,6 @@ constexpr HostTickPosition kOrigin{0, 0};
 // The id under which the host document keeps its view of the recording.
 using RecordingViewId = MsgIdClass<HostMsgGuidC203, 2>;
 
-// Releases at the end of the routine.
-template <class I> struct Held {
-    I* p = nullptr;
-    Held() = default;
-    Held(const Held&) = delete;
-    ~Held() {
-        if (p)
-            p->Release();
-    }
-};
-
-template <class I> void Query(IUnknown* object, REFIID iid, Held<I>& out) {
-    if (object != nullptr)
-        object->QueryInterface(iid, reinterpret_cast<void**>(&out.p));
-}
-
 TickPosition FromHost(HostTickPosition p) {
     return {p.record, p.tick};
 }
@@ -44,14 +29,14 @@ bool Accepts(IDocumentDataEx& data, HostTickPosition p) {
 
 // The selection's mapped ends, when there is a usable selection.
 bool SelectedEnds(IHostDocObject& host, IHostDataObject& data, HostTickPosition& a, HostTickPosition& b) {
-    Held<IHostSelection> selection;
-    if (host.GetSelection(0, &selection.p) != S_OK || selection.p == nullptr)
+    Ovo::InterfacePtr<IHostSelection> selection;
+    if (host.GetSelection(0, selection.Put()) != S_OK || !selection)
         return false;
     WORD present = 0;
-    selection.p->HasSelection(&present);
+    selection->HasSelection(&present);
     HostTickPosition first{INT32_MAX, INT32_MAX};
     HostTickPosition last{INT32_MAX, INT32_MAX};
-    if (present == 0 || selection.p->GetEnds(&first, &last) != S_OK)
+    if (present == 0 || selection->GetEnds(&first, &last) != S_OK)
         return false;
     data.MapPosition(first, &a);
     data.MapPosition(last, &b);
@@ -87,42 +72,39 @@ void GetPreviewRange(IHostDocObject* host, TickPosition& start, TickPosition& en
     start = FromHost(kOrigin);
     end = FromHost(kOrigin);
     compression = 1.0;
-    Held<IHostDataObject> data;
-    if (host == nullptr || FAILED(host->GetDataObject(0, &data.p)) || data.p == nullptr)
+    Ovo::InterfacePtr<IHostDataObject> data;
+    if (host == nullptr || FAILED(host->GetDataObject(0, data.Put())) || !data)
         return;
-    Held<IHostDocumentEx> document;
-    Query(host, IID_IHostDocumentEx, document);
-    Held<IUnknown> kept;
-    if (document.p != nullptr)
-        document.p->GetObjectById(RecordingViewId::Id(), &kept.p);
-    Held<IRecordingView> view;
-    Query(kept.p, IID_IRecordingView, view);
+    const auto document = Ovo::QueryInterfacePtr<IHostDocumentEx>(host, IID_IHostDocumentEx);
+    Ovo::InterfacePtr<IUnknown> kept;
+    if (document)
+        document->GetObjectById(RecordingViewId::Id(), kept.Put());
+    const auto view = Ovo::QueryInterfacePtr<IRecordingView>(kept.Get(), IID_IRecordingView);
 
     HostTickPosition a = kOrigin;
     HostTickPosition b = kOrigin;
-    const bool selected = SelectedEnds(*host, *data.p, a, b);
-    if (!selected && view.p != nullptr)
-        view.p->GetShownRange(&a, &b);
+    const bool selected = SelectedEnds(*host, *data.Get(), a, b);
+    if (!selected && view)
+        view->GetShownRange(&a, &b);
 
-    Held<IDocumentDataEx> positions;
-    Query(data.p, IID_IDocumentDataEx, positions);
-    if (positions.p == nullptr)
+    const auto positions = Ovo::QueryInterfacePtr<IDocumentDataEx>(data.Get(), IID_IDocumentDataEx);
+    if (!positions)
         return;
     HostTickPosition first = kOrigin;
-    if (Accepts(*positions.p, a))
-        data.p->ReportPosition(a, &first);
-    const HostTickPosition last = ReportedEnd(*data.p, *positions.p, b);
+    if (Accepts(*positions.Get(), a))
+        data->ReportPosition(a, &first);
+    const HostTickPosition last = ReportedEnd(*data.Get(), *positions.Get(), b);
     start = FromHost(first);
     end = FromHost(last);
 
     if (selected && !(start == end)) {
         std::int64_t countA = 0;
         std::int64_t countB = 0;
-        positions.p->TickCountOfPosition(a, &countA);
-        positions.p->TickCountOfPosition(b, &countB);
+        positions->TickCountOfPosition(a, &countA);
+        positions->TickCountOfPosition(b, &countB);
         compression = CompressionStep(static_cast<double>(countB - countA) / kPreviewWidth);
-    } else if (view.p != nullptr) {
-        view.p->GetCompression(&compression);
+    } else if (view) {
+        view->GetCompression(&compression);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "analysis/TarvikData.h"
+#include "core/InterfacePtr.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IStrevDataChildData.h"
@@ -16,22 +17,6 @@ constexpr COLORREF kExcludedColour = 0x404040;
 constexpr COLORREF kLoopColour = 0x00FF00;
 // The type id number of the loop data among a document's child data.
 constexpr WORD kLoopDataTypeNumber = 5;
-
-template <class I> I* Query(IUnknown* object, REFIID iid) {
-    void* out = nullptr;
-    if (object == nullptr || FAILED(object->QueryInterface(iid, &out)))
-        return nullptr;
-    return static_cast<I*>(out);
-}
-
-// Releases a COM pointer at the end of a scope.
-template <class I> struct Held {
-    I* p = nullptr;
-    ~Held() {
-        if (p)
-            p->Release();
-    }
-};
 
 HRESULT HandOut(const Ovo::String& text, IAutoOvoString** out) {
     if (out == nullptr)
@@ -59,16 +44,16 @@ HRESULT TarvikEventDrawPolicy::Colour(const void* event, COLORREF* colour) {
 }
 
 LONG TarvikEventDrawPolicy::LoopNumber(IUnknown* dataObject, LONG record, LONG tick) {
-    Held<IDocumentDataEx> data{Query<IDocumentDataEx>(dataObject, IID_IDocumentDataEx)};
-    Held<IUnknown> owner;
-    if (data.p == nullptr || FAILED(data.p->GetOwnerObject(&owner.p)))
+    const auto data = Ovo::QueryInterfacePtr<IDocumentDataEx>(dataObject, IID_IDocumentDataEx);
+    Ovo::InterfacePtr<IUnknown> owner;
+    if (!data || FAILED(data->GetOwnerObject(owner.Put())))
         return -1;
-    Held<IChildDataHost> host{Query<IChildDataHost>(owner.p, IID_IChildDataHost)};
-    Held<IUnknown> child;
-    if (host.p == nullptr || host.p->GetChildData(0, DocMsgId<kLoopDataTypeNumber>(), &child.p) != S_OK)
+    const auto host = Ovo::QueryInterfacePtr<IChildDataHost>(owner.Get(), IID_IChildDataHost);
+    Ovo::InterfacePtr<IUnknown> child;
+    if (!host || host->GetChildData(0, DocMsgId<kLoopDataTypeNumber>(), child.Put()) != S_OK)
         return -1;
-    Held<IStrevDataChildData> childData{Query<IStrevDataChildData>(child.p, IID_IStrevDataChildData)};
-    auto* loops = dynamic_cast<TarvikData*>(childData.p);
+    const auto childData = Ovo::QueryInterfacePtr<IStrevDataChildData>(child.Get(), IID_IStrevDataChildData);
+    auto* loops = dynamic_cast<TarvikData*>(childData.Get());
     if (loops == nullptr)
         return -1;
     VChanData& vchan = loops->GetVChanData();

@@ -1,63 +1,10 @@
 #pragma once
-// An owning interface pointer for the test routines: the reference it holds is
-// released when it lets go, also when a failed check unwinds the routine.
+// The test routines hold interfaces through the module's owning pointer.
 
-#include "platform/win32/unknown.h"
-
-#include <utility>
+#include "core/InterfacePtr.h"
 
 namespace ExtLib {
 
-template <class I> class InterfacePtr {
-public:
-    InterfacePtr() = default;
-    /// Takes a new reference to p.
-    explicit InterfacePtr(I* p) : mPtr(p) {
-        if (mPtr)
-            mPtr->AddRef();
-    }
-    InterfacePtr(const InterfacePtr& other) : InterfacePtr(other.mPtr) {}
-    InterfacePtr(InterfacePtr&& other) noexcept : mPtr(std::exchange(other.mPtr, nullptr)) {}
-    InterfacePtr& operator=(InterfacePtr other) noexcept {
-        std::swap(mPtr, other.mPtr);
-        return *this;
-    }
-    ~InterfacePtr() { Reset(); }
-
-    /// Adopts a reference the caller hands over.
-    static InterfacePtr Adopt(I* p) {
-        InterfacePtr result;
-        result.mPtr = p;
-        return result;
-    }
-
-    I* Get() const { return mPtr; }
-    I* operator->() const { return mPtr; }
-    explicit operator bool() const { return mPtr != nullptr; }
-
-    void Reset() {
-        if (I* p = std::exchange(mPtr, nullptr))
-            p->Release();
-    }
-    /// Releases what it holds and hands out its address for an out-parameter.
-    I** Put() {
-        Reset();
-        return &mPtr;
-    }
-    void** PutVoid() { return reinterpret_cast<void**>(Put()); }
-    /// Hands the reference to the caller.
-    I* Detach() { return std::exchange(mPtr, nullptr); }
-
-    /// The object's interface J, empty when it has none.
-    template <class J> InterfacePtr<J> Query(REFIID iid) const {
-        InterfacePtr<J> result;
-        if (mPtr)
-            mPtr->QueryInterface(iid, result.PutVoid());
-        return result;
-    }
-
-private:
-    I* mPtr = nullptr;
-};
+using Ovo::InterfacePtr;
 
 } // namespace ExtLib
