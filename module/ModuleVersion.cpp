@@ -3,7 +3,7 @@
 #include <string>
 
 #include "module/HostServices.h"
-#include "module/LibraryEntry.h"
+#include "module/ModuleInstance.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/IChannelLookup.h"
 #include "platform/win32/resources.h"

@@ -1,7 +1,7 @@
 #include "views/TarvikViewBase.h"
 
 #include "core/ResourceStrings.h"
-#include "module/LibraryEntry.h"
+#include "module/ModuleInstance.h"
 #include "platform/user/user.h"
 
 namespace Tarvik {

@@ -3,8 +3,8 @@
 // the view class that made it. Until a view draws its content it shows its
 // title on the window colour.
 
-#include "module/OwlDocViewClassBase.h"
-#include "module/ViewBase.h"
+#include "views/OwlDocViewClassBase.h"
+#include "views/ViewBase.h"
 
 namespace Tarvik {
 

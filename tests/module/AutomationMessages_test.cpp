@@ -1,7 +1,7 @@
 #include <vector>
 
-#include "core/ActiveDocumentMessages.h"
-#include "core/AutomationMessageClasses.h"
+#include "module/ActiveDocumentMessages.h"
+#include "module/AutomationMessageClasses.h"
 #include "core/MsgData.h"
 #include "host/framework/ScriptRecorder.h"
 #include "module/MessageIds.h"

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "host/loader/Host.h"
-#include "module/ModuleStatics.h"
+#include "library/ModuleStatics.h"
 
 namespace TarvikTest {
 

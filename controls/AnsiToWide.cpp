@@ -1,0 +1,9 @@
+#include "controls/AnsiToWide.h"
+
+namespace Tarvik {
+
+Ovo::String AnsiToWide(const char* text) {
+    return Ovo::String(text);
+}
+
+} // namespace Tarvik

@@ -1,9 +1,0 @@
-#include "module/AnsiToWide.h"
-
-namespace Tarvik {
-
-Ovo::String AnsiToWide(const char* text) {
-    return Ovo::String(text);
-}
-
-} // namespace Tarvik

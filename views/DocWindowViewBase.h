@@ -1,0 +1,40 @@
+#pragma once
+// The window side of a module view: makes the view's window inside the host's
+// frame (over an alias of the frame's window when the frame's window is not
+// one of the framework's), and destroys it again.
+
+#include <memory>
+
+#include "views/OwlExtClientWindowBase.h"
+
+namespace Tarvik {
+
+class DocWindowViewBase : public OwlExtClientWindowBase {
+public:
+    explicit DocWindowViewBase(OWL::TModule* module) : module_(module) {}
+
+    // E_FAIL when a window exists already or none could be made.
+    HRESULT CreateClientWindow(IHostFrameSite* site, HWND parent, HWND* window) override;
+    // Deletes a window whose parent is an alias; its other windows go with their parent.
+    HRESULT DestroyClientWindow() override;
+    HRESULT GetFrameSite(IHostFrameSite** site) override;
+
+    OWL::TWindow* ViewWindow() const { return window_; }
+
+protected:
+    ~DocWindowViewBase() override;
+    // Deletes the window now, and the alias it was made in.
+    void DeleteWindow();
+    // Called with the frame site when a window is being made.
+    virtual void OnFrameSite(IHostFrameSite* site) {}
+
+    OWL::TModule* module_;
+    IHostFrameSite* site_ = nullptr; // not held
+    OWL::TWindow* window_ = nullptr;
+    bool closed_ = false;
+
+private:
+    std::unique_ptr<OWL::TWindow> alias_;
+};
+
+} // namespace Tarvik
