@@ -70,9 +70,6 @@ public:
     HRESULT OnRecordEnd(LONG record, LONG value) override;
     HRESULT OnStopSampling(WORD) override { return S_OK; }
     HRESULT OnSamplingNotice(LONG, LONG) override { return S_OK; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12(LONG) override { return S_OK; }
     HRESULT GetRefreshInterval(LONG* milliseconds) override;
     HRESULT QueryPosition(LONG, LONG, LONG, LONG, LONG* position) override;
 

@@ -38,11 +38,6 @@ public:
     ULONG Release() override;
     HRESULT GetTypeId(DWORD* id) override;
     HRESULT Clone(IUnknown* host, IStrevDataChildData** copy) override;
-    HRESULT Reserved5(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
-    HRESULT Reserved6(DWORD, DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
-    HRESULT Reserved7(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) override {
-        return E_NOTIMPL;
-    }
 
     // --- Reading an analysis: ResetRanges, per record OpenEventSource and ReadRecordEvents, Recalculate.
     // Opens the loop events of channel (source kind `source`, e.g. kEventSourceVirtual) in record from

@@ -74,8 +74,6 @@ public:
         *flags = kCalcArgsAccepted;
         return S_OK;
     }
-    LONG Reserved12() override { return 0; }
-    LONG Reserved13() override { return 0; }
     HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
     HRESULT GetCapabilities(DWORD* capabilities) override {
         *capabilities = 0;
@@ -96,7 +94,6 @@ public:
         *tick = mPos;
         return S_OK;
     }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
     HRESULT GetEventSize(ULONG* bytes) override {
         *bytes = sizeof(OvoEventBase);

@@ -72,8 +72,6 @@ public:
         return S_OK;
     }
     HRESULT GetFlags(DWORD* flags) override { return *flags = kCalcArgsAccepted, S_OK; }
-    LONG Reserved12() override { return 0; }
-    LONG Reserved13() override { return 0; }
     HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
     HRESULT GetCapabilities(DWORD* c) override { return *c = 0, S_OK; }
     HRESULT GetTypeCode(DWORD* code) override { return *code = 0, S_OK; }
@@ -92,7 +90,6 @@ public:
     }
     HRESULT Find(BOOL, LONG, LONG, LONG, ULONG, void*) override { return S_FALSE; }
     HRESULT GetPosition(LONG* tick) override { return *tick = mNextTick, S_OK; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
     HRESULT GetEventSize(ULONG* bytes) override { return *bytes = sizeof(OvoEventBase), S_OK; }
     HRESULT GetDrawClassId(DWORD* id) override { return *id = 0, S_OK; }
