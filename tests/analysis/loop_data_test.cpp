@@ -1,5 +1,5 @@
-#include "FakeLoopHost.h"
-#include "StrdDataset.h"
+#include "tests/support/FakeLoopHost.h"
+#include "tests/support/StrdDataset.h"
 #include "analysis/ExponFunc.h"
 #include "analysis/FitFunction.h"
 #include "analysis/LoopParameters.h"

@@ -1,4 +1,4 @@
-#include "StrdDataset.h"
+#include "tests/support/StrdDataset.h"
 #include "analysis/LineFit.h"
 #include "analysis/PVRelation.h"
 
