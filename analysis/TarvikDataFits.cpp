@@ -5,6 +5,7 @@
 #include "analysis/FitFunction.h"
 #include "analysis/FitStatistics.h"
 #include "analysis/LineFit.h"
+#include "analysis/LoopParameters.h"
 #include "analysis/PVRelation.h"
 #include "analysis/QuadraticFunc.h"
 
@@ -14,9 +15,6 @@ namespace Tarvik {
 
 namespace {
 
-constexpr std::int32_t kLinear = 0;
-constexpr std::int32_t kQuadraticEspvr = 1;
-constexpr std::int32_t kExponentialEdpvr = 1;
 constexpr std::size_t kQuadraticMinimumPoints = 3;
 constexpr std::size_t kExponentialMinimumPoints = 2;
 
@@ -179,23 +177,23 @@ bool TarvikData::FitPressureVolumeRelations(double& pressure, double& volume) {
     const double vStart = extents_.ved.maximum;
     PVRelation es, ed;
     double a = 0.0, b = 0.0, r = 0.0;
-    if (edType == kExponentialEdpvr) {
+    if (edType == EdpvrExponential) {
         double amplitude = 0.0, rate = 0.0;
         if (!FitExponentialRelation(&amplitude, &rate, &r, true))
             return false;
         ed = PVRelation::Exponential(amplitude, rate);
-    } else if (edType == kLinear) {
+    } else if (edType == EdpvrLinear) {
         if (!FitLinearEDPVR(b, a, r))
             return false;
         ed = PVRelation::Line(b, a);
     } else {
         return false; // no end-diastolic relation of that kind
     }
-    if (esType == kLinear) {
+    if (esType == EspvrLinear) {
         if (!FitLinearESPVR(b, a, r))
             return false;
         es = PVRelation::Line(b, a);
-    } else if (esType == kQuadraticEspvr) {
+    } else if (esType == EspvrQuadratic) {
         std::vector<double> p;
         if (!FitQuadraticRelation(p, nullptr, true))
             return false;

@@ -29,6 +29,9 @@ protected:
     ~IHostSettings() = default;
 };
 
+// The `which` of IHostApplication's module text: the module's version line.
+inline constexpr DWORD kModuleVersionText = 0;
+
 struct IHostApplication : IUnknown {
     // *state is not 0 when a module text is already shown for which.
     virtual HRESULT GetModuleTextState(DWORD which, DWORD* state) = 0;    // slot 3

@@ -15,6 +15,11 @@ inline constexpr IID IID_ISubjectService = MakeGuid("{2B389B80-64B6-11D3-80B1-00
 inline constexpr DWORD kObjectRegistryAdd = 0x80030000;
 inline constexpr DWORD kObjectRegistryRemove = 0x80030003;
 
+// Fixed ids of what a host document notifies its observers of.
+inline constexpr DWORD kHostDocumentAttached = 0x80000000;
+inline constexpr DWORD kHostDocumentDataChanged = 0x80000002;
+inline constexpr DWORD kHostDocumentStateChanged = 0x80000006;
+
 struct IObserver;
 
 struct ISubject : IUnknown {
