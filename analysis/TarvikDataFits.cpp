@@ -201,11 +201,11 @@ bool TarvikData::FitPressureVolumeRelations(double& pressure, double& volume) {
     } else {
         return false;
     }
-    double v = 0.0, pr = 0.0;
-    if (!IntersectRelations(es, ed, vStart, v, pr))
+    const std::optional<PVPoint> meet = IntersectRelations(es, ed, vStart);
+    if (!meet)
         return false;
-    intersectionVolume_ = volume = v;
-    intersectionPressure_ = pressure = pr;
+    intersectionVolume_ = volume = meet->volume;
+    intersectionPressure_ = pressure = meet->pressure;
     intersectionValid_ = 0xFFFF;
     return true;
 }
