@@ -29,11 +29,9 @@ public:
     HRESULT GetName(IAutoOvoString** name) override;
     HRESULT GetDescription(IAutoOvoString** text) override;
     DWORD GetOutputKind() override { return m_descriptor.outputKind; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
     HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) override;
     HRESULT CreateAggregated(IUnknown* host, IUnknown* outer, IUnknown** inner) override;
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
     HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
     HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
                          DWORD* flags, DWORD* argFlags) override;

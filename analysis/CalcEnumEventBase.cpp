@@ -2,6 +2,14 @@
 
 namespace CalcEnums {
 
+namespace {
+
+// The count while the object is deleted: far from zero, so that a reference taken and dropped by
+// its destructor does not delete it again.
+constexpr auto kDestroyingRefs = static_cast<std::int32_t>(0xC0000001u);
+
+} // namespace
+
 CalcEnumEventBase::CalcEnumEventBase(ICAFClassObject* classObject) : m_class(classObject) {}
 
 CalcEnumEventBase::CalcEnumEventBase(const CalcEnumEventBase& other)
@@ -42,7 +50,7 @@ ULONG CalcEnumEventBase::InnerAddRef() {
 ULONG CalcEnumEventBase::InnerRelease() {
     const std::int32_t left = --m_refs;
     if (left == 0) {
-        m_refs = static_cast<std::int32_t>(0xC0000001u);
+        m_refs = kDestroyingRefs;
         delete this;
     }
     return static_cast<ULONG>(left);

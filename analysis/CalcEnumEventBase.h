@@ -23,13 +23,10 @@ public:
 
     HRESULT SetHost(IUnknown* host) override;
     HRESULT GetHost(IUnknown** host) override;
-    LONG Reserved12() override { return 0; }
-    LONG Reserved13() override { return 0; }
     HRESULT GetTypeCode(DWORD* code) override;
     // 0 until arguments were set, then kCalcArgsAccepted.
     HRESULT GetFlags(DWORD* flags) override;
 
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT GetDrawClassId(DWORD* id) override;
 
     // Both hand out NewClone() through the asked interface.

@@ -35,7 +35,7 @@ EnumGetterBase::~EnumGetterBase() {
 }
 
 bool EnumGetterBase::Register() {
-    if (m_mode != 0 || m_registered || !m_document)
+    if (m_mode != kEnumGetterSink || m_registered || !m_document)
         return false;
     IOnlineDataSinkRegistry* registry = nullptr;
     if (FAILED(
@@ -146,7 +146,7 @@ bool EnumGetterBase::ReadRecord(std::int32_t record, std::int32_t endTick) {
     std::vector<IUnitName*> units;
     for (std::uint32_t i = 0; i < m_units.GetCount(); ++i)
         units.push_back(m_units.GetAt(i));
-    const DWORD flags = m_mode == 0 || m_mode == 2 ? kSamplingFlags : 0;
+    const DWORD flags = m_mode == kEnumGetterSink || m_mode == kEnumGetterOnline ? kSamplingFlags : 0;
     if (FAILED(m_enum->Start(record, static_cast<LONG>(sources.size()), sources.data(), tickPeriod,
                              static_cast<LONG>(units.size()), units.data(), flags))) {
         ReleaseSources();

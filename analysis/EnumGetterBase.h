@@ -2,11 +2,8 @@
 // A reader of one of the host's calculations: it has the host create the
 // enumerator of a calculation class for a formula, binds the channels that the
 // formula names as its sources, starts it record by record and reads its
-// events. In mode 0 it registers itself as the document's online-data sink, so
-// it can follow a recording while the host samples.
-//
-// Modes: 0 registers as a sink; 0 and 2 start the enumerator with the flags
-// 0xC0000000 (kCalcStartOnline among them), any other mode with 0.
+// events. As kEnumGetterSink it registers itself as the document's online-data
+// sink, so it can follow a recording while the host samples.
 
 #include <functional>
 #include <vector>
@@ -28,9 +25,16 @@ struct CalcHostServices {
     IUnitService* units = nullptr;
 };
 
+// The constructor's mode; any other value reads as kEnumGetterOffline does.
+enum EnumGetterMode : std::int32_t {
+    kEnumGetterSink = 0,    // a sink of the document; starts its enumerator with kSamplingFlags
+    kEnumGetterOffline = 1, // no sink; starts its enumerator with no flags
+    kEnumGetterOnline = 2,  // no sink; starts its enumerator with kSamplingFlags
+};
+
 class EnumGetterBase : public IOnlineDataSink {
 public:
-    static constexpr DWORD kSamplingFlags = 0xC0000000u;
+    static constexpr DWORD kSamplingFlags = 0xC0000000u; // kCalcStartOnline among them
 
     // Holds a reference to document (the host document: IDocumentData, and the sink registry).
     EnumGetterBase(IUnknown* document, CalcHostServices services, std::int32_t mode);
@@ -41,7 +45,7 @@ public:
     EnumGetterBase& operator=(const EnumGetterBase&) = delete;
     virtual ~EnumGetterBase();
 
-    // In mode 0: adds the reader to the document's sink registry; false when it has none.
+    // As kEnumGetterSink: adds the reader to the document's sink registry; false when it has none.
     bool Register();
     // Creates the enumerator of the class named className for the formula text (lower-cased for
     // the channel list); true when the class exists and accepts the text.
@@ -70,9 +74,6 @@ public:
     HRESULT OnRecordEnd(LONG record, LONG value) override;
     HRESULT OnStopSampling(WORD) override { return S_OK; }
     HRESULT OnSamplingNotice(LONG, LONG) override { return S_OK; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12(LONG) override { return S_OK; }
     HRESULT GetRefreshInterval(LONG* milliseconds) override;
     HRESULT QueryPosition(LONG, LONG, LONG, LONG, LONG* position) override;
 

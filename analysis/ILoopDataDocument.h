@@ -35,7 +35,7 @@ public:
     virtual std::uint32_t GetVolumeChannel() = 0;
     virtual bool IsAnalysingWhileSampling() = 0;
     virtual std::int32_t GetHighlightedLoop() = 0;
-    // Loop-view step model: ESPVR type (0 linear, 1 quadratic), EDPVR type (0 linear, 1 exponential).
+    // Loop-view step model: ESPVR type (EspvrType), EDPVR type (EdpvrType).
     virtual std::int32_t GetEspvrType() = 0;
     virtual std::int32_t GetEdpvrType() = 0;
     // Cuvette step model.

@@ -16,15 +16,13 @@ double PVRelation::Pressure(double v) const {
     return 0.0;
 }
 
-bool IntersectRelations(const PVRelation& es, const PVRelation& ed, double vStart, double& volume,
-                        double& pressure) {
+std::optional<PVPoint> IntersectRelations(const PVRelation& es, const PVRelation& ed, double vStart) {
     using Kind = PVRelation::Kind;
     if (es.kind == Kind::Line && ed.kind == Kind::Line) {
         if (es.c[0] - ed.c[0] == 0.0)
-            return false;
-        volume = (es.c[1] - ed.c[1]) / (ed.c[0] - es.c[0]);
-        pressure = es.Pressure(volume);
-        return true;
+            return std::nullopt;
+        const double volume = (es.c[1] - ed.c[1]) / (ed.c[0] - es.c[0]);
+        return PVPoint{volume, es.Pressure(volume)};
     }
     if (es.kind == Kind::Quadratic && es.c[2] < 0.0) {
         const double vertex = -es.c[1] / (2.0 * es.c[2]);
@@ -32,10 +30,10 @@ bool IntersectRelations(const PVRelation& es, const PVRelation& ed, double vStar
             vStart = vertex;
     }
     const auto gap = [&](double v) { return es.Pressure(v) - ed.Pressure(v); };
+    double volume = 0.0;
     if (!SecantRoot(gap, 0.0, vStart, volume))
-        return false;
-    pressure = es.Pressure(volume);
-    return true;
+        return std::nullopt;
+    return PVPoint{volume, es.Pressure(volume)};
 }
 
 } // namespace Tarvik

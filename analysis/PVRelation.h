@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace Tarvik {
 
 // A fitted end-systolic or end-diastolic pressure-volume relation P(V): a straight line
@@ -48,8 +50,11 @@ template <class F> bool SecantRoot(F f, double x0, double x1, double& root) {
 // Two lines meet in closed form (false when their slopes are equal). Otherwise the secant search runs
 // from 0 and vStart (the largest end-diastolic volume), for a quadratic ESPVR from below its vertex
 // -p1 / (2 p2) when that lies lower and the parabola opens downward, so that it finds the crossing on
-// the rising limb. The pressure is es's at the volume found. False when the search does not converge.
-bool IntersectRelations(const PVRelation& es, const PVRelation& ed, double vStart, double& volume,
-                        double& pressure);
+// the rising limb. The pressure is es's at the volume found. None when the search does not converge.
+struct PVPoint {
+    double volume = 0.0;
+    double pressure = 0.0;
+};
+std::optional<PVPoint> IntersectRelations(const PVRelation& es, const PVRelation& ed, double vStart);
 
 } // namespace Tarvik

@@ -1,6 +1,6 @@
 #pragma once
-// Conversions from double that the original platform defined for every input
-// and C++ leaves undefined out of range: saturate instead.
+// Conversions from double that Windows defines for every input and C++ leaves
+// undefined out of range: saturate instead.
 
 #include <cfloat>
 #include <cmath>

@@ -1,5 +1,6 @@
 #include "analysis/TarvikData.h"
 
+#include "analysis/LoopParameters.h"
 #include "platform/vantrel/IDocumentEvents.h"
 
 #include <algorithm>
@@ -204,7 +205,7 @@ void TarvikData::ApplyLoopSelection(const LoopIndexSet& selected) {
 bool TarvikData::HasEnoughLoops() {
     const EventStats* stats = vchan_.GetStats();
     const std::int32_t usable = stats ? stats->total() - stats->statedCount() : 0;
-    return usable > (document_.GetEspvrType() == 0 ? 1 : 2);
+    return usable > (document_.GetEspvrType() == EspvrLinear ? 1 : 2);
 }
 
 bool TarvikData::GetPRSWPlotRanges(double* minSW, double* maxSW, double* minVed, double* maxVed) const {

@@ -3,6 +3,7 @@
 #include "analysis/ILoopDataDocument.h"
 #include "analysis/ParamStats.h"
 #include "analysis/PlotExtent.h"
+#include "analysis/PlotKind.h"
 #include "analysis/TickPosition.h"
 #include "analysis/VChanData.h"
 #include "platform/vantrel/IStrevDataChildData.h"
@@ -38,11 +39,6 @@ public:
     ULONG Release() override;
     HRESULT GetTypeId(DWORD* id) override;
     HRESULT Clone(IUnknown* host, IStrevDataChildData** copy) override;
-    HRESULT Reserved5(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
-    HRESULT Reserved6(DWORD, DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
-    HRESULT Reserved7(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) override {
-        return E_NOTIMPL;
-    }
 
     // --- Reading an analysis: ResetRanges, per record OpenEventSource and ReadRecordEvents, Recalculate.
     // Opens the loop events of channel (source kind `source`, e.g. kEventSourceVirtual) in record from
@@ -78,15 +74,15 @@ public:
     std::int32_t UsableToIncludedIndex(std::int32_t k);
     // True while the host samples and the analysis runs while sampling.
     bool IsOnlineMode();
-    // Loads included loop i's trace into the working arrays (pressures, volumes); slot 18 is the
-    // highlighted loop, slots 19, 20, ... the newest loop, the one before it, ... False (arrays empty)
-    // when that loop is not drawn.
+    // Loads a loop's trace into the working arrays (pressures, volumes); slot kHighlightedTrace is
+    // the highlighted loop, the slots after it the newest loop, the one before it, ... (PlotKind.h).
+    // False (arrays empty) when that loop is not drawn.
     bool GetLoopTrace(std::int32_t slot, COLORREF& colour);
-    // Points of one plot of the loop view (15 end-diastolic, 17 end-systolic, 18 and up loop traces) in
+    // Points of one plot of the loop view (LoopViewPlot: end-diastolic, end-systolic, loop traces) in
     // the working arrays, which stay owned here until the next call. count 0 and null arrays for none.
     void GetAnalysisPlotPoints(std::int32_t plot, std::int32_t& count, const float*& volumes,
                                const float*& pressures, std::int32_t& flag, COLORREF& colour);
-    // Points of a relation plot (1 PRSW, 3 dP/dt max, 6 saline, 9 PVA-Ved, 11 PVA-Pes, 13 cuvette) over
+    // Points of a relation plot (RelationPlot: PRSW, dP/dt max, saline, PVA-Ved, PVA-Pes, cuvette) over
     // the included loops first .. first + loopCount - 1, as for GetAnalysisPlotPoints.
     void GetRelationPlotPoints(std::int32_t plot, std::int32_t first, std::int32_t loopCount,
                                std::int32_t& count, const float*& x, const float*& y, std::int32_t& flag,

@@ -5,6 +5,7 @@
 #include "analysis/FitFunction.h"
 #include "analysis/FitStatistics.h"
 #include "analysis/LineFit.h"
+#include "analysis/LoopParameters.h"
 #include "analysis/PVRelation.h"
 #include "analysis/QuadraticFunc.h"
 
@@ -14,9 +15,6 @@ namespace Tarvik {
 
 namespace {
 
-constexpr std::int32_t kLinear = 0;
-constexpr std::int32_t kQuadraticEspvr = 1;
-constexpr std::int32_t kExponentialEdpvr = 1;
 constexpr std::size_t kQuadraticMinimumPoints = 3;
 constexpr std::size_t kExponentialMinimumPoints = 2;
 
@@ -179,23 +177,23 @@ bool TarvikData::FitPressureVolumeRelations(double& pressure, double& volume) {
     const double vStart = extents_.ved.maximum;
     PVRelation es, ed;
     double a = 0.0, b = 0.0, r = 0.0;
-    if (edType == kExponentialEdpvr) {
+    if (edType == EdpvrExponential) {
         double amplitude = 0.0, rate = 0.0;
         if (!FitExponentialRelation(&amplitude, &rate, &r, true))
             return false;
         ed = PVRelation::Exponential(amplitude, rate);
-    } else if (edType == kLinear) {
+    } else if (edType == EdpvrLinear) {
         if (!FitLinearEDPVR(b, a, r))
             return false;
         ed = PVRelation::Line(b, a);
     } else {
         return false; // no end-diastolic relation of that kind
     }
-    if (esType == kLinear) {
+    if (esType == EspvrLinear) {
         if (!FitLinearESPVR(b, a, r))
             return false;
         es = PVRelation::Line(b, a);
-    } else if (esType == kQuadraticEspvr) {
+    } else if (esType == EspvrQuadratic) {
         std::vector<double> p;
         if (!FitQuadraticRelation(p, nullptr, true))
             return false;
@@ -203,11 +201,11 @@ bool TarvikData::FitPressureVolumeRelations(double& pressure, double& volume) {
     } else {
         return false;
     }
-    double v = 0.0, pr = 0.0;
-    if (!IntersectRelations(es, ed, vStart, v, pr))
+    const std::optional<PVPoint> meet = IntersectRelations(es, ed, vStart);
+    if (!meet)
         return false;
-    intersectionVolume_ = volume = v;
-    intersectionPressure_ = pressure = pr;
+    intersectionVolume_ = volume = meet->volume;
+    intersectionPressure_ = pressure = meet->pressure;
     intersectionValid_ = 0xFFFF;
     return true;
 }

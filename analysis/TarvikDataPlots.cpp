@@ -11,18 +11,6 @@ namespace Tarvik {
 
 namespace {
 
-// Plots of the loop view.
-constexpr std::int32_t kEndDiastolicPoints = 15;
-constexpr std::int32_t kEndSystolicPoints = 17;
-constexpr std::int32_t kHighlightedTrace = 18;
-// Relation plots.
-constexpr std::int32_t kPRSWPlot = 1;
-constexpr std::int32_t kDPdtMaxPlot = 3;
-constexpr std::int32_t kSalinePlot = 6;
-constexpr std::int32_t kPVAEDVPlot = 9;
-constexpr std::int32_t kPVAESPPlot = 11;
-constexpr std::int32_t kCuvettePlot = 13;
-
 // Colours (0x00BBGGRR).
 constexpr COLORREF kEndDiastolicColour = 0xFFCE0C;
 constexpr COLORREF kEndSystolicColour = 0xFF;

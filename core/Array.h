@@ -1,6 +1,6 @@
 #pragma once
 // The fields of the module's growable pointer array. CArrayVoidP gives them
-// their growth and release rules; the layout stays that of the 32-bit original
+// their growth and release rules; the layout is the 32-bit Windows one
 // (32-bit counts, two flag bytes).
 
 #include <cstdint>

@@ -16,6 +16,7 @@ namespace {
 constexpr DWORD kHeaderMask = 0xFF00FFFF;
 constexpr DWORD kHeaderPattern = 0x5500AAAA;
 constexpr DWORD kMaxOldStringCount = 64000;
+constexpr DWORD kWideStringFlag = 0x80000000u; // the marker bit of a UTF-16 string record
 
 [[noreturn]] void Malformed(String& text) {
     text.Clear();
@@ -90,7 +91,7 @@ void BinIStream::ReadString(String& text) {
         text.Clear();
         return;
     }
-    const bool wide = (marker & 0x80000000u) != 0;
+    const bool wide = (marker & kWideStringFlag) != 0;
     const std::int64_t remaining = Remaining();
     if (remaining < 0) {
         Fail(kShort);

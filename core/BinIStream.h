@@ -36,19 +36,12 @@ public:
     ULONG Release() override { return 1; }
     HRESULT GetStatus() override { return Result(); }
     HRESULT Tell(DWORD* position) override;
-    HRESULT Reserved5() override { return E_NOTIMPL; }
     HRESULT ReadU8(BYTE* value) override;
     HRESULT Read2(WORD* value) override { return ReadRaw(value, 2); }
     HRESULT Read4(LONG* value) override { return ReadRaw(value, 4); }
     HRESULT ReadU32(DWORD* value) override { return ReadRaw(value, 4); }
     HRESULT Read8(DWORD* low, DWORD* high) override;
     HRESULT ReadBytes(void* buffer, ULONG count) override { return ReadRaw(buffer, count); }
-    HRESULT Reserved12() override { return E_NOTIMPL; }
-    HRESULT Reserved13() override { return E_NOTIMPL; }
-    HRESULT Reserved14() override { return E_NOTIMPL; }
-    HRESULT Reserved15() override { return E_NOTIMPL; }
-    HRESULT Reserved16() override { return E_NOTIMPL; }
-    HRESULT Reserved17() override { return E_NOTIMPL; }
     HRESULT ReadString(IAutoOvoString** text) override;
     HRESULT GetVersion(DWORD* version) override;
     HRESULT Read2(SHORT* value) override { return ReadRaw(value, 2); }

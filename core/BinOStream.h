@@ -29,19 +29,12 @@ public:
     HRESULT GetStatus() override { return Result(); }
     HRESULT Tell(DWORD* position) override;
     HRESULT Seek(LONG position) override;
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT WriteU8(BYTE value) override { return WriteRaw(&value, 1); }
     HRESULT WriteU16(DWORD value) override;
     HRESULT WriteU32(DWORD value) override { return WriteRaw(&value, 4); }
     HRESULT WriteFloat(float value) override { return WriteRaw(&value, 4); }
     HRESULT WriteDouble(double value) override { return WriteRaw(&value, 8); }
     HRESULT WriteBytes(const void* data, ULONG count) override { return WriteRaw(data, count); }
-    HRESULT Reserved13() override { return E_NOTIMPL; }
-    HRESULT Reserved14() override { return E_NOTIMPL; }
-    HRESULT Reserved15() override { return E_NOTIMPL; }
-    HRESULT Reserved16() override { return E_NOTIMPL; }
-    HRESULT Reserved17() override { return E_NOTIMPL; }
-    HRESULT Reserved18() override { return E_NOTIMPL; }
     HRESULT WriteString(IAutoOvoString* text) override;
     HRESULT Write8(DWORD low, DWORD high) override;
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-// The original counts bytes in 32 bits: a capacity whose byte size does not fit
+// 32-bit Windows counts bytes in 32 bits: a capacity whose byte size does not fit
 // is an impossible request, reported as an allocation failure.
 void** AllocateSlots(std::uint64_t capacity) {
     if (capacity > UINT32_MAX / sizeof(void*))

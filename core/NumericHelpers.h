@@ -4,8 +4,8 @@
 // least-squares line, continued-fraction ratios and small conversions.
 //
 // Every conversion from double to a 32-bit integer goes through
-// TruncateToInt32 or RoundToInt: the original platform gives 0x80000000 for a
-// NaN or out-of-range value, where C++ leaves the conversion undefined.
+// TruncateToInt32 or RoundToInt: Windows gives 0x80000000 for a NaN or
+// out-of-range value, where C++ leaves the conversion undefined.
 
 #include <boost/rational.hpp>
 

@@ -2,6 +2,7 @@
 
 #include "core/MsgData.h"
 #include "module/SendDocMessage.h"
+#include "platform/vantrel/Subject.h"
 
 namespace Tarvik {
 
@@ -24,9 +25,9 @@ template <WORD N> TarvikMessageId Host659C() {
 
 ZARCommandTable& TarvikDocument::CommandTable() {
     static ZARCommandTable table{
-        Rows::Observer<&D::OnHostAttach>(FixedId<0x80000000>),
-        Rows::Observer<&D::OnHostDataChanged>(FixedId<0x80000002>),
-        Rows::Observer<&D::OnHostStateChanged>(FixedId<0x80000006>),
+        Rows::Observer<&D::OnHostAttach>(FixedId<kHostDocumentAttached>),
+        Rows::Observer<&D::OnHostDataChanged>(FixedId<kHostDocumentDataChanged>),
+        Rows::Observer<&D::OnHostStateChanged>(FixedId<kHostDocumentStateChanged>),
         Rows::Observer<&D::RefreshCalculation>(Host3A7D<4>),
         Rows::Observer<&D::OnHostRecordNotice>(Host3A7D<16>),
         Rows::Observer<&D::OnHostRecordNotice>(Host3A7D<14>),

@@ -1,6 +1,6 @@
 #pragma once
-// The module's exit-time list: what the original ran "at process exit" runs
-// here when the module's statics are torn down (library detach), newest first.
+// The module's exit-time list: work registered to run "at process exit" runs
+// when the module's statics are torn down (library detach), newest first.
 
 #include <functional>
 

@@ -74,7 +74,7 @@ Ovo::String ModuleVersionTextFor(WORD fileBuild, const Ovo::String& version, con
 void ModuleVersionText() {
     IHostApplication* application = GetHostApplication();
     DWORD state = 0;
-    if (application == nullptr || FAILED(application->GetModuleTextState(0, &state)) || state != 0)
+    if (application == nullptr || FAILED(application->GetModuleTextState(kModuleVersionText, &state)) || state != 0)
         return;
     ModuleVersionInfo info;
     if (!ReadModuleVersion(info))
@@ -83,7 +83,7 @@ void ModuleVersionText() {
     if (text.IsEmpty())
         return;
     Ovo::IOvoString* handed = text.GetInterface();
-    application->SetModuleText(0, handed);
+    application->SetModuleText(kModuleVersionText, handed);
     handed->Release();
 }
 

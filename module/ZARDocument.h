@@ -26,7 +26,6 @@ public:
     HRESULT GetName(BSTR* name) override;
     HRESULT GetKind(WORD* kind) override;
     HRESULT DetachSender() override;
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT GetCreationFlags(DWORD* flags) override;
     HRESULT GetOwnerDocument(IUnknown** owner) override;
 

@@ -33,9 +33,8 @@ public:
     HRESULT GetFlags(DWORD* flags) override;
     HRESULT CreateDocument(ULONG_PTR value1, IUnknown* creator, DWORD flags, IUnknown** document,
                            ULONG_PTR last) override;
-    HRESULT Reserved10() override { return E_NOTIMPL; }
     HRESULT AttachCommandTarget(IUnknown* object, ULONG_PTR value) override;
-    HRESULT Reserved12() override { return S_OK; }
+    HRESULT Reserved12() override { return S_OK; } // succeeds, unlike the slot's default
     HRESULT GetDocumentGuid(const GUID** guid) override;
 
     HRESULT OnCommand(DWORD id) override;

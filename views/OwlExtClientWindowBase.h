@@ -9,7 +9,7 @@ namespace Tarvik {
 
 class OwlExtClientWindowBase : public IClientWindow {
 public:
-    HRESULT Reserved5() override { return S_OK; }
+    HRESULT Reserved5() override { return S_OK; } // succeeds, unlike the slot's default
 
 protected:
     virtual ~OwlExtClientWindowBase() = default;

@@ -21,9 +21,7 @@ namespace ExtLib {
 
 class DataAdderBase : public Ovo::SimpleUnknownImp1<IStrevDataSource, IID_IStrevDataSource> {
 public:
-    HRESULT Reserved3() override { return E_NOTIMPL; }
     HRESULT CreateChannelSource(LONG reserved, LONG channel, IUnknown** source) override;
-    HRESULT Reserved5() override { return E_NOTIMPL; }
     HRESULT GetNumTicksAlias(LONGLONG* ticks) override { return GetNumTicks(ticks); }
     HRESULT GetNumTicks(LONGLONG* ticks) override;
     HRESULT SetChannelMask(Ovo::BitsetRep* mask) override;

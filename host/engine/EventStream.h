@@ -26,7 +26,6 @@ public:
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                  void* event) override;
     HRESULT GetPosition(LONG* tick) override;
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     /// A stream over the same series, at its start.
     HRESULT Clone(IEnumEventEx** out) override;
     HRESULT GetEventSize(ULONG* bytes) override;

@@ -26,12 +26,10 @@ public:
     HRESULT GetName(IAutoOvoString** name) override;
     HRESULT GetDescription(IAutoOvoString** text) override;
     DWORD GetOutputKind() override { return 0; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
     /// host: the document (a DocumentData) the formula reads.
     HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) override;
     HRESULT CreateAggregated(IUnknown* host, IUnknown* outer, IUnknown** inner) override;
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
     HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
     HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
                          DWORD* flags, DWORD* argFlags) override;

@@ -33,8 +33,6 @@ public:
     HRESULT Seek(LONG tick) override;
     HRESULT Clear() override;
     HRESULT GetFlags(DWORD* flags) override;
-    LONG Reserved12() override { return 0; }
-    LONG Reserved13() override { return 0; }
     HRESULT GetSamplePeriod(double* seconds) override;
     HRESULT GetCapabilities(DWORD* capabilities) override;
     HRESULT GetTypeCode(DWORD* code) override;
@@ -46,7 +44,6 @@ public:
                  void* event) override;
     /// Both interfaces: the event stream's position, or the sample cursor's.
     HRESULT GetPosition(LONG* tick) override;
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT Clone(IEnumEventEx** out) override;
     HRESULT GetEventSize(ULONG* bytes) override;
     HRESULT GetDrawClassId(DWORD* id) override;

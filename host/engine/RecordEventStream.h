@@ -24,7 +24,6 @@ public:
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                  void* event) override;
     HRESULT GetPosition(LONG* tick) override;
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     /// A stream over the same events, at its start.
     HRESULT Clone(IEnumEventEx** out) override;
     HRESULT GetEventSize(ULONG* bytes) override;

@@ -41,8 +41,6 @@ public:
     bool HoldsClasses() const { return !m_classes.empty(); }
     int ServiceRequests(DWORD kind) const;
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
     HRESULT GetService(DWORD kind, REFIID iid, void** out) override;
     HRESULT RegisterClassObject(ICAFClassObject* classObject) override;
 

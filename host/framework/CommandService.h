@@ -65,10 +65,6 @@ public:
     const std::vector<HostCommand*>& Commands() const { return m_commands; }
     void ReleaseCommands();
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT CreateCommand(const GUID* space, ICAFCommandHandler* handler, ULONG_PTR context,
                           ICAFCommand** command) override;
 
@@ -95,10 +91,6 @@ public:
     const std::vector<MenuItem>& Items() const { return m_items; }
     int StateChangeNotices() const { return m_stateNotices; }
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT AddCommand(ICAFCommand* owner, IAutoOvoString* name, IAutoOvoString* description,
                        IAutoOvoString* label, DWORD flags, DWORD reserved, IAutoOvoString* text1,
                        IAutoOvoString* text2, IAutoOvoString* text3, DWORD kind, DWORD word1, DWORD word2,

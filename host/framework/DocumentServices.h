@@ -31,7 +31,6 @@ public:
     const std::vector<std::pair<DWORD, ULONG_PTR>>& Notices() const { return m_notices; }
 
     HRESULT GetDocumentId(DWORD* id) override;
-    HRESULT Reserved4() override { return E_NOTIMPL; }
     HRESULT GetDataSource(IUnknown** dataSource) override;
     HRESULT Notify(DWORD id, ULONG_PTR payload) override;
     HRESULT Attach(IObserver*) override { return E_NOTIMPL; }
@@ -51,10 +50,6 @@ public:
     explicit DocClassService(DocumentService& documents) : m_documents(documents) {}
     int InnersCreated() const { return m_created; }
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT CreateInner(IUnknown** inner, IUnknown* outer, DWORD argument) override;
 
 private:
@@ -85,10 +80,6 @@ public:
     // Releases the open documents (before their module is unloaded).
     void CloseDocuments();
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     HRESULT RegisterDocument(IUnknown* owner, IUnknown* creator, IUnknown* document, DWORD flag,
                              IUnknown** hostDocument) override;
 
@@ -114,18 +105,9 @@ public:
     }
     const std::vector<ViewRequest>& Requests() const { return m_requests; }
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Reserved7() override { return E_NOTIMPL; }
-    HRESULT Reserved8() override { return E_NOTIMPL; }
-    HRESULT Reserved9() override { return E_NOTIMPL; }
     HRESULT OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) override;
-    HRESULT Reserved11() override { return E_NOTIMPL; }
     HRESULT OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID* viewClass,
                             IUnknown** view) override;
-    HRESULT Reserved13() override { return E_NOTIMPL; }
     HRESULT MakeViewObject(ULONG_PTR value1, ULONG_PTR value2, ULONG_PTR value3, DWORD reserved,
                            IUnknown** object) override;
 

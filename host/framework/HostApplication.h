@@ -18,19 +18,6 @@ public:
     }
     void SetBool(const std::u16string& key, bool value) { m_bools[key] = value; }
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Reserved7() override { return E_NOTIMPL; }
-    HRESULT Reserved8() override { return E_NOTIMPL; }
-    HRESULT Reserved9() override { return E_NOTIMPL; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12() override { return E_NOTIMPL; }
-    HRESULT Reserved13() override { return E_NOTIMPL; }
-    HRESULT Reserved14() override { return E_NOTIMPL; }
-    HRESULT Reserved15() override { return E_NOTIMPL; }
     HRESULT ReadBool(IAutoOvoString* key, BYTE defaultValue, BYTE* value) override;
 
 private:
@@ -51,34 +38,6 @@ public:
 
     HRESULT GetModuleTextState(DWORD which, DWORD* state) override;
     HRESULT SetModuleText(DWORD which, IAutoOvoString* text) override;
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Reserved7() override { return E_NOTIMPL; }
-    HRESULT Reserved8() override { return E_NOTIMPL; }
-    HRESULT Reserved9() override { return E_NOTIMPL; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12() override { return E_NOTIMPL; }
-    HRESULT Reserved13() override { return E_NOTIMPL; }
-    HRESULT Reserved14() override { return E_NOTIMPL; }
-    HRESULT Reserved15() override { return E_NOTIMPL; }
-    HRESULT Reserved16() override { return E_NOTIMPL; }
-    HRESULT Reserved17() override { return E_NOTIMPL; }
-    HRESULT Reserved18() override { return E_NOTIMPL; }
-    HRESULT Reserved19() override { return E_NOTIMPL; }
-    HRESULT Reserved20() override { return E_NOTIMPL; }
-    HRESULT Reserved21() override { return E_NOTIMPL; }
-    HRESULT Reserved22() override { return E_NOTIMPL; }
-    HRESULT Reserved23() override { return E_NOTIMPL; }
-    HRESULT Reserved24() override { return E_NOTIMPL; }
-    HRESULT Reserved25() override { return E_NOTIMPL; }
-    HRESULT Reserved26() override { return E_NOTIMPL; }
-    HRESULT Reserved27() override { return E_NOTIMPL; }
-    HRESULT Reserved28() override { return E_NOTIMPL; }
-    HRESULT Reserved29() override { return E_NOTIMPL; }
-    HRESULT Reserved30() override { return E_NOTIMPL; }
-    HRESULT Reserved31() override { return E_NOTIMPL; }
-    HRESULT Reserved32() override { return E_NOTIMPL; }
     HRESULT GetUiLanguage(BYTE* language) override {
         if (language == nullptr)
             return E_POINTER;

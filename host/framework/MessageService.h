@@ -66,12 +66,6 @@ public:
     const std::vector<CreatedMessage>& Created() const { return m_created; }
     void SetFailCreation(bool fail) { m_fail = fail; }
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Reserved7() override { return E_NOTIMPL; }
-    HRESULT Reserved8() override { return E_NOTIMPL; }
     HRESULT CreateMessage(DWORD id, DWORD flags, DWORD targetId, DWORD hasTarget, IUnknown* object,
                           const void* data, IMessage** message) override;
 

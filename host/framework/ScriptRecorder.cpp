@@ -35,7 +35,6 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_ICallBuilder ? static_cast<ICallBuilder*>(this) : nullptr;
     }
-    HRESULT Reserved3() override { return E_NOTIMPL; }
     HRESULT SetTarget(IAutoOvoString* object, IAutoOvoString* name) override {
         m_call = u"Call " + ReadString(object) + u"." + ReadString(name);
         return S_OK;
@@ -95,7 +94,6 @@ public:
         m_variable = ReadString(variable);
         return S_OK;
     }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
     HRESULT SetValue(DWORD, IAutoOvoString* value, DWORD type) override {
         m_value = Literal(ReadString(value), type);
         return S_OK;

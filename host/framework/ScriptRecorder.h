@@ -35,22 +35,6 @@ public:
     void FailSlot(int slot) { m_failSlot = slot; }
 
     HRESULT WriteText(const WCHAR* text, DWORD flags) override;
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Reserved7() override { return E_NOTIMPL; }
-    HRESULT Reserved8() override { return E_NOTIMPL; }
-    HRESULT Reserved9() override { return E_NOTIMPL; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12() override { return E_NOTIMPL; }
-    HRESULT Reserved13() override { return E_NOTIMPL; }
-    HRESULT Reserved14() override { return E_NOTIMPL; }
-    HRESULT Reserved15() override { return E_NOTIMPL; }
-    HRESULT Reserved16() override { return E_NOTIMPL; }
-    HRESULT Reserved17() override { return E_NOTIMPL; }
-    HRESULT Reserved18() override { return E_NOTIMPL; }
-    HRESULT Reserved19() override { return E_NOTIMPL; }
     HRESULT NewCall(DWORD reserved, ICallBuilder** builder) override;
     HRESULT NewArray(DWORD reserved, IArrayBuilder** builder) override;
     HRESULT NewAssignment(DWORD reserved, IAssignmentBuilder** builder) override;
@@ -72,8 +56,6 @@ public:
     void* find(REFIID iid) override { return iid == IID_ILineSink ? static_cast<ILineSink*>(this) : nullptr; }
     const std::vector<SinkLine>& Lines() const { return m_lines; }
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
     HRESULT AddLine(const WCHAR* line, DWORD cookie) override;
 
 private:

@@ -30,7 +30,6 @@ public:
     HRESULT Detach(ISubject* subject, IObserver* observer) override;
     HRESULT Notify(ISubject* subject, DWORD id, ULONG_PTR payload) override;
     HRESULT Register(IObserver* observer, DWORD id, DWORD reserved) override;
-    HRESULT Reserved7() override { return E_NOTIMPL; }
     HRESULT NotifyEx(ISubject* subject, DWORD word1, DWORD word2, DWORD word3) override;
     HRESULT ForgetSubject(ISubject* subject) override;
     HRESULT DropObserver(IObserver* observer) override;

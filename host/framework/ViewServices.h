@@ -65,7 +65,6 @@ public:
     void* find(REFIID iid) override;
 
     HRESULT GetDocumentId(DWORD* id) override;
-    HRESULT Reserved4() override { return E_NOTIMPL; }
     HRESULT GetDataSource(IUnknown** dataSource) override;
     HRESULT GetTitle(BSTR* title) override;
     HRESULT GetObjectById(DWORD id, IUnknown** object) override;

@@ -36,13 +36,6 @@ public:
     /// Null before the first record.
     const Recording* recording() const { return mRecording.get(); }
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Reserved7() override { return E_NOTIMPL; }
-    HRESULT Reserved8() override { return E_NOTIMPL; }
-    HRESULT Reserved9() override { return E_NOTIMPL; }
     HRESULT GetRecordEnd(LONG record, RecordPosition* end) override;
     /// Positions are (record << 32) | tick.
     HRESULT TickToPosition(LONG tick, LONG record, LONGLONG* position) override;
@@ -72,11 +65,6 @@ public:
     /// S_FALSE when no record is open.
     HRESULT EndRecord(LONG record) override;
     HRESULT StopSampling(VARIANT_BOOL) override { return S_OK; }
-    // Reserved9, declared above, answers both interfaces' slot 9.
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12() override { return E_NOTIMPL; }
-    HRESULT Reserved13() override { return E_NOTIMPL; }
     HRESULT SetupChannel(LONG channel, LONG enabled, VARIANT_BOOL, IUnknown* unit,
                          PeriodFraction samplePeriod, const PeriodFraction* tickPeriod, HRESULT,
                          IStrevDataSource*) override;

@@ -9,10 +9,6 @@ namespace Vantrel {
 /// empty TestDocument.
 class TestDocumentFactory : public ComObject<ITestDocumentFactory> {
 public:
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT Reserved4() override { return E_NOTIMPL; }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
     /// E_NOINTERFACE (and null) when the document does not answer iid.
     HRESULT CreateDocument(LONG reserved, REFIID iid, void** document) override;
 

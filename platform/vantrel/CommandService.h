@@ -20,10 +20,10 @@ protected:
 };
 
 struct ICommandFactory : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slots 3 to 6: not used by the module
-    virtual HRESULT Reserved4() = 0;
-    virtual HRESULT Reserved5() = 0;
-    virtual HRESULT Reserved6() = 0;
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slots 3 to 6: not used by the module
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }
     // A command object for the message space, with one reference.
     virtual HRESULT CreateCommand(const GUID* space, ICAFCommandHandler* handler, ULONG_PTR context,
                                   ICAFCommand** command) = 0; // slot 7
@@ -33,10 +33,10 @@ protected:
 };
 
 struct IHostCommandUIService : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slots 3 to 6: not used by the module
-    virtual HRESULT Reserved4() = 0;
-    virtual HRESULT Reserved5() = 0;
-    virtual HRESULT Reserved6() = 0;
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slots 3 to 6: not used by the module
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }
     // A command, a top menu (kind 56) or a separator (text "-" as the third
     // argument); flags carries two 16-bit words, high and low.
     virtual HRESULT AddCommand(ICAFCommand* owner, IAutoOvoString* name, IAutoOvoString* description,

@@ -9,19 +9,19 @@ inline constexpr IID IID_IHostSettings = MakeGuid("{2F6A9D14-4C83-4B7E-9E25-8A1D
 
 // Application settings by key.
 struct IHostSettings : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slots 3 to 15: not used by the module
-    virtual HRESULT Reserved4() = 0;
-    virtual HRESULT Reserved5() = 0;
-    virtual HRESULT Reserved6() = 0;
-    virtual HRESULT Reserved7() = 0;
-    virtual HRESULT Reserved8() = 0;
-    virtual HRESULT Reserved9() = 0;
-    virtual HRESULT Reserved10() = 0;
-    virtual HRESULT Reserved11() = 0;
-    virtual HRESULT Reserved12() = 0;
-    virtual HRESULT Reserved13() = 0;
-    virtual HRESULT Reserved14() = 0;
-    virtual HRESULT Reserved15() = 0;
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slots 3 to 15: not used by the module
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }
+    virtual HRESULT Reserved8() { return E_NOTIMPL; }
+    virtual HRESULT Reserved9() { return E_NOTIMPL; }
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }
+    virtual HRESULT Reserved11() { return E_NOTIMPL; }
+    virtual HRESULT Reserved12() { return E_NOTIMPL; }
+    virtual HRESULT Reserved13() { return E_NOTIMPL; }
+    virtual HRESULT Reserved14() { return E_NOTIMPL; }
+    virtual HRESULT Reserved15() { return E_NOTIMPL; }
     // The boolean setting of the key (1 or 0), or the default when it has none.
     virtual HRESULT ReadBool(IAutoOvoString* key, BYTE defaultValue, BYTE* value) = 0; // slot 16
 
@@ -29,38 +29,41 @@ protected:
     ~IHostSettings() = default;
 };
 
+// The `which` of IHostApplication's module text: the module's version line.
+inline constexpr DWORD kModuleVersionText = 0;
+
 struct IHostApplication : IUnknown {
     // *state is not 0 when a module text is already shown for which.
     virtual HRESULT GetModuleTextState(DWORD which, DWORD* state) = 0;    // slot 3
     virtual HRESULT SetModuleText(DWORD which, IAutoOvoString* text) = 0; // slot 4
-    virtual HRESULT Reserved5() = 0; // slots 5 to 33: not used by these Parts
-    virtual HRESULT Reserved6() = 0;
-    virtual HRESULT Reserved7() = 0;
-    virtual HRESULT Reserved8() = 0;
-    virtual HRESULT Reserved9() = 0;
-    virtual HRESULT Reserved10() = 0; // the main window
-    virtual HRESULT Reserved11() = 0; // the client-area window
-    virtual HRESULT Reserved12() = 0;
-    virtual HRESULT Reserved13() = 0;
-    virtual HRESULT Reserved14() = 0;
-    virtual HRESULT Reserved15() = 0;
-    virtual HRESULT Reserved16() = 0;
-    virtual HRESULT Reserved17() = 0;
-    virtual HRESULT Reserved18() = 0;
-    virtual HRESULT Reserved19() = 0;
-    virtual HRESULT Reserved20() = 0; // the print service
-    virtual HRESULT Reserved21() = 0;
-    virtual HRESULT Reserved22() = 0;
-    virtual HRESULT Reserved23() = 0;
-    virtual HRESULT Reserved24() = 0;
-    virtual HRESULT Reserved25() = 0;
-    virtual HRESULT Reserved26() = 0;
-    virtual HRESULT Reserved27() = 0;
-    virtual HRESULT Reserved28() = 0;
-    virtual HRESULT Reserved29() = 0;
-    virtual HRESULT Reserved30() = 0;
-    virtual HRESULT Reserved31() = 0;
-    virtual HRESULT Reserved32() = 0;
+    virtual HRESULT Reserved5() { return E_NOTIMPL; } // slots 5 to 33: not used by the module
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }
+    virtual HRESULT Reserved8() { return E_NOTIMPL; }
+    virtual HRESULT Reserved9() { return E_NOTIMPL; }
+    virtual HRESULT Reserved10() { return E_NOTIMPL; } // the main window
+    virtual HRESULT Reserved11() { return E_NOTIMPL; } // the client-area window
+    virtual HRESULT Reserved12() { return E_NOTIMPL; }
+    virtual HRESULT Reserved13() { return E_NOTIMPL; }
+    virtual HRESULT Reserved14() { return E_NOTIMPL; }
+    virtual HRESULT Reserved15() { return E_NOTIMPL; }
+    virtual HRESULT Reserved16() { return E_NOTIMPL; }
+    virtual HRESULT Reserved17() { return E_NOTIMPL; }
+    virtual HRESULT Reserved18() { return E_NOTIMPL; }
+    virtual HRESULT Reserved19() { return E_NOTIMPL; }
+    virtual HRESULT Reserved20() { return E_NOTIMPL; } // the print service
+    virtual HRESULT Reserved21() { return E_NOTIMPL; }
+    virtual HRESULT Reserved22() { return E_NOTIMPL; }
+    virtual HRESULT Reserved23() { return E_NOTIMPL; }
+    virtual HRESULT Reserved24() { return E_NOTIMPL; }
+    virtual HRESULT Reserved25() { return E_NOTIMPL; }
+    virtual HRESULT Reserved26() { return E_NOTIMPL; }
+    virtual HRESULT Reserved27() { return E_NOTIMPL; }
+    virtual HRESULT Reserved28() { return E_NOTIMPL; }
+    virtual HRESULT Reserved29() { return E_NOTIMPL; }
+    virtual HRESULT Reserved30() { return E_NOTIMPL; }
+    virtual HRESULT Reserved31() { return E_NOTIMPL; }
+    virtual HRESULT Reserved32() { return E_NOTIMPL; }
     // The language of the host's user interface (a primary language id, 10 for Spanish).
     virtual HRESULT GetUiLanguage(BYTE* language) = 0; // slot 33
     // The settings object, with one reference.

@@ -36,7 +36,7 @@ inline constexpr DWORD kCalcParamSamples = 0x80000000u; // a channel's samples
 inline constexpr DWORD kCalcParamEvents = 0x40000000u;  // events or a number
 
 struct ICalcEnumNumericParams : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slot 3: E_NOTIMPL
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slot 3
     // The output (event type) name at index; past the list the text "ALEND".
     virtual HRESULT GetOutputName(LONG index, IAutoOvoString** name) = 0; // slot 4
     // Class name, class id, number of parameters, number of source parameters, two flag words.

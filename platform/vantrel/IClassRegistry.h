@@ -22,8 +22,8 @@ inline constexpr DWORD kSharedHostObjectKind = 0x8000001A;
 inline constexpr IID IID_IClassRegistry = MakeGuid("{3CAD4551-2F23-11D1-8CE9-00C0D1570D74}");
 
 struct IClassRegistry : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slot 3: not used by the module
-    virtual HRESULT Reserved4() = 0; // slot 4: not used by the module
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slot 3: not used by the module
+    virtual HRESULT Reserved4() { return E_NOTIMPL; } // slot 4: not used by the module
     // The service or object of a kind word, asked for iid, with one reference.
     virtual HRESULT GetService(DWORD kind, REFIID iid, void** out) = 0; // slot 5
     // The registry takes its own reference.

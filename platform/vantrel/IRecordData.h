@@ -15,13 +15,13 @@ struct RecordPosition {
 static_assert(sizeof(RecordPosition) == 8);
 
 struct IRecordData : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slots 3 to 9: E_NOTIMPL
-    virtual HRESULT Reserved4() = 0;
-    virtual HRESULT Reserved5() = 0;
-    virtual HRESULT Reserved6() = 0;
-    virtual HRESULT Reserved7() = 0;
-    virtual HRESULT Reserved8() = 0;
-    virtual HRESULT Reserved9() = 0;
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slots 3 to 9
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }
+    virtual HRESULT Reserved8() { return E_NOTIMPL; }
+    virtual HRESULT Reserved9() { return E_NOTIMPL; }
     // The position one past the last tick of record; E_INVALIDARG for a record that does not exist.
     virtual HRESULT GetRecordEnd(LONG record, RecordPosition* end) = 0; // slot 10
     // The continuous position of a tick of a record, and the tick of a position's low 32 bits.

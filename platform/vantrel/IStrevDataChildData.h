@@ -11,10 +11,10 @@ struct IStrevDataChildData : IUnknown {
     virtual HRESULT GetTypeId(DWORD* id) = 0; // slot 3
     // A copy for the host object host (may be null), with one reference.
     virtual HRESULT Clone(IUnknown* host, IStrevDataChildData** copy) = 0;          // slot 4
-    virtual HRESULT Reserved5(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) = 0; // slot 5: E_NOTIMPL
-    virtual HRESULT Reserved6(DWORD, DWORD, DWORD, DWORD) = 0;                      // slot 6: E_NOTIMPL
+    virtual HRESULT Reserved5(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) { return E_NOTIMPL; } // slot 5
+    virtual HRESULT Reserved6(DWORD, DWORD, DWORD, DWORD) { return E_NOTIMPL; }                      // slot 6
     virtual HRESULT Reserved7(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
-                              DWORD) = 0; // slot 7: E_NOTIMPL
+                              DWORD) { return E_NOTIMPL; } // slot 7
 
 protected:
     ~IStrevDataChildData() = default;

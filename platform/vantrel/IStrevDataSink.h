@@ -41,11 +41,11 @@ struct IStrevDataSink : IUnknown {
     virtual HRESULT AddTicks(LONG count) = 0;       // slot 6
     virtual HRESULT EndRecord(LONG record) = 0;     // slot 7
     virtual HRESULT StopSampling(VARIANT_BOOL) = 0; // slot 8
-    virtual HRESULT Reserved9() = 0;                // slots 9 to 13: E_NOTIMPL
-    virtual HRESULT Reserved10() = 0;
-    virtual HRESULT Reserved11() = 0;
-    virtual HRESULT Reserved12() = 0;
-    virtual HRESULT Reserved13() = 0;
+    virtual HRESULT Reserved9() { return E_NOTIMPL; }                // slots 9 to 13
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }
+    virtual HRESULT Reserved11() { return E_NOTIMPL; }
+    virtual HRESULT Reserved12() { return E_NOTIMPL; }
+    virtual HRESULT Reserved13() { return E_NOTIMPL; }
     // Declares channel (0-based) for the records that follow: whether it is switched on (as 0 or
     // 1 and as a VARIANT_BOOL), its unit object, its sample period, the tick period, kAbsentArgument,
     // and the source that delivers it.

@@ -10,10 +10,10 @@ inline constexpr IID IID_ITestDocumentFactory = MakeGuid("{5FCB46F0-0B1D-11D2-B3
 inline constexpr GUID kTestDocumentFactoryGuid = MakeGuid("{087B8989-C731-48AF-9B76-A38483EAB354}");
 
 struct ITestDocumentFactory : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slots 3 to 6: E_NOTIMPL
-    virtual HRESULT Reserved4() = 0;
-    virtual HRESULT Reserved5() = 0;
-    virtual HRESULT Reserved6() = 0;
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slots 3 to 6
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }
     // A new, empty document asked for iid, with one reference. reserved: 0.
     virtual HRESULT CreateDocument(LONG reserved, REFIID iid, void** document) = 0; // slot 7
 

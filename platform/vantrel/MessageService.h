@@ -16,12 +16,12 @@ protected:
 };
 
 struct IHostMessageService : IUnknown {
-    virtual HRESULT Reserved3() = 0; // slots 3 to 8: not used by the module
-    virtual HRESULT Reserved4() = 0;
-    virtual HRESULT Reserved5() = 0;
-    virtual HRESULT Reserved6() = 0;
-    virtual HRESULT Reserved7() = 0;
-    virtual HRESULT Reserved8() = 0;
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slots 3 to 8: not used by the module
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }
+    virtual HRESULT Reserved8() { return E_NOTIMPL; }
     // A new message with one reference. data points at the parameter block from
     // its type code word on (see IMessage::GetData); the service copies it.
     // object travels with the message (the message holds a reference).

@@ -15,6 +15,11 @@ inline constexpr IID IID_ISubjectService = MakeGuid("{2B389B80-64B6-11D3-80B1-00
 inline constexpr DWORD kObjectRegistryAdd = 0x80030000;
 inline constexpr DWORD kObjectRegistryRemove = 0x80030003;
 
+// Fixed ids of what a host document notifies its observers of.
+inline constexpr DWORD kHostDocumentAttached = 0x80000000;
+inline constexpr DWORD kHostDocumentDataChanged = 0x80000002;
+inline constexpr DWORD kHostDocumentStateChanged = 0x80000006;
+
 struct IObserver;
 
 struct ISubject : IUnknown {
@@ -33,7 +38,7 @@ struct ISubjectService : IUnknown {
     virtual HRESULT Notify(ISubject* subject, DWORD id, ULONG_PTR payload) = 0; // slot 5
     // Subscribes the observer to every notification with this id.
     virtual HRESULT Register(IObserver* observer, DWORD id, DWORD reserved) = 0;            // slot 6
-    virtual HRESULT Reserved7() = 0;                                                        // slot 7
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }                                                        // slot 7
     virtual HRESULT NotifyEx(ISubject* subject, DWORD word1, DWORD word2, DWORD word3) = 0; // slot 8
     virtual HRESULT ForgetSubject(ISubject* subject) = 0;                                   // slot 9
     virtual HRESULT DropObserver(IObserver* observer) = 0;                                  // slot 10

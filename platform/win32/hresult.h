@@ -1,6 +1,6 @@
 #pragma once
 // HRESULT codes and tests. Codes are written as unsigned literals and stored in
-// the signed 32-bit HRESULT, exactly as the original platform lays them out.
+// the signed 32-bit HRESULT, laid out as Windows lays them out.
 
 #include "platform/win32/types.h"
 

@@ -1,7 +1,7 @@
 #pragma once
-// Fixed-width Windows types. Every width is the one the original 32-bit
-// platform had, so records that cross an interface or reach a file keep their
-// layout: LONG is 32 bits here although C's long is 64.
+// Fixed-width Windows types. Every width is the one 32-bit Windows gives, so
+// records that cross an interface or reach a file keep their layout: LONG is
+// 32 bits here although C's long is 64.
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeCalcSources.h"
+#include "tests/support/FakeCalcSources.h"
 #include "analysis/EEH3Enumerator.h"
 #include "analysis/EcgEnumerator.h"
 #include "core/String.h"

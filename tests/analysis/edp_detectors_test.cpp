@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "FakeCalcSources.h"
+#include "tests/support/FakeCalcSources.h"
 #include "analysis/EEH3Enumerator.h"
 #include "analysis/EdpEnumerator.h"
 #include "analysis/MaxEnumerator.h"

@@ -1,4 +1,4 @@
-#include "StrdDataset.h"
+#include "tests/support/StrdDataset.h"
 #include "analysis/FitFunction.h"
 #include "analysis/FitStatistics.h"
 #include "analysis/QuadraticFunc.h"

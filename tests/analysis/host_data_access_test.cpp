@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "FakeCalcSources.h"
+#include "tests/support/FakeCalcSources.h"
 #include "analysis/CalcEnumClasses.h"
 #include "analysis/ChannelListParser.h"
 #include "analysis/ChannelOperations.h"

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "PvRecording.h"
+#include "tests/support/PvRecording.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "FakeLoopHost.h"
-#include "StrdDataset.h"
+#include "tests/support/FakeLoopHost.h"
+#include "tests/support/StrdDataset.h"
 #include "analysis/ExponFunc.h"
 #include "analysis/FitFunction.h"
 #include "analysis/LoopParameters.h"
@@ -433,18 +433,18 @@ TEST_F(LoopDataTest, LoopPointsComeFromEveryRecord) {
     std::int32_t count = 0, flag = 1;
     const float *volumes = nullptr, *pressures = nullptr;
     COLORREF colour = 0;
-    data->GetAnalysisPlotPoints(15, count, volumes, pressures, flag, colour);
+    data->GetAnalysisPlotPoints(Tarvik::kEndDiastolicPoints, count, volumes, pressures, flag, colour);
     EXPECT_EQ(Points(volumes, count), (std::vector<float>{100, 110, 120, 140, 150}));
     EXPECT_EQ(Points(pressures, count), (std::vector<float>{10, 11, 12, 14, 15}));
     EXPECT_EQ(colour, 0xFFCE0Cu);
     EXPECT_EQ(flag, 0);
-    data->GetAnalysisPlotPoints(17, count, volumes, pressures, flag, colour);
+    data->GetAnalysisPlotPoints(Tarvik::kEndSystolicPoints, count, volumes, pressures, flag, colour);
     EXPECT_EQ(Points(volumes, count), (std::vector<float>{50, 60, 70, 90, 100}));
     EXPECT_EQ(Points(pressures, count), (std::vector<float>{50, 55, 60, 70, 75}));
     EXPECT_EQ(colour, 0xFFu);
     // Only loops that start before the trace limit.
     data->SetTraceLimit({1, 1050});
-    data->GetAnalysisPlotPoints(17, count, volumes, pressures, flag, colour);
+    data->GetAnalysisPlotPoints(Tarvik::kEndSystolicPoints, count, volumes, pressures, flag, colour);
     EXPECT_EQ(Points(volumes, count), (std::vector<float>{50, 60, 70}));
     data->GetAnalysisPlotPoints(16, count, volumes, pressures, flag, colour);
     EXPECT_EQ(count, 0);
@@ -512,12 +512,12 @@ TEST_F(LoopDataTest, RelationPlotsTakeTheUsableLoopsOfTheirRange) {
     std::int32_t count = 0, flag = 0;
     const float *x = nullptr, *y = nullptr;
     COLORREF colour = 0;
-    data->GetRelationPlotPoints(1, 1, 4, count, x, y, flag, colour);
+    data->GetRelationPlotPoints(Tarvik::kPRSWPlot, 1, 4, count, x, y, flag, colour);
     // Included loops 1 to 4 but the marked loop 3; SW = (Ved - Ves) (Pes - Ped) = 50 (0.4 Ved).
     EXPECT_EQ(Points(x, count), (std::vector<float>{110, 120, 140}));
     EXPECT_EQ(Points(y, count), (std::vector<float>{2200, 2400, 2800}));
     EXPECT_EQ(colour, 0xE1u);
-    data->GetRelationPlotPoints(3, 0, 100, count, x, y, flag, colour);
+    data->GetRelationPlotPoints(Tarvik::kDPdtMaxPlot, 0, 100, count, x, y, flag, colour);
     EXPECT_EQ(count, 5);
     data->GetRelationPlotPoints(7, 0, 100, count, x, y, flag, colour);
     EXPECT_EQ(count, 0);
@@ -528,7 +528,7 @@ TEST_F(LoopDataTest, CuvettePointsAndRangeComeFromTheMeasuredWells) {
     std::int32_t count = 0, flag = 0;
     const float *x = nullptr, *y = nullptr;
     COLORREF colour = 0;
-    data->GetRelationPlotPoints(13, 0, 0, count, x, y, flag, colour);
+    data->GetRelationPlotPoints(Tarvik::kCuvettePlot, 0, 0, count, x, y, flag, colour);
     EXPECT_EQ(Points(x, count), (std::vector<float>{1.5, 4.5, 3.5}));
     EXPECT_EQ(Points(y, count), (std::vector<float>{10, 30, 30}));
     EXPECT_EQ(colour, 0xFFu);
@@ -558,7 +558,7 @@ TEST_F(LoopDataTest, TheUsersSelectionMarksLoopsInEveryRecord) {
     std::int32_t count = 0, flag = 0;
     const float *x = nullptr, *y = nullptr;
     COLORREF colour = 0;
-    data->GetAnalysisPlotPoints(17, count, x, y, flag, colour);
+    data->GetAnalysisPlotPoints(Tarvik::kEndSystolicPoints, count, x, y, flag, colour);
     EXPECT_EQ(Points(x, count), (std::vector<float>{50, 70, 80, 100}));
     data->ApplyLoopSelection({4});
     EXPECT_EQ(document.settingsLoads, 3);

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "PvRecording.h"
+#include "tests/support/PvRecording.h"
 #include "analysis/PVASelector.h"
 #include "analysis/PvaCalcEnumerator.h"
 #include "core/String.h"

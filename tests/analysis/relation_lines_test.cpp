@@ -1,4 +1,4 @@
-#include "StrdDataset.h"
+#include "tests/support/StrdDataset.h"
 #include "analysis/LineFit.h"
 #include "analysis/PVRelation.h"
 
@@ -74,11 +74,11 @@ constexpr double kMeetTolerance = 1e-8;
 
 TEST(IntersectRelations, TwoLinesMeetInClosedForm) {
     // ESPVR P = 2.5 (V - 10), EDPVR P = 0.1 V + 2: V = 27 / 2.4.
-    double v = 0, p = 0;
-    ASSERT_TRUE(IntersectRelations(PVRelation::Line(-25, 2.5), PVRelation::Line(2, 0.1), 50, v, p));
-    EXPECT_DOUBLE_EQ(v, 11.25);
-    EXPECT_DOUBLE_EQ(p, 3.125);
-    EXPECT_FALSE(IntersectRelations(PVRelation::Line(-25, 2.5), PVRelation::Line(2, 2.5), 50, v, p));
+    const auto meet = IntersectRelations(PVRelation::Line(-25, 2.5), PVRelation::Line(2, 0.1), 50);
+    ASSERT_TRUE(meet);
+    EXPECT_DOUBLE_EQ(meet->volume, 11.25);
+    EXPECT_DOUBLE_EQ(meet->pressure, 3.125);
+    EXPECT_FALSE(IntersectRelations(PVRelation::Line(-25, 2.5), PVRelation::Line(2, 2.5), 50));
 }
 
 double Bisect(const PVRelation& es, const PVRelation& ed, double lo, double hi) {
@@ -109,8 +109,9 @@ TEST(IntersectRelations, CurvesMeetWhereBisectionFindsTheCrossing) {
         {"flat quadratic", PVRelation::Quadratic(-25, 2.5, 0), PVRelation::Line(2, 0.1), 100, 0, 50},
     };
     for (const Case& c : cases) {
-        double v = 0, p = 0;
-        ASSERT_TRUE(IntersectRelations(c.es, c.ed, c.vStart, v, p)) << c.what;
+        const auto meet = IntersectRelations(c.es, c.ed, c.vStart);
+        ASSERT_TRUE(meet) << c.what;
+        const double v = meet->volume, p = meet->pressure;
         EXPECT_NEAR(v, Bisect(c.es, c.ed, c.lo, c.hi), kMeetTolerance) << c.what;
         EXPECT_NEAR(p, c.ed.Pressure(v), kMeetTolerance * (1 + std::fabs(p))) << c.what;
         EXPECT_DOUBLE_EQ(p, c.es.Pressure(v)) << c.what;
@@ -119,8 +120,7 @@ TEST(IntersectRelations, CurvesMeetWhereBisectionFindsTheCrossing) {
 
 TEST(IntersectRelations, CurvesThatNeverMeetFail) {
     // The exponential stays above the line everywhere.
-    double v = 0, p = 0;
-    EXPECT_FALSE(IntersectRelations(PVRelation::Line(0, 0.1), PVRelation::Exponential(5, 0.01), 50, v, p));
+    EXPECT_FALSE(IntersectRelations(PVRelation::Line(0, 0.1), PVRelation::Exponential(5, 0.01), 50));
     double root = 0;
     EXPECT_FALSE(Tarvik::SecantRoot([](double x) { return x * x + 1; }, 0.0, 1.0, root));
 }

@@ -1,4 +1,4 @@
-#include "FakeLoopHost.h"
+#include "tests/support/FakeLoopHost.h"
 #include "analysis/VChanData.h"
 
 #include <gtest/gtest.h>

@@ -53,19 +53,12 @@ TEST(Message, StreamsOfAnotherKindAreRefused) {
         HRESULT GetStatus() override { return S_OK; }
         HRESULT Tell(DWORD*) override { return S_OK; }
         HRESULT Seek(LONG) override { return S_OK; }
-        HRESULT Reserved6() override { return S_OK; }
         HRESULT WriteU8(BYTE) override { return ++writes, S_OK; }
         HRESULT WriteU16(DWORD) override { return ++writes, S_OK; }
         HRESULT WriteU32(DWORD) override { return ++writes, S_OK; }
         HRESULT WriteFloat(float) override { return ++writes, S_OK; }
         HRESULT WriteDouble(double) override { return ++writes, S_OK; }
         HRESULT WriteBytes(const void*, ULONG) override { return ++writes, S_OK; }
-        HRESULT Reserved13() override { return S_OK; }
-        HRESULT Reserved14() override { return S_OK; }
-        HRESULT Reserved15() override { return S_OK; }
-        HRESULT Reserved16() override { return S_OK; }
-        HRESULT Reserved17() override { return S_OK; }
-        HRESULT Reserved18() override { return S_OK; }
         HRESULT WriteString(IAutoOvoString*) override { return ++writes, S_OK; }
         HRESULT Write8(DWORD, DWORD) override { return ++writes, S_OK; }
         int writes = 0;

@@ -11,7 +11,7 @@
 #include "views/TarvikEventDrawPolicy.h"
 #include "platform/gdi/Png.h"
 #include "platform/vantrel/HostDocObject.h"
-#include "tests/analysis/FakeLoopHost.h"
+#include "tests/support/FakeLoopHost.h"
 #include "tests/module/ModuleHost.h"
 #include "tests/platform/gdi/Canvas.h"
 

@@ -2,7 +2,7 @@
 // the enumerator contract and against ones with one fault each: every fault fails its check with
 // its text, and none hangs a routine.
 
-#include "FaultyCalcClass.h"
+#include "tests/support/FaultyCalcClass.h"
 #include "TestSuite/UnitTestHelperLib/BounceTest.h"
 #include "TestSuite/UnitTestHelperLib/FindTest.h"
 #include "TestSuite/UnitTestHelperLib/OnlineOfflineComparison.h"

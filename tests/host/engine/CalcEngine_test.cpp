@@ -1,6 +1,6 @@
 #include "host/engine/CalcEngine.h"
 
-#include "FakeCalcClass.h"
+#include "tests/support/FakeCalcClass.h"
 #include "analysis/OvoEventBase.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaError.h"

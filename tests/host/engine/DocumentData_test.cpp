@@ -34,9 +34,6 @@ public:
     HRESULT OnRecordEnd(LONG record, LONG) override { return log("end " + std::to_string(record)); }
     HRESULT OnStopSampling(WORD) override { return log("stop"); }
     HRESULT OnSamplingNotice(LONG, LONG) override { return S_OK; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12(LONG) override { return S_OK; }
     HRESULT GetRefreshInterval(LONG* ms) override { return *ms = 100, S_OK; }
     HRESULT QueryPosition(LONG, LONG, LONG, LONG, LONG* p) override { return *p = 0, S_OK; }
 

@@ -1,6 +1,6 @@
 #include "host/engine/FormulaCalcClass.h"
 
-#include "FakeCalcClass.h"
+#include "tests/support/FakeCalcClass.h"
 #include "analysis/OvoEventBase.h"
 #include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"

@@ -1,7 +1,7 @@
 // The module's calculation classes evaluated by the engine, as the host evaluates them: on a
 // generated pressure, volume and ECG recording whose beats are known, offline and while sampling.
 
-#include "FakeCalcClass.h"
+#include "tests/support/FakeCalcClass.h"
 #include "analysis/CalcEnumClasses.h"
 #include "analysis/NoValue.h"
 #include "analysis/OvoEventBase.h"

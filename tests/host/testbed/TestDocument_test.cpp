@@ -24,7 +24,6 @@ public:
     FormulaSource(FormulaCalcClass* formulas, IDocumentData* document, std::vector<std::u16string> texts)
         : mFormulas(formulas), mDocument(document), mTexts(std::move(texts)) {}
 
-    HRESULT Reserved3() override { return E_NOTIMPL; }
     HRESULT CreateChannelSource(LONG, LONG channel, IUnknown** source) override {
         ComPtr<ICalcEnum> calc;
         mFormulas->CreateEnumerator(mDocument, calc.put());
@@ -34,7 +33,6 @@ public:
         calc->SetArgs(argument.get(), &flags);
         return calc->QueryInterface(IID_ISampleChannel, reinterpret_cast<void**>(source));
     }
-    HRESULT Reserved5() override { return E_NOTIMPL; }
     HRESULT GetNumTicksAlias(LONGLONG*) override { return E_NOTIMPL; }
     HRESULT GetNumTicks(LONGLONG*) override { return E_NOTIMPL; }
     HRESULT SetChannelMask(Ovo::BitsetRep*) override { return E_NOTIMPL; }
@@ -65,9 +63,6 @@ public:
     HRESULT OnRecordEnd(LONG record, LONG) override { return log("end " + std::to_string(record)); }
     HRESULT OnStopSampling(WORD) override { return log("stop"); }
     HRESULT OnSamplingNotice(LONG, LONG) override { return S_OK; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
-    HRESULT Reserved11() override { return E_NOTIMPL; }
-    HRESULT Reserved12(LONG) override { return S_OK; }
     HRESULT GetRefreshInterval(LONG*) override { return S_OK; }
     HRESULT QueryPosition(LONG, LONG, LONG, LONG, LONG*) override { return S_OK; }
 

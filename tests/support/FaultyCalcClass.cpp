@@ -2,6 +2,7 @@
 
 #include "analysis/OvoEventBase.h"
 #include "core/String.h"
+#include "host/engine/ComPtr.h"
 #include "platform/vantrel/IEnumEventEx.h"
 #include "platform/vantrel/ISampleChannel.h"
 
@@ -13,17 +14,10 @@
 namespace ExtLib::Testing {
 namespace {
 
-using Vantrel::ComObject;
 using Vantrel::ComPtr;
+using Vantrel::Testing::HandOutText;
 
 constexpr LONG kEnd = INT_MAX;
-
-HRESULT HandOut(const char* text, IAutoOvoString** out) {
-    if (!out)
-        return E_POINTER;
-    *out = Ovo::String(text).GetInterface();
-    return S_OK;
-}
 
 LONG EventTick(LONG k) {
     return 50 + 100 * k;
@@ -34,13 +28,8 @@ LONG FirstEventFrom(LONG tick) {
     return tick <= 50 ? 0 : (tick - 50 + 99) / 100;
 }
 
-class FaultyEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
+class FaultyEnumerator : public Vantrel::Testing::TestCalcEnumerator {
 public:
-    HRESULT SetHost(IUnknown*) override { return S_OK; }
-    HRESULT GetHost(IUnknown** host) override {
-        *host = nullptr;
-        return S_OK;
-    }
     HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override {
         const std::string args = Ovo::String(text).ToUtf8();
         mFault = static_cast<Fault>(args.empty() ? 0 : std::stoi(args));
@@ -48,8 +37,7 @@ public:
             *flags = kCalcArgsAccepted;
         return S_OK;
     }
-    HRESULT GetArgs(IAutoOvoString** text) override { return HandOut("", text); }
-    HRESULT Clone(ICalcEnum**) override { return E_NOTIMPL; }
+    HRESULT GetArgs(IAutoOvoString** text) override { return HandOutText("", text); }
     HRESULT Start(LONG, LONG sourceCount, IUnknown* const* sources, double, LONG, IUnitName* const*,
                   DWORD flags) override {
         mSource = sourceCount > 0 ? ComPtr<IUnknown>(sources[0]).query<ISampleChannel>(IID_ISampleChannel)
@@ -70,25 +58,6 @@ public:
         mSource.reset();
         return S_OK;
     }
-    HRESULT GetFlags(DWORD* flags) override {
-        *flags = kCalcArgsAccepted;
-        return S_OK;
-    }
-    LONG Reserved12() override { return 0; }
-    LONG Reserved13() override { return 0; }
-    HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
-    HRESULT GetCapabilities(DWORD* capabilities) override {
-        *capabilities = 0;
-        return S_OK;
-    }
-    HRESULT GetTypeCode(DWORD* code) override {
-        *code = 0;
-        return S_OK;
-    }
-    HRESULT GetEventInfo(CalcEventInfo* info) override {
-        *info = CalcEventInfo{};
-        return S_OK;
-    }
 
     HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG, void*) override;
@@ -96,24 +65,8 @@ public:
         *tick = mPos;
         return S_OK;
     }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
-    HRESULT GetEventSize(ULONG* bytes) override {
-        *bytes = sizeof(OvoEventBase);
-        return S_OK;
-    }
-    HRESULT GetDrawClassId(DWORD* id) override {
-        *id = 0;
-        return S_OK;
-    }
 
 private:
-    void* find(REFIID iid) override {
-        if (iid == IID_ICalcEnum)
-            return static_cast<ICalcEnum*>(this);
-        return iid == IID_IEnumEventEx ? static_cast<IEnumEventEx*>(this) : nullptr;
-    }
-
     /// Learns how far the source's data reach and whether its record is complete.
     void Refresh() {
         if (!mSource)
@@ -237,85 +190,18 @@ HRESULT FaultyEnumerator::Find(BOOL backward, LONG tick, LONG rangeStart, LONG r
 
 } // namespace
 
-void* FaultyCalcClass::find(REFIID iid) {
-    if (iid == IID_ICalcEnumClass2 || iid == IID_ICAFClassObject)
-        return static_cast<ICalcEnumClass2*>(this);
-    return iid == IID_ICalcEnumNumericParams ? static_cast<ICalcEnumNumericParams*>(this) : nullptr;
-}
-
-HRESULT FaultyCalcClass::GetClassId(DWORD* id) {
-    *id = 0x7E570000u;
-    return S_OK;
-}
-
-HRESULT FaultyCalcClass::GetTypeGuid(const GUID** type) {
-    *type = &kCalcEnumClassType;
-    return S_OK;
-}
-
-HRESULT FaultyCalcClass::GetNameBSTR(BSTR* name) {
-    SysFreeString(*name);
-    *name = Ovo::String(FaultyCalcClass::name).AllocBSTR();
-    return S_OK;
-}
-
-HRESULT FaultyCalcClass::IsTypeGuid(const GUID* type) {
-    return type && *type == kCalcEnumClassType ? S_OK : S_FALSE;
-}
-
-HRESULT FaultyCalcClass::GetName(IAutoOvoString** name) {
-    return HandOut(FaultyCalcClass::name, name);
-}
-
-HRESULT FaultyCalcClass::GetDescription(IAutoOvoString** text) {
-    return HandOut("Events every 100 ticks, with a fault.", text);
-}
+FaultyCalcClass::FaultyCalcClass()
+    : TestCalcClass({0x7E570000u,
+                     name,
+                     "Events every 100 ticks, with a fault.",
+                     "",
+                     {{"Signal", kCalcParamSamples, 0.0, 0.0}, {"Fault", kCalcParamEvents, 0.0, 100.0}},
+                     1,
+                     0}) {}
 
 HRESULT FaultyCalcClass::CreateEnumerator(IUnknown*, ICalcEnum** out) {
     *out = new FaultyEnumerator;
     return S_OK;
-}
-
-HRESULT FaultyCalcClass::GetOutputName(LONG, IAutoOvoString** name) {
-    return HandOut("ALEND", name);
-}
-
-HRESULT FaultyCalcClass::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount,
-                                      LONG* sourceCount, DWORD* flags, DWORD* argFlags) {
-    if (name)
-        HandOut(FaultyCalcClass::name, name);
-    if (classId)
-        GetClassId(classId);
-    if (paramCount)
-        *paramCount = 2;
-    if (sourceCount)
-        *sourceCount = 1;
-    if (flags)
-        *flags = 0;
-    if (argFlags)
-        *argFlags = kCalcClassNumericArgs;
-    return S_OK;
-}
-
-HRESULT FaultyCalcClass::GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                                  IAutoOvoString** name) {
-    if (index < 0 || index > 1)
-        return E_INVALIDARG;
-    if (maximum)
-        *maximum = index == 0 ? 0.0 : 100.0;
-    if (minimum)
-        *minimum = 0.0;
-    if (kind)
-        *kind = index == 0 ? kCalcParamSamples : kCalcParamEvents;
-    if (name)
-        HandOut(index == 0 ? "Signal" : "Fault", name);
-    return S_OK;
-}
-
-HRESULT FaultyCalcClass::CheckSourceKind(LONG index, DWORD kind) {
-    if (index != 0)
-        return E_INVALIDARG;
-    return (kind & kCalcParamSamples) != 0 ? S_OK : S_FALSE;
 }
 
 } // namespace ExtLib::Testing

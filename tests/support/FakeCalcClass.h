@@ -9,23 +9,14 @@
 // those ticks in the order listed, sorted or not. Every text SetArgs receives and every Start is
 // logged.
 
-#include "host/engine/ComObject.h"
+#include "TestCalcClass.h"
 #include "host/engine/ComPtr.h"
-#include "platform/vantrel/ICalcEnumClass2.h"
-#include "platform/vantrel/ICalcEnumNumericParams.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace Vantrel::Testing {
-
-struct FakeParam {
-    std::string name;
-    DWORD kind = kCalcParamEvents; // sources: kCalcParamSamples or kCalcParamEvents
-    double minimum = 0.0;
-    double maximum = 0.0;
-};
 
 struct FakeLog {
     std::vector<std::string> arguments; // every SetArgs text
@@ -51,33 +42,14 @@ struct FakeClassDef {
     std::vector<LONG> fixedTicks = {}; // with sourceCount 0: the events to give, value 1 each
 };
 
-class FakeCalcClass : public ComObject<ICalcEnumClass2, ICalcEnumNumericParams> {
+class FakeCalcClass : public TestCalcClass {
 public:
     explicit FakeCalcClass(FakeClassDef def);
     std::shared_ptr<FakeLog> log() const { return mLog; }
 
-    HRESULT GetClassId(DWORD* id) override;
-    HRESULT GetTypeGuid(const GUID** type) override;
-    HRESULT GetNameBSTR(BSTR* name) override;
-    HRESULT IsTypeGuid(const GUID* type) override;
-    HRESULT GetName(IAutoOvoString** name) override;
-    HRESULT GetDescription(IAutoOvoString** text) override;
-    DWORD GetOutputKind() override { return 0; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
     HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) override;
-    HRESULT CreateAggregated(IUnknown*, IUnknown*, IUnknown**) override { return E_NOTIMPL; }
-
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
-    HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
-                         DWORD* flags, DWORD* argFlags) override;
-    HRESULT GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                     IAutoOvoString** name) override;
-    HRESULT CheckSourceKind(LONG index, DWORD kind) override;
 
 private:
-    void* find(REFIID iid) override;
-
     FakeClassDef mDef;
     std::shared_ptr<FakeLog> mLog = std::make_shared<FakeLog>();
 };

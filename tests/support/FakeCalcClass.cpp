@@ -13,19 +13,10 @@
 namespace Vantrel::Testing {
 namespace {
 
-HRESULT handOut(const std::string& text, IAutoOvoString** out) {
-    if (!out)
-        return E_POINTER;
-    *out = Ovo::String::FromUtf8(text).GetInterface();
-    return S_OK;
-}
-
-class FakeEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
+class FakeEnumerator : public TestCalcEnumerator {
 public:
     FakeEnumerator(const FakeClassDef& def, std::shared_ptr<FakeLog> log) : mDef(def), mLog(std::move(log)) {}
 
-    HRESULT SetHost(IUnknown*) override { return S_OK; }
-    HRESULT GetHost(IUnknown** host) override { return *host = nullptr, S_OK; }
     HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override {
         const std::string args = Ovo::String(text).ToUtf8();
         mLog->arguments.push_back(args);
@@ -44,7 +35,6 @@ public:
         return S_OK;
     }
     HRESULT GetArgs(IAutoOvoString**) override { return E_NOTIMPL; }
-    HRESULT Clone(ICalcEnum**) override { return E_NOTIMPL; }
     HRESULT Start(LONG record, LONG sourceCount, IUnknown* const* sources, double tickPeriod, LONG,
                   IUnitName* const*, DWORD flags) override {
         mLog->starts.push_back({record, sourceCount, tickPeriod, flags});
@@ -71,13 +61,6 @@ public:
         mEvents.reset();
         return S_OK;
     }
-    HRESULT GetFlags(DWORD* flags) override { return *flags = kCalcArgsAccepted, S_OK; }
-    LONG Reserved12() override { return 0; }
-    LONG Reserved13() override { return 0; }
-    HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
-    HRESULT GetCapabilities(DWORD* c) override { return *c = 0, S_OK; }
-    HRESULT GetTypeCode(DWORD* code) override { return *code = 0, S_OK; }
-    HRESULT GetEventInfo(CalcEventInfo* info) override { return *info = {}, S_OK; }
 
     HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override {
         if (mDef.neverAdvance) {
@@ -92,20 +75,8 @@ public:
     }
     HRESULT Find(BOOL, LONG, LONG, LONG, ULONG, void*) override { return S_FALSE; }
     HRESULT GetPosition(LONG* tick) override { return *tick = mNextTick, S_OK; }
-    HRESULT Reserved6() override { return E_NOTIMPL; }
-    HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
-    HRESULT GetEventSize(ULONG* bytes) override { return *bytes = sizeof(OvoEventBase), S_OK; }
-    HRESULT GetDrawClassId(DWORD* id) override { return *id = 0, S_OK; }
 
 private:
-    void* find(REFIID iid) override {
-        if (iid == IID_ICalcEnum)
-            return static_cast<ICalcEnum*>(this);
-        if (iid == IID_IEnumEventEx)
-            return static_cast<IEnumEventEx*>(this);
-        return nullptr;
-    }
-
     double number(std::size_t i, double otherwise) const {
         return i < mNumbers.size() ? mNumbers[i] : otherwise;
     }
@@ -167,81 +138,14 @@ private:
 
 } // namespace
 
-FakeCalcClass::FakeCalcClass(FakeClassDef def) : mDef(std::move(def)) {}
-
-void* FakeCalcClass::find(REFIID iid) {
-    if (iid == IID_ICalcEnumClass2 || iid == IID_ICAFClassObject)
-        return static_cast<ICalcEnumClass2*>(this);
-    if (iid == IID_ICalcEnumNumericParams)
-        return static_cast<ICalcEnumNumericParams*>(this);
-    return nullptr;
-}
-
-HRESULT FakeCalcClass::GetClassId(DWORD* id) {
-    return *id = 0x12340000u, S_OK;
-}
-HRESULT FakeCalcClass::GetTypeGuid(const GUID** type) {
-    return *type = &kCalcEnumClassType, S_OK;
-}
-HRESULT FakeCalcClass::GetNameBSTR(BSTR*) {
-    return E_NOTIMPL;
-}
-HRESULT FakeCalcClass::IsTypeGuid(const GUID* type) {
-    return type && *type == kCalcEnumClassType ? S_OK : S_FALSE;
-}
-HRESULT FakeCalcClass::GetName(IAutoOvoString** name) {
-    return handOut(mDef.name, name);
-}
-HRESULT FakeCalcClass::GetDescription(IAutoOvoString** text) {
-    return handOut("A test class.", text);
-}
+FakeCalcClass::FakeCalcClass(FakeClassDef def)
+    : TestCalcClass({0x12340000u, def.name, "A test class.", def.outputName, def.params, def.sourceCount,
+                     def.leadingCount ? kCalcClassDetectorFlags : 0u}),
+      mDef(std::move(def)) {}
 
 HRESULT FakeCalcClass::CreateEnumerator(IUnknown*, ICalcEnum** out) {
     *out = new FakeEnumerator(mDef, mLog);
     return S_OK;
-}
-
-HRESULT FakeCalcClass::GetOutputName(LONG index, IAutoOvoString** name) {
-    return handOut(index == 0 && !mDef.outputName.empty() ? mDef.outputName : "ALEND", name);
-}
-
-HRESULT FakeCalcClass::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount,
-                                    LONG* sourceCount, DWORD* flags, DWORD* argFlags) {
-    if (name)
-        handOut(mDef.name, name);
-    if (classId)
-        *classId = 0x12340000u;
-    if (paramCount)
-        *paramCount = static_cast<LONG>(mDef.params.size());
-    if (sourceCount)
-        *sourceCount = mDef.sourceCount;
-    if (flags)
-        *flags = mDef.leadingCount ? kCalcClassDetectorFlags : 0u;
-    if (argFlags)
-        *argFlags = kCalcClassNumericArgs;
-    return S_OK;
-}
-
-HRESULT FakeCalcClass::GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                                IAutoOvoString** name) {
-    if (index < 0 || index >= static_cast<LONG>(mDef.params.size()))
-        return E_INVALIDARG;
-    const FakeParam& p = mDef.params[static_cast<std::size_t>(index)];
-    if (maximum)
-        *maximum = p.maximum;
-    if (minimum)
-        *minimum = p.minimum;
-    if (kind)
-        *kind = index < mDef.sourceCount ? p.kind : kCalcParamEvents;
-    if (name)
-        handOut(p.name, name);
-    return S_OK;
-}
-
-HRESULT FakeCalcClass::CheckSourceKind(LONG index, DWORD kind) {
-    if (index < 0 || index >= mDef.sourceCount)
-        return E_INVALIDARG;
-    return (kind & mDef.params[static_cast<std::size_t>(index)].kind) != 0 ? S_OK : S_FALSE;
 }
 
 } // namespace Vantrel::Testing

@@ -6,10 +6,7 @@
 // Events are ready once the source's data reach past them; the record ends when
 // the source's record is complete.
 
-#include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
-#include "platform/vantrel/ICalcEnumClass2.h"
-#include "platform/vantrel/ICalcEnumNumericParams.h"
+#include "TestCalcClass.h"
 
 namespace ExtLib::Testing {
 
@@ -32,31 +29,12 @@ enum class Fault {
     OverCounts = 14, // while sampling, claims a buffer's worth more records than it wrote
 };
 
-class FaultyCalcClass : public Vantrel::ComObject<ICalcEnumClass2, ICalcEnumNumericParams> {
+class FaultyCalcClass : public Vantrel::Testing::TestCalcClass {
 public:
     static constexpr const char* name = "Faulty";
 
-    HRESULT GetClassId(DWORD* id) override;
-    HRESULT GetTypeGuid(const GUID** type) override;
-    HRESULT GetNameBSTR(BSTR* name) override;
-    HRESULT IsTypeGuid(const GUID* type) override;
-    HRESULT GetName(IAutoOvoString** name) override;
-    HRESULT GetDescription(IAutoOvoString** text) override;
-    DWORD GetOutputKind() override { return 0; }
-    HRESULT Reserved10() override { return E_NOTIMPL; }
+    FaultyCalcClass();
     HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) override;
-    HRESULT CreateAggregated(IUnknown*, IUnknown*, IUnknown**) override { return CLASS_E_NOAGGREGATION; }
-
-    HRESULT Reserved3() override { return E_NOTIMPL; }
-    HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
-    HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
-                         DWORD* flags, DWORD* argFlags) override;
-    HRESULT GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                     IAutoOvoString** name) override;
-    HRESULT CheckSourceKind(LONG index, DWORD kind) override;
-
-private:
-    void* find(REFIID iid) override;
 };
 
 } // namespace ExtLib::Testing
