@@ -1,7 +1,7 @@
 #include "analysis/VChanData.h"
 
 #include "analysis/ChannelOperations.h"
-#include "core/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 
 #include "platform/vantrel/IVirtualChannelService.h"
 
@@ -50,7 +50,7 @@ void VChanData::DefineChannels() {
     if (refs_[Loops].IsDefined())
         return;
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (!service)
         return;
     for (int c = 0; c < kChannelCount; ++c) {
@@ -69,7 +69,7 @@ void VChanData::DefineChannels() {
 
 bool VChanData::SetLoopCalculation(const Ovo::String& loops, const Ovo::String& volume,
                                    const Ovo::String& loopsWithoutVP) {
-    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
+    const auto events = QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
     if (events)
         events->MarkDataEnd();
     defined_ = 0xFFFF;
@@ -89,7 +89,7 @@ bool VChanData::ReleaseChannels() {
     if (!defined_)
         return false;
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (service)
         for (Channel c : {Loops, VolumeWithoutVP, LoopsWithoutVP, Pva})
             service->ReleaseChannel(refs_[c]);
@@ -106,7 +106,7 @@ bool VChanData::GetChannelRefs(VirtualChannelRef& loops, VirtualChannelRef& pva)
 
 void VChanData::RefreshChannels() {
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (!service)
         return;
     for (const VirtualChannelRef& ref : refs_) {
@@ -118,7 +118,7 @@ void VChanData::RefreshChannels() {
 
 void VChanData::MoveMarkerLink(std::int32_t oldChannel, std::int32_t newChannel, bool show) {
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
     if (!service)
         return;
     if (oldChannel != -1)
@@ -165,7 +165,7 @@ bool VChanData::ReadEvent(VChanEventReader& reader, Channel channel, Space space
                           std::uint32_t bytes, Place& place) {
     if (!Locate(space, i, place))
         return false;
-    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
+    const auto events = QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
     return reader.Read(events.Get(), refs_[channel].channel, i, place.record, place.offset, out, bytes);
 }
 
@@ -232,20 +232,17 @@ TickPosition VChanData::GetLoopPosition(std::int32_t i) {
 
 // The formula goes to the host in a new calculation object named after the channel, assigned to it.
 bool VChanData::SetCalculation(Channel channel, const Ovo::String& text) {
-    IUnknown* calculation = calculations_ ? calculations_() : nullptr;
-    if (!calculation)
-        return false;
-    const bool ok = ExtLib::SetChannelCalculation(document_, calculation, Ovo::String(kChannelNames[channel]),
-                                                  text, static_cast<std::int32_t>(refs_[channel].channel));
-    calculation->Release();
-    return ok;
+    const auto calculation = ComPtr<IUnknown>::Adopt(calculations_ ? calculations_() : nullptr);
+    return calculation &&
+           ExtLib::SetChannelCalculation(document_, calculation.Get(), Ovo::String(kChannelNames[channel]), text,
+                                         static_cast<std::int32_t>(refs_[channel].channel));
 }
 
 std::int32_t VChanData::FindLoopAt(std::int32_t record, std::int32_t tick) {
     if (!stats_ || record < 0 || static_cast<std::size_t>(record) >= stats_->records().size())
         return -1;
     const EventStats::RecordStats& counted = stats_->records()[static_cast<std::size_t>(record)];
-    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
+    const auto events = QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
     VChanEventReader reader;
     OvoEventBase head;
     for (std::int32_t k = 0; k < counted.count; ++k) {
