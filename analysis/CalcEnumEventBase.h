@@ -43,7 +43,6 @@ public:
 
     // Asks a new enumerator (holding its creation reference) for iid into out, then drops the
     // creation reference: the enumerator lives on only through *out.
-    // Gives out fresh's interface iid and lets go of the reference fresh was created with.
     static HRESULT HandOut(CalcEnumEventBase* fresh, REFIID iid, void** out);
 
 protected:

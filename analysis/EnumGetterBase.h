@@ -85,7 +85,7 @@ private:
     ComPtr<IUnknown> ChannelSource(const ChannelEntry& entry, std::int32_t record, std::int32_t endTick);
     void ReleaseSources();
 
-    // Members go in reverse order: the enumerator before the document.
+    // Released in reverse order: the enumerator before the document.
     ComPtr<IUnknown> mDocument;
     CalcHostServices mServices;
     std::int32_t mMode;

@@ -30,7 +30,7 @@ public:
     const Ovo::String& Title() const { return mTitle; }
     IUnknown* Document() const { return mDocument; }
     ULONG_PTR CreationValue() const { return mCreation; }
-    // The host view, with one reference; null when the view site gives no host object.
+    // The host view; empty when the view site gives no host object.
     ComPtr<IHostView> GetHostView() const;
 
     // The grip's square: the larger scroll-bar metric, in the client's corner.
