@@ -10,26 +10,20 @@ constexpr auto kDestroyingRefs = static_cast<std::int32_t>(0xC0000001u);
 
 } // namespace
 
-CalcEnumEventBase::CalcEnumEventBase(ICAFClassObject* classObject) : m_class(classObject) {}
+CalcEnumEventBase::CalcEnumEventBase(ICAFClassObject* classObject) : mClass(classObject) {}
 
 CalcEnumEventBase::CalcEnumEventBase(const CalcEnumEventBase& other)
-    : ICalcEnum(), IEnumEventEx(), m_class(other.m_class), m_host(other.m_host),
-      m_argFlags(other.m_argFlags) {
-    if (m_host)
-        m_host->AddRef();
-}
+    : ICalcEnum(), IEnumEventEx(), mClass(other.mClass), mHost(other.mHost),
+      mArgFlags(other.mArgFlags) {}
 
-CalcEnumEventBase::~CalcEnumEventBase() {
-    if (m_host)
-        m_host->Release();
-}
+CalcEnumEventBase::~CalcEnumEventBase() = default;
 
 HRESULT CalcEnumEventBase::InnerQueryInterface(REFIID iid, void** out) {
     if (!out)
         return E_POINTER;
     *out = nullptr;
     if (iid == IID_IUnknown) {
-        *out = m_outer ? static_cast<IUnknown*>(&m_inner) : static_cast<ICalcEnum*>(this);
+        *out = mOuter ? static_cast<IUnknown*>(&mInner) : static_cast<ICalcEnum*>(this);
         static_cast<IUnknown*>(*out)->AddRef();
         return S_OK;
     }
@@ -44,34 +38,32 @@ HRESULT CalcEnumEventBase::InnerQueryInterface(REFIID iid, void** out) {
 }
 
 ULONG CalcEnumEventBase::InnerAddRef() {
-    return static_cast<ULONG>(++m_refs);
+    return static_cast<ULONG>(++mRefs);
 }
 
 ULONG CalcEnumEventBase::InnerRelease() {
-    const std::int32_t left = --m_refs;
+    const std::int32_t left = --mRefs;
     if (left == 0) {
-        m_refs = kDestroyingRefs;
+        mRefs = kDestroyingRefs;
         delete this;
     }
     return static_cast<ULONG>(left);
 }
 
 HRESULT CalcEnumEventBase::QueryInterface(REFIID iid, void** out) {
-    return m_outer ? m_outer->QueryInterface(iid, out) : InnerQueryInterface(iid, out);
+    return mOuter ? mOuter->QueryInterface(iid, out) : InnerQueryInterface(iid, out);
 }
 
 ULONG CalcEnumEventBase::AddRef() {
-    return m_outer ? m_outer->AddRef() : InnerAddRef();
+    return mOuter ? mOuter->AddRef() : InnerAddRef();
 }
 
 ULONG CalcEnumEventBase::Release() {
-    return m_outer ? m_outer->Release() : InnerRelease();
+    return mOuter ? mOuter->Release() : InnerRelease();
 }
 
 HRESULT CalcEnumEventBase::HandOut(CalcEnumEventBase* fresh, REFIID iid, void** out) {
-    const HRESULT hr = fresh->QueryInterface(iid, out);
-    fresh->Release();
-    return hr;
+    return ComPtr<CalcEnumEventBase>::Adopt(fresh)->QueryInterface(iid, out);
 }
 
 HRESULT CalcEnumEventBase::Clone(ICalcEnum** out) {
@@ -83,25 +75,19 @@ HRESULT CalcEnumEventBase::Clone(IEnumEventEx** out) {
 }
 
 IUnknown* CalcEnumEventBase::Aggregate(IUnknown* outer) {
-    m_outer = outer;
-    return &m_inner;
+    mOuter = outer;
+    return &mInner;
 }
 
 HRESULT CalcEnumEventBase::SetHost(IUnknown* host) {
-    if (host)
-        host->AddRef();
-    if (m_host)
-        m_host->Release();
-    m_host = host;
+    mHost = ComPtr<IUnknown>(host);
     return S_OK;
 }
 
 HRESULT CalcEnumEventBase::GetHost(IUnknown** host) {
     if (!host)
         return E_POINTER;
-    *host = m_host;
-    if (m_host)
-        m_host->AddRef();
+    *host = ComPtr<IUnknown>(mHost).Detach();
     return S_OK;
 }
 
@@ -109,20 +95,20 @@ HRESULT CalcEnumEventBase::GetTypeCode(DWORD* code) {
     if (!code)
         return E_POINTER;
     *code = 0;
-    return m_class ? m_class->GetClassId(code) : S_FALSE;
+    return mClass ? mClass->GetClassId(code) : S_FALSE;
 }
 
 HRESULT CalcEnumEventBase::GetFlags(DWORD* flags) {
     if (!flags)
         return E_POINTER;
-    *flags = m_argFlags;
+    *flags = mArgFlags;
     return S_OK;
 }
 
 void CalcEnumEventBase::AcceptArgs(DWORD* flags) {
-    m_argFlags = kCalcArgsAccepted;
+    mArgFlags = kCalcArgsAccepted;
     if (flags)
-        *flags = m_argFlags;
+        *flags = mArgFlags;
 }
 
 HRESULT CalcEnumEventBase::GetDrawClassId(DWORD* id) {

@@ -10,6 +10,7 @@
 #include "platform/vantrel/ICAFClassObject.h"
 #include "platform/vantrel/ICalcEnum.h"
 #include "platform/vantrel/IEnumEventEx.h"
+#include "platform/win32/com_ptr.h"
 
 namespace CalcEnums {
 
@@ -48,7 +49,7 @@ protected:
     CalcEnumEventBase(const CalcEnumEventBase& other);
     virtual ~CalcEnumEventBase();
 
-    ICAFClassObject* ClassObject() const { return m_class; }
+    ICAFClassObject* ClassObject() const { return mClass; }
     // For SetArgs: marks the arguments accepted and reports the flags through flags (may be null).
     void AcceptArgs(DWORD* flags);
     // A new enumerator (holding its creation reference) with this one's arguments and no sources.
@@ -57,27 +58,27 @@ protected:
 private:
     class Inner : public IUnknown {
     public:
-        explicit Inner(CalcEnumEventBase& owner) : m_owner(owner) {}
+        explicit Inner(CalcEnumEventBase& owner) : mOwner(owner) {}
         HRESULT QueryInterface(REFIID iid, void** out) override {
-            return m_owner.InnerQueryInterface(iid, out);
+            return mOwner.InnerQueryInterface(iid, out);
         }
-        ULONG AddRef() override { return m_owner.InnerAddRef(); }
-        ULONG Release() override { return m_owner.InnerRelease(); }
+        ULONG AddRef() override { return mOwner.InnerAddRef(); }
+        ULONG Release() override { return mOwner.InnerRelease(); }
 
     private:
-        CalcEnumEventBase& m_owner;
+        CalcEnumEventBase& mOwner;
     };
 
     HRESULT InnerQueryInterface(REFIID iid, void** out);
     ULONG InnerAddRef();
     ULONG InnerRelease();
 
-    ICAFClassObject* m_class;
-    IUnknown* m_host = nullptr;
-    IUnknown* m_outer = nullptr;
-    DWORD m_argFlags = 0;
-    std::atomic<std::int32_t> m_refs{1};
-    Inner m_inner{*this};
+    ICAFClassObject* mClass;
+    ComPtr<IUnknown> mHost;
+    IUnknown* mOuter = nullptr; // the aggregating object; it holds this one
+    DWORD mArgFlags = 0;
+    std::atomic<std::int32_t> mRefs{1};
+    Inner mInner{*this};
 };
 
 } // namespace CalcEnums

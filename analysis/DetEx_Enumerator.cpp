@@ -7,13 +7,8 @@
 namespace Tarvik {
 
 std::unique_ptr<EEH3::FloatExWrapper> SampleSource(IUnknown* source) {
-    ISampleChannel* channel = nullptr;
-    if (!source || FAILED(source->QueryInterface(IID_ISampleChannel, reinterpret_cast<void**>(&channel))) ||
-        !channel)
-        return nullptr;
-    auto wrapper = std::make_unique<EEH3::FloatExWrapper>(channel);
-    channel->Release();
-    return wrapper;
+    const auto channel = QueryInterfacePtr<ISampleChannel>(source, IID_ISampleChannel);
+    return channel ? std::make_unique<EEH3::FloatExWrapper>(channel.Get()) : nullptr;
 }
 
 bool DetEx_EventDetectorParams::BuildSources(IUnknown* const* host, std::int32_t count) {

@@ -9,6 +9,7 @@
 #include "analysis/EEH3SourceEnum.h"
 #include "analysis/OvoEventBase.h"
 #include "platform/vantrel/IEnumEventEx.h"
+#include "platform/win32/com_ptr.h"
 
 namespace EEH3 {
 
@@ -19,7 +20,6 @@ public:
     // Wraps source's IEnumEventEx (one reference held). Null when source does not answer it, or
     // when its event records are smaller than minimumEventSize bytes.
     static std::unique_ptr<EventWrapper> Create(IUnknown* source, std::uint32_t minimumEventSize);
-    ~EventWrapper() override;
     EventWrapper(const EventWrapper&) = delete;
     EventWrapper& operator=(const EventWrapper&) = delete;
 
@@ -34,29 +34,29 @@ public:
 
     // The head of the current event; only when HasCurrent().
     OvoEventBase Current() const { return Read<OvoEventBase>(); }
-    std::uint32_t EventSize() const { return m_eventSize; }
+    std::uint32_t EventSize() const { return mEventSize; }
 
 protected:
-    // Takes over one reference of inner.
-    EventWrapper(IEnumEventEx* inner, std::uint32_t eventSize);
-    // source's IEnumEventEx with one reference and its event size; null when it has none or its
-    // records are smaller than minimumEventSize.
-    static IEnumEventEx* Attach(IUnknown* source, std::uint32_t minimumEventSize, std::uint32_t& eventSize);
+    EventWrapper(ComPtr<IEnumEventEx> inner, std::uint32_t eventSize);
+    // source's IEnumEventEx and its event size; empty when it has none or its records are smaller
+    // than minimumEventSize.
+    static ComPtr<IEnumEventEx> Attach(IUnknown* source, std::uint32_t minimumEventSize,
+                                       std::uint32_t& eventSize);
     template <class E> E Read() const {
-        return ReadEventRecord<E>(m_buffer.data() + std::size_t{m_cursor} * m_eventSize);
+        return ReadEventRecord<E>(mBuffer.data() + std::size_t{mCursor} * mEventSize);
     }
 
 private:
     bool Fill();
     std::int32_t TickAt(std::uint32_t index) const;
 
-    IEnumEventEx* m_inner;
-    std::uint32_t m_eventSize;
-    std::vector<unsigned char> m_buffer;
-    std::uint32_t m_count = 0;
-    std::uint32_t m_cursor = 0;
-    std::int32_t m_innerPosition = 0;
-    bool m_innerAtEnd = false; // the inner calculation reported the end of its data
+    ComPtr<IEnumEventEx> mInner;
+    std::uint32_t mEventSize;
+    std::vector<unsigned char> mBuffer;
+    std::uint32_t mCount = 0;
+    std::uint32_t mCursor = 0;
+    std::int32_t mInnerPosition = 0;
+    bool mInnerAtEnd = false; // the inner calculation reported the end of its data
 };
 
 // An event wrapper over records of type E (an OvoEventBase-headed record).
@@ -64,8 +64,8 @@ template <class E> class EventWrapperEx : public EventWrapper {
 public:
     static std::unique_ptr<EventWrapperEx> Create(IUnknown* source) {
         std::uint32_t size = 0;
-        IEnumEventEx* inner = Attach(source, sizeof(E), size);
-        return inner ? std::unique_ptr<EventWrapperEx>(new EventWrapperEx(inner, size)) : nullptr;
+        ComPtr<IEnumEventEx> inner = Attach(source, sizeof(E), size);
+        return inner ? std::unique_ptr<EventWrapperEx>(new EventWrapperEx(std::move(inner), size)) : nullptr;
     }
     // The current event; only when HasCurrent().
     E CurrentEvent() const { return Read<E>(); }

@@ -6,6 +6,7 @@
 
 #include "analysis/EEH3SourceEnum.h"
 #include "platform/vantrel/ISampleChannel.h"
+#include "platform/win32/com_ptr.h"
 
 namespace EEH3 {
 
@@ -15,7 +16,6 @@ public:
 
     // Holds a reference to channel.
     explicit FloatExWrapper(ISampleChannel* channel);
-    ~FloatExWrapper() override;
     FloatExWrapper(const FloatExWrapper&) = delete;
     FloatExWrapper& operator=(const FloatExWrapper&) = delete;
 
@@ -28,17 +28,17 @@ public:
     bool IsRecordComplete() override;
 
     // The current sample; only when HasCurrent().
-    float Value() const { return m_buffer[static_cast<std::size_t>(m_cursor)]; }
+    float Value() const { return mBuffer[static_cast<std::size_t>(mCursor)]; }
 
 private:
     bool Fill();
 
-    ISampleChannel* m_channel;
-    std::array<float, kBufferSize> m_buffer{};
-    std::int32_t m_bufferStart = 0; // tick of m_buffer[0]
-    std::int32_t m_count = 0;
-    std::int32_t m_cursor = 0;
-    bool m_channelAt = false; // the channel's own cursor stands at m_bufferStart + m_count
+    ComPtr<ISampleChannel> mChannel;
+    std::array<float, kBufferSize> mBuffer{};
+    std::int32_t mBufferStart = 0; // tick of mBuffer[0]
+    std::int32_t mCount = 0;
+    std::int32_t mCursor = 0;
+    bool mChannelAt = false; // the channel's own cursor stands at mBufferStart + mCount
 };
 
 } // namespace EEH3

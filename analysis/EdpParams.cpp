@@ -23,23 +23,17 @@ void EdpParams::WriteArgs(std::wostream& out) const {
 bool EdpParams::BuildSources(IUnknown* const* host, std::int32_t count) {
     if (count < 2 || !host[0])
         return false;
-    ISampleChannel* channel = nullptr;
-    if (FAILED(host[0]->QueryInterface(IID_ISampleChannel, reinterpret_cast<void**>(&channel))) || !channel)
+    const auto channel = QueryInterfacePtr<ISampleChannel>(host[0], IID_ISampleChannel);
+    if (!channel)
         return false;
-    ISampleChannel* second = nullptr;
-    const HRESULT cloned = channel->CloneCursor(&second);
+    ComPtr<ISampleChannel> second;
+    const HRESULT cloned = channel->CloneCursor(second.Put());
     auto peaks = EEH3::EventWrapper::Create(host[1], sizeof(OvoEventBase));
-    if (FAILED(cloned) || !second || !peaks) {
-        if (second)
-            second->Release();
-        channel->Release();
+    if (FAILED(cloned) || !second || !peaks)
         return false;
-    }
-    sources.push_back(std::make_unique<EEH3::FloatExWrapper>(channel));
-    sources.push_back(std::make_unique<EEH3::FloatExWrapper>(second));
+    sources.push_back(std::make_unique<EEH3::FloatExWrapper>(channel.Get()));
+    sources.push_back(std::make_unique<EEH3::FloatExWrapper>(second.Get()));
     sources.push_back(std::move(peaks));
-    channel->Release();
-    second->Release();
     return true;
 }
 

@@ -12,149 +12,117 @@ EnumGetterBase::EnumGetterBase(IUnknown* document, CalcHostServices services, st
 
 EnumGetterBase::EnumGetterBase(IUnknown* document, CalcHostServices services, std::function<void()> callback,
                                std::int32_t mode)
-    : m_document(document), m_services(services), m_mode(mode), m_callback(std::move(callback)) {
-    if (m_document)
-        m_document->AddRef();
+    : mDocument(document), mServices(services), mMode(mode), mCallback(std::move(callback)) {
     Register();
 }
 
 EnumGetterBase::~EnumGetterBase() {
-    if (m_registered) {
-        IOnlineDataSinkRegistry* registry = nullptr;
-        if (SUCCEEDED(m_document->QueryInterface(IID_IOnlineDataSinkRegistry,
-                                                 reinterpret_cast<void**>(&registry)))) {
+    if (mRegistered) {
+        if (const auto registry = mDocument.Query<IOnlineDataSinkRegistry>(IID_IOnlineDataSinkRegistry))
             registry->RemoveSink(this);
-            registry->Release();
-        }
     }
     Stop();
-    if (m_enum)
-        m_enum->Release();
-    if (m_document)
-        m_document->Release();
 }
 
 bool EnumGetterBase::Register() {
-    if (m_mode != kEnumGetterSink || m_registered || !m_document)
+    if (mMode != kEnumGetterSink || mRegistered || !mDocument)
         return false;
-    IOnlineDataSinkRegistry* registry = nullptr;
-    if (FAILED(
-            m_document->QueryInterface(IID_IOnlineDataSinkRegistry, reinterpret_cast<void**>(&registry))) ||
-        !registry)
+    const auto registry = mDocument.Query<IOnlineDataSinkRegistry>(IID_IOnlineDataSinkRegistry);
+    if (!registry)
         return false;
-    m_registered = SUCCEEDED(registry->AddSink(this));
-    registry->Release();
-    return m_registered;
+    mRegistered = SUCCEEDED(registry->AddSink(this));
+    return mRegistered;
 }
 
-IDocumentData* EnumGetterBase::Data() const {
-    IDocumentData* data = nullptr;
-    if (m_document)
-        m_document->QueryInterface(IID_IDocumentData, reinterpret_cast<void**>(&data));
-    return data;
+ComPtr<IDocumentData> EnumGetterBase::Data() const {
+    return mDocument.Query<IDocumentData>(IID_IDocumentData);
 }
 
 bool EnumGetterBase::CreateEnum(const Ovo::String& className, const Ovo::String& formula) {
     std::wstring lower = formula.ToWString();
     for (wchar_t& c : lower)
         c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    m_channels = ParseChannelList(lower);
-    ICalcEnumClass2* calcClass = nullptr;
-    IAutoOvoString* name = className.GetInterface();
-    const HRESULT found = m_services.classes ? m_services.classes->FindCalcClass(name, &calcClass) : E_FAIL;
-    name->Release();
+    mChannels = ParseChannelList(lower);
+    ComPtr<ICalcEnumClass2> calcClass;
+    const HRESULT found =
+        mServices.classes
+            ? mServices.classes->FindCalcClass(ComPtr<IAutoOvoString>::Adopt(className.GetInterface()).Get(),
+                                               calcClass.Put())
+            : E_FAIL;
     if (found != S_OK || !calcClass)
         return false;
-    IDocumentData* data = Data();
+    const ComPtr<IDocumentData> data = Data();
     Stop();
-    if (m_enum)
-        m_enum->Release();
-    m_enum = nullptr;
-    const HRESULT created = calcClass->CreateEnumerator(data, &m_enum);
-    calcClass->Release();
-    if (data)
-        data->Release();
-    if (FAILED(created) || !m_enum)
+    mEnum.Reset();
+    const HRESULT created = calcClass->CreateEnumerator(data.Get(), mEnum.Put());
+    if (FAILED(created) || !mEnum)
         return false;
-    IAutoOvoString* text = formula.GetInterface();
     DWORD flags = 0;
-    const HRESULT accepted = m_enum->SetArgs(text, &flags);
-    text->Release();
-    return accepted == S_OK;
+    return mEnum->SetArgs(ComPtr<IAutoOvoString>::Adopt(formula.GetInterface()).Get(), &flags) == S_OK;
 }
 
 // An event series on the channel when it carries events, otherwise its samples.
-IUnknown* EnumGetterBase::ChannelSource(const ChannelEntry& entry, std::int32_t record,
-                                        std::int32_t endTick) {
-    IDocumentData* data = Data();
+ComPtr<IUnknown> EnumGetterBase::ChannelSource(const ChannelEntry& entry, std::int32_t record,
+                                               std::int32_t endTick) {
+    const ComPtr<IDocumentData> data = Data();
     if (!data)
         return nullptr;
-    IEnumEventEx* events = nullptr;
-    IUnknown* source = nullptr;
-    if (data->GetChannelEvents(entry.channel, record, endTick, &events) == S_OK && events) {
-        source = events;
-    } else {
-        const DWORD flags = entry.volume ? kDataSourceVolume : entry.raw ? kDataSourceRaw : kDataSourceScaled;
-        ISampleChannel* samples = nullptr;
-        if (SUCCEEDED(data->GetChannelSamples(entry.channel, flags | kDataSamplesEnumerator, record, endTick,
-                                              &samples)))
-            source = samples;
-    }
-    data->Release();
-    return source;
+    ComPtr<IEnumEventEx> events;
+    if (data->GetChannelEvents(entry.channel, record, endTick, events.Put()) == S_OK && events)
+        return ComPtr<IUnknown>(events.Get());
+    const DWORD flags = entry.volume ? kDataSourceVolume : entry.raw ? kDataSourceRaw : kDataSourceScaled;
+    ComPtr<ISampleChannel> samples;
+    if (FAILED(data->GetChannelSamples(entry.channel, flags | kDataSamplesEnumerator, record, endTick,
+                                       samples.Put())))
+        return nullptr;
+    return ComPtr<IUnknown>(samples.Get());
 }
 
 bool EnumGetterBase::ReadRecord(std::int32_t record, std::int32_t endTick) {
-    if (m_started || !m_document || !m_enum)
+    if (mStarted || !mDocument || !mEnum)
         return false;
     std::vector<IUnknown*> sources;
     double tickPeriod = 0.0;
-    for (const ChannelEntry& entry : m_channels) {
-        IUnknown* source = ChannelSource(entry, record, endTick);
+    for (const ChannelEntry& entry : mChannels) {
+        const ComPtr<IUnknown> source = ChannelSource(entry, record, endTick);
         if (!source) {
             ReleaseSources();
             return false;
         }
-        m_sources.Add(source);
-        source->Release();
-        sources.push_back(source);
-        ISampleChannel* samples = nullptr;
-        if (tickPeriod == 0.0 &&
-            SUCCEEDED(source->QueryInterface(IID_ISampleChannel, reinterpret_cast<void**>(&samples)))) {
-            samples->GetTickPeriod(&tickPeriod);
-            samples->Release();
+        mSources.Add(source.Get());
+        sources.push_back(source.Get());
+        if (tickPeriod == 0.0) {
+            if (const auto samples = source.Query<ISampleChannel>(IID_ISampleChannel))
+                samples->GetTickPeriod(&tickPeriod);
         }
     }
     LONG count = 0;
-    if (IDocumentData* data = Data()) {
-        for (std::size_t i = 0; i < m_channels.size(); ++i) {
-            const DWORD flags = i > 0 ? 0 : m_channels[i].raw ? kDataSourceRaw : kDataSourceScaled;
+    if (const ComPtr<IDocumentData> data = Data()) {
+        for (std::size_t i = 0; i < mChannels.size(); ++i) {
+            const DWORD flags = i > 0 ? 0 : mChannels[i].raw ? kDataSourceRaw : kDataSourceScaled;
             LONG n = 0;
             data->GetChannelCount(record, flags, &n);
             if (i == 0)
                 count = n;
         }
-        data->Release();
     }
-    for (LONG i = 0; i < count && m_services.units; ++i) {
-        IUnitName* name = nullptr;
-        if (SUCCEEDED(Ovo::Unit(L"V").CreateUnitName(m_services.units, &name)) && name) {
-            m_units.Add(name);
-            name->Release();
-        }
+    for (LONG i = 0; i < count && mServices.units; ++i) {
+        ComPtr<IUnitName> name;
+        if (SUCCEEDED(Ovo::Unit(L"V").CreateUnitName(mServices.units, name.Put())) && name)
+            mUnits.Add(name.Get());
     }
     std::vector<IUnitName*> units;
-    for (std::uint32_t i = 0; i < m_units.GetCount(); ++i)
-        units.push_back(m_units.GetAt(i));
-    const DWORD flags = m_mode == kEnumGetterSink || m_mode == kEnumGetterOnline ? kSamplingFlags : 0;
-    if (FAILED(m_enum->Start(record, static_cast<LONG>(sources.size()), sources.data(), tickPeriod,
-                             static_cast<LONG>(units.size()), units.data(), flags))) {
+    for (std::uint32_t i = 0; i < mUnits.GetCount(); ++i)
+        units.push_back(mUnits.GetAt(i));
+    const DWORD flags = mMode == kEnumGetterSink || mMode == kEnumGetterOnline ? kSamplingFlags : 0;
+    if (FAILED(mEnum->Start(record, static_cast<LONG>(sources.size()), sources.data(), tickPeriod,
+                            static_cast<LONG>(units.size()), units.data(), flags))) {
         ReleaseSources();
         return false;
     }
-    m_enum->Seek(0);
-    m_started = true;
-    m_record = record;
+    mEnum->Seek(0);
+    mStarted = true;
+    mRecord = record;
     return true;
 }
 
@@ -162,32 +130,27 @@ bool EnumGetterBase::StartRecord(std::int32_t record, double endTick) {
     LONG end = SaturateToInt32(endTick);
     if (endTick == -1.0) {
         end = INT32_MAX;
-        if (IDocumentData* data = Data()) {
+        if (const ComPtr<IDocumentData> data = Data())
             data->GetRecordEndTick(record, &end);
-            data->Release();
-        }
     }
     return ReadRecord(record, end);
 }
 
 void EnumGetterBase::ReleaseSources() {
-    m_sources.Resize(0);
-    m_units.Resize(0);
+    mSources.Resize(0);
+    mUnits.Resize(0);
 }
 
 void EnumGetterBase::Stop() {
-    if (!m_started)
+    if (!mStarted)
         return;
-    m_enum->Clear();
+    mEnum->Clear();
     ReleaseSources();
-    m_started = false;
+    mStarted = false;
 }
 
-IEnumEventEx* EnumGetterBase::GetEnumInterface() const {
-    IEnumEventEx* events = nullptr;
-    if (m_enum)
-        m_enum->QueryInterface(IID_IEnumEventEx, reinterpret_cast<void**>(&events));
-    return events;
+ComPtr<IEnumEventEx> EnumGetterBase::GetEnumInterface() const {
+    return mEnum.Query<IEnumEventEx>(IID_IEnumEventEx);
 }
 
 HRESULT EnumGetterBase::QueryInterface(REFIID iid, void** out) {
@@ -206,8 +169,8 @@ HRESULT EnumGetterBase::GetSinkInfo(DWORD* kind, WORD* flags) {
 }
 
 HRESULT EnumGetterBase::OnRecordEnd(LONG, LONG) {
-    if (m_callback)
-        m_callback();
+    if (mCallback)
+        mCallback();
     Stop();
     return S_OK;
 }

@@ -15,6 +15,7 @@
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IOnlineDataSink.h"
 #include "platform/vantrel/IUnitService.h"
+#include "platform/win32/com_ptr.h"
 
 namespace ExtLib {
 
@@ -56,12 +57,12 @@ public:
     bool StartRecord(std::int32_t record, double endTick);
     // Ends the record: clears the enumerator, releases the sources.
     void Stop();
-    // The enumerator's event stream with one reference, or null.
-    IEnumEventEx* GetEnumInterface() const;
+    // The enumerator's event stream, or empty.
+    ComPtr<IEnumEventEx> GetEnumInterface() const;
 
-    const std::vector<ChannelEntry>& Channels() const { return m_channels; }
-    bool Started() const { return m_started; }
-    std::int32_t CurrentRecord() const { return m_record; }
+    const std::vector<ChannelEntry>& Channels() const { return mChannels; }
+    bool Started() const { return mStarted; }
+    std::int32_t CurrentRecord() const { return mRecord; }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
     ULONG AddRef() override { return 1; }
@@ -78,25 +79,26 @@ public:
     HRESULT QueryPosition(LONG, LONG, LONG, LONG, LONG* position) override;
 
 protected:
-    std::vector<unsigned char>& Buffer() { return m_buffer; }
+    std::vector<unsigned char>& Buffer() { return mBuffer; }
 
 private:
-    IDocumentData* Data() const;
-    IUnknown* ChannelSource(const ChannelEntry& entry, std::int32_t record, std::int32_t endTick);
+    ComPtr<IDocumentData> Data() const;
+    ComPtr<IUnknown> ChannelSource(const ChannelEntry& entry, std::int32_t record, std::int32_t endTick);
     void ReleaseSources();
 
-    IUnknown* m_document;
-    CalcHostServices m_services;
-    std::int32_t m_mode;
-    ICalcEnum* m_enum = nullptr;
-    std::vector<unsigned char> m_buffer;
-    std::vector<ChannelEntry> m_channels;
-    bool m_registered = false;
-    bool m_started = false;
-    std::int32_t m_record = -1;
-    IUnknownArray m_sources;
-    InterfaceArray<IUnitName> m_units;
-    std::function<void()> m_callback;
+    // Released in reverse order: the enumerator before the document.
+    ComPtr<IUnknown> mDocument;
+    CalcHostServices mServices;
+    std::int32_t mMode;
+    ComPtr<ICalcEnum> mEnum;
+    std::vector<unsigned char> mBuffer;
+    std::vector<ChannelEntry> mChannels;
+    bool mRegistered = false;
+    bool mStarted = false;
+    std::int32_t mRecord = -1;
+    IUnknownArray mSources;
+    InterfaceArray<IUnitName> mUnits;
+    std::function<void()> mCallback;
 };
 
 } // namespace ExtLib

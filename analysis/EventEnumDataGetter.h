@@ -26,13 +26,10 @@ template <class E> bool EventEnumDataGetter::GetRecordData(std::int32_t record, 
         if (!StartRecord(record, -1.0))
             return false;
     }
-    IEnumEventEx* stream = GetEnumInterface();
+    const ComPtr<IEnumEventEx> stream = GetEnumInterface();
     ULONG size = 0;
-    if (!stream || FAILED(stream->GetEventSize(&size)) || size < sizeof(E)) {
-        if (stream)
-            stream->Release();
+    if (!stream || FAILED(stream->GetEventSize(&size)) || size < sizeof(E))
         return false;
-    }
     constexpr ULONG kEventsPerCall = 64;
     std::vector<unsigned char>& buffer = Buffer();
     buffer.resize(std::size_t{size} * kEventsPerCall);
@@ -46,7 +43,6 @@ template <class E> bool EventEnumDataGetter::GetRecordData(std::int32_t record, 
         if (hr != S_OK || count == 0)
             break;
     }
-    stream->Release();
     return true;
 }
 

@@ -18,23 +18,19 @@ constexpr DWORD kSelectorCapabilities = 0x10000000u;
 }
 
 Selector::Selector(const Selector& other)
-    : CalcEnumEventBase(other), m_calcIndex(other.m_calcIndex), m_pressureFactor(other.m_pressureFactor),
-      m_volumeFactor(other.m_volumeFactor) {}
-
-Selector::~Selector() {
-    Clear();
-}
+    : CalcEnumEventBase(other), mCalcIndex(other.mCalcIndex), mPressureFactor(other.mPressureFactor),
+      mVolumeFactor(other.mVolumeFactor) {}
 
 HRESULT Selector::SetArgs(IAutoOvoString* text, DWORD* flags) {
     AcceptArgs(flags);
     const std::wstring wide = Ovo::String(text).ToWString();
     Ovo::basic_istrstream<wchar_t> in(wide.c_str());
     in.imbue(std::locale::classic());
-    double index = m_calcIndex;
+    double index = mCalcIndex;
     if (EEH3::ReadNumber(in, index))
-        m_calcIndex = SaturateToInt32(index);
-    EEH3::ReadNumber(in, m_pressureFactor);
-    EEH3::ReadNumber(in, m_volumeFactor);
+        mCalcIndex = SaturateToInt32(index);
+    EEH3::ReadNumber(in, mPressureFactor);
+    EEH3::ReadNumber(in, mVolumeFactor);
     return S_OK;
 }
 
@@ -43,7 +39,7 @@ HRESULT Selector::GetArgs(IAutoOvoString** text) {
         return E_POINTER;
     Ovo::OStringStream out;
     out.imbue(std::locale::classic());
-    out << m_calcIndex;
+    out << mCalcIndex;
     *text = out.str().GetInterface();
     return S_OK;
 }
@@ -53,27 +49,20 @@ HRESULT Selector::Start(LONG, LONG sourceCount, IUnknown* const* sources, double
     Clear();
     if (sourceCount < 1 || !sources || !sources[0])
         return E_FAIL;
-    IEnumEventEx* source = nullptr;
-    if (FAILED(sources[0]->QueryInterface(IID_IEnumEventEx, reinterpret_cast<void**>(&source))) || !source)
+    auto source = QueryInterfacePtr<IEnumEventEx>(sources[0], IID_IEnumEventEx);
+    if (!source)
         return E_FAIL;
     ULONG size = 0;
-    if (FAILED(source->GetEventSize(&size)) || size < InputSize()) {
-        source->Release();
+    if (FAILED(source->GetEventSize(&size)) || size < InputSize())
         return E_FAIL;
-    }
-    m_source = source;
-    m_sourceSize = size;
+    mSource = std::move(source);
+    mSourceSize = size;
     return S_OK;
 }
 
 template <class Call> HRESULT Selector::ForwardToSource(HRESULT without, Call call) const {
-    ICalcEnum* calc = nullptr;
-    if (!m_source || FAILED(m_source->QueryInterface(IID_ICalcEnum, reinterpret_cast<void**>(&calc))) ||
-        !calc)
-        return without;
-    const HRESULT hr = call(*calc);
-    calc->Release();
-    return hr;
+    const auto calc = mSource.Query<ICalcEnum>(IID_ICalcEnum);
+    return calc ? call(*calc.Get()) : without;
 }
 
 HRESULT Selector::Seek(LONG tick) {
@@ -81,10 +70,8 @@ HRESULT Selector::Seek(LONG tick) {
 }
 
 HRESULT Selector::Clear() {
-    if (m_source)
-        m_source->Release();
-    m_source = nullptr;
-    m_sourceSize = 0;
+    mSource.Reset();
+    mSourceSize = 0;
     return S_OK;
 }
 
@@ -116,11 +103,11 @@ HRESULT Selector::GetEventSize(ULONG* bytes) {
 HRESULT Selector::GetPosition(LONG* tick) {
     if (!tick)
         return E_POINTER;
-    if (!m_source) {
+    if (!mSource) {
         *tick = INT32_MAX;
         return S_FALSE;
     }
-    return m_source->GetPosition(tick);
+    return mSource->GetPosition(tick);
 }
 
 OvoEventBase Selector::Convert(const unsigned char* record) const {
@@ -131,8 +118,8 @@ OvoEventBase Selector::Convert(const unsigned char* record) const {
 }
 
 double Selector::Value(const unsigned char* record) const {
-    return ScaledLoopParamValue(m_calcIndex, ReadEventRecord<TarvikEvent>(record), m_pressureFactor,
-                                m_volumeFactor);
+    return ScaledLoopParamValue(mCalcIndex, ReadEventRecord<TarvikEvent>(record), mPressureFactor,
+                                mVolumeFactor);
 }
 
 double PVASelector::Value(const unsigned char* record) const {
@@ -147,20 +134,20 @@ HRESULT Selector::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* c
     const ULONG n = bufferBytes / sizeof(OvoEventBase);
     if (!buffer || !count || n == 0)
         return E_INVALIDARG;
-    if (!m_source) {
+    if (!mSource) {
         if (position)
             *position = INT32_MAX;
         return S_FALSE;
     }
-    std::vector<unsigned char> work(std::size_t{n} * m_sourceSize);
+    std::vector<unsigned char> work(std::size_t{n} * mSourceSize);
     ULONG got = 0;
     LONG reached = 0;
     const HRESULT hr =
-        m_source->Next(static_cast<ULONG>(work.size()), tickLimit, work.data(), &got, &reached);
+        mSource->Next(static_cast<ULONG>(work.size()), tickLimit, work.data(), &got, &reached);
     got = SUCCEEDED(hr) ? std::min(got, n) : 0;
     auto* out = static_cast<unsigned char*>(buffer);
     for (ULONG i = 0; i < got; ++i) {
-        const OvoEventBase converted = Convert(work.data() + std::size_t{i} * m_sourceSize);
+        const OvoEventBase converted = Convert(work.data() + std::size_t{i} * mSourceSize);
         std::memcpy(out + std::size_t{i} * sizeof converted, &converted, sizeof converted);
     }
     *count = got;
@@ -172,10 +159,10 @@ HRESULT Selector::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* c
 // Finds through the source into a record of the source's size, then converts it.
 HRESULT Selector::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                        void* event) {
-    if (!m_source)
+    if (!mSource)
         return S_FALSE;
-    std::vector<unsigned char> record(m_sourceSize);
-    const HRESULT hr = m_source->Find(backward, tick, rangeStart, rangeEnd, static_cast<ULONG>(record.size()),
+    std::vector<unsigned char> record(mSourceSize);
+    const HRESULT hr = mSource->Find(backward, tick, rangeStart, rangeEnd, static_cast<ULONG>(record.size()),
                                       record.data());
     if (hr == S_OK && event && eventBytes >= sizeof(OvoEventBase)) {
         const OvoEventBase converted = Convert(record.data());

@@ -35,19 +35,18 @@ public:
     HRESULT GetPosition(LONG* tick) override;
     HRESULT GetEventSize(ULONG* bytes) override;
 
-    std::int32_t CalcIndex() const { return m_calcIndex; }
+    std::int32_t CalcIndex() const { return mCalcIndex; }
 
 protected:
     Selector(const Selector& other);
-    ~Selector() override;
 
     // The size of one input record, and the scaled value of one.
     virtual std::uint32_t InputSize() const { return sizeof(TarvikEvent); }
     virtual double Value(const unsigned char* record) const;
     Selector* NewClone() const override { return new Selector(*this); }
 
-    double PressureFactor() const { return m_pressureFactor; }
-    double VolumeFactor() const { return m_volumeFactor; }
+    double PressureFactor() const { return mPressureFactor; }
+    double VolumeFactor() const { return mVolumeFactor; }
 
 private:
     // The input record as its output event.
@@ -55,11 +54,11 @@ private:
     // call(the source's ICalcEnum), or `without` when the source has none.
     template <class Call> HRESULT ForwardToSource(HRESULT without, Call call) const;
 
-    IEnumEventEx* m_source = nullptr;
-    std::uint32_t m_sourceSize = 0;
-    std::int32_t m_calcIndex = 0;
-    double m_pressureFactor = 1.0;
-    double m_volumeFactor = 1.0;
+    ComPtr<IEnumEventEx> mSource;
+    std::uint32_t mSourceSize = 0;
+    std::int32_t mCalcIndex = 0;
+    double mPressureFactor = 1.0;
+    double mVolumeFactor = 1.0;
 };
 
 } // namespace Tarvik::Enum

@@ -17,30 +17,25 @@ constexpr std::size_t kCacheBuckets = 11;
 } // namespace
 
 TarvikData::TarvikData(ILoopDataDocument& document)
-    : document_(document),
-      vchan_(document.GetHostData(), [&document] { return document.CreateCalculationObject(); }),
-      loopParamStats_(kCacheBuckets), pvaParamStats_(kCacheBuckets) {
-    loopParamStats_.max_load_factor(1.0f);
-    pvaParamStats_.max_load_factor(1.0f);
+    : mDocument(document),
+      mVchan(document.GetHostData(), [&document] { return document.CreateCalculationObject(); }),
+      mLoopParamStats(kCacheBuckets), mPvaParamStats(kCacheBuckets) {
+    mLoopParamStats.max_load_factor(1.0f);
+    mPvaParamStats.max_load_factor(1.0f);
     ResetRanges();
 }
 
 // A copy holds no enumerator of its own: the original's stays with the original, so that the two
 // never pull from one enumerator.
 TarvikData::TarvikData(const TarvikData& other)
-    : IStrevDataChildData(other), document_(other.document_), readerRecord_(other.readerRecord_),
-      readerRecordEnd_(other.readerRecordEnd_), readerEventSize_(other.readerEventSize_),
-      pressures_(other.pressures_), volumes_(other.volumes_), visibleParamIds_(other.visibleParamIds_),
-      extents_(other.extents_), intersectionVolume_(other.intersectionVolume_),
-      intersectionPressure_(other.intersectionPressure_), intersectionValid_(other.intersectionValid_),
-      salineExtentsValid_(other.salineExtentsValid_), traceLimit_(other.traceLimit_), vchan_(other.vchan_),
-      loopParamStats_(other.loopParamStats_), pvaParamStats_(other.pvaParamStats_) {
-    std::copy(std::begin(other.viewFloats_), std::end(other.viewFloats_), viewFloats_);
-}
-
-TarvikData::~TarvikData() {
-    if (reader_)
-        reader_->Release();
+    : IStrevDataChildData(other), mDocument(other.mDocument), mReaderRecord(other.mReaderRecord),
+      mReaderRecordEnd(other.mReaderRecordEnd), mReaderEventSize(other.mReaderEventSize),
+      mPressures(other.mPressures), mVolumes(other.mVolumes), mVisibleParamIds(other.mVisibleParamIds),
+      mExtents(other.mExtents), mIntersectionVolume(other.mIntersectionVolume),
+      mIntersectionPressure(other.mIntersectionPressure), mIntersectionValid(other.mIntersectionValid),
+      mSalineExtentsValid(other.mSalineExtentsValid), mTraceLimit(other.mTraceLimit), mVchan(other.mVchan),
+      mLoopParamStats(other.mLoopParamStats), mPvaParamStats(other.mPvaParamStats) {
+    std::copy(std::begin(other.mViewFloats), std::end(other.mViewFloats), mViewFloats);
 }
 
 HRESULT TarvikData::QueryInterface(REFIID iid, void** out) {
@@ -55,11 +50,11 @@ HRESULT TarvikData::QueryInterface(REFIID iid, void** out) {
 }
 
 ULONG TarvikData::AddRef() {
-    return ++references_;
+    return ++mReferences;
 }
 
 ULONG TarvikData::Release() {
-    const ULONG left = --references_;
+    const ULONG left = --mReferences;
     if (left == 0)
         delete this;
     return left;
@@ -68,114 +63,107 @@ ULONG TarvikData::Release() {
 HRESULT TarvikData::GetTypeId(DWORD* id) {
     if (!id)
         return E_POINTER;
-    *id = document_.GetChildDataTypeId();
+    *id = mDocument.GetChildDataTypeId();
     return S_OK;
 }
 
 HRESULT TarvikData::Clone(IUnknown* host, IStrevDataChildData** copy) {
     if (!copy)
         return E_POINTER;
-    if (host) {
-        IUnknown* data = nullptr;
-        if (SUCCEEDED(host->QueryInterface(IID_IDocumentData, reinterpret_cast<void**>(&data))) && data)
-            data->Release();
-    }
+    // The host sees a query for its data; the copy keeps no answer.
+    QueryInterfacePtr<IUnknown>(host, IID_IDocumentData);
     *copy = new TarvikData(*this);
     return S_OK;
 }
 
 bool TarvikData::OpenEventSource(std::int32_t record, std::int32_t fromTick, DWORD channel, DWORD source) {
-    readerRecord_ = record;
-    IDocumentData* data = document_.GetHostData();
+    mReaderRecord = record;
+    IDocumentData* data = mDocument.GetHostData();
     LONG end = 0;
     if (data && SUCCEEDED(data->GetRecordEndTick(record, &end)))
-        readerRecordEnd_ = end;
-    if (reader_)
-        reader_->Release();
-    reader_ = nullptr;
-    connected_ = false;
-    IDocumentEvents* events = nullptr;
-    if (!data || FAILED(data->QueryInterface(IID_IDocumentEvents, reinterpret_cast<void**>(&events))) ||
-        !events)
+        mReaderRecordEnd = end;
+    mReader.Reset();
+    mConnected = false;
+    const auto events = QueryInterfacePtr<IDocumentEvents>(data, IID_IDocumentEvents);
+    if (!events)
         return false;
-    IEnumEventEx* opened = nullptr;
-    const HRESULT hr = events->CreateEventEnumerator(
-        source | kEventSourceFlag, channel, kEventEnumeratorFlags, fromTick, record, INT32_MAX, 0, &opened);
-    events->Release();
+    ComPtr<IEnumEventEx> opened;
+    const HRESULT hr = events->CreateEventEnumerator(source | kEventSourceFlag, channel, kEventEnumeratorFlags,
+                                                     fromTick, record, INT32_MAX, 0, opened.Put());
     if (FAILED(hr) || !opened)
         return false;
-    reader_ = opened;
+    mReader = std::move(opened);
     ULONG size = 0;
     // A loop event is a whole TarvikEvent; a smaller record is not one.
-    if (FAILED(reader_->GetEventSize(&size)) || size < sizeof(TarvikEvent) || size > 0x10000)
+    if (FAILED(mReader->GetEventSize(&size)) || size < sizeof(TarvikEvent) || size > 0x10000)
         return false;
-    readerEventSize_ = size;
-    connected_ = true;
+    mReaderEventSize = size;
+    mConnected = true;
     return true;
 }
 
 std::int32_t TarvikData::ReadRecordEvents(std::int32_t limit) {
-    if (!reader_ || !connected_)
+    if (!mReader || !mConnected)
         return 0;
-    std::vector<unsigned char> buffer(readerEventSize_);
+    std::vector<unsigned char> buffer(mReaderEventSize);
     std::int32_t read = 0;
     for (;;) {
         ULONG count = 0;
         LONG position = 0;
-        const HRESULT hr = reader_->Next(readerEventSize_, limit, buffer.data(), &count, &position);
+        const HRESULT hr = mReader->Next(mReaderEventSize, limit, buffer.data(), &count, &position);
         if (FAILED(hr) || count != 1)
             break;
         const auto e = ReadEventRecord<TarvikEvent>(buffer.data());
         if (e.state != TarvikEvent::LastInBlock)
             WidenExtents(e);
-        vchan_.AddLoop(readerRecord_, e);
+        mVchan.AddLoop(mReaderRecord, e);
         read += 1;
     }
     return read;
 }
 
 void TarvikData::WidenExtents(const TarvikEvent& e) {
-    extents_.pressure.WidenMaximum(e.pMax);
-    extents_.pressure.WidenMinimum(e.pMin);
-    extents_.volume.WidenMaximum(e.vMax);
-    extents_.volume.WidenMinimum(e.vMin);
-    extents_.sw.Widen(e.sw);
-    extents_.ved.Widen(e.ved);
-    extents_.dPdtMax.Widen(e.dPdtMax);
-    extents_.ves.Widen(e.ves);
+    mExtents.pressure.WidenMaximum(e.pMax);
+    mExtents.pressure.WidenMinimum(e.pMin);
+    mExtents.volume.WidenMaximum(e.vMax);
+    mExtents.volume.WidenMinimum(e.vMin);
+    mExtents.sw.Widen(e.sw);
+    mExtents.ved.Widen(e.ved);
+    mExtents.dPdtMax.Widen(e.dPdtMax);
+    mExtents.ves.Widen(e.ves);
     if (e.state == TarvikEvent::Valid)
-        extents_.validVes.WidenMaximum(e.ves);
-    extents_.pes.Widen(e.pes);
+        mExtents.validVes.WidenMaximum(e.ves);
+    mExtents.pes.Widen(e.pes);
 }
 
 void TarvikData::ResetRanges() {
-    extents_ = Extents{};
-    salineExtentsValid_ = 0;
+    mExtents = Extents{};
+    mSalineExtentsValid = 0;
 }
 
 void TarvikData::Recalculate() {
-    intersectionValid_ = 0;
-    pvaParamStats_.clear();
-    vchan_.SetPVACalculation(document_.BuildPvaCalcFormula());
-    extents_.pva = PlotExtent{};
+    mIntersectionValid = 0;
+    mPvaParamStats.clear();
+    mVchan.SetPVACalculation(mDocument.BuildPvaCalcFormula());
+    mExtents.pva = PlotExtent{};
     const std::int32_t total = TotalCount();
     PVAEvent pva;
     for (std::int32_t i = 0; i < total; ++i)
-        if (vchan_.GetPVAByIndex(i, pva))
-            extents_.pva.Widen(pva.pva);
+        if (mVchan.GetPVAByIndex(i, pva))
+            mExtents.pva.Widen(pva.pva);
 }
 
 void TarvikData::ClearLoopMap() {
-    loopParamStats_.clear();
+    mLoopParamStats.clear();
 }
 
 std::int32_t TarvikData::IncludedCount() const {
-    const EventStats* stats = vchan_.GetStats();
+    const EventStats* stats = mVchan.GetStats();
     return stats ? stats->included() : 0;
 }
 
 std::int32_t TarvikData::TotalCount() const {
-    const EventStats* stats = vchan_.GetStats();
+    const EventStats* stats = mVchan.GetStats();
     return stats ? stats->total() : 0;
 }
 
@@ -184,66 +172,66 @@ void TarvikData::MarkSelectedLoops(LoopIndexSet& selected) {
     const std::int32_t included = IncludedCount();
     TarvikEvent loop;
     for (std::int32_t i = 0; i < included; ++i)
-        if (vchan_.GetLoop(i, loop) && loop.state == TarvikEvent::Marked)
+        if (mVchan.GetLoop(i, loop) && loop.state == TarvikEvent::Marked)
             selected.insert(i);
 }
 
 void TarvikData::ApplyLoopSelection(const LoopIndexSet& selected) {
-    EventStats* stats = vchan_.GetStats();
+    EventStats* stats = mVchan.GetStats();
     const std::int32_t included = IncludedCount();
     for (std::int32_t i = 0; i < included; ++i) {
         const std::uint32_t wanted = selected.count(i) ? TarvikEvent::Marked : TarvikEvent::Valid;
         TarvikEvent loop;
-        const std::uint32_t current = vchan_.GetLoop(i, loop) ? loop.state : EventStats::kNoLoopState;
+        const std::uint32_t current = mVchan.GetLoop(i, loop) ? loop.state : EventStats::kNoLoopState;
         if (current == wanted)
             continue;
         stats->SetEventState(stats->IncludedToRow(i), static_cast<std::int32_t>(wanted));
-        document_.EnsureSettingsLoaded();
+        mDocument.EnsureSettingsLoaded();
     }
 }
 
 bool TarvikData::HasEnoughLoops() {
-    const EventStats* stats = vchan_.GetStats();
+    const EventStats* stats = mVchan.GetStats();
     const std::int32_t usable = stats ? stats->total() - stats->statedCount() : 0;
-    return usable > (document_.GetEspvrType() == EspvrLinear ? 1 : 2);
+    return usable > (mDocument.GetEspvrType() == EspvrLinear ? 1 : 2);
 }
 
 bool TarvikData::GetPRSWPlotRanges(double* minSW, double* maxSW, double* minVed, double* maxVed) const {
     if (minSW)
-        *minSW = extents_.sw.minimum;
+        *minSW = mExtents.sw.minimum;
     if (maxSW)
-        *maxSW = extents_.sw.maximum;
+        *maxSW = mExtents.sw.maximum;
     if (minVed)
-        *minVed = extents_.ved.minimum;
+        *minVed = mExtents.ved.minimum;
     if (maxVed)
-        *maxVed = extents_.ved.maximum;
+        *maxVed = mExtents.ved.maximum;
     return TotalCount() > 1;
 }
 
 bool TarvikData::GetdPdtMaxEDVPlotRanges(double* minDPdt, double* maxDPdt, double* minVed,
                                          double* maxVed) const {
     if (minDPdt)
-        *minDPdt = extents_.dPdtMax.minimum;
+        *minDPdt = mExtents.dPdtMax.minimum;
     if (maxDPdt)
-        *maxDPdt = extents_.dPdtMax.maximum;
+        *maxDPdt = mExtents.dPdtMax.maximum;
     if (minVed)
-        *minVed = extents_.ved.minimum;
+        *minVed = mExtents.ved.minimum;
     if (maxVed)
-        *maxVed = extents_.ved.maximum;
+        *maxVed = mExtents.ved.maximum;
     return TotalCount() > 1;
 }
 
 bool TarvikData::GetSalinePlotRanges(double* minVes, double* maxVes, double* minVed, double* maxVed) {
-    if (!salineExtentsValid_)
+    if (!mSalineExtentsValid)
         ComputeSalineExtents();
     if (minVes)
-        *minVes = extents_.salineVes.minimum;
+        *minVes = mExtents.salineVes.minimum;
     if (maxVes)
-        *maxVes = extents_.salineVes.maximum;
+        *maxVes = mExtents.salineVes.maximum;
     if (minVed)
-        *minVed = extents_.salineVed.minimum;
+        *minVed = mExtents.salineVed.minimum;
     if (maxVed)
-        *maxVed = extents_.salineVed.maximum;
+        *maxVed = mExtents.salineVed.maximum;
     return TotalCount() > 1;
 }
 
@@ -251,18 +239,18 @@ void TarvikData::ComputeSalineExtents() {
     const std::int32_t included = IncludedCount();
     TarvikEvent loop;
     for (std::int32_t i = 0; i < included; ++i) {
-        if (!vchan_.GetLoopWithoutVP(i, loop))
+        if (!mVchan.GetLoopWithoutVP(i, loop))
             continue;
-        extents_.salineVes.Widen(loop.ves);
-        extents_.salineVed.Widen(loop.ved);
+        mExtents.salineVes.Widen(loop.ves);
+        mExtents.salineVed.Widen(loop.ved);
     }
-    salineExtentsValid_ = 0xFFFF;
+    mSalineExtentsValid = 0xFFFF;
 }
 
 TickPosition TarvikData::GetLoopPosition(std::int32_t i) {
     if (i >= IncludedCount())
         return TickPosition::None();
-    return vchan_.GetLoopPosition(i);
+    return mVchan.GetLoopPosition(i);
 }
 
 std::int32_t TarvikData::UsableToIncludedIndex(std::int32_t k) {
@@ -270,7 +258,7 @@ std::int32_t TarvikData::UsableToIncludedIndex(std::int32_t k) {
     std::int32_t usable = 0;
     TarvikEvent loop;
     for (std::int32_t i = 0; i < included && k >= 0; ++i) {
-        if (!vchan_.GetLoop(i, loop) || loop.state != TarvikEvent::Valid)
+        if (!mVchan.GetLoop(i, loop) || loop.state != TarvikEvent::Valid)
             continue;
         if (usable == k)
             return i;
@@ -280,7 +268,7 @@ std::int32_t TarvikData::UsableToIncludedIndex(std::int32_t k) {
 }
 
 bool TarvikData::IsOnlineMode() {
-    return document_.IsAnalysingWhileSampling() && document_.IsSampling();
+    return mDocument.IsAnalysingWhileSampling() && mDocument.IsSampling();
 }
 
 } // namespace Tarvik

@@ -7,6 +7,7 @@
 #include "analysis/TickPosition.h"
 #include "analysis/VChanData.h"
 #include "platform/vantrel/IStrevDataChildData.h"
+#include "platform/win32/com_ptr.h"
 
 #include <boost/unordered_map.hpp>
 #include <boost/unordered_set.hpp>
@@ -61,7 +62,7 @@ public:
     bool HasEnoughLoops();
     // A loop trace (and the end-diastolic and end-systolic points) is drawn only for loops that start
     // before this position; (INT_MAX, INT_MAX) for no limit.
-    void SetTraceLimit(TickPosition limit) { traceLimit_ = limit; }
+    void SetTraceLimit(TickPosition limit) { mTraceLimit = limit; }
 
     // --- Views.
     // Cached extents; any output may be null. True when more than one loop was read.
@@ -137,10 +138,10 @@ public:
     // Where the chosen ESPVR and EDPVR meet, in the channels' units; cached until Recalculate.
     bool FitPressureVolumeRelations(double& pressure, double& volume);
 
-    VChanData& GetVChanData() { return vchan_; }
-    ILoopDataDocument& GetDocument() const { return document_; }
+    VChanData& GetVChanData() { return mVchan; }
+    ILoopDataDocument& GetDocument() const { return mDocument; }
     // The loop parameter ids the haemodynamics table shows, as PrepareTableRows left them.
-    const std::vector<std::int32_t>& GetVisibleParamIds() const { return visibleParamIds_; }
+    const std::vector<std::int32_t>& GetVisibleParamIds() const { return mVisibleParamIds; }
 
     // The ranges of the plotted quantities over the loops read whose state is not LastInBlock
     // (pressure: Pmax and Pmin; volume: Vmax and Vmin), in the channels' units.
@@ -150,11 +151,11 @@ public:
         PlotExtent pva;                  // over every loop's PVA event, rebuilt by Recalculate
         PlotExtent salineVes, salineVed; // uncorrected loops, built by GetSalinePlotRanges
     };
-    const Extents& GetExtents() const { return extents_; }
+    const Extents& GetExtents() const { return mExtents; }
 
 private:
     TarvikData(const TarvikData& other);
-    ~TarvikData();
+    ~TarvikData() = default;
 
     void WidenExtents(const TarvikEvent& e);
     void ComputeSalineExtents();
@@ -180,26 +181,26 @@ private:
     bool FitIncludedLine(bool endSystolic, double& intercept, double& slope, double& rSquared);
     void CollectRelationData(bool endSystolic, bool rawUnits, std::vector<double>& x, std::vector<double>& y);
 
-    std::atomic<ULONG> references_{1};
-    ILoopDataDocument& document_;
-    IEnumEventEx* reader_ = nullptr; // owned reference; the opened record's loop events
-    std::int32_t readerRecord_ = 0;
-    std::int32_t readerRecordEnd_ = 0; // the record's end tick when it was opened
-    ULONG readerEventSize_ = 0;
-    bool connected_ = false;
-    std::vector<float> pressures_; // working arrays of the last plot built (pressures or y values)
-    std::vector<float> volumes_;   // (volumes or x values)
-    std::vector<std::int32_t> visibleParamIds_;
-    Extents extents_;
-    float viewFloats_[4] = {0.0f, 1.0f, 0.0f, 1.0f};
-    double intersectionVolume_ = 0.0;
-    double intersectionPressure_ = 0.0;
-    std::uint16_t intersectionValid_ = 0;
-    std::uint16_t salineExtentsValid_ = 0;
-    TickPosition traceLimit_;
-    VChanData vchan_;
-    boost::unordered_map<std::int32_t, ParamStats> loopParamStats_;
-    boost::unordered_map<std::int32_t, ParamStats> pvaParamStats_;
+    std::atomic<ULONG> mReferences{1};
+    ILoopDataDocument& mDocument;
+    ComPtr<IEnumEventEx> mReader; // the opened record's loop events
+    std::int32_t mReaderRecord = 0;
+    std::int32_t mReaderRecordEnd = 0; // the record's end tick when it was opened
+    ULONG mReaderEventSize = 0;
+    bool mConnected = false;
+    std::vector<float> mPressures; // working arrays of the last plot built (pressures or y values)
+    std::vector<float> mVolumes;   // (volumes or x values)
+    std::vector<std::int32_t> mVisibleParamIds;
+    Extents mExtents;
+    float mViewFloats[4] = {0.0f, 1.0f, 0.0f, 1.0f};
+    double mIntersectionVolume = 0.0;
+    double mIntersectionPressure = 0.0;
+    std::uint16_t mIntersectionValid = 0;
+    std::uint16_t mSalineExtentsValid = 0;
+    TickPosition mTraceLimit;
+    VChanData mVchan;
+    boost::unordered_map<std::int32_t, ParamStats> mLoopParamStats;
+    boost::unordered_map<std::int32_t, ParamStats> mPvaParamStats;
 };
 
 } // namespace Tarvik

@@ -56,7 +56,7 @@ bool TarvikData::FitLoopLine(bool withoutVP, double TarvikEvent::*x, double Tarv
                              double& intercept, double& slope, double& rSquared) {
     return FitGlobalLine(
         [this, withoutVP, x, y](std::int32_t i, TarvikEvent& loop, double& px, double& py) {
-            if (!(withoutVP ? vchan_.GetLoopWithoutVPByIndex(i, loop) : vchan_.GetLoopByIndex(i, loop)))
+            if (!(withoutVP ? mVchan.GetLoopWithoutVPByIndex(i, loop) : mVchan.GetLoopByIndex(i, loop)))
                 return false;
             px = loop.*x;
             py = loop.*y;
@@ -83,7 +83,7 @@ bool TarvikData::FitPVALine(LoopAccessor accessor, double& intercept, double& sl
     return FitGlobalLine(
         [this, accessor](std::int32_t i, TarvikEvent& loop, double& x, double& y) {
             PVAEvent pva;
-            if (!vchan_.GetLoopByIndex(i, loop) || !vchan_.GetPVAByIndex(i, pva))
+            if (!mVchan.GetLoopByIndex(i, loop) || !mVchan.GetPVAByIndex(i, pva))
                 return false;
             x = accessor(loop);
             y = pva.pva;
@@ -97,7 +97,7 @@ bool TarvikData::FitIncludedLine(bool endSystolic, double& intercept, double& sl
     LineFit line;
     TarvikEvent loop;
     for (std::int32_t i = 0; i < included; ++i) {
-        if (!vchan_.GetLoop(i, loop) || loop.state != TarvikEvent::Valid)
+        if (!mVchan.GetLoop(i, loop) || loop.state != TarvikEvent::Valid)
             continue;
         line.Add(Single(endSystolic ? loop.ves : loop.ved), Single(endSystolic ? loop.pes : loop.ped));
     }
@@ -116,19 +116,19 @@ bool TarvikData::FitLinearESPVR(double& intercept, double& slope, double& rSquar
 void TarvikData::CollectRelationData(bool endSystolic, bool rawUnits, std::vector<double>& x,
                                      std::vector<double>& y) {
     const std::int32_t included = IncludedCount();
-    const std::uint32_t volumeChannel = document_.GetVolumeChannel();
-    const std::uint32_t pressureChannel = document_.GetPressureChannel();
+    const std::uint32_t volumeChannel = mDocument.GetVolumeChannel();
+    const std::uint32_t pressureChannel = mDocument.GetPressureChannel();
     TarvikEvent loop;
     for (std::int32_t i = 0; i < included; ++i) {
-        if (!vchan_.GetLoop(i, loop) || loop.state != TarvikEvent::Valid)
+        if (!mVchan.GetLoop(i, loop) || loop.state != TarvikEvent::Valid)
             continue;
         double v = endSystolic ? loop.ves : loop.ved;
         double p = endSystolic ? loop.pes : loop.ped;
         if (!std::isfinite(v) || !std::isfinite(p))
             continue;
         if (!rawUnits) {
-            document_.ApplyChannelScaling(volumeChannel, v);
-            document_.ApplyChannelScaling(pressureChannel, p);
+            mDocument.ApplyChannelScaling(volumeChannel, v);
+            mDocument.ApplyChannelScaling(pressureChannel, p);
         }
         x.push_back(v);
         y.push_back(p);
@@ -167,14 +167,14 @@ bool TarvikData::FitExponentialRelation(double* amplitude, double* rate, double*
 }
 
 bool TarvikData::FitPressureVolumeRelations(double& pressure, double& volume) {
-    if (intersectionValid_) {
-        pressure = intersectionPressure_;
-        volume = intersectionVolume_;
+    if (mIntersectionValid) {
+        pressure = mIntersectionPressure;
+        volume = mIntersectionVolume;
         return true;
     }
-    const std::int32_t esType = document_.GetEspvrType();
-    const std::int32_t edType = document_.GetEdpvrType();
-    const double vStart = extents_.ved.maximum;
+    const std::int32_t esType = mDocument.GetEspvrType();
+    const std::int32_t edType = mDocument.GetEdpvrType();
+    const double vStart = mExtents.ved.maximum;
     PVRelation es, ed;
     double a = 0.0, b = 0.0, r = 0.0;
     if (edType == EdpvrExponential) {
@@ -204,9 +204,9 @@ bool TarvikData::FitPressureVolumeRelations(double& pressure, double& volume) {
     const std::optional<PVPoint> meet = IntersectRelations(es, ed, vStart);
     if (!meet)
         return false;
-    intersectionVolume_ = volume = meet->volume;
-    intersectionPressure_ = pressure = meet->pressure;
-    intersectionValid_ = 0xFFFF;
+    mIntersectionVolume = volume = meet->volume;
+    mIntersectionPressure = pressure = meet->pressure;
+    mIntersectionValid = 0xFFFF;
     return true;
 }
 

@@ -54,42 +54,42 @@ void WriteStats(const ParamStats& stats, double& minimum, double& maximum, doubl
 // pressure or volume level with its offset, but differences, products and rates by the scale alone.
 double TarvikData::ChannelFactor(std::uint32_t channel) {
     double one = 1.0, zero = 0.0;
-    document_.ApplyChannelScaling(channel, one);
-    document_.ApplyChannelScaling(channel, zero);
+    mDocument.ApplyChannelScaling(channel, one);
+    mDocument.ApplyChannelScaling(channel, zero);
     return one - zero;
 }
 
 double TarvikData::DisplayValue(std::int32_t id, const TarvikEvent& loop) {
-    const std::uint32_t pressure = document_.GetPressureChannel(), volume = document_.GetVolumeChannel();
+    const std::uint32_t pressure = mDocument.GetPressureChannel(), volume = mDocument.GetVolumeChannel();
     if (!IsLevel(id))
         return ScaledLoopParamValue(id, loop, ChannelFactor(pressure), ChannelFactor(volume));
     ParamScaling scaling;
     double value = LoopParamValue(loop, id, scaling);
-    document_.ApplyChannelScaling(scaling.pressure ? pressure : volume, value);
+    mDocument.ApplyChannelScaling(scaling.pressure ? pressure : volume, value);
     return value;
 }
 
 double TarvikData::DisplayValue(std::int32_t id, const PVAEvent& pva) {
-    return ScaledPVAParamValue(id, pva, ChannelFactor(document_.GetPressureChannel()),
-                               ChannelFactor(document_.GetVolumeChannel()));
+    return ScaledPVAParamValue(id, pva, ChannelFactor(mDocument.GetPressureChannel()),
+                               ChannelFactor(mDocument.GetVolumeChannel()));
 }
 
 double TarvikData::GetLoopParamValue(std::int32_t id, std::int32_t i) {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     TarvikEvent loop;
-    if (!vchan_.GetLoop(i, loop))
+    if (!mVchan.GetLoop(i, loop))
         return kNaN;
     if (loop.state == TarvikEvent::LastInBlock)
         return NoValue();
     if (!IsPVAParam(id))
         return DisplayValue(id, loop);
     PVAEvent pva;
-    return vchan_.GetPVA(i, pva) ? DisplayValue(id, pva) : kNaN;
+    return mVchan.GetPVA(i, pva) ? DisplayValue(id, pva) : kNaN;
 }
 
 // The statistics of id over the included loops the user did not mark, built on first request.
 const ParamStats& TarvikData::ParamStatsFor(std::int32_t id, bool pva) {
-    auto& cache = pva ? pvaParamStats_ : loopParamStats_;
+    auto& cache = pva ? mPvaParamStats : mLoopParamStats;
     const auto found = cache.find(id);
     if (found != cache.end())
         return found->second;
@@ -98,11 +98,11 @@ const ParamStats& TarvikData::ParamStatsFor(std::int32_t id, bool pva) {
     TarvikEvent loop;
     PVAEvent event;
     for (std::int32_t i = 0; i < included; ++i) {
-        if (!vchan_.GetLoop(i, loop) || loop.state == TarvikEvent::Marked)
+        if (!mVchan.GetLoop(i, loop) || loop.state == TarvikEvent::Marked)
             continue;
         if (!pva)
             stats.Add(DisplayValue(id, loop));
-        else if (vchan_.GetPVA(i, event))
+        else if (mVchan.GetPVA(i, event))
             stats.Add(DisplayValue(id, event));
     }
     return stats;
@@ -133,22 +133,22 @@ bool TarvikData::GetParamSummary(std::int32_t id, double& minimum, double& maxim
 }
 
 Ovo::String TarvikData::GetParamColumnTitle(std::int32_t id) {
-    std::wstring title = GetLoopParamName(document_.GetResourceModule(), id, false).ToWString();
+    std::wstring title = GetLoopParamName(mDocument.GetResourceModule(), id, false).ToWString();
     const std::wstring unit =
-        GetLoopParamUnitText(id, document_.GetPressureUnit(), document_.GetVolumeUnit()).Text();
+        GetLoopParamUnitText(id, mDocument.GetPressureUnit(), mDocument.GetVolumeUnit()).Text();
     if (!unit.empty())
         title += L" (" + unit + L")";
     return Ovo::String(title);
 }
 
 std::int32_t TarvikData::PrepareTableRows() {
-    visibleParamIds_.clear();
-    const std::vector<std::int32_t> excluded = document_.GetExcludedParameterIds();
+    mVisibleParamIds.clear();
+    const std::vector<std::int32_t> excluded = mDocument.GetExcludedParameterIds();
     for (std::int32_t id = kFirstTableId; id <= kLastTableId; ++id)
         if (std::find(excluded.begin(), excluded.end(), id) == excluded.end() &&
-            document_.ShowsTableParameter(id))
-            visibleParamIds_.push_back(id);
-    return static_cast<std::int32_t>(visibleParamIds_.size());
+            mDocument.ShowsTableParameter(id))
+            mVisibleParamIds.push_back(id);
+    return static_cast<std::int32_t>(mVisibleParamIds.size());
 }
 
 } // namespace Tarvik

@@ -32,15 +32,15 @@ COLORREF Grey(std::int32_t level) {
 } // namespace
 
 void TarvikData::ClearPoints() {
-    pressures_.clear();
-    volumes_.clear();
+    mPressures.clear();
+    mVolumes.clear();
 }
 
 // Volumes (x) and pressures (y) of the plot just built.
 void TarvikData::PublishPoints(std::int32_t& count, const float*& x, const float*& y) const {
-    count = static_cast<std::int32_t>(volumes_.size());
-    x = count > 0 ? volumes_.data() : nullptr;
-    y = count > 0 ? pressures_.data() : nullptr;
+    count = static_cast<std::int32_t>(mVolumes.size());
+    x = count > 0 ? mVolumes.data() : nullptr;
+    y = count > 0 ? mPressures.data() : nullptr;
 }
 
 std::int32_t TarvikData::OnlineFirstLoop(std::int32_t first, std::int32_t included) {
@@ -49,9 +49,9 @@ std::int32_t TarvikData::OnlineFirstLoop(std::int32_t first, std::int32_t includ
 
 // Whether the loop starts before the trace limit (positions compare record first, then tick).
 bool TarvikData::BeforeTraceLimit(const TickPosition& position, const TarvikEvent& loop) const {
-    if (position.record != traceLimit_.record)
-        return position.record < traceLimit_.record;
-    return loop.loopStartTick < traceLimit_.tick;
+    if (position.record != mTraceLimit.record)
+        return position.record < mTraceLimit.record;
+    return loop.loopStartTick < mTraceLimit.tick;
 }
 
 void TarvikData::GetAnalysisPlotPoints(std::int32_t plot, std::int32_t& count, const float*& volumes,
@@ -73,15 +73,15 @@ void TarvikData::CollectLoopPoints(std::int32_t plot, COLORREF& colour) {
     const std::int32_t included = IncludedCount();
     TarvikEvent loop;
     for (std::int32_t i = OnlineFirstLoop(0, included); i < included; ++i) {
-        if (!vchan_.GetLoop(i, loop))
+        if (!mVchan.GetLoop(i, loop))
             continue;
-        const TickPosition position = vchan_.GetLoopPosition(i);
+        const TickPosition position = mVchan.GetLoopPosition(i);
         if (loop.state != TarvikEvent::Valid)
             continue;
         if (!BeforeTraceLimit(position, loop))
             break;
-        pressures_.push_back(static_cast<float>(endSystolic ? loop.pes : loop.ped));
-        volumes_.push_back(static_cast<float>(endSystolic ? loop.ves : loop.ved));
+        mPressures.push_back(static_cast<float>(endSystolic ? loop.pes : loop.ped));
+        mVolumes.push_back(static_cast<float>(endSystolic ? loop.ves : loop.ved));
     }
 }
 
@@ -90,7 +90,7 @@ bool TarvikData::GetLoopTrace(std::int32_t slot, COLORREF& colour) {
     const std::int32_t included = IncludedCount();
     const bool highlighted = slot == kHighlightedTrace;
     const std::int32_t i =
-        highlighted ? document_.GetHighlightedLoop() : included - (slot - kHighlightedTrace);
+        highlighted ? mDocument.GetHighlightedLoop() : included - (slot - kHighlightedTrace);
     if (i < 0 || i >= included)
         return false;
     COLORREF fading = 0;
@@ -99,19 +99,19 @@ bool TarvikData::GetLoopTrace(std::int32_t slot, COLORREF& colour) {
             return false;
         fading = Grey(0xFF - (i - (included - kOnlineLoops)) * kOnlineFadeStep);
     }
-    const EventStats* stats = vchan_.GetStats();
+    const EventStats* stats = mVchan.GetStats();
     const std::int32_t row = stats->IncludedToRow(i);
     const std::int32_t closingIndex = std::min(row + 1, stats->total() - 1);
     TarvikEvent closing, loop;
-    if (!vchan_.GetLoopByIndex(closingIndex, closing) || !vchan_.GetLoop(i, loop) ||
+    if (!mVchan.GetLoopByIndex(closingIndex, closing) || !mVchan.GetLoop(i, loop) ||
         loop.state == TarvikEvent::LastInBlock)
         return false;
-    const TickPosition position = vchan_.GetLoopPosition(i);
+    const TickPosition position = mVchan.GetLoopPosition(i);
     if (position.IsNone() || !BeforeTraceLimit(position, loop))
         return false;
     std::int32_t end = closing.tick;
-    if (position.record == traceLimit_.record)
-        end = std::min(end, traceLimit_.tick);
+    if (position.record == mTraceLimit.record)
+        end = std::min(end, mTraceLimit.tick);
     const std::int32_t count = std::max(0, end - loop.loopStartTick);
     if (!ReadTraceSamples(position.record, loop.loopStartTick, count))
         return false;
@@ -124,22 +124,20 @@ bool TarvikData::GetLoopTrace(std::int32_t slot, COLORREF& colour) {
 }
 
 bool TarvikData::ReadTraceSamples(std::int32_t record, std::int32_t start, std::int32_t count) {
-    pressures_.assign(static_cast<std::size_t>(count), 0.0f);
-    volumes_.assign(static_cast<std::size_t>(count), 0.0f);
-    IDocumentData* data = document_.GetHostData();
-    ISampleBlocks* blocks = nullptr;
-    if (!data || FAILED(data->QueryInterface(IID_ISampleBlocks, reinterpret_cast<void**>(&blocks))) ||
-        !blocks) {
+    mPressures.assign(static_cast<std::size_t>(count), 0.0f);
+    mVolumes.assign(static_cast<std::size_t>(count), 0.0f);
+    IDocumentData* data = mDocument.GetHostData();
+    const auto blocks = QueryInterfacePtr<ISampleBlocks>(data, IID_ISampleBlocks);
+    if (!blocks) {
         ClearPoints();
         return false;
     }
     LONG read = 0;
-    const auto pressure = static_cast<LONG>(document_.GetPressureChannel());
-    const auto volume = static_cast<LONG>(document_.GetVolumeChannel());
+    const auto pressure = static_cast<LONG>(mDocument.GetPressureChannel());
+    const auto volume = static_cast<LONG>(mDocument.GetVolumeChannel());
     const bool ok =
-        SUCCEEDED(blocks->ReadSamples(pressure, record, start, count, pressures_.data(), &read)) &&
-        SUCCEEDED(blocks->ReadSamples(volume, record, start, count, volumes_.data(), &read));
-    blocks->Release();
+        SUCCEEDED(blocks->ReadSamples(pressure, record, start, count, mPressures.data(), &read)) &&
+        SUCCEEDED(blocks->ReadSamples(volume, record, start, count, mVolumes.data(), &read));
     if (!ok)
         ClearPoints();
     return ok;
@@ -169,7 +167,7 @@ void TarvikData::CollectRelationPoints(std::int32_t plot, std::int32_t first, st
     TarvikEvent loop;
     PVAEvent pva;
     for (std::int32_t i = std::max(from, 0); i < to; ++i) {
-        const bool read = plot == kSalinePlot ? vchan_.GetLoopWithoutVP(i, loop) : vchan_.GetLoop(i, loop);
+        const bool read = plot == kSalinePlot ? mVchan.GetLoopWithoutVP(i, loop) : mVchan.GetLoop(i, loop);
         if (!read || loop.state != TarvikEvent::Valid)
             continue;
         double xv = loop.ved, yv = 0.0;
@@ -179,30 +177,30 @@ void TarvikData::CollectRelationPoints(std::int32_t plot, std::int32_t first, st
             yv = loop.dPdtMax;
         } else if (plot == kSalinePlot) {
             yv = loop.ves;
-            extents_.salineVes.Widen(loop.ves);
-            extents_.salineVed.Widen(loop.ved);
+            mExtents.salineVes.Widen(loop.ves);
+            mExtents.salineVed.Widen(loop.ved);
         } else {
-            if (!vchan_.GetPVA(i, pva))
+            if (!mVchan.GetPVA(i, pva))
                 continue;
             xv = plot == kPVAESPPlot ? loop.pes : loop.ved;
             yv = pva.pva;
         }
-        volumes_.push_back(static_cast<float>(xv));
-        pressures_.push_back(static_cast<float>(yv));
+        mVolumes.push_back(static_cast<float>(xv));
+        mPressures.push_back(static_cast<float>(yv));
     }
 }
 
 // Every measured conductance (x) at its known well volume (y).
 void TarvikData::CollectCuvettePoints() {
-    const CuvetteTable table = document_.GetCuvetteTable();
+    const CuvetteTable table = mDocument.GetCuvetteTable();
     for (std::size_t r = 0; r < table.volumes.size() && r < table.conductances.size(); ++r) {
         if (IsNaN(table.volumes[r]))
             continue;
         for (double cell : table.conductances[r]) {
             if (IsNaN(cell))
                 continue;
-            volumes_.push_back(static_cast<float>(cell));
-            pressures_.push_back(static_cast<float>(table.volumes[r]));
+            mVolumes.push_back(static_cast<float>(cell));
+            mPressures.push_back(static_cast<float>(table.volumes[r]));
         }
     }
 }
@@ -215,7 +213,7 @@ bool TarvikData::GetCuvetteAxisRange(double* minVolume, double* maxVolume, doubl
     for (double* maximum : {maxVolume, maxConductance})
         if (maximum)
             *maximum = -FLT_MAX;
-    const CuvetteTable table = document_.GetCuvetteTable();
+    const CuvetteTable table = mDocument.GetCuvetteTable();
     bool any = false;
     for (std::size_t r = 0; r < table.volumes.size() && r < table.conductances.size(); ++r) {
         const double volume = table.volumes[r];

@@ -1,7 +1,7 @@
 #include "analysis/VChanData.h"
 
 #include "analysis/ChannelOperations.h"
-#include "core/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 
 #include "platform/vantrel/IVirtualChannelService.h"
 
@@ -34,23 +34,23 @@ private:
 } // namespace
 
 VChanData::VChanData(IDocumentData* document, CalculationFactory calculations)
-    : document_(document), calculations_(std::move(calculations)) {
+    : mDocument(document), mCalculations(std::move(calculations)) {
     Reset();
 }
 
 // The copy has its own statistics and readers that open their records on first use.
 VChanData::VChanData(const VChanData& other)
-    : VChanDataInit(other), stats_(other.stats_ ? std::make_unique<EventStats>(*other.stats_) : nullptr),
-      document_(other.document_), calculations_(other.calculations_), refs_(other.refs_),
-      defined_(other.defined_) {}
+    : VChanDataInit(other), mStats(other.mStats ? std::make_unique<EventStats>(*other.mStats) : nullptr),
+      mDocument(other.mDocument), mCalculations(other.mCalculations), mRefs(other.mRefs),
+      mDefined(other.mDefined) {}
 
 VChanData::~VChanData() = default;
 
 void VChanData::DefineChannels() {
-    if (refs_[Loops].IsDefined())
+    if (mRefs[Loops].IsDefined())
         return;
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (!service)
         return;
     for (int c = 0; c < kChannelCount; ++c) {
@@ -58,7 +58,7 @@ void VChanData::DefineChannels() {
         VirtualChannelRef ref;
         if (FAILED(service->CreateChannel(name.get(), &ref, key.put())))
             continue;
-        refs_[static_cast<std::size_t>(c)] = ref;
+        mRefs[static_cast<std::size_t>(c)] = ref;
         if (c == Loops) {
             Text title(kLoopChannelTitle);
             service->SetChannelVisible(key.get(), 0xFFFF);
@@ -69,10 +69,10 @@ void VChanData::DefineChannels() {
 
 bool VChanData::SetLoopCalculation(const Ovo::String& loops, const Ovo::String& volume,
                                    const Ovo::String& loopsWithoutVP) {
-    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
+    const auto events = QueryInterfacePtr<IDocumentEvents>(mDocument, IID_IDocumentEvents);
     if (events)
         events->MarkDataEnd();
-    defined_ = 0xFFFF;
+    mDefined = 0xFFFF;
     if (!SetCalculation(Loops, loops))
         return false;
     SetCalculation(VolumeWithoutVP, volume);
@@ -81,35 +81,35 @@ bool VChanData::SetLoopCalculation(const Ovo::String& loops, const Ovo::String& 
 }
 
 void VChanData::SetPVACalculation(const Ovo::String& text) {
-    if (refs_[Loops].IsDefined())
+    if (mRefs[Loops].IsDefined())
         SetCalculation(Pva, text);
 }
 
 bool VChanData::ReleaseChannels() {
-    if (!defined_)
+    if (!mDefined)
         return false;
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (service)
         for (Channel c : {Loops, VolumeWithoutVP, LoopsWithoutVP, Pva})
-            service->ReleaseChannel(refs_[c]);
-    defined_ = 0;
+            service->ReleaseChannel(mRefs[c]);
+    mDefined = 0;
     Reset();
     return true;
 }
 
 bool VChanData::GetChannelRefs(VirtualChannelRef& loops, VirtualChannelRef& pva) const {
-    loops = refs_[Loops];
-    pva = refs_[Pva];
-    return refs_[Loops].IsDefined();
+    loops = mRefs[Loops];
+    pva = mRefs[Pva];
+    return mRefs[Loops].IsDefined();
 }
 
 void VChanData::RefreshChannels() {
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (!service)
         return;
-    for (const VirtualChannelRef& ref : refs_) {
+    for (const VirtualChannelRef& ref : mRefs) {
         Text key;
         if (SUCCEEDED(service->GetChannelKey(ref, key.put())))
             service->RefreshChannel(key.get());
@@ -118,45 +118,45 @@ void VChanData::RefreshChannels() {
 
 void VChanData::MoveMarkerLink(std::int32_t oldChannel, std::int32_t newChannel, bool show) {
     const auto service =
-        Ovo::QueryInterfacePtr<IVirtualChannelService>(document_, IID_IVirtualChannelService);
+        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (!service)
         return;
     if (oldChannel != -1)
-        service->UnlinkEvents(oldChannel, refs_[Loops]);
-    if (show && refs_[Loops].IsDefined()) {
-        const EventDrawLink link{refs_[Loops], kEventDrawLoopMarkers, 0};
+        service->UnlinkEvents(oldChannel, mRefs[Loops]);
+    if (show && mRefs[Loops].IsDefined()) {
+        const EventDrawLink link{mRefs[Loops], kEventDrawLoopMarkers, 0};
         service->LinkEvents(0, newChannel, kEventLinkFlags, &link);
     }
 }
 
 void VChanData::AddLoop(std::int32_t record, const TarvikEvent& e) {
-    if (!stats_)
-        stats_ = std::make_unique<EventStats>();
-    stats_->AddEvent(record, e);
+    if (!mStats)
+        mStats = std::make_unique<EventStats>();
+    mStats->AddEvent(record, e);
 }
 
 void VChanData::Reset() {
-    stats_.reset();
-    loopReader_.Reset();
-    pvaReader_.Reset();
-    withoutVPReader_.Reset();
+    mStats.reset();
+    mLoopReader.Reset();
+    mPvaReader.Reset();
+    mWithoutVPReader.Reset();
 }
 
 bool VChanData::Locate(Space space, std::int32_t i, Place& place) const {
-    if (i < 0 || !stats_)
+    if (i < 0 || !mStats)
         return false;
     // An index past the counted loops has no record: the host may hold more events than were
     // counted (while sampling), and any of them would be the wrong loop.
     if (space == Space::Global) {
-        if (i >= stats_->total())
+        if (i >= mStats->total())
             return false;
-        place.record = stats_->FindRecord(i, place.offset);
+        place.record = mStats->FindRecord(i, place.offset);
         place.stateKey = i;
     } else {
-        if (i >= stats_->included())
+        if (i >= mStats->included())
             return false;
-        place.record = stats_->FindRecordIncluded(i, place.offset);
-        place.stateKey = stats_->IncludedToRow(i);
+        place.record = mStats->FindRecordIncluded(i, place.offset);
+        place.stateKey = mStats->IncludedToRow(i);
     }
     return true;
 }
@@ -165,8 +165,8 @@ bool VChanData::ReadEvent(VChanEventReader& reader, Channel channel, Space space
                           std::uint32_t bytes, Place& place) {
     if (!Locate(space, i, place))
         return false;
-    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
-    return reader.Read(events.Get(), refs_[channel].channel, i, place.record, place.offset, out, bytes);
+    const auto events = QueryInterfacePtr<IDocumentEvents>(mDocument, IID_IDocumentEvents);
+    return reader.Read(events.Get(), mRefs[channel].channel, i, place.record, place.offset, out, bytes);
 }
 
 bool VChanData::ReadLoop(VChanEventReader& reader, Channel channel, Space space, std::int32_t i,
@@ -174,16 +174,16 @@ bool VChanData::ReadLoop(VChanEventReader& reader, Channel channel, Space space,
     Place place;
     if (!ReadEvent(reader, channel, space, i, &out, sizeof(TarvikEvent), place))
         return false;
-    if (stats_->GetEventState(place.stateKey) == TarvikEvent::Marked)
+    if (mStats->GetEventState(place.stateKey) == TarvikEvent::Marked)
         out.state = TarvikEvent::Marked;
     return true;
 }
 
 bool VChanData::ReadLoopWithoutVP(Space space, std::int32_t i, TarvikEvent& out) {
-    if (!ReadLoop(withoutVPReader_, LoopsWithoutVP, space, i, out))
+    if (!ReadLoop(mWithoutVPReader, LoopsWithoutVP, space, i, out))
         return false;
     TarvikEvent loop;
-    if (ReadLoop(loopReader_, Loops, space, i, loop) && loop.state == TarvikEvent::Marked)
+    if (ReadLoop(mLoopReader, Loops, space, i, loop) && loop.state == TarvikEvent::Marked)
         out.state = TarvikEvent::Marked;
     return true;
 }
@@ -191,27 +191,27 @@ bool VChanData::ReadLoopWithoutVP(Space space, std::int32_t i, TarvikEvent& out)
 TickPosition VChanData::ReadPosition(Space space, std::int32_t i) {
     Place place;
     TarvikEvent loop;
-    if (!ReadEvent(loopReader_, Loops, space, i, &loop, sizeof(TarvikEvent), place))
+    if (!ReadEvent(mLoopReader, Loops, space, i, &loop, sizeof(TarvikEvent), place))
         return TickPosition::None();
     return {place.record, loop.tick};
 }
 
 bool VChanData::GetLoopByIndex(std::int32_t i, TarvikEvent& out) {
-    return ReadLoop(loopReader_, Loops, Space::Global, i, out);
+    return ReadLoop(mLoopReader, Loops, Space::Global, i, out);
 }
 
 bool VChanData::GetLoop(std::int32_t i, TarvikEvent& out) {
-    return ReadLoop(loopReader_, Loops, Space::Included, i, out);
+    return ReadLoop(mLoopReader, Loops, Space::Included, i, out);
 }
 
 bool VChanData::GetPVAByIndex(std::int32_t i, PVAEvent& out) {
     Place place;
-    return ReadEvent(pvaReader_, Pva, Space::Global, i, &out, sizeof(PVAEvent), place);
+    return ReadEvent(mPvaReader, Pva, Space::Global, i, &out, sizeof(PVAEvent), place);
 }
 
 bool VChanData::GetPVA(std::int32_t i, PVAEvent& out) {
     Place place;
-    return ReadEvent(pvaReader_, Pva, Space::Included, i, &out, sizeof(PVAEvent), place);
+    return ReadEvent(mPvaReader, Pva, Space::Included, i, &out, sizeof(PVAEvent), place);
 }
 
 bool VChanData::GetLoopWithoutVPByIndex(std::int32_t i, TarvikEvent& out) {
@@ -232,24 +232,21 @@ TickPosition VChanData::GetLoopPosition(std::int32_t i) {
 
 // The formula goes to the host in a new calculation object named after the channel, assigned to it.
 bool VChanData::SetCalculation(Channel channel, const Ovo::String& text) {
-    IUnknown* calculation = calculations_ ? calculations_() : nullptr;
-    if (!calculation)
-        return false;
-    const bool ok = ExtLib::SetChannelCalculation(document_, calculation, Ovo::String(kChannelNames[channel]),
-                                                  text, static_cast<std::int32_t>(refs_[channel].channel));
-    calculation->Release();
-    return ok;
+    const auto calculation = ComPtr<IUnknown>::Adopt(mCalculations ? mCalculations() : nullptr);
+    return calculation &&
+           ExtLib::SetChannelCalculation(mDocument, calculation.Get(), Ovo::String(kChannelNames[channel]), text,
+                                         static_cast<std::int32_t>(mRefs[channel].channel));
 }
 
 std::int32_t VChanData::FindLoopAt(std::int32_t record, std::int32_t tick) {
-    if (!stats_ || record < 0 || static_cast<std::size_t>(record) >= stats_->records().size())
+    if (!mStats || record < 0 || static_cast<std::size_t>(record) >= mStats->records().size())
         return -1;
-    const EventStats::RecordStats& counted = stats_->records()[static_cast<std::size_t>(record)];
-    const auto events = Ovo::QueryInterfacePtr<IDocumentEvents>(document_, IID_IDocumentEvents);
+    const EventStats::RecordStats& counted = mStats->records()[static_cast<std::size_t>(record)];
+    const auto events = QueryInterfacePtr<IDocumentEvents>(mDocument, IID_IDocumentEvents);
     VChanEventReader reader;
     OvoEventBase head;
     for (std::int32_t k = 0; k < counted.count; ++k) {
-        if (!reader.Read(events.Get(), refs_[Loops].channel, k, record, k, &head, sizeof(head)))
+        if (!reader.Read(events.Get(), mRefs[Loops].channel, k, record, k, &head, sizeof(head)))
             return -1;
         if (head.tick == tick)
             return counted.first + k;

@@ -43,8 +43,8 @@ public:
     bool ReleaseChannels();
     // The handles of "tarvik" and "pva"; true when "tarvik" is defined.
     bool GetChannelRefs(VirtualChannelRef& loops, VirtualChannelRef& pva) const;
-    VirtualChannelRef GetChannelRef(Channel channel) const { return refs_[channel]; }
-    bool IsDefined() const { return defined_ != 0; }
+    VirtualChannelRef GetChannelRef(Channel channel) const { return mRefs[channel]; }
+    bool IsDefined() const { return mDefined != 0; }
     // Marks the host's data end, then sets the calculation of "tarvik" and, only when that succeeds,
     // of "pvvolumewithoutvp" and "pveventwithoutvp". True when "tarvik"'s was set.
     bool SetLoopCalculation(const Ovo::String& loops, const Ovo::String& volume,
@@ -61,7 +61,7 @@ public:
     void AddLoop(std::int32_t record, const TarvikEvent& e);
     // Forgets the statistics and closes every reader.
     void Reset();
-    EventStats* GetStats() const { return stats_.get(); }
+    EventStats* GetStats() const { return mStats.get(); }
 
     bool GetLoopByIndex(std::int32_t i, TarvikEvent& out);
     bool GetLoop(std::int32_t i, TarvikEvent& out);
@@ -90,14 +90,14 @@ private:
     TickPosition ReadPosition(Space space, std::int32_t i);
     bool SetCalculation(Channel channel, const Ovo::String& text);
 
-    std::unique_ptr<EventStats> stats_;
-    VChanEventReader loopReader_;
-    VChanEventReader pvaReader_;
-    VChanEventReader withoutVPReader_;
-    IDocumentData* document_;
-    CalculationFactory calculations_;
-    std::array<VirtualChannelRef, kChannelCount> refs_{};
-    std::uint16_t defined_ = 0;
+    std::unique_ptr<EventStats> mStats;
+    VChanEventReader mLoopReader;
+    VChanEventReader mPvaReader;
+    VChanEventReader mWithoutVPReader;
+    IDocumentData* mDocument;
+    CalculationFactory mCalculations;
+    std::array<VirtualChannelRef, kChannelCount> mRefs{};
+    std::uint16_t mDefined = 0;
 };
 
 } // namespace Tarvik

@@ -4,52 +4,47 @@
 
 namespace Tarvik {
 
-VChanEventReader::~VChanEventReader() {
-    Reset();
-}
-
 void VChanEventReader::Reset() {
-    if (enumerator_)
-        enumerator_->Release();
-    enumerator_ = nullptr;
-    current_ = begin_ = end_ = 0;
-    returned_ = 0;
-    cursorIndex_ = cursorRecord_ = cursorOffset_ = -2;
+    mEnumerator.Reset();
+    mCurrent = mBegin = mEnd = 0;
+    mReturned = 0;
+    mCursorIndex = mCursorRecord = mCursorOffset = -2;
 }
 
 bool VChanEventReader::Open(IDocumentEvents* events, DWORD channel, std::int32_t record) {
     Reset();
     if (!events)
         return false;
-    IEnumEventEx* opened = nullptr;
     const HRESULT hr = events->CreateEventEnumerator(kEventSourceFlag | kEventSourceVirtual, channel,
-                                                     kEventEnumeratorFlags, 0, record, INT32_MAX, 0, &opened);
-    if (FAILED(hr) || !opened)
+                                                     kEventEnumeratorFlags, 0, record, INT32_MAX, 0,
+                                                     mEnumerator.Put());
+    if (FAILED(hr) || !mEnumerator) {
+        mEnumerator.Reset();
         return false;
-    enumerator_ = opened;
+    }
     ULONG size = 0;
-    if (FAILED(enumerator_->GetEventSize(&size)) || size == 0 || size > 0x10000)
+    if (FAILED(mEnumerator->GetEventSize(&size)) || size == 0 || size > 0x10000)
         return false;
-    eventSize_ = size;
-    bufferSize_ = size * kBufferEvents;
-    buffer_.assign(bufferSize_, 0);
+    mEventSize = size;
+    mBufferSize = size * kBufferEvents;
+    mBuffer.assign(mBufferSize, 0);
     return ReadBlock();
 }
 
 bool VChanEventReader::ReadBlock() {
-    returned_ = 0;
-    begin_ = current_ = end_ = 0;
-    if (!enumerator_)
+    mReturned = 0;
+    mBegin = mCurrent = mEnd = 0;
+    if (!mEnumerator)
         return false;
-    lastResult_ = enumerator_->Next(bufferSize_, limit_, buffer_.data(), &returned_, &nextPosition_);
-    if (FAILED(lastResult_) || returned_ > static_cast<ULONG>(kBufferEvents))
-        returned_ = 0;
-    end_ = begin_ + std::size_t{returned_} * eventSize_;
-    return returned_ > 0;
+    mLastResult = mEnumerator->Next(mBufferSize, mLimit, mBuffer.data(), &mReturned, &mNextPosition);
+    if (FAILED(mLastResult) || mReturned > static_cast<ULONG>(kBufferEvents))
+        mReturned = 0;
+    mEnd = mBegin + std::size_t{mReturned} * mEventSize;
+    return mReturned > 0;
 }
 
 bool VChanEventReader::HasCurrent() {
-    if (current_ < end_)
+    if (mCurrent < mEnd)
         return true;
     return ReadBlock();
 }
@@ -57,29 +52,29 @@ bool VChanEventReader::HasCurrent() {
 bool VChanEventReader::Advance() {
     if (!HasCurrent())
         return false;
-    current_ += eventSize_;
+    mCurrent += mEventSize;
     return HasCurrent();
 }
 
 bool VChanEventReader::Read(IDocumentEvents* events, DWORD channel, std::int32_t index, std::int32_t record,
                             std::int32_t offset, void* out, std::uint32_t bytes) {
-    const bool sameRecord = enumerator_ && record == cursorRecord_;
+    const bool sameRecord = mEnumerator && record == mCursorRecord;
     bool found = false;
-    if (sameRecord && offset == cursorOffset_ + 1) {
+    if (sameRecord && offset == mCursorOffset + 1) {
         found = Advance();
-    } else if (sameRecord && offset == cursorOffset_) {
+    } else if (sameRecord && offset == mCursorOffset) {
         found = HasCurrent();
     } else {
         found = Open(events, channel, record);
         for (std::int32_t k = 0; found && k < offset; ++k)
             found = Advance();
     }
-    cursorIndex_ = index;
-    cursorRecord_ = record;
-    cursorOffset_ = found ? offset : -2; // after a failure the record is read again from its start
-    if (!found || bytes > eventSize_)
+    mCursorIndex = index;
+    mCursorRecord = record;
+    mCursorOffset = found ? offset : -2; // after a failure the record is read again from its start
+    if (!found || bytes > mEventSize)
         return false;
-    std::memcpy(out, buffer_.data() + current_, bytes);
+    std::memcpy(out, mBuffer.data() + mCurrent, bytes);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/vantrel/IDocumentEvents.h"
+#include "platform/win32/com_ptr.h"
 
 #include <cstdint>
 #include <vector>
@@ -16,7 +17,6 @@ public:
     static constexpr std::int32_t kBufferEvents = 8;
 
     VChanEventReader() = default;
-    ~VChanEventReader();
     // A copy has no enumerator of its own yet: it opens its record on its first read, so that two
     // copies never pull from one enumerator.
     VChanEventReader(const VChanEventReader&) : VChanEventReader() {}
@@ -31,8 +31,8 @@ public:
     // Releases the enumerator; the next read opens its record.
     void Reset();
 
-    std::int32_t cursorIndex() const { return cursorIndex_; }
-    std::int32_t cursorRecord() const { return cursorRecord_; }
+    std::int32_t cursorIndex() const { return mCursorIndex; }
+    std::int32_t cursorRecord() const { return mCursorRecord; }
 
 private:
     bool Open(IDocumentEvents* events, DWORD channel, std::int32_t record);
@@ -41,18 +41,18 @@ private:
     bool HasCurrent();
     bool Advance();
 
-    std::vector<unsigned char> buffer_;
-    std::uint32_t bufferSize_ = 0;                  // bytes
-    std::uint32_t eventSize_ = 0;                   // bytes
-    std::size_t current_ = 0, begin_ = 0, end_ = 0; // byte offsets into buffer_
-    IEnumEventEx* enumerator_ = nullptr;            // owned reference
-    ULONG returned_ = 0;
-    HRESULT lastResult_ = S_OK;
-    LONG nextPosition_ = 0;
-    LONG limit_ = INT32_MAX;
-    std::int32_t cursorIndex_ = -2;
-    std::int32_t cursorRecord_ = -2;
-    std::int32_t cursorOffset_ = -2; // offset in the record of the event under the cursor
+    std::vector<unsigned char> mBuffer;
+    std::uint32_t mBufferSize = 0;                  // bytes
+    std::uint32_t mEventSize = 0;                   // bytes
+    std::size_t mCurrent = 0, mBegin = 0, mEnd = 0; // byte offsets into mBuffer
+    ComPtr<IEnumEventEx> mEnumerator;
+    ULONG mReturned = 0;
+    HRESULT mLastResult = S_OK;
+    LONG mNextPosition = 0;
+    LONG mLimit = INT32_MAX;
+    std::int32_t mCursorIndex = -2;
+    std::int32_t mCursorRecord = -2;
+    std::int32_t mCursorOffset = -2; // offset in the record of the event under the cursor
 };
 
 } // namespace Tarvik

@@ -2,10 +2,7 @@
 
 namespace Ovo {
 
-AbstractMessageBase::~AbstractMessageBase() {
-    if (m_context != nullptr)
-        m_context->Release();
-}
+AbstractMessageBase::~AbstractMessageBase() = default;
 
 HRESULT AbstractMessageBase::QueryInterface(REFIID iid, void** out) {
     auto* first = static_cast<ISettingsMessage*>(this);
@@ -38,18 +35,18 @@ BinOStream& AbstractMessageBase::SaveTo(BinOStream& stream) const {
     stream.WriteU32(GetPersistWord());
     stream.Reserved14(); // the stream's id operation: the id is not persisted
     if (stream.Good())
-        stream.WriteBytes(&m_flags, sizeof m_flags);
+        stream.WriteBytes(&mFlags, sizeof mFlags);
     return stream;
 }
 
 BinIStream& AbstractMessageBase::LoadFrom(BinIStream& stream) {
     LONG typeWord = 0;
     if (SUCCEEDED(stream.Read4(&typeWord)))
-        m_storedType = static_cast<DWORD>(typeWord);
+        mStoredType = static_cast<DWORD>(typeWord);
     stream.Reserved13(); // the stream's id operation: the id stays as it is
     DWORD flags = 0;
     if (stream.Good() && SUCCEEDED(stream.ReadBytes(&flags, sizeof flags)))
-        m_flags |= flags;
+        mFlags |= flags;
     return stream;
 }
 
@@ -66,11 +63,11 @@ HRESULT AbstractMessageBase::GetTypeId(DWORD* typeId) {
 }
 
 HRESULT AbstractMessageBase::GetId(DWORD* id) {
-    return Put(id, m_id);
+    return Put(id, mId);
 }
 
 HRESULT AbstractMessageBase::GetFlags(DWORD* flags) {
-    return Put(flags, m_flags);
+    return Put(flags, mFlags);
 }
 
 HRESULT AbstractMessageBase::Clone(IMessage** copy) {
@@ -89,35 +86,33 @@ HRESULT AbstractMessageBase::GetData(const void** data) {
 }
 
 HRESULT AbstractMessageBase::SetTargetId(DWORD targetId) {
-    m_targetId = targetId;
+    mTargetId = targetId;
     return S_OK;
 }
 
 HRESULT AbstractMessageBase::IsTargetId(DWORD targetId, VARIANT_BOOL* match) {
-    return Put(match, targetId == m_targetId ? VARIANT_TRUE : VARIANT_FALSE);
+    return Put(match, targetId == mTargetId ? VARIANT_TRUE : VARIANT_FALSE);
 }
 
 HRESULT AbstractMessageBase::GetContext(IUnknown** context) {
     if (context == nullptr)
         return E_POINTER;
-    *context = m_context;
-    if (m_context != nullptr)
-        m_context->AddRef();
+    *context = ComPtr<IUnknown>(mContext).Detach();
     return S_OK;
 }
 
 HRESULT AbstractMessageBase::SetId(DWORD id) {
-    m_id = id;
+    mId = id;
     return S_OK;
 }
 
 HRESULT AbstractMessageBase::AddFlags(DWORD mask) {
-    m_flags |= mask;
+    mFlags |= mask;
     return S_OK;
 }
 
 HRESULT AbstractMessageBase::RemoveFlags(DWORD mask) {
-    m_flags &= ~mask;
+    mFlags &= ~mask;
     return S_OK;
 }
 

@@ -11,6 +11,7 @@
 #include "core/BinOStream.h"
 #include "core/CComObjectRoot.h"
 #include "platform/vantrel/Message.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Ovo {
 
@@ -43,20 +44,20 @@ public:
     virtual BinIStream& LoadFrom(BinIStream& stream);
     virtual DWORD GetTypeIdRef() const = 0;
 
-    DWORD Id() const { return m_id; }
-    DWORD Flags() const { return m_flags; }
-    DWORD StoredTypeWord() const { return m_storedType; }
+    DWORD Id() const { return mId; }
+    DWORD Flags() const { return mFlags; }
+    DWORD StoredTypeWord() const { return mStoredType; }
 
 protected:
-    AbstractMessageBase(DWORD id, DWORD flags) : m_id(id), m_flags(flags) {}
+    AbstractMessageBase(DWORD id, DWORD flags) : mId(id), mFlags(flags) {}
     ~AbstractMessageBase() override;
 
 private:
-    DWORD m_id;
-    DWORD m_flags;
-    DWORD m_targetId = 0;
-    DWORD m_storedType = 0;
-    IUnknown* m_context = nullptr;
+    DWORD mId;
+    DWORD mFlags;
+    DWORD mTargetId = 0;
+    DWORD mStoredType = 0;
+    ComPtr<IUnknown> mContext;
 };
 
 } // namespace Ovo

@@ -25,29 +25,24 @@ constexpr DWORD kWideStringFlag = 0x80000000u; // the marker bit of a UTF-16 str
 
 } // namespace
 
-BinIStream::~BinIStream() {
-    if (m_attached != nullptr)
-        m_attached->Release();
-}
+BinIStream::~BinIStream() = default;
 
 void BinIStream::Attach(IUnknown* object) {
-    if (m_attached != nullptr)
-        m_attached->Release();
-    m_attached = object;
+    mAttached = ComPtr<IUnknown>::Adopt(object);
 }
 
 void BinIStream::ReadHeader() {
     if (!Good()) {
-        m_version = 0;
+        mVersion = 0;
         return;
     }
     DWORD word = 0;
     const bool read = Get(&word, 4);
     if (read && (word & kHeaderMask) == kHeaderPattern) {
-        m_version = (word >> 16) & 0xFF;
+        mVersion = (word >> 16) & 0xFF;
         return;
     }
-    m_version = 1;
+    mVersion = 1;
     if (read && Buffer()->pubseekoff(-4, std::ios_base::cur, std::ios_base::in) < 0)
         Fail(kShort);
 }
@@ -76,7 +71,7 @@ std::int64_t BinIStream::Remaining() {
 void BinIStream::ReadString(String& text) {
     DWORD marker = 0;
     DWORD n = 0;
-    if (m_version >= 10) {
+    if (mVersion >= 10) {
         marker = ReadWord();
         n = ReadWord();
         const DWORD check = ReadWord();
@@ -171,7 +166,7 @@ HRESULT BinIStream::ReadString(IAutoOvoString** text) {
 }
 
 HRESULT BinIStream::GetVersion(DWORD* version) {
-    *version = m_version;
+    *version = mVersion;
     return S_OK;
 }
 

@@ -13,6 +13,7 @@
 #include "core/BinStream.h"
 #include "core/IBinInStream.h"
 #include "core/String.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Ovo {
 
@@ -27,7 +28,7 @@ public:
     void ReadString(String& text);
     // The next u32, or 0 when the stream has failed.
     DWORD ReadU32();
-    DWORD Version() const { return m_version; }
+    DWORD Version() const { return mVersion; }
     // An object released when the stream is destroyed.
     void Attach(IUnknown* object);
 
@@ -59,8 +60,8 @@ private:
     void ReadWideText(String& text, DWORD n);
     void ReadAnsiText(String& text, DWORD n);
 
-    DWORD m_version = 0;
-    IUnknown* m_attached = nullptr;
+    DWORD mVersion = 0;
+    ComPtr<IUnknown> mAttached;
 };
 
 } // namespace Ovo

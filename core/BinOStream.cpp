@@ -8,19 +8,14 @@ constexpr DWORD kWideStringMarker = 0x80000001;
 
 } // namespace
 
-BinOStream::~BinOStream() {
-    ReleaseAttached();
-}
+BinOStream::~BinOStream() = default;
 
 void BinOStream::Attach(IUnknown* object) {
-    ReleaseAttached();
-    m_attached = object;
+    mAttached = ComPtr<IUnknown>::Adopt(object);
 }
 
 void BinOStream::ReleaseAttached() {
-    if (m_attached != nullptr)
-        m_attached->Release();
-    m_attached = nullptr;
+    mAttached.Reset();
 }
 
 void BinOStream::WriteStringRecord(const String& text) {

@@ -6,6 +6,7 @@
 #include "core/BinStream.h"
 #include "core/IBinOutStream.h"
 #include "core/String.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Ovo {
 
@@ -43,7 +44,7 @@ protected:
     void ReleaseAttached();
 
 private:
-    IUnknown* m_attached = nullptr;
+    ComPtr<IUnknown> mAttached;
 };
 
 } // namespace Ovo

@@ -13,19 +13,13 @@ namespace {
 
 constexpr DWORD kCacheVersion = 1;
 
-IUnitName* AsUnitName(IUnknown* unit) {
-    IUnitName* name = nullptr;
-    if (unit && SUCCEEDED(unit->QueryInterface(IID_IUnitName, reinterpret_cast<void**>(&name))))
-        return name;
-    return nullptr;
+ComPtr<IUnitName> AsUnitName(IUnknown* unit) {
+    return QueryInterfacePtr<IUnitName>(unit, IID_IUnitName);
 }
 
 // The unit's base text without blanks around it, and its prefix code; false without a unit name.
 bool UnitText(IUnknown* unit, Unit& out) {
-    IUnitName* name = AsUnitName(unit);
-    const bool ok = UnitNameToUnit(name, out);
-    if (name)
-        name->Release();
+    const bool ok = UnitNameToUnit(AsUnitName(unit).Get(), out);
     const auto first = out.base.find_first_not_of(L" \t");
     const auto last = out.base.find_last_not_of(L" \t");
     out.base = first == std::wstring::npos ? std::wstring() : out.base.substr(first, last - first + 1);
@@ -34,44 +28,33 @@ bool UnitText(IUnknown* unit, Unit& out) {
 
 } // namespace
 
-ChannelUnitCache::~ChannelUnitCache() {
-    Clear();
-}
-
 void ChannelUnitCache::Clear() {
-    for (auto& [channel, unit] : m_units)
-        unit->Release();
-    m_units.clear();
+    mUnits.clear();
 }
 
-void ChannelUnitCache::Store(std::int32_t channel, IUnknown* unit) {
-    auto [it, added] = m_units.try_emplace(channel, unit);
-    if (!added) {
-        it->second->Release();
-        it->second = unit;
-    }
+void ChannelUnitCache::Store(std::int32_t channel, ComPtr<IUnknown> unit) {
+    mUnits[channel] = std::move(unit);
 }
 
 IUnknown* ChannelUnitCache::Find(std::int32_t channel) const {
-    const auto it = m_units.find(channel);
-    if (it == m_units.end())
+    const auto it = mUnits.find(channel);
+    if (it == mUnits.end())
         return nullptr;
-    it->second->AddRef();
-    return it->second;
+    return ComPtr<IUnknown>(it->second).Detach();
 }
 
 IUnitName* ChannelUnitCache::GetUnitName(std::int32_t channel) const {
-    const auto it = m_units.find(channel);
-    return it == m_units.end() ? nullptr : AsUnitName(it->second);
+    const auto it = mUnits.find(channel);
+    return it == mUnits.end() ? nullptr : AsUnitName(it->second.Get()).Detach();
 }
 
-// The unit object the host gives channel now, with one reference: from the data object at the
+// The unit object the host gives channel now: from the data object at the
 // analysed range's start record (any record when the range is empty), then elsewhere.
-IUnknown* ChannelUnitCache::ResolveUnit(std::int32_t channel) {
+ComPtr<IUnknown> ChannelUnitCache::ResolveUnit(std::int32_t channel) {
     ChannelUnitOwner::Position start, end;
     bool whole = false;
-    m_owner.AnalysisRange(start, end, whole);
-    IDocumentData* data = m_owner.DocumentData();
+    mOwner.AnalysisRange(start, end, whole);
+    IDocumentData* data = mOwner.DocumentData();
     if (whole && start == end) {
         LONG records = 0;
         if (data)
@@ -79,35 +62,31 @@ IUnknown* ChannelUnitCache::ResolveUnit(std::int32_t channel) {
         start = {0, 0};
         end = {records - 1, INT32_MAX};
     }
-    IUnknown* unit = nullptr;
+    ComPtr<IUnknown> unit;
     if (data) {
         const bool ranged = !(start == end) && start.record != INT32_MAX;
-        data->GetChannelUnit(channel, ranged ? start.record : kDataAnyRecord, kDataUnitFlags, &unit);
+        data->GetChannelUnit(channel, ranged ? start.record : kDataAnyRecord, kDataUnitFlags, unit.Put());
     }
     if (!unit)
-        unit = m_owner.FindUnitElsewhere(channel, start, end);
+        unit = ComPtr<IUnknown>::Adopt(mOwner.FindUnitElsewhere(channel, start, end));
     return unit;
 }
 
 bool ChannelUnitCache::Fetch(std::int32_t channel) {
-    const auto it = m_units.find(channel);
-    if (it != m_units.end()) {
-        it->second->Release();
-        m_units.erase(it);
-    }
-    if (IUnknown* unit = ResolveUnit(channel)) {
-        Store(channel, unit);
+    mUnits.erase(channel);
+    if (ComPtr<IUnknown> unit = ResolveUnit(channel)) {
+        Store(channel, std::move(unit));
         return true;
     }
     return FetchDefault(channel);
 }
 
 bool ChannelUnitCache::FetchDefault(std::int32_t channel) {
-    IUnitService* service = m_owner.UnitService();
-    IUnknown* unit = nullptr;
-    if (!service || FAILED(service->GetDefaultUnit(channel, &unit)) || !unit)
+    IUnitService* service = mOwner.UnitService();
+    ComPtr<IUnknown> unit;
+    if (!service || FAILED(service->GetDefaultUnit(channel, unit.Put())) || !unit)
         return false;
-    Store(channel, unit);
+    Store(channel, std::move(unit));
     return true;
 }
 
@@ -118,27 +97,24 @@ bool ChannelUnitCache::UnitsDiffer(IUnknown* a, IUnknown* b) {
 }
 
 bool ChannelUnitCache::IsCurrent(std::int32_t channel) {
-    const auto it = m_units.find(channel);
-    if (it == m_units.end())
+    const auto it = mUnits.find(channel);
+    if (it == mUnits.end())
         return false;
-    IUnknown* now = ResolveUnit(channel);
-    const bool current = now && !UnitsDiffer(it->second, now);
-    if (now)
-        now->Release();
-    return current;
+    const ComPtr<IUnknown> now = ResolveUnit(channel);
+    return now && !UnitsDiffer(it->second.Get(), now.Get());
 }
 
 HRESULT ChannelUnitCache::Save(IBinOutStream* out) const {
     std::vector<std::int32_t> channels;
-    for (const auto& entry : m_units)
+    for (const auto& entry : mUnits)
         channels.push_back(entry.first);
     std::sort(channels.begin(), channels.end());
-    IUnitService* service = m_owner.UnitService();
+    IUnitService* service = mOwner.UnitService();
     HRESULT hr = out->WriteU32(kCacheVersion);
     hr = out->WriteU32(static_cast<DWORD>(channels.size()));
     for (std::int32_t channel : channels) {
         hr = out->WriteU32(static_cast<DWORD>(channel));
-        hr = service ? service->WriteUnit(out, m_units.at(channel)) : E_FAIL;
+        hr = service ? service->WriteUnit(out, mUnits.at(channel).Get()) : E_FAIL;
     }
     return out->WriteU32(kCacheVersion) == S_OK && SUCCEEDED(hr) ? S_OK : E_FAIL;
 }
@@ -149,20 +125,17 @@ HRESULT ChannelUnitCache::Load(IBinInStream* in) {
     if (in->ReadU32(&version) != S_OK || version > kCacheVersion)
         return OVO_E_PERSISTED_DATA;
     Clear();
-    IUnitService* service = m_owner.UnitService();
+    IUnitService* service = mOwner.UnitService();
     DWORD count = 0;
     if (in->ReadU32(&count) != S_OK)
         return OVO_E_PERSISTED_DATA;
     for (DWORD i = 0; i < count; ++i) {
         DWORD channel = 0;
-        IUnknown* unit = nullptr;
-        if (in->ReadU32(&channel) != S_OK || !service || FAILED(service->ReadUnit(in, &unit)) || !unit ||
-            in->GetStatus() != S_OK) {
-            if (unit)
-                unit->Release();
+        ComPtr<IUnknown> unit;
+        if (in->ReadU32(&channel) != S_OK || !service || FAILED(service->ReadUnit(in, unit.Put())) || !unit ||
+            in->GetStatus() != S_OK)
             return OVO_E_PERSISTED_DATA;
-        }
-        Store(static_cast<std::int32_t>(channel), unit);
+        Store(static_cast<std::int32_t>(channel), std::move(unit));
     }
     DWORD trailer = 0;
     if (in->ReadU32(&trailer) != S_OK)

@@ -14,6 +14,7 @@
 #include "core/IBinOutStream.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IUnitService.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Ovo {
 
@@ -42,10 +43,9 @@ public:
 class ChannelUnitCache {
 public:
     // owner is not counted and must outlive the cache.
-    explicit ChannelUnitCache(ChannelUnitOwner& owner) : m_owner(owner) {}
+    explicit ChannelUnitCache(ChannelUnitOwner& owner) : mOwner(owner) {}
     ChannelUnitCache(const ChannelUnitCache&) = delete;
     ChannelUnitCache& operator=(const ChannelUnitCache&) = delete;
-    ~ChannelUnitCache();
 
     // The cached unit object of channel with one more reference, or null.
     IUnknown* Find(std::int32_t channel) const;
@@ -61,7 +61,7 @@ public:
     // True when the two units' texts (base text trimmed, and prefix) differ.
     static bool UnitsDiffer(IUnknown* a, IUnknown* b);
 
-    std::size_t Count() const { return m_units.size(); }
+    std::size_t Count() const { return mUnits.size(); }
     void Clear();
 
     // Writes the persisted form (channels in increasing order); the result of the last write.
@@ -71,11 +71,11 @@ public:
     HRESULT Load(IBinInStream* in);
 
 private:
-    IUnknown* ResolveUnit(std::int32_t channel);
-    void Store(std::int32_t channel, IUnknown* unit);
+    ComPtr<IUnknown> ResolveUnit(std::int32_t channel);
+    void Store(std::int32_t channel, ComPtr<IUnknown> unit);
 
-    ChannelUnitOwner& m_owner;
-    std::unordered_map<std::int32_t, IUnknown*> m_units;
+    ChannelUnitOwner& mOwner;
+    std::unordered_map<std::int32_t, ComPtr<IUnknown>> mUnits;
 };
 
 } // namespace Ovo

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Ovo {
 
@@ -17,14 +17,11 @@ const Text kClose = u"}}";
 // A text handed to the host as a string interface for the length of one call.
 class StringArg {
 public:
-    explicit StringArg(const Text& text) : m_text(String(text).GetInterface()) {}
-    StringArg(const StringArg&) = delete;
-    StringArg& operator=(const StringArg&) = delete;
-    ~StringArg() { m_text->Release(); }
-    operator IAutoOvoString*() const { return m_text; }
+    explicit StringArg(const Text& text) : mText(ComPtr<IAutoOvoString>::Adopt(String(text).GetInterface())) {}
+    operator IAutoOvoString*() const { return mText.Get(); }
 
 private:
-    IOvoString* m_text;
+    ComPtr<IAutoOvoString> mText;
 };
 
 Text U16(const String& s) {
@@ -88,20 +85,15 @@ std::vector<Text> Split(const Text& text, const Text& open, const Text& close) {
 // The host string an out-parameter handed back, as text.
 class StringOut {
 public:
-    operator IAutoOvoString**() { return &m_text; }
+    operator IAutoOvoString**() { return mText.Put(); }
     Text Take() {
         String s;
-        s.AssignAndRelease(m_text);
-        m_text = nullptr;
+        s.AssignAndRelease(mText.Detach());
         return U16(s);
-    }
-    ~StringOut() {
-        if (m_text != nullptr)
-            m_text->Release();
     }
 
 private:
-    IAutoOvoString* m_text = nullptr;
+    ComPtr<IAutoOvoString> mText;
 };
 
 // The object expression of the recorder; empty when it has none.
@@ -124,7 +116,7 @@ HRESULT Target(IScriptRecorder* recorder, const String& messageName, Text& name,
 
 // A call builder aimed at the object's message.
 HRESULT NewCall(IScriptRecorder* recorder, const Text& object, const Text& name,
-                InterfacePtr<ICallBuilder>& call) {
+                ComPtr<ICallBuilder>& call) {
     HRESULT hr = recorder->NewCall(0, call.Put());
     if (!call)
         return FAILED(hr) ? hr : E_FAIL;
@@ -186,7 +178,7 @@ int ParamTypeCode(const String& lowerTypeName) {
 HRESULT RecordMessage(const String& messageName, const String& paramText, IScriptRecorder* recorder,
                       DWORD flags) {
     Text name, object;
-    InterfacePtr<ICallBuilder> call;
+    ComPtr<ICallBuilder> call;
     HRESULT hr = Target(recorder, messageName, name, object);
     if (FAILED(hr) || FAILED(hr = NewCall(recorder, object, name, call)))
         return hr;
@@ -204,7 +196,7 @@ HRESULT RecordMessage(const String& messageName, const String& paramText, IScrip
 }
 
 HRESULT RecordArrayArgument(IScriptRecorder* recorder, const String& name, String& value, DWORD flags) {
-    InterfacePtr<IArrayBuilder> array;
+    ComPtr<IArrayBuilder> array;
     HRESULT hr = recorder->NewArray(0, array.Put());
     if (!array)
         return FAILED(hr) ? hr : E_FAIL;
@@ -233,7 +225,7 @@ static void RecordBlockParam(IScriptRecorder* recorder, ICallBuilder* call, cons
         return;
     }
     const Text variable = param.name.substr(0, param.name.find(u' '));
-    InterfacePtr<IAssignmentBuilder> assignment;
+    ComPtr<IAssignmentBuilder> assignment;
     recorder->NewAssignment(0, assignment.Put());
     if (!assignment)
         return;
@@ -254,7 +246,7 @@ HRESULT RecordMessageBlock(const String& messageName, const String& paramText, I
     const bool comments = (flags & kRecordNoComments) == 0;
     if (comments)
         Write(recorder, u"' Begin " + name + u"\n", flags | kRecordCommentLine);
-    InterfacePtr<ICallBuilder> call;
+    ComPtr<ICallBuilder> call;
     if (FAILED(hr = NewCall(recorder, object, name, call)))
         return hr;
     std::vector<Param> params;

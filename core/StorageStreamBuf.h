@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <streambuf>
 
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/stream.h"
 
 namespace Ovo {
@@ -28,7 +29,7 @@ public:
     bool Attach(IStream* stream, bool forceWrite);
     // Flushes pending output and releases the stream.
     void Detach();
-    IStream* Stream() const { return m_stream; }
+    IStream* Stream() const { return mStream.Get(); }
 
 protected:
     int_type underflow() override;
@@ -41,14 +42,14 @@ protected:
     pos_type SeekStream(off_type off, std::ios_base::seekdir dir);
     void EmptyAreas();
 
-    std::int64_t m_position = 0;
-    std::uint32_t m_highWater = 0;
+    std::int64_t mPosition = 0;
+    std::uint32_t mHighWater = 0;
 
 private:
-    IStream* m_stream = nullptr;
-    int m_access = 0;
-    std::uint16_t m_attached = 0;
-    char m_buffer[kBufferSize] = {};
+    ComPtr<IStream> mStream;
+    int mAccess = 0;
+    std::uint16_t mAttached = 0;
+    char mBuffer[kBufferSize] = {};
 };
 
 } // namespace Ovo

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "core/String.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Ovo {
 
@@ -86,24 +87,19 @@ HRESULT Unit::CreateUnitName(IUnitService* service, IUnitName** out) const {
     *out = nullptr;
     if (!service)
         return E_FAIL;
-    IAutoOvoString* text = String(base).GetInterface();
-    const HRESULT hr = service->CreateUnitName(PrefixCode(), text, out);
-    text->Release();
-    return hr;
+    return service->CreateUnitName(PrefixCode(), ComPtr<IAutoOvoString>::Adopt(String(base).GetInterface()).Get(),
+                                   out);
 }
 
 bool UnitNameToUnit(IUnitName* name, Unit& unit) {
     if (!name)
         return false;
-    IAutoOvoString* text = nullptr;
+    ComPtr<IAutoOvoString> text;
     LONG code = 1;
-    if (FAILED(name->GetBaseText(&text)) || FAILED(name->GetPrefixCode(&code))) {
-        if (text)
-            text->Release();
+    if (FAILED(name->GetBaseText(text.Put())) || FAILED(name->GetPrefixCode(&code)))
         return false;
-    }
     String base;
-    base.Adopt(text);
+    base.Adopt(text.Detach());
     unit.base = base.ToWString();
     unit.SetPrefixCode(code);
     return true;

@@ -16,10 +16,8 @@ constexpr GUID kTarvikDocumentClassGuid = MakeGuid("{D6F52E84-B34D-11D3-80C7-005
 // Hands a new object to a registry. The object's count is raised while it is
 // handed over, so that an object the registry refuses is deleted, not leaked.
 template <class Object, class Register> bool HandOver(Object* object, Register registerIt) {
-    object->AddRef();
-    const bool reached = registerIt(object);
-    object->Release();
-    return reached;
+    const ComPtr<Object> held(object);
+    return registerIt(object);
 }
 
 bool RegisterClass(ICAFClassObject* classObject) {

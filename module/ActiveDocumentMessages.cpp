@@ -5,6 +5,7 @@
 #include "module/HostServices.h"
 #include "module/MessageIds.h"
 #include "module/ModuleExit.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Ovo {
 
@@ -32,19 +33,15 @@ IHostSettings* HostSettings() {
     if (IHostSettings* cached = settings.load())
         return cached;
     IHostApplication* application = Tarvik::GetHostApplication();
-    IHostSettings* fetched = nullptr;
-    if (application == nullptr || FAILED(application->GetSettings(&fetched)) || fetched == nullptr)
+    ComPtr<IHostSettings> fetched;
+    if (application == nullptr || FAILED(application->GetSettings(fetched.Put())) || !fetched)
         return nullptr;
     IHostSettings* expected = nullptr;
-    if (!settings.compare_exchange_strong(expected, fetched)) {
-        fetched->Release();
+    if (!settings.compare_exchange_strong(expected, fetched.Get()))
         return expected;
-    }
-    Tarvik::AtModuleExit([] {
-        if (IHostSettings* kept = settings.exchange(nullptr))
-            kept->Release();
-    });
-    return fetched;
+    IHostSettings* kept = fetched.Detach(); // settings holds the reference now
+    Tarvik::AtModuleExit([] { ComPtr<IHostSettings>::Adopt(settings.exchange(nullptr)).Reset(); });
+    return kept;
 }
 
 } // namespace
@@ -55,9 +52,7 @@ bool IsHostApplicationVisible() {
         return true;
     BYTE visible = 1;
     String key(u"ovo\\application\\visible");
-    IOvoString* keyText = key.GetInterface();
-    HRESULT hr = settings->ReadBool(keyText, 1, &visible);
-    keyText->Release();
+    HRESULT hr = settings->ReadBool(ComPtr<IAutoOvoString>::Adopt(key.GetInterface()).Get(), 1, &visible);
     return FAILED(hr) || visible != 0;
 }
 

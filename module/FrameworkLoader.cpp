@@ -7,6 +7,7 @@
 #include "platform/user/msgbox_api.h"
 #include "platform/vantrel/IClassRegistry.h"
 #include "platform/win32/activation.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/modules.h"
 
 namespace Tarvik {
@@ -54,13 +55,12 @@ HMODULE* LoadFrameworkLibrary() {
     auto entry = reinterpret_cast<DllGetClassObjectFn>(GetProcAddress(*g_state.holder, "DllGetClassObject"));
     if (entry == nullptr)
         FailLoad(path);
-    IUnknown* object = nullptr;
-    HRESULT hr = entry(CLSID_ZARFrameWork, IID_IUnknown, reinterpret_cast<void**>(&object));
-    if (FAILED(hr) || object == nullptr)
+    ComPtr<IUnknown> object;
+    HRESULT hr = entry(CLSID_ZARFrameWork, IID_IUnknown, object.PutVoid());
+    if (FAILED(hr) || !object)
         throw XHResult(FAILED(hr) ? hr : E_POINTER);
-    hr = CoRegisterClassObject(CLSID_ZARFrameWork, object, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+    hr = CoRegisterClassObject(CLSID_ZARFrameWork, object.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                                &g_state.cookie);
-    object->Release();
     if (FAILED(hr))
         throw XHResult(hr);
     return g_state.holder;
@@ -77,12 +77,9 @@ std::u16string FrameworkLibraryPath() {
 }
 
 void EnsureZarFrameworkLoaded() {
-    IUnknown* probe = nullptr;
-    if (SUCCEEDED(CoGetClassObject(CLSID_ZARFrameWork, CLSCTX_ALL, nullptr, IID_IUnknown,
-                                   reinterpret_cast<void**>(&probe)))) {
-        probe->Release();
+    ComPtr<IUnknown> probe;
+    if (SUCCEEDED(CoGetClassObject(CLSID_ZARFrameWork, CLSCTX_ALL, nullptr, IID_IUnknown, probe.PutVoid())))
         return;
-    }
     if (g_state.flags == 0)
         AtModuleExit([] { g_state.flags = 0; });
     if ((g_state.flags & kOleAttempted) == 0) {

@@ -1,6 +1,7 @@
 #include "module/HostCommands.h"
 
 #include "module/HostServices.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -14,17 +15,12 @@ constexpr UINT kExtensionMenuText = 2010;
 // A string handed to the host for one call (null for no text).
 class Text {
 public:
-    explicit Text(const Ovo::String* text) : m_text(text == nullptr ? nullptr : text->GetInterface()) {}
-    Text(const Text&) = delete;
-    Text& operator=(const Text&) = delete;
-    ~Text() {
-        if (m_text != nullptr)
-            m_text->Release();
-    }
-    operator IAutoOvoString*() const { return m_text; }
+    explicit Text(const Ovo::String* text)
+        : mText(ComPtr<IAutoOvoString>::Adopt(text == nullptr ? nullptr : text->GetInterface())) {}
+    operator IAutoOvoString*() const { return mText.Get(); }
 
 private:
-    Ovo::IOvoString* m_text;
+    ComPtr<IAutoOvoString> mText;
 };
 
 IUnknown** Cleared(IUnknown** item) {
@@ -90,13 +86,10 @@ HRESULT AddHostMenuSeparator(const Ovo::String& text, IUnknown** item) {
 
 HRESULT RemoveHostMenuCommands() {
     IHostCommandUIService* service = GetHostCommandUIService();
-    ISubject* subject = nullptr;
-    if (service == nullptr ||
-        FAILED(service->QueryInterface(IID_ISubject, reinterpret_cast<void**>(&subject))))
+    ComPtr<ISubject> subject;
+    if (service == nullptr || FAILED(service->QueryInterface(IID_ISubject, subject.PutVoid())))
         return E_NOINTERFACE;
-    HRESULT hr = subject->Notify(kCommandStatesChanged, 1);
-    subject->Release();
-    return hr;
+    return subject->Notify(kCommandStatesChanged, 1);
 }
 
 HRESULT OpenHostView(DWORD viewKind, IUnknown** view) {

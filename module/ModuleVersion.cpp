@@ -6,6 +6,7 @@
 #include "module/ModuleInstance.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/IChannelLookup.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/resources.h"
 #include "platform/win32/version.h"
 
@@ -82,9 +83,7 @@ void ModuleVersionText() {
     Ovo::String text = ModuleVersionTextFor(info.fileBuild, info.version, info.description);
     if (text.IsEmpty())
         return;
-    Ovo::IOvoString* handed = text.GetInterface();
-    application->SetModuleText(kModuleVersionText, handed);
-    handed->Release();
+    application->SetModuleText(kModuleVersionText, ComPtr<IAutoOvoString>::Adopt(text.GetInterface()).Get());
 }
 
 DWORD CalcObjectClassId() {
@@ -92,35 +91,24 @@ DWORD CalcObjectClassId() {
 }
 
 bool GetChannelUnitText(IDocumentData* data, LONG channel, LONG record, Ovo::Unit& unit) {
-    IUnknown* object = nullptr;
-    if (data == nullptr || FAILED(data->GetChannelUnit(channel, record, kDataUnitFlags, &object)) ||
-        object == nullptr)
+    ComPtr<IUnknown> object;
+    if (data == nullptr || FAILED(data->GetChannelUnit(channel, record, kDataUnitFlags, object.Put())) || !object)
         return false;
-    IUnitName* name = nullptr;
-    object->QueryInterface(IID_IUnitName, reinterpret_cast<void**>(&name));
-    object->Release();
-    const bool found = Ovo::UnitNameToUnit(name, unit);
-    if (name != nullptr)
-        name->Release();
-    return found;
+    const auto name = object.Query<IUnitName>(IID_IUnitName);
+    object.Reset();
+    return Ovo::UnitNameToUnit(name.Get(), unit);
 }
 
 bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject) {
     if (channelObject == nullptr)
         return false;
     *channelObject = nullptr;
-    IChannelLookup* lookup = nullptr;
-    if (document == nullptr ||
-        FAILED(document->QueryInterface(IID_IChannelLookup, reinterpret_cast<void**>(&lookup))))
+    ComPtr<IUnknown> object;
+    if (const auto lookup = QueryInterfacePtr<IChannelLookup>(document, IID_IChannelLookup))
+        lookup->GetChannel(channel, kChannelObject, object.Put());
+    else
         return false;
-    IUnknown* object = nullptr;
-    lookup->GetChannel(channel, kChannelObject, &object);
-    lookup->Release();
-    if (object == nullptr)
-        return false;
-    HRESULT hr = object->QueryInterface(IID_IChannelInfo, reinterpret_cast<void**>(channelObject));
-    object->Release();
-    return SUCCEEDED(hr);
+    return object && SUCCEEDED(object->QueryInterface(IID_IChannelInfo, reinterpret_cast<void**>(channelObject)));
 }
 
 } // namespace Tarvik

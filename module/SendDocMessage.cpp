@@ -1,6 +1,7 @@
 #include "module/SendDocMessage.h"
 
 #include "module/HostServices.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -9,13 +10,11 @@ HRESULT SendDocMessageBlock(DWORD id, DWORD flags, const void* block, ZARMessage
     IHostMessageService* service = GetHostMessageService();
     if (service == nullptr)
         return E_FAIL;
-    IMessage* message = nullptr;
-    service->CreateMessage(id, flags, 0, 0, object, block, &message);
-    if (message == nullptr)
+    ComPtr<IMessage> message;
+    service->CreateMessage(id, flags, 0, 0, object, block, message.Put());
+    if (!message)
         return E_FAIL;
-    HRESULT hr = ZARMessageSender::Deliver(sender, message, target);
-    message->Release();
-    return hr;
+    return ZARMessageSender::Deliver(sender, message.Get(), target);
 }
 
 } // namespace Tarvik

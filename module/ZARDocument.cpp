@@ -4,43 +4,19 @@
 
 namespace Tarvik {
 
-namespace {
-
-template <class I> void ReleaseHeld(I*& p) {
-    if (p != nullptr)
-        p->Release();
-    p = nullptr;
-}
-
-} // namespace
-
-ZARDocument::ZARDocument(IUnknown* creator, IUnknown* owner, DWORD flags) : m_flags(flags), m_owner(owner) {
+ZARDocument::ZARDocument(IUnknown* creator, IUnknown* owner, DWORD flags) : mFlags(flags), mOwner(owner) {
     if (creator != nullptr &&
-        SUCCEEDED(creator->QueryInterface(IID_IHostDocument, reinterpret_cast<void**>(&m_creator))))
-        m_creator->Release();
-    if (m_owner != nullptr) {
-        m_owner->AddRef();
-        m_owner->QueryInterface(IID_IHostDocHandler, reinterpret_cast<void**>(&m_ownerHandler));
-    }
-    IHostDocumentService* service = nullptr;
-    GetRegistryService(kHostDocumentServiceKind, IID_IHostDocumentService,
-                       reinterpret_cast<void**>(&service));
-    if (service == nullptr)
+        SUCCEEDED(creator->QueryInterface(IID_IHostDocument, reinterpret_cast<void**>(&mCreator))))
+        mCreator->Release();
+    if (mOwner)
+        mOwner->QueryInterface(IID_IHostDocHandler, mOwnerHandler.PutVoid());
+    ComPtr<IHostDocumentService> service;
+    GetRegistryService(kHostDocumentServiceKind, IID_IHostDocumentService, service.PutVoid());
+    if (!service)
         return;
     HoldDuringConstruction();
-    service->RegisterDocument(m_owner, creator, Identity(), (flags >> 30) & 1, &m_hostDocumentObject);
+    service->RegisterDocument(mOwner.Get(), creator, Identity(), (flags >> 30) & 1, mHostDocumentObject.Put());
     EndConstructionHold();
-    service->Release();
-}
-
-ZARDocument::~ZARDocument() {
-    ReleaseHeld(m_hostDataSource);
-    ReleaseHeld(m_hostSubject);
-    ReleaseHeld(m_hostObserver);
-    ReleaseHeld(m_hostHandler);
-    ReleaseHeld(m_ownerHandler);
-    ReleaseHeld(m_owner);
-    ReleaseHeld(m_hostDocumentObject);
 }
 
 HRESULT ZARDocument::QueryInterface(REFIID iid, void** out) {
@@ -75,31 +51,31 @@ HRESULT ZARDocument::DetachSender() {
 HRESULT ZARDocument::GetCreationFlags(DWORD* flags) {
     if (flags == nullptr)
         return E_POINTER;
-    *flags = m_flags;
+    *flags = mFlags;
     return S_OK;
 }
 
 HRESULT ZARDocument::GetOwnerDocument(IUnknown** owner) {
     if (owner == nullptr)
         return E_POINTER;
-    if (m_ownerDocument == nullptr && m_owner != nullptr &&
+    if (mOwnerDocument == nullptr && mOwner &&
         SUCCEEDED(
-            m_owner->QueryInterface(IID_IHostOwnerDocument, reinterpret_cast<void**>(&m_ownerDocument))))
-        m_ownerDocument->Release();
-    *owner = m_ownerDocument;
-    if (m_ownerDocument != nullptr)
-        m_ownerDocument->AddRef();
-    return m_ownerDocument != nullptr ? S_OK : E_NOINTERFACE;
+            mOwner->QueryInterface(IID_IHostOwnerDocument, reinterpret_cast<void**>(&mOwnerDocument))))
+        mOwnerDocument->Release();
+    *owner = mOwnerDocument;
+    if (mOwnerDocument != nullptr)
+        mOwnerDocument->AddRef();
+    return mOwnerDocument != nullptr ? S_OK : E_NOINTERFACE;
 }
 
-template <class I> I* ZARDocument::HostPart(I*& cache, REFIID iid) {
-    if (cache == nullptr && m_hostDocumentObject != nullptr)
-        m_hostDocumentObject->QueryInterface(iid, reinterpret_cast<void**>(&cache));
-    return cache;
+template <class I> I* ZARDocument::HostPart(ComPtr<I>& cache, REFIID iid) {
+    if (!cache && mHostDocumentObject)
+        mHostDocumentObject->QueryInterface(iid, cache.PutVoid());
+    return cache.Get();
 }
 
 HRESULT ZARDocument::Notify(ISubject* subject, DWORD id, DWORD reserved, ULONG_PTR payload) {
-    if (IObserver* host = HostPart(m_hostObserver, IID_IObserver))
+    if (IObserver* host = HostPart(mHostObserver, IID_IObserver))
         host->Notify(subject, id, reserved, payload);
     return ZAREventHandlerT::Notify(subject, id, reserved, payload);
 }
@@ -107,24 +83,21 @@ HRESULT ZARDocument::Notify(ISubject* subject, DWORD id, DWORD reserved, ULONG_P
 HRESULT ZARDocument::OnMessage(IMessage* message) {
     if (AcceptsOwnMessage(message) && ZAREventHandlerBase::DispatchMessage(message) == 1)
         return 1;
-    IMessageHandler* host = HostPart(m_hostHandler, IID_IMessageHandler);
+    IMessageHandler* host = HostPart(mHostHandler, IID_IMessageHandler);
     return host == nullptr ? 0 : host->OnMessage(message);
 }
 
 HRESULT ZARDocument::CallHostDocument(DWORD id, ULONG_PTR payload) {
-    ISubject* subject = HostPart(m_hostSubject, IID_ISubject);
+    ISubject* subject = HostPart(mHostSubject, IID_ISubject);
     return subject == nullptr ? E_NOINTERFACE : subject->Notify(id, payload);
 }
 
 IUnknown* ZARDocument::GetHostDataSource() {
-    IHostDocument* document = nullptr;
-    if (m_hostDataSource == nullptr && m_hostDocumentObject != nullptr &&
-        SUCCEEDED(
-            m_hostDocumentObject->QueryInterface(IID_IHostDocument, reinterpret_cast<void**>(&document)))) {
-        document->GetDataSource(&m_hostDataSource);
-        document->Release();
+    if (!mHostDataSource) {
+        if (const auto document = mHostDocumentObject.Query<IHostDocument>(IID_IHostDocument))
+            document->GetDataSource(mHostDataSource.Put());
     }
-    return m_hostDataSource;
+    return mHostDataSource.Get();
 }
 
 } // namespace Tarvik

@@ -9,6 +9,7 @@
 #include "core/String.h"
 #include "module/ZAREventHandlerT.h"
 #include "platform/vantrel/DocumentClass.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -17,7 +18,6 @@ public:
     // creator: the host object that asked for the document; owner: its document
     // class (held). Bit 30 of flags goes to the host's registration.
     ZARDocument(IUnknown* creator, IUnknown* owner, DWORD flags);
-    ~ZARDocument() override;
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
     ULONG AddRef() override { return InternalAddRef(); }
@@ -38,8 +38,8 @@ public:
     IUnknown* GetHostDataSource();
 
     IUnknown* Identity() { return static_cast<ICustomDocument2*>(this); }
-    IUnknown* HostDocumentObject() const { return m_hostDocumentObject; }
-    IUnknown* Creator() const { return m_creator; }
+    IUnknown* HostDocumentObject() const { return mHostDocumentObject.Get(); }
+    IUnknown* Creator() const { return mCreator; }
 
 protected:
     // The document's name, as the host shows it.
@@ -48,18 +48,19 @@ protected:
     virtual bool AcceptsOwnMessage(IMessage* message) { return AcceptsMessage(message); }
 
 private:
-    template <class I> I* HostPart(I*& cache, REFIID iid);
+    template <class I> I* HostPart(ComPtr<I>& cache, REFIID iid);
 
-    IUnknown* m_hostDocumentObject = nullptr; // held
-    DWORD m_flags;
-    IUnknown* m_creator = nullptr;            // the creator's host document interface, borrowed
-    IUnknown* m_owner = nullptr;              // held
-    IUnknown* m_ownerDocument = nullptr;      // borrowed, asked once
-    IUnknown* m_ownerHandler = nullptr;       // held
-    IMessageHandler* m_hostHandler = nullptr; // held, asked once
-    IObserver* m_hostObserver = nullptr;      // held, asked once
-    ISubject* m_hostSubject = nullptr;        // held, asked once
-    IUnknown* m_hostDataSource = nullptr;     // held, asked once
+    // Released in reverse order, the data source first.
+    ComPtr<IUnknown> mHostDocumentObject;
+    DWORD mFlags;
+    IUnknown* mCreator = nullptr; // the creator's host document interface, borrowed
+    ComPtr<IUnknown> mOwner;
+    IUnknown* mOwnerDocument = nullptr; // borrowed, asked once
+    ComPtr<IUnknown> mOwnerHandler;
+    ComPtr<IMessageHandler> mHostHandler; // asked once
+    ComPtr<IObserver> mHostObserver;      // asked once
+    ComPtr<ISubject> mHostSubject;        // asked once
+    ComPtr<IUnknown> mHostDataSource;     // asked once
 };
 
 } // namespace Tarvik

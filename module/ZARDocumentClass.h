@@ -20,13 +20,12 @@ protected:
     // factory; the document adds its menus with it.
     void MenuHook(ICAFCommandHandler* handler, ULONG_PTR value) override {
         ICommandFactory* factory = GetCommandFactory();
-        ICAFCommand* command = nullptr;
-        if (factory == nullptr || FAILED(factory->CreateCommand(&DocumentGuid(), handler, value, &command)) ||
-            command == nullptr)
+        ComPtr<ICAFCommand> command;
+        if (factory == nullptr || FAILED(factory->CreateCommand(&DocumentGuid(), handler, value, command.Put())) ||
+            !command)
             return;
-        SetCommand(command);
-        command->Release();
-        Doc::AddMenuCommands(command);
+        SetCommand(command.Get());
+        Doc::AddMenuCommands(command.Get());
     }
 
 private:

@@ -8,26 +8,21 @@ namespace Tarvik {
 
 ZARDocumentClassBase::ZARDocumentClassBase(Ovo::String name, const GUID& classGuid, const GUID& documentGuid,
                                            WORD typeNumber, DWORD flags, DWORD argument)
-    : m_name(std::move(name)), m_documentGuid(&documentGuid), m_classGuid(classGuid),
-      m_typeNumber(typeNumber), m_flags(flags) {
-    IDocClassService* service = nullptr;
-    GetRegistryService(kDocClassServiceKind, IID_IDocClassService, reinterpret_cast<void**>(&service));
-    if (service == nullptr)
+    : mName(std::move(name)), mDocumentGuid(&documentGuid), mClassGuid(classGuid),
+      mTypeNumber(typeNumber), mFlags(flags) {
+    ComPtr<IDocClassService> service;
+    GetRegistryService(kDocClassServiceKind, IID_IDocClassService, service.PutVoid());
+    if (!service)
         return;
-    service->CreateInner(&m_inner, Identity(), argument);
+    service->CreateInner(mInner.Put(), Identity(), argument);
     HoldDuringConstruction();
-    if (m_inner != nullptr &&
-        SUCCEEDED(m_inner->QueryInterface(IID_IHostDocHandler, reinterpret_cast<void**>(&m_hostHandler))))
-        m_hostHandler->Release();
+    // The query's reference goes back at once: the handler is part of the inner object this one holds.
+    if (mInner && SUCCEEDED(mInner->QueryInterface(IID_IHostDocHandler, reinterpret_cast<void**>(&mHostHandler))))
+        mHostHandler->Release();
     EndConstructionHold();
-    service->Release();
 }
 
-ZARDocumentClassBase::~ZARDocumentClassBase() {
-    if (m_inner != nullptr)
-        m_inner->Release();
-    SetCommand(nullptr);
-}
+ZARDocumentClassBase::~ZARDocumentClassBase() = default;
 
 HRESULT ZARDocumentClassBase::QueryInterface(REFIID iid, void** out) {
     HRESULT hr = Ovo::QueryInterfaceMap({{IID_ICAFClassObject, static_cast<ICustomDocClass*>(this)},
@@ -36,44 +31,44 @@ HRESULT ZARDocumentClassBase::QueryInterface(REFIID iid, void** out) {
                                          {IID_IObserver, ObserverPart()},
                                          {IID_IMessageHandler, Self()}},
                                         iid, out);
-    if (hr == E_NOINTERFACE && m_inner != nullptr)
-        return m_inner->QueryInterface(iid, out);
+    if (hr == E_NOINTERFACE && mInner)
+        return mInner->QueryInterface(iid, out);
     return hr;
 }
 
 HRESULT ZARDocumentClassBase::GetClassId(DWORD* id) {
     if (id == nullptr)
         return E_POINTER;
-    WORD space = MessageSpace(*m_documentGuid);
-    *id = space == 0 ? 0 : MakeMessageId(space, m_typeNumber);
+    WORD space = MessageSpace(*mDocumentGuid);
+    *id = space == 0 ? 0 : MakeMessageId(space, mTypeNumber);
     return S_OK;
 }
 
 HRESULT ZARDocumentClassBase::GetTypeGuid(const GUID** type) {
     if (type == nullptr)
         return E_POINTER;
-    *type = &m_classGuid;
+    *type = &mClassGuid;
     return S_OK;
 }
 
 HRESULT ZARDocumentClassBase::IsTypeGuid(const GUID* type) {
     if (type == nullptr)
         return S_FALSE;
-    return type == &m_classGuid || *type == m_classGuid ? S_OK : S_FALSE;
+    return type == &mClassGuid || *type == mClassGuid ? S_OK : S_FALSE;
 }
 
 HRESULT ZARDocumentClassBase::GetName(BSTR* name) {
     if (name == nullptr)
         return S_OK;
     SysFreeString(*name);
-    *name = m_name.AllocBSTR();
+    *name = mName.AllocBSTR();
     return S_OK;
 }
 
 HRESULT ZARDocumentClassBase::GetFlags(DWORD* flags) {
     if (flags == nullptr)
         return E_POINTER;
-    *flags = m_flags;
+    *flags = mFlags;
     return S_OK;
 }
 
@@ -91,44 +86,33 @@ HRESULT ZARDocumentClassBase::CreateDocument(ULONG_PTR, IUnknown* creator, DWORD
 }
 
 HRESULT ZARDocumentClassBase::AttachCommandTarget(IUnknown* object, ULONG_PTR value) {
-    ICAFCommandHandler* handler = nullptr;
-    if (object == nullptr ||
-        FAILED(object->QueryInterface(IID_ICAFCommandHandler, reinterpret_cast<void**>(&handler))))
+    ComPtr<ICAFCommandHandler> handler;
+    if (object == nullptr || FAILED(object->QueryInterface(IID_ICAFCommandHandler, handler.PutVoid())))
         return S_OK;
-    HRESULT hr = GuardBoundary([&] {
-        MenuHook(handler, value);
+    return GuardBoundary([&] {
+        MenuHook(handler.Get(), value);
         return S_OK;
     });
-    handler->Release();
-    return hr;
 }
 
 HRESULT ZARDocumentClassBase::GetDocumentGuid(const GUID** guid) {
     if (guid == nullptr)
         return E_POINTER;
-    *guid = m_documentGuid;
+    *guid = mDocumentGuid;
     return S_OK;
 }
 
 void ZARDocumentClassBase::SetCommand(ICAFCommand* command) {
-    if (command != nullptr)
-        command->AddRef();
-    if (m_command != nullptr)
-        m_command->Release();
-    m_command = command;
+    mCommand = ComPtr<ICAFCommand>(command);
 }
 
-ICAFCommandHandler* ZARDocumentClassBase::HostCommandHandler() const {
-    ICAFCommandHandler* handler = nullptr;
-    if (m_hostHandler != nullptr)
-        m_hostHandler->QueryInterface(IID_ICAFCommandHandler, reinterpret_cast<void**>(&handler));
-    return handler;
+ComPtr<ICAFCommandHandler> ZARDocumentClassBase::HostCommandHandler() const {
+    return QueryInterfacePtr<ICAFCommandHandler>(mHostHandler, IID_ICAFCommandHandler);
 }
 
 HRESULT ZARDocumentClassBase::OnCommand(DWORD id) {
-    if (ICAFCommandHandler* host = HostCommandHandler()) {
+    if (const auto host = HostCommandHandler()) {
         HRESULT hr = host->OnCommand(id);
-        host->Release();
         if (hr == S_OK)
             return S_OK;
     }
@@ -136,9 +120,8 @@ HRESULT ZARDocumentClassBase::OnCommand(DWORD id) {
 }
 
 HRESULT ZARDocumentClassBase::OnCommandUpdate(DWORD id, ICommandState* state) {
-    if (ICAFCommandHandler* host = HostCommandHandler()) {
+    if (const auto host = HostCommandHandler()) {
         HRESULT hr = host->OnCommandUpdate(id, state);
-        host->Release();
         if (hr == S_OK)
             return S_OK;
     }
@@ -146,9 +129,8 @@ HRESULT ZARDocumentClassBase::OnCommandUpdate(DWORD id, ICommandState* state) {
 }
 
 HRESULT ZARDocumentClassBase::OnCommandEvent(DWORD id, DWORD kind, ULONG_PTR word1, ULONG_PTR word2) {
-    if (ICAFCommandHandler* host = HostCommandHandler()) {
+    if (const auto host = HostCommandHandler()) {
         HRESULT hr = host->OnCommandEvent(id, kind, word1, word2);
-        host->Release();
         if (hr == S_OK)
             return S_OK;
     }

@@ -10,6 +10,7 @@
 #include "module/ZAREventHandlerT.h"
 #include "platform/vantrel/CommandService.h"
 #include "platform/vantrel/DocumentClass.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -41,9 +42,9 @@ public:
     HRESULT OnCommandUpdate(DWORD id, ICommandState* state) override;
     HRESULT OnCommandEvent(DWORD id, DWORD kind, ULONG_PTR word1, ULONG_PTR word2) override;
 
-    IUnknown* Inner() const { return m_inner; }
-    IUnknown* HostHandler() const { return m_hostHandler; }
-    ICAFCommand* Command() const { return m_command; }
+    IUnknown* Inner() const { return mInner.Get(); }
+    IUnknown* HostHandler() const { return mHostHandler; }
+    ICAFCommand* Command() const { return mCommand.Get(); }
     IUnknown* Identity() { return static_cast<ICustomDocClass*>(this); }
 
 protected:
@@ -55,17 +56,17 @@ protected:
     void SetCommand(ICAFCommand* command);
 
 private:
-    // The inner part's command handler, or null (with one reference).
-    ICAFCommandHandler* HostCommandHandler() const;
+    // The inner part's command handler, or empty.
+    ComPtr<ICAFCommandHandler> HostCommandHandler() const;
 
-    IUnknown* m_hostHandler = nullptr; // borrowed from the inner part
-    IUnknown* m_inner = nullptr;
-    ICAFCommand* m_command = nullptr;
-    Ovo::String m_name;
-    const GUID* m_documentGuid;
-    GUID m_classGuid;
-    WORD m_typeNumber;
-    DWORD m_flags;
+    IUnknown* mHostHandler = nullptr; // borrowed from the inner part
+    ComPtr<ICAFCommand> mCommand;
+    ComPtr<IUnknown> mInner; // released before the command
+    Ovo::String mName;
+    const GUID* mDocumentGuid;
+    GUID mClassGuid;
+    WORD mTypeNumber;
+    DWORD mFlags;
 };
 
 } // namespace Tarvik

@@ -1,5 +1,7 @@
 #include "module/ZAREventHandler.h"
 
+#include "platform/win32/com_ptr.h"
+
 namespace Tarvik {
 
 HRESULT ZAREventHandlerBase::DispatchMessage(IMessage* message) {
@@ -78,17 +80,23 @@ HRESULT DispatchMessage(ZAREventHandlerBase& handler, IMessage* message) {
     return entry->invoke(object, event) == S_OK ? 1 : 0;
 }
 
+namespace {
+
+// The object the container keeps under key; empty when it has none.
+ComPtr<IUnknown> StoredObject(IMessageContainer* container, ULONG_PTR key) {
+    ComPtr<IUnknown> stored;
+    if (container == nullptr || FAILED(container->GetObject(key, stored.Put())))
+        return nullptr;
+    return stored;
+}
+
+} // namespace
+
 bool DispatchStoredMessage(ULONG_PTR key, ZAREventHandlerBase& handler, IMessageContainer* container) {
-    IUnknown* stored = nullptr;
-    if (container == nullptr || FAILED(container->GetObject(key, &stored)) || stored == nullptr)
+    const auto message = StoredObject(container, key).Query<IMessage>(IID_IMessage);
+    if (!message)
         return true;
-    IMessage* message = nullptr;
-    const bool found = SUCCEEDED(stored->QueryInterface(IID_IMessage, reinterpret_cast<void**>(&message)));
-    stored->Release();
-    if (!found)
-        return true;
-    DispatchMessage(handler, message);
-    message->Release();
+    DispatchMessage(handler, message.Get());
     return false;
 }
 

@@ -11,8 +11,8 @@ ZARMessageHandler::~ZARMessageHandler() {
 }
 
 HRESULT ZARMessageHandler::OnMessage(IMessage* message) {
-    for (std::uint32_t i = 0; i < m_handlers.GetCount(); ++i)
-        if (IMessageHandler* handler = m_handlers.GetAt(i);
+    for (std::uint32_t i = 0; i < mHandlers.GetCount(); ++i)
+        if (IMessageHandler* handler = mHandlers.GetAt(i);
             handler != nullptr && handler->OnMessage(message) != 0)
             return 1;
     return 0;
@@ -21,7 +21,7 @@ HRESULT ZARMessageHandler::OnMessage(IMessage* message) {
 HRESULT ZARMessageHandler::AddHandler(IMessageHandler* handler) {
     if (handler == nullptr)
         return E_POINTER;
-    m_handlers.Add(handler);
+    mHandlers.Add(handler);
     handler->SetParent(Self());
     return S_OK;
 }
@@ -29,10 +29,10 @@ HRESULT ZARMessageHandler::AddHandler(IMessageHandler* handler) {
 HRESULT ZARMessageHandler::RemoveHandler(IMessageHandler* handler) {
     if (handler == nullptr)
         return S_FALSE;
-    for (std::uint32_t i = 0; i < m_handlers.GetCount(); ++i) {
-        if (m_handlers.GetAt(i) == handler) {
+    for (std::uint32_t i = 0; i < mHandlers.GetCount(); ++i) {
+        if (mHandlers.GetAt(i) == handler) {
             handler->SetParent(nullptr);
-            m_handlers.RemoveAt(i);
+            mHandlers.RemoveAt(i);
             return S_OK;
         }
     }
@@ -40,24 +40,22 @@ HRESULT ZARMessageHandler::RemoveHandler(IMessageHandler* handler) {
 }
 
 HRESULT ZARMessageHandler::SetParent(IMessageHandler* parent) {
-    m_parent = parent;
+    mParent = parent;
     Redirect();
     return S_OK;
 }
 
 void ZARMessageHandler::Redirect() {
-    if (m_parent == nullptr) {
+    if (mParent == nullptr) {
         SetTarget(Self(), false);
         return;
     }
-    IMessageHandler* target = nullptr;
-    m_parent->GetTarget(&target);
-    if (target == m_parent) {
-        SetTarget(target, false);
-        target->Release();
-    } else {
-        AdoptTarget(target);
-    }
+    ComPtr<IMessageHandler> target;
+    mParent->GetTarget(target.Put());
+    if (target.Get() == mParent)
+        SetTarget(target.Get(), false);
+    else
+        AdoptTarget(target.Detach());
 }
 
 HRESULT ZARMessageHandler::GetTarget(IMessageHandler** target) {
@@ -70,13 +68,10 @@ HRESULT ZARMessageHandler::GetTarget(IMessageHandler** target) {
 }
 
 bool ZARMessageHandler::IsFromSource(IMessage* message, const ZARMessageSender* sender) {
-    IMessageSource* source = nullptr;
-    if (message == nullptr ||
-        FAILED(message->QueryInterface(IID_IMessageSource, reinterpret_cast<void**>(&source))))
+    ComPtr<IMessageSource> source;
+    if (message == nullptr || FAILED(message->QueryInterface(IID_IMessageSource, source.PutVoid())))
         return false;
-    const bool from = source->IsFromSource(sender) == S_OK;
-    source->Release();
-    return from;
+    return source->IsFromSource(sender) == S_OK;
 }
 
 bool ZARMessageHandler::AcceptsMessage(IMessage* message) {
@@ -87,15 +82,15 @@ bool ZARMessageHandler::AcceptsMessage(IMessage* message) {
 }
 
 void ZARMessageHandler::Detach() {
-    if (IMessageHandler* parent = m_parent) {
-        m_parent = nullptr;
+    if (IMessageHandler* parent = mParent) {
+        mParent = nullptr;
         parent->RemoveHandler(Self());
     }
-    while (m_handlers.GetCount() > 0) {
-        const std::uint32_t last = m_handlers.GetCount() - 1;
-        if (IMessageHandler* handler = m_handlers.GetAt(last))
+    while (mHandlers.GetCount() > 0) {
+        const std::uint32_t last = mHandlers.GetCount() - 1;
+        if (IMessageHandler* handler = mHandlers.GetAt(last))
             handler->SetParent(nullptr);
-        m_handlers.RemoveAt(last);
+        mHandlers.RemoveAt(last);
     }
     ZARMessageSender::Detach();
 }

@@ -41,8 +41,8 @@ public:
     // Leaves the parent, lets the sub-handlers go and forgets the target.
     void Detach() override;
 
-    IMessageHandler* Parent() const { return m_parent; }
-    std::uint32_t HandlerCount() const { return m_handlers.GetCount(); }
+    IMessageHandler* Parent() const { return mParent; }
+    std::uint32_t HandlerCount() const { return mHandlers.GetCount(); }
 
 protected:
     IMessageHandler* Self() { return static_cast<IMessageHandler*>(this); }
@@ -52,8 +52,8 @@ protected:
 private:
     void Redirect();
 
-    InterfaceArray<IMessageHandler> m_handlers{0, 8};
-    IMessageHandler* m_parent = nullptr;
+    InterfaceArray<IMessageHandler> mHandlers{0, 8};
+    IMessageHandler* mParent = nullptr;
 };
 
 } // namespace Tarvik

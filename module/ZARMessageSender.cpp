@@ -9,32 +9,20 @@ namespace {
 // Marks a message's source for the length of one dispatch, also when it throws.
 class SourceMark {
 public:
-    SourceMark(IMessage* message, const void* source) {
-        if (SUCCEEDED(message->QueryInterface(IID_IMessageSource, reinterpret_cast<void**>(&m_source))))
-            m_source->SetSource(source);
+    SourceMark(IMessage* message, const void* source)
+        : mSource(QueryInterfacePtr<IMessageSource>(message, IID_IMessageSource)) {
+        if (mSource)
+            mSource->SetSource(source);
     }
     SourceMark(const SourceMark&) = delete;
     SourceMark& operator=(const SourceMark&) = delete;
     ~SourceMark() {
-        if (m_source != nullptr) {
-            m_source->SetSource(nullptr);
-            m_source->Release();
-        }
+        if (mSource)
+            mSource->SetSource(nullptr);
     }
 
 private:
-    IMessageSource* m_source = nullptr;
-};
-
-class HeldMessage {
-public:
-    explicit HeldMessage(IMessage* message) : m_message(message) { m_message->AddRef(); }
-    HeldMessage(const HeldMessage&) = delete;
-    HeldMessage& operator=(const HeldMessage&) = delete;
-    ~HeldMessage() { m_message->Release(); }
-
-private:
-    IMessage* m_message;
+    ComPtr<IMessageSource> mSource;
 };
 
 } // namespace
@@ -46,7 +34,7 @@ ZARMessageSender::~ZARMessageSender() {
 HRESULT ZARMessageSender::Send(IMessageHandler* target, IMessage* message) {
     if (!enabled || message == nullptr)
         return E_FAIL;
-    HeldMessage held(message);
+    const ComPtr<IMessage> held(message);
     IMessageDispatcher* dispatcher = GetMessageDispatcher();
     if (dispatcher == nullptr)
         return E_FAIL;
@@ -61,30 +49,26 @@ void ZARMessageSender::Detach() {
 HRESULT ZARMessageSender::Deliver(ZARMessageSender& sender, IMessage* message, IMessageHandler* target) {
     if (message == nullptr)
         return E_POINTER;
-    HeldMessage held(message);
+    const ComPtr<IMessage> held(message);
     return sender.Send(target, message);
 }
 
 void ZARMessageSender::SetTarget(IMessageHandler* target, bool hold) {
-    if (hold && target != nullptr)
-        target->AddRef();
+    ComPtr<IMessageHandler> held = hold ? ComPtr<IMessageHandler>(target) : nullptr;
     DropTarget();
-    m_target = target;
-    m_targetRef = hold ? target : nullptr;
+    mTarget = target;
+    mTargetRef = std::move(held);
 }
 
 void ZARMessageSender::AdoptTarget(IMessageHandler* target) {
     DropTarget();
-    m_target = target;
-    m_targetRef = target;
+    mTarget = target;
+    mTargetRef = ComPtr<IMessageHandler>::Adopt(target);
 }
 
 void ZARMessageSender::DropTarget() {
-    IMessageHandler* held = m_targetRef;
-    m_target = nullptr;
-    m_targetRef = nullptr;
-    if (held != nullptr)
-        held->Release();
+    mTarget = nullptr;
+    const ComPtr<IMessageHandler> held = std::move(mTargetRef); // released once the sender has let go
 }
 
 } // namespace Tarvik

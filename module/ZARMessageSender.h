@@ -4,6 +4,7 @@
 // pointed at.
 
 #include "platform/vantrel/IMessageHandler.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -24,8 +25,8 @@ public:
     // Send on the sender, holding a reference to the message meanwhile.
     static HRESULT Deliver(ZARMessageSender& sender, IMessage* message, IMessageHandler* target);
 
-    IMessageHandler* Target() const { return m_target; }
-    bool HoldsTarget() const { return m_targetRef != nullptr; }
+    IMessageHandler* Target() const { return mTarget; }
+    bool HoldsTarget() const { return static_cast<bool>(mTargetRef); }
     // Makes target the target; hold: with an owning reference of its own.
     void SetTarget(IMessageHandler* target, bool hold);
     // Makes target the target, adopting the reference it comes with.
@@ -37,8 +38,8 @@ protected:
     void DropTarget();
 
 private:
-    IMessageHandler* m_target = nullptr;
-    IMessageHandler* m_targetRef = nullptr;
+    IMessageHandler* mTarget = nullptr;
+    ComPtr<IMessageHandler> mTargetRef; // the target when held
 };
 
 } // namespace Tarvik

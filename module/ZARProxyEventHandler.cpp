@@ -5,10 +5,7 @@
 namespace Tarvik {
 
 ZARCppEventHandler::ZARCppEventHandler() {
-    auto* proxy = new ZARProxyEventHandler;
-    proxy->AddRef();
-    Attach(proxy);
-    proxy->Release();
+    Attach(ComPtr<ZARProxyEventHandler>(new ZARProxyEventHandler).Get());
 }
 
 ZARCppEventHandler::~ZARCppEventHandler() {
@@ -19,8 +16,7 @@ void ZARCppEventHandler::Attach(ZARProxyEventHandlerBase* proxy) {
     Detach();
     if (proxy == nullptr)
         return;
-    m_proxy = proxy->ObserverPart();
-    m_proxy->AddRef();
+    mProxy = ComPtr<IObserver>(proxy->ObserverPart());
     proxy->SetOwner(this);
     IMessageHandler* target = nullptr;
     proxy->HandlerPart()->GetTarget(&target);
@@ -28,22 +24,20 @@ void ZARCppEventHandler::Attach(ZARProxyEventHandlerBase* proxy) {
 }
 
 void ZARCppEventHandler::Detach() {
-    if (IObserver* held = m_proxy) {
-        m_proxy = nullptr;
-        if (auto* proxy = dynamic_cast<ZARProxyEventHandlerBase*>(held))
+    if (const ComPtr<IObserver> held = std::move(mProxy)) {
+        if (auto* proxy = dynamic_cast<ZARProxyEventHandlerBase*>(held.Get()))
             proxy->SetOwner(nullptr);
-        held->Release();
     }
     ZARMessageSender::Detach();
 }
 
 ZARProxyEventHandlerBase* ZARCppEventHandler::Proxy() const {
-    return dynamic_cast<ZARProxyEventHandlerBase*>(m_proxy);
+    return dynamic_cast<ZARProxyEventHandlerBase*>(mProxy.Get());
 }
 
 ZARProxyEventHandlerBase::~ZARProxyEventHandlerBase() {
-    if (ZARCppEventHandler* owner = m_owner) {
-        m_owner = nullptr;
+    if (ZARCppEventHandler* owner = mOwner) {
+        mOwner = nullptr;
         owner->Detach();
     }
     if (ISubjectService* service = GetSubjectService())
@@ -51,28 +45,28 @@ ZARProxyEventHandlerBase::~ZARProxyEventHandlerBase() {
 }
 
 HRESULT ZARProxyEventHandlerBase::OnCommand(DWORD id) {
-    return m_owner == nullptr ? 0 : ZAREventHandler::FireCommand(*m_owner, id);
+    return mOwner == nullptr ? 0 : ZAREventHandler::FireCommand(*mOwner, id);
 }
 
 HRESULT ZARProxyEventHandlerBase::OnCommandUpdate(DWORD id, ICommandState* state) {
-    return m_owner == nullptr ? 0 : ZAREventHandler::FireCommandEnabler(*m_owner, id, state);
+    return mOwner == nullptr ? 0 : ZAREventHandler::FireCommandEnabler(*mOwner, id, state);
 }
 
 HRESULT ZARProxyEventHandlerBase::OnCommandEvent(DWORD id, DWORD kind, ULONG_PTR word1, ULONG_PTR word2) {
-    return m_owner == nullptr ? 0 : ZAREventHandler::FireCommandKind(*m_owner, id, kind, word1, word2);
+    return mOwner == nullptr ? 0 : ZAREventHandler::FireCommandKind(*mOwner, id, kind, word1, word2);
 }
 
 HRESULT ZARProxyEventHandlerBase::Register(ISubjectService* service) {
-    if (m_owner == nullptr)
+    if (mOwner == nullptr)
         return 1;
     RegisterAction action(service, ObserverPart());
-    m_owner->ForEachEntry(action);
+    mOwner->ForEachEntry(action);
     return 0;
 }
 
 HRESULT ZARProxyEventHandlerBase::Notify(ISubject* subject, DWORD id, DWORD, ULONG_PTR payload) {
-    if (m_owner != nullptr)
-        ZAREventHandler::FireObserverEvent(*m_owner, subject, id, payload);
+    if (mOwner != nullptr)
+        ZAREventHandler::FireObserverEvent(*mOwner, subject, id, payload);
     return 0;
 }
 
@@ -81,9 +75,9 @@ HRESULT ZARProxyEventHandlerBase::OnMessage(IMessage* message) {
         return 0;
     DWORD flags = 0;
     message->GetFlags(&flags);
-    if (m_owner != nullptr && (flags & kMessageNotToSender) != 0 && IsFromSource(message, m_owner))
+    if (mOwner != nullptr && (flags & kMessageNotToSender) != 0 && IsFromSource(message, mOwner))
         return 0;
-    if (m_owner != nullptr && ZAREventHandler::DispatchMessage(*m_owner, message) == 1)
+    if (mOwner != nullptr && ZAREventHandler::DispatchMessage(*mOwner, message) == 1)
         return 1;
     return ZARMessageHandler::OnMessage(message);
 }

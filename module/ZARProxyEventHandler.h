@@ -26,15 +26,15 @@ public:
     ZARProxyEventHandlerBase* Proxy() const;
 
 private:
-    IObserver* m_proxy = nullptr; // the proxy's observer part, held
+    ComPtr<IObserver> mProxy; // the proxy's observer part
 };
 
 class ZARProxyEventHandlerBase : public ICAFCommandHandler, public IObserver, public ZARMessageHandler {
 public:
     ~ZARProxyEventHandlerBase() override;
 
-    ZARCppEventHandler* Owner() const { return m_owner; }
-    void SetOwner(ZARCppEventHandler* owner) { m_owner = owner; }
+    ZARCppEventHandler* Owner() const { return mOwner; }
+    void SetOwner(ZARCppEventHandler* owner) { mOwner = owner; }
 
     // With no owner each answers 0.
     HRESULT OnCommand(DWORD id) override;
@@ -49,7 +49,7 @@ public:
     IMessageHandler* HandlerPart() { return static_cast<IMessageHandler*>(this); }
 
 private:
-    ZARCppEventHandler* m_owner = nullptr;
+    ZARCppEventHandler* mOwner = nullptr;
 };
 
 class ZARProxyEventHandler : public ZARProxyEventHandlerBase, public Ovo::CComObjectRoot {

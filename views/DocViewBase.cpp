@@ -4,21 +4,13 @@
 
 namespace Tarvik {
 
-DocViewBase::DocViewBase(IUnknown* document) : document_(document) {
-    if (document_ != nullptr)
-        document_->AddRef();
-}
+DocViewBase::DocViewBase(IUnknown* document) : mDocument(document) {}
 
-DocViewBase::~DocViewBase() {
-    if (frame_ != nullptr)
-        frame_->Release();
-    if (document_ != nullptr)
-        document_->Release();
-}
+DocViewBase::~DocViewBase() = default;
 
 HRESULT DocViewBase::CanClose(VARIANT_BOOL* canClose) {
-    if (frame_ != nullptr)
-        return frame_->CanCloseView(this, canClose);
+    if (mFrame)
+        return mFrame->CanCloseView(this, canClose);
     return S_OK;
 }
 
@@ -28,14 +20,14 @@ HRESULT DocViewBase::Close() {
 }
 
 HRESULT DocViewBase::SetViewIndex(DWORD index) {
-    index_ = index;
+    mIndex = index;
     return S_OK;
 }
 
 HRESULT DocViewBase::GetViewIndex(DWORD* index) {
     if (index == nullptr)
         return E_POINTER;
-    *index = index_;
+    *index = mIndex;
     return S_OK;
 }
 
@@ -43,43 +35,31 @@ HRESULT DocViewBase::GetViewId(DWORD* documentId, DWORD* viewWord) {
     if (documentId == nullptr || viewWord == nullptr)
         return E_POINTER;
     *documentId = 0;
-    IHostDocument* document = nullptr;
-    if (document_ != nullptr &&
-        SUCCEEDED(document_->QueryInterface(IID_IHostDocument, reinterpret_cast<void**>(&document)))) {
+    if (const auto document = mDocument.Query<IHostDocument>(IID_IHostDocument))
         document->GetDocumentId(documentId);
-        document->Release();
-    }
-    *viewWord = (kind_ << 16) | (index_ & 0xFFFF);
+    *viewWord = (mKind << 16) | (mIndex & 0xFFFF);
     return S_OK;
 }
 
 HRESULT DocViewBase::OnViewAttached() {
-    IViewRegistry* registry = nullptr;
-    if (document_ != nullptr &&
-        SUCCEEDED(document_->QueryInterface(IID_IViewRegistry, reinterpret_cast<void**>(&registry)))) {
+    if (const auto registry = mDocument.Query<IViewRegistry>(IID_IViewRegistry))
         registry->RegisterView(this);
-        registry->Release();
-    }
-    if (frame_ != nullptr)
-        frame_->ViewAttached(this);
+    if (mFrame)
+        mFrame->ViewAttached(this);
     return S_OK;
 }
 
 HRESULT DocViewBase::GetDocument(IUnknown** document) {
     if (document == nullptr)
         return E_POINTER;
-    *document = document_;
-    if (document_ != nullptr)
-        document_->AddRef();
+    *document = ComPtr<IUnknown>(mDocument).Detach();
     return S_OK;
 }
 
 HRESULT DocViewBase::GetFrame(IUnknown** frame) {
     if (frame == nullptr)
         return E_POINTER;
-    *frame = frame_;
-    if (frame_ != nullptr)
-        frame_->AddRef();
+    *frame = ComPtr<IUnknown>(mFrame.Get()).Detach();
     return S_OK;
 }
 
@@ -92,29 +72,26 @@ HRESULT DocViewBase::QueryExtra(IUnknown** out) {
 HRESULT DocViewBase::GetViewKind(DWORD* kind) {
     if (kind == nullptr)
         return E_POINTER;
-    *kind = kind_;
+    *kind = mKind;
     return S_OK;
 }
 
 HRESULT DocViewBase::SetViewKind(DWORD kind) {
-    kind_ = kind;
+    mKind = kind;
     return S_OK;
 }
 
 void DocViewBase::SetFrame(IHostFrame* frame) {
-    if (frame_ != nullptr || frame == nullptr)
+    if (mFrame || frame == nullptr)
         return;
-    frame_ = frame;
-    frame_->AddRef();
+    mFrame = ComPtr<IHostFrame>(frame);
 }
 
 void DocViewBase::DetachFrame() {
-    if (frame_ == nullptr)
+    if (!mFrame)
         return;
-    IHostFrame* frame = frame_;
-    frame_ = nullptr;
+    const ComPtr<IHostFrame> frame = std::move(mFrame);
     frame->DetachView(this);
-    frame->Release();
 }
 
 } // namespace Tarvik

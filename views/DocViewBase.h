@@ -3,6 +3,7 @@
 // shows and the host frame it is shown in.
 
 #include "platform/vantrel/DocView.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -26,7 +27,7 @@ public:
     HRESULT GetViewKind(DWORD* kind) override;
     HRESULT SetViewKind(DWORD kind) override;
 
-    IUnknown* Document() const { return document_; }
+    IUnknown* Document() const { return mDocument.Get(); }
 
 protected:
     virtual ~DocViewBase();
@@ -34,13 +35,13 @@ protected:
     void SetFrame(IHostFrame* frame);
     // Tells the frame that the view goes, then lets it go.
     void DetachFrame();
-    IHostFrame* Frame() const { return frame_; }
+    IHostFrame* Frame() const { return mFrame.Get(); }
 
 private:
-    DWORD index_ = 0;
-    DWORD kind_ = 0;
-    IUnknown* document_;
-    IHostFrame* frame_ = nullptr;
+    DWORD mIndex = 0;
+    DWORD mKind = 0;
+    ComPtr<IUnknown> mDocument;
+    ComPtr<IHostFrame> mFrame;
 };
 
 } // namespace Tarvik

@@ -7,9 +7,7 @@
 namespace OvoCOM {
 
 IterEnum::IterEnum(IUnknown* owner, const GUID* const* first, const GUID* const* end)
-    : position_(first), owner_(owner), first_(first), end_(end) {
-    if (owner_ != nullptr)
-        owner_->AddRef();
+    : mPosition(first), mOwner(owner), mFirst(first), mEnd(end) {
     if (ATL::_pAtlModule != nullptr)
         ATL::_pAtlModule->Lock();
 }
@@ -17,8 +15,6 @@ IterEnum::IterEnum(IUnknown* owner, const GUID* const* first, const GUID* const*
 IterEnum::~IterEnum() {
     if (ATL::_pAtlModule != nullptr)
         ATL::_pAtlModule->Unlock();
-    if (owner_ != nullptr)
-        owner_->Release();
 }
 
 HRESULT IterEnum::QueryInterface(REFIID iid, void** out) {
@@ -29,8 +25,8 @@ HRESULT IterEnum::Next(ULONG n, const GUID** out, ULONG* fetched) {
     if (out == nullptr || (n != 1 && fetched == nullptr))
         return E_POINTER;
     ULONG copied = 0;
-    while (copied < n && position_ != end_)
-        out[copied++] = *position_++;
+    while (copied < n && mPosition != mEnd)
+        out[copied++] = *mPosition++;
     if (fetched != nullptr)
         *fetched = copied;
     return copied == n ? S_OK : S_FALSE;
@@ -38,27 +34,27 @@ HRESULT IterEnum::Next(ULONG n, const GUID** out, ULONG* fetched) {
 
 HRESULT IterEnum::Skip(ULONG n) {
     ULONG skipped = 0;
-    while (skipped < n && position_ != end_) {
-        ++position_;
+    while (skipped < n && mPosition != mEnd) {
+        ++mPosition;
         ++skipped;
     }
     return skipped == n ? S_OK : S_FALSE;
 }
 
 HRESULT IterEnum::Reset() {
-    position_ = first_;
+    mPosition = mFirst;
     return S_OK;
 }
 
 HRESULT IterEnum::Clone(IEnumInterface** out) {
     if (out == nullptr)
         return E_POINTER;
-    auto* copy = new (std::nothrow) IterEnum(owner_, first_, end_);
+    auto* copy = new (std::nothrow) IterEnum(mOwner.Get(), mFirst, mEnd);
     if (copy == nullptr) {
         *out = nullptr;
         return E_OUTOFMEMORY;
     }
-    copy->position_ = position_;
+    copy->mPosition = mPosition;
     const HRESULT hr = copy->QueryInterface(IID_IEnumInterface, reinterpret_cast<void**>(out));
     if (FAILED(hr))
         delete copy;

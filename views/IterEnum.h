@@ -5,6 +5,7 @@
 
 #include "core/CComObjectRoot.h"
 #include "platform/vantrel/DocView.h"
+#include "platform/win32/com_ptr.h"
 
 namespace OvoCOM {
 
@@ -24,10 +25,10 @@ public:
     HRESULT Clone(IEnumInterface** out) override;
 
 private:
-    const GUID* const* position_;
-    IUnknown* owner_;
-    const GUID* const* first_;
-    const GUID* const* end_;
+    const GUID* const* mPosition;
+    ComPtr<IUnknown> mOwner;
+    const GUID* const* mFirst;
+    const GUID* const* mEnd;
 };
 
 } // namespace OvoCOM

@@ -6,109 +6,94 @@ namespace Tarvik {
 
 OwlDocViewClassBase::OwlDocViewClassBase(const Ovo::String& className, const GUID* documentType, DWORD flags,
                                          const Ovo::String& menuName, OWL::TModule* module)
-    : className_(className), menuName_(menuName.IsEmpty() ? className : menuName),
-      documentType_(documentType), flags_(flags), module_(module) {
+    : mClassName(className), mMenuName(menuName.IsEmpty() ? className : menuName),
+      mDocumentType(documentType), mFlags(flags), mModule(module) {
     HoldDuringConstruction();
-    IViewClassService* service = nullptr;
-    if (SUCCEEDED(GetRegistryService(kViewClassServiceKind, IID_IViewClassService,
-                                     reinterpret_cast<void**>(&service))) &&
-        service != nullptr) {
-        service->CreateInner(static_cast<IDocViewClass*>(this), IID_IUnknown,
-                             reinterpret_cast<void**>(&inner_));
-        service->Release();
-    }
+    ComPtr<IViewClassService> service;
+    if (SUCCEEDED(GetRegistryService(kViewClassServiceKind, IID_IViewClassService, service.PutVoid())) && service)
+        service->CreateInner(static_cast<IDocViewClass*>(this), IID_IUnknown, mInner.PutVoid());
     if (ISubject* objects = GetObjectRegistryService()) {
-        objects->Notify(kObjectRegistryAdd, reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&debug_)));
-        registered_ = true;
+        objects->Notify(kObjectRegistryAdd, reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&mDebug)));
+        mRegistered = true;
     }
     EndConstructionHold();
 }
 
 OwlDocViewClassBase::~OwlDocViewClassBase() {
-    if (registered_)
+    if (mRegistered)
         if (ISubject* objects = GetObjectRegistryService())
             objects->Notify(kObjectRegistryRemove,
-                            reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&debug_)));
-    if (inner_ != nullptr)
-        inner_->Release();
-    if (command_ != nullptr)
-        command_->Release();
+                            reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&mDebug)));
 }
 
 HRESULT OwlDocViewClassBase::QueryInterface(REFIID iid, void** out) {
     IUnknown* primary = static_cast<IDocViewClass*>(this);
     HRESULT hr = Ovo::QueryInterfaceMap(
         {{IID_ICAFClassObject, primary}, {IID_IViewClass, primary}, {IID_IDocViewClass, primary}}, iid, out);
-    if (hr == E_NOINTERFACE && inner_ != nullptr)
-        hr = inner_->QueryInterface(iid, out);
+    if (hr == E_NOINTERFACE && mInner)
+        hr = mInner->QueryInterface(iid, out);
     return hr;
 }
 
 HRESULT OwlDocViewClassBase::GetTypeGuid(const GUID** type) {
     if (type == nullptr)
         return E_POINTER;
-    *type = documentType_;
+    *type = mDocumentType;
     return S_OK;
 }
 
 HRESULT OwlDocViewClassBase::GetNameBSTR(BSTR* name) {
-    return (menuName_.IsEmpty() ? className_ : menuName_).PutBSTR(name);
+    return (mMenuName.IsEmpty() ? mClassName : mMenuName).PutBSTR(name);
 }
 
 HRESULT OwlDocViewClassBase::IsTypeGuid(const GUID* type) {
-    if (type == nullptr || documentType_ == nullptr)
+    if (type == nullptr || mDocumentType == nullptr)
         return S_FALSE;
-    return type == documentType_ || *type == *documentType_ ? S_OK : S_FALSE;
+    return type == mDocumentType || *type == *mDocumentType ? S_OK : S_FALSE;
 }
 
 HRESULT OwlDocViewClassBase::GetName(BSTR* name) {
-    return className_.PutBSTR(name);
+    return mClassName.PutBSTR(name);
 }
 
 HRESULT OwlDocViewClassBase::GetResourceModule(HINSTANCE* module) {
     if (module == nullptr)
         return E_POINTER;
-    *module = module_ ? module_->GetHandle() : nullptr;
+    *module = mModule ? mModule->GetHandle() : nullptr;
     return S_OK;
 }
 
 HRESULT OwlDocViewClassBase::GetFlags(DWORD* flags) {
     if (flags == nullptr)
         return E_POINTER;
-    *flags = flags_;
+    *flags = mFlags;
     return S_OK;
 }
 
 HRESULT OwlDocViewClassBase::AttachHostObject(IUnknown* hostObject) {
     if (hostObject == nullptr)
         return S_OK;
-    IViewRegistry* registry = nullptr;
-    if (SUCCEEDED(hostObject->QueryInterface(IID_IViewRegistry, reinterpret_cast<void**>(&registry)))) {
+    if (const auto registry = QueryInterfacePtr<IViewRegistry>(hostObject, IID_IViewRegistry))
         registry->AttachViewClass(static_cast<IDocViewClass*>(this));
-        registry->Release();
-    }
-    ICAFCommandHandler* handler = nullptr;
-    if (SUCCEEDED(hostObject->QueryInterface(IID_ICAFCommandHandler, reinterpret_cast<void**>(&handler)))) {
-        AttachCommandTarget(handler);
-        handler->Release();
-    }
+    if (const auto handler = QueryInterfacePtr<ICAFCommandHandler>(hostObject, IID_ICAFCommandHandler))
+        AttachCommandTarget(handler.Get());
     return S_OK;
 }
 
 HRESULT OwlDocViewClassBase::Lock() {
-    InterlockedIncrement(&lockCount_);
+    InterlockedIncrement(&mLockCount);
     return S_OK;
 }
 
 HRESULT OwlDocViewClassBase::Unlock() {
-    InterlockedDecrement(&lockCount_);
+    InterlockedDecrement(&mLockCount);
     return S_OK;
 }
 
 HRESULT OwlDocViewClassBase::GetLockCount(ULONG_PTR, ULONG_PTR, LONG* count) {
     if (count == nullptr)
         return E_POINTER;
-    *count = lockCount_;
+    *count = mLockCount;
     return S_OK;
 }
 
@@ -121,12 +106,10 @@ HRESULT OwlDocViewClassBase::AttachCommandTarget(ICAFCommandHandler* handler) {
     ICommandFactory* factory = GetCommandFactory();
     if (ids == nullptr || factory == nullptr || FAILED(ids->IdToGuid(HIWORD(typeId), &space)))
         return S_OK;
-    ICAFCommand* command = nullptr;
+    ComPtr<ICAFCommand> command;
     factory->CreateCommand(space, handler, reinterpret_cast<ULONG_PTR>(static_cast<IDocViewClass*>(this)),
-                           &command);
-    if (command_ != nullptr)
-        command_->Release();
-    command_ = command;
+                           command.Put());
+    mCommand = std::move(command);
     return S_OK;
 }
 

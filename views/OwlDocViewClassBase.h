@@ -13,6 +13,7 @@
 #include "platform/owl/TModule.h"
 #include "platform/vantrel/CommandService.h"
 #include "platform/vantrel/DocView.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -42,24 +43,24 @@ public:
     HRESULT GetLockCount(ULONG_PTR, ULONG_PTR, LONG* count) override;
     HRESULT AttachCommandTarget(ICAFCommandHandler* handler) override;
 
-    const Ovo::String& ClassName() const { return className_; }
-    OWL::TModule* Module() const { return module_; }
-    ICAFCommand* CommandObject() const { return command_; }
-    IUnknown* InnerObject() const { return inner_; }
+    const Ovo::String& ClassName() const { return mClassName; }
+    OWL::TModule* Module() const { return mModule; }
+    ICAFCommand* CommandObject() const { return mCommand.Get(); }
+    IUnknown* InnerObject() const { return mInner.Get(); }
 
-    COMDebugClass& DebugPart() { return debug_; }
+    COMDebugClass& DebugPart() { return mDebug; }
 
 private:
-    COMDebugClass debug_{static_cast<IDocViewClass*>(this)};
-    ICAFCommand* command_ = nullptr;
-    Ovo::String className_;
-    Ovo::String menuName_;
-    IUnknown* inner_ = nullptr;
-    const GUID* documentType_;
-    DWORD flags_;
-    LONG lockCount_ = 0;
-    OWL::TModule* module_;
-    bool registered_ = false;
+    COMDebugClass mDebug{static_cast<IDocViewClass*>(this)};
+    ComPtr<ICAFCommand> mCommand;
+    Ovo::String mClassName;
+    Ovo::String mMenuName;
+    ComPtr<IUnknown> mInner; // released before the command
+    const GUID* mDocumentType;
+    DWORD mFlags;
+    LONG mLockCount = 0;
+    OWL::TModule* mModule;
+    bool mRegistered = false;
 };
 
 } // namespace Tarvik

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/DocView.h"
 #include "platform/vantrel/DocumentClass.h"
@@ -29,7 +29,7 @@ bool Accepts(IDocumentDataEx& data, HostTickPosition p) {
 
 // The selection's mapped ends, when there is a usable selection.
 bool SelectedEnds(IHostDocObject& host, IHostDataObject& data, HostTickPosition& a, HostTickPosition& b) {
-    Ovo::InterfacePtr<IHostSelection> selection;
+    ComPtr<IHostSelection> selection;
     if (host.GetSelection(0, selection.Put()) != S_OK || !selection)
         return false;
     WORD present = 0;
@@ -72,14 +72,14 @@ void GetPreviewRange(IHostDocObject* host, TickPosition& start, TickPosition& en
     start = FromHost(kOrigin);
     end = FromHost(kOrigin);
     compression = 1.0;
-    Ovo::InterfacePtr<IHostDataObject> data;
+    ComPtr<IHostDataObject> data;
     if (host == nullptr || FAILED(host->GetDataObject(0, data.Put())) || !data)
         return;
-    const auto document = Ovo::QueryInterfacePtr<IHostDocumentEx>(host, IID_IHostDocumentEx);
-    Ovo::InterfacePtr<IUnknown> kept;
+    const auto document = QueryInterfacePtr<IHostDocumentEx>(host, IID_IHostDocumentEx);
+    ComPtr<IUnknown> kept;
     if (document)
         document->GetObjectById(RecordingViewId::Id(), kept.Put());
-    const auto view = Ovo::QueryInterfacePtr<IRecordingView>(kept.Get(), IID_IRecordingView);
+    const auto view = QueryInterfacePtr<IRecordingView>(kept.Get(), IID_IRecordingView);
 
     HostTickPosition a = kOrigin;
     HostTickPosition b = kOrigin;
@@ -87,7 +87,7 @@ void GetPreviewRange(IHostDocObject* host, TickPosition& start, TickPosition& en
     if (!selected && view)
         view->GetShownRange(&a, &b);
 
-    const auto positions = Ovo::QueryInterfacePtr<IDocumentDataEx>(data.Get(), IID_IDocumentDataEx);
+    const auto positions = QueryInterfacePtr<IDocumentDataEx>(data.Get(), IID_IDocumentDataEx);
     if (!positions)
         return;
     HostTickPosition first = kOrigin;

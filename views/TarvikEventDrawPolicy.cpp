@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "analysis/TarvikData.h"
-#include "core/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IStrevDataChildData.h"
@@ -44,15 +44,15 @@ HRESULT TarvikEventDrawPolicy::Colour(const void* event, COLORREF* colour) {
 }
 
 LONG TarvikEventDrawPolicy::LoopNumber(IUnknown* dataObject, LONG record, LONG tick) {
-    const auto data = Ovo::QueryInterfacePtr<IDocumentDataEx>(dataObject, IID_IDocumentDataEx);
-    Ovo::InterfacePtr<IUnknown> owner;
+    const auto data = QueryInterfacePtr<IDocumentDataEx>(dataObject, IID_IDocumentDataEx);
+    ComPtr<IUnknown> owner;
     if (!data || FAILED(data->GetOwnerObject(owner.Put())))
         return -1;
-    const auto host = Ovo::QueryInterfacePtr<IChildDataHost>(owner.Get(), IID_IChildDataHost);
-    Ovo::InterfacePtr<IUnknown> child;
+    const auto host = QueryInterfacePtr<IChildDataHost>(owner.Get(), IID_IChildDataHost);
+    ComPtr<IUnknown> child;
     if (!host || host->GetChildData(0, DocMsgId<kLoopDataTypeNumber>(), child.Put()) != S_OK)
         return -1;
-    const auto childData = Ovo::QueryInterfacePtr<IStrevDataChildData>(child.Get(), IID_IStrevDataChildData);
+    const auto childData = QueryInterfacePtr<IStrevDataChildData>(child.Get(), IID_IStrevDataChildData);
     auto* loops = dynamic_cast<TarvikData*>(childData.Get());
     if (loops == nullptr)
         return -1;

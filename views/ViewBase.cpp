@@ -11,9 +11,7 @@ namespace Tarvik {
 namespace {
 
 void SetStateText(ICommandState& state, const Ovo::String& text) {
-    Ovo::IOvoString* handed = text.GetInterface();
-    state.SetText(handed);
-    handed->Release();
+    state.SetText(ComPtr<IAutoOvoString>::Adopt(text.GetInterface()).Get());
 }
 
 } // namespace
@@ -33,44 +31,30 @@ ZARCommandTable& ViewBase::CommandTable() {
 
 ViewBase::ViewBase(OWL::TWindow* parent, LPCWSTR title, OWL::TModule* module, IUnknown* viewSite,
                    IUnknown* document, ULONG_PTR creation)
-    : OWL::TWindow(parent, title, module), moduleValue_(module), viewSite_(viewSite), document_(document),
-      creation_(creation) {
-    IHostDocumentEx* hostDocument = nullptr;
-    if (document_ != nullptr &&
-        SUCCEEDED(document_->QueryInterface(IID_IHostDocumentEx, reinterpret_cast<void**>(&hostDocument)))) {
+    : OWL::TWindow(parent, title, module), mModuleValue(module), mViewSite(viewSite), mDocument(document),
+      mCreation(creation) {
+    if (const auto hostDocument = QueryInterfacePtr<IHostDocumentEx>(mDocument, IID_IHostDocumentEx)) {
         BSTR text = nullptr;
         if (SUCCEEDED(hostDocument->GetTitle(&text)))
-            title_.AttachBSTR(text);
-        hostDocument->Release();
+            mTitle.AttachBSTR(text);
     }
-    IViewSite* site = nullptr;
-    if (viewSite_ != nullptr &&
-        SUCCEEDED(viewSite_->QueryInterface(IID_IViewSite, reinterpret_cast<void**>(&site)))) {
-        if (SUCCEEDED(site->GetHostViewLink(&hostViewLink_)) && hostViewLink_ != nullptr)
-            hostViewLink_->Release(); // kept without a reference
-        site->Release();
+    if (const auto site = QueryInterfacePtr<IViewSite>(mViewSite, IID_IViewSite)) {
+        if (SUCCEEDED(site->GetHostViewLink(&mHostViewLink)) && mHostViewLink != nullptr)
+            mHostViewLink->Release(); // kept without a reference
     }
 }
 
 ViewBase::~ViewBase() = default;
 
-IHostView* ViewBase::GetHostView() const {
-    IViewSite* site = nullptr;
-    if (viewSite_ == nullptr ||
-        FAILED(viewSite_->QueryInterface(IID_IViewSite, reinterpret_cast<void**>(&site))))
+ComPtr<IHostView> ViewBase::GetHostView() const {
+    ComPtr<IUnknown> hostObject;
+    if (const auto site = QueryInterfacePtr<IViewSite>(mViewSite, IID_IViewSite))
+        site->GetHostObject(hostObject.Put());
+    else
         return nullptr;
-    IUnknown* hostObject = nullptr;
-    site->GetHostObject(&hostObject);
-    site->Release();
-    IHostViewHolder* holder = nullptr;
-    IHostView* view = nullptr;
-    if (hostObject != nullptr &&
-        SUCCEEDED(hostObject->QueryInterface(IID_IHostViewHolder, reinterpret_cast<void**>(&holder)))) {
-        holder->GetHostView(&view);
-        holder->Release();
-    }
-    if (hostObject != nullptr)
-        hostObject->Release();
+    ComPtr<IHostView> view;
+    if (const auto holder = hostObject.Query<IHostViewHolder>(IID_IHostViewHolder))
+        holder->GetHostView(view.Put());
     return view;
 }
 
@@ -88,7 +72,7 @@ bool ViewBase::FrameMaximised() const {
 }
 
 void ViewBase::Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) {
-    if (paintSizeGrip_) {
+    if (mPaintSizeGrip) {
         const OWL::TRect grip = GripRect();
         if (FrameMaximised())
             dc.FillRect(grip, GetSysColorBrush(COLOR_BTNFACE));
@@ -101,7 +85,7 @@ void ViewBase::Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) {
 UINT ViewBase::EvNCHitTest(const OWL::TPoint& screen) {
     OWL::TPoint point = screen;
     ScreenToClient(point);
-    if (!FrameMaximised() && hitTestSizeGrip_ && GripRect().Contains(point))
+    if (!FrameMaximised() && mHitTestSizeGrip && GripRect().Contains(point))
         return static_cast<UINT>(HTBOTTOMRIGHT);
     return static_cast<UINT>(DefaultProcessing());
 }
@@ -140,10 +124,8 @@ void ViewBase::CeThird(ICommandState& state) {
 }
 
 HRESULT ViewBase::MsgViewDefault() {
-    if (IHostView* view = GetHostView()) {
+    if (const auto view = GetHostView())
         view->RunDefault();
-        view->Release();
-    }
     return 1;
 }
 

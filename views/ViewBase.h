@@ -10,6 +10,7 @@
 #include "module/ZARProxyEventHandler.h"
 #include "platform/owl/TWindow.h"
 #include "platform/vantrel/DocView.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
@@ -26,11 +27,11 @@ public:
              IUnknown* document, ULONG_PTR creation);
     ~ViewBase() override;
 
-    const Ovo::String& Title() const { return title_; }
-    IUnknown* Document() const { return document_; }
-    ULONG_PTR CreationValue() const { return creation_; }
-    // The host view, with one reference; null when the view site gives no host object.
-    IHostView* GetHostView() const;
+    const Ovo::String& Title() const { return mTitle; }
+    IUnknown* Document() const { return mDocument; }
+    ULONG_PTR CreationValue() const { return mCreation; }
+    // The host view; empty when the view site gives no host object.
+    ComPtr<IHostView> GetHostView() const;
 
     // The grip's square: the larger scroll-bar metric, in the client's corner.
     OWL::TRect GripRect() const;
@@ -55,18 +56,18 @@ public:
     HRESULT MsgViewDefault();
 
 protected:
-    bool paintSizeGrip_ = true;
-    bool hitTestSizeGrip_ = true;
+    bool mPaintSizeGrip = true;
+    bool mHitTestSizeGrip = true;
 
 private:
     bool FrameMaximised() const;
 
-    OWL::TModule* moduleValue_;
-    IUnknown* viewSite_;
-    IUnknown* document_;
-    ULONG_PTR creation_;
-    IUnknown* hostViewLink_ = nullptr; // not held
-    Ovo::String title_;
+    OWL::TModule* mModuleValue;
+    IUnknown* mViewSite;
+    IUnknown* mDocument;
+    ULONG_PTR mCreation;
+    IUnknown* mHostViewLink = nullptr; // not held
+    Ovo::String mTitle;
 
     DECLARE_RESPONSE_TABLE(ViewBase);
 

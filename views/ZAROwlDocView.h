@@ -22,9 +22,7 @@ public:
     // Holds the document and the view class.
     ZAROwlDocView(OWL::TModule* module, IUnknown* document, OwlDocViewClassBase* viewClass,
                   ULONG_PTR creation = 0)
-        : DocWindowViewBase(module), DocViewBase(document), viewClass_(viewClass), creation_(creation) {
-        viewClass_->AddRef();
-    }
+        : DocWindowViewBase(module), DocViewBase(document), mViewClass(viewClass), mCreation(creation) {}
 
     HRESULT QueryInterface(REFIID iid, void** out) override {
         return Ovo::QueryInterfaceMap({{IID_IDocView2, static_cast<IDocView2*>(this)},
@@ -42,7 +40,7 @@ public:
         if (title == nullptr)
             return E_POINTER;
         V* window = View();
-        *title = (window != nullptr ? window->Title() : viewClass_->ClassName()).AllocBSTR();
+        *title = (window != nullptr ? window->Title() : mViewClass->ClassName()).AllocBSTR();
         return S_OK;
     }
     // True when the window may close and the frame agrees.
@@ -74,26 +72,23 @@ public:
     V* View() const { return static_cast<V*>(window_); }
 
 protected:
-    ~ZAROwlDocView() override { viewClass_->Release(); }
+    ~ZAROwlDocView() override = default;
 
     OWL::TWindow* CreateViewWindow(OWL::TWindow* parent, OWL::TModule*) override {
-        auto* window = new V(parent, Document(), static_cast<IDocView2*>(this), viewClass_, creation_);
+        auto* window = new V(parent, Document(), static_cast<IDocView2*>(this), mViewClass.Get(), mCreation);
         window_ = window;
         OnViewCreated(window);
         window->Attach(this);
         return window;
     }
     void OnFrameSite(IHostFrameSite* site) override {
-        IHostFrame* frame = nullptr;
-        if (SUCCEEDED(site->QueryInterface(IID_IHostFrame, reinterpret_cast<void**>(&frame)))) {
-            SetFrame(frame);
-            frame->Release();
-        }
+        if (const auto frame = QueryInterfacePtr<IHostFrame>(site, IID_IHostFrame))
+            SetFrame(frame.Get());
     }
 
 private:
-    OwlDocViewClassBase* viewClass_;
-    ULONG_PTR creation_;
+    ComPtr<OwlDocViewClassBase> mViewClass;
+    ULONG_PTR mCreation;
 };
 
 } // namespace Tarvik

@@ -81,7 +81,7 @@ template <class TBufType> void BounceTest(const EnumTestConfig& config, bool res
         ULONG n = 0;
         LONG nut = 0;
         {
-            InterfacePtr<IEnumEventEx> theenum =
+            ComPtr<IEnumEventEx> theenum =
                 RequireEventStream(edg, created, started, {kRoutinesCpp, 160, 166});
             theenum->Next(static_cast<ULONG>(sizeof buf), kRecordEndOffset, buf.data(), &n, &nut);
         }

@@ -27,7 +27,7 @@ HRESULT CalcClassById::FindCalcClass(IAutoOvoString* name, ICalcEnumClass2** out
     *out = nullptr;
     if (!mClass || !name || !Ovo::String(name).EqualsNoCase(mName))
         return S_FALSE;
-    *out = InterfacePtr<ICalcEnumClass2>(mClass).Detach();
+    *out = ComPtr<ICalcEnumClass2>(mClass).Detach();
     return S_OK;
 }
 

@@ -3,7 +3,7 @@
 // registry hands out for a class id. Owned by its user: reference counting does
 // nothing.
 
-#include "TestSuite/UnitTestHelperLib/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 #include "core/String.h"
 #include "platform/vantrel/ICalcService.h"
 
@@ -28,7 +28,7 @@ public:
     HRESULT FindCalcClass(IAutoOvoString* name, ICalcEnumClass2** out) override;
 
 private:
-    InterfacePtr<ICalcEnumClass2> mClass;
+    ComPtr<ICalcEnumClass2> mClass;
     Ovo::String mName;
 };
 

@@ -96,10 +96,10 @@ void DataAdderBase::DeclareChannels(IStrevDataSink* sink) {
     const PeriodFraction tickPeriod = PeriodOf(mTickRate);
     IUnitService* units = Tarvik::GetUnitService();
     for (std::size_t channel = 0; channel < mSampleRates.size(); ++channel) {
-        InterfacePtr<IUnitName> unit;
+        ComPtr<IUnitName> unit;
         if (units)
             units->CreateUnitName(
-                1, InterfacePtr<IAutoOvoString>::Adopt(Ovo::String(u"V").GetInterface()).Get(), unit.Put());
+                1, ComPtr<IAutoOvoString>::Adopt(Ovo::String(u"V").GetInterface()).Get(), unit.Put());
         const PeriodFraction period = PeriodOf(mSampleRates[channel]);
         Check(channel < mSampleRates.size(),
               {kTestDataAdder, 428, "channel < (TChanIndex)(mSampleRates.size())"});
@@ -110,7 +110,7 @@ void DataAdderBase::DeclareChannels(IStrevDataSink* sink) {
 }
 
 void DataAdderBase::StartRecord(double startTime) {
-    InterfacePtr<IStrevDataSink> sink = InterfacePtr<IUnknown>(mDocument)
+    ComPtr<IStrevDataSink> sink = ComPtr<IUnknown>(mDocument)
                                             .Query<IDataAcquisition>(IID_IDataAcquisition)
                                             .Query<IStrevDataSink>(IID_IStrevDataSink);
     if (startTime == 0.0)
@@ -128,7 +128,7 @@ void DataAdderBase::StartRecord(double startTime) {
     sink->NewRecord(0, this, 1.0 / mTickRate, startTime, 0.0, 0, 0, mChannelOption, VARIANT_TRUE);
     mTicksAdded = 0;
     LONG records = 0;
-    if (auto data = InterfacePtr<IUnknown>(mDocument).Query<IDocumentData>(IID_IDocumentData))
+    if (auto data = ComPtr<IUnknown>(mDocument).Query<IDocumentData>(IID_IDocumentData))
         data->GetRecordCount(&records);
     mOpenRecord = std::max<LONG>(records - 1, 0);
     if (mPendingFailure)
@@ -140,7 +140,7 @@ void DataAdderBase::AddTicks(std::int32_t n) {
     n = std::max(0, std::min(n, mTicks - mTicksAdded));
     mSink->AddTicks(n);
     mTicksAdded += n;
-    auto recdata = InterfacePtr<IUnknown>(mDocument).Query<IRecordData>(IID_IRecordData);
+    auto recdata = ComPtr<IUnknown>(mDocument).Query<IRecordData>(IID_IRecordData);
     Check(bool(recdata), {kTestDataAdder, 494, "recdata"});
     RecordPosition endpos;
     endpos.mRecordOffset = -1;

@@ -9,7 +9,7 @@
 // beyond the ticks per record) -> EndSampling -> idle. Checks that fail throw
 // UnitTestException with the source name "TestDataAdder".
 
-#include "TestSuite/UnitTestHelperLib/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 #include "core/CComObjectRoot.h"
 #include "core/OvoBitset.h"
 #include "platform/vantrel/IStrevDataSink.h"
@@ -64,7 +64,7 @@ protected:
     }
 
     IUnknown* mDocument;                 // not owned
-    InterfacePtr<IUnknown> mOwnDocument; // a document the adder made itself
+    ComPtr<IUnknown> mOwnDocument; // a document the adder made itself
     IStrevDataSink* mSink = nullptr;     // while a record is open; held by the document
     OvoBitset mChannelMask;
     std::vector<double> mSampleRates; // Hz, per channel

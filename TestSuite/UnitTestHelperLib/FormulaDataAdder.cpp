@@ -17,7 +17,7 @@ constexpr char kTestDataAdder[] = ".\\TestDataAdder";
 } // namespace
 
 FormulaDataAdder::FormulaDataAdder(IUnknown* document) : DataAdderBase(document) {
-    InterfacePtr<IUnknown> hold(document);
+    ComPtr<IUnknown> hold(document);
     if (!document) {
         NewTestDocument(mOwnDocument.Put());
         mDocument = mOwnDocument.Get();
@@ -59,13 +59,13 @@ HRESULT FormulaDataAdder::CreateChannelSource(LONG, LONG channel, IUnknown** sou
 }
 
 HRESULT FormulaDataAdder::MakeChannelSource(LONG channel, IUnknown** source) {
-    auto data = InterfacePtr<IUnknown>(mDocument).Query<IDocumentData>(IID_IDocumentData);
+    auto data = ComPtr<IUnknown>(mDocument).Query<IDocumentData>(IID_IDocumentData);
     IClassRegistry* registry = Tarvik::GetClassRegistry();
     Check(registry != nullptr, {kTestDataAdder, 92, "ObjectFactoryAccessor::Get()"},
           Ovo::String(u"ZAR.DLL couldnt be loaded?"));
-    InterfacePtr<ICalcEnumClass2> factory;
+    ComPtr<ICalcEnumClass2> factory;
     registry->GetService(GetCalcGuidMsgId0(), IID_ICalcEnumClass2, factory.PutVoid());
-    InterfacePtr<ICalcEnum> formulaSource;
+    ComPtr<ICalcEnum> formulaSource;
     if (factory)
         factory->CreateEnumerator(data.Get(), formulaSource.Put());
     if (!formulaSource)
@@ -74,7 +74,7 @@ HRESULT FormulaDataAdder::MakeChannelSource(LONG channel, IUnknown** source) {
     const Ovo::String formula =
         channel >= 0 && index < mExpressions.size() ? mExpressions[index] : Ovo::String(u"0");
     DWORD flags = 0;
-    formulaSource->SetArgs(InterfacePtr<IAutoOvoString>::Adopt(formula.GetInterface()).Get(), &flags);
+    formulaSource->SetArgs(ComPtr<IAutoOvoString>::Adopt(formula.GetInterface()).Get(), &flags);
     Check(channel >= 0 && index < mSampleRates.size(),
           {kTestDataAdder, 109, "chan < (TChanIndex)(mSampleRates.size())"});
     formulaSource->Start(0, 0, nullptr, 1.0 / mSampleRates[index], 0, nullptr, 0);

@@ -71,14 +71,14 @@ template <class TBufType> void OnlineOfflineComparison(const EnumTestConfig& con
     ULONG n = 0;
     LONG nut = 0;
     HRESULT hr = S_OK;
-    InterfacePtr<IEnumEventEx> theenum;
+    ComPtr<IEnumEventEx> theenum;
     auto readRest = [&] {
         if (theenum)
             hr = theenum->Next(static_cast<ULONG>(sizeof buf), kRecordEndOffset, buf.data(), &n, &nut);
     };
-    InterfacePtr<IUnknown> document;
+    ComPtr<IUnknown> document;
     CreateTestDocument(document.Put());
-    InterfacePtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
+    ComPtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
     SendConfigTexts(document.Get(), config.mDocumentTexts);
     TestEventReader edg(document.Get(), readRest, 0);
     StartOnlineData(*adder.Get(), config.mExpressions, config.mNumSamples, config.mSampleRates, 0.0);

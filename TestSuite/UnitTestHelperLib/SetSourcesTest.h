@@ -39,7 +39,7 @@ template <class TBufType> void TestSetSources(const EnumTestConfig& config) {
     Check(edg2.SetSources(TickPosition{0, ticknum}),
           {kRoutinesCpp, 797, "edg2.SetSources(TickPosition(0,ticknum))"});
     LONG pos = 0;
-    InterfacePtr<IEnumEventEx>::Adopt(edg2.GetEnumInterface())->GetPosition(&pos);
+    edg2.GetEnumInterface()->GetPosition(&pos);
     const bool posok = pos == ticknum;
     if (!posok)
         Fail({kRoutinesCpp, 807, "posok"}, SetSources::PositionMessage(pos));

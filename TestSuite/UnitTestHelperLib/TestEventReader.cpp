@@ -6,11 +6,11 @@ namespace ExtLib {
 
 TestEventReader::TestEventReader(IUnknown* document, std::int32_t offline)
     : EventEnumDataGetter(document, Services(this), offline),
-      mData(InterfacePtr<IUnknown>(document).Query<IDocumentData>(IID_IDocumentData)) {}
+      mData(ComPtr<IUnknown>(document).Query<IDocumentData>(IID_IDocumentData)) {}
 
 TestEventReader::TestEventReader(IUnknown* document, std::function<void()> recordEnd, std::int32_t offline)
     : EventEnumDataGetter(document, Services(this), std::move(recordEnd), offline),
-      mData(InterfacePtr<IUnknown>(document).Query<IDocumentData>(IID_IDocumentData)) {}
+      mData(ComPtr<IUnknown>(document).Query<IDocumentData>(IID_IDocumentData)) {}
 
 CalcHostServices TestEventReader::Services(CalcClassById* classes) {
     return {classes, Tarvik::GetUnitService()};
@@ -23,7 +23,7 @@ bool TestEventReader::CreateEnum(DWORD classId, const Ovo::String& text) {
 bool TestEventReader::SetSources(TickPosition start) {
     if (!StartRecord(start.record, static_cast<double>(INT_MAX)))
         return false;
-    const auto events = InterfacePtr<IEnumEventEx>::Adopt(GetEnumInterface());
+    const auto events = GetEnumInterface();
     const auto calculation = events.Query<ICalcEnum>(IID_ICalcEnum);
     if (!calculation || FAILED(calculation->Seek(start.tick))) {
         Stop();

@@ -42,7 +42,7 @@ private:
     static CalcHostServices Services(CalcClassById* classes);
     std::size_t EventLimit(std::int32_t record) const;
 
-    InterfacePtr<IDocumentData> mData;
+    ComPtr<IDocumentData> mData;
 };
 
 template <class TBufType>
@@ -51,7 +51,7 @@ bool TestEventReader::GetRecordData(std::int32_t record, std::vector<TBufType>& 
     vec.clear();
     if (!SetSources(TickPosition{record, 0}))
         return false;
-    const auto events = InterfacePtr<IEnumEventEx>::Adopt(GetEnumInterface());
+    const auto events = GetEnumInterface();
     if (!events)
         return false;
     const std::size_t limit = EventLimit(record);

@@ -18,7 +18,7 @@ void SendConfigTexts(IUnknown*, const std::vector<Ovo::String>& texts) {
 }
 
 LONG RemapTick(IUnknown* document, LONG tick, LONG record) {
-    auto positions = InterfacePtr<IUnknown>(document).Query<IRecordData>(IID_IRecordData);
+    auto positions = ComPtr<IUnknown>(document).Query<IRecordData>(IID_IRecordData);
     LONGLONG position = 0;
     if (!positions || FAILED(positions->TickToPosition(tick, record, &position)))
         return tick;
@@ -31,19 +31,19 @@ LONG RemapTick(IUnknown* document, LONG tick, LONG record) {
 OfflineTestDocument::OfflineTestDocument(const EnumTestConfig& config, std::uint32_t ticks,
                                          std::uint32_t records) {
     CreateTestDocument(mDocument.Put());
-    mAdder = InterfacePtr<FormulaDataAdder>(new FormulaDataAdder(mDocument.Get()));
+    mAdder = ComPtr<FormulaDataAdder>(new FormulaDataAdder(mDocument.Get()));
     for (std::uint32_t i = 0; i < records; ++i)
         AddOfflineData(*mAdder.Get(), config.mExpressions, ticks, config.mSampleRates, 0.0);
     SendConfigTexts(mDocument.Get(), config.mDocumentTexts);
 }
 
-InterfacePtr<IEnumEventEx> RequireEventStream(TestEventReader& reader, bool created, bool started,
+ComPtr<IEnumEventEx> RequireEventStream(TestEventReader& reader, bool created, bool started,
                                               const ReaderSites& sites) {
     Check(created, {sites.file, sites.created, "created"},
           Ovo::String(u"The enumerator could not be created."));
     Check(started, {sites.file, sites.started, "started"},
           Ovo::String(u"The enumerator could not be started."));
-    return InterfacePtr<IEnumEventEx>::Adopt(reader.GetEnumInterface());
+    return reader.GetEnumInterface();
 }
 
 namespace {
@@ -117,9 +117,9 @@ void TestNextOffline(const EnumTestConfig& config, std::uint32_t recordSize) {
     Check(numsamples > 200, {kStandardRoutines, 84, "numsamples>200"});
     constexpr ULONG numbufelems = 5;
     LONG startTick = static_cast<LONG>(numsamples) / 3;
-    InterfacePtr<IUnknown> document;
+    ComPtr<IUnknown> document;
     CreateTestDocument(document.Put());
-    InterfacePtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
+    ComPtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
     AddOfflineDataAtRate(config.mExpressions, *adder.Get(), numsamples, 1000.0, 0.0);
     SendConfigTexts(document.Get(), config.mDocumentTexts);
     TestEventReader edg(document.Get(), 1);
@@ -127,7 +127,7 @@ void TestNextOffline(const EnumTestConfig& config, std::uint32_t recordSize) {
     if (config.filling)
         startTick = RemapTick(document.Get(), startTick, 0);
     const bool started = edg.SetSources(TickPosition{0, startTick});
-    InterfacePtr<IEnumEventEx> theenum =
+    ComPtr<IEnumEventEx> theenum =
         RequireEventStream(edg, created, started, {kStandardRoutines, 108, 115});
     std::vector<std::byte> buffer(std::size_t{numbufelems} * recordSize);
 
@@ -147,9 +147,9 @@ void TestNextOnline(const EnumTestConfig& config, std::uint32_t recordSize) {
     const std::uint32_t numsamples = config.mNumSamples;
     Check(numsamples > 200, {kStandardRoutines, 160, "numsamples>200"});
     constexpr ULONG numbufelems = 50;
-    InterfacePtr<IUnknown> document;
+    ComPtr<IUnknown> document;
     CreateTestDocument(document.Put());
-    InterfacePtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
+    ComPtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
     SendConfigTexts(document.Get(), config.mDocumentTexts);
     StartOnlineDataAtRate(config.mExpressions, *adder.Get(), numsamples, 1000.0, 0.0);
     adder->AddTicks(100);
@@ -157,7 +157,7 @@ void TestNextOnline(const EnumTestConfig& config, std::uint32_t recordSize) {
     TestEventReader edg(document.Get(), 0);
     const bool created = edg.CreateEnum(config.mEnumID, config.mArithString);
     const bool started = edg.SetSources(TickPosition{0, 0});
-    InterfacePtr<IEnumEventEx> theenum =
+    ComPtr<IEnumEventEx> theenum =
         RequireEventStream(edg, created, started, {kStandardRoutines, 175, 176});
     std::vector<std::byte> buffer(std::size_t{numbufelems} * recordSize);
 

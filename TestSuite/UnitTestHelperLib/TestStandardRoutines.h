@@ -12,7 +12,7 @@
 
 #include "TestSuite/UnitTestHelperLib/EnumTestConfig.h"
 #include "TestSuite/UnitTestHelperLib/FormulaDataAdder.h"
-#include "TestSuite/UnitTestHelperLib/InterfacePtr.h"
+#include "platform/win32/com_ptr.h"
 #include "TestSuite/UnitTestHelperLib/TestEventReader.h"
 #include "TestSuite/UnitTestHelperLib/UnitTestException.h"
 
@@ -55,8 +55,8 @@ public:
     IUnknown* Get() const { return mDocument.Get(); }
 
 private:
-    InterfacePtr<IUnknown> mDocument;
-    InterfacePtr<FormulaDataAdder> mAdder;
+    ComPtr<IUnknown> mDocument;
+    ComPtr<FormulaDataAdder> mAdder;
 };
 
 /// Creates the reader's enumerator for the configuration and reads record into vec, failing at the
@@ -75,7 +75,7 @@ struct ReaderSites {
     std::int32_t created;
     std::int32_t started;
 };
-InterfacePtr<IEnumEventEx> RequireEventStream(TestEventReader& reader, bool created, bool started,
+ComPtr<IEnumEventEx> RequireEventStream(TestEventReader& reader, bool created, bool started,
                                               const ReaderSites& sites);
 
 } // namespace ExtLib

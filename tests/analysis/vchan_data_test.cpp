@@ -136,6 +136,18 @@ TEST_F(VChanDataTest, AnEarlierLoopReopensTheRecord) {
     EXPECT_EQ(data.GetStats()->total(), 11);
 }
 
+// The cursor reads no events larger than 64 KiB; it lets go of such an enumerator (TearDown and the
+// leak check see it released).
+TEST_F(VChanDataTest, ARecordOfOversizedEventsIsNotRead) {
+    auto oversized = std::make_shared<FakeEngine::EventData>();
+    oversized->eventSize = 0x10001;
+    host.events[{kLoopChannel, 0}] = oversized;
+    data.AddLoop(0, MakeLoop({0, 100.0, 5, 40, 90, V}));
+    EXPECT_EQ(TickByIndex(0), -1);
+    EXPECT_EQ(TickByIndex(0), -1);
+    EXPECT_EQ(host.opens, 2);
+}
+
 TEST_F(VChanDataTest, LoopsPastTheCountedOnesAreNotRead) {
     Feed(0, RecordLoops(0, {V, V}));
     // The host holds more events than were counted (the analysis is still reading them).

@@ -2,7 +2,7 @@
 
 #include "analysis/OvoEventBase.h"
 #include "core/String.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/IEnumEventEx.h"
 #include "platform/vantrel/ISampleChannel.h"
 
@@ -14,7 +14,6 @@
 namespace ExtLib::Testing {
 namespace {
 
-using Vantrel::ComPtr;
 using Vantrel::Testing::HandOutText;
 
 constexpr LONG kEnd = INT_MAX;
@@ -40,7 +39,7 @@ public:
     HRESULT GetArgs(IAutoOvoString** text) override { return HandOutText("", text); }
     HRESULT Start(LONG, LONG sourceCount, IUnknown* const* sources, double, LONG, IUnitName* const*,
                   DWORD flags) override {
-        mSource = sourceCount > 0 ? ComPtr<IUnknown>(sources[0]).query<ISampleChannel>(IID_ISampleChannel)
+        mSource = sourceCount > 0 ? ComPtr<IUnknown>(sources[0]).Query<ISampleChannel>(IID_ISampleChannel)
                                   : ComPtr<ISampleChannel>();
         mOnline = (flags & kCalcStartOnline) != 0;
         mKnown = 0;
@@ -55,7 +54,7 @@ public:
         return S_OK;
     }
     HRESULT Clear() override {
-        mSource.reset();
+        mSource.Reset();
         return S_OK;
     }
 

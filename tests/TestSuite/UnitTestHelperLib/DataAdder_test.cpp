@@ -18,13 +18,13 @@ class DataAdderTest : public TarvikTest::ModuleHost {
 protected:
     DataAdderTest() { NewTestDocument(document.Put()); }
 
-    InterfacePtr<FormulaDataAdder> Adder() {
-        return InterfacePtr<FormulaDataAdder>(new FormulaDataAdder(document.Get()));
+    ComPtr<FormulaDataAdder> Adder() {
+        return ComPtr<FormulaDataAdder>(new FormulaDataAdder(document.Get()));
     }
 
     std::vector<float> Samples(LONG channel, LONG record = 0) {
         auto data = document.Query<IDocumentData>(IID_IDocumentData);
-        InterfacePtr<ISampleChannel> cursor;
+        ComPtr<ISampleChannel> cursor;
         data->GetChannelSamples(channel, 0, record, INT_MAX, cursor.Put());
         std::vector<float> values(1000);
         ULONG count = 0;
@@ -43,7 +43,7 @@ protected:
         return {};
     }
 
-    InterfacePtr<IUnknown> document;
+    ComPtr<IUnknown> document;
 };
 
 TEST_F(DataAdderTest, AddsARecordComputedFromItsFormulas) {
@@ -120,18 +120,18 @@ TEST_F(DataAdderTest, AChannelBeyondItsListGetsNoSource) {
     IUnknown* source = reinterpret_cast<IUnknown*>(this);
     EXPECT_EQ(adder->CreateChannelSource(0, 3, &source), E_FAIL);
     EXPECT_EQ(source, nullptr);
-    InterfacePtr<IUnknown> first;
+    ComPtr<IUnknown> first;
     EXPECT_EQ(adder->CreateChannelSource(0, 0, first.Put()), S_OK);
     EXPECT_TRUE(first.Query<ISampleChannel>(IID_ISampleChannel));
 }
 
 TEST_F(DataAdderTest, WithoutADocumentTheAdderMakesItsOwn) {
-    InterfacePtr<FormulaDataAdder> adder(new FormulaDataAdder(nullptr));
+    ComPtr<FormulaDataAdder> adder(new FormulaDataAdder(nullptr));
     ASSERT_NE(adder->document(), nullptr);
     EXPECT_NE(adder->document(), document.Get());
     AddOfflineData(*adder.Get(), {Ovo::String(u"t")}, 5, {1000.0}, 0.0);
     LONG records = 0;
-    InterfacePtr<IUnknown>(adder->document())
+    ComPtr<IUnknown>(adder->document())
         .Query<IDocumentData>(IID_IDocumentData)
         ->GetRecordCount(&records);
     EXPECT_EQ(records, 1);
