@@ -208,43 +208,18 @@ bool TarvikData::HasEnoughLoops() {
     return usable > (document_.GetEspvrType() == EspvrLinear ? 1 : 2);
 }
 
-bool TarvikData::GetPRSWPlotRanges(double* minSW, double* maxSW, double* minVed, double* maxVed) const {
-    if (minSW)
-        *minSW = extents_.sw.minimum;
-    if (maxSW)
-        *maxSW = extents_.sw.maximum;
-    if (minVed)
-        *minVed = extents_.ved.minimum;
-    if (maxVed)
-        *maxVed = extents_.ved.maximum;
-    return TotalCount() > 1;
+TarvikData::PlotRanges TarvikData::GetPRSWPlotRanges() const {
+    return {extents_.ved, extents_.sw, TotalCount() > 1};
 }
 
-bool TarvikData::GetdPdtMaxEDVPlotRanges(double* minDPdt, double* maxDPdt, double* minVed,
-                                         double* maxVed) const {
-    if (minDPdt)
-        *minDPdt = extents_.dPdtMax.minimum;
-    if (maxDPdt)
-        *maxDPdt = extents_.dPdtMax.maximum;
-    if (minVed)
-        *minVed = extents_.ved.minimum;
-    if (maxVed)
-        *maxVed = extents_.ved.maximum;
-    return TotalCount() > 1;
+TarvikData::PlotRanges TarvikData::GetdPdtMaxEDVPlotRanges() const {
+    return {extents_.ved, extents_.dPdtMax, TotalCount() > 1};
 }
 
-bool TarvikData::GetSalinePlotRanges(double* minVes, double* maxVes, double* minVed, double* maxVed) {
+TarvikData::PlotRanges TarvikData::GetSalinePlotRanges() {
     if (!salineExtentsValid_)
         ComputeSalineExtents();
-    if (minVes)
-        *minVes = extents_.salineVes.minimum;
-    if (maxVes)
-        *maxVes = extents_.salineVes.maximum;
-    if (minVed)
-        *minVed = extents_.salineVed.minimum;
-    if (maxVed)
-        *maxVed = extents_.salineVed.maximum;
-    return TotalCount() > 1;
+    return {extents_.salineVed, extents_.salineVes, TotalCount() > 1};
 }
 
 void TarvikData::ComputeSalineExtents() {
