@@ -196,43 +196,18 @@ bool TarvikData::HasEnoughLoops() {
     return usable > (mDocument.GetEspvrType() == EspvrLinear ? 1 : 2);
 }
 
-bool TarvikData::GetPRSWPlotRanges(double* minSW, double* maxSW, double* minVed, double* maxVed) const {
-    if (minSW)
-        *minSW = mExtents.sw.minimum;
-    if (maxSW)
-        *maxSW = mExtents.sw.maximum;
-    if (minVed)
-        *minVed = mExtents.ved.minimum;
-    if (maxVed)
-        *maxVed = mExtents.ved.maximum;
-    return TotalCount() > 1;
+TarvikData::PlotRanges TarvikData::GetPRSWPlotRanges() const {
+    return {mExtents.ved, mExtents.sw, TotalCount() > 1};
 }
 
-bool TarvikData::GetdPdtMaxEDVPlotRanges(double* minDPdt, double* maxDPdt, double* minVed,
-                                         double* maxVed) const {
-    if (minDPdt)
-        *minDPdt = mExtents.dPdtMax.minimum;
-    if (maxDPdt)
-        *maxDPdt = mExtents.dPdtMax.maximum;
-    if (minVed)
-        *minVed = mExtents.ved.minimum;
-    if (maxVed)
-        *maxVed = mExtents.ved.maximum;
-    return TotalCount() > 1;
+TarvikData::PlotRanges TarvikData::GetdPdtMaxEDVPlotRanges() const {
+    return {mExtents.ved, mExtents.dPdtMax, TotalCount() > 1};
 }
 
-bool TarvikData::GetSalinePlotRanges(double* minVes, double* maxVes, double* minVed, double* maxVed) {
+TarvikData::PlotRanges TarvikData::GetSalinePlotRanges() {
     if (!mSalineExtentsValid)
         ComputeSalineExtents();
-    if (minVes)
-        *minVes = mExtents.salineVes.minimum;
-    if (maxVes)
-        *maxVes = mExtents.salineVes.maximum;
-    if (minVed)
-        *minVed = mExtents.salineVed.minimum;
-    if (maxVed)
-        *maxVed = mExtents.salineVed.maximum;
-    return TotalCount() > 1;
+    return {mExtents.salineVed, mExtents.salineVes, TotalCount() > 1};
 }
 
 void TarvikData::ComputeSalineExtents() {

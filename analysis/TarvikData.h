@@ -65,10 +65,15 @@ public:
     void SetTraceLimit(TickPosition limit) { mTraceLimit = limit; }
 
     // --- Views.
-    // Cached extents; any output may be null. True when more than one loop was read.
-    bool GetPRSWPlotRanges(double* minSW, double* maxSW, double* minVed, double* maxVed) const;
-    bool GetdPdtMaxEDVPlotRanges(double* minDPdt, double* maxDPdt, double* minVed, double* maxVed) const;
-    bool GetSalinePlotRanges(double* minVes, double* maxVes, double* minVed, double* maxVed);
+    // The cached extents of a relation plot's axes: y SW, dP/dt max or Ves (uncorrected loops),
+    // x Ved.
+    struct PlotRanges {
+        PlotExtent x, y;
+        bool drawable = false; // more than one loop was read
+    };
+    PlotRanges GetPRSWPlotRanges() const;
+    PlotRanges GetdPdtMaxEDVPlotRanges() const;
+    PlotRanges GetSalinePlotRanges();
     // (record, tick) of included loop i; (INT_MAX, INT_MAX) when there is none.
     TickPosition GetLoopPosition(std::int32_t i);
     // Included index of the k-th usable loop (state Valid, counted from 0); -1 when there is none.

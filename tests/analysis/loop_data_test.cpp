@@ -68,10 +68,10 @@ std::vector<TarvikEvent> Loops(const std::vector<LoopValues>& values, std::int32
 
 TEST_F(LoopDataTest, BeforeAnAnalysisNothingIsThere) {
     EXPECT_EQ(data->GetLoopPosition(0), TickPosition::None());
-    double lo = 0, hi = 0;
-    EXPECT_FALSE(data->GetPRSWPlotRanges(&lo, &hi, nullptr, nullptr));
-    EXPECT_EQ(lo, FLT_MAX);
-    EXPECT_EQ(hi, -FLT_MAX);
+    const TarvikData::PlotRanges prsw = data->GetPRSWPlotRanges();
+    EXPECT_FALSE(prsw.drawable);
+    EXPECT_EQ(prsw.y.minimum, FLT_MAX);
+    EXPECT_EQ(prsw.y.maximum, -FLT_MAX);
     double b = 0, a = 0, r = 0, p = 0, v = 0;
     EXPECT_FALSE(data->FitPRSWLine(b, a, r));
     EXPECT_FALSE(data->FitLinearESPVR(b, a, r));
@@ -96,10 +96,10 @@ TEST_F(LoopDataTest, ExtentsCoverTheLoopsButNotTheTrailingEvents) {
     // The marked loop widens the end-systolic volume but not its maximum over the valid loops.
     EXPECT_EQ(x.ves.maximum, 60.0f);
     EXPECT_EQ(x.validVes.maximum, 40.0f);
-    double lo = 0, hi = 0;
-    EXPECT_TRUE(data->GetPRSWPlotRanges(&lo, &hi, nullptr, nullptr));
-    EXPECT_EQ(lo, (100 - 40) * (90 - 5));
-    EXPECT_EQ(hi, (120 - 60) * (110 - 8));
+    const TarvikData::PlotRanges prsw = data->GetPRSWPlotRanges();
+    EXPECT_TRUE(prsw.drawable);
+    EXPECT_EQ(prsw.y.minimum, (100 - 40) * (90 - 5));
+    EXPECT_EQ(prsw.y.maximum, (120 - 60) * (110 - 8));
     EXPECT_EQ(data->GetVChanData().GetStats()->total(), 4);
 }
 
