@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "core/BinStream.h"
-#include "core/IBinInStream.h"
+#include "platform/vantrel/IBinInStream.h"
 #include "core/String.h"
 
 namespace Ovo {

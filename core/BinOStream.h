@@ -4,7 +4,7 @@
 // 0x80000001, n = length + 1, 0 - n, then the n units with the terminator.
 
 #include "core/BinStream.h"
-#include "core/IBinOutStream.h"
+#include "platform/vantrel/IBinOutStream.h"
 #include "core/String.h"
 
 namespace Ovo {

@@ -59,7 +59,7 @@ public:
     I* Detach() { return std::exchange(mPtr, nullptr); }
 
     /// The object's interface J, empty when it has none.
-    template <class J> InterfacePtr<J> Query(REFIID iid) const { return QueryInterfacePtr<J>(mPtr, iid); }
+    template <class J> InterfacePtr<J> Query(REFIID iid) const { return Ovo::QueryInterfacePtr<J>(mPtr, iid); }
 
 private:
     I* mPtr = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/ICalcService.h"
 
 #include <string>

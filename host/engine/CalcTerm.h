@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/String.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "host/engine/SampleExpression.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
 
@@ -30,7 +29,7 @@ struct CalcTerm {
     std::size_t channel = 0;                        // ChannelEvents
 
     ComPtr<ICalcEnumClass2> calcClass; // Module
-    Ovo::String arguments;             // Module: the argument text SetArgs receives
+    std::u16string arguments;           // Module: the argument text SetArgs receives
     std::vector<CalcTerm> sources;     // Module, in argument order
     ULONG eventSize = 16;              // bytes per event of an event term
 

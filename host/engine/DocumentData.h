@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "host/engine/IRecordingHost.h"
 #include "host/recording/Recording.h"
 #include "host/recording/RecordingObserver.h"

@@ -2,7 +2,7 @@
 
 #include "host/engine/CalcEngine.h"
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/VirtualChannelObject.h"
 #include "platform/vantrel/IChannelLookup.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/ScriptRecorder.h"
 
 namespace Vantrel {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "host/framework/Framework.h"
 #include "platform/vantrel/DocView.h"
 #include "platform/vantrel/DocumentClass.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "host/frontend/LoopAnalyzer.h"
 #include "platform/vantrel/ICalcService.h"
 

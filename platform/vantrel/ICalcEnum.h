@@ -8,7 +8,7 @@
 // until S_FALSE, Clear. While sampling, Start carries kCalcStartOnline and Next
 // is called again as the record grows; the events are the same as offline.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/vantrel/CalcEventInfo.h"
 #include "platform/win32/unknown.h"
 

@@ -21,13 +21,13 @@ protected:
     Ovo::MsgIdMessageClassObject& Class(WORD n) { return *classes.Find(n); }
 
     std::u16string DefaultText(WORD n) {
-        auto recorder = Vantrel::ComPtr<Vantrel::ScriptRecorder>::adopt(new Vantrel::ScriptRecorder);
-        Class(n).GetDefaultMessageText(0, recorder.get(), 0);
+        auto recorder = ComPtr<Vantrel::ScriptRecorder>::Adopt(new Vantrel::ScriptRecorder);
+        Class(n).GetDefaultMessageText(0, recorder.Get(), 0);
         return recorder->Script();
     }
     std::vector<std::u16string> Description(WORD n) {
-        auto sink = Vantrel::ComPtr<Vantrel::LineSink>::adopt(new Vantrel::LineSink);
-        Class(n).GetDescriptionText(0, sink.get(), 0);
+        auto sink = ComPtr<Vantrel::LineSink>::Adopt(new Vantrel::LineSink);
+        Class(n).GetDescriptionText(0, sink.Get(), 0);
         std::vector<std::u16string> lines;
         for (const auto& line : sink->Lines())
             lines.push_back(line.text);
@@ -38,8 +38,8 @@ protected:
     std::u16string MessageText(WORD n, const Record& record, HRESULT* result = nullptr) {
         IMessage* message = nullptr;
         Zar().Messages().CreateMessage(record.id, 0, 0, 0, nullptr, Ovo::ParameterBlock(record), &message);
-        auto recorder = Vantrel::ComPtr<Vantrel::ScriptRecorder>::adopt(new Vantrel::ScriptRecorder);
-        HRESULT hr = Class(n).GetMessageText(0, message, recorder.get(), 0);
+        auto recorder = ComPtr<Vantrel::ScriptRecorder>::Adopt(new Vantrel::ScriptRecorder);
+        HRESULT hr = Class(n).GetMessageText(0, message, recorder.Get(), 0);
         if (result != nullptr)
             *result = hr;
         message->Release();
@@ -100,8 +100,8 @@ TEST_F(AutomationMessages, AMessagesValuesAreRecordedFromItsData) {
     text->Release();
     markerText->Release();
 
-    auto recorder = Vantrel::ComPtr<Vantrel::ScriptRecorder>::adopt(new Vantrel::ScriptRecorder);
-    EXPECT_EQ(Class(285).GetMessageText(0, nullptr, recorder.get(), 0), E_FAIL);
+    auto recorder = ComPtr<Vantrel::ScriptRecorder>::Adopt(new Vantrel::ScriptRecorder);
+    EXPECT_EQ(Class(285).GetMessageText(0, nullptr, recorder.Get(), 0), E_FAIL);
     EXPECT_EQ(Class(285).GetMessageText(0, nullptr, nullptr, 0), E_FAIL);
 }
 

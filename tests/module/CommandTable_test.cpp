@@ -78,8 +78,8 @@ template <class T> struct Held {
     T* operator->() const { return p; }
 };
 
-Vantrel::ComPtr<Vantrel::CommandState> NewState() {
-    return Vantrel::ComPtr<Vantrel::CommandState>::adopt(new Vantrel::CommandState);
+ComPtr<Vantrel::CommandState> NewState() {
+    return ComPtr<Vantrel::CommandState>::Adopt(new Vantrel::CommandState);
 }
 
 class CommandTables : public ModuleHost {};
@@ -115,13 +115,13 @@ TEST_F(CommandTables, CommandsMatchExactlyOrInAHalfOpenRangeAndTheEarlierRowWins
 TEST_F(CommandTables, AnEnablerRowDecidesElseACommandRowEnables) {
     Held<Handler> handler;
     auto state = NewState();
-    EXPECT_EQ(handler->OnCommandUpdate(0x80AA0101, state.get()), S_OK);
+    EXPECT_EQ(handler->OnCommandUpdate(0x80AA0101, state.Get()), S_OK);
     EXPECT_EQ(state->enabled, false) << "the enabler's own answer";
     auto defaulted = NewState();
-    EXPECT_EQ(handler->OnCommandUpdate(0x80AA0102, defaulted.get()), S_OK);
+    EXPECT_EQ(handler->OnCommandUpdate(0x80AA0102, defaulted.Get()), S_OK);
     EXPECT_EQ(defaulted->enabled, true) << "a command without enabler is enabled";
     auto unknown = NewState();
-    EXPECT_EQ(handler->OnCommandUpdate(0x80AA0999, unknown.get()), S_FALSE);
+    EXPECT_EQ(handler->OnCommandUpdate(0x80AA0999, unknown.Get()), S_FALSE);
     EXPECT_FALSE(unknown->enabled.has_value());
 }
 

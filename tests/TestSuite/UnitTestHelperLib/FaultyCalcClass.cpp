@@ -14,7 +14,6 @@ namespace ExtLib::Testing {
 namespace {
 
 using Vantrel::ComObject;
-using Vantrel::ComPtr;
 
 constexpr LONG kEnd = INT_MAX;
 
@@ -52,7 +51,7 @@ public:
     HRESULT Clone(ICalcEnum**) override { return E_NOTIMPL; }
     HRESULT Start(LONG, LONG sourceCount, IUnknown* const* sources, double, LONG, IUnitName* const*,
                   DWORD flags) override {
-        mSource = sourceCount > 0 ? ComPtr<IUnknown>(sources[0]).query<ISampleChannel>(IID_ISampleChannel)
+        mSource = sourceCount > 0 ? ComPtr<IUnknown>(sources[0]).Query<ISampleChannel>(IID_ISampleChannel)
                                   : ComPtr<ISampleChannel>();
         mOnline = (flags & kCalcStartOnline) != 0;
         mKnown = 0;
@@ -67,7 +66,7 @@ public:
         return S_OK;
     }
     HRESULT Clear() override {
-        mSource.reset();
+        mSource.Reset();
         return S_OK;
     }
     HRESULT GetFlags(DWORD* flags) override {

@@ -7,7 +7,7 @@
 // the source's record is complete.
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
 

@@ -23,8 +23,8 @@ using Testing::Fault;
 class RoutinesTest : public TarvikTest::ModuleHost {
 protected:
     RoutinesTest() {
-        faulty = Vantrel::ComPtr<Testing::FaultyCalcClass>::adopt(new Testing::FaultyCalcClass);
-        host->SelfTestBed().addCalcClass(static_cast<ICalcEnumClass2*>(faulty.get()));
+        faulty = ComPtr<Testing::FaultyCalcClass>::Adopt(new Testing::FaultyCalcClass);
+        host->SelfTestBed().addCalcClass(static_cast<ICalcEnumClass2*>(faulty.Get()));
     }
 
     /// One source channel sin(30 t) at 1000 Hz, records of 2000 ticks, and text evaluated on them.
@@ -53,7 +53,7 @@ protected:
         return {};
     }
 
-    Vantrel::ComPtr<Testing::FaultyCalcClass> faulty;
+    ComPtr<Testing::FaultyCalcClass> faulty;
 };
 
 using Routine = void (*)(const EnumTestConfig&);

@@ -10,7 +10,7 @@
 // logged.
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
 
@@ -83,7 +83,7 @@ private:
 };
 
 inline ComPtr<FakeCalcClass> makeFake(FakeClassDef def) {
-    return ComPtr<FakeCalcClass>::adopt(new FakeCalcClass(std::move(def)));
+    return ComPtr<FakeCalcClass>::Adopt(new FakeCalcClass(std::move(def)));
 }
 
 } // namespace Vantrel::Testing
