@@ -2,6 +2,7 @@
 
 #include "platform/win32/com_ptr.h"
 #include "host/engine/SampleExpression.h"
+#include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
 
 #include <memory>
@@ -31,7 +32,7 @@ struct CalcTerm {
     ComPtr<ICalcEnumClass2> calcClass; // Module
     std::u16string arguments;           // Module: the argument text SetArgs receives
     std::vector<CalcTerm> sources;     // Module, in argument order
-    ULONG eventSize = 16;              // bytes per event of an event term
+    ULONG eventSize = sizeof(EventRecord);            // bytes per event of an event term
 
     bool givesEvents() const { return kind != Kind::Samples; }
 };

@@ -166,7 +166,7 @@ void FormulaBinder::checkArguments(CalcTerm& term, ICalcEnumClass2* calcClass) {
         throw FormulaError(term.position, "'" + term.name + "' refused its arguments");
     ULONG size = 0;
     ComPtr<IEnumEventEx> stream = calc.Query<IEnumEventEx>(IID_IEnumEventEx);
-    if (!stream || FAILED(stream->GetEventSize(&size)) || size < 16)
+    if (!stream || FAILED(stream->GetEventSize(&size)) || size < sizeof(EventRecord))
         throw FormulaError(term.position, "'" + term.name + "' gives no event stream");
     term.eventSize = size;
 }
