@@ -11,8 +11,8 @@
 #include <cstdint>
 
 #include "core/BinStream.h"
-#include "platform/vantrel/IBinInStream.h"
 #include "core/String.h"
+#include "platform/vantrel/IBinInStream.h"
 
 namespace Ovo {
 

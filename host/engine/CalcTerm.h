@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/win32/com_ptr.h"
 #include "host/engine/SampleExpression.h"
 #include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
+#include "platform/win32/com_ptr.h"
 
 #include <memory>
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "host/engine/CalcEngine.h"
 #include "host/engine/FormulaError.h"
-#include "host/framework/Text.h"
 #include "host/engine/IRecordingHost.h"
 #include "host/engine/SampleCursor.h"
+#include "host/framework/Text.h"
 
 namespace Vantrel {
 namespace {

@@ -3,10 +3,10 @@
 #include "host/engine/ChannelEventSeries.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/FormulaError.h"
-#include "host/framework/Text.h"
 #include "host/engine/HresultText.h"
 #include "host/engine/PeakSeries.h"
 #include "host/engine/SampleCursor.h"
+#include "host/framework/Text.h"
 
 #include <climits>
 

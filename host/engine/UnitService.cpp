@@ -1,10 +1,10 @@
 #include "host/engine/UnitService.h"
 
+#include "host/engine/UnitName.h"
+#include "host/framework/Text.h"
 #include "platform/vantrel/IBinInStream.h"
 #include "platform/vantrel/IBinOutStream.h"
 #include "platform/win32/com_ptr.h"
-#include "host/engine/UnitName.h"
-#include "host/framework/Text.h"
 
 namespace Vantrel {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "host/engine/ComObject.h"
-#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/HostApplication.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 

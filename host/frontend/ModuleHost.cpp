@@ -2,8 +2,8 @@
 
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/HresultText.h"
-#include "host/frontend/LoopParameterNames.h"
 #include "host/framework/Text.h"
+#include "host/frontend/LoopParameterNames.h"
 #include "host/loader/Host.h"
 
 #include <stdexcept>

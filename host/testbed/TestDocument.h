@@ -1,11 +1,11 @@
 #pragma once
 
 #include "host/engine/ComObject.h"
-#include "platform/win32/com_ptr.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/SampleExpression.h"
 #include "platform/vantrel/IRecordData.h"
 #include "platform/vantrel/IStrevDataSink.h"
+#include "platform/win32/com_ptr.h"
 
 #include <memory>
 #include <vector>

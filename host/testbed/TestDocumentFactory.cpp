@@ -1,7 +1,7 @@
 #include "host/testbed/TestDocumentFactory.h"
 
-#include "platform/win32/com_ptr.h"
 #include "host/testbed/TestDocument.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 

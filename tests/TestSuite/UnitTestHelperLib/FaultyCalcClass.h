@@ -7,9 +7,9 @@
 // the source's record is complete.
 
 #include "host/engine/ComObject.h"
-#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
+#include "platform/win32/com_ptr.h"
 
 namespace ExtLib::Testing {
 

@@ -1,10 +1,10 @@
 #include "host/engine/CalcEngine.h"
 
 #include "FakeCalcClass.h"
-#include "platform/vantrel/EventRecords.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaError.h"
 #include "host/engine/OnlineCalculation.h"
+#include "platform/vantrel/EventRecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "host/engine/DocumentData.h"
 
 #include "core/String.h"
-#include "platform/vantrel/EventRecords.h"
 #include "host/engine/ChannelObject.h"
 #include "host/engine/UnitName.h"
+#include "platform/vantrel/EventRecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "FakeCalcClass.h"
 
-#include "platform/vantrel/EventRecords.h"
 #include "core/String.h"
+#include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/IEnumEventEx.h"
 #include "platform/vantrel/ISampleChannel.h"
 

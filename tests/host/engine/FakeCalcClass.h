@@ -10,9 +10,9 @@
 // logged.
 
 #include "host/engine/ComObject.h"
-#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
+#include "platform/win32/com_ptr.h"
 
 #include <memory>
 #include <string>

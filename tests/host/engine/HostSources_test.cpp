@@ -1,9 +1,9 @@
-#include "platform/vantrel/EventRecords.h"
 #include "host/engine/ChannelEventSeries.h"
-#include "platform/win32/com_ptr.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/FormulaParser.h"
 #include "host/engine/SampleCursor.h"
+#include "platform/vantrel/EventRecords.h"
+#include "platform/win32/com_ptr.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 
 #include "FakeCalcClass.h"
 #include "analysis/CalcEnumClasses.h"
-#include "core/String.h"
 #include "analysis/NoValue.h"
 #include "analysis/OvoEventBase.h"
 #include "analysis/TarvikEdpEvent.h"
 #include "analysis/TarvikEvent.h"
+#include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/CalcEngine.h"
 #include "host/engine/DocumentData.h"

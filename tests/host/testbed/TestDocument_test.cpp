@@ -1,10 +1,10 @@
 #include "host/testbed/TestDocument.h"
 
-#include "platform/vantrel/EventRecords.h"
 #include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaCalcClass.h"
 #include "host/testbed/TestDocumentFactory.h"
+#include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/IRecordData.h"
 
 #include <gtest/gtest.h>
