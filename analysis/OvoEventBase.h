@@ -1,17 +1,14 @@
 #pragma once
-// The head of every event record handed to the host: a position in ticks
-// (samples of the event's record) split into a whole tick and a fraction, and
-// the event's value. Interface format: little-endian, sizes and offsets fixed.
+// The head of every event record handed to the host (EventRecord), with the
+// module's position helpers.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
-struct OvoEventBase {
-    std::int32_t tick = 0;
-    float fraction = 0.0f; // of a tick, in [-0.5, 0.5) for non-negative positions
-    double value = 0.0;
+#include "platform/vantrel/EventRecords.h"
 
+struct OvoEventBase : EventRecord {
     // Position p in ticks: tick = p + 0.5 truncated toward zero, fraction = p - tick.
     void SetPosition(double p) { SplitPosition(p, tick, fraction); }
     double GetPosition() const { return tick + static_cast<double>(fraction); }

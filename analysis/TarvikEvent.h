@@ -13,17 +13,8 @@
 
 namespace Tarvik {
 
-struct TarvikEvent : OvoEventBase {
-    enum State : std::uint32_t {
-        Valid = 0,
-        Marked = 1,     // excluded by the user
-        LastInBlock = 2 // trailing event after a block's last end-diastolic point; no loop
-    };
-
-    std::int32_t loopStartTick = 0;
-    std::int32_t endSystoleTick = 0; // loop start tick + endSystoleIndex
-    std::uint32_t state = Valid;
-    std::uint32_t reserved28 = 0;
+// The head and state fields are the host's LoopEventFields.
+struct TarvikEvent : LoopEventFields<OvoEventBase> {
     double vMax = NoValue();
     double vMin = NoValue();
     double pMax = NoValue();
@@ -64,6 +55,7 @@ struct TarvikEvent : OvoEventBase {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"
 static_assert(sizeof(Tarvik::TarvikEvent) == 264);
+static_assert(sizeof(Tarvik::TarvikEvent) == kLoopEventBytes);
 static_assert(offsetof(Tarvik::TarvikEvent, tick) == 0 && offsetof(Tarvik::TarvikEvent, fraction) == 4);
 static_assert(offsetof(Tarvik::TarvikEvent, value) == 8);
 static_assert(offsetof(Tarvik::TarvikEvent, loopStartTick) == 16);

@@ -94,17 +94,17 @@ void BM_StreamOnly(benchmark::State& state) {
 
 // The loop analyser's formula over the recording's pressure and volume, ready to evaluate.
 Vantrel::Calculation analyzerOver(const Vantrel::Recording& recording, IUnknown* document) {
-    const Vantrel::CalcEngine engine(recording, module().calcClasses(), Vantrel::ComPtr<IUnknown>(document));
+    const Vantrel::CalcEngine engine(recording, module().calcClasses(), ComPtr<IUnknown>(document));
     return engine.compile(Vantrel::analyzerFormula({0, 1, {}}, 0.0));
 }
 
 void BM_Analysis(benchmark::State& state) {
     Vantrel::Recording& recording = recordingAt(static_cast<double>(state.range(0)));
     const Vantrel::Record& record = recording.record(0);
-    auto document = Vantrel::ComPtr<Vantrel::DocumentData>::adopt(new Vantrel::DocumentData(recording));
+    auto document = ComPtr<Vantrel::DocumentData>::Adopt(new Vantrel::DocumentData(recording));
     std::optional<Vantrel::Calculation> analyzer;
     try {
-        analyzer = analyzerOver(recording, static_cast<IDocumentData*>(document.get()));
+        analyzer = analyzerOver(recording, static_cast<IDocumentData*>(document.Get()));
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
         return;

@@ -11,8 +11,8 @@
 #include <cstdint>
 
 #include "core/BinStream.h"
-#include "core/IBinInStream.h"
 #include "core/String.h"
+#include "platform/vantrel/IBinInStream.h"
 #include "platform/win32/com_ptr.h"
 
 namespace Ovo {

@@ -4,8 +4,8 @@
 // 0x80000001, n = length + 1, 0 - n, then the n units with the terminator.
 
 #include "core/BinStream.h"
-#include "core/IBinOutStream.h"
 #include "core/String.h"
+#include "platform/vantrel/IBinOutStream.h"
 #include "platform/win32/com_ptr.h"
 
 namespace Ovo {

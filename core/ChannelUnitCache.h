@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "core/IBinInStream.h"
-#include "core/IBinOutStream.h"
+#include "platform/vantrel/IBinInStream.h"
+#include "platform/vantrel/IBinOutStream.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IUnitService.h"
 #include "platform/win32/com_ptr.h"

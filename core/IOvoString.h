@@ -2,7 +2,7 @@
 // The module's own string interface: the host-visible string operations plus
 // direct access to the representation.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 namespace Ovo {
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/vantrel/MessageService.h"
 
 namespace Ovo {

@@ -1,6 +1,6 @@
 #include "host/engine/CalcClassCatalog.h"
 
-#include "core/String.h"
+#include "host/framework/Text.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
 
 #include <algorithm>
@@ -24,18 +24,18 @@ void* CalcClassCatalog::find(REFIID iid) {
 
 bool CalcClassCatalog::add(IUnknown* classObject) {
     ComPtr<ICalcEnumClass2> calcClass =
-        ComPtr<IUnknown>(classObject).query<ICalcEnumClass2>(IID_ICalcEnumClass2);
+        ComPtr<IUnknown>(classObject).Query<ICalcEnumClass2>(IID_ICalcEnumClass2);
     if (!calcClass)
         return false;
     Entry entry;
-    Ovo::String name;
-    calcClass->GetName(Ovo::OvoStringOutParam(name));
-    entry.name = lowerCase(name.ToU16String());
-    if (auto params = calcClass.query<ICalcEnumNumericParams>(IID_ICalcEnumNumericParams)) {
-        Ovo::String output;
-        params->GetOutputName(0, Ovo::OvoStringOutParam(output));
-        if (output != Ovo::String("ALEND"))
-            entry.outputName = lowerCase(output.ToU16String());
+    ComPtr<IAutoOvoString> name;
+    calcClass->GetName(name.Put());
+    entry.name = lowerCase(ReadString(name.Get()));
+    if (auto params = calcClass.Query<ICalcEnumNumericParams>(IID_ICalcEnumNumericParams)) {
+        ComPtr<IAutoOvoString> output;
+        params->GetOutputName(0, output.Put());
+        if (const std::u16string text = ReadString(output.Get()); text != u"ALEND")
+            entry.outputName = lowerCase(text);
     }
     entry.calcClass = calcClass;
     mClasses.push_back(std::move(entry));
@@ -56,8 +56,8 @@ HRESULT CalcClassCatalog::FindCalcClass(IAutoOvoString* name, ICalcEnumClass2** 
     *out = nullptr;
     if (!name)
         return S_FALSE;
-    ComPtr<ICalcEnumClass2> found = find(Ovo::String(name).ToU16String());
-    *out = found.detach();
+    ComPtr<ICalcEnumClass2> found = find(ReadString(name));
+    *out = found.Detach();
     return *out ? S_OK : S_FALSE;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "platform/vantrel/ICalcService.h"
+#include "platform/win32/com_ptr.h"
 
 #include <string>
 #include <string_view>

@@ -11,7 +11,7 @@ CalcEngine::CalcEngine(const Recording& recording, ComPtr<ICalcService> classes,
 
 Calculation CalcEngine::compile(std::u16string_view text) const {
     FormulaNode node = FormulaParser::parse(text);
-    FormulaBinder binder(mRecording.channelCount(), mClasses.get(), mHost.get());
+    FormulaBinder binder(mRecording.channelCount(), mClasses.Get(), mHost.Get());
     auto root = std::make_shared<CalcTerm>(binder.bind(node, FormulaBinder::Want::Either));
     return Calculation(mRecording, std::move(root), mHost);
 }

@@ -1,10 +1,12 @@
 #include "host/engine/CalcObject.h"
 
+#include "host/framework/Text.h"
+
 namespace Vantrel {
 
 HRESULT CalcObject::SetTexts(IAutoOvoString* name, IAutoOvoString* formula, WORD) {
-    mName = name ? Ovo::String(name) : Ovo::String();
-    mFormula = formula ? Ovo::String(formula) : Ovo::String();
+    mName = ReadString(name);
+    mFormula = ReadString(formula);
     return S_OK;
 }
 

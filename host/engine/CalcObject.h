@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/String.h"
 #include "host/engine/ComObject.h"
 #include "platform/vantrel/ICalcObject.h"
+
+#include <string>
 
 namespace Vantrel {
 
@@ -13,14 +14,14 @@ class CalcObject : public ComObject<ICalcObject, ICalcObjectText> {
 public:
     HRESULT SetTexts(IAutoOvoString* name, IAutoOvoString* formula, WORD flags) override;
 
-    const Ovo::String& name() const { return mName; }
-    const Ovo::String& formula() const { return mFormula; }
+    const std::u16string& name() const { return mName; }
+    const std::u16string& formula() const { return mFormula; }
 
 private:
     void* find(REFIID iid) override;
 
-    Ovo::String mName;
-    Ovo::String mFormula;
+    std::u16string mName;
+    std::u16string mFormula;
 };
 
 } // namespace Vantrel

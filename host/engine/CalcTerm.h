@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/String.h"
-#include "host/engine/ComPtr.h"
 #include "host/engine/SampleExpression.h"
+#include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
+#include "platform/win32/com_ptr.h"
 
 #include <memory>
 #include <string>
@@ -30,9 +30,9 @@ struct CalcTerm {
     std::size_t channel = 0;                        // ChannelEvents
 
     ComPtr<ICalcEnumClass2> calcClass; // Module
-    Ovo::String arguments;             // Module: the argument text SetArgs receives
+    std::u16string arguments;           // Module: the argument text SetArgs receives
     std::vector<CalcTerm> sources;     // Module, in argument order
-    ULONG eventSize = 16;              // bytes per event of an event term
+    ULONG eventSize = sizeof(EventRecord);            // bytes per event of an event term
 
     bool givesEvents() const { return kind != Kind::Samples; }
 };

@@ -11,7 +11,7 @@ Calculation::Calculation(const Recording& recording, std::shared_ptr<const CalcT
 std::unique_ptr<RecordRun> Calculation::start(std::int32_t record, bool online) const {
     if (!givesEvents())
         throw std::logic_error("a sample formula gives no events");
-    return std::make_unique<RecordRun>(*mRecording, *mRoot, mHost.get(), record, online);
+    return std::make_unique<RecordRun>(*mRecording, *mRoot, mHost.Get(), record, online);
 }
 
 std::vector<std::byte> Calculation::events(std::int32_t record) const {

@@ -22,7 +22,7 @@ HRESULT ChannelObject::GetUnit(IUnknown** unit) {
     const std::string& text = mRecording.channels()[mChannel].unit;
     if (text.empty())
         return S_FALSE;
-    *unit = UnitName::fromText(text).detach();
+    *unit = UnitName::fromText(text).Detach();
     return S_OK;
 }
 

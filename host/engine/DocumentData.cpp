@@ -12,7 +12,7 @@ namespace Vantrel {
 
 DocumentData::DocumentData(Recording& recording) : mRecording(recording) {
     for (std::size_t c = 0; c < recording.channelCount(); ++c)
-        mChannels.push_back(ComPtr<ChannelObject>::adopt(new ChannelObject(recording, c)));
+        mChannels.push_back(ComPtr<ChannelObject>::Adopt(new ChannelObject(recording, c)));
     mRecording.addObserver(this);
 }
 
@@ -33,7 +33,7 @@ void* DocumentData::find(REFIID iid) {
 }
 
 ChannelObject* DocumentData::channelObject(std::size_t channel) const {
-    return channel < mChannels.size() ? mChannels[channel].get() : nullptr;
+    return channel < mChannels.size() ? mChannels[channel].Get() : nullptr;
 }
 
 bool DocumentData::validRecord(LONG record) const {
@@ -115,7 +115,7 @@ HRESULT DocumentData::GetChannel(LONG channel, DWORD, IUnknown** out) {
     *out = nullptr;
     if (!validChannel(channel))
         return S_FALSE;
-    ChannelObject* object = mChannels[static_cast<std::size_t>(channel)].get();
+    ChannelObject* object = mChannels[static_cast<std::size_t>(channel)].Get();
     object->AddRef();
     *out = static_cast<IChannelInfo*>(object);
     return S_OK;
@@ -134,7 +134,7 @@ void DocumentData::takeSinks(DocumentData& other) {
 }
 
 HRESULT DocumentData::RemoveSink(IOnlineDataSink* sink) {
-    auto it = std::find_if(mSinks.begin(), mSinks.end(), [sink](const auto& s) { return s.get() == sink; });
+    auto it = std::find_if(mSinks.begin(), mSinks.end(), [sink](const auto& s) { return s.Get() == sink; });
     if (it == mSinks.end())
         return S_FALSE;
     mSinks.erase(it);
@@ -145,8 +145,8 @@ template <class Call> void DocumentData::tellSinks(Call call) {
     // A snapshot: a sink may remove itself (or others) while it is told; one removed is not told.
     const std::vector<ComPtr<IOnlineDataSink>> sinks = mSinks;
     for (const auto& sink : sinks)
-        if (std::any_of(mSinks.begin(), mSinks.end(), [&](const auto& s) { return s.get() == sink.get(); }))
-            call(sink.get());
+        if (std::any_of(mSinks.begin(), mSinks.end(), [&](const auto& s) { return s.Get() == sink.Get(); }))
+            call(sink.Get());
 }
 
 void DocumentData::recordStarted(std::int32_t record) {

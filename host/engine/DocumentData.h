@@ -1,13 +1,13 @@
 #pragma once
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "host/engine/IRecordingHost.h"
 #include "host/recording/Recording.h"
 #include "host/recording/RecordingObserver.h"
 #include "platform/vantrel/IChannelLookup.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IOnlineDataSink.h"
+#include "platform/win32/com_ptr.h"
 
 #include <vector>
 

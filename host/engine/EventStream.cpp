@@ -1,6 +1,6 @@
 #include "host/engine/EventStream.h"
 
-#include "analysis/OvoEventBase.h"
+#include "platform/vantrel/EventRecords.h"
 
 #include <algorithm>
 #include <cstring>
@@ -28,7 +28,7 @@ Tick EventStream::position() const {
 }
 
 void EventStream::write(std::size_t index, void* record) const {
-    OvoEventBase event;
+    EventRecord event;
     event.tick = mSeries->events()[index].tick;
     event.value = mSeries->events()[index].value;
     std::memcpy(record, &event, sizeof event);

@@ -2,6 +2,7 @@
 
 #include "host/engine/ComObject.h"
 #include "host/engine/EventSeries.h"
+#include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/IEnumEventEx.h"
 
 #include <climits>
@@ -9,13 +10,13 @@
 
 namespace Vantrel {
 
-/// A host event series as an event stream (IEnumEventEx) of 16-byte records: tick, fraction 0,
+/// A host event series as an event stream (IEnumEventEx) of EventRecords: tick, fraction 0,
 /// value. The stream's position is the tick of the next event to deliver, or, when the series has
 /// none yet, the tick below which the series is settled (INT_MAX once it is complete). A stream
 /// with an end tick ends there: later events are not delivered.
 class EventStream : public ComObject<IEnumEventEx> {
 public:
-    static constexpr ULONG eventSize = 16;
+    static constexpr ULONG eventSize = sizeof(EventRecord);
 
     explicit EventStream(std::shared_ptr<EventSeries> series, Tick endTick = INT_MAX);
 

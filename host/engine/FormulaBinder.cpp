@@ -1,6 +1,7 @@
 #include "host/engine/FormulaBinder.h"
 
 #include "host/engine/FormulaError.h"
+#include "host/framework/Text.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
 #include "platform/vantrel/IEnumEventEx.h"
 
@@ -32,10 +33,10 @@ std::string numberText(double v) {
 }
 
 std::string argumentName(ICalcEnumNumericParams* params, LONG index) {
-    Ovo::String name;
-    if (FAILED(params->GetParam(index, nullptr, nullptr, nullptr, Ovo::OvoStringOutParam(name))))
+    ComPtr<IAutoOvoString> name;
+    if (FAILED(params->GetParam(index, nullptr, nullptr, nullptr, name.Put())))
         return "argument " + std::to_string(index + 1);
-    return "'" + name.ToUtf8() + "'";
+    return "'" + Utf16ToUtf8(ReadString(name.Get())) + "'";
 }
 
 } // namespace
@@ -47,9 +48,8 @@ ComPtr<ICalcEnumClass2> FormulaBinder::findClass(const std::string& name) const 
     if (!mClasses)
         return {};
     ComPtr<ICalcEnumClass2> found;
-    Ovo::String text = Ovo::String::FromUtf8(name);
-    ComPtr<IAutoOvoString> key = ComPtr<IAutoOvoString>::adopt(text.GetInterface());
-    mClasses->FindCalcClass(key.get(), found.put());
+    ComPtr<IAutoOvoString> key = ComPtr<IAutoOvoString>::Adopt(MakeString(Utf8ToUtf16(name)));
+    mClasses->FindCalcClass(key.Get(), found.Put());
     return found;
 }
 
@@ -108,7 +108,7 @@ CalcTerm FormulaBinder::bindPeaks(const FormulaNode& node) {
 
 CalcTerm FormulaBinder::bindModule(const FormulaNode& node, ComPtr<ICalcEnumClass2> calcClass) {
     ClassInfo info;
-    info.params = calcClass.query<ICalcEnumNumericParams>(IID_ICalcEnumNumericParams);
+    info.params = calcClass.Query<ICalcEnumNumericParams>(IID_ICalcEnumNumericParams);
     if (!info.params || FAILED(info.params->GetParamInfo(nullptr, nullptr, &info.paramCount,
                                                          &info.sourceCount, &info.flags, nullptr)))
         throw FormulaError(node.position, "'" + node.name + "' has no parameter table");
@@ -132,7 +132,7 @@ CalcTerm FormulaBinder::bindModule(const FormulaNode& node, ComPtr<ICalcEnumClas
         term.sources.push_back(bind(node.operands[static_cast<std::size_t>(i)], want));
     }
     bindNumbers(node, term, info);
-    checkArguments(term, calcClass.get());
+    checkArguments(term, calcClass.Get());
     return term;
 }
 
@@ -143,7 +143,7 @@ void FormulaBinder::bindNumbers(const FormulaNode& node, CalcTerm& term, const C
         text = std::to_string(given - info.sourceCount);
     for (LONG i = info.sourceCount; i < given; ++i) {
         const FormulaNode& argument = node.operands[static_cast<std::size_t>(i)];
-        const std::string what = argumentName(info.params.get(), i) + " of '" + node.name + "'";
+        const std::string what = argumentName(info.params.Get(), i) + " of '" + node.name + "'";
         const double value = constantArgument(argument, what);
         double minimum = 0.0, maximum = 0.0;
         info.params->GetParam(i, &maximum, &minimum, nullptr, nullptr);
@@ -152,21 +152,21 @@ void FormulaBinder::bindNumbers(const FormulaNode& node, CalcTerm& term, const C
                                                       " and " + numberText(maximum));
         text += (text.empty() ? "" : " ") + numberText(value);
     }
-    term.arguments = Ovo::String::FromUtf8(text);
+    term.arguments = Utf8ToUtf16(text);
 }
 
 /// Creates one enumerator to see that the class accepts the arguments, and learns its event size.
 void FormulaBinder::checkArguments(CalcTerm& term, ICalcEnumClass2* calcClass) {
     ComPtr<ICalcEnum> calc;
-    if (FAILED(calcClass->CreateEnumerator(mHost, calc.put())) || !calc)
+    if (FAILED(calcClass->CreateEnumerator(mHost, calc.Put())) || !calc)
         throw FormulaError(term.position, "'" + term.name + "' could not be created");
     DWORD flags = 0;
-    ComPtr<IAutoOvoString> arguments = ComPtr<IAutoOvoString>::adopt(term.arguments.GetInterface());
-    if (FAILED(calc->SetArgs(arguments.get(), &flags)))
+    ComPtr<IAutoOvoString> arguments = ComPtr<IAutoOvoString>::Adopt(MakeString(term.arguments));
+    if (FAILED(calc->SetArgs(arguments.Get(), &flags)))
         throw FormulaError(term.position, "'" + term.name + "' refused its arguments");
     ULONG size = 0;
-    ComPtr<IEnumEventEx> stream = calc.query<IEnumEventEx>(IID_IEnumEventEx);
-    if (!stream || FAILED(stream->GetEventSize(&size)) || size < 16)
+    ComPtr<IEnumEventEx> stream = calc.Query<IEnumEventEx>(IID_IEnumEventEx);
+    if (!stream || FAILED(stream->GetEventSize(&size)) || size < sizeof(EventRecord))
         throw FormulaError(term.position, "'" + term.name + "' gives no event stream");
     term.eventSize = size;
 }

@@ -1,7 +1,7 @@
 #include "host/engine/FormulaCalcClass.h"
 
-#include "core/String.h"
 #include "host/engine/FormulaEnumerator.h"
+#include "host/framework/Text.h"
 
 namespace Vantrel {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 HRESULT handOut(const char* text, IAutoOvoString** out) {
     if (!out)
         return E_POINTER;
-    *out = Ovo::String(text).GetInterface();
+    *out = MakeString(Utf8ToUtf16(text));
     return S_OK;
 }
 
@@ -44,7 +44,7 @@ HRESULT FormulaCalcClass::GetNameBSTR(BSTR* name) {
     if (!name)
         return E_POINTER;
     SysFreeString(*name);
-    *name = Ovo::String(FormulaCalcClass::name).AllocBSTR();
+    *name = MakeBstr(Utf8ToUtf16(FormulaCalcClass::name));
     return S_OK;
 }
 

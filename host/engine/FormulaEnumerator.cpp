@@ -4,12 +4,13 @@
 #include "host/engine/FormulaError.h"
 #include "host/engine/IRecordingHost.h"
 #include "host/engine/SampleCursor.h"
+#include "host/framework/Text.h"
 
 namespace Vantrel {
 namespace {
 
 Recording* recordingOf(const ComPtr<IUnknown>& host) {
-    ComPtr<IRecordingHost> access = host.query<IRecordingHost>(IID_IRecordingHost);
+    ComPtr<IRecordingHost> access = host.Query<IRecordingHost>(IID_IRecordingHost);
     return access ? access->GetRecording() : nullptr;
 }
 
@@ -38,7 +39,7 @@ HRESULT FormulaEnumerator::SetHost(IUnknown* host) {
 HRESULT FormulaEnumerator::GetHost(IUnknown** host) {
     if (!host)
         return E_POINTER;
-    *host = ComPtr<IUnknown>(mHost).detach();
+    *host = ComPtr<IUnknown>(mHost).Detach();
     return S_OK;
 }
 
@@ -47,14 +48,14 @@ HRESULT FormulaEnumerator::SetArgs(IAutoOvoString* text, DWORD* flags) {
         *flags = 0;
     Clear();
     mCalculation.reset();
-    mText = text ? Ovo::String(text) : Ovo::String();
+    mText = ReadString(text);
     Recording* recording = recordingOf(mHost);
     if (!recording) {
         mError = "the formula has no document to read";
         return E_UNEXPECTED;
     }
     CalcEngine engine(*recording, ComPtr<ICalcService>(mClasses), mHost);
-    const HRESULT hr = engine.tryCompile(mText.ToU16String(), mCalculation, mError);
+    const HRESULT hr = engine.tryCompile(mText, mCalculation, mError);
     if (SUCCEEDED(hr) && flags)
         *flags = kCalcArgsAccepted;
     return hr;
@@ -63,7 +64,7 @@ HRESULT FormulaEnumerator::SetArgs(IAutoOvoString* text, DWORD* flags) {
 HRESULT FormulaEnumerator::GetArgs(IAutoOvoString** text) {
     if (!text)
         return E_POINTER;
-    *text = mText.GetInterface();
+    *text = MakeString(mText);
     return S_OK;
 }
 
@@ -102,7 +103,7 @@ HRESULT FormulaEnumerator::Start(LONG record, LONG, IUnknown* const*, double, LO
     mRecord = record;
     if (!mCalculation->givesEvents()) {
         mCursor =
-            ComPtr<ISampleChannel>::adopt(new SampleCursor(*recording, mCalculation->samples(), record));
+            ComPtr<ISampleChannel>::Adopt(new SampleCursor(*recording, mCalculation->samples(), record));
         return S_OK;
     }
     try {
@@ -124,7 +125,7 @@ HRESULT FormulaEnumerator::Seek(LONG tick) {
 
 HRESULT FormulaEnumerator::Clear() {
     mRun.reset();
-    mCursor.reset();
+    mCursor.Reset();
     return S_OK;
 }
 

@@ -60,7 +60,7 @@ private:
     ICalcService* mClasses;
     DWORD mClassId;
     ComPtr<IUnknown> mHost;
-    Ovo::String mText;
+    std::u16string mText;
     std::string mError;
     std::unique_ptr<Calculation> mCalculation;
     std::int32_t mRecord = -1;

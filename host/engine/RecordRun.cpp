@@ -6,6 +6,7 @@
 #include "host/engine/HresultText.h"
 #include "host/engine/PeakSeries.h"
 #include "host/engine/SampleCursor.h"
+#include "host/framework/Text.h"
 
 #include <climits>
 
@@ -22,7 +23,7 @@ RecordRun::RecordRun(const Recording& recording, const CalcTerm& root, IUnknown*
     : mRecording(recording), mRoot(root), mHost(host), mRecord(record), mOnline(online) {
     try {
         ComPtr<IUnknown> top = build(root);
-        mStream = top.query<IEnumEventEx>(IID_IEnumEventEx);
+        mStream = top.Query<IEnumEventEx>(IID_IEnumEventEx);
         if (!mStream || FAILED(mStream->GetEventSize(&mEventSize)) || mEventSize == 0)
             fail("'" + root.name + "' gives no event stream");
         if (root.kind == CalcTerm::Kind::Module && FAILED(mEnumerators.back()->Seek(0)))
@@ -38,7 +39,7 @@ RecordRun::~RecordRun() {
 }
 
 void RecordRun::clear() {
-    mStream.reset();
+    mStream.Reset();
     for (auto it = mEnumerators.rbegin(); it != mEnumerators.rend(); ++it)
         (*it)->Clear();
     mEnumerators.clear();
@@ -51,12 +52,12 @@ void RecordRun::fail(const std::string& message) const {
 ComPtr<IUnknown> RecordRun::build(const CalcTerm& term) {
     switch (term.kind) {
     case CalcTerm::Kind::Samples:
-        return ComPtr<IUnknown>::adopt(new SampleCursor(mRecording, term.signal, mRecord));
+        return ComPtr<IUnknown>::Adopt(new SampleCursor(mRecording, term.signal, mRecord));
     case CalcTerm::Kind::Peaks:
-        return ComPtr<IUnknown>::adopt(new EventStream(std::make_shared<PeakSeries>(
+        return ComPtr<IUnknown>::Adopt(new EventStream(std::make_shared<PeakSeries>(
             mRecording, term.signal, mRecord, term.minHeight, term.minPeriodSeconds)));
     case CalcTerm::Kind::ChannelEvents:
-        return ComPtr<IUnknown>::adopt(
+        return ComPtr<IUnknown>::Adopt(
             new EventStream(std::make_shared<ChannelEventSeries>(mRecording, term.channel, mRecord)));
     default:
         return startModule(term);
@@ -68,16 +69,16 @@ ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
     std::vector<IUnknown*> sources;
     for (const CalcTerm& source : term.sources) {
         owned.push_back(build(source));
-        sources.push_back(owned.back().get());
+        sources.push_back(owned.back().Get());
     }
     ComPtr<ICalcEnum> calc;
-    HRESULT hr = term.calcClass->CreateEnumerator(mHost, calc.put());
+    HRESULT hr = term.calcClass->CreateEnumerator(mHost, calc.Put());
     if (FAILED(hr) || !calc)
         throw FormulaError(term.position,
                            "'" + term.name + "' could not be created (" + hresultText(hr) + ")");
     DWORD flags = 0;
-    ComPtr<IAutoOvoString> arguments = ComPtr<IAutoOvoString>::adopt(term.arguments.GetInterface());
-    hr = calc->SetArgs(arguments.get(), &flags);
+    ComPtr<IAutoOvoString> arguments = ComPtr<IAutoOvoString>::Adopt(MakeString(term.arguments));
+    hr = calc->SetArgs(arguments.Get(), &flags);
     if (FAILED(hr))
         throw FormulaError(term.position,
                            "'" + term.name + "' refused its arguments (" + hresultText(hr) + ")");
@@ -88,7 +89,7 @@ ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
     if (FAILED(hr))
         throw FormulaError(term.position,
                            "'" + term.name + "' refused its sources (" + hresultText(hr) + ")");
-    return calc.query<IUnknown>(IID_IUnknown);
+    return calc.Query<IUnknown>(IID_IUnknown);
 }
 
 HRESULT RecordRun::seek(LONG tick) {

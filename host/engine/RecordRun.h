@@ -29,7 +29,7 @@ public:
     ULONG eventSize() const { return mEventSize; }
 
     /// The outermost event stream, for a caller that pulls the events itself.
-    IEnumEventEx* stream() const { return mStream.get(); }
+    IEnumEventEx* stream() const { return mStream.Get(); }
     /// Positions the run at a tick: the outermost calculation seeks (with its sources); a host
     /// stream moves to its first event at or after the tick.
     HRESULT seek(LONG tick);

@@ -1,6 +1,6 @@
 #include "host/engine/SampleCursor.h"
 
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,5 +1,7 @@
 #include "host/engine/UnitName.h"
 
+#include "host/framework/Text.h"
+
 #include <array>
 
 namespace Vantrel {
@@ -33,7 +35,7 @@ std::pair<LONG, std::size_t> prefixOf(std::string_view text) {
 
 } // namespace
 
-UnitName::UnitName(LONG prefixCode, Ovo::String base) : mPrefix(prefixCode), mBase(std::move(base)) {}
+UnitName::UnitName(LONG prefixCode, std::u16string base) : mPrefix(prefixCode), mBase(std::move(base)) {}
 
 ComPtr<IUnitName> UnitName::fromText(std::string_view text) {
     LONG code = prefixNone;
@@ -45,7 +47,7 @@ ComPtr<IUnitName> UnitName::fromText(std::string_view text) {
             base = text.substr(length);
         }
     }
-    return ComPtr<IUnitName>::adopt(new UnitName(code, Ovo::String::FromUtf8(base)));
+    return ComPtr<IUnitName>::Adopt(new UnitName(code, Utf8ToUtf16(base)));
 }
 
 void* UnitName::find(REFIID iid) {
@@ -55,7 +57,7 @@ void* UnitName::find(REFIID iid) {
 HRESULT UnitName::GetBaseText(IAutoOvoString** text) {
     if (!text)
         return E_POINTER;
-    *text = mBase.GetInterface();
+    *text = MakeString(mBase);
     return S_OK;
 }
 

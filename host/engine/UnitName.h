@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/String.h"
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "platform/vantrel/IUnitService.h"
+#include "platform/win32/com_ptr.h"
 
+#include <string>
 #include <string_view>
 
 namespace Vantrel {
@@ -13,7 +13,7 @@ namespace Vantrel {
 /// (1 none, 2 a, 3 f, 4 p, 5 n, 6 micro, 7 m, 8 unity, 9 k, 10 M, 11 G).
 class UnitName : public ComObject<IUnitName> {
 public:
-    UnitName(LONG prefixCode, Ovo::String base);
+    UnitName(LONG prefixCode, std::u16string base);
 
     /// Splits a unit text such as "mmHg", "uL", "µL" or "mV" into prefix and base: a leading
     /// prefix letter ("u" and "µ" for micro) is split off only when the rest is a known base unit
@@ -27,7 +27,7 @@ private:
     void* find(REFIID iid) override;
 
     LONG mPrefix;
-    Ovo::String mBase;
+    std::u16string mBase;
 };
 
 } // namespace Vantrel

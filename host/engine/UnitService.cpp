@@ -1,10 +1,10 @@
 #include "host/engine/UnitService.h"
 
-#include "core/IBinInStream.h"
-#include "core/IBinOutStream.h"
-#include "core/String.h"
-#include "host/engine/ComPtr.h"
 #include "host/engine/UnitName.h"
+#include "host/framework/Text.h"
+#include "platform/vantrel/IBinInStream.h"
+#include "platform/vantrel/IBinOutStream.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 namespace {
@@ -28,7 +28,7 @@ HRESULT UnitService::CreateUnitName(LONG prefixCode, IAutoOvoString* baseText, I
     *out = nullptr;
     if (!validPrefix(prefixCode))
         return E_INVALIDARG;
-    *out = new UnitName(prefixCode, baseText ? Ovo::String(baseText) : Ovo::String());
+    *out = new UnitName(prefixCode, ReadString(baseText));
     return S_OK;
 }
 
@@ -37,35 +37,35 @@ HRESULT UnitService::ReadUnit(IBinInStream* in, IUnknown** unit) {
         return E_POINTER;
     *unit = nullptr;
     DWORD prefix = 0;
-    Ovo::String base;
+    ComPtr<IAutoOvoString> base;
     try {
-        if (FAILED(in->ReadU32(&prefix)) || FAILED(in->ReadString(Ovo::OvoStringOutParam(base))) ||
+        if (FAILED(in->ReadU32(&prefix)) || FAILED(in->ReadString(base.Put())) ||
             FAILED(in->GetStatus()) || !validPrefix(static_cast<LONG>(prefix)))
             return E_FAIL;
     } catch (...) { // a malformed string record
         return E_FAIL;
     }
-    *unit = static_cast<IUnitName*>(new UnitName(static_cast<LONG>(prefix), base));
+    *unit = static_cast<IUnitName*>(new UnitName(static_cast<LONG>(prefix), ReadString(base.Get())));
     return S_OK;
 }
 
 HRESULT UnitService::WriteUnit(IBinOutStream* out, IUnknown* unit) {
     if (!out || !unit)
         return E_POINTER;
-    ComPtr<IUnitName> name = ComPtr<IUnknown>(unit).query<IUnitName>(IID_IUnitName);
+    ComPtr<IUnitName> name = ComPtr<IUnknown>(unit).Query<IUnitName>(IID_IUnitName);
     LONG prefix = 0;
     ComPtr<IAutoOvoString> base;
-    if (!name || FAILED(name->GetPrefixCode(&prefix)) || FAILED(name->GetBaseText(base.put())))
+    if (!name || FAILED(name->GetPrefixCode(&prefix)) || FAILED(name->GetBaseText(base.Put())))
         return E_INVALIDARG;
     out->WriteU32(static_cast<DWORD>(prefix));
-    out->WriteString(base.get());
+    out->WriteString(base.Get());
     return out->GetStatus() == S_OK ? S_OK : E_FAIL;
 }
 
 HRESULT UnitService::GetDefaultUnit(LONG, IUnknown** unit) {
     if (!unit)
         return E_POINTER;
-    *unit = static_cast<IUnitName*>(new UnitName(firstPrefix, Ovo::String("V")));
+    *unit = static_cast<IUnitName*>(new UnitName(firstPrefix, u"V"));
     return S_OK;
 }
 

@@ -1,6 +1,5 @@
 #include "host/engine/VirtualChannelDocument.h"
 
-#include "core/String.h"
 #include "host/engine/CalcObject.h"
 #include "host/engine/RecordEventStream.h"
 
@@ -22,7 +21,7 @@ BSTR NewBSTR(const std::u16string& text) {
 
 VirtualChannelDocument::VirtualChannelDocument(ComPtr<DocumentData> data, ComPtr<ICalcService> classes)
     : mData(std::move(data)), mEngine(mData->recording(), std::move(classes),
-                                      ComPtr<IUnknown>(static_cast<IDocumentData*>(mData.get()))) {}
+                                      ComPtr<IUnknown>(static_cast<IDocumentData*>(mData.Get()))) {}
 
 VirtualChannelDocument::~VirtualChannelDocument() {
     for (const auto& channel : mChannels)
@@ -41,7 +40,7 @@ HRESULT VirtualChannelDocument::QueryInterface(REFIID iid, void** out) {
     const HRESULT hr = ComObject::QueryInterface(iid, out);
     if (hr != E_NOINTERFACE)
         return hr;
-    return static_cast<IDocumentData*>(mData.get())->QueryInterface(iid, out);
+    return static_cast<IDocumentData*>(mData.Get())->QueryInterface(iid, out);
 }
 
 void* VirtualChannelDocument::find(REFIID iid) {
@@ -95,7 +94,7 @@ HRESULT VirtualChannelDocument::GetChannel(LONG channel, DWORD kind, IUnknown** 
     *out = nullptr;
     if (kind != kChannelObject)
         return S_FALSE;
-    *out = static_cast<IChannelInfo*>(virtualChannel->object.get());
+    *out = static_cast<IChannelInfo*>(virtualChannel->object.Get());
     (*out)->AddRef();
     return S_OK;
 }
@@ -132,7 +131,7 @@ HRESULT VirtualChannelDocument::CreateChannel(BSTR name, VirtualChannelRef* ref,
         created->name = text;
         const auto number = static_cast<LONG>(mData->recording().channelCount() + mChannels.size());
         created->ref = {static_cast<DWORD>(number), 0xC0000000u};
-        created->object = ComPtr<VirtualChannelObject>::adopt(
+        created->object = ComPtr<VirtualChannelObject>::Adopt(
             new VirtualChannelObject(number, [this](LONG channel) { drop(channel); }));
         existing = created.get();
         mChannels.push_back(std::move(created));
@@ -217,16 +216,16 @@ HRESULT VirtualChannelDocument::MarkDataEnd() {
 
 HRESULT VirtualChannelDocument::AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown*) {
     ComPtr<IUnknown> channelHolder(channel), calcHolder(calculation);
-    auto info = channelHolder.query<IChannelInfo>(IID_IChannelInfo);
-    auto object = calcHolder.query<ICalcObject>(IID_ICalcObject);
-    auto* target = dynamic_cast<VirtualChannelObject*>(info.get());
-    auto* source = dynamic_cast<CalcObject*>(object.get());
+    auto info = channelHolder.Query<IChannelInfo>(IID_IChannelInfo);
+    auto object = calcHolder.Query<ICalcObject>(IID_ICalcObject);
+    auto* target = dynamic_cast<VirtualChannelObject*>(info.Get());
+    auto* source = dynamic_cast<CalcObject*>(object.Get());
     Channel* c = target ? byNumber(target->channel()) : nullptr;
     if (!c || !source)
         return E_INVALIDARG;
     std::unique_ptr<Calculation> compiled;
     std::string error;
-    const std::u16string formula = source->formula().ToU16String();
+    const std::u16string formula = source->formula();
     if (FAILED(mEngine.tryCompile(formula, compiled, error)) || !compiled->givesEvents())
         return E_INVALIDARG;
     c->formula = formula;

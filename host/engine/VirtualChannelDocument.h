@@ -2,7 +2,6 @@
 
 #include "host/engine/CalcEngine.h"
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/VirtualChannelObject.h"
 #include "platform/vantrel/IChannelLookup.h"
@@ -10,6 +9,7 @@
 #include "platform/vantrel/IDocumentEvents.h"
 #include "platform/vantrel/ISampleBlocks.h"
 #include "platform/vantrel/IVirtualChannelService.h"
+#include "platform/win32/com_ptr.h"
 
 #include <map>
 #include <memory>

@@ -10,7 +10,7 @@ VirtualChannelObject::VirtualChannelObject(LONG channel, std::function<void(LONG
 HRESULT VirtualChannelObject::GetUnit(IUnknown** unit) {
     if (!unit)
         return E_POINTER;
-    *unit = new UnitName(1, Ovo::String());
+    *unit = new UnitName(1, u"");
     return S_OK;
 }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "platform/vantrel/CommandService.h"
 #include "platform/vantrel/Subject.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "platform/vantrel/CommandHandler.h"
 #include "platform/vantrel/DocumentClass.h"
 #include "platform/vantrel/IHostViewService.h"
 #include "platform/vantrel/Subject.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 

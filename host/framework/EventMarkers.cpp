@@ -1,6 +1,6 @@
 #include "host/framework/EventMarkers.h"
 
-#include "core/String.h"
+#include "host/framework/Text.h"
 #include "platform/gdi/gdi.h"
 
 namespace Vantrel {
@@ -15,8 +15,7 @@ HRESULT DrawEventMarker(IPODEventDrawClass& drawClass, IUnknown* dataObject, con
     hr = drawClass.GetLabel(dataObject, event.record, event.tick, event.data, &label);
     if (FAILED(hr))
         return hr;
-    Ovo::String text;
-    text.AssignAndRelease(label);
+    const std::u16string text = TakeString(label);
 
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -27,7 +26,7 @@ HRESULT DrawEventMarker(IPODEventDrawClass& drawClass, IUnknown* dataObject, con
 
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, colour);
-    TextOutW(dc, x + 3, trace.top + 2, text.c_str(), text.Length());
+    TextOutW(dc, x + 3, trace.top + 2, text.c_str(), static_cast<int>(text.size()));
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
     return S_OK;

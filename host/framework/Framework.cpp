@@ -6,12 +6,12 @@ namespace Vantrel {
 
 Framework::Framework() {
     ClassRegistry& classes = Classes();
-    classes.AddService(kHostMessageServiceKind, static_cast<IHostMessageService*>(m_messages.get()));
-    classes.AddService(kHostViewServiceKind, static_cast<IHostViewService*>(m_views.get()));
-    classes.AddService(kHostDocumentServiceKind, static_cast<IHostDocumentService*>(m_documents.get()));
-    classes.AddService(kDocClassServiceKind, static_cast<IDocClassService*>(m_docClasses.get()));
-    classes.AddService(kHostCommandUIServiceKind, static_cast<IHostCommandUIService*>(m_commandUI.get()));
-    classes.AddService(kCommandFactoryKind, static_cast<ICommandFactory*>(m_commands.get()));
+    classes.AddService(kHostMessageServiceKind, static_cast<IHostMessageService*>(m_messages.Get()));
+    classes.AddService(kHostViewServiceKind, static_cast<IHostViewService*>(m_views.Get()));
+    classes.AddService(kHostDocumentServiceKind, static_cast<IHostDocumentService*>(m_documents.Get()));
+    classes.AddService(kDocClassServiceKind, static_cast<IDocClassService*>(m_docClasses.Get()));
+    classes.AddService(kHostCommandUIServiceKind, static_cast<IHostCommandUIService*>(m_commandUI.Get()));
+    classes.AddService(kCommandFactoryKind, static_cast<ICommandFactory*>(m_commands.Get()));
 }
 
 Framework::~Framework() {
@@ -63,12 +63,12 @@ private:
 } // namespace
 
 HostCommand* Framework::AttachMenus(ICustomDocClass* documentClass) {
-    auto handler = ComPtr<IUnknown>(documentClass).query<ICAFCommandHandler>(IID_ICAFCommandHandler);
+    auto handler = ComPtr<IUnknown>(documentClass).Query<ICAFCommandHandler>(IID_ICAFCommandHandler);
     if (!handler)
         return nullptr;
-    auto target = ComPtr<CommandTarget>::adopt(new CommandTarget(handler.get()));
+    auto target = ComPtr<CommandTarget>::Adopt(new CommandTarget(handler.Get()));
     const std::size_t before = Commands().Commands().size();
-    documentClass->AttachCommandTarget(static_cast<ICAFCommandHandler*>(target.get()), 0);
+    documentClass->AttachCommandTarget(static_cast<ICAFCommandHandler*>(target.Get()), 0);
     return Commands().Commands().size() > before ? Commands().Commands().back() : nullptr;
 }
 
@@ -92,12 +92,12 @@ HRESULT Framework::QueryInterface(REFIID iid, void** out) {
         *out = static_cast<IUnknown*>(this);
         return S_OK;
     }
-    IUnknown* services[] = {static_cast<IClassRegistry*>(m_classes.get()),
-                            static_cast<IMessageIdService*>(m_messageIds.get()),
-                            static_cast<IMessageFactory*>(m_messageClasses.get()),
-                            static_cast<IMessageDispatcher*>(m_dispatcher.get()),
-                            static_cast<ISubjectService*>(m_subjects.get()),
-                            static_cast<ISubject*>(m_objects.get())};
+    IUnknown* services[] = {static_cast<IClassRegistry*>(m_classes.Get()),
+                            static_cast<IMessageIdService*>(m_messageIds.Get()),
+                            static_cast<IMessageFactory*>(m_messageClasses.Get()),
+                            static_cast<IMessageDispatcher*>(m_dispatcher.Get()),
+                            static_cast<ISubjectService*>(m_subjects.Get()),
+                            static_cast<ISubject*>(m_objects.Get())};
     for (IUnknown* service : services)
         if (SUCCEEDED(service->QueryInterface(iid, out)))
             return S_OK;

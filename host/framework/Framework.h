@@ -24,18 +24,18 @@ public:
     // Starts with one reference, the creator's.
     Framework();
 
-    ClassRegistry& Classes() { return *m_classes.get(); }
-    MessageIdService& MessageIds() { return *m_messageIds.get(); }
-    MessageFactory& MessageClasses() { return *m_messageClasses.get(); }
-    MessageService& Messages() { return *m_messages.get(); }
-    MessageDispatcher& Dispatcher() { return *m_dispatcher.get(); }
-    SubjectService& Subjects() { return *m_subjects.get(); }
-    ObjectRegistry& Objects() { return *m_objects.get(); }
-    CommandFactory& Commands() { return *m_commands.get(); }
-    CommandUIService& CommandUI() { return *m_commandUI.get(); }
-    DocumentService& Documents() { return *m_documents.get(); }
-    DocClassService& DocClasses() { return *m_docClasses.get(); }
-    ViewService& Views() { return *m_views.get(); }
+    ClassRegistry& Classes() { return *m_classes.Get(); }
+    MessageIdService& MessageIds() { return *m_messageIds.Get(); }
+    MessageFactory& MessageClasses() { return *m_messageClasses.Get(); }
+    MessageService& Messages() { return *m_messages.Get(); }
+    MessageDispatcher& Dispatcher() { return *m_dispatcher.Get(); }
+    SubjectService& Subjects() { return *m_subjects.Get(); }
+    ObjectRegistry& Objects() { return *m_objects.Get(); }
+    CommandFactory& Commands() { return *m_commands.Get(); }
+    CommandUIService& CommandUI() { return *m_commandUI.Get(); }
+    DocumentService& Documents() { return *m_documents.Get(); }
+    DocClassService& DocClasses() { return *m_docClasses.Get(); }
+    ViewService& Views() { return *m_views.Get(); }
 
     // How often the framework was asked for an interface id.
     int Requests(REFIID iid) const;
@@ -53,7 +53,7 @@ private:
     ~Framework() override;
     void* find(REFIID) override { return nullptr; }
 
-    template <class T> static ComPtr<T> Make() { return ComPtr<T>::adopt(new T); }
+    template <class T> static ComPtr<T> Make() { return ComPtr<T>::Adopt(new T); }
 
     ComPtr<ClassRegistry> m_classes = Make<ClassRegistry>();
     ComPtr<MessageIdService> m_messageIds = Make<MessageIdService>();
@@ -66,7 +66,7 @@ private:
     ComPtr<CommandUIService> m_commandUI = Make<CommandUIService>();
     ComPtr<DocumentService> m_documents = Make<DocumentService>();
     ComPtr<DocClassService> m_docClasses =
-        ComPtr<DocClassService>::adopt(new DocClassService(*m_documents.get()));
+        ComPtr<DocClassService>::Adopt(new DocClassService(*m_documents.Get()));
     ComPtr<ViewService> m_views = Make<ViewService>();
     mutable std::mutex m_requestLock;
     std::map<std::string, int> m_requests;

@@ -32,7 +32,7 @@ HRESULT HostApplication::GetSettings(IHostSettings** settings) {
     if (!m_hasSettings)
         return E_NOINTERFACE;
     m_settings->AddRef();
-    *settings = m_settings.get();
+    *settings = m_settings.Get();
     return S_OK;
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "platform/vantrel/HostApplication.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 
@@ -29,7 +29,7 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IHostApplication ? static_cast<IHostApplication*>(this) : nullptr;
     }
-    HostSettings& Settings() { return *m_settings.get(); }
+    HostSettings& Settings() { return *m_settings.Get(); }
     // The module text shown (empty: none), and how often it was set.
     const std::u16string& ModuleText() const { return m_moduleText; }
     int ModuleTextSets() const { return m_moduleTextSets; }
@@ -49,7 +49,7 @@ public:
 
 private:
     BYTE m_uiLanguage = 9; // English
-    ComPtr<HostSettings> m_settings = ComPtr<HostSettings>::adopt(new HostSettings);
+    ComPtr<HostSettings> m_settings = ComPtr<HostSettings>::Adopt(new HostSettings);
     std::u16string m_moduleText;
     int m_moduleTextSets = 0;
     bool m_hasSettings = true;

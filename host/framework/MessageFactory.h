@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "platform/vantrel/MessageFactory.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 

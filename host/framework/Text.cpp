@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "platform/win32/codepage.h"
 
 namespace Vantrel {
@@ -119,6 +118,88 @@ std::u16string TakeString(IAutoOvoString* text) {
 
 IAutoOvoString* MakeString(std::u16string_view text) {
     return new HostString(text);
+}
+
+BSTR MakeBstr(std::u16string_view text) {
+    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+}
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+
+// The code point of the well-formed UTF-8 sequence at text[i], advancing i past it; a malformed
+// sequence gives U+FFFD and skips one byte.
+char32_t nextUtf8(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    const std::size_t extra = lead >= 0xC2 && lead < 0xE0 ? 1 : lead >= 0xE0 && lead < 0xF0 ? 2
+                              : lead >= 0xF0 && lead < 0xF5                                 ? 3
+                                                                                            : 0;
+    if (extra == 0 || text.size() - i < extra)
+        return kReplacement;
+    char32_t c = lead & (0x3F >> extra);
+    for (std::size_t k = 0; k < extra; ++k) {
+        const auto b = static_cast<unsigned char>(text[i + k]);
+        if ((b & 0xC0) != 0x80)
+            return kReplacement;
+        c = (c << 6) | (b & 0x3F);
+    }
+    constexpr char32_t shortest[4] = {0, 0x80, 0x800, 0x10000};
+    if (c < shortest[extra] || c > 0x10FFFF || isSurrogate(c))
+        return kReplacement;
+    i += extra;
+    return c;
+}
+
+} // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = nextUtf8(text, i);
+        if (c < 0x10000) {
+            result.push_back(static_cast<char16_t>(c));
+        } else {
+            result.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+            result.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        }
+    }
+    return result;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = text[i++];
+        if (c >= 0xD800 && c <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i++] - 0xDC00);
+        else if (isSurrogate(c))
+            c = kReplacement;
+        if (c < 0x80) {
+            result.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            result.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            result.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            result.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            result.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return result;
 }
 
 } // namespace Vantrel

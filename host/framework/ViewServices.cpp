@@ -143,11 +143,11 @@ HRESULT ViewHostDocument::AttachViewClass(IUnknown*) {
 ComPtr<IDocView2> OpenView(IDocViewClass& viewClass, IUnknown* document, HostFrame& frame, DWORD index,
                            DWORD kind) {
     ComPtr<IDocView2> view;
-    if (FAILED(viewClass.CreateView(0, document, view.put())) || !view)
+    if (FAILED(viewClass.CreateView(0, document, view.Put())) || !view)
         return {};
     ComPtr<IClientWindow> window;
     HWND handle = nullptr;
-    if (FAILED(view->QueryInterface(IID_IClientWindow, reinterpret_cast<void**>(window.put()))) ||
+    if (FAILED(view->QueryInterface(IID_IClientWindow, reinterpret_cast<void**>(window.Put()))) ||
         FAILED(window->CreateClientWindow(&frame, frame.ClientWindow(), &handle)))
         return {};
     view->SetViewIndex(index);

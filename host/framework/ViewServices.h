@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "host/framework/Framework.h"
 #include "platform/vantrel/DocView.h"
 #include "platform/vantrel/DocumentClass.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 

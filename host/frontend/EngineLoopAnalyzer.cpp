@@ -1,10 +1,10 @@
 #include "host/frontend/EngineLoopAnalyzer.h"
 
-#include "analysis/TarvikEvent.h"
 #include "host/engine/CalcEngine.h"
 #include "host/engine/DocumentData.h"
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/RelationFits.h"
+#include "platform/vantrel/EventRecords.h"
 
 #include <cmath>
 #include <cstring>
@@ -27,23 +27,22 @@ struct LoopEvent {
 };
 
 std::vector<LoopEvent> loopEvents(const std::vector<std::byte>& bytes, ULONG eventSize) {
-    if (eventSize != sizeof(Tarvik::TarvikEvent))
+    if (eventSize != kLoopEventBytes)
         throw std::runtime_error("the loop analyser gave events of " + std::to_string(eventSize) +
                                  " bytes, not loop events");
-    std::vector<LoopEvent> events(bytes.size() / sizeof(Tarvik::TarvikEvent));
+    std::vector<LoopEvent> events(bytes.size() / kLoopEventBytes);
     for (std::size_t i = 0; i < events.size(); ++i) {
-        Tarvik::TarvikEvent event;
-        std::memcpy(&event, bytes.data() + i * sizeof event, sizeof event);
-        events[i] = {event.tick + static_cast<double>(event.fraction),
-                     event.state != Tarvik::TarvikEvent::LastInBlock};
+        LoopEventHead event;
+        std::memcpy(&event, bytes.data() + i * kLoopEventBytes, sizeof event);
+        events[i] = {event.tick + static_cast<double>(event.fraction), event.state != LoopEventHead::LastInBlock};
     }
     return events;
 }
 
 std::vector<double> eventValues(const std::vector<std::byte>& bytes) {
-    std::vector<double> values(bytes.size() / sizeof(OvoEventBase));
+    std::vector<double> values(bytes.size() / sizeof(EventRecord));
     for (std::size_t i = 0; i < values.size(); ++i) {
-        OvoEventBase event;
+        EventRecord event;
         std::memcpy(&event, bytes.data() + i * sizeof event, sizeof event);
         values[i] = event.value;
     }
@@ -67,9 +66,9 @@ EngineLoopAnalyzer::EngineLoopAnalyzer(ComPtr<ICalcService> classes, LoopParamet
     : mClasses(std::move(classes)), mNamer(std::move(namer)) {}
 
 LoopTable EngineLoopAnalyzer::analyze(Recording& recording, const AnalysisChannels& channels) {
-    auto document = ComPtr<DocumentData>::adopt(new DocumentData(recording));
+    auto document = ComPtr<DocumentData>::Adopt(new DocumentData(recording));
     const CalcEngine engine(recording, mClasses,
-                            ComPtr<IUnknown>(static_cast<IDocumentData*>(document.get())));
+                            ComPtr<IUnknown>(static_cast<IDocumentData*>(document.Get())));
     const double rWave = channels.ecg ? rWaveHeight(recording, *channels.ecg) : 0.0;
     const std::string analyzer = analyzerFormula(channels, rWave);
     const Calculation loops = engine.compile(analyzer);

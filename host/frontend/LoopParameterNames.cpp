@@ -1,6 +1,6 @@
 #include "host/frontend/LoopParameterNames.h"
 
-#include "core/Utf.h"
+#include "host/framework/Text.h"
 #include "platform/win32/resources.h"
 
 #include <cstring>
@@ -102,7 +102,7 @@ std::optional<std::string> moduleString(HMODULE module, UINT id) {
                 return std::nullopt;
             std::u16string text(length, u'\0');
             std::memcpy(text.data(), block + offset, 2u * length);
-            return Ovo::Utf16ToUtf8(text);
+            return Utf16ToUtf8(text);
         }
         offset += 2u * length;
     }

@@ -1,8 +1,8 @@
 #include "host/frontend/ModuleHost.h"
 
-#include "core/Utf.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/HresultText.h"
+#include "host/framework/Text.h"
 #include "host/frontend/LoopParameterNames.h"
 #include "host/loader/Host.h"
 
@@ -12,10 +12,10 @@ namespace Vantrel {
 
 ModuleHost::ModuleHost() : mHost(std::make_unique<Host>()) {
     if (const HRESULT result = mHost->LoadModule(); FAILED(result)) {
-        throw std::runtime_error("cannot load the analysis module " + Ovo::Utf16ToUtf8(DefaultModulePath()) +
+        throw std::runtime_error("cannot load the analysis module " + Utf16ToUtf8(DefaultModulePath()) +
                                  " (" + hresultText(result) + ")");
     }
-    auto catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
+    auto catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
     const ClassRegistry& registry = mHost->Zar().Classes();
     for (const RegisteredClass& registered : registry.Registrations())
         if (ICAFClassObject* classObject =
@@ -23,11 +23,11 @@ ModuleHost::ModuleHost() : mHost(std::make_unique<Host>()) {
             catalog->add(classObject);
     if (!catalog->find(u"TarvikAnalyzer"))
         throw std::runtime_error("the analysis module registered no loop analyser");
-    mClasses = ComPtr<ICalcService>(catalog.get());
+    mClasses = ComPtr<ICalcService>(catalog.Get());
 }
 
 ModuleHost::~ModuleHost() {
-    mClasses.reset();
+    mClasses.Reset();
     mHost->UnloadModule();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/engine/ComPtr.h"
 #include "host/frontend/EngineLoopAnalyzer.h"
 #include "platform/vantrel/ICalcService.h"
+#include "platform/win32/com_ptr.h"
 
 #include <memory>
 

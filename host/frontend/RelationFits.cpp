@@ -89,9 +89,9 @@ std::vector<RelationValue> fitsOf(Tarvik::TarvikData& data, const std::string& p
 
 std::vector<RelationValue> fitRelations(Recording& recording, const AnalysisChannels& channels,
                                         const LoopChannelFormulas& formulas, ComPtr<ICalcService> classes) {
-    auto document = ComPtr<VirtualChannelDocument>::adopt(new VirtualChannelDocument(
-        ComPtr<DocumentData>::adopt(new DocumentData(recording)), std::move(classes)));
-    FitDocument owner(document.get(), channels);
+    auto document = ComPtr<VirtualChannelDocument>::Adopt(new VirtualChannelDocument(
+        ComPtr<DocumentData>::Adopt(new DocumentData(recording)), std::move(classes)));
+    FitDocument owner(document.Get(), channels);
     const std::unique_ptr<Tarvik::TarvikData, ReleaseLoopData> data(new Tarvik::TarvikData(owner));
     data->GetVChanData().DefineChannels();
     if (!data->GetVChanData().SetLoopCalculation(Ovo::String(formulas.loops.c_str()),

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "host/engine/ComPtr.h"
 #include "host/frontend/ChannelChoice.h"
 #include "host/frontend/LoopTable.h"
 #include "host/recording/Recording.h"
 #include "platform/vantrel/ICalcService.h"
+#include "platform/win32/com_ptr.h"
 
 #include <string>
 #include <vector>

@@ -7,9 +7,9 @@ namespace Vantrel {
 Host::Host(bool registerFramework) {
     if (registerFramework)
         m_framework->Register();
-    CoRegisterClassObject(CLSID_HostApplication, m_application.get(), CLSCTX_INPROC_SERVER,
+    CoRegisterClassObject(CLSID_HostApplication, m_application.Get(), CLSCTX_INPROC_SERVER,
                           REGCLS_MULTIPLEUSE, &m_applicationCookie);
-    CoRegisterClassObject(CLSID_TestRegistry, m_tests.get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+    CoRegisterClassObject(CLSID_TestRegistry, m_tests.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                           &m_testsCookie);
 }
 
@@ -27,7 +27,7 @@ void Host::RevokeTestRegistry() {
 }
 
 HRESULT Host::LoadModule(const std::u16string& path) {
-    return m_loader.Load(path, m_application.get());
+    return m_loader.Load(path, m_application.Get());
 }
 
 void Host::UnloadModule() {

@@ -21,9 +21,9 @@ public:
     Host& operator=(const Host&) = delete;
     ~Host();
 
-    Framework& Zar() { return *m_framework.get(); }
-    HostApplication& Application() { return *m_application.get(); }
-    TestRegistry& Tests() { return *m_tests.get(); }
+    Framework& Zar() { return *m_framework.Get(); }
+    HostApplication& Application() { return *m_application.Get(); }
+    TestRegistry& Tests() { return *m_tests.Get(); }
     // The test documents and the formula calculation the module's self-tests build on.
     TestBed& SelfTestBed() { return m_testBed; }
     ModuleLoader& Module() { return m_loader; }
@@ -36,10 +36,10 @@ public:
     void UnloadModule();
 
 private:
-    ComPtr<Framework> m_framework = ComPtr<Framework>::adopt(new Framework);
-    TestBed m_testBed{*m_framework.get()};
-    ComPtr<HostApplication> m_application = ComPtr<HostApplication>::adopt(new HostApplication);
-    ComPtr<TestRegistry> m_tests = ComPtr<TestRegistry>::adopt(new TestRegistry);
+    ComPtr<Framework> m_framework = ComPtr<Framework>::Adopt(new Framework);
+    TestBed m_testBed{*m_framework.Get()};
+    ComPtr<HostApplication> m_application = ComPtr<HostApplication>::Adopt(new HostApplication);
+    ComPtr<TestRegistry> m_tests = ComPtr<TestRegistry>::Adopt(new TestRegistry);
     ModuleLoader m_loader;
     DWORD m_applicationCookie = 0;
     DWORD m_testsCookie = 0;

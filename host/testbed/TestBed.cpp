@@ -13,12 +13,12 @@ public:
     void add(IUnknown* classObject) { mExtra.emplace_back(classObject); }
 
     HRESULT FindCalcClass(IAutoOvoString* name, ICalcEnumClass2** out) override {
-        auto catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
+        auto catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
         for (const RegisteredClass& entry : mRegistry.Registrations())
             if (ICAFClassObject* classObject = entry.accepted ? mRegistry.FindClass(entry.typeId) : nullptr)
                 catalog->add(classObject);
         for (const auto& classObject : mExtra)
-            catalog->add(classObject.get());
+            catalog->add(classObject.Get());
         return catalog->FindCalcClass(name, out);
     }
 
@@ -32,14 +32,14 @@ private:
 };
 
 TestBed::TestBed(Framework& framework)
-    : mClasses(ComPtr<RegisteredClasses>::adopt(new RegisteredClasses(framework.Classes()))) {
+    : mClasses(ComPtr<RegisteredClasses>::Adopt(new RegisteredClasses(framework.Classes()))) {
     const auto id = [&](const GUID& guid) {
         return static_cast<DWORD>(framework.MessageIds().NumberOf(guid)) << 16;
     };
-    mFormulas = ComPtr<FormulaCalcClass>::adopt(new FormulaCalcClass(mClasses.get(), id(kFormulaCalcGuid)));
+    mFormulas = ComPtr<FormulaCalcClass>::Adopt(new FormulaCalcClass(mClasses.Get(), id(kFormulaCalcGuid)));
     framework.Classes().AddService(id(kTestDocumentFactoryGuid),
-                                   static_cast<ITestDocumentFactory*>(mFactory.get()));
-    framework.Classes().AddService(id(kFormulaCalcGuid), static_cast<ICalcEnumClass2*>(mFormulas.get()));
+                                   static_cast<ITestDocumentFactory*>(mFactory.Get()));
+    framework.Classes().AddService(id(kFormulaCalcGuid), static_cast<ICalcEnumClass2*>(mFormulas.Get()));
 }
 
 TestBed::~TestBed() = default;

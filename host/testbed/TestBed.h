@@ -25,14 +25,14 @@ public:
     /// A further calculation class for formulas (one a test brings along).
     void addCalcClass(IUnknown* classObject);
 
-    FormulaCalcClass& formulas() { return *mFormulas.get(); }
+    FormulaCalcClass& formulas() { return *mFormulas.Get(); }
 
 private:
     class RegisteredClasses;
 
     ComPtr<RegisteredClasses> mClasses;
     ComPtr<FormulaCalcClass> mFormulas;
-    ComPtr<TestDocumentFactory> mFactory = ComPtr<TestDocumentFactory>::adopt(new TestDocumentFactory);
+    ComPtr<TestDocumentFactory> mFactory = ComPtr<TestDocumentFactory>::Adopt(new TestDocumentFactory);
 };
 
 } // namespace Vantrel

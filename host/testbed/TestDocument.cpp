@@ -1,8 +1,8 @@
 #include "host/testbed/TestDocument.h"
 
-#include "core/String.h"
 #include "host/engine/FormulaError.h"
 #include "host/engine/FormulaParser.h"
+#include "host/framework/Text.h"
 #include "platform/vantrel/ICalcEnum.h"
 #include "platform/vantrel/IUnitService.h"
 
@@ -21,22 +21,22 @@ bool samePeriod(const PeriodFraction& a, const PeriodFraction& b) {
 }
 
 std::string unitText(IUnknown* unit) {
-    ComPtr<IUnitName> name = ComPtr<IUnknown>(unit).query<IUnitName>(IID_IUnitName);
+    ComPtr<IUnitName> name = ComPtr<IUnknown>(unit).Query<IUnitName>(IID_IUnitName);
     if (!name)
         return {};
-    Ovo::String base;
-    name->GetBaseText(Ovo::OvoStringOutParam(base));
-    return base.ToUtf8();
+    IAutoOvoString* base = nullptr;
+    name->GetBaseText(&base);
+    return Utf16ToUtf8(TakeString(base));
 }
 
 /// The formula of a channel source of the host's formula calculation.
 std::u16string formulaOf(IUnknown* source) {
-    ComPtr<ICalcEnum> calc = ComPtr<IUnknown>(source).query<ICalcEnum>(IID_ICalcEnum);
+    ComPtr<ICalcEnum> calc = ComPtr<IUnknown>(source).Query<ICalcEnum>(IID_ICalcEnum);
     if (!calc)
         return {};
-    Ovo::String text;
-    calc->GetArgs(Ovo::OvoStringOutParam(text));
-    return text.ToU16String();
+    IAutoOvoString* text = nullptr;
+    calc->GetArgs(&text);
+    return TakeString(text);
 }
 
 } // namespace
@@ -157,8 +157,8 @@ void TestDocument::createRecording() {
     for (std::size_t k = 0; k < mChannels.size(); ++k)
         channels.push_back({"Channel " + std::to_string(k + 1), mChannels[k].unit});
     mRecording = std::make_unique<Recording>(std::move(channels));
-    auto data = ComPtr<DocumentData>::adopt(new DocumentData(*mRecording));
-    data->takeSinks(*mData.get()); // those added before the first record
+    auto data = ComPtr<DocumentData>::Adopt(new DocumentData(*mRecording));
+    data->takeSinks(*mData.Get()); // those added before the first record
     mData = data;
 }
 
@@ -169,8 +169,8 @@ HRESULT TestDocument::readFormulas(IStrevDataSource* source) {
         if (!channel.enabled)
             continue;
         ComPtr<IUnknown> channelSource;
-        source->CreateChannelSource(0, static_cast<LONG>(k), channelSource.put());
-        const std::u16string text = formulaOf(channelSource.get());
+        source->CreateChannelSource(0, static_cast<LONG>(k), channelSource.Put());
+        const std::u16string text = formulaOf(channelSource.Get());
         try {
             channel.formula =
                 std::make_shared<SampleExpression>(FormulaParser::parse(text), mRecording->channelCount());

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "host/engine/ComObject.h"
-#include "host/engine/ComPtr.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/SampleExpression.h"
 #include "platform/vantrel/IRecordData.h"
 #include "platform/vantrel/IStrevDataSink.h"
+#include "platform/win32/com_ptr.h"
 
 #include <memory>
 #include <vector>
@@ -84,7 +84,7 @@ private:
 
     Recording mNoChannels{{}};             // what the document reads as before its first record
     std::unique_ptr<Recording> mRecording; // null before the first record
-    ComPtr<DocumentData> mData = ComPtr<DocumentData>::adopt(new DocumentData(mNoChannels));
+    ComPtr<DocumentData> mData = ComPtr<DocumentData>::Adopt(new DocumentData(mNoChannels));
     std::vector<Channel> mChannels;
     PeriodFraction mTickPeriod;
 };

@@ -1,7 +1,7 @@
 #include "host/testbed/TestDocumentFactory.h"
 
-#include "host/engine/ComPtr.h"
 #include "host/testbed/TestDocument.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 
@@ -13,7 +13,7 @@ HRESULT TestDocumentFactory::CreateDocument(LONG, REFIID iid, void** document) {
     if (!document)
         return E_POINTER;
     *document = nullptr;
-    auto created = ComPtr<TestDocument>::adopt(new TestDocument);
+    auto created = ComPtr<TestDocument>::Adopt(new TestDocument);
     return created->QueryInterface(iid, document);
 }
 

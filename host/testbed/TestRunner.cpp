@@ -1,15 +1,13 @@
 #include "host/testbed/TestRunner.h"
 
-#include "core/String.h"
 #include "host/engine/HresultText.h"
+#include "host/framework/Text.h"
 
 namespace Vantrel {
 namespace {
 
 std::string TakeText(IAutoOvoString* text) {
-    Ovo::String string;
-    string.AssignAndRelease(text);
-    return string.ToUtf8();
+    return Utf16ToUtf8(TakeString(text));
 }
 
 } // namespace

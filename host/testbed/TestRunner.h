@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/engine/ComPtr.h"
 #include "platform/vantrel/UnitTest.h"
+#include "platform/win32/com_ptr.h"
 
 #include <string>
 #include <vector>

@@ -12,6 +12,6 @@ extern "C" __attribute__((visibility("default"))) HRESULT DllGetClassObject(REFC
     *out = nullptr;
     if (clsid != CLSID_ZARFrameWork)
         return CLASS_E_CLASSNOTAVAILABLE;
-    auto framework = Vantrel::ComPtr<Vantrel::Framework>::adopt(new Vantrel::Framework);
+    auto framework = ComPtr<Vantrel::Framework>::Adopt(new Vantrel::Framework);
     return framework->QueryInterface(iid, out);
 }

@@ -3,7 +3,7 @@
 // queries and further command events. Each answers S_OK when it handled the
 // event and S_FALSE when not, so that the host offers it elsewhere.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 inline constexpr IID IID_ICAFCommandHandler = MakeGuid("{812082B5-B7F0-11D3-80C8-005004AD3C53}");
 inline constexpr IID IID_ICommandState = MakeGuid("{2F6A9D10-4C83-4B7E-9E25-8A1D0C3B5E61}"); // our own id

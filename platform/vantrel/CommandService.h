@@ -2,8 +2,8 @@
 // The host's command factory, which makes the command object through which a
 // class's commands reach it, and the command and menu service.
 
-#include "core/IAutoOvoString.h"
 #include "platform/vantrel/CommandHandler.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 inline constexpr IID IID_ICAFCommand = MakeGuid("{2F6A9D11-4C83-4B7E-9E25-8A1D0C3B5E61}"); // our own id
 inline constexpr IID IID_ICommandFactory = MakeGuid("{812082B6-B7F0-11D3-80C8-005004AD3C53}");

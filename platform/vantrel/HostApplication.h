@@ -1,7 +1,7 @@
 #pragma once
 // The host application object, a COM class of its own, and its settings.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 inline constexpr CLSID CLSID_HostApplication = MakeGuid("{09C5C1C7-6AEE-4EF7-AD48-5301E8BC3775}");
 inline constexpr IID IID_IHostApplication = MakeGuid("{70380571-34EA-11D3-8099-005004AD3C53}");
@@ -36,7 +36,7 @@ struct IHostApplication : IUnknown {
     // *state is not 0 when a module text is already shown for which.
     virtual HRESULT GetModuleTextState(DWORD which, DWORD* state) = 0;    // slot 3
     virtual HRESULT SetModuleText(DWORD which, IAutoOvoString* text) = 0; // slot 4
-    virtual HRESULT Reserved5() { return E_NOTIMPL; } // slots 5 to 33: not used by the module
+    virtual HRESULT Reserved5() { return E_NOTIMPL; } // slots 5 to 33: the module calls none of them
     virtual HRESULT Reserved6() { return E_NOTIMPL; }
     virtual HRESULT Reserved7() { return E_NOTIMPL; }
     virtual HRESULT Reserved8() { return E_NOTIMPL; }

@@ -8,8 +8,8 @@
 // until S_FALSE, Clear. While sampling, Start carries kCalcStartOnline and Next
 // is called again as the record grows; the events are the same as offline.
 
-#include "core/IAutoOvoString.h"
 #include "platform/vantrel/CalcEventInfo.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/win32/unknown.h"
 
 inline constexpr IID IID_ICalcEnum = MakeGuid("{532954A4-1807-428B-8A2B-8BB7282E74A6}");

@@ -3,7 +3,7 @@
 // function that channel formulas may name. Its class object also answers
 // ICalcEnumNumericParams, which describes the function's parameters.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/vantrel/ICAFClassObject.h"
 #include "platform/vantrel/ICalcEnum.h"
 

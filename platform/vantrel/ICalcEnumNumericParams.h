@@ -20,7 +20,7 @@
 // Otherwise (the two parameter selectors) the text is the numbers alone:
 //     TarvikParamSelector(tarvik, 3, 1, 0.001)                  ->  "3 1 0.001"
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/win32/unknown.h"
 
 inline constexpr IID IID_ICalcEnumNumericParams = MakeGuid("{3A9B79EE-982E-4701-BE9E-3FCA3AE26673}");

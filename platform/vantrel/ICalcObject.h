@@ -2,7 +2,7 @@
 // A host calculation object: a formula that a channel's data come from. The
 // module creates one through the class registry and gives it its texts.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/win32/unknown.h"
 
 inline constexpr IID IID_ICalcObject = MakeGuid("{7B3091F0-7395-11D2-81F7-00C0DFE13362}");

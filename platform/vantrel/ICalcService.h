@@ -4,7 +4,7 @@
 // class name or by its output name ("TarvikParamSelector" finds the class
 // "Tarvik Parameter Selector").
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
 
 inline constexpr IID IID_ICalcService = MakeGuid("{34354B99-8E5E-4E43-89C5-FE7874BCFA0E}");

@@ -2,7 +2,7 @@
 // The drawing class of an event type: the host asks it for the colour and the
 // label of each event of that type that it draws on its traces.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 inline constexpr IID IID_IPODEventDrawClass = MakeGuid("{2DE99796-4D8F-4666-97C0-4F6F7203229E}");
 

@@ -5,7 +5,7 @@
 // Unit objects (a channel's unit) answer IUnitName. The service writes and
 // reads a unit object through the module's binary streams in a format of its own.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/win32/unknown.h"
 
 struct IBinInStream;

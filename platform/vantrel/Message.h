@@ -4,8 +4,8 @@
 // (extending IMessage, extending IPersistObject) and IModifyMessageEx
 // (extending IModifyMessage). IMessageSource marks the sender of a message.
 
-#include "core/IBinInStream.h"
-#include "core/IBinOutStream.h"
+#include "platform/vantrel/IBinInStream.h"
+#include "platform/vantrel/IBinOutStream.h"
 #include "platform/win32/unknown.h"
 
 inline constexpr IID IID_IMessage = MakeGuid("{D0C7F633-2902-11CF-8E78-00C0DF48DF77}");

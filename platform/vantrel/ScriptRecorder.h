@@ -5,7 +5,7 @@
 // NUL-terminated UTF-16; texts come out as string interfaces with one
 // reference. The statements' form is the recorder's.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 // The recorder's ids are our own.
 inline constexpr IID IID_IScriptRecorder = MakeGuid("{9E2C6B41-7D3A-4F58-A1C2-3B5D8E0F6A17}");

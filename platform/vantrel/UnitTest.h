@@ -1,7 +1,7 @@
 #pragma once
 // Built-in self-tests and the host's test registry, a COM class of its own.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 inline constexpr CLSID CLSID_TestRegistry = MakeGuid("{E116149C-B118-4599-B6B2-C66DD6BEA7E5}");
 inline constexpr IID IID_ITestRegistry = MakeGuid("{500FCAA6-ED64-454F-A41B-6AA43047823B}");

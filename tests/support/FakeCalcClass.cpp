@@ -1,7 +1,7 @@
 #include "FakeCalcClass.h"
 
-#include "analysis/OvoEventBase.h"
 #include "core/String.h"
+#include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/IEnumEventEx.h"
 #include "platform/vantrel/ISampleChannel.h"
 
@@ -46,9 +46,9 @@ public:
             return E_FAIL;
         ComPtr<IUnknown> first(sources[0]);
         if (mDef.params[0].kind == kCalcParamSamples)
-            mSamples = first.query<ISampleChannel>(IID_ISampleChannel);
+            mSamples = first.Query<ISampleChannel>(IID_ISampleChannel);
         else
-            mEvents = first.query<IEnumEventEx>(IID_IEnumEventEx);
+            mEvents = first.Query<IEnumEventEx>(IID_IEnumEventEx);
         return mSamples || mEvents ? S_OK : E_FAIL;
     }
     HRESULT Seek(LONG tick) override {
@@ -57,8 +57,8 @@ public:
     }
     HRESULT Clear() override {
         ++mLog->clears;
-        mSamples.reset();
-        mEvents.reset();
+        mSamples.Reset();
+        mEvents.Reset();
         return S_OK;
     }
 
@@ -83,7 +83,7 @@ private:
 
     HRESULT passEvents(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
         HRESULT hr = mEvents->Next(bufferBytes / 16 * 16, tickLimit, buffer, count, position);
-        auto* events = static_cast<OvoEventBase*>(buffer);
+        auto* events = static_cast<EventRecord*>(buffer);
         for (ULONG i = 0; i < *count; ++i)
             events[i].value += number(0, 0.0);
         return hr;
@@ -93,7 +93,7 @@ private:
         const std::vector<LONG>& ticks = mDef.fixedTicks;
         ULONG n = 0;
         while (n < bufferBytes / 16 && mFixed < ticks.size() && ticks[mFixed] < tickLimit) {
-            OvoEventBase event;
+            EventRecord event;
             event.tick = ticks[mFixed++];
             event.value = 1.0;
             std::memcpy(static_cast<std::byte*>(buffer) + 16 * n++, &event, 16);
@@ -116,7 +116,7 @@ private:
                 ended = got == 0 && mSamples->IsRecordComplete() == S_OK;
                 break;
             }
-            OvoEventBase event;
+            EventRecord event;
             event.tick = mNextTick;
             event.value = sample;
             std::memcpy(static_cast<std::byte*>(buffer) + 16 * n++, &event, 16);

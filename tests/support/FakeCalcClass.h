@@ -10,7 +10,7 @@
 // logged.
 
 #include "TestCalcClass.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 
 #include <memory>
 #include <string>
@@ -55,7 +55,7 @@ private:
 };
 
 inline ComPtr<FakeCalcClass> makeFake(FakeClassDef def) {
-    return ComPtr<FakeCalcClass>::adopt(new FakeCalcClass(std::move(def)));
+    return ComPtr<FakeCalcClass>::Adopt(new FakeCalcClass(std::move(def)));
 }
 
 } // namespace Vantrel::Testing

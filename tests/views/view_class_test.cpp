@@ -40,7 +40,7 @@ protected:
     void SetUp() override {
         user::Desktop::Reset();
         LibraryEntry(kInstance, DLL_PROCESS_ATTACH, nullptr);
-        Vantrel::InstallViewServices(Zar(), *service.get());
+        Vantrel::InstallViewServices(Zar(), *service.Get());
         frame = new Vantrel::HostFrame; // host objects start with one reference
         document = new Vantrel::ViewHostDocument(7, u"Rat 12");
     }
@@ -57,8 +57,8 @@ protected:
     IUnknown* Doc() const { return static_cast<IHostDocument*>(document); }
 
     OWL::TModule module{u"Tarvik", kInstance};
-    Vantrel::ComPtr<Vantrel::ViewClassService> service =
-        Vantrel::ComPtr<Vantrel::ViewClassService>::adopt(new Vantrel::ViewClassService);
+    ComPtr<Vantrel::ViewClassService> service =
+        ComPtr<Vantrel::ViewClassService>::Adopt(new Vantrel::ViewClassService);
     Vantrel::HostFrame* frame = nullptr;
     Vantrel::ViewHostDocument* document = nullptr;
 };
@@ -100,7 +100,7 @@ TEST_F(Views, AViewIsMadeThroughItsClassObjectShownInItsFrameAndGoesByReferenceC
         BSTR afterClose = nullptr;
         view->GetTitle(&afterClose);
         EXPECT_EQ(Take(afterClose), TarvikAnalysisGraphView::GetTitle().ToU16String());
-        EXPECT_EQ(TarvikTest::RefCount(view.get()), 1u);
+        EXPECT_EQ(TarvikTest::RefCount(view.Get()), 1u);
     }
     EXPECT_EQ(viewClass->Release(), 0u);
 }
@@ -109,9 +109,9 @@ TEST_F(Views, TheHostOpensAViewThroughTheClassObjectTheModuleRegistered) {
     ASSERT_EQ(RegisterClassObjects(&host->Application()), S_OK);
     ICAFClassObject* registered = Zar().Classes().FindClass(DocMsgId<12>());
     ASSERT_NE(registered, nullptr);
-    Vantrel::ComPtr<IDocViewClass> workflow;
-    ASSERT_EQ(registered->QueryInterface(IID_IDocViewClass, reinterpret_cast<void**>(workflow.put())), S_OK);
-    auto view = Vantrel::OpenView(*workflow.get(), Doc(), *frame, 0, 12);
+    ComPtr<IDocViewClass> workflow;
+    ASSERT_EQ(registered->QueryInterface(IID_IDocViewClass, reinterpret_cast<void**>(workflow.Put())), S_OK);
+    auto view = Vantrel::OpenView(*workflow.Get(), Doc(), *frame, 0, 12);
     ASSERT_TRUE(view);
     ASSERT_NE(ViewWindow(), nullptr);
     EXPECT_EQ(GetParent(ViewWindow()), frame->ClientWindow());
@@ -131,14 +131,14 @@ TEST_F(Views, AFrameSiteThatKeepsTheViewLeavesItOpen) {
     EXPECT_EQ(view->CanClose(&canClose), S_FALSE);
     EXPECT_EQ(canClose, VARIANT_FALSE);
 
-    Vantrel::ComPtr<IClientWindow> client;
-    ASSERT_EQ(view->QueryInterface(IID_IClientWindow, reinterpret_cast<void**>(client.put())), S_OK);
+    ComPtr<IClientWindow> client;
+    ASSERT_EQ(view->QueryInterface(IID_IClientWindow, reinterpret_cast<void**>(client.Put())), S_OK);
     HWND again = nullptr;
     EXPECT_EQ(client->CreateClientWindow(frame, frame->ClientWindow(), &again), E_FAIL);
     const HWND window = ViewWindow();
     EXPECT_EQ(client->DestroyClientWindow(), S_OK);
     EXPECT_FALSE(IsWindow(window)) << "a window made over an alias of the frame's window goes at once";
-    view.reset();
+    view.Reset();
     viewClass->Release();
 }
 
@@ -186,14 +186,14 @@ TEST_F(Views, TheAcceptedInterfacesAreEnumerated) {
     viewClass->GetNameBSTR(&menu);
     EXPECT_EQ(Take(menu), u"Loop View") << "no menu name: the class name (string 106)";
 
-    Vantrel::ComPtr<IEnumInterface> e;
-    ASSERT_EQ(viewClass->EnumInterfaces(e.put()), S_OK);
+    ComPtr<IEnumInterface> e;
+    ASSERT_EQ(viewClass->EnumInterfaces(e.Put()), S_OK);
     const GUID* got[3] = {};
     ULONG fetched = 9;
     EXPECT_EQ(e->Next(1, got, nullptr), S_OK);
     EXPECT_EQ(*got[0], kHostDocumentInterface);
-    Vantrel::ComPtr<IEnumInterface> clone;
-    ASSERT_EQ(e->Clone(clone.put()), S_OK);
+    ComPtr<IEnumInterface> clone;
+    ASSERT_EQ(e->Clone(clone.Put()), S_OK);
     EXPECT_EQ(e->Next(3, got, &fetched), S_FALSE);
     EXPECT_EQ(fetched, 1u);
     EXPECT_EQ(*got[0], kModuleDocumentInterface);
@@ -205,8 +205,8 @@ TEST_F(Views, TheAcceptedInterfacesAreEnumerated) {
     EXPECT_EQ(*got[0], kModuleDocumentInterface) << "the clone starts where the original was";
     e->Reset();
     EXPECT_EQ(e->Skip(3), S_FALSE);
-    e.reset();
-    clone.reset();
+    e.Reset();
+    clone.Reset();
     viewClass->Release();
 }
 
@@ -249,7 +249,7 @@ TEST_F(Views, TheViewBaseAnswersThePrintStateInTheHostsLanguage) {
     ZAREventHandler::FireCommandEnabler(*window, kCopyCommandId, &state);
     EXPECT_EQ(state.enabled, VARIANT_FALSE);
     view->Close();
-    view.reset();
+    view.Reset();
     viewClass->Release();
 }
 
@@ -290,7 +290,7 @@ TEST_F(Views, TheSizeGripHitTestsOnlyOutsideAMaximisedFrame) {
     const gdi::Surface picture = user::WindowPicture(window);
     EXPECT_EQ(gdi::ColorFromPixel(picture.Get(195, 95)), GetSysColor(COLOR_BTNFACE));
     view->Close();
-    view.reset();
+    view.Reset();
     viewClass->Release();
 }
 

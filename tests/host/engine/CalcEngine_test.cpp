@@ -1,10 +1,10 @@
 #include "host/engine/CalcEngine.h"
 
 #include "tests/support/FakeCalcClass.h"
-#include "analysis/OvoEventBase.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaError.h"
 #include "host/engine/OnlineCalculation.h"
+#include "platform/vantrel/EventRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,8 @@ using Testing::FakeCalcClass;
 using Testing::FakeParam;
 using Testing::FakeClassDef;
 
-std::vector<OvoEventBase> decode(const std::vector<std::byte>& bytes) {
-    std::vector<OvoEventBase> events(bytes.size() / 16);
+std::vector<EventRecord> decode(const std::vector<std::byte>& bytes) {
+    std::vector<EventRecord> events(bytes.size() / 16);
     if (!events.empty())
         std::memcpy(static_cast<void*>(events.data()), bytes.data(), events.size() * 16);
     return events;
@@ -52,7 +52,7 @@ protected:
              {{"Event Source"}, {"Calc Index", 0, 0, 2147483647}, {"P", 0, -DBL_MAX, DBL_MAX}},
              1,
              false});
-        for (auto* c : {relay.get(), sampler.get(), picker.get()})
+        for (auto* c : {relay.Get(), sampler.Get(), picker.Get()})
             catalog->add(static_cast<ICalcEnumClass2*>(c));
     }
 
@@ -60,8 +60,8 @@ protected:
 
     Recording recording;
     ComPtr<FakeCalcClass> relay, sampler, picker;
-    ComPtr<CalcClassCatalog> catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
-    CalcEngine engine{recording, ComPtr<ICalcService>(catalog.get())};
+    ComPtr<CalcClassCatalog> catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
+    CalcEngine engine{recording, ComPtr<ICalcService>(catalog.Get())};
 };
 
 TEST_F(CalcEngineTest, HandsEachClassItsNumbersInOneText) {
@@ -70,12 +70,12 @@ TEST_F(CalcEngineTest, HandsEachClassItsNumbersInOneText) {
         FakeCalcClass* calcClass;
         const char* text;
     } cases[] = {
-        {"Relay(ch2, 2.5, -1)", relay.get(), "2 2.5 -1"},
-        {"relay(ch2)", relay.get(), "0"},
-        {"RELAY(ch2, -(1+1)*pi/pi, 2147483647)", relay.get(), "2 -2 2147483647"},
-        {"Relay(ch2, 4.60996e-05)", relay.get(), "1 4.60996e-05"},
-        {"PickerSelector(Relay(ch2), 3, 0.001)", picker.get(), "3 0.001"},
-        {"Sampler(ch1 * 2, 10)", sampler.get(), "1 10"},
+        {"Relay(ch2, 2.5, -1)", relay.Get(), "2 2.5 -1"},
+        {"relay(ch2)", relay.Get(), "0"},
+        {"RELAY(ch2, -(1+1)*pi/pi, 2147483647)", relay.Get(), "2 -2 2147483647"},
+        {"Relay(ch2, 4.60996e-05)", relay.Get(), "1 4.60996e-05"},
+        {"PickerSelector(Relay(ch2), 3, 0.001)", picker.Get(), "3 0.001"},
+        {"Sampler(ch1 * 2, 10)", sampler.Get(), "1 10"},
     };
     for (const Case& c : cases) {
         compile(c.formula);
@@ -131,8 +131,8 @@ TEST_F(CalcEngineTest, AnswersABadTextWithAFailureCode) {
 TEST_F(CalcEngineTest, ReportsAClassThatRefusesItsArgumentsOrSources) {
     auto refusing = Testing::makeFake({"Stubborn", "", {{"Event Source"}}, 1, true, true});
     auto starting = Testing::makeFake({"Unstartable", "", {{"Event Source"}}, 1, true, false, true});
-    catalog->add(static_cast<ICalcEnumClass2*>(refusing.get()));
-    catalog->add(static_cast<ICalcEnumClass2*>(starting.get()));
+    catalog->add(static_cast<ICalcEnumClass2*>(refusing.Get()));
+    catalog->add(static_cast<ICalcEnumClass2*>(starting.Get()));
     EXPECT_THROW(compile("Stubborn(ch2)"), FormulaError);
     Calculation calculation = compile("Relay(Unstartable(ch2))");
     try {
@@ -146,7 +146,7 @@ TEST_F(CalcEngineTest, ReportsAClassThatRefusesItsArgumentsOrSources) {
 
 TEST_F(CalcEngineTest, StopsAStreamThatMakesNoProgressInsteadOfHanging) {
     auto stuck = Testing::makeFake({"Stuck", "", {{"Event Source"}}, 1, true, false, false, true});
-    catalog->add(static_cast<ICalcEnumClass2*>(stuck.get()));
+    catalog->add(static_cast<ICalcEnumClass2*>(stuck.Get()));
     try {
         compile("Stuck(ch2)").events(0);
         FAIL();
@@ -157,17 +157,17 @@ TEST_F(CalcEngineTest, StopsAStreamThatMakesNoProgressInsteadOfHanging) {
 
 TEST_F(CalcEngineTest, WiresInnerCalculationsAndHostFunctionsAsSources) {
     // Stored events passed through two relays, each adding its offset.
-    std::vector<OvoEventBase> relayed = decode(compile("Relay(Relay(ch2, 1), 10)").events(0));
+    std::vector<EventRecord> relayed = decode(compile("Relay(Relay(ch2, 1), 10)").events(0));
     ASSERT_EQ(relayed.size(), 3u);
     EXPECT_EQ(relayed[1].tick, 700);
     EXPECT_EQ(relayed[1].value, 7 + 1 + 10);
     // The host's peaks of sin(30 t): a maximum every 209.44 ticks from tick 52.
-    std::vector<OvoEventBase> peaks = decode(compile("CMPeakDet(ch1, 0.3, 0.01)").events(0));
+    std::vector<EventRecord> peaks = decode(compile("CMPeakDet(ch1, 0.3, 0.01)").events(0));
     ASSERT_EQ(peaks.size(), 14u);
     EXPECT_EQ(peaks[0].tick, 52);
     EXPECT_EQ(peaks[13].tick, std::lround((std::acos(0.0) + 26 * std::acos(-1.0)) / 30 * 1000));
     // A computed signal read through a sample cursor every 250 ticks.
-    std::vector<OvoEventBase> sampled = decode(compile("Sampler(2 * ch1 + t, 250)").events(0));
+    std::vector<EventRecord> sampled = decode(compile("Sampler(2 * ch1 + t, 250)").events(0));
     ASSERT_EQ(sampled.size(), 12u);
     EXPECT_FLOAT_EQ(static_cast<float>(sampled[3].value), static_cast<float>(2 * std::sin(22.5) + 0.75));
     const auto& start = sampler->log()->starts.back();
@@ -185,7 +185,7 @@ TEST_F(CalcEngineTest, GivesTheSameEventsOnlineAsOfflineWhateverTheBlocks) {
             Recording live(recording.channels());
             OnlineCalculation online(
                 live,
-                CalcEngine(live, ComPtr<ICalcService>(catalog.get())).compile(std::string_view(formula)));
+                CalcEngine(live, ComPtr<ICalcService>(catalog.Get())).compile(std::string_view(formula)));
             live.startSampling(0.001);
             const Record& source = recording.record(0);
             for (std::size_t first = 0; first < 3000; first += block) {

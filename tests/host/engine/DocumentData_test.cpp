@@ -1,8 +1,9 @@
 #include "host/engine/DocumentData.h"
 
-#include "analysis/OvoEventBase.h"
+#include "core/String.h"
 #include "host/engine/ChannelObject.h"
 #include "host/engine/UnitName.h"
+#include "platform/vantrel/EventRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -60,14 +61,14 @@ protected:
     }
 
     Recording recording;
-    ComPtr<DocumentData> document = ComPtr<DocumentData>::adopt(new DocumentData(recording));
+    ComPtr<DocumentData> document = ComPtr<DocumentData>::Adopt(new DocumentData(recording));
 };
 
 TEST_F(DocumentDataTest, AnswersItsInterfacesAndRecordFigures) {
     for (const IID* iid :
          {&IID_IDocumentData, &IID_IChannelLookup, &IID_IOnlineDataSinkRegistry, &IID_IUnknown}) {
         ComPtr<IUnknown> answer;
-        EXPECT_EQ(document->QueryInterface(*iid, reinterpret_cast<void**>(answer.put())), S_OK);
+        EXPECT_EQ(document->QueryInterface(*iid, reinterpret_cast<void**>(answer.Put())), S_OK);
     }
     LONG value = 0;
     document->GetRecordCount(&value);
@@ -81,10 +82,10 @@ TEST_F(DocumentDataTest, AnswersItsInterfacesAndRecordFigures) {
 
 TEST_F(DocumentDataTest, HandsOutEventsOfEventChannelsAndSamplesUpToTheEndTick) {
     ComPtr<IEnumEventEx> events;
-    EXPECT_EQ(document->GetChannelEvents(0, 0, INT_MAX, events.put()), S_FALSE);
+    EXPECT_EQ(document->GetChannelEvents(0, 0, INT_MAX, events.Put()), S_FALSE);
     EXPECT_FALSE(events);
-    ASSERT_EQ(document->GetChannelEvents(1, 0, 15, events.put()), S_OK);
-    OvoEventBase buffer[4];
+    ASSERT_EQ(document->GetChannelEvents(1, 0, 15, events.Put()), S_OK);
+    EventRecord buffer[4];
     ULONG count = 0;
     LONG position = 0;
     EXPECT_EQ(events->Next(sizeof buffer, INT_MAX, buffer, &count, &position), S_FALSE);
@@ -93,7 +94,7 @@ TEST_F(DocumentDataTest, HandsOutEventsOfEventChannelsAndSamplesUpToTheEndTick) 
 
     ComPtr<ISampleChannel> samples;
     ASSERT_EQ(
-        document->GetChannelSamples(0, kDataSourceScaled | kDataSamplesEnumerator, 0, 12, samples.put()),
+        document->GetChannelSamples(0, kDataSourceScaled | kDataSamplesEnumerator, 0, 12, samples.Put()),
         S_OK);
     float values[32];
     ULONG read = 0;
@@ -101,25 +102,25 @@ TEST_F(DocumentDataTest, HandsOutEventsOfEventChannelsAndSamplesUpToTheEndTick) 
     EXPECT_EQ(samples->Read(32, values, &read), S_OK);
     EXPECT_EQ(read, 2u);
     EXPECT_EQ(samples->Read(32, values, &read), S_FALSE);
-    EXPECT_EQ(document->GetChannelSamples(2, 0, 0, INT_MAX, samples.put()), E_FAIL);
+    EXPECT_EQ(document->GetChannelSamples(2, 0, 0, INT_MAX, samples.Put()), E_FAIL);
 }
 
 TEST_F(DocumentDataTest, LooksUpChannelObjectsWithTheirUnits) {
     ComPtr<IUnknown> first, again;
-    ASSERT_EQ(document->GetChannel(0, kChannelObject, first.put()), S_OK);
-    document->GetChannel(0, kChannelObject, again.put());
-    EXPECT_EQ(first.get(), again.get());
-    ComPtr<IChannelInfo> info = first.query<IChannelInfo>(IID_IChannelInfo);
+    ASSERT_EQ(document->GetChannel(0, kChannelObject, first.Put()), S_OK);
+    document->GetChannel(0, kChannelObject, again.Put());
+    EXPECT_EQ(first.Get(), again.Get());
+    ComPtr<IChannelInfo> info = first.Query<IChannelInfo>(IID_IChannelInfo);
     ComPtr<IUnknown> unit;
-    ASSERT_EQ(info->GetUnit(unit.put()), S_OK);
-    ComPtr<IUnitName> name = unit.query<IUnitName>(IID_IUnitName);
+    ASSERT_EQ(info->GetUnit(unit.Put()), S_OK);
+    ComPtr<IUnitName> name = unit.Query<IUnitName>(IID_IUnitName);
     Ovo::String base;
     name->GetBaseText(Ovo::OvoStringOutParam(base));
     EXPECT_EQ(base, Ovo::String("mmHg"));
-    first.query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
+    first.Query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
     EXPECT_EQ(document->channelObject(0)->drops(), 1);
-    EXPECT_EQ(document->GetChannelUnit(1, kDataAnyRecord, kDataUnitFlags, unit.put()), S_FALSE);
-    EXPECT_EQ(document->GetChannel(2, kChannelObject, unit.put()), S_FALSE);
+    EXPECT_EQ(document->GetChannelUnit(1, kDataAnyRecord, kDataUnitFlags, unit.Put()), S_FALSE);
+    EXPECT_EQ(document->GetChannel(2, kChannelObject, unit.Put()), S_FALSE);
 }
 
 TEST(UnitName, SplitsAPrefixOnlyFromAKnownBase) {
@@ -142,11 +143,11 @@ TEST(UnitName, SplitsAPrefixOnlyFromAKnownBase) {
 }
 
 TEST_F(DocumentDataTest, TellsItsSinksAsTheRecordingSamples) {
-    auto sink = ComPtr<LoggingSink>::adopt(new LoggingSink);
-    auto leaving = ComPtr<LoggingSink>::adopt(new LoggingSink);
-    leaving->leaveAfterSecondBlock = document.get();
-    ASSERT_EQ(document->AddSink(sink.get()), S_OK);
-    ASSERT_EQ(document->AddSink(leaving.get()), S_OK);
+    auto sink = ComPtr<LoggingSink>::Adopt(new LoggingSink);
+    auto leaving = ComPtr<LoggingSink>::Adopt(new LoggingSink);
+    leaving->leaveAfterSecondBlock = document.Get();
+    ASSERT_EQ(document->AddSink(sink.Get()), S_OK);
+    ASSERT_EQ(document->AddSink(leaving.Get()), S_OK);
     recording.startSampling(0.5);
     for (std::size_t n : {3u, 0u, 4u, 5u}) {
         std::vector<std::vector<float>> block(2, std::vector<float>(n, 0.0f));
@@ -156,8 +157,8 @@ TEST_F(DocumentDataTest, TellsItsSinksAsTheRecordingSamples) {
     EXPECT_EQ(sink->calls, (std::vector<std::string>{"start 1", "record 1 0.500000 1", "data 3", "data 4",
                                                      "data 5", "end 1", "stop"}));
     EXPECT_EQ(leaving->calls.size(), 4u);
-    EXPECT_EQ(document->RemoveSink(leaving.get()), S_FALSE);
-    EXPECT_EQ(document->RemoveSink(sink.get()), S_OK);
+    EXPECT_EQ(document->RemoveSink(leaving.Get()), S_FALSE);
+    EXPECT_EQ(document->RemoveSink(sink.Get()), S_OK);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "host/engine/FormulaCalcClass.h"
 
 #include "tests/support/FakeCalcClass.h"
-#include "analysis/OvoEventBase.h"
 #include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/FormulaEnumerator.h"
+#include "platform/vantrel/EventRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -26,28 +26,28 @@ protected:
         recording.addRecord(Record(0.01, {ramp, ramp}));
         for (Tick tick : {10, 50, 90})
             recording.addEvent(0, 1, {tick, 1.0});
-        catalog->add(static_cast<ICalcEnumClass2*>(relay.get()));
-        catalog->add(static_cast<ICalcEnumClass2*>(formulaClass.get()));
+        catalog->add(static_cast<ICalcEnumClass2*>(relay.Get()));
+        catalog->add(static_cast<ICalcEnumClass2*>(formulaClass.Get()));
     }
 
     ComPtr<ICalcEnum> create(const char16_t* text, HRESULT expected = S_OK) {
         ComPtr<ICalcEnumClass2> found;
-        auto name = ComPtr<IAutoOvoString>::adopt(Ovo::String(u"formula").GetInterface());
-        EXPECT_EQ(catalog->FindCalcClass(name.get(), found.put()), S_OK);
+        auto name = ComPtr<IAutoOvoString>::Adopt(Ovo::String(u"formula").GetInterface());
+        EXPECT_EQ(catalog->FindCalcClass(name.Get(), found.Put()), S_OK);
         ComPtr<ICalcEnum> calc;
-        EXPECT_EQ(found->CreateEnumerator(static_cast<IDocumentData*>(document.get()), calc.put()), S_OK);
+        EXPECT_EQ(found->CreateEnumerator(static_cast<IDocumentData*>(document.Get()), calc.Put()), S_OK);
         DWORD flags = 0;
         Ovo::String formula(text);
-        ComPtr<IAutoOvoString> argument = ComPtr<IAutoOvoString>::adopt(formula.GetInterface());
-        EXPECT_EQ(calc->SetArgs(argument.get(), &flags), expected);
+        ComPtr<IAutoOvoString> argument = ComPtr<IAutoOvoString>::Adopt(formula.GetInterface());
+        EXPECT_EQ(calc->SetArgs(argument.Get(), &flags), expected);
         return calc;
     }
 
     Recording recording;
-    ComPtr<DocumentData> document = ComPtr<DocumentData>::adopt(new DocumentData(recording));
-    ComPtr<CalcClassCatalog> catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
+    ComPtr<DocumentData> document = ComPtr<DocumentData>::Adopt(new DocumentData(recording));
+    ComPtr<CalcClassCatalog> catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
     ComPtr<FormulaCalcClass> formulaClass =
-        ComPtr<FormulaCalcClass>::adopt(new FormulaCalcClass(catalog.get()));
+        ComPtr<FormulaCalcClass>::Adopt(new FormulaCalcClass(catalog.Get()));
     ComPtr<Testing::FakeCalcClass> relay =
         Testing::makeFake({"Relay", "", {{"Event Source"}, {"Offset", 0, -DBL_MAX, DBL_MAX}}});
 };
@@ -56,12 +56,12 @@ TEST_F(FormulaCalcClassTest, EvaluatesAnEventFormulaThroughTheEnumeratorProtocol
     ComPtr<ICalcEnum> calc = create(u"Relay(ch2, 2)");
     ASSERT_EQ(calc->Start(0, 0, nullptr, 0.01, 0, nullptr, 0), S_OK);
     ASSERT_EQ(calc->Seek(0), S_OK);
-    ComPtr<IEnumEventEx> events = calc.query<IEnumEventEx>(IID_IEnumEventEx);
-    EXPECT_FALSE(calc.query<ISampleChannel>(IID_ISampleChannel));
+    ComPtr<IEnumEventEx> events = calc.Query<IEnumEventEx>(IID_IEnumEventEx);
+    EXPECT_FALSE(calc.Query<ISampleChannel>(IID_ISampleChannel));
     ULONG size = 0;
     events->GetEventSize(&size);
     EXPECT_EQ(size, 16u);
-    OvoEventBase buffer[8];
+    EventRecord buffer[8];
     ULONG count = 0;
     LONG position = 0;
     EXPECT_EQ(events->Next(sizeof buffer, INT_MAX, buffer, &count, &position), S_FALSE);
@@ -75,9 +75,9 @@ TEST_F(FormulaCalcClassTest, EvaluatesASampleFormulaAsASampleChannel) {
     ComPtr<ICalcEnum> calc = create(u"2 * ch1 + 1");
     ASSERT_EQ(calc->Start(0, 0, nullptr, 0.01, 0, nullptr, 0), S_OK);
     calc->Seek(98);
-    ComPtr<ISampleChannel> samples = calc.query<ISampleChannel>(IID_ISampleChannel);
+    ComPtr<ISampleChannel> samples = calc.Query<ISampleChannel>(IID_ISampleChannel);
     ASSERT_TRUE(samples);
-    EXPECT_FALSE(calc.query<IEnumEventEx>(IID_IEnumEventEx));
+    EXPECT_FALSE(calc.Query<IEnumEventEx>(IID_IEnumEventEx));
     float values[4];
     ULONG count = 0;
     EXPECT_EQ(samples->Read(4, values, &count), S_OK);
@@ -87,7 +87,7 @@ TEST_F(FormulaCalcClassTest, EvaluatesASampleFormulaAsASampleChannel) {
 
 TEST_F(FormulaCalcClassTest, RefusesABadTextWithAFailureCodeAndKeepsTheReason) {
     ComPtr<ICalcEnum> calc = create(u"Relay(ch2,", E_INVALIDARG);
-    auto* formula = static_cast<FormulaEnumerator*>(calc.get());
+    auto* formula = static_cast<FormulaEnumerator*>(calc.Get());
     EXPECT_EQ(formula->error(), "column 11: expected a number, a name or '(' but found the end of the text");
     EXPECT_EQ(calc->Start(0, 0, nullptr, 0.01, 0, nullptr, 0), E_UNEXPECTED);
     create(u"Nothing(ch1)", E_INVALIDARG);
@@ -99,8 +99,8 @@ TEST_F(FormulaCalcClassTest, FollowsARecordWhileItIsSampled) {
     ComPtr<ICalcEnum> calc = create(u"cmpeakdet(ch1, 0.5)");
     recording.startSampling(0.01);
     ASSERT_EQ(calc->Start(1, 0, nullptr, 0.01, 0, nullptr, kCalcStartOnline), S_OK);
-    ComPtr<IEnumEventEx> events = calc.query<IEnumEventEx>(IID_IEnumEventEx);
-    OvoEventBase buffer[8];
+    ComPtr<IEnumEventEx> events = calc.Query<IEnumEventEx>(IID_IEnumEventEx);
+    EventRecord buffer[8];
     ULONG count = 0;
     LONG position = 0;
     std::vector<std::vector<float>> rise{{0, 1, 2}, {0, 0, 0}};

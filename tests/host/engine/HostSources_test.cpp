@@ -1,9 +1,9 @@
-#include "analysis/OvoEventBase.h"
 #include "host/engine/ChannelEventSeries.h"
-#include "host/engine/ComPtr.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/FormulaParser.h"
 #include "host/engine/SampleCursor.h"
+#include "platform/vantrel/EventRecords.h"
+#include "platform/win32/com_ptr.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +28,11 @@ protected:
     ComPtr<ISampleChannel> cursor(const char* formula) {
         auto expression =
             std::make_shared<SampleExpression>(FormulaParser::parse(std::string_view(formula)), 1);
-        return ComPtr<ISampleChannel>::adopt(
+        return ComPtr<ISampleChannel>::Adopt(
             new SampleCursor(recording, expression, recording.recordCount() - 1));
     }
     ComPtr<IEnumEventEx> stream() {
-        return ComPtr<IEnumEventEx>::adopt(
+        return ComPtr<IEnumEventEx>::Adopt(
             new EventStream(std::make_shared<ChannelEventSeries>(recording, 0, recording.recordCount() - 1)));
     }
 
@@ -50,7 +50,7 @@ TEST_F(HostSourcesTest, SampleCursorReadsSeeksAndClonesAnIndependentCursor) {
     a->GetPosition(&position);
     EXPECT_EQ(position, 3);
     ComPtr<ISampleChannel> b;
-    ASSERT_EQ(a->CloneCursor(b.put()), S_OK);
+    ASSERT_EQ(a->CloneCursor(b.Put()), S_OK);
     b->Seek(45);
     EXPECT_EQ(b->Read(8, buffer, &count), S_OK);
     EXPECT_EQ(count, 5u);
@@ -97,7 +97,7 @@ TEST_F(HostSourcesTest, SampleCursorTurnsValuesBeyondFloatIntoInfinities) {
 
 TEST_F(HostSourcesTest, EventStreamDeliversBelowTheLimitAndReportsWhereItStands) {
     ComPtr<IEnumEventEx> s = stream();
-    OvoEventBase events[4];
+    EventRecord events[4];
     ULONG count = 0;
     LONG position = 0;
     EXPECT_EQ(s->Next(sizeof events, 20, events, &count, &position), S_OK);
@@ -120,8 +120,8 @@ TEST_F(HostSourcesTest, EventStreamDeliversBelowTheLimitAndReportsWhereItStands)
 
 TEST_F(HostSourcesTest, EventStreamFindsForwardAndBackwardAndDeliversTheFindAgain) {
     ComPtr<IEnumEventEx> s = stream();
-    OvoEventBase found;
-    OvoEventBase events[4];
+    EventRecord found;
+    EventRecord events[4];
     ULONG count = 0;
     LONG position = 0;
     EXPECT_EQ(s->Find(FALSE, 11, 0, 100, 16, &found), S_OK);
@@ -136,7 +136,7 @@ TEST_F(HostSourcesTest, EventStreamFindsForwardAndBackwardAndDeliversTheFindAgai
     EXPECT_EQ(position, 40);
     EXPECT_EQ(s->Find(TRUE, 9, 0, 100, 16, &found), S_FALSE);
     ComPtr<IEnumEventEx> clone;
-    s->Clone(clone.put());
+    s->Clone(clone.Put());
     clone->GetPosition(&position);
     EXPECT_EQ(position, 10);
 }
@@ -145,7 +145,7 @@ TEST_F(HostSourcesTest, EventStreamOfARecordBeingSampledSettlesAtItsEnd) {
     recording.startSampling(0.01);
     recording.addEvent(1, 0, {3, 1.0});
     ComPtr<IEnumEventEx> s = stream();
-    OvoEventBase events[4];
+    EventRecord events[4];
     ULONG count = 0;
     LONG position = 0;
     EXPECT_EQ(s->Next(sizeof events, INT_MAX, events, &count, &position), S_OK);

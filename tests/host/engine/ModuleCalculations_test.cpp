@@ -7,6 +7,7 @@
 #include "analysis/OvoEventBase.h"
 #include "analysis/TarvikEdpEvent.h"
 #include "analysis/TarvikEvent.h"
+#include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/CalcEngine.h"
 #include "host/engine/DocumentData.h"
@@ -34,7 +35,7 @@ template <class E> std::vector<E> decode(const std::vector<std::byte>& bytes) {
 }
 
 ComPtr<CalcClassCatalog> moduleClasses() {
-    auto catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
+    auto catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
     for (ICalcEnumClass2* calcClass : CalcEnums::CalcClassObjects())
         catalog->add(calcClass);
     return catalog;
@@ -44,9 +45,9 @@ ComPtr<CalcClassCatalog> moduleClasses() {
 /// as the enumerators' host.
 struct Evaluator {
     explicit Evaluator(Recording& recording)
-        : document(ComPtr<DocumentData>::adopt(new DocumentData(recording))),
-          engine(recording, ComPtr<ICalcService>(classes.get()),
-                 ComPtr<IUnknown>(static_cast<IDocumentData*>(document.get()))) {}
+        : document(ComPtr<DocumentData>::Adopt(new DocumentData(recording))),
+          engine(recording, ComPtr<ICalcService>(classes.Get()),
+                 ComPtr<IUnknown>(static_cast<IDocumentData*>(document.Get()))) {}
 
     template <class E> std::vector<E> events(const char* formula, std::int32_t record = 0) const {
         return decode<E>(engine.compile(std::string_view(formula)).events(record));
@@ -316,7 +317,7 @@ TEST_F(GeneratedRecordingTest, BadInputNeverCrashes) {
     Evaluator evaluator(damaged);
     auto disorder =
         Testing::makeFake({"Disorder", "", {}, 0, true, false, false, false, {500, 300, 300, 700, 650, 100}});
-    evaluator.classes->add(static_cast<ICalcEnumClass2*>(disorder.get()));
+    evaluator.classes->add(static_cast<ICalcEnumClass2*>(disorder.Get()));
 
     const std::string analysers[] = {
         std::string("TarvikAnalyzer(ch1, ch2, ") + ecgDetector + ", -1, -1, -1, -1)",
@@ -347,24 +348,24 @@ TEST_F(GeneratedRecordingTest, AZeroTickPeriodLeavesTheRatesUnset) {
     ComPtr<ICalcEnumClass2> analyser = evaluator.classes->find(u"TarvikAnalyzer");
     ComPtr<ICalcEnumClass2> ecg = evaluator.classes->find(u"PVEcgEdpDet");
     ComPtr<ICalcEnum> edp, loops;
-    ASSERT_EQ(ecg->CreateEnumerator(nullptr, edp.put()), S_OK);
-    ASSERT_EQ(analyser->CreateEnumerator(nullptr, loops.put()), S_OK);
+    ASSERT_EQ(ecg->CreateEnumerator(nullptr, edp.Put()), S_OK);
+    ASSERT_EQ(analyser->CreateEnumerator(nullptr, loops.Put()), S_OK);
     DWORD flags = 0;
-    auto noNumbers = ComPtr<IAutoOvoString>::adopt(Ovo::String("0").GetInterface());
-    edp->SetArgs(noNumbers.get(), &flags);
-    loops->SetArgs(noNumbers.get(), &flags);
+    auto noNumbers = ComPtr<IAutoOvoString>::Adopt(Ovo::String("0").GetInterface());
+    edp->SetArgs(noNumbers.Get(), &flags);
+    loops->SetArgs(noNumbers.Get(), &flags);
     Calculation peaks = evaluator.engine.compile(std::string_view("CMPeakDet(ch3, 0.5, 0.05)"));
     std::unique_ptr<RecordRun> run = peaks.start(0, false);
     IUnknown* ecgSources[] = {run->stream()};
     ASSERT_EQ(edp->Start(0, 1, ecgSources, 0.0, 0, nullptr, 0), S_OK);
-    ComPtr<IDocumentData> data(static_cast<IDocumentData*>(evaluator.document.get()));
+    ComPtr<IDocumentData> data(static_cast<IDocumentData*>(evaluator.document.Get()));
     ComPtr<ISampleChannel> pressure, volume;
-    data->GetChannelSamples(0, 0, 0, INT_MAX, pressure.put());
-    data->GetChannelSamples(1, 0, 0, INT_MAX, volume.put());
-    IUnknown* sources[] = {pressure.get(), volume.get(), edp.get()};
+    data->GetChannelSamples(0, 0, 0, INT_MAX, pressure.Put());
+    data->GetChannelSamples(1, 0, 0, INT_MAX, volume.Put());
+    IUnknown* sources[] = {pressure.Get(), volume.Get(), edp.Get()};
     ASSERT_EQ(loops->Start(0, 3, sources, 0.0, 0, nullptr, 0), S_OK);
     loops->Seek(0);
-    ComPtr<IEnumEventEx> stream = loops.query<IEnumEventEx>(IID_IEnumEventEx);
+    ComPtr<IEnumEventEx> stream = loops.Query<IEnumEventEx>(IID_IEnumEventEx);
     std::vector<TarvikEvent> all;
     HRESULT hr = S_OK;
     while (hr == S_OK) {

@@ -4,7 +4,7 @@
 #include "core/BinOStream.h"
 #include "core/StorageBinOStreamLite.h"
 #include "core/String.h"
-#include "host/engine/ComPtr.h"
+#include "platform/win32/com_ptr.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ struct Unit {
 };
 
 Unit describe(IUnknown* unit) {
-    ComPtr<IUnitName> name = ComPtr<IUnknown>(unit).query<IUnitName>(IID_IUnitName);
+    ComPtr<IUnitName> name = ComPtr<IUnknown>(unit).Query<IUnitName>(IID_IUnitName);
     Unit result;
     Ovo::String base;
     name->GetPrefixCode(&result.prefix);
@@ -32,12 +32,12 @@ class UnitServiceTest : public ::testing::Test {
 protected:
     ComPtr<IUnitName> create(LONG prefix, const char* base) {
         ComPtr<IUnitName> unit;
-        auto text = ComPtr<IAutoOvoString>::adopt(Ovo::String(base).GetInterface());
-        EXPECT_EQ(service->CreateUnitName(prefix, text.get(), unit.put()), S_OK);
+        auto text = ComPtr<IAutoOvoString>::Adopt(Ovo::String(base).GetInterface());
+        EXPECT_EQ(service->CreateUnitName(prefix, text.Get(), unit.Put()), S_OK);
         return unit;
     }
 
-    ComPtr<UnitService> service = ComPtr<UnitService>::adopt(new UnitService);
+    ComPtr<UnitService> service = ComPtr<UnitService>::Adopt(new UnitService);
 };
 
 TEST_F(UnitServiceTest, WritesAndReadsUnitsBack) {
@@ -45,27 +45,27 @@ TEST_F(UnitServiceTest, WritesAndReadsUnitsBack) {
     Ovo::BinOStream out(&bytes, false);
     out.WriteU32(kStorageStreamHeader);
     for (auto [prefix, base] : {std::pair{6L, "l"}, {7L, "V"}, {1L, "mmHg"}})
-        ASSERT_EQ(service->WriteUnit(&out, create(prefix, base).get()), S_OK);
+        ASSERT_EQ(service->WriteUnit(&out, create(prefix, base).Get()), S_OK);
     Ovo::BinIStream in(&bytes, false);
     in.ReadHeader();
     for (auto [prefix, base] : {std::pair{6L, "l"}, {7L, "V"}, {1L, "mmHg"}}) {
         ComPtr<IUnknown> unit;
-        ASSERT_EQ(service->ReadUnit(&in, unit.put()), S_OK);
-        EXPECT_EQ(describe(unit.get()).prefix, prefix);
-        EXPECT_EQ(describe(unit.get()).base, base);
+        ASSERT_EQ(service->ReadUnit(&in, unit.Put()), S_OK);
+        EXPECT_EQ(describe(unit.Get()).prefix, prefix);
+        EXPECT_EQ(describe(unit.Get()).base, base);
     }
     ComPtr<IUnknown> none;
-    EXPECT_EQ(service->ReadUnit(&in, none.put()), E_FAIL); // the stream has ended
+    EXPECT_EQ(service->ReadUnit(&in, none.Put()), E_FAIL); // the stream has ended
     EXPECT_FALSE(none);
 }
 
 TEST_F(UnitServiceTest, RefusesBadPrefixesAndObjectsThatAreNoUnits) {
     ComPtr<IUnitName> unit;
-    EXPECT_EQ(service->CreateUnitName(0, nullptr, unit.put()), E_INVALIDARG);
-    EXPECT_EQ(service->CreateUnitName(12, nullptr, unit.put()), E_INVALIDARG);
+    EXPECT_EQ(service->CreateUnitName(0, nullptr, unit.Put()), E_INVALIDARG);
+    EXPECT_EQ(service->CreateUnitName(12, nullptr, unit.Put()), E_INVALIDARG);
     std::stringbuf bytes;
     Ovo::BinOStream out(&bytes, false);
-    EXPECT_EQ(service->WriteUnit(&out, static_cast<IUnitService*>(service.get())), E_INVALIDARG);
+    EXPECT_EQ(service->WriteUnit(&out, static_cast<IUnitService*>(service.Get())), E_INVALIDARG);
     out.WriteU32(kStorageStreamHeader);
     out.WriteU32(99);
     out.WriteStringRecord(Ovo::String("V"));
@@ -76,13 +76,13 @@ TEST_F(UnitServiceTest, RefusesBadPrefixesAndObjectsThatAreNoUnits) {
     Ovo::BinIStream in(&bytes, false);
     in.ReadHeader();
     ComPtr<IUnknown> read;
-    EXPECT_EQ(service->ReadUnit(&in, read.put()), E_FAIL); // prefix 99
-    EXPECT_EQ(service->ReadUnit(&in, read.put()), E_FAIL); // malformed base text
+    EXPECT_EQ(service->ReadUnit(&in, read.Put()), E_FAIL); // prefix 99
+    EXPECT_EQ(service->ReadUnit(&in, read.Put()), E_FAIL); // malformed base text
     EXPECT_FALSE(read);
     ComPtr<IUnknown> fallback;
-    ASSERT_EQ(service->GetDefaultUnit(3, fallback.put()), S_OK);
-    EXPECT_EQ(describe(fallback.get()).base, "V");
-    EXPECT_EQ(describe(fallback.get()).prefix, 1);
+    ASSERT_EQ(service->GetDefaultUnit(3, fallback.Put()), S_OK);
+    EXPECT_EQ(describe(fallback.Get()).base, "V");
+    EXPECT_EQ(describe(fallback.Get()).prefix, 1);
 }
 
 } // namespace

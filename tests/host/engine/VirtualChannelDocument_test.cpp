@@ -33,9 +33,9 @@ protected:
         for (int k = 0; k < 3000; ++k)
             sine.push_back(static_cast<float>(std::sin(30.0 * k / 1000)));
         recording.addRecord(Record(0.001, {sine, std::vector<float>(3000, 0.0f)}));
-        document = ComPtr<VirtualChannelDocument>::adopt(
-            new VirtualChannelDocument(ComPtr<DocumentData>::adopt(new DocumentData(recording)),
-                                       ComPtr<ICalcService>::adopt(new CalcClassCatalog)));
+        document = ComPtr<VirtualChannelDocument>::Adopt(
+            new VirtualChannelDocument(ComPtr<DocumentData>::Adopt(new DocumentData(recording)),
+                                       ComPtr<ICalcService>::Adopt(new CalcClassCatalog)));
     }
 
     VirtualChannelRef create(const char* name) {
@@ -48,20 +48,20 @@ protected:
     }
     HRESULT assign(VirtualChannelRef ref, const char* formula) {
         ComPtr<IUnknown> channel;
-        document->GetChannel(static_cast<LONG>(ref.channel), kChannelObject, channel.put());
-        auto calc = ComPtr<CalcObject>::adopt(new CalcObject);
+        document->GetChannel(static_cast<LONG>(ref.channel), kChannelObject, channel.Put());
+        auto calc = ComPtr<CalcObject>::Adopt(new CalcObject);
         Ovo::String name("tarvik"), text(formula);
         IAutoOvoString* n = name.GetInterface();
         IAutoOvoString* f = text.GetInterface();
         calc->SetTexts(n, f, 0);
         n->Release();
         f->Release();
-        return document->AssignCalculation(channel.get(), static_cast<ICalcObject*>(calc.get()), nullptr);
+        return document->AssignCalculation(channel.Get(), static_cast<ICalcObject*>(calc.Get()), nullptr);
     }
     std::vector<OvoEventBase> events(VirtualChannelRef ref, LONG fromTick = 0, HRESULT* result = nullptr) {
         ComPtr<IEnumEventEx> stream;
         const HRESULT hr = document->CreateEventEnumerator(kVirtualSource, ref.channel, kEventEnumeratorFlags,
-                                                           fromTick, 0, INT_MAX, 0, stream.put());
+                                                           fromTick, 0, INT_MAX, 0, stream.Put());
         if (result)
             *result = hr;
         std::vector<OvoEventBase> list;
@@ -91,10 +91,10 @@ TEST_F(VirtualChannelDocumentTest, ChannelsAreMadeByNameAndNumberedAfterTheRecor
     BSTR key = nullptr;
     EXPECT_EQ(document->CreateChannel(nullptr, &ref, &key), E_INVALIDARG);
     ComPtr<IUnknown> object;
-    ASSERT_EQ(document->GetChannel(2, kChannelObject, object.put()), S_OK);
-    EXPECT_TRUE(object.query<IChannelDataReset>(IID_IChannelDataReset));
-    ASSERT_EQ(document->GetChannel(0, kChannelObject, object.put()), S_OK);
-    EXPECT_NE(dynamic_cast<ChannelObject*>(object.query<IChannelInfo>(IID_IChannelInfo).get()), nullptr);
+    ASSERT_EQ(document->GetChannel(2, kChannelObject, object.Put()), S_OK);
+    EXPECT_TRUE(object.Query<IChannelDataReset>(IID_IChannelDataReset));
+    ASSERT_EQ(document->GetChannel(0, kChannelObject, object.Put()), S_OK);
+    EXPECT_NE(dynamic_cast<ChannelObject*>(object.Query<IChannelInfo>(IID_IChannelInfo).Get()), nullptr);
     EXPECT_EQ(document->GetChannelKey({9, 0xC0000000u}, &key), E_INVALIDARG);
 }
 
@@ -116,10 +116,10 @@ TEST_F(VirtualChannelDocumentTest, AnAssignedFormulaGivesTheChannelsEventsRecord
     EXPECT_EQ(events(loops).size(), 14u);
     ComPtr<IEnumEventEx> stream;
     EXPECT_EQ(document->CreateEventEnumerator(0x80000001u, loops.channel, kEventEnumeratorFlags, 0, 0,
-                                              INT_MAX, 0, stream.put()),
+                                              INT_MAX, 0, stream.Put()),
               E_INVALIDARG);
     EXPECT_EQ(document->CreateEventEnumerator(kVirtualSource, loops.channel, kEventEnumeratorFlags, 0, 1,
-                                              INT_MAX, 0, stream.put()),
+                                              INT_MAX, 0, stream.Put()),
               E_INVALIDARG);
 }
 
@@ -130,8 +130,8 @@ TEST_F(VirtualChannelDocumentTest, ComputedEventsAreKeptUntilDroppedRefreshedOrR
     events(loops);
     EXPECT_EQ(cached(), 1u);
     ComPtr<IUnknown> object;
-    document->GetChannel(2, kChannelObject, object.put());
-    object.query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
+    document->GetChannel(2, kChannelObject, object.Put());
+    object.Query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
     EXPECT_EQ(cached(), 0u);
     events(loops);
     BSTR key = Bstr("tarvik");
@@ -170,7 +170,7 @@ TEST_F(VirtualChannelDocumentTest, SampleBlocksReadZerosOutsideTheRecord) {
 }
 
 TEST_F(VirtualChannelDocumentTest, TheModulesVirtualChannelsAreDefinedThroughIt) {
-    IDocumentData* data = document.get();
+    IDocumentData* data = document.Get();
     Tarvik::VChanData vchan(data);
     vchan.DefineChannels();
     for (const char16_t* name : {u"tarvik", u"pva", u"pvvolumewithoutvp", u"pveventwithoutvp"})
@@ -179,7 +179,7 @@ TEST_F(VirtualChannelDocumentTest, TheModulesVirtualChannelsAreDefinedThroughIt)
     EXPECT_EQ(document->channel(u"tarvik")->title, u"Tarvik");
     EXPECT_EQ(vchan.GetChannelRef(Tarvik::VChanData::LoopsWithoutVP).channel, 5u);
     // The document data's other interfaces answer through it.
-    EXPECT_TRUE(ComPtr<IDocumentData>(data).query<IOnlineDataSinkRegistry>(IID_IOnlineDataSinkRegistry));
+    EXPECT_TRUE(ComPtr<IDocumentData>(data).Query<IOnlineDataSinkRegistry>(IID_IOnlineDataSinkRegistry));
 }
 
 /// The loop data's document with no settings beyond the channels: pressure ch1, volume ch2.
@@ -229,12 +229,12 @@ TEST(VirtualChannelAnalysis, TheLoopDataReadsTheAnalysersLoopsFromTheHost) {
         for (int c = 0; c <= cycles[r]; ++c)
             recording.addEvent(r, 2, {c * 400, 1.0});
     }
-    auto catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
+    auto catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
     for (ICalcEnumClass2* c : CalcEnums::CalcClassObjects())
         catalog->add(c);
-    auto document = ComPtr<VirtualChannelDocument>::adopt(new VirtualChannelDocument(
-        ComPtr<DocumentData>::adopt(new DocumentData(recording)), ComPtr<ICalcService>(catalog.get())));
-    PlainDocument owner(document.get());
+    auto document = ComPtr<VirtualChannelDocument>::Adopt(new VirtualChannelDocument(
+        ComPtr<DocumentData>::Adopt(new DocumentData(recording)), ComPtr<ICalcService>(catalog.Get())));
+    PlainDocument owner(document.Get());
     auto* data = new Tarvik::TarvikData(owner);
     data->GetVChanData().DefineChannels();
     const VirtualChannelRef loops = data->GetVChanData().GetChannelRef(Tarvik::VChanData::Loops);

@@ -12,7 +12,6 @@
 
 namespace {
 
-using Vantrel::ComPtr;
 using Vantrel::Host;
 
 constexpr GUID kTarvikDocumentGUID = MakeGuid("{63A4A828-9A7F-4690-8267-4BA020CFC59B}");
@@ -33,13 +32,13 @@ protected:
         return text;
     }
     std::u16string DefaultText(IMsgIdMessageClassObject* cls) {
-        auto recorder = ComPtr<Vantrel::ScriptRecorder>::adopt(new Vantrel::ScriptRecorder);
-        cls->GetDefaultMessageText(0, recorder.get(), 0);
+        auto recorder = ComPtr<Vantrel::ScriptRecorder>::Adopt(new Vantrel::ScriptRecorder);
+        cls->GetDefaultMessageText(0, recorder.Get(), 0);
         return recorder->Script();
     }
     ComPtr<ICustomDocClass> DocumentClass() {
         ICAFClassObject* cls = host.Zar().Classes().FindClass(DocId(0));
-        return ComPtr<IUnknown>(cls).query<ICustomDocClass>(IID_ICustomDocClass);
+        return ComPtr<IUnknown>(cls).Query<ICustomDocClass>(IID_ICustomDocClass);
     }
 };
 
@@ -127,8 +126,8 @@ TEST_F(Loader, AMenuCommandReachesItsAutomationMessagesHandler) {
     ASSERT_EQ(host.LoadModule(), S_OK);
     ComPtr<ICustomDocClass> documentClass = DocumentClass();
     ASSERT_TRUE(documentClass);
-    ASSERT_NE(host.Zar().Documents().OpenDocument(documentClass.get()), nullptr);
-    Vantrel::HostCommand* menu = host.Zar().AttachMenus(documentClass.get());
+    ASSERT_NE(host.Zar().Documents().OpenDocument(documentClass.Get()), nullptr);
+    Vantrel::HostCommand* menu = host.Zar().AttachMenus(documentClass.Get());
     ASSERT_NE(menu, nullptr);
 
     EXPECT_EQ(menu->Execute(DocId(21)), S_OK) << "Analyze";

@@ -1,10 +1,10 @@
 #include "host/testbed/TestDocument.h"
 
-#include "analysis/OvoEventBase.h"
 #include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaCalcClass.h"
 #include "host/testbed/TestDocumentFactory.h"
+#include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/IRecordData.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +26,11 @@ public:
 
     HRESULT CreateChannelSource(LONG, LONG channel, IUnknown** source) override {
         ComPtr<ICalcEnum> calc;
-        mFormulas->CreateEnumerator(mDocument, calc.put());
+        mFormulas->CreateEnumerator(mDocument, calc.Put());
         Ovo::String text(mTexts.at(static_cast<std::size_t>(channel)));
-        auto argument = ComPtr<IAutoOvoString>::adopt(text.GetInterface());
+        auto argument = ComPtr<IAutoOvoString>::Adopt(text.GetInterface());
         DWORD flags = 0;
-        calc->SetArgs(argument.get(), &flags);
+        calc->SetArgs(argument.Get(), &flags);
         return calc->QueryInterface(IID_ISampleChannel, reinterpret_cast<void**>(source));
     }
     HRESULT GetNumTicksAlias(LONGLONG*) override { return E_NOTIMPL; }
@@ -91,14 +91,14 @@ protected:
     }
 
     HRESULT open(std::vector<std::u16string> texts, double tickPeriod = 0.001) {
-        source = ComPtr<FormulaSource>::adopt(
-            new FormulaSource(formulas.get(), static_cast<IDocumentData*>(document.get()), std::move(texts)));
-        return document->NewRecord(0, source.get(), tickPeriod, 1.0e9, 0.0, 0, 0, 0, VARIANT_TRUE);
+        source = ComPtr<FormulaSource>::Adopt(
+            new FormulaSource(formulas.Get(), static_cast<IDocumentData*>(document.Get()), std::move(texts)));
+        return document->NewRecord(0, source.Get(), tickPeriod, 1.0e9, 0.0, 0, 0, 0, VARIANT_TRUE);
     }
 
     std::vector<float> samples(LONG channel, LONG record = 0) {
         ComPtr<ISampleChannel> cursor;
-        EXPECT_EQ(document->GetChannelSamples(channel, 0, record, INT_MAX, cursor.put()), S_OK);
+        EXPECT_EQ(document->GetChannelSamples(channel, 0, record, INT_MAX, cursor.Put()), S_OK);
         std::vector<float> values(100000);
         ULONG count = 0;
         cursor->Read(static_cast<ULONG>(values.size()), values.data(), &count);
@@ -106,9 +106,9 @@ protected:
         return values;
     }
 
-    ComPtr<CalcClassCatalog> catalog = ComPtr<CalcClassCatalog>::adopt(new CalcClassCatalog);
-    ComPtr<FormulaCalcClass> formulas = ComPtr<FormulaCalcClass>::adopt(new FormulaCalcClass(catalog.get()));
-    ComPtr<TestDocument> document = ComPtr<TestDocument>::adopt(new TestDocument);
+    ComPtr<CalcClassCatalog> catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
+    ComPtr<FormulaCalcClass> formulas = ComPtr<FormulaCalcClass>::Adopt(new FormulaCalcClass(catalog.Get()));
+    ComPtr<TestDocument> document = ComPtr<TestDocument>::Adopt(new TestDocument);
     ComPtr<FormulaSource> source;
 };
 
@@ -133,8 +133,8 @@ TEST_F(TestDocumentTest, ComputesEachChannelFromItsFormula) {
 }
 
 TEST_F(TestDocumentTest, SinksAddedBeforeTheFirstRecordAreToldAsItIsSampled) {
-    auto sink = ComPtr<SinkLog>::adopt(new SinkLog);
-    ASSERT_EQ(document->AddSink(sink.get()), S_OK);
+    auto sink = ComPtr<SinkLog>::Adopt(new SinkLog);
+    ASSERT_EQ(document->AddSink(sink.Get()), S_OK);
     declare({1000});
     ASSERT_EQ(open({u"1"}), S_OK);
     document->AddTicks(10);
@@ -142,8 +142,8 @@ TEST_F(TestDocumentTest, SinksAddedBeforeTheFirstRecordAreToldAsItIsSampled) {
     document->EndRecord(0);
     EXPECT_EQ(sink->calls, (std::vector<std::string>{"start 0", "record 0", "data 10", "end 0", "stop"}));
     EXPECT_EQ(document->EndRecord(0), S_FALSE);
-    EXPECT_EQ(document->RemoveSink(sink.get()), S_OK);
-    EXPECT_EQ(document->RemoveSink(sink.get()), S_FALSE);
+    EXPECT_EQ(document->RemoveSink(sink.Get()), S_OK);
+    EXPECT_EQ(document->RemoveSink(sink.Get()), S_FALSE);
 }
 
 TEST_F(TestDocumentTest, LaterRecordsKeepTheChannelsOfTheFirst) {
@@ -193,14 +193,14 @@ TEST_F(TestDocumentTest, EventFormulasReadTheFilledDocument) {
     document->EndRecord(0);
 
     ComPtr<ICalcEnum> calc;
-    formulas->CreateEnumerator(static_cast<IDocumentData*>(document.get()), calc.put());
+    formulas->CreateEnumerator(static_cast<IDocumentData*>(document.Get()), calc.Put());
     Ovo::String text(u"cmpeakdet(ch1,0.3,0.01)");
-    auto argument = ComPtr<IAutoOvoString>::adopt(text.GetInterface());
+    auto argument = ComPtr<IAutoOvoString>::Adopt(text.GetInterface());
     DWORD flags = 0;
-    ASSERT_EQ(calc->SetArgs(argument.get(), &flags), S_OK);
+    ASSERT_EQ(calc->SetArgs(argument.Get(), &flags), S_OK);
     ASSERT_EQ(calc->Start(0, 0, nullptr, 0.001, 0, nullptr, 0), S_OK);
-    auto events = calc.query<IEnumEventEx>(IID_IEnumEventEx);
-    OvoEventBase peaks[20];
+    auto events = calc.Query<IEnumEventEx>(IID_IEnumEventEx);
+    EventRecord peaks[20];
     ULONG count = 0;
     LONG position = 0;
     EXPECT_EQ(events->Next(sizeof peaks, INT_MAX, peaks, &count, &position), S_FALSE);
@@ -211,15 +211,15 @@ TEST_F(TestDocumentTest, EventFormulasReadTheFilledDocument) {
 }
 
 TEST(TestDocumentFactoryTest, MakesANewEmptyDocumentEachTime) {
-    auto factory = ComPtr<TestDocumentFactory>::adopt(new TestDocumentFactory);
+    auto factory = ComPtr<TestDocumentFactory>::Adopt(new TestDocumentFactory);
     ComPtr<IRecordData> first;
     ComPtr<IRecordData> second;
-    ASSERT_EQ(factory->CreateDocument(0, IID_IRecordData, reinterpret_cast<void**>(first.put())), S_OK);
-    ASSERT_EQ(factory->CreateDocument(0, IID_IRecordData, reinterpret_cast<void**>(second.put())), S_OK);
-    EXPECT_NE(first.get(), second.get());
+    ASSERT_EQ(factory->CreateDocument(0, IID_IRecordData, reinterpret_cast<void**>(first.Put())), S_OK);
+    ASSERT_EQ(factory->CreateDocument(0, IID_IRecordData, reinterpret_cast<void**>(second.Put())), S_OK);
+    EXPECT_NE(first.Get(), second.Get());
     RecordPosition end;
     EXPECT_EQ(first->GetRecordEnd(0, &end), E_INVALIDARG);
-    EXPECT_TRUE(first.query<IStrevDataSink>(IID_IStrevDataSink));
+    EXPECT_TRUE(first.Query<IStrevDataSink>(IID_IStrevDataSink));
     void* none = &end;
     EXPECT_EQ(factory->CreateDocument(0, IID_IStrevDataSource, &none), E_NOINTERFACE);
     EXPECT_EQ(none, nullptr);

@@ -52,8 +52,8 @@ private:
 };
 
 TEST(TestRunner, PreparesEachTestOnceAndReportsEveryCase) {
-    auto test = ComPtr<ScriptedTest>::adopt(new ScriptedTest);
-    const TestRunner runner({test.get(), nullptr});
+    auto test = ComPtr<ScriptedTest>::Adopt(new ScriptedTest);
+    const TestRunner runner({test.Get(), nullptr});
     EXPECT_EQ(test->prepared, 1);
     EXPECT_EQ(runner.caseNames(),
               (std::vector<std::string>{"Scripted::Passes", "Scripted::Fails", "Scripted::Refuses"}));

@@ -18,15 +18,15 @@ TEST(ModuleViews, TheHostOpensTheModulesLoopViewInItsFrame) {
     user::Desktop::Reset();
     {
         Vantrel::Host host;
-        auto service = Vantrel::ComPtr<Vantrel::ViewClassService>::adopt(new Vantrel::ViewClassService);
-        Vantrel::InstallViewServices(host.Zar(), *service.get());
+        auto service = ComPtr<Vantrel::ViewClassService>::Adopt(new Vantrel::ViewClassService);
+        Vantrel::InstallViewServices(host.Zar(), *service.Get());
         ASSERT_EQ(host.LoadModule(), S_OK);
         const DWORD loopViewId =
             Tarvik::MakeMessageId(host.Zar().MessageIds().NumberOf(Tarvik::TarvikDocumentGUID), 4);
         ICAFClassObject* registered = host.Zar().Classes().FindClass(loopViewId);
         ASSERT_NE(registered, nullptr);
-        Vantrel::ComPtr<IDocViewClass> loopView;
-        ASSERT_EQ(registered->QueryInterface(IID_IDocViewClass, reinterpret_cast<void**>(loopView.put())),
+        ComPtr<IDocViewClass> loopView;
+        ASSERT_EQ(registered->QueryInterface(IID_IDocViewClass, reinterpret_cast<void**>(loopView.Put())),
                   S_OK);
         EXPECT_EQ(service->InnerObjects(), 9);
 
@@ -34,7 +34,7 @@ TEST(ModuleViews, TheHostOpensTheModulesLoopViewInItsFrame) {
         auto* document = new Vantrel::ViewHostDocument(1, u"Mouse 3");
         {
             auto view =
-                Vantrel::OpenView(*loopView.get(), static_cast<IHostDocument*>(document), *frame, 0, 4);
+                Vantrel::OpenView(*loopView.Get(), static_cast<IHostDocument*>(document), *frame, 0, 4);
             ASSERT_TRUE(view);
             const HWND window = GetWindow(frame->ClientWindow(), GW_CHILD);
             ASSERT_NE(window, nullptr);
@@ -48,7 +48,7 @@ TEST(ModuleViews, TheHostOpensTheModulesLoopViewInItsFrame) {
         }
         document->Release();
         frame->Release();
-        loopView.reset();
+        loopView.Reset();
         host.UnloadModule();
     }
     user::Desktop::Reset();

@@ -3,7 +3,7 @@
 // while the stream is good and E_FAIL once it has failed; a failed stream reads
 // nothing and leaves every target unchanged.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 struct IBinInStream : IUnknown {
     virtual HRESULT GetStatus() = 0;                          // slot 3

@@ -3,7 +3,7 @@
 // little-endian. Results are S_OK while the stream is good and E_FAIL once it
 // has failed; a failed stream writes nothing.
 
-#include "core/IAutoOvoString.h"
+#include "platform/vantrel/IAutoOvoString.h"
 
 struct IBinOutStream : IUnknown {
     virtual HRESULT GetStatus() = 0;           // slot 3

@@ -1,7 +1,7 @@
 #pragma once
 // The string interface through which texts cross between the module and the host
-// without copying. The module's own implementation is OvoString::StringRep;
-// Ovo::IOvoString extends this interface with the module's direct operations.
+// without copying. Both sides implement it; a side reads the other's strings
+// only through this interface.
 
 #include "platform/win32/bstr.h"
 #include "platform/win32/unknown.h"
@@ -9,8 +9,8 @@
 
 inline constexpr IID IID_IAutoOvoString = MakeGuid("{2D3B7EC5-BF24-11CF-97E6-00C0DF492697}");
 
-// GetKind of the module's own representation; other kinds are only read through
-// the interface.
+// GetKind of the module's strings; other kinds are only read through the
+// interface.
 inline constexpr LONG kOvoStringRepKind = 9;
 // Encoding reported by GetInfo for UTF-16 text; any other code means 8-bit text
 // in the ANSI code page.
