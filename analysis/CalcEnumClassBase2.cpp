@@ -6,7 +6,7 @@ namespace CalcEnums {
 
 namespace {
 
-GuidNumberSource g_guidNumbers = nullptr;
+GuidNumberSource gGuidNumbers = nullptr;
 
 const wchar_t kEndOfOutputs[] = L"ALEND";
 
@@ -20,7 +20,7 @@ HRESULT HandOutText(const wchar_t* text, IAutoOvoString** out) {
 } // namespace
 
 void SetGuidNumberSource(GuidNumberSource source) {
-    g_guidNumbers = source;
+    gGuidNumbers = source;
 }
 
 HRESULT CalcEnumClassBase2::QueryInterface(REFIID iid, void** out) {
@@ -41,15 +41,15 @@ HRESULT CalcEnumClassBase2::QueryInterface(REFIID iid, void** out) {
 HRESULT CalcEnumClassBase2::GetClassId(DWORD* id) {
     if (!id)
         return E_POINTER;
-    DWORD cached = m_descriptor.cachedClassId.load();
+    DWORD cached = mDescriptor.cachedClassId.load();
     WORD number = 0;
     if (cached == 0) {
-        if (!g_guidNumbers || !g_guidNumbers(*m_descriptor.classGuid, number)) {
+        if (!gGuidNumbers || !gGuidNumbers(*mDescriptor.classGuid, number)) {
             *id = 0;
             return E_FAIL;
         }
-        cached = (DWORD{number} << 16) | m_descriptor.subId;
-        m_descriptor.cachedClassId.store(cached);
+        cached = (DWORD{number} << 16) | mDescriptor.subId;
+        mDescriptor.cachedClassId.store(cached);
     }
     *id = cached;
     return S_OK;
@@ -66,7 +66,7 @@ HRESULT CalcEnumClassBase2::GetNameBSTR(BSTR* name) {
     if (!name)
         return E_POINTER;
     SysFreeString(*name);
-    *name = Ovo::String(m_descriptor.name).AllocBSTR();
+    *name = Ovo::String(mDescriptor.name).AllocBSTR();
     return S_OK;
 }
 
@@ -75,11 +75,11 @@ HRESULT CalcEnumClassBase2::IsTypeGuid(const GUID* type) {
 }
 
 HRESULT CalcEnumClassBase2::GetName(IAutoOvoString** name) {
-    return HandOutText(m_descriptor.name, name);
+    return HandOutText(mDescriptor.name, name);
 }
 
 HRESULT CalcEnumClassBase2::GetDescription(IAutoOvoString** text) {
-    return HandOutText(m_descriptor.description, text);
+    return HandOutText(mDescriptor.description, text);
 }
 
 HRESULT CalcEnumClassBase2::CreateEnumerator(IUnknown* host, ICalcEnum** out) {
@@ -107,7 +107,7 @@ HRESULT CalcEnumClassBase2::CreateAggregated(IUnknown* host, IUnknown* outer, IU
 HRESULT CalcEnumClassBase2::GetOutputName(LONG index, IAutoOvoString** name) {
     if (index < 0)
         return E_INVALIDARG;
-    return HandOutText(index < m_table.outputCount ? m_table.outputNames[index] : kEndOfOutputs, name);
+    return HandOutText(index < mTable.outputCount ? mTable.outputNames[index] : kEndOfOutputs, name);
 }
 
 HRESULT CalcEnumClassBase2::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount,
@@ -117,21 +117,21 @@ HRESULT CalcEnumClassBase2::GetParamInfo(IAutoOvoString** name, DWORD* classId, 
     if (classId)
         GetClassId(classId);
     if (paramCount)
-        *paramCount = m_table.count;
+        *paramCount = mTable.count;
     if (sourceCount)
-        *sourceCount = m_table.sourceCount;
+        *sourceCount = mTable.sourceCount;
     if (flags)
-        *flags = m_table.flags;
+        *flags = mTable.flags;
     if (argFlags)
-        *argFlags = m_table.argFlags;
+        *argFlags = mTable.argFlags;
     return S_OK;
 }
 
 HRESULT CalcEnumClassBase2::GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
                                      IAutoOvoString** name) {
-    if (index < 0 || index >= m_table.count)
+    if (index < 0 || index >= mTable.count)
         return E_INVALIDARG;
-    const ParamRow& row = m_table.rows[index];
+    const ParamRow& row = mTable.rows[index];
     if (maximum)
         *maximum = row.maximum;
     if (minimum)
@@ -144,9 +144,9 @@ HRESULT CalcEnumClassBase2::GetParam(LONG index, double* maximum, double* minimu
 }
 
 HRESULT CalcEnumClassBase2::CheckSourceKind(LONG index, DWORD kind) {
-    if (index < 0 || index >= m_table.sourceCount)
+    if (index < 0 || index >= mTable.sourceCount)
         return E_INVALIDARG;
-    return (kind & m_table.rows[index].kind) != 0 ? S_OK : S_FALSE;
+    return (kind & mTable.rows[index].kind) != 0 ? S_OK : S_FALSE;
 }
 
 } // namespace CalcEnums

@@ -14,7 +14,7 @@ namespace CalcEnums {
 class CalcEnumClassBase2 : public ICalcEnumClass2, public ICalcEnumNumericParams {
 public:
     CalcEnumClassBase2(const CalcEnumDescriptor& descriptor, const ParamTable& table)
-        : m_descriptor(descriptor), m_table(table) {}
+        : mDescriptor(descriptor), mTable(table) {}
     CalcEnumClassBase2(const CalcEnumClassBase2&) = delete;
     CalcEnumClassBase2& operator=(const CalcEnumClassBase2&) = delete;
 
@@ -28,7 +28,7 @@ public:
     HRESULT IsTypeGuid(const GUID* type) override;
     HRESULT GetName(IAutoOvoString** name) override;
     HRESULT GetDescription(IAutoOvoString** text) override;
-    DWORD GetOutputKind() override { return m_descriptor.outputKind; }
+    DWORD GetOutputKind() override { return mDescriptor.outputKind; }
     HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) override;
     HRESULT CreateAggregated(IUnknown* host, IUnknown* outer, IUnknown** inner) override;
 
@@ -45,8 +45,8 @@ protected:
     virtual CalcEnumEventBase* NewEnumerator() = 0;
 
 private:
-    const CalcEnumDescriptor& m_descriptor;
-    const ParamTable& m_table;
+    const CalcEnumDescriptor& mDescriptor;
+    const ParamTable& mTable;
 };
 
 // The class object of enumerator type E (constructible from its class object).

@@ -90,21 +90,21 @@ const ParamTable kSelectorTable = Table(kSelectorRows, 1, kSelectorOutputs, 0);
 const ParamTable kPvaSelectorTable = Table(kSelectorRows, 1, kPvaSelectorOutputs, 0);
 const ParamTable kPvaCalcTable = Table(kPvaCalcRows, 1, kPvaCalcOutputs, kCalcClassDetectorFlags);
 
-CalcEnumDescriptor g_analyzer{
+CalcEnumDescriptor gAnalyzer{
     L"TarvikAnalyzer",
     L"Analyze Tarvik loops returning an event containing all required hemodynamic parameters.", 0,
     &kAnalyzerGuid, 0};
-CalcEnumDescriptor g_ecgEdp{L"PVEcgEdpDet", L"Returns the end-diastolic event in an ECG signal.", 0,
-                            &kEcgEdpGuid, 0};
-CalcEnumDescriptor g_edp{L"PVEdpDet", L"Returns the end-diastolic event in a signal.", 0, &kEdpGuid, 0};
-CalcEnumDescriptor g_max{L"PVMaxDet",
-                         L"Returns the point at the maximum between two detected edp points in a signal.", 0,
-                         &kMaxGuid, 0};
-CalcEnumDescriptor g_selector{L"Tarvik Parameter Selector",
-                              L"Selects a particular parameter from a Tarvik event", 0, &kSelectorGuid, 0};
-CalcEnumDescriptor g_pvaSelector{L"Tarvik PVA Parameter Selector",
-                                 L"Selects a particular parameter from a PVA event", 0, &kPvaSelectorGuid, 0};
-CalcEnumDescriptor g_pvaCalc{
+CalcEnumDescriptor gEcgEdp{L"PVEcgEdpDet", L"Returns the end-diastolic event in an ECG signal.", 0,
+                           &kEcgEdpGuid, 0};
+CalcEnumDescriptor gEdp{L"PVEdpDet", L"Returns the end-diastolic event in a signal.", 0, &kEdpGuid, 0};
+CalcEnumDescriptor gMax{L"PVMaxDet",
+                        L"Returns the point at the maximum between two detected edp points in a signal.", 0,
+                        &kMaxGuid, 0};
+CalcEnumDescriptor gSelector{L"Tarvik Parameter Selector",
+                             L"Selects a particular parameter from a Tarvik event", 0, &kSelectorGuid, 0};
+CalcEnumDescriptor gPvaSelector{L"Tarvik PVA Parameter Selector",
+                                L"Selects a particular parameter from a PVA event", 0, &kPvaSelectorGuid, 0};
+CalcEnumDescriptor gPvaCalc{
     L"PvaCalc", L"Analyze the Pressure Volume Area-dependent parameters. Builds on TarvikAnalyzer.", 0,
     &kPvaCalcGuid, 0};
 
@@ -113,14 +113,13 @@ template <class D> using Detector = CalcEnumNumericParamsClass<EEH3::EEH3Enumera
 } // namespace
 
 const std::array<ICalcEnumClass2*, 7>& CalcClassObjects() {
-    static Detector<Tarvik::DetEx_Enumerator> analyzer(g_analyzer, kAnalyzerTable);
-    static Detector<Tarvik::EcgEnumerator> ecgEdp(g_ecgEdp, kEcgEdpTable);
-    static Detector<Tarvik::EdpEnumerator> edp(g_edp, kEdpTable);
-    static Detector<Tarvik::MaxEnumerator> max(g_max, kMaxTable);
-    static CalcEnumNumericParamsClass<Tarvik::Enum::Selector> selector(g_selector, kSelectorTable);
-    static CalcEnumNumericParamsClass<Tarvik::Enum::PVASelector> pvaSelector(g_pvaSelector,
-                                                                             kPvaSelectorTable);
-    static Detector<Tarvik::PvaCalc::Enumerator> pvaCalc(g_pvaCalc, kPvaCalcTable);
+    static Detector<Tarvik::DetEx_Enumerator> analyzer(gAnalyzer, kAnalyzerTable);
+    static Detector<Tarvik::EcgEnumerator> ecgEdp(gEcgEdp, kEcgEdpTable);
+    static Detector<Tarvik::EdpEnumerator> edp(gEdp, kEdpTable);
+    static Detector<Tarvik::MaxEnumerator> max(gMax, kMaxTable);
+    static CalcEnumNumericParamsClass<Tarvik::Enum::Selector> selector(gSelector, kSelectorTable);
+    static CalcEnumNumericParamsClass<Tarvik::Enum::PVASelector> pvaSelector(gPvaSelector, kPvaSelectorTable);
+    static Detector<Tarvik::PvaCalc::Enumerator> pvaCalc(gPvaCalc, kPvaCalcTable);
     static const std::array<ICalcEnumClass2*, 7> objects = {&analyzer, &ecgEdp,      &edp,    &max,
                                                             &selector, &pvaSelector, &pvaCalc};
     return objects;

@@ -13,8 +13,7 @@ constexpr auto kDestroyingRefs = static_cast<std::int32_t>(0xC0000001u);
 CalcEnumEventBase::CalcEnumEventBase(ICAFClassObject* classObject) : mClass(classObject) {}
 
 CalcEnumEventBase::CalcEnumEventBase(const CalcEnumEventBase& other)
-    : ICalcEnum(), IEnumEventEx(), mClass(other.mClass), mHost(other.mHost),
-      mArgFlags(other.mArgFlags) {}
+    : ICalcEnum(), IEnumEventEx(), mClass(other.mClass), mHost(other.mHost), mArgFlags(other.mArgFlags) {}
 
 CalcEnumEventBase::~CalcEnumEventBase() = default;
 

@@ -1,7 +1,7 @@
 #include "analysis/ChannelOperations.h"
 
-#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/ICalcObject.h"
+#include "platform/win32/com_ptr.h"
 
 namespace ExtLib {
 

@@ -24,13 +24,13 @@ public:
     explicit EEH3Enumerator(ICAFClassObject* classObject) : EEH3EnumeratorBase(classObject) {}
 
 protected:
-    ParamsBase& Params() override { return m_params; }
+    ParamsBase& Params() override { return mParams; }
     std::unique_ptr<StateBase> NewState(std::int32_t tick) const override {
         return std::make_unique<DetectorState>(tick);
     }
     bool RunStep(StateBase& state, unsigned char* event) override {
         Event out;
-        if (!D::Step(static_cast<DetectorState&>(state), m_params, out))
+        if (!D::Step(static_cast<DetectorState&>(state), mParams, out))
             return false;
         std::memcpy(event, static_cast<const void*>(&out), sizeof out);
         return true;
@@ -39,9 +39,9 @@ protected:
     EEH3EnumeratorBase* NewClone() const override { return new EEH3Enumerator(*this); }
 
 private:
-    EEH3Enumerator(const EEH3Enumerator& other) : EEH3EnumeratorBase(other), m_params(other.m_params) {}
+    EEH3Enumerator(const EEH3Enumerator& other) : EEH3EnumeratorBase(other), mParams(other.mParams) {}
 
-    DetectorParams m_params;
+    DetectorParams mParams;
 };
 
 } // namespace EEH3

@@ -14,7 +14,7 @@ namespace EEH3 {
 EEH3EnumeratorBase::EEH3EnumeratorBase(ICAFClassObject* classObject) : CalcEnumEventBase(classObject) {}
 
 EEH3EnumeratorBase::EEH3EnumeratorBase(const EEH3EnumeratorBase& other)
-    : CalcEnumEventBase(other), m_tickPeriod(other.m_tickPeriod) {}
+    : CalcEnumEventBase(other), mTickPeriod(other.mTickPeriod) {}
 
 EEH3EnumeratorBase::~EEH3EnumeratorBase() = default;
 
@@ -32,7 +32,7 @@ HRESULT EEH3EnumeratorBase::SetArgs(IAutoOvoString* text, DWORD* flags) {
         params.leadingInteger = leading;
     params.ReadArgs(in);
     params.NormaliseLimits();
-    m_position = 0;
+    mPosition = 0;
     ResetRecord(); // states built under the old arguments are void
     return S_OK;
 }
@@ -61,11 +61,11 @@ HRESULT EEH3EnumeratorBase::Start(LONG record, LONG sourceCount, IUnknown* const
                                   LONG unitCount, IUnitName* const* units, DWORD flags) {
     Clear();
     ParamsBase& params = Params();
-    m_tickPeriod = tickPeriod;
+    mTickPeriod = tickPeriod;
     params.tickPeriod = tickPeriod;
     params.currentRecord = record;
-    m_online = (flags & kCalcStartOnline) != 0;
-    m_position = 0;
+    mOnline = (flags & kCalcStartOnline) != 0;
+    mPosition = 0;
     if (sourceCount < 0 || (sourceCount > 0 && !sources) || !params.BuildSources(sources, sourceCount)) {
         params.sources.clear();
         return E_FAIL;
@@ -74,16 +74,16 @@ HRESULT EEH3EnumeratorBase::Start(LONG record, LONG sourceCount, IUnknown* const
         params.units.Add(units[i]);
     for (auto& source : params.sources)
         source->SetEndTick(params.UpperBound(record));
-    m_started = true;
+    mStarted = true;
     return S_OK;
 }
 
 HRESULT EEH3EnumeratorBase::Seek(LONG tick) {
-    m_held.clear();
+    mHeld.clear();
     const ParamsBase& params = Params();
     if (params.currentRecord == params.limitStart.record)
         tick = std::max(tick, params.limitStart.tick);
-    m_position = std::max<LONG>(tick, 0);
+    mPosition = std::max<LONG>(tick, 0);
     return S_OK;
 }
 
@@ -91,21 +91,21 @@ HRESULT EEH3EnumeratorBase::Clear() {
     ResetRecord();
     Params().sources.clear();
     Params().units.Resize(0);
-    m_started = false;
+    mStarted = false;
     return S_OK;
 }
 
 void EEH3EnumeratorBase::ResetRecord() {
-    m_state.reset();
-    m_checkpoints.clear();
-    m_held.clear();
+    mState.reset();
+    mCheckpoints.clear();
+    mHeld.clear();
 }
 
 HRESULT EEH3EnumeratorBase::GetSamplePeriod(double* seconds) {
     if (!seconds)
         return E_POINTER;
-    *seconds = m_tickPeriod;
-    return m_tickPeriod > 0.0 ? S_OK : S_FALSE;
+    *seconds = mTickPeriod;
+    return mTickPeriod > 0.0 ? S_OK : S_FALSE;
 }
 
 HRESULT EEH3EnumeratorBase::GetCapabilities(DWORD* capabilities) {
@@ -120,7 +120,7 @@ HRESULT EEH3EnumeratorBase::GetEventInfo(CalcEventInfo* info) {
         return E_POINTER;
     *info = CalcEventInfo{};
     ParamsBase& params = Params();
-    if (m_started && !params.sources.empty())
+    if (mStarted && !params.sources.empty())
         params.sources.front()->GetEventInfo(*info);
     return S_OK;
 }
@@ -135,7 +135,7 @@ HRESULT EEH3EnumeratorBase::GetEventSize(ULONG* bytes) {
 HRESULT EEH3EnumeratorBase::GetPosition(LONG* tick) {
     if (!tick)
         return E_POINTER;
-    *tick = m_position;
+    *tick = mPosition;
     return S_OK;
 }
 
@@ -144,7 +144,7 @@ std::int32_t EEH3EnumeratorBase::TickOf(const unsigned char* event) const {
 }
 
 void EEH3EnumeratorBase::Hold(const unsigned char* event) {
-    m_held.assign(event, event + EventSize());
+    mHeld.assign(event, event + EventSize());
 }
 
 } // namespace EEH3

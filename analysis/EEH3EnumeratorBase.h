@@ -78,13 +78,13 @@ private:
     void Hold(const unsigned char* event);
     std::int32_t TickOf(const unsigned char* event) const;
 
-    double m_tickPeriod = 0.0;
-    bool m_started = false;
-    bool m_online = false;
-    std::int32_t m_position = 0; // every event below it was delivered or passed over
-    std::unique_ptr<StateBase> m_state;
-    std::vector<std::unique_ptr<StateBase>> m_checkpoints;
-    std::vector<unsigned char> m_held; // an event found ahead of its delivery, or empty
+    double mTickPeriod = 0.0;
+    bool mStarted = false;
+    bool mOnline = false;
+    std::int32_t mPosition = 0; // every event below it was delivered or passed over
+    std::unique_ptr<StateBase> mState;
+    std::vector<std::unique_ptr<StateBase>> mCheckpoints;
+    std::vector<unsigned char> mHeld; // an event found ahead of its delivery, or empty
 };
 
 } // namespace EEH3

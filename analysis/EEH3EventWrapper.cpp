@@ -7,7 +7,7 @@
 namespace EEH3 {
 
 ComPtr<IEnumEventEx> EventWrapper::Attach(IUnknown* source, std::uint32_t minimumEventSize,
-                                           std::uint32_t& eventSize) {
+                                          std::uint32_t& eventSize) {
     auto inner = QueryInterfacePtr<IEnumEventEx>(source, IID_IEnumEventEx);
     if (!inner)
         return nullptr;
@@ -32,7 +32,7 @@ std::int32_t EventWrapper::TickAt(std::uint32_t index) const {
 }
 
 std::int32_t EventWrapper::Position() {
-    if (m_ended)
+    if (mEnded)
         return INT32_MAX;
     if (mCursor < mCount)
         return TickAt(mCursor);
@@ -53,29 +53,29 @@ bool EventWrapper::Advance() {
 // Pulls the next events below the end tick. A failing inner calculation counts
 // as one whose data have ended, so that no detector waits for it forever.
 bool EventWrapper::Fill() {
-    if (m_ended)
+    if (mEnded)
         return false;
     ULONG got = 0;
     LONG position = mInnerPosition;
     const HRESULT hr =
-        mInner->Next(static_cast<ULONG>(mBuffer.size()), m_endTick, mBuffer.data(), &got, &position);
+        mInner->Next(static_cast<ULONG>(mBuffer.size()), mEndTick, mBuffer.data(), &got, &position);
     mCursor = 0;
     mCount = FAILED(hr) ? 0 : std::min<std::uint32_t>(got, kBufferEvents);
     mInnerPosition = position;
     if (hr == S_FALSE || FAILED(hr))
         mInnerAtEnd = true;
-    if (mCount == 0 && (mInnerAtEnd || position >= m_endTick))
-        m_ended = true;
+    if (mCount == 0 && (mInnerAtEnd || position >= mEndTick))
+        mEnded = true;
     return mCount > 0;
 }
 
 void EventWrapper::Seek(std::int32_t tick) {
-    if (tick >= m_endTick) {
-        m_ended = true;
+    if (tick >= mEndTick) {
+        mEnded = true;
         mCursor = mCount = 0;
         return;
     }
-    m_ended = false;
+    mEnded = false;
     if (mCount > 0 && tick >= TickAt(0) && tick <= TickAt(mCount - 1)) {
         std::uint32_t i = 0;
         while (TickAt(i) < tick)
@@ -90,7 +90,7 @@ void EventWrapper::Seek(std::int32_t tick) {
         position = tick;
     mInnerPosition = position;
     mInnerAtEnd = position == INT32_MAX;
-    m_ended = mInnerAtEnd;
+    mEnded = mInnerAtEnd;
 }
 
 void EventWrapper::GetEventInfo(CalcEventInfo& info) {
@@ -102,7 +102,7 @@ void EventWrapper::GetEventInfo(CalcEventInfo& info) {
 }
 
 bool EventWrapper::IsRecordComplete() {
-    return m_ended || mInnerAtEnd;
+    return mEnded || mInnerAtEnd;
 }
 
 } // namespace EEH3

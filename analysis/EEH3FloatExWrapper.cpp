@@ -7,7 +7,7 @@ namespace EEH3 {
 FloatExWrapper::FloatExWrapper(ISampleChannel* channel) : mChannel(channel) {}
 
 std::int32_t FloatExWrapper::Position() {
-    return std::min(mBufferStart + mCursor, m_endTick);
+    return std::min(mBufferStart + mCursor, mEndTick);
 }
 
 bool FloatExWrapper::HasCurrent() {
@@ -24,17 +24,17 @@ bool FloatExWrapper::Advance() {
 // Reads the next block at the cursor: at most up to the end tick. A complete
 // record read to its end, or the end tick reached, ends the input.
 bool FloatExWrapper::Fill() {
-    if (m_ended || !mChannel)
+    if (mEnded || !mChannel)
         return false;
     const std::int32_t position = mBufferStart + mCursor;
-    if (position >= m_endTick) {
-        m_ended = true;
+    if (position >= mEndTick) {
+        mEnded = true;
         return false;
     }
     if (!mChannelAt)
         mChannel->Seek(position);
     const auto wanted = static_cast<ULONG>(
-        std::min<std::int64_t>(static_cast<std::int64_t>(m_endTick) - position, kBufferSize));
+        std::min<std::int64_t>(static_cast<std::int64_t>(mEndTick) - position, kBufferSize));
     ULONG got = 0;
     const HRESULT hr = mChannel->Read(wanted, mBuffer.data(), &got);
     if (FAILED(hr))
@@ -44,20 +44,20 @@ bool FloatExWrapper::Fill() {
     mCount = static_cast<std::int32_t>(std::min(got, wanted));
     mChannelAt = true;
     if (mCount == 0 && hr == S_FALSE)
-        m_ended = true;
+        mEnded = true;
     return mCount > 0;
 }
 
 void FloatExWrapper::Seek(std::int32_t tick) {
     tick = std::max(tick, 0);
-    if (tick >= m_endTick) {
-        m_ended = true;
-        mBufferStart = m_endTick;
+    if (tick >= mEndTick) {
+        mEnded = true;
+        mBufferStart = mEndTick;
         mCursor = mCount = 0;
         mChannelAt = false;
         return;
     }
-    m_ended = false;
+    mEnded = false;
     if (tick >= mBufferStart && tick < mBufferStart + mCount) {
         mCursor = tick - mBufferStart;
         return;

@@ -31,44 +31,44 @@ HRESULT EEH3EnumeratorBase::Next(ULONG bufferBytes, LONG tickLimit, void* buffer
     const ULONG capacity = bufferBytes / size;
     std::vector<unsigned char> event(size);
     ULONG n = 0;
-    while (m_started && n < capacity) {
-        if (!m_held.empty()) {
-            const std::int32_t tick = TickOf(m_held.data());
+    while (mStarted && n < capacity) {
+        if (!mHeld.empty()) {
+            const std::int32_t tick = TickOf(mHeld.data());
             if (tick >= tickLimit)
                 break;
-            std::memcpy(out + std::size_t{n++} * size, m_held.data(), size);
-            m_held.clear();
-            m_position = std::max(m_position, tick == INT32_MAX ? tick : tick + 1);
+            std::memcpy(out + std::size_t{n++} * size, mHeld.data(), size);
+            mHeld.clear();
+            mPosition = std::max(mPosition, tick == INT32_MAX ? tick : tick + 1);
             continue;
         }
-        if (m_position >= tickLimit)
+        if (mPosition >= tickLimit)
             break;
-        const Search search = ForwardSearch(m_position, tickLimit, event.data());
+        const Search search = ForwardSearch(mPosition, tickLimit, event.data());
         if (!search.found) {
-            m_position = std::max(m_position, search.position);
+            mPosition = std::max(mPosition, search.position);
             break;
         }
         std::memcpy(out + std::size_t{n++} * size, event.data(), size);
         const std::int32_t tick = TickOf(event.data());
-        m_position = tick == INT32_MAX ? tick : tick + 1;
+        mPosition = tick == INT32_MAX ? tick : tick + 1;
     }
-    if (!m_started)
-        m_position = INT32_MAX;
+    if (!mStarted)
+        mPosition = INT32_MAX;
     *count = n;
     if (position)
-        *position = m_position == INT32_MAX ? INT32_MAX : std::min<LONG>(m_position, tickLimit);
-    return m_position == INT32_MAX ? S_FALSE : S_OK;
+        *position = mPosition == INT32_MAX ? INT32_MAX : std::min<LONG>(mPosition, tickLimit);
+    return mPosition == INT32_MAX ? S_FALSE : S_OK;
 }
 
 // A found event is held back for the next Next; the read position moves to it, or to the clamped
 // tick when nothing was found.
 HRESULT EEH3EnumeratorBase::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                                  void* event) {
-    m_held.clear();
-    if (!m_started || (backward && tick == 0))
+    mHeld.clear();
+    if (!mStarted || (backward && tick == 0))
         return S_FALSE;
     if (rangeEnd == 0 || rangeStart >= rangeEnd) {
-        m_position = std::max<LONG>(rangeEnd, 0);
+        mPosition = std::max<LONG>(rangeEnd, 0);
         return S_FALSE;
     }
     const std::int32_t clamped = std::clamp<LONG>(tick, rangeStart, rangeEnd - 1);
@@ -76,17 +76,17 @@ HRESULT EEH3EnumeratorBase::Find(BOOL backward, LONG tick, LONG rangeStart, LONG
     bool ok = false;
     if (backward) {
         ok = BackwardSearch(clamped, rangeStart, found.data());
-        m_held.clear();
+        mHeld.clear();
     } else {
         ok = ForwardSearch(clamped, rangeEnd, found.data()).found;
     }
     if (!ok) {
-        m_position = std::max(clamped, 0);
+        mPosition = std::max(clamped, 0);
         return S_FALSE;
     }
-    m_held.clear();
+    mHeld.clear();
     Hold(found.data());
-    m_position = TickOf(found.data());
+    mPosition = TickOf(found.data());
     if (event && eventBytes >= EventSize())
         std::memcpy(event, found.data(), EventSize());
     return S_OK;
@@ -106,7 +106,7 @@ bool EEH3EnumeratorBase::BackwardSearch(std::int32_t tick, std::int32_t lower, u
             any = true;
             from = TickOf(candidate.data()) + 1;
         }
-        m_held.clear();
+        mHeld.clear();
         if (any)
             return true;
     }
@@ -124,7 +124,7 @@ EEH3EnumeratorBase::Search EEH3EnumeratorBase::ForwardSearch(std::int32_t start,
     if (start >= upper)
         return {false, INT32_MAX};
     PrepareState(start);
-    StateBase& state = *m_state;
+    StateBase& state = *mState;
     for (;;) {
         const std::int32_t resume = state.ResumeTick();
         if (resume == INT32_MAX)
@@ -169,22 +169,22 @@ bool EEH3EnumeratorBase::StepOnce(StateBase& state, std::int32_t searchEnd, unsi
 
 // Makes the working state one that has produced nothing at or after start.
 void EEH3EnumeratorBase::PrepareState(std::int32_t start) {
-    if (!m_state) {
+    if (!mState) {
         const ParamsBase& params = Params();
         const std::int32_t lower = params.LowerBound(params.currentRecord);
-        m_state = NewState(lower);
-        m_state->sourcePositions.assign(params.sources.size(), lower);
-        m_checkpoints.clear();
-        m_checkpoints.push_back(m_state->Clone());
-        RestoreSources(*m_state);
+        mState = NewState(lower);
+        mState->sourcePositions.assign(params.sources.size(), lower);
+        mCheckpoints.clear();
+        mCheckpoints.push_back(mState->Clone());
+        RestoreSources(*mState);
         return;
     }
-    if (m_state->lastProducedTick < start)
+    if (mState->lastProducedTick < start)
         return;
-    for (auto it = m_checkpoints.rbegin(); it != m_checkpoints.rend(); ++it) {
+    for (auto it = mCheckpoints.rbegin(); it != mCheckpoints.rend(); ++it) {
         if ((*it)->lastProducedTick < start) {
-            m_state = (*it)->Clone();
-            RestoreSources(*m_state);
+            mState = (*it)->Clone();
+            RestoreSources(*mState);
             return;
         }
     }
@@ -194,8 +194,8 @@ void EEH3EnumeratorBase::Checkpoint(const StateBase& state) {
     const std::int32_t resume = state.ResumeTick();
     if (resume == INT32_MAX || state.finished)
         return;
-    if (resume >= ChunkEnd(m_checkpoints.back()->ResumeTick()))
-        m_checkpoints.push_back(state.Clone());
+    if (resume >= ChunkEnd(mCheckpoints.back()->ResumeTick()))
+        mCheckpoints.push_back(state.Clone());
 }
 
 void EEH3EnumeratorBase::SaveSources(StateBase& state) {
@@ -213,7 +213,7 @@ void EEH3EnumeratorBase::RestoreSources(const StateBase& state) {
 
 // Offline the record is complete; online when every source says no more data will come.
 bool EEH3EnumeratorBase::RecordComplete() {
-    if (!m_online)
+    if (!mOnline)
         return true;
     for (auto& source : Params().sources)
         if (!source->IsRecordComplete())

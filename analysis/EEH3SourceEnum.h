@@ -29,12 +29,12 @@ public:
     // True when no more data will arrive in this record (always so offline).
     virtual bool IsRecordComplete() = 0;
 
-    bool InputEnded() const { return m_ended; }
-    void SetEndTick(std::int32_t tick) { m_endTick = tick; }
+    bool InputEnded() const { return mEnded; }
+    void SetEndTick(std::int32_t tick) { mEndTick = tick; }
 
 protected:
-    bool m_ended = false;
-    std::int32_t m_endTick = INT32_MAX;
+    bool mEnded = false;
+    std::int32_t mEndTick = INT32_MAX;
 };
 
 } // namespace EEH3

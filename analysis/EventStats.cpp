@@ -5,55 +5,55 @@
 namespace Tarvik {
 
 EventStats::EventStats() {
-    records_.reserve(8);
-    states_.max_load_factor(1.0f);
+    mRecords.reserve(8);
+    mStates.max_load_factor(1.0f);
 }
 
 void EventStats::AddEvent(std::int32_t record, const TarvikEvent& e) {
     if (record < 0)
         return;
     const auto r = static_cast<std::size_t>(record);
-    if (r >= records_.size()) {
-        records_.resize(r + 1);
-        records_[r].first = total_;
+    if (r >= mRecords.size()) {
+        mRecords.resize(r + 1);
+        mRecords[r].first = mTotal;
     }
     if (e.state != TarvikEvent::Valid)
-        states_.emplace(total_, static_cast<std::int32_t>(e.state));
+        mStates.emplace(mTotal, static_cast<std::int32_t>(e.state));
     const bool included = e.state != TarvikEvent::LastInBlock;
-    records_[r].count += 1;
-    total_ += 1;
+    mRecords[r].count += 1;
+    mTotal += 1;
     if (included) {
-        records_[r].includedCount += 1;
-        included_ += 1;
+        mRecords[r].includedCount += 1;
+        mIncluded += 1;
     }
 }
 
 void EventStats::SetEventState(std::int32_t i, std::int32_t state) {
     if (i == -1)
         return;
-    const auto it = states_.find(i);
-    if (it != states_.end()) {
+    const auto it = mStates.find(i);
+    if (it != mStates.end()) {
         if (state == 0)
-            states_.erase(it);
+            mStates.erase(it);
         else
             it->second = state;
     } else if (state == TarvikEvent::Marked) {
-        states_.emplace(i, state);
+        mStates.emplace(i, state);
     }
 }
 
 std::int32_t EventStats::GetEventState(std::int32_t i) const {
     if (i == -1)
         return kNoLoopState;
-    const auto it = states_.find(i);
-    return it == states_.end() ? 0 : it->second;
+    const auto it = mStates.find(i);
+    return it == mStates.end() ? 0 : it->second;
 }
 
 std::int32_t EventStats::FindRecord(std::int32_t i, std::int32_t& offset) const {
-    if (i < 0 || i >= total_)
+    if (i < 0 || i >= mTotal)
         return 0;
-    for (std::size_t r = 0; r < records_.size(); ++r) {
-        const RecordStats& s = records_[r];
+    for (std::size_t r = 0; r < mRecords.size(); ++r) {
+        const RecordStats& s = mRecords[r];
         if (s.count > 0 && i <= s.first + s.count - 1) {
             offset = i - s.first;
             return static_cast<std::int32_t>(r);
@@ -63,15 +63,15 @@ std::int32_t EventStats::FindRecord(std::int32_t i, std::int32_t& offset) const 
 }
 
 std::int32_t EventStats::FindRecordIncluded(std::int32_t i, std::int32_t& offset) const {
-    if (i < 0 || i >= included_)
+    if (i < 0 || i >= mIncluded)
         return 0;
     std::int32_t before = 0;
-    for (std::size_t r = 0; r < records_.size(); ++r) {
-        if (i < before + records_[r].includedCount) {
+    for (std::size_t r = 0; r < mRecords.size(); ++r) {
+        if (i < before + mRecords[r].includedCount) {
             offset = i - before;
             return static_cast<std::int32_t>(r);
         }
-        before += records_[r].includedCount;
+        before += mRecords[r].includedCount;
     }
     return 0;
 }
@@ -79,20 +79,20 @@ std::int32_t EventStats::FindRecordIncluded(std::int32_t i, std::int32_t& offset
 std::int32_t EventStats::RecordIndexAt(std::int32_t i) const {
     std::int32_t offset = 0;
     const std::int32_t r = FindRecord(i, offset);
-    if (i < 0 || i >= total_)
+    if (i < 0 || i >= mTotal)
         return 0;
     std::int32_t before = 0;
     for (std::int32_t k = 0; k < r; ++k)
-        before += records_[static_cast<std::size_t>(k)].includedCount;
-    return before + std::min(offset, records_[static_cast<std::size_t>(r)].includedCount);
+        before += mRecords[static_cast<std::size_t>(k)].includedCount;
+    return before + std::min(offset, mRecords[static_cast<std::size_t>(r)].includedCount);
 }
 
 std::int32_t EventStats::IncludedToRow(std::int32_t i) const {
     std::int32_t offset = 0;
     const std::int32_t r = FindRecordIncluded(i, offset);
-    if (i < 0 || i >= included_)
+    if (i < 0 || i >= mIncluded)
         return 0;
-    return records_[static_cast<std::size_t>(r)].first + offset;
+    return mRecords[static_cast<std::size_t>(r)].first + offset;
 }
 
 } // namespace Tarvik

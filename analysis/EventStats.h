@@ -49,17 +49,17 @@ public:
     // The global index of the loop at included index i; 0 beyond the end.
     std::int32_t IncludedToRow(std::int32_t i) const;
 
-    std::int32_t total() const { return total_; }
-    std::int32_t included() const { return included_; }
+    std::int32_t total() const { return mTotal; }
+    std::int32_t included() const { return mIncluded; }
     // Number of loops that carry a state (marked or LastInBlock).
-    std::int32_t statedCount() const { return static_cast<std::int32_t>(states_.size()); }
-    const std::vector<RecordStats>& records() const { return records_; }
+    std::int32_t statedCount() const { return static_cast<std::int32_t>(mStates.size()); }
+    const std::vector<RecordStats>& records() const { return mRecords; }
 
 private:
-    std::vector<RecordStats> records_;
-    std::int32_t total_ = 0;
-    std::int32_t included_ = 0;
-    boost::unordered_map<std::int32_t, std::int32_t> states_;
+    std::vector<RecordStats> mRecords;
+    std::int32_t mTotal = 0;
+    std::int32_t mIncluded = 0;
+    boost::unordered_map<std::int32_t, std::int32_t> mStates;
 };
 
 } // namespace Tarvik

@@ -17,23 +17,23 @@ bool HasSpread(double d) {
 void LineFit::Add(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y))
         return;
-    sx_ += x;
-    sy_ += y;
-    sxx_ += x * x;
-    syy_ += y * y;
-    sxy_ += x * y;
-    n_ += 1;
+    mSx += x;
+    mSy += y;
+    mSxx += x * x;
+    mSyy += y * y;
+    mSxy += x * y;
+    mN += 1;
 }
 
 bool LineFit::Solve(double& intercept, double& slope, double& rSquared) const {
-    if (n_ < 2)
+    if (mN < 2)
         return false;
-    const double n = n_;
-    const double mx = sx_ / n;
-    const double my = sy_ / n;
-    const double dxx = sxx_ - n * mx * mx;
-    const double dxy = sxy_ - n * mx * my;
-    const double dyy = syy_ - n * my * my;
+    const double n = mN;
+    const double mx = mSx / n;
+    const double my = mSy / n;
+    const double dxx = mSxx - n * mx * mx;
+    const double dxy = mSxy - n * mx * my;
+    const double dyy = mSyy - n * my * my;
     if (!HasSpread(dxx) || !HasSpread(dyy))
         return false;
     slope = dxy / dxx;

@@ -17,11 +17,11 @@ public:
     // infinite.
     bool Solve(double& intercept, double& slope, double& rSquared) const;
 
-    std::int32_t count() const { return n_; }
+    std::int32_t count() const { return mN; }
 
 private:
-    double sx_ = 0.0, sy_ = 0.0, sxx_ = 0.0, syy_ = 0.0, sxy_ = 0.0;
-    std::int32_t n_ = 0;
+    double mSx = 0.0, mSy = 0.0, mSxx = 0.0, mSyy = 0.0, mSxy = 0.0;
+    std::int32_t mN = 0;
 };
 
 } // namespace Tarvik

@@ -9,12 +9,12 @@ namespace ExtLib {
 class MtxErr : public std::runtime_error {
 public:
     explicit MtxErr(const std::u16string& message)
-        : std::runtime_error(std::string(message.begin(), message.end())), message_(message) {}
+        : std::runtime_error(std::string(message.begin(), message.end())), mMessage(message) {}
 
-    const std::u16string& Message() const { return message_; }
+    const std::u16string& Message() const { return mMessage; }
 
 private:
-    std::u16string message_;
+    std::u16string mMessage;
 };
 
 } // namespace ExtLib

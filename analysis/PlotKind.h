@@ -7,7 +7,11 @@ namespace Tarvik {
 
 // Plots of the loop view. From kHighlightedTrace on they are loop traces: that slot the highlighted
 // loop, the slots after it the newest loop, the one before it, ...
-enum LoopViewPlot : std::int32_t { kEndDiastolicPoints = 15, kEndSystolicPoints = 17, kHighlightedTrace = 18 };
+enum LoopViewPlot : std::int32_t {
+    kEndDiastolicPoints = 15,
+    kEndSystolicPoints = 17,
+    kHighlightedTrace = 18
+};
 
 // Relation plots.
 enum RelationPlot : std::int32_t {

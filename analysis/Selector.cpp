@@ -142,8 +142,7 @@ HRESULT Selector::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* c
     std::vector<unsigned char> work(std::size_t{n} * mSourceSize);
     ULONG got = 0;
     LONG reached = 0;
-    const HRESULT hr =
-        mSource->Next(static_cast<ULONG>(work.size()), tickLimit, work.data(), &got, &reached);
+    const HRESULT hr = mSource->Next(static_cast<ULONG>(work.size()), tickLimit, work.data(), &got, &reached);
     got = SUCCEEDED(hr) ? std::min(got, n) : 0;
     auto* out = static_cast<unsigned char*>(buffer);
     for (ULONG i = 0; i < got; ++i) {
@@ -162,8 +161,8 @@ HRESULT Selector::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd,
     if (!mSource)
         return S_FALSE;
     std::vector<unsigned char> record(mSourceSize);
-    const HRESULT hr = mSource->Find(backward, tick, rangeStart, rangeEnd, static_cast<ULONG>(record.size()),
-                                      record.data());
+    const HRESULT hr =
+        mSource->Find(backward, tick, rangeStart, rangeEnd, static_cast<ULONG>(record.size()), record.data());
     if (hr == S_OK && event && eventBytes >= sizeof(OvoEventBase)) {
         const OvoEventBase converted = Convert(record.data());
         std::memcpy(event, &converted, sizeof converted);

@@ -5,10 +5,10 @@
 namespace ExtLib {
 
 void TPlugin::Evaluate(const double* p, int m, double* residuals) {
-    std::copy(p, p + params_.size(), params_.begin());
+    std::copy(p, p + mParams.size(), mParams.begin());
     for (int i = 0; i < m; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        residuals[i] = y_[k] - model_.Value(x_[k], params_);
+        residuals[i] = mY[k] - mModel.Value(mX[k], mParams);
     }
 }
 

@@ -11,7 +11,7 @@ namespace ExtLib {
 class TPlugin {
 public:
     TPlugin(const std::vector<double>& x, const std::vector<double>& y, const FunctionBase& model)
-        : x_(x), y_(y), model_(model), params_(static_cast<std::size_t>(model.GetParamCount())) {}
+        : mX(x), mY(y), mModel(model), mParams(static_cast<std::size_t>(model.GetParamCount())) {}
 
     // Fills residuals[0 .. m-1] for the n parameters p.
     void Evaluate(const double* p, int m, double* residuals);
@@ -20,10 +20,10 @@ public:
     static int Callback(void* self, int m, int n, const double* p, double* residuals, int iflag);
 
 private:
-    const std::vector<double>& x_;
-    const std::vector<double>& y_;
-    const FunctionBase& model_;
-    std::vector<double> params_;
+    const std::vector<double>& mX;
+    const std::vector<double>& mY;
+    const FunctionBase& mModel;
+    std::vector<double> mParams;
 };
 
 } // namespace ExtLib

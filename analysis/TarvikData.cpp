@@ -88,8 +88,9 @@ bool TarvikData::OpenEventSource(std::int32_t record, std::int32_t fromTick, DWO
     if (!events)
         return false;
     ComPtr<IEnumEventEx> opened;
-    const HRESULT hr = events->CreateEventEnumerator(source | kEventSourceFlag, channel, kEventEnumeratorFlags,
-                                                     fromTick, record, INT32_MAX, 0, opened.Put());
+    const HRESULT hr =
+        events->CreateEventEnumerator(source | kEventSourceFlag, channel, kEventEnumeratorFlags, fromTick,
+                                      record, INT32_MAX, 0, opened.Put());
     if (FAILED(hr) || !opened)
         return false;
     mReader = std::move(opened);

@@ -16,19 +16,19 @@ constexpr const char16_t* kLoopChannelTitle = u"Tarvik";
 // A BSTR freed when it goes.
 class Text {
 public:
-    explicit Text(const char16_t* text = nullptr) : b_(text ? SysAllocString(text) : nullptr) {}
-    ~Text() { SysFreeString(b_); }
+    explicit Text(const char16_t* text = nullptr) : mB(text ? SysAllocString(text) : nullptr) {}
+    ~Text() { SysFreeString(mB); }
     Text(const Text&) = delete;
     Text& operator=(const Text&) = delete;
-    BSTR get() const { return b_; }
+    BSTR get() const { return mB; }
     BSTR* put() {
-        SysFreeString(b_);
-        b_ = nullptr;
-        return &b_;
+        SysFreeString(mB);
+        mB = nullptr;
+        return &mB;
     }
 
 private:
-    BSTR b_;
+    BSTR mB;
 };
 
 } // namespace
@@ -49,8 +49,7 @@ VChanData::~VChanData() = default;
 void VChanData::DefineChannels() {
     if (mRefs[Loops].IsDefined())
         return;
-    const auto service =
-        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
+    const auto service = QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (!service)
         return;
     for (int c = 0; c < kChannelCount; ++c) {
@@ -88,8 +87,7 @@ void VChanData::SetPVACalculation(const Ovo::String& text) {
 bool VChanData::ReleaseChannels() {
     if (!mDefined)
         return false;
-    const auto service =
-        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
+    const auto service = QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (service)
         for (Channel c : {Loops, VolumeWithoutVP, LoopsWithoutVP, Pva})
             service->ReleaseChannel(mRefs[c]);
@@ -105,8 +103,7 @@ bool VChanData::GetChannelRefs(VirtualChannelRef& loops, VirtualChannelRef& pva)
 }
 
 void VChanData::RefreshChannels() {
-    const auto service =
-        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
+    const auto service = QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (!service)
         return;
     for (const VirtualChannelRef& ref : mRefs) {
@@ -117,8 +114,7 @@ void VChanData::RefreshChannels() {
 }
 
 void VChanData::MoveMarkerLink(std::int32_t oldChannel, std::int32_t newChannel, bool show) {
-    const auto service =
-        QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
+    const auto service = QueryInterfacePtr<IVirtualChannelService>(mDocument, IID_IVirtualChannelService);
     if (!service)
         return;
     if (oldChannel != -1)
@@ -234,8 +230,8 @@ TickPosition VChanData::GetLoopPosition(std::int32_t i) {
 bool VChanData::SetCalculation(Channel channel, const Ovo::String& text) {
     const auto calculation = ComPtr<IUnknown>::Adopt(mCalculations ? mCalculations() : nullptr);
     return calculation &&
-           ExtLib::SetChannelCalculation(mDocument, calculation.Get(), Ovo::String(kChannelNames[channel]), text,
-                                         static_cast<std::int32_t>(mRefs[channel].channel));
+           ExtLib::SetChannelCalculation(mDocument, calculation.Get(), Ovo::String(kChannelNames[channel]),
+                                         text, static_cast<std::int32_t>(mRefs[channel].channel));
 }
 
 std::int32_t VChanData::FindLoopAt(std::int32_t record, std::int32_t tick) {

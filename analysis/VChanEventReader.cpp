@@ -15,9 +15,9 @@ bool VChanEventReader::Open(IDocumentEvents* events, DWORD channel, std::int32_t
     Reset();
     if (!events)
         return false;
-    const HRESULT hr = events->CreateEventEnumerator(kEventSourceFlag | kEventSourceVirtual, channel,
-                                                     kEventEnumeratorFlags, 0, record, INT32_MAX, 0,
-                                                     mEnumerator.Put());
+    const HRESULT hr =
+        events->CreateEventEnumerator(kEventSourceFlag | kEventSourceVirtual, channel, kEventEnumeratorFlags,
+                                      0, record, INT32_MAX, 0, mEnumerator.Put());
     if (FAILED(hr) || !mEnumerator) {
         mEnumerator.Reset();
         return false;

@@ -12,18 +12,18 @@ namespace Tarvik {
 class FontSelectionGuard {
 public:
     FontSelectionGuard(OWL::TDC& dc, std::unique_ptr<OWL::TFont> font)
-        : dc_(dc), font_(std::move(font)), previous_(SelectObject(dc_.GetHDC(), font_->GetHandle())) {}
+        : mDc(dc), mFont(std::move(font)), mPrevious(SelectObject(mDc.GetHDC(), mFont->GetHandle())) {}
     ~FontSelectionGuard() {
-        if (previous_ != nullptr)
-            SelectObject(dc_.GetHDC(), previous_);
+        if (mPrevious != nullptr)
+            SelectObject(mDc.GetHDC(), mPrevious);
     }
     FontSelectionGuard(const FontSelectionGuard&) = delete;
     FontSelectionGuard& operator=(const FontSelectionGuard&) = delete;
 
 private:
-    OWL::TDC& dc_;
-    std::unique_ptr<OWL::TFont> font_;
-    HGDIOBJ previous_;
+    OWL::TDC& mDc;
+    std::unique_ptr<OWL::TFont> mFont;
+    HGDIOBJ mPrevious;
 };
 
 } // namespace Tarvik

@@ -32,35 +32,35 @@ bool TCheckComboBox::IsChecked(int index) const {
 }
 
 void TCheckComboBox::SetPlainItems(int first, int second) {
-    plainItems_[0] = first;
-    plainItems_[1] = second;
+    mPlainItems[0] = first;
+    mPlainItems[1] = second;
 }
 
 void TCheckComboBox::UpdateDisplayText() {
     std::u16string text;
     for (int i = 0, n = GetCount(); i < n; ++i) {
-        if (IsMarked(i) || i == plainItems_[0] || i == plainItems_[1] || !IsChecked(i))
+        if (IsMarked(i) || i == mPlainItems[0] || i == mPlainItems[1] || !IsChecked(i))
             continue;
         if (!text.empty())
             text += u", ";
         text += ItemText(i);
     }
-    displayText_ = Ovo::String(text.c_str());
+    mDisplayText = Ovo::String(text.c_str());
 }
 
 int TCheckComboBox::EvGetText(int length, LPWSTR buffer) {
     UpdateDisplayText();
     if (buffer == nullptr || length <= 0)
         return 0;
-    const int count = std::min(length - 1, static_cast<int>(displayText_.Length()));
-    std::copy_n(displayText_.c_str(), count, buffer);
+    const int count = std::min(length - 1, static_cast<int>(mDisplayText.Length()));
+    std::copy_n(mDisplayText.c_str(), count, buffer);
     buffer[count] = u'\0';
     return count;
 }
 
 int TCheckComboBox::EvGetTextLength() {
     UpdateDisplayText();
-    return static_cast<int>(displayText_.Length());
+    return static_cast<int>(mDisplayText.Length());
 }
 
 bool TCheckComboBox::SystemHasThemes(const OSVERSIONINFOW& v) {
@@ -81,18 +81,18 @@ void TCheckComboBox::SetupWindow() {
 
 // A theme library that cannot be bound leaves the boxes unthemed.
 void TCheckComboBox::OpenTheme() {
-    theme_ = nullptr;
+    mTheme = nullptr;
     if (!SystemHasThemes(Ovo::GetSystemVersionInfo().version))
         return;
     try {
-        theme_ = UxThemeDLL::OpenThemeData(GetHandle(), u"Button");
+        mTheme = UxThemeDLL::OpenThemeData(GetHandle(), u"Button");
     } catch (const OWL::TXOwl&) {
-        theme_ = nullptr;
+        mTheme = nullptr;
     }
 }
 
 void TCheckComboBox::CloseTheme() {
-    HTHEME theme = std::exchange(theme_, nullptr);
+    HTHEME theme = std::exchange(mTheme, nullptr);
     if (theme == nullptr)
         return;
     try {
@@ -102,9 +102,9 @@ void TCheckComboBox::CloseTheme() {
 }
 
 void TCheckComboBox::PaintCheckBox(OWL::TDC& dc, const OWL::TRect& box, bool checked) const {
-    if (theme_ != nullptr) {
+    if (mTheme != nullptr) {
         try {
-            UxThemeDLL::DrawThemeBackground(theme_, dc, BP_CHECKBOX,
+            UxThemeDLL::DrawThemeBackground(mTheme, dc, BP_CHECKBOX,
                                             checked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL, &box);
             return;
         } catch (const OWL::TXOwl&) {
@@ -126,8 +126,8 @@ void TCheckComboBox::PaintItem(OWL::TDC& dc, const DRAWITEMSTRUCT& item, bool ma
     OWL::TRect textRect = rect;
     std::u16string text;
     if (index < 0) {
-        text = displayText_.c_str();
-    } else if (index == plainItems_[0] || index == plainItems_[1]) {
+        text = mDisplayText.c_str();
+    } else if (index == mPlainItems[0] || index == mPlainItems[1]) {
         text = ItemText(index);
     } else {
         text = ItemText(index);

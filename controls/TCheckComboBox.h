@@ -8,8 +8,8 @@
 // when the system has visual styles and the theme library can be bound, and
 // with DrawFrameControl otherwise.
 
-#include "core/String.h"
 #include "controls/TGroupedComboBox.h"
+#include "core/String.h"
 #include "platform/theme/uxtheme.h"
 #include "platform/win32/sysinfo.h"
 
@@ -24,8 +24,8 @@ public:
     bool IsChecked(int index) const;
     // Items drawn as text only; -1 for none.
     void SetPlainItems(int first, int second);
-    const Ovo::String& DisplayText() const { return displayText_; }
-    HTHEME Theme() const { return theme_; }
+    const Ovo::String& DisplayText() const { return mDisplayText; }
+    HTHEME Theme() const { return mTheme; }
 
     // The checked items' texts, joined by ", ".
     virtual void UpdateDisplayText();
@@ -47,9 +47,9 @@ private:
     void CloseTheme();
     void PaintCheckBox(OWL::TDC& dc, const OWL::TRect& box, bool checked) const;
 
-    Ovo::String displayText_;
-    std::int32_t plainItems_[2] = {-1, -1};
-    HTHEME theme_ = nullptr;
+    Ovo::String mDisplayText;
+    std::int32_t mPlainItems[2] = {-1, -1};
+    HTHEME mTheme = nullptr;
 
     DECLARE_RESPONSE_TABLE(TCheckComboBox);
 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/UiFont.h"
 #include "controls/FontSelectionGuard.h"
+#include "controls/UiFont.h"
 #include "platform/owl/TClientDC.h"
 
 namespace Tarvik {
@@ -17,11 +17,11 @@ TGroupedComboBox::TGroupedComboBox(OWL::TWindow* parent, int id, int x, int y, i
 
 void TGroupedComboBox::MarkItem(int index) {
     if (!IsMarked(index))
-        marked_.push_back(index);
+        mMarked.push_back(index);
 }
 
 bool TGroupedComboBox::IsMarked(int index) const {
-    return std::find(marked_.begin(), marked_.end(), index) != marked_.end();
+    return std::find(mMarked.begin(), mMarked.end(), index) != mMarked.end();
 }
 
 void TGroupedComboBox::EvDrawItem(UINT, const DRAWITEMSTRUCT& item) {
@@ -40,8 +40,8 @@ void TGroupedComboBox::EvMeasureItem(UINT, MEASUREITEMSTRUCT& item) {
     TEXTMETRICW tm{};
     dc.GetTextMetrics(tm);
     item.itemHeight = static_cast<UINT>(tm.tmHeight + tm.tmExternalLeading + 2);
-    if (!selectionFieldSized_) {
-        selectionFieldSized_ = true;
+    if (!mSelectionFieldSized) {
+        mSelectionFieldSized = true;
         SetItemHeight(-1, static_cast<int>(item.itemHeight));
     }
 }

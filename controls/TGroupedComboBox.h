@@ -24,7 +24,7 @@ public:
 
     void MarkItem(int index);
     bool IsMarked(int index) const;
-    bool SelectionFieldSized() const { return selectionFieldSized_; }
+    bool SelectionFieldSized() const { return mSelectionFieldSized; }
 
     void EvDrawItem(UINT ctrlId, const DRAWITEMSTRUCT& item);
     void EvMeasureItem(UINT ctrlId, MEASUREITEMSTRUCT& item);
@@ -44,8 +44,8 @@ protected:
     static void SetColours(OWL::TDC& dc, bool selected);
 
 private:
-    std::vector<std::int32_t> marked_;
-    bool selectionFieldSized_ = false;
+    std::vector<std::int32_t> mMarked;
+    bool mSelectionFieldSized = false;
 
     DECLARE_RESPONSE_TABLE(TGroupedComboBox);
 };

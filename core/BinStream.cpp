@@ -5,7 +5,7 @@ namespace Ovo {
 bool BinStream::Get(void* data, std::streamsize n) {
     if (!Good())
         return false;
-    if (n > 0 && m_buffer->sgetn(static_cast<char*>(data), n) != n) {
+    if (n > 0 && mBuffer->sgetn(static_cast<char*>(data), n) != n) {
         Fail(kShort);
         return false;
     }
@@ -15,7 +15,7 @@ bool BinStream::Get(void* data, std::streamsize n) {
 bool BinStream::Put(const void* data, std::streamsize n) {
     if (!Good())
         return false;
-    if (n > 0 && m_buffer->sputn(static_cast<const char*>(data), n) != n) {
+    if (n > 0 && mBuffer->sputn(static_cast<const char*>(data), n) != n) {
         Fail(kShort);
         return false;
     }
@@ -25,7 +25,7 @@ bool BinStream::Put(const void* data, std::streamsize n) {
 HRESULT BinStream::Position(std::ios_base::openmode which, DWORD* position) {
     if (!Good())
         return E_FAIL;
-    const std::streampos here = m_buffer->pubseekoff(0, std::ios_base::cur, which);
+    const std::streampos here = mBuffer->pubseekoff(0, std::ios_base::cur, which);
     if (here < 0)
         Fail(kShort);
     else

@@ -20,19 +20,19 @@ public:
     BinStream(const BinStream&) = delete;
     BinStream& operator=(const BinStream&) = delete;
 
-    std::int32_t State() const { return m_state; }
-    bool Good() const { return m_state == kGood; }
+    std::int32_t State() const { return mState; }
+    bool Good() const { return mState == kGood; }
 
 protected:
-    BinStream(std::streambuf* buffer, bool ownsBuffer) : m_buffer(buffer), m_owns(ownsBuffer) {}
+    BinStream(std::streambuf* buffer, bool ownsBuffer) : mBuffer(buffer), mOwns(ownsBuffer) {}
     ~BinStream() {
-        if (m_owns)
-            delete m_buffer;
+        if (mOwns)
+            delete mBuffer;
     }
 
-    void Fail(std::int32_t state) { m_state |= state; }
+    void Fail(std::int32_t state) { mState |= state; }
     HRESULT Result() const { return Good() ? S_OK : E_FAIL; }
-    std::streambuf* Buffer() const { return m_buffer; }
+    std::streambuf* Buffer() const { return mBuffer; }
     // Moves n bytes; a short move sets kShort. False when skipped or short.
     bool Get(void* data, std::streamsize n);
     bool Put(const void* data, std::streamsize n);
@@ -40,9 +40,9 @@ protected:
     HRESULT Position(std::ios_base::openmode which, DWORD* position);
 
 private:
-    std::streambuf* m_buffer;
-    std::int32_t m_state = kGood;
-    bool m_owns;
+    std::streambuf* mBuffer;
+    std::int32_t mState = kGood;
+    bool mOwns;
 };
 
 } // namespace Ovo

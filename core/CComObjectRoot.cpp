@@ -3,29 +3,29 @@
 namespace Ovo {
 
 CComObjectRoot::~CComObjectRoot() {
-    if (m_hasLock)
-        DeleteCriticalSection(&m_lock);
+    if (mHasLock)
+        DeleteCriticalSection(&mLock);
 }
 
 ULONG CComObjectRoot::InternalRelease() {
-    LONG n = InterlockedDecrement(&m_refs);
+    LONG n = InterlockedDecrement(&mRefs);
     if (n == 0) {
-        m_refs = kReleasedRefCount;
+        mRefs = kReleasedRefCount;
         delete this;
     }
     return static_cast<ULONG>(n);
 }
 
 void CComObjectRoot::Lock() {
-    std::call_once(m_lockMade, [this] {
-        InitializeCriticalSection(&m_lock);
-        m_hasLock = true;
+    std::call_once(mLockMade, [this] {
+        InitializeCriticalSection(&mLock);
+        mHasLock = true;
     });
-    EnterCriticalSection(&m_lock);
+    EnterCriticalSection(&mLock);
 }
 
 void CComObjectRoot::Unlock() {
-    LeaveCriticalSection(&m_lock);
+    LeaveCriticalSection(&mLock);
 }
 
 HRESULT QueryInterfaceMap(std::initializer_list<InterfaceEntry> map, REFIID iid, void** out) {

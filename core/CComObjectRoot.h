@@ -24,24 +24,24 @@ public:
     CComObjectRoot& operator=(const CComObjectRoot&) = delete;
     virtual ~CComObjectRoot();
 
-    LONG RefCount() const { return m_refs; }
+    LONG RefCount() const { return mRefs; }
 
 protected:
-    ULONG InternalAddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_refs)); }
+    ULONG InternalAddRef() { return static_cast<ULONG>(InterlockedIncrement(&mRefs)); }
     // Deletes the object when the count reaches zero.
     ULONG InternalRelease();
     // Raise and lower the count around work in a constructor that may hand the
     // object out and take it back; lowering never deletes.
-    void HoldDuringConstruction() { InterlockedIncrement(&m_refs); }
-    void EndConstructionHold() { InterlockedDecrement(&m_refs); }
+    void HoldDuringConstruction() { InterlockedIncrement(&mRefs); }
+    void EndConstructionHold() { InterlockedDecrement(&mRefs); }
     void Lock();
     void Unlock();
 
 private:
-    LONG m_refs = 0;
-    std::once_flag m_lockMade;
-    bool m_hasLock = false;
-    CRITICAL_SECTION m_lock;
+    LONG mRefs = 0;
+    std::once_flag mLockMade;
+    bool mHasLock = false;
+    CRITICAL_SECTION mLock;
 };
 
 struct InterfaceEntry {

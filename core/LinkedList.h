@@ -8,19 +8,19 @@ namespace Ovo {
 template <class Node> class LinkedList {
 public:
     void PushFront(Node* node) {
-        node->next = m_head;
-        m_head = node;
+        node->next = mHead;
+        mHead = node;
     }
-    Node* Head() const { return m_head; }
-    void Clear() { m_head = nullptr; }
+    Node* Head() const { return mHead; }
+    void Clear() { mHead = nullptr; }
 
     template <class Visit> void ForEach(Visit visit) const {
-        for (Node* node = m_head; node != nullptr; node = node->next)
+        for (Node* node = mHead; node != nullptr; node = node->next)
             visit(*node);
     }
 
 private:
-    Node* m_head = nullptr;
+    Node* mHead = nullptr;
 };
 
 } // namespace Ovo

@@ -17,7 +17,8 @@ const Text kClose = u"}}";
 // A text handed to the host as a string interface for the length of one call.
 class StringArg {
 public:
-    explicit StringArg(const Text& text) : mText(ComPtr<IAutoOvoString>::Adopt(String(text).GetInterface())) {}
+    explicit StringArg(const Text& text)
+        : mText(ComPtr<IAutoOvoString>::Adopt(String(text).GetInterface())) {}
     operator IAutoOvoString*() const { return mText.Get(); }
 
 private:
@@ -115,8 +116,7 @@ HRESULT Target(IScriptRecorder* recorder, const String& messageName, Text& name,
 }
 
 // A call builder aimed at the object's message.
-HRESULT NewCall(IScriptRecorder* recorder, const Text& object, const Text& name,
-                ComPtr<ICallBuilder>& call) {
+HRESULT NewCall(IScriptRecorder* recorder, const Text& object, const Text& name, ComPtr<ICallBuilder>& call) {
     HRESULT hr = recorder->NewCall(0, call.Put());
     if (!call)
         return FAILED(hr) ? hr : E_FAIL;

@@ -10,5 +10,5 @@ public:
     explicit StorageBinIStreamLite(IStream* stream);
 
 private:
-    Ovo::StorageInStreamBuf m_storage;
+    Ovo::StorageInStreamBuf mStorage;
 };

@@ -18,5 +18,5 @@ public:
     void Rewind() override;
 
 private:
-    Ovo::StorageOutStreamBuf m_storage;
+    Ovo::StorageOutStreamBuf mStorage;
 };

@@ -1,15 +1,15 @@
 #include "core/StorageBinIStreamLite.h"
 #include "core/StorageBinOStreamLite.h"
 
-StorageBinIStreamLite::StorageBinIStreamLite(IStream* stream) : Ovo::BinIStream(&m_storage, false) {
-    if (!m_storage.Attach(stream, false))
+StorageBinIStreamLite::StorageBinIStreamLite(IStream* stream) : Ovo::BinIStream(&mStorage, false) {
+    if (!mStorage.Attach(stream, false))
         Fail(kSetupFailed);
     ReadHeader();
 }
 
 StorageBinOStreamLite::StorageBinOStreamLite(IStream* stream, bool forceWrite)
-    : Ovo::BinOStream(&m_storage, false) {
-    if (!m_storage.Attach(stream, forceWrite))
+    : Ovo::BinOStream(&mStorage, false) {
+    if (!mStorage.Attach(stream, forceWrite))
         Fail(kSetupFailed);
     if (Good())
         WriteU32(kStorageStreamHeader);
@@ -17,6 +17,6 @@ StorageBinOStreamLite::StorageBinOStreamLite(IStream* stream, bool forceWrite)
 
 void StorageBinOStreamLite::Rewind() {
     Ovo::BinOStream::Rewind();
-    if (IStream* stream = m_storage.Stream())
+    if (IStream* stream = mStorage.Stream())
         stream->SetSize(ULARGE_INTEGER{});
 }

@@ -79,16 +79,16 @@ bool Contains(const String& set, WCHAR c) {
 
 } // namespace
 
-String::String() : m_text(EmptyText()) {}
-String::String(const WCHAR* text) : m_text(MakeText(text, Length0(text))) {}
-String::String(const WCHAR* text, int n) : m_text(MakeText(text, BoundedLength(text, n))) {}
-String::String(const std::u16string& text) : m_text(MakeText(text)) {}
-String::String(const wchar_t* text) : m_text(MakeText(Utf32ToUtf16({text, Length0(text)}))) {}
-String::String(const wchar_t* text, int n) : m_text(MakeText(Utf32ToUtf16({text, BoundedLength(text, n)}))) {}
-String::String(const std::wstring& text) : m_text(MakeText(Utf32ToUtf16(text))) {}
-String::String(const char* text) : m_text(MakeAnsiText(text, Length0(text))) {}
+String::String() : mText(EmptyText()) {}
+String::String(const WCHAR* text) : mText(MakeText(text, Length0(text))) {}
+String::String(const WCHAR* text, int n) : mText(MakeText(text, BoundedLength(text, n))) {}
+String::String(const std::u16string& text) : mText(MakeText(text)) {}
+String::String(const wchar_t* text) : mText(MakeText(Utf32ToUtf16({text, Length0(text)}))) {}
+String::String(const wchar_t* text, int n) : mText(MakeText(Utf32ToUtf16({text, BoundedLength(text, n)}))) {}
+String::String(const std::wstring& text) : mText(MakeText(Utf32ToUtf16(text))) {}
+String::String(const char* text) : mText(MakeAnsiText(text, Length0(text))) {}
 
-String::String(IAutoOvoString* s) : m_text(EmptyText()) {
+String::String(IAutoOvoString* s) : mText(EmptyText()) {
     if (StringRep* rep = StringRep::Own(s)) {
         rep->AddRef();
         Set(rep);
@@ -97,11 +97,11 @@ String::String(IAutoOvoString* s) : m_text(EmptyText()) {
     }
 }
 
-String::String(const String& other) : m_text(other.m_text) {
+String::String(const String& other) : mText(other.mText) {
     Rep()->AddRef();
 }
-String::String(String&& other) noexcept : m_text(other.m_text) {
-    other.m_text = EmptyText();
+String::String(String&& other) noexcept : mText(other.mText) {
+    other.mText = EmptyText();
 }
 
 String& String::operator=(const String& other) {
@@ -111,7 +111,7 @@ String& String::operator=(const String& other) {
 }
 
 String& String::operator=(String&& other) noexcept {
-    std::swap(m_text, other.m_text);
+    std::swap(mText, other.mText);
     return *this;
 }
 
@@ -123,10 +123,10 @@ String String::FromUtf8(std::string_view utf8) {
     return String(Utf8ToUtf16(utf8));
 }
 std::string String::ToUtf8() const {
-    return Utf16ToUtf8({m_text, static_cast<std::size_t>(Length())});
+    return Utf16ToUtf8({mText, static_cast<std::size_t>(Length())});
 }
 std::wstring String::ToWString() const {
-    return Utf16ToUtf32({m_text, static_cast<std::size_t>(Length())});
+    return Utf16ToUtf32({mText, static_cast<std::size_t>(Length())});
 }
 
 int String::Length() const {
@@ -137,12 +137,12 @@ int String::Capacity() const {
 }
 
 StringRep* String::Rep() const {
-    return StringRep::FromText(m_text);
+    return StringRep::FromText(mText);
 }
 
 void String::Set(StringRep* rep) {
     StringRep* old = Rep();
-    m_text = rep->Text();
+    mText = rep->Text();
     old->Release();
 }
 
@@ -161,7 +161,7 @@ void String::AttachBSTR(BSTR text) {
 BSTR String::AllocBSTR() const {
     if (IsEmpty())
         return nullptr;
-    BSTR b = SysAllocStringLen(m_text, static_cast<UINT>(Length()));
+    BSTR b = SysAllocStringLen(mText, static_cast<UINT>(Length()));
     if (b == nullptr)
         throw std::bad_alloc();
     return b;
@@ -254,13 +254,13 @@ void String::Append(const WCHAR* units, std::size_t n) {
     } else {
         PrepareChange();
     }
-    std::memcpy(m_text + own, units, n * sizeof(WCHAR));
+    std::memcpy(mText + own, units, n * sizeof(WCHAR));
     Rep()->SetCharacters(needed - 1);
 }
 
 String& String::operator+=(const String& other) {
     const String keep(other); // the source may be this string
-    Append(keep.m_text, static_cast<std::size_t>(keep.Length()));
+    Append(keep.mText, static_cast<std::size_t>(keep.Length()));
     return *this;
 }
 
@@ -282,7 +282,7 @@ void String::AssignChar(WCHAR c) {
         Set(StringRep::Create(8));
     else
         Rep()->InvalidateNarrow();
-    m_text[0] = c;
+    mText[0] = c;
     Rep()->SetCharacters(1);
 }
 
@@ -291,7 +291,7 @@ String String::Mid(int start, int count) const {
     start = std::max(start, 0);
     if (start >= len || count <= 0)
         return String();
-    return String(m_text + start, std::min(count, len - start));
+    return String(mText + start, std::min(count, len - start));
 }
 
 void String::Replace(int position, int count, const String& other) {
@@ -307,13 +307,13 @@ void String::Replace(int position, int count, const String& other) {
     const auto inserted = static_cast<std::uint32_t>(insert.Length());
     PrepareChange();
     const std::uint32_t tail = Rep()->Characters() - pos - removed;
-    std::memmove(m_text + pos, m_text + pos + removed, std::size_t{tail} * sizeof(WCHAR));
+    std::memmove(mText + pos, mText + pos + removed, std::size_t{tail} * sizeof(WCHAR));
     Rep()->SetCharacters(pos + tail);
     const std::uint32_t lengthWord = CheckedCapacity(std::uint64_t{pos} + tail + inserted + 1);
     if (lengthWord > Rep()->Capacity())
         Reallocate(lengthWord);
-    std::memmove(m_text + pos + inserted, m_text + pos, std::size_t{tail} * sizeof(WCHAR));
-    std::memcpy(m_text + pos, insert.m_text, std::size_t{inserted} * sizeof(WCHAR));
+    std::memmove(mText + pos + inserted, mText + pos, std::size_t{tail} * sizeof(WCHAR));
+    std::memcpy(mText + pos, insert.mText, std::size_t{inserted} * sizeof(WCHAR));
     Rep()->SetCharacters(lengthWord - 1);
 }
 
@@ -327,7 +327,7 @@ void String::Erase(int first, int last) {
         Rep()->SetCharacters(static_cast<std::uint32_t>(first));
         return;
     }
-    std::memmove(m_text + first, m_text + last, static_cast<std::size_t>(len - last) * sizeof(WCHAR));
+    std::memmove(mText + first, mText + last, static_cast<std::size_t>(len - last) * sizeof(WCHAR));
     Rep()->SetCharacters(static_cast<std::uint32_t>(len - (last - first)));
 }
 
@@ -340,21 +340,21 @@ void String::Resize(int n) {
     else
         PrepareChange();
     if (target > own)
-        std::memset(m_text + own, 0, std::size_t{target - own} * sizeof(WCHAR));
+        std::memset(mText + own, 0, std::size_t{target - own} * sizeof(WCHAR));
     Rep()->SetCharacters(target);
 }
 
 int String::FindFirstOf(const String& set, int start) const {
     const int len = Length();
     for (int i = std::max(start, 0); i < len; ++i)
-        if (Contains(set, m_text[i]))
+        if (Contains(set, mText[i]))
             return i;
     return -1;
 }
 
 int String::FindLastOf(const String& set, int position) const {
     for (int i = std::min(position, Length() - 1); i >= 0; --i)
-        if (Contains(set, m_text[i]))
+        if (Contains(set, mText[i]))
             return i;
     return -1;
 }
@@ -364,7 +364,7 @@ bool String::EqualsNoCase(const String& other) const {
     if (len != other.Length())
         return false;
     for (int i = 0; i < len; ++i)
-        if (std::towlower(m_text[i]) != std::towlower(other.m_text[i]))
+        if (std::towlower(mText[i]) != std::towlower(other.mText[i]))
             return false;
     return true;
 }
@@ -376,7 +376,7 @@ void String::TrimRight() {
         const auto w = static_cast<wchar_t>(c);
         return std::isspace(w, loc) || std::isblank(w, loc);
     };
-    while (len > 0 && blank(m_text[len - 1]))
+    while (len > 0 && blank(mText[len - 1]))
         --len;
     if (len != Length()) {
         PrepareChange();
@@ -386,7 +386,7 @@ void String::TrimRight() {
 
 void String::SemicolonsToCommas() {
     PrepareChange();
-    std::replace(m_text, m_text + Length(), u';', u',');
+    std::replace(mText, mText + Length(), u';', u',');
 }
 
 void String::Clear() {
@@ -412,7 +412,7 @@ WCHAR* String::PrepareBuffer(int n) {
     else
         Set(StringRep::Create(needed));
     Rep()->SetCharacters(0);
-    return m_text;
+    return mText;
 }
 
 void String::Renew(int n) {
@@ -422,8 +422,8 @@ void String::Renew(int n) {
 void String::ReleaseBuffer() {
     StringRep* rep = Rep();
     const std::uint32_t capacity = rep->Capacity();
-    const WCHAR* end = std::find(m_text, m_text + capacity, u'\0');
-    const auto n = static_cast<std::uint32_t>(end - m_text);
+    const WCHAR* end = std::find(mText, mText + capacity, u'\0');
+    const auto n = static_cast<std::uint32_t>(end - mText);
     rep->InvalidateNarrow();
     rep->SetCharacters(n == capacity ? capacity - 1 : n);
 }
@@ -439,14 +439,14 @@ const char* String::Narrow() const {
 }
 
 bool operator==(const String& a, const String& b) {
-    if (a.m_text == b.m_text)
+    if (a.mText == b.mText)
         return true;
     const int len = a.Length();
-    return len == b.Length() && std::equal(a.m_text, a.m_text + len, b.m_text);
+    return len == b.Length() && std::equal(a.mText, a.mText + len, b.mText);
 }
 
 bool operator<(const String& a, const String& b) {
-    return std::lexicographical_compare(a.m_text, a.m_text + a.Length(), b.m_text, b.m_text + b.Length());
+    return std::lexicographical_compare(a.mText, a.mText + a.Length(), b.mText, b.mText + b.Length());
 }
 
 std::wistream& ReadOvoStringWord(std::wistream& in, String& word) {

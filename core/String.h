@@ -46,8 +46,8 @@ public:
 
     int Length() const;
     bool IsEmpty() const { return Length() == 0; }
-    const WCHAR* c_str() const { return m_text; }
-    WCHAR operator[](int i) const { return m_text[i]; }
+    const WCHAR* c_str() const { return mText; }
+    WCHAR operator[](int i) const { return mText[i]; }
     int Capacity() const;
 
     // Takes ownership of a BSTR and frees it; a final NUL unit is the terminator.
@@ -106,7 +106,7 @@ private:
     void Reallocate(std::uint32_t capacity);
     void PrepareChange();
 
-    WCHAR* m_text;
+    WCHAR* mText;
 };
 
 inline bool operator!=(const String& a, const String& b) {
@@ -127,15 +127,15 @@ std::wistream& ReadOvoStringWord(std::wistream& in, String& word);
 // target, another kind is copied and released, and null gives the empty string.
 class OvoStringOutParam {
 public:
-    explicit OvoStringOutParam(String& target) : m_target(target) {}
+    explicit OvoStringOutParam(String& target) : mTarget(target) {}
     OvoStringOutParam(const OvoStringOutParam&) = delete;
     OvoStringOutParam& operator=(const OvoStringOutParam&) = delete;
-    ~OvoStringOutParam() { m_target.Adopt(m_result); }
-    operator IAutoOvoString**() { return &m_result; }
+    ~OvoStringOutParam() { mTarget.Adopt(mResult); }
+    operator IAutoOvoString**() { return &mResult; }
 
 private:
-    String& m_target;
-    IAutoOvoString* m_result = nullptr;
+    String& mTarget;
+    IAutoOvoString* mResult = nullptr;
 };
 
 } // namespace Ovo

@@ -61,32 +61,32 @@ StringRep::~StringRep() {
 }
 
 void StringRep::SetCharacters(std::uint32_t n) {
-    m_length = n + 1;
+    mLength = n + 1;
     Text()[n] = 0;
 }
 
 void StringRep::FreeNarrow() {
-    delete[] m_narrow;
-    m_narrow = nullptr;
-    m_narrowValid = 0;
+    delete[] mNarrow;
+    mNarrow = nullptr;
+    mNarrowValid = 0;
 }
 
 const char* StringRep::Narrow() {
-    if (m_narrowValid != 1) {
-        m_narrowValid = 1;
+    if (mNarrowValid != 1) {
+        mNarrowValid = 1;
         CopyToNarrow();
     }
-    return m_narrow;
+    return mNarrow;
 }
 
 void StringRep::CopyToNarrow() {
-    const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, Text(), static_cast<int>(m_length), nullptr, 0,
+    const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, Text(), static_cast<int>(mLength), nullptr, 0,
                                          nullptr, nullptr);
     auto* narrow = new char[static_cast<std::size_t>(std::max(size, 1))];
     narrow[0] = 0;
-    WideCharToMultiByte(CP_THREAD_ACP, 0, Text(), static_cast<int>(m_length), narrow, size, nullptr, nullptr);
-    delete[] m_narrow;
-    m_narrow = narrow;
+    WideCharToMultiByte(CP_THREAD_ACP, 0, Text(), static_cast<int>(mLength), narrow, size, nullptr, nullptr);
+    delete[] mNarrow;
+    mNarrow = narrow;
 }
 
 int StringRep::CompareWithBSTR(BSTR other) const {
@@ -114,11 +114,11 @@ HRESULT StringRep::QueryInterface(REFIID iid, void** out) {
 }
 
 ULONG StringRep::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&m_refs));
+    return static_cast<ULONG>(InterlockedIncrement(&mRefs));
 }
 
 ULONG StringRep::Release() {
-    const LONG n = InterlockedDecrement(&m_refs);
+    const LONG n = InterlockedDecrement(&mRefs);
     if (n == 0)
         Destroy();
     return static_cast<ULONG>(n);
@@ -128,7 +128,7 @@ HRESULT StringRep::SetFromBSTR(BSTR text) {
     if (Shared())
         return E_FAIL;
     const std::uint32_t n = SysStringLen(text);
-    if (n >= m_capacity)
+    if (n >= mCapacity)
         return E_FAIL;
     if (n != 0)
         std::memcpy(Text(), text, std::size_t{n} * sizeof(WCHAR));
@@ -151,7 +151,7 @@ HRESULT StringRep::GetBSTR(BSTR* out) {
 }
 
 HRESULT StringRep::IsEmpty(VARIANT_BOOL* out) {
-    *out = Bool(m_length == 1);
+    *out = Bool(mLength == 1);
     return S_OK;
 }
 
@@ -166,7 +166,7 @@ HRESULT StringRep::IsEqual(IAutoOvoString* other, VARIANT_BOOL* out) {
         return S_OK;
     }
     if (StringRep* rep = Own(other)) {
-        *out = Bool(rep->m_length == m_length &&
+        *out = Bool(rep->mLength == mLength &&
                     std::memcmp(rep->Text(), Text(), std::size_t{Characters()} * sizeof(WCHAR)) == 0);
         return S_OK;
     }
@@ -183,9 +183,9 @@ HRESULT StringRep::IsShared(VARIANT_BOOL* out) {
 }
 
 HRESULT StringRep::CopyChars(ULONG bufferBytes, void* buffer) {
-    if (bufferBytes < std::uint64_t{m_length} * sizeof(WCHAR) || buffer == nullptr)
+    if (bufferBytes < std::uint64_t{mLength} * sizeof(WCHAR) || buffer == nullptr)
         return E_FAIL;
-    std::memcpy(buffer, Text(), std::size_t{m_length} * sizeof(WCHAR));
+    std::memcpy(buffer, Text(), std::size_t{mLength} * sizeof(WCHAR));
     return S_OK;
 }
 
@@ -196,7 +196,7 @@ HRESULT StringRep::GetInfo(ULONG* length, LONG* encoding) {
 }
 
 HRESULT StringRep::GetCapacity(ULONG* out) {
-    *out = m_capacity - 1;
+    *out = mCapacity - 1;
     return S_OK;
 }
 

@@ -31,13 +31,13 @@ public:
 
     WCHAR* Text() { return reinterpret_cast<WCHAR*>(this + 1); }
     const WCHAR* Text() const { return reinterpret_cast<const WCHAR*>(this + 1); }
-    std::uint32_t LengthWord() const { return m_length; }
-    std::uint32_t Characters() const { return m_length - 1; }
-    std::uint32_t Capacity() const { return m_capacity; }
-    bool Shared() const { return m_refs > 1; }
+    std::uint32_t LengthWord() const { return mLength; }
+    std::uint32_t Characters() const { return mLength - 1; }
+    std::uint32_t Capacity() const { return mCapacity; }
+    bool Shared() const { return mRefs > 1; }
     // Sets the number of characters (below the capacity) and writes the terminator.
     void SetCharacters(std::uint32_t n);
-    void InvalidateNarrow() { m_narrowValid = 0; }
+    void InvalidateNarrow() { mNarrowValid = 0; }
     void FreeNarrow();
     // The narrow copy, rebuilt when it is stale.
     const char* Narrow();
@@ -61,7 +61,7 @@ public:
     HRESULT GetCapacity(ULONG* out) override;
     HRESULT CreateEmpty(ULONG characters, IAutoOvoString** out) override;
     HRESULT GetVariant(VARIANT* out) override;
-    ULONG Length() override { return m_length - 1; }
+    ULONG Length() override { return mLength - 1; }
     void Destroy() override { delete this; }
     LONG Reserved() override { return 0; }
     WCHAR* Chars() override { return Text(); }
@@ -72,13 +72,13 @@ public:
     static void operator delete(void* p, std::uint32_t capacity);
 
 private:
-    explicit StringRep(std::uint32_t capacity) : m_capacity(capacity) {}
+    explicit StringRep(std::uint32_t capacity) : mCapacity(capacity) {}
 
-    char* m_narrow = nullptr;
-    std::int32_t m_narrowValid = 0;
-    LONG m_refs = 1;
-    std::uint32_t m_capacity;
-    std::uint32_t m_length = 1;
+    char* mNarrow = nullptr;
+    std::int32_t mNarrowValid = 0;
+    LONG mRefs = 1;
+    std::uint32_t mCapacity;
+    std::uint32_t mLength = 1;
 };
 
 } // namespace OvoString

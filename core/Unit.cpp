@@ -87,8 +87,8 @@ HRESULT Unit::CreateUnitName(IUnitService* service, IUnitName** out) const {
     *out = nullptr;
     if (!service)
         return E_FAIL;
-    return service->CreateUnitName(PrefixCode(), ComPtr<IAutoOvoString>::Adopt(String(base).GetInterface()).Get(),
-                                   out);
+    return service->CreateUnitName(PrefixCode(),
+                                   ComPtr<IAutoOvoString>::Adopt(String(base).GetInterface()).Get(), out);
 }
 
 bool UnitNameToUnit(IUnitName* name, Unit& unit) {

@@ -37,18 +37,18 @@ Ovo::String SystemText(HRESULT code) {
 
 } // namespace
 
-XOvo::XOvo(HRESULT code) : m_code(code), m_message(CodeText(code)) {}
+XOvo::XOvo(HRESULT code) : mCode(code), mMessage(CodeText(code)) {}
 
-XOvo::XOvo(const Ovo::String& text, HRESULT code) : m_code(code), m_message(text) {
+XOvo::XOvo(const Ovo::String& text, HRESULT code) : mCode(code), mMessage(text) {
     if (code != 0 && code != OVO_E_MESSAGE_ONLY && code != OVO_E_MESSAGE_ONLY_2) {
-        m_message += u'\n';
-        m_message += CodeText(code);
+        mMessage += u'\n';
+        mMessage += CodeText(code);
     }
 }
 
 const char* XOvo::what() const noexcept {
     try {
-        return m_message.Narrow();
+        return mMessage.Narrow();
     } catch (const std::bad_alloc&) {
         return "XOvo";
     }

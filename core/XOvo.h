@@ -31,13 +31,13 @@ public:
 
     // The message in the thread's 8-bit code page, cached in the message.
     const char* what() const noexcept override;
-    Ovo::String Message() const { return m_message; }
-    HRESULT Code() const { return m_code; }
+    Ovo::String Message() const { return mMessage; }
+    HRESULT Code() const { return mCode; }
 
     static Ovo::String CodeText(HRESULT code);
     static Ovo::String ResourceCodeText(HRESULT code);
 
 private:
-    HRESULT m_code;
-    Ovo::String m_message;
+    HRESULT mCode;
+    Ovo::String mMessage;
 };

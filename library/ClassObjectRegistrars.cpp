@@ -5,8 +5,8 @@
 
 #include "analysis/CalcEnumClasses.h"
 #include "analysis/CalcEnumDescriptor.h"
-#include "module/MessageIds.h"
 #include "library/ModuleStatics.h"
+#include "module/MessageIds.h"
 
 namespace Tarvik {
 

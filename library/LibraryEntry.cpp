@@ -1,8 +1,8 @@
 #include "library/LibraryEntry.h"
 
+#include "library/ModuleStatics.h"
 #include "module/Boundary.h"
 #include "module/ModuleInstance.h"
-#include "library/ModuleStatics.h"
 #include "module/ModuleVersion.h"
 #include "platform/owl/TModule.h"
 #include "platform/win32/modules.h"

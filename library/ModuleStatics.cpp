@@ -7,7 +7,7 @@ namespace Tarvik {
 
 namespace {
 
-bool g_built = false;
+bool gBuilt = false;
 
 } // namespace
 
@@ -17,13 +17,13 @@ ModuleStatics& Statics() {
 }
 
 bool ModuleStaticsBuilt() {
-    return g_built;
+    return gBuilt;
 }
 
 void InitModuleStatics(const ModuleRegistrars& registrars) {
-    if (g_built)
+    if (gBuilt)
         return;
-    g_built = true;
+    gBuilt = true;
     ModuleStatics& statics = Statics();
     if (registrars.channelCalculation)
         registrars.channelCalculation(statics.classObjects);
@@ -39,7 +39,7 @@ void TeardownModuleStatics() {
     statics.automation.reset();
     statics.classObjects.Clear();
     ResetMessageIds();
-    g_built = false;
+    gBuilt = false;
 }
 
 } // namespace Tarvik

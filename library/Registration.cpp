@@ -1,9 +1,9 @@
-#include "module/Boundary.h"
-#include "module/HostServices.h"
+#include "document/TarvikDocument.h"
 #include "library/LibraryEntry.h"
 #include "library/ModuleStatics.h"
-#include "document/TarvikDocument.h"
 #include "library/ViewClassObjects.h"
+#include "module/Boundary.h"
+#include "module/HostServices.h"
 #include "module/ZARDocumentClass.h"
 #include "selftest/SelfTests.h"
 

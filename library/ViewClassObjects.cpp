@@ -2,16 +2,16 @@
 
 #include "dialogs/WorkflowView.h"
 #include "module/ModuleInstance.h"
-#include "views/TarvikEventDrawPolicy.h"
-#include "views/ZAROwlDocViewClass.h"
 #include "views/CuvetteView.h"
 #include "views/TarvikAnalysisGraphView.h"
+#include "views/TarvikEventDrawPolicy.h"
 #include "views/TarvikHemodynamicsTableView.h"
 #include "views/TarvikPRSWGraphView.h"
 #include "views/TarvikPVAEDVView.h"
 #include "views/TarvikPVAESPView.h"
 #include "views/TarvikSalineCalGraphView.h"
 #include "views/TarvikdPdTMaxEDVGraphView.h"
+#include "views/ZAROwlDocViewClass.h"
 
 namespace Tarvik {
 

@@ -118,18 +118,18 @@ const std::vector<MessageClassDef>& AutomationMessageDefs() {
 
 AutomationMessageClasses::AutomationMessageClasses(MessageClassList& list) {
     for (const MessageClassDef& def : AutomationMessageDefs()) {
-        m_classes.push_back(std::make_unique<MsgIdMessageClassObject>(def, String(u"Tarvik")));
-        list.PushFront(m_classes.back().get());
+        mClasses.push_back(std::make_unique<MsgIdMessageClassObject>(def, String(u"Tarvik")));
+        list.PushFront(mClasses.back().get());
     }
 }
 
 AutomationMessageClasses::~AutomationMessageClasses() {
-    while (!m_classes.empty())
-        m_classes.pop_back();
+    while (!mClasses.empty())
+        mClasses.pop_back();
 }
 
 MsgIdMessageClassObject* AutomationMessageClasses::Find(WORD number) const {
-    for (const auto& cls : m_classes)
+    for (const auto& cls : mClasses)
         if (cls->Number() == number)
             return cls.get();
     return nullptr;

@@ -22,10 +22,10 @@ public:
 
     // The class of a number, or null.
     MsgIdMessageClassObject* Find(WORD number) const;
-    std::size_t Count() const { return m_classes.size(); }
+    std::size_t Count() const { return mClasses.size(); }
 
 private:
-    std::vector<std::unique_ptr<MsgIdMessageClassObject>> m_classes;
+    std::vector<std::unique_ptr<MsgIdMessageClassObject>> mClasses;
 };
 
 // The definitions of the 26 classes, in the order they are made.

@@ -5,9 +5,9 @@ namespace Tarvik {
 bool CommandTrigger::Matches(const ZARCommandEntry& entry) const {
     switch (entry.match) {
     case kMatchExact:
-        return entry.id == m_id;
+        return entry.id == mId;
     case kMatchRange:
-        return entry.id <= m_id && m_id < entry.secondId;
+        return entry.id <= mId && mId < entry.secondId;
     default:
         return false;
     }
@@ -15,21 +15,21 @@ bool CommandTrigger::Matches(const ZARCommandEntry& entry) const {
 
 bool MsgEventTrigger::Matches(const ZARCommandEntry& entry) const {
     const DWORD mask = 0xFFFF0000u | entry.match;
-    return (entry.id & mask) == (m_id & mask);
+    return (entry.id & mask) == (mId & mask);
 }
 
 void RegisterAction::Apply(const ZARCommandEntry& entry) {
-    if (entry.kind == kObserverRow && m_registry != nullptr)
-        m_registry->Register(m_observer, entry.id, 0);
+    if (entry.kind == kObserverRow && mRegistry != nullptr)
+        mRegistry->Register(mObserver, entry.id, 0);
 }
 
 ZARCommandTable::ZARCommandTable(std::initializer_list<ZARCommandEntry> rows) {
     ZARCommandEntry header;
     header.kind = kHeaderRow;
     header.flags = kUnresolved;
-    m_rows.push_back(header);
-    m_rows.insert(m_rows.end(), rows.begin(), rows.end());
-    m_rows.push_back(ZARCommandEntry{});
+    mRows.push_back(header);
+    mRows.insert(mRows.end(), rows.begin(), rows.end());
+    mRows.push_back(ZARCommandEntry{});
 }
 
 void ZARCommandTable::ResolveIds() {
@@ -43,7 +43,7 @@ void ZARCommandTable::ResolveIds() {
         if ((id >> 16) == 0)
             complete = false;
     };
-    for (ZARCommandEntry& row : m_rows) {
+    for (ZARCommandEntry& row : mRows) {
         if (row.kind == kHeaderRow || row.kind == kEndRow)
             continue;
         resolve(row.idAccessor, row.id);
@@ -51,13 +51,13 @@ void ZARCommandTable::ResolveIds() {
             resolve(row.secondAccessor, row.secondId);
     }
     if (complete)
-        m_rows.front().flags &= static_cast<std::uint8_t>(~kUnresolved);
+        mRows.front().flags &= static_cast<std::uint8_t>(~kUnresolved);
 }
 
 const ZARCommandEntry* ZARCommandTable::Find(const EventTrigger& trigger) {
     ResolveIds();
     const std::uint8_t kind = trigger.Kind();
-    for (const ZARCommandEntry& row : m_rows) {
+    for (const ZARCommandEntry& row : mRows) {
         if (row.kind == kEndRow)
             break;
         if (row.kind != kHeaderRow && row.kind == kind && trigger.Matches(row))
@@ -68,7 +68,7 @@ const ZARCommandEntry* ZARCommandTable::Find(const EventTrigger& trigger) {
 
 void ZARCommandTable::Resolve(TableEntryAction& action) {
     ResolveIds();
-    for (const ZARCommandEntry& row : m_rows) {
+    for (const ZARCommandEntry& row : mRows) {
         if (row.kind == kEndRow)
             break;
         action.Apply(row);

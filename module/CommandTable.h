@@ -82,35 +82,35 @@ public:
 
 class CommandTrigger : public EventTrigger {
 public:
-    CommandTrigger(DWORD id, std::uint8_t kind) : m_id(id), m_kind(kind) {}
-    std::uint8_t Kind() const override { return m_kind; }
+    CommandTrigger(DWORD id, std::uint8_t kind) : mId(id), mKind(kind) {}
+    std::uint8_t Kind() const override { return mKind; }
     bool Matches(const ZARCommandEntry& entry) const override;
 
 private:
-    DWORD m_id;
-    std::uint8_t m_kind;
+    DWORD mId;
+    std::uint8_t mKind;
 };
 
 class ObserverEventTrigger : public EventTrigger {
 public:
-    explicit ObserverEventTrigger(DWORD id) : m_id(id) {}
+    explicit ObserverEventTrigger(DWORD id) : mId(id) {}
     std::uint8_t Kind() const override { return kObserverRow; }
-    bool Matches(const ZARCommandEntry& entry) const override { return entry.id == m_id; }
+    bool Matches(const ZARCommandEntry& entry) const override { return entry.id == mId; }
 
 private:
-    DWORD m_id;
+    DWORD mId;
 };
 
 class MsgEventTrigger : public EventTrigger {
 public:
-    MsgEventTrigger(DWORD id, DWORD flags) : m_id(id), m_flags(flags) {}
+    MsgEventTrigger(DWORD id, DWORD flags) : mId(id), mFlags(flags) {}
     std::uint8_t Kind() const override { return kMessageRow; }
     // The row's match word names the low bits that must match; the space always must.
     bool Matches(const ZARCommandEntry& entry) const override;
 
 private:
-    DWORD m_id;
-    DWORD m_flags;
+    DWORD mId;
+    DWORD mFlags;
 };
 
 class TableEntryAction {
@@ -123,12 +123,12 @@ public:
 class RegisterAction : public TableEntryAction {
 public:
     RegisterAction(ISubjectService* registry, IObserver* observer)
-        : m_registry(registry), m_observer(observer) {}
+        : mRegistry(registry), mObserver(observer) {}
     void Apply(const ZARCommandEntry& entry) override;
 
 private:
-    ISubjectService* m_registry;
-    IObserver* m_observer;
+    ISubjectService* mRegistry;
+    IObserver* mObserver;
 };
 
 class ZARCommandTable {
@@ -140,15 +140,15 @@ public:
     const ZARCommandEntry* Find(const EventTrigger& trigger);
     // Applies the action to every row from the header to the row before the end.
     void Resolve(TableEntryAction& action);
-    bool IsResolved() const { return (m_rows.front().flags & kUnresolved) == 0; }
-    const std::vector<ZARCommandEntry>& Rows() const { return m_rows; }
+    bool IsResolved() const { return (mRows.front().flags & kUnresolved) == 0; }
+    const std::vector<ZARCommandEntry>& Rows() const { return mRows; }
 
 private:
     // Writes every row's ids once. A module id whose space the host did not
     // number yet leaves the table unresolved, to be tried again.
     void ResolveIds();
 
-    std::vector<ZARCommandEntry> m_rows;
+    std::vector<ZARCommandEntry> mRows;
 };
 
 // An id accessor of a fixed host id.
@@ -175,17 +175,17 @@ template <class R, class C, class... A> struct MemberTraits<R (C::*)(A...)> {
 // Reads the message's values in order from after its type code word.
 class ValueReader {
 public:
-    explicit ValueReader(const void* block) : m_at(static_cast<const std::uint8_t*>(block) + sizeof(DWORD)) {}
+    explicit ValueReader(const void* block) : mAt(static_cast<const std::uint8_t*>(block) + sizeof(DWORD)) {}
     template <class T> T Next();
 
 private:
     template <class T> T Raw() {
         T value;
-        std::memcpy(&value, m_at, sizeof value);
-        m_at += sizeof value;
+        std::memcpy(&value, mAt, sizeof value);
+        mAt += sizeof value;
         return value;
     }
-    const std::uint8_t* m_at;
+    const std::uint8_t* mAt;
 };
 
 template <> inline std::int32_t ValueReader::Next<std::int32_t>() {

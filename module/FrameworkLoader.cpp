@@ -27,16 +27,16 @@ struct LoaderState {
     DWORD cookie = 0;          // of the framework's class object
 };
 
-LoaderState g_state;
+LoaderState gState;
 
 void UnloadFramework() {
-    if (g_state.cookie != 0)
-        CoRevokeClassObject(g_state.cookie);
-    g_state.cookie = 0;
-    if (g_state.holder != nullptr) {
-        FreeLibrary(*g_state.holder);
-        delete g_state.holder;
-        g_state.holder = nullptr;
+    if (gState.cookie != 0)
+        CoRevokeClassObject(gState.cookie);
+    gState.cookie = 0;
+    if (gState.holder != nullptr) {
+        FreeLibrary(*gState.holder);
+        delete gState.holder;
+        gState.holder = nullptr;
     }
 }
 
@@ -48,11 +48,11 @@ void UnloadFramework() {
 }
 
 HMODULE* LoadFrameworkLibrary() {
-    g_state.holder = nullptr;
-    g_state.cookie = 0;
+    gState.holder = nullptr;
+    gState.cookie = 0;
     std::u16string path = FrameworkLibraryPath();
-    g_state.holder = new HMODULE(LoadLibraryW(path.c_str()));
-    auto entry = reinterpret_cast<DllGetClassObjectFn>(GetProcAddress(*g_state.holder, "DllGetClassObject"));
+    gState.holder = new HMODULE(LoadLibraryW(path.c_str()));
+    auto entry = reinterpret_cast<DllGetClassObjectFn>(GetProcAddress(*gState.holder, "DllGetClassObject"));
     if (entry == nullptr)
         FailLoad(path);
     ComPtr<IUnknown> object;
@@ -60,10 +60,10 @@ HMODULE* LoadFrameworkLibrary() {
     if (FAILED(hr) || !object)
         throw XHResult(FAILED(hr) ? hr : E_POINTER);
     hr = CoRegisterClassObject(CLSID_ZARFrameWork, object.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                               &g_state.cookie);
+                               &gState.cookie);
     if (FAILED(hr))
         throw XHResult(hr);
-    return g_state.holder;
+    return gState.holder;
 }
 
 } // namespace
@@ -80,10 +80,10 @@ void EnsureZarFrameworkLoaded() {
     ComPtr<IUnknown> probe;
     if (SUCCEEDED(CoGetClassObject(CLSID_ZARFrameWork, CLSCTX_ALL, nullptr, IID_IUnknown, probe.PutVoid())))
         return;
-    if (g_state.flags == 0)
-        AtModuleExit([] { g_state.flags = 0; });
-    if ((g_state.flags & kOleAttempted) == 0) {
-        g_state.flags |= kOleAttempted;
+    if (gState.flags == 0)
+        AtModuleExit([] { gState.flags = 0; });
+    if ((gState.flags & kOleAttempted) == 0) {
+        gState.flags |= kOleAttempted;
         // S_FALSE (already initialised on this thread) is a success like S_OK,
         // and like it must be balanced.
         HRESULT hr = OleInitialize(nullptr);
@@ -91,8 +91,8 @@ void EnsureZarFrameworkLoaded() {
             throw XOvo(hr);
         AtModuleExit(OleUninitialize);
     }
-    if ((g_state.flags & kLibraryLoaded) == 0) {
-        g_state.flags |= kLibraryLoaded;
+    if ((gState.flags & kLibraryLoaded) == 0) {
+        gState.flags |= kLibraryLoaded;
         AtModuleExit(UnloadFramework);
         LoadFrameworkLibrary();
     }

@@ -18,20 +18,20 @@ namespace {
 template <class I> class ServiceCache {
 public:
     template <class Fetch> I* Get(Fetch fetch) {
-        if (I* cached = m_cache.load(std::memory_order_acquire))
+        if (I* cached = mCache.load(std::memory_order_acquire))
             return cached;
         EnsureLock();
-        EnterCriticalSection(&m_lock);
-        I* service = m_cache.load(std::memory_order_acquire);
+        EnterCriticalSection(&mLock);
+        I* service = mCache.load(std::memory_order_acquire);
         if (service == nullptr) {
             try {
                 service = Fetched(fetch());
             } catch (...) {
-                LeaveCriticalSection(&m_lock);
+                LeaveCriticalSection(&mLock);
                 throw;
             }
         }
-        LeaveCriticalSection(&m_lock);
+        LeaveCriticalSection(&mLock);
         return service;
     }
 
@@ -39,14 +39,14 @@ private:
     void EnsureLock() {
         static std::mutex creation;
         std::lock_guard guard(creation);
-        if (m_created)
+        if (mCreated)
             return;
-        m_created = true;
-        InitializeCriticalSection(&m_lock);
+        mCreated = true;
+        InitializeCriticalSection(&mLock);
         AtModuleExit([this] {
-            m_cache.store(nullptr);
-            DeleteCriticalSection(&m_lock);
-            m_created = false;
+            mCache.store(nullptr);
+            DeleteCriticalSection(&mLock);
+            mCreated = false;
         });
     }
     // Keeps the fetched pointer without the reference it came with.
@@ -54,14 +54,14 @@ private:
         I* service = static_cast<I*>(fetched);
         if (service != nullptr) {
             service->Release();
-            m_cache.store(service, std::memory_order_release);
+            mCache.store(service, std::memory_order_release);
         }
         return service;
     }
 
-    std::atomic<I*> m_cache{nullptr};
-    CRITICAL_SECTION m_lock;
-    bool m_created = false;
+    std::atomic<I*> mCache{nullptr};
+    CRITICAL_SECTION mLock;
+    bool mCreated = false;
 };
 
 void* FetchDirect(REFCLSID clsid, REFIID iid) {

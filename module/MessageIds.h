@@ -44,17 +44,17 @@ class CachedId {
 public:
     template <class Compute> TarvikMessageId Get(Compute compute) {
         const std::uint64_t generation = IdGeneration();
-        std::uint64_t value = m_value.load(std::memory_order_acquire);
+        std::uint64_t value = mValue.load(std::memory_order_acquire);
         if ((value >> 32) == generation)
             return static_cast<TarvikMessageId>(value);
         TarvikMessageId id = compute();
         if ((id >> 16) != 0)
-            m_value.store((generation << 32) | id, std::memory_order_release);
+            mValue.store((generation << 32) | id, std::memory_order_release);
         return id;
     }
 
 private:
-    std::atomic<std::uint64_t> m_value{0};
+    std::atomic<std::uint64_t> mValue{0};
 };
 } // namespace detail
 

@@ -4,25 +4,25 @@ namespace Tarvik {
 
 namespace {
 
-HINSTANCE g_instance = nullptr;
-OWL::TModule* g_module = nullptr;
+HINSTANCE gInstance = nullptr;
+OWL::TModule* gModule = nullptr;
 
 } // namespace
 
 HINSTANCE ModuleInstance() {
-    return g_instance;
+    return gInstance;
 }
 
 OWL::TModule* ModuleObject() {
-    return g_module;
+    return gModule;
 }
 
 void SetModuleInstance(HINSTANCE instance) {
-    g_instance = instance;
+    gInstance = instance;
 }
 
 void SetModuleObject(OWL::TModule* module) {
-    g_module = module;
+    gModule = module;
 }
 
 } // namespace Tarvik

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "module/HostServices.h"
-#include "module/ModuleInstance.h"
 #include "module/MessageIds.h"
+#include "module/ModuleInstance.h"
 #include "platform/vantrel/IChannelLookup.h"
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/resources.h"
@@ -75,7 +75,8 @@ Ovo::String ModuleVersionTextFor(WORD fileBuild, const Ovo::String& version, con
 void ModuleVersionText() {
     IHostApplication* application = GetHostApplication();
     DWORD state = 0;
-    if (application == nullptr || FAILED(application->GetModuleTextState(kModuleVersionText, &state)) || state != 0)
+    if (application == nullptr || FAILED(application->GetModuleTextState(kModuleVersionText, &state)) ||
+        state != 0)
         return;
     ModuleVersionInfo info;
     if (!ReadModuleVersion(info))
@@ -92,7 +93,8 @@ DWORD CalcObjectClassId() {
 
 bool GetChannelUnitText(IDocumentData* data, LONG channel, LONG record, Ovo::Unit& unit) {
     ComPtr<IUnknown> object;
-    if (data == nullptr || FAILED(data->GetChannelUnit(channel, record, kDataUnitFlags, object.Put())) || !object)
+    if (data == nullptr || FAILED(data->GetChannelUnit(channel, record, kDataUnitFlags, object.Put())) ||
+        !object)
         return false;
     const auto name = object.Query<IUnitName>(IID_IUnitName);
     object.Reset();
@@ -108,7 +110,8 @@ bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject
         lookup->GetChannel(channel, kChannelObject, object.Put());
     else
         return false;
-    return object && SUCCEEDED(object->QueryInterface(IID_IChannelInfo, reinterpret_cast<void**>(channelObject)));
+    return object &&
+           SUCCEEDED(object->QueryInterface(IID_IChannelInfo, reinterpret_cast<void**>(channelObject)));
 }
 
 } // namespace Tarvik

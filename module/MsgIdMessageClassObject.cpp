@@ -90,35 +90,35 @@ Text ValueText(ParamType type, const std::uint8_t*& at) {
 MsgIdMessageClassObjectRootImpl::MsgIdMessageClassObjectRootImpl(WORD number, String name, String category,
                                                                  String description, DWORD messageFlags,
                                                                  DWORD secondWord, String scriptText)
-    : m_number(number), m_name(std::move(name)), m_category(std::move(category)),
-      m_description(std::move(description)), m_messageFlags(messageFlags), m_secondWord(secondWord),
-      m_scriptText(std::move(scriptText)) {}
+    : mNumber(number), mName(std::move(name)), mCategory(std::move(category)),
+      mDescription(std::move(description)), mMessageFlags(messageFlags), mSecondWord(secondWord),
+      mScriptText(std::move(scriptText)) {}
 
 DWORD MsgIdMessageClassObjectRootImpl::Id() const {
     WORD space = Tarvik::MessageSpace(Tarvik::TarvikDocumentGUID);
-    return space == 0 ? 0 : Tarvik::MakeMessageId(space, m_number);
+    return space == 0 ? 0 : Tarvik::MakeMessageId(space, mNumber);
 }
 
 MsgIdMessageClassObject::MsgIdMessageClassObject(const MessageClassDef& def, String category)
     : MsgIdMessageClassObjectRootImpl(def.number, String(def.name), std::move(category),
                                       String(def.description), 0, 0, String()),
-      m_params(def.params), m_optionB(def.optionB), m_defaultFlags(def.defaultFlags) {}
+      mParams(def.params), mOptionB(def.optionB), mDefaultFlags(def.defaultFlags) {}
 
 String MsgIdMessageClassObject::DefaultParamText(bool fullNames) const {
     Text text;
-    for (const Param& param : m_params)
+    for (const Param& param : mParams)
         AppendEntry(text, param, fullNames, param.type == ParamType::String ? Text() : Text(u"0"));
     return String(text);
 }
 
 HRESULT MsgIdMessageClassObject::MessageParamText(IMessage* message, String& result) const {
     Text text;
-    if (!m_params.empty()) {
+    if (!mParams.empty()) {
         const void* data = nullptr;
         if (message == nullptr || FAILED(message->GetData(&data)) || data == nullptr)
             return E_FAIL;
         const auto* at = static_cast<const std::uint8_t*>(data) + sizeof(DWORD);
-        for (const Param& param : m_params) {
+        for (const Param& param : mParams) {
             Text value = ValueText(param.type, at);
             if (value.find(u"{{") != Text::npos || value.find(u"}}") != Text::npos)
                 return E_INVALIDARG;
@@ -135,11 +135,11 @@ HRESULT MsgIdMessageClassObject::QueryInterface(REFIID iid, void** out) {
 }
 
 ULONG MsgIdMessageClassObject::AddRef() {
-    return static_cast<ULONG>(m_refs.fetch_add(1) + 1);
+    return static_cast<ULONG>(mRefs.fetch_add(1) + 1);
 }
 
 ULONG MsgIdMessageClassObject::Release() {
-    return static_cast<ULONG>(m_refs.fetch_sub(1) - 1);
+    return static_cast<ULONG>(mRefs.fetch_sub(1) - 1);
 }
 
 HRESULT MsgIdMessageClassObject::GetMessageId(DWORD* id) {
@@ -174,7 +174,7 @@ HRESULT MsgIdMessageClassObject::GetBoolPropertyA(VARIANT_BOOL* value) {
 HRESULT MsgIdMessageClassObject::GetBoolPropertyB(VARIANT_BOOL* value) {
     if (value == nullptr)
         return E_POINTER;
-    *value = m_optionB ? VARIANT_TRUE : VARIANT_FALSE;
+    *value = mOptionB ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 

@@ -40,14 +40,14 @@ using MessageClassList = LinkedList<LinkedClassObject>;
 // The common part: the message's number, texts and the two template words.
 class MsgIdMessageClassObjectRootImpl : public LinkedClassObject {
 public:
-    WORD Number() const { return m_number; }
+    WORD Number() const { return mNumber; }
     // The TarvikMessageId of the message; 0 while the host gives no number to the space.
     DWORD Id() const;
-    const String& Name() const { return m_name; }
-    const String& Category() const { return m_category; }
-    const String& Description() const { return m_description; }
-    const String& ScriptText() const { return m_scriptText; }
-    DWORD MessageFlags() const { return m_messageFlags; }
+    const String& Name() const { return mName; }
+    const String& Category() const { return mCategory; }
+    const String& Description() const { return mDescription; }
+    const String& ScriptText() const { return mScriptText; }
+    DWORD MessageFlags() const { return mMessageFlags; }
 
 protected:
     MsgIdMessageClassObjectRootImpl(WORD number, String name, String category, String description,
@@ -55,13 +55,13 @@ protected:
     ~MsgIdMessageClassObjectRootImpl() = default;
 
 private:
-    WORD m_number;
-    String m_name;
-    String m_category;
-    String m_description;
-    DWORD m_messageFlags;
-    DWORD m_secondWord;
-    String m_scriptText;
+    WORD mNumber;
+    String mName;
+    String mCategory;
+    String mDescription;
+    DWORD mMessageFlags;
+    DWORD mSecondWord;
+    String mScriptText;
 };
 
 struct MessageClassDef {
@@ -80,8 +80,8 @@ public:
     MsgIdMessageClassObject& operator=(const MsgIdMessageClassObject&) = delete;
     virtual ~MsgIdMessageClassObject() = default;
 
-    const std::vector<Param>& Params() const { return m_params; }
-    DWORD DefaultFlags() const { return m_defaultFlags; }
+    const std::vector<Param>& Params() const { return mParams; }
+    DWORD DefaultFlags() const { return mDefaultFlags; }
     // The parameter text of the defaults: names cut at their first blank, or
     // (for a description) the whole parameter texts.
     String DefaultParamText(bool fullNames) const;
@@ -109,10 +109,10 @@ public:
     HRESULT GetDescriptionText(DWORD reserved, ILineSink* sink, DWORD cookie) override;
 
 private:
-    std::vector<Param> m_params;
-    bool m_optionB;
-    DWORD m_defaultFlags;
-    std::atomic<LONG> m_refs{0};
+    std::vector<Param> mParams;
+    bool mOptionB;
+    DWORD mDefaultFlags;
+    std::atomic<LONG> mRefs{0};
 };
 
 } // namespace Ovo

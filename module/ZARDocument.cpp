@@ -15,7 +15,8 @@ ZARDocument::ZARDocument(IUnknown* creator, IUnknown* owner, DWORD flags) : mFla
     if (!service)
         return;
     HoldDuringConstruction();
-    service->RegisterDocument(mOwner.Get(), creator, Identity(), (flags >> 30) & 1, mHostDocumentObject.Put());
+    service->RegisterDocument(mOwner.Get(), creator, Identity(), (flags >> 30) & 1,
+                              mHostDocumentObject.Put());
     EndConstructionHold();
 }
 
@@ -59,8 +60,7 @@ HRESULT ZARDocument::GetOwnerDocument(IUnknown** owner) {
     if (owner == nullptr)
         return E_POINTER;
     if (mOwnerDocument == nullptr && mOwner &&
-        SUCCEEDED(
-            mOwner->QueryInterface(IID_IHostOwnerDocument, reinterpret_cast<void**>(&mOwnerDocument))))
+        SUCCEEDED(mOwner->QueryInterface(IID_IHostOwnerDocument, reinterpret_cast<void**>(&mOwnerDocument))))
         mOwnerDocument->Release();
     *owner = mOwnerDocument;
     if (mOwnerDocument != nullptr)

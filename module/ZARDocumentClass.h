@@ -21,8 +21,8 @@ protected:
     void MenuHook(ICAFCommandHandler* handler, ULONG_PTR value) override {
         ICommandFactory* factory = GetCommandFactory();
         ComPtr<ICAFCommand> command;
-        if (factory == nullptr || FAILED(factory->CreateCommand(&DocumentGuid(), handler, value, command.Put())) ||
-            !command)
+        if (factory == nullptr ||
+            FAILED(factory->CreateCommand(&DocumentGuid(), handler, value, command.Put())) || !command)
             return;
         SetCommand(command.Get());
         Doc::AddMenuCommands(command.Get());

@@ -8,8 +8,8 @@ namespace Tarvik {
 
 ZARDocumentClassBase::ZARDocumentClassBase(Ovo::String name, const GUID& classGuid, const GUID& documentGuid,
                                            WORD typeNumber, DWORD flags, DWORD argument)
-    : mName(std::move(name)), mDocumentGuid(&documentGuid), mClassGuid(classGuid),
-      mTypeNumber(typeNumber), mFlags(flags) {
+    : mName(std::move(name)), mDocumentGuid(&documentGuid), mClassGuid(classGuid), mTypeNumber(typeNumber),
+      mFlags(flags) {
     ComPtr<IDocClassService> service;
     GetRegistryService(kDocClassServiceKind, IID_IDocClassService, service.PutVoid());
     if (!service)
@@ -17,7 +17,8 @@ ZARDocumentClassBase::ZARDocumentClassBase(Ovo::String name, const GUID& classGu
     service->CreateInner(mInner.Put(), Identity(), argument);
     HoldDuringConstruction();
     // The query's reference goes back at once: the handler is part of the inner object this one holds.
-    if (mInner && SUCCEEDED(mInner->QueryInterface(IID_IHostDocHandler, reinterpret_cast<void**>(&mHostHandler))))
+    if (mInner &&
+        SUCCEEDED(mInner->QueryInterface(IID_IHostDocHandler, reinterpret_cast<void**>(&mHostHandler))))
         mHostHandler->Release();
     EndConstructionHold();
 }

@@ -27,7 +27,7 @@ bool DispatchStoredMessage(ULONG_PTR key, ZAREventHandlerBase& handler, IMessage
 // The host's container of stored messages.
 inline constexpr IID IID_IMessageContainer = MakeGuid("{2F6A9D15-4C83-4B7E-9E25-8A1D0C3B5E61}"); // our own id
 struct IMessageContainer : IUnknown {
-    virtual HRESULT Reserved3() { return E_NOTIMPL; }                                 // slot 3
+    virtual HRESULT Reserved3() { return E_NOTIMPL; }                // slot 3
     virtual HRESULT GetObject(ULONG_PTR key, IUnknown** object) = 0; // slot 4
 
 protected:

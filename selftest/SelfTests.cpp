@@ -37,31 +37,31 @@ Ovo::String CurrentFailureText() {
 } // namespace
 
 bool UnitTestBase::ValidIndex(LONG index) const {
-    return index >= 0 && static_cast<std::size_t>(index) < m_cases.size();
+    return index >= 0 && static_cast<std::size_t>(index) < mCases.size();
 }
 
 HRESULT UnitTestBase::GetTestCount(LONG* count) {
     if (count == nullptr)
         return E_FAIL;
-    *count = static_cast<LONG>(m_cases.size());
+    *count = static_cast<LONG>(mCases.size());
     return S_OK;
 }
 
 HRESULT UnitTestBase::RunTest(LONG index) {
     if (!ValidIndex(index))
         return E_INVALIDARG;
-    m_passed = true;
-    m_message = Ovo::String();
+    mPassed = true;
+    mMessage = Ovo::String();
     try {
         SetUp();
-        m_cases[static_cast<std::size_t>(index)]();
+        mCases[static_cast<std::size_t>(index)]();
         TearDown();
     } catch (...) {
-        m_passed = false;
+        mPassed = false;
         try {
-            m_message = CurrentFailureText();
+            mMessage = CurrentFailureText();
         } catch (...) {
-            m_message = Ovo::String();
+            mMessage = Ovo::String();
         }
     }
     return S_OK;
@@ -73,15 +73,15 @@ HRESULT UnitTestBase::GetTestName(LONG index, IAutoOvoString** name) {
     *name = nullptr;
     if (!ValidIndex(index))
         return E_INVALIDARG;
-    *name = m_names[static_cast<std::size_t>(index)].GetInterface();
+    *name = mNames[static_cast<std::size_t>(index)].GetInterface();
     return S_OK;
 }
 
 HRESULT UnitTestBase::GetResult(VARIANT_BOOL* passed, IAutoOvoString** message) {
     if (passed == nullptr || message == nullptr)
         return E_POINTER;
-    *passed = m_passed ? VARIANT_TRUE : VARIANT_FALSE;
-    *message = m_message.GetInterface();
+    *passed = mPassed ? VARIANT_TRUE : VARIANT_FALSE;
+    *message = mMessage.GetInterface();
     return S_OK;
 }
 
@@ -100,7 +100,7 @@ HRESULT UnitTestBase::GetOwner(IAutoOvoString** owner) {
     if (owner == nullptr)
         return E_POINTER;
     SetOwnerInfo();
-    *owner = m_owner.GetInterface();
+    *owner = mOwner.GetInterface();
     return S_OK;
 }
 
@@ -109,19 +109,19 @@ HRESULT UnitTestBase::GetTestValue(LONG index, double* value) {
         return E_POINTER;
     if (!ValidIndex(index))
         return E_INVALIDARG;
-    *value = m_values[static_cast<std::size_t>(index)];
+    *value = mValues[static_cast<std::size_t>(index)];
     return S_OK;
 }
 
 void UnitTestBase::AddTest(Ovo::String name, std::function<void()> run, double value) {
-    m_names.push_back(std::move(name));
-    m_cases.push_back(std::move(run));
-    m_values.push_back(value);
+    mNames.push_back(std::move(name));
+    mCases.push_back(std::move(run));
+    mValues.push_back(value);
 }
 
 void UnitTestBase::SetOwner(const Ovo::String& user, bool otherDomain) {
-    m_owner = user;
-    m_owner += otherDomain ? u"@tarvik.example" : u"@velmora.example";
+    mOwner = user;
+    mOwner += otherDomain ? u"@tarvik.example" : u"@velmora.example";
 }
 
 ETB::ETB() {

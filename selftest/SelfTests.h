@@ -46,12 +46,12 @@ protected:
 private:
     bool ValidIndex(LONG index) const;
 
-    std::vector<std::function<void()>> m_cases;
-    std::vector<Ovo::String> m_names;
-    std::vector<double> m_values;
-    bool m_passed = true;
-    Ovo::String m_message;
-    Ovo::String m_owner;
+    std::vector<std::function<void()>> mCases;
+    std::vector<Ovo::String> mNames;
+    std::vector<double> mValues;
+    bool mPassed = true;
+    Ovo::String mMessage;
+    Ovo::String mOwner;
 };
 
 /// The base of the five enumerator tests.

@@ -8,11 +8,11 @@ namespace Tarvik {
 
 class COMDebugClass : public IObjInfo {
 public:
-    explicit COMDebugClass(IUnknown* owner) : owner_(owner) {}
+    explicit COMDebugClass(IUnknown* owner) : mOwner(owner) {}
 
-    HRESULT QueryInterface(REFIID iid, void** out) override { return owner_->QueryInterface(iid, out); }
-    ULONG AddRef() override { return owner_->AddRef(); }
-    ULONG Release() override { return owner_->Release(); }
+    HRESULT QueryInterface(REFIID iid, void** out) override { return mOwner->QueryInterface(iid, out); }
+    ULONG AddRef() override { return mOwner->AddRef(); }
+    ULONG Release() override { return mOwner->Release(); }
 
     // The raw name.
     HRESULT GetName(BSTR* name) override { return GetRawName(name); }
@@ -24,7 +24,7 @@ public:
     }
 
 private:
-    IUnknown* owner_;
+    IUnknown* mOwner;
 };
 
 } // namespace Tarvik

@@ -10,22 +10,22 @@ EV_REGISTERED(kGetWindowContextMessage, EvGetWindowContext), EV_WM_SHOWWINDOW, E
 ContextualWindowDecorated::~ContextualWindowDecorated() = default;
 
 SubclassedWindow::SubclassedWindow(ContextualWindowDecorated* owner, OWL::TModule* module)
-    : OWL::TWindow(owner->window, module), owner_(owner) {}
+    : OWL::TWindow(owner->window, module), mOwner(owner) {}
 
 LRESULT SubclassedWindow::EvGetWindowContext(WPARAM, LPARAM) {
-    return static_cast<LRESULT>(owner_->context);
+    return static_cast<LRESULT>(mOwner->context);
 }
 
 void SubclassedWindow::EvShowWindow(bool shown, UINT) {
-    if (owner_ != nullptr)
-        owner_->OnShown(shown);
+    if (mOwner != nullptr)
+        mOwner->OnShown(shown);
     DefaultProcessing();
 }
 
 void ContextualWindowDecorated::ReplaceContentWindow(OWL::TModule* module) {
     auto replacement = std::make_unique<SubclassedWindow>(this, module);
-    if (replacement.get() != content_.get())
-        content_ = std::move(replacement);
+    if (replacement.get() != mContent.get())
+        mContent = std::move(replacement);
 }
 
 } // namespace Tarvik

@@ -27,20 +27,20 @@ public:
         void EvShowWindow(bool shown, UINT status);
 
     private:
-        ContextualWindowDecorated* owner_;
+        ContextualWindowDecorated* mOwner;
 
         DECLARE_RESPONSE_TABLE(SubclassedWindow);
     };
 
     // Puts a new alias over the decorated window in place of the one held.
     void ReplaceContentWindow(OWL::TModule* module);
-    SubclassedWindow* ContentWindow() const { return content_.get(); }
+    SubclassedWindow* ContentWindow() const { return mContent.get(); }
 
     ULONG_PTR context = 0;
     HWND window = nullptr;
 
 private:
-    std::unique_ptr<SubclassedWindow> content_;
+    std::unique_ptr<SubclassedWindow> mContent;
 };
 
 } // namespace Tarvik

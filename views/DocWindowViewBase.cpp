@@ -4,56 +4,56 @@ namespace Tarvik {
 
 DocWindowViewBase::~DocWindowViewBase() {
     // A window still shown belongs to its parent now; only the alias goes.
-    if (window_ != nullptr && alias_ != nullptr)
+    if (mWindow != nullptr && mAlias != nullptr)
         DeleteWindow();
 }
 
 HRESULT DocWindowViewBase::CreateClientWindow(IHostFrameSite* site, HWND parent, HWND* window) {
-    site_ = site;
-    if (site_ != nullptr) {
-        site_->GetParentWindow(&parent);
-        OnFrameSite(site_);
+    mSite = site;
+    if (mSite != nullptr) {
+        mSite->GetParentWindow(&parent);
+        OnFrameSite(mSite);
     }
-    if (window_ != nullptr)
+    if (mWindow != nullptr)
         return E_FAIL;
     OWL::TWindow* parentWindow = OWL::GetWindowPtr(parent);
     if (parentWindow == nullptr && parent != nullptr) {
-        alias_ = std::make_unique<OWL::TWindow>(parent, module_);
-        parentWindow = alias_.get();
+        mAlias = std::make_unique<OWL::TWindow>(parent, mModule);
+        parentWindow = mAlias.get();
     }
-    window_ = CreateViewWindow(parentWindow, module_);
-    if (window_ == nullptr)
+    mWindow = CreateViewWindow(parentWindow, mModule);
+    if (mWindow == nullptr)
         return E_FAIL;
-    window_->Create();
+    mWindow->Create();
     if (window != nullptr)
-        *window = window_->GetHandle();
+        *window = mWindow->GetHandle();
     return S_OK;
 }
 
 HRESULT DocWindowViewBase::DestroyClientWindow() {
-    if (window_ != nullptr) {
-        OWL::TWindow* parent = window_->GetParentO();
+    if (mWindow != nullptr) {
+        OWL::TWindow* parent = mWindow->GetParentO();
         if (parent != nullptr && parent->IsFlagSet(OWL::wfAlias))
             DeleteWindow();
     }
-    window_ = nullptr;
-    site_ = nullptr;
+    mWindow = nullptr;
+    mSite = nullptr;
     return S_OK;
 }
 
 HRESULT DocWindowViewBase::GetFrameSite(IHostFrameSite** site) {
     if (site == nullptr)
         return E_POINTER;
-    *site = site_;
-    if (site_ != nullptr)
-        site_->AddRef();
+    *site = mSite;
+    if (mSite != nullptr)
+        mSite->AddRef();
     return S_OK;
 }
 
 void DocWindowViewBase::DeleteWindow() {
-    delete window_;
-    window_ = nullptr;
-    alias_.reset();
+    delete mWindow;
+    mWindow = nullptr;
+    mAlias.reset();
 }
 
 } // namespace Tarvik

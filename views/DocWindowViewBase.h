@@ -11,7 +11,7 @@ namespace Tarvik {
 
 class DocWindowViewBase : public OwlExtClientWindowBase {
 public:
-    explicit DocWindowViewBase(OWL::TModule* module) : module_(module) {}
+    explicit DocWindowViewBase(OWL::TModule* module) : mModule(module) {}
 
     // E_FAIL when a window exists already or none could be made.
     HRESULT CreateClientWindow(IHostFrameSite* site, HWND parent, HWND* window) override;
@@ -19,7 +19,7 @@ public:
     HRESULT DestroyClientWindow() override;
     HRESULT GetFrameSite(IHostFrameSite** site) override;
 
-    OWL::TWindow* ViewWindow() const { return window_; }
+    OWL::TWindow* ViewWindow() const { return mWindow; }
 
 protected:
     ~DocWindowViewBase() override;
@@ -28,13 +28,13 @@ protected:
     // Called with the frame site when a window is being made.
     virtual void OnFrameSite(IHostFrameSite* site) {}
 
-    OWL::TModule* module_;
-    IHostFrameSite* site_ = nullptr; // not held
-    OWL::TWindow* window_ = nullptr;
-    bool closed_ = false;
+    OWL::TModule* mModule;
+    IHostFrameSite* mSite = nullptr; // not held
+    OWL::TWindow* mWindow = nullptr;
+    bool mClosed = false;
 
 private:
-    std::unique_ptr<OWL::TWindow> alias_;
+    std::unique_ptr<OWL::TWindow> mAlias;
 };
 
 } // namespace Tarvik

@@ -10,7 +10,8 @@ OwlDocViewClassBase::OwlDocViewClassBase(const Ovo::String& className, const GUI
       mDocumentType(documentType), mFlags(flags), mModule(module) {
     HoldDuringConstruction();
     ComPtr<IViewClassService> service;
-    if (SUCCEEDED(GetRegistryService(kViewClassServiceKind, IID_IViewClassService, service.PutVoid())) && service)
+    if (SUCCEEDED(GetRegistryService(kViewClassServiceKind, IID_IViewClassService, service.PutVoid())) &&
+        service)
         service->CreateInner(static_cast<IDocViewClass*>(this), IID_IUnknown, mInner.PutVoid());
     if (ISubject* objects = GetObjectRegistryService()) {
         objects->Notify(kObjectRegistryAdd, reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&mDebug)));

@@ -9,11 +9,11 @@
 
 #include "core/CComObjectRoot.h"
 #include "core/String.h"
-#include "views/COMDebugClass.h"
 #include "platform/owl/TModule.h"
 #include "platform/vantrel/CommandService.h"
 #include "platform/vantrel/DocView.h"
 #include "platform/win32/com_ptr.h"
+#include "views/COMDebugClass.h"
 
 namespace Tarvik {
 

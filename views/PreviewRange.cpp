@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "platform/win32/com_ptr.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/DocView.h"
 #include "platform/vantrel/DocumentClass.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 namespace {

@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "analysis/TarvikData.h"
-#include "platform/win32/com_ptr.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IStrevDataChildData.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 namespace {

@@ -18,7 +18,7 @@ EV_WM_DESTROY, END_RESPONSE_TABLE;
 TarvikViewBase::TarvikViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
                                OwlDocViewClassBase* viewClass, ULONG_PTR creation)
     : ViewBase(parent, nullptr, viewClass ? viewClass->Module() : nullptr, view, document, creation),
-      viewClass_(viewClass) {
+      mViewClass(viewClass) {
     Attr.Style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
 }
 

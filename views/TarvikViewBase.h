@@ -16,7 +16,7 @@ public:
     TarvikViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view, OwlDocViewClassBase* viewClass,
                    ULONG_PTR creation);
 
-    OwlDocViewClassBase* ViewClass() const { return viewClass_; }
+    OwlDocViewClassBase* ViewClass() const { return mViewClass; }
     void Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) override;
     void EvDestroy();
 
@@ -25,7 +25,7 @@ protected:
     virtual const Ovo::String& ViewTitle() const = 0;
 
 private:
-    OwlDocViewClassBase* viewClass_;
+    OwlDocViewClassBase* mViewClass;
 
     DECLARE_RESPONSE_TABLE(TarvikViewBase);
 };

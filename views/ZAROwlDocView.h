@@ -6,10 +6,10 @@
 // creation value); V derives from ViewBase.
 
 #include "core/CComObjectRoot.h"
+#include "module/ZARProxyEventHandler.h"
 #include "views/DocViewBase.h"
 #include "views/DocWindowViewBase.h"
 #include "views/OwlDocViewClassBase.h"
-#include "module/ZARProxyEventHandler.h"
 
 namespace Tarvik {
 
@@ -47,36 +47,36 @@ public:
     HRESULT CanClose(VARIANT_BOOL* canClose) override {
         if (canClose == nullptr)
             return E_POINTER;
-        *canClose = window_ != nullptr && window_->CanClose() ? VARIANT_TRUE : VARIANT_FALSE;
+        *canClose = mWindow != nullptr && mWindow->CanClose() ? VARIANT_TRUE : VARIANT_FALSE;
         if (*canClose && Frame() != nullptr)
             Frame()->CanCloseView(this, canClose);
         return *canClose ? S_OK : S_FALSE;
     }
     // The frame site may keep the view open by answering non-zero.
     HRESULT Close() override {
-        if (closed_)
+        if (mClosed)
             return S_OK;
-        if (site_ != nullptr) {
-            const HRESULT hr = site_->ReleaseView(this);
+        if (mSite != nullptr) {
+            const HRESULT hr = mSite->ReleaseView(this);
             if (hr != S_OK)
                 return hr;
         }
-        site_ = nullptr;
-        closed_ = true;
-        if (window_ != nullptr)
+        mSite = nullptr;
+        mClosed = true;
+        if (mWindow != nullptr)
             DeleteWindow();
         DetachFrame();
         return S_OK;
     }
 
-    V* View() const { return static_cast<V*>(window_); }
+    V* View() const { return static_cast<V*>(mWindow); }
 
 protected:
     ~ZAROwlDocView() override = default;
 
     OWL::TWindow* CreateViewWindow(OWL::TWindow* parent, OWL::TModule*) override {
         auto* window = new V(parent, Document(), static_cast<IDocView2*>(this), mViewClass.Get(), mCreation);
-        window_ = window;
+        mWindow = window;
         OnViewCreated(window);
         window->Attach(this);
         return window;

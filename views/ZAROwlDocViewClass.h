@@ -4,8 +4,8 @@
 // (V::GetTitle), and it makes ZAROwlDocView<V> views. Every module view
 // accepts the host's documents and the module's own.
 
-#include "views/IterEnum.h"
 #include "module/MessageIds.h"
+#include "views/IterEnum.h"
 #include "views/ZAROwlDocView.h"
 
 namespace Tarvik {

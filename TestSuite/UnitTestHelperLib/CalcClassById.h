@@ -3,9 +3,9 @@
 // registry hands out for a class id. Owned by its user: reference counting does
 // nothing.
 
-#include "platform/win32/com_ptr.h"
 #include "core/String.h"
 #include "platform/vantrel/ICalcService.h"
+#include "platform/win32/com_ptr.h"
 
 namespace ExtLib {
 

@@ -98,8 +98,8 @@ void DataAdderBase::DeclareChannels(IStrevDataSink* sink) {
     for (std::size_t channel = 0; channel < mSampleRates.size(); ++channel) {
         ComPtr<IUnitName> unit;
         if (units)
-            units->CreateUnitName(
-                1, ComPtr<IAutoOvoString>::Adopt(Ovo::String(u"V").GetInterface()).Get(), unit.Put());
+            units->CreateUnitName(1, ComPtr<IAutoOvoString>::Adopt(Ovo::String(u"V").GetInterface()).Get(),
+                                  unit.Put());
         const PeriodFraction period = PeriodOf(mSampleRates[channel]);
         Check(channel < mSampleRates.size(),
               {kTestDataAdder, 428, "channel < (TChanIndex)(mSampleRates.size())"});
@@ -111,8 +111,8 @@ void DataAdderBase::DeclareChannels(IStrevDataSink* sink) {
 
 void DataAdderBase::StartRecord(double startTime) {
     ComPtr<IStrevDataSink> sink = ComPtr<IUnknown>(mDocument)
-                                            .Query<IDataAcquisition>(IID_IDataAcquisition)
-                                            .Query<IStrevDataSink>(IID_IStrevDataSink);
+                                      .Query<IDataAcquisition>(IID_IDataAcquisition)
+                                      .Query<IStrevDataSink>(IID_IStrevDataSink);
     if (startTime == 0.0)
         startTime = static_cast<double>(std::time(nullptr));
     Check(bool(sink), {kTestDataAdder, 391, "mSink.IsValid()"});

@@ -9,10 +9,10 @@
 // beyond the ticks per record) -> EndSampling -> idle. Checks that fail throw
 // UnitTestException with the source name "TestDataAdder".
 
-#include "platform/win32/com_ptr.h"
 #include "core/CComObjectRoot.h"
 #include "core/OvoBitset.h"
 #include "platform/vantrel/IStrevDataSink.h"
+#include "platform/win32/com_ptr.h"
 
 #include <exception>
 #include <vector>
@@ -63,9 +63,9 @@ protected:
         }
     }
 
-    IUnknown* mDocument;                 // not owned
-    ComPtr<IUnknown> mOwnDocument; // a document the adder made itself
-    IStrevDataSink* mSink = nullptr;     // while a record is open; held by the document
+    IUnknown* mDocument;             // not owned
+    ComPtr<IUnknown> mOwnDocument;   // a document the adder made itself
+    IStrevDataSink* mSink = nullptr; // while a record is open; held by the document
     OvoBitset mChannelMask;
     std::vector<double> mSampleRates; // Hz, per channel
     double mTickRate = 0.0;           // Hz: the highest channel rate

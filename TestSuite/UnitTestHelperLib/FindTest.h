@@ -96,8 +96,7 @@ template <class TBufType> void TestFind(const EnumTestConfig& config) {
         TestEventReader edg(document.Get(), 1);
         const bool created = edg.CreateEnum(config.mEnumID, config.mArithString);
         const bool started = edg.SetSources(TickPosition{0, random.Draw(numsamples - 1)});
-        ComPtr<IEnumEventEx> theenum =
-            RequireEventStream(edg, created, started, {kRoutinesCpp, 375, 376});
+        ComPtr<IEnumEventEx> theenum = RequireEventStream(edg, created, started, {kRoutinesCpp, 375, 376});
         for (int probe = 0; probe < 100; ++probe) {
             const auto i = static_cast<std::size_t>(random.Draw(static_cast<std::int32_t>(vec.size()) - 2));
             const LONG pos0 = vec[i].tick;

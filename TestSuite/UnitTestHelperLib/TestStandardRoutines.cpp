@@ -38,7 +38,7 @@ OfflineTestDocument::OfflineTestDocument(const EnumTestConfig& config, std::uint
 }
 
 ComPtr<IEnumEventEx> RequireEventStream(TestEventReader& reader, bool created, bool started,
-                                              const ReaderSites& sites) {
+                                        const ReaderSites& sites) {
     Check(created, {sites.file, sites.created, "created"},
           Ovo::String(u"The enumerator could not be created."));
     Check(started, {sites.file, sites.started, "started"},
@@ -127,8 +127,7 @@ void TestNextOffline(const EnumTestConfig& config, std::uint32_t recordSize) {
     if (config.filling)
         startTick = RemapTick(document.Get(), startTick, 0);
     const bool started = edg.SetSources(TickPosition{0, startTick});
-    ComPtr<IEnumEventEx> theenum =
-        RequireEventStream(edg, created, started, {kStandardRoutines, 108, 115});
+    ComPtr<IEnumEventEx> theenum = RequireEventStream(edg, created, started, {kStandardRoutines, 108, 115});
     std::vector<std::byte> buffer(std::size_t{numbufelems} * recordSize);
 
     NextCall call;
@@ -157,8 +156,7 @@ void TestNextOnline(const EnumTestConfig& config, std::uint32_t recordSize) {
     TestEventReader edg(document.Get(), 0);
     const bool created = edg.CreateEnum(config.mEnumID, config.mArithString);
     const bool started = edg.SetSources(TickPosition{0, 0});
-    ComPtr<IEnumEventEx> theenum =
-        RequireEventStream(edg, created, started, {kStandardRoutines, 175, 176});
+    ComPtr<IEnumEventEx> theenum = RequireEventStream(edg, created, started, {kStandardRoutines, 175, 176});
     std::vector<std::byte> buffer(std::size_t{numbufelems} * recordSize);
 
     NextCall call;

@@ -12,9 +12,9 @@
 
 #include "TestSuite/UnitTestHelperLib/EnumTestConfig.h"
 #include "TestSuite/UnitTestHelperLib/FormulaDataAdder.h"
-#include "platform/win32/com_ptr.h"
 #include "TestSuite/UnitTestHelperLib/TestEventReader.h"
 #include "TestSuite/UnitTestHelperLib/UnitTestException.h"
+#include "platform/win32/com_ptr.h"
 
 #include <climits>
 
@@ -76,6 +76,6 @@ struct ReaderSites {
     std::int32_t started;
 };
 ComPtr<IEnumEventEx> RequireEventStream(TestEventReader& reader, bool created, bool started,
-                                              const ReaderSites& sites);
+                                        const ReaderSites& sites);
 
 } // namespace ExtLib

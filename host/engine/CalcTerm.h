@@ -29,10 +29,10 @@ struct CalcTerm {
     double minPeriodSeconds = 0.0;                  // Peaks
     std::size_t channel = 0;                        // ChannelEvents
 
-    ComPtr<ICalcEnumClass2> calcClass; // Module
-    std::u16string arguments;           // Module: the argument text SetArgs receives
-    std::vector<CalcTerm> sources;     // Module, in argument order
-    ULONG eventSize = sizeof(EventRecord);            // bytes per event of an event term
+    ComPtr<ICalcEnumClass2> calcClass;     // Module
+    std::u16string arguments;              // Module: the argument text SetArgs receives
+    std::vector<CalcTerm> sources;         // Module, in argument order
+    ULONG eventSize = sizeof(EventRecord); // bytes per event of an event term
 
     bool givesEvents() const { return kind != Kind::Samples; }
 };

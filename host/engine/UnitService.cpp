@@ -39,8 +39,8 @@ HRESULT UnitService::ReadUnit(IBinInStream* in, IUnknown** unit) {
     DWORD prefix = 0;
     ComPtr<IAutoOvoString> base;
     try {
-        if (FAILED(in->ReadU32(&prefix)) || FAILED(in->ReadString(base.Put())) ||
-            FAILED(in->GetStatus()) || !validPrefix(static_cast<LONG>(prefix)))
+        if (FAILED(in->ReadU32(&prefix)) || FAILED(in->ReadString(base.Put())) || FAILED(in->GetStatus()) ||
+            !validPrefix(static_cast<LONG>(prefix)))
             return E_FAIL;
     } catch (...) { // a malformed string record
         return E_FAIL;

@@ -9,35 +9,35 @@ ClassRegistry::~ClassRegistry() {
 }
 
 void ClassRegistry::AddService(DWORD kind, IUnknown* service) {
-    m_services[kind] = service;
+    mServices[kind] = service;
 }
 
 ICAFClassObject* ClassRegistry::FindClass(DWORD typeId) const {
-    for (const auto& [id, object] : m_classes)
+    for (const auto& [id, object] : mClasses)
         if (id == typeId)
             return object;
     return nullptr;
 }
 
 void ClassRegistry::ReleaseClasses() {
-    auto classes = std::move(m_classes);
-    m_classes.clear();
+    auto classes = std::move(mClasses);
+    mClasses.clear();
     for (auto& entry : classes)
         entry.second->Release();
 }
 
 int ClassRegistry::ServiceRequests(DWORD kind) const {
-    auto it = m_requests.find(kind);
-    return it == m_requests.end() ? 0 : it->second;
+    auto it = mRequests.find(kind);
+    return it == mRequests.end() ? 0 : it->second;
 }
 
 HRESULT ClassRegistry::GetService(DWORD kind, REFIID iid, void** out) {
     if (out == nullptr)
         return E_POINTER;
     *out = nullptr;
-    ++m_requests[kind];
-    auto it = m_services.find(kind);
-    if (it == m_services.end())
+    ++mRequests[kind];
+    auto it = mServices.find(kind);
+    if (it == mServices.end())
         return E_NOINTERFACE;
     return it->second->QueryInterface(iid, out);
 }
@@ -51,12 +51,12 @@ HRESULT ClassRegistry::RegisterClassObject(ICAFClassObject* classObject) {
     classObject->GetNameBSTR(&description);
     entry.description = TakeBstr(description);
     classObject->GetTypeGuid(&entry.classGuid);
-    entry.accepted = !m_refuse;
-    m_registrations.push_back(entry);
-    if (m_refuse)
+    entry.accepted = !mRefuse;
+    mRegistrations.push_back(entry);
+    if (mRefuse)
         return E_FAIL;
     classObject->AddRef();
-    m_classes.emplace_back(entry.typeId, classObject);
+    mClasses.emplace_back(entry.typeId, classObject);
     return S_OK;
 }
 

@@ -29,27 +29,27 @@ public:
     // A service of the framework, answered for its kind word (not owned).
     void AddService(DWORD kind, IUnknown* service);
     // The host without that service.
-    void RemoveService(DWORD kind) { m_services.erase(kind); }
+    void RemoveService(DWORD kind) { mServices.erase(kind); }
     // Refused registrations are recorded and answered with E_FAIL.
-    void SetRefuseRegistrations(bool refuse) { m_refuse = refuse; }
+    void SetRefuseRegistrations(bool refuse) { mRefuse = refuse; }
     // Every registration asked for, in order.
-    const std::vector<RegisteredClass>& Registrations() const { return m_registrations; }
+    const std::vector<RegisteredClass>& Registrations() const { return mRegistrations; }
     // The accepted class object of a type id, or null (not AddRef'd).
     ICAFClassObject* FindClass(DWORD typeId) const;
     // Releases the accepted class objects (before their module is unloaded).
     void ReleaseClasses();
-    bool HoldsClasses() const { return !m_classes.empty(); }
+    bool HoldsClasses() const { return !mClasses.empty(); }
     int ServiceRequests(DWORD kind) const;
 
     HRESULT GetService(DWORD kind, REFIID iid, void** out) override;
     HRESULT RegisterClassObject(ICAFClassObject* classObject) override;
 
 private:
-    std::map<DWORD, IUnknown*> m_services;
-    std::map<DWORD, int> m_requests;
-    std::vector<RegisteredClass> m_registrations;
-    std::vector<std::pair<DWORD, ICAFClassObject*>> m_classes;
-    bool m_refuse = false;
+    std::map<DWORD, IUnknown*> mServices;
+    std::map<DWORD, int> mRequests;
+    std::vector<RegisteredClass> mRegistrations;
+    std::vector<std::pair<DWORD, ICAFClassObject*>> mClasses;
+    bool mRefuse = false;
 };
 
 } // namespace Vantrel

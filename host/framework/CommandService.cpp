@@ -15,26 +15,26 @@ HRESULT CommandState::SetEnabled(VARIANT_BOOL value) {
 }
 
 HostCommand::HostCommand(const GUID& space, ICAFCommandHandler* handler, ULONG_PTR context)
-    : m_space(space), m_handler(handler), m_context(context) {
-    if (m_handler != nullptr)
-        m_handler->AddRef();
+    : mSpace(space), mHandler(handler), mContext(context) {
+    if (mHandler != nullptr)
+        mHandler->AddRef();
 }
 
 HostCommand::~HostCommand() {
-    if (m_handler != nullptr)
-        m_handler->Release();
+    if (mHandler != nullptr)
+        mHandler->Release();
 }
 
 HRESULT HostCommand::Execute(DWORD id) {
-    return m_handler == nullptr ? S_FALSE : m_handler->OnCommand(id);
+    return mHandler == nullptr ? S_FALSE : mHandler->OnCommand(id);
 }
 
 CommandUpdate HostCommand::Update(DWORD id) {
     CommandUpdate update;
-    if (m_handler == nullptr)
+    if (mHandler == nullptr)
         return update;
     auto* state = new CommandState;
-    update.result = m_handler->OnCommandUpdate(id, state);
+    update.result = mHandler->OnCommandUpdate(id, state);
     update.enabled = state->enabled;
     update.text = state->text;
     state->Release();
@@ -42,7 +42,7 @@ CommandUpdate HostCommand::Update(DWORD id) {
 }
 
 HRESULT HostCommand::Event(DWORD id, DWORD kind, ULONG_PTR word1, ULONG_PTR word2) {
-    return m_handler == nullptr ? S_FALSE : m_handler->OnCommandEvent(id, kind, word1, word2);
+    return mHandler == nullptr ? S_FALSE : mHandler->OnCommandEvent(id, kind, word1, word2);
 }
 
 CommandFactory::~CommandFactory() {
@@ -50,8 +50,8 @@ CommandFactory::~CommandFactory() {
 }
 
 void CommandFactory::ReleaseCommands() {
-    auto commands = std::move(m_commands);
-    m_commands.clear();
+    auto commands = std::move(mCommands);
+    mCommands.clear();
     for (HostCommand* command : commands)
         command->Release();
 }
@@ -64,7 +64,7 @@ HRESULT CommandFactory::CreateCommand(const GUID* space, ICAFCommandHandler* han
     if (space == nullptr)
         return E_INVALIDARG;
     auto* created = new HostCommand(*space, handler, context);
-    m_commands.push_back(created);
+    mCommands.push_back(created);
     created->AddRef(); // the caller's
     *command = created;
     return S_OK;
@@ -83,7 +83,7 @@ HRESULT CommandUIService::AddCommand(ICAFCommand* owner, IAutoOvoString* name, I
     entry.command = owner;
     for (IAutoOvoString* text : {name, description, label, text1, text2, text3})
         entry.texts.push_back(ReadString(text));
-    m_items.push_back(entry);
+    mItems.push_back(entry);
     return S_OK;
 }
 
@@ -100,14 +100,14 @@ HRESULT CommandUIService::AddMenuEntry(ICAFCommand* command, HINSTANCE, UINT tex
     entry.command = command;
     for (IAutoOvoString* s : {path, key, text})
         entry.texts.push_back(ReadString(s));
-    m_items.push_back(entry);
+    mItems.push_back(entry);
     return S_OK;
 }
 
 HRESULT CommandUIService::Notify(DWORD id, ULONG_PTR) {
     if (id != kCommandStatesChanged)
         return E_INVALIDARG;
-    ++m_stateNotices;
+    ++mStateNotices;
     return S_OK;
 }
 

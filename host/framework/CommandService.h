@@ -41,8 +41,8 @@ public:
     HostCommand(const GUID& space, ICAFCommandHandler* handler, ULONG_PTR context);
     ~HostCommand() override;
 
-    const GUID& Space() const { return m_space; }
-    ULONG_PTR Context() const { return m_context; }
+    const GUID& Space() const { return mSpace; }
+    ULONG_PTR Context() const { return mContext; }
     // The user chooses the command; the handler's answer.
     HRESULT Execute(DWORD id);
     // The host asks for the command's state.
@@ -50,9 +50,9 @@ public:
     HRESULT Event(DWORD id, DWORD kind, ULONG_PTR word1, ULONG_PTR word2);
 
 private:
-    GUID m_space;
-    ICAFCommandHandler* m_handler;
-    ULONG_PTR m_context;
+    GUID mSpace;
+    ICAFCommandHandler* mHandler;
+    ULONG_PTR mContext;
 };
 
 class CommandFactory : public ComObject<ICommandFactory> {
@@ -62,14 +62,14 @@ public:
     }
     ~CommandFactory() override;
     // Every command object made, in order (held until ReleaseCommands).
-    const std::vector<HostCommand*>& Commands() const { return m_commands; }
+    const std::vector<HostCommand*>& Commands() const { return mCommands; }
     void ReleaseCommands();
 
     HRESULT CreateCommand(const GUID* space, ICAFCommandHandler* handler, ULONG_PTR context,
                           ICAFCommand** command) override;
 
 private:
-    std::vector<HostCommand*> m_commands;
+    std::vector<HostCommand*> mCommands;
 };
 
 struct MenuItem {
@@ -88,8 +88,8 @@ public:
             return static_cast<IHostCommandUIService*>(this);
         return iid == IID_ISubject ? static_cast<ISubject*>(this) : nullptr;
     }
-    const std::vector<MenuItem>& Items() const { return m_items; }
-    int StateChangeNotices() const { return m_stateNotices; }
+    const std::vector<MenuItem>& Items() const { return mItems; }
+    int StateChangeNotices() const { return mStateNotices; }
 
     HRESULT AddCommand(ICAFCommand* owner, IAutoOvoString* name, IAutoOvoString* description,
                        IAutoOvoString* label, DWORD flags, DWORD reserved, IAutoOvoString* text1,
@@ -104,8 +104,8 @@ public:
     HRESULT NotifyEx(DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
 
 private:
-    std::vector<MenuItem> m_items;
-    int m_stateNotices = 0;
+    std::vector<MenuItem> mItems;
+    int mStateNotices = 0;
 };
 
 } // namespace Vantrel

@@ -15,7 +15,7 @@ public:
             return static_cast<IHostDocHandler*>(this);
         return iid == IID_ICAFCommandHandler ? static_cast<ICAFCommandHandler*>(this) : nullptr;
     }
-    explicit DocClassInner(DocumentService& documents) : m_documents(documents) {}
+    explicit DocClassInner(DocumentService& documents) : mDocuments(documents) {}
 
     HRESULT OnCommand(DWORD id) override {
         return Forward([&](ICAFCommandHandler* h) { return h->OnCommand(id); });
@@ -29,7 +29,7 @@ public:
 
 private:
     template <class Call> HRESULT Forward(Call call) {
-        IUnknown* document = m_documents.ActiveDocument();
+        IUnknown* document = mDocuments.ActiveDocument();
         ICAFCommandHandler* handler = nullptr;
         if (document == nullptr ||
             FAILED(document->QueryInterface(IID_ICAFCommandHandler, reinterpret_cast<void**>(&handler))))
@@ -39,7 +39,7 @@ private:
         return hr;
     }
 
-    DocumentService& m_documents;
+    DocumentService& mDocuments;
 };
 
 } // namespace
@@ -47,7 +47,7 @@ private:
 HRESULT HostDocument::GetDocumentId(DWORD* id) {
     if (id == nullptr)
         return E_POINTER;
-    *id = m_id;
+    *id = mId;
     return S_OK;
 }
 
@@ -59,7 +59,7 @@ HRESULT HostDocument::GetDataSource(IUnknown** dataSource) {
 }
 
 HRESULT HostDocument::Notify(DWORD id, ULONG_PTR payload) {
-    m_notices.emplace_back(id, payload);
+    mNotices.emplace_back(id, payload);
     return S_OK;
 }
 
@@ -69,8 +69,8 @@ HRESULT DocClassService::CreateInner(IUnknown** inner, IUnknown* outer, DWORD) {
     *inner = nullptr;
     if (outer == nullptr)
         return E_INVALIDARG;
-    *inner = static_cast<IHostDocHandler*>(new DocClassInner(m_documents));
-    ++m_created;
+    *inner = static_cast<IHostDocHandler*>(new DocClassInner(mDocuments));
+    ++mCreated;
     return S_OK;
 }
 
@@ -79,7 +79,7 @@ DocumentService::~DocumentService() {
 }
 
 IUnknown* DocumentService::OpenDocument(ICustomDocClass* documentClass, DWORD flags) {
-    auto* host = new HostDocument(m_nextId++);
+    auto* host = new HostDocument(mNextId++);
     IUnknown* document = nullptr;
     if (documentClass == nullptr ||
         FAILED(documentClass->CreateDocument(0, static_cast<IHostDocument*>(host), flags, &document, 0)) ||
@@ -87,24 +87,24 @@ IUnknown* DocumentService::OpenDocument(ICustomDocClass* documentClass, DWORD fl
         host->Release();
         return nullptr;
     }
-    m_open.push_back({host, document});
+    mOpen.push_back({host, document});
     return document;
 }
 
 IUnknown* DocumentService::ActiveDocument() const {
-    return m_open.empty() ? nullptr : m_open.back().document;
+    return mOpen.empty() ? nullptr : mOpen.back().document;
 }
 
 HostDocument* DocumentService::HostSideOf(IUnknown* document) const {
-    for (const auto& open : m_open)
+    for (const auto& open : mOpen)
         if (open.document == document)
             return open.host;
     return nullptr;
 }
 
 void DocumentService::CloseDocuments() {
-    auto open = std::move(m_open);
-    m_open.clear();
+    auto open = std::move(mOpen);
+    mOpen.clear();
     for (auto it = open.rbegin(); it != open.rend(); ++it) {
         it->document->Release();
         it->host->Release();
@@ -116,14 +116,14 @@ HRESULT DocumentService::RegisterDocument(IUnknown* owner, IUnknown* creator, IU
     if (hostDocument == nullptr)
         return E_POINTER;
     *hostDocument = nullptr;
-    m_registered.push_back({owner, document, flag});
+    mRegistered.push_back({owner, document, flag});
     IHostDocument* host = nullptr;
     if (creator != nullptr &&
         SUCCEEDED(creator->QueryInterface(IID_IHostDocument, reinterpret_cast<void**>(&host)))) {
         *hostDocument = host;
         return S_OK;
     }
-    *hostDocument = static_cast<IHostDocument*>(new HostDocument(m_nextId++));
+    *hostDocument = static_cast<IHostDocument*>(new HostDocument(mNextId++));
     return S_OK;
 }
 
@@ -135,7 +135,7 @@ HRESULT ViewService::Record(int slot, ULONG_PTR a, ULONG_PTR b, ULONG_PTR c, IUn
     request.values[0] = a;
     request.values[1] = b;
     request.values[2] = c;
-    m_requests.push_back(request);
+    mRequests.push_back(request);
     return S_FALSE;
 }
 

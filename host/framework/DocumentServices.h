@@ -25,10 +25,10 @@ public:
             return static_cast<IHostDocument*>(this);
         return iid == IID_ISubject ? static_cast<ISubject*>(this) : nullptr;
     }
-    explicit HostDocument(DWORD id) : m_id(id) {}
+    explicit HostDocument(DWORD id) : mId(id) {}
 
     // The notifications the module sent to the document, in order.
-    const std::vector<std::pair<DWORD, ULONG_PTR>>& Notices() const { return m_notices; }
+    const std::vector<std::pair<DWORD, ULONG_PTR>>& Notices() const { return mNotices; }
 
     HRESULT GetDocumentId(DWORD* id) override;
     HRESULT GetDataSource(IUnknown** dataSource) override;
@@ -38,8 +38,8 @@ public:
     HRESULT NotifyEx(DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
 
 private:
-    DWORD m_id;
-    std::vector<std::pair<DWORD, ULONG_PTR>> m_notices;
+    DWORD mId;
+    std::vector<std::pair<DWORD, ULONG_PTR>> mNotices;
 };
 
 class DocClassService : public ComObject<IDocClassService> {
@@ -47,14 +47,14 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IDocClassService ? static_cast<IDocClassService*>(this) : nullptr;
     }
-    explicit DocClassService(DocumentService& documents) : m_documents(documents) {}
-    int InnersCreated() const { return m_created; }
+    explicit DocClassService(DocumentService& documents) : mDocuments(documents) {}
+    int InnersCreated() const { return mCreated; }
 
     HRESULT CreateInner(IUnknown** inner, IUnknown* outer, DWORD argument) override;
 
 private:
-    DocumentService& m_documents;
-    int m_created = 0;
+    DocumentService& mDocuments;
+    int mCreated = 0;
 };
 
 struct RegisteredDocument {
@@ -70,7 +70,7 @@ public:
     }
     ~DocumentService() override;
 
-    const std::vector<RegisteredDocument>& Registered() const { return m_registered; }
+    const std::vector<RegisteredDocument>& Registered() const { return mRegistered; }
     // Asks the document class for a new document and keeps it open (held).
     IUnknown* OpenDocument(ICustomDocClass* documentClass, DWORD flags = 0);
     // The most recently opened document, or null (not AddRef'd).
@@ -88,9 +88,9 @@ private:
         HostDocument* host;
         IUnknown* document;
     };
-    std::vector<RegisteredDocument> m_registered;
-    std::vector<OpenDoc> m_open;
-    DWORD m_nextId = 1;
+    std::vector<RegisteredDocument> mRegistered;
+    std::vector<OpenDoc> mOpen;
+    DWORD mNextId = 1;
 };
 
 struct ViewRequest {
@@ -103,7 +103,7 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IHostViewService ? static_cast<IHostViewService*>(this) : nullptr;
     }
-    const std::vector<ViewRequest>& Requests() const { return m_requests; }
+    const std::vector<ViewRequest>& Requests() const { return mRequests; }
 
     HRESULT OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) override;
     HRESULT OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID* viewClass,
@@ -114,7 +114,7 @@ public:
 private:
     HRESULT Record(int slot, ULONG_PTR a, ULONG_PTR b, ULONG_PTR c, IUnknown** out);
 
-    std::vector<ViewRequest> m_requests;
+    std::vector<ViewRequest> mRequests;
 };
 
 } // namespace Vantrel

@@ -6,12 +6,12 @@ namespace Vantrel {
 
 Framework::Framework() {
     ClassRegistry& classes = Classes();
-    classes.AddService(kHostMessageServiceKind, static_cast<IHostMessageService*>(m_messages.Get()));
-    classes.AddService(kHostViewServiceKind, static_cast<IHostViewService*>(m_views.Get()));
-    classes.AddService(kHostDocumentServiceKind, static_cast<IHostDocumentService*>(m_documents.Get()));
-    classes.AddService(kDocClassServiceKind, static_cast<IDocClassService*>(m_docClasses.Get()));
-    classes.AddService(kHostCommandUIServiceKind, static_cast<IHostCommandUIService*>(m_commandUI.Get()));
-    classes.AddService(kCommandFactoryKind, static_cast<ICommandFactory*>(m_commands.Get()));
+    classes.AddService(kHostMessageServiceKind, static_cast<IHostMessageService*>(mMessages.Get()));
+    classes.AddService(kHostViewServiceKind, static_cast<IHostViewService*>(mViews.Get()));
+    classes.AddService(kHostDocumentServiceKind, static_cast<IHostDocumentService*>(mDocuments.Get()));
+    classes.AddService(kDocClassServiceKind, static_cast<IDocClassService*>(mDocClasses.Get()));
+    classes.AddService(kHostCommandUIServiceKind, static_cast<IHostCommandUIService*>(mCommandUI.Get()));
+    classes.AddService(kCommandFactoryKind, static_cast<ICommandFactory*>(mCommands.Get()));
 }
 
 Framework::~Framework() {
@@ -19,22 +19,22 @@ Framework::~Framework() {
 }
 
 int Framework::Requests(REFIID iid) const {
-    std::lock_guard guard(m_requestLock);
-    auto it = m_requests.find(GuidToString(iid));
-    return it == m_requests.end() ? 0 : it->second;
+    std::lock_guard guard(mRequestLock);
+    auto it = mRequests.find(GuidToString(iid));
+    return it == mRequests.end() ? 0 : it->second;
 }
 
 HRESULT Framework::Register() {
-    if (m_cookie != 0)
+    if (mCookie != 0)
         return S_FALSE;
     return CoRegisterClassObject(CLSID_ZARFrameWork, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                                 &m_cookie);
+                                 &mCookie);
 }
 
 void Framework::Revoke() {
-    if (m_cookie != 0)
-        CoRevokeClassObject(m_cookie);
-    m_cookie = 0;
+    if (mCookie != 0)
+        CoRevokeClassObject(mCookie);
+    mCookie = 0;
 }
 
 namespace {
@@ -44,20 +44,20 @@ namespace {
 // holds this target).
 class CommandTarget : public ComObject<ICAFCommandHandler> {
 public:
-    explicit CommandTarget(ICAFCommandHandler* documentClass) : m_class(documentClass) {}
+    explicit CommandTarget(ICAFCommandHandler* documentClass) : mClass(documentClass) {}
     void* find(REFIID iid) override {
         return iid == IID_ICAFCommandHandler ? static_cast<ICAFCommandHandler*>(this) : nullptr;
     }
-    HRESULT OnCommand(DWORD id) override { return m_class->OnCommand(id); }
+    HRESULT OnCommand(DWORD id) override { return mClass->OnCommand(id); }
     HRESULT OnCommandUpdate(DWORD id, ICommandState* state) override {
-        return m_class->OnCommandUpdate(id, state);
+        return mClass->OnCommandUpdate(id, state);
     }
     HRESULT OnCommandEvent(DWORD id, DWORD kind, ULONG_PTR word1, ULONG_PTR word2) override {
-        return m_class->OnCommandEvent(id, kind, word1, word2);
+        return mClass->OnCommandEvent(id, kind, word1, word2);
     }
 
 private:
-    ICAFCommandHandler* m_class;
+    ICAFCommandHandler* mClass;
 };
 
 } // namespace
@@ -84,20 +84,20 @@ HRESULT Framework::QueryInterface(REFIID iid, void** out) {
         return E_POINTER;
     *out = nullptr;
     {
-        std::lock_guard guard(m_requestLock);
-        ++m_requests[GuidToString(iid)];
+        std::lock_guard guard(mRequestLock);
+        ++mRequests[GuidToString(iid)];
     }
     if (iid == IID_IUnknown) {
         AddRef();
         *out = static_cast<IUnknown*>(this);
         return S_OK;
     }
-    IUnknown* services[] = {static_cast<IClassRegistry*>(m_classes.Get()),
-                            static_cast<IMessageIdService*>(m_messageIds.Get()),
-                            static_cast<IMessageFactory*>(m_messageClasses.Get()),
-                            static_cast<IMessageDispatcher*>(m_dispatcher.Get()),
-                            static_cast<ISubjectService*>(m_subjects.Get()),
-                            static_cast<ISubject*>(m_objects.Get())};
+    IUnknown* services[] = {static_cast<IClassRegistry*>(mClasses.Get()),
+                            static_cast<IMessageIdService*>(mMessageIds.Get()),
+                            static_cast<IMessageFactory*>(mMessageClasses.Get()),
+                            static_cast<IMessageDispatcher*>(mDispatcher.Get()),
+                            static_cast<ISubjectService*>(mSubjects.Get()),
+                            static_cast<ISubject*>(mObjects.Get())};
     for (IUnknown* service : services)
         if (SUCCEEDED(service->QueryInterface(iid, out)))
             return S_OK;

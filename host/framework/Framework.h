@@ -24,18 +24,18 @@ public:
     // Starts with one reference, the creator's.
     Framework();
 
-    ClassRegistry& Classes() { return *m_classes.Get(); }
-    MessageIdService& MessageIds() { return *m_messageIds.Get(); }
-    MessageFactory& MessageClasses() { return *m_messageClasses.Get(); }
-    MessageService& Messages() { return *m_messages.Get(); }
-    MessageDispatcher& Dispatcher() { return *m_dispatcher.Get(); }
-    SubjectService& Subjects() { return *m_subjects.Get(); }
-    ObjectRegistry& Objects() { return *m_objects.Get(); }
-    CommandFactory& Commands() { return *m_commands.Get(); }
-    CommandUIService& CommandUI() { return *m_commandUI.Get(); }
-    DocumentService& Documents() { return *m_documents.Get(); }
-    DocClassService& DocClasses() { return *m_docClasses.Get(); }
-    ViewService& Views() { return *m_views.Get(); }
+    ClassRegistry& Classes() { return *mClasses.Get(); }
+    MessageIdService& MessageIds() { return *mMessageIds.Get(); }
+    MessageFactory& MessageClasses() { return *mMessageClasses.Get(); }
+    MessageService& Messages() { return *mMessages.Get(); }
+    MessageDispatcher& Dispatcher() { return *mDispatcher.Get(); }
+    SubjectService& Subjects() { return *mSubjects.Get(); }
+    ObjectRegistry& Objects() { return *mObjects.Get(); }
+    CommandFactory& Commands() { return *mCommands.Get(); }
+    CommandUIService& CommandUI() { return *mCommandUI.Get(); }
+    DocumentService& Documents() { return *mDocuments.Get(); }
+    DocClassService& DocClasses() { return *mDocClasses.Get(); }
+    ViewService& Views() { return *mViews.Get(); }
 
     // How often the framework was asked for an interface id.
     int Requests(REFIID iid) const;
@@ -55,22 +55,22 @@ private:
 
     template <class T> static ComPtr<T> Make() { return ComPtr<T>::Adopt(new T); }
 
-    ComPtr<ClassRegistry> m_classes = Make<ClassRegistry>();
-    ComPtr<MessageIdService> m_messageIds = Make<MessageIdService>();
-    ComPtr<MessageFactory> m_messageClasses = Make<MessageFactory>();
-    ComPtr<MessageService> m_messages = Make<MessageService>();
-    ComPtr<MessageDispatcher> m_dispatcher = Make<MessageDispatcher>();
-    ComPtr<SubjectService> m_subjects = Make<SubjectService>();
-    ComPtr<ObjectRegistry> m_objects = Make<ObjectRegistry>();
-    ComPtr<CommandFactory> m_commands = Make<CommandFactory>();
-    ComPtr<CommandUIService> m_commandUI = Make<CommandUIService>();
-    ComPtr<DocumentService> m_documents = Make<DocumentService>();
-    ComPtr<DocClassService> m_docClasses =
-        ComPtr<DocClassService>::Adopt(new DocClassService(*m_documents.Get()));
-    ComPtr<ViewService> m_views = Make<ViewService>();
-    mutable std::mutex m_requestLock;
-    std::map<std::string, int> m_requests;
-    DWORD m_cookie = 0;
+    ComPtr<ClassRegistry> mClasses = Make<ClassRegistry>();
+    ComPtr<MessageIdService> mMessageIds = Make<MessageIdService>();
+    ComPtr<MessageFactory> mMessageClasses = Make<MessageFactory>();
+    ComPtr<MessageService> mMessages = Make<MessageService>();
+    ComPtr<MessageDispatcher> mDispatcher = Make<MessageDispatcher>();
+    ComPtr<SubjectService> mSubjects = Make<SubjectService>();
+    ComPtr<ObjectRegistry> mObjects = Make<ObjectRegistry>();
+    ComPtr<CommandFactory> mCommands = Make<CommandFactory>();
+    ComPtr<CommandUIService> mCommandUI = Make<CommandUIService>();
+    ComPtr<DocumentService> mDocuments = Make<DocumentService>();
+    ComPtr<DocClassService> mDocClasses =
+        ComPtr<DocClassService>::Adopt(new DocClassService(*mDocuments.Get()));
+    ComPtr<ViewService> mViews = Make<ViewService>();
+    mutable std::mutex mRequestLock;
+    std::map<std::string, int> mRequests;
+    DWORD mCookie = 0;
 };
 
 } // namespace Vantrel

@@ -7,21 +7,21 @@ namespace Vantrel {
 HRESULT HostSettings::ReadBool(IAutoOvoString* key, BYTE defaultValue, BYTE* value) {
     if (value == nullptr)
         return E_POINTER;
-    auto it = m_bools.find(ReadString(key));
-    *value = it == m_bools.end() ? defaultValue : (it->second ? 1 : 0);
+    auto it = mBools.find(ReadString(key));
+    *value = it == mBools.end() ? defaultValue : (it->second ? 1 : 0);
     return S_OK;
 }
 
 HRESULT HostApplication::GetModuleTextState(DWORD, DWORD* state) {
     if (state == nullptr)
         return E_POINTER;
-    *state = m_moduleText.empty() ? 0 : 1;
+    *state = mModuleText.empty() ? 0 : 1;
     return S_OK;
 }
 
 HRESULT HostApplication::SetModuleText(DWORD, IAutoOvoString* text) {
-    m_moduleText = ReadString(text);
-    ++m_moduleTextSets;
+    mModuleText = ReadString(text);
+    ++mModuleTextSets;
     return S_OK;
 }
 
@@ -29,10 +29,10 @@ HRESULT HostApplication::GetSettings(IHostSettings** settings) {
     if (settings == nullptr)
         return E_POINTER;
     *settings = nullptr;
-    if (!m_hasSettings)
+    if (!mHasSettings)
         return E_NOINTERFACE;
-    m_settings->AddRef();
-    *settings = m_settings.Get();
+    mSettings->AddRef();
+    *settings = mSettings.Get();
     return S_OK;
 }
 

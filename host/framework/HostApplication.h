@@ -16,12 +16,12 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IHostSettings ? static_cast<IHostSettings*>(this) : nullptr;
     }
-    void SetBool(const std::u16string& key, bool value) { m_bools[key] = value; }
+    void SetBool(const std::u16string& key, bool value) { mBools[key] = value; }
 
     HRESULT ReadBool(IAutoOvoString* key, BYTE defaultValue, BYTE* value) override;
 
 private:
-    std::map<std::u16string, bool> m_bools;
+    std::map<std::u16string, bool> mBools;
 };
 
 class HostApplication : public ComObject<IHostApplication> {
@@ -29,30 +29,30 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IHostApplication ? static_cast<IHostApplication*>(this) : nullptr;
     }
-    HostSettings& Settings() { return *m_settings.Get(); }
+    HostSettings& Settings() { return *mSettings.Get(); }
     // The module text shown (empty: none), and how often it was set.
-    const std::u16string& ModuleText() const { return m_moduleText; }
-    int ModuleTextSets() const { return m_moduleTextSets; }
-    void SetModuleTextShown(std::u16string text) { m_moduleText = std::move(text); }
-    void SetHasSettings(bool has) { m_hasSettings = has; }
+    const std::u16string& ModuleText() const { return mModuleText; }
+    int ModuleTextSets() const { return mModuleTextSets; }
+    void SetModuleTextShown(std::u16string text) { mModuleText = std::move(text); }
+    void SetHasSettings(bool has) { mHasSettings = has; }
 
     HRESULT GetModuleTextState(DWORD which, DWORD* state) override;
     HRESULT SetModuleText(DWORD which, IAutoOvoString* text) override;
     HRESULT GetUiLanguage(BYTE* language) override {
         if (language == nullptr)
             return E_POINTER;
-        *language = m_uiLanguage;
+        *language = mUiLanguage;
         return S_OK;
     }
-    void SetUiLanguage(BYTE language) { m_uiLanguage = language; }
+    void SetUiLanguage(BYTE language) { mUiLanguage = language; }
     HRESULT GetSettings(IHostSettings** settings) override;
 
 private:
-    BYTE m_uiLanguage = 9; // English
-    ComPtr<HostSettings> m_settings = ComPtr<HostSettings>::Adopt(new HostSettings);
-    std::u16string m_moduleText;
-    int m_moduleTextSets = 0;
-    bool m_hasSettings = true;
+    BYTE mUiLanguage = 9; // English
+    ComPtr<HostSettings> mSettings = ComPtr<HostSettings>::Adopt(new HostSettings);
+    std::u16string mModuleText;
+    int mModuleTextSets = 0;
+    bool mHasSettings = true;
 };
 
 } // namespace Vantrel

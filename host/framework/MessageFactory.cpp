@@ -7,7 +7,7 @@ MessageFactory::~MessageFactory() {
 }
 
 IMsgIdMessageClassObject* MessageFactory::FindClass(DWORD messageId) const {
-    for (const auto& entry : m_classes) {
+    for (const auto& entry : mClasses) {
         DWORD id = 0;
         entry.messageClass->GetMessageId(&id);
         if (id == messageId)
@@ -17,8 +17,8 @@ IMsgIdMessageClassObject* MessageFactory::FindClass(DWORD messageId) const {
 }
 
 void MessageFactory::ReleaseClasses() {
-    auto classes = std::move(m_classes);
-    m_classes.clear();
+    auto classes = std::move(mClasses);
+    mClasses.clear();
     for (auto& entry : classes)
         entry.messageClass->Release();
 }
@@ -28,11 +28,11 @@ HRESULT MessageFactory::RegisterMessageClass(DWORD reserved, IMsgIdMessageClassO
         return E_POINTER;
     DWORD id = 0;
     messageClass->GetMessageId(&id);
-    m_requests.push_back(id);
-    if (m_refuse)
+    mRequests.push_back(id);
+    if (mRefuse)
         return E_FAIL;
     messageClass->AddRef();
-    m_classes.push_back({reserved, messageClass});
+    mClasses.push_back({reserved, messageClass});
     return S_OK;
 }
 

@@ -22,10 +22,10 @@ public:
     }
     ~MessageFactory() override;
 
-    void SetRefuseRegistrations(bool refuse) { m_refuse = refuse; }
-    const std::vector<RegisteredMessageClass>& Classes() const { return m_classes; }
+    void SetRefuseRegistrations(bool refuse) { mRefuse = refuse; }
+    const std::vector<RegisteredMessageClass>& Classes() const { return mClasses; }
     // Every registration asked for, with the id of its class, in order.
-    const std::vector<DWORD>& Requests() const { return m_requests; }
+    const std::vector<DWORD>& Requests() const { return mRequests; }
     // The registered class of a message id, or null (not AddRef'd).
     IMsgIdMessageClassObject* FindClass(DWORD messageId) const;
     void ReleaseClasses();
@@ -33,9 +33,9 @@ public:
     HRESULT RegisterMessageClass(DWORD reserved, IMsgIdMessageClassObject* messageClass) override;
 
 private:
-    std::vector<RegisteredMessageClass> m_classes;
-    std::vector<DWORD> m_requests;
-    bool m_refuse = false;
+    std::vector<RegisteredMessageClass> mClasses;
+    std::vector<DWORD> mRequests;
+    bool mRefuse = false;
 };
 
 } // namespace Vantrel

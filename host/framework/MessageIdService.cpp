@@ -3,15 +3,15 @@
 namespace Vantrel {
 
 WORD MessageIdService::NumberOf(REFGUID guid) {
-    for (std::size_t i = 0; i < m_spaces.size(); ++i)
-        if (m_spaces[i]->guid == guid)
+    for (std::size_t i = 0; i < mSpaces.size(); ++i)
+        if (mSpaces[i]->guid == guid)
             return static_cast<WORD>(kFirstNumber + i);
-    m_spaces.push_back(std::make_unique<Space>(Space{guid}));
-    return static_cast<WORD>(kFirstNumber + m_spaces.size() - 1);
+    mSpaces.push_back(std::make_unique<Space>(Space{guid}));
+    return static_cast<WORD>(kFirstNumber + mSpaces.size() - 1);
 }
 
 int MessageIdService::Requests(REFGUID guid) const {
-    for (const auto& space : m_spaces)
+    for (const auto& space : mSpaces)
         if (space->guid == guid)
             return space->requests;
     return 0;
@@ -21,7 +21,7 @@ HRESULT MessageIdService::GuidToId(REFGUID guid, WORD* id) {
     if (id == nullptr)
         return E_POINTER;
     *id = NumberOf(guid);
-    ++m_spaces[*id - kFirstNumber]->requests;
+    ++mSpaces[*id - kFirstNumber]->requests;
     return S_OK;
 }
 
@@ -29,9 +29,9 @@ HRESULT MessageIdService::IdToGuid(WORD id, const GUID** guid) {
     if (guid == nullptr)
         return E_POINTER;
     *guid = nullptr;
-    if (id < kFirstNumber || id - kFirstNumber >= static_cast<int>(m_spaces.size()))
+    if (id < kFirstNumber || id - kFirstNumber >= static_cast<int>(mSpaces.size()))
         return E_INVALIDARG;
-    *guid = &m_spaces[id - kFirstNumber]->guid;
+    *guid = &mSpaces[id - kFirstNumber]->guid;
     return S_OK;
 }
 

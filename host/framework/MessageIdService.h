@@ -33,7 +33,7 @@ private:
         int requests = 0;
     };
     // Stable addresses: IdToGuid hands out pointers to the GUIDs.
-    std::vector<std::unique_ptr<Space>> m_spaces;
+    std::vector<std::unique_ptr<Space>> mSpaces;
 };
 
 } // namespace Vantrel

@@ -27,16 +27,16 @@ std::size_t ParameterBlockSize(const void* data) {
 }
 
 HostMessage::HostMessage(DWORD id, DWORD flags, DWORD targetId, IUnknown* object, const void* data)
-    : m_id(id), m_flags(flags), m_targetId(targetId), m_object(object) {
+    : mId(id), mFlags(flags), mTargetId(targetId), mObject(object) {
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    m_data.assign(bytes, bytes + ParameterBlockSize(data));
-    if (m_object != nullptr)
-        m_object->AddRef();
+    mData.assign(bytes, bytes + ParameterBlockSize(data));
+    if (mObject != nullptr)
+        mObject->AddRef();
 }
 
 HostMessage::~HostMessage() {
-    if (m_object != nullptr)
-        m_object->Release();
+    if (mObject != nullptr)
+        mObject->Release();
 }
 
 void* HostMessage::find(REFIID iid) {
@@ -57,22 +57,21 @@ HRESULT HostMessage::GetTypeId(DWORD* typeId) {
 HRESULT HostMessage::GetId(DWORD* id) {
     if (id == nullptr)
         return E_POINTER;
-    *id = m_id;
+    *id = mId;
     return S_OK;
 }
 
 HRESULT HostMessage::GetFlags(DWORD* flags) {
     if (flags == nullptr)
         return E_POINTER;
-    *flags = m_flags;
+    *flags = mFlags;
     return S_OK;
 }
 
 HRESULT HostMessage::Clone(IMessage** copy) {
     if (copy == nullptr)
         return E_POINTER;
-    auto* message =
-        new HostMessage(m_id, m_flags, m_targetId, m_object, m_data.empty() ? nullptr : m_data.data());
+    auto* message = new HostMessage(mId, mFlags, mTargetId, mObject, mData.empty() ? nullptr : mData.data());
     *copy = message;
     return S_OK;
 }
@@ -80,53 +79,53 @@ HRESULT HostMessage::Clone(IMessage** copy) {
 HRESULT HostMessage::GetData(const void** data) {
     if (data == nullptr)
         return E_POINTER;
-    *data = m_data.empty() ? nullptr : m_data.data();
-    return m_data.empty() ? E_NOTIMPL : S_OK;
+    *data = mData.empty() ? nullptr : mData.data();
+    return mData.empty() ? E_NOTIMPL : S_OK;
 }
 
 HRESULT HostMessage::SetTargetId(DWORD targetId) {
-    m_targetId = targetId;
+    mTargetId = targetId;
     return S_OK;
 }
 
 HRESULT HostMessage::IsTargetId(DWORD targetId, VARIANT_BOOL* match) {
     if (match == nullptr)
         return E_POINTER;
-    *match = targetId == m_targetId ? VARIANT_TRUE : VARIANT_FALSE;
+    *match = targetId == mTargetId ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 
 HRESULT HostMessage::GetContext(IUnknown** context) {
     if (context == nullptr)
         return E_POINTER;
-    *context = m_object;
-    if (m_object != nullptr)
-        m_object->AddRef();
+    *context = mObject;
+    if (mObject != nullptr)
+        mObject->AddRef();
     return S_OK;
 }
 
 HRESULT HostMessage::SetId(DWORD id) {
-    m_id = id;
+    mId = id;
     return S_OK;
 }
 
 HRESULT HostMessage::AddFlags(DWORD mask) {
-    m_flags |= mask;
+    mFlags |= mask;
     return S_OK;
 }
 
 HRESULT HostMessage::RemoveFlags(DWORD mask) {
-    m_flags &= ~mask;
+    mFlags &= ~mask;
     return S_OK;
 }
 
 HRESULT HostMessage::SetSource(const void* source) {
-    m_source = source;
+    mSource = source;
     return S_OK;
 }
 
 HRESULT HostMessage::IsFromSource(const void* source) {
-    return source != nullptr && source == m_source ? S_OK : S_FALSE;
+    return source != nullptr && source == mSource ? S_OK : S_FALSE;
 }
 
 HRESULT MessageService::CreateMessage(DWORD id, DWORD flags, DWORD targetId, DWORD hasTarget,
@@ -134,10 +133,10 @@ HRESULT MessageService::CreateMessage(DWORD id, DWORD flags, DWORD targetId, DWO
     if (message == nullptr)
         return E_POINTER;
     *message = nullptr;
-    if (m_fail)
+    if (mFail)
         return E_FAIL;
     auto* created = new HostMessage(id, flags, hasTarget != 0 ? targetId : 0, object, data);
-    m_created.push_back({id, flags, targetId, hasTarget, created->Data()});
+    mCreated.push_back({id, flags, targetId, hasTarget, created->Data()});
     *message = created;
     return S_OK;
 }
@@ -149,7 +148,7 @@ HRESULT MessageDispatcher::Dispatch(IMessage* message, IMessageHandler* target) 
     message->GetId(&record.id);
     message->GetFlags(&record.flags);
     record.handled = target != nullptr && target->OnMessage(message) != 0;
-    m_dispatched.push_back(record);
+    mDispatched.push_back(record);
     return record.handled ? S_OK : S_FALSE;
 }
 

@@ -19,8 +19,8 @@ public:
     HostMessage(DWORD id, DWORD flags, DWORD targetId, IUnknown* object, const void* data);
     ~HostMessage() override;
 
-    const std::vector<std::uint8_t>& Data() const { return m_data; }
-    IUnknown* Object() const { return m_object; }
+    const std::vector<std::uint8_t>& Data() const { return mData; }
+    IUnknown* Object() const { return mObject; }
 
     HRESULT Load(IBinInStream*) override { return E_NOTIMPL; }
     HRESULT Save(IBinOutStream*) override { return E_NOTIMPL; }
@@ -39,12 +39,12 @@ public:
     HRESULT IsFromSource(const void* source) override;
 
 private:
-    DWORD m_id;
-    DWORD m_flags;
-    DWORD m_targetId;
-    IUnknown* m_object;
-    std::vector<std::uint8_t> m_data;
-    const void* m_source = nullptr;
+    DWORD mId;
+    DWORD mFlags;
+    DWORD mTargetId;
+    IUnknown* mObject;
+    std::vector<std::uint8_t> mData;
+    const void* mSource = nullptr;
 };
 
 // Bytes of a parameter block: the type code word and the values its 4-bit codes name.
@@ -63,15 +63,15 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IHostMessageService ? static_cast<IHostMessageService*>(this) : nullptr;
     }
-    const std::vector<CreatedMessage>& Created() const { return m_created; }
-    void SetFailCreation(bool fail) { m_fail = fail; }
+    const std::vector<CreatedMessage>& Created() const { return mCreated; }
+    void SetFailCreation(bool fail) { mFail = fail; }
 
     HRESULT CreateMessage(DWORD id, DWORD flags, DWORD targetId, DWORD hasTarget, IUnknown* object,
                           const void* data, IMessage** message) override;
 
 private:
-    std::vector<CreatedMessage> m_created;
-    bool m_fail = false;
+    std::vector<CreatedMessage> mCreated;
+    bool mFail = false;
 };
 
 struct DispatchedMessage {
@@ -85,12 +85,12 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IMessageDispatcher ? static_cast<IMessageDispatcher*>(this) : nullptr;
     }
-    const std::vector<DispatchedMessage>& Dispatched() const { return m_dispatched; }
+    const std::vector<DispatchedMessage>& Dispatched() const { return mDispatched; }
 
     HRESULT Dispatch(IMessage* message, IMessageHandler* target) override;
 
 private:
-    std::vector<DispatchedMessage> m_dispatched;
+    std::vector<DispatchedMessage> mDispatched;
 };
 
 } // namespace Vantrel

@@ -36,25 +36,25 @@ public:
         return iid == IID_ICallBuilder ? static_cast<ICallBuilder*>(this) : nullptr;
     }
     HRESULT SetTarget(IAutoOvoString* object, IAutoOvoString* name) override {
-        m_call = u"Call " + ReadString(object) + u"." + ReadString(name);
+        mCall = u"Call " + ReadString(object) + u"." + ReadString(name);
         return S_OK;
     }
     HRESULT AddArgument(IAutoOvoString* name, IAutoOvoString* value, DWORD type) override {
-        m_arguments.push_back(ReadString(name) + u":=" + Literal(ReadString(value), type));
+        mArguments.push_back(ReadString(name) + u":=" + Literal(ReadString(value), type));
         return S_OK;
     }
     HRESULT GetText(IAutoOvoString** statement) override {
-        std::u16string text = m_call;
-        for (std::size_t i = 0; i < m_arguments.size(); ++i)
-            text += (i == 0 ? u"(" : u", ") + m_arguments[i];
-        if (!m_arguments.empty())
+        std::u16string text = mCall;
+        for (std::size_t i = 0; i < mArguments.size(); ++i)
+            text += (i == 0 ? u"(" : u", ") + mArguments[i];
+        if (!mArguments.empty())
             text += u")";
         return PutString(text + u"\n", statement);
     }
 
 private:
-    std::u16string m_call;
-    std::vector<std::u16string> m_arguments;
+    std::u16string mCall;
+    std::vector<std::u16string> mArguments;
 };
 
 class ArrayBuilder : public ComObject<IArrayBuilder> {
@@ -63,26 +63,26 @@ public:
         return iid == IID_IArrayBuilder ? static_cast<IArrayBuilder*>(this) : nullptr;
     }
     HRESULT SetName(IAutoOvoString* name) override {
-        m_name = ReadString(name);
+        mName = ReadString(name);
         return S_OK;
     }
     HRESULT AddItem(IAutoOvoString* item) override {
-        m_items.push_back(ReadString(item));
+        mItems.push_back(ReadString(item));
         return S_OK;
     }
     HRESULT GetDeclaration(IAutoOvoString** statements) override {
         std::u16string text = u"Dim " + Variable() + u" = Array(";
-        for (std::size_t i = 0; i < m_items.size(); ++i)
-            text += (i == 0 ? u"" : u",") + m_items[i];
+        for (std::size_t i = 0; i < mItems.size(); ++i)
+            text += (i == 0 ? u"" : u",") + mItems[i];
         return PutString(text + u")\n", statements);
     }
     HRESULT GetReference(IAutoOvoString** variable) override { return PutString(Variable(), variable); }
 
 private:
-    std::u16string Variable() const { return m_name.substr(0, m_name.find(u' ')); }
+    std::u16string Variable() const { return mName.substr(0, mName.find(u' ')); }
 
-    std::u16string m_name;
-    std::vector<std::u16string> m_items;
+    std::u16string mName;
+    std::vector<std::u16string> mItems;
 };
 
 class AssignmentBuilder : public ComObject<IAssignmentBuilder> {
@@ -91,33 +91,33 @@ public:
         return iid == IID_IAssignmentBuilder ? static_cast<IAssignmentBuilder*>(this) : nullptr;
     }
     HRESULT SetName(DWORD, IAutoOvoString* variable) override {
-        m_variable = ReadString(variable);
+        mVariable = ReadString(variable);
         return S_OK;
     }
     HRESULT SetValue(DWORD, IAutoOvoString* value, DWORD type) override {
-        m_value = Literal(ReadString(value), type);
+        mValue = Literal(ReadString(value), type);
         return S_OK;
     }
     HRESULT GetText(DWORD, IAutoOvoString** statement) override {
-        return PutString(m_variable + u" = " + m_value + u"\n", statement);
+        return PutString(mVariable + u" = " + mValue + u"\n", statement);
     }
 
 private:
-    std::u16string m_variable;
-    std::u16string m_value;
+    std::u16string mVariable;
+    std::u16string mValue;
 };
 
 } // namespace
 
 std::u16string ScriptRecorder::Script() const {
     std::u16string script;
-    for (const auto& written : m_written)
+    for (const auto& written : mWritten)
         script += written.text;
     return script;
 }
 
 HRESULT ScriptRecorder::WriteText(const WCHAR* text, DWORD flags) {
-    m_written.push_back({text == nullptr ? u"" : text, flags});
+    mWritten.push_back({text == nullptr ? u"" : text, flags});
     return S_OK;
 }
 
@@ -125,32 +125,32 @@ HRESULT ScriptRecorder::NewCall(DWORD, ICallBuilder** builder) {
     if (builder == nullptr)
         return E_POINTER;
     *builder = nullptr;
-    return m_failSlot == 20 ? E_FAIL : HandOut<ICallBuilder>(new CallBuilder, builder);
+    return mFailSlot == 20 ? E_FAIL : HandOut<ICallBuilder>(new CallBuilder, builder);
 }
 
 HRESULT ScriptRecorder::NewArray(DWORD, IArrayBuilder** builder) {
     if (builder == nullptr)
         return E_POINTER;
     *builder = nullptr;
-    return m_failSlot == 21 ? E_FAIL : HandOut<IArrayBuilder>(new ArrayBuilder, builder);
+    return mFailSlot == 21 ? E_FAIL : HandOut<IArrayBuilder>(new ArrayBuilder, builder);
 }
 
 HRESULT ScriptRecorder::NewAssignment(DWORD, IAssignmentBuilder** builder) {
     if (builder == nullptr)
         return E_POINTER;
     *builder = nullptr;
-    return m_failSlot == 22 ? E_FAIL : HandOut<IAssignmentBuilder>(new AssignmentBuilder, builder);
+    return mFailSlot == 22 ? E_FAIL : HandOut<IAssignmentBuilder>(new AssignmentBuilder, builder);
 }
 
 HRESULT ScriptRecorder::GetObjectName(DWORD, IAutoOvoString** name) {
     if (name == nullptr)
         return E_POINTER;
     *name = nullptr;
-    return m_failSlot == 23 ? E_FAIL : PutString(m_objectName, name);
+    return mFailSlot == 23 ? E_FAIL : PutString(mObjectName, name);
 }
 
 HRESULT LineSink::AddLine(const WCHAR* line, DWORD cookie) {
-    m_lines.push_back({line == nullptr ? u"" : line, cookie});
+    mLines.push_back({line == nullptr ? u"" : line, cookie});
     return S_OK;
 }
 

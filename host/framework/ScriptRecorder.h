@@ -26,13 +26,13 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IScriptRecorder ? static_cast<IScriptRecorder*>(this) : nullptr;
     }
-    explicit ScriptRecorder(std::u16string objectName = u"Doc") : m_objectName(std::move(objectName)) {}
+    explicit ScriptRecorder(std::u16string objectName = u"Doc") : mObjectName(std::move(objectName)) {}
 
-    const std::vector<RecordedText>& Written() const { return m_written; }
+    const std::vector<RecordedText>& Written() const { return mWritten; }
     // Everything written, joined.
     std::u16string Script() const;
     // A failing request of the given slot (20 to 23) answers E_FAIL.
-    void FailSlot(int slot) { m_failSlot = slot; }
+    void FailSlot(int slot) { mFailSlot = slot; }
 
     HRESULT WriteText(const WCHAR* text, DWORD flags) override;
     HRESULT NewCall(DWORD reserved, ICallBuilder** builder) override;
@@ -41,9 +41,9 @@ public:
     HRESULT GetObjectName(DWORD reserved, IAutoOvoString** name) override;
 
 private:
-    std::u16string m_objectName;
-    std::vector<RecordedText> m_written;
-    int m_failSlot = 0;
+    std::u16string mObjectName;
+    std::vector<RecordedText> mWritten;
+    int mFailSlot = 0;
 };
 
 struct SinkLine {
@@ -54,12 +54,12 @@ struct SinkLine {
 class LineSink : public ComObject<ILineSink> {
 public:
     void* find(REFIID iid) override { return iid == IID_ILineSink ? static_cast<ILineSink*>(this) : nullptr; }
-    const std::vector<SinkLine>& Lines() const { return m_lines; }
+    const std::vector<SinkLine>& Lines() const { return mLines; }
 
     HRESULT AddLine(const WCHAR* line, DWORD cookie) override;
 
 private:
-    std::vector<SinkLine> m_lines;
+    std::vector<SinkLine> mLines;
 };
 
 } // namespace Vantrel

@@ -5,34 +5,34 @@
 namespace Vantrel {
 
 int SubjectService::DroppedObserverCount(IObserver* observer) const {
-    return static_cast<int>(std::count(m_dropped.begin(), m_dropped.end(), observer));
+    return static_cast<int>(std::count(mDropped.begin(), mDropped.end(), observer));
 }
 
 bool SubjectService::IsRegistered(IObserver* observer, DWORD id) const {
-    return std::find(m_registered.begin(), m_registered.end(), std::make_pair(id, observer)) !=
-           m_registered.end();
+    return std::find(mRegistered.begin(), mRegistered.end(), std::make_pair(id, observer)) !=
+           mRegistered.end();
 }
 
 HRESULT SubjectService::Attach(ISubject* subject, IObserver* observer) {
     if (subject == nullptr || observer == nullptr)
         return E_POINTER;
     auto entry = std::make_pair(subject, observer);
-    if (std::find(m_attached.begin(), m_attached.end(), entry) == m_attached.end())
-        m_attached.push_back(entry);
+    if (std::find(mAttached.begin(), mAttached.end(), entry) == mAttached.end())
+        mAttached.push_back(entry);
     return S_OK;
 }
 
 HRESULT SubjectService::Detach(ISubject* subject, IObserver* observer) {
-    std::erase(m_attached, std::make_pair(subject, observer));
+    std::erase(mAttached, std::make_pair(subject, observer));
     return S_OK;
 }
 
 HRESULT SubjectService::Notify(ISubject* subject, DWORD id, ULONG_PTR payload) {
     std::vector<IObserver*> receivers;
-    for (const auto& [s, observer] : m_attached)
+    for (const auto& [s, observer] : mAttached)
         if (s == subject)
             receivers.push_back(observer);
-    for (const auto& [registeredId, observer] : m_registered)
+    for (const auto& [registeredId, observer] : mRegistered)
         if (registeredId == id && std::find(receivers.begin(), receivers.end(), observer) == receivers.end())
             receivers.push_back(observer);
     for (IObserver* observer : receivers)
@@ -44,7 +44,7 @@ HRESULT SubjectService::Register(IObserver* observer, DWORD id, DWORD) {
     if (observer == nullptr)
         return E_POINTER;
     if (!IsRegistered(observer, id))
-        m_registered.emplace_back(id, observer);
+        mRegistered.emplace_back(id, observer);
     return S_OK;
 }
 
@@ -54,23 +54,23 @@ HRESULT SubjectService::NotifyEx(ISubject* subject, DWORD word1, DWORD word2, DW
 }
 
 HRESULT SubjectService::ForgetSubject(ISubject* subject) {
-    std::erase_if(m_attached, [subject](const auto& entry) { return entry.first == subject; });
+    std::erase_if(mAttached, [subject](const auto& entry) { return entry.first == subject; });
     return S_OK;
 }
 
 HRESULT SubjectService::DropObserver(IObserver* observer) {
-    std::erase_if(m_attached, [observer](const auto& entry) { return entry.second == observer; });
-    std::erase_if(m_registered, [observer](const auto& entry) { return entry.second == observer; });
-    m_dropped.push_back(observer);
+    std::erase_if(mAttached, [observer](const auto& entry) { return entry.second == observer; });
+    std::erase_if(mRegistered, [observer](const auto& entry) { return entry.second == observer; });
+    mDropped.push_back(observer);
     return S_OK;
 }
 
 HRESULT ObjectRegistry::Notify(DWORD id, ULONG_PTR payload) {
-    ++m_calls;
+    ++mCalls;
     if (id == kObjectRegistryAdd)
-        m_objects.insert(payload);
+        mObjects.insert(payload);
     else if (id == kObjectRegistryRemove)
-        m_objects.erase(payload);
+        mObjects.erase(payload);
     else
         return E_INVALIDARG;
     return S_OK;

@@ -35,16 +35,16 @@ public:
     HRESULT DropObserver(IObserver* observer) override;
 
 private:
-    std::vector<std::pair<ISubject*, IObserver*>> m_attached;
-    std::vector<std::pair<DWORD, IObserver*>> m_registered;
-    std::vector<IObserver*> m_dropped;
+    std::vector<std::pair<ISubject*, IObserver*>> mAttached;
+    std::vector<std::pair<DWORD, IObserver*>> mRegistered;
+    std::vector<IObserver*> mDropped;
 };
 
 class ObjectRegistry : public ComObject<ISubject> {
 public:
     void* find(REFIID iid) override { return iid == IID_ISubject ? static_cast<ISubject*>(this) : nullptr; }
-    const std::set<ULONG_PTR>& Objects() const { return m_objects; }
-    int Calls() const { return m_calls; }
+    const std::set<ULONG_PTR>& Objects() const { return mObjects; }
+    int Calls() const { return mCalls; }
 
     HRESULT Notify(DWORD id, ULONG_PTR payload) override;
     HRESULT Attach(IObserver*) override { return E_NOTIMPL; }
@@ -52,8 +52,8 @@ public:
     HRESULT NotifyEx(DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
 
 private:
-    std::set<ULONG_PTR> m_objects;
-    int m_calls = 0;
+    std::set<ULONG_PTR> mObjects;
+    int mCalls = 0;
 };
 
 } // namespace Vantrel

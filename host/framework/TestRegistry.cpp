@@ -7,8 +7,8 @@ TestRegistry::~TestRegistry() {
 }
 
 void TestRegistry::ReleaseTests() {
-    auto tests = std::move(m_tests);
-    m_tests.clear();
+    auto tests = std::move(mTests);
+    mTests.clear();
     for (IUnitTest* test : tests)
         test->Release();
 }
@@ -16,11 +16,11 @@ void TestRegistry::ReleaseTests() {
 HRESULT TestRegistry::AddTest(IUnitTest* test) {
     if (test == nullptr)
         return E_POINTER;
-    ++m_requests;
-    if (m_refuse)
+    ++mRequests;
+    if (mRefuse)
         return E_FAIL;
     test->AddRef();
-    m_tests.push_back(test);
+    mTests.push_back(test);
     return S_OK;
 }
 

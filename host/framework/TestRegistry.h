@@ -17,17 +17,17 @@ public:
     }
     ~TestRegistry() override;
 
-    void SetRefuseTests(bool refuse) { m_refuse = refuse; }
-    const std::vector<IUnitTest*>& Tests() const { return m_tests; }
-    int Requests() const { return m_requests; }
+    void SetRefuseTests(bool refuse) { mRefuse = refuse; }
+    const std::vector<IUnitTest*>& Tests() const { return mTests; }
+    int Requests() const { return mRequests; }
     void ReleaseTests();
 
     HRESULT AddTest(IUnitTest* test) override;
 
 private:
-    std::vector<IUnitTest*> m_tests;
-    int m_requests = 0;
-    bool m_refuse = false;
+    std::vector<IUnitTest*> mTests;
+    int mRequests = 0;
+    bool mRefuse = false;
 };
 
 } // namespace Vantrel

@@ -16,43 +16,43 @@ public:
     void* find(REFIID iid) override {
         return iid == IID_IAutoOvoString ? static_cast<IAutoOvoString*>(this) : nullptr;
     }
-    explicit HostString(std::u16string_view text) : m_text(text) {}
+    explicit HostString(std::u16string_view text) : mText(text) {}
 
     HRESULT SetFromBSTR(BSTR text) override {
-        m_text.assign(text == nullptr ? u"" : text, SysStringLen(text));
+        mText.assign(text == nullptr ? u"" : text, SysStringLen(text));
         return S_OK;
     }
     HRESULT GetBSTR(BSTR* out) override {
         if (out == nullptr)
             return E_POINTER;
         SysFreeString(*out);
-        *out = m_text.empty() ? nullptr : SysAllocStringLen(m_text.data(), static_cast<UINT>(m_text.size()));
+        *out = mText.empty() ? nullptr : SysAllocStringLen(mText.data(), static_cast<UINT>(mText.size()));
         return S_OK;
     }
     HRESULT IsEmpty(VARIANT_BOOL* out) override {
-        return Put(out, m_text.empty() ? VARIANT_TRUE : VARIANT_FALSE);
+        return Put(out, mText.empty() ? VARIANT_TRUE : VARIANT_FALSE);
     }
-    HRESULT GetLength(ULONG* out) override { return Put(out, static_cast<ULONG>(m_text.size())); }
+    HRESULT GetLength(ULONG* out) override { return Put(out, static_cast<ULONG>(mText.size())); }
     HRESULT IsEqual(IAutoOvoString* other, VARIANT_BOOL* out) override {
-        return Put(out, ReadString(other) == m_text ? VARIANT_TRUE : VARIANT_FALSE);
+        return Put(out, ReadString(other) == mText ? VARIANT_TRUE : VARIANT_FALSE);
     }
     HRESULT IsShared(VARIANT_BOOL* out) override { return Put(out, VARIANT_FALSE); }
     LONG GetKind() override { return 1; }
     HRESULT CopyChars(ULONG bufferBytes, void* buffer) override {
-        const std::size_t bytes = (m_text.size() + 1) * sizeof(char16_t);
+        const std::size_t bytes = (mText.size() + 1) * sizeof(char16_t);
         if (buffer == nullptr || bufferBytes < bytes)
             return E_FAIL;
-        std::memcpy(buffer, m_text.c_str(), bytes);
+        std::memcpy(buffer, mText.c_str(), bytes);
         return S_OK;
     }
     HRESULT GetInfo(ULONG* length, LONG* encoding) override {
         if (length == nullptr || encoding == nullptr)
             return E_POINTER;
-        *length = static_cast<ULONG>(m_text.size());
+        *length = static_cast<ULONG>(mText.size());
         *encoding = kOvoStringUtf16;
         return S_OK;
     }
-    HRESULT GetCapacity(ULONG* out) override { return Put(out, static_cast<ULONG>(m_text.capacity())); }
+    HRESULT GetCapacity(ULONG* out) override { return Put(out, static_cast<ULONG>(mText.capacity())); }
     HRESULT CreateEmpty(ULONG, IAutoOvoString** out) override {
         if (out == nullptr)
             return E_POINTER;
@@ -64,7 +64,7 @@ public:
             return E_POINTER;
         VariantInit(out);
         out->vt = VT_BSTR;
-        out->bstrVal = SysAllocStringLen(m_text.data(), static_cast<UINT>(m_text.size()));
+        out->bstrVal = SysAllocStringLen(mText.data(), static_cast<UINT>(mText.size()));
         return S_OK;
     }
 
@@ -76,7 +76,7 @@ private:
         return S_OK;
     }
 
-    std::u16string m_text;
+    std::u16string mText;
 };
 
 } // namespace
@@ -138,9 +138,10 @@ char32_t nextUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80)
         return lead;
-    const std::size_t extra = lead >= 0xC2 && lead < 0xE0 ? 1 : lead >= 0xE0 && lead < 0xF0 ? 2
-                              : lead >= 0xF0 && lead < 0xF5                                 ? 3
-                                                                                            : 0;
+    const std::size_t extra = lead >= 0xC2 && lead < 0xE0   ? 1
+                              : lead >= 0xE0 && lead < 0xF0 ? 2
+                              : lead >= 0xF0 && lead < 0xF5 ? 3
+                                                            : 0;
     if (extra == 0 || text.size() - i < extra)
         return kReplacement;
     char32_t c = lead & (0x3F >> extra);

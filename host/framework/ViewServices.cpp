@@ -35,7 +35,7 @@ HRESULT ViewClassService::CreateInner(IUnknown* outer, REFIID iid, void** inner)
     if (outer == nullptr || iid != IID_IUnknown)
         return E_INVALIDARG;
     *inner = static_cast<IUnknown*>(new InnerPart);
-    ++m_made;
+    ++mMade;
     return S_OK;
 }
 
@@ -45,17 +45,17 @@ void InstallViewServices(Framework& framework, ViewClassService& service) {
 
 HostFrame::HostFrame() {
     EnsureFrameClasses();
-    m_frame = CreateWindowExW(0, kFrameClass, u"Vantrel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
-                              0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
+    mFrame = CreateWindowExW(0, kFrameClass, u"Vantrel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                             0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
     RECT client{};
-    GetClientRect(m_frame, &client);
-    m_client = CreateWindowExW(0, kClientClass, u"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                               client.right, client.bottom, m_frame, nullptr, nullptr, nullptr);
+    GetClientRect(mFrame, &client);
+    mClient = CreateWindowExW(0, kClientClass, u"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                              client.right, client.bottom, mFrame, nullptr, nullptr, nullptr);
 }
 
 HostFrame::~HostFrame() {
-    if (IsWindow(m_frame))
-        DestroyWindow(m_frame);
+    if (IsWindow(mFrame))
+        DestroyWindow(mFrame);
 }
 
 void* HostFrame::find(REFIID iid) {
@@ -69,7 +69,7 @@ void* HostFrame::find(REFIID iid) {
 HRESULT HostFrame::GetParentWindow(HWND* parent) {
     if (parent == nullptr)
         return E_POINTER;
-    *parent = m_client;
+    *parent = mClient;
     return S_OK;
 }
 
@@ -108,7 +108,7 @@ void* ViewHostDocument::find(REFIID iid) {
 HRESULT ViewHostDocument::GetDocumentId(DWORD* id) {
     if (id == nullptr)
         return E_POINTER;
-    *id = m_id;
+    *id = mId;
     return S_OK;
 }
 
@@ -121,7 +121,7 @@ HRESULT ViewHostDocument::GetDataSource(IUnknown** dataSource) {
 HRESULT ViewHostDocument::GetTitle(BSTR* title) {
     if (title == nullptr)
         return E_POINTER;
-    *title = SysAllocStringLen(m_title.data(), static_cast<UINT>(m_title.size()));
+    *title = SysAllocStringLen(mTitle.data(), static_cast<UINT>(mTitle.size()));
     return S_OK;
 }
 
@@ -132,7 +132,7 @@ HRESULT ViewHostDocument::GetObjectById(DWORD, IUnknown** object) {
 }
 
 HRESULT ViewHostDocument::RegisterView(IDocView2* view) {
-    m_views.push_back(view);
+    mViews.push_back(view);
     return S_OK;
 }
 

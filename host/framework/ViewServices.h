@@ -22,10 +22,10 @@ public:
         return iid == IID_IViewClassService ? static_cast<IViewClassService*>(this) : nullptr;
     }
     HRESULT CreateInner(IUnknown* outer, REFIID iid, void** inner) override;
-    int InnerObjects() const { return m_made; }
+    int InnerObjects() const { return mMade; }
 
 private:
-    int m_made = 0;
+    int mMade = 0;
 };
 
 // Makes the framework answer the view-class service's kind word.
@@ -38,8 +38,8 @@ public:
     ~HostFrame() override;
     void* find(REFIID iid) override;
 
-    HWND FrameWindow() const { return m_frame; }
-    HWND ClientWindow() const { return m_client; }
+    HWND FrameWindow() const { return mFrame; }
+    HWND ClientWindow() const { return mClient; }
 
     HRESULT GetParentWindow(HWND* parent) override;
     HRESULT ReleaseView(IDocView2* view) override;
@@ -54,14 +54,14 @@ public:
     std::vector<std::string> calls;
 
 private:
-    HWND m_frame = nullptr;
-    HWND m_client = nullptr;
+    HWND mFrame = nullptr;
+    HWND mClient = nullptr;
 };
 
 // A document as the module's views see it.
 class ViewHostDocument : public ComObject<IHostDocument, IHostDocumentEx, IViewRegistry> {
 public:
-    explicit ViewHostDocument(DWORD id, std::u16string title) : m_id(id), m_title(std::move(title)) {}
+    explicit ViewHostDocument(DWORD id, std::u16string title) : mId(id), mTitle(std::move(title)) {}
     void* find(REFIID iid) override;
 
     HRESULT GetDocumentId(DWORD* id) override;
@@ -71,12 +71,12 @@ public:
     HRESULT RegisterView(IDocView2* view) override;
     HRESULT AttachViewClass(IUnknown* viewClass) override;
 
-    const std::vector<IDocView2*>& Views() const { return m_views; } // not held
+    const std::vector<IDocView2*>& Views() const { return mViews; } // not held
 
 private:
-    DWORD m_id;
-    std::u16string m_title;
-    std::vector<IDocView2*> m_views;
+    DWORD mId;
+    std::u16string mTitle;
+    std::vector<IDocView2*> mViews;
 };
 
 // Opens a view of the class for the document in the frame: asks the class for

@@ -34,7 +34,8 @@ std::vector<LoopEvent> loopEvents(const std::vector<std::byte>& bytes, ULONG eve
     for (std::size_t i = 0; i < events.size(); ++i) {
         LoopEventHead event;
         std::memcpy(&event, bytes.data() + i * kLoopEventBytes, sizeof event);
-        events[i] = {event.tick + static_cast<double>(event.fraction), event.state != LoopEventHead::LastInBlock};
+        events[i] = {event.tick + static_cast<double>(event.fraction),
+                     event.state != LoopEventHead::LastInBlock};
     }
     return events;
 }

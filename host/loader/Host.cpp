@@ -6,34 +6,34 @@ namespace Vantrel {
 
 Host::Host(bool registerFramework) {
     if (registerFramework)
-        m_framework->Register();
-    CoRegisterClassObject(CLSID_HostApplication, m_application.Get(), CLSCTX_INPROC_SERVER,
-                          REGCLS_MULTIPLEUSE, &m_applicationCookie);
-    CoRegisterClassObject(CLSID_TestRegistry, m_tests.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                          &m_testsCookie);
+        mFramework->Register();
+    CoRegisterClassObject(CLSID_HostApplication, mApplication.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                          &mApplicationCookie);
+    CoRegisterClassObject(CLSID_TestRegistry, mTests.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                          &mTestsCookie);
 }
 
 Host::~Host() {
     UnloadModule();
     RevokeTestRegistry();
-    CoRevokeClassObject(m_applicationCookie);
-    m_framework->Revoke();
+    CoRevokeClassObject(mApplicationCookie);
+    mFramework->Revoke();
 }
 
 void Host::RevokeTestRegistry() {
-    if (m_testsCookie != 0)
-        CoRevokeClassObject(m_testsCookie);
-    m_testsCookie = 0;
+    if (mTestsCookie != 0)
+        CoRevokeClassObject(mTestsCookie);
+    mTestsCookie = 0;
 }
 
 HRESULT Host::LoadModule(const std::u16string& path) {
-    return m_loader.Load(path, m_application.Get());
+    return mLoader.Load(path, mApplication.Get());
 }
 
 void Host::UnloadModule() {
-    m_tests->ReleaseTests();
-    m_framework->ReleaseModuleObjects();
-    m_loader.Unload();
+    mTests->ReleaseTests();
+    mFramework->ReleaseModuleObjects();
+    mLoader.Unload();
 }
 
 } // namespace Vantrel

@@ -21,12 +21,12 @@ public:
     Host& operator=(const Host&) = delete;
     ~Host();
 
-    Framework& Zar() { return *m_framework.Get(); }
-    HostApplication& Application() { return *m_application.Get(); }
-    TestRegistry& Tests() { return *m_tests.Get(); }
+    Framework& Zar() { return *mFramework.Get(); }
+    HostApplication& Application() { return *mApplication.Get(); }
+    TestRegistry& Tests() { return *mTests.Get(); }
     // The test documents and the formula calculation the module's self-tests build on.
-    TestBed& SelfTestBed() { return m_testBed; }
-    ModuleLoader& Module() { return m_loader; }
+    TestBed& SelfTestBed() { return mTestBed; }
+    ModuleLoader& Module() { return mLoader; }
 
     // The host without its test registry class (as a host that has none).
     void RevokeTestRegistry();
@@ -36,13 +36,13 @@ public:
     void UnloadModule();
 
 private:
-    ComPtr<Framework> m_framework = ComPtr<Framework>::Adopt(new Framework);
-    TestBed m_testBed{*m_framework.Get()};
-    ComPtr<HostApplication> m_application = ComPtr<HostApplication>::Adopt(new HostApplication);
-    ComPtr<TestRegistry> m_tests = ComPtr<TestRegistry>::Adopt(new TestRegistry);
-    ModuleLoader m_loader;
-    DWORD m_applicationCookie = 0;
-    DWORD m_testsCookie = 0;
+    ComPtr<Framework> mFramework = ComPtr<Framework>::Adopt(new Framework);
+    TestBed mTestBed{*mFramework.Get()};
+    ComPtr<HostApplication> mApplication = ComPtr<HostApplication>::Adopt(new HostApplication);
+    ComPtr<TestRegistry> mTests = ComPtr<TestRegistry>::Adopt(new TestRegistry);
+    ModuleLoader mLoader;
+    DWORD mApplicationCookie = 0;
+    DWORD mTestsCookie = 0;
 };
 
 } // namespace Vantrel

@@ -19,25 +19,25 @@ HRESULT ModuleLoader::Load(const std::u16string& path, IUnknown* host) {
         FreeLibrary(module);
         return E_FAIL;
     }
-    m_module = module;
-    m_entry = entry;
-    m_register = registration;
-    m_attachResult = m_entry(m_module, DLL_PROCESS_ATTACH, nullptr);
+    mModule = module;
+    mEntry = entry;
+    mRegister = registration;
+    mAttachResult = mEntry(mModule, DLL_PROCESS_ATTACH, nullptr);
     return Register(host);
 }
 
 HRESULT ModuleLoader::Register(IUnknown* host) {
-    return m_register == nullptr ? E_FAIL : m_register(host);
+    return mRegister == nullptr ? E_FAIL : mRegister(host);
 }
 
 void ModuleLoader::Unload() {
-    if (m_module == nullptr)
+    if (mModule == nullptr)
         return;
-    m_entry(m_module, DLL_PROCESS_DETACH, nullptr);
-    FreeLibrary(m_module);
-    m_module = nullptr;
-    m_entry = nullptr;
-    m_register = nullptr;
+    mEntry(mModule, DLL_PROCESS_DETACH, nullptr);
+    FreeLibrary(mModule);
+    mModule = nullptr;
+    mEntry = nullptr;
+    mRegister = nullptr;
 }
 
 std::u16string DefaultModulePath() {

@@ -24,9 +24,9 @@ public:
     // Detach and close; nothing when not loaded.
     void Unload();
 
-    bool Loaded() const { return m_module != nullptr; }
-    HMODULE Instance() const { return m_module; }
-    BOOL AttachResult() const { return m_attachResult; }
+    bool Loaded() const { return mModule != nullptr; }
+    HMODULE Instance() const { return mModule; }
+    BOOL AttachResult() const { return mAttachResult; }
     // Calls the module's DllRegisterClassObjects again.
     HRESULT Register(IUnknown* host);
 
@@ -34,10 +34,10 @@ private:
     using EntryFn = BOOL (*)(HINSTANCE, DWORD, LPVOID);
     using RegisterFn = HRESULT (*)(IUnknown*);
 
-    HMODULE m_module = nullptr;
-    EntryFn m_entry = nullptr;
-    RegisterFn m_register = nullptr;
-    BOOL m_attachResult = FALSE;
+    HMODULE mModule = nullptr;
+    EntryFn mEntry = nullptr;
+    RegisterFn mRegister = nullptr;
+    BOOL mAttachResult = FALSE;
 };
 
 // Where the built module is (the build's libtarvik.so).

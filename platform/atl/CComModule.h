@@ -13,12 +13,12 @@ public:
     CComModule(const CComModule&) = delete;
     CComModule& operator=(const CComModule&) = delete;
 
-    LONG Lock() { return InterlockedIncrement(&lockCount_); }
-    LONG Unlock() { return InterlockedDecrement(&lockCount_); }
-    LONG GetLockCount() const { return lockCount_; }
+    LONG Lock() { return InterlockedIncrement(&mLockCount); }
+    LONG Unlock() { return InterlockedDecrement(&mLockCount); }
+    LONG GetLockCount() const { return mLockCount; }
 
 private:
-    LONG lockCount_ = 0;
+    LONG mLockCount = 0;
 };
 
 // The library's module; null before it is made and after it is gone.

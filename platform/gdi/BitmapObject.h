@@ -14,20 +14,20 @@ class DeviceContext;
 class BitmapObject : public GdiObject {
 public:
     BitmapObject(std::shared_ptr<Surface> surface, int planes, int bitsPerPixel)
-        : GdiObject(OBJ_BITMAP), surface_(std::move(surface)), planes_(planes), bitsPerPixel_(bitsPerPixel) {}
+        : GdiObject(OBJ_BITMAP), mSurface(std::move(surface)), mPlanes(planes), mBitsPerPixel(bitsPerPixel) {}
 
-    const std::shared_ptr<Surface>& SurfacePtr() const { return surface_; }
-    int Planes() const { return planes_; }
-    int BitsPerPixel() const { return bitsPerPixel_; }
+    const std::shared_ptr<Surface>& SurfacePtr() const { return mSurface; }
+    int Planes() const { return mPlanes; }
+    int BitsPerPixel() const { return mBitsPerPixel; }
 
-    DeviceContext* SelectedInto() const { return selectedInto_; }
-    void SetSelectedInto(DeviceContext* dc) { selectedInto_ = dc; }
+    DeviceContext* SelectedInto() const { return mSelectedInto; }
+    void SetSelectedInto(DeviceContext* dc) { mSelectedInto = dc; }
 
 private:
-    std::shared_ptr<Surface> surface_;
-    int planes_;
-    int bitsPerPixel_;
-    DeviceContext* selectedInto_ = nullptr;
+    std::shared_ptr<Surface> mSurface;
+    int mPlanes;
+    int mBitsPerPixel;
+    DeviceContext* mSelectedInto = nullptr;
 };
 
 } // namespace gdi

@@ -12,20 +12,20 @@ public:
     enum class Source { Fixed, DcBrush, SysColor };
 
     BrushObject(UINT style, COLORREF color, Source source = Source::Fixed, int sysColorIndex = 0)
-        : GdiObject(OBJ_BRUSH), style_(style), color_(color), source_(source), sysColorIndex_(sysColorIndex) {
+        : GdiObject(OBJ_BRUSH), mStyle(style), mColor(color), mSource(source), mSysColorIndex(sysColorIndex) {
     }
 
-    bool IsNull() const { return style_ == BS_NULL; }
-    Source ColorSource() const { return source_; }
-    COLORREF FixedColor() const { return color_; }
-    int SysColorIndex() const { return sysColorIndex_; }
-    UINT Style() const { return style_; }
+    bool IsNull() const { return mStyle == BS_NULL; }
+    Source ColorSource() const { return mSource; }
+    COLORREF FixedColor() const { return mColor; }
+    int SysColorIndex() const { return mSysColorIndex; }
+    UINT Style() const { return mStyle; }
 
 private:
-    UINT style_;
-    COLORREF color_;
-    Source source_;
-    int sysColorIndex_;
+    UINT mStyle;
+    COLORREF mColor;
+    Source mSource;
+    int mSysColorIndex;
 };
 
 } // namespace gdi

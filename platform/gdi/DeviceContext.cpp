@@ -12,18 +12,18 @@ RECT SurfaceRect(const Surface* s) {
 
 DeviceContext::DeviceContext(Kind kind, const DeviceCaps& caps, std::shared_ptr<Surface> surface,
                              POINT origin, std::optional<Region> systemClip, std::shared_ptr<DisplayList> log)
-    : GdiObject(kind == Kind::Memory ? OBJ_MEMDC : OBJ_DC), kind_(kind), caps_(caps),
-      surface_(std::move(surface)), origin_(origin), systemClip_(std::move(systemClip)),
-      log_(log ? std::move(log) : std::make_shared<DisplayList>()) {}
+    : GdiObject(kind == Kind::Memory ? OBJ_MEMDC : OBJ_DC), mKind(kind), mCaps(caps),
+      mSurface(std::move(surface)), mOrigin(origin), mSystemClip(std::move(systemClip)),
+      mLog(log ? std::move(log) : std::make_shared<DisplayList>()) {}
 
 DeviceContext::~DeviceContext() {
-    if (state_.bitmap.object && state_.bitmap.object->SelectedInto() == this)
-        state_.bitmap.object->SetSelectedInto(nullptr);
+    if (mState.bitmap.object && mState.bitmap.object->SelectedInto() == this)
+        mState.bitmap.object->SetSelectedInto(nullptr);
 }
 
 POINT DeviceContext::DeviceOffset() const {
-    return POINT{Saturate(std::int64_t{state_.viewportOrg.x} - state_.windowOrg.x),
-                 Saturate(std::int64_t{state_.viewportOrg.y} - state_.windowOrg.y)};
+    return POINT{Saturate(std::int64_t{mState.viewportOrg.x} - mState.windowOrg.x),
+                 Saturate(std::int64_t{mState.viewportOrg.y} - mState.windowOrg.y)};
 }
 
 POINT DeviceContext::ToDevice(POINT logical) const {
@@ -37,65 +37,65 @@ RECT DeviceContext::ToDevice(const RECT& logical) const {
 }
 
 Region DeviceContext::DeviceBounds() const {
-    Region bounds(SurfaceRect(surface_.get()));
-    if (systemClip_)
-        bounds = bounds.Intersect(*systemClip_);
-    bounds.Offset(-origin_.x, -origin_.y);
+    Region bounds(SurfaceRect(mSurface.get()));
+    if (mSystemClip)
+        bounds = bounds.Intersect(*mSystemClip);
+    bounds.Offset(-mOrigin.x, -mOrigin.y);
     return bounds;
 }
 
 const Region& DeviceContext::EffectiveClip() {
-    if (clipValid_)
-        return clip_;
-    clip_ = Region(SurfaceRect(surface_.get()));
-    if (systemClip_)
-        clip_ = clip_.Intersect(*systemClip_);
-    if (state_.appClip) {
-        Region app = *state_.appClip;
-        app.Offset(origin_.x, origin_.y);
-        clip_ = clip_.Intersect(app);
+    if (mClipValid)
+        return mClip;
+    mClip = Region(SurfaceRect(mSurface.get()));
+    if (mSystemClip)
+        mClip = mClip.Intersect(*mSystemClip);
+    if (mState.appClip) {
+        Region app = *mState.appClip;
+        app.Offset(mOrigin.x, mOrigin.y);
+        mClip = mClip.Intersect(app);
     }
-    clipValid_ = true;
-    return clip_;
+    mClipValid = true;
+    return mClip;
 }
 
 void DeviceContext::SetAppClip(std::optional<Region> deviceRegion) {
-    state_.appClip = std::move(deviceRegion);
+    mState.appClip = std::move(deviceRegion);
     ClipChanged();
 }
 
 void DeviceContext::SetSystemClip(std::optional<Region> surfaceRegion) {
-    systemClip_ = std::move(surfaceRegion);
+    mSystemClip = std::move(surfaceRegion);
     ClipChanged();
 }
 
 void DeviceContext::SelectBitmap(Selected<BitmapObject> bitmap) {
-    if (state_.bitmap.object && state_.bitmap.object->SelectedInto() == this)
-        state_.bitmap.object->SetSelectedInto(nullptr);
-    state_.bitmap = std::move(bitmap);
-    surface_ = state_.bitmap.object ? state_.bitmap.object->SurfacePtr() : nullptr;
-    if (state_.bitmap.object)
-        state_.bitmap.object->SetSelectedInto(this);
+    if (mState.bitmap.object && mState.bitmap.object->SelectedInto() == this)
+        mState.bitmap.object->SetSelectedInto(nullptr);
+    mState.bitmap = std::move(bitmap);
+    mSurface = mState.bitmap.object ? mState.bitmap.object->SurfacePtr() : nullptr;
+    if (mState.bitmap.object)
+        mState.bitmap.object->SetSelectedInto(this);
     ClipChanged();
 }
 
 int DeviceContext::Save() {
-    saved_.push_back(state_);
-    return static_cast<int>(saved_.size());
+    mSaved.push_back(mState);
+    return static_cast<int>(mSaved.size());
 }
 
 // level > 0: the state saved by the SaveDC call that returned level;
 // level < 0: counted back from the newest save (-1 is the newest).
 bool DeviceContext::Restore(int level) {
-    const int count = static_cast<int>(saved_.size());
+    const int count = static_cast<int>(mSaved.size());
     const int target = level < 0 ? count + level + 1 : level;
     if (target < 1 || target > count)
         return false;
-    DcState restored = std::move(saved_[static_cast<std::size_t>(target - 1)]);
-    saved_.resize(static_cast<std::size_t>(target - 1));
-    if (kind_ == Kind::Memory)
+    DcState restored = std::move(mSaved[static_cast<std::size_t>(target - 1)]);
+    mSaved.resize(static_cast<std::size_t>(target - 1));
+    if (mKind == Kind::Memory)
         SelectBitmap(restored.bitmap);
-    state_ = std::move(restored);
+    mState = std::move(restored);
     ClipChanged();
     return true;
 }
@@ -105,9 +105,9 @@ bool DeviceContext::References(HGDIOBJ handle) const {
         return s.pen.handle == handle || s.brush.handle == handle || s.font.handle == handle ||
                s.bitmap.handle == handle;
     };
-    if (holds(state_))
+    if (holds(mState))
         return true;
-    for (const DcState& s : saved_)
+    for (const DcState& s : mSaved)
         if (holds(s))
             return true;
     return false;

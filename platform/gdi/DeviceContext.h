@@ -29,15 +29,15 @@ public:
                   std::optional<Region> systemClip, std::shared_ptr<DisplayList> log);
     ~DeviceContext() override;
 
-    Kind ContextKind() const { return kind_; }
-    const DeviceCaps& Caps() const { return caps_; }
-    DcState& State() { return state_; }
-    const DcState& State() const { return state_; }
-    DisplayList& Log() { return *log_; }
+    Kind ContextKind() const { return mKind; }
+    const DeviceCaps& Caps() const { return mCaps; }
+    DcState& State() { return mState; }
+    const DcState& State() const { return mState; }
+    DisplayList& Log() { return *mLog; }
 
-    Surface* Target() const { return surface_.get(); }
-    const std::shared_ptr<Surface>& TargetPtr() const { return surface_; }
-    POINT Origin() const { return origin_; }
+    Surface* Target() const { return mSurface.get(); }
+    const std::shared_ptr<Surface>& TargetPtr() const { return mSurface; }
+    POINT Origin() const { return mOrigin; }
 
     POINT ToDevice(POINT logical) const;
     RECT ToDevice(const RECT& logical) const;
@@ -59,18 +59,18 @@ public:
     bool References(HGDIOBJ handle) const;
 
 private:
-    void ClipChanged() { clipValid_ = false; }
+    void ClipChanged() { mClipValid = false; }
 
-    Kind kind_;
-    DeviceCaps caps_;
-    std::shared_ptr<Surface> surface_;
-    POINT origin_;
-    std::optional<Region> systemClip_;
-    std::shared_ptr<DisplayList> log_;
-    DcState state_;
-    std::vector<DcState> saved_;
-    Region clip_;
-    bool clipValid_ = false;
+    Kind mKind;
+    DeviceCaps mCaps;
+    std::shared_ptr<Surface> mSurface;
+    POINT mOrigin;
+    std::optional<Region> mSystemClip;
+    std::shared_ptr<DisplayList> mLog;
+    DcState mState;
+    std::vector<DcState> mSaved;
+    Region mClip;
+    bool mClipValid = false;
 };
 
 } // namespace gdi

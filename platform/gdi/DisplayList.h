@@ -11,18 +11,18 @@ namespace gdi {
 
 class DisplayList {
 public:
-    void Add(DrawCall call) { calls_.push_back(std::move(call)); }
-    const std::vector<DrawCall>& Calls() const { return calls_; }
+    void Add(DrawCall call) { mCalls.push_back(std::move(call)); }
+    const std::vector<DrawCall>& Calls() const { return mCalls; }
     std::vector<DrawCall> Named(std::string_view name) const {
         std::vector<DrawCall> out;
-        for (const DrawCall& c : calls_)
+        for (const DrawCall& c : mCalls)
             if (c.name == name)
                 out.push_back(c);
         return out;
     }
 
 private:
-    std::vector<DrawCall> calls_;
+    std::vector<DrawCall> mCalls;
 };
 
 } // namespace gdi

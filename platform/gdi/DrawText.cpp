@@ -51,9 +51,9 @@ Line Slice(const Line& l, std::size_t from, std::size_t to) {
 
 class Layout {
 public:
-    Layout(FontObject& font, UINT format) : font_(font) {
+    Layout(FontObject& font, UINT format) : mFont(font) {
         if (format & DT_EXPANDTABS)
-            tabStop_ = std::max(1, 8 * static_cast<int>(font.Metrics().tmAveCharWidth));
+            mTabStop = std::max(1, 8 * static_cast<int>(font.Metrics().tmAveCharWidth));
     }
 
     int Width(std::u16string_view text) const { return Walk(text, nullptr, 0, 0); }
@@ -69,8 +69,8 @@ private:
     int Walk(std::u16string_view text, DeviceContext* dc, std::int64_t x, std::int64_t top,
              Raster* raster = nullptr, const std::vector<bool>* underline = nullptr) const;
 
-    FontObject& font_;
-    int tabStop_ = 0;
+    FontObject& mFont;
+    int mTabStop = 0;
 };
 
 int Layout::Walk(std::u16string_view text, DeviceContext* dc, std::int64_t x, std::int64_t top,
@@ -78,21 +78,21 @@ int Layout::Walk(std::u16string_view text, DeviceContext* dc, std::int64_t x, st
     int pen = 0;
     std::size_t start = 0;
     while (start <= text.size()) {
-        std::size_t end = tabStop_ ? text.find(u'\t', start) : std::u16string_view::npos;
+        std::size_t end = mTabStop ? text.find(u'\t', start) : std::u16string_view::npos;
         if (end == std::u16string_view::npos)
             end = text.size();
-        const GlyphRun run(font_, text.substr(start, end - start));
+        const GlyphRun run(mFont, text.substr(start, end - start));
         if (dc) {
             DrawTextCell(*dc, *raster, run, x + pen, top);
             for (std::size_t i = 0; i < run.Size(); ++i)
                 if ((*underline)[start + run.Unit(i)])
-                    run.Underline(*raster, x + pen, top + font_.Metrics().tmAscent, dc->State().textColor, i,
+                    run.Underline(*raster, x + pen, top + mFont.Metrics().tmAscent, dc->State().textColor, i,
                                   i + 1);
         }
         pen += run.Width();
         if (end == text.size())
             break;
-        pen = (pen / tabStop_ + 1) * tabStop_;
+        pen = (pen / mTabStop + 1) * mTabStop;
         start = end + 1;
     }
     return pen;

@@ -40,15 +40,15 @@ FontEngine& FontEngine::Instance() {
     return engine;
 }
 
-FontEngine::FontEngine() : library_(std::make_unique<Library>()) {
+FontEngine::FontEngine() : mLibrary(std::make_unique<Library>()) {
     for (std::size_t i = 0; i < kPinned.size(); ++i)
-        faces_[i] = std::make_unique<FontFace>(library_->handle, std::string(kFontDir) + kPinned[i].name,
+        mFaces[i] = std::make_unique<FontFace>(mLibrary->handle, std::string(kFontDir) + kPinned[i].name,
                                                kPinned[i].size, kPinned[i].fnv1a);
 }
 
 FontEngine::~FontEngine() {
-    instances_.clear();
-    for (auto& face : faces_)
+    mInstances.clear();
+    for (auto& face : mFaces)
         face.reset();
 }
 
@@ -59,11 +59,11 @@ int FontEngine::FaceFor(const LOGFONTW& font) {
 }
 
 FontFace& FontEngine::Face(int index) {
-    return *faces_.at(static_cast<std::size_t>(index));
+    return *mFaces.at(static_cast<std::size_t>(index));
 }
 
 std::shared_ptr<FontInstance> FontEngine::Sized(int face, int em) {
-    auto& slot = instances_[{face, em}];
+    auto& slot = mInstances[{face, em}];
     if (!slot)
         slot = std::make_shared<FontInstance>(Face(face), em);
     return slot;

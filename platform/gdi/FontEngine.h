@@ -35,9 +35,9 @@ private:
     ~FontEngine();
 
     struct Library;
-    std::unique_ptr<Library> library_;
-    std::array<std::unique_ptr<FontFace>, 4> faces_;
-    std::map<std::pair<int, int>, std::shared_ptr<FontInstance>> instances_;
+    std::unique_ptr<Library> mLibrary;
+    std::array<std::unique_ptr<FontFace>, 4> mFaces;
+    std::map<std::pair<int, int>, std::shared_ptr<FontInstance>> mInstances;
 };
 
 } // namespace gdi

@@ -44,40 +44,40 @@ void CheckPin(const std::string& path, std::uintmax_t size, std::uint64_t fnv1a)
 
 FontFace::FontFace(FT_Library library, const std::string& path, std::uintmax_t size, std::uint64_t fnv1a) {
     CheckPin(path, size, fnv1a);
-    if (FT_New_Face(library, path.c_str(), 0, &face_) != 0)
+    if (FT_New_Face(library, path.c_str(), 0, &mFace) != 0)
         throw std::runtime_error("FreeType cannot open " + path);
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
-    const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face_, FT_SFNT_HHEA));
-    const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face_, FT_SFNT_POST));
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(mFace, FT_SFNT_OS2));
+    const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(mFace, FT_SFNT_HHEA));
+    const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(mFace, FT_SFNT_POST));
     if (!os2 || !hhea || !post) {
-        FT_Done_Face(face_);
+        FT_Done_Face(mFace);
         throw std::runtime_error("font lacks OS/2, hhea or post table: " + path);
     }
-    metrics_.unitsPerEm = face_->units_per_EM;
-    metrics_.winAscent = os2->usWinAscent;
-    metrics_.winDescent = os2->usWinDescent;
-    metrics_.hheaAscender = hhea->Ascender;
-    metrics_.hheaDescender = hhea->Descender;
-    metrics_.hheaLineGap = hhea->Line_Gap;
-    metrics_.avgCharWidth = os2->xAvgCharWidth;
-    metrics_.maxAdvance = hhea->advance_Width_Max;
-    metrics_.underlinePosition = post->underlinePosition;
-    metrics_.underlineThickness = post->underlineThickness;
-    metrics_.strikeoutPosition = os2->yStrikeoutPosition;
-    metrics_.strikeoutSize = os2->yStrikeoutSize;
+    mMetrics.unitsPerEm = mFace->units_per_EM;
+    mMetrics.winAscent = os2->usWinAscent;
+    mMetrics.winDescent = os2->usWinDescent;
+    mMetrics.hheaAscender = hhea->Ascender;
+    mMetrics.hheaDescender = hhea->Descender;
+    mMetrics.hheaLineGap = hhea->Line_Gap;
+    mMetrics.avgCharWidth = os2->xAvgCharWidth;
+    mMetrics.maxAdvance = hhea->advance_Width_Max;
+    mMetrics.underlinePosition = post->underlinePosition;
+    mMetrics.underlineThickness = post->underlineThickness;
+    mMetrics.strikeoutPosition = os2->yStrikeoutPosition;
+    mMetrics.strikeoutSize = os2->yStrikeoutSize;
 }
 
 FontFace::~FontFace() {
-    FT_Done_Face(face_);
+    FT_Done_Face(mFace);
 }
 
 unsigned FontFace::GlyphIndex(char32_t c) const {
-    return FT_Get_Char_Index(face_, c);
+    return FT_Get_Char_Index(mFace, c);
 }
 
 int FontFace::AdvanceUnits(unsigned glyph) const {
     FT_Fixed advance = 0;
-    if (FT_Get_Advance(face_, glyph, FT_LOAD_NO_SCALE, &advance) != 0)
+    if (FT_Get_Advance(mFace, glyph, FT_LOAD_NO_SCALE, &advance) != 0)
         return 0;
     return static_cast<int>(advance);
 }

@@ -34,14 +34,14 @@ public:
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
-    FT_Face Handle() const { return face_; }
-    const FaceMetrics& Metrics() const { return metrics_; }
+    FT_Face Handle() const { return mFace; }
+    const FaceMetrics& Metrics() const { return mMetrics; }
     unsigned GlyphIndex(char32_t c) const;
     int AdvanceUnits(unsigned glyph) const;
 
 private:
-    FT_Face face_ = nullptr;
-    FaceMetrics metrics_;
+    FT_Face mFace = nullptr;
+    FaceMetrics mMetrics;
 };
 
 } // namespace gdi

@@ -5,29 +5,29 @@
 namespace gdi {
 
 int FontInstance::Scale(int units) const {
-    const std::int64_t n = static_cast<std::int64_t>(units) * em_;
-    const std::int64_t d = face_.Metrics().unitsPerEm;
+    const std::int64_t n = static_cast<std::int64_t>(units) * mEm;
+    const std::int64_t d = mFace.Metrics().unitsPerEm;
     const std::int64_t q = (2 * (n < 0 ? -n : n) + d) / (2 * d);
     return static_cast<int>(n < 0 ? -q : q);
 }
 
 int FontInstance::Advance(char32_t c) {
-    auto it = advances_.find(c);
-    if (it != advances_.end())
+    auto it = mAdvances.find(c);
+    if (it != mAdvances.end())
         return it->second;
-    const int advance = Scale(face_.AdvanceUnits(face_.GlyphIndex(c)));
-    advances_.emplace(c, advance);
+    const int advance = Scale(mFace.AdvanceUnits(mFace.GlyphIndex(c)));
+    mAdvances.emplace(c, advance);
     return advance;
 }
 
 const GlyphImage& FontInstance::Glyph(char32_t c) {
-    auto it = glyphs_.find(c);
-    if (it != glyphs_.end())
+    auto it = mGlyphs.find(c);
+    if (it != mGlyphs.end())
         return it->second;
     GlyphImage image;
-    FT_Face face = face_.Handle();
-    FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(em_), static_cast<FT_UInt>(em_));
-    if (FT_Load_Glyph(face, face_.GlyphIndex(c), FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) == 0 &&
+    FT_Face face = mFace.Handle();
+    FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(mEm), static_cast<FT_UInt>(mEm));
+    if (FT_Load_Glyph(face, mFace.GlyphIndex(c), FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) == 0 &&
         FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0) {
         const FT_Bitmap& bitmap = face->glyph->bitmap;
         image.left = face->glyph->bitmap_left;
@@ -40,7 +40,7 @@ const GlyphImage& FontInstance::Glyph(char32_t c) {
                 image.coverage[static_cast<std::size_t>(row * image.width + col)] =
                     bitmap.buffer[row * bitmap.pitch + col];
     }
-    return glyphs_.emplace(c, std::move(image)).first->second;
+    return mGlyphs.emplace(c, std::move(image)).first->second;
 }
 
 } // namespace gdi

@@ -22,10 +22,10 @@ struct GlyphImage {
 
 class FontInstance {
 public:
-    FontInstance(FontFace& face, int em) : face_(face), em_(em) {}
+    FontInstance(FontFace& face, int em) : mFace(face), mEm(em) {}
 
-    int Em() const { return em_; }
-    const FontFace& Face() const { return face_; }
+    int Em() const { return mEm; }
+    const FontFace& Face() const { return mFace; }
     int Advance(char32_t c);
     const GlyphImage& Glyph(char32_t c);
 
@@ -33,10 +33,10 @@ public:
     int Scale(int units) const;
 
 private:
-    FontFace& face_;
-    int em_;
-    std::map<char32_t, int> advances_;
-    std::map<char32_t, GlyphImage> glyphs_;
+    FontFace& mFace;
+    int mEm;
+    std::map<char32_t, int> mAdvances;
+    std::map<char32_t, GlyphImage> mGlyphs;
 };
 
 } // namespace gdi

@@ -35,21 +35,21 @@ Heights HeightsFor(LONG lfHeight, const FaceMetrics& m) {
 
 } // namespace
 
-FontObject::FontObject(const LOGFONTW& requested) : GdiObject(OBJ_FONT), requested_(requested) {
-    requested_.lfFaceName[LF_FACESIZE - 1] = 0;
+FontObject::FontObject(const LOGFONTW& requested) : GdiObject(OBJ_FONT), mRequested(requested) {
+    mRequested.lfFaceName[LF_FACESIZE - 1] = 0;
 }
 
 void FontObject::Realize() {
-    if (realized_)
+    if (mRealized)
         return;
     FontEngine& engine = FontEngine::Instance();
-    const int faceIndex = FontEngine::FaceFor(requested_);
+    const int faceIndex = FontEngine::FaceFor(mRequested);
     const FaceMetrics& m = engine.Face(faceIndex).Metrics();
-    const Heights h = HeightsFor(requested_.lfHeight, m);
-    instance_ = engine.Sized(faceIndex, h.em);
-    const FontInstance& inst = *instance_;
+    const Heights h = HeightsFor(mRequested.lfHeight, m);
+    mInstance = engine.Sized(faceIndex, h.em);
+    const FontInstance& inst = *mInstance;
 
-    TEXTMETRICW& tm = metrics_;
+    TEXTMETRICW& tm = mMetrics;
     tm.tmHeight = h.cell;
     tm.tmAscent = h.ascent;
     tm.tmDescent = h.cell - h.ascent;
@@ -58,34 +58,34 @@ void FontObject::Realize() {
     tm.tmExternalLeading = std::max(0, inst.Scale(hheaSpan - m.winAscent - m.winDescent));
     tm.tmAveCharWidth = inst.Scale(m.avgCharWidth);
     tm.tmMaxCharWidth = inst.Scale(m.maxAdvance);
-    tm.tmWeight = requested_.lfWeight == FW_DONTCARE ? FW_NORMAL : requested_.lfWeight;
+    tm.tmWeight = mRequested.lfWeight == FW_DONTCARE ? FW_NORMAL : mRequested.lfWeight;
     tm.tmDigitizedAspectX = 96;
     tm.tmDigitizedAspectY = 96;
     tm.tmFirstChar = 0x20;
     tm.tmLastChar = 0xFFFC;
     tm.tmDefaultChar = 0x1F;
     tm.tmBreakChar = 0x20;
-    tm.tmItalic = requested_.lfItalic ? 1 : 0;
-    tm.tmUnderlined = requested_.lfUnderline ? 1 : 0;
-    tm.tmStruckOut = requested_.lfStrikeOut ? 1 : 0;
+    tm.tmItalic = mRequested.lfItalic ? 1 : 0;
+    tm.tmUnderlined = mRequested.lfUnderline ? 1 : 0;
+    tm.tmStruckOut = mRequested.lfStrikeOut ? 1 : 0;
     tm.tmPitchAndFamily = FF_SWISS | TMPF_TRUETYPE | TMPF_VECTOR | 0x01; // 0x01: variable pitch
-    tm.tmCharSet = requested_.lfCharSet == DEFAULT_CHARSET ? ANSI_CHARSET : requested_.lfCharSet;
+    tm.tmCharSet = mRequested.lfCharSet == DEFAULT_CHARSET ? ANSI_CHARSET : mRequested.lfCharSet;
 
-    underlineThickness_ = std::max(1, inst.Scale(m.underlineThickness));
-    underlineOffset_ = std::max(1, -inst.Scale(m.underlinePosition) - underlineThickness_ / 2);
-    strikeoutThickness_ = std::max(1, inst.Scale(m.strikeoutSize));
-    strikeoutOffset_ = -inst.Scale(m.strikeoutPosition);
-    realized_ = true;
+    mUnderlineThickness = std::max(1, inst.Scale(m.underlineThickness));
+    mUnderlineOffset = std::max(1, -inst.Scale(m.underlinePosition) - mUnderlineThickness / 2);
+    mStrikeoutThickness = std::max(1, inst.Scale(m.strikeoutSize));
+    mStrikeoutOffset = -inst.Scale(m.strikeoutPosition);
+    mRealized = true;
 }
 
 const TEXTMETRICW& FontObject::Metrics() {
     Realize();
-    return metrics_;
+    return mMetrics;
 }
 
 FontInstance& FontObject::Instance() {
     Realize();
-    return *instance_;
+    return *mInstance;
 }
 
 int FontObject::Em() {
@@ -94,22 +94,22 @@ int FontObject::Em() {
 
 int FontObject::UnderlineOffset() {
     Realize();
-    return underlineOffset_;
+    return mUnderlineOffset;
 }
 
 int FontObject::UnderlineThickness() {
     Realize();
-    return underlineThickness_;
+    return mUnderlineThickness;
 }
 
 int FontObject::StrikeoutOffset() {
     Realize();
-    return strikeoutOffset_;
+    return mStrikeoutOffset;
 }
 
 int FontObject::StrikeoutThickness() {
     Realize();
-    return strikeoutThickness_;
+    return mStrikeoutThickness;
 }
 
 } // namespace gdi

@@ -30,7 +30,7 @@ public:
 
     explicit FontObject(const LOGFONTW& requested);
 
-    const LOGFONTW& Requested() const { return requested_; }
+    const LOGFONTW& Requested() const { return mRequested; }
     // The first of these starts the font engine (and its pin check).
     const TEXTMETRICW& Metrics();
     FontInstance& Instance();
@@ -45,14 +45,14 @@ public:
 private:
     void Realize();
 
-    LOGFONTW requested_;
-    bool realized_ = false;
-    TEXTMETRICW metrics_{};
-    std::shared_ptr<FontInstance> instance_;
-    int underlineOffset_ = 0;
-    int underlineThickness_ = 1;
-    int strikeoutOffset_ = 0;
-    int strikeoutThickness_ = 1;
+    LOGFONTW mRequested;
+    bool mRealized = false;
+    TEXTMETRICW mMetrics{};
+    std::shared_ptr<FontInstance> mInstance;
+    int mUnderlineOffset = 0;
+    int mUnderlineThickness = 1;
+    int mStrikeoutOffset = 0;
+    int mStrikeoutThickness = 1;
 };
 
 } // namespace gdi

@@ -16,7 +16,7 @@ bool IsLow(char16_t u) {
 
 } // namespace
 
-GlyphRun::GlyphRun(FontObject& font, std::u16string_view text, const INT* dx) : font_(font) {
+GlyphRun::GlyphRun(FontObject& font, std::u16string_view text, const INT* dx) : mFont(font) {
     FontInstance& instance = font.Instance();
     for (std::size_t i = 0; i < text.size();) {
         const char16_t u = text[i];
@@ -31,41 +31,41 @@ GlyphRun::GlyphRun(FontObject& font, std::u16string_view text, const INT* dx) : 
         int advance = instance.Advance(c);
         if (dx)
             advance = units == 2 ? dx[i] + dx[i + 1] : dx[i];
-        chars_.push_back(c);
-        advances_.push_back(advance);
-        units_.push_back(i);
-        width_ += advance;
+        mChars.push_back(c);
+        mAdvances.push_back(advance);
+        mUnits.push_back(i);
+        mWidth += advance;
         i += units;
     }
 }
 
 void GlyphRun::Draw(Raster& raster, std::int64_t x, std::int64_t baseline, COLORREF color) const {
     const Pixel pixel = PixelFromColor(color);
-    FontInstance& instance = font_.Instance();
+    FontInstance& instance = mFont.Instance();
     std::int64_t pen = x;
-    for (std::size_t i = 0; i < chars_.size(); ++i) {
-        const GlyphImage& g = instance.Glyph(chars_[i]);
+    for (std::size_t i = 0; i < mChars.size(); ++i) {
+        const GlyphImage& g = instance.Glyph(mChars[i]);
         for (int row = 0; row < g.height; ++row)
             for (int col = 0; col < g.width; ++col)
                 raster.Blend(pen + g.left + col, baseline - g.top + row, pixel,
                              g.coverage[static_cast<std::size_t>(row * g.width + col)]);
-        pen += advances_[i];
+        pen += mAdvances[i];
     }
-    if (font_.Requested().lfUnderline)
-        Underline(raster, x, baseline, color, 0, chars_.size());
-    if (font_.Requested().lfStrikeOut)
-        Bar(raster, x, x + width_, baseline + font_.StrikeoutOffset(), font_.StrikeoutThickness(), color);
+    if (mFont.Requested().lfUnderline)
+        Underline(raster, x, baseline, color, 0, mChars.size());
+    if (mFont.Requested().lfStrikeOut)
+        Bar(raster, x, x + mWidth, baseline + mFont.StrikeoutOffset(), mFont.StrikeoutThickness(), color);
 }
 
 void GlyphRun::Underline(Raster& raster, std::int64_t x, std::int64_t baseline, COLORREF color,
                          std::size_t first, std::size_t last) const {
     std::int64_t x0 = x;
-    for (std::size_t i = 0; i < first && i < chars_.size(); ++i)
-        x0 += advances_[i];
+    for (std::size_t i = 0; i < first && i < mChars.size(); ++i)
+        x0 += mAdvances[i];
     std::int64_t x1 = x0;
-    for (std::size_t i = first; i < last && i < chars_.size(); ++i)
-        x1 += advances_[i];
-    Bar(raster, x0, x1, baseline + font_.UnderlineOffset(), font_.UnderlineThickness(), color);
+    for (std::size_t i = first; i < last && i < mChars.size(); ++i)
+        x1 += mAdvances[i];
+    Bar(raster, x0, x1, baseline + mFont.UnderlineOffset(), mFont.UnderlineThickness(), color);
 }
 
 void GlyphRun::Bar(Raster& raster, std::int64_t x0, std::int64_t x1, std::int64_t top, int thickness,

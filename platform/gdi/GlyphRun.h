@@ -19,11 +19,11 @@ public:
     // dx, when given, replaces the advances: one value per UTF-16 unit.
     GlyphRun(FontObject& font, std::u16string_view text, const INT* dx = nullptr);
 
-    int Width() const { return width_; }
-    std::size_t Size() const { return chars_.size(); }
-    int Advance(std::size_t i) const { return advances_[i]; }
+    int Width() const { return mWidth; }
+    std::size_t Size() const { return mChars.size(); }
+    int Advance(std::size_t i) const { return mAdvances[i]; }
     // Index of the UTF-16 unit where character i starts.
-    std::size_t Unit(std::size_t i) const { return units_[i]; }
+    std::size_t Unit(std::size_t i) const { return mUnits[i]; }
 
     // Blends the glyphs in the text colour, the pen starting at device
     // (x, baseline); draws the font's underline and strike-out bars.
@@ -36,11 +36,11 @@ private:
     void Bar(Raster& raster, std::int64_t x0, std::int64_t x1, std::int64_t top, int thickness,
              COLORREF color) const;
 
-    FontObject& font_;
-    std::vector<char32_t> chars_;
-    std::vector<int> advances_;
-    std::vector<std::size_t> units_;
-    int width_ = 0;
+    FontObject& mFont;
+    std::vector<char32_t> mChars;
+    std::vector<int> mAdvances;
+    std::vector<std::size_t> mUnits;
+    int mWidth = 0;
 };
 
 } // namespace gdi

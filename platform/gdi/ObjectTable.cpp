@@ -40,98 +40,98 @@ ObjectTable::ObjectTable() {
 
 void ObjectTable::MakeStockObjects() {
     auto brush = [&](int index, COLORREF c) {
-        stockByIndex_[index] = AddStock(std::make_shared<BrushObject>(BS_SOLID, c));
+        mStockByIndex[index] = AddStock(std::make_shared<BrushObject>(BS_SOLID, c));
     };
     brush(WHITE_BRUSH, RGB(255, 255, 255));
     brush(LTGRAY_BRUSH, RGB(192, 192, 192));
     brush(GRAY_BRUSH, RGB(128, 128, 128));
     brush(DKGRAY_BRUSH, RGB(64, 64, 64));
     brush(BLACK_BRUSH, RGB(0, 0, 0));
-    stockByIndex_[NULL_BRUSH] = AddStock(std::make_shared<BrushObject>(BS_NULL, 0));
-    stockByIndex_[DC_BRUSH] =
+    mStockByIndex[NULL_BRUSH] = AddStock(std::make_shared<BrushObject>(BS_NULL, 0));
+    mStockByIndex[DC_BRUSH] =
         AddStock(std::make_shared<BrushObject>(BS_SOLID, 0, BrushObject::Source::DcBrush));
-    stockByIndex_[WHITE_PEN] = AddStock(std::make_shared<PenObject>(PS_SOLID, 0, RGB(255, 255, 255)));
-    stockByIndex_[BLACK_PEN] = AddStock(std::make_shared<PenObject>(PS_SOLID, 0, RGB(0, 0, 0)));
-    stockByIndex_[NULL_PEN] = AddStock(std::make_shared<PenObject>(PS_NULL, 0, 0));
-    stockByIndex_[DC_PEN] = AddStock(std::make_shared<PenObject>(PS_SOLID, 0, 0, true));
+    mStockByIndex[WHITE_PEN] = AddStock(std::make_shared<PenObject>(PS_SOLID, 0, RGB(255, 255, 255)));
+    mStockByIndex[BLACK_PEN] = AddStock(std::make_shared<PenObject>(PS_SOLID, 0, RGB(0, 0, 0)));
+    mStockByIndex[NULL_PEN] = AddStock(std::make_shared<PenObject>(PS_NULL, 0, 0));
+    mStockByIndex[DC_PEN] = AddStock(std::make_shared<PenObject>(PS_SOLID, 0, 0, true));
     // The system font is the classic bold cell-16 font; every other stock
     // font is the 8-point dialog font (-11 px at 96 dpi).
-    stockByIndex_[SYSTEM_FONT] = AddStock(std::make_shared<FontObject>(StockFont(16, FW_BOLD, u"System")));
+    mStockByIndex[SYSTEM_FONT] = AddStock(std::make_shared<FontObject>(StockFont(16, FW_BOLD, u"System")));
     for (int index : {OEM_FIXED_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, DEVICE_DEFAULT_FONT, SYSTEM_FIXED_FONT})
-        stockByIndex_[index] = AddStock(std::make_shared<FontObject>(StockFont(16, FW_NORMAL, u"System")));
-    stockByIndex_[DEFAULT_GUI_FONT] =
+        mStockByIndex[index] = AddStock(std::make_shared<FontObject>(StockFont(16, FW_NORMAL, u"System")));
+    mStockByIndex[DEFAULT_GUI_FONT] =
         AddStock(std::make_shared<FontObject>(StockFont(-11, FW_NORMAL, u"MS Shell Dlg")));
-    defaultBitmap_ = AddStock(std::make_shared<BitmapObject>(std::make_shared<Surface>(1, 1, 1), 1, 1));
+    mDefaultBitmap = AddStock(std::make_shared<BitmapObject>(std::make_shared<Surface>(1, 1, 1), 1, 1));
 }
 
 HGDIOBJ ObjectTable::AddStock(std::shared_ptr<GdiObject> object) {
-    const std::uintptr_t key = next_;
-    next_ += 4;
-    stock_.emplace(key, std::move(object));
+    const std::uintptr_t key = mNext;
+    mNext += 4;
+    mStock.emplace(key, std::move(object));
     return reinterpret_cast<HGDIOBJ>(key);
 }
 
 HGDIOBJ ObjectTable::Add(std::shared_ptr<GdiObject> object) {
-    const std::uintptr_t key = next_;
-    next_ += 4;
-    objects_.emplace(key, std::move(object));
+    const std::uintptr_t key = mNext;
+    mNext += 4;
+    mObjects.emplace(key, std::move(object));
     return reinterpret_cast<HGDIOBJ>(key);
 }
 
 std::shared_ptr<GdiObject> ObjectTable::Find(HGDIOBJ handle) const {
-    auto it = objects_.find(Key(handle));
-    if (it != objects_.end())
+    auto it = mObjects.find(Key(handle));
+    if (it != mObjects.end())
         return it->second;
-    auto st = stock_.find(Key(handle));
-    return st != stock_.end() ? st->second : nullptr;
+    auto st = mStock.find(Key(handle));
+    return st != mStock.end() ? st->second : nullptr;
 }
 
 DeviceContext* ObjectTable::Dc(HDC dc) const {
-    auto it = objects_.find(Key(dc));
-    if (it == objects_.end())
+    auto it = mObjects.find(Key(dc));
+    if (it == mObjects.end())
         return nullptr;
     const DWORD type = it->second->Type();
     return type == OBJ_DC || type == OBJ_MEMDC ? static_cast<DeviceContext*>(it->second.get()) : nullptr;
 }
 
 bool ObjectTable::IsStock(HGDIOBJ handle) const {
-    return stock_.count(Key(handle)) != 0;
+    return mStock.count(Key(handle)) != 0;
 }
 
 bool ObjectTable::Remove(HGDIOBJ handle) {
-    auto it = objects_.find(Key(handle));
-    if (it == objects_.end())
+    auto it = mObjects.find(Key(handle));
+    if (it == mObjects.end())
         return false;
     const DWORD type = it->second->Type();
     if (type == OBJ_DC || type == OBJ_MEMDC)
         return false;
-    for (const auto& [key, object] : objects_) {
+    for (const auto& [key, object] : mObjects) {
         const DWORD t = object->Type();
         if ((t == OBJ_DC || t == OBJ_MEMDC) && static_cast<const DeviceContext&>(*object).References(handle))
             return false;
     }
-    objects_.erase(it);
+    mObjects.erase(it);
     return true;
 }
 
 bool ObjectTable::RemoveDc(HDC dc) {
     if (!Dc(dc))
         return false;
-    objects_.erase(Key(dc));
+    mObjects.erase(Key(dc));
     return true;
 }
 
 HGDIOBJ ObjectTable::Stock(int index) const {
-    auto it = stockByIndex_.find(index);
-    return it == stockByIndex_.end() ? nullptr : it->second;
+    auto it = mStockByIndex.find(index);
+    return it == mStockByIndex.end() ? nullptr : it->second;
 }
 
 HGDIOBJ ObjectTable::SysColorBrush(int index) {
-    auto it = sysColorBrushes_.find(index);
-    if (it != sysColorBrushes_.end())
+    auto it = mSysColorBrushes.find(index);
+    if (it != mSysColorBrushes.end())
         return it->second;
     HGDIOBJ h = AddStock(std::make_shared<BrushObject>(BS_SOLID, 0, BrushObject::Source::SysColor, index));
-    sysColorBrushes_.emplace(index, h);
+    mSysColorBrushes.emplace(index, h);
     return h;
 }
 

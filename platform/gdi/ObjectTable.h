@@ -34,23 +34,23 @@ public:
     bool RemoveDc(HDC dc);
 
     HGDIOBJ Stock(int index) const;
-    HGDIOBJ DefaultBitmap() const { return defaultBitmap_; }
+    HGDIOBJ DefaultBitmap() const { return mDefaultBitmap; }
     HGDIOBJ SysColorBrush(int index);
 
     // Objects made by callers and not yet deleted, device contexts included.
-    int LiveCount() const { return static_cast<int>(objects_.size()); }
+    int LiveCount() const { return static_cast<int>(mObjects.size()); }
 
 private:
     ObjectTable();
     HGDIOBJ AddStock(std::shared_ptr<GdiObject> object);
     void MakeStockObjects();
 
-    std::map<std::uintptr_t, std::shared_ptr<GdiObject>> objects_;
-    std::map<std::uintptr_t, std::shared_ptr<GdiObject>> stock_;
-    std::map<int, HGDIOBJ> stockByIndex_;
-    std::map<int, HGDIOBJ> sysColorBrushes_;
-    HGDIOBJ defaultBitmap_ = nullptr;
-    std::uintptr_t next_ = 0x1000;
+    std::map<std::uintptr_t, std::shared_ptr<GdiObject>> mObjects;
+    std::map<std::uintptr_t, std::shared_ptr<GdiObject>> mStock;
+    std::map<int, HGDIOBJ> mStockByIndex;
+    std::map<int, HGDIOBJ> mSysColorBrushes;
+    HGDIOBJ mDefaultBitmap = nullptr;
+    std::uintptr_t mNext = 0x1000;
 };
 
 } // namespace gdi

@@ -11,21 +11,21 @@ namespace gdi {
 class PenObject : public GdiObject {
 public:
     PenObject(int style, int width, COLORREF color, bool dcPen = false)
-        : GdiObject(OBJ_PEN), style_(style), width_(width < 0 ? 0 : width), color_(color), dcPen_(dcPen) {}
+        : GdiObject(OBJ_PEN), mStyle(style), mWidth(width < 0 ? 0 : width), mColor(color), mDcPen(dcPen) {}
 
-    int Style() const { return style_ & PS_STYLE_MASK; }
-    int Width() const { return width_; }
-    int PixelWidth() const { return width_ <= 1 ? 1 : width_; }
-    COLORREF Color() const { return color_; }
-    bool IsDcPen() const { return dcPen_; }
+    int Style() const { return mStyle & PS_STYLE_MASK; }
+    int Width() const { return mWidth; }
+    int PixelWidth() const { return mWidth <= 1 ? 1 : mWidth; }
+    COLORREF Color() const { return mColor; }
+    bool IsDcPen() const { return mDcPen; }
     bool IsNull() const { return Style() == PS_NULL; }
-    LOGPEN Describe() const { return LOGPEN{static_cast<UINT>(style_), POINT{width_, 0}, color_}; }
+    LOGPEN Describe() const { return LOGPEN{static_cast<UINT>(mStyle), POINT{mWidth, 0}, mColor}; }
 
 private:
-    int style_;
-    int width_;
-    COLORREF color_;
-    bool dcPen_;
+    int mStyle;
+    int mWidth;
+    COLORREF mColor;
+    bool mDcPen;
 };
 
 } // namespace gdi

@@ -25,14 +25,14 @@ Pixel ApplyRop2(int rop2, Pixel pen, Pixel destination) {
     return out & kRgbMask;
 }
 
-Raster::Raster(DeviceContext& dc) : surface_(dc.Target()), origin_(dc.Origin()), clip_(dc.EffectiveClip()) {}
+Raster::Raster(DeviceContext& dc) : mSurface(dc.Target()), mOrigin(dc.Origin()), mClip(dc.EffectiveClip()) {}
 
 RECT Raster::ClipBox() const {
-    return Shifted(clip_.Bounds(), -std::int64_t{origin_.x}, -std::int64_t{origin_.y});
+    return Shifted(mClip.Bounds(), -std::int64_t{mOrigin.x}, -std::int64_t{mOrigin.y});
 }
 
 void Raster::Limit(const RECT& device) {
-    clip_ = clip_.Intersect(Region(Shifted(device, origin_.x, origin_.y)));
+    mClip = mClip.Intersect(Region(Shifted(device, mOrigin.x, mOrigin.y)));
 }
 
 void Raster::Plot(std::int64_t x, std::int64_t y, Pixel color, int rop2) {
@@ -40,17 +40,17 @@ void Raster::Plot(std::int64_t x, std::int64_t y, Pixel color, int rop2) {
 }
 
 void Raster::FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Pixel color, int rop2) {
-    if (!surface_)
+    if (!mSurface)
         return;
-    const std::int64_t sy = y + origin_.y;
-    const std::int64_t sx0 = x0 + origin_.x;
-    const std::int64_t sx1 = x1 + origin_.x;
-    if (sy < 0 || sy >= surface_->Height() || sx1 <= 0 || sx0 >= surface_->Width())
+    const std::int64_t sy = y + mOrigin.y;
+    const std::int64_t sx0 = x0 + mOrigin.x;
+    const std::int64_t sx1 = x1 + mOrigin.x;
+    if (sy < 0 || sy >= mSurface->Height() || sx1 <= 0 || sx0 >= mSurface->Width())
         return;
-    clip_.ForEachSpan(static_cast<int>(sy), Saturate(sx0), Saturate(sx1), [&](int a, int b) {
+    mClip.ForEachSpan(static_cast<int>(sy), Saturate(sx0), Saturate(sx1), [&](int a, int b) {
         for (int x = a; x < b; ++x) {
-            const Pixel d = surface_->Get(x, static_cast<int>(sy));
-            surface_->Set(x, static_cast<int>(sy),
+            const Pixel d = mSurface->Get(x, static_cast<int>(sy));
+            mSurface->Set(x, static_cast<int>(sy),
                           rop2 == R2_COPYPEN ? color & kRgbMask : ApplyRop2(rop2, color, d));
         }
     });
@@ -65,14 +65,14 @@ void Raster::FillRect(const RECT& device, Pixel color, int rop2) {
 }
 
 void Raster::Blend(std::int64_t x, std::int64_t y, Pixel color, std::uint8_t coverage) {
-    if (!surface_ || coverage == 0)
+    if (!mSurface || coverage == 0)
         return;
-    const std::int64_t sx = x + origin_.x;
-    const std::int64_t sy = y + origin_.y;
-    if (!surface_->Contains(Saturate(sx), Saturate(sy)) ||
-        !clip_.Contains(static_cast<int>(sx), static_cast<int>(sy)))
+    const std::int64_t sx = x + mOrigin.x;
+    const std::int64_t sy = y + mOrigin.y;
+    if (!mSurface->Contains(Saturate(sx), Saturate(sy)) ||
+        !mClip.Contains(static_cast<int>(sx), static_cast<int>(sy)))
         return;
-    const Pixel d = surface_->Get(static_cast<int>(sx), static_cast<int>(sy));
+    const Pixel d = mSurface->Get(static_cast<int>(sx), static_cast<int>(sy));
     const unsigned c = coverage;
     Pixel out = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
@@ -80,18 +80,18 @@ void Raster::Blend(std::int64_t x, std::int64_t y, Pixel color, std::uint8_t cov
         const unsigned b = (d >> shift) & 0xFF;
         out |= static_cast<Pixel>((t * c + b * (255 - c) + 127) / 255) << shift;
     }
-    surface_->Set(static_cast<int>(sx), static_cast<int>(sy), out);
+    mSurface->Set(static_cast<int>(sx), static_cast<int>(sy), out);
 }
 
 std::optional<Pixel> Raster::Read(std::int64_t x, std::int64_t y) const {
-    if (!surface_)
+    if (!mSurface)
         return std::nullopt;
-    const std::int64_t sx = x + origin_.x;
-    const std::int64_t sy = y + origin_.y;
-    if (!surface_->Contains(Saturate(sx), Saturate(sy)) ||
-        !clip_.Contains(static_cast<int>(sx), static_cast<int>(sy)))
+    const std::int64_t sx = x + mOrigin.x;
+    const std::int64_t sy = y + mOrigin.y;
+    if (!mSurface->Contains(Saturate(sx), Saturate(sy)) ||
+        !mClip.Contains(static_cast<int>(sx), static_cast<int>(sy)))
         return std::nullopt;
-    return surface_->Get(static_cast<int>(sx), static_cast<int>(sy));
+    return mSurface->Get(static_cast<int>(sx), static_cast<int>(sy));
 }
 
 } // namespace gdi

@@ -35,9 +35,9 @@ public:
     std::optional<Pixel> Read(std::int64_t x, std::int64_t y) const;
 
 private:
-    Surface* surface_;
-    POINT origin_;
-    Region clip_; // surface coordinates
+    Surface* mSurface;
+    POINT mOrigin;
+    Region mClip; // surface coordinates
 };
 
 } // namespace gdi

@@ -75,14 +75,14 @@ std::vector<int> BandEdges(const std::vector<RECT>& a, const std::vector<RECT>& 
 
 Region::Region(const RECT& r) {
     if (!Empty(r))
-        rects_.push_back(r);
+        mRects.push_back(r);
 }
 
 RECT Region::Bounds() const {
-    if (rects_.empty())
+    if (mRects.empty())
         return RECT{0, 0, 0, 0};
-    RECT b = rects_.front();
-    for (const RECT& r : rects_) {
+    RECT b = mRects.front();
+    for (const RECT& r : mRects) {
         b.left = std::min(b.left, r.left);
         b.right = std::max(b.right, r.right);
         b.bottom = std::max(b.bottom, r.bottom);
@@ -101,21 +101,21 @@ bool Region::Intersects(const RECT& r) const {
 }
 
 Region Region::Combine(const Region& a, const Region& b, Op op) {
-    const std::vector<int> ys = BandEdges(a.rects_, b.rects_);
+    const std::vector<int> ys = BandEdges(a.mRects, b.mRects);
     Region out;
     Spans previous;
     for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
         const int top = ys[i];
         const int bottom = ys[i + 1];
-        Spans spans = CombineSpans(SpansOf(a.rects_, top), SpansOf(b.rects_, top), static_cast<int>(op));
-        const bool extend = !spans.empty() && spans == previous && out.rects_.back().bottom == top;
+        Spans spans = CombineSpans(SpansOf(a.mRects, top), SpansOf(b.mRects, top), static_cast<int>(op));
+        const bool extend = !spans.empty() && spans == previous && out.mRects.back().bottom == top;
         if (extend) {
-            for (auto it = out.rects_.end() - static_cast<std::ptrdiff_t>(spans.size());
-                 it != out.rects_.end(); ++it)
+            for (auto it = out.mRects.end() - static_cast<std::ptrdiff_t>(spans.size());
+                 it != out.mRects.end(); ++it)
                 it->bottom = bottom;
         } else {
             for (const auto& s : spans)
-                out.rects_.push_back(RECT{s.first, top, s.second, bottom});
+                out.mRects.push_back(RECT{s.first, top, s.second, bottom});
         }
         previous = std::move(spans);
     }
@@ -136,13 +136,13 @@ Region Region::Xor(const Region& other) const {
 }
 
 void Region::Offset(int dx, int dy) {
-    for (RECT& r : rects_)
+    for (RECT& r : mRects)
         r = Shifted(r, dx, dy);
 }
 
 bool operator==(const Region& a, const Region& b) {
     return std::equal(
-        a.rects_.begin(), a.rects_.end(), b.rects_.begin(), b.rects_.end(), [](const RECT& p, const RECT& q) {
+        a.mRects.begin(), a.mRects.end(), b.mRects.begin(), b.mRects.end(), [](const RECT& p, const RECT& q) {
             return p.left == q.left && p.top == q.top && p.right == q.right && p.bottom == q.bottom;
         });
 }

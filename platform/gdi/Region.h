@@ -17,8 +17,8 @@ public:
     Region() = default;
     explicit Region(const RECT& r);
 
-    bool IsEmpty() const { return rects_.empty(); }
-    const std::vector<RECT>& Rects() const { return rects_; }
+    bool IsEmpty() const { return mRects.empty(); }
+    const std::vector<RECT>& Rects() const { return mRects; }
     RECT Bounds() const;
     bool Contains(int x, int y) const;
     bool Intersects(const RECT& r) const;
@@ -34,8 +34,8 @@ public:
     // Calls fn(xa, xb) for each run [xa, xb) of row y inside [x0, x1).
     template <class F> void ForEachSpan(int y, int x0, int x1, F&& fn) const {
         auto it =
-            std::partition_point(rects_.begin(), rects_.end(), [y](const RECT& r) { return r.bottom <= y; });
-        for (; it != rects_.end() && it->top <= y; ++it) {
+            std::partition_point(mRects.begin(), mRects.end(), [y](const RECT& r) { return r.bottom <= y; });
+        for (; it != mRects.end() && it->top <= y; ++it) {
             const int a = std::max<int>(x0, it->left);
             const int b = std::min<int>(x1, it->right);
             if (a < b)
@@ -47,7 +47,7 @@ private:
     enum class Op { And, Or, Diff, Xor };
     static Region Combine(const Region& a, const Region& b, Op op);
 
-    std::vector<RECT> rects_;
+    std::vector<RECT> mRects;
 };
 
 } // namespace gdi

@@ -9,13 +9,13 @@ namespace gdi {
 
 class RegionObject : public GdiObject {
 public:
-    explicit RegionObject(Region region) : GdiObject(OBJ_REGION), region_(std::move(region)) {}
+    explicit RegionObject(Region region) : GdiObject(OBJ_REGION), mRegion(std::move(region)) {}
 
-    const Region& Get() const { return region_; }
-    void Set(Region region) { region_ = std::move(region); }
+    const Region& Get() const { return mRegion; }
+    void Set(Region region) { mRegion = std::move(region); }
 
 private:
-    Region region_;
+    Region mRegion;
 };
 
 } // namespace gdi

@@ -40,40 +40,40 @@ std::int64_t RoundHalfDown(__int128 n, __int128 d) {
 } // namespace
 
 Stroke::Stroke(const PenObject& pen, const RECT& bounds, int styleStep)
-    : width_(pen.PixelWidth()), bounds_(bounds), styleStep_(styleStep) {
-    pattern_ = PatternFor(pen.Style(), width_ == 1 ? 3 : width_);
-    for (int run : pattern_)
-        period_ += run;
+    : mWidth(pen.PixelWidth()), mBounds(bounds), mStyleStep(styleStep) {
+    mPattern = PatternFor(pen.Style(), mWidth == 1 ? 3 : mWidth);
+    for (int run : mPattern)
+        mPeriod += run;
 }
 
 bool Stroke::PatternOn(std::int64_t step) const {
-    if (pattern_.empty())
+    if (mPattern.empty())
         return true;
-    std::int64_t pos = step % period_;
+    std::int64_t pos = step % mPeriod;
     if (pos < 0)
-        pos += period_;
-    for (std::size_t i = 0; i < pattern_.size(); ++i) {
-        if (pos < pattern_[i])
+        pos += mPeriod;
+    for (std::size_t i = 0; i < mPattern.size(); ++i) {
+        if (pos < mPattern[i])
             return i % 2 == 0;
-        pos -= pattern_[i];
+        pos -= mPattern[i];
     }
     return true;
 }
 
 void Stroke::Add(std::int64_t x, std::int64_t y, bool on) {
-    if (x < bounds_.left || x >= bounds_.right || y < bounds_.top || y >= bounds_.bottom)
+    if (x < mBounds.left || x >= mBounds.right || y < mBounds.top || y >= mBounds.bottom)
         return;
     const std::uint64_t key =
         (static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32) | static_cast<std::uint32_t>(y);
-    auto [it, inserted] = index_.emplace(key, pixels_.size());
+    auto [it, inserted] = mIndex.emplace(key, mPixels.size());
     if (inserted)
-        pixels_.push_back(StrokePixel{x, y, on});
+        mPixels.push_back(StrokePixel{x, y, on});
     else if (on)
-        pixels_[it->second].on = true;
+        mPixels[it->second].on = true;
 }
 
 void Stroke::AddSegment(Point64 a, Point64 b) {
-    if (width_ == 1)
+    if (mWidth == 1)
         AddCosmetic(a, b);
     else
         AddWide(a, b);
@@ -90,8 +90,8 @@ void Stroke::AddCosmetic(Point64 a, Point64 b) {
         return;
     const std::int64_t s = major > 0 ? 1 : -1;
     const std::int64_t start = xMajor ? a.x : a.y;
-    const std::int64_t lo = xMajor ? bounds_.left : bounds_.top;
-    const std::int64_t hi = xMajor ? bounds_.right : bounds_.bottom;
+    const std::int64_t lo = xMajor ? mBounds.left : mBounds.top;
+    const std::int64_t hi = xMajor ? mBounds.right : mBounds.bottom;
     // Steps i whose major coordinate start + s*i lies in [lo, hi).
     std::int64_t first = s > 0 ? lo - start : start - hi + 1;
     std::int64_t last = s > 0 ? hi - start : start - lo + 1;
@@ -101,19 +101,19 @@ void Stroke::AddCosmetic(Point64 a, Point64 b) {
         const std::int64_t m = start + s * i;
         const std::int64_t k =
             (xMajor ? a.y : a.x) + RoundHalfDown(static_cast<__int128>(s * i) * minor, major);
-        Add(xMajor ? m : k, xMajor ? k : m, PatternOn(styleStep_ + i));
+        Add(xMajor ? m : k, xMajor ? k : m, PatternOn(mStyleStep + i));
     }
-    styleStep_ = static_cast<int>((styleStep_ + n) % std::max(period_, 1));
+    mStyleStep = static_cast<int>((mStyleStep + n) % std::max(mPeriod, 1));
 }
 
 void Stroke::AddWide(Point64 a, Point64 b) {
-    const double r = width_ / 2.0;
-    const double shift = width_ % 2 == 0 ? 0.5 : 0.0;
+    const double r = mWidth / 2.0;
+    const double shift = mWidth % 2 == 0 ? 0.5 : 0.0;
     const auto reach = static_cast<std::int64_t>(std::ceil(r)) + 1;
-    const std::int64_t x0 = std::max<std::int64_t>(std::min(a.x, b.x) - reach, bounds_.left);
-    const std::int64_t x1 = std::min<std::int64_t>(std::max(a.x, b.x) + reach, bounds_.right);
-    const std::int64_t y0 = std::max<std::int64_t>(std::min(a.y, b.y) - reach, bounds_.top);
-    const std::int64_t y1 = std::min<std::int64_t>(std::max(a.y, b.y) + reach, bounds_.bottom);
+    const std::int64_t x0 = std::max<std::int64_t>(std::min(a.x, b.x) - reach, mBounds.left);
+    const std::int64_t x1 = std::min<std::int64_t>(std::max(a.x, b.x) + reach, mBounds.right);
+    const std::int64_t y0 = std::max<std::int64_t>(std::min(a.y, b.y) - reach, mBounds.top);
+    const std::int64_t y1 = std::min<std::int64_t>(std::max(a.y, b.y) + reach, mBounds.bottom);
     const double vx = static_cast<double>(b.x - a.x);
     const double vy = static_cast<double>(b.y - a.y);
     const double vv = vx * vx + vy * vy;
@@ -126,11 +126,11 @@ void Stroke::AddWide(Point64 a, Point64 b) {
             const double ex = ux - t * vx;
             const double ey = uy - t * vy;
             if (ex * ex + ey * ey <= r * r)
-                Add(x, y, PatternOn(styleStep_ + static_cast<std::int64_t>(std::floor(t * length))));
+                Add(x, y, PatternOn(mStyleStep + static_cast<std::int64_t>(std::floor(t * length))));
         }
     }
-    styleStep_ = static_cast<int>((styleStep_ + static_cast<std::int64_t>(std::llround(length))) %
-                                  std::max(period_, 1));
+    mStyleStep = static_cast<int>((mStyleStep + static_cast<std::int64_t>(std::llround(length))) %
+                                  std::max(mPeriod, 1));
 }
 
 } // namespace gdi

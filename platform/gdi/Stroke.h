@@ -43,8 +43,8 @@ public:
     Stroke(const PenObject& pen, const RECT& bounds, int styleStep);
 
     void AddSegment(Point64 a, Point64 b);
-    int StyleStep() const { return styleStep_; }
-    const std::vector<StrokePixel>& Pixels() const { return pixels_; }
+    int StyleStep() const { return mStyleStep; }
+    const std::vector<StrokePixel>& Pixels() const { return mPixels; }
 
 private:
     void AddCosmetic(Point64 a, Point64 b);
@@ -52,13 +52,13 @@ private:
     bool PatternOn(std::int64_t step) const;
     void Add(std::int64_t x, std::int64_t y, bool on);
 
-    int width_;
-    std::vector<int> pattern_; // empty: solid
-    int period_ = 0;
-    RECT bounds_;
-    int styleStep_;
-    std::vector<StrokePixel> pixels_;
-    std::unordered_map<std::uint64_t, std::size_t> index_;
+    int mWidth;
+    std::vector<int> mPattern; // empty: solid
+    int mPeriod = 0;
+    RECT mBounds;
+    int mStyleStep;
+    std::vector<StrokePixel> mPixels;
+    std::unordered_map<std::uint64_t, std::size_t> mIndex;
 };
 
 } // namespace gdi

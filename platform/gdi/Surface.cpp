@@ -6,18 +6,18 @@
 namespace gdi {
 
 Surface::Surface(int width, int height, int bitsPerPixel, Pixel fill)
-    : width_(width), height_(height), bitsPerPixel_(bitsPerPixel == 1 ? 1 : 32) {
+    : mWidth(width), mHeight(height), mBitsPerPixel(bitsPerPixel == 1 ? 1 : 32) {
     if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
         throw std::invalid_argument("surface size out of range");
-    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Quantise(fill));
+    mPixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Quantise(fill));
 }
 
 void Surface::Fill(Pixel p) {
-    std::fill(pixels_.begin(), pixels_.end(), Quantise(p));
+    std::fill(mPixels.begin(), mPixels.end(), Quantise(p));
 }
 
 Pixel Surface::Quantise(Pixel p) const {
-    if (bitsPerPixel_ != 1)
+    if (mBitsPerPixel != 1)
         return p;
     const int sum =
         static_cast<int>((p >> 16) & 0xFF) + static_cast<int>((p >> 8) & 0xFF) + static_cast<int>(p & 0xFF);

@@ -18,29 +18,29 @@ public:
 
     Surface(int width, int height, int bitsPerPixel = 32, Pixel fill = 0);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int BitsPerPixel() const { return bitsPerPixel_; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    int Width() const { return mWidth; }
+    int Height() const { return mHeight; }
+    int BitsPerPixel() const { return mBitsPerPixel; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < mWidth && y < mHeight; }
 
     // Callers keep (x, y) inside; Contains says where that is.
-    Pixel Get(int x, int y) const { return pixels_[Index(x, y)]; }
-    void Set(int x, int y, Pixel p) { pixels_[Index(x, y)] = Quantise(p); }
+    Pixel Get(int x, int y) const { return mPixels[Index(x, y)]; }
+    void Set(int x, int y, Pixel p) { mPixels[Index(x, y)] = Quantise(p); }
     void Fill(Pixel p);
 
-    const std::vector<Pixel>& Pixels() const { return pixels_; }
-    std::vector<Pixel>& Pixels() { return pixels_; }
+    const std::vector<Pixel>& Pixels() const { return mPixels; }
+    std::vector<Pixel>& Pixels() { return mPixels; }
 
 private:
     std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(mWidth) + static_cast<std::size_t>(x);
     }
     Pixel Quantise(Pixel p) const;
 
-    int width_;
-    int height_;
-    int bitsPerPixel_;
-    std::vector<Pixel> pixels_;
+    int mWidth;
+    int mHeight;
+    int mBitsPerPixel;
+    std::vector<Pixel> mPixels;
 };
 
 } // namespace gdi

@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "platform/gdi/bridge.h"
-#include "platform/gdi/probe.h"
 #include "platform/gdi/internal.h"
+#include "platform/gdi/probe.h"
 
 using namespace gdi;
 

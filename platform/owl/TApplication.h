@@ -11,11 +11,11 @@ public:
     // The process's application object.
     static TApplication& Current();
 
-    LANGID GetLangId() const { return langId_; }
-    void SetLangId(LANGID id) { langId_ = id; }
+    LANGID GetLangId() const { return mLangId; }
+    void SetLangId(LANGID id) { mLangId = id; }
 
 private:
-    LANGID langId_ = 0x0409; // English (United States)
+    LANGID mLangId = 0x0409; // English (United States)
 };
 
 } // namespace OWL

@@ -8,15 +8,15 @@ namespace OWL {
 
 class TClientDC : public TDC {
 public:
-    explicit TClientDC(HWND hwnd) : hwnd_(hwnd) { SetHDC(GetDC(hwnd)); }
+    explicit TClientDC(HWND hwnd) : mHwnd(hwnd) { SetHDC(GetDC(hwnd)); }
     ~TClientDC() override {
         RestoreObjects();
         if (GetHDC())
-            ReleaseDC(hwnd_, GetHDC());
+            ReleaseDC(mHwnd, GetHDC());
     }
 
 private:
-    HWND hwnd_;
+    HWND mHwnd;
 };
 
 // A device context over the whole screen.

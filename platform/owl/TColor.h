@@ -9,13 +9,13 @@ namespace OWL {
 class TColor {
 public:
     constexpr TColor() = default;
-    constexpr TColor(COLORREF rgb) : value_(rgb) {}
-    constexpr TColor(BYTE r, BYTE g, BYTE b) : value_(RGB(r, g, b)) {}
+    constexpr TColor(COLORREF rgb) : mValue(rgb) {}
+    constexpr TColor(BYTE r, BYTE g, BYTE b) : mValue(RGB(r, g, b)) {}
     static constexpr TColor SysColor(int index) { return TColor(kSysFlag | static_cast<COLORREF>(index)); }
 
-    constexpr bool IsSysColor() const { return (value_ & kSysFlag) != 0; }
+    constexpr bool IsSysColor() const { return (mValue & kSysFlag) != 0; }
     // The RGB value, looking a system colour up now.
-    COLORREF GetValue() const { return IsSysColor() ? GetSysColor(static_cast<int>(value_ & 0xFF)) : value_; }
+    COLORREF GetValue() const { return IsSysColor() ? GetSysColor(static_cast<int>(mValue & 0xFF)) : mValue; }
     operator COLORREF() const { return GetValue(); }
 
     static const TColor Black;
@@ -30,7 +30,7 @@ public:
 
 private:
     static constexpr COLORREF kSysFlag = 0x80000000u;
-    COLORREF value_ = 0;
+    COLORREF mValue = 0;
 };
 
 inline constexpr TColor TColor::Black{0, 0, 0};

@@ -4,7 +4,7 @@ namespace OWL {
 
 TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h, DWORD style, UINT textLimit,
                      TModule* module)
-    : TWindow(parent, nullptr, module), textLimit_(textLimit) {
+    : TWindow(parent, nullptr, module), mTextLimit(textLimit) {
     Attr.Style = style | WS_CHILD;
     Attr.Id = id;
     Attr.X = x;

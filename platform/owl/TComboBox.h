@@ -33,7 +33,7 @@ protected:
     LPCWSTR GetClassName() const override { return u"ComboBox"; }
 
 private:
-    UINT textLimit_;
+    UINT mTextLimit;
 };
 
 } // namespace OWL

@@ -20,31 +20,31 @@ void Restore(HDC dc, HGDIOBJ& original) {
 } // namespace
 
 void TDC::SelectObject(const TFont& font) {
-    Select(handle_, font.GetHandle(), orgFont_);
+    Select(mHandle, font.GetHandle(), mOrgFont);
 }
 
 void TDC::SelectObject(const TPen& pen) {
-    Select(handle_, pen.GetHandle(), orgPen_);
+    Select(mHandle, pen.GetHandle(), mOrgPen);
 }
 
 void TDC::SelectObject(const TBrush& brush) {
-    Select(handle_, brush.GetHandle(), orgBrush_);
+    Select(mHandle, brush.GetHandle(), mOrgBrush);
 }
 
 void TDC::RestoreFont() {
-    Restore(handle_, orgFont_);
+    Restore(mHandle, mOrgFont);
 }
 
 void TDC::RestorePen() {
-    Restore(handle_, orgPen_);
+    Restore(mHandle, mOrgPen);
 }
 
 void TDC::RestoreBrush() {
-    Restore(handle_, orgBrush_);
+    Restore(mHandle, mOrgBrush);
 }
 
 void TDC::RestoreObjects() {
-    if (handle_ == nullptr)
+    if (mHandle == nullptr)
         return;
     RestoreFont();
     RestorePen();
@@ -53,7 +53,7 @@ void TDC::RestoreObjects() {
 
 TSize TDC::GetTextExtent(LPCWSTR text, int count) const {
     SIZE s{0, 0};
-    GetTextExtentPoint32W(handle_, text, count, &s);
+    GetTextExtentPoint32W(mHandle, text, count, &s);
     return s;
 }
 
@@ -63,18 +63,18 @@ bool TDC::TextOut(int x, int y, LPCWSTR text, int count) const {
         while (text && text[count])
             ++count;
     }
-    return TextOutW(handle_, x, y, text, count) != FALSE;
+    return TextOutW(mHandle, x, y, text, count) != FALSE;
 }
 
 bool TDC::ExtTextOut(int x, int y, UINT options, const TRect* rect, LPCWSTR text, int count,
                      const int* dx) const {
-    return ExtTextOutW(handle_, x, y, options, rect, text, static_cast<UINT>(count < 0 ? 0 : count), dx) !=
+    return ExtTextOutW(mHandle, x, y, options, rect, text, static_cast<UINT>(count < 0 ? 0 : count), dx) !=
            FALSE;
 }
 
 bool TDC::DrawFrameControl(const TRect& rect, UINT type, UINT state) const {
     RECT r = rect;
-    return ::DrawFrameControl(handle_, &r, type, state) != FALSE;
+    return ::DrawFrameControl(mHandle, &r, type, state) != FALSE;
 }
 
 } // namespace OWL

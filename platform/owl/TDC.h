@@ -13,13 +13,13 @@ namespace OWL {
 
 class TDC {
 public:
-    explicit TDC(HDC handle) : handle_(handle) {}
+    explicit TDC(HDC handle) : mHandle(handle) {}
     TDC(const TDC&) = delete;
     TDC& operator=(const TDC&) = delete;
     virtual ~TDC() { RestoreObjects(); }
 
-    HDC GetHDC() const { return handle_; }
-    operator HDC() const { return handle_; }
+    HDC GetHDC() const { return mHandle; }
+    operator HDC() const { return mHandle; }
 
     void SelectObject(const TFont& font);
     void SelectObject(const TPen& pen);
@@ -29,41 +29,41 @@ public:
     void RestoreBrush();
     void RestoreObjects();
 
-    int SaveDC() const { return ::SaveDC(handle_); }
-    bool RestoreDC(int saved = -1) const { return ::RestoreDC(handle_, saved) != FALSE; }
-    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(handle_, index); }
+    int SaveDC() const { return ::SaveDC(mHandle); }
+    bool RestoreDC(int saved = -1) const { return ::RestoreDC(mHandle, saved) != FALSE; }
+    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(mHandle, index); }
 
-    TColor SetBkColor(const TColor& color) const { return ::SetBkColor(handle_, color.GetValue()); }
-    TColor SetTextColor(const TColor& color) const { return ::SetTextColor(handle_, color.GetValue()); }
-    int SetBkMode(int mode) const { return ::SetBkMode(handle_, mode); }
+    TColor SetBkColor(const TColor& color) const { return ::SetBkColor(mHandle, color.GetValue()); }
+    TColor SetTextColor(const TColor& color) const { return ::SetTextColor(mHandle, color.GetValue()); }
+    int SetBkMode(int mode) const { return ::SetBkMode(mHandle, mode); }
 
-    bool GetTextMetrics(TEXTMETRICW& metrics) const { return GetTextMetricsW(handle_, &metrics) != FALSE; }
+    bool GetTextMetrics(TEXTMETRICW& metrics) const { return GetTextMetricsW(mHandle, &metrics) != FALSE; }
     TSize GetTextExtent(LPCWSTR text, int count) const;
     bool TextOut(int x, int y, LPCWSTR text, int count = -1) const;
     bool ExtTextOut(int x, int y, UINT options, const TRect* rect, LPCWSTR text, int count,
                     const int* dx = nullptr) const;
     int DrawText(LPCWSTR text, int count, TRect& rect, UINT format) const {
-        return DrawTextW(handle_, text, count, &rect, format);
+        return DrawTextW(mHandle, text, count, &rect, format);
     }
 
-    bool MoveTo(int x, int y) const { return MoveToEx(handle_, x, y, nullptr) != FALSE; }
+    bool MoveTo(int x, int y) const { return MoveToEx(mHandle, x, y, nullptr) != FALSE; }
     bool MoveTo(const TPoint& p) const { return MoveTo(p.x, p.y); }
-    bool LineTo(int x, int y) const { return ::LineTo(handle_, x, y) != FALSE; }
+    bool LineTo(int x, int y) const { return ::LineTo(mHandle, x, y) != FALSE; }
     bool LineTo(const TPoint& p) const { return LineTo(p.x, p.y); }
-    bool FillRect(const TRect& rect, HBRUSH brush) const { return ::FillRect(handle_, &rect, brush) != 0; }
+    bool FillRect(const TRect& rect, HBRUSH brush) const { return ::FillRect(mHandle, &rect, brush) != 0; }
     bool FillRect(const TRect& rect, const TBrush& brush) const { return FillRect(rect, brush.GetHandle()); }
-    bool DrawFocusRect(const TRect& rect) const { return ::DrawFocusRect(handle_, &rect) != FALSE; }
+    bool DrawFocusRect(const TRect& rect) const { return ::DrawFocusRect(mHandle, &rect) != FALSE; }
     bool DrawFrameControl(const TRect& rect, UINT type, UINT state) const;
 
 protected:
     TDC() = default;
-    void SetHDC(HDC handle) { handle_ = handle; }
+    void SetHDC(HDC handle) { mHandle = handle; }
 
 private:
-    HDC handle_ = nullptr;
-    HGDIOBJ orgFont_ = nullptr;
-    HGDIOBJ orgPen_ = nullptr;
-    HGDIOBJ orgBrush_ = nullptr;
+    HDC mHandle = nullptr;
+    HGDIOBJ mOrgFont = nullptr;
+    HGDIOBJ mOrgPen = nullptr;
+    HGDIOBJ mOrgBrush = nullptr;
 };
 
 } // namespace OWL

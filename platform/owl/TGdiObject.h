@@ -11,18 +11,18 @@ public:
     TGdiObject(const TGdiObject&) = delete;
     TGdiObject& operator=(const TGdiObject&) = delete;
     virtual ~TGdiObject() {
-        if (owned_ && handle_)
-            DeleteObject(handle_);
+        if (mOwned && mHandle)
+            DeleteObject(mHandle);
     }
-    HGDIOBJ GetHandle() const { return handle_; }
-    bool IsValid() const { return handle_ != nullptr; }
+    HGDIOBJ GetHandle() const { return mHandle; }
+    bool IsValid() const { return mHandle != nullptr; }
 
 protected:
-    TGdiObject(HGDIOBJ handle, bool owned) : handle_(handle), owned_(owned) {}
+    TGdiObject(HGDIOBJ handle, bool owned) : mHandle(handle), mOwned(owned) {}
 
 private:
-    HGDIOBJ handle_;
-    bool owned_;
+    HGDIOBJ mHandle;
+    bool mOwned;
 };
 
 } // namespace OWL

@@ -42,25 +42,25 @@ std::string Narrow(const std::u16string& s) {
 
 } // namespace
 
-TModule::TModule(LPCWSTR name, HINSTANCE instance) : name_(name ? name : u""), instance_(instance) {}
+TModule::TModule(LPCWSTR name, HINSTANCE instance) : mName(name ? name : u""), mInstance(instance) {}
 
-TModule::TModule(LPCWSTR name, bool loadNow, bool mustLoad, bool) : name_(name ? name : u"") {
+TModule::TModule(LPCWSTR name, bool loadNow, bool mustLoad, bool) : mName(name ? name : u"") {
     if (!loadNow)
         return;
-    if (const Library* l = Find(name_)) {
-        library_ = l;
-        instance_ = HandleOf(*l);
+    if (const Library* l = Find(mName)) {
+        mLibrary = l;
+        mInstance = HandleOf(*l);
     } else if (mustLoad) {
-        throw TXInvalidModule("The library \"" + Narrow(name_) + "\" cannot be loaded.");
+        throw TXInvalidModule("The library \"" + Narrow(mName) + "\" cannot be loaded.");
     }
 }
 
 TModule::~TModule() = default;
 
 void* TModule::GetProcAddress(LPCSTR name) const {
-    if (library_ == nullptr || name == nullptr)
+    if (mLibrary == nullptr || name == nullptr)
         return nullptr;
-    return static_cast<const Library*>(library_)->entry(name);
+    return static_cast<const Library*>(mLibrary)->entry(name);
 }
 
 } // namespace OWL

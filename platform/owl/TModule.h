@@ -21,20 +21,20 @@ public:
     TModule(const TModule&) = delete;
     TModule& operator=(const TModule&) = delete;
 
-    HINSTANCE GetHandle() const { return instance_; }
-    HINSTANCE GetInstance() const { return instance_; }
-    operator HINSTANCE() const { return instance_; }
-    const std::u16string& GetName() const { return name_; }
+    HINSTANCE GetHandle() const { return mInstance; }
+    HINSTANCE GetInstance() const { return mInstance; }
+    operator HINSTANCE() const { return mInstance; }
+    const std::u16string& GetName() const { return mName; }
     // Whether the module holds a library it loaded.
-    bool IsLoaded() const { return library_ != nullptr; }
+    bool IsLoaded() const { return mLibrary != nullptr; }
 
     // The address of an exported entry by its ANSI name; null when there is none.
     void* GetProcAddress(LPCSTR name) const;
 
 private:
-    std::u16string name_;
-    HINSTANCE instance_ = nullptr;
-    const void* library_ = nullptr; // the in-process library loaded, if any
+    std::u16string mName;
+    HINSTANCE mInstance = nullptr;
+    const void* mLibrary = nullptr; // the in-process library loaded, if any
 };
 
 } // namespace OWL

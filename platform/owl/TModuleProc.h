@@ -11,21 +11,21 @@ namespace OWL {
 
 class TModuleProc {
 public:
-    TModuleProc(const TModule& module, LPCSTR name) : proc_(module.GetProcAddress(name)) {
-        if (proc_ == nullptr)
+    TModuleProc(const TModule& module, LPCSTR name) : mProc(module.GetProcAddress(name)) {
+        if (mProc == nullptr)
             throw TXModuleProc(std::string("No entry \"") + name + "\" in the library.");
     }
-    void* Address() const { return proc_; }
+    void* Address() const { return mProc; }
 
 protected:
-    void* proc_;
+    void* mProc;
 };
 
 // A bound entry of function type R(A...), called like the function.
 template <class R, class... A> class TModuleProcX : public TModuleProc {
 public:
     using TModuleProc::TModuleProc;
-    R operator()(A... args) const { return reinterpret_cast<R (*)(A...)>(proc_)(args...); }
+    R operator()(A... args) const { return reinterpret_cast<R (*)(A...)>(mProc)(args...); }
 };
 
 } // namespace OWL

@@ -9,14 +9,14 @@ namespace OWL {
 
 class TPaintDC : public TDC {
 public:
-    explicit TPaintDC(HWND hwnd) : hwnd_(hwnd), Ps{} { SetHDC(BeginPaint(hwnd, &Ps)); }
+    explicit TPaintDC(HWND hwnd) : mHwnd(hwnd), Ps{} { SetHDC(BeginPaint(hwnd, &Ps)); }
     ~TPaintDC() override {
         RestoreObjects();
-        EndPaint(hwnd_, &Ps);
+        EndPaint(mHwnd, &Ps);
     }
 
 private:
-    HWND hwnd_;
+    HWND mHwnd;
 
 public:
     PAINTSTRUCT Ps;

@@ -8,7 +8,7 @@ namespace OWL {
 class TPoint : public POINT {
 public:
     constexpr TPoint() : POINT{0, 0} {}
-    constexpr TPoint(LONG x_, LONG y_) : POINT{x_, y_} {}
+    constexpr TPoint(LONG mX, LONG mY) : POINT{mX, mY} {}
     constexpr TPoint(const POINT& p) : POINT(p) {}
 
     constexpr TPoint Offset(LONG dx, LONG dy) const { return {x + dx, y + dy}; }

@@ -45,10 +45,10 @@ template <class T> struct TResponseEntry {
 
 template <class T> class TResponseTable {
 public:
-    TResponseTable(std::initializer_list<TResponseEntry<T>> entries) : entries_(entries) {}
+    TResponseTable(std::initializer_list<TResponseEntry<T>> entries) : mEntries(entries) {}
     // True when an entry answered.
     bool Dispatch(T& window, TEventInfo& event) const {
-        for (const TResponseEntry<T>& entry : entries_)
+        for (const TResponseEntry<T>& entry : mEntries)
             if (entry.Matches(event)) {
                 entry.call(window, event);
                 return true;
@@ -57,7 +57,7 @@ public:
     }
 
 private:
-    std::vector<TResponseEntry<T>> entries_;
+    std::vector<TResponseEntry<T>> mEntries;
 };
 
 template <class T> bool TResponseEntry<T>::Matches(const TEventInfo& e) const {

@@ -7,8 +7,8 @@ namespace OWL {
 
 class TUIMetric {
 public:
-    constexpr explicit TUIMetric(int index) : index_(index) {}
-    int Get() const { return GetSystemMetrics(index_); }
+    constexpr explicit TUIMetric(int index) : mIndex(index) {}
+    int Get() const { return GetSystemMetrics(mIndex); }
     operator int() const { return Get(); }
 
     static const TUIMetric CxHScroll;
@@ -17,7 +17,7 @@ public:
     static const TUIMetric CyHScroll;
 
 private:
-    int index_;
+    int mIndex;
 };
 
 inline constexpr TUIMetric TUIMetric::CxHScroll{SM_CXHSCROLL};

@@ -59,67 +59,67 @@ TWindow* GetWindowPtr(HWND hwnd) {
 }
 
 TWindow::TWindow(TWindow* parent, LPCWSTR title, TModule* module)
-    : parent_(parent), module_(module ? module : (parent ? parent->module_ : nullptr)),
-      title_(title ? title : u"") {
-    if (parent_ != nullptr)
-        parent_->children_.push_back(this);
+    : mParent(parent), mModule(module ? module : (parent ? parent->mModule : nullptr)),
+      mTitle(title ? title : u"") {
+    if (mParent != nullptr)
+        mParent->mChildren.push_back(this);
     else
         Attr.Style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 }
 
-TWindow::TWindow(HWND handle, TModule* module) : module_(module) {
+TWindow::TWindow(HWND handle, TModule* module) : mModule(module) {
     SetFlag(wfAlias);
-    parent_ = GetWindowPtr(::GetParent(handle));
+    mParent = GetWindowPtr(::GetParent(handle));
     const int length = GetWindowTextLengthW(handle);
-    title_.resize(static_cast<std::size_t>(std::max(length, 0)) + 1);
-    title_.resize(static_cast<std::size_t>(GetWindowTextW(handle, title_.data(), length + 1)));
+    mTitle.resize(static_cast<std::size_t>(std::max(length, 0)) + 1);
+    mTitle.resize(static_cast<std::size_t>(GetWindowTextW(handle, mTitle.data(), length + 1)));
     Attr.Style = static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE));
     Attr.Id = ::GetDlgCtrlID(handle);
     Bind(handle);
 }
 
 TWindow::~TWindow() {
-    if (handle_ != nullptr) {
+    if (mHandle != nullptr) {
         if (!IsFlagSet(wfAlias))
-            DestroyWindow(handle_); // the object answers its last messages as a plain TWindow
+            DestroyWindow(mHandle); // the object answers its last messages as a plain TWindow
         Unbind();
     }
-    while (!children_.empty())
-        delete children_.back();
-    if (parent_ != nullptr) {
-        auto& siblings = parent_->children_;
+    while (!mChildren.empty())
+        delete mChildren.back();
+    if (mParent != nullptr) {
+        auto& siblings = mParent->mChildren;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
 }
 
 void TWindow::Bind(HWND handle) {
-    handle_ = handle;
+    mHandle = handle;
     auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC));
     if (proc != &StdWndProc) {
-        previousProc_ = proc;
+        mPreviousProc = proc;
         SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc));
     } else if (TWindow* before = GetWindowPtr(handle)) {
-        previousProc_ = before->previousProc_; // a second alias over the same window takes over
+        mPreviousProc = before->mPreviousProc; // a second alias over the same window takes over
     }
     Objects()[handle] = this;
 }
 
 void TWindow::Unbind() {
-    if (handle_ == nullptr)
+    if (mHandle == nullptr)
         return;
-    auto it = Objects().find(handle_);
+    auto it = Objects().find(mHandle);
     if (it != Objects().end() && it->second == this) {
-        if (previousProc_ != nullptr && ::IsWindow(handle_) &&
-            reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC)) == &StdWndProc)
-            SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+        if (mPreviousProc != nullptr && ::IsWindow(mHandle) &&
+            reinterpret_cast<WNDPROC>(GetWindowLongPtrW(mHandle, GWLP_WNDPROC)) == &StdWndProc)
+            SetWindowLongPtrW(mHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mPreviousProc));
         Objects().erase(it);
     }
-    handle_ = nullptr;
+    mHandle = nullptr;
     ClearFlag(wfCreated);
 }
 
 bool TWindow::Create() {
-    if (handle_ != nullptr || IsFlagSet(wfAlias))
+    if (mHandle != nullptr || IsFlagSet(wfAlias))
         return true;
     const HWND parent = GetParentH();
     if ((Attr.Style & WS_CHILD) && parent == nullptr)
@@ -128,9 +128,9 @@ bool TWindow::Create() {
     creating = this;
     const user::CreationHook previous = user::SetCreationHook(&CreationHook);
     const HWND h =
-        CreateWindowExW(Attr.ExStyle, GetClassName(), title_.c_str(), Attr.Style, Attr.X, Attr.Y, Attr.W,
+        CreateWindowExW(Attr.ExStyle, GetClassName(), mTitle.c_str(), Attr.Style, Attr.X, Attr.Y, Attr.W,
                         Attr.H, parent, reinterpret_cast<HMENU>(static_cast<LONG_PTR>(Attr.Id)),
-                        module_ ? module_->GetHandle() : nullptr, nullptr);
+                        mModule ? mModule->GetHandle() : nullptr, nullptr);
     user::SetCreationHook(previous);
     creating = nullptr;
     if (h == nullptr)
@@ -140,9 +140,9 @@ bool TWindow::Create() {
 }
 
 HWND TWindow::GetParentH() const {
-    if (parent_ != nullptr)
-        return parent_->handle_;
-    return handle_ ? ::GetParent(handle_) : nullptr;
+    if (mParent != nullptr)
+        return mParent->mHandle;
+    return mHandle ? ::GetParent(mHandle) : nullptr;
 }
 
 LPCWSTR TWindow::GetClassName() const {
@@ -150,7 +150,7 @@ LPCWSTR TWindow::GetClassName() const {
 }
 
 void TWindow::SetupWindow() {
-    const std::vector<TWindow*> children = children_;
+    const std::vector<TWindow*> children = mChildren;
     for (TWindow* child : children)
         child->Create();
 }
@@ -167,20 +167,20 @@ LRESULT TWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    TEventInfo event{handle_, message, wParam, lParam, 0};
-    TEventInfo* const outer = std::exchange(current_, &event);
+    TEventInfo event{mHandle, message, wParam, lParam, 0};
+    TEventInfo* const outer = std::exchange(mCurrent, &event);
     const LRESULT result = DispatchEvent(event) ? event.result : DefaultProcessing();
-    current_ = outer;
+    mCurrent = outer;
     return result;
 }
 
 LRESULT TWindow::DefaultProcessing() {
-    if (current_ == nullptr || handle_ == nullptr)
+    if (mCurrent == nullptr || mHandle == nullptr)
         return 0;
-    const TEventInfo& e = *current_;
-    if (previousProc_ != nullptr)
-        return CallWindowProcW(previousProc_, handle_, e.message, e.wParam, e.lParam);
-    return DefWindowProcW(handle_, e.message, e.wParam, e.lParam);
+    const TEventInfo& e = *mCurrent;
+    if (mPreviousProc != nullptr)
+        return CallWindowProcW(mPreviousProc, mHandle, e.message, e.wParam, e.lParam);
+    return DefWindowProcW(mHandle, e.message, e.wParam, e.lParam);
 }
 
 bool TWindow::DispatchEvent(TEventInfo& event) {
@@ -199,17 +199,17 @@ const TResponseTable<TWindow>& TWindow::ResponseTable() {
 }
 
 void TWindow::EvPaint() {
-    if (previousProc_ != nullptr) {
-        current_->result = DefaultProcessing();
+    if (mPreviousProc != nullptr) {
+        mCurrent->result = DefaultProcessing();
         return;
     }
-    TPaintDC dc(handle_);
+    TPaintDC dc(mHandle);
     TRect rect(dc.Ps.rcPaint);
     Paint(dc, dc.Ps.fErase != FALSE, rect);
 }
 
 void TWindow::EvSysColorChange() {
-    current_->result = DefaultProcessing();
+    mCurrent->result = DefaultProcessing();
 }
 
 bool TWindow::ReflectTo(HWND control, TEventInfo& event) {
@@ -221,89 +221,89 @@ bool TWindow::ReflectTo(HWND control, TEventInfo& event) {
 }
 
 void TWindow::EvDrawItem(UINT, const DRAWITEMSTRUCT& item) {
-    if (!ReflectTo(item.hwndItem, *current_))
-        current_->result = DefaultProcessing();
+    if (!ReflectTo(item.hwndItem, *mCurrent))
+        mCurrent->result = DefaultProcessing();
 }
 
 void TWindow::EvMeasureItem(UINT, MEASUREITEMSTRUCT& item) {
-    if (!ReflectTo(GetDlgItem(handle_, static_cast<int>(item.CtlID)), *current_))
-        current_->result = DefaultProcessing();
+    if (!ReflectTo(GetDlgItem(mHandle, static_cast<int>(item.CtlID)), *mCurrent))
+        mCurrent->result = DefaultProcessing();
 }
 
 bool TWindow::IsWindow() const {
-    return handle_ != nullptr && ::IsWindow(handle_);
+    return mHandle != nullptr && ::IsWindow(mHandle);
 }
 
 TRect TWindow::GetClientRect() const {
     RECT r{0, 0, 0, 0};
-    ::GetClientRect(handle_, &r);
+    ::GetClientRect(mHandle, &r);
     return r;
 }
 
 TRect TWindow::GetWindowRect() const {
     RECT r{0, 0, 0, 0};
-    ::GetWindowRect(handle_, &r);
+    ::GetWindowRect(mHandle, &r);
     return r;
 }
 
 void TWindow::ScreenToClient(TPoint& point) const {
-    ::ScreenToClient(handle_, &point);
+    ::ScreenToClient(mHandle, &point);
 }
 
 void TWindow::ClientToScreen(TPoint& point) const {
-    ::ClientToScreen(handle_, &point);
+    ::ClientToScreen(mHandle, &point);
 }
 
 bool TWindow::IsZoomed() const {
-    return ::IsZoomed(handle_) != FALSE;
+    return ::IsZoomed(mHandle) != FALSE;
 }
 
 bool TWindow::ShowWindow(int command) const {
-    return ::ShowWindow(handle_, command) != FALSE;
+    return ::ShowWindow(mHandle, command) != FALSE;
 }
 
 void TWindow::Invalidate(bool erase) const {
-    InvalidateRect(handle_, nullptr, erase ? TRUE : FALSE);
+    InvalidateRect(mHandle, nullptr, erase ? TRUE : FALSE);
 }
 
 void TWindow::UpdateWindow() const {
-    ::UpdateWindow(handle_);
+    ::UpdateWindow(mHandle);
 }
 
 HWND TWindow::SetFocus() const {
-    return ::SetFocus(handle_);
+    return ::SetFocus(mHandle);
 }
 
 int TWindow::GetId() const {
-    return handle_ ? ::GetDlgCtrlID(handle_) : Attr.Id;
+    return mHandle ? ::GetDlgCtrlID(mHandle) : Attr.Id;
 }
 
 bool TWindow::SetWindowText(LPCWSTR text) const {
-    return SetWindowTextW(handle_, text) != FALSE;
+    return SetWindowTextW(mHandle, text) != FALSE;
 }
 
 int TWindow::GetWindowTextLength() const {
-    return GetWindowTextLengthW(handle_);
+    return GetWindowTextLengthW(mHandle);
 }
 
 LRESULT TWindow::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return SendMessageW(handle_, message, wParam, lParam);
+    return SendMessageW(mHandle, message, wParam, lParam);
 }
 
 bool TWindow::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return PostMessageW(handle_, message, wParam, lParam) != FALSE;
+    return PostMessageW(mHandle, message, wParam, lParam) != FALSE;
 }
 
 UINT_PTR TWindow::SetTimer(UINT_PTR id, UINT elapse) const {
-    return ::SetTimer(handle_, id, elapse, nullptr);
+    return ::SetTimer(mHandle, id, elapse, nullptr);
 }
 
 bool TWindow::KillTimer(UINT_PTR id) const {
-    return ::KillTimer(handle_, id) != FALSE;
+    return ::KillTimer(mHandle, id) != FALSE;
 }
 
 bool TWindow::MoveWindow(const TRect& rect, bool repaint) const {
-    return ::MoveWindow(handle_, rect.left, rect.top, rect.Width(), rect.Height(), repaint ? TRUE : FALSE) !=
+    return ::MoveWindow(mHandle, rect.left, rect.top, rect.Width(), rect.Height(), repaint ? TRUE : FALSE) !=
            FALSE;
 }
 

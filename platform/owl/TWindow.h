@@ -55,14 +55,14 @@ public:
     // Paints the update area of a window of the framework's own class.
     virtual void Paint(TDC& dc, bool erase, TRect& rect) {}
 
-    HWND GetHandle() const { return handle_; }
-    operator HWND() const { return handle_; }
-    TWindow* GetParentO() const { return parent_; }
+    HWND GetHandle() const { return mHandle; }
+    operator HWND() const { return mHandle; }
+    TWindow* GetParentO() const { return mParent; }
     HWND GetParentH() const;
-    const std::u16string& GetTitle() const { return title_; }
-    bool IsFlagSet(UINT mask) const { return (flags_ & mask) != 0; }
-    void SetFlag(UINT mask) { flags_ |= mask; }
-    void ClearFlag(UINT mask) { flags_ &= ~mask; }
+    const std::u16string& GetTitle() const { return mTitle; }
+    bool IsFlagSet(UINT mask) const { return (mFlags & mask) != 0; }
+    void SetFlag(UINT mask) { mFlags |= mask; }
+    void ClearFlag(UINT mask) { mFlags &= ~mask; }
 
     TWindowAttr Attr;
 
@@ -108,7 +108,7 @@ protected:
     // Runs on WM_DESTROY.
     virtual void CleanupWindow() {}
     virtual LPCWSTR GetClassName() const;
-    const TEventInfo* CurrentEvent() const { return current_; }
+    const TEventInfo* CurrentEvent() const { return mCurrent; }
 
 private:
     friend struct TWindowBinding;
@@ -119,14 +119,14 @@ private:
     // control has none (or is this window).
     bool ReflectTo(HWND control, TEventInfo& event);
 
-    TWindow* parent_ = nullptr;
-    TModule* module_ = nullptr;
-    std::u16string title_;
-    HWND handle_ = nullptr;
-    UINT flags_ = 0;
-    std::vector<TWindow*> children_;
-    WNDPROC previousProc_ = nullptr; // for aliases and subclassed system controls
-    TEventInfo* current_ = nullptr;
+    TWindow* mParent = nullptr;
+    TModule* mModule = nullptr;
+    std::u16string mTitle;
+    HWND mHandle = nullptr;
+    UINT mFlags = 0;
+    std::vector<TWindow*> mChildren;
+    WNDPROC mPreviousProc = nullptr; // for aliases and subclassed system controls
+    TEventInfo* mCurrent = nullptr;
 };
 
 // The framework's object of a window, or null.

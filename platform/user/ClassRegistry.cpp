@@ -23,7 +23,7 @@ ATOM ClassRegistry::Register(const WNDCLASSW& d) {
     if (d.cbClsExtra < 0 || d.cbWndExtra < 0 || Find(d.lpszClassName) != nullptr)
         return 0;
     auto c = std::make_unique<WindowClass>();
-    c->atom = nextAtom_++;
+    c->atom = mNextAtom++;
     c->name = d.lpszClassName;
     c->style = d.style;
     c->proc = d.lpfnWndProc;
@@ -33,22 +33,22 @@ ATOM ClassRegistry::Register(const WNDCLASSW& d) {
     c->cursor = d.hCursor;
     c->background = d.hbrBackground;
     c->extra.resize(static_cast<std::size_t>(d.cbClsExtra));
-    classes_.push_back(std::move(c));
-    return classes_.back()->atom;
+    mClasses.push_back(std::move(c));
+    return mClasses.back()->atom;
 }
 
 bool ClassRegistry::Unregister(LPCWSTR nameOrAtom) {
     WindowClass* c = Find(nameOrAtom);
     if (c == nullptr)
         return false;
-    std::erase_if(classes_, [c](const auto& p) { return p.get() == c; });
+    std::erase_if(mClasses, [c](const auto& p) { return p.get() == c; });
     return true;
 }
 
 WindowClass* ClassRegistry::Find(LPCWSTR nameOrAtom) {
     if (nameOrAtom == nullptr)
         return nullptr;
-    for (auto& c : classes_) {
+    for (auto& c : mClasses) {
         if (IsAtomName(nameOrAtom) ? c->atom == AtomOf(nameOrAtom)
                                    : win32::SameIgnoringCase(c->name, nameOrAtom))
             return c.get();

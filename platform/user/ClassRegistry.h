@@ -19,8 +19,8 @@ public:
     WindowClass* Find(LPCWSTR nameOrAtom);
 
 private:
-    std::vector<std::unique_ptr<WindowClass>> classes_;
-    ATOM nextAtom_ = 0xC000;
+    std::vector<std::unique_ptr<WindowClass>> mClasses;
+    ATOM mNextAtom = 0xC000;
 };
 
 // A value in the place of a name that is an atom or integer id rather than text.

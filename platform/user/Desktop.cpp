@@ -22,7 +22,7 @@ bool InRange(UINT message, UINT first, UINT last) {
 } // namespace
 
 Desktop::Desktop() {
-    RegisterComboBoxClass(classes_);
+    RegisterComboBoxClass(mClasses);
 }
 
 Desktop& Desktop::Current() {
@@ -38,36 +38,36 @@ void Desktop::Reset() {
 UINT Desktop::RegisterMessage(const std::u16string& name) {
     if (name.empty())
         return 0;
-    for (std::size_t i = 0; i < registered_.size(); ++i) {
-        if (win32::SameIgnoringCase(registered_[i], name))
+    for (std::size_t i = 0; i < mRegistered.size(); ++i) {
+        if (win32::SameIgnoringCase(mRegistered[i], name))
             return WM_REGISTERED_FIRST + static_cast<UINT>(i);
     }
-    if (registered_.size() >= 0x4000)
+    if (mRegistered.size() >= 0x4000)
         return 0;
-    registered_.push_back(name);
-    return WM_REGISTERED_FIRST + static_cast<UINT>(registered_.size() - 1);
+    mRegistered.push_back(name);
+    return WM_REGISTERED_FIRST + static_cast<UINT>(mRegistered.size() - 1);
 }
 
 bool Desktop::InFilter(HWND filter, HWND hwnd) const {
-    return filter == nullptr || hwnd == filter || windows_.IsDescendant(filter, hwnd);
+    return filter == nullptr || hwnd == filter || mWindows.IsDescendant(filter, hwnd);
 }
 
 MSG Desktop::Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const {
-    return MSG{hwnd, message, wParam, lParam, clock_.TickCount(), POINT{0, 0}};
+    return MSG{hwnd, message, wParam, lParam, mClock.TickCount(), POINT{0, 0}};
 }
 
 std::optional<MSG> Desktop::Retrieve(HWND hwnd, UINT first, UINT last, bool remove, bool quit) {
-    auto posted = queue_.Next(
+    auto posted = mQueue.Next(
         [&](const MSG& m) {
             return InRange(m.message, first, last) && (hwnd == nullptr || InFilter(hwnd, m.hwnd));
         },
         remove);
     if (posted)
         return posted;
-    if (quit && queue_.QuitRequested()) {
-        MSG quit = Make(nullptr, WM_QUIT, static_cast<WPARAM>(queue_.ExitCode()), 0);
+    if (quit && mQueue.QuitRequested()) {
+        MSG quit = Make(nullptr, WM_QUIT, static_cast<WPARAM>(mQueue.ExitCode()), 0);
         if (remove)
-            queue_.ClearQuit();
+            mQueue.ClearQuit();
         return quit;
     }
     if (InRange(WM_PAINT, first, last)) {
@@ -81,8 +81,8 @@ std::optional<MSG> Desktop::Retrieve(HWND hwnd, UINT first, UINT last, bool remo
 
 std::optional<MSG> Desktop::NextPaint(HWND filter) const {
     std::optional<MSG> found;
-    windows_.ForEachPreOrder([&](Window& w) {
-        if (!w.update.IsEmpty() && windows_.IsVisible(w) && InFilter(filter, w.handle))
+    mWindows.ForEachPreOrder([&](Window& w) {
+        if (!w.update.IsEmpty() && mWindows.IsVisible(w) && InFilter(filter, w.handle))
             found = Make(w.handle, WM_PAINT, 0, 0);
         return !found;
     });
@@ -90,14 +90,14 @@ std::optional<MSG> Desktop::NextPaint(HWND filter) const {
 }
 
 std::optional<MSG> Desktop::NextTimer(HWND filter, bool remove) {
-    const Timer* t = timers_.FirstDue(clock_.Now(), [&](const Timer& timer) {
+    const Timer* t = mTimers.FirstDue(mClock.Now(), [&](const Timer& timer) {
         return timer.hwnd == nullptr ? filter == nullptr : InFilter(filter, timer.hwnd);
     });
     if (t == nullptr)
         return std::nullopt;
     MSG msg = Make(t->hwnd, WM_TIMER, t->id, reinterpret_cast<LPARAM>(t->proc));
     if (remove)
-        timers_.Consume(t->hwnd, t->id, clock_.Now());
+        mTimers.Consume(t->hwnd, t->id, mClock.Now());
     return msg;
 }
 
@@ -117,14 +117,14 @@ int Desktop::Pump() {
 }
 
 void Desktop::Advance(std::uint32_t ms) {
-    const std::uint64_t end = clock_.Now() + ms;
+    const std::uint64_t end = mClock.Now() + ms;
     Pump();
-    for (auto due = timers_.NextDue(); due && *due <= end; due = timers_.NextDue()) {
-        if (*due > clock_.Now())
-            clock_.Set(*due);
+    for (auto due = mTimers.NextDue(); due && *due <= end; due = mTimers.NextDue()) {
+        if (*due > mClock.Now())
+            mClock.Set(*due);
         Pump();
     }
-    clock_.Set(end);
+    mClock.Set(end);
     Pump();
 }
 

@@ -30,14 +30,14 @@ public:
     // surfaces blank. Windows are dropped without messages.
     static void Reset();
 
-    ClassRegistry& Classes() { return classes_; }
-    WindowTable& Windows() { return windows_; }
-    MessageQueue& Queue() { return queue_; }
-    TestClock& Clock() { return clock_; }
-    TimerTable& Timers() { return timers_; }
-    ScriptedMessageBoxes& MessageBoxes() { return boxes_; }
-    EffectsLog& Effects() { return effects_; }
-    WindowSurfaces& Paint() { return paint_; }
+    ClassRegistry& Classes() { return mClasses; }
+    WindowTable& Windows() { return mWindows; }
+    MessageQueue& Queue() { return mQueue; }
+    TestClock& Clock() { return mClock; }
+    TimerTable& Timers() { return mTimers; }
+    ScriptedMessageBoxes& MessageBoxes() { return mBoxes; }
+    EffectsLog& Effects() { return mEffects; }
+    WindowSurfaces& Paint() { return mPaint; }
 
     HWND focus = nullptr;
     HWND capture = nullptr;
@@ -64,16 +64,16 @@ public:
     // across a window procedure call never dangles; the outermost scope frees them.
     class Hold {
     public:
-        explicit Hold(Desktop& d) : desktop_(d) { ++desktop_.holds_; }
+        explicit Hold(Desktop& d) : mDesktop(d) { ++mDesktop.mHolds; }
         ~Hold() {
-            if (--desktop_.holds_ == 0)
-                desktop_.windows_.Collect();
+            if (--mDesktop.mHolds == 0)
+                mDesktop.mWindows.Collect();
         }
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
     private:
-        Desktop& desktop_;
+        Desktop& mDesktop;
     };
 
     static constexpr int kPumpLimit = 10000;
@@ -85,16 +85,16 @@ private:
     std::optional<MSG> NextTimer(HWND filter, bool remove);
     MSG Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const;
 
-    ClassRegistry classes_;
-    WindowTable windows_;
-    MessageQueue queue_;
-    TestClock clock_;
-    TimerTable timers_;
-    ScriptedMessageBoxes boxes_;
-    EffectsLog effects_;
-    WindowSurfaces paint_;
-    std::vector<std::u16string> registered_;
-    int holds_ = 0;
+    ClassRegistry mClasses;
+    WindowTable mWindows;
+    MessageQueue mQueue;
+    TestClock mClock;
+    TimerTable mTimers;
+    ScriptedMessageBoxes mBoxes;
+    EffectsLog mEffects;
+    WindowSurfaces mPaint;
+    std::vector<std::u16string> mRegistered;
+    int mHolds = 0;
 };
 
 } // namespace user

@@ -16,12 +16,12 @@ struct Effect {
 class EffectsLog {
 public:
     void Add(std::string kind, std::u16string detail) {
-        entries_.push_back({std::move(kind), std::move(detail)});
+        mEntries.push_back({std::move(kind), std::move(detail)});
     }
-    const std::vector<Effect>& Entries() const { return entries_; }
+    const std::vector<Effect>& Entries() const { return mEntries; }
 
 private:
-    std::vector<Effect> entries_;
+    std::vector<Effect> mEntries;
 };
 
 } // namespace user

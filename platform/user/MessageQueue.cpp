@@ -3,20 +3,20 @@
 namespace user {
 
 std::optional<MSG> MessageQueue::Next(const std::function<bool(const MSG&)>& filter, bool remove) {
-    for (auto it = posted_.begin(); it != posted_.end(); ++it) {
+    for (auto it = mPosted.begin(); it != mPosted.end(); ++it) {
         if (!filter(*it))
             continue;
         MSG msg = *it;
         if (remove)
-            posted_.erase(it);
+            mPosted.erase(it);
         return msg;
     }
     return std::nullopt;
 }
 
 void MessageQueue::RequestQuit(int exitCode) {
-    quit_ = true;
-    exitCode_ = exitCode;
+    mQuit = true;
+    mExitCode = exitCode;
 }
 
 } // namespace user

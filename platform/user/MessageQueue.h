@@ -12,19 +12,19 @@ namespace user {
 
 class MessageQueue {
 public:
-    void Post(const MSG& msg) { posted_.push_back(msg); }
+    void Post(const MSG& msg) { mPosted.push_back(msg); }
     // The oldest message that passes the filter, taken out when remove is set.
     std::optional<MSG> Next(const std::function<bool(const MSG&)>& filter, bool remove);
 
     void RequestQuit(int exitCode);
-    bool QuitRequested() const { return quit_; }
-    int ExitCode() const { return exitCode_; }
-    void ClearQuit() { quit_ = false; }
+    bool QuitRequested() const { return mQuit; }
+    int ExitCode() const { return mExitCode; }
+    void ClearQuit() { mQuit = false; }
 
 private:
-    std::deque<MSG> posted_;
-    bool quit_ = false;
-    int exitCode_ = 0;
+    std::deque<MSG> mPosted;
+    bool mQuit = false;
+    int mExitCode = 0;
 };
 
 } // namespace user

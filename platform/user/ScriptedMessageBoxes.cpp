@@ -26,17 +26,17 @@ bool HasButton(UINT style, int button) {
 }
 
 void ScriptedMessageBoxes::Answer(int button) {
-    queued_.push_back([button](const MessageBoxShown&) { return button; });
+    mQueued.push_back([button](const MessageBoxShown&) { return button; });
 }
 
 int ScriptedMessageBoxes::Show(const MessageBoxShown& box) {
-    shown_.push_back(box);
-    int button = default_;
-    if (!queued_.empty()) {
-        MessageBoxScript script = std::move(queued_.front());
-        queued_.pop_front();
+    mShown.push_back(box);
+    int button = mDefault;
+    if (!mQueued.empty()) {
+        MessageBoxScript script = std::move(mQueued.front());
+        mQueued.pop_front();
         button = script(box);
-    } else if (default_ == 0) {
+    } else if (mDefault == 0) {
         throw UnexpectedMessageBox("a message box appeared that the test did not expect (style " +
                                    std::to_string(box.style) + ")");
     }

@@ -34,18 +34,18 @@ public:
 class ScriptedMessageBoxes {
 public:
     void Answer(int button);
-    void Script(MessageBoxScript script) { queued_.push_back(std::move(script)); }
+    void Script(MessageBoxScript script) { mQueued.push_back(std::move(script)); }
     // Answer for boxes nothing is queued for; 0 makes such a box a failure.
-    void SetDefault(int button) { default_ = button; }
+    void SetDefault(int button) { mDefault = button; }
 
     // Records the box and returns the button pressed.
     int Show(const MessageBoxShown& box);
-    const std::vector<MessageBoxShown>& Shown() const { return shown_; }
+    const std::vector<MessageBoxShown>& Shown() const { return mShown; }
 
 private:
-    std::deque<MessageBoxScript> queued_;
-    std::vector<MessageBoxShown> shown_;
-    int default_ = 0;
+    std::deque<MessageBoxScript> mQueued;
+    std::vector<MessageBoxShown> mShown;
+    int mDefault = 0;
 };
 
 // Whether a box of this style has the button (IDOK, IDCANCEL, IDYES ...).

@@ -10,13 +10,13 @@ namespace user {
 
 class TestClock {
 public:
-    std::uint64_t Now() const { return now_; }
-    std::uint32_t TickCount() const { return static_cast<std::uint32_t>(now_ & 0xFFFFFFFFu); }
-    void Set(std::uint64_t ms) { now_ = ms; }
-    void Advance(std::uint64_t ms) { now_ += ms; }
+    std::uint64_t Now() const { return mNow; }
+    std::uint32_t TickCount() const { return static_cast<std::uint32_t>(mNow & 0xFFFFFFFFu); }
+    void Set(std::uint64_t ms) { mNow = ms; }
+    void Advance(std::uint64_t ms) { mNow += ms; }
 
 private:
-    std::uint64_t now_ = 0;
+    std::uint64_t mNow = 0;
 };
 
 } // namespace user

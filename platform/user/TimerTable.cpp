@@ -10,28 +10,28 @@ UINT_PTR TimerTable::Set(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc, st
     if (t == nullptr) {
         if (hwnd == nullptr)
             id = FreeThreadId();
-        timers_.push_back(Timer{hwnd, id, 0, 0, nullptr, 0});
-        t = &timers_.back();
+        mTimers.push_back(Timer{hwnd, id, 0, 0, nullptr, 0});
+        t = &mTimers.back();
     }
     t->elapse = elapse;
     t->due = now + elapse;
     t->proc = proc;
-    t->order = order_++;
+    t->order = mOrder++;
     return t->id;
 }
 
 bool TimerTable::Kill(HWND hwnd, UINT_PTR id) {
-    return std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
+    return std::erase_if(mTimers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
 }
 
 void TimerTable::KillAll(HWND hwnd) {
-    std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd; });
+    std::erase_if(mTimers, [&](const Timer& t) { return t.hwnd == hwnd; });
 }
 
 const Timer* TimerTable::Find(HWND hwnd, UINT_PTR id) const {
-    auto it = std::find_if(timers_.begin(), timers_.end(),
+    auto it = std::find_if(mTimers.begin(), mTimers.end(),
                            [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
-    return it == timers_.end() ? nullptr : &*it;
+    return it == mTimers.end() ? nullptr : &*it;
 }
 
 Timer* TimerTable::FindMutable(HWND hwnd, UINT_PTR id) {
@@ -47,7 +47,7 @@ void TimerTable::Consume(HWND hwnd, UINT_PTR id, std::uint64_t now) {
 
 std::optional<std::uint64_t> TimerTable::NextDue() const {
     std::optional<std::uint64_t> next;
-    for (const Timer& t : timers_) {
+    for (const Timer& t : mTimers) {
         if (!next || t.due < *next)
             next = t.due;
     }

@@ -36,7 +36,7 @@ public:
     // The due timer (due <= now) with the earliest due time that `accept` takes.
     template <typename Accept> const Timer* FirstDue(std::uint64_t now, Accept accept) const {
         const Timer* best = nullptr;
-        for (const Timer& t : timers_) {
+        for (const Timer& t : mTimers) {
             if (t.due <= now && accept(t) && (best == nullptr || Earlier(t, *best)))
                 best = &t;
         }
@@ -53,8 +53,8 @@ private:
     Timer* FindMutable(HWND hwnd, UINT_PTR id);
     UINT_PTR FreeThreadId() const;
 
-    std::vector<Timer> timers_;
-    std::uint64_t order_ = 0;
+    std::vector<Timer> mTimers;
+    std::uint64_t mOrder = 0;
 };
 
 } // namespace user

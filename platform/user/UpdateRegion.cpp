@@ -5,29 +5,29 @@
 namespace user {
 
 bool UpdateRegion::IsEmpty() const {
-    return user::IsEmpty(box_);
+    return user::IsEmpty(mBox);
 }
 
 void UpdateRegion::Add(const RECT& r) {
-    box_ = Bound(box_, r);
+    mBox = Bound(mBox, r);
 }
 
 void UpdateRegion::Subtract(const RECT& r) {
-    RECT cut = Intersect(box_, r);
+    RECT cut = Intersect(mBox, r);
     if (user::IsEmpty(cut))
         return;
-    const bool fullWidth = cut.left == box_.left && cut.right == box_.right;
-    const bool fullHeight = cut.top == box_.top && cut.bottom == box_.bottom;
+    const bool fullWidth = cut.left == mBox.left && cut.right == mBox.right;
+    const bool fullHeight = cut.top == mBox.top && cut.bottom == mBox.bottom;
     if (fullWidth && fullHeight)
         Clear();
-    else if (fullWidth && cut.top == box_.top)
-        box_.top = cut.bottom;
-    else if (fullWidth && cut.bottom == box_.bottom)
-        box_.bottom = cut.top;
-    else if (fullHeight && cut.left == box_.left)
-        box_.left = cut.right;
-    else if (fullHeight && cut.right == box_.right)
-        box_.right = cut.left;
+    else if (fullWidth && cut.top == mBox.top)
+        mBox.top = cut.bottom;
+    else if (fullWidth && cut.bottom == mBox.bottom)
+        mBox.bottom = cut.top;
+    else if (fullHeight && cut.left == mBox.left)
+        mBox.left = cut.right;
+    else if (fullHeight && cut.right == mBox.right)
+        mBox.right = cut.left;
 }
 
 } // namespace user

@@ -12,13 +12,13 @@ class UpdateRegion {
 public:
     bool IsEmpty() const;
     // Bounding box; {0, 0, 0, 0} when empty.
-    RECT Box() const { return box_; }
+    RECT Box() const { return mBox; }
     void Add(const RECT& r);
     void Subtract(const RECT& r);
-    void Clear() { box_ = {0, 0, 0, 0}; }
+    void Clear() { mBox = {0, 0, 0, 0}; }
 
 private:
-    RECT box_{0, 0, 0, 0};
+    RECT mBox{0, 0, 0, 0};
 };
 
 } // namespace user

@@ -26,11 +26,11 @@ RECT ClientOnSurface(const Window& w, POINT origin) {
 } // namespace
 
 std::shared_ptr<gdi::Surface> WindowSurfaces::SurfaceOf(const Window& top) {
-    std::erase_if(surfaces_,
+    std::erase_if(mSurfaces,
                   [](const auto& entry) { return !Desktop::Current().Windows().Find(entry.first); });
     const int width = std::clamp<int>(Width(top.window), 1, gdi::Surface::kMaxSide);
     const int height = std::clamp<int>(Height(top.window), 1, gdi::Surface::kMaxSide);
-    std::shared_ptr<gdi::Surface>& s = surfaces_[top.handle];
+    std::shared_ptr<gdi::Surface>& s = mSurfaces[top.handle];
     if (s && s->Width() == width && s->Height() == height)
         return s;
     auto resized = std::make_shared<gdi::Surface>(width, height);
@@ -75,10 +75,10 @@ HDC WindowSurfaces::Acquire(HWND hwnd, const RECT& clip) {
     const WindowTable& table = Desktop::Current().Windows();
     const Window* w = table.Find(hwnd);
     if (w == nullptr) {
-        if (!screen_)
-            screen_ =
+        if (!mScreen)
+            mScreen =
                 std::make_shared<gdi::Surface>(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-        target.surface = screen_;
+        target.surface = mScreen;
         target.clip = gdi::Region(clip);
     } else {
         const Window* top = &table.TopLevelOf(*w);
@@ -89,12 +89,12 @@ HDC WindowSurfaces::Acquire(HWND hwnd, const RECT& clip) {
     }
     HDC dc = gdi::CreateSurfaceDC(std::move(target));
     if (dc != nullptr)
-        live_.insert(dc);
+        mLive.insert(dc);
     return dc;
 }
 
 void WindowSurfaces::Release(HWND, HDC dc) {
-    if (live_.erase(dc) > 0)
+    if (mLive.erase(dc) > 0)
         DeleteDC(dc);
 }
 

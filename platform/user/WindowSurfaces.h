@@ -29,7 +29,7 @@ public:
     // is no brush (the window stays unerased).
     bool EraseBackground(HWND hwnd, HDC dc, HBRUSH background);
     // DCs handed out and not yet released.
-    int Outstanding() const { return static_cast<int>(live_.size()); }
+    int Outstanding() const { return static_cast<int>(mLive.size()); }
 
     // The window's rectangle cut out of its top-level surface; empty for an
     // invalid window.
@@ -39,9 +39,9 @@ private:
     std::shared_ptr<gdi::Surface> SurfaceOf(const Window& top);
     gdi::Region VisibleRegion(const Window& w, POINT origin) const;
 
-    std::map<HWND, std::shared_ptr<gdi::Surface>> surfaces_;
-    std::shared_ptr<gdi::Surface> screen_;
-    std::set<HDC> live_;
+    std::map<HWND, std::shared_ptr<gdi::Surface>> mSurfaces;
+    std::shared_ptr<gdi::Surface> mScreen;
+    std::set<HDC> mLive;
 };
 
 // The picture of a window from the desktop's surfaces; a 1 x 1 picture when the

@@ -6,27 +6,27 @@ namespace user {
 
 Window& WindowTable::Add() {
     auto w = std::make_unique<Window>();
-    w->handle = reinterpret_cast<HWND>(next_);
-    next_ += 4;
+    w->handle = reinterpret_cast<HWND>(mNext);
+    mNext += 4;
     Window& ref = *w;
-    windows_.emplace(reinterpret_cast<std::uintptr_t>(ref.handle), std::move(w));
+    mWindows.emplace(reinterpret_cast<std::uintptr_t>(ref.handle), std::move(w));
     return ref;
 }
 
 Window* WindowTable::Find(HWND hwnd) const {
-    auto it = windows_.find(reinterpret_cast<std::uintptr_t>(hwnd));
-    return it == windows_.end() ? nullptr : it->second.get();
+    auto it = mWindows.find(reinterpret_cast<std::uintptr_t>(hwnd));
+    return it == mWindows.end() ? nullptr : it->second.get();
 }
 
 void WindowTable::Remove(HWND hwnd) {
-    auto it = windows_.find(reinterpret_cast<std::uintptr_t>(hwnd));
-    if (it == windows_.end())
+    auto it = mWindows.find(reinterpret_cast<std::uintptr_t>(hwnd));
+    if (it == mWindows.end())
         return;
     Window& w = *it->second;
     w.destroyed = true;
     std::erase(Siblings(w), hwnd);
-    removed_.push_back(std::move(it->second));
-    windows_.erase(it);
+    mRemoved.push_back(std::move(it->second));
+    mWindows.erase(it);
 }
 
 std::vector<HWND>& WindowTable::Siblings(const Window& w) {
@@ -34,11 +34,11 @@ std::vector<HWND>& WindowTable::Siblings(const Window& w) {
         if (Window* p = Find(w.parent))
             return p->children;
     }
-    return topLevel_;
+    return mTopLevel;
 }
 
 void WindowTable::ForEachPreOrder(const std::function<bool(Window&)>& visit) const {
-    Visit(topLevel_, visit);
+    Visit(mTopLevel, visit);
 }
 
 bool WindowTable::IsVisible(const Window& w) const {

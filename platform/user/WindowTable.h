@@ -20,14 +20,14 @@ public:
     Window& Add();
     Window* Find(HWND hwnd) const;
     void Remove(HWND hwnd);
-    void Collect() { removed_.clear(); }
+    void Collect() { mRemoved.clear(); }
 
-    std::vector<HWND>& TopLevel() { return topLevel_; }
+    std::vector<HWND>& TopLevel() { return mTopLevel; }
     // The sibling list hwnd belongs to: its parent's children or the top-level list.
     std::vector<HWND>& Siblings(const Window& w);
     // Every window, parents before their children, siblings in z-order.
     void ForEachPreOrder(const std::function<bool(Window&)>& visit) const;
-    std::size_t Count() const { return windows_.size(); }
+    std::size_t Count() const { return mWindows.size(); }
 
     // WS_VISIBLE on the window and every ancestor.
     bool IsVisible(const Window& w) const;
@@ -41,10 +41,10 @@ public:
 private:
     bool Visit(const std::vector<HWND>& list, const std::function<bool(Window&)>& visit) const;
 
-    std::unordered_map<std::uintptr_t, std::unique_ptr<Window>> windows_;
-    std::vector<std::unique_ptr<Window>> removed_;
-    std::vector<HWND> topLevel_;
-    std::uintptr_t next_ = 0x10010;
+    std::unordered_map<std::uintptr_t, std::unique_ptr<Window>> mWindows;
+    std::vector<std::unique_ptr<Window>> mRemoved;
+    std::vector<HWND> mTopLevel;
+    std::uintptr_t mNext = 0x10010;
 };
 
 } // namespace user

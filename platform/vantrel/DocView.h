@@ -99,7 +99,7 @@ protected:
 struct IClientWindow : IUnknown {
     virtual HRESULT CreateClientWindow(IHostFrameSite* site, HWND parent, HWND* window) = 0; // slot 3
     virtual HRESULT DestroyClientWindow() = 0;                                               // slot 4
-    virtual HRESULT Reserved5() { return E_NOTIMPL; }                                                         // slot 5
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }                                        // slot 5
     virtual HRESULT GetFrameSite(IHostFrameSite** site) = 0;                                 // slot 6
 
 protected:

@@ -27,10 +27,10 @@ struct ICustomDocClass : ICAFClassObject {
     // for it; the first and the last value are not used.
     virtual HRESULT CreateDocument(ULONG_PTR value1, IUnknown* creator, DWORD flags, IUnknown** document,
                                    ULONG_PTR last) = 0; // slot 9
-    virtual HRESULT Reserved10() { return E_NOTIMPL; }                   // slot 10
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }  // slot 10
     // Makes object the target of the class's commands.
     virtual HRESULT AttachCommandTarget(IUnknown* object, ULONG_PTR value) = 0; // slot 11
-    virtual HRESULT Reserved12() { return E_NOTIMPL; }                                           // slot 12
+    virtual HRESULT Reserved12() { return E_NOTIMPL; }                          // slot 12
     virtual HRESULT GetDocumentGuid(const GUID** guid) = 0;                     // slot 13
 
 protected:
@@ -56,8 +56,8 @@ protected:
 };
 
 struct IHostDocument : IUnknown {
-    virtual HRESULT GetDocumentId(DWORD* id) = 0; // slot 3
-    virtual HRESULT Reserved4() { return E_NOTIMPL; }              // slot 4
+    virtual HRESULT GetDocumentId(DWORD* id) = 0;     // slot 3
+    virtual HRESULT Reserved4() { return E_NOTIMPL; } // slot 4
     // The host data source of the document, with one reference.
     virtual HRESULT GetDataSource(IUnknown** dataSource) = 0; // slot 5
 
@@ -84,7 +84,7 @@ struct ICustomDocument : IUnknown {
     virtual HRESULT GetName(BSTR* name) = 0;            // slot 3
     virtual HRESULT GetKind(WORD* kind) = 0;            // slot 4
     virtual HRESULT DetachSender() = 0;                 // slot 5
-    virtual HRESULT Reserved6() { return E_NOTIMPL; }                    // slot 6
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }   // slot 6
     virtual HRESULT GetCreationFlags(DWORD* flags) = 0; // slot 7
     // The host owner's IHostOwnerDocument, with one reference.
     virtual HRESULT GetOwnerDocument(IUnknown** owner) = 0; // slot 8

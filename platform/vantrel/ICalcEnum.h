@@ -45,8 +45,8 @@ struct ICalcEnum : IUnknown {
     virtual HRESULT Clear() = 0; // slot 10
     // The flag word SetArgs handed out.
     virtual HRESULT GetFlags(DWORD* flags) = 0; // slot 11
-    virtual LONG Reserved12() { return 0; }              // slot 12
-    virtual LONG Reserved13() { return 0; }              // slot 13
+    virtual LONG Reserved12() { return 0; }     // slot 12
+    virtual LONG Reserved13() { return 0; }     // slot 13
     // Seconds per tick of the started record; S_FALSE when not known.
     virtual HRESULT GetSamplePeriod(double* seconds) = 0;     // slot 14
     virtual HRESULT GetCapabilities(DWORD* capabilities) = 0; // slot 15

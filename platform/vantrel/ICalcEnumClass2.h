@@ -15,7 +15,7 @@ struct ICalcEnumClass2 : ICAFClassObject {
     virtual HRESULT GetName(IAutoOvoString** name) = 0;        // slot 7: the class name
     virtual HRESULT GetDescription(IAutoOvoString** text) = 0; // slot 8
     virtual DWORD GetOutputKind() = 0;                         // slot 9: 0 for the module's classes
-    virtual HRESULT Reserved10() { return E_NOTIMPL; }                          // slot 10
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }         // slot 10
     // A new enumerator, its host set to host when that is not null.
     virtual HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) = 0; // slot 11
     // A new enumerator aggregated into outer (COM aggregation): *inner is its non-delegating IUnknown.

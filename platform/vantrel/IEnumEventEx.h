@@ -26,8 +26,8 @@ struct IEnumEventEx : IUnknown {
     virtual HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                          void* event) = 0; // slot 4
     // The tick the stream has reached (INT32_MAX at the end).
-    virtual HRESULT GetPosition(LONG* tick) = 0; // slot 5
-    virtual HRESULT Reserved6() { return E_NOTIMPL; }             // slot 6
+    virtual HRESULT GetPosition(LONG* tick) = 0;      // slot 5
+    virtual HRESULT Reserved6() { return E_NOTIMPL; } // slot 6
     // An independent copy of the enumerator (its parameters, not its sources or position).
     virtual HRESULT Clone(IEnumEventEx** out) = 0; // slot 7
     // Size in bytes of one event record of this stream.

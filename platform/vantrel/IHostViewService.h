@@ -16,10 +16,10 @@ struct IHostViewService : IUnknown {
     virtual HRESULT Reserved8() { return E_NOTIMPL; }
     virtual HRESULT Reserved9() { return E_NOTIMPL; }
     virtual HRESULT OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) = 0; // slot 10
-    virtual HRESULT Reserved11() { return E_NOTIMPL; }                                              // slot 11
+    virtual HRESULT Reserved11() { return E_NOTIMPL; }                             // slot 11
     virtual HRESULT OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID* viewClass,
                                     IUnknown** view) = 0; // slot 12
-    virtual HRESULT Reserved13() { return E_NOTIMPL; }                     // slot 13
+    virtual HRESULT Reserved13() { return E_NOTIMPL; }    // slot 13
     virtual HRESULT MakeViewObject(ULONG_PTR value1, ULONG_PTR value2, ULONG_PTR value3, DWORD reserved,
                                    IUnknown** object) = 0; // slot 14
 

@@ -19,9 +19,9 @@ struct IOnlineDataSink : IUnknown {
     virtual HRESULT OnRecordEnd(LONG record, LONG value) = 0; // slot 7
     virtual HRESULT OnStopSampling(WORD flag) = 0;            // slot 8
     virtual HRESULT OnSamplingNotice(LONG a, LONG b) = 0;     // slot 9
-    virtual HRESULT Reserved10() { return E_NOTIMPL; }                         // slot 10
-    virtual HRESULT Reserved11() { return E_NOTIMPL; }                         // slot 11
-    virtual HRESULT Reserved12(LONG) { return S_OK; }               // slot 12
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }        // slot 10
+    virtual HRESULT Reserved11() { return E_NOTIMPL; }        // slot 11
+    virtual HRESULT Reserved12(LONG) { return S_OK; }         // slot 12
     // How often (ms) the sink wants OnNewData.
     virtual HRESULT GetRefreshInterval(LONG* milliseconds) = 0; // slot 13
     // The sink's position of interest; the fifth argument receives it (0x80000000 for none).

@@ -10,11 +10,12 @@ struct IStrevDataChildData : IUnknown {
     // The message id that names the kind of data.
     virtual HRESULT GetTypeId(DWORD* id) = 0; // slot 3
     // A copy for the host object host (may be null), with one reference.
-    virtual HRESULT Clone(IUnknown* host, IStrevDataChildData** copy) = 0;          // slot 4
+    virtual HRESULT Clone(IUnknown* host, IStrevDataChildData** copy) = 0;                           // slot 4
     virtual HRESULT Reserved5(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) { return E_NOTIMPL; } // slot 5
     virtual HRESULT Reserved6(DWORD, DWORD, DWORD, DWORD) { return E_NOTIMPL; }                      // slot 6
-    virtual HRESULT Reserved7(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
-                              DWORD) { return E_NOTIMPL; } // slot 7
+    virtual HRESULT Reserved7(DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD) {
+        return E_NOTIMPL;
+    } // slot 7
 
 protected:
     ~IStrevDataChildData() = default;

@@ -38,10 +38,10 @@ struct IStrevDataSink : IUnknown {
                               double reserved2, LONG reserved3, LONG reserved4, DWORD option,
                               VARIANT_BOOL isNew) = 0; // slot 5
     // count more ticks of the open record have been sampled.
-    virtual HRESULT AddTicks(LONG count) = 0;       // slot 6
-    virtual HRESULT EndRecord(LONG record) = 0;     // slot 7
-    virtual HRESULT StopSampling(VARIANT_BOOL) = 0; // slot 8
-    virtual HRESULT Reserved9() { return E_NOTIMPL; }                // slots 9 to 13
+    virtual HRESULT AddTicks(LONG count) = 0;         // slot 6
+    virtual HRESULT EndRecord(LONG record) = 0;       // slot 7
+    virtual HRESULT StopSampling(VARIANT_BOOL) = 0;   // slot 8
+    virtual HRESULT Reserved9() { return E_NOTIMPL; } // slots 9 to 13
     virtual HRESULT Reserved10() { return E_NOTIMPL; }
     virtual HRESULT Reserved11() { return E_NOTIMPL; }
     virtual HRESULT Reserved12() { return E_NOTIMPL; }

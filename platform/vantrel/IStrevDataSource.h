@@ -19,7 +19,7 @@ struct IStrevDataSource : IUnknown {
     virtual HRESULT Reserved3() { return E_NOTIMPL; } // slot 3
     // The sample source of channel (answering ISampleChannel), with one reference. reserved: 0.
     virtual HRESULT CreateChannelSource(LONG reserved, LONG channel, IUnknown** source) = 0; // slot 4
-    virtual HRESULT Reserved5() { return E_NOTIMPL; }                       // slot 5
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }                                        // slot 5
     virtual HRESULT GetNumTicksAlias(LONGLONG* ticks) = 0; // slot 6: as GetNumTicks
     // Ticks per record; E_POINTER for a null pointer.
     virtual HRESULT GetNumTicks(LONGLONG* ticks) = 0; // slot 7

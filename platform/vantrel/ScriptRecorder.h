@@ -28,7 +28,7 @@ inline constexpr DWORD kRecordNoComments = 0x10000000;
 inline constexpr DWORD kRecordCommentLine = 0x20000000;
 
 struct ICallBuilder : IUnknown {
-    virtual HRESULT Reserved3() { return E_NOTIMPL; }                                                          // slot 3
+    virtual HRESULT Reserved3() { return E_NOTIMPL; }                                         // slot 3
     virtual HRESULT SetTarget(IAutoOvoString* object, IAutoOvoString* name) = 0;              // slot 4
     virtual HRESULT AddArgument(IAutoOvoString* name, IAutoOvoString* value, DWORD type) = 0; // slot 5
     virtual HRESULT GetText(IAutoOvoString** statement) = 0;                                  // slot 6
@@ -49,7 +49,7 @@ protected:
 
 struct IAssignmentBuilder : IUnknown {
     virtual HRESULT SetName(DWORD reserved, IAutoOvoString* variable) = 0;           // slot 3
-    virtual HRESULT Reserved4() { return E_NOTIMPL; }                                                 // slot 4
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }                                // slot 4
     virtual HRESULT SetValue(DWORD reserved, IAutoOvoString* value, DWORD type) = 0; // slot 5
     virtual HRESULT GetText(DWORD reserved, IAutoOvoString** statement) = 0;         // slot 6
 
@@ -59,7 +59,7 @@ protected:
 
 struct IScriptRecorder : IUnknown {
     virtual HRESULT WriteText(const WCHAR* text, DWORD flags) = 0; // slot 3
-    virtual HRESULT Reserved4() { return E_NOTIMPL; }                               // slots 4 to 19: not used by the module
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }              // slots 4 to 19: not used by the module
     virtual HRESULT Reserved5() { return E_NOTIMPL; }
     virtual HRESULT Reserved6() { return E_NOTIMPL; }
     virtual HRESULT Reserved7() { return E_NOTIMPL; }
@@ -86,8 +86,8 @@ protected:
 };
 
 struct ILineSink : IUnknown {
-    virtual HRESULT Reserved3() { return E_NOTIMPL; }                              // slot 3
-    virtual HRESULT Reserved4() { return E_NOTIMPL; }                              // slot 4
+    virtual HRESULT Reserved3() { return E_NOTIMPL; }             // slot 3
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }             // slot 4
     virtual HRESULT AddLine(const WCHAR* line, DWORD cookie) = 0; // slot 5
 
 protected:

@@ -38,7 +38,7 @@ struct ISubjectService : IUnknown {
     virtual HRESULT Notify(ISubject* subject, DWORD id, ULONG_PTR payload) = 0; // slot 5
     // Subscribes the observer to every notification with this id.
     virtual HRESULT Register(IObserver* observer, DWORD id, DWORD reserved) = 0;            // slot 6
-    virtual HRESULT Reserved7() { return E_NOTIMPL; }                                                        // slot 7
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }                                       // slot 7
     virtual HRESULT NotifyEx(ISubject* subject, DWORD word1, DWORD word2, DWORD word3) = 0; // slot 8
     virtual HRESULT ForgetSubject(ISubject* subject) = 0;                                   // slot 9
     virtual HRESULT DropObserver(IObserver* observer) = 0;                                  // slot 10

@@ -36,8 +36,8 @@ IUnknown* Find(REFCLSID clsid) {
 }
 
 thread_local int t_oleDepth = 0;
-std::mutex g_oleLock;
-std::optional<HRESULT> g_forcedOleResult;
+std::mutex gOleLock;
+std::optional<HRESULT> gForcedOleResult;
 
 } // namespace
 
@@ -90,8 +90,8 @@ HRESULT CoRevokeClassObject(DWORD cookie) {
 HRESULT OleInitialize(LPVOID) {
     HRESULT hr;
     {
-        std::lock_guard guard(g_oleLock);
-        hr = g_forcedOleResult.value_or(t_oleDepth == 0 ? S_OK : S_FALSE);
+        std::lock_guard guard(gOleLock);
+        hr = gForcedOleResult.value_or(t_oleDepth == 0 ? S_OK : S_FALSE);
     }
     if (SUCCEEDED(hr))
         ++t_oleDepth;
@@ -106,8 +106,8 @@ void OleUninitialize() {
 namespace win32 {
 
 void SetOleInitializeResult(std::optional<HRESULT> result) {
-    std::lock_guard guard(g_oleLock);
-    g_forcedOleResult = result;
+    std::lock_guard guard(gOleLock);
+    gForcedOleResult = result;
 }
 
 int OleInitializeDepth() {

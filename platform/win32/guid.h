@@ -33,9 +33,15 @@ using REFCLSID = const CLSID&;
 
 inline constexpr GUID GUID_NULL{};
 
-constexpr bool IsEqualGUID(REFGUID a, REFGUID b) { return a == b; }
-constexpr bool IsEqualIID(REFIID a, REFIID b) { return a == b; }
-constexpr bool IsEqualCLSID(REFCLSID a, REFCLSID b) { return a == b; }
+constexpr bool IsEqualGUID(REFGUID a, REFGUID b) {
+    return a == b;
+}
+constexpr bool IsEqualIID(REFIID a, REFIID b) {
+    return a == b;
+}
+constexpr bool IsEqualCLSID(REFCLSID a, REFCLSID b) {
+    return a == b;
+}
 
 namespace win32_detail {
 constexpr int HexDigit(char c) {
@@ -62,8 +68,8 @@ constexpr GUID MakeGuid(const char* text) {
     std::size_t n = 0;
     while (text[n] != '\0')
         ++n;
-    if (n != 38 || text[0] != '{' || text[37] != '}' || text[9] != '-' || text[14] != '-' || text[19] != '-' ||
-        text[24] != '-')
+    if (n != 38 || text[0] != '{' || text[37] != '}' || text[9] != '-' || text[14] != '-' ||
+        text[19] != '-' || text[24] != '-')
         throw std::invalid_argument("GUID text is not in the form {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}");
     GUID g{};
     g.Data1 = static_cast<DWORD>(Hex(text + 1, 8));

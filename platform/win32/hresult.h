@@ -4,7 +4,9 @@
 
 #include "platform/win32/types.h"
 
-constexpr HRESULT MakeHResult(std::uint32_t code) { return static_cast<HRESULT>(code); }
+constexpr HRESULT MakeHResult(std::uint32_t code) {
+    return static_cast<HRESULT>(code);
+}
 
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
@@ -31,11 +33,20 @@ inline constexpr HRESULT STG_E_DOCFILECORRUPT = MakeHResult(0x80030109u);
 inline constexpr std::uint32_t FACILITY_ITF = 4;
 inline constexpr std::uint32_t FACILITY_WIN32 = 7;
 
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
-constexpr std::uint32_t HRESULT_FACILITY(HRESULT hr) { return (static_cast<std::uint32_t>(hr) >> 16) & 0x1FFF; }
-constexpr std::uint32_t HRESULT_CODE(HRESULT hr) { return static_cast<std::uint32_t>(hr) & 0xFFFF; }
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
+constexpr std::uint32_t HRESULT_FACILITY(HRESULT hr) {
+    return (static_cast<std::uint32_t>(hr) >> 16) & 0x1FFF;
+}
+constexpr std::uint32_t HRESULT_CODE(HRESULT hr) {
+    return static_cast<std::uint32_t>(hr) & 0xFFFF;
+}
 constexpr HRESULT HRESULT_FROM_WIN32(std::uint32_t err) {
-    return static_cast<std::int32_t>(err) <= 0 ? static_cast<HRESULT>(err)
-                                                : MakeHResult((err & 0xFFFF) | (FACILITY_WIN32 << 16) | 0x80000000u);
+    return static_cast<std::int32_t>(err) <= 0
+               ? static_cast<HRESULT>(err)
+               : MakeHResult((err & 0xFFFF) | (FACILITY_WIN32 << 16) | 0x80000000u);
 }

@@ -17,20 +17,20 @@ MemoryStream* MemoryStream::Create(std::vector<BYTE> bytes, DWORD grfMode) {
 }
 
 void MemoryStream::InjectFault(StreamOp op, int skip, bool cutShort) {
-    m_faulty = true;
-    m_faultOp = op;
-    m_faultSkip = skip;
-    m_cutShort = cutShort;
+    mFaulty = true;
+    mFaultOp = op;
+    mFaultSkip = skip;
+    mCutShort = cutShort;
 }
 
 int MemoryStream::Fault(StreamOp op) {
-    if (!m_faulty || op != m_faultOp)
+    if (!mFaulty || op != mFaultOp)
         return 0;
-    if (m_faultSkip > 0) {
-        --m_faultSkip;
+    if (mFaultSkip > 0) {
+        --mFaultSkip;
         return 0;
     }
-    return m_cutShort && (op == StreamOp::Read || op == StreamOp::Write) ? 1 : -1;
+    return mCutShort && (op == StreamOp::Read || op == StreamOp::Write) ? 1 : -1;
 }
 
 HRESULT MemoryStream::QueryInterface(REFIID iid, void** out) {
@@ -46,11 +46,11 @@ HRESULT MemoryStream::QueryInterface(REFIID iid, void** out) {
 }
 
 ULONG MemoryStream::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&m_refs));
+    return static_cast<ULONG>(InterlockedIncrement(&mRefs));
 }
 
 ULONG MemoryStream::Release() {
-    const LONG n = InterlockedDecrement(&m_refs);
+    const LONG n = InterlockedDecrement(&mRefs);
     if (n == 0)
         delete this;
     return static_cast<ULONG>(n);
@@ -62,13 +62,13 @@ HRESULT MemoryStream::Read(void* buffer, ULONG size, ULONG* read) {
     const int fault = Fault(StreamOp::Read);
     if (fault < 0)
         return STG_E_READFAULT;
-    const ULONGLONG available = m_position < m_bytes.size() ? m_bytes.size() - m_position : 0;
+    const ULONGLONG available = mPosition < mBytes.size() ? mBytes.size() - mPosition : 0;
     auto n = static_cast<ULONG>(std::min<ULONGLONG>(size, available));
     if (fault > 0)
         n /= 2;
     if (n != 0)
-        std::memcpy(buffer, m_bytes.data() + m_position, n);
-    m_position += n;
+        std::memcpy(buffer, mBytes.data() + mPosition, n);
+    mPosition += n;
     if (read != nullptr)
         *read = n;
     return S_OK;
@@ -82,13 +82,13 @@ HRESULT MemoryStream::Write(const void* data, ULONG size, ULONG* written) {
         return STG_E_WRITEFAULT;
     if (fault > 0)
         size /= 2;
-    if (m_position + size > kMaxSize)
+    if (mPosition + size > kMaxSize)
         return STG_E_WRITEFAULT;
-    if (m_position + size > m_bytes.size())
-        m_bytes.resize(m_position + size);
+    if (mPosition + size > mBytes.size())
+        mBytes.resize(mPosition + size);
     if (size != 0)
-        std::memcpy(m_bytes.data() + m_position, data, size);
-    m_position += size;
+        std::memcpy(mBytes.data() + mPosition, data, size);
+    mPosition += size;
     if (written != nullptr)
         *written = size;
     return S_OK;
@@ -99,16 +99,16 @@ HRESULT MemoryStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* pos
         return E_FAIL;
     LONGLONG base = 0;
     if (origin == STREAM_SEEK_CUR)
-        base = static_cast<LONGLONG>(m_position);
+        base = static_cast<LONGLONG>(mPosition);
     else if (origin == STREAM_SEEK_END)
-        base = static_cast<LONGLONG>(m_bytes.size());
+        base = static_cast<LONGLONG>(mBytes.size());
     else if (origin != STREAM_SEEK_SET)
         return STG_E_INVALIDFUNCTION;
     if (move.QuadPart < -base || move.QuadPart > static_cast<LONGLONG>(kMaxSize) - base)
         return STG_E_INVALIDFUNCTION;
-    m_position = static_cast<ULONGLONG>(base + move.QuadPart);
+    mPosition = static_cast<ULONGLONG>(base + move.QuadPart);
     if (position != nullptr)
-        position->QuadPart = m_position;
+        position->QuadPart = mPosition;
     return S_OK;
 }
 
@@ -117,7 +117,7 @@ HRESULT MemoryStream::SetSize(ULARGE_INTEGER size) {
         return E_FAIL;
     if (size.QuadPart > kMaxSize)
         return E_OUTOFMEMORY;
-    m_bytes.resize(size.QuadPart);
+    mBytes.resize(size.QuadPart);
     return S_OK;
 }
 
@@ -128,8 +128,8 @@ HRESULT MemoryStream::Stat(STATSTG* stat, DWORD) {
         return E_FAIL;
     *stat = STATSTG{};
     stat->type = STGTY_STREAM;
-    stat->cbSize.QuadPart = m_bytes.size();
-    stat->grfMode = m_mode;
+    stat->cbSize.QuadPart = mBytes.size();
+    stat->grfMode = mMode;
     return S_OK;
 }
 

@@ -68,13 +68,13 @@ public:
     // Count 1. grfMode is what Stat reports; the stream itself reads and writes.
     static MemoryStream* Create(std::vector<BYTE> bytes = {}, DWORD grfMode = STGM_READWRITE);
 
-    const std::vector<BYTE>& Bytes() const { return m_bytes; }
+    const std::vector<BYTE>& Bytes() const { return mBytes; }
 
     // Every call of op after the next `skip` ones fails (STG_E_READFAULT,
     // STG_E_WRITEFAULT or E_FAIL, with nothing moved) or, with cutShort, a Read or
     // Write moves only half the bytes asked for (rounded down) and succeeds.
     void InjectFault(StreamOp op, int skip = 0, bool cutShort = false);
-    void ClearFault() { m_faulty = false; }
+    void ClearFault() { mFaulty = false; }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
     ULONG AddRef() override;
@@ -92,19 +92,19 @@ public:
     HRESULT Clone(IStream**) override { return E_NOTIMPL; }
 
 private:
-    MemoryStream(std::vector<BYTE> bytes, DWORD grfMode) : m_bytes(std::move(bytes)), m_mode(grfMode) {}
+    MemoryStream(std::vector<BYTE> bytes, DWORD grfMode) : mBytes(std::move(bytes)), mMode(grfMode) {}
     ~MemoryStream() = default;
     // 0: proceed; 1: cut short; -1: fail.
     int Fault(StreamOp op);
 
-    LONG m_refs = 1;
-    std::vector<BYTE> m_bytes;
-    ULONGLONG m_position = 0;
-    DWORD m_mode;
-    bool m_faulty = false;
-    StreamOp m_faultOp = StreamOp::Read;
-    int m_faultSkip = 0;
-    bool m_cutShort = false;
+    LONG mRefs = 1;
+    std::vector<BYTE> mBytes;
+    ULONGLONG mPosition = 0;
+    DWORD mMode;
+    bool mFaulty = false;
+    StreamOp mFaultOp = StreamOp::Read;
+    int mFaultSkip = 0;
+    bool mCutShort = false;
 };
 
 // A memory stream; only a null memory handle (a new, empty block) is supported.

@@ -103,9 +103,9 @@ TEST(CalcClasses, TheAnalysersParameterRows) {
         EXPECT_EQ(params->CheckSourceKind(c.index, c.kind), c.expected) << c.index << " " << c.kind;
 }
 
-int g_numberRequests = 0;
+int gNumberRequests = 0;
 bool CountingNumbers(REFGUID, WORD& number) {
-    ++g_numberRequests;
+    ++gNumberRequests;
     number = 0x8123;
     return true;
 }
@@ -116,12 +116,12 @@ TEST(CalcClasses, TheClassIdIsAskedOfTheHostOnce) {
     DWORD id = 7;
     EXPECT_EQ(max->GetClassId(&id), E_FAIL) << "no host yet: nothing to cache";
     CalcEnums::SetGuidNumberSource(CountingNumbers);
-    g_numberRequests = 0;
+    gNumberRequests = 0;
     ASSERT_EQ(max->GetClassId(&id), S_OK);
     EXPECT_EQ(id, 0x81230000u);
     ASSERT_EQ(max->GetClassId(&id), S_OK);
     EXPECT_EQ(id, 0x81230000u);
-    EXPECT_EQ(g_numberRequests, 1);
+    EXPECT_EQ(gNumberRequests, 1);
 }
 
 TEST(CalcClasses, TypeGuidAndName) {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/FakeCalcSources.h"
 #include "analysis/EEH3Enumerator.h"
 #include "analysis/EcgEnumerator.h"
 #include "core/String.h"
+#include "tests/support/FakeCalcSources.h"
 
 namespace {
 

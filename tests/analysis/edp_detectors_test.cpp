@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "tests/support/FakeCalcSources.h"
 #include "analysis/EEH3Enumerator.h"
 #include "analysis/EdpEnumerator.h"
 #include "analysis/MaxEnumerator.h"
+#include "tests/support/FakeCalcSources.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "tests/support/StrdDataset.h"
 #include "analysis/FitFunction.h"
 #include "analysis/FitStatistics.h"
 #include "analysis/QuadraticFunc.h"
+#include "tests/support/StrdDataset.h"
 
 #include <gtest/gtest.h>
 

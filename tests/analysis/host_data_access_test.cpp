@@ -5,13 +5,13 @@
 
 #include <map>
 
-#include "tests/support/FakeCalcSources.h"
 #include "analysis/CalcEnumClasses.h"
 #include "analysis/ChannelListParser.h"
 #include "analysis/ChannelOperations.h"
 #include "analysis/EventEnumDataGetter.h"
 #include "analysis/TarvikEdpEvent.h"
 #include "platform/vantrel/ICalcObject.h"
+#include "tests/support/FakeCalcSources.h"
 
 namespace {
 
@@ -132,10 +132,10 @@ public:
     }
 };
 
-FakeChannel g_channel;
+FakeChannel gChannel;
 
 HRESULT FakeDocument::GetChannel(LONG channel, DWORD, IUnknown** out) {
-    *out = channel == 1 ? static_cast<IChannelInfo*>(&g_channel) : nullptr;
+    *out = channel == 1 ? static_cast<IChannelInfo*>(&gChannel) : nullptr;
     return *out ? S_OK : S_FALSE;
 }
 
@@ -222,11 +222,11 @@ public:
 TEST(ChannelOperations, AChannelGetsItsCalculation) {
     FakeDocument document;
     FakeCalculation calculation;
-    g_channel.drops = 0;
+    gChannel.drops = 0;
     ASSERT_TRUE(ExtLib::SetChannelCalculation(document.Unknown(), &calculation, L"Tarvik",
                                               L"TarvikAnalyzer(ch1)", 1));
     EXPECT_EQ(calculation.formula, L"TarvikAnalyzer(ch1)");
-    EXPECT_EQ(g_channel.drops, 1);
+    EXPECT_EQ(gChannel.drops, 1);
     ASSERT_EQ(document.assigned.size(), 1u);
     EXPECT_EQ(document.assigned[0].second, &calculation);
     EXPECT_FALSE(ExtLib::AssignChannelCalculation(document.Unknown(), &calculation, 7));
@@ -234,7 +234,7 @@ TEST(ChannelOperations, AChannelGetsItsCalculation) {
     EXPECT_FALSE(ExtLib::ResetChannel(document.Unknown(), 0));
     EXPECT_EQ(ExtLib::FindChannel(document.Unknown(), 3), nullptr);
     IChannelInfo* info = ExtLib::FindChannel(document.Unknown(), 1);
-    EXPECT_EQ(info, static_cast<IChannelInfo*>(&g_channel));
+    EXPECT_EQ(info, static_cast<IChannelInfo*>(&gChannel));
 }
 
 } // namespace

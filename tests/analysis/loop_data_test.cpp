@@ -1,10 +1,10 @@
-#include "tests/support/FakeLoopHost.h"
-#include "tests/support/StrdDataset.h"
 #include "analysis/ExponFunc.h"
 #include "analysis/FitFunction.h"
 #include "analysis/LoopParameters.h"
 #include "analysis/PVRelation.h"
 #include "analysis/TarvikData.h"
+#include "tests/support/FakeLoopHost.h"
+#include "tests/support/StrdDataset.h"
 
 #include <gtest/gtest.h>
 

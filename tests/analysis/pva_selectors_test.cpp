@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "tests/support/PvRecording.h"
 #include "analysis/PVASelector.h"
 #include "analysis/PvaCalcEnumerator.h"
 #include "core/String.h"
+#include "tests/support/PvRecording.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "tests/support/StrdDataset.h"
 #include "analysis/LineFit.h"
 #include "analysis/PVRelation.h"
+#include "tests/support/StrdDataset.h"
 
 #include <gtest/gtest.h>
 

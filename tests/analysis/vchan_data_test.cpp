@@ -1,5 +1,5 @@
-#include "tests/support/FakeLoopHost.h"
 #include "analysis/VChanData.h"
+#include "tests/support/FakeLoopHost.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/TCheckComboBox.h"
 #include "controls/UiFont.h"
 #include "controls/UxThemeDLL.h"
-#include "controls/TCheckComboBox.h"
 #include "platform/gdi/Png.h"
 #include "platform/gdi/probe.h"
 #include "platform/theme/ThemeLibrary.h"

@@ -7,7 +7,7 @@
 namespace FakeEngine {
 
 SampleChannel::SampleChannel(std::shared_ptr<SampleData> data, LONG position)
-    : m_data(std::move(data)), m_position(position) {}
+    : mData(std::move(data)), mPosition(position) {}
 
 HRESULT SampleChannel::QueryInterface(REFIID iid, void** out) {
     *out = nullptr;
@@ -19,31 +19,31 @@ HRESULT SampleChannel::QueryInterface(REFIID iid, void** out) {
 }
 
 ULONG SampleChannel::Release() {
-    const ULONG left = --m_refs;
+    const ULONG left = --mRefs;
     if (left == 0)
         delete this;
     return left;
 }
 
 HRESULT SampleChannel::Read(ULONG maxCount, float* buffer, ULONG* count) {
-    const std::size_t available = m_data->Available();
-    const auto position = static_cast<std::size_t>(m_position);
+    const std::size_t available = mData->Available();
+    const auto position = static_cast<std::size_t>(mPosition);
     const std::size_t n = position < available ? std::min<std::size_t>(maxCount, available - position) : 0;
-    std::copy_n(m_data->samples.begin() + static_cast<std::ptrdiff_t>(std::min(position, available)), n,
+    std::copy_n(mData->samples.begin() + static_cast<std::ptrdiff_t>(std::min(position, available)), n,
                 buffer);
     *count = static_cast<ULONG>(n);
-    m_position += static_cast<LONG>(n);
-    const bool atEnd = m_data->complete && static_cast<std::size_t>(m_position) >= m_data->samples.size();
+    mPosition += static_cast<LONG>(n);
+    const bool atEnd = mData->complete && static_cast<std::size_t>(mPosition) >= mData->samples.size();
     return atEnd ? S_FALSE : S_OK;
 }
 
 HRESULT SampleChannel::GetPosition(LONG* tick) {
-    *tick = m_position;
+    *tick = mPosition;
     return S_OK;
 }
 
 HRESULT SampleChannel::Seek(LONG tick) {
-    m_position = std::max<LONG>(tick, 0);
+    mPosition = std::max<LONG>(tick, 0);
     return S_OK;
 }
 
@@ -51,7 +51,7 @@ HRESULT SampleChannel::CloneCursor(ISampleChannel** out) {
     *out = nullptr;
     if (!clonable)
         return E_NOTIMPL;
-    *out = new SampleChannel(m_data, m_position);
+    *out = new SampleChannel(mData, mPosition);
     return S_OK;
 }
 
@@ -69,7 +69,7 @@ std::int32_t EventData::TickAt(std::size_t i) const {
     return ReadEventRecord<OvoEventBase>(records.data() + i * eventSize).tick;
 }
 
-EventSeries::EventSeries(std::shared_ptr<EventData> data) : m_data(std::move(data)) {}
+EventSeries::EventSeries(std::shared_ptr<EventData> data) : mData(std::move(data)) {}
 
 HRESULT EventSeries::QueryInterface(REFIID iid, void** out) {
     *out = nullptr;
@@ -81,7 +81,7 @@ HRESULT EventSeries::QueryInterface(REFIID iid, void** out) {
 }
 
 ULONG EventSeries::Release() {
-    const ULONG left = --m_refs;
+    const ULONG left = --mRefs;
     if (left == 0)
         delete this;
     return left;
@@ -97,25 +97,25 @@ static LONG SeriesPosition(const EventData& data, std::size_t index) {
 
 HRESULT EventSeries::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
     ++nextCalls;
-    const EventData& data = *m_data;
+    const EventData& data = *mData;
     const ULONG capacity = bufferBytes / data.eventSize;
     ULONG n = 0;
-    while (n < capacity && m_index < data.Count() && data.TickAt(m_index) < tickLimit &&
-           (data.complete || data.TickAt(m_index) < data.availableTick)) {
+    while (n < capacity && mIndex < data.Count() && data.TickAt(mIndex) < tickLimit &&
+           (data.complete || data.TickAt(mIndex) < data.availableTick)) {
         std::memcpy(static_cast<unsigned char*>(buffer) + std::size_t{n} * data.eventSize,
-                    data.records.data() + m_index * data.eventSize, data.eventSize);
+                    data.records.data() + mIndex * data.eventSize, data.eventSize);
         ++n;
-        ++m_index;
+        ++mIndex;
     }
     *count = n;
-    m_position = SeriesPosition(data, m_index);
-    *position = m_position == INT32_MAX ? INT32_MAX : std::min(m_position, tickLimit);
-    return m_position == INT32_MAX ? S_FALSE : S_OK;
+    mPosition = SeriesPosition(data, mIndex);
+    *position = mPosition == INT32_MAX ? INT32_MAX : std::min(mPosition, tickLimit);
+    return mPosition == INT32_MAX ? S_FALSE : S_OK;
 }
 
 HRESULT EventSeries::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                           void* event) {
-    const EventData& data = *m_data;
+    const EventData& data = *mData;
     if (rangeStart >= rangeEnd)
         return S_FALSE;
     const LONG clamped = std::clamp(tick, rangeStart, rangeEnd - 1);
@@ -129,8 +129,8 @@ HRESULT EventSeries::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeE
             return S_FALSE;
         --i;
     }
-    m_index = i;
-    m_position = SeriesPosition(data, m_index);
+    mIndex = i;
+    mPosition = SeriesPosition(data, mIndex);
     if (i >= data.Count() || data.TickAt(i) >= rangeEnd || data.TickAt(i) < rangeStart)
         return S_FALSE;
     if (event && eventBytes >= data.eventSize)
@@ -139,17 +139,17 @@ HRESULT EventSeries::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeE
 }
 
 HRESULT EventSeries::GetPosition(LONG* tick) {
-    *tick = SeriesPosition(*m_data, m_index);
+    *tick = SeriesPosition(*mData, mIndex);
     return S_OK;
 }
 
 HRESULT EventSeries::Clone(IEnumEventEx** out) {
-    *out = new EventSeries(m_data);
+    *out = new EventSeries(mData);
     return S_OK;
 }
 
 HRESULT EventSeries::GetEventSize(ULONG* bytes) {
-    *bytes = m_data->eventSize;
+    *bytes = mData->eventSize;
     return S_OK;
 }
 

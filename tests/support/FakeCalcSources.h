@@ -30,12 +30,12 @@ class SampleChannel : public ISampleChannel {
 public:
     explicit SampleChannel(std::shared_ptr<SampleData> data, LONG position = 0);
     HRESULT QueryInterface(REFIID iid, void** out) override;
-    ULONG AddRef() override { return ++m_refs; }
+    ULONG AddRef() override { return ++mRefs; }
     ULONG Release() override;
     HRESULT Read(ULONG maxCount, float* buffer, ULONG* count) override;
     HRESULT GetPosition(LONG* tick) override;
     HRESULT Seek(LONG tick) override;
-    HRESULT IsRecordComplete() override { return m_data->complete ? S_OK : S_FALSE; }
+    HRESULT IsRecordComplete() override { return mData->complete ? S_OK : S_FALSE; }
     HRESULT CloneCursor(ISampleChannel** out) override;
     HRESULT GetEventInfo(CalcEventInfo* info) override;
     HRESULT GetTickPeriod(double* seconds) override;
@@ -45,9 +45,9 @@ public:
 
 private:
     virtual ~SampleChannel() = default;
-    std::shared_ptr<SampleData> m_data;
-    LONG m_position;
-    ULONG m_refs = 1;
+    std::shared_ptr<SampleData> mData;
+    LONG mPosition;
+    ULONG mRefs = 1;
 };
 
 // An event series of fixed-size records (an OvoEventBase head first), in tick order.
@@ -68,7 +68,7 @@ class EventSeries : public IEnumEventEx {
 public:
     explicit EventSeries(std::shared_ptr<EventData> data);
     HRESULT QueryInterface(REFIID iid, void** out) override;
-    ULONG AddRef() override { return ++m_refs; }
+    ULONG AddRef() override { return ++mRefs; }
     ULONG Release() override;
     HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
@@ -82,10 +82,10 @@ public:
 
 private:
     virtual ~EventSeries() = default;
-    std::shared_ptr<EventData> m_data;
-    std::size_t m_index = 0; // next event to deliver
-    LONG m_position = 0;
-    ULONG m_refs = 1;
+    std::shared_ptr<EventData> mData;
+    std::size_t mIndex = 0; // next event to deliver
+    LONG mPosition = 0;
+    ULONG mRefs = 1;
 };
 
 // Samples with `available` and `complete` as given.

@@ -32,7 +32,7 @@ std::shared_ptr<FakeEngine::EventData> From(const FakeEngine::EventData& data, L
 } // namespace
 
 HostData::~HostData() {
-    for (FakeEngine::EventSeries* series : handedOut_)
+    for (FakeEngine::EventSeries* series : mHandedOut)
         series->Release();
 }
 
@@ -99,20 +99,20 @@ HRESULT HostData::CreateEventEnumerator(DWORD source, DWORD channel, DWORD flags
         return E_INVALIDARG;
     auto* series = new FakeEngine::EventSeries(From(*it->second, fromTick));
     series->AddRef();
-    handedOut_.push_back(series);
+    mHandedOut.push_back(series);
     *out = series;
     ++opens;
     return S_OK;
 }
 
 bool HostData::ChannelObjectsReleased() const {
-    return std::all_of(channels_.begin(), channels_.end(),
+    return std::all_of(mChannels.begin(), mChannels.end(),
                        [](const auto& c) { return c.second.references == 1; });
 }
 
 int HostData::NextCalls() const {
     int n = 0;
-    for (const FakeEngine::EventSeries* series : handedOut_)
+    for (const FakeEngine::EventSeries* series : mHandedOut)
         n += series->nextCalls;
     return n;
 }
@@ -191,7 +191,7 @@ HRESULT HostData::GetChannel(LONG channel, DWORD kind, IUnknown** out) {
     *out = nullptr;
     if (kind != kChannelObject)
         return S_FALSE;
-    ChannelObject& object = channels_[channel];
+    ChannelObject& object = mChannels[channel];
     object.channel = channel;
     object.calls = &calls;
     *out = static_cast<IChannelInfo*>(&object);
@@ -224,7 +224,7 @@ HRESULT CalcObject::QueryInterface(REFIID iid, void** out) {
 }
 
 ULONG CalcObject::Release() {
-    const ULONG left = --references_;
+    const ULONG left = --mReferences;
     if (left == 0)
         delete this;
     return left;

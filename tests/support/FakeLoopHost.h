@@ -28,7 +28,7 @@ inline constexpr DWORD kLoopChannel = 100, kPvaChannel = 101, kVolumeChannel = 1
 class CalcObject : public ICalcObjectText {
 public:
     HRESULT QueryInterface(REFIID iid, void** out) override;
-    ULONG AddRef() override { return ++references_; }
+    ULONG AddRef() override { return ++mReferences; }
     ULONG Release() override;
     HRESULT SetTexts(IAutoOvoString* name, IAutoOvoString* formula, WORD flags) override;
 
@@ -36,7 +36,7 @@ public:
 
 private:
     virtual ~CalcObject() = default;
-    ULONG references_ = 1;
+    ULONG mReferences = 1;
 };
 
 // A channel's object: it drops its data on request and has a unit.
@@ -118,16 +118,16 @@ public:
     std::string refusedFormula = "refused";
 
 private:
-    std::vector<FakeEngine::EventSeries*> handedOut_;
-    std::map<LONG, ChannelObject> channels_;
+    std::vector<FakeEngine::EventSeries*> mHandedOut;
+    std::map<LONG, ChannelObject> mChannels;
 };
 
 // The document's side: settings and scaling as plain fields.
 class Document : public Tarvik::ILoopDataDocument {
 public:
-    explicit Document(HostData* host) : host_(host) {}
+    explicit Document(HostData* host) : mHost(host) {}
 
-    IDocumentData* GetHostData() override { return host_; }
+    IDocumentData* GetHostData() override { return mHost; }
     DWORD GetChildDataTypeId() override { return 0x00420005; }
     bool IsSampling() override { return sampling; }
     std::uint32_t GetPressureChannel() override { return pressureChannel; }
@@ -160,7 +160,7 @@ public:
     Ovo::String pvaFormula = "PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)";
 
 private:
-    HostData* host_;
+    HostData* mHost;
 };
 
 // A loop event at tick with the values the relations use; the other values follow from them.

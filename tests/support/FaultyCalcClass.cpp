@@ -2,9 +2,9 @@
 
 #include "analysis/OvoEventBase.h"
 #include "core/String.h"
-#include "platform/win32/com_ptr.h"
 #include "platform/vantrel/IEnumEventEx.h"
 #include "platform/vantrel/ISampleChannel.h"
+#include "platform/win32/com_ptr.h"
 
 #include <algorithm>
 #include <climits>

@@ -7,13 +7,13 @@
 #include "analysis/TarvikEdpEvent.h"
 #include "host/engine/ComObject.h"
 #include "host/framework/EventMarkers.h"
-#include "views/TEventDrawClass.h"
-#include "views/TarvikEventDrawPolicy.h"
 #include "platform/gdi/Png.h"
 #include "platform/vantrel/HostDocObject.h"
-#include "tests/support/FakeLoopHost.h"
-#include "tests/module/ModuleHost.h"
 #include "tests/platform/gdi/Canvas.h"
+#include "tests/support/FakeLoopHost.h"
+#include "tests/support/ModuleHost.h"
+#include "views/TEventDrawClass.h"
+#include "views/TarvikEventDrawPolicy.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "host/engine/ComObject.h"
 #include "module/MessageIds.h"
-#include "views/PreviewRange.h"
 #include "platform/vantrel/DocView.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
+#include "views/PreviewRange.h"
 
 namespace {
 

@@ -4,17 +4,17 @@
 
 #include "dialogs/WorkflowView.h"
 #include "host/framework/ViewServices.h"
-#include "views/ContextualWindowDecorated.h"
 #include "library/LibraryEntry.h"
 #include "module/ZAREventHandler.h"
-#include "views/ZAROwlDocViewClass.h"
 #include "platform/gdi/Png.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/WindowSurfaces.h"
 #include "platform/user/user.h"
 #include "platform/win32/modules.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
+#include "views/ContextualWindowDecorated.h"
 #include "views/TarvikAnalysisGraphView.h"
+#include "views/ZAROwlDocViewClass.h"
 
 namespace {
 

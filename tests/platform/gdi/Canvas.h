@@ -15,52 +15,52 @@ using Points = std::set<std::pair<int, int>>;
 class Canvas {
 public:
     Canvas(int width, int height, COLORREF background = RGB(255, 255, 255))
-        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)),
-          bitmap_(CreateBitmap(width, height, 1, 32, nullptr)) {
-        old_ = SelectObject(dc_, bitmap_);
+        : mWidth(width), mHeight(height), mDc(CreateCompatibleDC(nullptr)),
+          mBitmap(CreateBitmap(width, height, 1, 32, nullptr)) {
+        mOld = SelectObject(mDc, mBitmap);
         Clear(background);
     }
     ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+        SelectObject(mDc, mOld);
+        DeleteObject(mBitmap);
+        DeleteDC(mDc);
     }
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    HDC dc() const { return dc_; }
-    HBITMAP bitmap() const { return bitmap_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    HDC dc() const { return mDc; }
+    HBITMAP bitmap() const { return mBitmap; }
+    int width() const { return mWidth; }
+    int height() const { return mHeight; }
 
     // Reads the bitmap directly, whatever the clip.
-    COLORREF At(int x, int y) const { return gdi::ColorFromPixel(gdi::SurfaceOf(bitmap_)->Get(x, y)); }
-    void Clear(COLORREF c) { gdi::SurfaceOf(bitmap_)->Fill(gdi::PixelFromColor(c)); }
+    COLORREF At(int x, int y) const { return gdi::ColorFromPixel(gdi::SurfaceOf(mBitmap)->Get(x, y)); }
+    void Clear(COLORREF c) { gdi::SurfaceOf(mBitmap)->Fill(gdi::PixelFromColor(c)); }
 
     Points Where(COLORREF c) const {
         Points out;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
+        for (int y = 0; y < mHeight; ++y)
+            for (int x = 0; x < mWidth; ++x)
                 if (At(x, y) == c)
                     out.emplace(x, y);
         return out;
     }
     Points NotEqual(COLORREF c) const {
         Points out;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
+        for (int y = 0; y < mHeight; ++y)
+            for (int x = 0; x < mWidth; ++x)
                 if (At(x, y) != c)
                     out.emplace(x, y);
         return out;
     }
-    std::vector<gdi::Pixel> Snapshot() const { return gdi::SurfaceOf(bitmap_)->Pixels(); }
+    std::vector<gdi::Pixel> Snapshot() const { return gdi::SurfaceOf(mBitmap)->Pixels(); }
 
 private:
-    int width_;
-    int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
+    int mWidth;
+    int mHeight;
+    HDC mDc;
+    HBITMAP mBitmap;
+    HGDIOBJ mOld;
 };
 
 inline Points RectPoints(int l, int t, int r, int b) {

@@ -20,30 +20,30 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 // A font selected into a canvas for the test's life.
 class WithFont {
 public:
-    WithFont(HDC dc, int height, int weight = FW_NORMAL, BYTE underline = 0) : dc_(dc) {
-        font_ = CreateFontW(height, 0, 0, 0, weight, 0, underline, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22,
+    WithFont(HDC dc, int height, int weight = FW_NORMAL, BYTE underline = 0) : mDc(dc) {
+        mFont = CreateFontW(height, 0, 0, 0, weight, 0, underline, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22,
                             u"MS Shell Dlg 2");
-        old_ = SelectObject(dc, font_);
+        mOld = SelectObject(dc, mFont);
     }
     ~WithFont() {
-        SelectObject(dc_, old_);
-        DeleteObject(font_);
+        SelectObject(mDc, mOld);
+        DeleteObject(mFont);
     }
     TEXTMETRICW Metrics() const {
         TEXTMETRICW tm{};
-        GetTextMetricsW(dc_, &tm);
+        GetTextMetricsW(mDc, &tm);
         return tm;
     }
     int Width(const std::u16string& s) const {
         SIZE size{};
-        GetTextExtentPoint32W(dc_, s.c_str(), static_cast<int>(s.size()), &size);
+        GetTextExtentPoint32W(mDc, s.c_str(), static_cast<int>(s.size()), &size);
         return size.cx;
     }
 
 private:
-    HDC dc_;
-    HFONT font_;
-    HGDIOBJ old_;
+    HDC mDc;
+    HFONT mFont;
+    HGDIOBJ mOld;
 };
 
 // Pinned DejaVu Sans 2.37, advances rounded per glyph at the em size.
@@ -195,20 +195,20 @@ TEST(FontPin, AFaceOfAnotherSizeOrHashIsRefused) {
 
 class DrawText : public ::testing::Test {
 protected:
-    DrawText() : canvas_(200, 120), font_(canvas_.dc(), -12) {}
+    DrawText() : mCanvas(200, 120), mFont(mCanvas.dc(), -12) {}
     int Calc(const std::u16string& text, RECT& r, UINT format) {
-        return DrawTextW(canvas_.dc(), text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
+        return DrawTextW(mCanvas.dc(), text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
     }
-    Canvas canvas_;
-    WithFont font_;
+    Canvas mCanvas;
+    WithFont mFont;
 };
 
 TEST_F(DrawText, CalcRectOfOneLineBoundsItsExtent) {
     RECT r{10, 20, 11, 21};
     EXPECT_EQ(Calc(u"Volume", r, DT_SINGLELINE), 14);
-    EXPECT_EQ(r.right, 10 + font_.Width(u"Volume"));
+    EXPECT_EQ(r.right, 10 + mFont.Width(u"Volume"));
     EXPECT_EQ(r.bottom, 20 + 14);
-    EXPECT_TRUE(canvas_.NotEqual(kWhite).empty()) << "DT_CALCRECT draws nothing";
+    EXPECT_TRUE(mCanvas.NotEqual(kWhite).empty()) << "DT_CALCRECT draws nothing";
     RECT empty{3, 4, 50, 60};
     EXPECT_EQ(Calc(u"", empty, 0), 0);
     EXPECT_EQ(empty.right, 3);
@@ -216,7 +216,7 @@ TEST_F(DrawText, CalcRectOfOneLineBoundsItsExtent) {
 }
 
 TEST_F(DrawText, WordBreakWrapsAtBlanksAndKeepsLongWordsWhole) {
-    const int w = std::max(font_.Width(u"alpha beta"), font_.Width(u"gamma delta"));
+    const int w = std::max(mFont.Width(u"alpha beta"), mFont.Width(u"gamma delta"));
     RECT r{0, 0, w, 0};
     EXPECT_EQ(Calc(u"alpha beta gamma delta", r, DT_WORDBREAK), 2 * 14);
     EXPECT_EQ(r.right, w);
@@ -224,7 +224,7 @@ TEST_F(DrawText, WordBreakWrapsAtBlanksAndKeepsLongWordsWhole) {
     EXPECT_EQ(Calc(u"alpha beta gamma delta", r, DT_WORDBREAK), 3 * 14);
     RECT narrow{0, 0, 5, 0};
     EXPECT_EQ(Calc(u"Pressure Volume", narrow, DT_WORDBREAK), 2 * 14);
-    EXPECT_EQ(narrow.right, font_.Width(u"Pressure")) << "the wider word widens the rectangle";
+    EXPECT_EQ(narrow.right, mFont.Width(u"Pressure")) << "the wider word widens the rectangle";
 }
 
 TEST_F(DrawText, LineBreaksCountOnceForCrLf) {
@@ -237,27 +237,27 @@ TEST_F(DrawText, LineBreaksCountOnceForCrLf) {
 TEST_F(DrawText, PrefixIsRemovedUnlessNoPrefix) {
     RECT r{0, 0, 200, 0};
     Calc(u"&Print", r, DT_SINGLELINE);
-    EXPECT_EQ(r.right, font_.Width(u"Print"));
+    EXPECT_EQ(r.right, mFont.Width(u"Print"));
     Calc(u"&Print", r, DT_SINGLELINE | DT_NOPREFIX);
-    EXPECT_EQ(r.right, font_.Width(u"&Print"));
+    EXPECT_EQ(r.right, mFont.Width(u"&Print"));
     Calc(u"A&&B", r, DT_SINGLELINE);
-    EXPECT_EQ(r.right, font_.Width(u"A&B"));
+    EXPECT_EQ(r.right, mFont.Width(u"A&B"));
 }
 
 TEST_F(DrawText, EllipsisCutsTheLineToFit) {
     RECT r{0, 0, 60, 20};
     Calc(u"Left ventricular pressure", r, DT_SINGLELINE | DT_END_ELLIPSIS);
     EXPECT_LE(r.right, 60);
-    EXPECT_GT(r.right, font_.Width(u"..."));
+    EXPECT_GT(r.right, mFont.Width(u"..."));
 }
 
 // The combo-box item form: single line, vertically centred, ellipsis, clipped.
 TEST_F(DrawText, SingleLineCentredWithEllipsisStaysInItsRectangle) {
-    SetBkMode(canvas_.dc(), TRANSPARENT);
+    SetBkMode(mCanvas.dc(), TRANSPARENT);
     RECT r{10, 10, 70, 40};
-    const int result = DrawTextW(canvas_.dc(), u"  Left ventricular pressure", -1, &r, 0x8024);
+    const int result = DrawTextW(mCanvas.dc(), u"  Left ventricular pressure", -1, &r, 0x8024);
     EXPECT_EQ(result, (30 - 14) / 2 + 14);
-    const auto changed = canvas_.NotEqual(kWhite);
+    const auto changed = mCanvas.NotEqual(kWhite);
     ASSERT_FALSE(changed.empty());
     int top = 1000, bottom = 0;
     for (const auto& [x, y] : changed) {
@@ -270,16 +270,16 @@ TEST_F(DrawText, SingleLineCentredWithEllipsisStaysInItsRectangle) {
 }
 
 TEST_F(DrawText, CentreAndRightAlignLinesInTheRectangle) {
-    SetBkMode(canvas_.dc(), OPAQUE);
-    SetBkColor(canvas_.dc(), RGB(0, 0, 255));
-    SetTextColor(canvas_.dc(), RGB(0, 0, 255));
-    const int w = font_.Width(u"mid");
+    SetBkMode(mCanvas.dc(), OPAQUE);
+    SetBkColor(mCanvas.dc(), RGB(0, 0, 255));
+    SetTextColor(mCanvas.dc(), RGB(0, 0, 255));
+    const int w = mFont.Width(u"mid");
     RECT r{0, 0, 100, 14};
-    DrawTextW(canvas_.dc(), u"mid", -1, &r, DT_CENTER | DT_SINGLELINE);
-    EXPECT_EQ(canvas_.NotEqual(kWhite), RectPoints((100 - w) / 2, 0, (100 - w) / 2 + w, 14));
-    canvas_.Clear(kWhite);
-    DrawTextW(canvas_.dc(), u"mid", -1, &r, DT_RIGHT | DT_SINGLELINE);
-    EXPECT_EQ(canvas_.NotEqual(kWhite), RectPoints(100 - w, 0, 100, 14));
+    DrawTextW(mCanvas.dc(), u"mid", -1, &r, DT_CENTER | DT_SINGLELINE);
+    EXPECT_EQ(mCanvas.NotEqual(kWhite), RectPoints((100 - w) / 2, 0, (100 - w) / 2 + w, 14));
+    mCanvas.Clear(kWhite);
+    DrawTextW(mCanvas.dc(), u"mid", -1, &r, DT_RIGHT | DT_SINGLELINE);
+    EXPECT_EQ(mCanvas.NotEqual(kWhite), RectPoints(100 - w, 0, 100, 14));
 }
 
 } // namespace

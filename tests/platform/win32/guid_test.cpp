@@ -17,8 +17,9 @@ TEST(Guid, TextRoundTripsInUpperCase) {
 
 TEST(Guid, MalformedTextIsRefused) {
     GUID out{};
-    for (const char* text : {"", "818DA440-8037-11D3-80BC-005004AD3C53", "{818DA440-8037-11D3-80BC-005004AD3C5}",
-                             "{818DA440-8037-11D3-80BC-005004AD3C5G}", "{818DA440+8037-11D3-80BC-005004AD3C53}"})
+    for (const char* text :
+         {"", "818DA440-8037-11D3-80BC-005004AD3C53", "{818DA440-8037-11D3-80BC-005004AD3C5}",
+          "{818DA440-8037-11D3-80BC-005004AD3C5G}", "{818DA440+8037-11D3-80BC-005004AD3C53}"})
         EXPECT_FALSE(GuidFromString(text, out)) << text;
 }
 

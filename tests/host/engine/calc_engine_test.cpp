@@ -1,10 +1,10 @@
 #include "host/engine/CalcEngine.h"
 
-#include "tests/support/FakeCalcClass.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaError.h"
 #include "host/engine/OnlineCalculation.h"
 #include "platform/vantrel/EventRecords.h"
+#include "tests/support/FakeCalcClass.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@ namespace Vantrel {
 namespace {
 
 using Testing::FakeCalcClass;
-using Testing::FakeParam;
 using Testing::FakeClassDef;
+using Testing::FakeParam;
 
 std::vector<EventRecord> decode(const std::vector<std::byte>& bytes) {
     std::vector<EventRecord> events(bytes.size() / 16);

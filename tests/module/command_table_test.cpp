@@ -4,16 +4,16 @@
 #include "host/framework/CommandService.h"
 #include "module/ZAREventHandlerT.h"
 #include "platform/win32/com_ptr.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 namespace {
 
 using namespace Tarvik;
 using TarvikTest::ModuleHost;
 
-int g_accessorCalls = 0;
+int gAccessorCalls = 0;
 TarvikMessageId CountedObserverId() {
-    ++g_accessorCalls;
+    ++gAccessorCalls;
     return 0x80AA0300;
 }
 
@@ -87,12 +87,12 @@ class CommandTables : public ModuleHost {};
 
 TEST_F(CommandTables, TheFirstLookupResolvesEveryRowAndLaterOnesNone) {
     Held<Handler> handler;
-    g_accessorCalls = 0;
+    gAccessorCalls = 0;
     EXPECT_EQ(handler->OnCommand(0x80AA0101), S_OK);
-    EXPECT_EQ(g_accessorCalls, 1) << "the notification row was resolved by a command lookup";
+    EXPECT_EQ(gAccessorCalls, 1) << "the notification row was resolved by a command lookup";
     handler->OnCommand(0x80AA0102);
     handler->Notify(nullptr, 0x80AA0300, 0, 0);
-    EXPECT_EQ(g_accessorCalls, 1);
+    EXPECT_EQ(gAccessorCalls, 1);
     EXPECT_TRUE(Handler::CommandTable().IsResolved());
 }
 

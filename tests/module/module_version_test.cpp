@@ -1,6 +1,6 @@
 #include "module/ModuleVersion.h"
 
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 namespace {
 

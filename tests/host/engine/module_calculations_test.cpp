@@ -1,7 +1,6 @@
 // The module's calculation classes evaluated by the engine, as the host evaluates them: on a
 // generated pressure, volume and ECG recording whose beats are known, offline and while sampling.
 
-#include "tests/support/FakeCalcClass.h"
 #include "analysis/CalcEnumClasses.h"
 #include "analysis/NoValue.h"
 #include "analysis/OvoEventBase.h"
@@ -12,6 +11,7 @@
 #include "host/engine/CalcEngine.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/OnlineCalculation.h"
+#include "tests/support/FakeCalcClass.h"
 #include "tools/pvsim/Simulation.h"
 
 #include <gtest/gtest.h>

@@ -2,14 +2,14 @@
 // the enumerator contract and against ones with one fault each: every fault fails its check with
 // its text, and none hangs a routine.
 
-#include "tests/support/FaultyCalcClass.h"
 #include "TestSuite/UnitTestHelperLib/BounceTest.h"
 #include "TestSuite/UnitTestHelperLib/FindTest.h"
 #include "TestSuite/UnitTestHelperLib/OnlineOfflineComparison.h"
 #include "TestSuite/UnitTestHelperLib/SetSourcesTest.h"
 #include "TestSuite/UnitTestHelperLib/TestDocumentAccess.h"
 #include "TestSuite/UnitTestHelperLib/TestStandardRoutines.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/FaultyCalcClass.h"
+#include "tests/support/ModuleHost.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
+#include "document/TarvikDocument.h"
 #include "host/framework/CommandService.h"
 #include "module/MessageIds.h"
-#include "document/TarvikDocument.h"
 #include "module/ZARDocumentClass.h"
 #include "module/ZARProxyEventHandler.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "module/SendDocMessage.h"
 #include "module/ZAREventHandlerT.h"
 #include "module/ZARProxyEventHandler.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 namespace {
 

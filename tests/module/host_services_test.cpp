@@ -11,7 +11,7 @@
 #include "platform/user/msgbox_api.h"
 #include "platform/win32/activation.h"
 #include "platform/win32/modules.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 namespace {
 

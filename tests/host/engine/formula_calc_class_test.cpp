@@ -1,11 +1,11 @@
 #include "host/engine/FormulaCalcClass.h"
 
-#include "tests/support/FakeCalcClass.h"
 #include "core/String.h"
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/FormulaEnumerator.h"
 #include "platform/vantrel/EventRecords.h"
+#include "tests/support/FakeCalcClass.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "core/BitsetRep.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IRecordData.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 #include <gtest/gtest.h>
 
@@ -131,9 +131,7 @@ TEST_F(DataAdderTest, WithoutADocumentTheAdderMakesItsOwn) {
     EXPECT_NE(adder->document(), document.Get());
     AddOfflineData(*adder.Get(), {Ovo::String(u"t")}, 5, {1000.0}, 0.0);
     LONG records = 0;
-    ComPtr<IUnknown>(adder->document())
-        .Query<IDocumentData>(IID_IDocumentData)
-        ->GetRecordCount(&records);
+    ComPtr<IUnknown>(adder->document()).Query<IDocumentData>(IID_IDocumentData)->GetRecordCount(&records);
     EXPECT_EQ(records, 1);
 }
 

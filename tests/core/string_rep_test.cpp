@@ -15,8 +15,8 @@ using OvoString::StringRep;
 // A string of another kind, as the host may hand one over: UTF-16 or 8-bit text.
 class ForeignString final : public IAutoOvoString {
 public:
-    explicit ForeignString(std::u16string text) : m_wide(std::move(text)), m_encoding(kOvoStringUtf16) {}
-    explicit ForeignString(std::string text) : m_narrow(std::move(text)), m_encoding(1) {}
+    explicit ForeignString(std::u16string text) : mWide(std::move(text)), mEncoding(kOvoStringUtf16) {}
+    explicit ForeignString(std::string text) : mNarrow(std::move(text)), mEncoding(1) {}
 
     int releases = 0;
 
@@ -25,7 +25,7 @@ public:
     ULONG Release() override { return static_cast<ULONG>(++releases); }
     HRESULT SetFromBSTR(BSTR) override { return E_NOTIMPL; }
     HRESULT GetBSTR(BSTR* out) override {
-        *out = SysAllocStringLen(m_wide.data(), static_cast<UINT>(m_wide.size()));
+        *out = SysAllocStringLen(mWide.data(), static_cast<UINT>(mWide.size()));
         return S_OK;
     }
     HRESULT IsEmpty(VARIANT_BOOL*) override { return E_NOTIMPL; }
@@ -34,21 +34,20 @@ public:
     HRESULT IsShared(VARIANT_BOOL*) override { return E_NOTIMPL; }
     LONG GetKind() override { return 3; }
     HRESULT CopyChars(ULONG bytes, void* buffer) override {
-        if (m_encoding == kOvoStringUtf16) {
-            if (bytes < (m_wide.size() + 1) * 2)
+        if (mEncoding == kOvoStringUtf16) {
+            if (bytes < (mWide.size() + 1) * 2)
                 return E_FAIL;
-            std::char_traits<char16_t>::copy(static_cast<char16_t*>(buffer), m_wide.c_str(),
-                                             m_wide.size() + 1);
+            std::char_traits<char16_t>::copy(static_cast<char16_t*>(buffer), mWide.c_str(), mWide.size() + 1);
         } else {
-            if (bytes < m_narrow.size() + 1)
+            if (bytes < mNarrow.size() + 1)
                 return E_FAIL;
-            std::char_traits<char>::copy(static_cast<char*>(buffer), m_narrow.c_str(), m_narrow.size() + 1);
+            std::char_traits<char>::copy(static_cast<char*>(buffer), mNarrow.c_str(), mNarrow.size() + 1);
         }
         return S_OK;
     }
     HRESULT GetInfo(ULONG* length, LONG* encoding) override {
-        *length = static_cast<ULONG>(m_encoding == kOvoStringUtf16 ? m_wide.size() : m_narrow.size());
-        *encoding = m_encoding;
+        *length = static_cast<ULONG>(mEncoding == kOvoStringUtf16 ? mWide.size() : mNarrow.size());
+        *encoding = mEncoding;
         return S_OK;
     }
     HRESULT GetCapacity(ULONG*) override { return E_NOTIMPL; }
@@ -56,9 +55,9 @@ public:
     HRESULT GetVariant(VARIANT*) override { return E_NOTIMPL; }
 
 private:
-    std::u16string m_wide;
-    std::string m_narrow;
-    LONG m_encoding;
+    std::u16string mWide;
+    std::string mNarrow;
+    LONG mEncoding;
 };
 
 // A handle's representation, borrowed for the length of a test.

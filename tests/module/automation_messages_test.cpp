@@ -1,13 +1,13 @@
 #include <vector>
 
-#include "module/ActiveDocumentMessages.h"
-#include "module/AutomationMessageClasses.h"
 #include "core/MsgData.h"
 #include "host/framework/ScriptRecorder.h"
+#include "module/ActiveDocumentMessages.h"
+#include "module/AutomationMessageClasses.h"
 #include "module/MessageIds.h"
 #include "platform/win32/com_ptr.h"
 #include "selftest/SelfTests.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include <typeinfo>
 #include <vector>
 
-#include "module/MsgIdMessageClassObject.h"
 #include "library/LibraryEntry.h"
+#include "library/ViewClassObjects.h"
 #include "module/MessageIds.h"
 #include "module/ModuleInstance.h"
-#include "library/ViewClassObjects.h"
+#include "module/MsgIdMessageClassObject.h"
 #include "platform/owl/TModule.h"
 #include "platform/win32/modules.h"
 #include "selftest/SelfTests.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ using TarvikTest::ModuleHost;
 // A self-registering class object of the kind other subsystems put on the list.
 class ListedClass : public ZARClassObject, public ICAFClassObject {
 public:
-    explicit ListedClass(DWORD id) : m_id(id) {}
+    explicit ListedClass(DWORD id) : mId(id) {}
     ICAFClassObject* GetClassObject() override { return this; }
     HRESULT QueryInterface(REFIID iid, void** out) override {
         return Ovo::QueryInterfaceMap({{IID_ICAFClassObject, static_cast<ICAFClassObject*>(this)}}, iid, out);
@@ -27,7 +27,7 @@ public:
     ULONG AddRef() override { return 2; }
     ULONG Release() override { return 1; }
     HRESULT GetClassId(DWORD* id) override {
-        *id = m_id;
+        *id = mId;
         return S_OK;
     }
     HRESULT GetTypeGuid(const GUID** type) override {
@@ -41,18 +41,18 @@ public:
     HRESULT IsTypeGuid(const GUID*) override { return S_FALSE; }
 
 private:
-    DWORD m_id;
+    DWORD mId;
 };
 
-ListedClass g_channel(0xC0), g_calc1(0xA1), g_calc2(0xA2), g_calc3(0xA3);
+ListedClass gChannel(0xC0), gCalc1(0xA1), gCalc2(0xA2), gCalc3(0xA3);
 
 class Registration : public ModuleHost {
 protected:
     void SetUp() override {
         ModuleRegistrars registrars;
-        registrars.channelCalculation = [](ClassObjectList& list) { list.PushFront(&g_channel); };
+        registrars.channelCalculation = [](ClassObjectList& list) { list.PushFront(&gChannel); };
         registrars.calculationClasses = [](ClassObjectList& list) {
-            for (ListedClass* cls : {&g_calc1, &g_calc2, &g_calc3})
+            for (ListedClass* cls : {&gCalc1, &gCalc2, &gCalc3})
                 list.PushFront(cls);
         };
         InitModuleStatics(registrars);

@@ -52,7 +52,7 @@ TEST(Unit, ScaleFollowsTheSiPrefixes) {
 // Unit objects and the unit service of a host.
 class FakeUnit : public IUnitName {
 public:
-    FakeUnit(std::wstring base, LONG code) : m_base(std::move(base)), m_code(code) {}
+    FakeUnit(std::wstring base, LONG code) : mBase(std::move(base)), mCode(code) {}
     HRESULT QueryInterface(REFIID iid, void** out) override {
         *out = iid == IID_IUnknown || iid == IID_IUnitName ? this : nullptr;
         if (!*out)
@@ -60,27 +60,27 @@ public:
         AddRef();
         return S_OK;
     }
-    ULONG AddRef() override { return ++m_refs; }
+    ULONG AddRef() override { return ++mRefs; }
     ULONG Release() override {
-        const ULONG left = --m_refs;
+        const ULONG left = --mRefs;
         if (left == 0)
             delete this;
         return left;
     }
     HRESULT GetBaseText(IAutoOvoString** text) override {
-        *text = Ovo::String(m_base).GetInterface();
+        *text = Ovo::String(mBase).GetInterface();
         return S_OK;
     }
     HRESULT GetPrefixCode(LONG* code) override {
-        *code = m_code;
+        *code = mCode;
         return S_OK;
     }
 
 private:
     virtual ~FakeUnit() = default;
-    std::wstring m_base;
-    LONG m_code;
-    ULONG m_refs = 1;
+    std::wstring mBase;
+    LONG mCode;
+    ULONG mRefs = 1;
 };
 
 class FakeUnitService : public IUnitService {

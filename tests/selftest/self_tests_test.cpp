@@ -3,7 +3,7 @@
 #include "TestSuite/UnitTestHelperLib/UnitTestException.h"
 #include "core/XOvo.h"
 #include "selftest/SelfTestConfigs.h"
-#include "tests/module/ModuleHost.h"
+#include "tests/support/ModuleHost.h"
 
 #include <gtest/gtest.h>
 
