@@ -33,7 +33,7 @@ void EventStats::SetEventState(std::int32_t i, std::int32_t state) {
         return;
     const auto it = mStates.find(i);
     if (it != mStates.end()) {
-        if (state == 0)
+        if (state == TarvikEvent::Valid)
             mStates.erase(it);
         else
             it->second = state;

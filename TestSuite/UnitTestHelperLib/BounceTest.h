@@ -55,7 +55,7 @@ template <class TBufType> void BounceTest(const EnumTestConfig& config, bool res
     Check(config.mRecordCount > 0, {kRoutinesCpp, 121, "config.mRecordCount>0"});
     std::vector<std::vector<TBufType>> results(config.mRecordCount);
     {
-        TestEventReader edg(document.Get(), 1);
+        TestEventReader edg(document.Get(), kEnumGetterOffline);
         Check(edg.CreateEnum(config.mEnumID, config.mArithString),
               {kRoutinesCpp, 120, "edg.CreateEnum(config.mEnumID, config.mArithString)"});
         for (std::size_t i = 0; i < results.size(); ++i) {
@@ -64,7 +64,7 @@ template <class TBufType> void BounceTest(const EnumTestConfig& config, bool res
             Check(!results[i].empty(), {kRoutinesCpp, 125, "nn>0"});
         }
     }
-    TestEventReader edg(document.Get(), 1);
+    TestEventReader edg(document.Get(), kEnumGetterOffline);
     bool created = !restartOne || edg.CreateEnum(config.mEnumID, config.mArithString);
     std::array<TBufType, 10> buf{};
     for (int bounce = 0; bounce < 50; ++bounce) {

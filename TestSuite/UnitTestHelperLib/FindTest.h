@@ -85,7 +85,7 @@ template <class TBufType> void TestFind(const EnumTestConfig& config) {
     const OfflineTestDocument document(config, config.mNumSamples);
     std::vector<TBufType> vec;
     {
-        TestEventReader edg(document.Get(), 1);
+        TestEventReader edg(document.Get(), kEnumGetterOffline);
         ReadReference(edg, config, 0, vec,
                       {kRoutinesCpp, 366, "edg.CreateEnum(config.mEnumID, config.mArithString)"},
                       {kRoutinesCpp, 367, "edg.GetRecordData<TBufType>(0,vec)"});
@@ -93,7 +93,7 @@ template <class TBufType> void TestFind(const EnumTestConfig& config) {
               Ovo::String(u"EventEnumTestFind Comparison needs some events to work with."));
     }
     {
-        TestEventReader edg(document.Get(), 1);
+        TestEventReader edg(document.Get(), kEnumGetterOffline);
         const bool created = edg.CreateEnum(config.mEnumID, config.mArithString);
         const bool started = edg.SetSources(TickPosition{0, random.Draw(numsamples - 1)});
         ComPtr<IEnumEventEx> theenum = RequireEventStream(edg, created, started, {kRoutinesCpp, 375, 376});
@@ -105,7 +105,7 @@ template <class TBufType> void TestFind(const EnumTestConfig& config) {
             FindProbe::Run(theenum.Get(), random.Draw(3), at, pos0, pos1);
         }
     }
-    TestEventReader edg(document.Get(), 1);
+    TestEventReader edg(document.Get(), kEnumGetterOffline);
     const bool created = edg.CreateEnum(config.mEnumID, config.mArithString);
     const bool started = edg.SetSources(TickPosition{0, numsamples - 1});
     ComPtr<IEnumEventEx> theenum = RequireEventStream(edg, created, started, {kRoutinesCpp, 440, 441});

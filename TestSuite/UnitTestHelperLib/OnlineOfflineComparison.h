@@ -50,7 +50,7 @@ void Compare(const std::vector<TBufType>& vec, const std::array<TBufType, N>& bu
 template <class TBufType> std::vector<TBufType> Reference(const EnumTestConfig& config) {
     const OfflineTestDocument document(config, config.mNumSamples);
     std::vector<TBufType> vec;
-    TestEventReader edg(document.Get(), 1);
+    TestEventReader edg(document.Get(), kEnumGetterOffline);
     ReadReference(edg, config, 0, vec,
                   {kRoutinesCpp, 246, "edg.CreateEnum(config.mEnumID, config.mArithString)"},
                   {kRoutinesCpp, 247, "edg.GetRecordData<TBufType>(0,vec)"});
@@ -80,7 +80,7 @@ template <class TBufType> void OnlineOfflineComparison(const EnumTestConfig& con
     CreateTestDocument(document.Put());
     ComPtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
     SendConfigTexts(document.Get(), config.mDocumentTexts);
-    TestEventReader edg(document.Get(), readRest, 0);
+    TestEventReader edg(document.Get(), readRest, kEnumGetterSink);
     StartOnlineData(*adder.Get(), config.mExpressions, config.mNumSamples, config.mSampleRates, 0.0);
     adder->AddTicks(kStep);
     std::int64_t itot = kStep;

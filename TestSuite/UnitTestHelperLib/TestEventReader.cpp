@@ -4,12 +4,12 @@
 
 namespace ExtLib {
 
-TestEventReader::TestEventReader(IUnknown* document, std::int32_t offline)
-    : EventEnumDataGetter(document, Services(this), offline),
+TestEventReader::TestEventReader(IUnknown* document, std::int32_t mode)
+    : EventEnumDataGetter(document, Services(this), mode),
       mData(ComPtr<IUnknown>(document).Query<IDocumentData>(IID_IDocumentData)) {}
 
-TestEventReader::TestEventReader(IUnknown* document, std::function<void()> recordEnd, std::int32_t offline)
-    : EventEnumDataGetter(document, Services(this), std::move(recordEnd), offline),
+TestEventReader::TestEventReader(IUnknown* document, std::function<void()> recordEnd, std::int32_t mode)
+    : EventEnumDataGetter(document, Services(this), std::move(recordEnd), mode),
       mData(ComPtr<IUnknown>(document).Query<IDocumentData>(IID_IDocumentData)) {}
 
 CalcHostServices TestEventReader::Services(CalcClassById* classes) {

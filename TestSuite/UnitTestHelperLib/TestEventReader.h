@@ -17,11 +17,11 @@ class TestEventReader : private CalcClassById, public EventEnumDataGetter {
 public:
     static constexpr std::size_t kBatch = 100; // records per Next of GetRecordData
 
-    /// offline 1: the reader starts its enumerator offline and is no sink of the document; 0: it is
-    /// a sink and starts online.
-    TestEventReader(IUnknown* document, std::int32_t offline);
+    /// mode kEnumGetterOffline: the reader starts its enumerator offline and is no sink of the
+    /// document; kEnumGetterSink: it is a sink and starts online.
+    TestEventReader(IUnknown* document, std::int32_t mode);
     /// recordEnd runs when the document ends a record, before the reader stops.
-    TestEventReader(IUnknown* document, std::function<void()> recordEnd, std::int32_t offline);
+    TestEventReader(IUnknown* document, std::function<void()> recordEnd, std::int32_t mode);
 
     /// The enumerator of the calculation class classId for text; false when the host has no such
     /// class or the class refuses the text.

@@ -122,7 +122,7 @@ void TestNextOffline(const EnumTestConfig& config, std::uint32_t recordSize) {
     ComPtr<FormulaDataAdder> adder(new FormulaDataAdder(document.Get()));
     AddOfflineDataAtRate(config.mExpressions, *adder.Get(), numsamples, 1000.0, 0.0);
     SendConfigTexts(document.Get(), config.mDocumentTexts);
-    TestEventReader edg(document.Get(), 1);
+    TestEventReader edg(document.Get(), kEnumGetterOffline);
     const bool created = edg.CreateEnum(config.mEnumID, config.mArithString);
     if (config.filling)
         startTick = RemapTick(document.Get(), startTick, 0);
@@ -153,7 +153,7 @@ void TestNextOnline(const EnumTestConfig& config, std::uint32_t recordSize) {
     StartOnlineDataAtRate(config.mExpressions, *adder.Get(), numsamples, 1000.0, 0.0);
     adder->AddTicks(100);
     std::int64_t itot = 100;
-    TestEventReader edg(document.Get(), 0);
+    TestEventReader edg(document.Get(), kEnumGetterSink);
     const bool created = edg.CreateEnum(config.mEnumID, config.mArithString);
     const bool started = edg.SetSources(TickPosition{0, 0});
     ComPtr<IEnumEventEx> theenum = RequireEventStream(edg, created, started, {kStandardRoutines, 175, 176});

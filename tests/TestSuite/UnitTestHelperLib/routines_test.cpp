@@ -211,7 +211,7 @@ TEST_F(RoutinesTest, ConfigurationTextsAreRefusedByTheTestDocuments) {
 TEST_F(RoutinesTest, TheReaderGathersARecordInBatchesOfAHundred) {
     EnumTestConfig config = Config(Fault::None);
     const OfflineTestDocument document(config, 25050); // 250 events
-    TestEventReader reader(document.Get(), 1);
+    TestEventReader reader(document.Get(), kEnumGetterOffline);
     ASSERT_TRUE(reader.CreateEnum(config.mEnumID, config.mArithString));
     std::vector<OvoEventBase> events;
     ASSERT_TRUE(reader.GetRecordData(0, events));
