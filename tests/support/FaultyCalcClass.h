@@ -17,7 +17,7 @@ enum class Fault {
     NeverEnds = 3,        // S_OK at the end of the record forever, position at the record's end
     PastEnd = 4,          // S_OK at the end of the record with a position past it
     AheadOfData = 5,      // while sampling, a position beyond the data
-    BounceSkips = 6,      // started after tick 0, skips the first event
+    BounceSkips = 6,      // started after tick 0, skips the first event when another follows
     OnlineReversed = 7,   // while sampling, events in pairs, the later one first
     OnlineValues = 8,     // while sampling, every value one too large
     FindStopsAtProbe = 9, // a backward Find that finds an event stands at its start tick
