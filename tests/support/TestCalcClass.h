@@ -5,11 +5,11 @@
 // enumerator of OvoEventBase records does.
 
 #include "host/engine/ComObject.h"
-#include "platform/vantrel/ICalcEnumClass2.h"
-#include "platform/vantrel/ICalcEnumNumericParams.h"
+#include "platform/vantrel/CalcClassObject.h"
 #include "platform/vantrel/IEnumEventEx.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Vantrel::Testing {
@@ -34,31 +34,23 @@ struct CalcClassShape {
 // Hands out a copy of text; E_POINTER without a place for it.
 HRESULT HandOutText(const std::string& text, IAutoOvoString** out);
 
-class TestCalcClass : public ComObject<ICalcEnumClass2, ICalcEnumNumericParams> {
-public:
-    HRESULT GetClassId(DWORD* id) override;
-    HRESULT GetTypeGuid(const GUID** type) override;
-    HRESULT GetNameBSTR(BSTR* name) override;
-    HRESULT IsTypeGuid(const GUID* type) override;
-    HRESULT GetName(IAutoOvoString** name) override;
-    HRESULT GetDescription(IAutoOvoString** text) override;
-    DWORD GetOutputKind() override { return 0; }
-    HRESULT CreateAggregated(IUnknown*, IUnknown*, IUnknown**) override { return CLASS_E_NOAGGREGATION; }
+// A test class object: ref-counted, its texts UTF-8 handed out as the module's strings.
+struct TestClassTraits {
+    using Text = std::string_view;
+    using Param = FakeParam;
+    using Base = ComObject<ICalcEnumClass2, ICalcEnumNumericParams>;
+    static IAutoOvoString* String(std::string_view text);
+    static BSTR Bstr(std::string_view text);
+};
 
-    HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
-    HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
-                         DWORD* flags, DWORD* argFlags) override;
-    HRESULT GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                     IAutoOvoString** name) override;
-    HRESULT CheckSourceKind(LONG index, DWORD kind) override;
-
+// Parameters past the sources are described as kCalcParamEvents whatever their kind.
+class TestCalcClass : public CalcClass::Object<TestClassTraits> {
 protected:
-    explicit TestCalcClass(CalcClassShape shape) : mShape(std::move(shape)) {}
+    explicit TestCalcClass(CalcClassShape shape);
 
 private:
-    void* find(REFIID iid) override;
-
     CalcClassShape mShape;
+    std::string_view mOutput; // output 0 when not empty
 };
 
 class TestCalcEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
