@@ -38,8 +38,8 @@ template <class Text, class Param> struct Description {
     std::span<const Param> params{}; // formula order; the first sourceCount are sources
     LONG sourceCount = 0;
     std::span<const Text> outputs{}; // output (event type) names
-    DWORD flags = 0;               // first flag word of GetParamInfo
-    DWORD argFlags = 0;            // second flag word
+    DWORD flags = 0;                 // first flag word of GetParamInfo
+    DWORD argFlags = 0;              // second flag word
     DWORD outputKind = 0;
 };
 

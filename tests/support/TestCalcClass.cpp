@@ -1,6 +1,5 @@
 #include "TestCalcClass.h"
 
-#include "analysis/OvoEventBase.h"
 #include "core/String.h"
 
 namespace Vantrel::Testing {
@@ -34,10 +33,6 @@ TestCalcClass::TestCalcClass(CalcClassShape shape) : mShape(std::move(shape)) {
     mOutput = mShape.outputName;
     if (!mOutput.empty())
         mRecord.outputs = {&mOutput, 1};
-}
-
-HRESULT TestCalcEnumerator::GetEventSize(ULONG* bytes) {
-    return *bytes = sizeof(OvoEventBase), S_OK;
 }
 
 void* TestCalcEnumerator::find(REFIID iid) {

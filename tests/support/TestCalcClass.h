@@ -6,7 +6,7 @@
 
 #include "host/engine/ComObject.h"
 #include "platform/vantrel/CalcClassObject.h"
-#include "platform/vantrel/IEnumEventEx.h"
+#include "platform/vantrel/CalcEnumDefaults.h"
 
 #include <string>
 #include <string_view>
@@ -53,20 +53,15 @@ private:
     std::string_view mOutput; // output 0 when not empty
 };
 
-class TestCalcEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
+// Holds no host; answers its flags and type code, and the enumerator defaults.
+class TestCalcEnumerator : public CalcClass::EnumeratorDefaults<ComObject<ICalcEnum, IEnumEventEx>> {
 public:
     HRESULT SetHost(IUnknown*) override { return S_OK; }
     HRESULT GetHost(IUnknown** host) override { return *host = nullptr, S_OK; }
     HRESULT Clone(ICalcEnum**) override { return E_NOTIMPL; }
     HRESULT GetFlags(DWORD* flags) override { return *flags = kCalcArgsAccepted, S_OK; }
-    HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
-    HRESULT GetCapabilities(DWORD* capabilities) override { return *capabilities = 0, S_OK; }
     HRESULT GetTypeCode(DWORD* code) override { return *code = 0, S_OK; }
-    HRESULT GetEventInfo(CalcEventInfo* info) override { return *info = CalcEventInfo{}, S_OK; }
-
     HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
-    HRESULT GetEventSize(ULONG* bytes) override;
-    HRESULT GetDrawClassId(DWORD* id) override { return *id = 0, S_OK; }
 
 private:
     void* find(REFIID iid) override;
