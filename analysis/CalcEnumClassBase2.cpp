@@ -1,20 +1,17 @@
 #include "analysis/CalcEnumClassBase2.h"
 
-#include "core/String.h"
-
 namespace CalcEnums {
 
 namespace {
 
 GuidNumberSource gGuidNumbers = nullptr;
 
-const wchar_t kEndOfOutputs[] = L"ALEND";
-
-HRESULT HandOutText(const wchar_t* text, IAutoOvoString** out) {
-    if (!out)
-        return E_POINTER;
-    *out = Ovo::String(text).GetInterface();
-    return S_OK;
+ParamTable Described(const CalcEnumDescriptor& descriptor, const ParamTable& table) {
+    ParamTable record = table;
+    record.name = descriptor.name;
+    record.description = descriptor.description;
+    record.outputKind = descriptor.outputKind;
+    return record;
 }
 
 } // namespace
@@ -23,21 +20,9 @@ void SetGuidNumberSource(GuidNumberSource source) {
     gGuidNumbers = source;
 }
 
-HRESULT CalcEnumClassBase2::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_ICAFClassObject || iid == IID_ICalcEnumClass2)
-        *out = static_cast<ICalcEnumClass2*>(this);
-    else if (iid == IID_ICalcEnumNumericParams)
-        *out = static_cast<ICalcEnumNumericParams*>(this);
-    else {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    return S_OK;
-}
+CalcEnumClassBase2::CalcEnumClassBase2(const CalcEnumDescriptor& descriptor, const ParamTable& table)
+    : Object(Described(descriptor, table)), mDescriptor(descriptor) {}
 
-// Asked of the host once per class; the answer is kept in the descriptor.
 HRESULT CalcEnumClassBase2::GetClassId(DWORD* id) {
     if (!id)
         return E_POINTER;
@@ -53,33 +38,6 @@ HRESULT CalcEnumClassBase2::GetClassId(DWORD* id) {
     }
     *id = cached;
     return S_OK;
-}
-
-HRESULT CalcEnumClassBase2::GetTypeGuid(const GUID** type) {
-    if (!type)
-        return E_POINTER;
-    *type = &kCalcEnumClassType;
-    return S_OK;
-}
-
-HRESULT CalcEnumClassBase2::GetNameBSTR(BSTR* name) {
-    if (!name)
-        return E_POINTER;
-    SysFreeString(*name);
-    *name = Ovo::String(mDescriptor.name).AllocBSTR();
-    return S_OK;
-}
-
-HRESULT CalcEnumClassBase2::IsTypeGuid(const GUID* type) {
-    return type && (type == &kCalcEnumClassType || *type == kCalcEnumClassType) ? S_OK : S_FALSE;
-}
-
-HRESULT CalcEnumClassBase2::GetName(IAutoOvoString** name) {
-    return HandOutText(mDescriptor.name, name);
-}
-
-HRESULT CalcEnumClassBase2::GetDescription(IAutoOvoString** text) {
-    return HandOutText(mDescriptor.description, text);
 }
 
 HRESULT CalcEnumClassBase2::CreateEnumerator(IUnknown* host, ICalcEnum** out) {
@@ -105,48 +63,7 @@ HRESULT CalcEnumClassBase2::CreateAggregated(IUnknown* host, IUnknown* outer, IU
 }
 
 HRESULT CalcEnumClassBase2::GetOutputName(LONG index, IAutoOvoString** name) {
-    if (index < 0)
-        return E_INVALIDARG;
-    return HandOutText(index < mTable.outputCount ? mTable.outputNames[index] : kEndOfOutputs, name);
-}
-
-HRESULT CalcEnumClassBase2::GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount,
-                                         LONG* sourceCount, DWORD* flags, DWORD* argFlags) {
-    if (name)
-        GetName(name);
-    if (classId)
-        GetClassId(classId);
-    if (paramCount)
-        *paramCount = mTable.count;
-    if (sourceCount)
-        *sourceCount = mTable.sourceCount;
-    if (flags)
-        *flags = mTable.flags;
-    if (argFlags)
-        *argFlags = mTable.argFlags;
-    return S_OK;
-}
-
-HRESULT CalcEnumClassBase2::GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                                     IAutoOvoString** name) {
-    if (index < 0 || index >= mTable.count)
-        return E_INVALIDARG;
-    const ParamRow& row = mTable.rows[index];
-    if (maximum)
-        *maximum = row.maximum;
-    if (minimum)
-        *minimum = row.minimum;
-    if (kind)
-        *kind = row.kind;
-    if (name)
-        HandOutText(row.name, name);
-    return S_OK;
-}
-
-HRESULT CalcEnumClassBase2::CheckSourceKind(LONG index, DWORD kind) {
-    if (index < 0 || index >= mTable.sourceCount)
-        return E_INVALIDARG;
-    return (kind & mTable.rows[index].kind) != 0 ? S_OK : S_FALSE;
+    return index < 0 ? E_INVALIDARG : Object::GetOutputName(index, name);
 }
 
 } // namespace CalcEnums

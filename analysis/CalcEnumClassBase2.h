@@ -4,40 +4,38 @@
 // table (ICalcEnumNumericParams), and creates its enumerators. Reference
 // counting does nothing: class objects live as long as the module.
 
+#include <string_view>
+
 #include "analysis/CalcEnumDescriptor.h"
 #include "analysis/CalcEnumEventBase.h"
-#include "platform/vantrel/ICalcEnumClass2.h"
-#include "platform/vantrel/ICalcEnumNumericParams.h"
+#include "core/String.h"
+#include "platform/vantrel/CalcClassObject.h"
 
 namespace CalcEnums {
 
-class CalcEnumClassBase2 : public ICalcEnumClass2, public ICalcEnumNumericParams {
+struct ModuleClassTraits {
+    using Text = const wchar_t*;
+    using Param = ParamRow;
+    using Base = CalcClass::StaticObject<ICalcEnumClass2, ICalcEnumNumericParams>;
+    static IAutoOvoString* String(const wchar_t* text) { return Ovo::String(text).GetInterface(); }
+    static IAutoOvoString* String(std::string_view text) {
+        return Ovo::String::FromUtf8(text).GetInterface();
+    }
+    static BSTR Bstr(const wchar_t* text) { return Ovo::String(text).AllocBSTR(); }
+};
+
+class CalcEnumClassBase2 : public CalcClass::Object<ModuleClassTraits> {
 public:
-    CalcEnumClassBase2(const CalcEnumDescriptor& descriptor, const ParamTable& table)
-        : mDescriptor(descriptor), mTable(table) {}
+    CalcEnumClassBase2(const CalcEnumDescriptor& descriptor, const ParamTable& table);
     CalcEnumClassBase2(const CalcEnumClassBase2&) = delete;
     CalcEnumClassBase2& operator=(const CalcEnumClassBase2&) = delete;
 
-    HRESULT QueryInterface(REFIID iid, void** out) override;
-    ULONG AddRef() override { return 1; }
-    ULONG Release() override { return 1; }
-
+    // Asked of the host once per class; the answer is kept in the descriptor.
     HRESULT GetClassId(DWORD* id) override;
-    HRESULT GetTypeGuid(const GUID** type) override;
-    HRESULT GetNameBSTR(BSTR* name) override;
-    HRESULT IsTypeGuid(const GUID* type) override;
-    HRESULT GetName(IAutoOvoString** name) override;
-    HRESULT GetDescription(IAutoOvoString** text) override;
-    DWORD GetOutputKind() override { return mDescriptor.outputKind; }
     HRESULT CreateEnumerator(IUnknown* host, ICalcEnum** out) override;
     HRESULT CreateAggregated(IUnknown* host, IUnknown* outer, IUnknown** inner) override;
-
+    // E_INVALIDARG for a negative index.
     HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
-    HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
-                         DWORD* flags, DWORD* argFlags) override;
-    HRESULT GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                     IAutoOvoString** name) override;
-    HRESULT CheckSourceKind(LONG index, DWORD kind) override;
 
 protected:
     ~CalcEnumClassBase2() = default;
@@ -46,7 +44,6 @@ protected:
 
 private:
     const CalcEnumDescriptor& mDescriptor;
-    const ParamTable& mTable;
 };
 
 // The class object of enumerator type E (constructible from its class object).

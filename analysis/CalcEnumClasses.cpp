@@ -3,6 +3,7 @@
 #include <array>
 #include <cfloat>
 #include <iterator>
+#include <span>
 
 #include "analysis/CalcEnumClassBase2.h"
 #include "analysis/DetEx_Enumerator.h"
@@ -76,10 +77,14 @@ const wchar_t* const kPvaSelectorOutputs[] = {L"TarvikPVAParamSelector"};
 const wchar_t* const kPvaCalcOutputs[] = {L"PvaDetector"};
 
 template <class Rows>
-constexpr ParamTable Table(const Rows& rows, std::int32_t sources, const wchar_t* const* outputs,
-                           DWORD flags) {
-    const auto count = static_cast<std::int32_t>(std::size(rows));
-    return {std::data(rows), count, sources, outputs, outputs ? 1 : 0, flags, kCalcClassNumericArgs};
+constexpr ParamTable Table(const Rows& rows, LONG sources, const wchar_t* const* outputs, DWORD flags) {
+    ParamTable table;
+    table.params = std::span<const ParamRow>(std::data(rows), std::size(rows));
+    table.sourceCount = sources;
+    table.outputs = std::span<const wchar_t* const>(outputs, outputs ? 1 : 0);
+    table.flags = flags;
+    table.argFlags = kCalcClassNumericArgs;
+    return table;
 }
 
 const ParamTable kAnalyzerTable = Table(kAnalyzerRows, 3, nullptr, kCalcClassDetectorFlags);

@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+#include "platform/vantrel/CalcClassObject.h"
 #include "platform/win32/guid.h"
 
 namespace CalcEnums {
@@ -19,22 +20,9 @@ struct CalcEnumDescriptor {
     mutable std::atomic<DWORD> cachedClassId{0};
 };
 
-struct ParamRow {
-    const wchar_t* name;
-    double minimum;
-    double maximum;
-    DWORD kind; // kCalcParamSamples or kCalcParamEvents
-};
-
-struct ParamTable {
-    const ParamRow* rows;
-    std::int32_t count;
-    std::int32_t sourceCount; // rows 0 .. sourceCount-1 are sources
-    const wchar_t* const* outputNames;
-    std::int32_t outputCount;
-    DWORD flags;    // first flag word of GetParamInfo
-    DWORD argFlags; // second flag word
-};
+using ParamRow = CalcClass::ParamRow<const wchar_t*>;
+// The parameter table and outputs of a class; its name and description come from the descriptor.
+using ParamTable = CalcClass::Description<const wchar_t*, ParamRow>;
 
 // How the module learns the host's 16-bit number of a GUID. The module's host binding sets it at
 // start-up; until then class ids cannot be computed (GetClassId fails and caches nothing).

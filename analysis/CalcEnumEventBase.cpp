@@ -13,7 +13,7 @@ constexpr auto kDestroyingRefs = static_cast<std::int32_t>(0xC0000001u);
 CalcEnumEventBase::CalcEnumEventBase(ICAFClassObject* classObject) : mClass(classObject) {}
 
 CalcEnumEventBase::CalcEnumEventBase(const CalcEnumEventBase& other)
-    : ICalcEnum(), IEnumEventEx(), mClass(other.mClass), mHost(other.mHost), mArgFlags(other.mArgFlags) {}
+    : EnumeratorDefaults(other), mClass(other.mClass), mArgFlags(other.mArgFlags) {}
 
 CalcEnumEventBase::~CalcEnumEventBase() = default;
 
@@ -78,18 +78,6 @@ IUnknown* CalcEnumEventBase::Aggregate(IUnknown* outer) {
     return &mInner;
 }
 
-HRESULT CalcEnumEventBase::SetHost(IUnknown* host) {
-    mHost = ComPtr<IUnknown>(host);
-    return S_OK;
-}
-
-HRESULT CalcEnumEventBase::GetHost(IUnknown** host) {
-    if (!host)
-        return E_POINTER;
-    *host = ComPtr<IUnknown>(mHost).Detach();
-    return S_OK;
-}
-
 HRESULT CalcEnumEventBase::GetTypeCode(DWORD* code) {
     if (!code)
         return E_POINTER;
@@ -108,13 +96,6 @@ void CalcEnumEventBase::AcceptArgs(DWORD* flags) {
     mArgFlags = kCalcArgsAccepted;
     if (flags)
         *flags = mArgFlags;
-}
-
-HRESULT CalcEnumEventBase::GetDrawClassId(DWORD* id) {
-    if (!id)
-        return E_POINTER;
-    *id = 0;
-    return S_OK;
 }
 
 } // namespace CalcEnums

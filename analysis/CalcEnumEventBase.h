@@ -7,14 +7,13 @@
 
 #include <atomic>
 
+#include "platform/vantrel/CalcEnumDefaults.h"
 #include "platform/vantrel/ICAFClassObject.h"
-#include "platform/vantrel/ICalcEnum.h"
-#include "platform/vantrel/IEnumEventEx.h"
 #include "platform/win32/com_ptr.h"
 
 namespace CalcEnums {
 
-class CalcEnumEventBase : public ICalcEnum, public IEnumEventEx {
+class CalcEnumEventBase : public CalcClass::EnumeratorDefaults<CalcClass::EnumeratorInterfaces> {
 public:
     CalcEnumEventBase& operator=(const CalcEnumEventBase&) = delete;
 
@@ -22,13 +21,9 @@ public:
     ULONG AddRef() override;
     ULONG Release() override;
 
-    HRESULT SetHost(IUnknown* host) override;
-    HRESULT GetHost(IUnknown** host) override;
     HRESULT GetTypeCode(DWORD* code) override;
     // 0 until arguments were set, then kCalcArgsAccepted.
     HRESULT GetFlags(DWORD* flags) override;
-
-    HRESULT GetDrawClassId(DWORD* id) override;
 
     // Both hand out NewClone() through the asked interface.
     HRESULT Clone(ICalcEnum** out) override;
@@ -74,7 +69,6 @@ private:
     ULONG InnerRelease();
 
     ICAFClassObject* mClass;
-    ComPtr<IUnknown> mHost;
     IUnknown* mOuter = nullptr; // the aggregating object; it holds this one
     DWORD mArgFlags = 0;
     std::atomic<std::int32_t> mRefs{1};

@@ -108,13 +108,6 @@ HRESULT EEH3EnumeratorBase::GetSamplePeriod(double* seconds) {
     return mTickPeriod > 0.0 ? S_OK : S_FALSE;
 }
 
-HRESULT EEH3EnumeratorBase::GetCapabilities(DWORD* capabilities) {
-    if (!capabilities)
-        return E_POINTER;
-    *capabilities = 0;
-    return S_OK;
-}
-
 HRESULT EEH3EnumeratorBase::GetEventInfo(CalcEventInfo* info) {
     if (!info)
         return E_POINTER;

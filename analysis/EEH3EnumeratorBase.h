@@ -38,7 +38,6 @@ public:
     HRESULT Seek(LONG tick) override;
     HRESULT Clear() override;
     HRESULT GetSamplePeriod(double* seconds) override;
-    HRESULT GetCapabilities(DWORD* capabilities) override;
     HRESULT GetEventInfo(CalcEventInfo* info) override;
 
     HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;

@@ -93,13 +93,6 @@ HRESULT Selector::GetEventInfo(CalcEventInfo* info) {
     return ForwardToSource(S_OK, [&](ICalcEnum& calc) { return calc.GetEventInfo(info); });
 }
 
-HRESULT Selector::GetEventSize(ULONG* bytes) {
-    if (!bytes)
-        return E_POINTER;
-    *bytes = sizeof(OvoEventBase);
-    return S_OK;
-}
-
 HRESULT Selector::GetPosition(LONG* tick) {
     if (!tick)
         return E_POINTER;

@@ -33,7 +33,6 @@ public:
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                  void* event) override;
     HRESULT GetPosition(LONG* tick) override;
-    HRESULT GetEventSize(ULONG* bytes) override;
 
     std::int32_t CalcIndex() const { return mCalcIndex; }
 

@@ -31,18 +31,6 @@ void* FormulaEnumerator::find(REFIID iid) {
     return nullptr;
 }
 
-HRESULT FormulaEnumerator::SetHost(IUnknown* host) {
-    mHost = ComPtr<IUnknown>(host);
-    return S_OK;
-}
-
-HRESULT FormulaEnumerator::GetHost(IUnknown** host) {
-    if (!host)
-        return E_POINTER;
-    *host = ComPtr<IUnknown>(mHost).Detach();
-    return S_OK;
-}
-
 HRESULT FormulaEnumerator::SetArgs(IAutoOvoString* text, DWORD* flags) {
     if (flags)
         *flags = 0;
@@ -146,24 +134,10 @@ HRESULT FormulaEnumerator::GetSamplePeriod(double* seconds) {
     return S_OK;
 }
 
-HRESULT FormulaEnumerator::GetCapabilities(DWORD* capabilities) {
-    if (!capabilities)
-        return E_POINTER;
-    *capabilities = 0;
-    return S_OK;
-}
-
 HRESULT FormulaEnumerator::GetTypeCode(DWORD* code) {
     if (!code)
         return E_POINTER;
     *code = mClassId;
-    return S_OK;
-}
-
-HRESULT FormulaEnumerator::GetEventInfo(CalcEventInfo* info) {
-    if (!info)
-        return E_POINTER;
-    *info = CalcEventInfo{};
     return S_OK;
 }
 
@@ -192,13 +166,6 @@ HRESULT FormulaEnumerator::GetEventSize(ULONG* bytes) {
     if (!mCalculation || !mCalculation->givesEvents())
         return E_UNEXPECTED;
     *bytes = mCalculation->eventSize();
-    return S_OK;
-}
-
-HRESULT FormulaEnumerator::GetDrawClassId(DWORD* id) {
-    if (!id)
-        return E_POINTER;
-    *id = 0;
     return S_OK;
 }
 

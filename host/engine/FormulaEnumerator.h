@@ -2,9 +2,8 @@
 
 #include "host/engine/Calculation.h"
 #include "host/engine/ComObject.h"
-#include "platform/vantrel/ICalcEnum.h"
+#include "platform/vantrel/CalcEnumDefaults.h"
 #include "platform/vantrel/ICalcService.h"
-#include "platform/vantrel/IEnumEventEx.h"
 #include "platform/vantrel/ISampleChannel.h"
 
 #include <memory>
@@ -16,14 +15,13 @@ namespace Vantrel {
 /// error()). Start runs it on a record of the host document: an event formula is then read through
 /// IEnumEventEx, a sample formula through ISampleChannel. The sources Start is given are not used:
 /// the formula names its channels itself.
-class FormulaEnumerator : public ComObject<ICalcEnum, IEnumEventEx, ISampleChannel> {
+class FormulaEnumerator
+    : public CalcClass::EnumeratorDefaults<ComObject<ICalcEnum, IEnumEventEx, ISampleChannel>> {
 public:
     FormulaEnumerator(ICalcService* classes, DWORD classId);
 
     const std::string& error() const { return mError; }
 
-    HRESULT SetHost(IUnknown* host) override;
-    HRESULT GetHost(IUnknown** host) override;
     HRESULT SetArgs(IAutoOvoString* text, DWORD* flags) override;
     HRESULT GetArgs(IAutoOvoString** text) override;
     HRESULT Clone(ICalcEnum** out) override;
@@ -34,10 +32,7 @@ public:
     HRESULT Clear() override;
     HRESULT GetFlags(DWORD* flags) override;
     HRESULT GetSamplePeriod(double* seconds) override;
-    HRESULT GetCapabilities(DWORD* capabilities) override;
     HRESULT GetTypeCode(DWORD* code) override;
-    /// Both interfaces: the defaults.
-    HRESULT GetEventInfo(CalcEventInfo* info) override;
 
     HRESULT Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) override;
     HRESULT Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
@@ -46,7 +41,6 @@ public:
     HRESULT GetPosition(LONG* tick) override;
     HRESULT Clone(IEnumEventEx** out) override;
     HRESULT GetEventSize(ULONG* bytes) override;
-    HRESULT GetDrawClassId(DWORD* id) override;
 
     HRESULT Read(ULONG maxCount, float* buffer, ULONG* count) override;
     HRESULT IsRecordComplete() override;
@@ -59,7 +53,6 @@ private:
 
     ICalcService* mClasses;
     DWORD mClassId;
-    ComPtr<IUnknown> mHost;
     std::u16string mText;
     std::string mError;
     std::unique_ptr<Calculation> mCalculation;

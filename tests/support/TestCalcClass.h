@@ -5,11 +5,11 @@
 // enumerator of OvoEventBase records does.
 
 #include "host/engine/ComObject.h"
-#include "platform/vantrel/ICalcEnumClass2.h"
-#include "platform/vantrel/ICalcEnumNumericParams.h"
-#include "platform/vantrel/IEnumEventEx.h"
+#include "platform/vantrel/CalcClassObject.h"
+#include "platform/vantrel/CalcEnumDefaults.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Vantrel::Testing {
@@ -34,47 +34,34 @@ struct CalcClassShape {
 // Hands out a copy of text; E_POINTER without a place for it.
 HRESULT HandOutText(const std::string& text, IAutoOvoString** out);
 
-class TestCalcClass : public ComObject<ICalcEnumClass2, ICalcEnumNumericParams> {
-public:
-    HRESULT GetClassId(DWORD* id) override;
-    HRESULT GetTypeGuid(const GUID** type) override;
-    HRESULT GetNameBSTR(BSTR* name) override;
-    HRESULT IsTypeGuid(const GUID* type) override;
-    HRESULT GetName(IAutoOvoString** name) override;
-    HRESULT GetDescription(IAutoOvoString** text) override;
-    DWORD GetOutputKind() override { return 0; }
-    HRESULT CreateAggregated(IUnknown*, IUnknown*, IUnknown**) override { return CLASS_E_NOAGGREGATION; }
-
-    HRESULT GetOutputName(LONG index, IAutoOvoString** name) override;
-    HRESULT GetParamInfo(IAutoOvoString** name, DWORD* classId, LONG* paramCount, LONG* sourceCount,
-                         DWORD* flags, DWORD* argFlags) override;
-    HRESULT GetParam(LONG index, double* maximum, double* minimum, DWORD* kind,
-                     IAutoOvoString** name) override;
-    HRESULT CheckSourceKind(LONG index, DWORD kind) override;
-
-protected:
-    explicit TestCalcClass(CalcClassShape shape) : mShape(std::move(shape)) {}
-
-private:
-    void* find(REFIID iid) override;
-
-    CalcClassShape mShape;
+// A test class object: ref-counted, its texts UTF-8 handed out as the module's strings.
+struct TestClassTraits {
+    using Text = std::string_view;
+    using Param = FakeParam;
+    using Base = ComObject<ICalcEnumClass2, ICalcEnumNumericParams>;
+    static IAutoOvoString* String(std::string_view text);
+    static BSTR Bstr(std::string_view text);
 };
 
-class TestCalcEnumerator : public ComObject<ICalcEnum, IEnumEventEx> {
+// Parameters past the sources are described as kCalcParamEvents whatever their kind.
+class TestCalcClass : public CalcClass::Object<TestClassTraits> {
+protected:
+    explicit TestCalcClass(CalcClassShape shape);
+
+private:
+    CalcClassShape mShape;
+    std::string_view mOutput; // output 0 when not empty
+};
+
+// Holds no host; answers its flags and type code, and the enumerator defaults.
+class TestCalcEnumerator : public CalcClass::EnumeratorDefaults<ComObject<ICalcEnum, IEnumEventEx>> {
 public:
     HRESULT SetHost(IUnknown*) override { return S_OK; }
     HRESULT GetHost(IUnknown** host) override { return *host = nullptr, S_OK; }
     HRESULT Clone(ICalcEnum**) override { return E_NOTIMPL; }
     HRESULT GetFlags(DWORD* flags) override { return *flags = kCalcArgsAccepted, S_OK; }
-    HRESULT GetSamplePeriod(double*) override { return S_FALSE; }
-    HRESULT GetCapabilities(DWORD* capabilities) override { return *capabilities = 0, S_OK; }
     HRESULT GetTypeCode(DWORD* code) override { return *code = 0, S_OK; }
-    HRESULT GetEventInfo(CalcEventInfo* info) override { return *info = CalcEventInfo{}, S_OK; }
-
     HRESULT Clone(IEnumEventEx**) override { return E_NOTIMPL; }
-    HRESULT GetEventSize(ULONG* bytes) override;
-    HRESULT GetDrawClassId(DWORD* id) override { return *id = 0, S_OK; }
 
 private:
     void* find(REFIID iid) override;
