@@ -9,12 +9,16 @@
 #include <vector>
 
 #include "core/StringRep.h"
-#include "core/Utf.h"
 #include "platform/win32/codepage.h"
+#include "platform/win32/utf.h"
 
 namespace Ovo {
 
 using OvoString::StringRep;
+using win32::Utf16ToUtf32;
+using win32::Utf16ToUtf8;
+using win32::Utf32ToUtf16;
+using win32::Utf8ToUtf16;
 
 namespace {
 

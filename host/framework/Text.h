@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/vantrel/IAutoOvoString.h"
+#include "platform/win32/utf.h"
 
 namespace Vantrel {
 
@@ -20,8 +21,7 @@ IAutoOvoString* MakeString(std::u16string_view text);
 // A new BSTR holding the text.
 BSTR MakeBstr(std::u16string_view text);
 
-// UTF-8 and UTF-16 both ways; ill-formed input (invalid UTF-8, unpaired surrogates) gives U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view text);
-std::string Utf16ToUtf8(std::u16string_view text);
+using win32::Utf16ToUtf8;
+using win32::Utf8ToUtf16;
 
 } // namespace Vantrel

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/Utf.h"
+#include "platform/win32/utf.h"
 
 namespace Tarvik::Resources {
 
@@ -39,7 +39,7 @@ std::u16string Unescape(const std::string& text, int line) {
     std::u16string out;
     std::string plain;
     auto flush = [&] {
-        out += Ovo::Utf8ToUtf16(plain);
+        out += win32::Utf8ToUtf16(plain);
         plain.clear();
     };
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -1,14 +1,14 @@
-#include "host/framework/Text.h"
+#include "platform/win32/utf.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace Vantrel {
+namespace win32 {
 namespace {
 
 // Well-formed text of one to four UTF-8 bytes per code point reads the same both ways.
-TEST(HostText, ConvertsWellFormedTextBothWays) {
+TEST(Utf, ConvertsWellFormedTextBothWays) {
     const struct {
         std::string utf8;
         std::u16string utf16;
@@ -26,7 +26,7 @@ TEST(HostText, ConvertsWellFormedTextBothWays) {
 }
 
 // A malformed UTF-8 sequence gives one U+FFFD per byte it skips; an unpaired surrogate gives U+FFFD.
-TEST(HostText, IllFormedTextGivesTheReplacementCharacter) {
+TEST(Utf, IllFormedTextGivesTheReplacementCharacter) {
     EXPECT_EQ(Utf8ToUtf16("a\xFF"
                           "b"),
               u"a\uFFFDb");
@@ -38,4 +38,4 @@ TEST(HostText, IllFormedTextGivesTheReplacementCharacter) {
 }
 
 } // namespace
-} // namespace Vantrel
+} // namespace win32

@@ -1,6 +1,6 @@
-#include "core/Utf.h"
+#include "platform/win32/utf.h"
 
-namespace Ovo {
+namespace win32 {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-} // namespace Ovo
+} // namespace win32
