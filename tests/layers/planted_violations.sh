@@ -11,7 +11,7 @@ trap 'rm -rf "$tree"' EXIT
 plant() { mkdir -p "$tree/$(dirname "$1")"; printf '%s\n' "${@:2}" > "$tree/$1"; }
 plant core/Allowed.h '#pragma once' '#include "platform/win32/com.h"' '#include <vector>' '#include "Local.h"'
 plant core/Upward.cpp '#include "core/Allowed.h"' '' '#include "module/HostServices.h"'
-plant host/frontend/RelationFits.cpp '#include "analysis/TarvikData.h"' '#include "host/engine/ComPtr.h"'
+plant host/frontend/RelationFits.cpp '#include "analysis/TarvikData.h"' '#include "host/engine/CalcEngine.h"'
 plant host/frontend/Other.cpp '// #include "analysis/TarvikData.h"' '  #  include "analysis/TarvikData.h"'
 plant tests/core/anything_test.cpp '#include "library/Anything.h"'
 plant build/generated.cpp '#include "views/Anything.h"'

@@ -4,13 +4,17 @@
 # the relation fits linked alone, so PROGRAM may carry the module's loop data and what it pulls in,
 # and nothing else of the module: no calculation classes, messages, framework or registration.
 set -euo pipefail
+shopt -s inherit_errexit
 nm=$1 program=$2 allowed=$3
+# A failing nm fails the script: an empty symbol list must never pass for a clean program.
 moduleSymbols() {
-    "$nm" -C --defined-only "$1" | cut -d' ' -f3- | grep -E '(Ovo|OvoBitset|Tarvik|EEH3|CalcEnums|ExtLib)::' |
-        LC_ALL=C sort -u || true
+    local symbols
+    symbols=$("$nm" -C --defined-only "$1")
+    cut -d' ' -f3- <<<"$symbols" | grep -E '(Ovo|OvoBitset|Tarvik|EEH3|CalcEnums|ExtLib)::' | LC_ALL=C sort -u || true
 }
 carried=$(moduleSymbols "$program")
-extra=$(LC_ALL=C comm -23 <(echo "$carried") <(moduleSymbols "$allowed"))
+permitted=$(moduleSymbols "$allowed")
+extra=$(LC_ALL=C comm -23 <(echo "$carried") <(echo "$permitted"))
 if [ -n "$extra" ]; then
     echo "$program defines module symbols beyond the relation fits':"
     echo "$extra"
