@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "platform/vantrel/EventRecords.h"
 
@@ -23,11 +22,3 @@ static_assert(sizeof(OvoEventBase) == 16);
 static_assert(offsetof(OvoEventBase, tick) == 0);
 static_assert(offsetof(OvoEventBase, fraction) == 4);
 static_assert(offsetof(OvoEventBase, value) == 8);
-
-// The record of type E (an OvoEventBase-headed record, or the head alone) stored at bytes, which
-// need not be aligned for E.
-template <class E> E ReadEventRecord(const unsigned char* bytes) {
-    E record;
-    std::memcpy(static_cast<void*>(&record), bytes, sizeof record);
-    return record;
-}

@@ -7,7 +7,6 @@
 #include "platform/vantrel/EventRecords.h"
 
 #include <cmath>
-#include <cstring>
 #include <stdexcept>
 
 namespace Vantrel {
@@ -32,8 +31,7 @@ std::vector<LoopEvent> loopEvents(const std::vector<std::byte>& bytes, ULONG eve
                                  " bytes, not loop events");
     std::vector<LoopEvent> events(bytes.size() / kLoopEventBytes);
     for (std::size_t i = 0; i < events.size(); ++i) {
-        LoopEventHead event;
-        std::memcpy(&event, bytes.data() + i * kLoopEventBytes, sizeof event);
+        const auto event = ReadEventRecord<LoopEventHead>(bytes.data() + i * kLoopEventBytes);
         events[i] = {event.tick + static_cast<double>(event.fraction),
                      event.state != LoopEventHead::LastInBlock};
     }
@@ -42,11 +40,8 @@ std::vector<LoopEvent> loopEvents(const std::vector<std::byte>& bytes, ULONG eve
 
 std::vector<double> eventValues(const std::vector<std::byte>& bytes) {
     std::vector<double> values(bytes.size() / sizeof(EventRecord));
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        EventRecord event;
-        std::memcpy(&event, bytes.data() + i * sizeof event, sizeof event);
-        values[i] = event.value;
-    }
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = ReadEventRecord<EventRecord>(bytes.data() + i * sizeof(EventRecord)).value;
     return values;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // The head of every event record: a position in ticks (samples of the event's
 // record) split into a whole tick and a fraction, and the event's value.
@@ -49,3 +50,12 @@ static_assert(offsetof(LoopEventHead, endSystoleTick) == 20);
 static_assert(offsetof(LoopEventHead, state) == 24);
 static_assert(offsetof(LoopEventHead, reserved28) == 28);
 #pragma GCC diagnostic pop
+
+// The record of type E (an EventRecord-headed record, or the head alone) stored at bytes, which
+// need not be aligned for E.
+template <class E, class Byte> E ReadEventRecord(const Byte* bytes) {
+    static_assert(sizeof(Byte) == 1);
+    E record;
+    std::memcpy(static_cast<void*>(&record), bytes, sizeof record);
+    return record;
+}
