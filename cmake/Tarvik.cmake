@@ -8,6 +8,16 @@ endif()
 
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 
+if(TARVIK_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TARVIK_FUZZ needs clang (CXX=clang++): libFuzzer is part of it")
+    endif()
+    set(TARVIK_SANITIZE ON)
+    # Coverage for the fuzzer in every library, the module too; the harness programs link
+    # libFuzzer itself. -O1 keeps the sanitizers' checks and runs several times faster than -O0.
+    add_compile_options(-fsanitize=fuzzer-no-link -O1)
+endif()
+
 if(TARVIK_SANITIZE)
     # float-cast-overflow is not part of "undefined" in GCC: a double that does
     # not fit the integer it is converted to must fail a test, not pass silently.

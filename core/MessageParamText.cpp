@@ -1,6 +1,7 @@
 #include "core/MessageParamText.h"
 
 #include <string>
+#include <string_view>
 
 #include "platform/win32/com_ptr.h"
 
@@ -29,10 +30,19 @@ Text U16(const String& s) {
     return s.ToU16String();
 }
 
-Text ReplaceAll(Text text, const Text& pattern, const Text& replacement) {
-    for (std::size_t at = text.find(pattern); at != kEnd; at = text.find(pattern, at + replacement.size()))
-        text.replace(at, pattern.size(), replacement);
-    return text;
+// Every occurrence of pattern, from left to right, replaced; in one pass.
+Text ReplaceAll(const Text& text, const Text& pattern, const Text& replacement) {
+    if (pattern.empty())
+        return text;
+    Text result;
+    std::size_t from = 0;
+    for (std::size_t at = text.find(pattern); at != kEnd; at = text.find(pattern, from)) {
+        result.append(text, from, at - from);
+        result += replacement;
+        from = at + pattern.size();
+    }
+    result.append(text, from);
+    return result;
 }
 
 Text Lower(Text text) {
@@ -42,40 +52,72 @@ Text Lower(Text text) {
     return text;
 }
 
-bool InsideGroup(const Text& text, std::size_t position, const Text& open, const Text& close) {
-    if (open.empty())
-        return false;
-    for (std::size_t from = 0;;) {
-        std::size_t opened = text.find(open, from);
-        if (opened == kEnd || opened >= position)
-            return false;
-        std::size_t closed = text.find(close, opened);
-        if (closed == kEnd || closed >= position)
-            return true;
-        from = closed;
+// The groups of a text, found from its start: an open marker, then the first close marker after
+// it; the next group opens after that close marker, so groups neither nest nor overlap. Positions
+// are asked about in increasing order and each question goes on where the last one stopped, so a
+// whole split reads the text once.
+class GroupScanner {
+public:
+    GroupScanner(const Text& text, const Text& open, const Text& close)
+        : mText(text), mOpen(open), mClose(close) {
+        if (!mOpen.empty())
+            Advance(0);
     }
-}
+
+    // Whether position (kEnd: the end of the text) lies inside a group.
+    bool Inside(std::size_t position) {
+        if (mOpen.empty())
+            return false;
+        for (;;) {
+            if (mOpened == kEnd || mOpened >= position)
+                return false;
+            if (mClosed == kEnd || mClosed >= position)
+                return true;
+            Advance(mClosed + mClose.size());
+        }
+    }
+
+private:
+    void Advance(std::size_t from) {
+        mOpened = mText.find(mOpen, from);
+        mClosed = mOpened == kEnd ? kEnd : mText.find(mClose, mOpened + mOpen.size());
+    }
+
+    const Text& mText;
+    const Text& mOpen;
+    const Text& mClose;
+    std::size_t mOpened = kEnd;
+    std::size_t mClosed = kEnd;
+};
 
 std::vector<Text> Split(const Text& text, const Text& open, const Text& close) {
     std::vector<Text> elements;
     if (text.empty())
         return elements;
+    GroupScanner groups(text, open, close);
     Text group;
     bool pending = false;
     for (std::size_t at = 0;;) {
-        std::size_t comma = text.find(u',', at);
-        Text piece = text.substr(at, comma == kEnd ? kEnd : comma - at);
-        if (InsideGroup(text, comma, open, close)) {
-            group = pending ? group + u", " + piece : piece.substr(std::min(open.size(), piece.size()));
+        const std::size_t comma = text.find(u',', at);
+        const std::u16string_view piece =
+            std::u16string_view(text).substr(at, comma == kEnd ? kEnd : comma - at);
+        if (groups.Inside(comma)) {
+            if (pending) {
+                group += u", ";
+                group += piece;
+            } else {
+                group = piece.substr(std::min(open.size(), piece.size()));
+            }
             pending = true;
         } else if (pending) {
             if (piece.find(close) != kEnd)
                 group += u", ";
             group += piece.substr(0, piece.size() - std::min(close.size(), piece.size()));
-            elements.push_back(group);
+            elements.push_back(std::move(group));
+            group.clear();
             pending = false;
         } else {
-            elements.push_back(piece);
+            elements.emplace_back(piece);
         }
         if (comma == kEnd)
             return elements;
@@ -158,8 +200,9 @@ std::vector<String> SplitParamText(const String& text, const String& open, const
 }
 
 bool IsInsideGroup(const String& text, int position, const String& open, const String& close) {
-    return InsideGroup(U16(text), position < 0 ? kEnd : static_cast<std::size_t>(position), U16(open),
-                       U16(close));
+    const Text all = U16(text), openMarker = U16(open), closeMarker = U16(close);
+    return GroupScanner(all, openMarker, closeMarker)
+        .Inside(position < 0 ? kEnd : static_cast<std::size_t>(position));
 }
 
 int ParamTypeCode(const String& lowerTypeName) {

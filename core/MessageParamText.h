@@ -19,7 +19,9 @@ namespace Ovo {
 // With empty markers the text splits at every comma. A group still open at the
 // end of the text is dropped; an empty text gives no element.
 std::vector<String> SplitParamText(const String& text, const String& open, const String& close);
-// Whether position (-1: the end of the text) lies inside a group; groups do not nest.
+// Whether position (-1: the end of the text) lies inside a group. Groups do not nest: a group
+// closes at the first close marker after its open marker, and the next one opens after that.
+// Both take time in proportion to the text's length.
 bool IsInsideGroup(const String& text, int position, const String& open, const String& close);
 int ParamTypeCode(const String& lowerTypeName);
 

@@ -1,5 +1,6 @@
 #include "host/frontend/CommandLine.h"
 
+#include "host/frontend/AnalysisLimits.h"
 #include "host/recording/TextCells.h"
 
 #include <cmath>
@@ -37,12 +38,19 @@ constexpr std::string_view kAnalyzeHelp =
     "  --ecg CH          take end-diastole from this ECG channel's R waves instead of from the\n"
     "                    pressure signal\n"
     "  --rate HZ         samples per second of a recording without a time column\n"
+    "                    (1 to 1000000)\n"
     "  --format tsv|csv  tab-separated (default) or comma-separated output\n"
-    "  -o, --output FILE write the results to FILE instead of standard output\n"
+    "  -o, --output FILE write the results to FILE instead of standard output, once they are\n"
+    "                    complete; a link is followed, a device or pipe is written to, a file is\n"
+    "                    replaced as a whole and keeps its permissions\n"
     "  -h, --help        show this help\n"
     "\n"
     "CH is a channel's name (as in the header row, without its unit) or its number, from 1.\n"
-    "Exit status: 0 on success; 1 when the recording cannot be analysed; 2 for a bad command line.\n";
+    "The analysis takes 1 to 1000000 samples per second and, on the channels it analyses, samples of\n"
+    "at most 1e9 in magnitude (in the channel's unit); a recording beyond them is refused.\n"
+    "\n"
+    "Exit status: 0 on success; 1 when the recording cannot be analysed or the results cannot be\n"
+    "written; 2 for a bad command line, or an output FILE that is the recording itself.\n";
 
 class Parser {
 public:
@@ -131,9 +139,9 @@ void Parser::analyzeOption(std::string_view argument, Command& command) {
         const std::string rate = value(option);
         if (std::exchange(mRateSet, true))
             throw UsageError("option --rate given twice");
-        if (!parseNumberCell(rate, options.sampleRate) || !(options.sampleRate > 0.0))
-            throw UsageError("--rate takes a positive number of samples per second, not " +
-                             quotedForMessage(rate));
+        if (!parseNumberCell(rate, options.sampleRate) || !rateFitsAnalysis(options.sampleRate))
+            throw UsageError("--rate takes a number of samples per second from " + rateRangeText() +
+                             ", not " + quotedForMessage(rate));
     } else {
         throw UsageError("unknown option " + std::string(option) + "; run 'vantrel analyze --help'");
     }

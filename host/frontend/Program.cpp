@@ -1,11 +1,16 @@
 #include "host/frontend/Program.h"
 
+#include "host/files/FileCalls.h"
+#include "host/files/RegularFile.h"
+#include "host/frontend/AnalysisLimits.h"
 #include "host/frontend/CommandLine.h"
 #include "host/frontend/OutputFile.h"
 #include "host/frontend/TableText.h"
 #include "host/recording/DelimitedImport.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 
 namespace Vantrel {
@@ -15,9 +20,11 @@ namespace {
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
 
-// A failure with the recording or the output: what is wrong, already worded for the user.
+// A failure with the recording or the output: what is wrong, already worded for the user, and the
+// exit status it gives.
 struct Failure {
     std::string message;
+    int status = kFailure;
 };
 
 std::string oneLine(std::string text) {
@@ -27,21 +34,48 @@ std::string oneLine(std::string text) {
 }
 
 Recording load(const std::filesystem::path& path, const AnalyzeOptions& options) {
+    std::string text;
+    try {
+        text = readRegularFile(path);
+    } catch (const FileError& error) {
+        throw Failure{error.what()};
+    }
     ImportOptions import;
     import.sampleRate = options.sampleRate;
-    ImportResult result = importDelimitedFile(path, import);
+    ImportResult result = importDelimitedText(text, import);
     if (!result)
         throw Failure{path.string() + ": " + result.error().text()};
     return std::move(result.recording());
 }
 
-std::string analyzeText(const AnalyzeOptions& options, const AnalyzerFactory& makeAnalyzer) {
-    const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
+// Refuses an output that is the recording itself, by whatever name (a link, another path): the
+// results would replace it. A file that cannot be looked at is a failure here already.
+void checkOutputIsNotTheRecording(const std::filesystem::path& recording,
+                                  const std::filesystem::path& output) {
+    FileCalls& calls = FileCalls::current();
+    struct stat read {
+    }, written{};
+    if (calls.stat(recording.c_str(), &read) != 0)
+        throw Failure{"cannot read " + recording.string() + ": " + std::strerror(errno)};
+    if (calls.stat(output.c_str(), &written) != 0) {
+        if (errno == ENOENT)
+            return;
+        throw Failure{"cannot write " + output.string() + ": " + std::strerror(errno)};
+    }
+    if (read.st_dev == written.st_dev && read.st_ino == written.st_ino)
+        throw Failure{"the output " + output.string() + " is the recording " + recording.string() +
+                          "; the results would replace it",
+                      kUsage};
+}
+
+std::string analyzeText(const std::filesystem::path& path, const AnalyzeOptions& options,
+                        const AnalyzerFactory& makeAnalyzer) {
     Recording recording = load(path, options);
     AnalysisChannels channels;
     try {
         channels = chooseChannels(recording, {options.pressure, options.volume, options.ecg});
-    } catch (const ChannelError& error) {
+        checkAnalysisLimits(recording, channels);
+    } catch (const std::runtime_error& error) { // ChannelError, AnalysisLimitError
         throw Failure{path.string() + ": " + error.what()};
     }
     LoopTable table;
@@ -54,15 +88,35 @@ std::string analyzeText(const AnalyzeOptions& options, const AnalyzerFactory& ma
 }
 
 int analyze(const AnalyzeOptions& options, std::ostream& out, const AnalyzerFactory& makeAnalyzer) {
-    const std::string text = analyzeText(options, makeAnalyzer);
+    const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
+    if (options.output)
+        checkOutputIsNotTheRecording(path, *options.output);
+    const std::string text = analyzeText(path, options, makeAnalyzer);
     if (options.output) {
         try {
-            writeFileAtomically(*options.output, text);
-        } catch (const std::exception& error) {
+            writeOutputFile(*options.output, text);
+        } catch (const FileError& error) {
             throw Failure{error.what()};
         }
     } else {
-        out << text << std::flush;
+        out << text;
+    }
+    return 0;
+}
+
+int run(const Command& command, std::ostream& out, const AnalyzerFactory& makeAnalyzer) {
+    switch (command.kind) {
+    case Command::Kind::Help:
+        out << programHelp();
+        break;
+    case Command::Kind::AnalyzeHelp:
+        out << analyzeHelp();
+        break;
+    case Command::Kind::Version:
+        out << "vantrel " << TARVIK_VERSION << '\n';
+        break;
+    case Command::Kind::Analyze:
+        return analyze(command.analyze, out, makeAnalyzer);
     }
     return 0;
 }
@@ -82,26 +136,25 @@ int runProgram(std::span<const std::string_view> arguments, std::ostream& out, s
         err << "vantrel: " << error.what() << '\n';
         return kUsage;
     }
+    int status = kFailure;
     try {
-        switch (command.kind) {
-        case Command::Kind::Help:
-            out << programHelp();
-            return 0;
-        case Command::Kind::AnalyzeHelp:
-            out << analyzeHelp();
-            return 0;
-        case Command::Kind::Version:
-            out << "vantrel " << TARVIK_VERSION << '\n';
-            return 0;
-        case Command::Kind::Analyze:
-            return analyze(command.analyze, out, makeAnalyzer);
-        }
+        status = run(command, out, makeAnalyzer);
     } catch (const Failure& failure) {
         err << "vantrel: " << oneLine(failure.message) << '\n';
+        return failure.status;
     } catch (const std::exception& error) {
         err << "vantrel: " << oneLine(error.what()) << '\n';
+        return kFailure;
     }
-    return kFailure;
+    // What standard output did not take is lost: a full device or a closed stream is a failure.
+    errno = 0;
+    if (!out.flush()) {
+        const int error = errno;
+        err << "vantrel: cannot write to standard output"
+            << (error ? std::string(": ") + std::strerror(error) : "") << '\n';
+        return kFailure;
+    }
+    return status;
 }
 
 } // namespace Vantrel

@@ -31,10 +31,17 @@ ChannelInfo parseChannelHeader(std::string_view cell) {
 
 std::string formatChannelHeader(const ChannelInfo& channel) {
     // A title that itself ends in a bracket gets an empty unit group, so that the bracket stays
-    // part of the title when the cell is read back.
+    // part of the title when the cell is read back. A unit that holds a parenthesis, such as
+    // "u (L)", goes in square brackets instead.
     if (channel.unit.empty() && !endsWithBracket(channel.title))
         return channel.title;
-    return channel.title + " (" + channel.unit + ")";
+    std::string cell = channel.title + " (" + channel.unit + ")";
+    if (parseChannelHeader(cell) != channel) {
+        std::string square = channel.title + " [" + channel.unit + "]";
+        if (parseChannelHeader(square) == channel)
+            cell = std::move(square);
+    }
+    return cell;
 }
 
 } // namespace Vantrel

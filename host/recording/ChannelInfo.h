@@ -18,7 +18,9 @@ struct ChannelInfo {
 /// spaces are dropped. The title may come out empty; the caller decides whether that is an error.
 ChannelInfo parseChannelHeader(std::string_view cell);
 
-/// The header cell that parseChannelHeader reads back as the same title and unit.
+/// The header cell "Title (unit)" (or "Title [unit]" when the unit holds a parenthesis), which
+/// parseChannelHeader reads back as the same title and unit unless no cell can hold them (a title
+/// or unit with blanks around it, a unit with brackets of both kinds that do not pair up).
 std::string formatChannelHeader(const ChannelInfo& channel);
 
 } // namespace Vantrel

@@ -4,53 +4,147 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 
 namespace Vantrel {
 
 namespace {
 
-void checkText(const std::string& text) {
-    if (text.find_first_of("\r\n") != std::string::npos)
-        throw std::invalid_argument("a channel title or unit holds a line break");
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+[[noreturn]] void refuse(std::size_t channel, const ChannelInfo& info, const std::string& why) {
+    throw std::invalid_argument("channel " + std::to_string(channel + 1) + " (" +
+                                quotedForMessage(formatChannelHeader(info)) + ") cannot be written: " + why);
+}
+
+// The header cell of a channel, quoted where the import would otherwise split it, strip a
+// byte-order mark from it or take it for a comment. Refuses a channel the cell cannot give back.
+std::string headerCell(std::size_t index, const ChannelInfo& channel, char delimiter) {
+    if (!isValidUtf8(channel.title) || !isValidUtf8(channel.unit))
+        refuse(index, channel, "its title or unit is not UTF-8 text");
+    if (channel.title.find('\n') != std::string::npos || channel.unit.find('\n') != std::string::npos)
+        refuse(index, channel, "its title or unit holds a line break");
+    if (channel.title.empty())
+        refuse(index, channel, "it has no title");
+    const std::string cell = formatChannelHeader(channel);
+    if (parseChannelHeader(cell) != channel)
+        refuse(index, channel, "a header cell cannot hold blanks around its title or unit, or its brackets");
+    // Any of the delimiters the import may detect, a carriage return (which ends a line) and a
+    // leading byte-order mark or comment sign are safe only inside quotes.
+    const bool quote = cell.find_first_of("\t;,\"\r") != std::string::npos ||
+                       cell.starts_with(kByteOrderMark) || cell.starts_with('#');
+    if (!quote)
+        return cell;
+    std::string quoted = "\"";
+    for (const char c : cell) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
 }
 
 std::string headerRow(const Recording& recording, const ExportOptions& options, char delimiter) {
+    const std::vector<ChannelInfo>& channels = recording.channels();
+    if (channels.empty())
+        throw std::invalid_argument("a recording without channels cannot be written");
     std::string row = options.timeColumn ? "Time (s)" : "";
-    bool first = !options.timeColumn;
-    for (const ChannelInfo& channel : recording.channels()) {
-        checkText(channel.title);
-        checkText(channel.unit);
-        if (!first)
+    bool allNumbers = true;
+    for (std::size_t c = 0; c < channels.size(); ++c) {
+        const ChannelInfo& channel = channels[c];
+        if (!options.timeColumn && equalsIgnoringCase(channel.title, "Time"))
+            refuse(c, channel, "without a time column it would read back as the time column");
+        if (options.timeColumn || c > 0)
             row += delimiter;
-        row += quoteCell(formatChannelHeader(channel), delimiter);
-        first = false;
+        row += headerCell(c, channel, delimiter);
+        double number = 0.0;
+        allNumbers = allNumbers && parseNumberCell(formatChannelHeader(channel), number);
     }
+    if (allNumbers && !options.timeColumn)
+        throw std::invalid_argument("a header of numbers alone cannot be written: it would read as data");
     return row + '\n';
 }
 
-// The fewest decimals that write every multiple of the period exactly, at most 9.
-int timeDecimals(double period) {
-    double scaled = period;
-    for (int decimals = 0; decimals < 9; ++decimals, scaled *= 10.0)
-        if (std::abs(scaled - std::round(scaled)) <= 1e-9 * scaled)
-            return decimals;
-    return 9;
-}
-
-// Appends a number with fixed decimals (-1: shortest exact text), without the sign of a zero.
-template <class T> void appendNumber(std::string& out, T value, int decimals) {
+// Appends text of up to 64 characters that to_chars writes.
+template <class Write> void appendWritten(std::string& out, Write write) {
     char buffer[64];
-    const auto result = decimals < 0 ? std::to_chars(buffer, buffer + sizeof buffer, value)
-                                     : std::to_chars(buffer, buffer + sizeof buffer, value,
-                                                     std::chars_format::fixed, decimals);
+    const std::to_chars_result result = write(buffer, buffer + sizeof buffer);
+    if (result.ec != std::errc())
+        throw std::logic_error("a number does not fit its text buffer");
     const char* first = buffer;
+    // No sign on a zero: "-0" and "-0.000" are written as "0" and "0.000".
     if (*first == '-' &&
         std::string_view(first + 1, result.ptr).find_first_not_of("0.") == std::string_view::npos)
         ++first;
     out.append(first, static_cast<std::size_t>(result.ptr - first));
 }
+
+// A sample with fixed decimals, or (decimals -1) the shortest text that reads back as the same float;
+// a missing sample (NaN) as "NaN".
+void appendSample(std::string& out, float value, int decimals, std::size_t channel, Tick tick) {
+    if (std::isnan(value)) {
+        out += "NaN";
+        return;
+    }
+    if (std::isinf(value))
+        throw std::invalid_argument("sample " + std::to_string(tick) + " of channel " +
+                                    std::to_string(channel + 1) + " is infinite and cannot be written");
+    appendWritten(out, [&](char* first, char* last) {
+        return decimals < 0 ? std::to_chars(first, last, value)
+                            : std::to_chars(first, last, value, std::chars_format::fixed, decimals);
+    });
+}
+
+// How the times of a record are written. When the tick period is a decimal number m / 10^d (the
+// double nearest to it), each tick's time k * m / 10^d is written exactly with d decimals, from
+// whole numbers ("0.000", "0.001", ...). Otherwise each time is the shortest text that reads back
+// as the double k * period, which may be long but loses nothing: not even periods under 1e-9 s or
+// times beyond 1e64 s.
+class TimeText {
+public:
+    TimeText(double period, Tick ticks) : mPeriod(period) {
+        constexpr std::uint64_t kMostUnits = 1'000'000'000'000'000'000; // k * m stays below 2^63
+        double scale = 1.0;
+        for (int decimals = 0; decimals <= 22; ++decimals, scale *= 10.0) {
+            const double units = std::round(period * scale);
+            if (units < 1.0 || units > 9007199254740992.0) // 2^53: every whole number exact
+                continue;
+            const auto m = static_cast<std::uint64_t>(units);
+            if (units / scale == period && m <= kMostUnits / static_cast<std::uint64_t>(std::max(ticks, 1))) {
+                mUnits = m;
+                mDecimals = decimals;
+                return;
+            }
+        }
+    }
+
+    void append(std::string& out, Tick tick) const {
+        if (!mUnits) {
+            appendWritten(out, [&](char* first, char* last) {
+                return std::to_chars(first, last, static_cast<double>(tick) * mPeriod);
+            });
+            return;
+        }
+        std::string digits = std::to_string(static_cast<std::uint64_t>(tick) * *mUnits);
+        if (mDecimals == 0) {
+            out += digits;
+            return;
+        }
+        if (digits.size() <= static_cast<std::size_t>(mDecimals))
+            digits.insert(0, static_cast<std::size_t>(mDecimals) + 1 - digits.size(), '0');
+        out.append(digits, 0, digits.size() - static_cast<std::size_t>(mDecimals));
+        out += '.';
+        out.append(digits, digits.size() - static_cast<std::size_t>(mDecimals));
+    }
+
+private:
+    double mPeriod;
+    std::optional<std::uint64_t> mUnits;
+    int mDecimals = 0;
+};
 
 } // namespace
 
@@ -59,24 +153,25 @@ std::string exportDelimitedText(const Recording& recording, std::int32_t index,
     const Record& record = recording.record(index);
     if (options.decimals < -1 || options.decimals > 9)
         throw std::invalid_argument("decimals must lie in -1 .. 9");
+    if (record.tickCount() == 0)
+        throw std::invalid_argument("a record without samples cannot be written");
     const char delimiter = delimiterChar(options.delimiter);
     std::string text = headerRow(recording, options, delimiter);
     const std::size_t channels = record.channelCount();
     std::vector<std::span<const float>> columns;
     for (std::size_t c = 0; c < channels; ++c)
         columns.push_back(record.samples(c));
-    const int decimalsOfTime = timeDecimals(record.tickPeriod());
+    const TimeText times(record.tickPeriod(), record.tickCount());
     text.reserve(text.size() + static_cast<std::size_t>(record.tickCount()) * (channels + 1) * 10);
     for (Tick tick = 0; tick < record.tickCount(); ++tick) {
         if (options.timeColumn) {
-            appendNumber(text, static_cast<double>(tick) * record.tickPeriod(), decimalsOfTime);
-            if (channels > 0)
-                text += delimiter;
+            times.append(text, tick);
+            text += delimiter;
         }
         for (std::size_t c = 0; c < channels; ++c) {
             if (c > 0)
                 text += delimiter;
-            appendNumber(text, columns[c][static_cast<std::size_t>(tick)], options.decimals);
+            appendSample(text, columns[c][static_cast<std::size_t>(tick)], options.decimals, c, tick);
         }
         text += '\n';
     }

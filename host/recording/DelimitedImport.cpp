@@ -1,5 +1,6 @@
 #include "host/recording/DelimitedImport.h"
 
+#include "host/files/RegularFile.h"
 #include "host/recording/TextCells.h"
 #include "host/recording/TimeAxis.h"
 
@@ -7,7 +8,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 
 namespace Vantrel {
@@ -262,19 +262,12 @@ ImportResult importDelimitedText(std::string_view text, const ImportOptions& opt
 }
 
 ImportResult importDelimitedFile(const std::filesystem::path& path, const ImportOptions& options) {
-    std::ifstream in(path, std::ios::binary);
     std::string text;
-    if (in) {
-        in.seekg(0, std::ios::end);
-        const std::streamoff size = in.tellg();
-        in.seekg(0, std::ios::beg);
-        if (size > 0) {
-            text.resize(static_cast<std::size_t>(size));
-            in.read(text.data(), size);
-        }
+    try {
+        text = readRegularFile(path);
+    } catch (const FileError& error) {
+        return ImportError{0, 0, error.what()};
     }
-    if (!in)
-        return ImportError{0, 0, "cannot read " + path.string()};
     return importDelimitedText(text, options);
 }
 

@@ -16,7 +16,8 @@ namespace Vantrel {
 /// does not fit is refused with the line and column where it was found.
 ImportResult importDelimitedText(std::string_view text, const ImportOptions& options = {});
 
-/// importDelimitedText on a file's content; a file that cannot be read is an error of line 0.
+/// importDelimitedText on a regular file's content (readRegularFile); a file that cannot be read,
+/// a folder and a device, pipe or socket are an error of line 0 that names the file.
 ImportResult importDelimitedFile(const std::filesystem::path& path, const ImportOptions& options = {});
 
 } // namespace Vantrel

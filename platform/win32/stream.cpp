@@ -21,16 +21,23 @@ void MemoryStream::InjectFault(StreamOp op, int skip, bool cutShort) {
     mFaultOp = op;
     mFaultSkip = skip;
     mCutShort = cutShort;
+    mScript = nullptr;
 }
 
-int MemoryStream::Fault(StreamOp op) {
+std::optional<ULONG> MemoryStream::Allowed(StreamOp op, ULONG size) {
+    if (mScript) {
+        const std::optional<ULONG> allowed = mScript(op, size);
+        return allowed ? std::optional<ULONG>(std::min(*allowed, size)) : std::nullopt;
+    }
     if (!mFaulty || op != mFaultOp)
-        return 0;
+        return size;
     if (mFaultSkip > 0) {
         --mFaultSkip;
-        return 0;
+        return size;
     }
-    return mCutShort && (op == StreamOp::Read || op == StreamOp::Write) ? 1 : -1;
+    if (mCutShort && (op == StreamOp::Read || op == StreamOp::Write))
+        return size / 2;
+    return std::nullopt;
 }
 
 HRESULT MemoryStream::QueryInterface(REFIID iid, void** out) {
@@ -59,13 +66,11 @@ ULONG MemoryStream::Release() {
 HRESULT MemoryStream::Read(void* buffer, ULONG size, ULONG* read) {
     if (read != nullptr)
         *read = 0;
-    const int fault = Fault(StreamOp::Read);
-    if (fault < 0)
+    const std::optional<ULONG> allowed = Allowed(StreamOp::Read, size);
+    if (!allowed)
         return STG_E_READFAULT;
     const ULONGLONG available = mPosition < mBytes.size() ? mBytes.size() - mPosition : 0;
-    auto n = static_cast<ULONG>(std::min<ULONGLONG>(size, available));
-    if (fault > 0)
-        n /= 2;
+    auto n = static_cast<ULONG>(std::min<ULONGLONG>(*allowed, available));
     if (n != 0)
         std::memcpy(buffer, mBytes.data() + mPosition, n);
     mPosition += n;
@@ -77,11 +82,10 @@ HRESULT MemoryStream::Read(void* buffer, ULONG size, ULONG* read) {
 HRESULT MemoryStream::Write(const void* data, ULONG size, ULONG* written) {
     if (written != nullptr)
         *written = 0;
-    const int fault = Fault(StreamOp::Write);
-    if (fault < 0)
+    const std::optional<ULONG> allowed = Allowed(StreamOp::Write, size);
+    if (!allowed)
         return STG_E_WRITEFAULT;
-    if (fault > 0)
-        size /= 2;
+    size = *allowed;
     if (mPosition + size > kMaxSize)
         return STG_E_WRITEFAULT;
     if (mPosition + size > mBytes.size())
@@ -95,7 +99,7 @@ HRESULT MemoryStream::Write(const void* data, ULONG size, ULONG* written) {
 }
 
 HRESULT MemoryStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) {
-    if (Fault(StreamOp::Seek) < 0)
+    if (!Allowed(StreamOp::Seek, 0))
         return E_FAIL;
     LONGLONG base = 0;
     if (origin == STREAM_SEEK_CUR)
@@ -113,7 +117,7 @@ HRESULT MemoryStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* pos
 }
 
 HRESULT MemoryStream::SetSize(ULARGE_INTEGER size) {
-    if (Fault(StreamOp::SetSize) < 0)
+    if (!Allowed(StreamOp::SetSize, 0))
         return E_FAIL;
     if (size.QuadPart > kMaxSize)
         return E_OUTOFMEMORY;
@@ -124,7 +128,7 @@ HRESULT MemoryStream::SetSize(ULARGE_INTEGER size) {
 HRESULT MemoryStream::Stat(STATSTG* stat, DWORD) {
     if (stat == nullptr)
         return E_POINTER;
-    if (Fault(StreamOp::Stat) < 0)
+    if (!Allowed(StreamOp::Stat, 0))
         return E_FAIL;
     *stat = STATSTG{};
     stat->type = STGTY_STREAM;

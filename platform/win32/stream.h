@@ -2,6 +2,8 @@
 // IStream: a seekable byte stream with 64-bit positions, and a stream over
 // memory with switches that make chosen calls fail or fall short.
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/unknown.h"
@@ -74,7 +76,15 @@ public:
     // STG_E_WRITEFAULT or E_FAIL, with nothing moved) or, with cutShort, a Read or
     // Write moves only half the bytes asked for (rounded down) and succeeds.
     void InjectFault(StreamOp op, int skip = 0, bool cutShort = false);
-    void ClearFault() { mFaulty = false; }
+    // Lets script decide every call instead: nothing makes the call fail as above; a count makes
+    // a Read or Write move at most that many of the size bytes asked for and succeed (other calls
+    // proceed whatever the count).
+    using FaultScript = std::function<std::optional<ULONG>(StreamOp op, ULONG size)>;
+    void ScriptFaults(FaultScript script) { mScript = std::move(script); }
+    void ClearFault() {
+        mFaulty = false;
+        mScript = nullptr;
+    }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
     ULONG AddRef() override;
@@ -94,8 +104,8 @@ public:
 private:
     MemoryStream(std::vector<BYTE> bytes, DWORD grfMode) : mBytes(std::move(bytes)), mMode(grfMode) {}
     ~MemoryStream() = default;
-    // 0: proceed; 1: cut short; -1: fail.
-    int Fault(StreamOp op);
+    // How many of size bytes the call may move; nothing: it fails.
+    std::optional<ULONG> Allowed(StreamOp op, ULONG size);
 
     LONG mRefs = 1;
     std::vector<BYTE> mBytes;
@@ -105,6 +115,7 @@ private:
     StreamOp mFaultOp = StreamOp::Read;
     int mFaultSkip = 0;
     bool mCutShort = false;
+    FaultScript mScript;
 };
 
 // A memory stream; only a null memory handle (a new, empty block) is supported.

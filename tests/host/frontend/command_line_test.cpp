@@ -60,8 +60,8 @@ TEST(CommandLine, RefusesWhatDoesNotFitTheUsage) {
         {{"analyze", "--ecg", "3", "--ecg", "4"}, "option --ecg given twice"},
         {{"analyze", "-o", "a", "--output", "b"}, "option --output given twice"},
         {{"analyze", "--format", "xlsx"}, "--format takes tsv or csv, not \"xlsx\""},
-        {{"analyze", "--rate", "0"}, "--rate takes a positive number"},
-        {{"analyze", "--rate", "1kHz"}, "--rate takes a positive number"},
+        {{"analyze", "--rate", "0"}, "--rate takes a number of samples per second from 1 to 1000000"},
+        {{"analyze", "--rate", "1kHz"}, "--rate takes a number of samples per second from 1 to 1000000"},
         {{"analyze", "a.csv", "b.csv"}, "\"b.csv\" is one too many"},
     };
     for (const Case& c : cases) {

@@ -1,5 +1,6 @@
 #include "host/frontend/Program.h"
 
+#include "FakeAnalyzer.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,38 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Gives every recording one loop per second of its first record, or fails as told.
-class FakeAnalyzer : public LoopAnalyzer {
-public:
-    explicit FakeAnalyzer(bool fail) : mFail(fail) {}
-
-    LoopTable analyze(Recording& recording, const AnalysisChannels& channels) override {
-        if (mFail)
-            throw std::runtime_error("no end-diastolic points\nfound");
-        LoopTable table;
-        table.columns = {{"P", recording.channels()[channels.pressure].unit},
-                         {"V", recording.channels()[channels.volume].unit}};
-        const Record& record = recording.record(0);
-        for (Tick tick = 0; tick < record.tickCount(); tick += static_cast<Tick>(record.sampleRate()))
-            table.rows.push_back(
-                {static_cast<std::int64_t>(table.rows.size()) + 1,
-                 0,
-                 tick * record.tickPeriod(),
-                 {record.samples(channels.pressure)[tick], record.samples(channels.volume)[tick]}});
-        return table;
-    }
-
-private:
-    bool mFail;
-};
-
 class ProgramTest : public Testing::TempFolderTest {
 protected:
     int run(std::vector<std::string> arguments, bool failAnalysis = false) {
         out.str("");
         err.str("");
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-        return runProgram(views, out, err, [&] { return std::make_unique<FakeAnalyzer>(failAnalysis); });
+        return runProgram(views, out, err,
+                          [&] { return std::make_unique<Testing::FakeAnalyzer>(failAnalysis); });
     }
 
     std::ostringstream out, err;
@@ -106,6 +83,76 @@ TEST_F(ProgramTest, KeepsAnEarlierOutputWhenTheAnalysisFails) {
     EXPECT_EQ(contents(output), "earlier results\n");
     EXPECT_EQ(run({"analyze", (folder / "none.csv").string()}), 1);
     EXPECT_NE(err.str().find("none.csv"), std::string::npos);
+}
+
+TEST_F(ProgramTest, RefusesTheBadCasesWithTheirStatusAndOneLine) {
+    const fs::path recording = write("rec.csv", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n0.5,1,2\n");
+    const fs::path untimed = write("untimed.csv", "Pressure (mmHg),Volume (uL)\n1,2\n1,2\n");
+    fs::create_symlink(recording, folder / "link.csv");
+    fs::create_hard_link(recording, folder / "hard.csv");
+    fs::create_directory(folder / "folder");
+    const std::string huge = write("huge.csv", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n0.5,3e38,2\n");
+    const std::string fast = write("fast.csv", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n1e-9,1,2\n");
+    const std::string slow = write("slow.csv", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n10,1,2\n");
+    const std::string rec = recording.string();
+    const std::string rate = "--rate takes a number of samples per second from 1 to 1000000, not ";
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {{"analyze", rec, "-o", rec},
+         2,
+         "the output " + rec + " is the recording " + rec + "; the results would replace it"},
+        {{"analyze", rec, "-o", (folder / "link.csv").string()},
+         2,
+         "is the recording " + rec + "; the results would replace it"},
+        {{"analyze", (folder / "link.csv").string(), "--output", (folder / "hard.csv").string()},
+         2,
+         "link.csv; the results would replace it"},
+        {{"analyze", (folder / "folder").string()},
+         1,
+         "cannot read " + (folder / "folder").string() + ": it is a folder, not a file"},
+        {{"analyze", "/dev/null"}, 1, "cannot read /dev/null: it is a device, pipe or socket, not a file"},
+        {{"analyze", rec, "-o", (folder / "folder").string()},
+         1,
+         "cannot write " + (folder / "folder").string() + ": it is a folder"},
+        {{"analyze", untimed.string(), "--rate", "1e308"}, 2, rate + "\"1e308\""},
+        {{"analyze", untimed.string(), "--rate", "1e-300"}, 2, rate + "\"1e-300\""},
+        {{"analyze", huge},
+         1,
+         huge + ": the sample of \"Pressure (mmHg)\" at 0.5 s is 3e+38, beyond the 1000000000 in magnitude "
+                "that the analysis takes"},
+        {{"analyze", fast}, 1, fast + ": a sample rate of 1e+09 per second; the analysis takes 1 to 1000000"},
+        {{"analyze", slow}, 1, slow + ": a sample rate of 0.1 per second; the analysis takes 1 to 1000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_EQ(out.str(), "");
+        const std::string message = err.str();
+        EXPECT_TRUE(message.starts_with("vantrel: ") && message.ends_with(c.message + "\n")) << message;
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
+    }
+    EXPECT_EQ(contents(recording), "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n0.5,1,2\n");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.csv"));
+}
+
+TEST_F(ProgramTest, AFailedWriteToStandardOutputIsAFailure) {
+    // A stream buffer that takes nothing, as a full device or a closed stream.
+    struct Refusing : std::streambuf {
+        int_type overflow(int_type) override { return traits_type::eof(); }
+    } refusing;
+    std::ostream full(&refusing);
+    const fs::path recording = write("rec.csv", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n0.5,1,2\n");
+    for (const std::vector<std::string_view>& arguments :
+         {std::vector<std::string_view>{"analyze", recording.c_str()}, {"--help"}, {"--version"}}) {
+        err.str("");
+        EXPECT_EQ(runProgram(arguments, full, err, [] { return std::make_unique<Testing::FakeAnalyzer>(); }),
+                  1);
+        EXPECT_TRUE(err.str().starts_with("vantrel: cannot write to standard output")) << err.str();
+        full.clear();
+    }
 }
 
 TEST_F(ProgramTest, AnswersHelpAndUsageErrors) {

@@ -1,0 +1,137 @@
+// The channel unit cache's persisted form, read and written through the host's unit service over
+// storage streams whose calls fail or fall short where the input says. A refused load leaves the
+// cache as it was; a load that succeeds saves and loads back the same; a save that reports success
+// (and its stream after Flush) loads back the same.
+
+#include "core/ChannelUnitCache.h"
+#include "core/StorageBinIStreamLite.h"
+#include "core/StorageBinOStreamLite.h"
+#include "core/XOvo.h"
+#include "fuzz/support/FuzzCheck.h"
+#include "fuzz/support/FuzzInput.h"
+#include "host/engine/UnitService.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+// A document with the host's unit service and nothing else.
+class Owner : public Ovo::ChannelUnitOwner {
+public:
+    IUnitService* UnitService() override { return mService.Get(); }
+    IDocumentData* DocumentData() override { return nullptr; }
+    void AnalysisRange(Position&, Position&, bool& whole) override { whole = true; }
+    IUnknown* FindUnitElsewhere(std::int32_t, Position, Position) override { return nullptr; }
+
+private:
+    ComPtr<Vantrel::UnitService> mService = ComPtr<Vantrel::UnitService>::Adopt(new Vantrel::UnitService);
+};
+
+// Each byte of the script decides one stream call, in order: below 16 it fails, from 16 to 47 a Read
+// or Write moves (byte - 16) 32nds of its bytes; past the script every call proceeds.
+ComPtr<MemoryStream> stream(Bytes bytes, std::string script, DWORD mode) {
+    auto memory = ComPtr<MemoryStream>::Adopt(MemoryStream::Create(std::move(bytes), mode));
+    if (!script.empty())
+        memory->ScriptFaults(
+            [script, next = std::size_t{0}](StreamOp, ULONG size) mutable -> std::optional<ULONG> {
+                if (next >= script.size())
+                    return size;
+                const auto b = static_cast<std::uint8_t>(script[next++]);
+                if (b < 16)
+                    return std::nullopt;
+                return b < 48 ? static_cast<ULONG>(std::uint64_t{size} * (b - 16u) / 32u) : size;
+            });
+    return memory;
+}
+
+// The persisted form of the cache, or nothing when Save or the stream (after Flush) failed.
+std::optional<Bytes> saved(const Ovo::ChannelUnitCache& cache, std::string faults = {}) {
+    auto memory = stream({}, std::move(faults), STGM_WRITE);
+    {
+        StorageBinOStreamLite out(memory.Get(), false);
+        const HRESULT hr = cache.Save(&out);
+        out.Flush();
+        if (hr != S_OK || out.GetStatus() != S_OK)
+            return std::nullopt;
+    }
+    return memory->Bytes();
+}
+
+HRESULT load(Ovo::ChannelUnitCache& cache, const Bytes& bytes, std::string faults = {}) {
+    auto memory = stream(bytes, std::move(faults), STGM_READ);
+    StorageBinIStreamLite in(memory.Get());
+    return cache.Load(&in);
+}
+
+// A well-formed persisted form of up to 6 units from the input (prefix codes and texts of any value).
+Bytes persisted(Fuzz::Input& in) {
+    Bytes bytes = {0xAA, 0xAA, 0x14, 0x55};
+    const auto word = [&bytes](std::uint32_t w) {
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<BYTE>(w >> (8 * i)));
+    };
+    const std::size_t count = in.below(7);
+    word(1);
+    word(static_cast<std::uint32_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        word(in.raw<std::uint32_t>());     // channel
+        word(1 + in.below(11));            // prefix code
+        const std::size_t n = in.below(9); // base text units
+        word(0x80000001);
+        word(static_cast<std::uint32_t>(n + 1));
+        word(0u - static_cast<std::uint32_t>(n + 1));
+        for (std::size_t u = 0; u < n; ++u) {
+            const auto unit = static_cast<char16_t>(in.flag() ? in.raw<char16_t>() : u'a' + in.below(26));
+            bytes.push_back(static_cast<BYTE>(unit));
+            bytes.push_back(static_cast<BYTE>(unit >> 8));
+        }
+        bytes.push_back(0);
+        bytes.push_back(0);
+    }
+    word(1);
+    return bytes;
+}
+
+void checkLoadsBack(const Bytes& bytes) {
+    Owner owner;
+    Ovo::ChannelUnitCache cache(owner);
+    FUZZ_CHECK(load(cache, bytes) == S_OK, "a saved cache loads");
+    FUZZ_CHECK(saved(cache) == bytes, "and saves the same again");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Fuzz::Input in(data, size);
+    const bool arbitrary = in.flag();
+    const std::string faults = in.bytes(16);
+    Owner owner;
+    Ovo::ChannelUnitCache cache(owner);
+    cache.FetchDefault(3);
+    cache.FetchDefault(-7);
+    const std::optional<Bytes> before = saved(cache);
+    FUZZ_CHECK(before.has_value(), "a cache saves to a sound stream");
+
+    if (arbitrary) {
+        // Any bytes as the persisted form (after the header, when the input starts with one).
+        const std::string_view rest = in.rest();
+        const HRESULT hr = load(cache, Bytes(rest.begin(), rest.end()), faults);
+        FUZZ_CHECK(hr == S_OK || hr == OVO_E_PERSISTED_DATA || hr == OVO_E_UNEXPECTED_DATA, "a load answers");
+        const std::optional<Bytes> after = saved(cache);
+        FUZZ_CHECK(after.has_value(), "a cache saves after any load");
+        if (hr == OVO_E_PERSISTED_DATA)
+            FUZZ_CHECK(after == before, "a refused load leaves the cache as it was");
+        else
+            checkLoadsBack(*after);
+        return 0;
+    }
+    // A well-formed cache saved through a faulty stream.
+    const Bytes form = persisted(in);
+    FUZZ_CHECK(load(cache, form) == S_OK, "a well-formed persisted form loads");
+    if (const std::optional<Bytes> bytes = saved(cache, faults))
+        checkLoadsBack(*bytes);
+    return 0;
+}
