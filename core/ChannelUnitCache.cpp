@@ -119,27 +119,29 @@ HRESULT ChannelUnitCache::Save(IBinOutStream* out) const {
     return out->WriteU32(kCacheVersion) == S_OK && SUCCEEDED(hr) ? S_OK : E_FAIL;
 }
 
-// A failed stream or an unreadable unit ends the reading at once: nothing is built from a dead stream.
+// A failed stream or an unreadable unit ends the reading at once: nothing is built from a dead
+// stream, and the cache is replaced only by a load that reads to the trailer.
 HRESULT ChannelUnitCache::Load(IBinInStream* in) {
     DWORD version = 0;
     if (in->ReadU32(&version) != S_OK || version > kCacheVersion)
         return OVO_E_PERSISTED_DATA;
-    Clear();
     IUnitService* service = mOwner.UnitService();
     DWORD count = 0;
     if (in->ReadU32(&count) != S_OK)
         return OVO_E_PERSISTED_DATA;
+    std::unordered_map<std::int32_t, ComPtr<IUnknown>> units;
     for (DWORD i = 0; i < count; ++i) {
         DWORD channel = 0;
         ComPtr<IUnknown> unit;
         if (in->ReadU32(&channel) != S_OK || !service || FAILED(service->ReadUnit(in, unit.Put())) || !unit ||
             in->GetStatus() != S_OK)
             return OVO_E_PERSISTED_DATA;
-        Store(static_cast<std::int32_t>(channel), std::move(unit));
+        units[static_cast<std::int32_t>(channel)] = std::move(unit);
     }
     DWORD trailer = 0;
     if (in->ReadU32(&trailer) != S_OK)
         return OVO_E_PERSISTED_DATA;
+    mUnits = std::move(units);
     return trailer == version ? S_OK : OVO_E_UNEXPECTED_DATA;
 }
 

@@ -66,8 +66,9 @@ public:
 
     // Writes the persisted form (channels in increasing order); the result of the last write.
     HRESULT Save(IBinOutStream* out) const;
-    // Reads the persisted form. 0xA0048205 for a version above 1 (the cache untouched) or when the
-    // stream fails or a unit cannot be read; 0xA004820A when the trailer differs from the version.
+    // Reads the persisted form. 0xA0048205 for a version above 1 or when the stream fails or a unit
+    // cannot be read, the cache untouched; 0xA004820A when the trailer differs from the version (the
+    // units read replace the cache, as with S_OK).
     HRESULT Load(IBinInStream* in);
 
 private:

@@ -14,7 +14,8 @@ public:
     StorageBinOStreamLite(IStream* stream, bool forceWrite);
 
     // Moves back to the start and truncates the stream to size 0; the header is
-    // not written again.
+    // not written again, and output not yet flushed is dropped. A failed
+    // truncation sets kShort: the old bytes are still there.
     void Rewind() override;
 
 private:

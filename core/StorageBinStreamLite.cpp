@@ -16,7 +16,10 @@ StorageBinOStreamLite::StorageBinOStreamLite(IStream* stream, bool forceWrite)
 }
 
 void StorageBinOStreamLite::Rewind() {
+    // Output still in the buffer belongs to what is thrown away: flushed after the truncation, it
+    // would come back.
+    mStorage.DiscardOutput();
     Ovo::BinOStream::Rewind();
-    if (IStream* stream = mStorage.Stream())
-        stream->SetSize(ULARGE_INTEGER{});
+    if (IStream* stream = mStorage.Stream(); stream && FAILED(stream->SetSize(ULARGE_INTEGER{})))
+        Fail(kShort);
 }

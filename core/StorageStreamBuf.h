@@ -29,6 +29,8 @@ public:
     bool Attach(IStream* stream, bool forceWrite);
     // Flushes pending output and releases the stream.
     void Detach();
+    // Drops output not yet written to the stream.
+    void DiscardOutput() { EmptyAreas(); }
     IStream* Stream() const { return mStream.Get(); }
 
 protected:

@@ -130,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::ostringstream out, err;
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    const Fuzz::CpuBudget budget(size, std::chrono::seconds(1), std::chrono::microseconds(60));
+    const Fuzz::CpuBudget budget(size, std::chrono::seconds(2), std::chrono::microseconds(60));
     const int status = runProgram(views, out, err, [] {
         return std::make_unique<EngineLoopAnalyzer>(module.calcClasses(), module.parameterNamer());
     });

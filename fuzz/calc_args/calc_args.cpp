@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t b = in.byte();
         text += b == 0xFF ? in.raw<char16_t>() : static_cast<char16_t>(b);
     }
-    const Fuzz::CpuBudget budget(size, std::chrono::milliseconds(10), std::chrono::microseconds(2));
+    const Fuzz::CpuBudget budget(size, std::chrono::milliseconds(250), std::chrono::microseconds(2));
     ComPtr<ICalcEnum> calc;
     FUZZ_CHECK(calcClass->CreateEnumerator(nullptr, calc.Put()) == S_OK && calc, "an enumerator is made");
     setArgs(calc.Get(), text);

@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DWORD flags = in.flag() ? kRecordNoComments : 0;
     const Text text = units(in, kEnd);
 
-    const Fuzz::CpuBudget budget(size, std::chrono::milliseconds(20), std::chrono::microseconds(2));
+    const Fuzz::CpuBudget budget(size, std::chrono::milliseconds(250), std::chrono::microseconds(2));
     const std::vector<Text> elements = split(text, open, close);
     std::vector<Text> plain;
     for (std::size_t at = 0; !text.empty();) {

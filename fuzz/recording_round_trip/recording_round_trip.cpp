@@ -81,7 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         Fuzz::checkExportReadsBack(recording, options);
     } catch (const std::invalid_argument& error) {
-        FUZZ_CHECK(!plain, std::string("a plain recording is written: ") + error.what());
+        // Times must be doubles: a period of 1e300 s leaves no room for many ticks.
+        const bool timesFit = std::isfinite(static_cast<double>(ticks - 1) * tickPeriod);
+        FUZZ_CHECK(!plain || !timesFit, std::string("a plain recording is written: ") + error.what());
     }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "fuzz/support/FuzzInput.h"
 #include "platform/win32/com_ptr.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -202,6 +203,12 @@ bool same(const Value& a, const Value& b) {
     return a.kind == b.kind && a.bits == b.bits && a.run == b.run && a.text == b.text;
 }
 
+// A value for a message: its kind, bits and lengths.
+std::string shown(const Value& v) {
+    return "kind " + std::to_string(static_cast<int>(v.kind)) + ", bits " + std::to_string(v.bits) + ", " +
+           std::to_string(v.run.size()) + " bytes, " + std::to_string(v.text.size()) + " units";
+}
+
 // What a read of v must leave in got after the stream has failed: the target as it was, except
 // ReadU8 (0) and string reads (empty).
 Value untouched(const Value& v, const Value& before) {
@@ -227,7 +234,9 @@ void readBack(const Bytes& bytes, const std::vector<Value>& values, FaultScript 
     FUZZ_CHECK(failed || version == 20, "the header gives version 20");
     for (const Value& v : values) {
         Value got;
-        got.bits = 0x1234567890ABCDEFULL & (width(v.kind) == 8 ? ~0ULL : (1ULL << (8 * width(v.kind))) - 1);
+        if (v.kind != Kind::Run && v.kind != Kind::Text) // a scalar target holds an old value
+            got.bits =
+                0x1234567890ABCDEFULL & (width(v.kind) == 8 ? ~0ULL : (1ULL << (8 * width(v.kind))) - 1);
         const Value before = got;
         const HRESULT hr = read(in, v, got, viaInterface);
         FUZZ_CHECK(hr == in.GetStatus(), "an operation answers the stream's state");
@@ -235,7 +244,8 @@ void readBack(const Bytes& bytes, const std::vector<Value>& values, FaultScript 
             FUZZ_CHECK(hr == E_FAIL, "a failed stream stays failed");
             FUZZ_CHECK(same(got, untouched(v, before)), "a failed stream leaves the target alone");
         } else if (hr == S_OK) {
-            FUZZ_CHECK(same(got, v), "a read that succeeds gives the value written");
+            FUZZ_CHECK(same(got, v), "a read that succeeds gives the value written: " + shown(v) +
+                                         " read as " + shown(got));
         }
         failed = failed || hr != S_OK;
         DWORD position = 77;
@@ -316,7 +326,7 @@ void seekAndWrite(Fuzz::Input& in, FaultScript script) {
                 hr = write(out, v);
                 Bytes bytes;
                 encode(v, bytes);
-                if (!failed) {
+                if (!failed && !bytes.empty()) { // nothing written does not fill a gap
                     if (model.size() < position + bytes.size())
                         model.resize(position + bytes.size());
                     std::copy(bytes.begin(), bytes.end(),
@@ -332,8 +342,12 @@ void seekAndWrite(Fuzz::Input& in, FaultScript script) {
         if (out.GetStatus() != S_OK)
             return;
     }
-    FUZZ_CHECK(memory->Bytes() == model,
-               "positioned writes that report success put the bytes where they belong");
+    const Bytes& bytes = memory->Bytes();
+    const auto differ = std::mismatch(bytes.begin(), bytes.end(), model.begin(), model.end());
+    FUZZ_CHECK(bytes == model, "positioned writes that report success put the bytes where they belong: " +
+                                   std::to_string(bytes.size()) + " bytes written, " +
+                                   std::to_string(model.size()) + " expected, the first difference at " +
+                                   std::to_string(differ.first - bytes.begin()));
 }
 
 // Arbitrary bytes read as a stream: every outcome is a value, a failure or a refused string record.

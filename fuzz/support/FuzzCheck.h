@@ -11,8 +11,11 @@ namespace Fuzz {
 [[noreturn]] void failed(const char* condition, const std::string& message, const char* file, int line);
 
 /// A time limit for the work on one input that grows with its size: base plus perByte for each
-/// byte, in CPU time of the calling thread (so other processes on the machine do not count). A
-/// quadratic path in a reader exceeds it on long inputs.
+/// byte, in the calling thread's CPU time in user mode (so other processes on the machine and the
+/// kernel's work for them do not count). A
+/// quadratic path in a reader exceeds it on long inputs. The base allows for the sanitizers' own
+/// housekeeping, which now and then takes tens of milliseconds inside an allocation; the first input
+/// of a process, which also pays for what is set up once, is exempt.
 class CpuBudget {
 public:
     CpuBudget(std::size_t bytes, std::chrono::microseconds base, std::chrono::nanoseconds perByte);

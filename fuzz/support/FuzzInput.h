@@ -48,7 +48,8 @@ public:
 
     /// A string of up to maxLength bytes: a length, then that many bytes.
     std::string bytes(std::size_t maxLength) {
-        const std::size_t length = std::min(below(maxLength + 1), remaining());
+        const std::size_t wanted = below(maxLength + 1); // before remaining(): it takes bytes
+        const std::size_t length = std::min(wanted, remaining());
         std::string text(reinterpret_cast<const char*>(mData + mPos), length);
         mPos += length;
         return text;

@@ -143,7 +143,7 @@ void Parser::analyzeOption(std::string_view argument, Command& command) {
             throw UsageError("--rate takes a number of samples per second from " + rateRangeText() +
                              ", not " + quotedForMessage(rate));
     } else {
-        throw UsageError("unknown option " + std::string(option) + "; run 'vantrel analyze --help'");
+        throw UsageError("unknown option " + printableText(option) + "; run 'vantrel analyze --help'");
     }
 }
 

@@ -106,6 +106,9 @@ void appendSample(std::string& out, float value, int decimals, std::size_t chann
 class TimeText {
 public:
     TimeText(double period, Tick ticks) : mPeriod(period) {
+        if (!std::isfinite(static_cast<double>(ticks - 1) * period))
+            throw std::invalid_argument("the times of the record reach beyond the largest number; write it "
+                                        "without a time column");
         constexpr std::uint64_t kMostUnits = 1'000'000'000'000'000'000; // k * m stays below 2^63
         double scale = 1.0;
         for (int decimals = 0; decimals <= 22; ++decimals, scale *= 10.0) {
@@ -161,11 +164,13 @@ std::string exportDelimitedText(const Recording& recording, std::int32_t index,
     std::vector<std::span<const float>> columns;
     for (std::size_t c = 0; c < channels; ++c)
         columns.push_back(record.samples(c));
-    const TimeText times(record.tickPeriod(), record.tickCount());
+    const std::optional<TimeText> times =
+        options.timeColumn ? std::optional<TimeText>(std::in_place, record.tickPeriod(), record.tickCount())
+                           : std::nullopt;
     text.reserve(text.size() + static_cast<std::size_t>(record.tickCount()) * (channels + 1) * 10);
     for (Tick tick = 0; tick < record.tickCount(); ++tick) {
         if (options.timeColumn) {
-            times.append(text, tick);
+            times->append(text, tick);
             text += delimiter;
         }
         for (std::size_t c = 0; c < channels; ++c) {

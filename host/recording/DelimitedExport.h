@@ -15,9 +15,9 @@ namespace Vantrel {
 /// (exactly for a whole number of samples per second); a record of one tick has one time, so it
 /// reads back only with its sample rate given. Throws std::out_of_range for a bad record, and
 /// std::invalid_argument for decimals outside -1 .. 9 and for what the text cannot give back: no
-/// channels or no samples, an infinite sample, a title or unit that is not UTF-8 or holds a line
-/// break, an empty title, blanks around a title or unit, brackets in a unit that do not pair up,
-/// and (without the time column) a channel titled "Time" or a header of numbers alone.
+/// channels or no samples, an infinite sample, times beyond the largest double, a title or unit that is not
+/// UTF-8 or holds a line break, an empty title, blanks around a title or unit, brackets in a unit that do not
+/// pair up, and (without the time column) a channel titled "Time" or a header of numbers alone.
 std::string exportDelimitedText(const Recording& recording, std::int32_t record = 0,
                                 const ExportOptions& options = {});
 

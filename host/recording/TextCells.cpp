@@ -151,14 +151,22 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string printableText(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return shown;
+}
+
 std::string quotedForMessage(std::string_view cell) {
     constexpr std::size_t kLongest = 32;
     if (cell.size() <= kLongest)
-        return '"' + std::string(cell) + '"';
+        return '"' + printableText(cell) + '"';
     std::size_t cut = kLongest;
     while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80)
         --cut; // not inside a UTF-8 sequence
-    return '"' + std::string(cell.substr(0, cut)) + "...\"";
+    return '"' + printableText(cell.substr(0, cut)) + "...\"";
 }
 
 } // namespace Vantrel

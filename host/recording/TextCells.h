@@ -67,7 +67,11 @@ bool isValidUtf8(std::string_view text);
 /// ASCII-case-insensitive equality.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
-/// A cell's text for a message: quoted, and cut short when long.
+/// The text with each control character (a line break, a tab) as '?', so that a message showing it
+/// stays one line.
+std::string printableText(std::string_view text);
+
+/// A cell's text for a message: printable, quoted, and cut short when long.
 std::string quotedForMessage(std::string_view cell);
 
 } // namespace Vantrel

@@ -340,6 +340,28 @@ TEST(StorageBinStream, RewindTruncatesWithoutANewHeader) {
     EXPECT_EQ(stream->Bytes(), Words({5}));
 }
 
+TEST(StorageBinStream, RewindDropsOutputNotYetFlushedAndReportsAFailedTruncation) {
+    Stream stream;
+    {
+        StorageBinOStreamLite out(stream, false);
+        out.WriteU32(1);
+        out.Seek(0); // inside the unflushed output
+        out.Rewind();
+        out.WriteU32(5);
+        out.Flush();
+        EXPECT_EQ(out.GetStatus(), S_OK);
+    }
+    EXPECT_EQ(stream->Bytes(), Words({5}));
+
+    Stream stuck;
+    StorageBinOStreamLite out(stuck, false);
+    out.Flush();
+    stuck->InjectFault(StreamOp::SetSize);
+    out.Rewind();
+    EXPECT_EQ(out.State(), Ovo::BinStream::kShort);
+    EXPECT_EQ(stuck->Bytes(), kHeader);
+}
+
 TEST(StorageBinStream, AccessFollowsTheStreamMode) {
     Stream readOnly(Bytes{}, STGM_READ);
     {
