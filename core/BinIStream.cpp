@@ -71,21 +71,22 @@ std::int64_t BinIStream::Remaining() {
 void BinIStream::ReadString(String& text) {
     DWORD marker = 0;
     DWORD n = 0;
+    DWORD check = 0;
     if (mVersion >= 10) {
         marker = ReadWord();
         n = ReadWord();
-        const DWORD check = ReadWord();
-        if (n + check != 0)
-            Malformed(text);
+        check = ReadWord();
     } else {
         n = ReadWord();
-        if (n > kMaxOldStringCount)
-            Malformed(text);
     }
+    // A stream that failed while the record's words were read leaves them unknown: the record is
+    // not judged malformed from them.
     if (!Good()) {
         text.Clear();
         return;
     }
+    if (mVersion >= 10 ? n + check != 0 : n > kMaxOldStringCount)
+        Malformed(text);
     const bool wide = (marker & kWideStringFlag) != 0;
     const std::int64_t remaining = Remaining();
     if (remaining < 0) {

@@ -195,6 +195,20 @@ TEST(StorageBinStream, CountsBeyondTheDataAreMalformedNotAllocated) {
     }
 }
 
+TEST(StorageBinStream, AStreamFailingInsideARecordsWordsIsAFailureNotAMalformedRecord) {
+    // The count ends the first 1024-byte block; reading the check word needs the next one, which fails.
+    const Bytes data = Words({0x5514AAAA}) + Bytes(1012, 'p') + Words({0x80000001, 3, 0xFFFFFFFD}) + Bytes(6, 'x');
+    Stream stream(data);
+    stream->InjectFault(StreamOp::Read, 1);
+    StorageBinIStreamLite in(stream);
+    std::vector<BYTE> padding(1012);
+    in.ReadBytes(padding.data(), 1012);
+    String text(u"previous");
+    EXPECT_NO_THROW(in.ReadString(text));
+    EXPECT_TRUE(text.IsEmpty());
+    EXPECT_EQ(in.State(), Ovo::BinStream::kShort);
+}
+
 TEST(StorageBinStream, AShortReadOfTheTextEmptiesTheTarget) {
     const DWORD n = 1000; // 2000 bytes of text: more than one buffer load
     Stream stream(Words({0x5514AAAA, 0x80000001, n, 0u - n}) + Bytes(2 * n, 'z'));
