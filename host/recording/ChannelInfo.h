@@ -20,7 +20,7 @@ ChannelInfo parseChannelHeader(std::string_view cell);
 
 /// The header cell "Title (unit)" (or "Title [unit]" when the unit holds a parenthesis), which
 /// parseChannelHeader reads back as the same title and unit unless no cell can hold them (a title
-/// or unit with blanks around it, a unit with brackets of both kinds that do not pair up).
+/// or unit with blanks around it, a unit holding both "(" and "[").
 std::string formatChannelHeader(const ChannelInfo& channel);
 
 } // namespace Vantrel

@@ -11,13 +11,16 @@ namespace Vantrel {
 
 /// One record as the delimited text that importDelimitedText reads back. The channel titles and
 /// units come back unchanged; samples come back exactly with decimals -1, else rounded; a missing
-/// sample (NaN) is written "NaN". The times give the tick period back to the last bits of a double
-/// (exactly for a whole number of samples per second); a record of one tick has one time, so it
-/// reads back only with its sample rate given. Throws std::out_of_range for a bad record, and
+/// sample (NaN) is written "NaN". Times are written exactly: with fixed decimals when the tick
+/// period is a decimal number, else each as the shortest text of its double; the import then gives
+/// the period back to within a few units in the last place of a double (exactly for a whole number
+/// of samples per second). A record of one tick has one time, which gives no rate: it reads back
+/// only with its sample rate given. Throws std::out_of_range for a bad record, and
 /// std::invalid_argument for decimals outside -1 .. 9 and for what the text cannot give back: no
-/// channels or no samples, an infinite sample, times beyond the largest double, a title or unit that is not
-/// UTF-8 or holds a line break, an empty title, blanks around a title or unit, brackets in a unit that do not
-/// pair up, and (without the time column) a channel titled "Time" or a header of numbers alone.
+/// channels or no samples, an infinite sample, times beyond the largest double, a title or unit that
+/// is not UTF-8 or holds a line break, an empty title, blanks around a title or unit, a unit holding
+/// both "(" and "[", and (without the time column) a channel titled "Time" or a header of numbers
+/// alone.
 std::string exportDelimitedText(const Recording& recording, std::int32_t record = 0,
                                 const ExportOptions& options = {});
 

@@ -49,6 +49,63 @@ TEST(DelimitedExport, ExportThenImportGivesTheRecordBack) {
             }
 }
 
+Recording oneChannel(ChannelInfo channel, double tickPeriod, std::vector<float> samples) {
+    Recording recording(std::vector<ChannelInfo>{std::move(channel)});
+    recording.addRecord(Record(tickPeriod, {std::move(samples)}));
+    return recording;
+}
+
+// What an export reads back as, given the rate when one time gives none.
+Recording readBack(const std::string& text, double rate = 0.0) {
+    ImportOptions options;
+    options.sampleRate = rate;
+    const ImportResult result = importDelimitedText(text, options);
+    EXPECT_TRUE(result.ok()) << result.error().text() << "\n" << text;
+    return result.ok() ? result.recording() : Recording({});
+}
+
+TEST(DelimitedExport, WritesEveryTimeAndHeaderSoThatTheyReadBack) {
+    struct Case {
+        const char* what;
+        Recording recording;
+        ExportOptions options;
+        std::string text;
+    };
+    ExportOptions untimed;
+    untimed.timeColumn = false;
+    const Case cases[] = {
+        {"a unit with parentheses goes in square brackets", oneChannel({"Volume", "u (L)"}, 0.5, {1, 2}), {},
+         "Time (s),Volume [u (L)]\n0.0,1\n0.5,2\n"},
+        {"a period under a nanosecond keeps its digits", oneChannel({"P", "mmHg"}, 1e-12, {1, 2, 3}), {},
+         "Time (s),P (mmHg)\n0.000000000000,1\n0.000000000001,2\n0.000000000002,3\n"},
+        {"times beyond 1e64 s are written whole", oneChannel({"P", ""}, 1e64, {1, 2}), {},
+         "Time (s),P\n0,1\n1e+64,2\n"},
+        {"a period of many decimals", oneChannel({"P", ""}, 1.0 / 3.0, {1, 2}), {},
+         "Time (s),P\n0.0000000000000000,1\n0.3333333333333333,2\n"},
+        {"a delimiter the import may detect is quoted", oneChannel({"a;b", ""}, 0.001, {1, 2}), untimed,
+         "\"a;b\"\n1\n2\n"},
+        {"a title that starts like a comment is quoted", oneChannel({"#1", ""}, 0.001, {1, 2}), untimed,
+         "\"#1\"\n1\n2\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string text = exportDelimitedText(c.recording, 0, c.options);
+        EXPECT_EQ(text, c.text);
+        const Recording back = readBack(text, c.options.timeColumn ? 0.0 : c.recording.record(0).sampleRate());
+        EXPECT_EQ(back.channels(), c.recording.channels());
+        ASSERT_EQ(back.recordCount(), 1);
+        EXPECT_EQ(back.record(0).tickPeriod(), c.recording.record(0).tickPeriod());
+        EXPECT_EQ(back.record(0), c.recording.record(0));
+    }
+}
+
+TEST(DelimitedExport, AOneTickRecordReadsBackWithItsRate) {
+    const Recording recording = oneChannel({"P", "mmHg"}, 0.004, {7.5});
+    const std::string text = exportDelimitedText(recording);
+    EXPECT_FALSE(importDelimitedText(text).ok()) << "one time gives no rate";
+    EXPECT_EQ(readBack(text, 250.0).record(0), recording.record(0));
+}
+
 TEST(DelimitedExport, FixedDecimalsRoundEverySample) {
     Recording recording(std::vector<ChannelInfo>{{"P", "mmHg"}});
     recording.addRecord(Record(0.001, {{1.23456F, -0.0001F, 99.9996F}}));
@@ -64,9 +121,28 @@ TEST(DelimitedExport, RefusesWhatCannotBeWrittenFaithfully) {
     tooPrecise.decimals = 10;
     EXPECT_THROW(exportDelimitedText(recording, 0, tooPrecise), std::invalid_argument);
     EXPECT_THROW(exportDelimitedText(recording, 1), std::out_of_range);
-    Recording lineBreak(std::vector<ChannelInfo>{{"two\nlines", ""}});
-    lineBreak.addRecord(Record(1, 0.001));
-    EXPECT_THROW(exportDelimitedText(lineBreak), std::invalid_argument);
+    ExportOptions untimed;
+    untimed.timeColumn = false;
+    struct Case {
+        const char* what;
+        Recording recording;
+        ExportOptions options;
+    };
+    const Case cases[] = {
+        {"a line break in a title", oneChannel({"two\nlines", ""}, 0.001, {1}), {}},
+        {"no title", oneChannel({"", "mmHg"}, 0.001, {1}), {}},
+        {"blanks around a title", oneChannel({" P", "mmHg"}, 0.001, {1}), {}},
+        {"blanks around a unit", oneChannel({"P", "mmHg "}, 0.001, {1}), {}},
+        {"a unit with brackets of both kinds", oneChannel({"P", "(mm[Hg"}, 0.001, {1}), {}},
+        {"a title that is not UTF-8", oneChannel({"P\xFF", ""}, 0.001, {1}), {}},
+        {"an infinite sample", oneChannel({"P", ""}, 0.001, {1, INFINITY}), {}},
+        {"times beyond the largest double", oneChannel({"P", ""}, 1e308, {1, 2, 3}), {}},
+        {"a channel titled Time without the time column", oneChannel({"time", "s"}, 0.001, {1}), untimed},
+        {"a header of numbers alone", oneChannel({"5", ""}, 0.001, {1}), untimed},
+        {"no samples", oneChannel({"P", ""}, 0.001, {}), {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_THROW(exportDelimitedText(c.recording, 0, c.options), std::invalid_argument) << c.what;
 }
 
 TEST(DelimitedExport, WritesAFileThatImportsBack) {
