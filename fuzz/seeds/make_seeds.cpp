@@ -5,6 +5,7 @@
 
 #include "analysis/CalcEnumClasses.h"
 #include "core/ChannelUnitCache.h"
+#include "core/NumberText.h"
 #include "core/StorageBinOStreamLite.h"
 #include "core/String.h"
 #include "host/engine/UnitService.h"
@@ -224,6 +225,18 @@ void messageSeeds() {
     }
 }
 
+void numberSeeds() {
+    int n = 0;
+    for (const double value : {0.0, 1.5, -2.25e7, 12345.6, 0.001234, 3e150, -7.0}) {
+        const std::string shown = FormatDoubleForDisplay(value).ToUtf8();
+        seed("number_text", "shown-" + std::to_string(n++), with(0, shown));
+        std::wstring fixed;
+        NumberToText(fixed, kNumberTextFixed, value, 3);
+        seed("number_text", "fixed-" + std::to_string(n++),
+             with(0, " " + std::string(fixed.begin(), fixed.end()) + " mV"));
+    }
+}
+
 void commandLineSeeds() {
     const std::vector<std::vector<std::string>> lines = {
         {"analyze", "rec.csv", "--rate", "1000", "--format=csv", "-o", "loops.csv"},
@@ -257,5 +270,6 @@ int main(int argc, char** argv) {
     argumentSeeds();
     messageSeeds();
     commandLineSeeds();
+    numberSeeds();
     return 0;
 }

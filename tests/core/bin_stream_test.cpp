@@ -197,7 +197,8 @@ TEST(StorageBinStream, CountsBeyondTheDataAreMalformedNotAllocated) {
 
 TEST(StorageBinStream, AStreamFailingInsideARecordsWordsIsAFailureNotAMalformedRecord) {
     // The count ends the first 1024-byte block; reading the check word needs the next one, which fails.
-    const Bytes data = Words({0x5514AAAA}) + Bytes(1012, 'p') + Words({0x80000001, 3, 0xFFFFFFFD}) + Bytes(6, 'x');
+    const Bytes data =
+        Words({0x5514AAAA}) + Bytes(1012, 'p') + Words({0x80000001, 3, 0xFFFFFFFD}) + Bytes(6, 'x');
     Stream stream(data);
     stream->InjectFault(StreamOp::Read, 1);
     StorageBinIStreamLite in(stream);

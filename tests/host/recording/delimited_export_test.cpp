@@ -74,13 +74,21 @@ TEST(DelimitedExport, WritesEveryTimeAndHeaderSoThatTheyReadBack) {
     ExportOptions untimed;
     untimed.timeColumn = false;
     const Case cases[] = {
-        {"a unit with parentheses goes in square brackets", oneChannel({"Volume", "u (L)"}, 0.5, {1, 2}), {},
+        {"a unit with parentheses goes in square brackets",
+         oneChannel({"Volume", "u (L)"}, 0.5, {1, 2}),
+         {},
          "Time (s),Volume [u (L)]\n0.0,1\n0.5,2\n"},
-        {"a period under a nanosecond keeps its digits", oneChannel({"P", "mmHg"}, 1e-12, {1, 2, 3}), {},
+        {"a period under a nanosecond keeps its digits",
+         oneChannel({"P", "mmHg"}, 1e-12, {1, 2, 3}),
+         {},
          "Time (s),P (mmHg)\n0.000000000000,1\n0.000000000001,2\n0.000000000002,3\n"},
-        {"times beyond 1e64 s are written whole", oneChannel({"P", ""}, 1e64, {1, 2}), {},
+        {"times beyond 1e64 s are written whole",
+         oneChannel({"P", ""}, 1e64, {1, 2}),
+         {},
          "Time (s),P\n0,1\n1e+64,2\n"},
-        {"a period of many decimals", oneChannel({"P", ""}, 1.0 / 3.0, {1, 2}), {},
+        {"a period of many decimals",
+         oneChannel({"P", ""}, 1.0 / 3.0, {1, 2}),
+         {},
          "Time (s),P\n0.0000000000000000,1\n0.3333333333333333,2\n"},
         {"a delimiter the import may detect is quoted", oneChannel({"a;b", ""}, 0.001, {1, 2}), untimed,
          "\"a;b\"\n1\n2\n"},
@@ -91,7 +99,8 @@ TEST(DelimitedExport, WritesEveryTimeAndHeaderSoThatTheyReadBack) {
         SCOPED_TRACE(c.what);
         const std::string text = exportDelimitedText(c.recording, 0, c.options);
         EXPECT_EQ(text, c.text);
-        const Recording back = readBack(text, c.options.timeColumn ? 0.0 : c.recording.record(0).sampleRate());
+        const Recording back =
+            readBack(text, c.options.timeColumn ? 0.0 : c.recording.record(0).sampleRate());
         EXPECT_EQ(back.channels(), c.recording.channels());
         ASSERT_EQ(back.recordCount(), 1);
         EXPECT_EQ(back.record(0).tickPeriod(), c.recording.record(0).tickPeriod());
