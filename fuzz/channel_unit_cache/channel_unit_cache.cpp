@@ -7,9 +7,10 @@
 #include "core/StorageBinIStreamLite.h"
 #include "core/StorageBinOStreamLite.h"
 #include "core/XOvo.h"
+#include "fuzz/support/FaultyStream.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzInput.h"
-#include "host/engine/UnitService.h"
+#include "fuzz/support/HostUnitOwner.h"
 
 #include <memory>
 #include <string>
@@ -18,38 +19,9 @@ namespace {
 
 using Bytes = std::vector<BYTE>;
 
-// A document with the host's unit service and nothing else.
-class Owner : public Ovo::ChannelUnitOwner {
-public:
-    IUnitService* UnitService() override { return mService.Get(); }
-    IDocumentData* DocumentData() override { return nullptr; }
-    void AnalysisRange(Position&, Position&, bool& whole) override { whole = true; }
-    IUnknown* FindUnitElsewhere(std::int32_t, Position, Position) override { return nullptr; }
-
-private:
-    ComPtr<Vantrel::UnitService> mService = ComPtr<Vantrel::UnitService>::Adopt(new Vantrel::UnitService);
-};
-
-// Each byte of the script decides one stream call, in order: below 16 it fails, from 16 to 47 a Read
-// or Write moves (byte - 16) 32nds of its bytes; past the script every call proceeds.
-ComPtr<MemoryStream> stream(Bytes bytes, std::string script, DWORD mode) {
-    auto memory = ComPtr<MemoryStream>::Adopt(MemoryStream::Create(std::move(bytes), mode));
-    if (!script.empty())
-        memory->ScriptFaults(
-            [script, next = std::size_t{0}](StreamOp, ULONG size) mutable -> std::optional<ULONG> {
-                if (next >= script.size())
-                    return size;
-                const auto b = static_cast<std::uint8_t>(script[next++]);
-                if (b < 16)
-                    return std::nullopt;
-                return b < 48 ? static_cast<ULONG>(std::uint64_t{size} * (b - 16u) / 32u) : size;
-            });
-    return memory;
-}
-
 // The persisted form of the cache, or nothing when Save or the stream (after Flush) failed.
 std::optional<Bytes> saved(const Ovo::ChannelUnitCache& cache, std::string faults = {}) {
-    auto memory = stream({}, std::move(faults), STGM_WRITE);
+    auto memory = Fuzz::faultyStream({}, std::move(faults), STGM_WRITE);
     {
         StorageBinOStreamLite out(memory.Get(), false);
         const HRESULT hr = cache.Save(&out);
@@ -61,7 +33,7 @@ std::optional<Bytes> saved(const Ovo::ChannelUnitCache& cache, std::string fault
 }
 
 HRESULT load(Ovo::ChannelUnitCache& cache, const Bytes& bytes, std::string faults = {}) {
-    auto memory = stream(bytes, std::move(faults), STGM_READ);
+    auto memory = Fuzz::faultyStream(bytes, std::move(faults), STGM_READ);
     StorageBinIStreamLite in(memory.Get());
     return cache.Load(&in);
 }
@@ -96,7 +68,7 @@ Bytes persisted(Fuzz::Input& in) {
 }
 
 void checkLoadsBack(const Bytes& bytes) {
-    Owner owner;
+    Fuzz::HostUnitOwner owner;
     Ovo::ChannelUnitCache cache(owner);
     FUZZ_CHECK(load(cache, bytes) == S_OK, "a saved cache loads");
     FUZZ_CHECK(saved(cache) == bytes, "and saves the same again");
@@ -108,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fuzz::Input in(data, size);
     const bool arbitrary = in.flag();
     const std::string faults = in.bytes(16);
-    Owner owner;
+    Fuzz::HostUnitOwner owner;
     Ovo::ChannelUnitCache cache(owner);
     cache.FetchDefault(3);
     cache.FetchDefault(-7);

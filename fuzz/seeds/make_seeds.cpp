@@ -8,7 +8,7 @@
 #include "core/NumberText.h"
 #include "core/StorageBinOStreamLite.h"
 #include "core/String.h"
-#include "host/engine/UnitService.h"
+#include "fuzz/support/HostUnitOwner.h"
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/recording/DelimitedExport.h"
 #include "module/AutomationMessageClasses.h"
@@ -153,20 +153,8 @@ void streamSeeds() {
     seed("storage_streams", "seek-and-write", bytes({1, 0, 0, 6, 3, 5, 0, 1, 2, 3, 0, 9, 2, 4, 1, 1, 0, 0}));
 }
 
-// The channel unit cache as Save writes it, through the host's unit service.
-class UnitOwner : public Ovo::ChannelUnitOwner {
-public:
-    IUnitService* UnitService() override { return mService.Get(); }
-    IDocumentData* DocumentData() override { return nullptr; }
-    void AnalysisRange(Position&, Position&, bool& whole) override { whole = true; }
-    IUnknown* FindUnitElsewhere(std::int32_t, Position, Position) override { return nullptr; }
-
-private:
-    ComPtr<Vantrel::UnitService> mService = ComPtr<Vantrel::UnitService>::Adopt(new Vantrel::UnitService);
-};
-
 void unitCacheSeeds() {
-    UnitOwner owner;
+    Fuzz::HostUnitOwner owner;
     Ovo::ChannelUnitCache cache(owner);
     for (const std::int32_t channel : {0, 1, 7})
         cache.FetchDefault(channel);

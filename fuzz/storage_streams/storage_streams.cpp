@@ -8,6 +8,7 @@
 #include "core/StorageBinIStreamLite.h"
 #include "core/StorageBinOStreamLite.h"
 #include "core/XOvo.h"
+#include "fuzz/support/FaultyStream.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzInput.h"
 #include "platform/win32/com_ptr.h"
@@ -23,32 +24,6 @@ namespace {
 
 using Bytes = std::vector<BYTE>;
 using Ovo::String;
-
-// The input's fault script for one stream: a byte per call, taken in call order (none left: the call
-// proceeds). Below 12 the call fails; from 12 to 43 a Read or Write moves only (byte - 12) 32nds of
-// what it was asked for and succeeds; above, it proceeds.
-struct FaultScript {
-    std::string bytes;
-    std::size_t next = 0;
-
-    std::optional<ULONG> operator()(StreamOp, ULONG size) {
-        if (next >= bytes.size())
-            return size;
-        const auto b = static_cast<std::uint8_t>(bytes[next++]);
-        if (b < 12)
-            return std::nullopt;
-        if (b < 44)
-            return static_cast<ULONG>(std::uint64_t{size} * (b - 12u) / 32u);
-        return size;
-    }
-};
-
-ComPtr<MemoryStream> stream(Bytes bytes, FaultScript script, DWORD mode = STGM_READWRITE) {
-    auto memory = ComPtr<MemoryStream>::Adopt(MemoryStream::Create(std::move(bytes), mode));
-    memory->ScriptFaults([shared = std::make_shared<FaultScript>(std::move(script))](
-                             StreamOp op, ULONG size) { return (*shared)(op, size); });
-    return memory;
-}
 
 enum class Kind { U8, U16, U32, Float, Double, Pair, Run, Text, Count };
 
@@ -225,8 +200,8 @@ Value untouched(const Value& v, const Value& before) {
 
 // Reads the values back through a stream faulted by script; each read that succeeds gives its
 // value, and from the first failure on every read fails and leaves its target alone.
-void readBack(const Bytes& bytes, const std::vector<Value>& values, FaultScript script, bool viaInterface) {
-    auto memory = stream(bytes, std::move(script), STGM_READ);
+void readBack(const Bytes& bytes, const std::vector<Value>& values, std::string script, bool viaInterface) {
+    auto memory = Fuzz::faultyStream(bytes, std::move(script), STGM_READ);
     StorageBinIStreamLite in(memory.Get());
     bool failed = in.GetStatus() != S_OK;
     DWORD version = 0;
@@ -257,8 +232,8 @@ void readBack(const Bytes& bytes, const std::vector<Value>& values, FaultScript 
 
 // Writes the values through a stream faulted by the input; returns the bytes when the writer
 // reported success after its Flush.
-std::optional<Bytes> save(const std::vector<Value>& values, FaultScript script, bool forceWrite) {
-    auto memory = stream({}, std::move(script), forceWrite ? STGM_READ : STGM_WRITE);
+std::optional<Bytes> save(const std::vector<Value>& values, std::string script, bool forceWrite) {
+    auto memory = Fuzz::faultyStream({}, std::move(script), forceWrite ? STGM_READ : STGM_WRITE);
     Bytes expected;
     {
         StorageBinOStreamLite out(memory.Get(), forceWrite);
@@ -282,8 +257,8 @@ std::optional<Bytes> save(const std::vector<Value>& values, FaultScript script, 
 }
 
 // Positioned writes: Seek, Tell, Rewind and writes against a plain model of the stream's bytes.
-void seekAndWrite(Fuzz::Input& in, FaultScript script) {
-    auto memory = stream({}, std::move(script));
+void seekAndWrite(Fuzz::Input& in, std::string script) {
+    auto memory = Fuzz::faultyStream({}, std::move(script));
     Bytes model;
     std::size_t position = 0;
     bool failed = false;
@@ -351,12 +326,12 @@ void seekAndWrite(Fuzz::Input& in, FaultScript script) {
 }
 
 // Arbitrary bytes read as a stream: every outcome is a value, a failure or a refused string record.
-void readAnything(Fuzz::Input& in, FaultScript script) {
+void readAnything(Fuzz::Input& in, std::string script) {
     std::vector<Value> reads;
     for (std::size_t n = in.below(16); n > 0; --n)
         reads.push_back(value(in));
     const std::string_view rest = in.rest();
-    auto memory = stream(Bytes(rest.begin(), rest.end()), std::move(script), STGM_READ);
+    auto memory = Fuzz::faultyStream(Bytes(rest.begin(), rest.end()), std::move(script), STGM_READ);
     StorageBinIStreamLite stream(memory.Get());
     bool failed = stream.GetStatus() != S_OK;
     for (const Value& v : reads) {
@@ -379,8 +354,8 @@ void readAnything(Fuzz::Input& in, FaultScript script) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Fuzz::Input in(data, size);
     const std::size_t mode = in.below(3);
-    FaultScript writeFaults{in.bytes(24)};
-    FaultScript readFaults{in.bytes(24)};
+    std::string writeFaults{in.bytes(24)};
+    std::string readFaults{in.bytes(24)};
     if (mode == 0) {
         std::vector<Value> values;
         for (std::size_t n = in.below(12); n > 0; --n)

@@ -22,7 +22,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The header cell of a channel, quoted where the import would otherwise split it, strip a
 // byte-order mark from it or take it for a comment. Refuses a channel the cell cannot give back.
-std::string headerCell(std::size_t index, const ChannelInfo& channel, char delimiter) {
+std::string headerCell(std::size_t index, const ChannelInfo& channel) {
     if (!isValidUtf8(channel.title) || !isValidUtf8(channel.unit))
         refuse(index, channel, "its title or unit is not UTF-8 text");
     if (channel.title.find('\n') != std::string::npos || channel.unit.find('\n') != std::string::npos)
@@ -36,15 +36,7 @@ std::string headerCell(std::size_t index, const ChannelInfo& channel, char delim
     // leading byte-order mark or comment sign are safe only inside quotes.
     const bool quote = cell.find_first_of("\t;,\"\r") != std::string::npos ||
                        cell.starts_with(kByteOrderMark) || cell.starts_with('#');
-    if (!quote)
-        return cell;
-    std::string quoted = "\"";
-    for (const char c : cell) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + '"';
+    return quote ? quotedCell(cell) : cell;
 }
 
 std::string headerRow(const Recording& recording, const ExportOptions& options, char delimiter) {
@@ -59,7 +51,7 @@ std::string headerRow(const Recording& recording, const ExportOptions& options, 
             refuse(c, channel, "without a time column it would read back as the time column");
         if (options.timeColumn || c > 0)
             row += delimiter;
-        row += headerCell(c, channel, delimiter);
+        row += headerCell(c, channel);
         double number = 0.0;
         allNumbers = allNumbers && parseNumberCell(formatChannelHeader(channel), number);
     }

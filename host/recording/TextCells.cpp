@@ -88,6 +88,10 @@ std::optional<std::vector<std::string>> splitHeaderCells(std::string_view line, 
 std::string quoteCell(std::string_view cell, char delimiter) {
     if (cell.find(delimiter) == std::string_view::npos && cell.find('"') == std::string_view::npos)
         return std::string(cell);
+    return quotedCell(cell);
+}
+
+std::string quotedCell(std::string_view cell) {
     std::string quoted = "\"";
     for (const char c : cell) {
         quoted += c;

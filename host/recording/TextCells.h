@@ -42,6 +42,8 @@ std::optional<std::vector<std::string>> splitHeaderCells(std::string_view line, 
 
 /// A cell as the header writes it: quoted when it holds the delimiter or a double quote.
 std::string quoteCell(std::string_view cell, char delimiter);
+/// The cell in double quotes, each double quote inside doubled.
+std::string quotedCell(std::string_view cell);
 
 /// Reads a cell holding one finite decimal number, with optional spaces around it and an optional
 /// leading '+'. The whole cell must be the number.
