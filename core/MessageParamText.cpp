@@ -193,8 +193,10 @@ bool Params(const Text& paramText, std::vector<Param>& params) {
 } // namespace
 
 std::vector<String> SplitParamText(const String& text, const String& open, const String& close) {
+    const std::vector<Text> elements = Split(U16(text), U16(open), U16(close));
     std::vector<String> result;
-    for (const Text& element : Split(U16(text), U16(open), U16(close)))
+    result.reserve(elements.size());
+    for (const Text& element : elements)
         result.emplace_back(element);
     return result;
 }
