@@ -24,19 +24,19 @@ void MemoryStream::InjectFault(StreamOp op, int skip, bool cutShort) {
     mScript = nullptr;
 }
 
-std::optional<ULONG> MemoryStream::Allowed(StreamOp op, ULONG size) {
+std::optional<ULONG> MemoryStream::Allowed(StreamOp op, ULONG size, ULONG movable) {
     if (mScript) {
         const std::optional<ULONG> allowed = mScript(op, size);
-        return allowed ? std::optional<ULONG>(std::min(*allowed, size)) : std::nullopt;
+        return allowed ? std::optional<ULONG>(std::min(*allowed, movable)) : std::nullopt;
     }
     if (!mFaulty || op != mFaultOp)
-        return size;
+        return movable;
     if (mFaultSkip > 0) {
         --mFaultSkip;
-        return size;
+        return movable;
     }
     if (mCutShort && (op == StreamOp::Read || op == StreamOp::Write))
-        return size / 2;
+        return movable / 2;
     return std::nullopt;
 }
 
@@ -66,11 +66,12 @@ ULONG MemoryStream::Release() {
 HRESULT MemoryStream::Read(void* buffer, ULONG size, ULONG* read) {
     if (read != nullptr)
         *read = 0;
-    const std::optional<ULONG> allowed = Allowed(StreamOp::Read, size);
+    const ULONGLONG available = mPosition < mBytes.size() ? mBytes.size() - mPosition : 0;
+    const std::optional<ULONG> allowed =
+        Allowed(StreamOp::Read, size, static_cast<ULONG>(std::min<ULONGLONG>(size, available)));
     if (!allowed)
         return STG_E_READFAULT;
-    const ULONGLONG available = mPosition < mBytes.size() ? mBytes.size() - mPosition : 0;
-    auto n = static_cast<ULONG>(std::min<ULONGLONG>(*allowed, available));
+    const ULONG n = *allowed;
     if (n != 0)
         std::memcpy(buffer, mBytes.data() + mPosition, n);
     mPosition += n;
@@ -82,7 +83,7 @@ HRESULT MemoryStream::Read(void* buffer, ULONG size, ULONG* read) {
 HRESULT MemoryStream::Write(const void* data, ULONG size, ULONG* written) {
     if (written != nullptr)
         *written = 0;
-    const std::optional<ULONG> allowed = Allowed(StreamOp::Write, size);
+    const std::optional<ULONG> allowed = Allowed(StreamOp::Write, size, size);
     if (!allowed)
         return STG_E_WRITEFAULT;
     size = *allowed;
@@ -99,7 +100,7 @@ HRESULT MemoryStream::Write(const void* data, ULONG size, ULONG* written) {
 }
 
 HRESULT MemoryStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) {
-    if (!Allowed(StreamOp::Seek, 0))
+    if (!Allowed(StreamOp::Seek, 0, 0))
         return E_FAIL;
     LONGLONG base = 0;
     if (origin == STREAM_SEEK_CUR)
@@ -117,7 +118,7 @@ HRESULT MemoryStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* pos
 }
 
 HRESULT MemoryStream::SetSize(ULARGE_INTEGER size) {
-    if (!Allowed(StreamOp::SetSize, 0))
+    if (!Allowed(StreamOp::SetSize, 0, 0))
         return E_FAIL;
     if (size.QuadPart > kMaxSize)
         return E_OUTOFMEMORY;
@@ -128,7 +129,7 @@ HRESULT MemoryStream::SetSize(ULARGE_INTEGER size) {
 HRESULT MemoryStream::Stat(STATSTG* stat, DWORD) {
     if (stat == nullptr)
         return E_POINTER;
-    if (!Allowed(StreamOp::Stat, 0))
+    if (!Allowed(StreamOp::Stat, 0, 0))
         return E_FAIL;
     *stat = STATSTG{};
     stat->type = STGTY_STREAM;

@@ -104,8 +104,8 @@ public:
 private:
     MemoryStream(std::vector<BYTE> bytes, DWORD grfMode) : mBytes(std::move(bytes)), mMode(grfMode) {}
     ~MemoryStream() = default;
-    // How many of size bytes the call may move; nothing: it fails.
-    std::optional<ULONG> Allowed(StreamOp op, ULONG size);
+    // How many of the movable bytes (of size asked for) the call may move; nothing: it fails.
+    std::optional<ULONG> Allowed(StreamOp op, ULONG size, ULONG movable);
 
     LONG mRefs = 1;
     std::vector<BYTE> mBytes;
