@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -62,9 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ImportOptions importOptions = options(in.byte());
     const std::string_view text = in.rest();
 
-    const Fuzz::CpuBudget budget(size, std::chrono::milliseconds(250), std::chrono::microseconds(1));
-    const ImportResult result = importDelimitedText(text, importOptions);
-    budget.check("importing the text");
+    std::optional<ImportResult> imported;
+    Fuzz::withinBudget("importing the text", size, std::chrono::milliseconds(100),
+                       std::chrono::microseconds(1),
+                       [&] { imported = importDelimitedText(text, importOptions); });
+    const ImportResult& result = *imported;
     if (!result) {
         checkRefusal(result.error(), text);
         return 0;

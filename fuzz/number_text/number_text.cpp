@@ -69,8 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const GlobalLocale locale(comma ? std::locale(std::locale::classic(), new CommaPoint)
                                     : std::locale::classic());
-    const Fuzz::CpuBudget budget(size, std::chrono::milliseconds(250), std::chrono::microseconds(2));
-    check(text, shown);
-    budget.check("reading the field");
+    Fuzz::withinBudget("reading the field", size, std::chrono::milliseconds(100),
+                       std::chrono::microseconds(2), [&] { check(text, shown); });
     return 0;
 }

@@ -25,20 +25,23 @@ void failed(const char* condition, const std::string& message, const char* file,
     std::abort();
 }
 
-CpuBudget::CpuBudget(std::size_t bytes, std::chrono::microseconds base, std::chrono::nanoseconds perByte)
-    : mStart(threadCpuTime()), mAllowed(base + perByte * static_cast<std::int64_t>(bytes)) {}
-
-void CpuBudget::check(const char* what) const {
-    // The first input of a process also pays for what is set up once (lazily loaded code, caches,
-    // the sanitizers' first allocations): it is not held to the budget.
+void withinBudget(const char* what, std::size_t bytes, std::chrono::microseconds base,
+                  std::chrono::nanoseconds perByte, const std::function<void()>& work) {
     static bool first = true;
-    if (std::exchange(first, false))
+    const auto allowed = base + perByte * static_cast<std::int64_t>(bytes);
+    auto start = threadCpuTime();
+    work();
+    auto spent = threadCpuTime() - start;
+    if (std::exchange(first, false) || spent <= allowed)
         return;
-    const auto spent = threadCpuTime() - mStart;
-    if (spent > mAllowed)
+    start = threadCpuTime();
+    work();
+    spent = threadCpuTime() - start;
+    if (spent > allowed)
         failed("spent <= allowed",
                std::string(what) + " took " + std::to_string(spent.count() / 1000) +
-                   " us of CPU time in user mode, " + std::to_string(mAllowed.count() / 1000) + " us allowed",
+                   " us of CPU time in user mode twice, " + std::to_string(allowed.count() / 1000) +
+                   " us allowed",
                __FILE__, __LINE__);
 }
 

@@ -4,29 +4,22 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace Fuzz {
 
 [[noreturn]] void failed(const char* condition, const std::string& message, const char* file, int line);
 
-/// A time limit for the work on one input that grows with its size: base plus perByte for each
-/// byte, in the calling thread's CPU time in user mode (so other processes on the machine and the
-/// kernel's work for them do not count). A
-/// quadratic path in a reader exceeds it on long inputs. The base allows for the sanitizers' own
-/// housekeeping, which now and then takes tens of milliseconds inside an allocation; the first input
-/// of a process, which also pays for what is set up once, is exempt.
-class CpuBudget {
-public:
-    CpuBudget(std::size_t bytes, std::chrono::microseconds base, std::chrono::nanoseconds perByte);
-
-    /// Fails the run when the time since construction exceeds the budget; what names the work.
-    void check(const char* what) const;
-
-private:
-    std::chrono::nanoseconds mStart;
-    std::chrono::nanoseconds mAllowed;
-};
+/// Runs work and fails the run when it takes more CPU time than base plus perByte for each of
+/// bytes: a quadratic path in a reader exceeds that on long inputs. The time is the calling
+/// thread's in user mode, so other processes on the machine and the kernel's work do not count.
+/// The sanitizers' own housekeeping now and then takes tens or hundreds of milliseconds inside an
+/// allocation, so an overrun is timed once more (work must give the same result when run again)
+/// and fails only when that run overruns too; the first input of a process, which also pays for
+/// what is set up once, is not held to the budget.
+void withinBudget(const char* what, std::size_t bytes, std::chrono::microseconds base,
+                  std::chrono::nanoseconds perByte, const std::function<void()>& work);
 
 } // namespace Fuzz
 
