@@ -27,6 +27,7 @@ public:
     virtual ssize_t write(int fd, const void* data, std::size_t size);
     virtual int fsync(int fd);
     virtual int fchmod(int fd, mode_t mode);
+    virtual int fchown(int fd, uid_t owner, gid_t group);
     virtual int close(int fd);
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);

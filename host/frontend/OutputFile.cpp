@@ -99,7 +99,10 @@ mode_t newFileMode() {
 }
 
 // A regular file, or none: written to a temporary file beside it, renamed over it when complete.
-void replace(FileCalls& calls, const std::string& path, std::string_view text, std::optional<mode_t> mode) {
+// A replaced file keeps its owner where the process may give it (EPERM: it becomes the writer's, as a
+// new file would), then its permission bits.
+void replace(FileCalls& calls, const std::string& path, std::string_view text,
+             const std::optional<struct stat>& old) {
     const std::string pattern = path + ".tmp-XXXXXX";
     std::string name = pattern;
     const int fd = calls.makeTemporary(name.data());
@@ -109,8 +112,12 @@ void replace(FileCalls& calls, const std::string& path, std::string_view text, s
     int error = writeAll(calls, fd, text);
     if (!error && calls.fsync(fd) != 0)
         error = errno;
+    if (!error && old && calls.fchown(fd, old->st_uid, old->st_gid) != 0 && errno != EPERM) {
+        error = errno;
+        failed = "set the owner of the temporary file " + name;
+    }
     // mkostemp makes the file private: give it the old file's permissions or a new file's.
-    if (!error && calls.fchmod(fd, mode.value_or(newFileMode())) != 0) {
+    if (!error && calls.fchmod(fd, old ? old->st_mode & 07777 : newFileMode()) != 0) {
         error = errno;
         failed = "set the permissions of the temporary file " + name;
     }
@@ -138,8 +145,7 @@ void writeOutputFile(const fs::path& path, std::string_view text) {
     if (file.info && !S_ISREG(file.info->st_mode))
         writeInPlace(calls, file.path, text);
     else
-        replace(calls, file.path, text,
-                file.info ? std::optional<mode_t>(file.info->st_mode & 07777) : std::nullopt);
+        replace(calls, file.path, text, file.info);
 }
 
 } // namespace Vantrel

@@ -51,6 +51,9 @@ public:
     }
     int fsync(int fd) override { return pass("fsync") ? FileCalls::fsync(fd) : -1; }
     int fchmod(int fd, mode_t mode) override { return pass("fchmod") ? FileCalls::fchmod(fd, mode) : -1; }
+    int fchown(int fd, uid_t owner, gid_t group) override {
+        return pass("fchown") ? FileCalls::fchown(fd, owner, group) : -1;
+    }
     int close(int fd) override {
         // The descriptor is closed even when the call reports a failure, as Linux does.
         const bool passed = pass("close");

@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace Vantrel {
 namespace {
@@ -62,8 +63,17 @@ TEST_F(OutputFileTest, FailsNamingTheFileAndKeepsWhatWasThere) {
 TEST_F(OutputFileTest, AReplacedFileKeepsItsPermissionsAndANewOneGetsTheUsualOnes) {
     const fs::path file = write("loops.tsv", "old\n");
     fs::permissions(file, fs::perms(0640));
+    struct stat before {};
+    ::stat(file.c_str(), &before);
+    if (::geteuid() == 0) // only root may give a file away
+        ASSERT_EQ(::chown(file.c_str(), before.st_uid + 1, before.st_gid + 1), 0);
+    ::stat(file.c_str(), &before);
     writeOutputFile(file, "new\n");
     EXPECT_EQ(permissions(file), 0640u);
+    struct stat after {};
+    ::stat(file.c_str(), &after);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
     const mode_t mask = ::umask(0);
     ::umask(mask);
     writeOutputFile(folder / "new.tsv", "new\n");

@@ -76,7 +76,7 @@ TEST_F(ProgramFaultTest, EachFailedCallOfTheImportAndTheAtomicWriteLosesNothing)
     const fs::path output = write("loops.tsv", "earlier results\n");
     EXPECT_EQ(failEachCall(output, "earlier results\n"),
               (std::set<std::string>{"stat", "open", "fstat", "read", "close", "realpath", "makeTemporary",
-                                     "write", "fsync", "fchmod", "rename"}));
+                                     "write", "fsync", "fchown", "fchmod", "rename"}));
 }
 
 TEST_F(ProgramFaultTest, ANewOutputIsNotCreatedWhenACallFails) {
