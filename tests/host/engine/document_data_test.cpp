@@ -2,7 +2,7 @@
 
 #include "core/String.h"
 #include "host/engine/ChannelObject.h"
-#include "host/engine/UnitName.h"
+#include "host/framework/UnitName.h"
 #include "platform/vantrel/EventRecords.h"
 
 #include <gtest/gtest.h>
