@@ -23,13 +23,13 @@ public:
     static constexpr std::int32_t kFromStrokeVolume = 2;
 
 private:
-    double mAlpha;                              // 42
-    bool mApply = false;                        // 43
-    std::int32_t mSource = kFromStrokeVolume;   // 44
-    double mCatheterCO;                         // 45
-    double mReferenceCO;                        // 46
-    double mCatheterSV;                         // 47
-    double mReferenceSV;                        // 48
+    double mAlpha;                            // 42
+    bool mApply = false;                      // 43
+    std::int32_t mSource = kFromStrokeVolume; // 44
+    double mCatheterCO;                       // 45
+    double mReferenceCO;                      // 46
+    double mCatheterSV;                       // 47
+    double mReferenceSV;                      // 48
 };
 
 } // namespace Tarvik

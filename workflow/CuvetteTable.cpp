@@ -32,7 +32,8 @@ void CuvetteTable::SetCell(std::int32_t row, std::int32_t column, double value) 
         return;
     const auto r = static_cast<std::uint32_t>(row), c = static_cast<std::uint32_t>(column);
     if (r >= rows || c >= columns || std::size_t{rows} * columns > cells.size())
-        Relayout(std::max(rows, r + 1), std::max(columns, c + 1), [](std::uint32_t old) { return old; });
+        Relayout(std::max(rows, r + 1), std::max(columns, c + 1),
+                 [](std::uint32_t old) { return std::int64_t{old}; });
     cells[std::size_t{r} * columns + c] = value;
 }
 
@@ -41,7 +42,9 @@ void CuvetteTable::RemoveColumn(std::int32_t column) {
         return;
     const auto gone = static_cast<std::uint32_t>(column);
     Relayout(rows, columns - 1, [gone](std::uint32_t old) -> std::int64_t {
-        return old == gone ? -1 : old < gone ? old : old - 1;
+        if (old == gone)
+            return -1;
+        return old < gone ? std::int64_t{old} : std::int64_t{old} - 1;
     });
 }
 
@@ -50,7 +53,7 @@ void CuvetteTable::InsertColumn(std::int32_t column) {
         return;
     const auto at = static_cast<std::uint32_t>(column);
     Relayout(rows, std::max(columns + 1, at + 1),
-             [at](std::uint32_t old) -> std::int64_t { return old < at ? old : old + 1; });
+             [at](std::uint32_t old) { return old < at ? std::int64_t{old} : std::int64_t{old} + 1; });
 }
 
 bool operator==(const CuvetteTable& a, const CuvetteTable& b) {

@@ -33,7 +33,8 @@ struct CuvetteTable {
 private:
     // The cells re-laid for a table of newRows by newColumns, each old cell moved to its column's
     // place in mapColumn (-1 drops it).
-    template <class MapColumn> void Relayout(std::uint32_t newRows, std::uint32_t newColumns, MapColumn mapColumn);
+    template <class MapColumn>
+    void Relayout(std::uint32_t newRows, std::uint32_t newColumns, MapColumn mapColumn);
 };
 
 } // namespace Tarvik

@@ -19,11 +19,11 @@ public:
     void SaveExtraState(Ovo::BinOStream& out) const override;
 
 private:
-    bool mShowEspvr = true;     // 21
-    bool mShowEdpvr = true;     // 22
+    bool mShowEspvr = true;      // 21
+    bool mShowEdpvr = true;      // 22
     std::int32_t mEspvrType = 0; // 23: 0 linear, 1 quadratic
     std::int32_t mEdpvrType = 1; // 24: 0 linear, 1 exponential
-    IntSet mLoops;              // 61
+    IntSet mLoops;               // 61
 };
 
 // Writes a set as its u32 size and its members; reads it back (false, with the set unchanged, when

@@ -40,11 +40,12 @@ ModelParamSet ModelBaseNoTpl::DiffModelParams(Model& a, Model& b) {
         return ModelParamSet::All();
     ModelParamSet changed;
     for (ModelParamId id : a.GetParamIdSet().Ids()) {
-        const bool equal = VisitParamKind(kModelParams[static_cast<std::size_t>(id)].kind, [&]<ModelParamKind K>() {
-            const auto* x = a.GetParamPtr<K>(id);
-            const auto* y = b.GetParamPtr<K>(id);
-            return x != nullptr && y != nullptr && ParamValuesEqual<K>(*x, *y);
-        });
+        const bool equal =
+            VisitParamKind(kModelParams[static_cast<std::size_t>(id)].kind, [&]<ModelParamKind K>() {
+                const auto* x = a.GetParamPtr<K>(id);
+                const auto* y = b.GetParamPtr<K>(id);
+                return x != nullptr && y != nullptr && ParamValuesEqual<K>(*x, *y);
+            });
         if (!equal)
             changed.Set(id);
     }
@@ -54,7 +55,8 @@ ModelParamSet ModelBaseNoTpl::DiffModelParams(Model& a, Model& b) {
 void ModelBaseNoTpl::BeginChange() {
     if (mSnapshot)
         return;
-    ModelPtr snapshot = MakeModelSharedPtr(CreateRegisteredObject(static_cast<std::uint32_t>(GetModelId()), mDocument));
+    ModelPtr snapshot =
+        MakeModelSharedPtr(CreateRegisteredObject(static_cast<std::uint32_t>(GetModelId()), mDocument));
     if (!snapshot)
         return;
     mSnapshot = snapshot;

@@ -88,7 +88,9 @@ private:
     };
 
     void OnParamsChangedMessage(const ModelParamsChangedData* data);
-    void Send(TarvikMessageId id, const void* data) { ZARSubject::Notify(id, reinterpret_cast<ULONG_PTR>(data)); }
+    void Send(TarvikMessageId id, const void* data) {
+        ZARSubject::Notify(id, reinterpret_cast<ULONG_PTR>(data));
+    }
 
     std::unordered_map<ModelParamId, ModelParamRef> mParams;
     ModelDocument* mDocument;

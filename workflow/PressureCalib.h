@@ -19,10 +19,10 @@ public:
     void OnModelParamsChanged(Model* source, const ModelParamSet& changed) override;
 
 private:
-    double mRecorded1; // 3
-    double mKnown1;    // 4
-    double mRecorded2; // 5
-    double mKnown2;    // 6
+    double mRecorded1;   // 3
+    double mKnown1;      // 4
+    double mRecorded2;   // 5
+    double mKnown2;      // 6
     bool mApply = false; // 7
 };
 

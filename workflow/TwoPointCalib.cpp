@@ -49,7 +49,8 @@ StepMessage ValidateTwoPoint(const TwoPointValues& v, const TwoPointTexts& texts
     return StepMessage::Empty();
 }
 
-StepMessage CheckTwoPoint(const TwoPointValues& v, bool applied, bool setupIncomplete, const TwoPointTexts& texts) {
+StepMessage CheckTwoPoint(const TwoPointValues& v, bool applied, bool setupIncomplete,
+                          const TwoPointTexts& texts) {
     if (setupIncomplete)
         return StepMessage(kCantApplyCaption, texts.setupIncomplete);
     if (IsNaN(v.recorded1) || IsNaN(v.known1) || IsNaN(v.recorded2) || IsNaN(v.known2))

@@ -29,22 +29,22 @@ public:
 private:
     bool ChannelExists(std::uint32_t channel);
 
-    bool mWorkflowInUse = true;                 // 34
+    bool mWorkflowInUse = true;                  // 34
     std::uint32_t mPressureChannel = kNoChannel; // 1
     std::uint32_t mVolumeChannel = kNoChannel;   // 2
-    std::int32_t mWorkflowKind = 0;             // 0
-    std::int32_t mRegionMode = 0;               // 27
-    std::int32_t mEdpSource = 0;                // 28
-    StringPair mEcgSource;                      // 29
-    double mPeakHeight = 20.0;                  // 30
-    double mPeakSecond = 0.0;                   // 31
-    std::int32_t mSetupSetting = 8;             // 32
-    bool mOnline = false;                       // 35
-    bool mLoopMarkers = true;                   // 36
-    bool mAnalysisExists = false;               // 39
-    std::int32_t mSelectedLoop = -1;            // 58
-    WordPair mRegionStart;                      // 59
-    WordPair mRegionEnd;                        // 60
+    std::int32_t mWorkflowKind = 0;              // 0
+    std::int32_t mRegionMode = 0;                // 27
+    std::int32_t mEdpSource = 0;                 // 28
+    StringPair mEcgSource;                       // 29
+    double mPeakHeight = 20.0;                   // 30
+    double mPeakSecond = 0.0;                    // 31
+    std::int32_t mSetupSetting = 8;              // 32
+    bool mOnline = false;                        // 35
+    bool mLoopMarkers = true;                    // 36
+    bool mAnalysisExists = false;                // 39
+    std::int32_t mSelectedLoop = -1;             // 58
+    WordPair mRegionStart;                       // 59
+    WordPair mRegionEnd;                         // 60
 };
 
 } // namespace Tarvik

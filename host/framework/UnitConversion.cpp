@@ -32,7 +32,8 @@ const ConversionRecord* UnitConversion::recordOf(IUnknown* object) {
 double UnitConversion::shown(double raw) const {
     if (!scales())
         return raw / prefixCodeFactor(mRecord.raw.prefixCode);
-    return (mRecord.scaling.scale * raw + mRecord.scaling.offset) / prefixCodeFactor(mRecord.scaling.prefixCode);
+    return (mRecord.scaling.scale * raw + mRecord.scaling.offset) /
+           prefixCodeFactor(mRecord.scaling.prefixCode);
 }
 
 void* UnitConversion::find(REFIID iid) {
