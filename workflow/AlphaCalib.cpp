@@ -1,6 +1,5 @@
 #include "workflow/AlphaCalib.h"
 
-#include "analysis/NoValue.h"
 #include "core/OFormatStringStream.h"
 #include "module/ModuleInstance.h"
 #include "workflow/ModelState.h"
@@ -45,8 +44,8 @@ void AlphaCalib::SaveState(Ovo::BinOStream& out) const {
 }
 
 StepMessage AlphaCalib::Validate() {
-    // An edit field stores NoValue() for text it cannot read as a number.
-    if (IsNoValue(mAlpha))
+    // An edit field stores the not-a-number value for text it cannot read as a number.
+    if (IsNotANumberValue(mAlpha))
         return StepMessage(22905, 424);
     if (mAlpha < 0.0) {
         Ovo::OFormatStringStream format(LoadModuleString(22947));
@@ -57,15 +56,15 @@ StepMessage AlphaCalib::Validate() {
     if (ApproxEqual(mAlpha, 0.0))
         return StepMessage(22907, 22948);
     if (mSource == kFromCardiacOutput) {
-        if (IsNoValue(mCatheterCO))
+        if (IsNotANumberValue(mCatheterCO))
             return StepMessage(22905, 426);
-        if (IsNoValue(mReferenceCO))
+        if (IsNotANumberValue(mReferenceCO))
             return StepMessage(22905, 427);
     }
     if (mSource == kFromStrokeVolume) {
-        if (IsNoValue(mCatheterSV))
+        if (IsNotANumberValue(mCatheterSV))
             return StepMessage(22905, 428);
-        if (IsNoValue(mReferenceSV))
+        if (IsNotANumberValue(mReferenceSV))
             return StepMessage(22905, 429);
     }
     return StepMessage::Empty();

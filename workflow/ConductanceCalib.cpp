@@ -1,5 +1,7 @@
 #include "workflow/ConductanceCalib.h"
 
+#include "core/UnitChoices.h"
+
 #include "workflow/ModelState.h"
 #include "workflow/TwoPointCalib.h"
 
@@ -13,7 +15,7 @@ constexpr TwoPointTexts kTexts{22905, 413, 414, 415, 416, 417, 418};
 
 ConductanceCalib::ConductanceCalib(ModelDocument* document)
     : ModelBase(document), mRecorded1(EmptyValue()), mKnown1(EmptyValue()), mRecorded2(EmptyValue()),
-      mKnown2(EmptyValue()), mUnit(L"S", L'm') {
+      mKnown2(EmptyValue()), mUnit(Ovo::GetConductanceUnitChoices().front()) {
     Register<8>(mRecorded1);
     Register<9>(mKnown1);
     Register<10>(mRecorded2);

@@ -1,6 +1,5 @@
 #include "workflow/CuvetteCalib.h"
 
-#include "analysis/NoValue.h"
 #include "core/OFormatStringStream.h"
 #include "module/ModuleInstance.h"
 #include "workflow/ModelState.h"
@@ -94,10 +93,10 @@ void CuvetteCalib::SaveExtraState(Ovo::BinOStream& out) const {
 }
 
 StepMessage CuvetteCalib::Validate() {
-    // An edit field stores NoValue() for text it cannot read as a number.
-    if (IsNoValue(mSlope))
+    // An edit field stores the not-a-number value for text it cannot read as a number.
+    if (IsNotANumberValue(mSlope))
         return StepMessage(22905, 22925);
-    if (IsNoValue(mIntercept))
+    if (IsNotANumberValue(mIntercept))
         return StepMessage(22905, 22926);
     if (OutOfRange(mSlope))
         return StepMessage(LoadModuleString(22907), BoundsText(22923));

@@ -1,6 +1,5 @@
 #include "workflow/SalineCalib.h"
 
-#include "analysis/NoValue.h"
 #include "workflow/LoopView.h"
 #include "workflow/ModelState.h"
 #include "workflow/WorkflowSteps.h"
@@ -91,8 +90,8 @@ void SalineCalib::SaveExtraState(Ovo::BinOStream& out) const {
 }
 
 StepMessage SalineCalib::Validate() {
-    // An edit field stores NoValue() for text it cannot read as a number.
-    return IsNoValue(mParallelConductance) ? StepMessage(22905, 421) : StepMessage::Empty();
+    // An edit field stores the not-a-number value for text it cannot read as a number.
+    return IsNotANumberValue(mParallelConductance) ? StepMessage(22905, 421) : StepMessage::Empty();
 }
 
 StepMessage SalineCalib::CheckCanApply() {

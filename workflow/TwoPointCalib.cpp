@@ -1,6 +1,5 @@
 #include "workflow/TwoPointCalib.h"
 
-#include "analysis/NoValue.h"
 #include "core/NumericHelpers.h"
 #include "core/OFormatStringStream.h"
 #include "module/ModuleInstance.h"
@@ -33,14 +32,14 @@ Ovo::String FormatModuleString(UINT id, const Ovo::String& argument) {
 }
 
 StepMessage ValidateTwoPoint(const TwoPointValues& v, const TwoPointTexts& texts) {
-    // An edit field stores NoValue() for text it cannot read as a number.
-    if (IsNoValue(v.recorded1))
+    // An edit field stores the not-a-number value for text it cannot read as a number.
+    if (IsNotANumberValue(v.recorded1))
         return NotANumber(texts, texts.recordedNotANumber, true);
-    if (IsNoValue(v.recorded2))
+    if (IsNotANumberValue(v.recorded2))
         return NotANumber(texts, texts.recordedNotANumber, false);
-    if (IsNoValue(v.known1))
+    if (IsNotANumberValue(v.known1))
         return NotANumber(texts, texts.knownNotANumber, true);
-    if (IsNoValue(v.known2))
+    if (IsNotANumberValue(v.known2))
         return NotANumber(texts, texts.knownNotANumber, false);
     if (ApproxEqual(v.recorded1, v.recorded2))
         return StepMessage(kInvalidValueCaption, texts.recordedEqual);

@@ -1,8 +1,8 @@
 #pragma once
 // What the three two-point calibration steps share: two points, each a recorded
 // value (in the channel's own unit) and a known value, and the checks made on
-// them. Values not entered hold EmptyValue(); text an edit field could not read
-// holds NoValue().
+// them. Values not entered hold the empty value; text an edit field could not
+// read holds the not-a-number value (core/NumericHelpers.h).
 
 #include "workflow/StepMessage.h"
 

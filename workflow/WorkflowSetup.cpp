@@ -1,6 +1,5 @@
 #include "workflow/WorkflowSetup.h"
 
-#include "analysis/NoValue.h"
 #include "workflow/ModelDocument.h"
 #include "workflow/ModelState.h"
 
@@ -95,10 +94,10 @@ StepMessage WorkflowSetup::Validate() {
         if (channel != kNoChannel && Document() != nullptr &&
             Document()->IsChannelFlaggedAtPosition(channel, 0xC0000000))
             return StepMessage(174, 177);
-    // An edit field stores NoValue() for text it cannot read as a number.
-    if (IsNoValue(mPeakHeight))
+    // An edit field stores the not-a-number value for text it cannot read as a number.
+    if (IsNotANumberValue(mPeakHeight))
         return StepMessage(22909, 22910);
-    if (IsNoValue(mPeakSecond))
+    if (IsNotANumberValue(mPeakSecond))
         return StepMessage(22913, 22914);
     return StepMessage::Empty();
 }

@@ -134,7 +134,8 @@ bool parsePointText(std::u16string_view text, double& value) {
     for (char16_t c : text) {
         if (c > 0x7F)
             return false;
-        ascii.push_back(static_cast<char>(c));
+        // The module writes numbers in the user's locale: its decimal point may be a comma.
+        ascii.push_back(c == u',' ? '.' : static_cast<char>(c));
     }
     double number = 0.0;
     const char* end = ascii.data() + ascii.size();

@@ -37,9 +37,9 @@ private:
     void* find(REFIID iid) override;
 };
 
-/// The value of a point text: a number in the classic locale ("-1.5", "2e-3") followed by an
-/// optional SI prefix character (E P T G M k m u µ n p f a), in base units. False for anything
-/// else, or a value that is not finite.
+/// The value of a point text: a number ("-1.5", "2e-3"; a comma may stand for the decimal point)
+/// followed by an optional SI prefix character (E P T G M k m u µ n p f a), in base units. False for
+/// anything else, or a value that is not finite.
 bool parsePointText(std::u16string_view text, double& value);
 
 } // namespace Vantrel

@@ -84,8 +84,8 @@ struct IUnitService : IUnknown {
     // A unit-name object of prefix code and base text.
     virtual HRESULT CreateUnitName(LONG prefixCode, IAutoOvoString* baseText, IUnitName** out) = 0; // slot 3
     // A conversion from the raw unit of a channel (raw, rawUnitName) through the two points
-    // (raw1, calibrated1) and (raw2, calibrated2). Raw texts are numbers in the classic locale
-    // followed by an optional SI prefix character of their own ("1.5m": 1.5e-3 raw base units);
+    // (raw1, calibrated1) and (raw2, calibrated2). Raw texts are numbers (a point or a comma before
+    // the decimals) followed by an optional SI prefix character of their own ("1.5m": 1.5e-3 raw base units);
     // calibrated texts are plain numbers in the calibrated unit (unitBase with prefixCode). decimals
     // becomes the conversion's scaled decimals; the low word of flags must be 0. Out: the
     // conversion, the calibrated unit as shown, the two points as "raw1->calibrated1;raw2->calibrated2"

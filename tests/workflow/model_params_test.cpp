@@ -24,13 +24,15 @@ TEST_F(ModelParams, EveryModelHoldsExactlyTheParametersTheTableGivesIt) {
             if (kModelParams[static_cast<std::size_t>(p)].model != id)
                 continue;
             expected.Set(p);
-            const bool registered = VisitParamKind(kModelParams[static_cast<std::size_t>(p)].kind,
-                                                   [&]<ModelParamKind K>() { return model->GetParamPtr<K>(p) != nullptr; });
+            const bool registered =
+                VisitParamKind(kModelParams[static_cast<std::size_t>(p)].kind,
+                               [&]<ModelParamKind K>() { return model->GetParamPtr<K>(p) != nullptr; });
             EXPECT_TRUE(registered) << "model " << id << " id " << p << " with the table's kind";
         }
         EXPECT_EQ(IdsText(model->GetParamIdSet()), IdsText(expected)) << "model " << id;
     }
-    EXPECT_EQ(IdsText(document->FindModel()->GetParamIdSet()), "0,1,2,27,28,29,30,31,32,34,35,36,39,58,59,60");
+    EXPECT_EQ(IdsText(document->FindModel()->GetParamIdSet()),
+              "0,1,2,27,28,29,30,31,32,34,35,36,39,58,59,60");
 }
 
 TEST_F(ModelParams, TypedAccessAnswersOnlyTheRegisteredKind) {
@@ -40,7 +42,8 @@ TEST_F(ModelParams, TypedAccessAnswersOnlyTheRegisteredKind) {
     EXPECT_EQ(pressure->GetParamPtr<ModelParamKind::Double>(8), nullptr) << "another model's id";
     const ModelPtr table = Model<kHemoTableModel>();
     EXPECT_NE(table->GetParamPtr<ModelParamKind::IdSet>(55), nullptr);
-    EXPECT_EQ(table->GetParamPtr<ModelParamKind::IndexSet>(55), nullptr) << "kinds 8 and 10 share a type only";
+    EXPECT_EQ(table->GetParamPtr<ModelParamKind::IndexSet>(55), nullptr)
+        << "kinds 8 and 10 share a type only";
     EXPECT_FALSE(SetModelParam<8>(pressure, 1.0)) << "a setter on a model without the id changes nothing";
     EXPECT_EQ(GetModelParam<55>(table).size(), 30u) << "ids 0 to 29 shown by default";
 }
@@ -100,7 +103,8 @@ TEST(ModelParamKinds, CompareByTheEqualityOfTheirKind) {
          ParamValuesEqual<K::Boluses>({Bolus(1.0, 3)}, {Bolus(1.0 + 1e-14, 3)}), true},
         {"boluses in another order",
          ParamValuesEqual<K::Boluses>({Bolus(1.0, 3), Bolus(2.0, 4)}, {Bolus(2.0, 4), Bolus(1.0, 3)}), false},
-        {"boluses whose sets differ", ParamValuesEqual<K::Boluses>({Bolus(1.0, 3, {1})}, {Bolus(1.0, 3)}), false},
+        {"boluses whose sets differ", ParamValuesEqual<K::Boluses>({Bolus(1.0, 3, {1})}, {Bolus(1.0, 3)}),
+         false},
         {"tables with the same cells", ParamValuesEqual<K::CuvetteTable>(Table(2, 3), Table(2, 3)), true},
         {"tables with the same cells in other shapes",
          ParamValuesEqual<K::CuvetteTable>(Table(2, 3), Table(3, 2)), false},

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/NoValue.h"
 #include "core/NumericHelpers.h"
 #include "core/StorageBinOStreamLite.h"
 #include "tests/workflow/WorkflowFixture.h"
@@ -114,46 +113,90 @@ std::vector<Golden> ModelStates::Goldens() {
     table.cells.resize(1); // a cell sequence shorter than the table
     return {
         {"set-up", 1, Fresh,
-         "01" " 00 00 00 80" " 00 00 00 80" " 00 00 00 00" " 00 00 00 00" " 00 00 00 00 " + kEmptyText +
-             " 00 00 00 00 00 00 34 40" " 00 00 00 00 00 00 00 00" " 08 00 00 00" " 00 01 00",
-         "FF FF FF FF" " 00 00 00 00 00 00 00 00" " 00 00 00 00 00 00 00 00"},
+         "01"
+         " 00 00 00 80"
+         " 00 00 00 80"
+         " 00 00 00 00"
+         " 00 00 00 00"
+         " 00 00 00 00 " +
+             kEmptyText +
+             " 00 00 00 00 00 00 34 40"
+             " 00 00 00 00 00 00 00 00"
+             " 08 00 00 00"
+             " 00 01 00",
+         "FF FF FF FF"
+         " 00 00 00 00 00 00 00 00"
+         " 00 00 00 00 00 00 00 00"},
         {"set-up", 1,
-         All(Set<34>(false), Set<1>(2u), Set<2>(0u), Set<0>(2), Set<27>(1), Set<28>(1), Set<29>({u"Ecg", u"x"}),
-             Set<30>(12.5), Set<31>(-1.0), Set<32>(3), Set<35>(true), Set<36>(false), Set<39>(true), Set<58>(4),
-             Set<59>({100, 3}), Set<60>({0x7FFFFFFF, 0x7FFFFFFF})),
-         "00" " 02 00 00 00" " 00 00 00 00" " 02 00 00 00" " 01 00 00 00" " 01 00 00 00"
+         All(Set<34>(false), Set<1>(2u), Set<2>(0u), Set<0>(2), Set<27>(1), Set<28>(1),
+             Set<29>({u"Ecg", u"x"}), Set<30>(12.5), Set<31>(-1.0), Set<32>(3), Set<35>(true), Set<36>(false),
+             Set<39>(true), Set<58>(4), Set<59>({100, 3}), Set<60>({0x7FFFFFFF, 0x7FFFFFFF})),
+         "00"
+         " 02 00 00 00"
+         " 00 00 00 00"
+         " 02 00 00 00"
+         " 01 00 00 00"
+         " 01 00 00 00"
          " 01 00 00 80 04 00 00 00 FC FF FF FF 45 00 63 00 67 00 00 00" // "Ecg"
-         " 00 00 00 00 00 00 29 40" " 00 00 00 00 00 00 F0 BF" " 03 00 00 00" " 01 00 01",
+         " 00 00 00 00 00 00 29 40"
+         " 00 00 00 00 00 00 F0 BF"
+         " 03 00 00 00"
+         " 01 00 01",
          // The record (second word) before the tick (first word): record 3, tick 100.
-         "04 00 00 00" " 03 00 00 00 64 00 00 00" " FF FF FF 7F FF FF FF 7F"},
+         "04 00 00 00"
+         " 03 00 00 00 64 00 00 00"
+         " FF FF FF 7F FF FF FF 7F"},
         {"pressure", 2, Fresh, kEmpty4 + " 00", ""},
         {"pressure", 2, All(Set<3>(0.5), Set<4>(0.0), Set<5>(1.5), Set<6>(100.0), Set<7>(true)),
-         "00 00 00 00 00 00 E0 3F" " 00 00 00 00 00 00 00 00" " 00 00 00 00 00 00 F8 3F"
-         " 00 00 00 00 00 00 59 40" " 01",
+         "00 00 00 00 00 00 E0 3F"
+         " 00 00 00 00 00 00 00 00"
+         " 00 00 00 00 00 00 F8 3F"
+         " 00 00 00 00 00 00 59 40"
+         " 01",
          ""},
-        {"conductance", 3, Fresh, kEmpty4 + " 00" " 07 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 53 00 00 00", ""},
-        {"conductance", 3, All(Set<8>(NoValue()), Set<12>(true), Set<13>(Ovo::Unit(L"RVU"))),
+        {"conductance", 3, Fresh,
+         kEmpty4 + " 00"
+                   " 07 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 53 00 00 00",
+         ""},
+        {"conductance", 3, All(Set<8>(NotANumberValue()), Set<12>(true), Set<13>(Ovo::Unit(L"RVU"))),
          // The not-a-number value survives bit for bit; RVU has no prefix (code 1).
-         "00 00 00 00 00 60 F8 7F " + kEmpty + " " + kEmpty + " " + kEmpty + " 01"
-         " 01 00 00 00 01 00 00 80 04 00 00 00 FC FF FF FF 52 00 56 00 55 00 00 00",
+         "00 00 00 00 00 60 F8 7F " + kEmpty + " " + kEmpty + " " + kEmpty +
+             " 01"
+             " 01 00 00 00 01 00 00 80 04 00 00 00 FC FF FF FF 52 00 56 00 55 00 00 00",
          ""},
         {"sampling", 4, Fresh, "00", ""},
         {"sampling", 4, Set<14>(true), "01", ""},
         {"cuvette", 5, Fresh,
-         kEmpty + " " + kEmpty + " 00" " 06 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 4C 00 00 00" " 00 00 00 00",
+         kEmpty + " " + kEmpty +
+             " 00"
+             " 06 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 4C 00 00 00"
+             " 00 00 00 00",
          "00 00 00 00 00 00 00 00"},
-        {"cuvette", 5, All(Set<15>(1500.0), Set<16>(12.5), Set<17>(true), Set<37>({1.0, 2.0}), Set<38>(table)),
-         "00 00 00 00 00 70 97 40" " 00 00 00 00 00 00 29 40" " 01"
+        {"cuvette", 5,
+         All(Set<15>(1500.0), Set<16>(12.5), Set<17>(true), Set<37>({1.0, 2.0}), Set<38>(table)),
+         "00 00 00 00 00 70 97 40"
+         " 00 00 00 00 00 00 29 40"
+         " 01"
          " 06 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 4C 00 00 00"
-         " 02 00 00 00" " 00 00 00 00 00 00 F0 3F" " 00 00 00 00 00 00 00 40",
+         " 02 00 00 00"
+         " 00 00 00 00 00 00 F0 3F"
+         " 00 00 00 00 00 00 00 40",
          // Two rows of one column: the cell the sequence lacks is written empty.
-         "02 00 00 00" " 01 00 00 00 " + kEmpty + " " + kEmpty},
-        {"saline", 6, Fresh, kEmpty + " 00 00", "00 00 00 00" " 00 00 00 00"},
+         "02 00 00 00"
+         " 01 00 00 00 " +
+             kEmpty + " " + kEmpty},
+        {"saline", 6, Fresh, kEmpty + " 00 00",
+         "00 00 00 00"
+         " 00 00 00 00"},
         {"saline", 6, All(Set<18>(0.00002), Set<19>(true), Set<40>({bolus}), Set<41>({0})),
-         "F1 68 E3 88 B5 F8 F4 3E" " 01 00",
+         "F1 68 E3 88 B5 F8 F4 3E"
+         " 01 00",
          // One bolus: value, words 2, 1, 4, 3; the selection {0}; the bolus's set {7}.
-         "01 00 00 00" " 00 00 00 00 00 00 E0 3F" " 03 00 00 00 64 00 00 00 04 00 00 00 C8 00 00 00"
-         " 01 00 00 00 00 00 00 00" " 01 00 00 00 07 00 00 00"},
+         "01 00 00 00"
+         " 00 00 00 00 00 00 E0 3F"
+         " 03 00 00 00 64 00 00 00 04 00 00 00 C8 00 00 00"
+         " 01 00 00 00 00 00 00 00"
+         " 01 00 00 00 07 00 00 00"},
         {"analysis", 7, Fresh, "00 00 00 00", ""},
         {"analysis", 7, Set<20>(1), "01 00 00 00", ""},
         {"loop view", 8, Fresh, "01 01 00 00 00 00 01 00 00 00", "00 00 00 00"},
@@ -161,18 +204,36 @@ std::vector<Golden> ModelStates::Goldens() {
          "00 01 01 00 00 00 00 00 00 00", "01 00 00 00 09 00 00 00"},
         {"workflow view", 9, Fresh, "01 00 00 00 01", ""},
         {"workflow view", 9, All(Set<25>(7), Set<26>(false)), "07 00 00 00 00", ""},
-        {"alpha", 10, Fresh, kEmpty + " 00" " 02 00 00 00 " + kEmpty4, ""},
-        {"alpha", 10, All(Set<42>(1.5), Set<43>(true), Set<44>(1), Set<45>(6.0), Set<46>(4.0)),
-         "00 00 00 00 00 00 F8 3F" " 01" " 01 00 00 00" " 00 00 00 00 00 00 18 40" " 00 00 00 00 00 00 10 40 " + kEmpty + " " + kEmpty,
+        {"alpha", 10, Fresh,
+         kEmpty +
+             " 00"
+             " 02 00 00 00 " +
+             kEmpty4,
          ""},
-        {"volume", 11, Fresh, "00 " + kEmpty4 + " 07 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 4C 00 00 00", ""},
+        {"alpha", 10, All(Set<42>(1.5), Set<43>(true), Set<44>(1), Set<45>(6.0), Set<46>(4.0)),
+         "00 00 00 00 00 00 F8 3F"
+         " 01"
+         " 01 00 00 00"
+         " 00 00 00 00 00 00 18 40"
+         " 00 00 00 00 00 00 10 40 " +
+             kEmpty + " " + kEmpty,
+         ""},
+        {"volume", 11, Fresh,
+         "00 " + kEmpty4 + " 07 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 4C 00 00 00", ""},
         {"volume", 11, All(Set<54>(true), Set<50>(1.0), Set<51>(2.0), Set<52>(3.0), Set<53>(4.0)),
-         "01" " 00 00 00 00 00 00 F0 3F" " 00 00 00 00 00 00 00 40" " 00 00 00 00 00 00 08 40"
-         " 00 00 00 00 00 00 10 40" " 07 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 4C 00 00 00",
+         "01"
+         " 00 00 00 00 00 00 F0 3F"
+         " 00 00 00 00 00 00 00 40"
+         " 00 00 00 00 00 00 08 40"
+         " 00 00 00 00 00 00 10 40"
+         " 07 00 00 00 01 00 00 80 02 00 00 00 FE FF FF FF 4C 00 00 00",
          ""},
         {"haemodynamics table", 12, Fresh, "01 00" + Repeat("01", 29), ""},
         {"haemodynamics table", 12, All(Set<56>(false), Set<57>(true), Set<55>({0, 1, 29})),
-         "00 01" " 01" + Repeat("00", 27) + " 01", ""},
+         "00 01"
+         " 01" +
+             Repeat("00", 27) + " 01",
+         ""},
     };
 }
 
@@ -285,7 +346,8 @@ TEST_F(ModelStates, StatesCutShortAreRefused) {
             const Bytes whole = Save(*model, extra);
             for (std::size_t length = 0; length < whole.size(); ++length) {
                 TestModelDocument other;
-                EXPECT_FALSE(Load(*other.GetModel(g.model), extra, Bytes(whole.begin(), whole.begin() + length)))
+                EXPECT_FALSE(
+                    Load(*other.GetModel(g.model), extra, Bytes(whole.begin(), whole.begin() + length)))
                     << g.what << (extra ? " extra" : " main") << " cut to " << length << " bytes";
             }
         }
@@ -311,8 +373,8 @@ TEST_F(ModelStates, CountsTheStreamCannotHoldAreRefusedBeforeAnythingIsAllocated
         {"2^28 well volumes", kCuvetteModel, false, patched(cuvetteMain, 0x10000000), 17},
         // 65536 x 65536 is 0 in 32 bits: a table whose counts disagree with its cells.
         {"a table of 2^32 cells", kCuvetteModel, true, Writer{}.U32(0x10000).U32(0x10000).bytes, 12},
-        {"a table of 2^64 - 2^33 + 1 cells", kCuvetteModel, true, Writer{}.U32(0xFFFFFFFF).U32(0xFFFFFFFF).bytes,
-         12},
+        {"a table of 2^64 - 2^33 + 1 cells", kCuvetteModel, true,
+         Writer{}.U32(0xFFFFFFFF).U32(0xFFFFFFFF).bytes, 12},
         {"a table one cell short", kCuvetteModel, true, Writer{}.U32(1).U32(2).F64(1.0).bytes, 12},
         {"2^32 - 1 boluses", kSalineModel, true, Writer{}.U32(0xFFFFFFFF).bytes, 12},
         {"2^31 - 1 old boluses to skip", kSalineModel, true, Writer{}.U32(0x7FFFFFFF).U32(0).bytes, 10},

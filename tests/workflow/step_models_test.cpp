@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/NoValue.h"
 #include "core/NumericHelpers.h"
 #include "tests/workflow/WorkflowFixture.h"
 #include "workflow/ModelBaseNoTpl.h"
@@ -62,7 +61,7 @@ template <class... Steps> auto All(Steps... steps) {
 
 const auto CompleteSetup = All(Set<0>(1), Set<1>(0u), Set<2>(1u));
 const auto Nothing = [](TarvikTest::TestModelDocument&) {};
-const double kNotANumber = NoValue();
+const double kNotANumber = NotANumberValue();
 
 TEST_F(StepMessages, SetUpStep) {
     Check({
@@ -76,15 +75,18 @@ TEST_F(StepMessages, SetUpStep) {
         {"a channel one past the last", All(CompleteSetup, Set<2>(4u)), 1, "silent", "none"},
         {"a channel the analysis computes",
          All(CompleteSetup, [](TarvikTest::TestModelDocument& d) { d.flagged = {1}; }), 1,
-         "Tarvik | These settings will create a circular dependancy. Choose Pressure and Volume channels that "
+         "Tarvik | These settings will create a circular dependancy. Choose Pressure and Volume channels "
+         "that "
          "don't depend on the PV analysis.",
          "none"},
         {"a peak height that is no number", All(CompleteSetup, Set<30>(kNotANumber)), 1,
-         "Not A Number | The text entered is not a number.", "Not A Number | The text entered is not a number."},
+         "Not A Number | The text entered is not a number.",
+         "Not A Number | The text entered is not a number."},
         {"an empty peak height", All(CompleteSetup, Set<30>(EmptyValue())), 1, "none",
          "Not A Number | The text entered is not a number."},
         {"a second argument that is no number", All(CompleteSetup, Set<31>(kNotANumber)), 1,
-         "Not A Number | The text entered is not a number.", "Not A Number | The text entered is not a number."},
+         "Not A Number | The text entered is not a number.",
+         "Not A Number | The text entered is not a number."},
         {"sampling not done", Nothing, 4, "none", "silent"},
         {"sampling done", Set<14>(true), 4, "none", "none"},
         {"the analyze step never completes", Set<20>(1), 7, "none", "silent"},
@@ -128,13 +130,15 @@ TEST_F(StepMessages, TwoPointCalibrations) {
         {"volume keeps recorded, recorded, known, known", All(Set<50>(1.0), Set<51>(1.0)), 11,
          "Invalid Calibration Value | The base volume values cannot be equal.",
          "Can't Apply Calibration | Complete the setup step before applying volume calibration."},
-        {"equal converted volumes", All(CompleteSetup, Set<50>(1.0), Set<51>(2.0), Set<52>(5.0), Set<53>(5.0)), 11,
+        {"equal converted volumes",
+         All(CompleteSetup, Set<50>(1.0), Set<51>(2.0), Set<52>(5.0), Set<53>(5.0)), 11,
          "Invalid Calibration Value | The converted volume values cannot be equal.", "silent"},
     });
 }
 
 TEST_F(StepMessages, CuvetteSalineAndAlpha) {
-    const auto Conductance = All(CompleteSetup, Set<8>(1.0), Set<9>(0.002), Set<10>(2.0), Set<11>(0.004), Set<12>(true));
+    const auto Conductance =
+        All(CompleteSetup, Set<8>(1.0), Set<9>(0.002), Set<10>(2.0), Set<11>(0.004), Set<12>(true));
     const auto Cuvette = All(Set<15>(1500.0), Set<16>(12.5));
     Check({
         {"slope at the limit", All(Conductance, Set<15>(100000.0), Set<16>(-100000.0)), 5, "none", "silent"},
@@ -147,7 +151,8 @@ TEST_F(StepMessages, CuvetteSalineAndAlpha) {
          "Can't Apply Calibration | Fill in all the cuvette calibration boxes before applying."},
         {"slope 1e-15 is not zero", All(Conductance, Set<15>(1e-15), Set<16>(0.0), Set<17>(true)), 5, "none",
          "none"},
-        {"slope that is no number", Set<15>(kNotANumber), 5, "Not A Number | The slope entered is not a number.",
+        {"slope that is no number", Set<15>(kNotANumber), 5,
+         "Not A Number | The slope entered is not a number.",
          "Can't Apply Calibration | Complete the conductance calibration step before applying cuvette "
          "calibration."},
         {"intercept that is no number", All(Set<15>(0.0), Set<16>(kNotANumber)), 5,
@@ -160,17 +165,20 @@ TEST_F(StepMessages, CuvetteSalineAndAlpha) {
          "Not A Number | The parallel conductance value is not a number.",
          "Can't Apply Calibration | Enter a value for parallel conductance before applying."},
         {"saline before the cuvette step", All(CompleteSetup, Set<18>(0.00002)), 6, "none",
-         "Can't Apply Calibration | Complete the cuvette calibration step before applying saline calibration."},
+         "Can't Apply Calibration | Complete the cuvette calibration step before applying saline "
+         "calibration."},
         {"saline after the cuvette step", All(Conductance, Cuvette, Set<17>(true)), 6, "none",
          "Can't Apply Calibration | Enter a value for parallel conductance before applying."},
         {"saline in the large-mammal workflow", Set<0>(2), 6, "none",
-         "Can't Apply Calibration | Complete the volume calibration step before applying saline calibration."},
+         "Can't Apply Calibration | Complete the volume calibration step before applying saline "
+         "calibration."},
         {"saline with the workflow off", All(Set<34>(false), Set<18>(0.00002)), 6, "none", "silent"},
         {"saline applied", All(Set<34>(false), Set<18>(0.00002), Set<19>(true)), 6, "none", "none"},
         {"alpha below zero", Set<42>(-0.5), 10, "Out of Range | The alpha factor must be greater than 0",
          "silent"},
         {"alpha zero", Set<42>(0.0), 10, "Out of Range | Alpha can not be exactly 0.0", "silent"},
-        {"alpha that is no number", Set<42>(kNotANumber), 10, "Not A Number | The alpha value is not a number.",
+        {"alpha that is no number", Set<42>(kNotANumber), 10,
+         "Not A Number | The alpha value is not a number.",
          "Can't Apply Calibration | Fill in all the alpha calibration boxes before applying."},
         {"empty alpha", Nothing, 10, "none",
          "Can't Apply Calibration | Fill in all the alpha calibration boxes before applying."},
@@ -194,9 +202,10 @@ protected:
         document = std::make_unique<TarvikTest::TestModelDocument>();
         document->loading = true; // models do not react while the flags are set
         All(CompleteSetup, Set<3>(1.0), Set<4>(0.0), Set<5>(2.0), Set<6>(100.0), Set<7>(true), Set<8>(1.0),
-            Set<9>(0.002), Set<10>(2.0), Set<11>(0.004), Set<12>(true), Set<50>(1.0), Set<51>(2.0), Set<52>(0.5),
-            Set<53>(1.0), Set<54>(true), Set<15>(1500.0), Set<16>(12.5), Set<17>(true), Set<18>(0.00002),
-            Set<19>(true), Set<42>(1.5), Set<47>(30.0), Set<48>(20.0), Set<43>(true), Set<14>(true))(*document);
+            Set<9>(0.002), Set<10>(2.0), Set<11>(0.004), Set<12>(true), Set<50>(1.0), Set<51>(2.0),
+            Set<52>(0.5), Set<53>(1.0), Set<54>(true), Set<15>(1500.0), Set<16>(12.5), Set<17>(true),
+            Set<18>(0.00002), Set<19>(true), Set<42>(1.5), Set<47>(30.0), Set<48>(20.0), Set<43>(true),
+            Set<14>(true))(*document);
         for (std::int32_t id = kFirstModelId; id <= kLastModelId; ++id)
             document->GetModel(id)->CommitChange();
         document->loading = false;

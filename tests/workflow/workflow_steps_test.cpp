@@ -33,8 +33,9 @@ protected:
 
 TEST_F(WorkflowSteps, TitlesFollowTheTableOfTheWorkflowKind) {
     Use(1);
-    EXPECT_EQ(Titles(), "|Setup Tarvik|Pressure calibration|Conductance calibration|Sampling|Cuvette calibration|"
-                        "Saline calibration|Alpha calibration|Analyze||");
+    EXPECT_EQ(Titles(),
+              "|Setup Tarvik|Pressure calibration|Conductance calibration|Sampling|Cuvette calibration|"
+              "Saline calibration|Alpha calibration|Analyze||");
     Use(2);
     EXPECT_EQ(Titles(), "|Setup Tarvik|Pressure calibration|Volume calibration|Sampling|Saline calibration|"
                         "Alpha calibration|Analyze|||");
@@ -52,10 +53,11 @@ TEST_F(WorkflowSteps, HelpTopicsByStepDialogId) {
         return text;
     };
     Use(1);
-    EXPECT_EQ(topics(), "pv_workflows pv_setup_tarvik_small pv_pressure_calibration_small "
-                        "pv_conductance_calibration_small pv_sampling_small pv_cuvette_calibration_small "
-                        "pv_saline_calibration_small pv_analyze_small pv_alpha_calibration_small pv_workflows "
-                        "pv_workflows ");
+    EXPECT_EQ(topics(),
+              "pv_workflows pv_setup_tarvik_small pv_pressure_calibration_small "
+              "pv_conductance_calibration_small pv_sampling_small pv_cuvette_calibration_small "
+              "pv_saline_calibration_small pv_analyze_small pv_alpha_calibration_small pv_workflows "
+              "pv_workflows ");
     Use(2);
     EXPECT_EQ(topics(), "pv_workflows pv_setup_tarvik_large pv_pressure_calibration_large pv_workflows "
                         "pv_sampling_large pv_workflows pv_saline_calibration_large pv_analyze_large "
@@ -77,8 +79,16 @@ TEST_F(WorkflowSteps, CommandsAllowedInEachStep) {
         const char* type0;
         const char* type1;
     } rules[] = {
-        {14, "78", "78"}, {21, "678", "678"}, {22, "56", "567"}, {23, "7", "7"},  {24, "7", "7"},
-        {25, "7", "7"},   {26, "7", "7"},     {27, "6", "6"},    {28, "5", "5"},  {13, "123456789", "123456789"},
+        {14, "78", "78"},
+        {21, "678", "678"},
+        {22, "56", "567"},
+        {23, "7", "7"},
+        {24, "7", "7"},
+        {25, "7", "7"},
+        {26, "7", "7"},
+        {27, "6", "6"},
+        {28, "5", "5"},
+        {13, "123456789", "123456789"},
         {99, "123456789", "123456789"},
     };
     for (std::int32_t kind : {1, 2})
@@ -87,9 +97,10 @@ TEST_F(WorkflowSteps, CommandsAllowedInEachStep) {
                 Use(kind, step, type);
                 for (const Rule& rule : rules) {
                     const bool expected =
-                        std::string(type == 0 ? rule.type0 : rule.type1).find(char('0' + step)) != std::string::npos;
-                    EXPECT_EQ(IsCommandAllowedInStep(*document, MakeMessageId(MessageSpace(TarvikDocumentGUID),
-                                                                              rule.command)),
+                        std::string(type == 0 ? rule.type0 : rule.type1).find(char('0' + step)) !=
+                        std::string::npos;
+                    EXPECT_EQ(IsCommandAllowedInStep(
+                                  *document, MakeMessageId(MessageSpace(TarvikDocumentGUID), rule.command)),
                               expected)
                         << "command " << rule.command << " step " << step << " type " << type;
                 }
@@ -97,7 +108,8 @@ TEST_F(WorkflowSteps, CommandsAllowedInEachStep) {
     for (std::int32_t step = 1; step <= 9; ++step) {
         Use(0, step, 0);
         for (const Rule& rule : rules)
-            EXPECT_TRUE(IsCommandAllowedInStep(*document, MakeMessageId(MessageSpace(TarvikDocumentGUID), rule.command)))
+            EXPECT_TRUE(IsCommandAllowedInStep(*document,
+                                               MakeMessageId(MessageSpace(TarvikDocumentGUID), rule.command)))
                 << "workflow off";
     }
     Use(1, 7, 0);
@@ -147,7 +159,8 @@ TEST(RoundToNearestWithRemainderTest, RoundsHalvesUpAndTruncatesBelowMinusAHalf)
         double x;
         std::int32_t n;
         float remainder;
-    } cases[] = {{2.4, 2, 0.4f}, {2.5, 3, -0.5f}, {-0.6, 0, -0.6f}, {-2.5, -2, -0.5f}, {-1.7, -1, -0.7f}, {0.0, 0, 0.0f}};
+    } cases[] = {{2.4, 2, 0.4f},    {2.5, 3, -0.5f},   {-0.6, 0, -0.6f},
+                 {-2.5, -2, -0.5f}, {-1.7, -1, -0.7f}, {0.0, 0, 0.0f}};
     for (const Case& c : cases) {
         const RoundedWithRemainder r = RoundToNearestWithRemainder(c.x);
         EXPECT_EQ(r.n, c.n) << c.x;

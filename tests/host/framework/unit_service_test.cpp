@@ -117,11 +117,14 @@ TEST_F(UnitServiceTest, PointTextsAreANumberAndAnOptionalPrefix) {
         const char16_t* text;
         bool ok;
         double value;
-    } cases[] = {{u"1.5m", true, 1.5e-3}, {u"2", true, 2.0},        {u"-4k", true, -4e3},
-                 {u"2e-3", true, 2e-3},   {u"3\u00b5", true, 3e-6}, {u"3u", true, 3e-6},
-                 {u"7G", true, 7e9},      {u"", false, 0},          {u"m", false, 0},
-                 {u"1mm", false, 0},      {u"1 m", false, 0},       {u"1,5", false, 0},
-                 {u"x", false, 0},        {u"1e999", false, 0},     {u"0.000000000000000", true, 0.0}};
+    } cases[] = {{u"1.5m", true, 1.5e-3},  {u"2", true, 2.0},
+                 {u"-4k", true, -4e3},     {u"2e-3", true, 2e-3},
+                 {u"3\u00b5", true, 3e-6}, {u"3u", true, 3e-6},
+                 {u"7G", true, 7e9},       {u"", false, 0},
+                 {u"m", false, 0},         {u"1mm", false, 0},
+                 {u"1 m", false, 0},       {u"1.5.2", false, 0},
+                 {u"1,5", true, 1.5},      {u"x", false, 0},
+                 {u"1e999", false, 0},     {u"0.000000000000000", true, 0.0}};
     for (const Case& c : cases) {
         double value = -1;
         EXPECT_EQ(parsePointText(c.text, value), c.ok) << Utf16ToUtf8(c.text);
