@@ -33,7 +33,8 @@ Ovo::Unit CalibratorBase::ConversionInfo::RawUnit() const {
 }
 
 bool CalibratorBase::GetConversionInfo(IUnknown* conversion, ConversionInfo& info) {
-    const ComPtr<IUnitConversion> object = QueryInterfacePtr<IUnitConversion>(conversion, IID_IUnitConversion);
+    const ComPtr<IUnitConversion> object =
+        QueryInterfacePtr<IUnitConversion>(conversion, IID_IUnitConversion);
     if (!object)
         return false;
     info.raw.flags = 0;
@@ -79,9 +80,9 @@ bool CalibratorBase::MakeTwoPointConversion(const ConversionInfo& info, double r
     ComPtr<IAutoOvoString> dropped1, dropped2;
     DWORD droppedCount = 0;
     const HRESULT hr = service->MakeTwoPointConversion(
-        0, &info.raw, rawName.Get(), rawText1.Get(), rawText2.Get(), calibratedText1.Get(), calibratedText2.Get(),
-        unitBase.Get(), target.PrefixCode(), info.scaling.decimals, 0, made.Put(), dropped1.Put(), dropped2.Put(),
-        &droppedCount);
+        0, &info.raw, rawName.Get(), rawText1.Get(), rawText2.Get(), calibratedText1.Get(),
+        calibratedText2.Get(), unitBase.Get(), target.PrefixCode(), info.scaling.decimals, 0, made.Put(),
+        dropped1.Put(), dropped2.Put(), &droppedCount);
     if (hr != S_OK || !made)
         return false;
     *conversion = made.Detach();

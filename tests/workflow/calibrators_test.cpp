@@ -44,7 +44,8 @@ public:
         *unit = nullptr;
         if (channel < 0 || static_cast<std::size_t>(channel) >= units.size())
             return S_FALSE;
-        *unit = static_cast<IUnitConversion*>(ComPtr<UnitConversion>(units[static_cast<std::size_t>(channel)]).Detach());
+        *unit = static_cast<IUnitConversion*>(
+            ComPtr<UnitConversion>(units[static_cast<std::size_t>(channel)]).Detach());
         return S_OK;
     }
 
@@ -78,7 +79,8 @@ std::string Points(const ComPtr<IUnknown>& conversion) {
 class Calibrators : public WorkflowTest {
 protected:
     Calibrators() {
-        data.units = {UnitConversion::fromText("V"), UnitConversion::fromText("mV"), UnitConversion::fromText("V")};
+        data.units = {UnitConversion::fromText("V"), UnitConversion::fromText("mV"),
+                      UnitConversion::fromText("V")};
         document->data = &data;
     }
 
@@ -147,7 +149,8 @@ TEST_F(Calibrators, PressureFailsWithoutPointsAndHandsOutTheCachedConversionWhen
     PressurePoints(0.5, 0.0, 1.5, EmptyValue());
     EXPECT_FALSE(calibrator.GetCalibratedConversion(0, got.Put())) << "three of four points";
     PressurePoints(0.5, 0.0, 0.5, 100.0);
-    EXPECT_FALSE(calibrator.GetCalibratedConversion(0, got.Put())) << "the host makes no line of equal points";
+    EXPECT_FALSE(calibrator.GetCalibratedConversion(0, got.Put()))
+        << "the host makes no line of equal points";
 }
 
 TEST_F(Calibrators, NumbersAreWrittenFixedWithTrailingZerosCut) {
@@ -156,9 +159,9 @@ TEST_F(Calibrators, NumbersAreWrittenFixedWithTrailingZerosCut) {
         double value;
         int precision;
         const wchar_t* text;
-    } cases[] = {{0, 2.5, 6, L"2.5"},   {0, 100.0, 3, L"100"},        {0, 0.0, 15, L"0"},
-                 {0, 12.25, 15, L"12.25"}, {3, 25e6, 3, L"2.5e7"},      {3, 1.5e-7, 3, L"1.5e-7"},
-                 {3, 1e7, 3, L"1e7"},    {0, 1e-16, 15, L"0"}};
+    } cases[] = {{0, 2.5, 6, L"2.5"},      {0, 100.0, 3, L"100"},  {0, 0.0, 15, L"0"},
+                 {0, 12.25, 15, L"12.25"}, {3, 25e6, 3, L"2.5e7"}, {3, 1.5e-7, 3, L"1.5e-7"},
+                 {3, 1e7, 3, L"1e7"},      {0, 1e-16, 15, L"0"}};
     for (const Case& c : cases) {
         std::wstring text;
         ASSERT_TRUE(NumberToText(text, c.flags | kNumberTextClassicLocale, c.value, c.precision));
@@ -241,7 +244,8 @@ TEST_F(Calibrators, VolumeTextsForTheAnalysis) {
     SetModelParam<17>(cuvette, true);
     EXPECT_EQ(calibrator.BuildVolumeCalcText(1).ToUtf8(), "(1500 * (0.002 * ch(2, \"base\") + 0) + 12.5)");
     SetModelParam<15>(cuvette, 0.123456789);
-    EXPECT_EQ(calibrator.BuildVolumeCalcText(1).ToUtf8(), "(0.123457 * (0.002 * ch(2, \"base\") + 0) + 12.5)");
+    EXPECT_EQ(calibrator.BuildVolumeCalcText(1).ToUtf8(),
+              "(0.123457 * (0.002 * ch(2, \"base\") + 0) + 12.5)");
 }
 
 TEST_F(Calibrators, VolumeConversionIsTheLineOfTheChain) {
@@ -253,13 +257,15 @@ TEST_F(Calibrators, VolumeConversionIsTheLineOfTheChain) {
     EXPECT_EQ(Points(conversion), "1000m 10000m 2 20 ") << "1 V and 10 V written in the raw mV";
     EXPECT_EQ(r.scaledUnit, u"S");
     EXPECT_EQ(r.scaling.prefixCode, 7);
-    const auto* line = dynamic_cast<const UnitConversion*>(conversion.Query<IUnitConversion>(IID_IUnitConversion).Get());
+    const auto* line =
+        dynamic_cast<const UnitConversion*>(conversion.Query<IUnitConversion>(IID_IUnitConversion).Get());
     for (double raw : {0.0, 1.0, 2.5})
         EXPECT_NEAR(line->shown(raw), calibrator.ComputeVolume(1, raw, 1e-3), 1e-9) << raw;
 
     SetModelParam<42>(Model<kAlphaModel>(), EmptyValue());
     SetModelParam<43>(Model<kAlphaModel>(), true);
-    EXPECT_FALSE(calibrator.GetCalibratedConversion(1, conversion.Put())) << "an empty alpha makes the chain NaN";
+    EXPECT_FALSE(calibrator.GetCalibratedConversion(1, conversion.Put()))
+        << "an empty alpha makes the chain NaN";
 }
 
 TEST_F(Calibrators, TheChannelUnitCacheTravelsThroughTheHostsStreams) {
