@@ -1,6 +1,7 @@
 #include "tests/workflow/WorkflowFixture.h"
 
 #include "module/HostServices.h"
+#include "tests/support/ModuleStrings.h"
 
 namespace TarvikTest {
 
@@ -44,20 +45,6 @@ HRESULT Recorder::Notify(ISubject*, DWORD id, DWORD, ULONG_PTR payload) {
         onNotify(id, payload);
     return S_OK;
 }
-
-namespace {
-
-HMODULE StringTableModule() {
-    static const HMODULE module = [] {
-        static int instance;
-        const HMODULE handle = reinterpret_cast<HMODULE>(&instance);
-        RegisterModuleResources(handle);
-        return handle;
-    }();
-    return module;
-}
-
-} // namespace
 
 WorkflowTest::WorkflowTest() {
     SetModuleInstance(StringTableModule());

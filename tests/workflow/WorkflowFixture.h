@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "module/ModuleInstance.h"
-#include "resources/ModuleResources.h"
 #include "tests/support/ModuleHost.h"
 #include "workflow/ModelClassObjects.h"
 #include "workflow/ModelDocument.h"

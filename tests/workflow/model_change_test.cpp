@@ -32,6 +32,16 @@ protected:
         recorder.log.clear();
     }
 
+    // Commits all four pressure points, then forgets what was sent.
+    void CommitPoints() {
+        SetModelParam<3>(pressure, 1.0);
+        SetModelParam<4>(pressure, 0.0);
+        SetModelParam<5>(pressure, 2.0);
+        SetModelParam<6>(pressure, 50.0);
+        pressure->CommitChange();
+        recorder.log.clear();
+    }
+
     ModelBaseNoTpl& Base() { return dynamic_cast<ModelBaseNoTpl&>(*pressure); }
 
     void TearDown() override {
@@ -67,12 +77,7 @@ TEST_F(ModelChange, ACommitSendsExactlyTheChangedIdsThenWhetherTheStepApplies) {
 }
 
 TEST_F(ModelChange, AValueSetAndSetBackSendsNothing) {
-    SetModelParam<3>(pressure, 1.0);
-    SetModelParam<4>(pressure, 0.0);
-    SetModelParam<5>(pressure, 2.0);
-    SetModelParam<6>(pressure, 50.0);
-    pressure->CommitChange();
-    recorder.log.clear();
+    CommitPoints();
     SetModelParam<3>(pressure, 7.0);
     SetModelParam<7>(pressure, true);
     SetModelParam<3>(pressure, 1.0);
@@ -118,12 +123,7 @@ TEST_F(ModelChange, ASuspendedCommitSendsNothingAndDropsTheChange) {
 }
 
 TEST_F(ModelChange, ANestedCommitLeavesTheNotifyingFlagToTheOuterOne) {
-    SetModelParam<3>(pressure, 1.0);
-    SetModelParam<4>(pressure, 0.0);
-    SetModelParam<5>(pressure, 2.0);
-    SetModelParam<6>(pressure, 50.0);
-    pressure->CommitChange();
-    recorder.log.clear();
+    CommitPoints();
 
     bool innerCommitted = false, notifyingAfterInner = false;
     recorder.onNotify = [&](DWORD id, ULONG_PTR) {
