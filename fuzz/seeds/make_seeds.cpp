@@ -9,6 +9,7 @@
 #include "core/StorageBinOStreamLite.h"
 #include "core/String.h"
 #include "fuzz/support/HostUnitOwner.h"
+#include "fuzz/support/StepModelDocument.h"
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/recording/DelimitedExport.h"
 #include "module/AutomationMessageClasses.h"
@@ -161,9 +162,8 @@ void unitCacheSeeds() {
     const std::string saved = storageBytes([&cache](StorageBinOStreamLite& out) { cache.Save(&out); });
     // A load of arbitrary bytes (flag 1, no faults) given the saved form.
     seed("channel_unit_cache", "saved", bytes({1, 0}) + saved);
-    // A well-formed form of two units saved through a sound stream (flag 0, no faults).
-    seed("channel_unit_cache", "save-two",
-         bytes({0, 0, 2, 5, 0, 0, 0, 5, 3, 0, 'a', 0, 'b', 0, 'c', 9, 0, 0, 0, 0, 0}));
+    // A cache of two channels saved through a sound stream (flag 0, no faults, channels 5 and 9).
+    seed("channel_unit_cache", "save-two", bytes({0, 0, 2, 5, 0, 0, 0, 9, 0, 0, 0}));
 }
 
 void formulaSeeds() {
@@ -225,6 +225,23 @@ void numberSeeds() {
     }
 }
 
+// Each step model's fresh states as SaveState and SaveExtraState write them (after the stream
+// header), read as the current version with no faults.
+void stepModelSeeds() {
+    Fuzz::setUpModuleHost();
+    Fuzz::StepModelDocument document;
+    for (std::int32_t id = 1; id <= 12; ++id)
+        for (const bool extra : {false, true}) {
+            const Tarvik::ModelPtr model = document.GetModel(id);
+            const std::string state = storageBytes([&](StorageBinOStreamLite& out) {
+                extra ? model->SaveExtraState(out) : model->SaveState(out);
+            });
+            // The choice bytes: model id - 1, the block, the current version, no faults.
+            seed("step_model_states", "model-" + std::to_string(id) + (extra ? "-extra" : ""),
+                 bytes({static_cast<unsigned char>(id - 1), extra ? 1 : 0, 1, 0}) + state.substr(4));
+        }
+}
+
 void commandLineSeeds() {
     const std::vector<std::vector<std::string>> lines = {
         {"analyze", "rec.csv", "--rate", "1000", "--format=csv", "-o", "loops.csv"},
@@ -259,5 +276,6 @@ int main(int argc, char** argv) {
     messageSeeds();
     commandLineSeeds();
     numberSeeds();
+    stepModelSeeds();
     return 0;
 }

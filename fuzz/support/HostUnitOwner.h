@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ChannelUnitCache.h"
-#include "host/engine/UnitService.h"
+#include "host/framework/UnitService.h"
 #include "platform/win32/com_ptr.h"
 
 namespace Fuzz {
