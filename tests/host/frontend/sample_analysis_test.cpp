@@ -1,6 +1,7 @@
 // The analysis of the bundled sample recordings, through the module as the host loads it, against
 // what the generator knows of every beat (data/*.truth.tsv).
 
+#include "LoadedModule.h"
 #include "host/frontend/EngineLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/recording/DelimitedImport.h"
@@ -44,10 +45,7 @@ constexpr double kPressureEdTicks = 1.0;
 
 class SampleAnalysis : public ::testing::Test {
 protected:
-    static ModuleHost& module() {
-        static ModuleHost host;
-        return host;
-    }
+    static ModuleHost& module() { return Testing::loadedModule(); }
 
     LoopTable analyze(const std::string& sample, std::optional<std::size_t> ecg) {
         ImportResult imported = importDelimitedFile(kData / (sample + ".csv"));
