@@ -103,6 +103,12 @@ std::string numberText(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string roundedNumberText(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    return std::string(buffer, result.ptr);
+}
+
 namespace {
 
 // Length of the UTF-8 sequence that starts with this byte and the smallest code point it may

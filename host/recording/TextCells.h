@@ -61,6 +61,10 @@ template <class T> bool parseNumberCell(std::string_view cell, T& value) {
 /// Shortest text of a number that reads back as the same double.
 std::string numberText(double value);
 
+/// A number for a message: 6 significant digits, without trailing zeros (0.0030000000000000027
+/// is "0.003").
+std::string roundedNumberText(double value);
+
 /// Whether the text is well-formed UTF-8.
 bool isValidUtf8(std::string_view text);
 
