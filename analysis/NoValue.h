@@ -6,7 +6,10 @@
 #include <bit>
 #include <cstdint>
 
-inline constexpr std::uint64_t kNoValueBits = 0x7FF8600000000000ull;
+#include "core/NumericHelpers.h"
+
+// The not-a-number value of the core library.
+inline constexpr std::uint64_t kNoValueBits = kNotANumberBits;
 
 constexpr double NoValue() {
     return std::bit_cast<double>(kNoValueBits);

@@ -15,7 +15,19 @@ bool IsNaN(const double& v) {
 }
 
 double EmptyValue() {
-    return std::bit_cast<double>(0x7FF8700000000000ull);
+    return std::bit_cast<double>(kEmptyValueBits);
+}
+
+bool IsEmptyValue(double v) {
+    return std::bit_cast<std::uint64_t>(v) == kEmptyValueBits;
+}
+
+double NotANumberValue() {
+    return std::bit_cast<double>(kNotANumberBits);
+}
+
+bool IsNotANumberValue(double v) {
+    return std::bit_cast<std::uint64_t>(v) == kNotANumberBits;
 }
 
 bool ApproxEqual(double a, double b) {
@@ -137,6 +149,52 @@ boost::rational<std::int64_t> ToRational(double x) {
     std::int32_t denominator = 1;
     ApproximateRational(x, numerator, denominator);
     return boost::rational<std::int64_t>(numerator, denominator);
+}
+
+double PowerOfTen(int e) {
+    double result = 1.0, square = 10.0;
+    for (unsigned n = e < 0 ? 0u - static_cast<unsigned>(e) : static_cast<unsigned>(e); n > 0;
+         n >>= 1, square *= square)
+        if (n & 1)
+            result *= square;
+    return e < 0 ? 1.0 / result : result;
+}
+
+namespace {
+
+// The decimal step p of x and the rounded leading value m; false when x is
+// not a positive finite number or p does not come out positive and finite.
+bool DecimalStep(double x, double& p, double& m) {
+    if (!(x > 0.0) || !std::isfinite(x))
+        return false;
+    // |log10 x| <= 324 for every positive finite double.
+    p = PowerOfTen(static_cast<int>(std::floor(std::log10(x))));
+    if (!(p > 0.0) || !std::isfinite(p))
+        return false;
+    m = std::trunc(x / p + 0.5);
+    return true;
+}
+
+double Replace(double& x, double candidate) {
+    if (candidate > 0.0 && std::isfinite(candidate))
+        x = candidate;
+    return x;
+}
+
+} // namespace
+
+double RoundUpToNiceStep(double& x) {
+    double p = 0, m = 0;
+    if (!DecimalStep(x, p, m))
+        return x;
+    return Replace(x, m < 2 ? 2 * p : m < 5 ? 5 * p : m < 10 ? 10 * p : 20 * p);
+}
+
+double RoundToNiceStep(double& x) {
+    double p = 0, m = 0;
+    if (!DecimalStep(x, p, m))
+        return x;
+    return Replace(x, m > 5 ? 5 * p : m > 2 ? 2 * p : m == 2 ? p : 0.5 * p);
 }
 
 std::wstring IntToWString(int v) {

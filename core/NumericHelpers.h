@@ -18,7 +18,17 @@ bool IsNaN(const double& v);
 
 // The empty value: the quiet NaN 0x7FF8700000000000 (an empty field, a ratio
 // with a vanishing denominator).
+inline constexpr std::uint64_t kEmptyValueBits = 0x7FF8700000000000ull;
 double EmptyValue();
+// True only for the exact bit pattern of the empty value.
+bool IsEmptyValue(double v);
+
+// The not-a-number value: the quiet NaN 0x7FF8600000000000 (a field holding
+// text that is no number, a value never computed).
+inline constexpr std::uint64_t kNotANumberBits = 0x7FF8600000000000ull;
+double NotANumberValue();
+// True only for the exact bit pattern of the not-a-number value.
+bool IsNotANumberValue(double v);
 
 // a and b are equal, or both below 1e-32 in magnitude, or differ by less than
 // 1e-13 relative to the smaller magnitude. Any NaN compares unequal.
@@ -54,6 +64,21 @@ void ApproximateRational(double x, std::int32_t& numerator, std::int32_t& denomi
 
 // ApproximateRational widened to 64 bits and reduced to lowest terms.
 boost::rational<std::int64_t> ToRational(double x);
+
+// 10 to the power e: the exact power built by repeated squaring of 10, and for
+// a negative e the reciprocal of the exact power (so -3 gives exactly 1 / 1000).
+// Overflows to infinity above 308, and to 0 below -308.
+double PowerOfTen(int e);
+
+// Axis and tick spacings. e = floor(log10 x), p = PowerOfTen(e) and
+// m = integer part of x / p + 0.5 (so leading values 1.5, 4.5 and 9.5 count as
+// 2, 5 and 10). Each rounds x in place and returns the new x. An x that is not
+// a positive finite number, or whose step p or result does not come out finite
+// and positive, is left unchanged.
+// RoundUpToNiceStep: 2p for m < 2, 5p for m < 5, 10p for m < 10, else 20p.
+double RoundUpToNiceStep(double& x);
+// RoundToNiceStep: 5p for m > 5, 2p for m 3 to 5, p for m 2, 0.5p for m 1.
+double RoundToNiceStep(double& x);
 
 // Decimal text of v, written by a wide stream in the current global locale.
 std::wstring IntToWString(int v);

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "core/NumericHelpers.h"
 #include "core/String.h"
 #include "platform/win32/com_ptr.h"
 
@@ -12,7 +13,9 @@ namespace {
 // Prefix characters by code, from code 2 on.
 constexpr wchar_t kPrefixes[] = {L'a', L'f', L'p', L'n', Unit::kMicro, L'm', 0, L'k', L'M', L'G'};
 
-int PrefixPower(wchar_t prefix) {
+} // namespace
+
+int SiPrefixExponent(wchar_t prefix) {
     switch (prefix) {
     case L'E':
         return 18;
@@ -44,15 +47,14 @@ int PrefixPower(wchar_t prefix) {
     }
 }
 
-} // namespace
-
 double SiPrefixScale(wchar_t prefix) {
-    const int power = PrefixPower(prefix);
-    double result = 1.0, square = 10.0;
-    for (int n = power < 0 ? -power : power; n > 0; n >>= 1, square *= square)
-        if (n & 1)
-            result *= square;
-    return power < 0 ? 1.0 / result : result;
+    return PowerOfTen(SiPrefixExponent(prefix));
+}
+
+double PrefixCodeScale(std::int32_t code) {
+    Unit unit;
+    unit.SetPrefixCode(code);
+    return SiPrefixScale(unit.prefix);
 }
 
 std::int32_t Unit::PrefixCode() const {

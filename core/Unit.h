@@ -10,9 +10,15 @@
 
 namespace Ovo {
 
-// 10 to the power of the SI prefix (BIPM SI brochure): E 18, P 15, T 12, G 9, M 6, k 3, m -3,
-// u or micro -6, n -9, p -12, f -15, a -18; any other character (and none) 1.
+// The power of ten of an SI prefix character (BIPM SI brochure): E 18, P 15, T 12, G 9, M 6,
+// k 3, m -3, u or micro -6, n -9, p -12, f -15, a -18; any other character (and none) 0.
+// Case-sensitive: 'K' and 'g' give 0.
+int SiPrefixExponent(wchar_t prefix);
+// 10 to the power SiPrefixExponent(prefix), by PowerOfTen: 'm' gives exactly 1 / 1000.
 double SiPrefixScale(wchar_t prefix);
+// The factor of a prefix code: 1.0 for codes without a prefix character (1, 8 and codes
+// outside 2 to 11), else SiPrefixScale of the character.
+double PrefixCodeScale(std::int32_t code);
 
 class Unit {
 public:

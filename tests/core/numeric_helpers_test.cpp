@@ -190,4 +190,66 @@ TEST(NumericHelpers, LinearRegressionOfConstantYHasSlopeZeroAndNoR2) {
     EXPECT_EQ(slope, 2.0);
 }
 
+TEST(NumericHelpers, TheTwoMarkersAreTestedByTheirExactBits) {
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(NotANumberValue()), 0x7FF8600000000000ull);
+    EXPECT_TRUE(IsNotANumberValue(NotANumberValue()));
+    EXPECT_TRUE(IsEmptyValue(EmptyValue()));
+    EXPECT_FALSE(IsEmptyValue(NotANumberValue()));
+    EXPECT_FALSE(IsNotANumberValue(EmptyValue()));
+    EXPECT_FALSE(IsNotANumberValue(kNaN));
+    EXPECT_FALSE(IsEmptyValue(std::bit_cast<double>(0x7FF8700000000001ull)));
+}
+
+TEST(NumericHelpers, PowersOfTenAreExactOrReciprocalsOfExactPowers) {
+    EXPECT_EQ(PowerOfTen(0), 1.0);
+    EXPECT_EQ(PowerOfTen(3), 1000.0);
+    EXPECT_EQ(PowerOfTen(22), 1e22);
+    EXPECT_EQ(PowerOfTen(-3), 1.0 / 1000.0);
+    EXPECT_EQ(PowerOfTen(-6), 1.0 / 1000000.0);
+    EXPECT_EQ(PowerOfTen(309), kInf);
+    EXPECT_EQ(PowerOfTen(-309), 0.0);
+}
+
+TEST(NumericHelpers, NiceStepsRoundTheLeadingDigit) {
+    struct Case {
+        double x, up, nearest;
+    };
+    const Case cases[] = {
+        {1.2, 2, 0.5},
+        {7, 10, 5},
+        {9.6, 20, 5},
+        {1.0, 2, 0.5},
+        {4.6, 10, 2},
+        {200, 500, 100},
+        {3, 5, 2},
+        {1.5, 5, 1},
+        {4.5, 10, 2},
+        {5, 10, 2},
+        {0.042, 0.05, 0.02},
+        {0.0096, 0.02, 0.005},
+        {25000, 50000, 20000},
+        {1e300, 2e300, 5e299},
+    };
+    for (const Case& c : cases) {
+        double up = c.x, nearest = c.x;
+        EXPECT_DOUBLE_EQ(RoundUpToNiceStep(up), c.up) << c.x;
+        EXPECT_DOUBLE_EQ(up, c.up) << c.x;
+        EXPECT_DOUBLE_EQ(RoundToNiceStep(nearest), c.nearest) << c.x;
+        EXPECT_DOUBLE_EQ(nearest, c.nearest) << c.x;
+    }
+}
+
+TEST(NumericHelpers, NiceStepsLeaveWhatIsNoPositiveFiniteNumberUnchanged) {
+    const double unchanged[] = {0.0, -0.0, -3.0, -kInf, kInf, kNaN, 4.9e-324, 1.7e308};
+    for (double x : unchanged) {
+        double up = x, nearest = x;
+        RoundUpToNiceStep(up);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(up), std::bit_cast<std::uint64_t>(x)) << x;
+        if (x != 1.7e308) {
+            RoundToNiceStep(nearest);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(nearest), std::bit_cast<std::uint64_t>(x)) << x;
+        }
+    }
+}
+
 } // namespace

@@ -8,8 +8,10 @@
 #include "core/BinIStream.h"
 #include "core/BinOStream.h"
 #include "core/ChannelUnitCache.h"
+#include "core/ScaledValue.h"
 #include "core/String.h"
 #include "core/Unit.h"
+#include "core/UnitChoices.h"
 #include "core/XOvo.h"
 
 namespace {
@@ -47,6 +49,64 @@ TEST(Unit, ScaleFollowsTheSiPrefixes) {
                                               {L'f', -15}, {L'a', -18}, {L'x', 0},  {0, 0}};
     for (auto [prefix, power] : powers)
         EXPECT_DOUBLE_EQ(Ovo::SiPrefixScale(prefix), std::pow(10.0, power)) << static_cast<int>(prefix);
+}
+
+TEST(Unit, PrefixExponentsAreCaseSensitive) {
+    EXPECT_EQ(Ovo::SiPrefixExponent(L'k'), 3);
+    EXPECT_EQ(Ovo::SiPrefixExponent(L'K'), 0);
+    EXPECT_EQ(Ovo::SiPrefixExponent(L'g'), 0);
+    EXPECT_EQ(Ovo::SiPrefixExponent(Unit::kMicro), -6);
+    EXPECT_EQ(Ovo::SiPrefixScale(L'u'), Ovo::SiPrefixScale(Unit::kMicro));
+    EXPECT_EQ(Ovo::SiPrefixScale(L'm'), 1.0 / 1000);
+    EXPECT_EQ(Ovo::SiPrefixScale(L'?'), 1.0);
+}
+
+TEST(ScaledValue, PrefixCodesGiveTheirFactors) {
+    const std::pair<std::int32_t, double> factors[] = {{1, 1.0},        {8, 1.0},    {0, 1.0},
+                                                       {12, 1.0},       {2, 1e-18},  {6, 1.0 / 1e6},
+                                                       {7, 1.0 / 1000}, {9, 1000.0}, {11, 1e9}};
+    for (auto [code, factor] : factors)
+        EXPECT_EQ(Ovo::PrefixCodeScale(code), factor) << code;
+}
+
+TEST(ScaledValue, RescalingKeepsTheQuantity) {
+    const ScaledValue milli = RescaleValue({1500, 1, 1}, 7, 8);
+    EXPECT_EQ(milli, (ScaledValue{1500000, 0.001, 1}));
+    EXPECT_EQ(ToBaseScaledValue(milli), (ScaledValue{1500, 1, 1}));
+    EXPECT_EQ(RescaleValue(milli, 8, 8), (ScaledValue{1500, 1, 1}));
+
+    const ScaledValue kilo = RescaleValue({3, 1, 1000}, 9, 7); // 0.003 base units
+    EXPECT_DOUBLE_EQ(kilo.value, 3e-3 / 1000 * 0.001);
+    EXPECT_EQ(kilo.scale, 1000.0);
+    EXPECT_EQ(kilo.divisor, 0.001);
+
+    EXPECT_EQ(MakeScaledValue(Unit(L"L", Unit::kMicro), 20), (ScaledValue{20, 1e-6, 1}));
+    EXPECT_EQ(MakeScaledValue(Unit(L"mmHg"), 20), (ScaledValue{20, 1, 1}));
+    EXPECT_EQ(MakeScaledValueForPrefix(9, 2), (ScaledValue{2, 1000, 1}));
+    EXPECT_DOUBLE_EQ(ToBaseScaledValue(MakeScaledValue(Unit(L"L", L'u'), 20)).value, 2e-5);
+    EXPECT_EQ(RescaleToPrefix(Unit(L"S", L'm'), {0.002, 1, 1}), (ScaledValue{2, 0.001, 1}));
+}
+
+TEST(UnitChoices, ListsAndTheirIndices) {
+    ASSERT_EQ(Ovo::GetConductanceUnitChoices().size(), 2u);
+    EXPECT_EQ(Ovo::GetConductanceUnitChoices()[0], Unit(L"S", L'm'));
+    EXPECT_EQ(Ovo::GetConductanceUnitChoices()[1], Unit(L"RVU"));
+    std::vector<Unit> volume{Unit(L"x")};
+    Ovo::GetVolumeUnitChoices(volume);
+    EXPECT_EQ(volume, (std::vector<Unit>{Unit(L"L", Unit::kMicro), Unit(L"L", L'm')}));
+
+    struct Case {
+        Unit unit;
+        int conductance, volume;
+    };
+    const Case cases[] = {{Unit(L"S", L'm'), 0, -1},  {Unit(L"RVU"), 1, -1},
+                          {Unit(L"S"), -1, -1},       {Unit(L"L", Unit::kMicro), -1, 0},
+                          {Unit(L"L", L'u'), -1, -1}, {Unit(L"L", L'm'), -1, 1}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(Ovo::FindConductanceUnitIndex(c.unit), c.conductance)
+            << Ovo::String(c.unit.Text()).ToUtf8();
+        EXPECT_EQ(Ovo::FindVolumeUnitIndex(c.unit), c.volume) << Ovo::String(c.unit.Text()).ToUtf8();
+    }
 }
 
 // Unit objects and the unit service of a host.
