@@ -51,8 +51,8 @@ double RatioOverOneMinus(double x, double y) {
     return x / (1.0 - y);
 }
 
-double ChannelMeanOverRange(IDocumentData* data, std::int32_t channel, std::int32_t record, std::int32_t start,
-                            std::int32_t end, bool rawFlag) {
+double ChannelMeanOverRange(IDocumentData* data, std::int32_t channel, std::int32_t record,
+                            std::int32_t start, std::int32_t end, bool rawFlag) {
     constexpr DWORD kFlagSet = 0xC0001000u;
     constexpr DWORD kFlagClear = 0xC0005000u;
     constexpr std::int64_t kBlock = 128;

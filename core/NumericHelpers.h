@@ -43,8 +43,8 @@ struct IDocumentData;
 // when start equals end), read through the host's data object in blocks of 128 floats from a
 // reader that starts at start: with the reader flags 0xC0001000 when rawFlag is set, else
 // 0xC0005000. The empty value when the host gives no reader; NaN when no sample could be read.
-double ChannelMeanOverRange(IDocumentData* data, std::int32_t channel, std::int32_t record, std::int32_t start,
-                            std::int32_t end, bool rawFlag);
+double ChannelMeanOverRange(IDocumentData* data, std::int32_t channel, std::int32_t record,
+                            std::int32_t start, std::int32_t end, bool rawFlag);
 
 // Truncation toward zero. A NaN or a value outside the 32-bit range gives
 // INT32_MIN (0x80000000), as the platform's conversion instruction does.

@@ -18,11 +18,11 @@ class ResourceStringsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const StringResource entries[] = {
-            {15, kEnglish, u"fifteen"},     {16, kEnglish, u"sixteen"},
-            {31, kEnglish, u"thirty-one"},  {32, kEnglish, u"thirty-two"},
-            {120, kGerman, u"nur deutsch"}, {101, kEnglish, u"English"},
-            {101, kGerman, u"Deutsch"},     {200, kEnglish, u"STREV and STREV on STREVFORWINDOWS (Ovo)"},
-            {201, kEnglish, u"STREVSTREV"}, {300, kEnglish, u""},
+            {15, kEnglish, u"fifteen"},         {16, kEnglish, u"sixteen"},
+            {31, kEnglish, u"thirty-one"},      {32, kEnglish, u"thirty-two"},
+            {120, kGerman, u"nur deutsch"},     {101, kEnglish, u"English"},
+            {101, kGerman, u"Deutsch"},         {200, kEnglish, u"STREV and STREV on STREVFORWINDOWS (Ovo)"},
+            {201, kEnglish, u"STREVSTREV"},     {300, kEnglish, u""},
             {301, kEnglish, u"%2 of %1 loops"},
         };
         RegisterStringTable(kModule, entries);

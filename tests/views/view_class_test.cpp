@@ -111,7 +111,8 @@ TEST_F(Views, ViewsAndTheirClassesAreListedInTheObjectRegistryWhileTheyLive) {
     const auto& listed = Zar().Objects().Objects();
     const std::size_t before = listed.size();
     auto* viewClass = Make(new LoopViewClass(u"Loop View", &module));
-    EXPECT_TRUE(listed.contains(reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&viewClass->DebugPart()))));
+    EXPECT_TRUE(
+        listed.contains(reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&viewClass->DebugPart()))));
     {
         auto view = Vantrel::OpenView(*viewClass, Doc(), *frame, 0, 4);
         ASSERT_TRUE(view);
