@@ -8,7 +8,7 @@
 namespace ExtLib {
 
 // The host's preference ids, in the order they are read.
-inline constexpr DWORD kGraphFirstPreference = 0x800C000C;  // 0 reads as 1
+inline constexpr DWORD kGraphFirstPreference = 0x800C000C; // 0 reads as 1
 inline constexpr DWORD kGraphSecondPreference = 0x800C000D;
 inline constexpr DWORD kGraphGridColourPreference = 0x800C000A;
 inline constexpr DWORD kGraphDotStylePreference = 0x800C000B;

@@ -3,7 +3,6 @@
 #include "host/recording/TextCells.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -17,18 +16,7 @@ namespace {
 std::string timeText(double seconds, double resolution) {
     const int decimals =
         resolution > 0.0 ? std::clamp(static_cast<int>(std::ceil(-std::log10(resolution))) + 2, 0, 9) : 9;
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc())
-        return roundedNumberText(seconds);
-    std::string_view text(buffer, result.ptr);
-    if (text.find('.') != std::string_view::npos) {
-        text = text.substr(0, text.find_last_not_of('0') + 1);
-        if (text.ends_with('.'))
-            text.remove_suffix(1);
-    }
-    return std::string(text == "-0" ? "0" : text);
+    return fixedNumberText(seconds, decimals);
 }
 
 std::optional<std::size_t> firstNonIncreasing(std::span<const double> times) {

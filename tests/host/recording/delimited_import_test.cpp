@@ -27,7 +27,22 @@ struct GoodCase {
     std::string text;
     ImportOptions options;
     double tickPeriod;
+    double startTime = 0.0;
 };
+
+// Each case reads as pressure 1.5, -2.5, 30 and volume 10, 11, 12 in one record.
+void expectPressureAndVolume(const GoodCase& c) {
+    SCOPED_TRACE(c.name);
+    const ImportResult result = importDelimitedText(c.text, c.options);
+    ASSERT_TRUE(result.ok()) << result.error().text();
+    const Recording& recording = result.recording();
+    EXPECT_EQ(recording.channels(), (std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "uL"}}));
+    ASSERT_EQ(recording.recordCount(), 1);
+    EXPECT_DOUBLE_EQ(recording.record(0).tickPeriod(), c.tickPeriod);
+    EXPECT_DOUBLE_EQ(recording.record(0).startTime(), c.startTime);
+    EXPECT_EQ(column(recording, 0), (std::vector<float>{1.5F, -2.5F, 30.0F}));
+    EXPECT_EQ(column(recording, 1), (std::vector<float>{10.0F, 11.0F, 12.0F}));
+}
 
 TEST(DelimitedImport, ReadsEveryDelimiterUnitStyleAndTimeAxis) {
     ImportOptions namedTime;
@@ -42,7 +57,8 @@ TEST(DelimitedImport, ReadsEveryDelimiterUnitStyleAndTimeAxis) {
         {"tabs",
          "Time (s)\tPressure (mmHg)\tVolume [uL]\n1.000\t1.5\t10\n1.002\t-2.5\t11\n1.004\t30\t12\n",
          {},
-         0.002},
+         0.002,
+         1.0},
         {"semicolons, CRLF, BOM",
          "\xEF\xBB\xBFTime;Pressure (mmHg);Volume [uL]\r\n0;1.5;10\r\n0.5;-2.5;11\r\n1;30;12\r\n",
          {},
@@ -55,17 +71,8 @@ TEST(DelimitedImport, ReadsEveryDelimiterUnitStyleAndTimeAxis) {
          "\"Time (s)\"; \"Pressure (mmHg)\" ;Volume [uL]\n0; 1.5 ;10\n0.1;-2.5;11\n0.2;30;12", semicolons,
          0.1},
     };
-    for (const GoodCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ImportResult result = importDelimitedText(c.text, c.options);
-        ASSERT_TRUE(result.ok()) << result.error().text();
-        const Recording& recording = result.recording();
-        EXPECT_EQ(recording.channels(), (std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "uL"}}));
-        ASSERT_EQ(recording.recordCount(), 1);
-        EXPECT_DOUBLE_EQ(recording.record(0).tickPeriod(), c.tickPeriod);
-        EXPECT_EQ(column(recording, 0), (std::vector<float>{1.5F, -2.5F, 30.0F}));
-        EXPECT_EQ(column(recording, 1), (std::vector<float>{10.0F, 11.0F, 12.0F}));
-    }
+    for (const GoodCase& c : cases)
+        expectPressureAndVolume(c);
 }
 
 TEST(DelimitedImport, OneColumnNeedsNoDelimiterAndAnIntegerRateIsExact) {
@@ -94,33 +101,27 @@ TEST(DelimitedImport, ReadsDecimalCommasCommentsQuotedNumbersAndTheRecordingsClo
          "# Recorder export\r\n# subject 12\r\n\"Time (s)\";\"Pressure (mmHg)\";\"Volume (uL)\"\r\n"
          "\"0,548\";\"1,5\";\"10\"\r\n0,549;-2,5;11\r\n0,550;30;12\r\n",
          {},
-         0.001},
+         0.001,
+         0.548},
         {"tabs, decimal comma",
          "Time (s)\tPressure (mmHg)\tVolume (uL)\n0,548\t1,5\t10\n0,549\t-2,5\t11\n0,55\t30\t12\n",
          {},
-         0.001},
+         0.001,
+         0.548},
         {"commas, quoted decimal commas",
          "Time (s),Pressure (mmHg),Volume "
          "(uL)\n\"0,548\",\"1,5\",10\n\"0,549\",\"-2,5\",11\n\"0,55\",30,12\n",
          {},
-         0.001},
+         0.001,
+         0.548},
         {"quoted numbers",
          "Time (s),Pressure (mmHg),Volume (uL)\n\"0.548\",\"1.5\",\"10\"\n0.549,-2.5,11\n0.550,30,12\n",
          {},
-         0.001},
+         0.001,
+         0.548},
     };
-    for (const GoodCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ImportResult result = importDelimitedText(c.text, c.options);
-        ASSERT_TRUE(result.ok()) << result.error().text();
-        const Recording& recording = result.recording();
-        EXPECT_EQ(recording.channels(), (std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "uL"}}));
-        ASSERT_EQ(recording.recordCount(), 1);
-        EXPECT_DOUBLE_EQ(recording.record(0).tickPeriod(), c.tickPeriod);
-        EXPECT_DOUBLE_EQ(recording.record(0).startTime(), 0.548);
-        EXPECT_EQ(column(recording, 0), (std::vector<float>{1.5F, -2.5F, 30.0F}));
-        EXPECT_EQ(column(recording, 1), (std::vector<float>{10.0F, 11.0F, 12.0F}));
-    }
+    for (const GoodCase& c : cases)
+        expectPressureAndVolume(c);
 }
 
 TEST(DelimitedImport, ReadsEmptyAndNaNCellsAsMissingSamples) {
