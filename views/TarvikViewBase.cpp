@@ -1,15 +1,12 @@
 #include "views/TarvikViewBase.h"
 
-#include "core/ResourceStrings.h"
 #include "module/ModuleInstance.h"
 #include "platform/user/user.h"
 
 namespace Tarvik {
 
 Ovo::String LoadViewTitle(UINT id) {
-    Ovo::String text;
-    Ovo::LoadResString(text, ModuleInstance(), id, false);
-    return text;
+    return LoadModuleString(id);
 }
 
 DEFINE_RESPONSE_TABLE1(TarvikViewBase, ViewBase)
