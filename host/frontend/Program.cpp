@@ -2,16 +2,19 @@
 
 #include "host/files/FileCalls.h"
 #include "host/files/RegularFile.h"
+#include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/AnalysisLimits.h"
 #include "host/frontend/CommandLine.h"
 #include "host/frontend/OutputFile.h"
 #include "host/frontend/TableText.h"
 #include "host/recording/DelimitedImport.h"
+#include "host/recording/TextCells.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <optional>
 
 namespace Vantrel {
 
@@ -19,6 +22,7 @@ namespace {
 
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
+constexpr int kNoLoops = 3;
 
 // A failure with the recording or the output: what is wrong, already worded for the user, and the
 // exit status it gives.
@@ -68,8 +72,27 @@ void checkOutputIsNotTheRecording(const std::filesystem::path& recording,
                       kUsage};
 }
 
-std::string analyzeText(const std::filesystem::path& path, const AnalyzeOptions& options,
-                        const AnalyzerFactory& makeAnalyzer) {
+// Why a recording may give no loops, for the one line that says it gave none.
+std::string noLoopsText(const std::filesystem::path& path, const Recording& recording,
+                        const AnalysisChannels& channels) {
+    const auto channel = [&](std::size_t index) {
+        return "channel " + std::to_string(index + 1) + " " +
+               quotedForMessage(formatChannelHeader(recording.channels()[index]));
+    };
+    const std::string pressure = channel(channels.pressure);
+    if (channels.ecg)
+        return path.string() + ": no loops found; check that " + channel(*channels.ecg) +
+               " is an ECG with one R wave a beat (--ecg) and that " + pressure +
+               " is the left-ventricular pressure (--pressure)";
+    return path.string() + ": no loops found; check that " + pressure +
+           " is the left-ventricular pressure (--pressure) and that its unit is mmHg: a beat's upstroke must "
+           "rise at least " +
+           roundedNumberText(kEdpPeakHeight) + " mmHg (the detection height) to open a loop";
+}
+
+// The loop table as text, or nothing when no loops were found (the reason is on err then).
+std::optional<std::string> analyzeText(const std::filesystem::path& path, const AnalyzeOptions& options,
+                                       std::ostream& err, const AnalyzerFactory& makeAnalyzer) {
     Recording recording = load(path, options);
     AnalysisChannels channels;
     try {
@@ -78,33 +101,42 @@ std::string analyzeText(const std::filesystem::path& path, const AnalyzeOptions&
     } catch (const std::runtime_error& error) { // ChannelError, AnalysisLimitError
         throw Failure{path.string() + ": " + error.what()};
     }
+    for (const std::string& warning : channelUnitWarnings(recording, channels))
+        err << "vantrel: warning: " << path.string() << ": " << oneLine(warning) << '\n';
     LoopTable table;
     try {
         table = makeAnalyzer()->analyze(recording, channels);
     } catch (const std::exception& error) {
         throw Failure{path.string() + ": cannot analyse the recording: " + error.what()};
     }
+    if (table.rows.empty()) {
+        err << "vantrel: " << oneLine(noLoopsText(path, recording, channels)) << '\n';
+        return std::nullopt;
+    }
     return formatLoopTable(table, options.format);
 }
 
-int analyze(const AnalyzeOptions& options, std::ostream& out, const AnalyzerFactory& makeAnalyzer) {
+int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
+            const AnalyzerFactory& makeAnalyzer) {
     const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
     if (options.output)
         checkOutputIsNotTheRecording(path, *options.output);
-    const std::string text = analyzeText(path, options, makeAnalyzer);
+    const std::optional<std::string> text = analyzeText(path, options, err, makeAnalyzer);
+    if (!text)
+        return kNoLoops;
     if (options.output) {
         try {
-            writeOutputFile(*options.output, text);
+            writeOutputFile(*options.output, *text);
         } catch (const FileError& error) {
             throw Failure{error.what()};
         }
     } else {
-        out << text;
+        out << *text;
     }
     return 0;
 }
 
-int run(const Command& command, std::ostream& out, const AnalyzerFactory& makeAnalyzer) {
+int run(const Command& command, std::ostream& out, std::ostream& err, const AnalyzerFactory& makeAnalyzer) {
     switch (command.kind) {
     case Command::Kind::Help:
         out << programHelp();
@@ -116,7 +148,7 @@ int run(const Command& command, std::ostream& out, const AnalyzerFactory& makeAn
         out << "vantrel " << TARVIK_VERSION << '\n';
         break;
     case Command::Kind::Analyze:
-        return analyze(command.analyze, out, makeAnalyzer);
+        return analyze(command.analyze, out, err, makeAnalyzer);
     }
     return 0;
 }
@@ -138,7 +170,7 @@ int runProgram(std::span<const std::string_view> arguments, std::ostream& out, s
     }
     int status = kFailure;
     try {
-        status = run(command, out, makeAnalyzer);
+        status = run(command, out, err, makeAnalyzer);
     } catch (const Failure& failure) {
         err << "vantrel: " << oneLine(failure.message) << '\n';
         return failure.status;

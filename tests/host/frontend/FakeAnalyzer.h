@@ -6,15 +6,19 @@
 
 namespace Vantrel::Testing {
 
-/// Gives every recording one loop per second of its first record, or fails as told.
+enum class Outcome { Loops, Failure, NoLoops };
+
+/// Gives every recording one loop per second of its first record, or fails, or finds none.
 class FakeAnalyzer : public LoopAnalyzer {
 public:
-    explicit FakeAnalyzer(bool fail = false) : mFail(fail) {}
+    explicit FakeAnalyzer(Outcome outcome = Outcome::Loops) : mOutcome(outcome) {}
 
     LoopTable analyze(Recording& recording, const AnalysisChannels& channels) override {
-        if (mFail)
+        if (mOutcome == Outcome::Failure)
             throw std::runtime_error("no end-diastolic points\nfound");
         LoopTable table;
+        if (mOutcome == Outcome::NoLoops)
+            return table;
         table.columns = {{"P", recording.channels()[channels.pressure].unit},
                          {"V", recording.channels()[channels.volume].unit}};
         const Record& record = recording.record(0);
@@ -28,7 +32,7 @@ public:
     }
 
 private:
-    bool mFail;
+    Outcome mOutcome;
 };
 
 } // namespace Vantrel::Testing
