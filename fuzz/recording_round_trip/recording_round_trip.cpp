@@ -1,13 +1,15 @@
-// Export then import is the identity on recordings built from the input: any channel titles and
-// units, tick periods from a nanosecond's fraction to beyond 1e64 s, any float samples, each
-// delimiter, with and without a time column. The export refuses (std::invalid_argument) only
-// what the text cannot give back, and never refuses a plain channel.
+// Export then import is the identity on recordings built from the input: up to three records (as
+// blocks) with any start times, any channel titles and units, tick periods from a nanosecond's
+// fraction to beyond 1e64 s, any float samples and missing ones, each delimiter, with and without a
+// time column. The export refuses (std::invalid_argument) only what the text cannot give back, and
+// never a recording of plain channels whose times fit.
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzInput.h"
 #include "fuzz/support/RecordingCheck.h"
 #include "host/recording/DelimitedExport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -41,11 +43,26 @@ double period(Fuzz::Input& in) {
     return std::isfinite(raw) && raw > 0.0 ? raw : 0.001;
 }
 
+// The time of a record's first tick: mostly 0, else a time a clock may show, or any double.
+double start(Fuzz::Input& in) {
+    constexpr double kStarts[] = {0.548, -2.0, 1e6, 12345.678, 1.0 / 3.0, 86400.125};
+    switch (in.below(4)) {
+    case 0: {
+        const double raw = in.raw<double>();
+        return std::isfinite(raw) ? raw : 0.0;
+    }
+    case 1:
+        return in.pick(kStarts);
+    default:
+        return 0.0;
+    }
+}
+
 float sample(Fuzz::Input& in) {
     switch (in.below(4)) {
     case 0: {
         const float raw = in.raw<float>();
-        return std::isfinite(raw) ? raw : 0.0F;
+        return std::isinf(raw) ? 0.0F : raw; // NaN stays: a missing sample
     }
     case 1:
         return static_cast<float>(static_cast<std::int16_t>(in.raw<std::uint16_t>())) / 8.0F;
@@ -70,20 +87,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         channel.unit = text(in, plain);
         plain = plain && !channel.title.empty();
     }
-    const double tickPeriod = period(in);
-    std::vector<std::vector<float>> columns(channels.size());
-    const std::size_t ticks = 1 + in.below(40);
-    for (std::size_t t = 0; t < ticks; ++t)
-        for (auto& column : columns)
-            column.push_back(sample(in));
+    // Up to three records; a record of one tick takes its rate from the others, so then they share it.
+    const std::size_t records = 1 + in.below(3);
+    std::vector<std::size_t> ticks;
+    for (std::size_t r = 0; r < records; ++r)
+        ticks.push_back(1 + in.below(40));
+    const bool oneRate = in.flag() || std::find(ticks.begin(), ticks.end(), 1u) != ticks.end();
     Recording recording(channels);
-    recording.addRecord(Record(tickPeriod, std::move(columns)));
+    bool timesFit = true;
+    bool untimedFits = true; // without a time column: start times of 0 and one rate
+    for (std::size_t r = 0; r < records; ++r) {
+        const double tickPeriod = r > 0 && oneRate ? recording.record(0).tickPeriod() : period(in);
+        std::vector<std::vector<float>> columns(channels.size());
+        for (std::size_t t = 0; t < ticks[r]; ++t)
+            for (auto& column : columns)
+                column.push_back(sample(in));
+        Record record(tickPeriod, std::move(columns));
+        record.setStartTime(start(in));
+        // Times must be doubles: a period of 1e300 s leaves no room for many ticks.
+        timesFit =
+            timesFit && std::isfinite(record.startTime() + static_cast<double>(ticks[r] - 1) * tickPeriod);
+        untimedFits = untimedFits && record.startTime() == 0.0 &&
+                      (r == 0 || tickPeriod == recording.record(0).tickPeriod());
+        recording.addRecord(std::move(record));
+    }
     try {
         Fuzz::checkExportReadsBack(recording, options);
     } catch (const std::invalid_argument& error) {
-        // Times must be doubles: a period of 1e300 s leaves no room for many ticks.
-        const bool timesFit = std::isfinite(static_cast<double>(ticks - 1) * tickPeriod);
-        FUZZ_CHECK(!plain || !timesFit, std::string("a plain recording is written: ") + error.what());
+        FUZZ_CHECK(!plain || !timesFit || (!options.timeColumn && !untimedFits),
+                   std::string("a plain recording is written: ") + error.what());
     }
     return 0;
 }

@@ -14,12 +14,13 @@ inline constexpr double kPeriodTolerance = 1e-14;
 /// printed times only approximate it; a non-integer rate above 500 kHz can be that close to one.
 inline constexpr double kSnapTolerance = 1e-6;
 
-/// Exports record 0 of the recording, imports the text (with the record's sample rate when it has
-/// a single tick, whose one time gives none, or no time column; not at all when that rate is
-/// beyond a double) and checks that the same recording comes back:
-/// channels, ticks and samples exactly (with decimals -1; else within the rounding), the tick period
-/// within kPeriodTolerance (or kSnapTolerance, when it comes back as a whole rate). Lets the export's
-/// std::invalid_argument through.
+/// Exports every record of the recording (exportDelimitedRecording), imports the text (with the
+/// first record's sample rate when there is no time column or no record of two ticks, whose times
+/// would give it; not at all when that rate is beyond a double) and checks that the same recording
+/// comes back: channels, records, ticks, start times and samples exactly (with decimals -1; else
+/// within the rounding), each tick period within kPeriodTolerance and what rounding its times to
+/// doubles costs (or kSnapTolerance, when it comes back as a whole rate). A record of one tick
+/// among others takes their rate. Lets the export's std::invalid_argument through.
 void checkExportReadsBack(const Vantrel::Recording& recording, const Vantrel::ExportOptions& options);
 
 } // namespace Fuzz

@@ -90,40 +90,46 @@ void appendSample(std::string& out, float value, int decimals, std::size_t chann
     });
 }
 
-// How the times of a record are written. When the tick period is a decimal number m / 10^d (the
-// double nearest to it), each tick's time k * m / 10^d is written exactly with d decimals, from
-// whole numbers ("0.000", "0.001", ...). Otherwise each time is the shortest text that reads back
-// as the double k * period, which may be long but loses nothing: not even periods under 1e-9 s or
-// times beyond 1e64 s.
+// How the times of a record are written. When the tick period and the start time are decimal
+// numbers m / 10^d and s / 10^d (the doubles nearest to them), each tick's time (s + k * m) / 10^d
+// is written exactly with d decimals, from whole numbers ("0.000", "0.001", ...). Otherwise each
+// time is the shortest text that reads back as the double start + k * period, which may be long but
+// loses nothing: not even periods under 1e-9 s or times beyond 1e64 s.
 class TimeText {
 public:
-    TimeText(double period, Tick ticks) : mPeriod(period) {
-        if (!std::isfinite(static_cast<double>(ticks - 1) * period))
+    TimeText(double start, double period, Tick ticks) : mStart(start), mPeriod(period) {
+        if (!std::isfinite(start + static_cast<double>(ticks - 1) * period))
             throw std::invalid_argument("the times of the record reach beyond the largest number; write it "
                                         "without a time column");
-        constexpr std::uint64_t kMostUnits = 1'000'000'000'000'000'000; // k * m stays below 2^63
+        constexpr double kExact = 9007199254740992.0;              // 2^53: every whole number exact
+        constexpr double kMostUnits = 1'000'000'000'000'000'000.0; // |s + k * m| stays below 2^63
         double scale = 1.0;
         for (int decimals = 0; decimals <= 22; ++decimals, scale *= 10.0) {
             const double units = std::round(period * scale);
-            if (units < 1.0 || units > 9007199254740992.0) // 2^53: every whole number exact
+            const double offset = std::round(start * scale);
+            if (units < 1.0 || units > kExact || std::abs(offset) > kExact || units / scale != period ||
+                offset / scale != start)
                 continue;
-            const auto m = static_cast<std::uint64_t>(units);
-            if (units / scale == period && m <= kMostUnits / static_cast<std::uint64_t>(std::max(ticks, 1))) {
-                mUnits = m;
+            if (std::abs(offset) + units * std::max(ticks - 1, 0) <= kMostUnits) {
+                mUnits = static_cast<std::int64_t>(units);
+                mOffset = static_cast<std::int64_t>(offset);
                 mDecimals = decimals;
-                return;
             }
+            return;
         }
     }
 
     void append(std::string& out, Tick tick) const {
         if (!mUnits) {
             appendWritten(out, [&](char* first, char* last) {
-                return std::to_chars(first, last, static_cast<double>(tick) * mPeriod);
+                return std::to_chars(first, last, mStart + static_cast<double>(tick) * mPeriod);
             });
             return;
         }
-        std::string digits = std::to_string(static_cast<std::uint64_t>(tick) * *mUnits);
+        const std::int64_t value = mOffset + tick * *mUnits;
+        if (value < 0)
+            out += '-';
+        std::string digits = std::to_string(value < 0 ? -value : value);
         if (mDecimals == 0) {
             out += digits;
             return;
@@ -136,32 +142,39 @@ public:
     }
 
 private:
+    double mStart;
     double mPeriod;
-    std::optional<std::uint64_t> mUnits;
+    std::optional<std::int64_t> mUnits;
+    std::int64_t mOffset = 0;
     int mDecimals = 0;
 };
 
-} // namespace
-
-std::string exportDelimitedText(const Recording& recording, std::int32_t index,
-                                const ExportOptions& options) {
-    const Record& record = recording.record(index);
+void checkOptions(const ExportOptions& options) {
     if (options.decimals < -1 || options.decimals > 9)
         throw std::invalid_argument("decimals must lie in -1 .. 9");
+}
+
+// Appends the rows of a record: its time (with a time column) and its samples.
+void appendRows(std::string& text, const Record& record, std::int32_t index, const ExportOptions& options,
+                char delimiter) {
+    const auto refuse = [index](const std::string& why) {
+        throw std::invalid_argument("record " + std::to_string(index + 1) + " cannot be written: " + why);
+    };
     if (record.tickCount() == 0)
-        throw std::invalid_argument("a record without samples cannot be written");
-    const char delimiter = delimiterChar(options.delimiter);
-    std::string text = headerRow(recording, options, delimiter);
+        refuse("it holds no samples");
+    if (!options.timeColumn && record.startTime() != 0.0)
+        refuse("without a time column its start time of " + numberText(record.startTime()) + " s is lost");
     const std::size_t channels = record.channelCount();
     std::vector<std::span<const float>> columns;
     for (std::size_t c = 0; c < channels; ++c)
         columns.push_back(record.samples(c));
     const std::optional<TimeText> times =
-        options.timeColumn ? std::optional<TimeText>(std::in_place, record.tickPeriod(), record.tickCount())
+        options.timeColumn ? std::optional<TimeText>(std::in_place, record.startTime(), record.tickPeriod(),
+                                                     record.tickCount())
                            : std::nullopt;
     text.reserve(text.size() + static_cast<std::size_t>(record.tickCount()) * (channels + 1) * 10);
     for (Tick tick = 0; tick < record.tickCount(); ++tick) {
-        if (options.timeColumn) {
+        if (times) {
             times->append(text, tick);
             text += delimiter;
         }
@@ -171,6 +184,38 @@ std::string exportDelimitedText(const Recording& recording, std::int32_t index,
             appendSample(text, columns[c][static_cast<std::size_t>(tick)], options.decimals, c, tick);
         }
         text += '\n';
+    }
+}
+
+} // namespace
+
+std::string exportDelimitedText(const Recording& recording, std::int32_t index,
+                                const ExportOptions& options) {
+    const Record& record = recording.record(index);
+    checkOptions(options);
+    const char delimiter = delimiterChar(options.delimiter);
+    std::string text = headerRow(recording, options, delimiter);
+    appendRows(text, record, index, options, delimiter);
+    return text;
+}
+
+std::string exportDelimitedRecording(const Recording& recording, const ExportOptions& options) {
+    checkOptions(options);
+    if (recording.recordCount() == 0)
+        throw std::invalid_argument("a recording without records cannot be written");
+    const char delimiter = delimiterChar(options.delimiter);
+    std::string text = headerRow(recording, options, delimiter);
+    for (std::int32_t r = 0; r < recording.recordCount(); ++r) {
+        const Record& record = recording.record(r);
+        // Without times the records share the one rate the reader is given.
+        if (!options.timeColumn && record.tickPeriod() != recording.record(0).tickPeriod())
+            throw std::invalid_argument(
+                "record " + std::to_string(r + 1) +
+                " cannot be written: without a time column its sample rate differs from "
+                "the first record's");
+        if (r > 0)
+            text += '\n';
+        appendRows(text, record, r, options, delimiter);
     }
     return text;
 }

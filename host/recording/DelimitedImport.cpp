@@ -107,8 +107,8 @@ private:
     template <class T> bool readNumber(std::string_view cell, T& value);
     [[noreturn]] void raggedRow(std::size_t cells) const;
     [[noreturn]] void badCell(std::size_t column, std::string_view cell) const;
-    void splitAtTimeBreaks(double typical);
-    double typicalStep() const;
+    void splitAtTimeBreaks();
+    double typicalStep(std::span<const Block> blocks) const;
     double blockPeriod(const Block& block, double typical) const;
     Recording makeRecording(const std::vector<double>& periods);
 
@@ -138,9 +138,10 @@ Recording Importer::run() {
     mHeader = parseHeader(header, headerLineNumber, delimiter);
     findTimeColumn(mHeader);
     readRows(*firstRow, delimiter);
-    const double typical = mHeader.timeColumn != kNoColumn ? typicalStep() : 0.0;
     if (mHeader.timeColumn != kNoColumn)
-        splitAtTimeBreaks(typical);
+        splitAtTimeBreaks();
+    // A block of one row takes the typical step of the whole column.
+    const double typical = mHeader.timeColumn != kNoColumn ? typicalStep(mBlocks) : 0.0;
     std::vector<double> periods;
     for (const Block& block : mBlocks)
         periods.push_back(blockPeriod(block, typical));
@@ -321,16 +322,22 @@ void Importer::badCell(std::size_t column, std::string_view cell) const {
     const bool empty = isBlank(cell);
     const char* expected = mDecimalComma ? " (a finite number with a decimal comma is expected)"
                                          : " (a finite number with a decimal point is expected)";
+    std::string number(cell);
+    if (mDecimalComma)
+        std::replace(number.begin(), number.end(), ',', '.');
+    if (!empty && column != mHeader.timeColumn && beyondFloat(number))
+        fail(mLines.lineNumber(), column + 1,
+             quotedForMessage(cell) + " in " + quotedForMessage(title) +
+                 " is beyond the range of a sample (3.4e38 in magnitude)");
     fail(mLines.lineNumber(), column + 1,
          (empty ? std::string("empty cell") : quotedForMessage(cell) + " is not a number") + " in " +
              quotedForMessage(title) + (empty ? "" : expected));
 }
 
-// The median step between the times of a block's rows; 0 when no block has two rows.
-double Importer::typicalStep() const {
+// The median step between the times of the rows of the blocks given; 0 when none has two rows.
+double Importer::typicalStep(std::span<const Block> blocks) const {
     std::vector<double> steps;
-    steps.reserve(mTimes.size());
-    for (const Block& block : mBlocks)
+    for (const Block& block : blocks)
         for (std::size_t i = block.firstRow + 1; i < block.firstRow + block.rows; ++i)
             if (mTimes[i] > mTimes[i - 1])
                 steps.push_back(mTimes[i] - mTimes[i - 1]);
@@ -342,11 +349,13 @@ double Importer::typicalStep() const {
 }
 
 // A block also ends where its time column restarts (falls back to the block's first time or
-// before it, after two rows at least) or jumps ahead by more than kBlockGap typical steps. Smaller
-// irregularities stay in their block, whose time axis refuses them.
-void Importer::splitAtTimeBreaks(double typical) {
+// before it, after two rows at least) or jumps ahead by more than kBlockGap of its typical steps
+// (those of its own rows: blocks between blank lines may differ in rate). Smaller irregularities
+// stay in their block, whose time axis refuses them.
+void Importer::splitAtTimeBreaks() {
     std::vector<Block> blocks;
     for (const Block& block : mBlocks) {
+        const double typical = typicalStep(std::span<const Block>(&block, 1));
         Block current = block;
         current.rows = 1;
         for (std::size_t i = block.firstRow + 1; i < block.firstRow + block.rows; ++i) {

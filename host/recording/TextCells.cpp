@@ -101,6 +101,12 @@ std::string quotedCell(std::string_view cell) {
     return quoted + '"';
 }
 
+bool beyondFloat(std::string_view cell) {
+    float narrow = 0.0F;
+    double wide = 0.0;
+    return !parseNumberCell(cell, narrow) && parseNumberCell(cell, wide);
+}
+
 std::string numberText(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

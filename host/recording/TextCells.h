@@ -46,7 +46,8 @@ std::string quoteCell(std::string_view cell, char delimiter);
 std::string quotedCell(std::string_view cell);
 
 /// Reads a cell holding one finite decimal number, with optional spaces around it and an optional
-/// leading '+'. The whole cell must be the number.
+/// leading '+'. The whole cell must be the number. A number too small for T reads as the nearest T,
+/// a zero ("1e-50" as a float); one too large for it is refused.
 template <class T> bool parseNumberCell(std::string_view cell, T& value) {
     const char* first = cell.data();
     const char* last = first + cell.size();
@@ -57,8 +58,20 @@ template <class T> bool parseNumberCell(std::string_view cell, T& value) {
     if (last - first > 1 && *first == '+' && first[1] != '-')
         ++first;
     const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range && end == last) {
+        // from_chars refuses a number that rounds to zero as well as one that overflows.
+        long double wide = 0.0L;
+        const auto [wideEnd, wideError] = std::from_chars(first, last, wide);
+        if (wideError == std::errc() && wideEnd == last && std::abs(wide) < 1.0L) {
+            value = static_cast<T>(wide);
+            return true;
+        }
+    }
     return error == std::errc() && end == last && std::isfinite(value);
 }
+
+/// Whether a cell holds a finite number that a float cannot hold (beyond 3.4e38 in magnitude).
+bool beyondFloat(std::string_view cell);
 
 /// Shortest text of a number that reads back as the same double.
 std::string numberText(double value);

@@ -108,6 +108,37 @@ TEST(DelimitedExport, WritesEveryTimeAndHeaderSoThatTheyReadBack) {
     }
 }
 
+TEST(DelimitedExport, WritesEveryRecordAsABlockOnItsOwnClockAndMissingSamplesAsNaN) {
+    Recording recording(std::vector<ChannelInfo>{{"P", "mmHg"}, {"V", "uL"}});
+    Record first(0.001, {{1, NAN, 3}, {4, 5, 6}});
+    first.setStartTime(0.548);
+    Record second(0.1, {{7, 8}, {NAN, 9}});
+    second.setStartTime(-2);
+    Record third(1.0 / 3.0, {{10}, {11}});
+    third.setStartTime(5);
+    recording.addRecord(first);
+    recording.addRecord(second);
+    recording.addRecord(third);
+    const std::string text = exportDelimitedRecording(recording);
+    EXPECT_EQ(text, "Time (s),P (mmHg),V (uL)\n0.548,1,4\n0.549,NaN,5\n0.550,3,6\n\n-2.0,7,NaN\n-1.9,8,9\n\n"
+                    "5,10,11\n");
+    const ImportResult result = importDelimitedText(text);
+    ASSERT_TRUE(result.ok()) << result.error().text();
+    const Recording& back = result.recording();
+    ASSERT_EQ(back.recordCount(), 3);
+    for (std::int32_t r = 0; r < 2; ++r) {
+        EXPECT_EQ(back.record(r).startTime(), recording.record(r).startTime());
+        EXPECT_DOUBLE_EQ(back.record(r).tickPeriod(), recording.record(r).tickPeriod());
+        EXPECT_EQ(back.record(r).samples(1)[1], recording.record(r).samples(1)[1]);
+    }
+    EXPECT_TRUE(std::isnan(back.record(0).samples(0)[1]));
+    EXPECT_TRUE(std::isnan(back.record(1).samples(1)[0]));
+
+    ExportOptions untimed;
+    untimed.timeColumn = false;
+    EXPECT_THROW(exportDelimitedRecording(recording, untimed), std::invalid_argument) << "start times";
+}
+
 TEST(DelimitedExport, AOneTickRecordReadsBackWithItsRate) {
     const Recording recording = oneChannel({"P", "mmHg"}, 0.004, {7.5});
     const std::string text = exportDelimitedText(recording);

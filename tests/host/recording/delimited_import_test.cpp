@@ -140,6 +140,32 @@ TEST(DelimitedImport, ReadsEmptyAndNaNCellsAsMissingSamples) {
 
 // Each block of rows is a record: blocks end at blank lines, where the clock restarts and where
 // it jumps ahead by more than a few sample periods. Each record keeps its own start time.
+TEST(DelimitedImport, ASampleTooSmallForAFloatIsZeroAndOneTooLargeIsRefusedAsSuch) {
+    const ImportResult tiny = importDelimitedText("Time (s);P\n0;1e-50\n0.5;-2e-60\n");
+    ASSERT_TRUE(tiny.ok()) << tiny.error().text();
+    EXPECT_EQ(samples(tiny.recording(), 0, 0), (std::vector<float>{0, 0}));
+    for (const char* text : {"Time (s),P\n0,1\n1,1e308\n", "Time (s);P\n0;1\n1;1e308\n"}) {
+        const ImportResult huge = importDelimitedText(text);
+        ASSERT_FALSE(huge.ok());
+        EXPECT_EQ(
+            huge.error().text(),
+            "line 3, column 2: \"1e308\" in \"P\" is beyond the range of a sample (3.4e38 in magnitude)");
+    }
+}
+
+TEST(DelimitedImport, BlocksBetweenBlankLinesKeepTheirOwnRates) {
+    // A 10 Hz block after a 1 kHz one: its steps are a hundred typical steps of the whole column,
+    // but the typical step of its own rows.
+    const ImportResult result =
+        importDelimitedText("Time (s),P\n0,1\n0.001,2\n0.002,3\n0.003,4\n\n1,5\n1.1,6\n1.2,7\n");
+    ASSERT_TRUE(result.ok()) << result.error().text();
+    const Recording& recording = result.recording();
+    ASSERT_EQ(recording.recordCount(), 2);
+    EXPECT_DOUBLE_EQ(recording.record(0).tickPeriod(), 0.001);
+    EXPECT_DOUBLE_EQ(recording.record(1).tickPeriod(), 0.1);
+    EXPECT_EQ(samples(recording, 1, 0), (std::vector<float>{5, 6, 7}));
+}
+
 TEST(DelimitedImport, ReadsARecordingInBlocksAsRecords) {
     struct Case {
         const char* name;
