@@ -1,5 +1,8 @@
 #include "workflow/LoopView.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "workflow/ModelState.h"
 
 namespace Tarvik {
@@ -37,9 +40,13 @@ void LoopView::SaveExtraState(Ovo::BinOStream& out) const {
     WriteIntSet(out, mLoops);
 }
 
+// In ascending order, so that a set is saved as the same bytes however it was filled (a hash
+// set's own order depends on that).
 void WriteIntSet(Ovo::BinOStream& out, const IntSet& set) {
-    Write(out, static_cast<std::uint32_t>(set.size()));
-    for (std::int32_t member : set)
+    std::vector<std::int32_t> members(set.begin(), set.end());
+    std::sort(members.begin(), members.end());
+    Write(out, static_cast<std::uint32_t>(members.size()));
+    for (std::int32_t member : members)
         Write(out, member);
 }
 

@@ -26,8 +26,8 @@ private:
     IntSet mLoops;               // 61
 };
 
-// Writes a set as its u32 size and its members; reads it back (false, with the set unchanged, when
-// the stream fails or its count cannot be held by the stream).
+// Writes a set as its u32 size and its members in ascending order; reads it back (false, with the set
+// unchanged, when the stream fails or its count cannot be held by the stream).
 void WriteIntSet(Ovo::BinOStream& out, const IntSet& set);
 bool ReadIntSet(Ovo::BinIStream& in, IntSet& set);
 

@@ -104,9 +104,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 column.push_back(sample(in));
         Record record(tickPeriod, std::move(columns));
         record.setStartTime(start(in));
-        // Times must be doubles: a period of 1e300 s leaves no room for many ticks.
+        // Times must be doubles whose steps stand out from their rounding: a period of 1e300 s
+        // leaves no room for many ticks, nor one of 1e-12 s after a start at 1e6 s.
+        const double last = record.startTime() + static_cast<double>(ticks[r] - 1) * tickPeriod;
         timesFit =
-            timesFit && std::isfinite(record.startTime() + static_cast<double>(ticks[r] - 1) * tickPeriod);
+            timesFit && std::isfinite(last) &&
+            (ticks[r] == 1 || tickPeriod >= 0x1p-46 * std::max(std::abs(record.startTime()), std::abs(last)));
         untimedFits = untimedFits && record.startTime() == 0.0 &&
                       (r == 0 || tickPeriod == recording.record(0).tickPeriod());
         recording.addRecord(std::move(record));

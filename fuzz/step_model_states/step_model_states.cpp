@@ -30,6 +30,14 @@ Bytes saved(Model& model, bool extra) {
     return memory->Bytes();
 }
 
+std::string hex(const Bytes& bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const BYTE b : bytes)
+        text += std::string(1, digits[b >> 4]) + digits[b & 15] + ' ';
+    return text;
+}
+
 bool loaded(Model& model, bool extra, const Bytes& bytes, std::uint32_t version, std::string faults = {}) {
     auto memory = Fuzz::faultyStream(bytes, std::move(faults), STGM_READ);
     StorageBinIStreamLite in(memory.Get());
@@ -67,6 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fuzz::StepModelDocument again;
     const ModelPtr copy = again.GetModel(id);
     FUZZ_CHECK(loaded(*copy, extra, first, current), "a saved state loads");
-    FUZZ_CHECK(saved(*copy, extra) == first, "and saves as the same bytes");
+    const Bytes second = saved(*copy, extra);
+    FUZZ_CHECK(second == first, "and saves as the same bytes: model " + std::to_string(id) +
+                                    (extra ? ", second block: " : ", first block: ") + hex(first) + " then " +
+                                    hex(second));
     return 0;
 }

@@ -20,7 +20,8 @@ inline constexpr double kSnapTolerance = 1e-6;
 /// comes back: channels, records, ticks, start times and samples exactly (with decimals -1; else
 /// within the rounding), each tick period within kPeriodTolerance and what rounding its times to
 /// doubles costs (or kSnapTolerance, when it comes back as a whole rate). A record of one tick
-/// among others takes their rate. Lets the export's std::invalid_argument through.
+/// among others takes their typical rate, so its own is checked only when they share it. Lets the
+/// export's std::invalid_argument through.
 void checkExportReadsBack(const Vantrel::Recording& recording, const Vantrel::ExportOptions& options);
 
 } // namespace Fuzz

@@ -14,6 +14,7 @@ namespace Vantrel {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr double kTimeResolution = 0x1p-46;
 
 [[noreturn]] void refuse(std::size_t channel, const ChannelInfo& info, const std::string& why) {
     throw std::invalid_argument("channel " + std::to_string(channel + 1) + " (" +
@@ -98,9 +99,16 @@ void appendSample(std::string& out, float value, int decimals, std::size_t chann
 class TimeText {
 public:
     TimeText(double start, double period, Tick ticks) : mStart(start), mPeriod(period) {
-        if (!std::isfinite(start + static_cast<double>(ticks - 1) * period))
+        const double last = start + static_cast<double>(ticks - 1) * period;
+        if (!std::isfinite(last))
             throw std::invalid_argument("the times of the record reach beyond the largest number; write it "
                                         "without a time column");
+        // The import takes the period from the times' steps, which must stand out from the rounding of
+        // times that large: a step of 2^-46 of them is known to within 1/64.
+        if (ticks > 1 && period < kTimeResolution * std::max(std::abs(start), std::abs(last)))
+            throw std::invalid_argument(
+                "the tick period is too short beside the record's times to write them "
+                "apart; write it without a time column");
         constexpr double kExact = 9007199254740992.0;              // 2^53: every whole number exact
         constexpr double kMostUnits = 1'000'000'000'000'000'000.0; // |s + k * m| stays below 2^63
         double scale = 1.0;

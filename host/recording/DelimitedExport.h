@@ -18,7 +18,8 @@ namespace Vantrel {
 /// has one time, which gives no rate: it reads back only with its sample rate given, or beside
 /// records of the same rate. Throws std::out_of_range for a bad record, and std::invalid_argument
 /// for decimals outside -1 .. 9 and for what the text cannot give back: no channels or no samples,
-/// an infinite sample, times beyond the largest double, a title or unit that is not UTF-8 or holds a
+/// an infinite sample, times beyond the largest double or too large for their steps (a period under
+/// 2^-46 of them), a title or unit that is not UTF-8 or holds a
 /// line break, an empty title, blanks around a title or unit, a unit holding both "(" and "[", and
 /// without the time column a start time other than 0, a channel titled "Time" or a header of
 /// numbers alone.
