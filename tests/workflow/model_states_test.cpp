@@ -10,6 +10,7 @@
 #include "core/NumericHelpers.h"
 #include "core/StorageBinOStreamLite.h"
 #include "tests/workflow/WorkflowFixture.h"
+#include "workflow/LoopView.h"
 #include "workflow/ModelBaseNoTpl.h"
 
 namespace {
@@ -335,6 +336,22 @@ TEST_F(ModelStates, LoadedListsReplaceWhatTheModelsHeld) {
     loops->CommitChange();
     ASSERT_TRUE(Load(*loops, true, FromHex("00 00 00 00")));
     EXPECT_TRUE(GetModelParam<61>(loops).empty());
+}
+
+TEST(IntSetState, ASetIsSavedAsTheSameBytesHoweverItWasFilled) {
+    IntSet grown;
+    for (std::int32_t member = 0; member < 40; ++member)
+        grown.insert(member % 2 == 0 ? member : -member);
+    IntSet filled(grown.begin(), grown.end());
+    filled.rehash(1000); // another bucket order
+    const auto bytes = [](const IntSet& set) {
+        std::stringbuf buffer;
+        Ovo::BinOStream out(&buffer, false);
+        WriteIntSet(out, set);
+        return buffer.str();
+    };
+    EXPECT_EQ(bytes(grown), bytes(filled));
+    EXPECT_EQ(bytes({7, -3, 2}).substr(4), std::string("\xFD\xFF\xFF\xFF\x02\0\0\0\x07\0\0\0", 12));
 }
 
 TEST_F(ModelStates, StatesCutShortAreRefused) {
