@@ -36,6 +36,16 @@ bool SetSurfaceDCClip(HDC dc, std::optional<Region> clip);
 // False for an unknown context.
 bool RecordDrawCall(HDC dc, std::string name, std::vector<std::int64_t> args, std::u16string text = {});
 
+// A bitmap handle over a surface made elsewhere (a decoded picture, a
+// converted image), reporting the given depth.
+HBITMAP CreateBitmapOver(std::shared_ptr<Surface> surface, int bitsPerPixel);
+
+// A packed device-independent bitmap (BITMAPINFOHEADER, colour table, bits),
+// as bitmap resources hold it: 1, 4, 8, 24 and 32 bits per pixel, BI_RGB,
+// either row order. The depth it reports is the bitmap's. Null when the bytes
+// are not such a bitmap.
+HBITMAP CreateBitmapFromPackedDib(const BYTE* bytes, std::size_t size);
+
 } // namespace gdi
 
 // The surface position of a context's device (0, 0).

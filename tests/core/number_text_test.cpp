@@ -65,10 +65,10 @@ TEST_P(NumberTextTest, ParsingTellsAnEmptyFieldFromOneWithoutANumber) {
         const wchar_t* text;
         std::uint64_t bits;
     };
-    const Case markers[] = {{L"", empty},        {L"   ", empty},      {L" \t\r\n ", empty},
-                            {L"abc", notANumber}, {L"mV 3", notANumber}, {L"-", notANumber},
+    const Case markers[] = {{L"", empty},          {L"   ", empty},        {L" \t\r\n ", empty},
+                            {L"abc", notANumber},  {L"mV 3", notANumber},  {L"-", notANumber},
                             {L"3.5e", notANumber}, {L"3.5E+", notANumber}, {L"inf", notANumber},
-                            {L"nan", notANumber}, {L"1e400", notANumber}};
+                            {L"nan", notANumber},  {L"1e400", notANumber}};
     for (const Case& c : markers)
         EXPECT_EQ(Bits(GetWindowTextAsDouble(With(c.text, Separator()))), c.bits) << "\"" << c.text << "\"";
 
@@ -76,9 +76,9 @@ TEST_P(NumberTextTest, ParsingTellsAnEmptyFieldFromOneWithoutANumber) {
         const wchar_t* text;
         double value;
     };
-    const Number numbers[] = {{L"3.5", 3.5},   {L"  3.5  ", 3.5}, {L"3.5 mV", 3.5}, {L"3.5mV", 3.5},
-                              {L"-12", -12},   {L".5", 0.5},      {L"1e5x", 1e5},   {L"1.5e-3", 1.5e-3},
-                              {L"0x10", 0},    {L"+7", 7},        {L"1e-400", 0}};
+    const Number numbers[] = {{L"3.5", 3.5}, {L"  3.5  ", 3.5}, {L"3.5 mV", 3.5}, {L"3.5mV", 3.5},
+                              {L"-12", -12}, {L".5", 0.5},      {L"1e5x", 1e5},   {L"1.5e-3", 1.5e-3},
+                              {L"0x10", 0},  {L"+7", 7},        {L"1e-400", 0}};
     for (const Number& n : numbers)
         EXPECT_EQ(GetWindowTextAsDouble(With(n.text, Separator())), n.value) << "\"" << n.text << "\"";
 }
@@ -129,9 +129,9 @@ TEST_P(NumberTextTest, DisplayChoosesNotationAndDigitsByMagnitude) {
 // Values just below 1e5 are left out: they show as "100000", which reads back
 // as 100000, shown as "1e5".
 TEST_P(NumberTextTest, DisplayedTextReadsBackToTheShownValue) {
-    const double values[] = {0,      1e-33,   0.001234, 0.012345, 0.5,    2.5,   9.99996, 12.3456,
-                             1234.56, 9999.99, 12345.6, 100000,  123456, 1.5e10, -7.25e-7, 3e200,
-                             -0.75};
+    const double values[] = {0,       1e-33,   0.001234, 0.012345, 0.5,     2.5,
+                             9.99996, 12.3456, 1234.56,  9999.99,  12345.6, 100000,
+                             123456,  1.5e10,  -7.25e-7, 3e200,    -0.75};
     for (double v : values) {
         const std::wstring shown = FormatDoubleForDisplay(v).ToWString();
         const double back = GetWindowTextAsDouble(shown);
