@@ -123,8 +123,8 @@ bool Blit(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD ro
 // Source offset of destination column i of n when n destination pixels show
 // m source pixels: the source pixel under the destination pixel's centre.
 std::int64_t Nearest(std::int64_t i, std::int64_t n, std::int64_t m) {
-    return static_cast<std::int64_t>(std::floor((static_cast<double>(i) + 0.5) * static_cast<double>(m) /
-                                                 static_cast<double>(n)));
+    return static_cast<std::int64_t>(
+        std::floor((static_cast<double>(i) + 0.5) * static_cast<double>(m) / static_cast<double>(n)));
 }
 
 // The source rows (or columns) [first, last) that average into destination
@@ -267,8 +267,9 @@ BOOL AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX,
     if (sourceDevice.left + o.x < 0 || sourceDevice.top + o.y < 0 ||
         sourceDevice.right + o.x > s->Target()->Width() || sourceDevice.bottom + o.y > s->Target()->Height())
         return FALSE;
-    Record(*d, "AlphaBlend",
-           {x, y, width, height, srcX, srcY, srcWidth, srcHeight, blend.SourceConstantAlpha, blend.AlphaFormat});
+    Record(
+        *d, "AlphaBlend",
+        {x, y, width, height, srcX, srcY, srcWidth, srcHeight, blend.SourceConstantAlpha, blend.AlphaFormat});
     if (width == 0 || height == 0 || srcWidth == 0 || srcHeight == 0)
         return TRUE;
     const SourceBlock block = CopySource(*s, srcX, srcY, srcWidth, srcHeight);
@@ -313,3 +314,35 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
         *bits = surface->Pixels().data();
     return CreateBitmapOver(std::move(surface), 32);
 }
+
+namespace gdi {
+
+bool DrawMaskedPicture(HDC dc, const RECT& logical, const Surface& picture, const Surface* mask, bool image,
+                       bool maskBits) {
+    DeviceContext* d = DcOf(dc);
+    if (!d)
+        return false;
+    Record(*d, "DrawMaskedPicture", {logical.left, logical.top, logical.right, logical.bottom});
+    const std::int64_t w = Width(logical), h = Height(logical);
+    if (w <= 0 || h <= 0 || picture.Width() == 0 || picture.Height() == 0)
+        return true;
+    const RECT area = DeviceRect(*d, logical.left, logical.top, w, h);
+    Raster raster(*d);
+    raster.ForEachPixel(area, [&](std::int64_t px, std::int64_t py, Pixel& out) {
+        const int sx = static_cast<int>(Nearest(px - area.left, w, picture.Width()));
+        const int sy = static_cast<int>(Nearest(py - area.top, h, picture.Height()));
+        const Pixel p = picture.Get(sx, sy);
+        const bool transparent = mask ? (mask->Get(sx, sy) & kRgbMask) != 0 : (p >> 24) < 128;
+        if (image && maskBits) {
+            if (!transparent)
+                out = p & kRgbMask;
+        } else if (image) {
+            out = p & kRgbMask;
+        } else if (maskBits) {
+            out = transparent ? kRgbMask : 0;
+        }
+    });
+    return true;
+}
+
+} // namespace gdi

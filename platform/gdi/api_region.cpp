@@ -4,6 +4,7 @@
 
 #include "platform/gdi/RegionObject.h"
 #include "platform/gdi/ShapeRegions.h"
+#include "platform/gdi/bridge.h"
 #include "platform/gdi/internal.h"
 #include "platform/gdi/saturate.h"
 
@@ -279,3 +280,20 @@ int GetPolyFillMode(HDC dc) {
     DeviceContext* c = DcOf(dc);
     return c ? c->State().polyFillMode : 0;
 }
+
+namespace gdi {
+
+std::shared_ptr<Region> RegionOfHandle(HRGN region) {
+    auto r = RegionOf(region);
+    return r ? std::make_shared<Region>(r->Get()) : nullptr;
+}
+
+bool SetRegionOfHandle(HRGN region, const Region& value) {
+    auto r = RegionOf(region);
+    if (!r)
+        return false;
+    r->Set(value);
+    return true;
+}
+
+} // namespace gdi

@@ -36,9 +36,22 @@ bool SetSurfaceDCClip(HDC dc, std::optional<Region> clip);
 // False for an unknown context.
 bool RecordDrawCall(HDC dc, std::string name, std::vector<std::int64_t> args, std::u16string text = {});
 
+// The region behind a region handle (a copy), null for another handle; and
+// replacing it.
+std::shared_ptr<Region> RegionOfHandle(HRGN region);
+bool SetRegionOfHandle(HRGN region, const Region& value);
+
 // A bitmap handle over a surface made elsewhere (a decoded picture, a
 // converted image), reporting the given depth.
 HBITMAP CreateBitmapOver(std::shared_ptr<Surface> surface, int bitsPerPixel);
+
+// Draws a picture stretched (nearest pixel) into the logical rectangle of a
+// context, clipped as any drawing: with image and mask both set, the
+// picture's pixels where the mask is black (without a mask: where the
+// picture's alpha is at least 128); image alone copies the picture, mask
+// alone the mask. False for an unknown context.
+bool DrawMaskedPicture(HDC dc, const RECT& logical, const Surface& picture, const Surface* mask, bool image,
+                       bool maskBits);
 
 // A packed device-independent bitmap (BITMAPINFOHEADER, colour table, bits),
 // as bitmap resources hold it: 1, 4, 8, 24 and 32 bits per pixel, BI_RGB,

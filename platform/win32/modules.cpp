@@ -176,3 +176,11 @@ void SetExitHook(std::function<void(UINT)> hook) {
 }
 
 } // namespace win32
+
+DWORD GetCurrentProcessId() {
+    return static_cast<DWORD>(getpid());
+}
+
+DWORD GetCurrentThreadId() {
+    return 1;
+}
