@@ -335,9 +335,9 @@ bool DrawMaskedPicture(HDC dc, const RECT& logical, const Surface& picture, cons
         const bool transparent = mask ? (mask->Get(sx, sy) & kRgbMask) != 0 : (p >> 24) < 128;
         if (image && maskBits) {
             if (!transparent)
-                out = p & kRgbMask;
+                out = p | 0xFF000000u;
         } else if (image) {
-            out = p & kRgbMask;
+            out = p | 0xFF000000u;
         } else if (maskBits) {
             out = transparent ? kRgbMask : 0;
         }

@@ -258,8 +258,19 @@ Pixel PaletteEntry(const BYTE* table, std::size_t entries, std::size_t i) {
 } // namespace
 
 HBITMAP CreateBitmapFromPackedDib(const BYTE* bytes, std::size_t size) {
-    if (!bytes || size < sizeof(BITMAPINFOHEADER))
+    int bpp = 0;
+    std::optional<Surface> s = DecodePackedDib(bytes, size, &bpp);
+    if (!s)
         return nullptr;
+    if (bpp != 32) // GDI's own pixels carry alpha 0
+        for (Pixel& p : s->Pixels())
+            p &= kRgbMask;
+    return CreateBitmapOver(std::make_shared<Surface>(std::move(*s)), bpp);
+}
+
+std::optional<Surface> DecodePackedDib(const BYTE* bytes, std::size_t size, int* bitsPerPixel) {
+    if (!bytes || size < sizeof(BITMAPINFOHEADER))
+        return std::nullopt;
     BITMAPINFOHEADER h;
     std::memcpy(&h, bytes, sizeof h);
     const int bpp = h.biBitCount;
@@ -267,14 +278,14 @@ HBITMAP CreateBitmapFromPackedDib(const BYTE* bytes, std::size_t size) {
     if (h.biSize < sizeof h || h.biSize > size || h.biCompression != BI_RGB || h.biPlanes != 1 ||
         h.biWidth <= 0 || height == 0 || h.biWidth > Surface::kMaxSide || height > Surface::kMaxSide ||
         (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32))
-        return nullptr;
+        return std::nullopt;
     const std::size_t entries = bpp <= 8 ? (h.biClrUsed ? h.biClrUsed : std::size_t{1} << bpp) : 0;
     const std::size_t stride = (static_cast<std::size_t>(h.biWidth) * bpp + 31) / 32 * 4;
     const std::size_t bitsAt = h.biSize + 4 * entries;
     if (entries > 256 || bitsAt > size || (size - bitsAt) / stride < static_cast<std::size_t>(height))
-        return nullptr;
+        return std::nullopt;
     const BYTE* table = bytes + h.biSize;
-    auto surface = std::make_shared<Surface>(h.biWidth, static_cast<int>(height), bpp == 1 ? 1 : 32);
+    Surface surface(h.biWidth, static_cast<int>(height), bpp == 1 ? 1 : 32);
     for (std::int64_t row = 0; row < height; ++row) {
         const BYTE* line = bytes + bitsAt + static_cast<std::size_t>(row) * stride;
         const int y = static_cast<int>(h.biHeight < 0 ? row : height - 1 - row);
@@ -290,10 +301,12 @@ HBITMAP CreateBitmapFromPackedDib(const BYTE* bytes, std::size_t size) {
                 const unsigned index = (line[bit / 8] >> (8 - bpp - bit % 8)) & ((1u << bpp) - 1);
                 p = PaletteEntry(table, entries, index);
             }
-            surface->Set(x, y, p);
+            surface.Set(x, y, bpp == 1 || bpp == 32 ? p : p | 0xFF000000u);
         }
     }
-    return CreateBitmapOver(std::move(surface), bpp);
+    if (bitsPerPixel)
+        *bitsPerPixel = bpp;
+    return surface;
 }
 
 } // namespace gdi

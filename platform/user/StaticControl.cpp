@@ -29,10 +29,10 @@ StaticState& StateOf(Window& w) {
 
 HBRUSH Background(HWND hwnd, HDC dc) {
     const HWND parent = GetParent(hwnd);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        parent ? SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                              reinterpret_cast<LPARAM>(hwnd))
-               : 0);
+    const auto brush = reinterpret_cast<HBRUSH>(parent ? SendMessageW(parent, WM_CTLCOLORSTATIC,
+                                                                      reinterpret_cast<WPARAM>(dc),
+                                                                      reinterpret_cast<LPARAM>(hwnd))
+                                                       : 0);
     return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
 }
 

@@ -59,7 +59,8 @@ HRGN OutlineOf(Shape shape, int n) {
 void DrawSign(HDC dc, const Look& look, int n) {
     if (look.sign[0] == 0)
         return;
-    HFONT font = CreateFontW(-(n * 3 / 4), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, u"Segoe UI");
+    HFONT font =
+        CreateFontW(-(n * 3 / 4), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, u"Segoe UI");
     HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look.ink);

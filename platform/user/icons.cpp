@@ -47,8 +47,8 @@ HICON UserObjects::SystemIcon(WORD id, int size, bool cursor) {
 }
 
 int UserObjects::LiveIcons() const {
-    return static_cast<int>(std::count_if(mIcons.begin(), mIcons.end(),
-                                          [](const auto& entry) { return !entry.second.shared; }));
+    return static_cast<int>(
+        std::count_if(mIcons.begin(), mIcons.end(), [](const auto& entry) { return !entry.second.shared; }));
 }
 
 std::u16string IconName(HICON icon) {

@@ -150,8 +150,8 @@ UINT PressMessage(int button) {
     const HWND capture = GetCapture();
     const HWND target = capture != nullptr ? capture : HitAt(in.cursor).hwnd;
     const Window* w = d.Windows().Find(target);
-    const bool dbl = w != nullptr && (w->windowClass->style & CS_DBLCLKS) != 0 && in.lastPress.hwnd == target &&
-                     in.lastPress.message == down &&
+    const bool dbl = w != nullptr && (w->windowClass->style & CS_DBLCLKS) != 0 &&
+                     in.lastPress.hwnd == target && in.lastPress.message == down &&
                      d.Clock().Now() - in.lastPress.time <= GetDoubleClickTime() &&
                      std::abs(in.lastPress.at.x - in.cursor.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
                      std::abs(in.lastPress.at.y - in.cursor.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
@@ -353,7 +353,8 @@ HHOOK SetWindowsHookExW(int kind, HOOKPROC proc, HINSTANCE, DWORD) {
 
 BOOL UnhookWindowsHookEx(HHOOK hook) {
     auto& hooks = Input().hooks;
-    const auto it = std::find_if(hooks.begin(), hooks.end(), [&](const user::Hook& h) { return h.handle == hook; });
+    const auto it =
+        std::find_if(hooks.begin(), hooks.end(), [&](const user::Hook& h) { return h.handle == hook; });
     if (it == hooks.end())
         return FALSE;
     hooks.erase(it);
@@ -362,7 +363,8 @@ BOOL UnhookWindowsHookEx(HHOOK hook) {
 
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
     const std::vector<user::Hook> hooks = Input().hooks;
-    const auto it = std::find_if(hooks.begin(), hooks.end(), [&](const user::Hook& h) { return h.handle == hook; });
+    const auto it =
+        std::find_if(hooks.begin(), hooks.end(), [&](const user::Hook& h) { return h.handle == hook; });
     if (it == hooks.end())
         return 0;
     for (auto next = it + 1; next != hooks.end(); ++next)

@@ -80,7 +80,8 @@ user::MenuItem* ItemOf(HMENU menu, UINT item, UINT flags, HMENU* owner = nullptr
 }
 
 user::MenuItem Make(UINT flags, UINT_PTR newItem, LPCWSTR text) {
-    user::MenuItem item{flags & ~MF_BYPOSITION, newItem, text && !(flags & MF_SEPARATOR) ? text : u"", nullptr};
+    user::MenuItem item{flags & ~MF_BYPOSITION, newItem, text && !(flags & MF_SEPARATOR) ? text : u"",
+                        nullptr};
     if (flags & MF_POPUP) {
         item.popup = reinterpret_cast<HMENU>(newItem);
         item.id = 0;
@@ -170,12 +171,14 @@ int GetMenuItemCount(HMENU menu) {
 }
 
 UINT GetMenuItemID(HMENU menu, int position) {
-    const user::MenuItem* i = position < 0 ? nullptr : ItemOf(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    const user::MenuItem* i =
+        position < 0 ? nullptr : ItemOf(menu, static_cast<UINT>(position), MF_BYPOSITION);
     return i == nullptr || i->popup != nullptr ? 0xFFFFFFFFu : static_cast<UINT>(i->id);
 }
 
 HMENU GetSubMenu(HMENU menu, int position) {
-    const user::MenuItem* i = position < 0 ? nullptr : ItemOf(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    const user::MenuItem* i =
+        position < 0 ? nullptr : ItemOf(menu, static_cast<UINT>(position), MF_BYPOSITION);
     return i ? i->popup : nullptr;
 }
 

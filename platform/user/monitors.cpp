@@ -84,7 +84,8 @@ HMONITOR MonitorFromRect(const RECT* rect, DWORD flags) {
     }
     if (bestArea > 0)
         return HandleOf(best);
-    const POINT centre{rect->left + (rect->right - rect->left) / 2, rect->top + (rect->bottom - rect->top) / 2};
+    const POINT centre{rect->left + (rect->right - rect->left) / 2,
+                       rect->top + (rect->bottom - rect->top) / 2};
     return Fallback(NearestTo(centre), flags);
 }
 

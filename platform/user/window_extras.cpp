@@ -89,7 +89,8 @@ BOOL AnimateWindow(HWND hwnd, DWORD time, DWORD flags) {
 }
 
 HINSTANCE ShellExecuteW(HWND, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder, int show) {
-    Desktop::Current().Effects().Add("ShellExecute", Text(verb) + u"|" + Text(file) + u"|" + Text(parameters) +
-                                                         u"|" + Text(folder) + u"|" + Number(show));
+    Desktop::Current().Effects().Add("ShellExecute", Text(verb) + u"|" + Text(file) + u"|" +
+                                                         Text(parameters) + u"|" + Text(folder) + u"|" +
+                                                         Number(show));
     return reinterpret_cast<HINSTANCE>(std::uintptr_t{42});
 }

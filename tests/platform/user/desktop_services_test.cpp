@@ -99,8 +99,8 @@ TEST_F(Desktop, AnimationAndShellOpeningAreRecorded) {
     EXPECT_TRUE(IsWindowVisible(w));
     AnimateWindow(w, 200, AW_BLEND | AW_HIDE);
     EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_GT(reinterpret_cast<std::uintptr_t>(ShellExecuteW(nullptr, nullptr, u"https://example.org", nullptr,
-                                                             nullptr, SW_SHOWNORMAL)),
+    EXPECT_GT(reinterpret_cast<std::uintptr_t>(
+                  ShellExecuteW(nullptr, nullptr, u"https://example.org", nullptr, nullptr, SW_SHOWNORMAL)),
               32u);
     const auto& effects = user::Desktop::Current().Effects().Entries();
     ASSERT_GE(effects.size(), 3u);

@@ -33,15 +33,15 @@ TEST_F(Input, MouseMessagesGoToTheWindowUnderThePointerOrToTheCapture) {
     user::MoveMouse({120, 125});
     user::PressButton(VK_LBUTTON);
     user::Desktop::Current().Pump();
-    EXPECT_EQ(Mouse(child), (std::vector<std::tuple<UINT, int, int>>{{WM_MOUSEMOVE, 10, 15},
-                                                                       {WM_LBUTTONDOWN, 10, 15}}));
+    EXPECT_EQ(Mouse(child),
+              (std::vector<std::tuple<UINT, int, int>>{{WM_MOUSEMOVE, 10, 15}, {WM_LBUTTONDOWN, 10, 15}}));
     SetCapture(child);
     Forget();
     user::MoveMouse({250, 90});
     user::ReleaseButton(VK_LBUTTON);
     user::Desktop::Current().Pump();
-    EXPECT_EQ(Mouse(child), (std::vector<std::tuple<UINT, int, int>>{{WM_MOUSEMOVE, 140, -20},
-                                                                       {WM_LBUTTONUP, 140, -20}}));
+    EXPECT_EQ(Mouse(child),
+              (std::vector<std::tuple<UINT, int, int>>{{WM_MOUSEMOVE, 140, -20}, {WM_LBUTTONUP, 140, -20}}));
     EXPECT_TRUE(Mouse(top).empty());
 }
 
