@@ -14,7 +14,8 @@ struct Rgba {
 };
 
 Rgba Unpack(ARGB p) {
-    return Rgba{{(p & 0xFF) / 255.0, ((p >> 8) & 0xFF) / 255.0, ((p >> 16) & 0xFF) / 255.0, (p >> 24) / 255.0}};
+    return Rgba{
+        {(p & 0xFF) / 255.0, ((p >> 8) & 0xFF) / 255.0, ((p >> 16) & 0xFF) / 255.0, (p >> 24) / 255.0}};
 }
 
 ARGB Pack(const Rgba& v) {

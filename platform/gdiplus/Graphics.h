@@ -55,8 +55,8 @@ public:
     Status DrawImage(Image* image, INT x, INT y);
     Status DrawImage(Image* image, INT x, INT y, INT width, INT height);
     Status DrawImage(Image* image, const Rect& dest);
-    Status DrawImage(Image* image, const Rect& dest, INT srcX, INT srcY, INT srcWidth, INT srcHeight, Unit unit,
-                     const ImageAttributes* attributes = nullptr);
+    Status DrawImage(Image* image, const Rect& dest, INT srcX, INT srcY, INT srcWidth, INT srcHeight,
+                     Unit unit, const ImageAttributes* attributes = nullptr);
     Status FillRectangle(const Brush* brush, INT x, INT y, INT width, INT height);
     Status GetLastStatus();
 

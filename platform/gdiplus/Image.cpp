@@ -150,7 +150,8 @@ Bitmap::Bitmap(HINSTANCE instance, const WCHAR* name) {
         return;
     }
     HRSRC found = FindResourceW(instance, name, MAKEINTRESOURCEW(2));
-    const auto* bytes = found ? static_cast<const BYTE*>(LockResource(LoadResource(instance, found))) : nullptr;
+    const auto* bytes =
+        found ? static_cast<const BYTE*>(LockResource(LoadResource(instance, found))) : nullptr;
     int bpp = 0;
     auto s = bytes ? gdi::DecodePackedDib(bytes, SizeofResource(instance, found), &bpp) : std::nullopt;
     if (!s) {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/gdi/Png.h"
 #include "platform/gdi/gdi.h"

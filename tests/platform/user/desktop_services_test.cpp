@@ -17,7 +17,8 @@ TEST_F(Desktop, MonitorsAnswerByContainmentLargestOverlapOrNearness) {
                                           {RECT{1920, 0, 3200, 1024}, RECT{1920, 0, 3200, 984}}});
     EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
     const HMONITOR second = MonitorFromPoint({2000, 10}, MONITOR_DEFAULTTONULL);
-    MONITORINFO info{sizeof info};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
     ASSERT_TRUE(GetMonitorInfoW(second, &info));
     EXPECT_EQ(info.rcWork.bottom, 984);
     EXPECT_EQ(info.dwFlags, 0u);
