@@ -59,8 +59,9 @@ HWND CWindowImplRoot::CreateImpl(LPCWSTR className, WNDPROC classProc, HWND pare
     m_pfnSuperWindowProc = &::DefWindowProcW;
     creating = this;
     const user::CreationHook previous = user::SetCreationHook(&BindCreating);
-    const HWND h = CreateWindowExW(exStyle, className, name, style, rect.left, rect.top, rect.right - rect.left,
-                                   rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(id), nullptr, param);
+    const HWND h =
+        CreateWindowExW(exStyle, className, name, style, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(id), nullptr, param);
     user::SetCreationHook(previous);
     creating = nullptr;
     return h;

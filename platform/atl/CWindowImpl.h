@@ -59,8 +59,8 @@ class CWindowImpl : public TBase, public CWindowImplRoot {
 public:
     HWND Create(HWND parent, RECT rect, LPCWSTR name = nullptr, DWORD style = 0, DWORD exStyle = 0,
                 UINT_PTR id = 0, void* param = nullptr) {
-        return CreateImpl(ClassName().c_str(), &WindowProc, parent, rect, name, TWinTraits::GetWndStyle(style),
-                          TWinTraits::GetWndExStyle(exStyle), id, param);
+        return CreateImpl(ClassName().c_str(), &WindowProc, parent, rect, name,
+                          TWinTraits::GetWndStyle(style), TWinTraits::GetWndExStyle(exStyle), id, param);
     }
     BOOL SubclassWindow(HWND hwnd) { return SubclassImpl(hwnd); }
     HWND UnsubclassWindow() { return UnsubclassImpl(); }

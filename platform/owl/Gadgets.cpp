@@ -41,7 +41,8 @@ bool TGadget::IdleAction(long) {
 }
 
 bool TGadget::PtIn(const TPoint& point) {
-    return mVisible && point.x >= 0 && point.y >= 0 && point.x < mBounds.Width() && point.y < mBounds.Height();
+    return mVisible && point.x >= 0 && point.y >= 0 && point.x < mBounds.Width() &&
+           point.y < mBounds.Height();
 }
 
 void TGadget::Paint(TDC& dc) {

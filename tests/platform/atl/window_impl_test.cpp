@@ -82,10 +82,10 @@ TEST(WindowImpl, AnObjectMayDeleteItselfAfterItsLastMessage) {
 
 TEST(WindowImpl, ASubclassedControlKeepsItsOwnBehaviourBehindTheMap) {
     user::Desktop::Reset();
-    const HWND parent = CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                        nullptr, nullptr);
-    const HWND button = CreateWindowExW(0, u"Button", u"B", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 40, 20,
-                                        parent, reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    const HWND parent =
+        CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    const HWND button = CreateWindowExW(0, u"Button", u"B", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 40,
+                                        20, parent, reinterpret_cast<HMENU>(1), nullptr, nullptr);
     PaintCounter c;
     ASSERT_TRUE(c.SubclassWindow(button));
     c.SendMessage(BM_CLICK);
