@@ -184,3 +184,15 @@ DWORD GetCurrentProcessId() {
 DWORD GetCurrentThreadId() {
     return 1;
 }
+
+namespace {
+thread_local DWORD lastError = 0;
+}
+
+DWORD GetLastError() {
+    return lastError;
+}
+
+void SetLastError(DWORD error) {
+    lastError = error;
+}

@@ -56,8 +56,9 @@ std::string OutputDir() {
     const std::filesystem::path actualPath = out / (name + ".actual.png");
     if (!std::filesystem::exists(reference)) {
         gdi::SavePng(picture, actualPath.string());
-        return ::testing::AssertionFailure() << "no reference " << reference << "; the picture is "
-                                             << actualPath << " (TARVIK_UPDATE_GOLDEN=1 makes it the reference)";
+        return ::testing::AssertionFailure()
+               << "no reference " << reference << "; the picture is " << actualPath
+               << " (TARVIK_UPDATE_GOLDEN=1 makes it the reference)";
     }
     const gdi::Surface expected = gdi::LoadPng(reference.string());
     const std::size_t differing = gdi::DifferentPixels(picture, expected);
