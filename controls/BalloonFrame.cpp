@@ -24,8 +24,8 @@ int StemState(int quadrant) {
 HRGN CreateThemedBalloonRegion(const BalloonRegionRequest& r, BalloonFrame& frame) {
     const int state = StemState(r.quadrant);
     SIZE stem{21, 21};
-    if (UxThemeDLL::GetThemePartSize(r.theme->Get(), r.dc, TTP_BALLOONSTEM, state, &r.balloon, TS_DRAW, &stem) <
-        0)
+    if (UxThemeDLL::GetThemePartSize(r.theme->Get(), r.dc, TTP_BALLOONSTEM, state, &r.balloon, TS_DRAW,
+                                     &stem) < 0)
         stem = SIZE{21, 21};
     const bool right = r.quadrant == 0 || r.quadrant == 3;
     const LONG x = right ? r.stemAnchor.x - stem.cx : r.stemAnchor.x;
@@ -63,7 +63,8 @@ void DrawThemedBalloon(HDC dc, ThemeHandle& theme, int part, int state, const Ba
 
 HRGN CreateBalloonRegion(const POINT (&triangle)[3], POINT topLeft, POINT bottomRight, int radius) {
     HRGN stem = CreatePolygonRgn(triangle, 3, ALTERNATE);
-    HRGN body = CreateRoundRectRgn(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, radius * 3, radius * 3);
+    HRGN body =
+        CreateRoundRectRgn(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, radius * 3, radius * 3);
     HRGN out = CreateRectRgn(0, 0, 0, 0);
     CombineRgn(out, stem, body, RGN_OR);
     DeleteObject(stem);

@@ -33,7 +33,8 @@ void CWtlBitmapButton::CreateGreyedBitmap(Gdiplus::Image* image) {
     Gdiplus::Bitmap grey(w, h, Gdiplus::PixelFormat32bppRGB);
     Gdiplus::Graphics g(&grey);
     Gdiplus::ImageAttributes attributes;
-    attributes.SetColorMatrix(&GreyMatrix(), Gdiplus::ColorMatrixFlagsDefault, Gdiplus::ColorAdjustTypeBitmap);
+    attributes.SetColorMatrix(&GreyMatrix(), Gdiplus::ColorMatrixFlagsDefault,
+                              Gdiplus::ColorAdjustTypeBitmap);
     g.DrawImage(image, Gdiplus::Rect{0, 0, w, h}, 0, 0, w, h, Gdiplus::UnitPixel, &attributes);
     HBITMAP disabled = nullptr;
     if (grey.GetHBITMAP(Gdiplus::Color(0xFF000000), &disabled) == Gdiplus::Ok)
@@ -124,7 +125,8 @@ LRESULT CWtlBitmapButton::OnPaint(UINT message, WPARAM wParam, LPARAM lParam, BO
             g.DrawImage(mImage, at.x, at.y);
         } else {
             Gdiplus::ImageAttributes grey;
-            grey.SetColorMatrix(&GreyMatrix(), Gdiplus::ColorMatrixFlagsDefault, Gdiplus::ColorAdjustTypeBitmap);
+            grey.SetColorMatrix(&GreyMatrix(), Gdiplus::ColorMatrixFlagsDefault,
+                                Gdiplus::ColorAdjustTypeBitmap);
             g.DrawImage(mImage, Gdiplus::Rect{at.x, at.y, size.cx, size.cy}, 0, 0, size.cx, size.cy,
                         Gdiplus::UnitPixel, &grey);
         }

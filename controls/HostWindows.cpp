@@ -11,7 +11,8 @@ int ShowHostErrorBox(HWND owner, LPCWSTR text, LPCWSTR caption, DWORD helpContex
     IHostApplication* application = Tarvik::GetHostApplication();
     INT button = 1;
     if (application != nullptr)
-        application->ShowMessageBox(0, owner, text, caption, MB_TASKMODAL | MB_ICONERROR, helpContext, &button);
+        application->ShowMessageBox(0, owner, text, caption, MB_TASKMODAL | MB_ICONERROR, helpContext,
+                                    &button);
     return button;
 }
 

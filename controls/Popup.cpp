@@ -22,8 +22,8 @@ LOGFONTW PopupFont() {
 } // namespace
 
 Popup::Popup(POINT anchor, OWL::TWindow* parent, const String& text)
-    : OWL::TWindow(parent), mText(text), mFont(std::make_unique<OWL::TFont>(PopupFont())),
-      mAnchor{anchor.x + 2, anchor.y + 2} {
+    : OWL::TWindow(parent), mText(text),
+      mFont(std::make_unique<OWL::TFont>(PopupFont())), mAnchor{anchor.x + 2, anchor.y + 2} {
     Attr.Style = WS_POPUP | WS_DISABLED | WS_BORDER;
     HDC screen = GetDC(nullptr);
     HGDIOBJ old = SelectObject(screen, mFont->GetHandle());

@@ -5,8 +5,9 @@
 namespace {
 
 SysColourCache Read() {
-    return SysColourCache{GetSysColor(COLOR_BTNTEXT),      GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNFACE),
-                          GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255),           GetSysColor(COLOR_WINDOW)};
+    return SysColourCache{GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNSHADOW),
+                          GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
+                          RGB(255, 255, 255),         GetSysColor(COLOR_WINDOW)};
 }
 
 SysColourCache& Current() {

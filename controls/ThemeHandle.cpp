@@ -1,5 +1,6 @@
 #include "controls/ThemeHandle.h"
 
+#include "controls/ThemeOpen.h"
 #include "controls/UxThemeDLL.h"
 #include "core/SystemVersionInfo.h"
 #include "core/XOvo.h"
@@ -17,11 +18,6 @@ HRESULT Checked(HRESULT hr, const char16_t* entry) {
         throw XOvo(message, OVO_E_MESSAGE_ONLY);
     }
     return hr;
-}
-
-bool PlatformAllowsThemes(const OSVERSIONINFOW& v) {
-    return v.dwPlatformId == VER_PLATFORM_WIN32_NT &&
-           (v.dwMajorVersion >= 6 || (v.dwMajorVersion == 5 && v.dwMinorVersion == 1));
 }
 
 } // namespace
@@ -54,8 +50,9 @@ HRESULT ThemeDrawBackground(const ThemePartRequest& r) {
 }
 
 HRESULT ThemeDrawText(const ThemePartRequest& r) {
-    return Checked(UxThemeDLL::DrawThemeText(r.theme->Get(), r.dc, r.part, r.state, r.text, r.textFlags, r.rect),
-                   u"DrawThemeText");
+    return Checked(
+        UxThemeDLL::DrawThemeText(r.theme->Get(), r.dc, r.part, r.state, r.text, r.textFlags, r.rect),
+        u"DrawThemeText");
 }
 
 HRESULT ThemeGetTextExtent(const ThemePartRequest& r) {
@@ -73,7 +70,7 @@ HRESULT ThemeGetPartSize(const ThemePartRequest& r) {
 // A library that cannot be bound counts as no theming: the controls then draw
 // plainly instead of failing in their paint handlers.
 bool IsThemingAvailable(const OSVERSIONINFOW& version) {
-    if (!PlatformAllowsThemes(version))
+    if (!PlatformThemes(version))
         return false;
     try {
         return UxThemeDLL::IsAppThemed() != FALSE;

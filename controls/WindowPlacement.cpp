@@ -30,7 +30,8 @@ void MoveTo(HWND window, const RECT& r) {
 
 } // namespace
 
-ControlPlacement::ControlPlacement(HWND dialog, int controlId) : dialog(dialog), rect{}, controlId(controlId) {
+ControlPlacement::ControlPlacement(HWND dialog, int controlId)
+    : dialog(dialog), rect{}, controlId(controlId) {
     GetWindowRect(GetDlgItem(dialog, controlId), &rect);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
 }

@@ -7,9 +7,8 @@
 namespace Tarvik {
 namespace {
 
-const std::vector<ArtColour> kColours{{'G', 0x00FF00},        {'L', 0xC0C0C0}, {'R', 0x2828DC},
-                                      {'W', 0xFFFFFF},        {'Y', 0x14C8FA}, {'K', 0x000000},
-                                      {'B', 0xD26428},        {'D', 0x1E1EA0}};
+const std::vector<ArtColour> kColours{{'G', 0x00FF00}, {'L', 0xC0C0C0}, {'R', 0x2828DC}, {'W', 0xFFFFFF},
+                                      {'Y', 0x14C8FA}, {'K', 0x000000}, {'B', 0xD26428}, {'D', 0x1E1EA0}};
 
 const std::vector<std::string_view> kError{
     "GGGGRRRRGGGG", "GGRRRRRRRRGG", "GRRRRWWRRRRG", "GRRRRWWRRRRG", "RRRRRWWRRRRR", "RRRRRWWRRRRR",
@@ -66,14 +65,16 @@ std::vector<BYTE> PackArt(const std::vector<std::string_view>& rows, int bitsPer
         Put32(out, v);
     for (char c : table) {
         const COLORREF rgb = ColourOf(c, palette);
-        out.insert(out.end(), {static_cast<BYTE>(rgb >> 16), static_cast<BYTE>(rgb >> 8), static_cast<BYTE>(rgb), 0});
+        out.insert(out.end(),
+                   {static_cast<BYTE>(rgb >> 16), static_cast<BYTE>(rgb >> 8), static_cast<BYTE>(rgb), 0});
     }
     const std::size_t stride = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
     for (int y = height - 1; y >= 0; --y) {
         std::vector<BYTE> line;
         for (char c : rows[static_cast<std::size_t>(y)]) {
             const COLORREF rgb = ColourOf(c, palette);
-            const BYTE b = static_cast<BYTE>(rgb >> 16), g = static_cast<BYTE>(rgb >> 8), r = static_cast<BYTE>(rgb);
+            const BYTE b = static_cast<BYTE>(rgb >> 16), g = static_cast<BYTE>(rgb >> 8),
+                       r = static_cast<BYTE>(rgb);
             if (bitsPerPixel == 8)
                 line.push_back(static_cast<BYTE>(std::find(table.begin(), table.end(), c) - table.begin()));
             else if (bitsPerPixel == 24)
@@ -90,10 +91,12 @@ std::vector<BYTE> PackArt(const std::vector<std::string_view>& rows, int bitsPer
 void RegisterModuleImages(HMODULE instance) {
     const LANGID neutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
     const LPCWSTR bitmap = MAKEINTRESOURCEW(2);
-    RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kErrorIconBitmap), neutral, PackArt(kError, 32, kColours));
+    RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kErrorIconBitmap), neutral,
+                     PackArt(kError, 32, kColours));
     RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kWarningIconBitmap), neutral,
                      PackArt(kWarning, 24, kColours));
-    RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kInfoIconBitmap), neutral, PackArt(kInfo, 8, kColours));
+    RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kInfoIconBitmap), neutral,
+                     PackArt(kInfo, 8, kColours));
 }
 
 } // namespace Tarvik

@@ -8,10 +8,10 @@
 inline constexpr IID IID_IDocumentChannels = MakeGuid("{5C1E7A02-93D4-4B8E-A6F1-2D7B40C9E813}"); // our own id
 
 struct IDocumentChannels : IUnknown {
-    virtual HRESULT GetChannelCount(LONG* count) = 0;                             // slot 3
-    virtual HRESULT GetChannelTitle(LONG channel, IAutoOvoString** title) = 0;    // slot 4
+    virtual HRESULT GetChannelCount(LONG* count) = 0;                          // slot 3
+    virtual HRESULT GetChannelTitle(LONG channel, IAutoOvoString** title) = 0; // slot 4
     // *selected is 0xFFFF when the channel has a selection, else 0.
-    virtual HRESULT HasSelection(LONG channel, SHORT* selected) = 0;              // slot 5
+    virtual HRESULT HasSelection(LONG channel, SHORT* selected) = 0; // slot 5
     // The selection's first and last positions; the outputs are left as they
     // were when the channel has none.
     virtual HRESULT GetSelection(LONG channel, LONG* startRecord, LONG* startTick, LONG* endRecord,
