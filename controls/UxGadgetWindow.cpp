@@ -23,7 +23,8 @@ OWL::TPoint Relative(const OWL::TGadget& g, const OWL::TPoint& p) {
 
 } // namespace
 
-UxGadgetWindow::UxGadgetWindow(OWL::TWindow* parent, OWL::TModule* module) : OWL::TGadgetWindow(parent, module) {
+UxGadgetWindow::UxGadgetWindow(OWL::TWindow* parent, OWL::TModule* module)
+    : OWL::TGadgetWindow(parent, module) {
     if (PlatformThemes())
         mTheme = TryOpenTheme(GetHandle(), ClassList(mThemeClass));
 }

@@ -24,7 +24,8 @@ void UxMenuGadget::OpenMenu(UINT flags, POINT at) {
     ClientToScreen(mWindow->GetHandle(), &bottomRight);
     ClientToScreen(mWindow->GetHandle(), &at);
     const TPMPARAMS exclude{sizeof(TPMPARAMS), RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}};
-    mLastTrack = TrackPopupMenuEx(*mMenu, flags, at.x, at.y, mOwner ? mOwner->GetHandle() : nullptr, &exclude);
+    mLastTrack =
+        TrackPopupMenuEx(*mMenu, flags, at.x, at.y, mOwner ? mOwner->GetHandle() : nullptr, &exclude);
     MSG pending{};
     const HWND h = mWindow->GetHandle();
     if (PeekMessageW(&pending, h, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE) &&
@@ -64,8 +65,8 @@ void UxMenuGadget::RButtonUp(UINT modKeys, const OWL::TPoint& point) {
         CancelPressed(point, true);
 }
 
-UxButtonMenuGadget::UxButtonMenuGadget(int id, std::unique_ptr<Gdiplus::Image> image, int themeClass, HMENU menu,
-                                       OWL::TWindow* owner, const std::u16string& text)
+UxButtonMenuGadget::UxButtonMenuGadget(int id, std::unique_ptr<Gdiplus::Image> image, int themeClass,
+                                       HMENU menu, OWL::TWindow* owner, const std::u16string& text)
     : UxMenuGadget(id, std::move(image), themeClass, menu, owner) {
     if (!text.empty())
         SetText(text);

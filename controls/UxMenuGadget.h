@@ -22,7 +22,8 @@ class UxMenuGadget : public UxCustomButtonGadget {
 public:
     // The gadget takes the image and the menu; its text is the menu's first
     // item's, centred.
-    UxMenuGadget(int id, std::unique_ptr<Gdiplus::Image> image, int themeClass, HMENU menu, OWL::TWindow* owner);
+    UxMenuGadget(int id, std::unique_ptr<Gdiplus::Image> image, int themeClass, HMENU menu,
+                 OWL::TWindow* owner);
 
     void LButtonDown(UINT modKeys, const OWL::TPoint& point) override;
     void RButtonDown(UINT modKeys, const OWL::TPoint& point) override;

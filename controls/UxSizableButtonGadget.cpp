@@ -39,7 +39,8 @@ const Gdiplus::ColorMatrix& DisabledMatrix() {
     static const Gdiplus::ColorMatrix m = [] {
         const double a = 0.6632251157578453, b = 0.7853981633974483;
         const float s[3] = {static_cast<float>(0.4 * std::cos(a) * std::cos(b)),
-                            static_cast<float>(0.4 * std::cos(a) * std::sin(b)), static_cast<float>(0.4 * std::sin(a))};
+                            static_cast<float>(0.4 * std::cos(a) * std::sin(b)),
+                            static_cast<float>(0.4 * std::sin(a))};
         Gdiplus::ColorMatrix out{};
         for (int in = 0; in < 3; ++in)
             for (int c = 0; c < 3; ++c)
@@ -68,12 +69,14 @@ std::unique_ptr<Gdiplus::Image> LoadGlyph(int id, HINSTANCE module) {
 } // namespace
 
 UxSizableButtonGadget::UxSizableButtonGadget(int id, int glyphResourceId, TType type, TState state)
-    : OWL::TButtonTextGadget(id, glyphResourceId, sBitmap, type, true, state, false, 4), mThemeClass(kButtonClass) {
+    : OWL::TButtonTextGadget(id, glyphResourceId, sBitmap, type, true, state, false, 4),
+      mThemeClass(kButtonClass) {
     Initialise();
 }
 
 UxSizableButtonGadget::UxSizableButtonGadget(TextKind, int id, int glyphResourceId, TType type)
-    : OWL::TButtonTextGadget(id, glyphResourceId, sBitmap, type, true, Up, false, 0), mThemeClass(kButtonClass) {
+    : OWL::TButtonTextGadget(id, glyphResourceId, sBitmap, type, true, Up, false, 0),
+      mThemeClass(kButtonClass) {
     Initialise();
     mFlags = 8;
 }
@@ -111,8 +114,9 @@ void UxSizableButtonGadget::EnsureImage() {
 }
 
 void UxSizableButtonGadget::UpdateImageSize() {
-    mImageSize = mImage0 ? SIZE{static_cast<LONG>(mImage0->GetWidth()), static_cast<LONG>(mImage0->GetHeight())}
-                         : SIZE{0, 0};
+    mImageSize = mImage0
+                     ? SIZE{static_cast<LONG>(mImage0->GetWidth()), static_cast<LONG>(mImage0->GetHeight())}
+                     : SIZE{0, 0};
 }
 
 void UxSizableButtonGadget::SetLook(UINT bits, bool on) {
@@ -281,7 +285,8 @@ void UxSizableButtonGadget::PaintFace(OWL::TDC& dc, const OWL::TRect&) {
         attributes.SetRemapTable(1, &grey, Gdiplus::ColorAdjustTypeBitmap);
     }
     if (!mEnabled)
-        attributes.SetColorMatrix(&DisabledMatrix(), Gdiplus::ColorMatrixFlagsDefault, Gdiplus::ColorAdjustTypeBitmap);
+        attributes.SetColorMatrix(&DisabledMatrix(), Gdiplus::ColorMatrixFlagsDefault,
+                                  Gdiplus::ColorAdjustTypeBitmap);
     Gdiplus::Graphics g(dc.GetHDC());
     g.DrawImage(image, Gdiplus::Rect{at.x, at.y, mImageSize.cx, mImageSize.cy}, 0, 0, mImageSize.cx,
                 mImageSize.cy, Gdiplus::UnitPixel, &attributes);
@@ -311,7 +316,8 @@ void UxSizableButtonGadget::PaintText(OWL::TDC& dc, const OWL::TRect& rect) {
     SelectObject(dc, old);
 }
 
-std::unique_ptr<Gdiplus::Image> UxSizableButtonGadget::SetImage(int which, std::unique_ptr<Gdiplus::Image> image) {
+std::unique_ptr<Gdiplus::Image> UxSizableButtonGadget::SetImage(int which,
+                                                                std::unique_ptr<Gdiplus::Image> image) {
     std::unique_ptr<Gdiplus::Image> previous;
     if (which == 0) {
         previous = std::exchange(mImage0, std::move(image));

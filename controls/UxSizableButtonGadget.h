@@ -103,8 +103,8 @@ class UxCustomButtonGadget : public UxSizableButtonGadget {
 public:
     UxCustomButtonGadget(int id, TStyle style, TType type, bool enabled, TState state, bool shared,
                          UINT numChars, int themeClass, std::unique_ptr<Gdiplus::Image> image)
-        : UxSizableButtonGadget(id, style, type, enabled, state, shared, numChars, themeClass, std::move(image)) {
-    }
+        : UxSizableButtonGadget(id, style, type, enabled, state, shared, numChars, themeClass,
+                                std::move(image)) {}
     const char* GetTypeName() const override { return "UxCustomButtonGadget"; }
     void PaintThemedBackground(OWL::TDC& dc, const OWL::TRect& rect) override;
 };

@@ -146,6 +146,7 @@ inline constexpr UINT DFC_CAPTION = 1;
 inline constexpr UINT DFC_MENU = 2;
 inline constexpr UINT DFC_SCROLL = 3;
 inline constexpr UINT DFC_BUTTON = 4;
+inline constexpr UINT DFCS_CAPTIONCLOSE = 0x0000;
 inline constexpr UINT DFCS_SCROLLSIZEGRIP = 0x0008;
 inline constexpr UINT DFCS_BUTTONCHECK = 0x0000;
 inline constexpr UINT DFCS_INACTIVE = 0x0100;

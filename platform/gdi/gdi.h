@@ -18,6 +18,9 @@ int MulDiv(int a, int b, int c);
 // System colours: a fixed classic table; SetSysColors changes it for the
 // process (the window manager tells windows).
 DWORD GetSysColor(int index);
+// An OLE colour: 0x800000nn is system colour nn, anything else an RGB value.
+// E_INVALIDARG for a system colour beyond the table.
+HRESULT OleTranslateColor(DWORD oleColor, void* palette, COLORREF* out);
 BOOL SetSysColors(int count, const INT* indices, const COLORREF* colors);
 HBRUSH GetSysColorBrush(int index);
 

@@ -174,6 +174,8 @@ bool TWindow::Create() {
 HWND TWindow::GetParentH() const {
     if (mParent != nullptr)
         return mParent->mHandle;
+    if (mParentHandle != nullptr && mHandle == nullptr)
+        return mParentHandle;
     return mHandle ? ::GetParent(mHandle) : nullptr;
 }
 

@@ -106,6 +106,9 @@ public:
     // Adds and removes style bits of the window, or of Attr before creation.
     void ModifyStyle(DWORD remove, DWORD add);
     TModule* GetModule() const { return mModule; }
+    // The window to create this one in when it has no parent object (the
+    // object then belongs to whoever made it, not to a parent).
+    void SetParentHandle(HWND parent) { mParentHandle = parent; }
     int GetResourceId() const { return mResourceId; }
 
     // The window procedure of the object: the response tables, then
@@ -156,6 +159,7 @@ private:
     WNDPROC mPreviousProc = nullptr; // for aliases and subclassed system controls
     TEventInfo* mCurrent = nullptr;
     int mResourceId = 0;
+    HWND mParentHandle = nullptr;
     void BindToControl();
 };
 

@@ -16,6 +16,7 @@
 #include "platform/user/msgbox_api.h"
 #include "platform/user/paint_api.h"
 #include "platform/user/records.h"
+#include "platform/user/rect_api.h"
 #include "platform/user/shell_api.h"
 #include "platform/user/static.h"
 #include "platform/user/styles.h"
