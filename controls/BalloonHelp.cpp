@@ -15,8 +15,9 @@
 namespace WTL {
 namespace {
 
-constexpr int kStemBand = 20;  // the non-client band on the stem's side
-constexpr int kRowGap = 8;     // between the title row and the content, and around row parts
+constexpr int kStemBand = 20; // the non-client band on the stem's side
+constexpr int kMargin = 8;    // the non-client band around the content, inside the outline
+constexpr int kRowGap = 8;    // between the title row and the content, and around row parts
 constexpr int kCornerRadius = 4;
 constexpr UINT kHotTimer = 2;
 constexpr UINT kTimeoutTimer = 1;
@@ -189,8 +190,8 @@ bool CBalloonHelp::Themed() const {
     return mTooltipTheme.IsOpen();
 }
 
-int CBalloonHelp::Open(HWND parent, LPCWSTR title, LPCWSTR body, const POINT* anchor, DWORD options, LPCWSTR url,
-                       UINT timeout, DWORD layout) {
+int CBalloonHelp::Open(HWND parent, LPCWSTR title, LPCWSTR body, const POINT* anchor, DWORD options,
+                       LPCWSTR url, UINT timeout, DWORD layout) {
     mBody = body ? body : u"";
     mOptions = options;
     mUrl = url ? url : u"";
@@ -426,11 +427,13 @@ void CBalloonHelp::PositionWindow() {
 }
 
 LRESULT CBalloonHelp::OnNcCalcSize(UINT, WPARAM wParam, LPARAM lParam, BOOL&) {
-    RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+    RECT* r =
+        wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
     if (mQuadrant < 2)
         r->top += kStemBand;
     else
         r->bottom -= kStemBand;
+    InflateRect(r, -kMargin, -kMargin);
     r->right = std::max(r->right, r->left);
     r->bottom = std::max(r->bottom, r->top);
     return 0;
@@ -502,8 +505,8 @@ void CBalloonHelp::PaintContent(HDC dc) {
         const int state = (mCloseState & DFCS_PUSHED) ? 3 : (mCloseState & DFCS_HOT) ? 2 : 1;
         bool drawn = false;
         if (Themed())
-            drawn = OvoLinkingUtils::UxThemeDLL::DrawThemeBackground(mTooltipTheme.Get(), dc, TTP_CLOSE, state,
-                                                                     &mCloseRect) >= 0;
+            drawn = OvoLinkingUtils::UxThemeDLL::DrawThemeBackground(mTooltipTheme.Get(), dc, TTP_CLOSE,
+                                                                     state, &mCloseRect) >= 0;
         if (!drawn)
             DrawFrameControl(dc, &mCloseRect, DFC_CAPTION,
                              DFCS_CAPTIONCLOSE | (mCloseState ? mCloseState : DFCS_FLAT));
@@ -523,19 +526,22 @@ void CBalloonHelp::PaintContent(HDC dc) {
     const UINT bodyFlags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | align;
     bool drawn = false;
     if (Themed() && !mBody.empty())
-        drawn = OvoLinkingUtils::UxThemeDLL::DrawThemeText(mTooltipTheme.Get(), dc, TTP_BALLOON, 1, mBody.c_str(),
-                                                           bodyFlags, &bodyRect) >= 0;
+        drawn = OvoLinkingUtils::UxThemeDLL::DrawThemeText(mTooltipTheme.Get(), dc, TTP_BALLOON, 1,
+                                                           mBody.c_str(), bodyFlags, &bodyRect) >= 0;
     if (!drawn && !mBody.empty())
         DrawTextW(dc, mBody.c_str(), -1, &bodyRect, bodyFlags);
     mLinkRect = RECT{0, 0, 0, 0};
     if (!mLinkText.empty()) {
         const LONG width = r.link.cx;
-        const LONG x = align == DT_CENTER ? (client.right - width) / 2 : align == DT_RIGHT ? client.right - width : 0;
+        const LONG x = align == DT_CENTER  ? (client.right - width) / 2
+                       : align == DT_RIGHT ? client.right - width
+                                           : 0;
         mLinkRect = RECT{x, top + r.body.cy, x + width, top + r.body.cy + r.link.cy};
         bool themedLink = false;
         if (Themed() && mTextTheme.IsOpen())
-            themedLink = OvoLinkingUtils::UxThemeDLL::DrawThemeText(mTextTheme.Get(), dc, TEXT_HYPERLINKTEXT, 2,
-                                                                    mLinkText.c_str(), bodyFlags, &mLinkRect) >= 0;
+            themedLink =
+                OvoLinkingUtils::UxThemeDLL::DrawThemeText(mTextTheme.Get(), dc, TEXT_HYPERLINKTEXT, 2,
+                                                           mLinkText.c_str(), bodyFlags, &mLinkRect) >= 0;
         if (!themedLink) {
             SetTextColor(dc, kPlainLink);
             RECT link = mLinkRect;
@@ -556,12 +562,13 @@ LRESULT CBalloonHelp::OnPaint(UINT, WPARAM, LPARAM, BOOL&) {
     GetClientRect(&client);
     if (Themed()) {
         RECT body = mFrame.body;
-        OffsetRect(&body, 0, mQuadrant < 2 ? -kStemBand : 0);
+        OffsetRect(&body, -kMargin, (mQuadrant < 2 ? -kStemBand : 0) - kMargin);
         OvoLinkingUtils::UxThemeDLL::DrawThemeBackground(mTooltipTheme.Get(), dc, TTP_BALLOON, 1, &body);
         PaintContent(dc);
     } else {
         HDC memory = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+        HBITMAP bitmap =
+            CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
         HGDIOBJ old = SelectObject(memory, bitmap);
         HBRUSH background = CreateSolidBrush(BackgroundColour());
         FillRect(memory, &client, background);
@@ -581,7 +588,7 @@ LRESULT CBalloonHelp::OnPrint(UINT, WPARAM wParam, LPARAM lParam, BOOL&) {
     if (lParam & PRF_NONCLIENT)
         PaintFrame(dc);
     if (lParam & (PRF_CLIENT | PRF_ERASEBKGND)) {
-        const POINT origin{0, mQuadrant < 2 ? kStemBand : 0};
+        const POINT origin{kMargin, (mQuadrant < 2 ? kStemBand : 0) + kMargin};
         POINT previous{};
         SetViewportOrgEx(dc, origin.x, origin.y, &previous);
         if (!Themed() && (lParam & PRF_ERASEBKGND)) {
@@ -809,7 +816,8 @@ WTL::CBalloonHelp* ShowBalloonAtControl(HWND control, LPCWSTR title, LPCWSTR tex
                                                     : POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     balloon->SetAnchorPoint(anchor);
     balloon->SetIconImage(LoadIconW(nullptr, IDI_WARNING));
-    if (!balloon->Open(control, title, text, nullptr, 0x7E38, nullptr, 0, WTL::CBalloonHelp::kDefaultLayout)) {
+    if (!balloon->Open(control, title, text, nullptr, 0x7E38, nullptr, 0,
+                       WTL::CBalloonHelp::kDefaultLayout)) {
         delete balloon; // no window, so it would never delete itself
         return nullptr;
     }

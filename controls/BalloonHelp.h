@@ -65,6 +65,7 @@ public:
     MESSAGE_HANDLER(WM_PAINT, OnPaint)
     MESSAGE_HANDLER(WM_NCPAINT, OnNcPaint)
     MESSAGE_HANDLER(WM_NCCALCSIZE, OnNcCalcSize)
+    MESSAGE_HANDLER(WM_NCHITTEST, OnNcHitTest)
     MESSAGE_HANDLER(WM_CAPTURECHANGED, OnCaptureChanged)
     MESSAGE_HANDLER(WM_MOUSEMOVE, OnMouseMove)
     MESSAGE_HANDLER(WM_LBUTTONDOWN, OnLButtonDown)
@@ -123,6 +124,9 @@ protected:
     LRESULT OnLButtonDown(UINT, WPARAM, LPARAM, BOOL&);
     LRESULT OnLButtonUp(UINT, WPARAM, LPARAM, BOOL&);
     LRESULT OnMouseActivate(UINT, WPARAM, LPARAM, BOOL&) { return MA_NOACTIVATE; }
+    // The margin around the content answers as client area, so a release
+    // anywhere on the balloon reaches the client handlers.
+    LRESULT OnNcHitTest(UINT, WPARAM, LPARAM, BOOL&) { return HTCLIENT; }
     LRESULT OnTimer(UINT, WPARAM, LPARAM, BOOL&);
     LRESULT OnActivateApp(UINT, WPARAM, LPARAM, BOOL&);
     LRESULT OnPrint(UINT, WPARAM, LPARAM, BOOL&);

@@ -14,8 +14,8 @@ namespace OvoControls {
 DEFINE_RESPONSE_TABLE1(ErrorProvider, OWL::TStatic)
 ::OWL::entries::Void<TMyClass>(WM_PAINT, &OWL::TWindow::PaintObject), EV_WM_MOUSEMOVE, EV_WM_LBUTTONDOWN,
     ::OWL::entries::Mouse<TMyClass>(WM_MBUTTONDOWN, &TMyClass::EvOtherButtonDown),
-    ::OWL::entries::Mouse<TMyClass>(WM_RBUTTONDOWN, &TMyClass::EvOtherButtonDown), EV_WM_MOUSELEAVE, EV_WM_TIMER,
-    END_RESPONSE_TABLE;
+    ::OWL::entries::Mouse<TMyClass>(WM_RBUTTONDOWN, &TMyClass::EvOtherButtonDown), EV_WM_MOUSELEAVE,
+    EV_WM_TIMER, END_RESPONSE_TABLE;
 
 namespace {
 
@@ -81,8 +81,6 @@ void ErrorProvider::Initialise(HINSTANCE module) {
         mBitmaps[i] = std::make_unique<OWL::TBitmap>(m, MAKEINTRESOURCEW(ids[i]));
     ShowWindow(SW_HIDE);
     Attr.ExStyle |= WS_EX_TRANSPARENT;
-    if (GetHandle() != nullptr) // an alias made over an existing control: set up already
-        SetupWindow();
 }
 
 DWORD ErrorProvider::NormaliseFlags(DWORD f) {
@@ -218,8 +216,8 @@ void ErrorProvider::ShowBalloon() {
         delete balloon; // no window: it would never delete itself
 }
 
-StaticTextErrorProvider::MoveableErrProv::MoveableErrProv(StaticTextErrorProvider& owner, OWL::TWindow* parent,
-                                                          int x, int y)
+StaticTextErrorProvider::MoveableErrProv::MoveableErrProv(StaticTextErrorProvider& owner,
+                                                          OWL::TWindow* parent, int x, int y)
     : ErrorProvider(parent, 1, x, y, 12, 12, nullptr, kBalloon | kError), mOwner(&owner) {}
 
 StaticTextErrorProvider::MoveableErrProv::~MoveableErrProv() {
@@ -238,8 +236,6 @@ StaticTextErrorProvider::StaticTextErrorProvider(OWL::TWindow* parent, LPCWSTR t
 StaticTextErrorProvider::StaticTextErrorProvider(OWL::TWindow* parent, FromResource)
     : OWL::TStatic(parent, 1012) {
     mProvider = new MoveableErrProv(*this, parent, Attr.X, Attr.Y);
-    if (GetHandle() != nullptr)
-        MoveProvider();
 }
 
 StaticTextErrorProvider::~StaticTextErrorProvider() {

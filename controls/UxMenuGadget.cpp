@@ -26,11 +26,15 @@ void UxMenuGadget::OpenMenu(UINT flags, POINT at) {
     const TPMPARAMS exclude{sizeof(TPMPARAMS), RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}};
     mLastTrack =
         TrackPopupMenuEx(*mMenu, flags, at.x, at.y, mOwner ? mOwner->GetHandle() : nullptr, &exclude);
-    MSG pending{};
+    // The click on this gadget that closed the menu must not open it again;
+    // a quick one arrives as a double click.
     const HWND h = mWindow->GetHandle();
-    if (PeekMessageW(&pending, h, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE) &&
-        mBounds.Contains(POINT{GET_X_LPARAM(pending.lParam), GET_Y_LPARAM(pending.lParam)}))
-        PeekMessageW(&pending, h, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE);
+    for (const UINT click : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        MSG pending{};
+        if (PeekMessageW(&pending, h, click, click, PM_NOREMOVE) &&
+            mBounds.Contains(POINT{GET_X_LPARAM(pending.lParam), GET_Y_LPARAM(pending.lParam)}))
+            PeekMessageW(&pending, h, click, click, PM_REMOVE);
+    }
     if (mPressed)
         CancelPressed(OWL::TPoint(0, 0));
 }

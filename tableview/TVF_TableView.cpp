@@ -16,7 +16,8 @@ void TVF_TableView::Setup(DWORD style, ITableDataManager*, ITableUserActionHandl
     mStyle = style;
 }
 
-void TVF_TableView::Position(LONG x, LONG y, LONG width, LONG height, LONG rowNumberWidth, LONG fixedGridHeight) {
+void TVF_TableView::Position(LONG x, LONG y, LONG width, LONG height, LONG rowNumberWidth,
+                             LONG fixedGridHeight) {
     mRowNumberWidth = rowNumberWidth;
     mFixedGridHeight = fixedGridHeight;
     MoveWindow(x, y, width, height, true);

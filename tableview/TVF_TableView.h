@@ -11,7 +11,8 @@
 
 class TVF_TableView : public OWL::TWindow {
 public:
-    TVF_TableView(HWND parent, ITableViewMgrInternal* manager, IUnknown* hostDocument, IUnknown* hostServices);
+    TVF_TableView(HWND parent, ITableViewMgrInternal* manager, IUnknown* hostDocument,
+                  IUnknown* hostServices);
     ~TVF_TableView() override;
 
     // The set-up with a style, the manager's data and action facades, the

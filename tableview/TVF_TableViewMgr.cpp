@@ -57,13 +57,14 @@ DWORD TVF_TableViewMgr::ToViewColumn(DWORD dataColumn) const {
     return it == mOrder.end() ? 0 : static_cast<DWORD>(it - mOrder.begin());
 }
 
-HRESULT TVF_TableViewMgr::CreateView(DWORD style, HWND__* parent, IUnknown* hostDocument, IUnknown* hostServices,
-                                     ITableDataManager* data, ITableStoredRowInfo* rows,
-                                     ITableUserActionHandler* actions, IListGenerator* lists) {
+HRESULT TVF_TableViewMgr::CreateView(DWORD style, HWND__* parent, IUnknown* hostDocument,
+                                     IUnknown* hostServices, ITableDataManager* data,
+                                     ITableStoredRowInfo* rows, ITableUserActionHandler* actions,
+                                     IListGenerator* lists) {
     if (parent == nullptr || data == nullptr || rows == nullptr)
         return E_FAIL;
-    auto view = std::make_unique<TVF_TableView>(parent, static_cast<ITableViewMgrInternal*>(this), hostDocument,
-                                                hostServices);
+    auto view = std::make_unique<TVF_TableView>(parent, static_cast<ITableViewMgrInternal*>(this),
+                                                hostDocument, hostServices);
     mView = std::move(view);
     mData = data;
     mActions = actions;
@@ -267,7 +268,8 @@ HRESULT TVF_TableViewMgr::OnCellTextEdited(DWORD tableId, DWORD row, DWORD colum
     return mActions->OnCellTextEdited(tableId, row, ToDataColumn(column), text);
 }
 
-HRESULT TVF_TableViewMgr::OnListItemChosen(DWORD tableId, DWORD command, DWORD row, DWORD column, DWORD item) {
+HRESULT TVF_TableViewMgr::OnListItemChosen(DWORD tableId, DWORD command, DWORD row, DWORD column,
+                                           DWORD item) {
     if (mActions == nullptr || !ColumnsLaidOut())
         return S_OK;
     return mActions->OnListItemChosen(tableId, command, row, ToDataColumn(column), item);

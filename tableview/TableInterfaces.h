@@ -23,7 +23,7 @@ struct ITableDataManager : IUnknown {
     virtual HRESULT GetCellText(DWORD tableId, DWORD row, DWORD column, IAutoOvoString** text) = 0; // slot 3
     virtual HRESULT GetCellFlags(DWORD tableId, DWORD row, DWORD column, DWORD* flags) = 0;         // slot 4
     // Data columns, the row-title column included.
-    virtual HRESULT GetColumnCount(DWORD tableId, DWORD* count) = 0;      // slot 5
+    virtual HRESULT GetColumnCount(DWORD tableId, DWORD* count) = 0;         // slot 5
     virtual HRESULT GetSourceName(DWORD tableId, IAutoOvoString** name) = 0; // slot 6
     virtual HRESULT GetTitle(DWORD tableId, IAutoOvoString** title) = 0;     // slot 7
 
@@ -57,12 +57,14 @@ struct TableCellRange {
 static_assert(sizeof(TableCellRange) == 12);
 
 struct ITableUserActionHandler : IUnknown {
-    virtual HRESULT OnSelectionChanged(DWORD tableId, const TableCellRange* ranges, DWORD count) = 0; // slot 3
+    virtual HRESULT OnSelectionChanged(DWORD tableId, const TableCellRange* ranges,
+                                       DWORD count) = 0; // slot 3
     // how: 1 click, 2 double click, 4 right button (added to the table id).
-    virtual HRESULT OnCellActivated(DWORD tableIdAndHow, DWORD row, DWORD column) = 0;             // slot 4
-    virtual HRESULT OnCellTextEdited(DWORD tableId, DWORD row, DWORD column, IAutoOvoString* text) = 0; // slot 5
+    virtual HRESULT OnCellActivated(DWORD tableIdAndHow, DWORD row, DWORD column) = 0; // slot 4
+    virtual HRESULT OnCellTextEdited(DWORD tableId, DWORD row, DWORD column,
+                                     IAutoOvoString* text) = 0; // slot 5
     virtual HRESULT OnListItemChosen(DWORD tableId, DWORD command, DWORD row, DWORD column,
-                                     DWORD item) = 0;                      // slot 6
+                                     DWORD item) = 0;                       // slot 6
     virtual HRESULT OnAlwaysShowLatestToggled(DWORD tableId, SHORT on) = 0; // slot 7
 
 protected:
@@ -74,11 +76,11 @@ struct ITableViewManager : IUnknown {
                                ITableDataManager* data, ITableStoredRowInfo* rows,
                                ITableUserActionHandler* actions, IListGenerator* lists) = 0; // slot 3
     virtual HRESULT PositionView(DWORD reserved, LONG x, LONG y, LONG width, LONG height, LONG rowNumberWidth,
-                                 DWORD defaultColumnWidth, LONG fixedGridHeight) = 0; // slot 4
-    virtual HRESULT DestroyView(DWORD reserved) = 0;                                  // slot 5
-    virtual HRESULT ColumnsChanged(DWORD reserved) = 0;                               // slot 6
-    virtual HRESULT InvalidateCell(DWORD reserved, DWORD row, DWORD column) = 0;      // slot 7
-    virtual HRESULT SelectRows(DWORD tableId, DWORD firstRow, DWORD endRow) = 0;      // slot 8
+                                 DWORD defaultColumnWidth, LONG fixedGridHeight) = 0;           // slot 4
+    virtual HRESULT DestroyView(DWORD reserved) = 0;                                            // slot 5
+    virtual HRESULT ColumnsChanged(DWORD reserved) = 0;                                         // slot 6
+    virtual HRESULT InvalidateCell(DWORD reserved, DWORD row, DWORD column) = 0;                // slot 7
+    virtual HRESULT SelectRows(DWORD tableId, DWORD firstRow, DWORD endRow) = 0;                // slot 8
     virtual HRESULT SelectCells(DWORD tableId, DWORD column, DWORD firstRow, DWORD endRow) = 0; // slot 9
     virtual HRESULT SetStyle(DWORD style) = 0;                                                  // slot 10
     virtual HRESULT AddSelectionToDataPad(DWORD reserved) = 0;                                  // slot 11
@@ -96,7 +98,7 @@ protected:
 
 // What the table view asks of the manager for column order and widths.
 struct ITableViewMgrInternal : IUnknown {
-    virtual HRESULT MoveColumn(DWORD reserved, DWORD source, DWORD target) = 0;   // slot 3
+    virtual HRESULT MoveColumn(DWORD reserved, DWORD source, DWORD target) = 0;     // slot 3
     virtual HRESULT GetColumnWidth(DWORD reserved, DWORD column, DWORD* width) = 0; // slot 4
     virtual HRESULT SetColumnWidth(DWORD reserved, DWORD column, DWORD width) = 0;  // slot 5
 

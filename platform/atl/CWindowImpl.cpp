@@ -94,16 +94,23 @@ LRESULT CWindowImplRoot::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     CWindowImplRoot* self = it->second;
     const MSG msg{hwnd, message, wParam, lParam, 0, POINT{0, 0}};
     const MSG* outer = std::exchange(self->mCurrent, &msg);
+    ++self->mDepth;
     LRESULT result = 0;
     if (!self->ProcessWindowMessage(hwnd, message, wParam, lParam, result, 0))
         result = self->DefWindowProc(message, wParam, lParam);
     self->mCurrent = outer;
+    --self->mDepth;
     if (message == WM_NCDESTROY) {
         if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == self->GetWindowProc())
             ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_pfnSuperWindowProc));
         Objects().erase(hwnd);
         self->Handle() = nullptr;
-        self->OnFinalMessage(hwnd); // may delete the object
+        self->mFinalDue = true;
+    }
+    // The object may delete itself there: only once no message of it is being answered.
+    if (self->mFinalDue && self->mDepth == 0) {
+        self->mFinalDue = false;
+        self->OnFinalMessage(hwnd);
     }
     return result;
 }

@@ -4,8 +4,9 @@
 // ProcessWindowMessage), made with Create (a class of its own, registered on
 // first use) or by subclassing an existing window (SubclassWindow, keeping
 // the window's previous procedure for DefWindowProc). After its last message
-// (WM_NCDESTROY) the object lets go of the window and OnFinalMessage runs; an
-// object may delete itself there. Handlers set bHandled to FALSE to pass a
+// (WM_NCDESTROY) the object lets go of the window and, once no message of it
+// is being answered any more, OnFinalMessage runs; an object may delete
+// itself there. Handlers set bHandled to FALSE to pass a
 // message on; each message has its own bHandled, so nested dispatch keeps
 // the outer one.
 
@@ -52,6 +53,8 @@ protected:
 private:
     friend struct CWindowImplAccess;
     const MSG* mCurrent = nullptr;
+    int mDepth = 0;         // messages being answered, nested sends included
+    bool mFinalDue = false; // WM_NCDESTROY answered; OnFinalMessage once the outermost returns
 };
 
 template <class T, class TBase = CWindow, class TWinTraits = CControlWinTraits>

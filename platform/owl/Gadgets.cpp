@@ -90,10 +90,11 @@ void TButtonGadget::Paint(TDC& dc) {
     PaintFace(dc, GetInnerRect());
 }
 
-// Raised, or sunk while pressed or down; in the flat style only then.
+// Raised, or sunk while pressed or down; in the flat style raised only while
+// the pointer is over the enabled button.
 void TButtonGadget::PaintBorder(TDC& dc) {
     const bool sunk = mPressed || mState == Down;
-    if (!sunk && mWindow != nullptr && (TGadgetWindow::GetFlatStyle() & 1))
+    if (!sunk && !(mPointerOver && mEnabled) && mWindow != nullptr && (TGadgetWindow::GetFlatStyle() & 1))
         return;
     const TRect r(0, 0, mBounds.Width(), mBounds.Height());
     HBRUSH light = GetSysColorBrush(sunk ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
@@ -168,6 +169,18 @@ void TButtonGadget::LButtonDown(UINT, const TPoint& point) {
         return;
     BeginPressed(point);
     mWindow->GadgetSetCapture(*this);
+}
+
+void TButtonGadget::MouseEnter(UINT, const TPoint&) {
+    mPointerOver = true;
+    if (TGadgetWindow::GetFlatStyle() & 1)
+        Invalidate();
+}
+
+void TButtonGadget::MouseLeave(UINT, const TPoint&) {
+    mPointerOver = false;
+    if (TGadgetWindow::GetFlatStyle() & 1)
+        Invalidate();
 }
 
 void TButtonGadget::MouseMove(UINT, const TPoint& point) {

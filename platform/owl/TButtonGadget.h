@@ -1,6 +1,7 @@
 #pragma once
 // A button gadget: a glyph from a bitmap resource on a raised face that sinks
-// while pressed. Pressing captures the mouse for the gadget; releasing over it
+// while pressed; in the flat style the face is raised only while the pointer
+// is over an enabled button. Pressing captures the mouse for the gadget; releasing over it
 // activates it: a command button sends WM_COMMAND with its id to the gadget
 // window's parent, a non-exclusive one toggles between up and down first, an
 // exclusive one goes down. Slots 21 to 27 follow TGadget's: PaintFace,
@@ -24,7 +25,9 @@ public:
     void Paint(TDC& dc) override;
     void PaintBorder(TDC& dc) override;
     void LButtonDown(UINT modKeys, const TPoint& point) override;
+    void MouseEnter(UINT modKeys, const TPoint& point) override;
     void MouseMove(UINT modKeys, const TPoint& point) override;
+    void MouseLeave(UINT modKeys, const TPoint& point) override;
     void LButtonUp(UINT modKeys, const TPoint& point) override;
 
     virtual void PaintFace(TDC& dc, const TRect& rect);
@@ -53,6 +56,7 @@ protected:
     TType mType;
     TState mState;
     bool mPressed = false;
+    bool mPointerOver = false;
     bool mSharedGlyph;
     bool mIgnoreCheck = false;
     bool mOffsetWhenPressed = true;

@@ -82,11 +82,8 @@ TWindow::TWindow(TWindow* parent, int resourceId, TModule* module)
     : mParent(parent), mModule(module ? module : (parent ? parent->mModule : nullptr)),
       mResourceId(resourceId) {
     SetFlag(wfAlias);
-    if (mParent != nullptr) {
+    if (mParent != nullptr)
         mParent->mChildren.push_back(this);
-        if (mParent->mHandle != nullptr)
-            BindToControl();
-    }
 }
 
 void TWindow::BindToControl() {
@@ -151,8 +148,10 @@ void TWindow::Unbind() {
 }
 
 bool TWindow::Create() {
+    if (mHandle == nullptr && mResourceId != 0)
+        BindToControl();
     if (mHandle != nullptr || IsFlagSet(wfAlias))
-        return true;
+        return mHandle != nullptr || mResourceId == 0;
     const HWND parent = GetParentH();
     if ((Attr.Style & WS_CHILD) && parent == nullptr)
         return false;

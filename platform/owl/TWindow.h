@@ -45,15 +45,16 @@ public:
     // An alias over an existing window.
     explicit TWindow(HWND handle, TModule* module = nullptr);
     // An alias over the parent's control of this id (a dialog template's
-    // control), bound once the parent's window exists: now, or when the
-    // parent's SetupWindow runs.
+    // control), bound when the parent's SetupWindow runs or, for a parent
+    // that exists already, by Create.
     TWindow(TWindow* parent, int resourceId, TModule* module);
     virtual ~TWindow();
     TWindow(const TWindow&) = delete;
     TWindow& operator=(const TWindow&) = delete;
 
-    // Creates the window; false when the platform refused. An alias or a window
-    // that exists already answers true.
+    // Creates the window; false when the platform refused. A window that
+    // exists already answers true; an alias of a control binds to it (false
+    // when the parent has no such control).
     virtual bool Create();
     virtual bool CanClose() { return true; }
     // Paints the update area of a window of the framework's own class.

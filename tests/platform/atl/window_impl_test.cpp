@@ -18,6 +18,7 @@ public:
     BEGIN_MSG_MAP(Probe)
     MESSAGE_HANDLER(WM_USER, OnUser)
     MESSAGE_HANDLER(WM_USER + 1, OnPassOn)
+    MESSAGE_HANDLER(WM_USER + 2, OnDestroyFromWithin)
     COMMAND_ID_HANDLER(5, OnFive)
     END_MSG_MAP()
 
@@ -30,6 +31,12 @@ public:
     LRESULT OnPassOn(UINT, WPARAM, LPARAM, BOOL& handled) {
         heard.push_back("pass on");
         handled = FALSE;
+        return 0;
+    }
+    // Destroys the window while answering, then still uses the object.
+    LRESULT OnDestroyFromWithin(UINT, WPARAM, LPARAM, BOOL&) {
+        DestroyWindow();
+        heard.push_back("after destroy " + std::to_string(selfDeleting));
         return 0;
     }
     LRESULT OnFive(WORD, WORD, HWND, BOOL&) {
@@ -78,6 +85,17 @@ TEST(WindowImpl, AnObjectMayDeleteItselfAfterItsLastMessage) {
     const HWND h = p->Create(nullptr, RECT{0, 0, 10, 10});
     DestroyWindow(h);
     EXPECT_EQ(heard, (std::vector<std::string>{"final"}));
+}
+
+TEST(WindowImpl, AnObjectDestroyedWhileAnsweringAMessageIsDeletedOnlyAfterTheAnswer) {
+    user::Desktop::Reset();
+    heard.clear();
+    auto* p = new Probe();
+    p->selfDeleting = true;
+    const HWND h = p->Create(nullptr, RECT{0, 0, 10, 10});
+    SendMessageW(h, WM_USER + 2, 0, 0);
+    EXPECT_EQ(heard, (std::vector<std::string>{"after destroy 1", "final"}));
+    EXPECT_FALSE(IsWindow(h));
 }
 
 TEST(WindowImpl, ASubclassedControlKeepsItsOwnBehaviourBehindTheMap) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/Color.h"
 #include "platform/gdi/probe.h"
 #include "platform/owl/TBitmap.h"
 #include "platform/owl/TButtonTextGadget.h"
@@ -122,6 +123,29 @@ TEST_F(Gadgets, TheGadgetWindowTellsGadgetsWhenTheMouseEntersAndLeaves) {
     EXPECT_EQ(heard, (std::vector<std::string>{"enter 1", "leave", "enter 1"}));
 }
 
+TEST_F(Gadgets, InTheFlatStyleAButtonIsRaisedOnlyWhileThePointerIsOverIt) {
+    auto* go = new TButtonGadget(0, 7);
+    bar->Insert(*go);
+    const HWND h = bar->GetHandle();
+    const TRect b = go->GetBounds();
+    auto corner = [&] { // the bottom-right corner, shadowed when raised
+        InvalidateRect(h, nullptr, TRUE);
+        user::Desktop::Current().Pump();
+        return gdi::ColorFromPixel(user::WindowPicture(h).Get(b.right - 1, b.bottom - 1));
+    };
+    const COLORREF flat = corner();
+    EXPECT_NE(flat, GetSysColor(COLOR_BTNSHADOW));
+    user::MoveMouseTo(h, {b.left + 2, b.top + 2});
+    user::Desktop::Current().Pump();
+    EXPECT_EQ(corner(), GetSysColor(COLOR_BTNSHADOW));
+    go->SetEnabled(false);
+    EXPECT_EQ(corner(), flat) << "a disabled button stays flat";
+    go->SetEnabled(true);
+    user::MoveMouseTo(h, {250, 20});
+    user::Desktop::Current().Pump();
+    EXPECT_EQ(corner(), flat);
+}
+
 TEST(Controls, AnAliasBindsToTheParentsControlOnceTheParentExists) {
     user::Desktop::Reset();
     TWindow parent(static_cast<TWindow*>(nullptr), u"p");
@@ -130,7 +154,8 @@ TEST(Controls, AnAliasBindsToTheParentsControlOnceTheParentExists) {
     CreateWindowExW(0, u"Static", u"label", WS_CHILD | WS_VISIBLE, 4, 5, 50, 10, parent.GetHandle(),
                     reinterpret_cast<HMENU>(1012), nullptr, nullptr);
     TStatic alias(&parent, 1012);
-    ASSERT_NE(alias.GetHandle(), nullptr);
+    EXPECT_EQ(alias.GetHandle(), nullptr) << "bound by Create or the parent's set-up";
+    ASSERT_TRUE(alias.Create());
     EXPECT_EQ(alias.GetWindowTextString(), u"label");
     EXPECT_EQ(alias.Attr.X, 4);
 
