@@ -175,8 +175,8 @@ TEST_F(BalloonPictures, WithoutTheThemeLibrary) {
 TEST_F(Balloon, ShownAtACheckBoxItHangsFromItsCorner) {
     auto frame = Frame();
     ASSERT_TRUE(frame->Create());
-    const HWND check = CreateWindowExW(0, u"Button", u"Online", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 20, 30,
-                                       80, 16, frame->GetHandle(), nullptr, nullptr, nullptr);
+    const HWND check = CreateWindowExW(0, u"Button", u"Online", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 20,
+                                       30, 80, 16, frame->GetHandle(), nullptr, nullptr, nullptr);
     EXPECT_TRUE(IsCheckBoxControl(check));
     CBalloonHelp* b = ShowBalloonAtControl(check, u"Title", u"Text");
     ASSERT_NE(b, nullptr);

@@ -44,8 +44,8 @@ TEST_F(ErrorProviders, FlagsKeepOnePopupKindAndOneIcon) {
     struct Case {
         DWORD in, out;
     };
-    const Case cases[] = {{0x00, 0x09}, {0x03, 0x09}, {0x06, 0x0A}, {0x18, 0x11}, {0x28, 0x09},
-                          {0x24, 0x24}, {0x51, 0x51}, {0x30, 0x11}};
+    const Case cases[] = {{0x00, 0x09}, {0x03, 0x09}, {0x06, 0x0A}, {0x18, 0x11},
+                          {0x28, 0x09}, {0x24, 0x24}, {0x51, 0x51}, {0x30, 0x11}};
     for (const Case& c : cases)
         EXPECT_EQ(ErrorProvider::NormaliseFlags(c.in), c.out) << std::hex << c.in;
 }
@@ -80,7 +80,8 @@ TEST_F(ErrorProviders, TheProviderOfAStaticTextStandsFivePixelsAfterTheText) {
     auto* label = new OvoControls::StaticTextErrorProvider(frame.get(), u"abc");
     ASSERT_TRUE(frame->Create());
     label->MoveWindow(10, 20, 100, 14);
-    HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22, u"MS Shell Dlg 2");
+    HFONT font =
+        CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22, u"MS Shell Dlg 2");
     label->SetWindowFont(font, false);
     label->SetText(u"abc");
     HDC dc = GetDC(label->GetHandle());

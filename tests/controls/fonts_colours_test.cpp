@@ -52,7 +52,8 @@ TEST(Fonts, JapaneseUserInterfacesTakeTwelvePoints) {
 }
 
 TEST(Fonts, LineHeightsAreTheAverageWidthAndTheLeadedHeight) {
-    HFONT own = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22, u"MS Shell Dlg 2");
+    HFONT own =
+        CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22, u"MS Shell Dlg 2");
     const auto [width, height] = GetFontLineHeight(own);
     EXPECT_GT(width, 0);
     EXPECT_GE(height, 13);

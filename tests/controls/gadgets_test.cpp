@@ -172,8 +172,8 @@ TEST_F(Gadgets, SetImageHandsBackThePreviousImage) {
 }
 
 TEST_F(Gadgets, TypeNamesNameTheirClasses) {
-    auto* custom = new UxCustomButtonGadget(2, OWL::TButtonTextGadget::sBitmap, OWL::TButtonGadget::Command, true,
-                                            OWL::TButtonGadget::Up, false, 0, 2, nullptr);
+    auto* custom = new UxCustomButtonGadget(2, OWL::TButtonTextGadget::sBitmap, OWL::TButtonGadget::Command,
+                                            true, OWL::TButtonGadget::Up, false, 0, 2, nullptr);
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, 31, u"Zoom in");
     auto* menuGadget = new Ovo::UxMenuGadget(3, nullptr, 2, menu, frame.get());

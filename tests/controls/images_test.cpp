@@ -80,8 +80,8 @@ TEST_F(Images, LoadPngScaledGivesAPremultipliedCopyAndNullForAMissingPicture) {
 TEST_F(Images, TheBitmapButtonDrawsItsPictureCentredAtItsOwnSizeAndGreyWhileDisabled) {
     auto frame = Frame(100, 100, 80, 60);
     ASSERT_TRUE(frame->Create());
-    const HWND button = CreateWindowExW(0, u"Button", u"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 40,
-                                        frame->GetHandle(), reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    const HWND button = CreateWindowExW(0, u"Button", u"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60,
+                                        40, frame->GetHandle(), reinterpret_cast<HMENU>(1), nullptr, nullptr);
     WTLControls::CWtlBitmapButton face;
     ASSERT_TRUE(face.SubclassWindow(button));
     std::unique_ptr<Gdiplus::Bitmap> picture(LoadGdiplusBitmapFromResource(206, TestModule()));

@@ -20,8 +20,8 @@ std::u16string TextOf(HWND w) {
 
 TEST(NumberFields, TheEmptyValueClearsOtherNansLeaveTheTextAndNumbersShow) {
     user::Desktop::Reset();
-    const HWND field = CreateWindowExW(0, u"Static", u"typed", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
-                                       nullptr, nullptr);
+    const HWND field =
+        CreateWindowExW(0, u"Static", u"typed", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     SetWindowTextFromDouble(field, NotANumberValue());
     EXPECT_EQ(TextOf(field), u"typed") << "what the user typed stays";
     SetWindowTextFromDouble(field, std::numeric_limits<double>::quiet_NaN());

@@ -116,7 +116,8 @@ TEST_F(SmallWindows, TheBitmapWindowSizesItselfToItsBitmapAndKeysItsCorner) {
     window.Invalidate();
     Pump();
     const gdi::Surface picture = user::WindowPicture(window.GetHandle());
-    EXPECT_EQ(gdi::ColorFromPixel(picture.Get(0, 0)), GetSysColor(COLOR_3DFACE)) << "the green corner is clear";
+    EXPECT_EQ(gdi::ColorFromPixel(picture.Get(0, 0)), GetSysColor(COLOR_3DFACE))
+        << "the green corner is clear";
     EXPECT_NE(gdi::ColorFromPixel(picture.Get(6, 6)), GetSysColor(COLOR_3DFACE));
 }
 
