@@ -56,4 +56,16 @@ HRESULT HostApplication::ShowMessageBox(DWORD, HWND__* owner, LPCWSTR text, LPCW
     return S_OK;
 }
 
+HRESULT HostPreferences::ReadPreference(IUnknown* viewSettings, DWORD id, DWORD* value) {
+    if (value == nullptr)
+        return E_POINTER;
+    auto it = mValues.find({viewSettings, id});
+    if (it == mValues.end())
+        it = mValues.find({nullptr, id});
+    if (it == mValues.end())
+        return E_INVALIDARG;
+    *value = it->second;
+    return S_OK;
+}
+
 } // namespace Vantrel
