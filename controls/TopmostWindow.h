@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "module/ModalOwner.h"
 #include "platform/owl/TWindow.h"
 
 // The top-level windows of this process (no WS_CHILD), each with whether it
@@ -10,13 +11,10 @@
 // Built, read and dropped within one call.
 class TopmostWindow {
 public:
-    struct Entry {
-        bool enabled;
-        HWND window;
-    };
+    using Entry = Tarvik::TopLevelWindow;
     using WindowList = std::vector<Entry>;
 
-    TopmostWindow();
+    TopmostWindow() : mWindows(Tarvik::ProcessTopLevelWindows()) {}
     virtual ~TopmostWindow() = default;
 
     const WindowList& Windows() const { return mWindows; }
@@ -26,7 +24,3 @@ public:
 private:
     WindowList mWindows;
 };
-
-// The owner of modal boxes: the host application's main window when it has
-// one, else the first window of a fresh TopmostWindow, else null.
-HWND GetModalOwnerWindow();
