@@ -11,7 +11,8 @@ BOOL Collect(HWND hwnd, LPARAM list) {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     if (pid == GetCurrentProcessId() && (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0)
-        reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back({IsWindowEnabled(hwnd) != FALSE, hwnd});
+        reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back(
+            {IsWindowEnabled(hwnd) != FALSE, hwnd});
     return TRUE;
 }
 

@@ -47,7 +47,8 @@ protected:
     }
     user::ScriptedMessageBoxes& Boxes() { return user::Desktop::Current().MessageBoxes(); }
 
-    Recording recording{std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Conductance", "mS"}, {"Volume", "uL"}}};
+    Recording recording{
+        std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Conductance", "mS"}, {"Volume", "uL"}}};
     ComPtr<DocumentData> data = ComPtr<DocumentData>::Adopt(new DocumentData(recording));
 };
 
@@ -132,10 +133,11 @@ TEST_F(ChannelQueries, InconsistentBlockUnitsAskAndNoStopsTheCalibration) {
     EXPECT_EQ(box.style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(box.caption, u"Tarvik");
     EXPECT_EQ(box.owner, nullptr) << "no main window and no window of the process";
-    EXPECT_EQ(box.text, u"The blocks in this channel have inconsistent units. In order to calibrate channel 3, "
-                        u"Tarvik will select a suitable unit for the whole channel and adjust its unit "
-                        u"conversion. Any existing unit conversion settings on this channel will be "
-                        u"overwritten and lost.\\n\\nDo you wish to continue with the calibration?");
+    EXPECT_EQ(box.text,
+              u"The blocks in this channel have inconsistent units. In order to calibrate channel 3, "
+              u"Tarvik will select a suitable unit for the whole channel and adjust its unit "
+              u"conversion. Any existing unit conversion settings on this channel will be "
+              u"overwritten and lost.\\n\\nDo you wish to continue with the calibration?");
     Boxes().Answer(IDYES);
     EXPECT_FALSE(ConfirmUnifyChannelUnits(*document));
     EXPECT_EQ(Boxes().Shown().size(), 2u);
