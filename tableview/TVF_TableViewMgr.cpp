@@ -191,7 +191,8 @@ HRESULT TVF_TableViewMgr::SaveState(DWORD, IBinOutStream* out) {
     for (std::size_t i = 0; i < mOrder.size(); ++i)
         out->WriteU32(i < mWidths.size() ? mWidths[i] : mDefaultWidth);
     out->WriteU32(kEndMarker);
-    return S_OK;
+    // A write that failed shows in the stream's state: the save has not succeeded then.
+    return out->GetStatus() == S_OK ? S_OK : E_FAIL;
 }
 
 HRESULT TVF_TableViewMgr::ShowRow(DWORD tableId, DWORD row) {

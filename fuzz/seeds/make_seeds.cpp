@@ -6,6 +6,7 @@
 #include "analysis/CalcEnumClasses.h"
 #include "core/ChannelUnitCache.h"
 #include "core/NumberText.h"
+#include "core/StorageBinIStreamLite.h"
 #include "core/StorageBinOStreamLite.h"
 #include "core/String.h"
 #include "fuzz/support/HostUnitOwner.h"
@@ -14,6 +15,7 @@
 #include "host/recording/DelimitedExport.h"
 #include "module/AutomationMessageClasses.h"
 #include "platform/win32/com_ptr.h"
+#include "tableview/TableInterfaces.h"
 #include "tools/pvsim/Simulation.h"
 
 #include <cstdio>
@@ -40,6 +42,8 @@ void seed(const std::string& harness, const std::string& name, const std::string
 std::string with(char first, const std::string& rest) {
     return std::string(1, first) + rest;
 }
+
+constexpr std::string_view kHeaderBytes = "\xAA\xAA\x14\x55";
 
 std::string bytes(std::initializer_list<unsigned char> values) {
     return std::string(values.begin(), values.end());
@@ -242,6 +246,30 @@ void stepModelSeeds() {
         }
 }
 
+// The table view manager's column state as SaveState writes it: fresh, and of three columns.
+void columnStateSeeds() {
+    ComPtr<ITableViewManager> table;
+    CreateTableViewManager(table.Put());
+    const auto state = [&table] {
+        return storageBytes([&table](StorageBinOStreamLite& out) { table->SaveState(0, &out); }).substr(4);
+    };
+    seed("column_state", "fresh", bytes({0, 0}) + state());
+    std::string three;
+    for (const std::uint32_t word : {2u, 3u, 1u, 2u, 0u, 80u, 90u, 100u, 1337u})
+        for (int i = 0; i < 4; ++i)
+            three += static_cast<char>(word >> (8 * i));
+    auto memory = ComPtr<MemoryStream>::Adopt(
+        MemoryStream::Create(std::vector<BYTE>(kHeaderBytes.begin(), kHeaderBytes.end()), STGM_READ));
+    memory->Write(three.data(), static_cast<ULONG>(three.size()), nullptr);
+    memory->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    {
+        StorageBinIStreamLite in(memory.Get());
+        table->LoadState(0, &in);
+    }
+    seed("column_state", "three-columns", bytes({0, 0}) + state());
+    seed("column_state", "three-columns-saved", bytes({1, 0}) + state());
+}
+
 void commandLineSeeds() {
     const std::vector<std::vector<std::string>> lines = {
         {"analyze", "rec.csv", "--rate", "1000", "--format=csv", "-o", "loops.csv"},
@@ -277,5 +305,6 @@ int main(int argc, char** argv) {
     commandLineSeeds();
     numberSeeds();
     stepModelSeeds();
+    columnStateSeeds();
     return 0;
 }

@@ -158,6 +158,15 @@ TEST_F(TableViewManager, ARecordThatCannotBeTrustedIsRefusedAndTheStateKept) {
     EXPECT_EQ(manager->LoadState(0, nullptr), E_FAIL);
 }
 
+TEST_F(TableViewManager, ASaveToAFailingStreamIsAFailure) {
+    ASSERT_EQ(Load(Words({2, 2, 1, 0, 110, 120, 1337})), S_OK);
+    struct Full : std::streambuf {
+        int_type overflow(int_type) override { return traits_type::eof(); }
+    } full;
+    Ovo::BinOStream out(&full, false);
+    EXPECT_EQ(manager->SaveState(0, &out), E_FAIL);
+}
+
 TEST_F(TableViewManager, WidthsAreStoredTenWiderAndFollowTheirDataColumn) {
     ASSERT_EQ(MakeView(), S_OK);
     DWORD width = 0;
