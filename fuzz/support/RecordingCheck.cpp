@@ -58,8 +58,9 @@ void checkExportReadsBack(const Recording& recording, const ExportOptions& optio
     }
     ImportOptions importOptions;
     if (!options.timeColumn || !someSpan) {
-        // The rate must be given; a period so short that its rate is not a double cannot be.
-        if (!std::isfinite(recording.record(0).sampleRate()))
+        // The rate must be given, as a double that holds the period: not one beyond the largest
+        // double nor one below the normal ones, where digits are lost.
+        if (!std::isnormal(recording.record(0).sampleRate()))
             return;
         importOptions.sampleRate = recording.record(0).sampleRate();
     }

@@ -16,7 +16,7 @@ inline constexpr double kSnapTolerance = 1e-6;
 
 /// Exports every record of the recording (exportDelimitedRecording), imports the text (with the
 /// first record's sample rate when there is no time column or no record of two ticks, whose times
-/// would give it; not at all when that rate is beyond a double) and checks that the same recording
+/// would give it; not at all when that rate is not a normal double) and checks that the same recording
 /// comes back: channels, records, ticks, start times and samples exactly (with decimals -1; else
 /// within the rounding), each tick period within kPeriodTolerance and what rounding its times to
 /// doubles costs (or kSnapTolerance, when it comes back as a whole rate). A record of one tick
