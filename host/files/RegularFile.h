@@ -1,17 +1,11 @@
 #pragma once
 
+#include "host/files/FileError.h"
+
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 namespace Vantrel {
-
-/// A file that cannot be read or written. The message names the file and says why, in one line:
-/// "cannot read rec.csv: it is a folder, not a file".
-class FileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 /// The whole content of the regular file at path, a symbolic link followed, read through
 /// FileCalls. Throws FileError for a folder, a device, pipe or socket, a file that cannot be opened,

@@ -1,11 +1,11 @@
 #include "host/frontend/Program.h"
 
 #include "host/files/FileCalls.h"
+#include "host/files/OutputFile.h"
 #include "host/files/RegularFile.h"
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/AnalysisLimits.h"
 #include "host/frontend/CommandLine.h"
-#include "host/frontend/OutputFile.h"
 #include "host/frontend/TableText.h"
 #include "host/recording/DelimitedImport.h"
 #include "host/recording/TextCells.h"

@@ -1,11 +1,11 @@
 #include "host/recording/DelimitedExport.h"
 
+#include "host/files/OutputFile.h"
 #include "host/recording/TextCells.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <stdexcept>
 
@@ -230,12 +230,7 @@ std::string exportDelimitedRecording(const Recording& recording, const ExportOpt
 
 void writeDelimitedFile(const std::filesystem::path& path, const Recording& recording, std::int32_t record,
                         const ExportOptions& options) {
-    const std::string text = exportDelimitedText(recording, record, options);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
+    writeOutputFile(path, exportDelimitedText(recording, record, options));
 }
 
 } // namespace Vantrel

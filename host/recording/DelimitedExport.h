@@ -31,8 +31,9 @@ std::string exportDelimitedText(const Recording& recording, std::int32_t record 
 /// records must share their sample rate. Throws as exportDelimitedText, and for no records.
 std::string exportDelimitedRecording(const Recording& recording, const ExportOptions& options = {});
 
-/// exportDelimitedText into a file, replacing it. Throws as exportDelimitedText, and
-/// std::runtime_error when the file cannot be written.
+/// exportDelimitedText into a file, as writeOutputFile writes one: an earlier file is replaced only
+/// once the text is whole on the disk. Throws as exportDelimitedText, and FileError (a
+/// std::runtime_error) when the file cannot be written.
 void writeDelimitedFile(const std::filesystem::path& path, const Recording& recording,
                         std::int32_t record = 0, const ExportOptions& options = {});
 

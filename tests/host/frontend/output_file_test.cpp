@@ -1,4 +1,4 @@
-#include "host/frontend/OutputFile.h"
+#include "host/files/OutputFile.h"
 
 #include "FileCallsProbe.h"
 #include "TempFolder.h"
@@ -65,8 +65,9 @@ TEST_F(OutputFileTest, AReplacedFileKeepsItsPermissionsAndANewOneGetsTheUsualOne
     fs::permissions(file, fs::perms(0640));
     struct stat before {};
     ::stat(file.c_str(), &before);
-    if (::geteuid() == 0) // only root may give a file away
+    if (::geteuid() == 0) { // only root may give a file away
         ASSERT_EQ(::chown(file.c_str(), before.st_uid + 1, before.st_gid + 1), 0);
+    }
     ::stat(file.c_str(), &before);
     writeOutputFile(file, "new\n");
     EXPECT_EQ(permissions(file), 0640u);

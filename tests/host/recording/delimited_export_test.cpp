@@ -155,6 +155,16 @@ TEST(DelimitedExport, FixedDecimalsRoundEverySample) {
     EXPECT_EQ(text, "Time (s),P (mmHg)\n0.000,1.235\n0.001,0.000\n0.002,100.000\n");
 }
 
+// Two ticks of the period from the start time.
+Recording lateStart(double startTime, double tickPeriod) {
+    Recording recording = oneChannel({"P", ""}, tickPeriod, {1, 2});
+    Record record = recording.record(0);
+    record.setStartTime(startTime);
+    Recording late(recording.channels());
+    late.addRecord(std::move(record));
+    return late;
+}
+
 TEST(DelimitedExport, RefusesWhatCannotBeWrittenFaithfully) {
     const Recording recording = awkwardRecording(0.001);
     ExportOptions tooPrecise;
@@ -177,6 +187,7 @@ TEST(DelimitedExport, RefusesWhatCannotBeWrittenFaithfully) {
         {"a title that is not UTF-8", oneChannel({"P\xFF", ""}, 0.001, {1}), {}},
         {"an infinite sample", oneChannel({"P", ""}, 0.001, {1, INFINITY}), {}},
         {"times beyond the largest double", oneChannel({"P", ""}, 1e308, {1, 2, 3}), {}},
+        {"a period too short beside its times to write them apart", lateStart(1e6, 1e-12), {}},
         {"a channel titled Time without the time column", oneChannel({"time", "s"}, 0.001, {1}), untimed},
         {"a header of numbers alone", oneChannel({"5", ""}, 0.001, {1}), untimed},
         {"no samples", oneChannel({"P", ""}, 0.001, {}), {}},

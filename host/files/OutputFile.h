@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/files/FileError.h"
+
 #include <filesystem>
 #include <string_view>
 

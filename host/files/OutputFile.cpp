@@ -1,4 +1,4 @@
-#include "host/frontend/OutputFile.h"
+#include "host/files/OutputFile.h"
 
 #include "host/files/FileCalls.h"
 #include "host/files/RegularFile.h"
