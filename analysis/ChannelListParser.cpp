@@ -1,9 +1,8 @@
 #include "analysis/ChannelListParser.h"
 
 #include <algorithm>
-#include <cwctype>
-#include <locale>
-#include <sstream>
+#include <cstdint>
+#include <unordered_set>
 
 namespace ExtLib {
 
@@ -18,10 +17,16 @@ std::size_t NumberStart(const std::wstring& text, std::size_t c) {
     return c + 2;
 }
 
+// The digits the host's stream reads in a number: 0 to 9 alone.
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
 } // namespace
 
 std::vector<ChannelEntry> ParseChannelList(const std::wstring& text) {
     std::vector<ChannelEntry> list;
+    std::unordered_set<std::uint64_t> listed; // (channel, raw, volume) of each entry in list
     ChannelEntry entry;
     for (std::size_t c = text.find(L'c'); c != std::wstring::npos && c + 2 < text.size();
          c = text.find(L'c', c + 1)) {
@@ -29,17 +34,17 @@ std::vector<ChannelEntry> ParseChannelList(const std::wstring& text) {
             entry.raw = text[c - 1] == L'r';
             entry.volume = text[c - 1] == L'v';
         }
-        const std::size_t start = NumberStart(text, c);
-        if (start >= text.size() || !std::iswdigit(static_cast<wint_t>(text[start])))
+        std::size_t digit = NumberStart(text, c);
+        if (digit >= text.size() || !IsDigit(text[digit]))
             continue;
-        std::wistringstream number(text.substr(start));
-        number.imbue(std::locale::classic());
-        long long value = 0;
         // A number past the host's 32-bit long reads as its largest value, as its stream gives it.
-        if (!(number >> value) || value > INT32_MAX)
-            value = INT32_MAX;
+        std::int64_t value = 0;
+        for (; digit < text.size() && IsDigit(text[digit]); ++digit)
+            value = std::min<std::int64_t>(value * 10 + (text[digit] - L'0'), INT32_MAX);
         entry.channel = static_cast<std::int32_t>(value - 1);
-        if (std::find(list.begin(), list.end(), entry) == list.end())
+        const std::uint64_t key = static_cast<std::uint64_t>(static_cast<std::uint32_t>(entry.channel)) << 2 |
+                                  (entry.raw ? 2u : 0u) | (entry.volume ? 1u : 0u);
+        if (listed.insert(key).second)
             list.push_back(entry);
     }
     return list;

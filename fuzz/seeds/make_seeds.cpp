@@ -1,7 +1,7 @@
 // Writes the seed corpora of the fuzz harnesses (fuzz/<harness>/corpus/seed-*) with the project's
 // own writers: the delimited-text export of generated recordings, the storage streams, the channel
-// unit cache's Save, the analysis formulas, the calculation classes' GetArgs and the automation
-// messages' parameter texts. scripts/make-fuzz-seeds runs it; the seeds are committed.
+// unit cache's Save, the analysis formulas (also as channel lists), the calculation classes' GetArgs and the
+// automation messages' parameter texts. scripts/make-fuzz-seeds runs it; the seeds are committed.
 
 #include "analysis/CalcEnumClasses.h"
 #include "core/ChannelUnitCache.h"
@@ -18,6 +18,8 @@
 #include "tableview/TableInterfaces.h"
 #include "tools/pvsim/Simulation.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -170,20 +172,39 @@ void unitCacheSeeds() {
     seed("channel_unit_cache", "save-two", bytes({0, 0, 2, 5, 0, 0, 0, 9, 0, 0, 0}));
 }
 
-void formulaSeeds() {
+// Formulas as the front end writes them for the document, and as a user may.
+std::vector<std::string> writtenFormulas() {
     const AnalysisChannels pressureVolume{0, 1, std::nullopt};
     const AnalysisChannels withEcg{0, 1, 2};
     const std::string analyzer = analyzerFormula(pressureVolume, 0.0);
+    return {
+        analyzer,
+        analyzerFormula(withEcg, 0.75),
+        analyzerFormulaOnVirtualVolume(pressureVolume, 0.0),
+        parameterSelectorFormula(analyzer, 1),
+        parameterSelectorFormula(analyzer, 29),
+        edpDetectorFormula(pressureVolume, 0.0),
+        volumeFormula(pressureVolume),
+        std::string("PVMaxDet(ch1)"),
+        std::string("TarvikPVAParamSelector(PvaCalc(" + analyzer + ", -1, 0, 0, 0, 0, 0, 0, 0), 1, 1, 1)"),
+        std::string("ch1 * 2 + sin(2 * pi * t) - shift(ch2, 0.01) / 4"),
+        std::string("CMPeakDet(ch1, 10, 0.05)")};
+}
+
+void formulaSeeds() {
     int n = 0;
-    for (const std::string& formula :
-         {analyzer, analyzerFormula(withEcg, 0.75), analyzerFormulaOnVirtualVolume(pressureVolume, 0.0),
-          parameterSelectorFormula(analyzer, 1), parameterSelectorFormula(analyzer, 29),
-          edpDetectorFormula(pressureVolume, 0.0), volumeFormula(pressureVolume),
-          std::string("PVMaxDet(ch1)"),
-          std::string("TarvikPVAParamSelector(PvaCalc(" + analyzer + ", -1, 0, 0, 0, 0, 0, 0, 0), 1, 1, 1)"),
-          std::string("ch1 * 2 + sin(2 * pi * t) - shift(ch2, 0.01) / 4"),
-          std::string("CMPeakDet(ch1, 10, 0.05)")})
+    for (const std::string& formula : writtenFormulas())
         seed("formula", "formula-" + std::to_string(n++), formula);
+}
+
+// The channel list is read from a formula in lower case.
+void channelListSeeds() {
+    int n = 0;
+    for (std::string formula : writtenFormulas()) {
+        std::transform(formula.begin(), formula.end(), formula.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        seed("channel_list", "formula-" + std::to_string(n++), formula);
+    }
 }
 
 void argumentSeeds() {
@@ -241,8 +262,10 @@ void stepModelSeeds() {
                 extra ? model->SaveExtraState(out) : model->SaveState(out);
             });
             // The choice bytes: model id - 1, the block, the current version, no faults.
-            seed("step_model_states", "model-" + std::to_string(id) + (extra ? "-extra" : ""),
-                 bytes({static_cast<unsigned char>(id - 1), extra ? 1 : 0, 1, 0}) + state.substr(4));
+            seed(
+                "step_model_states", "model-" + std::to_string(id) + (extra ? "-extra" : ""),
+                bytes({static_cast<unsigned char>(id - 1), static_cast<unsigned char>(extra ? 1 : 0), 1, 0}) +
+                    state.substr(4));
         }
 }
 
@@ -300,6 +323,7 @@ int main(int argc, char** argv) {
     streamSeeds();
     unitCacheSeeds();
     formulaSeeds();
+    channelListSeeds();
     argumentSeeds();
     messageSeeds();
     commandLineSeeds();
