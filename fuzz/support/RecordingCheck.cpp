@@ -37,7 +37,8 @@ double largestTime(const Record& record) {
 // kSnapTolerance where the import took a whole rate.
 bool samePeriod(double original, double back, double scale, double steps) {
     const double drift = std::abs(back / original - 1.0);
-    const double rounding = 4.0 * 0x1p-52 * scale / (steps * original);
+    // Times beyond a double are not written (the period then comes from the rate given).
+    const double rounding = std::isfinite(scale) ? 4.0 * 0x1p-52 * scale / (steps * original) : 0.0;
     const double rate = 1.0 / back;
     return drift <= kPeriodTolerance + rounding ||
            (std::abs(rate - std::round(rate)) <= 1e-9 * rate && drift <= kSnapTolerance + rounding);
