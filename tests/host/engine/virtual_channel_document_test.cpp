@@ -195,7 +195,7 @@ public:
     std::int32_t GetHighlightedLoop() override { return -1; }
     std::int32_t GetEspvrType() override { return 0; }
     std::int32_t GetEdpvrType() override { return 0; }
-    Tarvik::CuvetteTable GetCuvetteTable() override { return {}; }
+    Tarvik::CuvettePoints GetCuvettePoints() override { return {}; }
     bool ShowsTableParameter(std::int32_t) override { return false; }
     std::vector<std::int32_t> GetExcludedParameterIds() override { return {}; }
     void ApplyChannelScaling(std::uint32_t, double&) override {}
