@@ -62,8 +62,8 @@ template <class Doc> bool AnalysisClientBase<Doc>::Register() {
     IHostServiceProvider* services = Self().HostServices();
     ComPtr<IUnknown> service;
     if (services == nullptr ||
-        FAILED(services->GetService(Tarvik::MsgIdClass<kAnalysisManagerGuid, kAnalysisManagerService>::Id(), 0,
-                                    service.Put())))
+        FAILED(services->GetService(Tarvik::MsgIdClass<kAnalysisManagerGuid, kAnalysisManagerService>::Id(),
+                                    0, service.Put())))
         return false;
     ComPtr<IAnalysisManager> manager = service.template Query<IAnalysisManager>(IID_IAnalysisManager);
     if (!manager)

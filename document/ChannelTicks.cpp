@@ -5,8 +5,10 @@
 namespace Tarvik {
 
 std::int64_t CountTicksBetween(ISampleBlocks* data, WordPair start, WordPair end) {
-    const auto startRecord = static_cast<std::int32_t>(start.second), endRecord = static_cast<std::int32_t>(end.second);
-    const auto startTick = static_cast<std::int32_t>(start.first), endTick = static_cast<std::int32_t>(end.first);
+    const auto startRecord = static_cast<std::int32_t>(start.second),
+               endRecord = static_cast<std::int32_t>(end.second);
+    const auto startTick = static_cast<std::int32_t>(start.first),
+               endTick = static_cast<std::int32_t>(end.first);
     if (data == nullptr || startRecord < 0 || endRecord < startRecord)
         return 0;
     if (startRecord == endRecord)

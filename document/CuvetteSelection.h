@@ -8,7 +8,8 @@ namespace Tarvik {
 
 class ZARDocument;
 
-inline constexpr IID IID_ICuvetteSelectionTarget = MakeGuid("{6C1F2A92-3B55-4E0D-9A41-52D8E6B1C903}"); // our own id
+inline constexpr IID IID_ICuvetteSelectionTarget =
+    MakeGuid("{6C1F2A92-3B55-4E0D-9A41-52D8E6B1C903}"); // our own id
 
 struct ICuvetteSelectionTarget : IUnknown {
     // Adds the current selection as a well; the view reports problems itself.

@@ -129,7 +129,8 @@ bool FitTerms(TarvikData& data, std::int32_t espvrType, std::int32_t edpvrType, 
 
 } // namespace
 
-Ovo::String BuildPvaCalcText(TarvikData& data, std::int32_t espvrType, std::int32_t edpvrType, bool hostBusy) {
+Ovo::String BuildPvaCalcText(TarvikData& data, std::int32_t espvrType, std::int32_t edpvrType,
+                             bool hostBusy) {
     static const Ovo::String kDefault(L"PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)");
     double es[3] = {0.0, 0.0, 0.0};
     double ed[2] = {0.0, 0.0};

@@ -44,7 +44,8 @@ struct MergedEventReader::Cursor {
     bool Fetch() {
         ULONG count = 0;
         LONG position = 0;
-        const HRESULT hr = events->Next(kBufferEvents * eventSize, INT32_MAX, buffer.data(), &count, &position);
+        const HRESULT hr =
+            events->Next(kBufferEvents * eventSize, INT32_MAX, buffer.data(), &count, &position);
         buffered = SUCCEEDED(hr) ? count : 0;
         next = 0;
         if (buffered == 0)
@@ -85,7 +86,8 @@ HRESULT MergedEventReader::Next(std::vector<std::uint8_t>& event) {
     for (std::size_t i = 0; i < mCursors.size(); ++i) {
         Cursor& cursor = *mCursors[i];
         cursor.Refill(mStartTick);
-        if (cursor.pending && (best < 0 || cursor.PendingTick() < mCursors[static_cast<std::size_t>(best)]->PendingTick()))
+        if (cursor.pending &&
+            (best < 0 || cursor.PendingTick() < mCursors[static_cast<std::size_t>(best)]->PendingTick()))
             best = static_cast<std::int32_t>(i);
     }
     if (best < 0)
@@ -112,8 +114,8 @@ HRESULT MergedEventReader::CurrentSource(IEnumEventEx** source, std::int32_t* in
     return S_OK;
 }
 
-Ovo::String FormatRangeText(const Ovo::String& a, const Ovo::String& b, const Ovo::String& c, const Ovo::String& d,
-                            const Ovo::String& e) {
+Ovo::String FormatRangeText(const Ovo::String& a, const Ovo::String& b, const Ovo::String& c,
+                            const Ovo::String& d, const Ovo::String& e) {
     Ovo::String text(a);
     text += u"->";
     text += b;

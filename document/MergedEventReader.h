@@ -18,8 +18,8 @@ class MergedEventReader {
 public:
     // dataSource: the host's data object (its channel list and event enumerators); flags are the
     // caller's (0xC0000000), handed to the channel list.
-    MergedEventReader(IUnknown* dataSource, std::int32_t startRecord, std::int32_t startTick, std::int32_t channel,
-                      DWORD flags);
+    MergedEventReader(IUnknown* dataSource, std::int32_t startRecord, std::int32_t startTick,
+                      std::int32_t channel, DWORD flags);
     MergedEventReader(const MergedEventReader&) = delete;
     MergedEventReader& operator=(const MergedEventReader&) = delete;
     ~MergedEventReader();
@@ -45,7 +45,7 @@ private:
 };
 
 // a + "->" + b + ";" + c + "->" + d + a line feed + e.
-Ovo::String FormatRangeText(const Ovo::String& a, const Ovo::String& b, const Ovo::String& c, const Ovo::String& d,
-                            const Ovo::String& e);
+Ovo::String FormatRangeText(const Ovo::String& a, const Ovo::String& b, const Ovo::String& c,
+                            const Ovo::String& d, const Ovo::String& e);
 
 } // namespace Tarvik

@@ -6,7 +6,8 @@
 
 namespace Tarvik {
 
-PersistSettings::PersistSettings(TarvikDocument& document, bool extra) : mDocument(&document), mExtra(extra) {}
+PersistSettings::PersistSettings(TarvikDocument& document, bool extra)
+    : mDocument(&document), mExtra(extra) {}
 
 HRESULT PersistSettings::QueryInterface(REFIID iid, void** out) {
     return Ovo::QueryInterfaceMap({{IID_IPersistStreamInit, static_cast<IPersistStreamInit*>(this)},

@@ -25,8 +25,9 @@ private:
 ProgressIndicator::ProgressIndicator(const Ovo::String& caption, const Ovo::String& text) {
     IClassRegistry* registry = GetClassRegistry();
     ComPtr<IProgressFactory> factory;
-    if (registry == nullptr || FAILED(registry->GetService(MsgIdClass<HostMsgGuidC203, kProgressClassNumber>::Id(),
-                                                           IID_IProgressFactory, factory.PutVoid())) ||
+    if (registry == nullptr ||
+        FAILED(registry->GetService(MsgIdClass<HostMsgGuidC203, kProgressClassNumber>::Id(),
+                                    IID_IProgressFactory, factory.PutVoid())) ||
         !factory)
         return;
     const Text captionText(caption), mainText(text), detail{Ovo::String()};

@@ -57,8 +57,9 @@ HRESULT ReadStates(Ovo::BinIStream& in, DWORD version, bool extra, const Target&
         return OVO_E_UNEXPECTED_DATA;
     for (DWORD i = 0; i < count; ++i) {
         const DWORD id = in.ReadU32();
-        const ModelPtr model =
-            in.Good() && id <= 0x7FFFFFFF ? target.models.GetModel(static_cast<std::int32_t>(id)) : ModelPtr();
+        const ModelPtr model = in.Good() && id <= 0x7FFFFFFF
+                                   ? target.models.GetModel(static_cast<std::int32_t>(id))
+                                   : ModelPtr();
         if (!model)
             return OVO_E_UNEXPECTED_DATA;
         const bool loaded = extra ? model->LoadExtraState(in, version) : model->LoadState(in, version);
@@ -95,8 +96,8 @@ HRESULT LoadCurrent(TarvikDocument& document, IStream* stream, ULONGLONG start, 
         SettingsCheck check(document);
         StorageBinIStreamLite in(stream);
         const DWORD version = in.ReadU32();
-        if (const HRESULT hr = ReadStates(in, version, extra,
-                                          {check, check.volumeUnits, check.pressureUnits, check.markerChannel});
+        if (const HRESULT hr = ReadStates(
+                in, version, extra, {check, check.volumeUnits, check.pressureUnits, check.markerChannel});
             hr != S_OK)
             return hr;
     }
@@ -105,9 +106,9 @@ HRESULT LoadCurrent(TarvikDocument& document, IStream* stream, ULONGLONG start, 
     StorageBinIStreamLite in(stream);
     const DWORD version = in.ReadU32();
     std::uint32_t marker = document.GetMarkerChannel();
-    const HRESULT hr = ReadStates(in, version, extra,
-                                  {document, document.GetVolumeCalibrator().Cache(),
-                                   document.GetPressureCalibrator().Cache(), marker});
+    const HRESULT hr = ReadStates(
+        in, version, extra,
+        {document, document.GetVolumeCalibrator().Cache(), document.GetPressureCalibrator().Cache(), marker});
     document.SetMarkerChannel(marker);
     return hr;
 }

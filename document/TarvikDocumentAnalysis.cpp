@@ -62,7 +62,8 @@ bool TarvikDocument::GetAnalysisRegion(WordPair* start, WordPair* end, bool* who
 
 WordPair TarvikDocument::DataEnd() {
     HostTickPosition end{0, 0};
-    if (ISampleBlocks* data = HostDataInterface(); data == nullptr || FAILED(data->GetDataEnd(kDataEndRecorded, &end)))
+    if (ISampleBlocks* data = HostDataInterface();
+        data == nullptr || FAILED(data->GetDataEnd(kDataEndRecorded, &end)))
         return {0, 0};
     return FromHost(end);
 }
@@ -75,7 +76,8 @@ void TarvikDocument::EnableAnalyze(ICommandState& state) {
     state.SetEnabled(IsHostBusy() ? VARIANT_FALSE : VARIANT_TRUE);
     const std::int32_t region = GetModelParam<27>(FindModel());
     if (region == kSelectionRegion || region == kWholeChannel) {
-        const auto text = ComPtr<IAutoOvoString>::Adopt((region == kWholeChannel ? kChannel : kSelection).GetInterface());
+        const auto text =
+            ComPtr<IAutoOvoString>::Adopt((region == kWholeChannel ? kChannel : kSelection).GetInterface());
         state.SetText(text.Get());
     }
 }
@@ -96,7 +98,8 @@ HRESULT TarvikDocument::OnAnalyzeNow() {
     WordPair start{0, 0}, end{0, 0};
     if (GetModelParam<27>(setup) == kSelectionRegion) {
         HostTickPosition a{INT32_MAX, INT32_MAX}, b{INT32_MAX, INT32_MAX};
-        if (IDocumentSelection* selection = HostSelection(); selection && SUCCEEDED(selection->GetSelection(0, &a, &b))) {
+        if (IDocumentSelection* selection = HostSelection();
+            selection && SUCCEEDED(selection->GetSelection(0, &a, &b))) {
             start = FromHost(a);
             end = FromHost(b);
         } else {
@@ -238,7 +241,8 @@ void TarvikDocument::WriteAnalysisFormulas() {
     const ModelPtr setup = FindModel();
     if (GetPressureChannel() == kNoChannel || GetVolumeChannel() == kNoChannel)
         return;
-    mData->GetVChanData().SetLoopCalculation(MakeAnalyzerFormula(setup), MakeVolumeFormula(*mVolumeCalibrator, setup),
+    mData->GetVChanData().SetLoopCalculation(MakeAnalyzerFormula(setup),
+                                             MakeVolumeFormula(*mVolumeCalibrator, setup),
                                              MakeAnalyzerFormulaOnVirtualVolume(setup));
 }
 
@@ -253,12 +257,14 @@ struct LoopProgress {
 void TarvikDocument::ReadRecordLoops(std::int32_t record, WordPair start, WordPair end, std::int64_t chunk,
                                      LoopProgress& progress) {
     LONG length = 0;
-    if (ISampleBlocks* data = HostDataInterface(); data == nullptr || FAILED(data->GetRecordTicks(0, record, &length)))
+    if (ISampleBlocks* data = HostDataInterface();
+        data == nullptr || FAILED(data->GetRecordTicks(0, record, &length)))
         length = 0;
     const std::int64_t from = record == Record(start) ? Tick(start) : 0;
     const std::int64_t to = record == Record(end) ? std::min<std::int64_t>(Tick(end), length) : length;
     const VirtualChannelRef loops = mData->GetVChanData().GetChannelRef(VChanData::Loops);
-    bool ok = mData->OpenEventSource(record, static_cast<std::int32_t>(from), loops.channel, kEventSourceVirtual);
+    bool ok =
+        mData->OpenEventSource(record, static_cast<std::int32_t>(from), loops.channel, kEventSourceVirtual);
     for (std::int64_t pos = from; pos < to && ok;) {
         const std::int64_t n = std::min(to - pos, chunk);
         if (n <= 0)
@@ -344,8 +350,8 @@ void TarvikDocument::RecalibrateAndReanalyse() {
     mBusy = true;
     UpdateChannelUnits(*mVolumeCalibrator, HostDataInterface(), static_cast<std::int32_t>(GetVolumeChannel()),
                        *this);
-    UpdateChannelUnits(*mPressureCalibrator, HostDataInterface(), static_cast<std::int32_t>(GetPressureChannel()),
-                       *this);
+    UpdateChannelUnits(*mPressureCalibrator, HostDataInterface(),
+                       static_cast<std::int32_t>(GetPressureChannel()), *this);
     if (setBusy)
         mBusy = false;
     if (GetAnalysisRegion(nullptr, nullptr, nullptr))

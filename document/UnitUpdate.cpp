@@ -59,9 +59,9 @@ void SendUnitChange(IUnknown* conversion, std::int32_t channel, ZARDocument& tar
     if (IHostViewService* views = GetHostViewService())
         views->MakeViewObject(kUnitChangeMessage, static_cast<ULONG_PTR>(channel), kUnitChangeKind, 0,
                               travelling.Put());
-    const Ovo::String range = FormatRangeText(PointText(info.Get(), 0), PointText(info.Get(), 2),
-                                              PointText(info.Get(), 1), PointText(info.Get(), 3),
-                                              Ovo::String(scaledName.Get()));
+    const Ovo::String range =
+        FormatRangeText(PointText(info.Get(), 0), PointText(info.Get(), 2), PointText(info.Get(), 1),
+                        PointText(info.Get(), 3), Ovo::String(scaledName.Get()));
     const Ovo::String rawPrefix = PrefixText(raw.prefixCode), shownPrefix = PrefixText(scaling.prefixCode);
     const ComPtr<IAutoOvoString> rangeObject = ComPtr<IAutoOvoString>::Adopt(range.GetInterface());
     const ComPtr<IAutoOvoString> rawObject = ComPtr<IAutoOvoString>::Adopt(rawPrefix.GetInterface());
@@ -89,7 +89,8 @@ void UnitConvHandle::Bind(IUnknown* conversion) {
     mConversion = std::move(held);
 }
 
-bool UpdateChannelUnits(CalibratorBase& source, ISampleBlocks* data, std::int32_t channel, ZARDocument& target) {
+bool UpdateChannelUnits(CalibratorBase& source, ISampleBlocks* data, std::int32_t channel,
+                        ZARDocument& target) {
     if (static_cast<std::uint32_t>(channel) == kNoChannel || channel < 0 || data == nullptr)
         return false;
     ComPtr<IUnknown> unit;

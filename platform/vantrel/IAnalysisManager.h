@@ -8,6 +8,7 @@
 // key (and, for a region request, the item after it).
 
 #include "platform/vantrel/HostDocObject.h"
+#include "platform/win32/bstr.h"
 
 inline constexpr IID IID_IAnalysisManager = MakeGuid("{4790D321-302C-4D78-89FD-D11897CEFEA7}");
 inline constexpr GUID kAnalysisManagerGuid = MakeGuid("{659C39BA-EB97-4486-842E-10E185D5C17A}");
@@ -31,7 +32,8 @@ struct IAnalysisManager : IUnknown {
     // *active is non-zero while the manager runs the client's analysis.
     virtual HRESULT IsActive(LONG key, WORD* active) = 0; // slot 8
     // The region the client analyses, for item.
-    virtual HRESULT ReportRegion(LONG key, LONG item, HostTickPosition start, HostTickPosition end) = 0; // slot 9
+    virtual HRESULT ReportRegion(LONG key, LONG item, HostTickPosition start,
+                                 HostTickPosition end) = 0; // slot 9
 
 protected:
     ~IAnalysisManager() = default;

@@ -11,8 +11,8 @@ struct IOvoBitset : IUnknown {
     // 1 for the module's own representation, 0 for any other.
     virtual LONG IsOwnRep() = 0; // slot 3
     // Deletes a set no one references any more; E_FAIL while it is referenced.
-    virtual HRESULT Destroy() = 0;         // slot 4
-    virtual ULONG GetWordCount() = 0;      // slot 5
+    virtual HRESULT Destroy() = 0;    // slot 4
+    virtual ULONG GetWordCount() = 0; // slot 5
     // Copies the first min(maxWords, word count) words; S_FALSE when words were left out.
     virtual HRESULT CopyWords(ULONG maxWords, DWORD* words, DWORD* fill) = 0; // slot 6
     // A new set with the same words and fill, one reference.

@@ -8,8 +8,10 @@
 #include "platform/win32/unknown.h"
 
 inline constexpr IID IID_IProgressFactory = MakeGuid("{D9CF6C34-C00C-4792-A17D-9D8311972BF2}");
-inline constexpr IID IID_IProgressIndicator = MakeGuid("{D9CF6C35-C00C-4792-A17D-9D8311972BF2}"); // our own id
-// The class number of the progress class in its space.
+inline constexpr IID IID_IProgressIndicator =
+    MakeGuid("{D9CF6C35-C00C-4792-A17D-9D8311972BF2}"); // our own id
+// The space of the progress class, and its class number in that space.
+inline constexpr GUID kProgressClassGuid = MakeGuid("{C203FC30-7AAA-11D3-80B9-005004AD3C53}");
 inline constexpr WORD kProgressClassNumber = 16;
 
 struct IProgressIndicator : IUnknown {
