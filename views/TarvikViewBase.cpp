@@ -12,6 +12,14 @@ Ovo::String LoadViewTitle(UINT id) {
 DEFINE_RESPONSE_TABLE1(TarvikViewBase, ViewBase)
 EV_WM_DESTROY, END_RESPONSE_TABLE;
 
+// The document's data-changed notification is number 33 of its space.
+ZARCommandTable& TarvikViewBase::CommandTable() {
+    static ZARCommandTable table{
+        TableRows<TarvikViewBase>::Observer<&TarvikViewBase::OnDocumentDataChanged>(&DocId<33>),
+    };
+    return table;
+}
+
 TarvikViewBase::TarvikViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
                                OwlDocViewClassBase* viewClass, ULONG_PTR creation)
     : ViewBase(parent, nullptr, viewClass ? viewClass->Module() : nullptr, view, document, creation),
@@ -30,6 +38,7 @@ void TarvikViewBase::Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) {
 }
 
 void TarvikViewBase::EvDestroy() {
+    Detach();
     DefaultProcessing();
 }
 
