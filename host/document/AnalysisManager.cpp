@@ -20,8 +20,9 @@ void* AnalysisManager::find(REFIID iid) {
 }
 
 AnalysisManager::Client* AnalysisManager::client(LONG key) {
-    return key >= 0 && static_cast<std::size_t>(key) < mClients.size() ? &mClients[static_cast<std::size_t>(key)]
-                                                                        : nullptr;
+    return key >= 0 && static_cast<std::size_t>(key) < mClients.size()
+               ? &mClients[static_cast<std::size_t>(key)]
+               : nullptr;
 }
 
 void AnalysisManager::queue(Request request) {

@@ -13,8 +13,8 @@
 namespace Vantrel {
 
 void InstallRecordingServices(Framework& framework) {
-    const DWORD kind =
-        (static_cast<DWORD>(framework.MessageIds().NumberOf(kCalcObjectClassGuid)) << 16) | kCalcObjectClassNumber;
+    const DWORD kind = (static_cast<DWORD>(framework.MessageIds().NumberOf(kCalcObjectClassGuid)) << 16) |
+                       kCalcObjectClassNumber;
     framework.Classes().AddObjectClass(
         kind, [] { return ComPtr<IUnknown>::Adopt(static_cast<ICalcObject*>(new CalcObject)); });
 }
@@ -37,7 +37,9 @@ public:
     }
 
 private:
-    void* find(REFIID iid) override { return iid == IID_IUnknown ? static_cast<IHostDocState*>(this) : nullptr; }
+    void* find(REFIID iid) override {
+        return iid == IID_IUnknown ? static_cast<IHostDocState*>(this) : nullptr;
+    }
     const RecordingDocument& mDocument;
 };
 
@@ -66,7 +68,8 @@ private:
 // The document's further services: its analysis manager.
 class RecordingDocument::Services : public ComObject<IHostServiceProvider> {
 public:
-    Services(ComPtr<AnalysisManager> manager, DWORD managerId) : mManager(std::move(manager)), mId(managerId) {}
+    Services(ComPtr<AnalysisManager> manager, DWORD managerId)
+        : mManager(std::move(manager)), mId(managerId) {}
     HRESULT GetService(DWORD id, DWORD, IUnknown** service) override {
         if (!service)
             return E_POINTER;
@@ -79,7 +82,9 @@ public:
     }
 
 private:
-    void* find(REFIID iid) override { return iid == IID_IUnknown ? static_cast<IHostServiceProvider*>(this) : nullptr; }
+    void* find(REFIID iid) override {
+        return iid == IID_IUnknown ? static_cast<IHostServiceProvider*>(this) : nullptr;
+    }
     ComPtr<AnalysisManager> mManager;
     DWORD mId;
 };
@@ -91,8 +96,10 @@ RecordingDocument::RecordingDocument(Framework& framework, Recording& recording,
           ComPtr<DocumentData>::Adopt(new DocumentData(recording)), std::move(classes)))) {
     const DWORD space = static_cast<DWORD>(framework.MessageIds().NumberOf(kAnalysisManagerGuid)) << 16;
     // The manager reaches the document through this object, which outlives it.
-    mManager = ComPtr<AnalysisManager>::Adopt(new AnalysisManager(
-        [this, space](WORD number, const std::vector<DWORD>& words) { notifyModule(space | number, words); }));
+    mManager = ComPtr<AnalysisManager>::Adopt(
+        new AnalysisManager([this, space](WORD number, const std::vector<DWORD>& words) {
+            notifyModule(space | number, words);
+        }));
 }
 
 RecordingDocument::~RecordingDocument() {
@@ -137,8 +144,7 @@ HRESULT RecordingDocument::openModuleDocument(ICustomDocClass* documentClass) {
     if (mModule)
         return E_UNEXPECTED;
     IUnknown* made = nullptr;
-    const HRESULT hr =
-        documentClass->CreateDocument(0, static_cast<IHostDocument*>(this), 0, &made, 0);
+    const HRESULT hr = documentClass->CreateDocument(0, static_cast<IHostDocument*>(this), 0, &made, 0);
     if (FAILED(hr) || !made)
         return FAILED(hr) ? hr : E_FAIL;
     mModule = ComPtr<IUnknown>::Adopt(made);
@@ -177,7 +183,8 @@ bool RecordingDocument::sendMessage(DWORD id) {
         return false;
     const DWORD noParameters = 0;
     ComPtr<IMessage> message;
-    if (FAILED(mFramework.Messages().CreateMessage(id, 0, 0, 0, nullptr, &noParameters, message.Put())) || !message)
+    if (FAILED(mFramework.Messages().CreateMessage(id, 0, 0, 0, nullptr, &noParameters, message.Put())) ||
+        !message)
         return false;
     return mFramework.Dispatcher().Dispatch(message.Get(), handler.Get()) == S_OK;
 }
@@ -190,7 +197,8 @@ HRESULT RecordingDocument::saveSettings() {
     for (LONG index = 0; index < 2; ++index) {
         ComPtr<IPersist> persist;
         DWORD word = 0;
-        if (document->GetSettingsObject(index, kSettingsObjectKind, &word, persist.Put()) != S_OK || !persist) {
+        if (document->GetSettingsObject(index, kSettingsObjectKind, &word, persist.Put()) != S_OK ||
+            !persist) {
             result = SUCCEEDED(result) ? E_FAIL : result;
             continue;
         }
@@ -316,7 +324,8 @@ HRESULT RecordingDocument::Detach(IObserver* observer) {
 // --- IDocumentStorage -----------------------------------------------------------------------------
 
 // persist null: the module document's own settings object of the stream.
-HRESULT RecordingDocument::LoadSettings(IUnknown*, LONG index, IUnknown* persist, DWORD, DWORD, BSTR* message) {
+HRESULT RecordingDocument::LoadSettings(IUnknown*, LONG index, IUnknown* persist, DWORD, DWORD,
+                                        BSTR* message) {
     if (message)
         *message = nullptr;
     if (index != 0 && index != 1)
@@ -324,7 +333,8 @@ HRESULT RecordingDocument::LoadSettings(IUnknown*, LONG index, IUnknown* persist
     const auto& bytes = mStreams[static_cast<std::size_t>(index)];
     if (!bytes)
         return S_FALSE;
-    ComPtr<IPersistStreamInit> target = QueryInterfacePtr<IPersistStreamInit>(persist, IID_IPersistStreamInit);
+    ComPtr<IPersistStreamInit> target =
+        QueryInterfacePtr<IPersistStreamInit>(persist, IID_IPersistStreamInit);
     if (!target) {
         const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2);
         ComPtr<IPersist> object;
@@ -369,7 +379,8 @@ HRESULT RecordingDocument::SelectValueRange(LONG channel, const double* range) {
     return S_OK;
 }
 
-HRESULT RecordingDocument::SelectRange(DWORD, const SelectionKind*, HostTickPosition start, HostTickPosition end) {
+HRESULT RecordingDocument::SelectRange(DWORD, const SelectionKind*, HostTickPosition start,
+                                       HostTickPosition end) {
     ViewCall call{29};
     call.start = start;
     call.end = end;
@@ -409,7 +420,8 @@ bool SplitRange(const std::u16string& text, std::u16string (&points)[4], std::u1
     const auto semicolon = text.find(u';');
     if (line == std::u16string::npos || semicolon == std::u16string::npos || semicolon > line)
         return false;
-    const std::u16string first = text.substr(0, semicolon), second = text.substr(semicolon + 1, line - semicolon - 1);
+    const std::u16string first = text.substr(0, semicolon),
+                         second = text.substr(semicolon + 1, line - semicolon - 1);
     const auto a = first.find(u"->"), b = second.find(u"->");
     if (a == std::u16string::npos || b == std::u16string::npos)
         return false;
@@ -447,8 +459,8 @@ bool RecordingDocument::applyUnitChange(IMessage* message) {
     ComPtr<IUnknown> made;
     const HRESULT hr = mFramework.Units().MakeTwoPointConversion(
         0, &raw, rawName.Get(), text(points[0]).Get(), text(points[1]).Get(), text(points[2]).Get(),
-        text(points[3]).Get(), text(base).Get(), prefixCode, static_cast<DWORD>(change.decimals), 0, made.Put(),
-        nullptr, nullptr, nullptr);
+        text(points[3]).Get(), text(base).Get(), prefixCode, static_cast<DWORD>(change.decimals), 0,
+        made.Put(), nullptr, nullptr, nullptr);
     if (FAILED(hr) || !made || FAILED(mData->applyUnit(change.channel, made.Get())))
         return false;
     ++mUnitChanges;

@@ -48,8 +48,8 @@ struct ViewCall {
 /// settings streams read into its persistence objects, then attached. The module's document holds
 /// this object: close it (closeModuleDocument) before letting go. The recording must outlive the
 /// object.
-class RecordingDocument : public ComObject<IHostDocument, IHostDocObject, ISubject, IDocumentStorage, IRecordingView,
-                                           IMessageHandler, IChildDataHost> {
+class RecordingDocument : public ComObject<IHostDocument, IHostDocObject, ISubject, IDocumentStorage,
+                                           IRecordingView, IMessageHandler, IChildDataHost> {
 public:
     /// classes: the calculation classes the document's formulas may name. id: the document's id.
     RecordingDocument(Framework& framework, Recording& recording, ComPtr<ICalcService> classes, DWORD id);
@@ -112,13 +112,15 @@ public:
     HRESULT Detach(IObserver* observer) override;
     HRESULT NotifyEx(DWORD, DWORD, DWORD) override { return E_NOTIMPL; }
     // IDocumentStorage
-    HRESULT LoadSettings(IUnknown* hostDocument, LONG index, IUnknown* persist, DWORD, DWORD, BSTR* message) override;
+    HRESULT LoadSettings(IUnknown* hostDocument, LONG index, IUnknown* persist, DWORD, DWORD,
+                         BSTR* message) override;
     // IRecordingView
     HRESULT GetShownRange(HostTickPosition* start, HostTickPosition* end) override;
     HRESULT GetCompression(double* ticksPerPixel) override;
     HRESULT BeginSelection() override;
     HRESULT SelectValueRange(LONG channel, const double* range) override;
-    HRESULT SelectRange(DWORD, const SelectionKind* kind, HostTickPosition start, HostTickPosition end) override;
+    HRESULT SelectRange(DWORD, const SelectionKind* kind, HostTickPosition start,
+                        HostTickPosition end) override;
     // IMessageHandler
     HRESULT OnMessage(IMessage* message) override;
     HRESULT AddHandler(IMessageHandler*) override { return E_NOTIMPL; }

@@ -40,7 +40,9 @@ public:
     }
 
 private:
-    void* find(REFIID iid) override { return iid == IID_IOvoBitset ? static_cast<IOvoBitset*>(this) : nullptr; }
+    void* find(REFIID iid) override {
+        return iid == IID_IOvoBitset ? static_cast<IOvoBitset*>(this) : nullptr;
+    }
 
     std::vector<std::uint32_t> mWords;
 };

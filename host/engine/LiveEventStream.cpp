@@ -36,8 +36,7 @@ Tick LiveEventStream::position() const {
     return mFinal ? INT_MAX : mReached;
 }
 
-HRESULT LiveEventStream::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count,
-                              LONG* position) {
+HRESULT LiveEventStream::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count, LONG* position) {
     if (!buffer || !count || !position || bufferBytes < mEventSize)
         return E_INVALIDARG;
     if (!deliverable(mNext))

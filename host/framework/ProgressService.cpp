@@ -34,7 +34,8 @@ private:
 
 } // namespace
 
-HRESULT ProgressService::CreateIndicator(DWORD, BSTR caption, BSTR text, BSTR, DWORD, IProgressIndicator** indicator) {
+HRESULT ProgressService::CreateIndicator(DWORD, BSTR caption, BSTR text, BSTR, DWORD,
+                                         IProgressIndicator** indicator) {
     if (!indicator)
         return E_POINTER;
     auto log = std::make_shared<ProgressLog>();

@@ -15,8 +15,9 @@ using namespace Tarvik;
 using TarvikTest::kDocumentData;
 using TarvikTest::ReadBytes;
 
-constexpr std::string_view kAnalyzer = "TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, 0, "
-                                       "2147483647, 2147483647), 0, 0, 2147483647, 2147483647)";
+constexpr std::string_view kAnalyzer =
+    "TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, 0, "
+    "2147483647, 2147483647), 0, 0, 2147483647, 2147483647)";
 
 // The loops of the loop data: record, tick and stroke volume of each included loop.
 struct Loop {
@@ -61,10 +62,11 @@ protected:
 
     // What vantrel prints: the engine's loops for the same analyser, through the module's selectors.
     Vantrel::LoopTable VantrelLoops() {
-        Vantrel::EngineLoopAnalyzer analyzer(ComPtr<ICalcService>(catalog.Get()),
-                                             [](int id, const Vantrel::ChannelInfo&, const Vantrel::ChannelInfo&) {
-                                                 return Vantrel::NamedColumn{std::to_string(id), ""};
-                                             });
+        Vantrel::EngineLoopAnalyzer analyzer(
+            ComPtr<ICalcService>(catalog.Get()),
+            [](int id, const Vantrel::ChannelInfo&, const Vantrel::ChannelInfo&) {
+                return Vantrel::NamedColumn{std::to_string(id), ""};
+            });
         return analyzer.analyze(*recording, {0, 1, std::nullopt});
     }
 
@@ -81,7 +83,8 @@ TEST_F(DocumentAnalysis, AnalyzeWritesTheFormulasAndCollectsTheLoopsVantrelPrint
     onVirtual.replace(onVirtual.find("ch2"), 3, "pvvolumewithoutvp");
     EXPECT_EQ(Formula(u"pveventwithoutvp"), onVirtual);
     const std::string pva = Formula(u"pva");
-    EXPECT_EQ(pva.rfind("PVACalc(tarvik, 0, 1, ", 0), 0u) << pva << ": the fitted linear ESPVR and exponential EDPVR";
+    EXPECT_EQ(pva.rfind("PVACalc(tarvik, 0, 1, ", 0), 0u)
+        << pva << ": the fitted linear ESPVR and exponential EDPVR";
     EXPECT_NE(pva, "PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)");
 
     const Vantrel::LoopTable printed = VantrelLoops();
@@ -92,7 +95,8 @@ TEST_F(DocumentAnalysis, AnalyzeWritesTheFormulasAndCollectsTheLoopsVantrelPrint
                     Vantrel::EngineLoopAnalyzer::parameterIds().begin();
     for (std::size_t i = 0; i < loops.size(); ++i) {
         EXPECT_EQ(loops[i].record, printed.rows[i].record) << i;
-        EXPECT_EQ(loops[i].tick, static_cast<std::int32_t>(std::floor(printed.rows[i].time * 1000.0 + 1e-6))) << i;
+        EXPECT_EQ(loops[i].tick, static_cast<std::int32_t>(std::floor(printed.rows[i].time * 1000.0 + 1e-6)))
+            << i;
         EXPECT_EQ(loops[i].strokeVolume, printed.rows[i].values[static_cast<std::size_t>(sv)]) << i;
     }
     const std::vector<std::uint32_t> notices = ChangeNotices();

@@ -64,8 +64,9 @@ protected:
     static void ExpectGolden(const Bytes& bytes, const std::string& name) {
         const auto path = kDocumentData / name;
         if (std::getenv("TARVIK_UPDATE_GOLDEN") != nullptr) {
-            std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                        static_cast<std::streamsize>(bytes.size()));
+            std::ofstream(path, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
             return;
         }
         EXPECT_EQ(bytes, ReadBytes(path)) << name;
