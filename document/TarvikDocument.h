@@ -126,6 +126,9 @@ public:
     void RefreshChannelDrawings();
     // Sends message 33 with the change flags and clears them.
     void RefreshCalculation();
+    // The host reported that the ECG event source the analysis uses went away: the next update warns
+    // once and takes end-diastole from the pressure signal.
+    void OnEcgSourceLost() { mEcgSourceLost = 0xFFFF; }
     // The ClearTarvikAnalysis handler.
     void ClearAnalysis();
     // Applies the calibrations' units to the channels again, then reruns the analysis.

@@ -45,6 +45,30 @@ Ovo::String PrefixText(LONG code) {
     return Ovo::String(unit.PrefixText());
 }
 
+// Whether two conversions show the same unit through the same line.
+bool SameConversion(IUnknown* a, IUnknown* b) {
+    if (a == b)
+        return true;
+    const auto first = QueryInterfacePtr<IUnitConversion>(a, IID_IUnitConversion);
+    const auto second = QueryInterfacePtr<IUnitConversion>(b, IID_IUnitConversion);
+    if (!first || !second)
+        return false;
+    UnitRawInfo raw[2];
+    UnitScalingInfo scaling[2];
+    ComPtr<IAutoOvoString> names[2];
+    for (int i = 0; i < 2; ++i) {
+        raw[i].flags = scaling[i].flags = scaling[i].hasScaling = 0;
+        if (FAILED(
+                (i == 0 ? first : second)->GetConversionInfo(&raw[i], nullptr, &scaling[i], names[i].Put())))
+            return false;
+    }
+    return raw[0].prefixCode == raw[1].prefixCode &&
+           (scaling[0].hasScaling != 0) == (scaling[1].hasScaling != 0) &&
+           scaling[0].scale == scaling[1].scale && scaling[0].offset == scaling[1].offset &&
+           scaling[0].prefixCode == scaling[1].prefixCode &&
+           Ovo::String(names[0].Get()) == Ovo::String(names[1].Get());
+}
+
 void SendUnitChange(IUnknown* conversion, std::int32_t channel, ZARDocument& target) {
     UnitConvHandle handle;
     handle.Bind(conversion);
@@ -100,7 +124,7 @@ bool UpdateChannelUnits(CalibratorBase& source, ISampleBlocks* data, std::int32_
     ComPtr<IUnknown> shown;
     if (SUCCEEDED(data->GetRecordTotal(0, &records)) && records > 0)
         data->GetChannelConversion(kChannelConversionShown, records - 1, channel, shown.Put());
-    if (shown.Get() == unit.Get())
+    if (SameConversion(shown.Get(), unit.Get()))
         return false;
     ComPtr<IUnknown> settings;
     data->GetChannelSettings(0, settings.Put());

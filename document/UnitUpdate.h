@@ -49,7 +49,8 @@ private:
 };
 
 // Gives channel the calibrator's conversion, through target's message handler for a computed
-// channel. False for no channel, no new conversion, or a channel that already shows it.
+// channel. False for no channel, no new conversion, or a channel that already shows it (the same
+// unit through the same line).
 // Throws XOvo when the conversion's record cannot be read.
 bool UpdateChannelUnits(CalibratorBase& source, ISampleBlocks* data, std::int32_t channel,
                         ZARDocument& target);

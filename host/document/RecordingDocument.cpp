@@ -153,7 +153,7 @@ HRESULT RecordingDocument::openModuleDocument(ICustomDocClass* documentClass) {
         return E_NOINTERFACE;
     document->OnHostDataReady(nullptr);
     for (LONG index = 0; index < 2; ++index) {
-        if (!mStreams[static_cast<std::size_t>(index)])
+        if (!mReadsSettingsAtOpening || !mStreams[static_cast<std::size_t>(index)])
             continue;
         BSTR message = nullptr;
         LoadSettings(static_cast<IHostDocument*>(this), index, nullptr, 0, 0, &message);
@@ -346,6 +346,7 @@ HRESULT RecordingDocument::LoadSettings(IUnknown*, LONG index, IUnknown* persist
     if (!target)
         return E_NOINTERFACE;
     MemoryStream* stream = MemoryStream::Create(*bytes);
+    ++mSettingsReads;
     const HRESULT hr = target->Load(stream);
     stream->Release();
     return hr;

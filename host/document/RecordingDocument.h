@@ -77,6 +77,11 @@ public:
     void closeModuleDocument();
 
     // --- Storage.
+    /// Whether the host reads the stored streams into the module's document before attaching it (by
+    /// default); without, the document asks for them itself.
+    void setReadsSettingsAtOpening(bool reads) { mReadsSettingsAtOpening = reads; }
+    /// How often a stream was read into a settings object.
+    int settingsReads() const { return mSettingsReads; }
     const std::optional<std::vector<BYTE>>& storedStream(int index) const { return mStreams.at(index); }
     void storeStream(int index, std::vector<BYTE> bytes) { mStreams.at(index) = std::move(bytes); }
 
@@ -154,6 +159,8 @@ private:
     std::vector<DocumentNotice> mNotices;
     std::vector<ViewCall> mViewCalls;
     bool mBusy = false;
+    bool mReadsSettingsAtOpening = true;
+    int mSettingsReads = 0;
     int mRedraws = 0;
     int mUnitChanges = 0;
 };

@@ -15,8 +15,10 @@
 #include "host/recording/DelimitedImport.h"
 #include "library/ModuleStatics.h"
 #include "module/MessageIds.h"
+#include "module/ModuleInstance.h"
 #include "module/ZARDocumentClass.h"
 #include "tests/support/ModuleHost.h"
+#include "tests/support/ModuleStrings.h"
 #include "workflow/ModelParamAccess.h"
 
 namespace TarvikTest {
@@ -39,6 +41,7 @@ inline constexpr GUID kDocumentClassGuid = MakeGuid("{D6F52E84-B34D-11D3-80C7-00
 class RecordingFixture : public ModuleHost {
 protected:
     void SetUp() override {
+        Tarvik::SetModuleInstance(StringTableModule());
         Vantrel::InstallRecordingServices(Zar());
         catalog = ComPtr<Vantrel::CalcClassCatalog>::Adopt(new Vantrel::CalcClassCatalog);
         Tarvik::ClassObjectList classes;

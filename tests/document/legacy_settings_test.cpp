@@ -115,8 +115,8 @@ TEST_F(LegacySettings, VersionOneHoldsTheChannelsTheRegionAndTheDetector) {
 
 TEST_F(LegacySettings, AnOnlineSelectionOfVersionElevenBecomesTheWholeChannel) {
     StreamBuilder s = MainHead(11, true, 0);
-    s.Flag(true).Flag(true).U32(0).U32(0);   // relations shown, linear and linear
-    s.Words(23, 1).Words(4, 1).U32(3).Words(4, 1); // columns F0-F26, selected loop, F27-F30
+    s.Flag(true).Flag(true).U32(0).U32(0);                           // relations shown, linear and linear
+    s.Words(23, 1).Words(4, 1).U32(3).Words(4, 1);                   // columns F0-F26, selected loop, F27-F30
     s.U32(1).U32(0).U32(0).Text(u"").Words(3, 0).U32(0).U32(123456); // the cuvette block
     s.U32(0).U32(0).Flag(false).F64(0).Flag(true).Flag(false).Text(u"ECG").U32(0);
     ASSERT_EQ(Load(0, s.Get()), S_OK);
@@ -243,9 +243,9 @@ TEST_F(LegacySettings, OldCuvetteCalibrationsMoveOntoTheChannelsConversion) {
     UnitRawInfo raw;
     const auto text = [](const char16_t* t) { return ComPtr<IAutoOvoString>::Adopt(Vantrel::MakeString(t)); };
     ComPtr<IUnknown> line;
-    ASSERT_EQ(Zar().Units().MakeTwoPointConversion(0, &raw, text(u"mmHg").Get(), text(u"1").Get(),
-                                                   text(u"2").Get(), text(u"3").Get(), text(u"5").Get(),
-                                                   text(u"L").Get(), 7, 3, 0, line.Put(), nullptr, nullptr, nullptr),
+    ASSERT_EQ(Zar().Units().MakeTwoPointConversion(
+                  0, &raw, text(u"mmHg").Get(), text(u"1").Get(), text(u"2").Get(), text(u"3").Get(),
+                  text(u"5").Get(), text(u"L").Get(), 7, 3, 0, line.Put(), nullptr, nullptr, nullptr),
               S_OK);
     ASSERT_EQ(recordingDocument->data().applyUnit(0, line.Get()), S_OK);
     UnitScalingInfo scaling;
