@@ -126,6 +126,20 @@ public:
     void RefreshChannelDrawings();
     // Sends message 33 with the change flags and clears them.
     void RefreshCalculation();
+    // Runs a calibration change (change() answers whether it applied one) keeping the loops the user
+    // selected, and tells the host's document that the settings changed (message 33 with 8). Nothing
+    // while the host is busy.
+    template <class Change> bool ApplyCalibrationChange(Change change) {
+        if (IsHostBusy())
+            return false;
+        LoopIndexSet selected(11);
+        mData->MarkSelectedLoops(selected);
+        const bool applied = change();
+        mData->ApplyLoopSelection(selected);
+        if (applied)
+            CallHostDocument(DocMsgId<33>(), kLoopListRebuilt);
+        return applied;
+    }
     // The host reported that the ECG event source the analysis uses went away: the next update warns
     // once and takes end-diastole from the pressure signal.
     void OnEcgSourceLost() { mEcgSourceLost = 0xFFFF; }

@@ -114,6 +114,37 @@ TEST_F(DocumentDriver, CancellingTheProgressClearsTheAnalysis) {
     EXPECT_EQ(Formula(u"tarvik"), "") << "the formulas were removed";
 }
 
+TEST_F(DocumentDriver, WithoutAProgressIndicatorTheCollectionIsNeverCancelled) {
+    TarvikDocument& document = OpenWithSetUp();
+    Zar().Classes().RemoveService((static_cast<DWORD>(Zar().MessageIds().NumberOf(kProgressClassGuid)) << 16) |
+                                  kProgressClassNumber);
+    ASSERT_TRUE(Analyze());
+    EXPECT_FALSE(Dispatched(DocMsgId<258>()));
+    EXPECT_TRUE(GetModelParam<39>(document.FindModel()));
+    EXPECT_FALSE(document.LoopData().GetLoopPosition(0).IsNone());
+}
+
+// A calibration change (here one that reads the loops again) keeps the loops the user selected.
+TEST_F(DocumentDriver, ACalibrationChangeKeepsTheSelectedLoops) {
+    TarvikDocument& document = OpenWithSetUp();
+    ASSERT_TRUE(Analyze());
+    document.LoopData().ApplyLoopSelection({2, 5});
+    const std::size_t notices = recordingDocument->notices().size();
+    EXPECT_TRUE(document.ApplyCalibrationChange([&] {
+        document.CollectLoops(0);
+        return true;
+    }));
+    LoopIndexSet selected;
+    document.LoopData().MarkSelectedLoops(selected);
+    EXPECT_EQ(selected, (LoopIndexSet{2, 5}));
+    const auto& after = recordingDocument->notices();
+    ASSERT_GT(after.size(), notices);
+    EXPECT_EQ(after.back().id, DocMsgId<33>());
+    EXPECT_EQ(after.back().payload, 8u);
+    recordingDocument->setBusy(true);
+    EXPECT_FALSE(document.ApplyCalibrationChange([] { return true; }));
+}
+
 TEST_F(DocumentDriver, WithoutASelectionTheRegionIsEmptyAndNothingIsRead) {
     TarvikDocument& document = OpenWithSetUp();
     const ModelPtr setup = document.FindModel();
@@ -132,7 +163,8 @@ TEST_F(DocumentDriver, WithoutASelectionTheRegionIsEmptyAndNothingIsRead) {
     ASSERT_TRUE(Analyze());
     EXPECT_EQ(GetModelParam<59>(setup), (WordPair{100, 1}));
     EXPECT_EQ(GetModelParam<60>(setup), (WordPair{2000, 1}));
-    EXPECT_EQ(document.LoopData().GetLoopPosition(0).record, 1);
+    for (std::int32_t i = 0; !document.LoopData().GetLoopPosition(i).IsNone(); ++i)
+        EXPECT_EQ(document.LoopData().GetLoopPosition(i).record, 1) << "nothing past the region's record";
     EXPECT_TRUE(Enable(document, 20).enabled);
     EXPECT_TRUE(Enable(document, 18).enabled);
 }
