@@ -4,7 +4,6 @@
 #include "host/engine/FormulaError.h"
 #include "host/engine/FormulaParser.h"
 #include "host/engine/HostBitset.h"
-#include "host/engine/LiveEventStream.h"
 #include "host/engine/RecordEventStream.h"
 #include "platform/vantrel/IStrevDataChildData.h"
 
@@ -329,18 +328,18 @@ HRESULT VirtualChannelDocument::CreateEventEnumerator(DWORD source, DWORD channe
         // Held by the stream: the channel's calculation as it is now, over the growing record.
         const std::shared_ptr<const Calculation> calculation = c->calculation;
         const ComPtr<VirtualChannelDocument> self(this);
-        auto fetch = [calculation, self, record]() {
+        auto source = [calculation, self, record]() -> std::pair<RecordEventStream::Events, bool> {
+            const Recording& r = self->mData->recording();
+            const bool complete = !(r.sampling() && record == r.recordCount() - 1);
             try {
-                return std::make_shared<const std::vector<std::byte>>(calculation->events(record));
+                return {std::make_shared<const std::vector<std::byte>>(calculation->events(record)),
+                        complete};
             } catch (const std::exception&) {
-                return std::make_shared<const std::vector<std::byte>>();
+                return {std::make_shared<const std::vector<std::byte>>(), complete};
             }
         };
-        auto complete = [self, record]() {
-            const Recording& r = self->mData->recording();
-            return !(r.sampling() && record == r.recordCount() - 1);
-        };
-        *out = new LiveEventStream(fetch, complete, calculation->eventSize(), fromTick, endTick);
+        *out = new RecordEventStream(RecordEventStream::Source(source), calculation->eventSize(), fromTick,
+                                     endTick);
         return S_OK;
     }
     *out = new RecordEventStream(events, c->calculation->eventSize(), fromTick, endTick);

@@ -96,8 +96,9 @@ TEST_F(DocumentDriver, TheProgressNamesEachBlockOfThePressureChannel) {
     const auto& progress = Zar().Progress().opened();
     ASSERT_EQ(progress.size(), 1u);
     EXPECT_EQ(progress[0]->caption, u"");
-    EXPECT_EQ(progress[0]->texts, (std::vector<std::u16string>{u"Processing", u"Channel 1, Block 1",
-                                                               u"Channel 1, Block 2", u"Channel 1, Block 3"}));
+    EXPECT_EQ(progress[0]->texts,
+              (std::vector<std::u16string>{u"Processing", u"Channel 1, Block 1", u"Channel 1, Block 2",
+                                           u"Channel 1, Block 3"}));
     // 7998 ticks: less than 1000 a hundredth, so one step per record, 33, 66 and 100 percent.
     EXPECT_EQ(progress[0]->percents, (std::vector<LONG>{33, 66, 100}));
 }
@@ -116,8 +117,8 @@ TEST_F(DocumentDriver, CancellingTheProgressClearsTheAnalysis) {
 
 TEST_F(DocumentDriver, WithoutAProgressIndicatorTheCollectionIsNeverCancelled) {
     TarvikDocument& document = OpenWithSetUp();
-    Zar().Classes().RemoveService((static_cast<DWORD>(Zar().MessageIds().NumberOf(kProgressClassGuid)) << 16) |
-                                  kProgressClassNumber);
+    Zar().Classes().RemoveService(
+        (static_cast<DWORD>(Zar().MessageIds().NumberOf(kProgressClassGuid)) << 16) | kProgressClassNumber);
     ASSERT_TRUE(Analyze());
     EXPECT_FALSE(Dispatched(DocMsgId<258>()));
     EXPECT_TRUE(GetModelParam<39>(document.FindModel()));
@@ -203,8 +204,9 @@ TEST_F(DocumentDriver, TheEcgWarningIsShownOnceAndEndDiastoleComesFromThePressur
     const auto& shown = user::Desktop::Current().MessageBoxes().Shown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, u"Tarvik");
-    EXPECT_EQ(shown[0].text, u"An ECG event source that Tarvik was using has gone away.\n\nTarvik will now attempt "
-                             u"to determine end-diastole using the pressure signal.");
+    EXPECT_EQ(shown[0].text,
+              u"An ECG event source that Tarvik was using has gone away.\n\nTarvik will now attempt "
+              u"to determine end-diastole using the pressure signal.");
     EXPECT_EQ(shown[0].style, MB_ICONWARNING | MB_OK);
     EXPECT_EQ(GetModelParam<28>(setup), 0);
     EXPECT_EQ(Formula(u"tarvik").find("PVEdpDet(ch1"), 25u);
@@ -247,7 +249,8 @@ TEST_F(DocumentDriver, ReanalysisRequestsAreAnsweredLaterFromTheHostsQueue) {
     EXPECT_EQ(manager.runPending(), 1);
     EXPECT_EQ(Zar().Progress().opened().size(), 2u) << "the rerun collected the loops again";
     const auto& notices = recordingDocument->notices();
-    EXPECT_TRUE(std::any_of(notices.begin(), notices.end(), [](const auto& n) { return n.id == DocMsgId<38>(); }));
+    EXPECT_TRUE(
+        std::any_of(notices.begin(), notices.end(), [](const auto& n) { return n.id == DocMsgId<38>(); }));
 
     manager.setActive(0, false);
     manager.requestClear(0);
@@ -259,7 +262,8 @@ TEST_F(DocumentDriver, ReanalysisRequestsAreAnsweredLaterFromTheHostsQueue) {
     manager.runPending();
     EXPECT_EQ(manager.clients()[0].regionItem, 4);
     EXPECT_EQ(manager.clients()[0].regionEnd.record, 2);
-    EXPECT_FALSE(GetModelParam<39>(dynamic_cast<TarvikDocument*>(recordingDocument->moduleDocument())->FindModel()));
+    EXPECT_FALSE(
+        GetModelParam<39>(dynamic_cast<TarvikDocument*>(recordingDocument->moduleDocument())->FindModel()));
 }
 
 TEST_F(DocumentDriver, ReselectSelectsTheRegionInBothChannels) {
@@ -286,9 +290,9 @@ TEST_F(DocumentDriver, ChannelScalingFollowsTheHostsConversion) {
     UnitRawInfo raw;
     const auto text = [](const char16_t* t) { return ComPtr<IAutoOvoString>::Adopt(Vantrel::MakeString(t)); };
     ComPtr<IUnknown> line;
-    ASSERT_EQ(Zar().Units().MakeTwoPointConversion(0, &raw, text(u"mmHg").Get(), text(u"0").Get(), text(u"1").Get(),
-                                                   text(u"0.5").Get(), text(u"2.5").Get(), text(u"mmHg").Get(), 1, 1,
-                                                   0, line.Put(), nullptr, nullptr, nullptr),
+    ASSERT_EQ(Zar().Units().MakeTwoPointConversion(
+                  0, &raw, text(u"mmHg").Get(), text(u"0").Get(), text(u"1").Get(), text(u"0.5").Get(),
+                  text(u"2.5").Get(), text(u"mmHg").Get(), 1, 1, 0, line.Put(), nullptr, nullptr, nullptr),
               S_OK);
     ASSERT_EQ(recordingDocument->data().applyUnit(0, line.Get()), S_OK);
     double value = 1.0;
@@ -296,7 +300,8 @@ TEST_F(DocumentDriver, ChannelScalingFollowsTheHostsConversion) {
     EXPECT_DOUBLE_EQ(value, 2.5);
     document.ApplyInverseChannelScaling(0, value);
     EXPECT_DOUBLE_EQ(value, 1.0);
-    const auto scales = ComPtr<IUnknown>(document.Identity()).Query<ITarvikDocInterface>(IID_ITarvikDocInterface);
+    const auto scales =
+        ComPtr<IUnknown>(document.Identity()).Query<ITarvikDocInterface>(IID_ITarvikDocInterface);
     ASSERT_TRUE(scales);
     double scale = 0.0;
     EXPECT_EQ(scales->GetPressureScale(0, &scale), S_OK);
@@ -319,8 +324,8 @@ TEST_F(DocumentDriver, UnitsReachRecordedChannelsAtOnceAndComputedChannelsByMess
     ASSERT_TRUE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, 0, document));
     ASSERT_NE(data.appliedUnit(0), nullptr) << "a recorded channel takes the unit at once";
     EXPECT_FALSE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, 0, document)) << "shown already";
-    EXPECT_FALSE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, static_cast<std::int32_t>(0x80000000),
-                                    document));
+    EXPECT_FALSE(UpdateChannelUnits(document.GetPressureCalibrator(), &data,
+                                    static_cast<std::int32_t>(0x80000000), document));
 
     const LONG tarvik = static_cast<LONG>(data.channel(u"tarvik")->ref.channel);
     ASSERT_TRUE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, tarvik, document));

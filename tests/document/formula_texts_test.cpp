@@ -50,9 +50,11 @@ TEST_F(FormulaTexts, TheTextsOfTheDetectorsAndTheAnalyser) {
     const TextCase cases[] = {
         {"detector, online", none, withLimits, "PVEdpDet(ch1, CMPeakDet(ch1, 20, 0.5), 20, 0, 1000, -1, -1)"},
         {"analyser on the volume channel", none, MakeAnalyzerFormula,
-         "TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0.5), 20, 0, 1000, -1, -1), 0, 1000, -1, -1)"},
+         "TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0.5), 20, 0, 1000, -1, -1), 0, 1000, -1, "
+         "-1)"},
         {"analyser on the virtual volume", none, MakeAnalyzerFormulaOnVirtualVolume,
-         "TarvikAnalyzer(ch1, pvvolumewithoutvp, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0.5), 20, 0, 1000, -1, -1), 0, "
+         "TarvikAnalyzer(ch1, pvvolumewithoutvp, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0.5), 20, 0, 1000, -1, "
+         "-1), 0, "
          "1000, -1, -1)"},
         {"limits omitted", none, MakeEdpDetectorFormula, "PVEdpDet(ch1, CMPeakDet(ch1, 20, 0.5), 20)"},
         {"channel index 9", [](const ModelPtr& s) { SetModelParam<1>(s, 9u); }, MakeEdpDetectorFormula,
@@ -97,8 +99,8 @@ TEST_F(FormulaTexts, WithoutLoopsThePressureVolumeAreaTextIsTheDefault) {
 }
 
 TEST(LoopReading, ChunksAreAHundredthOfTheRegionBetween1000And10000Ticks) {
-    const std::pair<std::int64_t, std::int64_t> cases[] = {
-        {100000, 1000}, {99999, 99999}, {2000000, 10000}, {1000000, 10000}, {500, 500}, {0, 0}};
+    const std::pair<std::int64_t, std::int64_t> cases[] = {{100000, 1000},   {99999, 99999}, {2000000, 10000},
+                                                           {1000000, 10000}, {500, 500},     {0, 0}};
     for (const auto& [total, chunk] : cases)
         EXPECT_EQ(LoopReadChunk(total), chunk) << total;
 }
@@ -106,7 +108,8 @@ TEST(LoopReading, ChunksAreAHundredthOfTheRegionBetween1000And10000Ticks) {
 TEST(LoopReading, TheTicksOfARegionCountItsRecordsFromStartToEnd) {
     Vantrel::Recording blocks({Vantrel::ChannelInfo{"P", "mmHg"}});
     for (int r = 0; r < 3; ++r) {
-        std::vector<std::vector<float>> columns(blocks.channelCount(), std::vector<float>(1000 * (r + 1), 0.0f));
+        std::vector<std::vector<float>> columns(blocks.channelCount(),
+                                                std::vector<float>(1000 * (r + 1), 0.0f));
         blocks.addRecord(Vantrel::Record(0.001, std::move(columns)));
     }
     const auto data = ComPtr<Vantrel::VirtualChannelDocument>::Adopt(new Vantrel::VirtualChannelDocument(

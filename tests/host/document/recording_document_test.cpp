@@ -23,8 +23,9 @@ using Bytes = std::vector<BYTE>;
 
 constexpr GUID kTarvikDocumentGUID = MakeGuid("{63A4A828-9A7F-4690-8267-4BA020CFC59B}");
 const std::filesystem::path kDocumentData = TARVIK_SOURCE_DIR "/tests/data/document";
-constexpr std::string_view kAnalyzer = "TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, 0, "
-                                       "2147483647, 2147483647), 0, 0, 2147483647, 2147483647)";
+constexpr std::string_view kAnalyzer =
+    "TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, 0, "
+    "2147483647, 2147483647), 0, 0, 2147483647, 2147483647)";
 // The offset of the online flag in the golden set-up stream 0: the set-up model's state after the
 // storage header, version, count and its id.
 constexpr std::size_t kOnlineFlag = 71;
@@ -42,7 +43,8 @@ protected:
         catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
         const ClassRegistry& registry = host.Zar().Classes();
         for (const RegisteredClass& registered : registry.Registrations())
-            if (ICAFClassObject* object = registered.accepted ? registry.FindClass(registered.typeId) : nullptr)
+            if (ICAFClassObject* object =
+                    registered.accepted ? registry.FindClass(registered.typeId) : nullptr)
                 catalog->add(object);
         documentClass = QueryInterfacePtr<ICustomDocClass>(registry.FindClass(DocId(0)), IID_ICustomDocClass);
         ASSERT_TRUE(documentClass);
@@ -151,7 +153,8 @@ TEST_F(ModuleDocument, SampledInBlocksTheDocumentReadsTheLoopsAsTheyArrive) {
         for (std::size_t c = 0; c < sampled.channelCount(); ++c) {
             const auto samples = source.samples(c);
             block.emplace_back(samples.begin() + static_cast<std::ptrdiff_t>(first),
-                               samples.begin() + static_cast<std::ptrdiff_t>(std::min(first + 500, samples.size())));
+                               samples.begin() +
+                                   static_cast<std::ptrdiff_t>(std::min(first + 500, samples.size())));
         }
         sampled.appendBlock(block);
     }

@@ -64,7 +64,8 @@ TEST(FormulaParser, ReadsTheTextsTheModuleAndItsSelfTestsWrite) {
         {"a - b - c", "((a-b)-c)"},
         {" \t(1)\r\n", "1"},
         {"(0.002 * ch(2, \"base\") + 0)", "((0.002*#1)+0)"},
-        {"TarvikAnalyzer(ch1, pvvolumewithoutvp, ch( 3 ,\"base\"))", "tarvikanalyzer[#0,pvvolumewithoutvp,#2]"},
+        {"TarvikAnalyzer(ch1, pvvolumewithoutvp, ch( 3 ,\"base\"))",
+         "tarvikanalyzer[#0,pvvolumewithoutvp,#2]"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(show(FormulaParser::parse(std::string_view(c.text))), c.tree) << c.text;
