@@ -249,7 +249,8 @@ void TarvikDocument::EnsureSettingsLoaded() {
     if (mLoading)
         return;
     MarkSettingsDirty();
-    if (!mBusy)
+    // A rerun marks the settings too; it asks for no further rerun, or reruns would never end.
+    if (!mBusy && !mRerunning)
         RequestReanalysis();
 }
 

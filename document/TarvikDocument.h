@@ -278,6 +278,7 @@ private:
     std::uint32_t mChangeFlags = kLoopsCleared;
     std::uint16_t mEcgSourceLost = 0;
     bool mBusy = false;
+    bool mRerunning = false; // a rerun the analysis manager asked for is under way
     bool mLoading = false;
     bool mSettingsChanged = false;       // since construction; new persistence objects start dirty
     ComPtr<IDocumentData> mDocumentData; // asked once

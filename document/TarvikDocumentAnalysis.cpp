@@ -354,8 +354,11 @@ void TarvikDocument::RecalibrateAndReanalyse() {
                        static_cast<std::int32_t>(GetPressureChannel()), *this);
     if (setBusy)
         mBusy = false;
+    const bool rerunning = mRerunning;
+    mRerunning = true;
     if (GetAnalysisRegion(nullptr, nullptr, nullptr))
         UpdateAnalysis(true);
+    mRerunning = rerunning;
     CallHostDocument(DocMsgId<38>(), 0);
 }
 

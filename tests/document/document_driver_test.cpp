@@ -248,6 +248,7 @@ TEST_F(DocumentDriver, ReanalysisRequestsAreAnsweredLaterFromTheHostsQueue) {
     EXPECT_EQ(Zar().Progress().opened().size(), 1u);
     EXPECT_EQ(manager.runPending(), 1);
     EXPECT_EQ(Zar().Progress().opened().size(), 2u) << "the rerun collected the loops again";
+    EXPECT_EQ(manager.pending(), 0u) << "a rerun asks for no further rerun";
     const auto& notices = recordingDocument->notices();
     EXPECT_TRUE(
         std::any_of(notices.begin(), notices.end(), [](const auto& n) { return n.id == DocMsgId<38>(); }));
