@@ -12,6 +12,8 @@ inline constexpr IID IID_IChannelInfo = MakeGuid("{8FC37F01-9357-11D4-8112-00A0C
 inline constexpr IID IID_IChannelDataReset = MakeGuid("{CA800C31-F889-11D3-80EE-00A0C9E26433}");
 inline constexpr IID IID_IChannelCalcAssign = MakeGuid("{CA800C32-F889-11D3-80EE-00A0C9E26433}");
 inline constexpr IID IID_IChannelCalcFlags = MakeGuid("{6C1F2A91-3B55-4E0D-9A41-52D8E6B1C903}"); // our own id
+inline constexpr IID IID_IChannelCalcSettings =
+    MakeGuid("{0B7E5D21-6C4A-4F38-9B12-7A3E1D5C8F40}"); // our own id
 
 // Flags of a channel's calculation (IChannelCalcFlags): the channel takes a new unit at once.
 inline constexpr DWORD kCalcTakesUnitAtOnce = 0x80000000u;
@@ -69,4 +71,16 @@ struct IChannelCalcAssign : IUnknown {
 
 protected:
     ~IChannelCalcAssign() = default;
+};
+
+// Answered by a channel object: the channel calculation the user set on the
+// channel in the host, if any.
+struct IChannelCalcSettings : IUnknown {
+    // S_FALSE when the channel shows its own recorded data. Otherwise S_OK
+    // with the channel the calculation reads and whether the calculation
+    // keeps the unit of that channel's data (0xFFFF) or gives another (0).
+    virtual HRESULT GetCalculation(LONG* sourceChannel, SHORT* keepsUnit) = 0; // slot 3
+
+protected:
+    ~IChannelCalcSettings() = default;
 };
