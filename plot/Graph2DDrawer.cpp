@@ -66,7 +66,7 @@ HWND Graph2DDrawer::OwnerHandle() const {
 
 std::uint32_t Graph2DDrawer::OwnerId() const {
     return mOwner != nullptr && mOwner->GetHandle() != nullptr ? static_cast<std::uint32_t>(mOwner->GetId())
-                                                                : 0;
+                                                               : 0;
 }
 
 void Graph2DDrawer::Invalidate() {
@@ -464,19 +464,22 @@ void Graph2DDrawer::GiveDrawerTheGraph(GraphDrawer& drawer) const {
 }
 
 bool Graph2DDrawer::Held(const GraphDrawer* drawer) const {
-    return std::any_of(mPlotters.begin(), mPlotters.end(), [drawer](const auto& e) { return e.drawer == drawer; }) ||
+    return std::any_of(mPlotters.begin(), mPlotters.end(),
+                       [drawer](const auto& e) { return e.drawer == drawer; }) ||
            std::any_of(mAnnotations.begin(), mAnnotations.end(),
                        [drawer](const auto& e) { return e.drawer == drawer; });
 }
 
 template <class T> bool Graph2DDrawer::RemoveLast(std::vector<ListEntry<T>>& list, T* drawer) {
-    auto last = std::find_if(list.rbegin(), list.rend(), [drawer](const auto& e) { return e.drawer == drawer; });
+    auto last =
+        std::find_if(list.rbegin(), list.rend(), [drawer](const auto& e) { return e.drawer == drawer; });
     if (last == list.rend())
         return false;
     const bool owns = last->owns;
     list.erase(std::next(last).base());
     // An earlier entry of the same drawer takes over its ownership.
-    auto earlier = std::find_if(list.rbegin(), list.rend(), [drawer](const auto& e) { return e.drawer == drawer; });
+    auto earlier =
+        std::find_if(list.rbegin(), list.rend(), [drawer](const auto& e) { return e.drawer == drawer; });
     if (earlier != list.rend())
         earlier->owns = earlier->owns || owns;
     else if (owns && !Held(drawer))

@@ -185,11 +185,11 @@ public:
 
 // A reference glyph of the glyph plotter.
 enum GlyphKind : std::int32_t {
-    kGlyphArrow = 0,       // a downward arrow on the top edge at x
-    kGlyphHorizontal = 1,  // a full-width line at y
-    kGlyphVertical = 2,    // a full-height line at x
+    kGlyphArrow = 0,             // a downward arrow on the top edge at x
+    kGlyphHorizontal = 1,        // a full-width line at y
+    kGlyphVertical = 2,          // a full-height line at x
     kGlyphHorizontalSegment = 4, // from x to x2 at y
-    kGlyphSegment = 5,     // from (x, y) to (x2, y2)
+    kGlyphSegment = 5,           // from (x, y) to (x2, y2)
 };
 
 struct GlyphRecord {

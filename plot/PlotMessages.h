@@ -34,7 +34,8 @@ struct StripScaling {
     ScaleMap origin;
 };
 struct MsgScalingChanged : MessSys::Message {
-    MsgScalingChanged(std::uint32_t t, const StripScaling* s, std::uint32_t f) : third(t), scaling(s), first(f) {}
+    MsgScalingChanged(std::uint32_t t, const StripScaling* s, std::uint32_t f)
+        : third(t), scaling(s), first(f) {}
     std::uint32_t reserved = 0;
     std::uint32_t third;
     const StripScaling* scaling;
@@ -51,7 +52,8 @@ struct DPoint {
 // A marker moved: the previous and the new position, each as two pairs (a
 // point marker repeats its position in both).
 struct MessageTrackMessage : MessSys::Message {
-    MessageTrackMessage(std::uint32_t id, DPoint from, DPoint to) : markerId(id), previous{from, from}, next{to, to} {}
+    MessageTrackMessage(std::uint32_t id, DPoint from, DPoint to)
+        : markerId(id), previous{from, from}, next{to, to} {}
     std::uint32_t markerId;
     DPoint previous[2];
     DPoint next[2];

@@ -17,18 +17,18 @@ class Queen;
 
 // Constraint flags; (x, y) is the proposed position, (mx, my) the marker's.
 enum MarkerConstraintFlag : std::uint32_t {
-    kRaiseX = 0x1,          // x is raised to value when below it
-    kRaiseY = 0x2,          // y is raised to value when below it
-    kLowerX = 0x4,          // x is lowered to value when above it
-    kLowerY = 0x8,          // y is lowered to value when above it
-    kFollowXDown = 0x10,    // mx becomes x when x is below mx
-    kFollowYDown = 0x20,    // my becomes y when y is below my
-    kFollowXUp = 0x40,      // mx becomes x when x is above mx
-    kFollowYUp = 0x80,      // my becomes y when y is above my
-    kLinkXToY = 0x100,      // (links) mx becomes y when they differ
-    kLinkYToX = 0x200,      // (links) my becomes x when they differ
-    kLinkX = 0x400,         // (links) mx becomes x when they differ
-    kLinkY = 0x800,         // (links) my becomes y when they differ
+    kRaiseX = 0x1,           // x is raised to value when below it
+    kRaiseY = 0x2,           // y is raised to value when below it
+    kLowerX = 0x4,           // x is lowered to value when above it
+    kLowerY = 0x8,           // y is lowered to value when above it
+    kFollowXDown = 0x10,     // mx becomes x when x is below mx
+    kFollowYDown = 0x20,     // my becomes y when y is below my
+    kFollowXUp = 0x40,       // mx becomes x when x is above mx
+    kFollowYUp = 0x80,       // my becomes y when y is above my
+    kLinkXToY = 0x100,       // (links) mx becomes y when they differ
+    kLinkYToX = 0x200,       // (links) my becomes x when they differ
+    kLinkX = 0x400,          // (links) mx becomes x when they differ
+    kLinkY = 0x800,          // (links) my becomes y when they differ
     kAtLeastOtherX = 0x1000, // with other: mx is raised to other's x
     kAtMostOtherX = 0x2000,  // with other: mx is lowered to other's x
     kAtLeastOtherY = 0x4000, // with other: my is raised to other's y

@@ -53,7 +53,8 @@ bool QueenController::RemoveQueen(Queen* queen) {
     const bool wasListed = listed != mQueens.end();
     if (wasListed)
         mQueens.erase(listed);
-    auto owned = std::find_if(mOwned.begin(), mOwned.end(), [queen](const auto& q) { return q.get() == queen; });
+    auto owned =
+        std::find_if(mOwned.begin(), mOwned.end(), [queen](const auto& q) { return q.get() == queen; });
     if (owned != mOwned.end())
         mOwned.erase(owned);
     return wasListed;

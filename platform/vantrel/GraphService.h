@@ -54,11 +54,11 @@ static_assert(sizeof(ScaleTick) == 8);
 
 // The strip's call-backs to its observers. value is the strip's id.
 struct IDragScaleObserver : IUnknown {
-    virtual HRESULT OnBeginDrag(DWORD value, DWORD reserved) = 0;      // slot 3
-    virtual HRESULT OnEndDrag(DWORD value, DWORD reserved) = 0;        // slot 4
+    virtual HRESULT OnBeginDrag(DWORD value, DWORD reserved) = 0;        // slot 3
+    virtual HRESULT OnEndDrag(DWORD value, DWORD reserved) = 0;          // slot 4
     virtual HRESULT OnScalingChanged(DWORD value, DWORD b, DWORD c) = 0; // slot 5
-    virtual HRESULT OnAutoScale(DWORD value) = 0;                      // slot 6
-    virtual HRESULT Reserved7() { return S_OK; }                       // slot 7
+    virtual HRESULT OnAutoScale(DWORD value) = 0;                        // slot 6
+    virtual HRESULT Reserved7() { return S_OK; }                         // slot 7
 
 protected:
     ~IDragScaleObserver() = default;
@@ -67,7 +67,7 @@ protected:
 struct IScaleStrip : IUnknown {
     // Either may be null: the origin record {value, 0} and the axis title.
     virtual HRESULT SetOriginAndTitle(const ScalePair* origin, const WCHAR* title) = 0; // slot 3
-    virtual HRESULT GetOriginAndTitle(ScalePair* origin, BSTR* title) = 0;             // slot 4
+    virtual HRESULT GetOriginAndTitle(ScalePair* origin, BSTR* title) = 0;              // slot 4
     // The visible interval {x1, x0}.
     virtual HRESULT SetInterval(const ScalePair* interval) = 0; // slot 5
     virtual HRESULT GetInterval(ScalePair* interval) = 0;       // slot 6
@@ -77,35 +77,35 @@ struct IScaleStrip : IUnknown {
     // The value-to-pixel transform {scale, offset} of the axis over the
     // strip's length: pixel = (value + offset) * scale + the plot's edge.
     virtual HRESULT GetTransform(ScalePair* transform) = 0; // slot 9
-    virtual HRESULT Reserved10() { return E_NOTIMPL; }       // slot 10
-    virtual HRESULT Refresh(LONG what) = 0;                  // slot 11
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }      // slot 10
+    virtual HRESULT Refresh(LONG what) = 0;                 // slot 11
     // Grid lines without the tick interface: the offset of the last line and
     // the (negative) step between lines, in pixels.
     virtual HRESULT GetGridLines(LONG* word, double* lastOffset, double* step) = 0; // slot 12
-    virtual HRESULT SetUnit(const WCHAR* unit) = 0;                               // slot 13
-    virtual HRESULT Show(VARIANT_BOOL show) = 0;                                  // slot 14
-    virtual HRESULT Reserved15() { return E_NOTIMPL; }                            // slot 15
-    virtual HRESULT Reserved16() { return E_NOTIMPL; }                            // slot 16
-    virtual HRESULT Reserved17() { return E_NOTIMPL; }                            // slot 17
-    virtual HRESULT Reserved18() { return E_NOTIMPL; }                            // slot 18
+    virtual HRESULT SetUnit(const WCHAR* unit) = 0;                                 // slot 13
+    virtual HRESULT Show(VARIANT_BOOL show) = 0;                                    // slot 14
+    virtual HRESULT Reserved15() { return E_NOTIMPL; }                              // slot 15
+    virtual HRESULT Reserved16() { return E_NOTIMPL; }                              // slot 16
+    virtual HRESULT Reserved17() { return E_NOTIMPL; }                              // slot 17
+    virtual HRESULT Reserved18() { return E_NOTIMPL; }                              // slot 18
     // Draws the strip into dc at its rectangle; intoImage is true when the
     // graph draws into its own image, false when it prints.
     virtual HRESULT Draw(HDC dc, HDC attributeDc, VARIANT_BOOL intoImage) = 0; // slot 19
-    virtual HRESULT Reserved20() { return E_NOTIMPL; }                          // slot 20
-    virtual HRESULT Reserved21() { return E_NOTIMPL; }                          // slot 21
-    virtual HRESULT Reserved22() { return E_NOTIMPL; }                          // slot 22
+    virtual HRESULT Reserved20() { return E_NOTIMPL; }                         // slot 20
+    virtual HRESULT Reserved21() { return E_NOTIMPL; }                         // slot 21
+    virtual HRESULT Reserved22() { return E_NOTIMPL; }                         // slot 22
     // The scale limits {b, a} of the automatic scaling.
-    virtual HRESULT SetLimits(const ScalePair* limits) = 0;              // slot 23
-    virtual HRESULT Reserved24() { return E_NOTIMPL; }                   // slot 24
-    virtual HRESULT AddObserver(IDragScaleObserver* observer) = 0;       // slot 25
-    virtual HRESULT RemoveObserver(IDragScaleObserver* observer) = 0;    // slot 26
-    virtual HRESULT SetBounds(double second, double first) = 0;          // slot 27
-    virtual HRESULT SetMinSpan(const ScalePair* span) = 0;               // slot 28
-    virtual HRESULT Reserved29() { return E_NOTIMPL; }                   // slot 29
-    virtual HRESULT Reserved30() { return E_NOTIMPL; }                   // slot 30
-    virtual HRESULT Reserved31() { return E_NOTIMPL; }                   // slot 31
-    virtual HRESULT GetStyle(DWORD* style) = 0;                          // slot 32
-    virtual HRESULT SetStyle(DWORD style) = 0;                           // slot 33
+    virtual HRESULT SetLimits(const ScalePair* limits) = 0;           // slot 23
+    virtual HRESULT Reserved24() { return E_NOTIMPL; }                // slot 24
+    virtual HRESULT AddObserver(IDragScaleObserver* observer) = 0;    // slot 25
+    virtual HRESULT RemoveObserver(IDragScaleObserver* observer) = 0; // slot 26
+    virtual HRESULT SetBounds(double second, double first) = 0;       // slot 27
+    virtual HRESULT SetMinSpan(const ScalePair* span) = 0;            // slot 28
+    virtual HRESULT Reserved29() { return E_NOTIMPL; }                // slot 29
+    virtual HRESULT Reserved30() { return E_NOTIMPL; }                // slot 30
+    virtual HRESULT Reserved31() { return E_NOTIMPL; }                // slot 31
+    virtual HRESULT GetStyle(DWORD* style) = 0;                       // slot 32
+    virtual HRESULT SetStyle(DWORD style) = 0;                        // slot 33
     // The object a graph reads ticks from while the strip is dragged.
     virtual HRESULT GetDragLink(LONG reserved, IUnknown** link) = 0; // slot 34
 
@@ -114,9 +114,9 @@ protected:
 };
 
 struct IScaleStripTicks : IUnknown {
-    virtual HRESULT GetTickCount(LONG* count) = 0;                                  // slot 3
-    virtual HRESULT GetTicks(LONG capacity, ScaleTick* ticks, LONG* returned) = 0;  // slot 4
-    virtual HRESULT GetStripRect(RECT* rect) = 0;                                   // slot 5
+    virtual HRESULT GetTickCount(LONG* count) = 0;                                 // slot 3
+    virtual HRESULT GetTicks(LONG capacity, ScaleTick* ticks, LONG* returned) = 0; // slot 4
+    virtual HRESULT GetStripRect(RECT* rect) = 0;                                  // slot 5
 
 protected:
     ~IScaleStripTicks() = default;
@@ -130,9 +130,9 @@ protected:
 };
 
 struct IScaleStripProperty : IUnknown {
-    virtual HRESULT Reserved3() { return E_NOTIMPL; }  // slot 3
-    virtual HRESULT Reserved4() { return E_NOTIMPL; }  // slot 4
-    virtual HRESULT GetProperty(LONG* value) = 0;      // slot 5
+    virtual HRESULT Reserved3() { return E_NOTIMPL; } // slot 3
+    virtual HRESULT Reserved4() { return E_NOTIMPL; } // slot 4
+    virtual HRESULT GetProperty(LONG* value) = 0;     // slot 5
 
 protected:
     ~IScaleStripProperty() = default;

@@ -54,14 +54,15 @@ TEST(ClipLine, RefusesSegmentsWithAnEndThatIsNoNumber) {
 }
 
 // A clipped segment lies on the original line inside the half-open
-// rectangle (an end cut at an edge lies on right - 1 or bottom - 1); a refused one has no point inside. The oracle samples the
-// segment in double precision.
+// rectangle (an end cut at an edge lies on right - 1 or bottom - 1); a refused one has no point inside. The
+// oracle samples the segment in double precision.
 TEST(ClipLine, AgreesWithSamplingOnRandomSegments) {
     std::mt19937 random(20);
     std::uniform_real_distribution<float> coordinate(-150.0f, 250.0f);
     constexpr double kTolerance = 1e-3; // float rounding of coordinates of a few hundred pixels
     for (int n = 0; n < 2000; ++n) {
-        LineClipRecord r{coordinate(random), coordinate(random), coordinate(random), coordinate(random), 0, 0, 100, 100};
+        LineClipRecord r{
+            coordinate(random), coordinate(random), coordinate(random), coordinate(random), 0, 0, 100, 100};
         const LineClipRecord original = r;
         bool sampledInside = false;
         for (int k = 0; k <= 400; ++k) {

@@ -143,8 +143,9 @@ TEST_F(QueenControllerTest, LimitsHoldAMarkerAndLinksCarryAnother) {
 
 TEST_F(QueenControllerTest, AMarkerHeldInPlaceSendsNoChange) {
     Marker* m = Add(1, {5, 5});
-    m->limits = {{nullptr, 5.0, kLowerX | kRaiseX | kLowerY | kRaiseY | kFollowXDown | kFollowXUp |
-                                    kFollowYDown | kFollowYUp}};
+    m->limits = {
+        {nullptr, 5.0,
+         kLowerX | kRaiseX | kLowerY | kRaiseY | kFollowXDown | kFollowXUp | kFollowYDown | kFollowYUp}};
     ASSERT_TRUE(controller.BeginTrack({50, 50}));
     controller.Track({80, 80});
     EXPECT_EQ(m->current, (DPoint{5, 5}));

@@ -51,8 +51,8 @@ TEST(BitmapDimension, IsRecordedWithTheBitmapAndReadBack) {
 // The ink of a text drawn at (40, 40), by colour.
 std::map<std::pair<int, int>, COLORREF> Ink(int escapement, UINT align) {
     Canvas c(80, 80);
-    HFONT font = CreateFontW(-14, 0, escapement, escapement, FW_NORMAL, 0, 1, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22,
-                             u"MS Shell Dlg 2");
+    HFONT font = CreateFontW(-14, 0, escapement, escapement, FW_NORMAL, 0, 1, 0, DEFAULT_CHARSET, 0, 0, 0,
+                             0x22, u"MS Shell Dlg 2");
     HGDIOBJ old = SelectObject(c.dc(), font);
     SetTextAlign(c.dc(), align);
     TextOutW(c.dc(), 40, 40, u"Vg", 2);
