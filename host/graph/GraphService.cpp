@@ -30,8 +30,8 @@ HRESULT GraphService::CreateGraphObject(DWORD, DWORD, DWORD kind, IUnknown** obj
 }
 
 void InstallGraphService(Framework& framework, GraphService& service) {
-    const DWORD kind = (static_cast<DWORD>(framework.MessageIds().NumberOf(kGraphSpaceGuid)) << 16) |
-                       kGraphServiceNumber;
+    const DWORD kind =
+        (static_cast<DWORD>(framework.MessageIds().NumberOf(kGraphSpaceGuid)) << 16) | kGraphServiceNumber;
     framework.Classes().AddService(kind, static_cast<IGraphService*>(&service));
 }
 

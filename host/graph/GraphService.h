@@ -11,7 +11,8 @@ class Framework;
 
 class GraphService : public ComObject<IGraphService> {
 public:
-    HRESULT CreateScaleStrip(HWND parent, DWORD style, DWORD id, DWORD a, LONG b, IScaleStrip** strip) override;
+    HRESULT CreateScaleStrip(HWND parent, DWORD style, DWORD id, DWORD a, LONG b,
+                             IScaleStrip** strip) override;
     HRESULT CreateGraphObject(DWORD a, DWORD b, DWORD kind, IUnknown** object) override;
 
     int StripsMade() const { return mStripsMade; }

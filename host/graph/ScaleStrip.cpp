@@ -43,8 +43,8 @@ double NiceStepAtLeast(double x) {
 }
 
 HFONT MakeFont(int escapement) {
-    return CreateFontW(kFontHeight, 0, escapement, escapement, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0x22,
-                       u"MS Shell Dlg 2");
+    return CreateFontW(kFontHeight, 0, escapement, escapement, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
+                       0x22, u"MS Shell Dlg 2");
 }
 
 void Text(HDC dc, int x, int y, UINT align, const std::u16string& text) {
@@ -131,7 +131,8 @@ std::vector<ScaleTick> ScaleStrip::Ticks() const {
 
 std::u16string ScaleStrip::Label(double value) const {
     const double step = TickStep();
-    const int decimals = step > 0.0 ? std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 12) : 0;
+    const int decimals =
+        step > 0.0 ? std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 12) : 0;
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return Utf8ToUtf16(text);
@@ -271,7 +272,8 @@ void ScaleStrip::DrawY(HDC dc, HFONT) const {
         const int y = mRect.top + ticks[i].offset;
         MoveToEx(dc, mRect.right - kTickLength, y, nullptr);
         LineTo(dc, mRect.right, y);
-        Text(dc, mRect.right - kTickLength - kLabelGap, y - tm.tmHeight / 2, TA_RIGHT | TA_TOP, Label(values[i]));
+        Text(dc, mRect.right - kTickLength - kLabelGap, y - tm.tmHeight / 2, TA_RIGHT | TA_TOP,
+             Label(values[i]));
     }
     HFONT turned = MakeFont(900);
     HGDIOBJ old = SelectObject(dc, turned);
@@ -351,7 +353,8 @@ HRESULT ScaleStrip::GetTicks(LONG capacity, ScaleTick* ticks, LONG* returned) {
     if (returned == nullptr || (capacity > 0 && ticks == nullptr))
         return E_POINTER;
     const std::vector<ScaleTick> all = Ticks();
-    const auto n = static_cast<LONG>(std::min<std::size_t>(all.size(), static_cast<std::size_t>(std::max<LONG>(capacity, 0))));
+    const auto n = static_cast<LONG>(
+        std::min<std::size_t>(all.size(), static_cast<std::size_t>(std::max<LONG>(capacity, 0))));
     std::copy_n(all.begin(), n, ticks);
     *returned = n;
     return S_OK;

@@ -85,10 +85,13 @@ TEST_F(ScaleStripTest, TicksFallOnTheNicestStepThatKeepsThemApart) {
         double x0, x1, step;
         std::vector<std::u16string> labels;
     };
-    for (const Case& c : {Case{20, 60, 5, {u"20", u"25", u"30", u"35", u"40", u"45", u"50", u"55", u"60"}},
-                          Case{0, 1, 0.1, {u"0.0", u"0.1", u"0.2", u"0.3", u"0.4", u"0.5", u"0.6", u"0.7", u"0.8",
-                                           u"0.9", u"1.0"}},
-                          Case{-130, 170, 50, {u"-100", u"-50", u"0", u"50", u"100", u"150"}}}) {
+    for (const Case& c :
+         {Case{20, 60, 5, {u"20", u"25", u"30", u"35", u"40", u"45", u"50", u"55", u"60"}},
+          Case{0,
+               1,
+               0.1,
+               {u"0.0", u"0.1", u"0.2", u"0.3", u"0.4", u"0.5", u"0.6", u"0.7", u"0.8", u"0.9", u"1.0"}},
+          Case{-130, 170, 50, {u"-100", u"-50", u"0", u"50", u"100", u"150"}}}) {
         SetInterval(*x.Get(), c.x0, c.x1);
         auto* strip = static_cast<ScaleStrip*>(x.Get());
         EXPECT_DOUBLE_EQ(strip->TickStep(), c.step) << c.x0;
@@ -119,8 +122,8 @@ TEST_F(ScaleStripTest, AStripWithAWindowPansByThePointersTravel) {
     c.lpfnWndProc = &DefWindowProcW;
     c.lpszClassName = u"StripParent";
     RegisterClassW(&c);
-    HWND parent = CreateWindowExW(0, u"StripParent", u"", WS_VISIBLE, 0, 0, 500, 500, nullptr, nullptr, nullptr,
-                                  nullptr);
+    HWND parent = CreateWindowExW(0, u"StripParent", u"", WS_VISIBLE, 0, 0, 500, 500, nullptr, nullptr,
+                                  nullptr, nullptr);
     ASSERT_NE(parent, nullptr);
     Vantrel::GraphService service;
     service.AddRef();
@@ -150,12 +153,13 @@ TEST_F(ScaleStripTest, AStripWithAWindowPansByThePointersTravel) {
     EXPECT_DOUBLE_EQ(interval.second, -3.0) << "the axis follows the pointer";
     EXPECT_DOUBLE_EQ(interval.first, 37.0);
     SendMessageW(hwnd, WM_LBUTTONDBLCLK, 1, MAKELPARAM(100, 10));
-    EXPECT_EQ(observer.log, (std::vector<std::string>{"scaling 100", "begin 100", "scaling 100", "end 100",
-                                                      "auto 100"}));
+    EXPECT_EQ(observer.log,
+              (std::vector<std::string>{"scaling 100", "begin 100", "scaling 100", "end 100", "auto 100"}));
     strip->RemoveObserver(&observer);
     DestroyWindow(parent);
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_FALSE(QueryInterfacePtr<IOleWindow>(strip.Get(), IID_IOleWindow)) << "its window went with its parent";
+    EXPECT_FALSE(QueryInterfacePtr<IOleWindow>(strip.Get(), IID_IOleWindow))
+        << "its window went with its parent";
 }
 
 TEST_F(ScaleStripTest, DrawsTicksLabelsAndTitlesInsideItsRectangle) {
