@@ -35,8 +35,9 @@ std::vector<ChannelEntry> ParseChannelList(const std::wstring& text) {
         std::wistringstream number(text.substr(start));
         number.imbue(std::locale::classic());
         long long value = 0;
-        if (!(number >> value) || value < 1 || value > INT32_MAX)
-            continue;
+        // A number past the host's 32-bit long reads as its largest value, as its stream gives it.
+        if (!(number >> value) || value > INT32_MAX)
+            value = INT32_MAX;
         entry.channel = static_cast<std::int32_t>(value - 1);
         if (std::find(list.begin(), list.end(), entry) == list.end())
             list.push_back(entry);

@@ -17,8 +17,9 @@ struct ChannelEntry {
 };
 
 // The references of a formula already in lower case, in order of first appearance, each distinct
-// (channel, raw, volume) once. A "c" among the last two characters ends the scan; a reference
-// numbered 0 or past 32 bits is ignored.
+// (channel, raw, volume) once. A "c" among the last two characters ends the scan. "ch0" gives
+// channel -1, and a number past 32 bits reads as 2147483647 (channel 2147483646): channels the
+// host does not have, so that a reader of the formula fails on them rather than skipping them.
 std::vector<ChannelEntry> ParseChannelList(const std::wstring& formula);
 
 } // namespace ExtLib

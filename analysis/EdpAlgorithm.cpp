@@ -23,19 +23,6 @@ struct Upstroke {
     std::int32_t end() const { return tmin + static_cast<std::int32_t>(v.size()); } // the peak tick c
 };
 
-// The last sample (walking back from the peak) strictly above level; (tmin - 1, v[0]) when none is.
-void PointAboveLevel(const Upstroke& up, double level, std::int32_t& tu, double& vu) {
-    for (std::int32_t t = up.end() - 1; t >= up.tmin; --t) {
-        if (up.at(t) > level) {
-            tu = t;
-            vu = up.at(t);
-            return;
-        }
-    }
-    tu = up.tmin - 1;
-    vu = up.v.front();
-}
-
 // The baseline slope S2: the least secant from the minimum, over the last three quarters of the
 // rise, then over all of it, then 0; the first whose angle to the upstroke is at least 30 degrees.
 double BaselineSlope(const Upstroke& up, std::int32_t tu, double scale, double theta1, double& theta2) {
@@ -54,9 +41,8 @@ double BaselineSlope(const Upstroke& up, std::int32_t tu, double scale, double t
 // The end-diastolic tick of a cycle from its upstroke samples and peak pressure.
 std::int32_t FootOfUpstroke(const Upstroke& up, double peak) {
     const double amplitude = peak - up.pmin;
-    std::int32_t tu = 0;
     double vu = 0.0;
-    PointAboveLevel(up, (peak + up.pmin) * 0.5, tu, vu);
+    const std::int32_t tu = EdpAlgorithm::FindLastAboveLevel(up.v, up.tmin, (peak + up.pmin) * 0.5, vu);
     const double s1 = EdpAlgorithm::ExtremeSecantSlope(up.v, up.tmin, up.tmin, tu, tu, vu, true, 0.0);
     const double scale = static_cast<double>(up.v.size()) / amplitude; // ticks per pressure unit
     const double theta1 = std::atan(scale * s1);
@@ -183,6 +169,22 @@ bool EdpAlgorithm::NextEdp(EdpState& state, EdpParams& params, TarvikEdpEvent& o
         out = state.pending;
         return true;
     }
+}
+
+// Taking the first sample above level instead (always the one next to the peak) would make S1 the
+// chord to the peak, a fraction of the upstroke's slope, and let the walk back run on through an
+// atrial kick or a filling ramp.
+std::int32_t EdpAlgorithm::FindLastAboveLevel(const std::vector<double>& samples, std::int32_t first,
+                                              double level, double& value) {
+    std::size_t k = samples.size();
+    while (k > 0 && samples[k - 1] > level)
+        --k;
+    if (k == samples.size()) {
+        value = samples.empty() ? 0.0 : samples.front();
+        return first - 1;
+    }
+    value = samples[k];
+    return first + static_cast<std::int32_t>(k);
 }
 
 double EdpAlgorithm::ExtremeSecantSlope(const std::vector<double>& samples, std::int32_t first,

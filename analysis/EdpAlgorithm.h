@@ -4,7 +4,8 @@
 //
 // Per cycle between the previous peak p and this peak c (ticks of the record):
 // the diastolic minimum (tmin, pmin) in [p, c); the upstroke line L1 through
-// the last sample above half height with the steepest secant slope S1 into it;
+// the half-height crossing (the earliest sample of the run above half height
+// that reaches the peak) with the steepest secant slope S1 into it;
 // the baseline L2 from the minimum with the least secant slope S2 (so that the
 // angle between them, pressure scaled by the cycle's samples per unit of
 // amplitude, is at least 30 degrees); a dividing line L3 through their
@@ -34,6 +35,13 @@ public:
 
     // The end-diastolic point of the cycle [p, c) into state.pending (tick, fraction 0, value).
     static Outcome LocateEdp(EdpState& state, const EdpParams& params);
+
+    // The half-level crossing of an upstroke whose samples end just before its peak: walking back
+    // from the last sample while samples lie strictly above level, the tick of the earliest of them,
+    // its sample in value. first - 1 (value: the first sample) when the last sample is not above
+    // level. samples[k] is the sample at tick first + k.
+    static std::int32_t FindLastAboveLevel(const std::vector<double>& samples, std::int32_t first,
+                                           double level, double& value);
 
     // The slope (v(i) - refValue) / (i - refTick) over start <= i < end that is strictly greater
     // (greater true) or strictly less than best; samples[k] is the sample at tick first + k. NaN

@@ -31,6 +31,9 @@ public:
     DWORD Version() const { return mVersion; }
     // An object released when the stream is destroyed.
     void Attach(IUnknown* object);
+    // Bytes left after the current position; -1 when the buffer cannot tell. A reader checks a
+    // count taken from the data against it before it allocates for the count.
+    std::int64_t Remaining();
 
     HRESULT QueryInterface(REFIID, void**) override { return E_NOTIMPL; }
     ULONG AddRef() override { return 1; }
@@ -55,8 +58,6 @@ private:
     // leaves the target unchanged.
     HRESULT ReadRaw(void* target, ULONG count);
     DWORD ReadWord();
-    // Bytes left after the current position; -1 when the buffer cannot tell.
-    std::int64_t Remaining();
     void ReadWideText(String& text, DWORD n);
     void ReadAnsiText(String& text, DWORD n);
 

@@ -84,7 +84,7 @@ bool ChannelUnitCache::Fetch(std::int32_t channel) {
 bool ChannelUnitCache::FetchDefault(std::int32_t channel) {
     IUnitService* service = mOwner.UnitService();
     ComPtr<IUnknown> unit;
-    if (!service || FAILED(service->GetDefaultUnit(channel, unit.Put())) || !unit)
+    if (!service || FAILED(service->GetDefaultConversion(unit.Put())) || !unit)
         return false;
     Store(channel, std::move(unit));
     return true;
@@ -114,7 +114,7 @@ HRESULT ChannelUnitCache::Save(IBinOutStream* out) const {
     hr = out->WriteU32(static_cast<DWORD>(channels.size()));
     for (std::int32_t channel : channels) {
         hr = out->WriteU32(static_cast<DWORD>(channel));
-        hr = service ? service->WriteUnit(out, mUnits.at(channel).Get()) : E_FAIL;
+        hr = service ? service->WriteConversion(out, mUnits.at(channel).Get()) : E_FAIL;
     }
     return out->WriteU32(kCacheVersion) == S_OK && SUCCEEDED(hr) ? S_OK : E_FAIL;
 }
@@ -132,8 +132,8 @@ HRESULT ChannelUnitCache::Load(IBinInStream* in) {
     for (DWORD i = 0; i < count; ++i) {
         DWORD channel = 0;
         ComPtr<IUnknown> unit;
-        if (in->ReadU32(&channel) != S_OK || !service || FAILED(service->ReadUnit(in, unit.Put())) || !unit ||
-            in->GetStatus() != S_OK)
+        if (in->ReadU32(&channel) != S_OK || !service || FAILED(service->ReadConversion(in, unit.Put())) ||
+            !unit || in->GetStatus() != S_OK)
             return OVO_E_PERSISTED_DATA;
         Store(static_cast<std::int32_t>(channel), std::move(unit));
     }

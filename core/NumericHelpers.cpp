@@ -1,9 +1,13 @@
 #include "core/NumericHelpers.h"
 
+#include "platform/vantrel/IDocumentData.h"
+#include "platform/win32/com_ptr.h"
+
 #include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <sstream>
 #include <utility>
 
@@ -45,6 +49,35 @@ double RatioOverOneMinus(double x, double y) {
     if (ApproxEqual(y, 1.0))
         return EmptyValue();
     return x / (1.0 - y);
+}
+
+double ChannelMeanOverRange(IDocumentData* data, std::int32_t channel, std::int32_t record,
+                            std::int32_t start, std::int32_t end, bool rawFlag) {
+    constexpr DWORD kFlagSet = 0xC0001000u;
+    constexpr DWORD kFlagClear = 0xC0005000u;
+    constexpr std::int64_t kBlock = 128;
+    const std::int64_t span = start == end ? 1 : static_cast<std::int64_t>(end) - start;
+    ComPtr<ISampleChannel> reader;
+    if (data == nullptr ||
+        FAILED(data->GetChannelSamples(channel, rawFlag ? kFlagSet : kFlagClear, record,
+                                       static_cast<LONG>(std::min<std::int64_t>(start + span, INT32_MAX)),
+                                       reader.Put())) ||
+        !reader)
+        return EmptyValue();
+    reader->Seek(start);
+    float block[kBlock];
+    double sum = 0.0;
+    std::int64_t count = 0;
+    for (std::int64_t remaining = span; remaining > 0;) {
+        ULONG read = 0;
+        if (FAILED(reader->Read(static_cast<ULONG>(std::min(remaining, kBlock)), block, &read)) || read == 0)
+            break;
+        for (ULONG i = 0; i < read; ++i)
+            sum += block[i];
+        count += read;
+        remaining -= read;
+    }
+    return count > 0 ? sum / static_cast<double>(count) : std::numeric_limits<double>::quiet_NaN();
 }
 
 std::int32_t TruncateToInt32(double v) {

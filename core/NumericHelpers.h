@@ -37,6 +37,15 @@ bool ApproxEqual(double a, double b);
 // x / (1 - y); the empty value when y is approximately 1.
 double RatioOverOneMinus(double x, double y);
 
+struct IDocumentData;
+
+// The mean of a channel's samples over ticks [start, end) of a record (the one sample at start
+// when start equals end), read through the host's data object in blocks of 128 floats from a
+// reader that starts at start: with the reader flags 0xC0001000 when rawFlag is set, else
+// 0xC0005000. The empty value when the host gives no reader; NaN when no sample could be read.
+double ChannelMeanOverRange(IDocumentData* data, std::int32_t channel, std::int32_t record,
+                            std::int32_t start, std::int32_t end, bool rawFlag);
+
 // Truncation toward zero. A NaN or a value outside the 32-bit range gives
 // INT32_MIN (0x80000000), as the platform's conversion instruction does.
 std::int32_t TruncateToInt32(double v);

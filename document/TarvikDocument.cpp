@@ -1,6 +1,7 @@
 #include "document/TarvikDocument.h"
 
 #include "core/MsgData.h"
+#include "module/HostServices.h"
 #include "module/SendDocMessage.h"
 #include "platform/vantrel/Subject.h"
 
@@ -100,7 +101,44 @@ ZARCommandTable& TarvikDocument::CommandTable() {
 }
 
 TarvikDocument::TarvikDocument(IUnknown* documentClass, IUnknown* creator, DWORD flags)
-    : ZARDocument(creator, documentClass, flags) {}
+    : ZARDocument(creator, documentClass, flags) {
+    // Held while the set-up model takes and drops references to the document.
+    HoldDuringConstruction();
+    GetModel(kSetupModel);
+    EndConstructionHold();
+}
+
+// The models go before the document's parts they call on.
+TarvikDocument::~TarvikDocument() {
+    mModels.Clear();
+}
+
+ModelPtr TarvikDocument::GetModel(std::int32_t id) {
+    return mModels.GetModel(id, this, ObserverPart());
+}
+
+ModelPtr TarvikDocument::FindModel() {
+    return mModels.Find(kSetupModel);
+}
+
+std::int32_t TarvikDocument::GetHostChannelCount() {
+    LONG count = 0;
+    if (IDocumentData* data = DocumentData(); data == nullptr || FAILED(data->GetChannelCount(0, 0, &count)))
+        return 0;
+    return count;
+}
+
+IUnitService* TarvikDocument::UnitService() {
+    return GetUnitService();
+}
+
+IDocumentData* TarvikDocument::DocumentData() {
+    if (!mData)
+        mData = QueryInterfacePtr<IDocumentData>(HostDocumentObject(), IID_IDocumentData);
+    if (!mData)
+        mData = QueryInterfacePtr<IDocumentData>(GetHostDataSource(), IID_IDocumentData);
+    return mData.Get();
+}
 
 void TarvikDocument::AddMenuCommands(ICAFCommand*) {}
 

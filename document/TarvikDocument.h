@@ -5,18 +5,41 @@
 // to the handlers below; the handlers' work belongs to the document's own
 // subsystem and grows with it. The menu commands that stand for an automation
 // message already send it, so that their work can be recorded and replayed.
+//
+// The document owns its step models (made on first request, the set-up model
+// at construction) and observes each. What the models ask of it beyond their
+// lookup are seams its settings and analysis driver fill: EnsureSettingsLoaded
+// does nothing yet and the loading flag stays clear; the channel count is the
+// host data's; no channel is reported as depending on the analysis.
 
 #include <cstdint>
 
 #include "module/ZARDocument.h"
 #include "module/ZAREventHandlerBase.h"
 #include "platform/vantrel/CommandService.h"
+#include "platform/vantrel/IDocumentData.h"
+#include "workflow/ModelDocument.h"
+#include "workflow/ModelMap.h"
+#include "workflow/ModelMessages.h"
 
 namespace Tarvik {
 
-class TarvikDocument : public ZARDocument {
+class TarvikDocument : public ZARDocument, public ModelDocument {
 public:
     TarvikDocument(IUnknown* documentClass, IUnknown* creator, DWORD flags);
+    ~TarvikDocument() override;
+
+    // The step models.
+    ModelPtr GetModel(std::int32_t id) override;
+    ModelPtr FindModel() override;
+    void EnsureSettingsLoaded() override {}
+    bool IsLoadingSettings() const override { return mLoading; }
+    std::int32_t GetHostChannelCount() override;
+    bool IsChannelFlaggedAtPosition(std::uint32_t, std::uint32_t) override { return false; }
+    // Host access of the models' channel units.
+    IUnitService* UnitService() override;
+    IDocumentData* DocumentData() override;
+    IUnknown* FindUnitElsewhere(std::int32_t, Position, Position) override { return nullptr; }
 
     ZAR_COMMAND_TABLE(TarvikDocument, ZAREventHandlerBase)
 
@@ -35,9 +58,9 @@ public:
     void OnHostNotice34(std::uint32_t, std::uint32_t, std::uint32_t) {}
     void OnAnalysisClientNotice(std::uint32_t) {}
     // The module's own notifications.
-    void OnModelApplicable(std::uint32_t) {}
-    void OnModelNotApplicable(std::uint32_t) {}
-    void OnModelParamsChanged(std::uint32_t, std::uint32_t, std::uint32_t) {}
+    void OnModelApplicable(const ModelNoticeData*) {}
+    void OnModelNotApplicable(const ModelNoticeData*) {}
+    void OnModelParamsChanged(const ModelParamsChangedData*) {}
 
     // Menu commands and their enablers.
     void OnWorkflow() {}
@@ -91,6 +114,10 @@ public:
 private:
     // Sends automation message n of the module's space to the document's target.
     void SendAutomation(DWORD id);
+
+    ModelMap mModels;
+    bool mLoading = false;
+    ComPtr<IDocumentData> mData; // asked once
 };
 
 } // namespace Tarvik

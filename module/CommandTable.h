@@ -225,10 +225,10 @@ void CallWithWords(T* object, const std::uint32_t* words, std::tuple<A...>* args
 } // namespace detail
 
 // Rows of the table of class T. Handlers: commands void(), enablers
-// void(ICommandState&), notifications void() or void(u32...) taking the
-// notification's first words, messages HRESULT() or HRESULT of their values
-// (double, bool, Ovo::String, std::int32_t for long, std::uint32_t for unsigned
-// long), command events HRESULT(ULONG_PTR) or HRESULT(ULONG_PTR, ULONG_PTR).
+// void(ICommandState&), notifications void(), void(u32...) taking the
+// notification's first words or void(const R*) taking its data as a record R, messages HRESULT() or HRESULT
+// of their values (double, bool, Ovo::String, std::int32_t for long, std::uint32_t for unsigned long),
+// command events HRESULT(ULONG_PTR) or HRESULT(ULONG_PTR, ULONG_PTR).
 template <class T> struct TableRows {
     template <auto M> static ZARCommandEntry Command(IdAccessor id) {
         return Row(kCommandRow, kMatchExact, id, nullptr, [](void* o, const CommandEvent&) {
@@ -253,11 +253,17 @@ template <class T> struct TableRows {
         return Row(kObserverRow, kMatchWholeId, id, nullptr, [](void* o, const CommandEvent& e) {
             using Traits = detail::MemberTraits<decltype(M)>;
             auto* words = reinterpret_cast<const std::uint32_t*>(e.data);
-            if constexpr (Traits::arity == 0)
+            if constexpr (Traits::arity == 0) {
                 (static_cast<T*>(o)->*M)();
-            else if (words != nullptr)
+            } else if constexpr (Traits::arity == 1 &&
+                                 std::is_pointer_v<std::tuple_element_t<0, typename Traits::Args>>) {
+                if (e.data != 0)
+                    (static_cast<T*>(o)->*M)(
+                        reinterpret_cast<std::tuple_element_t<0, typename Traits::Args>>(e.data));
+            } else if (words != nullptr) {
                 detail::CallWithWords<T, M>(static_cast<T*>(o), words,
                                             static_cast<typename Traits::Args*>(nullptr));
+            }
             return S_OK;
         });
     }

@@ -1,5 +1,7 @@
 #include "module/ModuleInstance.h"
 
+#include "core/ResourceStrings.h"
+
 namespace Tarvik {
 
 namespace {
@@ -15,6 +17,12 @@ HINSTANCE ModuleInstance() {
 
 OWL::TModule* ModuleObject() {
     return gModule;
+}
+
+Ovo::String LoadModuleString(UINT id) {
+    Ovo::String text;
+    Ovo::LoadResString(text, gInstance, id, false);
+    return text;
 }
 
 void SetModuleInstance(HINSTANCE instance) {

@@ -101,6 +101,55 @@ bool GetChannelUnitText(IDocumentData* data, LONG channel, LONG record, Ovo::Uni
     return Ovo::UnitNameToUnit(name.Get(), unit);
 }
 
+namespace {
+
+// The start of the document's selection, mapped to a position of the data; none without one.
+HostTickPosition SelectionStart(IHostDocObject& document, IHostDataObject& data) {
+    HostTickPosition start{INT32_MAX, INT32_MAX};
+    ComPtr<IHostSelection> selection;
+    WORD present = 0;
+    if (document.GetSelection(0, selection.Put()) != S_OK || !selection ||
+        FAILED(selection->HasSelection(&present)) || present == 0)
+        return start;
+    HostTickPosition first{INT32_MAX, INT32_MAX}, last{INT32_MAX, INT32_MAX};
+    if (selection->GetEnds(&first, &last) == S_OK)
+        data.MapPosition(first, &start);
+    return start;
+}
+
+bool HasDataIn(IDocumentData& data, LONG channel, LONG record) {
+    ComPtr<ISampleChannel> samples;
+    return record != INT32_MAX &&
+           data.GetChannelSamples(channel, kChannelDataProbe, record, INT32_MAX, samples.Put()) == S_OK &&
+           samples;
+}
+
+} // namespace
+
+bool FindChannelUnitSource(IHostDocObject* document, LONG channel, HostTickPosition rangeStart,
+                           IUnknown** unit) {
+    if (unit == nullptr)
+        return false;
+    *unit = nullptr;
+    ComPtr<IHostDataObject> dataObject;
+    if (document == nullptr || FAILED(document->GetDataObject(0, dataObject.Put())) || !dataObject)
+        return false;
+    const auto data = dataObject.Query<IDocumentData>(IID_IDocumentData);
+    if (!data)
+        return false;
+    for (const HostTickPosition candidate : {rangeStart, SelectionStart(*document, *dataObject.Get())}) {
+        if (!HasDataIn(*data.Get(), channel, candidate.record))
+            continue;
+        if (data->GetChannelUnit(channel, candidate.record, kDataUnitFlags, unit) == S_OK && *unit)
+            return true;
+        if (*unit != nullptr) {
+            (*unit)->Release();
+            *unit = nullptr;
+        }
+    }
+    return false;
+}
+
 bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject) {
     if (channelObject == nullptr)
         return false;

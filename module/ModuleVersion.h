@@ -4,6 +4,7 @@
 
 #include "core/String.h"
 #include "core/Unit.h"
+#include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/win32/unknown.h"
 
@@ -23,6 +24,15 @@ DWORD CalcObjectClassId();
 // The unit of a channel in a record of a document's data (or in any record for
 // kDataAnyRecord); false, with unit unchanged, when the channel has none there.
 bool GetChannelUnitText(IDocumentData* data, LONG channel, LONG record, Ovo::Unit& unit);
+
+// The channel's unit object (with one reference) at a position where the
+// channel has data: the start of the range (rangeStart) when the channel has
+// data in its record, else the start of the document's current selection; the
+// channel's data is asked for with the flags kChannelDataProbe. False, with
+// unit null, when neither works or the document lacks the interfaces.
+inline constexpr DWORD kChannelDataProbe = 0x40002000u;
+bool FindChannelUnitSource(IHostDocObject* document, LONG channel, HostTickPosition rangeStart,
+                           IUnknown** unit);
 
 // The channel object (its IChannelInfo) of a document's channel, with one
 // reference; false when the document has no channel lookup or no such channel.

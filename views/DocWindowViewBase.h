@@ -1,10 +1,12 @@
 #pragma once
 // The window side of a module view: makes the view's window inside the host's
 // frame (over an alias of the frame's window when the frame's window is not
-// one of the framework's), and destroys it again.
+// one of the framework's), and destroys it again. Its diagnostic part is listed
+// in the framework's object registry while the view lives.
 
 #include <memory>
 
+#include "views/COMDebugClass.h"
 #include "views/OwlExtClientWindowBase.h"
 
 namespace Tarvik {
@@ -20,6 +22,7 @@ public:
     HRESULT GetFrameSite(IHostFrameSite** site) override;
 
     OWL::TWindow* ViewWindow() const { return mWindow; }
+    COMDebugClass& DebugPart() { return mDebug.Part(); }
 
 protected:
     ~DocWindowViewBase() override;
@@ -34,6 +37,7 @@ protected:
     bool mClosed = false;
 
 private:
+    RegisteredDebugPart mDebug{static_cast<IClientWindow*>(this)};
     std::unique_ptr<OWL::TWindow> mAlias;
 };
 

@@ -13,19 +13,10 @@ OwlDocViewClassBase::OwlDocViewClassBase(const Ovo::String& className, const GUI
     if (SUCCEEDED(GetRegistryService(kViewClassServiceKind, IID_IViewClassService, service.PutVoid())) &&
         service)
         service->CreateInner(static_cast<IDocViewClass*>(this), IID_IUnknown, mInner.PutVoid());
-    if (ISubject* objects = GetObjectRegistryService()) {
-        objects->Notify(kObjectRegistryAdd, reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&mDebug)));
-        mRegistered = true;
-    }
     EndConstructionHold();
 }
 
-OwlDocViewClassBase::~OwlDocViewClassBase() {
-    if (mRegistered)
-        if (ISubject* objects = GetObjectRegistryService())
-            objects->Notify(kObjectRegistryRemove,
-                            reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&mDebug)));
-}
+OwlDocViewClassBase::~OwlDocViewClassBase() = default;
 
 HRESULT OwlDocViewClassBase::QueryInterface(REFIID iid, void** out) {
     IUnknown* primary = static_cast<IDocViewClass*>(this);

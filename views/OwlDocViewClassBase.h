@@ -48,10 +48,10 @@ public:
     ICAFCommand* CommandObject() const { return mCommand.Get(); }
     IUnknown* InnerObject() const { return mInner.Get(); }
 
-    COMDebugClass& DebugPart() { return mDebug; }
+    COMDebugClass& DebugPart() { return mDebug.Part(); }
 
 private:
-    COMDebugClass mDebug{static_cast<IDocViewClass*>(this)};
+    RegisteredDebugPart mDebug{static_cast<IDocViewClass*>(this)};
     ComPtr<ICAFCommand> mCommand;
     Ovo::String mClassName;
     Ovo::String mMenuName;
@@ -60,7 +60,6 @@ private:
     DWORD mFlags;
     LONG mLockCount = 0;
     OWL::TModule* mModule;
-    bool mRegistered = false;
 };
 
 } // namespace Tarvik

@@ -1,19 +1,24 @@
 #include "views/TarvikViewBase.h"
 
-#include "core/ResourceStrings.h"
 #include "module/ModuleInstance.h"
 #include "platform/user/user.h"
 
 namespace Tarvik {
 
 Ovo::String LoadViewTitle(UINT id) {
-    Ovo::String text;
-    Ovo::LoadResString(text, ModuleInstance(), id, false);
-    return text;
+    return LoadModuleString(id);
 }
 
 DEFINE_RESPONSE_TABLE1(TarvikViewBase, ViewBase)
 EV_WM_DESTROY, END_RESPONSE_TABLE;
+
+// The document's data-changed notification is number 33 of its space.
+ZARCommandTable& TarvikViewBase::CommandTable() {
+    static ZARCommandTable table{
+        TableRows<TarvikViewBase>::Observer<&TarvikViewBase::OnDocumentDataChanged>(&DocId<33>),
+    };
+    return table;
+}
 
 TarvikViewBase::TarvikViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
                                OwlDocViewClassBase* viewClass, ULONG_PTR creation)
@@ -33,6 +38,7 @@ void TarvikViewBase::Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) {
 }
 
 void TarvikViewBase::EvDestroy() {
+    Detach();
     DefaultProcessing();
 }
 

@@ -29,7 +29,8 @@ public:
                                        {IID_IClientWindow, static_cast<IClientWindow*>(this)},
                                        {IID_ICAFCommandHandler, static_cast<ICAFCommandHandler*>(this)},
                                        {IID_IObserver, static_cast<IObserver*>(this)},
-                                       {IID_IMessageHandler, static_cast<IMessageHandler*>(this)}},
+                                       {IID_IMessageHandler, static_cast<IMessageHandler*>(this)},
+                                       {IID_IObjInfo, static_cast<IObjInfo*>(&DebugPart())}},
                                       iid, out);
     }
     ULONG AddRef() override { return InternalAddRef(); }

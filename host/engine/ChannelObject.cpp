@@ -1,7 +1,5 @@
 #include "host/engine/ChannelObject.h"
 
-#include "host/engine/UnitName.h"
-
 namespace Vantrel {
 
 ChannelObject::ChannelObject(const Recording& recording, std::size_t channel)
@@ -22,7 +20,9 @@ HRESULT ChannelObject::GetUnit(IUnknown** unit) {
     const std::string& text = mRecording.channels()[mChannel].unit;
     if (text.empty())
         return S_FALSE;
-    *unit = UnitName::fromText(text).Detach();
+    if (!mConversion)
+        mConversion = UnitConversion::fromText(text);
+    *unit = static_cast<IUnitConversion*>(ComPtr<UnitConversion>(mConversion).Detach());
     return S_OK;
 }
 

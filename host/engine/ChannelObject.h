@@ -1,12 +1,14 @@
 #pragma once
 
 #include "host/engine/ComObject.h"
+#include "host/framework/UnitConversion.h"
 #include "host/recording/Recording.h"
 #include "platform/vantrel/IChannelLookup.h"
 
 namespace Vantrel {
 
-/// A channel of a recording as the host's channel object: its unit (IChannelInfo) and the drop of
+/// A channel of a recording as the host's channel object: its unit conversion (IChannelInfo; the
+/// recording's unit text as raw unit, unscaled, one object for the channel's life) and the drop of
 /// computed data (IChannelDataReset), which a recorded channel does not have. The recording must
 /// outlive it.
 class ChannelObject : public ComObject<IChannelInfo, IChannelDataReset> {
@@ -26,6 +28,7 @@ private:
     const Recording& mRecording;
     std::size_t mChannel;
     int mDrops = 0;
+    ComPtr<UnitConversion> mConversion;
 };
 
 } // namespace Vantrel

@@ -4,7 +4,6 @@
 #include "host/engine/ChannelObject.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/SampleCursor.h"
-#include "host/engine/UnitName.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "host/engine/VirtualChannelObject.h"
 
-#include "host/engine/UnitName.h"
+#include "host/framework/UnitConversion.h"
 
 namespace Vantrel {
 
@@ -10,7 +10,7 @@ VirtualChannelObject::VirtualChannelObject(LONG channel, std::function<void(LONG
 HRESULT VirtualChannelObject::GetUnit(IUnknown** unit) {
     if (!unit)
         return E_POINTER;
-    *unit = new UnitName(1, u"");
+    *unit = static_cast<IUnitConversion*>(UnitConversion::fromText("").Detach());
     return S_OK;
 }
 

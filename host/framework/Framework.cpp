@@ -12,6 +12,9 @@ Framework::Framework() {
     classes.AddService(kDocClassServiceKind, static_cast<IDocClassService*>(mDocClasses.Get()));
     classes.AddService(kHostCommandUIServiceKind, static_cast<IHostCommandUIService*>(mCommandUI.Get()));
     classes.AddService(kCommandFactoryKind, static_cast<ICommandFactory*>(mCommands.Get()));
+    // The unit service's kind is the number of its GUID in the high word.
+    classes.AddService(static_cast<DWORD>(MessageIds().NumberOf(kUnitServiceGuid)) << 16,
+                       static_cast<IUnitService*>(mUnits.Get()));
 }
 
 Framework::~Framework() {

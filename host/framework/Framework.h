@@ -16,6 +16,7 @@
 #include "host/framework/MessageIdService.h"
 #include "host/framework/MessageService.h"
 #include "host/framework/SubjectService.h"
+#include "host/framework/UnitService.h"
 
 namespace Vantrel {
 
@@ -36,6 +37,7 @@ public:
     DocumentService& Documents() { return *mDocuments.Get(); }
     DocClassService& DocClasses() { return *mDocClasses.Get(); }
     ViewService& Views() { return *mViews.Get(); }
+    UnitService& Units() { return *mUnits.Get(); }
 
     // How often the framework was asked for an interface id.
     int Requests(REFIID iid) const;
@@ -68,6 +70,7 @@ private:
     ComPtr<DocClassService> mDocClasses =
         ComPtr<DocClassService>::Adopt(new DocClassService(*mDocuments.Get()));
     ComPtr<ViewService> mViews = Make<ViewService>();
+    ComPtr<UnitService> mUnits = Make<UnitService>();
     mutable std::mutex mRequestLock;
     std::map<std::string, int> mRequests;
     DWORD mCookie = 0;

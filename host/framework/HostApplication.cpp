@@ -36,4 +36,16 @@ HRESULT HostApplication::GetSettings(IHostSettings** settings) {
     return S_OK;
 }
 
+HRESULT HostPreferences::ReadPreference(IUnknown* viewSettings, DWORD id, DWORD* value) {
+    if (value == nullptr)
+        return E_POINTER;
+    auto it = mValues.find({viewSettings, id});
+    if (it == mValues.end())
+        it = mValues.find({nullptr, id});
+    if (it == mValues.end())
+        return E_INVALIDARG;
+    *value = it->second;
+    return S_OK;
+}
+
 } // namespace Vantrel

@@ -24,9 +24,30 @@ private:
     std::map<std::u16string, bool> mBools;
 };
 
+// The application's display preferences, a part of it: its references are the application's.
+class HostPreferences final : public IHostPreferences {
+public:
+    explicit HostPreferences(IUnknown& owner) : mOwner(owner) {}
+
+    HRESULT QueryInterface(REFIID iid, void** out) override { return mOwner.QueryInterface(iid, out); }
+    ULONG AddRef() override { return mOwner.AddRef(); }
+    ULONG Release() override { return mOwner.Release(); }
+
+    // A view's settings object, or null for the application's own preferences.
+    void Set(IUnknown* viewSettings, DWORD id, DWORD value) { mValues[{viewSettings, id}] = value; }
+    // A view's value, else the application's.
+    HRESULT ReadPreference(IUnknown* viewSettings, DWORD id, DWORD* value) override;
+
+private:
+    IUnknown& mOwner;
+    std::map<std::pair<IUnknown*, DWORD>, DWORD> mValues;
+};
+
 class HostApplication : public ComObject<IHostApplication> {
 public:
     void* find(REFIID iid) override {
+        if (iid == IID_IHostPreferences)
+            return static_cast<IHostPreferences*>(&mPreferences);
         return iid == IID_IHostApplication ? static_cast<IHostApplication*>(this) : nullptr;
     }
     HostSettings& Settings() { return *mSettings.Get(); }
@@ -46,6 +67,7 @@ public:
     }
     void SetUiLanguage(BYTE language) { mUiLanguage = language; }
     HRESULT GetSettings(IHostSettings** settings) override;
+    HostPreferences& Preferences() { return mPreferences; }
 
 private:
     BYTE mUiLanguage = 9; // English
@@ -53,6 +75,7 @@ private:
     std::u16string mModuleText;
     int mModuleTextSets = 0;
     bool mHasSettings = true;
+    HostPreferences mPreferences{*this};
 };
 
 } // namespace Vantrel

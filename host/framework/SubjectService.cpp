@@ -55,6 +55,7 @@ HRESULT SubjectService::NotifyEx(ISubject* subject, DWORD word1, DWORD word2, DW
 
 HRESULT SubjectService::ForgetSubject(ISubject* subject) {
     std::erase_if(mAttached, [subject](const auto& entry) { return entry.first == subject; });
+    mDepartures.push_back(subject);
     return S_OK;
 }
 
@@ -62,6 +63,7 @@ HRESULT SubjectService::DropObserver(IObserver* observer) {
     std::erase_if(mAttached, [observer](const auto& entry) { return entry.second == observer; });
     std::erase_if(mRegistered, [observer](const auto& entry) { return entry.second == observer; });
     mDropped.push_back(observer);
+    mDepartures.push_back(observer);
     return S_OK;
 }
 

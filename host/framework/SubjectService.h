@@ -24,6 +24,8 @@ public:
         return iid == IID_ISubjectService ? static_cast<ISubjectService*>(this) : nullptr;
     }
     int DroppedObserverCount(IObserver* observer) const;
+    // The subjects forgotten and observers dropped, in the order they left.
+    const std::vector<const void*>& Departures() const { return mDepartures; }
     bool IsRegistered(IObserver* observer, DWORD id) const;
 
     HRESULT Attach(ISubject* subject, IObserver* observer) override;
@@ -38,6 +40,7 @@ private:
     std::vector<std::pair<ISubject*, IObserver*>> mAttached;
     std::vector<std::pair<DWORD, IObserver*>> mRegistered;
     std::vector<IObserver*> mDropped;
+    std::vector<const void*> mDepartures;
 };
 
 class ObjectRegistry : public ComObject<ISubject> {

@@ -38,6 +38,9 @@ constexpr Kind kVolume{"volume",
                        {"volume", "lvv", ""},
                        {"ul", "\xC2\xB5l", "\xCE\xBCl", "ml", "nl", "l", "rvu", "", "", ""}};
 
+// Conductance units, told apart from time units by their case.
+constexpr std::string_view kConductanceUnits[] = {"S", "mS", "uS", "\xC2\xB5S", "\xCE\xBCS"};
+
 bool contains(std::span<const std::string_view> list, std::string_view item) {
     return !item.empty() && std::find(list.begin(), list.end(), item) != list.end();
 }
@@ -121,6 +124,24 @@ std::size_t resolve(const Recording& recording, const std::optional<std::string>
 }
 
 } // namespace
+
+std::vector<std::string> channelUnitWarnings(const Recording& recording, const AnalysisChannels& channels) {
+    std::vector<std::string> warnings;
+    const auto warn = [&](std::size_t index, const Kind& kind, const char* expected) {
+        const ChannelInfo& channel = recording.channels()[index];
+        if (!channel.unit.empty())
+            warnings.push_back("the " + std::string(kind.role) + " channel " + channelText(recording, index) +
+                               " has the unit " + quotedForMessage(channel.unit) + ", which is not " +
+                               expected);
+    };
+    if (!unitSays(recording.channels()[channels.pressure], kPressure))
+        warn(channels.pressure, kPressure, "a unit of pressure (mmHg, kPa, cmH2O, ...)");
+    const ChannelInfo& volume = recording.channels()[channels.volume];
+    if (!unitSays(volume, kVolume) && !contains(kConductanceUnits, volume.unit))
+        warn(channels.volume, kVolume,
+             "a unit of volume, conductance or relative volume (uL, mL, mS, RVU, ...)");
+    return warnings;
+}
 
 AnalysisChannels chooseChannels(const Recording& recording, const ChannelRequest& request) {
     AnalysisChannels channels;

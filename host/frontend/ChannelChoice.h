@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace Vantrel {
 
@@ -37,5 +38,10 @@ struct ChannelRequest {
 /// (mmHg, kPa, cmH2O, ...; a litre unit such as uL, mL, or RVU). Throws ChannelError for a name
 /// that is not found, a choice that is missing or ambiguous, and one channel used twice.
 AnalysisChannels chooseChannels(const Recording& recording, const ChannelRequest& request);
+
+/// One line for each analysed channel whose unit does not fit its role: a pressure channel whose
+/// unit is not a pressure unit, a volume channel whose unit is not a unit of volume, conductance
+/// (S, mS, uS) or relative volume (RVU). A channel without a unit gives none.
+std::vector<std::string> channelUnitWarnings(const Recording& recording, const AnalysisChannels& channels);
 
 } // namespace Vantrel

@@ -17,19 +17,25 @@ constexpr std::string_view kProgramHelp =
     "Commands:\n"
     "  analyze   find every heart cycle of a pressure-volume recording and print its loops\n"
     "\n"
-    "Run 'vantrel analyze --help' for the analyze command's options.\n";
+    "Run 'vantrel analyze --help' for the analyze command's options.\n"
+    "\n"
+    "Exit status: 0 on success, 1 on failure, 2 for a bad command line, 3 when a recording gives\n"
+    "no loops.\n";
 
 constexpr std::string_view kAnalyzeHelp =
     "usage: vantrel analyze [RECORDING] [--pressure CH] [--volume CH] [--ecg CH] [--rate HZ]\n"
     "                       [--format tsv|csv] [-o FILE]\n"
     "\n"
     "Analyses RECORDING, a delimited text (comma, tab or semicolon) with a header row of channel\n"
-    "names and units such as \"Pressure (mmHg)\" or \"Volume [uL]\" and an optional time column.\n"
-    "Without RECORDING it analyses the bundled sample recording.\n"
+    "names and units such as \"Pressure (mmHg)\" or \"Volume [uL]\" and an optional time column;\n"
+    "lines starting with \"#\" may come before it. Numbers have a decimal point or comma; an empty\n"
+    "cell or NaN is a missing sample. A blank line, or a time column that restarts or jumps, starts\n"
+    "a new record. Without RECORDING it analyses the bundled sample recording.\n"
     "\n"
-    "Prints one row per loop: its number, the record and the time (s) of the end-diastolic point\n"
-    "that opens it, then the loop parameters with their units; then the number of loops and the\n"
-    "mean of each parameter, and the pressure-volume relation fits where they exist.\n"
+    "Prints one row per loop: its number, the record and the time (s, on the recording's clock) of\n"
+    "the end-diastolic point that opens it, then the loop parameters with their units; then the\n"
+    "number of loops and the mean of each parameter, and the pressure-volume relation fits where\n"
+    "they exist. A channel unit that does not fit its role gives a warning on standard error.\n"
     "\n"
     "Options:\n"
     "  --pressure CH     the pressure channel (default: chosen by name and unit)\n"
@@ -37,12 +43,14 @@ constexpr std::string_view kAnalyzeHelp =
     "  --ecg CH          take end-diastole from this ECG channel's R waves instead of from the\n"
     "                    pressure signal\n"
     "  --rate HZ         samples per second of a recording without a time column\n"
-    "  --format tsv|csv  tab-separated (default) or comma-separated output\n"
+    "  --format tsv|csv  tab-separated (default) or comma-separated output, in any case\n"
     "  -o, --output FILE write the results to FILE instead of standard output\n"
     "  -h, --help        show this help\n"
     "\n"
     "CH is a channel's name (as in the header row, without its unit) or its number, from 1.\n"
-    "Exit status: 0 on success; 1 when the recording cannot be analysed; 2 for a bad command line.\n";
+    "Exit status: 0 on success; 1 when the recording cannot be read or analysed or the results\n"
+    "cannot be written; 2 for a bad command line; 3 when the recording gives no loops (the\n"
+    "pressure channel, its unit or the detection height of 20 mmHg is then likely at fault).\n";
 
 class Parser {
 public:
@@ -120,9 +128,10 @@ void Parser::analyzeOption(std::string_view argument, Command& command) {
         const std::string format = value(option);
         if (std::exchange(mFormatSet, true))
             throw UsageError("option --format given twice");
-        if (format != "tsv" && format != "csv")
+        const bool csv = equalsIgnoringCase(format, "csv");
+        if (!csv && !equalsIgnoringCase(format, "tsv"))
             throw UsageError("--format takes tsv or csv, not " + quotedForMessage(format));
-        options.format = format == "csv" ? TableFormat::Csv : TableFormat::Tsv;
+        options.format = csv ? TableFormat::Csv : TableFormat::Tsv;
     } else if (option == "-o" || option == "--output") {
         if (options.output)
             throw UsageError("option " + std::string(option) + " given twice");

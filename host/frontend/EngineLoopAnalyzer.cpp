@@ -89,12 +89,14 @@ LoopTable EngineLoopAnalyzer::analyze(Recording& recording, const AnalysisChanne
                                          std::to_string(values.back().size()) + " values for " +
                                          std::to_string(events.size()) + " loop events");
         }
-        const double sampleRate = recording.record(r).sampleRate();
+        const Record& record = recording.record(r);
         for (std::size_t i = 0; i < events.size(); ++i) {
             if (!events[i].isLoop)
                 continue;
-            LoopRow row{
-                static_cast<std::int64_t>(table.rows.size()) + 1, r, events[i].position / sampleRate, {}};
+            LoopRow row{static_cast<std::int64_t>(table.rows.size()) + 1,
+                        r,
+                        record.startTime() + events[i].position / record.sampleRate(),
+                        {}};
             for (const auto& column : values)
                 row.values.push_back(column[i]);
             table.rows.push_back(std::move(row));

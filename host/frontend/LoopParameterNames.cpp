@@ -1,6 +1,7 @@
 #include "host/frontend/LoopParameterNames.h"
 
 #include "host/framework/Text.h"
+#include "host/frontend/UnitText.h"
 #include "platform/win32/resources.h"
 
 #include <cstring>
@@ -10,76 +11,25 @@ namespace Vantrel {
 
 namespace {
 
-enum class Unit { PTimesV, VPerMin, V, P, Bpm, Percent, PPerV, PTimesVPerS, PPerS, VPerS, None, Ms };
-
 struct Parameter {
-    UINT stringId;     // of the abbreviation in the module's string table
-    const char* usual; // the abbreviation that entry holds
-    Unit unit;
+    UINT stringId;       // of the abbreviation in the module's string table
+    const char* usual;   // the abbreviation that entry holds
+    const char* pattern; // of its unit: "P" and "V" stand for the channels' units (composedUnit)
 };
 
 // By LoopParamId - 1.
 constexpr Parameter kParameters[] = {
-    {242, "SW", Unit::PTimesV},
-    {241, "CO", Unit::VPerMin},
-    {239, "SV", Unit::V},
-    {231, "Vmax", Unit::V},
-    {232, "Vmin", Unit::V},
-    {233, "Ves", Unit::V},
-    {234, "Ved", Unit::V},
-    {235, "Pmax", Unit::P},
-    {236, "Pmin", Unit::P},
-    {248, "Pmean", Unit::P},
-    {249, "Pdev", Unit::P},
-    {237, "Pes", Unit::P},
-    {238, "Ped", Unit::P},
-    {230, "HR", Unit::Bpm},
-    {240, "EF", Unit::Percent},
-    {243, "Ea", Unit::PPerV},
-    {250, "PowMax", Unit::PTimesVPerS},
-    {126, "dP/dt max", Unit::PPerS},
-    {127, "dP/dt min", Unit::PPerS},
-    {128, "dV/dt max", Unit::VPerS},
-    {129, "dV/dt min", Unit::VPerS},
-    {164, "P@dV/dt max", Unit::P},
-    {165, "P@dP/dt max", Unit::P},
-    {166, "V@dP/dt max", Unit::V},
-    {167, "V@dP/dt min", Unit::V},
-    {244, "PVA", Unit::PTimesV},
-    {245, "PE", Unit::PTimesV},
-    {246, "CE", Unit::None},
-    {247, "Tau", Unit::Ms},
+    {242, "SW", "P*V"},        {241, "CO", "V/min"},      {239, "SV", "V"},
+    {231, "Vmax", "V"},        {232, "Vmin", "V"},        {233, "Ves", "V"},
+    {234, "Ved", "V"},         {235, "Pmax", "P"},        {236, "Pmin", "P"},
+    {248, "Pmean", "P"},       {249, "Pdev", "P"},        {237, "Pes", "P"},
+    {238, "Ped", "P"},         {230, "HR", "bpm"},        {240, "EF", "%"},
+    {243, "Ea", "P/V"},        {250, "PowMax", "P*V/s"},  {126, "dP/dt max", "P/s"},
+    {127, "dP/dt min", "P/s"}, {128, "dV/dt max", "V/s"}, {129, "dV/dt min", "V/s"},
+    {164, "P@dV/dt max", "P"}, {165, "P@dP/dt max", "P"}, {166, "V@dP/dt max", "V"},
+    {167, "V@dP/dt min", "V"}, {244, "PVA", "P*V"},       {245, "PE", "P*V"},
+    {246, "CE", ""},           {247, "Tau", "ms"},
 };
-
-std::string unitText(Unit unit, const std::string& p, const std::string& v) {
-    switch (unit) {
-    case Unit::PTimesV:
-        return p + "*" + v;
-    case Unit::VPerMin:
-        return v + "/min";
-    case Unit::V:
-        return v;
-    case Unit::P:
-        return p;
-    case Unit::Bpm:
-        return "bpm";
-    case Unit::Percent:
-        return "%";
-    case Unit::PPerV:
-        return p + "/" + v;
-    case Unit::PTimesVPerS:
-        return p + "*" + v + "/s";
-    case Unit::PPerS:
-        return p + "/s";
-    case Unit::VPerS:
-        return v + "/s";
-    case Unit::None:
-        return {};
-    case Unit::Ms:
-        return "ms";
-    }
-    return {};
-}
 
 } // namespace
 
@@ -115,7 +65,7 @@ NamedColumn loopParameterColumn(int id, const ChannelInfo& pressure, const Chann
         throw std::out_of_range("no loop parameter " + std::to_string(id));
     const Parameter& parameter = kParameters[id - 1];
     std::optional<std::string> name = text ? text(parameter.stringId) : std::nullopt;
-    return {name.value_or(parameter.usual), unitText(parameter.unit, pressure.unit, volume.unit)};
+    return {name.value_or(parameter.usual), composedUnit(parameter.pattern, pressure.unit, volume.unit)};
 }
 
 } // namespace Vantrel

@@ -19,7 +19,8 @@ std::optional<std::string> moduleString(HMODULE module, UINT id);
 /// A loop parameter (id 1 to 29) as the module names it: its abbreviation, the module's text of
 /// the parameter's string id (the usual abbreviation when the module has none), and its unit,
 /// composed from the pressure (P) and volume (V) channel units as "P*V", "V/min", "P/V", "P*V/s",
-/// "P/s", "V/s", "P", "V", or "bpm", "%", "ms", none. Throws std::out_of_range for another id.
+/// "P/s", "V/s", "P", "V" (none when a channel unit it needs is empty), or "bpm", "%", "ms", none.
+/// Throws std::out_of_range for another id.
 NamedColumn loopParameterColumn(int id, const ChannelInfo& pressure, const ChannelInfo& volume,
                                 const ModuleTextLookup& text);
 

@@ -19,7 +19,7 @@ struct NamedColumn {
 struct LoopRow {
     std::int64_t loop = 0;   // from 1, in the order of the recording
     std::int32_t record = 0; // from 0
-    double time = 0.0;       // seconds from the record start
+    double time = 0.0;       // seconds, on the recording's own clock (Record::startTime)
     std::vector<double> values;
 };
 

@@ -1,12 +1,15 @@
 #include "host/frontend/Program.h"
 
+#include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/CommandLine.h"
 #include "host/frontend/OutputFile.h"
 #include "host/frontend/TableText.h"
 #include "host/recording/DelimitedImport.h"
+#include "host/recording/TextCells.h"
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace Vantrel {
 
@@ -14,6 +17,7 @@ namespace {
 
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
+constexpr int kNoLoops = 3;
 
 // A failure with the recording or the output: what is wrong, already worded for the user.
 struct Failure {
@@ -35,7 +39,27 @@ Recording load(const std::filesystem::path& path, const AnalyzeOptions& options)
     return std::move(result.recording());
 }
 
-std::string analyzeText(const AnalyzeOptions& options, const AnalyzerFactory& makeAnalyzer) {
+// Why a recording may give no loops, for the one line that says it gave none.
+std::string noLoopsText(const std::filesystem::path& path, const Recording& recording,
+                        const AnalysisChannels& channels) {
+    const auto channel = [&](std::size_t index) {
+        return "channel " + std::to_string(index + 1) + " " +
+               quotedForMessage(formatChannelHeader(recording.channels()[index]));
+    };
+    const std::string pressure = channel(channels.pressure);
+    if (channels.ecg)
+        return path.string() + ": no loops found; check that " + channel(*channels.ecg) +
+               " is an ECG with one R wave a beat (--ecg) and that " + pressure +
+               " is the left-ventricular pressure (--pressure)";
+    return path.string() + ": no loops found; check that " + pressure +
+           " is the left-ventricular pressure (--pressure) and that its unit is mmHg: a beat's upstroke must "
+           "rise at least " +
+           roundedNumberText(kEdpPeakHeight) + " mmHg (the detection height) to open a loop";
+}
+
+// The loop table as text, or nothing when no loops were found (the reason is on err then).
+std::optional<std::string> analyzeText(const AnalyzeOptions& options, std::ostream& err,
+                                       const AnalyzerFactory& makeAnalyzer) {
     const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
     Recording recording = load(path, options);
     AnalysisChannels channels;
@@ -44,25 +68,34 @@ std::string analyzeText(const AnalyzeOptions& options, const AnalyzerFactory& ma
     } catch (const ChannelError& error) {
         throw Failure{path.string() + ": " + error.what()};
     }
+    for (const std::string& warning : channelUnitWarnings(recording, channels))
+        err << "vantrel: warning: " << path.string() << ": " << oneLine(warning) << '\n';
     LoopTable table;
     try {
         table = makeAnalyzer()->analyze(recording, channels);
     } catch (const std::exception& error) {
         throw Failure{path.string() + ": cannot analyse the recording: " + error.what()};
     }
+    if (table.rows.empty()) {
+        err << "vantrel: " << oneLine(noLoopsText(path, recording, channels)) << '\n';
+        return std::nullopt;
+    }
     return formatLoopTable(table, options.format);
 }
 
-int analyze(const AnalyzeOptions& options, std::ostream& out, const AnalyzerFactory& makeAnalyzer) {
-    const std::string text = analyzeText(options, makeAnalyzer);
+int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
+            const AnalyzerFactory& makeAnalyzer) {
+    const std::optional<std::string> text = analyzeText(options, err, makeAnalyzer);
+    if (!text)
+        return kNoLoops;
     if (options.output) {
         try {
-            writeFileAtomically(*options.output, text);
+            writeFileAtomically(*options.output, *text);
         } catch (const std::exception& error) {
             throw Failure{error.what()};
         }
     } else {
-        out << text << std::flush;
+        out << *text << std::flush;
     }
     return 0;
 }
@@ -94,7 +127,7 @@ int runProgram(std::span<const std::string_view> arguments, std::ostream& out, s
             out << "vantrel " << TARVIK_VERSION << '\n';
             return 0;
         case Command::Kind::Analyze:
-            return analyze(command.analyze, out, makeAnalyzer);
+            return analyze(command.analyze, out, err, makeAnalyzer);
         }
     } catch (const Failure& failure) {
         err << "vantrel: " << oneLine(failure.message) << '\n';

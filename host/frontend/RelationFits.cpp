@@ -5,6 +5,7 @@
 #include "host/engine/CalcObject.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/VirtualChannelDocument.h"
+#include "host/frontend/UnitText.h"
 #include "platform/vantrel/IDocumentEvents.h"
 
 #include <climits>
@@ -66,7 +67,7 @@ std::vector<RelationValue> fitsOf(Tarvik::TarvikData& data, const std::string& p
     std::vector<RelationValue> fits;
     double intercept = 0.0, slope = 0.0, rSquared = 0.0;
     if (data.FitLinearESPVR(intercept, slope, rSquared)) {
-        fits.push_back({"ESPVR", {"Ees", p + "/" + v}, slope});
+        fits.push_back({"ESPVR", {"Ees", composedUnit("P/V", p, v)}, slope});
         fits.push_back({"ESPVR", {"V0", v}, -intercept / slope});
         fits.push_back({"ESPVR", {"r²", ""}, rSquared});
     }
@@ -74,7 +75,7 @@ std::vector<RelationValue> fitsOf(Tarvik::TarvikData& data, const std::string& p
     rSquared = std::numeric_limits<double>::quiet_NaN(); // stays so when the statistics cannot be formed
     if (data.FitExponentialRelation(&amplitude, &rate, &rSquared, true)) {
         fits.push_back({"EDPVR", {"A", p}, amplitude});
-        fits.push_back({"EDPVR", {"k", "1/" + v}, rate});
+        fits.push_back({"EDPVR", {"k", composedUnit("1/V", p, v)}, rate});
         fits.push_back({"EDPVR", {"r²", ""}, rSquared});
     }
     double pressure = 0.0, volume = 0.0;

@@ -17,21 +17,6 @@ std::string value(double v) {
     return std::string(text, result.ptr);
 }
 
-// A time in fixed notation with the given decimals, trailing zeros dropped.
-std::string timeValue(double seconds, int decimals) {
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, seconds, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc())
-        return value(seconds);
-    std::string_view written(text, result.ptr);
-    if (written.find('.') != std::string_view::npos) {
-        written = written.substr(0, written.find_last_not_of('0') + 1);
-        if (written.ends_with('.'))
-            written.remove_suffix(1);
-    }
-    return std::string(written);
-}
-
 std::string heading(const NamedColumn& column) {
     return column.unit.empty() ? column.name : column.name + " (" + column.unit + ")";
 }
@@ -69,7 +54,7 @@ void writeLoops(const LoopTable& table, Writer& out) {
     for (const LoopRow& row : table.rows) {
         out.cell(std::to_string(row.loop));
         out.cell(std::to_string(row.record + 1));
-        out.cell(timeValue(row.time, table.timeDecimals));
+        out.cell(fixedNumberText(row.time, table.timeDecimals));
         for (std::size_t c = 0; c < table.columns.size(); ++c)
             out.cell(c < row.values.size() ? value(row.values[c]) : std::string());
         out.endRow();

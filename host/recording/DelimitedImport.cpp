@@ -9,6 +9,8 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <span>
+#include <utility>
 
 namespace Vantrel {
 
@@ -17,6 +19,9 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
 constexpr char kCandidates[] = {'\t', ';', ','}; // in order of preference
+// A step of the time column longer than this many typical steps starts a new block.
+constexpr double kBlockGap = 4.0;
+constexpr std::size_t kMostRows = static_cast<std::size_t>(std::numeric_limits<Tick>::max());
 
 struct Failure {
     ImportError error;
@@ -30,6 +35,17 @@ bool isBlank(std::string_view line) {
     return line.find_first_not_of(' ') == std::string_view::npos;
 }
 
+// A cell that stands for a missing sample: empty, or "NaN" in any case.
+bool isMissing(std::string_view cell) {
+    const auto first = cell.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return true;
+    cell = cell.substr(first, cell.find_last_not_of(' ') - first + 1);
+    if (cell.front() == '-' || cell.front() == '+')
+        cell.remove_prefix(1);
+    return equalsIgnoringCase(cell, "nan");
+}
+
 // A character other than the three delimiters that seems to separate the values of a row.
 std::optional<char> foreignSeparator(std::string_view row) {
     const auto first = row.find_first_not_of(' ');
@@ -37,16 +53,39 @@ std::optional<char> foreignSeparator(std::string_view row) {
     if (first == std::string_view::npos)
         return std::nullopt;
     for (const char c : row.substr(first, last - first + 1))
-        if (c == ' ' || (std::ispunct(static_cast<unsigned char>(c)) && c != '.' && c != '+' && c != '-'))
+        if (c == ' ' ||
+            (std::ispunct(static_cast<unsigned char>(c)) && c != '.' && c != '+' && c != '-' && c != '"'))
             return c;
     return std::nullopt;
 }
 
 struct Header {
+    std::int64_t line = 0;
     std::vector<ChannelInfo> columns; // every column of the text, the time column too
     std::size_t timeColumn = kNoColumn;
     double timeScale = 1.0; // seconds per unit of the time column
 };
+
+// Consecutive data rows that make one record.
+struct Block {
+    std::int64_t firstLine = 0; // the line of its first row
+    std::size_t firstRow = 0;   // the index of its first row among all rows
+    std::size_t rows = 0;
+};
+
+// Numbers written with a decimal comma: a cell of the first data row holds a comma (which is not
+// the delimiter, or lies inside quotes) and none holds a point.
+bool usesDecimalComma(std::string_view firstRow, char delimiter) {
+    std::int32_t badColumn = 0;
+    const auto cells = splitHeaderCells(firstRow, delimiter, badColumn);
+    bool comma = false;
+    for (const std::string& cell : cells.value_or(std::vector<std::string>{})) {
+        if (cell.find('.') != std::string::npos)
+            return false;
+        comma = comma || cell.find(',') != std::string::npos;
+    }
+    return comma;
+}
 
 class Importer {
 public:
@@ -57,39 +96,71 @@ public:
     Recording run();
 
 private:
+    std::string_view headerLine();
     char chooseDelimiter(std::string_view header, std::string_view firstRow) const;
-    Header parseHeader(std::string_view line, char delimiter) const;
+    Header parseHeader(std::string_view line, std::int64_t lineNumber, char delimiter) const;
     void findTimeColumn(Header& header) const;
     void readRows(std::string_view firstRow, char delimiter);
     void readRow(std::string_view line, char delimiter);
-    [[noreturn]] void raggedRow(std::string_view line, char delimiter) const;
+    void readQuotedRow(std::string_view line, char delimiter);
+    void takeCell(std::size_t column, std::string_view cell);
+    template <class T> bool readNumber(std::string_view cell, T& value);
+    [[noreturn]] void raggedRow(std::size_t cells) const;
     [[noreturn]] void badCell(std::size_t column, std::string_view cell) const;
-    double tickPeriod() const;
-    Recording makeRecording(double tickPeriod);
+    void splitAtTimeBreaks(double typical);
+    double typicalStep() const;
+    double blockPeriod(const Block& block, double typical) const;
+    Recording makeRecording(const std::vector<double>& periods);
 
     LineReader mLines;
     const ImportOptions& mOptions;
     Header mHeader;
+    bool mDecimalComma = false;
+    std::string mCell; // a cell with its decimal comma made a point
     std::vector<double> mTimes;
     std::vector<std::vector<float>> mColumns; // one per column; the time column's stays empty
+    std::vector<Block> mBlocks;
 };
 
 Recording Importer::run() {
     const double rate = mOptions.sampleRate;
     if (rate != 0.0 && !(std::isfinite(rate) && rate > 0.0))
         fail(0, 0, "the sample rate must be a positive number of samples per second");
-    const auto header = mLines.next();
-    if (!header || (isBlank(*header) && mLines.restIsBlank()))
-        fail(1, 0, "the file is empty");
-    if (isBlank(*header))
-        fail(1, 0, "the header row is empty");
-    const auto firstRow = mLines.next();
-    if (!firstRow || (isBlank(*firstRow) && mLines.restIsBlank()))
-        fail(2, 0, "no data rows");
-    const char delimiter = chooseDelimiter(*header, *firstRow);
-    mHeader = parseHeader(*header, delimiter);
+    const std::string_view header = headerLine();
+    const std::int64_t headerLineNumber = mLines.lineNumber();
+    std::optional<std::string_view> firstRow;
+    while ((firstRow = mLines.next()) && isBlank(*firstRow)) {
+    }
+    if (!firstRow)
+        fail(headerLineNumber + 1, 0, "no data rows");
+    const char delimiter = chooseDelimiter(header, *firstRow);
+    mDecimalComma = usesDecimalComma(*firstRow, delimiter);
+    mHeader = parseHeader(header, headerLineNumber, delimiter);
+    findTimeColumn(mHeader);
     readRows(*firstRow, delimiter);
-    return makeRecording(tickPeriod());
+    const double typical = mHeader.timeColumn != kNoColumn ? typicalStep() : 0.0;
+    if (mHeader.timeColumn != kNoColumn)
+        splitAtTimeBreaks(typical);
+    std::vector<double> periods;
+    for (const Block& block : mBlocks)
+        periods.push_back(blockPeriod(block, typical));
+    return makeRecording(periods);
+}
+
+// The first line that is neither blank nor a comment ("#" first).
+std::string_view Importer::headerLine() {
+    bool comments = false;
+    while (const auto line = mLines.next()) {
+        const auto first = line->find_first_not_of(' ');
+        if (first == std::string_view::npos)
+            continue;
+        if ((*line)[first] != '#')
+            return *line;
+        comments = true;
+    }
+    if (!comments)
+        fail(1, 0, "the file is empty");
+    fail(mLines.lineNumber(), 0, "no header row after the comment lines");
 }
 
 char Importer::chooseDelimiter(std::string_view header, std::string_view firstRow) const {
@@ -100,7 +171,7 @@ char Importer::chooseDelimiter(std::string_view header, std::string_view firstRo
             return c;
     // One value per row, unless the values are separated by something else.
     if (const auto other = foreignSeparator(firstRow))
-        fail(2, 0,
+        fail(mLines.lineNumber(), 0,
              "values separated by " + quotedForMessage(std::string_view(&*other, 1)) +
                  ": comma, tab or semicolon expected");
     for (const char c : kCandidates)
@@ -109,26 +180,26 @@ char Importer::chooseDelimiter(std::string_view header, std::string_view firstRo
     return ',';
 }
 
-Header Importer::parseHeader(std::string_view line, char delimiter) const {
+Header Importer::parseHeader(std::string_view line, std::int64_t at, char delimiter) const {
     std::int32_t badColumn = 0;
     const auto cells = splitHeaderCells(line, delimiter, badColumn);
     if (!cells)
-        fail(1, static_cast<std::size_t>(badColumn), "unclosed or misplaced double quote");
+        fail(at, static_cast<std::size_t>(badColumn), "unclosed or misplaced double quote");
     Header header;
+    header.line = at;
     bool allNumbers = true;
     for (std::size_t c = 0; c < cells->size(); ++c) {
         const std::string& cell = (*cells)[c];
         if (!isValidUtf8(cell))
-            fail(1, c + 1, "the channel name is not UTF-8 text");
+            fail(at, c + 1, "the channel name is not UTF-8 text");
         double number = 0.0;
         allNumbers = allNumbers && parseNumberCell(cell, number);
         header.columns.push_back(parseChannelHeader(cell));
         if (header.columns.back().title.empty())
-            fail(1, c + 1, "missing channel name");
+            fail(at, c + 1, "missing channel name");
     }
     if (allNumbers)
-        fail(1, 0, "a header row of channel names is expected, found numbers");
-    findTimeColumn(header);
+        fail(at, 0, "a header row of channel names is expected, found numbers");
     return header;
 }
 
@@ -140,36 +211,45 @@ void Importer::findTimeColumn(Header& header) const {
             header.timeColumn = c;
     if (header.timeColumn == kNoColumn) {
         if (!mOptions.timeColumn.empty())
-            fail(1, 0, "no column named " + quotedForMessage(name));
+            fail(header.line, 0, "no column named " + quotedForMessage(name));
         return;
     }
     const std::string& unit = header.columns[header.timeColumn].unit;
     if (unit == "ms")
         header.timeScale = 1e-3;
     else if (!unit.empty() && unit != "s")
-        fail(1, header.timeColumn + 1,
+        fail(header.line, header.timeColumn + 1,
              "time unit " + quotedForMessage(unit) + " not understood: s or ms expected");
     if (header.columns.size() == 1)
-        fail(1, 0, "no channel besides the time column");
+        fail(header.line, 0, "no channel besides the time column");
 }
 
+// Blank lines between rows end a block; blank lines at the end end the text.
 void Importer::readRows(std::string_view firstRow, char delimiter) {
     mColumns.resize(mHeader.columns.size());
     // Rows tend to be alike; the first one gives the number to reserve room for.
     const std::size_t expectedRows = mLines.remainingBytes() / (firstRow.size() + 1) + 1;
     for (std::size_t c = 0; c < mColumns.size(); ++c)
         c == mHeader.timeColumn ? mTimes.reserve(expectedRows) : mColumns[c].reserve(expectedRows);
-    constexpr std::size_t kMostRows = static_cast<std::size_t>(std::numeric_limits<Tick>::max());
     std::size_t rows = 0;
-    for (std::optional<std::string_view> line = firstRow; line; line = mLines.next(), ++rows) {
+    bool newBlock = true;
+    for (std::optional<std::string_view> line = firstRow; line; line = mLines.next()) {
         if (isBlank(*line)) {
             if (mLines.restIsBlank())
                 break;
-            fail(mLines.lineNumber(), 0, "empty row");
+            newBlock = true;
+            continue;
         }
-        if (rows == kMostRows)
+        if (std::exchange(newBlock, false))
+            mBlocks.push_back({mLines.lineNumber(), rows, 0});
+        if (mBlocks.back().rows == kMostRows)
             fail(mLines.lineNumber(), 0, "more rows than one record holds (2147483647)");
-        readRow(*line, delimiter);
+        if (std::memchr(line->data(), '"', line->size()))
+            readQuotedRow(*line, delimiter);
+        else
+            readRow(*line, delimiter);
+        ++mBlocks.back().rows;
+        ++rows;
     }
 }
 
@@ -181,27 +261,55 @@ void Importer::readRow(std::string_view line, char delimiter) {
         const auto* cellEnd =
             static_cast<const char*>(std::memchr(cell, delimiter, static_cast<std::size_t>(end - cell)));
         if ((cellEnd == nullptr) != (c + 1 == count))
-            raggedRow(line, delimiter);
+            raggedRow(static_cast<std::size_t>(std::count(line.begin(), line.end(), delimiter)) + 1);
         if (!cellEnd)
             cellEnd = end;
-        const std::string_view text(cell, static_cast<std::size_t>(cellEnd - cell));
-        if (c == mHeader.timeColumn) {
-            double time = 0.0;
-            if (!parseNumberCell(text, time))
-                badCell(c, text);
-            mTimes.push_back(time * mHeader.timeScale);
-        } else {
-            float sample = 0.0F;
-            if (!parseNumberCell(text, sample))
-                badCell(c, text);
-            mColumns[c].push_back(sample);
-        }
+        takeCell(c, std::string_view(cell, static_cast<std::size_t>(cellEnd - cell)));
         cell = cellEnd + 1;
     }
 }
 
-void Importer::raggedRow(std::string_view line, char delimiter) const {
-    const auto cells = static_cast<std::size_t>(std::count(line.begin(), line.end(), delimiter)) + 1;
+// A row with double quotes: a quoted cell may hold the delimiter.
+void Importer::readQuotedRow(std::string_view line, char delimiter) {
+    std::int32_t badColumn = 0;
+    const auto cells = splitHeaderCells(line, delimiter, badColumn);
+    if (!cells)
+        fail(mLines.lineNumber(), static_cast<std::size_t>(badColumn), "unclosed or misplaced double quote");
+    if (cells->size() != mColumns.size())
+        raggedRow(cells->size());
+    for (std::size_t c = 0; c < cells->size(); ++c)
+        takeCell(c, (*cells)[c]);
+}
+
+void Importer::takeCell(std::size_t column, std::string_view cell) {
+    if (column == mHeader.timeColumn) {
+        double time = 0.0;
+        if (!readNumber(cell, time))
+            badCell(column, cell);
+        mTimes.push_back(time * mHeader.timeScale);
+        return;
+    }
+    float sample = 0.0F;
+    if (!readNumber(cell, sample)) {
+        if (!isMissing(cell))
+            badCell(column, cell);
+        sample = std::numeric_limits<float>::quiet_NaN();
+    }
+    mColumns[column].push_back(sample);
+}
+
+// With a decimal comma, a cell's comma is read as the point and a point makes it no number.
+template <class T> bool Importer::readNumber(std::string_view cell, T& value) {
+    if (!mDecimalComma)
+        return parseNumberCell(cell, value);
+    if (cell.find('.') != std::string_view::npos)
+        return false;
+    mCell.assign(cell);
+    std::replace(mCell.begin(), mCell.end(), ',', '.');
+    return parseNumberCell(mCell, value);
+}
+
+void Importer::raggedRow(std::size_t cells) const {
     const std::size_t columns = mColumns.size();
     fail(mLines.lineNumber(), std::min(cells, columns) + 1,
          std::to_string(cells) + (cells == 1 ? " value" : " values") + " where the header has " +
@@ -211,43 +319,98 @@ void Importer::raggedRow(std::string_view line, char delimiter) const {
 void Importer::badCell(std::size_t column, std::string_view cell) const {
     const std::string& title = mHeader.columns[column].title;
     const bool empty = isBlank(cell);
+    const char* expected = mDecimalComma ? " (a finite number with a decimal comma is expected)"
+                                         : " (a finite number with a decimal point is expected)";
     fail(mLines.lineNumber(), column + 1,
          (empty ? std::string("empty cell") : quotedForMessage(cell) + " is not a number") + " in " +
-             quotedForMessage(title) + (empty ? "" : " (a finite number with a decimal point is expected)"));
+             quotedForMessage(title) + (empty ? "" : expected));
 }
 
-double Importer::tickPeriod() const {
+// The median step between the times of a block's rows; 0 when no block has two rows.
+double Importer::typicalStep() const {
+    std::vector<double> steps;
+    steps.reserve(mTimes.size());
+    for (const Block& block : mBlocks)
+        for (std::size_t i = block.firstRow + 1; i < block.firstRow + block.rows; ++i)
+            if (mTimes[i] > mTimes[i - 1])
+                steps.push_back(mTimes[i] - mTimes[i - 1]);
+    if (steps.empty())
+        return 0.0;
+    const auto middle = steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2);
+    std::nth_element(steps.begin(), middle, steps.end());
+    return *middle;
+}
+
+// A block also ends where its time column restarts (falls back to the block's first time or
+// before it, after two rows at least) or jumps ahead by more than kBlockGap typical steps. Smaller
+// irregularities stay in their block, whose time axis refuses them.
+void Importer::splitAtTimeBreaks(double typical) {
+    std::vector<Block> blocks;
+    for (const Block& block : mBlocks) {
+        Block current = block;
+        current.rows = 1;
+        for (std::size_t i = block.firstRow + 1; i < block.firstRow + block.rows; ++i) {
+            const double step = mTimes[i] - mTimes[i - 1];
+            const bool restarts = current.rows > 1 && mTimes[i] <= mTimes[current.firstRow];
+            if (restarts || (typical > 0.0 && step > kBlockGap * typical)) {
+                blocks.push_back(current);
+                current = {block.firstLine + static_cast<std::int64_t>(i - block.firstRow), i, 0};
+            }
+            ++current.rows;
+        }
+        blocks.push_back(current);
+    }
+    mBlocks = std::move(blocks);
+}
+
+double Importer::blockPeriod(const Block& block, double typical) const {
     const double rate = mOptions.sampleRate;
     const std::size_t timeColumn = mHeader.timeColumn;
     if (timeColumn == kNoColumn) {
         if (rate == 0.0)
-            fail(1, 0, "no time column and no sample rate given");
+            fail(mHeader.line, 0, "no time column and no sample rate given");
         return 1.0 / rate;
     }
-    if (mTimes.size() < 2 && rate != 0.0)
+    if (block.rows < 2 && rate != 0.0)
         return 1.0 / rate;
+    if (block.rows < 2 && typical > 0.0)
+        return typical;
     TimeAxisFault fault;
-    const auto period = periodFromTimes(mTimes, fault);
+    const auto period =
+        periodFromTimes(std::span<const double>(mTimes).subspan(block.firstRow, block.rows), fault);
     if (!period)
-        fail(2 + static_cast<std::int64_t>(fault.row), timeColumn + 1, fault.message);
+        fail(block.firstLine + static_cast<std::int64_t>(fault.row), timeColumn + 1, fault.message);
     if (rate != 0.0 && std::abs(1.0 / *period - rate) > 1e-3 * rate)
-        fail(1, timeColumn + 1,
-             "the time column gives " + numberText(1.0 / *period) +
-                 " samples per second, the sample rate given is " + numberText(rate));
+        fail(mHeader.line, timeColumn + 1,
+             "the time column gives " + roundedNumberText(1.0 / *period) +
+                 " samples per second, the sample rate given is " + roundedNumberText(rate));
     return *period;
 }
 
-Recording Importer::makeRecording(double tickPeriod) {
+Recording Importer::makeRecording(const std::vector<double>& periods) {
     std::vector<ChannelInfo> channels;
-    std::vector<std::vector<float>> samples;
-    for (std::size_t c = 0; c < mColumns.size(); ++c) {
-        if (c == mHeader.timeColumn)
-            continue;
-        channels.push_back(std::move(mHeader.columns[c]));
-        samples.push_back(std::move(mColumns[c]));
-    }
+    for (std::size_t c = 0; c < mColumns.size(); ++c)
+        if (c != mHeader.timeColumn)
+            channels.push_back(std::move(mHeader.columns[c]));
     Recording recording(std::move(channels));
-    recording.addRecord(Record(tickPeriod, std::move(samples)));
+    for (std::size_t b = 0; b < mBlocks.size(); ++b) {
+        const Block& block = mBlocks[b];
+        std::vector<std::vector<float>> samples;
+        for (std::size_t c = 0; c < mColumns.size(); ++c) {
+            if (c == mHeader.timeColumn)
+                continue;
+            if (mBlocks.size() == 1) {
+                samples.push_back(std::move(mColumns[c]));
+            } else {
+                const auto first = mColumns[c].begin() + static_cast<std::ptrdiff_t>(block.firstRow);
+                samples.emplace_back(first, first + static_cast<std::ptrdiff_t>(block.rows));
+            }
+        }
+        Record record(periods[b], std::move(samples));
+        if (mHeader.timeColumn != kNoColumn)
+            record.setStartTime(mTimes[block.firstRow]);
+        recording.addRecord(std::move(record));
+    }
     return recording;
 }
 

@@ -38,6 +38,12 @@ Record::Record(double tickPeriod, std::vector<std::vector<float>> columns)
     : mTickPeriod(checkedPeriod(tickPeriod)), mTickCount(checkedTicks(0, commonLength(columns))),
       mSamples(std::move(columns)), mEvents(mSamples.size()) {}
 
+void Record::setStartTime(double seconds) {
+    if (!std::isfinite(seconds))
+        throw std::invalid_argument("a record's start time must be a finite number of seconds");
+    mStartTime = seconds;
+}
+
 std::span<const float> Record::samples(std::size_t channel) const {
     return mSamples.at(channel);
 }

@@ -23,6 +23,10 @@ public:
     Record(double tickPeriod, std::vector<std::vector<float>> columns);
 
     double tickPeriod() const { return mTickPeriod; }
+    /// The time of tick 0, seconds: what the recording's own clock showed there (0 by default).
+    double startTime() const { return mStartTime; }
+    /// Throws std::invalid_argument unless seconds is finite.
+    void setStartTime(double seconds);
     double sampleRate() const { return 1.0 / mTickPeriod; }
     Tick tickCount() const { return mTickCount; }
     std::size_t channelCount() const { return mSamples.size(); }
@@ -47,6 +51,7 @@ public:
 
 private:
     double mTickPeriod;
+    double mStartTime = 0.0;
     Tick mTickCount = 0;
     std::vector<std::vector<float>> mSamples;
     std::vector<std::vector<Event>> mEvents;

@@ -103,6 +103,27 @@ std::string numberText(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string fixedNumberText(double value, int decimals) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return roundedNumberText(value);
+    std::string_view text(buffer, result.ptr);
+    if (text.find('.') != std::string_view::npos) {
+        text = text.substr(0, text.find_last_not_of('0') + 1);
+        if (text.ends_with('.'))
+            text.remove_suffix(1);
+    }
+    return std::string(text == "-0" ? "0" : text);
+}
+
+std::string roundedNumberText(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    return std::string(buffer, result.ptr);
+}
+
 namespace {
 
 // Length of the UTF-8 sequence that starts with this byte and the smallest code point it may

@@ -61,6 +61,14 @@ template <class T> bool parseNumberCell(std::string_view cell, T& value) {
 /// Shortest text of a number that reads back as the same double.
 std::string numberText(double value);
 
+/// A number with at most the given decimals (0 to 9), trailing zeros and a bare point dropped, and
+/// no sign on a zero: 0.5480 with 4 decimals is "0.548".
+std::string fixedNumberText(double value, int decimals);
+
+/// A number for a message: 6 significant digits, without trailing zeros (0.0030000000000000027
+/// is "0.003").
+std::string roundedNumberText(double value);
+
 /// Whether the text is well-formed UTF-8.
 bool isValidUtf8(std::string_view text);
 

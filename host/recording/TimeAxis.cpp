@@ -2,11 +2,22 @@
 
 #include "host/recording/TextCells.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <vector>
 
 namespace Vantrel {
 
 namespace {
+
+// A time for a message, rounded to a hundredth of the resolution (a step of the column), so that
+// neighbouring times stay apart and printing noise goes: 0.0030000000000000027 is "0.003".
+std::string timeText(double seconds, double resolution) {
+    const int decimals =
+        resolution > 0.0 ? std::clamp(static_cast<int>(std::ceil(-std::log10(resolution))) + 2, 0, 9) : 9;
+    return fixedNumberText(seconds, decimals);
+}
 
 std::optional<std::size_t> firstNonIncreasing(std::span<const double> times) {
     for (std::size_t i = 1; i < times.size(); ++i)
@@ -15,16 +26,28 @@ std::optional<std::size_t> firstNonIncreasing(std::span<const double> times) {
     return std::nullopt;
 }
 
+// The median step: what the column's steps mostly are, whatever one of them does.
+double typicalStep(std::span<const double> times) {
+    std::vector<double> steps(times.size() - 1);
+    for (std::size_t i = 1; i < times.size(); ++i)
+        steps[i - 1] = times[i] - times[i - 1];
+    const auto middle = steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2);
+    std::nth_element(steps.begin(), middle, steps.end());
+    return *middle;
+}
+
 std::optional<TimeAxisFault> firstIrregular(std::span<const double> times, double meanStep) {
+    const auto text = [meanStep](double seconds) { return timeText(seconds, meanStep) + " s"; };
     for (std::size_t i = 1; i < times.size(); ++i) {
         const double step = times[i] - times[i - 1];
         if (std::abs(step - meanStep) > 0.5 * meanStep)
-            return TimeAxisFault{i, "irregular time column: a step of " + numberText(step) +
-                                        " s where the mean step is " + numberText(meanStep) + " s"};
+            return TimeAxisFault{i, "irregular time column: " + text(times[i]) + " follows " +
+                                        text(times[i - 1]) + ", a step of " + text(step) +
+                                        " where the sample period is " + text(typicalStep(times))};
         const double expected = times[0] + static_cast<double>(i) * meanStep;
         if (std::abs(times[i] - expected) > meanStep)
-            return TimeAxisFault{i, "irregular time column: " + numberText(times[i]) + " s where " +
-                                        numberText(expected) + " s was expected"};
+            return TimeAxisFault{i, "irregular time column: " + text(times[i]) + " where " + text(expected) +
+                                        " was expected"};
     }
     return std::nullopt;
 }
@@ -44,8 +67,9 @@ std::optional<double> periodFromTimes(std::span<const double> times, TimeAxisFau
         return std::nullopt;
     }
     if (const auto row = firstNonIncreasing(times)) {
-        fault = {*row, "time " + numberText(times[*row]) + " s does not increase on " +
-                           numberText(times[*row - 1]) + " s"};
+        const double resolution = std::abs(times[*row] - times[0]) / static_cast<double>(*row);
+        fault = {*row, "time " + timeText(times[*row], resolution) + " s does not increase on " +
+                           timeText(times[*row - 1], resolution) + " s"};
         return std::nullopt;
     }
     const double meanStep = (times.back() - times.front()) / static_cast<double>(times.size() - 1);

@@ -29,6 +29,19 @@ protected:
     ~IHostSettings() = default;
 };
 
+inline constexpr IID IID_IHostPreferences = MakeGuid("{2F6A9D16-4C83-4B7E-9E25-8A1D0C3B5E61}"); // our own id
+
+// The host's display preferences by id, answered by the application object. A view's settings
+// object (or null for the application's) chooses whose values are read.
+struct IHostPreferences : IUnknown {
+    // A number, a flag (0 or 1) or a colour (0x00RRGGBB); E_INVALIDARG for an id the host does not
+    // know, *value unchanged then.
+    virtual HRESULT ReadPreference(IUnknown* viewSettings, DWORD id, DWORD* value) = 0; // slot 3
+
+protected:
+    ~IHostPreferences() = default;
+};
+
 // The `which` of IHostApplication's module text: the module's version line.
 inline constexpr DWORD kModuleVersionText = 0;
 

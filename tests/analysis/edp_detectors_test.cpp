@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "analysis/EEH3Enumerator.h"
+#include "analysis/EdpAlgorithm.h"
 #include "analysis/EdpEnumerator.h"
 #include "analysis/MaxEnumerator.h"
 #include "tests/support/FakeCalcSources.h"
@@ -25,9 +27,7 @@ struct Beats {
     std::vector<std::int32_t> feet;
 
     explicit Beats(int beats, int period = 400, double noise = 0.0) {
-        const int n = 200 + beats * period + 50;
-        for (int t = 0; t < n; ++t) {
-            const int phase = (t - 200) % period;
+        Build(beats, period, [&](int t, int phase) {
             double p = 5.0;
             if (t >= 200 && t < 200 + beats * period) {
                 if (phase < 100)
@@ -35,16 +35,50 @@ struct Beats {
                 else if (phase < 250)
                     p = 100.0 - 95.0 * (phase - 100) / 150.0;
             }
-            pressure.push_back(static_cast<float>(p + noise * std::sin(t * 1.7)));
-        }
-        for (int k = 0; k < beats; ++k) {
-            const int foot = 200 + k * period;
-            feet.push_back(foot);
-            OvoEventBase peak;
-            peak.tick = foot + 100;
-            peak.value = pressure[static_cast<std::size_t>(peak.tick)];
-            peaks.push_back(peak);
-        }
+            return p + noise * std::sin(t * 1.7);
+        });
+        for (int k = 0; k < beats; ++k)
+            AddPeak(200 + k * period, 100);
+    }
+
+    // Beats as hearts give them: the pressure rises 4 over the 32 ticks before the foot (an atrial
+    // kick), climbs steeply (1.87 a tick) to 80, then slowly to a rounded peak of 100 120 ticks
+    // after the foot while the ventricle ejects, and falls back to 5. The chord from the foot to
+    // the peak has less than half the upstroke's slope.
+    static Beats WithAtrialKick(int beats, int period = 400) {
+        Beats b;
+        b.Build(beats, period, [&](int t, int phase) {
+            if (t < 200 - 32 || t >= 200 + beats * period - 32)
+                return 5.0;
+            if (phase >= period - 32)
+                return 5.0 + 4.0 * (phase - (period - 32)) / 32.0;
+            if (phase < 38)
+                return 9.0 + 71.0 * phase / 38.0;
+            if (phase < 120)
+                return 80.0 + 20.0 * std::sin(std::numbers::pi / 2 * (phase - 38) / 82.0);
+            if (phase < 270)
+                return 100.0 - 95.0 * (phase - 120) / 150.0;
+            return 5.0;
+        });
+        for (int k = 0; k < beats; ++k)
+            b.AddPeak(200 + k * period, 120);
+        return b;
+    }
+
+private:
+    Beats() = default;
+
+    template <class Shape> void Build(int beats, int period, Shape shape) {
+        const int n = 200 + beats * period + 50;
+        for (int t = 0; t < n; ++t)
+            pressure.push_back(static_cast<float>(shape(t, ((t - 200) % period + period) % period)));
+    }
+    void AddPeak(int foot, int rise) {
+        feet.push_back(foot);
+        OvoEventBase peak;
+        peak.tick = foot + rise;
+        peak.value = pressure[static_cast<std::size_t>(peak.tick)];
+        peaks.push_back(peak);
     }
 };
 
@@ -104,6 +138,34 @@ TEST(EdpFromPressure, ToleratesNoiseOnTheSignal) {
     const Beats beats(12, 400, 0.4);
     Edp edp(beats);
     ExpectEveryBeatOnce(edp.All(), beats, 4);
+}
+
+TEST(EdpFromPressure, TheUpstrokePointIsTheHalfHeightCrossingNotTheSampleBeforeThePeak) {
+    const std::vector<double> rise = {5, 5, 6, 9, 30, 52, 53, 80, 95, 99, 100};
+    double value = 0.0;
+    EXPECT_EQ(Tarvik::EdpAlgorithm::FindLastAboveLevel(rise, 100, 52.5, value), 106);
+    EXPECT_EQ(value, 53.0);
+    // A sample before the peak that is not above half height leaves no crossing.
+    const std::vector<double> dip = {5, 60, 70, 40};
+    EXPECT_EQ(Tarvik::EdpAlgorithm::FindLastAboveLevel(dip, 100, 52.5, value), 99);
+    EXPECT_EQ(value, 5.0);
+}
+
+// The walk back from the dividing line stops where the local slope falls below a tenth of the
+// upstroke's (S1, the steepest secant into the half-height crossing). With the shallow chord to the
+// rounded peak in its place the walk ran on through the whole atrial kick, to its start 32 ticks
+// before the foot at 5. The dividing line itself crosses the kick's last part, 11 to 13 ticks
+// before the foot in this geometry, where the pressure is within 1.7 of the foot's.
+TEST(EdpFromPressure, DoesNotRunThroughAnAtrialKickBeforeASteepUpstroke) {
+    const Beats beats = Beats::WithAtrialKick(8);
+    Edp edp(beats);
+    const auto found = edp.All();
+    ASSERT_EQ(found.size(), beats.feet.size());
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        EXPECT_GE(found[k].tick, beats.feet[k] - 13) << "beat " << k;
+        EXPECT_LE(found[k].tick, beats.feet[k]) << "beat " << k;
+        EXPECT_NEAR(found[k].value, 9.0, 1.7) << "beat " << k;
+    }
 }
 
 TEST(EdpFromPressure, AFirstPeakBelowTheMinimumHeightYieldsNothing) {

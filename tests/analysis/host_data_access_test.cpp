@@ -36,7 +36,8 @@ TEST(ChannelList, FindsTheChannelReferencesOfAFormula) {
         {L"c1", {}},
         {L"1+ch2", {{1, false, false}}},
         {L"channel2", {{1, false, false}}},
-        {L"ch0+ch99999999999", {}},
+        {L"ch0+ch99999999999", {{-1, false, false}, {2147483646, false, false}}},
+        {L"ch2147483648+ch2147483647", {{2147483646, false, false}}},
         {L"", {}},
     };
     for (const Case& c : cases)

@@ -4,20 +4,14 @@
 
 #include "analysis/LoopParamNames.h"
 #include "analysis/LoopParameters.h"
-#include "resources/ModuleResources.h"
+#include "tests/support/ModuleStrings.h"
 
 namespace {
 
 using namespace Tarvik;
 
 HMODULE Module() {
-    static const HMODULE module = [] {
-        static int instance;
-        const HMODULE handle = reinterpret_cast<HMODULE>(&instance);
-        RegisterModuleResources(handle);
-        return handle;
-    }();
-    return module;
+    return TarvikTest::StringTableModule();
 }
 
 TEST(LoopParamNames, AbbreviationsAndLongNames) {

@@ -1,5 +1,8 @@
 #include "core/NumericHelpers.h"
 
+#include "platform/vantrel/IDocumentData.h"
+#include "tests/support/FakeCalcSources.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -250,6 +253,72 @@ TEST(NumericHelpers, NiceStepsLeaveWhatIsNoPositiveFiniteNumberUnchanged) {
             EXPECT_EQ(std::bit_cast<std::uint64_t>(nearest), std::bit_cast<std::uint64_t>(x)) << x;
         }
     }
+}
+
+// A host data object with one channel of 1000 samples 0, 1, 2, ... that notes how it was asked.
+class CountingData : public IDocumentData {
+public:
+    std::shared_ptr<FakeEngine::SampleData> samples = std::make_shared<FakeEngine::SampleData>();
+    DWORD flags = 0;
+    LONG channel = -1, record = -1;
+    bool refuse = false;
+
+    CountingData() {
+        for (int i = 0; i < 1000; ++i)
+            samples->samples.push_back(static_cast<float>(i));
+    }
+    HRESULT QueryInterface(REFIID, void** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG AddRef() override { return 1; }
+    ULONG Release() override { return 1; }
+    HRESULT GetRecordCount(LONG* count) override {
+        *count = 1;
+        return S_OK;
+    }
+    HRESULT GetRecordEndTick(LONG, LONG* tick) override {
+        *tick = 1000;
+        return S_OK;
+    }
+    HRESULT GetChannelCount(LONG, DWORD, LONG* count) override {
+        *count = 1;
+        return S_OK;
+    }
+    HRESULT GetChannelEvents(LONG, LONG, LONG, IEnumEventEx** out) override {
+        *out = nullptr;
+        return S_FALSE;
+    }
+    HRESULT GetChannelSamples(LONG c, DWORD f, LONG r, LONG, ISampleChannel** out) override {
+        channel = c;
+        flags = f;
+        record = r;
+        *out = refuse ? nullptr : new FakeEngine::SampleChannel(samples);
+        return refuse ? E_FAIL : S_OK;
+    }
+    HRESULT GetChannelUnit(LONG, LONG, DWORD, IUnknown** unit) override {
+        *unit = nullptr;
+        return S_FALSE;
+    }
+};
+
+TEST(NumericHelpers, ChannelMeanOverRangeAveragesTheSamplesOfTheRange) {
+    CountingData data;
+    // 300 samples: three blocks, the last partial. The mean of 100 .. 399 is 249.5.
+    EXPECT_DOUBLE_EQ(ChannelMeanOverRange(&data, 2, 3, 100, 400, true), 249.5);
+    EXPECT_EQ(data.flags, 0xC0001000u);
+    EXPECT_EQ(data.channel, 2);
+    EXPECT_EQ(data.record, 3);
+    EXPECT_DOUBLE_EQ(ChannelMeanOverRange(&data, 0, 0, 7, 7, false), 7.0) << "one sample when start is end";
+    EXPECT_EQ(data.flags, 0xC0005000u);
+    // The channel ends at 1000: the samples there are what is averaged.
+    EXPECT_DOUBLE_EQ(ChannelMeanOverRange(&data, 0, 0, 990, 2000, false), 994.5);
+    EXPECT_TRUE(std::isnan(ChannelMeanOverRange(&data, 0, 0, 1000, 1010, false)));
+    data.refuse = true;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(ChannelMeanOverRange(&data, 0, 0, 0, 10, false)),
+              std::bit_cast<std::uint64_t>(EmptyValue()));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(ChannelMeanOverRange(nullptr, 0, 0, 0, 10, false)),
+              std::bit_cast<std::uint64_t>(EmptyValue()));
 }
 
 } // namespace

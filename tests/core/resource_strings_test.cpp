@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/OFormatStringStream.h"
 #include "core/SystemVersionInfo.h"
 
 namespace {
@@ -17,11 +18,12 @@ class ResourceStringsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const StringResource entries[] = {
-            {15, kEnglish, u"fifteen"},     {16, kEnglish, u"sixteen"},
-            {31, kEnglish, u"thirty-one"},  {32, kEnglish, u"thirty-two"},
-            {120, kGerman, u"nur deutsch"}, {101, kEnglish, u"English"},
-            {101, kGerman, u"Deutsch"},     {200, kEnglish, u"STREV and STREV on STREVFORWINDOWS (Ovo)"},
-            {201, kEnglish, u"STREVSTREV"}, {300, kEnglish, u""},
+            {15, kEnglish, u"fifteen"},         {16, kEnglish, u"sixteen"},
+            {31, kEnglish, u"thirty-one"},      {32, kEnglish, u"thirty-two"},
+            {120, kGerman, u"nur deutsch"},     {101, kEnglish, u"English"},
+            {101, kGerman, u"Deutsch"},         {200, kEnglish, u"STREV and STREV on STREVFORWINDOWS (Ovo)"},
+            {201, kEnglish, u"STREVSTREV"},     {300, kEnglish, u""},
+            {301, kEnglish, u"%2 of %1 loops"},
         };
         RegisterStringTable(kModule, entries);
     }
@@ -36,6 +38,15 @@ protected:
         return s;
     }
 };
+
+TEST_F(ResourceStringsTest, AFormatStreamTakesItsFormatFromTheStringTable) {
+    Ovo::OFormatStringStream text(kModule, 301);
+    text << L"12" << L"3";
+    EXPECT_EQ(text.str(), String(u"3 of 12 loops"));
+    Ovo::OFormatStringStream missing(kModule, 999);
+    missing << L"x";
+    EXPECT_TRUE(missing.str().IsEmpty());
+}
 
 TEST_F(ResourceStringsTest, EntriesAreFoundAcrossBlockBoundaries) {
     for (auto [id, text] : {std::pair{15u, u"fifteen"}, std::pair{16u, u"sixteen"},

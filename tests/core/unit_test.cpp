@@ -152,7 +152,7 @@ public:
         *out = new FakeUnit(Ovo::String(base).ToWString(), code);
         return S_OK;
     }
-    HRESULT ReadUnit(IBinInStream* in, IUnknown** unit) override {
+    HRESULT ReadConversion(IBinInStream* in, IUnknown** unit) override {
         LONG code = 0;
         IAutoOvoString* text = nullptr;
         if (in->Read4(&code) != S_OK || in->ReadString(&text) != S_OK)
@@ -162,7 +162,7 @@ public:
         *unit = new FakeUnit(base.ToWString(), code);
         return S_OK;
     }
-    HRESULT WriteUnit(IBinOutStream* out, IUnknown* unit) override {
+    HRESULT WriteConversion(IBinOutStream* out, IUnknown* unit) override {
         Unit u;
         IUnitName* name = nullptr;
         unit->QueryInterface(IID_IUnitName, reinterpret_cast<void**>(&name));
@@ -174,10 +174,17 @@ public:
         text->Release();
         return hr;
     }
-    HRESULT GetDefaultUnit(LONG, IUnknown** unit) override {
+    HRESULT GetDefaultConversion(IUnknown** unit) override {
         *unit = new FakeUnit(L"V", 1);
         return S_OK;
     }
+    HRESULT MakeTwoPointConversion(DWORD, const UnitRawInfo*, IAutoOvoString*, IAutoOvoString*,
+                                   IAutoOvoString*, IAutoOvoString*, IAutoOvoString*, IAutoOvoString*, LONG,
+                                   DWORD, DWORD, IUnknown**, IAutoOvoString**, IAutoOvoString**,
+                                   DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT GetConversionRecordSize(IUnknown*, DWORD*) override { return E_NOTIMPL; }
 };
 
 struct Owner : Ovo::ChannelUnitOwner {

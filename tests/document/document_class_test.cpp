@@ -4,6 +4,7 @@
 #include "module/ZARDocumentClass.h"
 #include "module/ZARProxyEventHandler.h"
 #include "tests/support/ModuleHost.h"
+#include "workflow/ModelParamTable.h"
 
 namespace {
 
@@ -124,6 +125,24 @@ TEST_F(DocumentClass, AMenuCommandReachesTheActiveDocumentAndItsAutomationMessag
     EXPECT_EQ(Zar().Dispatcher().Dispatched()[0].id, DocMsgId<257>());
     EXPECT_TRUE(Zar().Dispatcher().Dispatched()[0].handled);
     EXPECT_EQ(cls->OnCommand(DocMsgId<29>()), S_FALSE) << "no row for command 29";
+}
+
+TEST_F(DocumentClass, ADocumentMakesItsSetUpModelAndEachOtherModelOnFirstRequest) {
+    DocClass cls;
+    auto* document = dynamic_cast<TarvikDocument*>(Zar().Documents().OpenDocument(cls.p));
+    ASSERT_NE(document, nullptr);
+    const ModelPtr setup = document->FindModel();
+    ASSERT_TRUE(setup);
+    EXPECT_EQ(setup->GetModelId(), kSetupModel);
+    EXPECT_EQ(document->GetModel(kSetupModel), setup);
+    for (std::int32_t id : {4, 7, 8, 9, 12}) {
+        const ModelPtr model = document->GetModel(id);
+        ASSERT_TRUE(model) << id;
+        EXPECT_EQ(model->GetModelId(), id);
+        EXPECT_EQ(document->GetModel(id), model) << "kept";
+    }
+    EXPECT_FALSE(document->GetModel(13));
+    EXPECT_EQ(document->FindModel(), setup) << "never another";
 }
 
 } // namespace

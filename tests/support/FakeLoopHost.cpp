@@ -1,7 +1,7 @@
 #include "FakeLoopHost.h"
 
 #include "core/String.h"
-#include "resources/ModuleResources.h"
+#include "tests/support/ModuleStrings.h"
 
 #include <algorithm>
 #include <cstring>
@@ -260,13 +260,7 @@ HRESULT ChannelObject::DropData() {
 }
 
 HMODULE Document::GetResourceModule() {
-    static const HMODULE module = [] {
-        static int instance;
-        const auto handle = reinterpret_cast<HMODULE>(&instance);
-        Tarvik::RegisterModuleResources(handle);
-        return handle;
-    }();
-    return module;
+    return TarvikTest::StringTableModule();
 }
 
 bool Document::ShowsTableParameter(std::int32_t id) {

@@ -105,6 +105,32 @@ TEST_F(Views, AViewIsMadeThroughItsClassObjectShownInItsFrameAndGoesByReferenceC
     EXPECT_EQ(viewClass->Release(), 0u);
 }
 
+// The view class objects and the views list their diagnostic part in the framework's object
+// registry while they live.
+TEST_F(Views, ViewsAndTheirClassesAreListedInTheObjectRegistryWhileTheyLive) {
+    const auto& listed = Zar().Objects().Objects();
+    const std::size_t before = listed.size();
+    auto* viewClass = Make(new LoopViewClass(u"Loop View", &module));
+    EXPECT_TRUE(
+        listed.contains(reinterpret_cast<ULONG_PTR>(static_cast<IObjInfo*>(&viewClass->DebugPart()))));
+    {
+        auto view = Vantrel::OpenView(*viewClass, Doc(), *frame, 0, 4);
+        ASSERT_TRUE(view);
+        EXPECT_EQ(listed.size(), before + 2);
+        ComPtr<IObjInfo> info;
+        ASSERT_EQ(view->QueryInterface(IID_IObjInfo, reinterpret_cast<void**>(info.Put())), S_OK);
+        EXPECT_TRUE(listed.contains(reinterpret_cast<ULONG_PTR>(info.Get())));
+        BSTR name = nullptr;
+        EXPECT_EQ(info->GetName(&name), S_OK);
+        EXPECT_FALSE(Take(name).empty());
+        info.Reset();
+        view->Close();
+    }
+    EXPECT_EQ(listed.size(), before + 1) << "the view went with its last reference";
+    viewClass->Release();
+    EXPECT_EQ(listed.size(), before);
+}
+
 TEST_F(Views, TheHostOpensAViewThroughTheClassObjectTheModuleRegistered) {
     ASSERT_EQ(RegisterClassObjects(&host->Application()), S_OK);
     ICAFClassObject* registered = Zar().Classes().FindClass(DocMsgId<12>());
@@ -248,6 +274,32 @@ TEST_F(Views, TheViewBaseAnswersThePrintStateInTheHostsLanguage) {
     EXPECT_EQ(state.text.ToU16String(), u"&Imprimir Loop View");
     ZAREventHandler::FireCommandEnabler(*window, kCopyCommandId, &state);
     EXPECT_EQ(state.enabled, VARIANT_FALSE);
+    view->Close();
+    view.Reset();
+    viewClass->Release();
+}
+
+// A view that notes the document's data-changed notifications it hears.
+class ListeningView : public TarvikAnalysisGraphView {
+public:
+    using TarvikAnalysisGraphView::TarvikAnalysisGraphView;
+    void OnDocumentDataChanged(std::uint32_t flags) override { heard.push_back(flags); }
+    std::vector<std::uint32_t> heard;
+};
+
+TEST_F(Views, TheDocumentsDataChangedNotificationReachesTheViewThroughTheViewBasesTable) {
+    auto* viewClass = Make(new ZAROwlDocViewClass<ListeningView, 4>(u"Loop View", &module));
+    auto view = Vantrel::OpenView(*viewClass, Doc(), *frame, 1, 4);
+    ASSERT_TRUE(view);
+    auto* window = static_cast<ListeningView*>(OWL::GetWindowPtr(ViewWindow()));
+    ASSERT_NE(window, nullptr);
+    const std::uint32_t words[] = {0x24, 0};
+    ZAREventHandler::FireObserverEvent(*window, nullptr, DocMsgId<33>(), reinterpret_cast<ULONG_PTR>(words));
+    ZAREventHandler::FireObserverEvent(*window, nullptr, DocMsgId<34>(), reinterpret_cast<ULONG_PTR>(words));
+    EXPECT_EQ(window->heard, std::vector<std::uint32_t>{0x24});
+    // The view base's own rows still answer behind it.
+    RecordedState state;
+    EXPECT_EQ(ZAREventHandler::FireCommandEnabler(*window, kCopyCommandId, &state), S_OK);
     view->Close();
     view.Reset();
     viewClass->Release();

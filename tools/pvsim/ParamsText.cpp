@@ -13,6 +13,9 @@ struct Field {
     const char* name;
     std::variant<double SimParams::*, std::int64_t SimParams::*> member;
     const char* note;
+    // Written only when it differs from its default, so that texts written before it existed
+    // stay as they were.
+    bool optional = false;
 };
 
 const Field kFields[] = {
@@ -38,6 +41,10 @@ const Field kFields[] = {
     {"occlusionStart", &SimParams::occlusionStart, "s into the record"},
     {"occlusionDuration", &SimParams::occlusionDuration, "s of linear fall"},
     {"occludedVenousPressure", &SimParams::occludedVenousPressure, "mmHg at the end of the fall"},
+    {"atrialKick", &SimParams::atrialKick, "mmHg, atrial pulse added to the filling pressure; 0: none", true},
+    {"atrialKickDuration", &SimParams::atrialKickDuration, "s, length of the atrial pulse", true},
+    {"atrialKickLead", &SimParams::atrialKickLead, "s from the atrial pulse's start to the R wave", true},
+    {"ecgStretch", &SimParams::ecgStretch, "time scale of the ECG complex, 1: a mouse's", true},
     {"pressureNoise", &SimParams::pressureNoise, "mmHg standard deviation"},
     {"volumeNoise", &SimParams::volumeNoise, "uL standard deviation"},
     {"ecgNoise", &SimParams::ecgNoise, "mV standard deviation"},
@@ -54,8 +61,12 @@ std::string_view trimmed(std::string_view text) {
 } // namespace
 
 std::string formatParams(const SimParams& params) {
+    static const SimParams defaults;
     std::string text;
     for (const Field& field : kFields) {
+        if (field.optional &&
+            std::visit([&](auto member) { return params.*member == defaults.*member; }, field.member))
+            continue;
         const std::string value = std::visit(
             [&](auto member) {
                 const auto v = params.*member;

@@ -8,7 +8,8 @@
 namespace PvSim {
 
 /// SimParams as text, one "name = value  # unit and meaning" a line, in declaration order; values
-/// are written so that they read back exactly.
+/// are written so that they read back exactly. The atrial contraction and the ECG's stretch are
+/// written only when they differ from their defaults.
 std::string formatParams(const SimParams& params);
 
 /// Reads the text of formatParams over the given defaults: blank lines and everything after '#'

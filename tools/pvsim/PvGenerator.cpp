@@ -98,10 +98,17 @@ PvGenerator::Sample PvGenerator::advance() {
         noteBeat(sample, phase);
     const double h = mTickPeriod / static_cast<double>(substeps);
     const double start = static_cast<double>(mTick) * mTickPeriod;
+    const double sinceR = static_cast<double>(phase) * mTickPeriod;
     for (std::int64_t j = 0; j < substeps; ++j) {
         const double t = start + static_cast<double>(j) * h;
         const double e[3] = {at(2 * j), at(2 * j + 1), at(2 * j + 2)};
-        const double venous[3] = {venousPressure(t), venousPressure(t + h / 2), venousPressure(t + h)};
+        double venous[3] = {venousPressure(t), venousPressure(t + h / 2), venousPressure(t + h)};
+        if (mParams.atrialKick > 0.0) {
+            const double s = sinceR + static_cast<double>(j) * h;
+            venous[0] += atrialPulse(s);
+            venous[1] += atrialPulse(s + h / 2);
+            venous[2] += atrialPulse(s + h);
+        }
         mState = mModel.step(mState, h, e, venous);
     }
     ++mTick;
@@ -145,13 +152,26 @@ double PvGenerator::venousPressure(double recordTime) const {
     return mParams.venousPressure - fall * std::min(progress, 1.0);
 }
 
+double PvGenerator::atrialPulse(double sinceR) const {
+    const double beat = mBeatTicks * mTickPeriod;
+    const double duration = mParams.atrialKickDuration;
+    double pulse = 0.0;
+    // The pulse before the next R wave, and the end of the one before this beat's R wave.
+    for (const double fromStart : {sinceR - (beat - mParams.atrialKickLead), sinceR + mParams.atrialKickLead})
+        if (fromStart >= 0.0 && fromStart < duration) {
+            const double s = std::sin(std::numbers::pi * fromStart / duration);
+            pulse += mParams.atrialKick * s * s;
+        }
+    return pulse;
+}
+
 double PvGenerator::ecg(std::int64_t phase) const {
     const double beat = mBeatTicks * mTickPeriod;
     const double sinceR = static_cast<double>(phase) * mTickPeriod;
     double value = 0.0;
     for (const double fromR : {sinceR - beat, sinceR, sinceR + beat}) // this beat and its neighbours
         for (const EcgWave& wave : kEcgWaves) {
-            const double z = (fromR - wave.centre) / wave.width;
+            const double z = (fromR - wave.centre * mParams.ecgStretch) / (wave.width * mParams.ecgStretch);
             value += wave.amplitude * std::exp(-0.5 * z * z);
         }
     return value;

@@ -49,6 +49,8 @@ private:
     Sample advance();
     void noteBeat(const Sample& sample, std::int64_t phase);
     double venousPressure(double recordTime) const;
+    /// What the atrium adds to the filling pressure, sinceR seconds after a beat's R wave.
+    double atrialPulse(double sinceR) const;
     double ecg(std::int64_t phase) const;
     double gaussian();
 

@@ -12,8 +12,14 @@ namespace PvSim {
 /// on the linear ESPVR P = Ees·V through the origin, and no other point of a beat has a larger P/V as
 /// long as A·exp(k·V)/V < Ees; at e = 0 (the R wave, end-diastole) it lies on the exponential EDPVR
 /// P = A·exp(k·V). A mitral and an aortic valve (ideal diodes with resistances) couple the ventricle
-/// to a venous filling pressure and to a two-element Windkessel that drains to 0 mmHg.
+/// to a venous filling pressure and to a two-element Windkessel that drains to 0 mmHg. A larger
+/// mitral resistance fills the ventricle more slowly, so that its pressure still rises along the
+/// EDPVR when the next beat starts (a filling ramp).
+///
+/// The defaults are a mouse; the presets give a rat and a large animal (a pig's heart) as well.
 struct SimParams {
+    enum class Animal { Mouse, Rat, LargeAnimal };
+
     // Sampling and length
     double sampleRate = 1000.0;    // samples per second
     std::int64_t substeps = 20;    // fixed fourth-order Runge-Kutta steps per sample
@@ -45,16 +51,29 @@ struct SimParams {
     double occlusionDuration = 4.0;
     double occludedVenousPressure = 4.0;
 
+    // Atrial contraction, off while atrialKick is 0: from atrialKickLead seconds before each R wave
+    // the atrium adds a pulse of atrialKickDuration seconds (a sine squared peaking at atrialKick)
+    // to the filling pressure; the ventricle takes in a last volume and its pressure rises by a few
+    // mmHg (the a-wave) before it contracts.
+    double atrialKick = 0.0;           // mmHg
+    double atrialKickDuration = 0.024; // s, at most a beat
+    double atrialKickLead = 0.018;     // s before the R wave, less than a beat
+
+    // The synthetic ECG is a mouse's P-QRS-T complex stretched in time by this factor.
+    double ecgStretch = 1.0;
+
     // Gaussian noise added to the written samples (standard deviations); the truth stays noise-free.
     double pressureNoise = 0.0; // mmHg
     double volumeNoise = 0.0;   // µL
     double ecgNoise = 0.0;      // mV
     std::int64_t seed = 1;
 
-    /// A mouse at rest: 10 s, steady.
-    static SimParams steadyPreset();
-    /// A caval occlusion: 1 s steady, the filling pressure falling over 4 s, held 3 s.
-    static SimParams occlusionPreset();
+    /// An animal at rest, steady: a mouse (the defaults, 10 s at 1 kHz), a rat (350 beats/min,
+    /// 10 s at 1 kHz) or a large animal (90 beats/min, 30 s at 250 Hz).
+    static SimParams steadyPreset(Animal animal = Animal::Mouse);
+    /// A caval occlusion: a while steady, then the filling pressure falls to half and is held.
+    /// Mouse and rat: 1 s steady, 4 s of fall, held 3 s; a large animal: 4 s, 12 s, 4 s.
+    static SimParams occlusionPreset(Animal animal = Animal::Mouse);
 
     /// Throws std::invalid_argument naming the first parameter out of its range.
     void validate() const;

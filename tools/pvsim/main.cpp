@@ -7,19 +7,28 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: pvsim steady|occlusion|PARAMS_FILE OUTPUT_BASE [name=value ...]\n"
-    "Writes OUTPUT_BASE.csv, OUTPUT_BASE.truth.tsv and OUTPUT_BASE.params.txt.\n";
+    "usage: pvsim PRESET|PARAMS_FILE OUTPUT_BASE [name=value ...]\n"
+    "Writes OUTPUT_BASE.csv, OUTPUT_BASE.truth.tsv and OUTPUT_BASE.params.txt.\n"
+    "PRESET: steady, occlusion (a mouse), rat-steady, rat-occlusion, large-steady, large-occlusion.\n"
+    "atrialKick=MMHG adds an atrial contraction; a larger mitralResistance a slower filling.\n";
 
 PvSim::SimParams startingParams(std::string_view source) {
-    if (source == "steady")
-        return PvSim::SimParams::steadyPreset();
-    if (source == "occlusion")
-        return PvSim::SimParams::occlusionPreset();
+    using Animal = PvSim::SimParams::Animal;
+    constexpr std::pair<std::string_view, Animal> kAnimals[] = {
+        {"", Animal::Mouse}, {"rat-", Animal::Rat}, {"large-", Animal::LargeAnimal}};
+    for (const auto& [prefix, animal] : kAnimals) {
+        if (source == std::string(prefix) + "steady")
+            return PvSim::SimParams::steadyPreset(animal);
+        if (source == std::string(prefix) + "occlusion")
+            return PvSim::SimParams::occlusionPreset(animal);
+    }
     std::ifstream in{std::string(source)};
     std::stringstream text;
     text << in.rdbuf();

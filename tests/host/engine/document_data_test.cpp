@@ -2,7 +2,7 @@
 
 #include "core/String.h"
 #include "host/engine/ChannelObject.h"
-#include "host/engine/UnitName.h"
+#include "host/framework/UnitName.h"
 #include "platform/vantrel/EventRecords.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +117,14 @@ TEST_F(DocumentDataTest, LooksUpChannelObjectsWithTheirUnits) {
     Ovo::String base;
     name->GetBaseText(Ovo::OvoStringOutParam(base));
     EXPECT_EQ(base, Ovo::String("mmHg"));
+    UnitScalingInfo scaling;
+    ASSERT_EQ(unit.Query<IUnitConversion>(IID_IUnitConversion)
+                  ->GetConversionInfo(nullptr, nullptr, &scaling, nullptr),
+              S_OK);
+    EXPECT_EQ(scaling.hasScaling, 0) << "a recorded channel's conversion, unscaled";
+    ComPtr<IUnknown> sameUnit;
+    info->GetUnit(sameUnit.Put());
+    EXPECT_EQ(sameUnit.Get(), unit.Get()) << "one conversion for the channel's life";
     first.Query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
     EXPECT_EQ(document->channelObject(0)->drops(), 1);
     EXPECT_EQ(document->GetChannelUnit(1, kDataAnyRecord, kDataUnitFlags, unit.Put()), S_FALSE);

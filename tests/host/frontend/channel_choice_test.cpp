@@ -75,5 +75,29 @@ TEST(ChannelChoice, RefusesMissingAmbiguousAndDoubleChoices) {
     }
 }
 
+TEST(ChannelChoice, WarnsOfUnitsThatDoNotFitTheirRole) {
+    struct Case {
+        ChannelInfo pressure, volume;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {{"P", "mmHg"}, {"V", "uL"}, {}},
+        {{"P", "kPa"}, {"G", "mS"}, {}},
+        {{"P", "cmH2O"}, {"V", "RVU"}, {}},
+        {{"P", ""}, {"V", ""}, {}},
+        {{"P", "mV"},
+         {"V", "mL"},
+         {"the pressure channel 1 \"P (mV)\" has the unit \"mV\", which is not a unit of "
+          "pressure (mmHg, kPa, cmH2O, ...)"}},
+        {{"P", "mmHg"},
+         {"V", "ms"},
+         {"the volume channel 2 \"V (ms)\" has the unit \"ms\", which is not a unit of volume, conductance "
+          "or "
+          "relative volume (uL, mL, mS, RVU, ...)"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(channelUnitWarnings(withChannels({c.pressure, c.volume}), {0, 1, std::nullopt}), c.warnings)
+            << c.pressure.unit << " " << c.volume.unit;
+}
+
 } // namespace
 } // namespace Vantrel

@@ -35,6 +35,11 @@ TEST(CommandLine, DefaultsToTheSampleOnStandardOutputAsTabs) {
     EXPECT_EQ(command.analyze.sampleRate, 0.0);
 }
 
+TEST(CommandLine, TakesTheFormatInAnyCase) {
+    EXPECT_EQ(parse({"analyze", "--format", "CSV"}).analyze.format, TableFormat::Csv);
+    EXPECT_EQ(parse({"analyze", "--format=Tsv"}).analyze.format, TableFormat::Tsv);
+}
+
 TEST(CommandLine, TakesAnythingAfterDoubleDashAsTheRecording) {
     EXPECT_EQ(parse({"analyze", "--", "-odd.csv"}).analyze.recording, std::filesystem::path("-odd.csv"));
 }

@@ -23,6 +23,12 @@ TEST(LoopParameterNames, ComposeEachUnitFromTheChannelUnits) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(loopParameterColumn(c.id, kPressure, kVolume, {}), c.column) << c.id;
+    // A channel without a unit leaves the units it takes part in empty, not "*" or "/min".
+    const ChannelInfo noUnit{"P", ""};
+    EXPECT_EQ(loopParameterColumn(1, noUnit, kVolume, {}).unit, "");
+    EXPECT_EQ(loopParameterColumn(2, noUnit, kVolume, {}).unit, "uL/min");
+    EXPECT_EQ(loopParameterColumn(2, kPressure, noUnit, {}).unit, "");
+    EXPECT_EQ(loopParameterColumn(14, noUnit, noUnit, {}).unit, "bpm");
     EXPECT_THROW(loopParameterColumn(0, kPressure, kVolume, {}), std::out_of_range);
     EXPECT_THROW(loopParameterColumn(30, kPressure, kVolume, {}), std::out_of_range);
 }

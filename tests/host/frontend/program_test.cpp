@@ -14,15 +14,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Gives every recording one loop per second of its first record, or fails as told.
+enum class Outcome { Loops, Failure, NoLoops };
+
+// Gives every recording one loop per second of its first record, or fails, or finds none.
 class FakeAnalyzer : public LoopAnalyzer {
 public:
-    explicit FakeAnalyzer(bool fail) : mFail(fail) {}
+    explicit FakeAnalyzer(Outcome outcome) : mOutcome(outcome) {}
 
     LoopTable analyze(Recording& recording, const AnalysisChannels& channels) override {
-        if (mFail)
+        if (mOutcome == Outcome::Failure)
             throw std::runtime_error("no end-diastolic points\nfound");
         LoopTable table;
+        if (mOutcome == Outcome::NoLoops)
+            return table;
         table.columns = {{"P", recording.channels()[channels.pressure].unit},
                          {"V", recording.channels()[channels.volume].unit}};
         const Record& record = recording.record(0);
@@ -36,16 +40,16 @@ public:
     }
 
 private:
-    bool mFail;
+    Outcome mOutcome;
 };
 
 class ProgramTest : public Testing::TempFolderTest {
 protected:
-    int run(std::vector<std::string> arguments, bool failAnalysis = false) {
+    int run(std::vector<std::string> arguments, Outcome outcome = Outcome::Loops) {
         out.str("");
         err.str("");
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-        return runProgram(views, out, err, [&] { return std::make_unique<FakeAnalyzer>(failAnalysis); });
+        return runProgram(views, out, err, [&] { return std::make_unique<FakeAnalyzer>(outcome); });
     }
 
     std::ostringstream out, err;
@@ -100,7 +104,7 @@ TEST_F(ProgramTest, RefusesAMalformedRecordingNamingLineAndColumnAndWritesNothin
 TEST_F(ProgramTest, KeepsAnEarlierOutputWhenTheAnalysisFails) {
     const fs::path recording = write("rec.csv", "Time (s),Pressure (mmHg),Volume (uL)\n0,1,2\n0.5,1,2\n");
     const fs::path output = write("loops.tsv", "earlier results\n");
-    EXPECT_EQ(run({"analyze", recording.string(), "-o", output.string()}, true), 1);
+    EXPECT_EQ(run({"analyze", recording.string(), "-o", output.string()}, Outcome::Failure), 1);
     EXPECT_EQ(err.str(), "vantrel: " + recording.string() +
                              ": cannot analyse the recording: no end-diastolic points found\n");
     EXPECT_EQ(contents(output), "earlier results\n");
@@ -108,9 +112,36 @@ TEST_F(ProgramTest, KeepsAnEarlierOutputWhenTheAnalysisFails) {
     EXPECT_NE(err.str().find("none.csv"), std::string::npos);
 }
 
+TEST_F(ProgramTest, SaysWhyNoLoopsWereFoundWithItsOwnExitStatusAndWritesNothing) {
+    const fs::path recording = write("rec.csv", "Time (s),LVP (kPa),Volume (uL),ECG\n0,1,2,0\n0.5,1,2,0\n");
+    const fs::path output = folder / "loops.tsv";
+    EXPECT_EQ(run({"analyze", recording.string(), "-o", output.string()}, Outcome::NoLoops), 3);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_FALSE(fs::exists(output));
+    EXPECT_EQ(err.str(),
+              "vantrel: " + recording.string() +
+                  ": no loops found; check that channel 1 \"LVP (kPa)\" is the left-ventricular "
+                  "pressure (--pressure) and that its unit is mmHg: a beat's upstroke must rise at "
+                  "least 20 mmHg (the detection height) to open a loop\n");
+    EXPECT_EQ(run({"analyze", recording.string(), "--ecg", "ECG"}, Outcome::NoLoops), 3);
+    EXPECT_NE(err.str().find("check that channel 3 \"ECG\" is an ECG with one R wave a beat"),
+              std::string::npos)
+        << err.str();
+}
+
+TEST_F(ProgramTest, WarnsOfAChannelUnitThatDoesNotFitItsRoleAndGoesOn) {
+    const fs::path recording = write("rec.csv", "Pressure (mV);Volume (mL)\n1;10\n2;20\n");
+    ASSERT_EQ(run({"analyze", recording.string(), "--rate", "1"}), 0);
+    EXPECT_EQ(err.str(), "vantrel: warning: " + recording.string() +
+                             ": the pressure channel 1 \"Pressure (mV)\" has the unit \"mV\", which is not a "
+                             "unit of pressure (mmHg, kPa, cmH2O, ...)\n");
+    EXPECT_NE(out.str().find("loops found\t2"), std::string::npos);
+}
+
 TEST_F(ProgramTest, AnswersHelpAndUsageErrors) {
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(out.str().find("usage: vantrel analyze"), std::string::npos);
+    EXPECT_NE(out.str().find("3 when a recording gives\nno loops"), std::string::npos);
     EXPECT_EQ(run({"analyze", "--help"}), 0);
     EXPECT_NE(out.str().find("--format tsv|csv"), std::string::npos);
     EXPECT_EQ(run({"analyze", "--format", "xml"}), 2);

@@ -1,6 +1,7 @@
 // The analysis of the bundled sample recordings, through the module as the host loads it, against
 // what the generator knows of every beat (data/*.truth.tsv).
 
+#include "LoadedModule.h"
 #include "host/frontend/EngineLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/recording/DelimitedImport.h"
@@ -44,10 +45,7 @@ constexpr double kPressureEdTicks = 1.0;
 
 class SampleAnalysis : public ::testing::Test {
 protected:
-    static ModuleHost& module() {
-        static ModuleHost host;
-        return host;
-    }
+    static ModuleHost& module() { return Testing::loadedModule(); }
 
     LoopTable analyze(const std::string& sample, std::optional<std::size_t> ecg) {
         ImportResult imported = importDelimitedFile(kData / (sample + ".csv"));
@@ -103,6 +101,38 @@ TEST_F(SampleAnalysis, FindsEveryBeatOnceWithItsEndSystoleStrokeVolumeAndHeartRa
                 EXPECT_NEAR(row.values[hr], beat.heartRate, beat.heartRate * kHeartRate);
             }
         }
+    }
+}
+
+// The steady sample cut in two by a blank line after 3 s: two records, analysed one after the
+// other. A loop of either record is one of the beats it holds whole (up to the peak after its
+// end), at its time on the recording's clock, and names its record.
+TEST_F(SampleAnalysis, AnalysesARecordingInBlocksRecordByRecordOnTheRecordingsClock) {
+    const std::string text = textOf(kData / "mouse-steady.csv");
+    const std::size_t cut = text.find("\n3.000,");
+    ASSERT_NE(cut, std::string::npos);
+    const ImportResult imported = importDelimitedText(text.substr(0, cut + 1) + "\n" + text.substr(cut + 1));
+    ASSERT_TRUE(imported.ok()) << imported.error().text();
+    recording = std::make_unique<Recording>(imported.recording());
+    ASSERT_EQ(recording->recordCount(), 2);
+    EXPECT_EQ(recording->record(1).startTime(), 3.0);
+    EngineLoopAnalyzer analyzer(module().calcClasses(), module().parameterNamer());
+    const LoopTable table = analyzer.analyze(*recording, {0, 1, std::nullopt});
+
+    const std::vector<PvSim::BeatTruth> truth = truthOf("mouse-steady");
+    const Tick beat = truth[1].edTick - truth[0].edTick;
+    std::vector<std::pair<std::int32_t, Tick>> expected; // record and end-diastolic tick of the whole
+    for (const PvSim::BeatTruth& b : truth) {
+        if (b.esTick + beat < 3000)
+            expected.emplace_back(0, b.edTick);
+        else if (b.edTick >= 3000 && b.esTick + beat < 10000)
+            expected.emplace_back(1, b.edTick);
+    }
+    ASSERT_EQ(table.rows.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE("loop " + std::to_string(i + 1));
+        EXPECT_EQ(table.rows[i].record, expected[i].first);
+        EXPECT_NEAR(table.rows[i].time * 1000.0, expected[i].second, kPressureEdTicks + 1e-6);
     }
 }
 

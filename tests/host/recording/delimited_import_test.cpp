@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -25,7 +27,22 @@ struct GoodCase {
     std::string text;
     ImportOptions options;
     double tickPeriod;
+    double startTime = 0.0;
 };
+
+// Each case reads as pressure 1.5, -2.5, 30 and volume 10, 11, 12 in one record.
+void expectPressureAndVolume(const GoodCase& c) {
+    SCOPED_TRACE(c.name);
+    const ImportResult result = importDelimitedText(c.text, c.options);
+    ASSERT_TRUE(result.ok()) << result.error().text();
+    const Recording& recording = result.recording();
+    EXPECT_EQ(recording.channels(), (std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "uL"}}));
+    ASSERT_EQ(recording.recordCount(), 1);
+    EXPECT_DOUBLE_EQ(recording.record(0).tickPeriod(), c.tickPeriod);
+    EXPECT_DOUBLE_EQ(recording.record(0).startTime(), c.startTime);
+    EXPECT_EQ(column(recording, 0), (std::vector<float>{1.5F, -2.5F, 30.0F}));
+    EXPECT_EQ(column(recording, 1), (std::vector<float>{10.0F, 11.0F, 12.0F}));
+}
 
 TEST(DelimitedImport, ReadsEveryDelimiterUnitStyleAndTimeAxis) {
     ImportOptions namedTime;
@@ -40,7 +57,8 @@ TEST(DelimitedImport, ReadsEveryDelimiterUnitStyleAndTimeAxis) {
         {"tabs",
          "Time (s)\tPressure (mmHg)\tVolume [uL]\n1.000\t1.5\t10\n1.002\t-2.5\t11\n1.004\t30\t12\n",
          {},
-         0.002},
+         0.002,
+         1.0},
         {"semicolons, CRLF, BOM",
          "\xEF\xBB\xBFTime;Pressure (mmHg);Volume [uL]\r\n0;1.5;10\r\n0.5;-2.5;11\r\n1;30;12\r\n",
          {},
@@ -53,17 +71,8 @@ TEST(DelimitedImport, ReadsEveryDelimiterUnitStyleAndTimeAxis) {
          "\"Time (s)\"; \"Pressure (mmHg)\" ;Volume [uL]\n0; 1.5 ;10\n0.1;-2.5;11\n0.2;30;12", semicolons,
          0.1},
     };
-    for (const GoodCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ImportResult result = importDelimitedText(c.text, c.options);
-        ASSERT_TRUE(result.ok()) << result.error().text();
-        const Recording& recording = result.recording();
-        EXPECT_EQ(recording.channels(), (std::vector<ChannelInfo>{{"Pressure", "mmHg"}, {"Volume", "uL"}}));
-        ASSERT_EQ(recording.recordCount(), 1);
-        EXPECT_DOUBLE_EQ(recording.record(0).tickPeriod(), c.tickPeriod);
-        EXPECT_EQ(column(recording, 0), (std::vector<float>{1.5F, -2.5F, 30.0F}));
-        EXPECT_EQ(column(recording, 1), (std::vector<float>{10.0F, 11.0F, 12.0F}));
-    }
+    for (const GoodCase& c : cases)
+        expectPressureAndVolume(c);
 }
 
 TEST(DelimitedImport, OneColumnNeedsNoDelimiterAndAnIntegerRateIsExact) {
@@ -77,6 +86,99 @@ TEST(DelimitedImport, OneColumnNeedsNoDelimiterAndAnIntegerRateIsExact) {
     const ImportResult single = importDelimitedText("Volume (uL)\n1\n2\n", withRate(1000));
     ASSERT_TRUE(single.ok()) << single.error().text();
     EXPECT_EQ(column(single.recording(), 0), (std::vector<float>{1, 2}));
+}
+
+std::vector<float> samples(const Recording& recording, std::int32_t record, std::size_t channel) {
+    const auto values = recording.record(record).samples(channel);
+    return {values.begin(), values.end()};
+}
+
+// As acquisition software in many countries writes them: comment lines before the header,
+// semicolons, a decimal comma, quoted cells, a clock that does not start at 0.
+TEST(DelimitedImport, ReadsDecimalCommasCommentsQuotedNumbersAndTheRecordingsClock) {
+    const GoodCase cases[] = {
+        {"semicolons, decimal comma, comments, quotes, CRLF",
+         "# Recorder export\r\n# subject 12\r\n\"Time (s)\";\"Pressure (mmHg)\";\"Volume (uL)\"\r\n"
+         "\"0,548\";\"1,5\";\"10\"\r\n0,549;-2,5;11\r\n0,550;30;12\r\n",
+         {},
+         0.001,
+         0.548},
+        {"tabs, decimal comma",
+         "Time (s)\tPressure (mmHg)\tVolume (uL)\n0,548\t1,5\t10\n0,549\t-2,5\t11\n0,55\t30\t12\n",
+         {},
+         0.001,
+         0.548},
+        {"commas, quoted decimal commas",
+         "Time (s),Pressure (mmHg),Volume "
+         "(uL)\n\"0,548\",\"1,5\",10\n\"0,549\",\"-2,5\",11\n\"0,55\",30,12\n",
+         {},
+         0.001,
+         0.548},
+        {"quoted numbers",
+         "Time (s),Pressure (mmHg),Volume (uL)\n\"0.548\",\"1.5\",\"10\"\n0.549,-2.5,11\n0.550,30,12\n",
+         {},
+         0.001,
+         0.548},
+    };
+    for (const GoodCase& c : cases)
+        expectPressureAndVolume(c);
+}
+
+TEST(DelimitedImport, ReadsEmptyAndNaNCellsAsMissingSamples) {
+    const ImportResult result =
+        importDelimitedText("Time (s)\tP\tV\n0\t1\t\n0.001\tNaN\t2\n0.002\t-nan\t \n0.003\t4\t\"\"\n");
+    ASSERT_TRUE(result.ok()) << result.error().text();
+    const auto p = column(result.recording(), 0);
+    const auto v = column(result.recording(), 1);
+    ASSERT_EQ(p.size(), 4u);
+    EXPECT_EQ(p[0], 1.0F);
+    EXPECT_TRUE(std::isnan(p[1]) && std::isnan(p[2]));
+    EXPECT_EQ(p[3], 4.0F);
+    EXPECT_TRUE(std::isnan(v[0]) && std::isnan(v[2]) && std::isnan(v[3]));
+    EXPECT_EQ(v[1], 2.0F);
+}
+
+// Each block of rows is a record: blocks end at blank lines, where the clock restarts and where
+// it jumps ahead by more than a few sample periods. Each record keeps its own start time.
+TEST(DelimitedImport, ReadsARecordingInBlocksAsRecords) {
+    struct Case {
+        const char* name;
+        std::string text;
+        ImportOptions options;
+        std::vector<std::vector<float>> records; // the pressure of each record
+        std::vector<double> starts;
+    };
+    const Case cases[] = {
+        {"blank line",
+         "Time (s),P\n0,1\n0.001,2\n0.002,3\n\n\n0,4\n0.001,5\n\n",
+         {},
+         {{1, 2, 3}, {4, 5}},
+         {0, 0}},
+        {"clock restarts",
+         "Time (s),P\n5.000,1\n5.001,2\n5.002,3\n0.000,4\n0.001,5\n",
+         {},
+         {{1, 2, 3}, {4, 5}},
+         {5, 0}},
+        {"clock jumps",
+         "Time (ms),P\n0,1\n1,2\n2,3\n10000,4\n10001,5\n10002,6\n",
+         {},
+         {{1, 2, 3}, {4, 5, 6}},
+         {0, 10}},
+        {"one row blocks", "Time (s),P\n0,1\n0.001,2\n\n7,3\n\n9,4\n", {}, {{1, 2}, {3}, {4}}, {0, 7, 9}},
+        {"no time column", "P\n1\n2\n\n3\n", withRate(1000), {{1, 2}, {3}}, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImportResult result = importDelimitedText(c.text, c.options);
+        ASSERT_TRUE(result.ok()) << result.error().text();
+        const Recording& recording = result.recording();
+        ASSERT_EQ(recording.recordCount(), static_cast<std::int32_t>(c.records.size()));
+        for (std::int32_t r = 0; r < recording.recordCount(); ++r) {
+            EXPECT_EQ(samples(recording, r, 0), c.records[static_cast<std::size_t>(r)]) << "record " << r;
+            EXPECT_DOUBLE_EQ(recording.record(r).startTime(), c.starts[static_cast<std::size_t>(r)]);
+            EXPECT_DOUBLE_EQ(recording.record(r).tickPeriod(), 0.001);
+        }
+    }
 }
 
 struct BadCase {
@@ -102,19 +204,41 @@ TEST(DelimitedImport, RefusesBadInputNamingLineAndColumn) {
         {"unknown delimiter", "Time (s)|P\n0|1\n0.001|2\n", {}, 2, 0, "separated by \"|\""},
         {"spaces between values", "Time (s) P\n0 1\n0.001 2\n", {}, 2, 0, "separated by \" \""},
         {"non-numeric cell", header + "0.001,1,x2\n", {}, 3, 3, "\"x2\" is not a number in \"V\""},
-        {"empty cell", header + "0.001,,2\n", {}, 3, 2, "empty cell in \"P\""},
-        {"not a finite number", header + "0.001,nan,2\n", {}, 3, 2, "\"nan\" is not a number"},
-        {"decimal comma", "Time (s);P\n0;1,5\n0.001;2\n", {}, 2, 2, "\"1,5\" is not a number"},
+        {"empty time", header + ",1,2\n", {}, 3, 1, "empty cell in \"Time\""},
+        {"missing time", header + "NaN,1,2\n", {}, 3, 1, "\"NaN\" is not a number in \"Time\""},
+        {"not a finite number", header + "0.001,inf,2\n", {}, 3, 2, "\"inf\" is not a number"},
+        {"a point among decimal commas",
+         "Time (s);P\n0;1,5\n0,001;2.5\n",
+         {},
+         3,
+         2,
+         "\"2.5\" is not a number in \"P\" (a finite number with a decimal comma is expected)"},
+        {"a comma among decimal points",
+         "Time (s);P\n0;1.5\n0.001;2,5\n",
+         {},
+         3,
+         2,
+         "\"2,5\" is not a number"},
+        {"unclosed quote in a row", header + "0.001,\"1,2\n", {}, 3, 2, "double quote"},
+        {"bad header after comments", "# recorder\nTime (s),,V\n0,1,2\n", {}, 2, 2, "missing channel name"},
+        {"irregular step in a later block",
+         "Time (s),P\n0,1\n0.001,2\n0.002,3\n\n1,4\n1.001,5\n1.003,6\n1.004,7\n1.005,8\n",
+         {},
+         8,
+         1,
+         "irregular time column: 1.003 s follows 1.001 s, a step of 0.002 s where the sample period is 0.001 "
+         "s"},
+        {"only comments", "# exported by a recorder\n# 2 channels\n", {}, 2, 0, "no header row"},
         {"short row", header + "0.001,1\n", {}, 3, 3, "2 values where the header has 3 columns"},
         {"long row", header + "0.001,1,2,3\n", {}, 3, 4, "4 values where the header has 3 columns"},
-        {"empty row inside", header + "\n0.002,1,2\n", {}, 3, 0, "empty row"},
         {"time standing still", header + "0.001,1,2\n0.001,1,2\n", {}, 4, 1, "does not increase"},
         {"time with a gap",
          header + "0.001,1,2\n0.002,1,2\n0.004,1,2\n0.005,1,2\n",
          {},
          5,
          1,
-         "irregular time column"},
+         "irregular time column: 0.004 s follows 0.002 s, a step of 0.002 s where the sample period is "
+         "0.001 s"},
         {"time drifting", drifting, {}, 8, 1, "irregular time column"},
         {"one row gives no rate", "Time (s),P\n0,1\n", {}, 2, 1, "no sample rate"},
         {"missing channel name", "Time (s),,V (uL)\n0,1,2\n", {}, 1, 2, "missing channel name"},

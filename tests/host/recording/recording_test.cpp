@@ -77,6 +77,11 @@ TEST(Recording, RefusesBadRecordsAndPeriods) {
     EXPECT_FALSE(recording.sampling());
     EXPECT_THROW(recording.record(0), std::out_of_range);
     EXPECT_THROW(recording.record(-1), std::out_of_range);
+    Record record(2, 0.001);
+    record.setStartTime(-2.5);
+    EXPECT_EQ(record.startTime(), -2.5);
+    EXPECT_THROW(record.setStartTime(std::numeric_limits<double>::quiet_NaN()), std::invalid_argument);
+    EXPECT_EQ(record.startTime(), -2.5);
 }
 
 TEST(Recording, AnObserverRemovedWhileTellingIsNotToldAgain) {

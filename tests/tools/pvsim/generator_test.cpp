@@ -167,6 +167,55 @@ TEST(PvGenerator, NoiseIsSeededAndLeavesTheTruthAlone) {
     EXPECT_NEAR(std::sqrt(sumSquares / n), 0.5, 0.05); // 4000 draws: the standard error is about 1 %
 }
 
+// The other animals' presets: their heart rates and sample rates, and volumes of their size.
+TEST(PvGenerator, RatAndLargeAnimalPresetsBeatAtTheirRatesWithTheirVolumes) {
+    struct Case {
+        SimParams::Animal animal;
+        Tick beatTicks;              // 60 / heart rate, in samples
+        double edVolume, esPressure; // uL, mmHg: roughly
+    };
+    for (const Case& c : {Case{SimParams::Animal::Rat, 171, 250.0, 100.0},
+                          Case{SimParams::Animal::LargeAnimal, 167, 110000.0, 100.0}}) {
+        const SimParams params = SimParams::steadyPreset(c.animal);
+        const Simulation simulation = simulate(params);
+        ASSERT_GT(simulation.beats.size(), 40u);
+        const BeatTruth& beat = simulation.beats.back();
+        EXPECT_EQ(beat.edTick - simulation.beats[beat.beat - 1].edTick, c.beatTicks);
+        EXPECT_NEAR(beat.edVolume, c.edVolume, 0.1 * c.edVolume);
+        EXPECT_NEAR(beat.esPressure, c.esPressure, 0.2 * c.esPressure);
+        EXPECT_NEAR(beat.edPressure, params.venousPressure, 1.0);
+        const Beat samples = samplesOf(simulation, beat, c.beatTicks);
+        EXPECT_EQ(argMax(samples.ecg), 0) << "the R wave marks end-diastole";
+    }
+}
+
+// The atrium's pulse before the R wave fills the ventricle further: a-wave of a few mmHg and a
+// larger end-diastolic volume. End-diastole stays the R wave, where the contraction starts.
+TEST(PvGenerator, AnAtrialKickRaisesTheEndDiastolicPointBeforeTheContraction) {
+    for (const auto animal :
+         {SimParams::Animal::Mouse, SimParams::Animal::Rat, SimParams::Animal::LargeAnimal}) {
+        SimParams params = SimParams::steadyPreset(animal);
+        params.duration = 4.0;
+        const Simulation plain = simulate(params);
+        params.atrialKick = 6.0;
+        const Simulation kicked = simulate(params);
+        ASSERT_EQ(kicked.beats.size(), plain.beats.size());
+        const BeatTruth& before = plain.beats.back();
+        const BeatTruth& after = kicked.beats.back();
+        EXPECT_EQ(after.edTick, before.edTick);
+        EXPECT_GT(after.edPressure - before.edPressure, 2.5);
+        EXPECT_LT(after.edPressure - before.edPressure, 6.0);
+        EXPECT_GT(after.edVolume, 1.05 * before.edVolume);
+        EXPECT_NEAR(after.edPressure, params.edpvrA * std::exp(params.edpvrK * after.edVolume),
+                    1e-6 * after.edPressure)
+            << "end-diastole lies on the EDPVR";
+        // Before the atrium contracts, the two beats fill alike.
+        const auto lead = static_cast<std::size_t>(std::llround(params.atrialKickLead * params.sampleRate));
+        const auto at = static_cast<std::size_t>(after.edTick) - lead - 1;
+        EXPECT_NEAR(kicked.recording.record(0).samples(0)[at], plain.recording.record(0).samples(0)[at], 0.3);
+    }
+}
+
 TEST(PvGenerator, RefusesParametersOutOfRange) {
     const auto with = [](auto change) {
         SimParams params;
@@ -177,7 +226,10 @@ TEST(PvGenerator, RefusesParametersOutOfRange) {
          {with([](SimParams& p) { p.sampleRate = 0; }), with([](SimParams& p) { p.substeps = 0; }),
           with([](SimParams& p) { p.heartRate = 20000; }), with([](SimParams& p) { p.leadIn = 0.2; }),
           with([](SimParams& p) { p.ees = -1; }), with([](SimParams& p) { p.tau2 = std::nan(""); }),
-          with([](SimParams& p) { p.occlusion = 2; }), with([](SimParams& p) { p.volumeNoise = -0.1; })})
+          with([](SimParams& p) { p.occlusion = 2; }), with([](SimParams& p) { p.volumeNoise = -0.1; }),
+          with([](SimParams& p) { p.atrialKick = -1; }),
+          with([](SimParams& p) { p.atrialKickDuration = 0.5; }),
+          with([](SimParams& p) { p.atrialKickLead = 0.12; }), with([](SimParams& p) { p.ecgStretch = 0; })})
         EXPECT_THROW(PvGenerator{params}, std::invalid_argument);
 }
 

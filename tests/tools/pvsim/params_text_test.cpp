@@ -13,6 +13,12 @@ TEST(ParamsText, ReadsBackWhatItWrites) {
     params.seed = 123456789012;
     params.substeps = 7;
     EXPECT_EQ(parseParams(formatParams(params)), params);
+    EXPECT_EQ(formatParams(params).find("atrialKick"), std::string::npos) << "written only when set";
+    for (const auto animal : {SimParams::Animal::Rat, SimParams::Animal::LargeAnimal}) {
+        SimParams kicked = SimParams::occlusionPreset(animal);
+        kicked.atrialKick = 6.0;
+        EXPECT_EQ(parseParams(formatParams(kicked)), kicked);
+    }
     EXPECT_EQ(parseParams("# only a comment\n\n  heartRate = 480 # bpm\r\n"), [] {
         SimParams p;
         p.heartRate = 480;

@@ -1,4 +1,4 @@
-#include "host/engine/UnitName.h"
+#include "host/framework/UnitName.h"
 
 #include "host/framework/Text.h"
 
@@ -37,7 +37,7 @@ std::pair<LONG, std::size_t> prefixOf(std::string_view text) {
 
 UnitName::UnitName(LONG prefixCode, std::u16string base) : mPrefix(prefixCode), mBase(std::move(base)) {}
 
-ComPtr<IUnitName> UnitName::fromText(std::string_view text) {
+std::pair<LONG, std::u16string> UnitName::split(std::string_view text) {
     LONG code = prefixNone;
     std::string_view base = text;
     if (!isKnownBase(text)) {
@@ -47,7 +47,12 @@ ComPtr<IUnitName> UnitName::fromText(std::string_view text) {
             base = text.substr(length);
         }
     }
-    return ComPtr<IUnitName>::Adopt(new UnitName(code, Utf8ToUtf16(base)));
+    return {code, Utf8ToUtf16(base)};
+}
+
+ComPtr<IUnitName> UnitName::fromText(std::string_view text) {
+    auto [code, base] = split(text);
+    return ComPtr<IUnitName>::Adopt(new UnitName(code, std::move(base)));
 }
 
 void* UnitName::find(REFIID iid) {
