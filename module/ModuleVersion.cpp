@@ -163,4 +163,16 @@ bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject
            SUCCEEDED(object->QueryInterface(IID_IChannelInfo, reinterpret_cast<void**>(channelObject)));
 }
 
+bool IsChannelCalcCompatibleWithVolumeCalibration(IUnknown* document, LONG channel) {
+    ComPtr<IUnknown> object;
+    if (!GetChannelObject(document, channel, object.Put()))
+        return true;
+    const auto settings = object.Query<IChannelCalcSettings>(IID_IChannelCalcSettings);
+    LONG source = -1;
+    SHORT keepsUnit = 0;
+    if (!settings || settings->GetCalculation(&source, &keepsUnit) != S_OK)
+        return true;
+    return source == channel && keepsUnit != 0;
+}
+
 } // namespace Tarvik

@@ -38,4 +38,11 @@ bool FindChannelUnitSource(IHostDocObject* document, LONG channel, HostTickPosit
 // reference; false when the document has no channel lookup or no such channel.
 bool GetChannelObject(IUnknown* document, LONG channel, IUnknown** channelObject);
 
+// Whether the channel calculation the user set on a document's channel lets a
+// volume calibration convert the channel's unit: true when the channel shows
+// its own data (no calculation, or a channel object that tells of none), or
+// when its calculation reads the channel itself and keeps the unit of its
+// data. A channel the document does not have has no calculation: true.
+bool IsChannelCalcCompatibleWithVolumeCalibration(IUnknown* document, LONG channel);
+
 } // namespace Tarvik

@@ -1,5 +1,7 @@
 #include "resources/ModuleResources.h"
 
+#include "resources/ModuleImages.h"
+
 namespace Tarvik {
 
 VersionInfo ModuleVersionInfo() {
@@ -32,6 +34,7 @@ VersionInfo ModuleVersionInfo() {
 void RegisterModuleResources(HMODULE instance) {
     RegisterStringTable(instance, ModuleStringTable());
     RegisterVersionResource(instance, ModuleVersionInfo());
+    RegisterModuleImages(instance);
 }
 
 } // namespace Tarvik

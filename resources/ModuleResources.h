@@ -1,5 +1,6 @@
 #pragma once
-// The module's resources: its string table and its version information.
+// The module's resources: its string table, its version information and its
+// pictures (ModuleImages.h).
 
 #include <span>
 
@@ -10,7 +11,8 @@ namespace Tarvik {
 
 std::span<const StringResource> ModuleStringTable();
 VersionInfo ModuleVersionInfo();
-// Registers the string table and the version resource for the module instance.
+// Registers the string table, the version resource and the pictures for the
+// module instance.
 void RegisterModuleResources(HMODULE instance);
 
 } // namespace Tarvik

@@ -4,6 +4,7 @@
 #include "host/engine/ChannelObject.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/SampleCursor.h"
+#include "host/framework/Text.h"
 
 #include <algorithm>
 
@@ -12,6 +13,7 @@ namespace Vantrel {
 DocumentData::DocumentData(Recording& recording) : mRecording(recording) {
     for (std::size_t c = 0; c < recording.channelCount(); ++c)
         mChannels.push_back(ComPtr<ChannelObject>::Adopt(new ChannelObject(recording, c)));
+    mSelections.resize(recording.channelCount());
     mRecording.addObserver(this);
 }
 
@@ -24,6 +26,8 @@ void* DocumentData::find(REFIID iid) {
         return static_cast<IDocumentData*>(this);
     if (iid == IID_IChannelLookup)
         return static_cast<IChannelLookup*>(this);
+    if (iid == IID_IDocumentChannels)
+        return static_cast<IDocumentChannels*>(this);
     if (iid == IID_IOnlineDataSinkRegistry)
         return static_cast<IOnlineDataSinkRegistry*>(this);
     if (iid == IID_IRecordingHost)
@@ -105,7 +109,7 @@ HRESULT DocumentData::GetChannelUnit(LONG channel, LONG record, DWORD, IUnknown*
     *unit = nullptr;
     if (!validChannel(channel) || (record != kDataAnyRecord && !validRecord(record)))
         return E_INVALIDARG;
-    return mChannels[static_cast<std::size_t>(channel)]->GetUnit(unit);
+    return mChannels[static_cast<std::size_t>(channel)]->unitIn(record, unit);
 }
 
 HRESULT DocumentData::GetChannel(LONG channel, DWORD, IUnknown** out) {
@@ -117,6 +121,56 @@ HRESULT DocumentData::GetChannel(LONG channel, DWORD, IUnknown** out) {
     ChannelObject* object = mChannels[static_cast<std::size_t>(channel)].Get();
     object->AddRef();
     *out = static_cast<IChannelInfo*>(object);
+    return S_OK;
+}
+
+void DocumentData::setSelection(std::size_t channel, HostTickPosition start, HostTickPosition end) {
+    mSelections.at(channel) = Selection{start, end};
+}
+
+void DocumentData::clearSelection(std::size_t channel) {
+    mSelections.at(channel).reset();
+}
+
+HRESULT DocumentData::GetChannelCount(LONG* count) {
+    if (!count)
+        return E_POINTER;
+    *count = static_cast<LONG>(mRecording.channelCount());
+    return S_OK;
+}
+
+HRESULT DocumentData::GetChannelTitle(LONG channel, IAutoOvoString** title) {
+    if (!title)
+        return E_POINTER;
+    *title = nullptr;
+    if (!validChannel(channel))
+        return E_INVALIDARG;
+    *title = MakeString(Utf8ToUtf16(mRecording.channels()[static_cast<std::size_t>(channel)].title));
+    return S_OK;
+}
+
+HRESULT DocumentData::HasSelection(LONG channel, SHORT* selected) {
+    if (!selected)
+        return E_POINTER;
+    if (!validChannel(channel))
+        return E_INVALIDARG;
+    *selected = mSelections[static_cast<std::size_t>(channel)] ? static_cast<SHORT>(-1) : SHORT{0};
+    return S_OK;
+}
+
+HRESULT DocumentData::GetSelection(LONG channel, LONG* startRecord, LONG* startTick, LONG* endRecord,
+                                   LONG* endTick) {
+    if (!startRecord || !startTick || !endRecord || !endTick)
+        return E_POINTER;
+    if (!validChannel(channel))
+        return E_INVALIDARG;
+    const auto& selection = mSelections[static_cast<std::size_t>(channel)];
+    if (!selection)
+        return S_FALSE;
+    *startRecord = selection->start.record;
+    *startTick = selection->start.tick;
+    *endRecord = selection->end.record;
+    *endTick = selection->end.tick;
     return S_OK;
 }
 

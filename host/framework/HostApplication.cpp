@@ -1,6 +1,7 @@
 #include "host/framework/HostApplication.h"
 
 #include "host/framework/Text.h"
+#include "platform/user/msgbox_api.h"
 
 namespace Vantrel {
 
@@ -33,6 +34,25 @@ HRESULT HostApplication::GetSettings(IHostSettings** settings) {
         return E_NOINTERFACE;
     mSettings->AddRef();
     *settings = mSettings.Get();
+    return S_OK;
+}
+
+void HostApplication::SetVisible(bool visible) {
+    mSettings->SetBool(u"ovo\\application\\visible", visible);
+}
+
+HRESULT HostApplication::GetMainWindow(HWND__** window) {
+    if (window == nullptr)
+        return E_POINTER;
+    *window = mMainWindow;
+    return S_OK;
+}
+
+HRESULT HostApplication::ShowMessageBox(DWORD, HWND__* owner, LPCWSTR text, LPCWSTR caption, UINT style,
+                                        DWORD, INT* button) {
+    if (button == nullptr)
+        return E_POINTER;
+    *button = MessageBoxW(owner, text, caption, style);
     return S_OK;
 }
 

@@ -56,6 +56,14 @@ public:
     int ModuleTextSets() const { return mModuleTextSets; }
     void SetModuleTextShown(std::u16string text) { mModuleText = std::move(text); }
     void SetHasSettings(bool has) { mHasSettings = has; }
+    void SetMainWindow(HWND__* window) { mMainWindow = window; }
+    // The "ovo\application\visible" setting the module reads.
+    void SetVisible(bool visible);
+
+    HRESULT GetMainWindow(HWND__** window) override;
+    // Shown as a platform message box (recorded and answered by the desktop).
+    HRESULT ShowMessageBox(DWORD reserved, HWND__* owner, LPCWSTR text, LPCWSTR caption, UINT style,
+                           DWORD helpContext, INT* button) override;
 
     HRESULT GetModuleTextState(DWORD which, DWORD* state) override;
     HRESULT SetModuleText(DWORD which, IAutoOvoString* text) override;
@@ -75,6 +83,7 @@ private:
     std::u16string mModuleText;
     int mModuleTextSets = 0;
     bool mHasSettings = true;
+    HWND__* mMainWindow = nullptr;
     HostPreferences mPreferences{*this};
 };
 

@@ -31,6 +31,8 @@ struct DcState {
     COLORREF dcBrushColor = 0xFFFFFF;
     int bkMode = OPAQUE;
     int rop2 = R2_COPYPEN;
+    int stretchMode = BLACKONWHITE;
+    int polyFillMode = ALTERNATE;
     UINT textAlign = TA_LEFT | TA_TOP;
     POINT viewportOrg{};
     POINT windowOrg{};

@@ -11,21 +11,27 @@
 namespace gdi {
 namespace {
 
-std::vector<std::uint8_t> Rgb(const Surface& s) {
-    std::vector<std::uint8_t> rgb;
-    rgb.reserve(s.Pixels().size() * 3);
-    for (Pixel p : s.Pixels())
-        rgb.insert(rgb.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                               static_cast<std::uint8_t>(p)});
-    return rgb;
+// Rows top-down, channels R, G, B (and A).
+std::vector<std::uint8_t> Bytes(const Surface& s, bool alpha) {
+    std::vector<std::uint8_t> out;
+    out.reserve(s.Pixels().size() * (alpha ? 4 : 3));
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x) {
+            const Pixel p = s.Get(x, y);
+            out.insert(out.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                                   static_cast<std::uint8_t>(p)});
+            if (alpha)
+                out.push_back(static_cast<std::uint8_t>(p >> 24));
+        }
+    return out;
 }
 
-png_image Header(const Surface& s) {
+png_image Header(const Surface& s, bool alpha) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(s.Width());
     image.height = static_cast<png_uint_32>(s.Height());
-    image.format = PNG_FORMAT_RGB;
+    image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
     return image;
 }
 
@@ -37,20 +43,29 @@ void Check(png_image& image, int ok, const std::string& what) {
     throw std::runtime_error(message);
 }
 
-} // namespace
-
-std::vector<std::uint8_t> EncodePng(const Surface& surface) {
+std::vector<std::uint8_t> Encode(const Surface& surface, bool alpha) {
     if (surface.Width() == 0 || surface.Height() == 0)
         throw std::runtime_error("PNG encode: empty surface");
-    const std::vector<std::uint8_t> rgb = Rgb(surface);
-    png_image image = Header(surface);
+    const std::vector<std::uint8_t> bytes = Bytes(surface, alpha);
+    png_image image = Header(surface, alpha);
     png_alloc_size_t size = 0;
-    Check(image, png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr), "PNG encode");
+    Check(image, png_image_write_to_memory(&image, nullptr, &size, 0, bytes.data(), 0, nullptr),
+          "PNG encode");
     std::vector<std::uint8_t> out(size);
-    Check(image, png_image_write_to_memory(&image, out.data(), &size, 0, rgb.data(), 0, nullptr),
+    Check(image, png_image_write_to_memory(&image, out.data(), &size, 0, bytes.data(), 0, nullptr),
           "PNG encode");
     out.resize(size);
     return out;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodePng(const Surface& surface) {
+    return Encode(surface, false);
+}
+
+std::vector<std::uint8_t> EncodePngWithAlpha(const Surface& surface) {
+    return Encode(surface, true);
 }
 
 Surface DecodePng(const std::vector<std::uint8_t>& bytes) {
@@ -90,8 +105,8 @@ std::size_t DifferentPixels(const Surface& a, const Surface& b, int tolerance) {
         return std::max(a.Pixels().size(), b.Pixels().size());
     std::size_t count = 0;
     for (std::size_t i = 0; i < a.Pixels().size(); ++i) {
-        const Pixel p = a.Pixels()[i];
-        const Pixel q = b.Pixels()[i];
+        const Pixel p = a.Get(static_cast<int>(i % a.Width()), static_cast<int>(i / a.Width()));
+        const Pixel q = b.Get(static_cast<int>(i % b.Width()), static_cast<int>(i / b.Width()));
         for (int shift = 0; shift <= 16; shift += 8) {
             if (std::abs(static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((q >> shift) & 0xFF)) >
                 tolerance) {

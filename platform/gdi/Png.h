@@ -13,6 +13,9 @@
 namespace gdi {
 
 std::vector<std::uint8_t> EncodePng(const Surface& surface);
+// Keeps the alpha byte (straight, not premultiplied): for pictures that are
+// drawn over something, such as image resources.
+std::vector<std::uint8_t> EncodePngWithAlpha(const Surface& surface);
 Surface DecodePng(const std::vector<std::uint8_t>& bytes);
 void SavePng(const Surface& surface, const std::string& path);
 Surface LoadPng(const std::string& path);

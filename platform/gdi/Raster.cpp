@@ -83,6 +83,10 @@ void Raster::Blend(std::int64_t x, std::int64_t y, Pixel color, std::uint8_t cov
     mSurface->Set(static_cast<int>(sx), static_cast<int>(sy), out);
 }
 
+int Raster::ClampX(std::int64_t x) const {
+    return static_cast<int>(std::clamp<std::int64_t>(x + mOrigin.x, 0, mSurface ? mSurface->Width() : 0));
+}
+
 std::optional<Pixel> Raster::Read(std::int64_t x, std::int64_t y) const {
     if (!mSurface)
         return std::nullopt;

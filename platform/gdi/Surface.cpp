@@ -5,8 +5,8 @@
 
 namespace gdi {
 
-Surface::Surface(int width, int height, int bitsPerPixel, Pixel fill)
-    : mWidth(width), mHeight(height), mBitsPerPixel(bitsPerPixel == 1 ? 1 : 32) {
+Surface::Surface(int width, int height, int bitsPerPixel, Pixel fill, bool bottomUp)
+    : mWidth(width), mHeight(height), mBitsPerPixel(bitsPerPixel == 1 ? 1 : 32), mBottomUp(bottomUp) {
     if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
         throw std::invalid_argument("surface size out of range");
     mPixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Quantise(fill));

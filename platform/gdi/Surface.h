@@ -2,7 +2,9 @@
 // An in-memory raster: memory bitmaps, window back buffers and printer pages
 // are all surfaces. Pixels are kept 32-bit whatever depth is reported; a
 // 1-bit surface stores only black and white, mapping every colour written to
-// the nearer of the two, as drawing onto a monochrome bitmap does.
+// the nearer of the two, as drawing onto a monochrome bitmap does. A bottom-up
+// surface (a bottom-up device-independent bitmap) keeps its last row first in
+// Pixels(); Get and Set take top-down coordinates either way.
 
 #include <vector>
 
@@ -16,11 +18,12 @@ public:
     // take sizes from outside.
     static constexpr int kMaxSide = 32768;
 
-    Surface(int width, int height, int bitsPerPixel = 32, Pixel fill = 0);
+    Surface(int width, int height, int bitsPerPixel = 32, Pixel fill = 0, bool bottomUp = false);
 
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
     int BitsPerPixel() const { return mBitsPerPixel; }
+    bool BottomUp() const { return mBottomUp; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < mWidth && y < mHeight; }
 
     // Callers keep (x, y) inside; Contains says where that is.
@@ -33,13 +36,15 @@ public:
 
 private:
     std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(mWidth) + static_cast<std::size_t>(x);
+        const int row = mBottomUp ? mHeight - 1 - y : y;
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(mWidth) + static_cast<std::size_t>(x);
     }
     Pixel Quantise(Pixel p) const;
 
     int mWidth;
     int mHeight;
     int mBitsPerPixel;
+    bool mBottomUp;
     std::vector<Pixel> mPixels;
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/gdi/gdi.h"
+#include "platform/win32/hresult.h"
 
 namespace {
 
@@ -65,4 +66,18 @@ BOOL SetSysColors(int count, const INT* indices, const COLORREF* colors) {
     for (int i = 0; i < count; ++i)
         Table()[static_cast<std::size_t>(indices[i])] = colors[i] & 0x00FFFFFF;
     return TRUE;
+}
+
+HRESULT OleTranslateColor(DWORD oleColor, void*, COLORREF* out) {
+    if ((oleColor & 0xFF000000u) == 0x80000000u) {
+        const int index = static_cast<int>(oleColor & 0xFF);
+        if (index > COLOR_MENUBAR)
+            return E_INVALIDARG;
+        if (out)
+            *out = GetSysColor(index);
+        return S_OK;
+    }
+    if (out)
+        *out = oleColor & 0x00FFFFFFu;
+    return S_OK;
 }

@@ -200,4 +200,18 @@ std::shared_ptr<Surface> SurfaceOf(HDC dc) {
     return c ? c->TargetPtr() : nullptr;
 }
 
+bool DrawOnSurface(HDC dc, std::string name, std::vector<std::int64_t> args,
+                   const std::function<void(Surface&, POINT, const Region&)>& draw) {
+    DeviceContext* c = DcOf(dc);
+    if (!c)
+        return false;
+    Record(*c, std::move(name), std::move(args));
+    if (!c->Target())
+        return false;
+    const POINT o = c->Origin();
+    const POINT d = c->DeviceOffset();
+    draw(*c->Target(), POINT{o.x + d.x, o.y + d.y}, c->EffectiveClip());
+    return true;
+}
+
 } // namespace gdi

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/gdi/Raster.h"
+#include "platform/gdi/ShapeRegions.h"
 #include "platform/gdi/Stroke.h"
 #include "platform/gdi/internal.h"
 
@@ -98,6 +99,36 @@ BOOL Polyline(HDC dc, const POINT* points, int count) {
     for (const POINT& p : path)
         args.insert(args.end(), {p.x, p.y});
     Record(*c, "Polyline", std::move(args));
+    StrokePath(*c, path, 0);
+    return TRUE;
+}
+
+// The interior by the fill mode with the brush, then the closed outline with
+// the pen, both through the ROP2.
+BOOL Polygon(HDC dc, const POINT* points, int count) {
+    DeviceContext* c = DcOf(dc);
+    if (!c || !points || count < 2)
+        return FALSE;
+    std::vector<POINT> path(points, points + count);
+    std::vector<std::int64_t> args;
+    for (const POINT& p : path)
+        args.insert(args.end(), {p.x, p.y});
+    Record(*c, "Polygon", std::move(args));
+    const DcState& s = c->State();
+    const BrushObject& brush = *s.brush.object;
+    if (!brush.IsNull()) {
+        std::vector<POINT> device;
+        for (const POINT& p : path) {
+            const Point64 d = Device(*c, p.x, p.y);
+            device.push_back(POINT{static_cast<LONG>(d.x), static_cast<LONG>(d.y)});
+        }
+        Raster raster(*c);
+        const Pixel fill = PixelFromColor(BrushColor(*c, brush));
+        const Region inside = PolygonRegion(device, s.polyFillMode);
+        for (const RECT& r : inside.Rects())
+            raster.FillRect(r, fill, s.rop2);
+    }
+    path.push_back(path.front());
     StrokePath(*c, path, 0);
     return TRUE;
 }

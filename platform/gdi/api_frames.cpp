@@ -78,6 +78,30 @@ void CheckBox(Raster& raster, const RECT& r, UINT state) {
         Tick(raster, box, (state & DFCS_INACTIVE) ? Sys(COLOR_GRAYTEXT) : Sys(COLOR_WINDOWTEXT));
 }
 
+// A caption's close button: a face (light when hot), a raised edge (sunk when
+// pushed, one shadow line when flat) and a cross two pixels thick.
+void CaptionClose(Raster& raster, const RECT& r, UINT state) {
+    if (Width(r) < 4 || Height(r) < 4)
+        return;
+    Fill(raster, r.left, r.top, r.right, r.bottom, Sys((state & DFCS_HOT) ? COLOR_3DLIGHT : COLOR_BTNFACE));
+    if (state & DFCS_FLAT)
+        Edge(raster, r, Sys(COLOR_BTNSHADOW), Sys(COLOR_BTNSHADOW));
+    else if (state & DFCS_PUSHED)
+        Edge(raster, r, Sys(COLOR_BTNSHADOW), Sys(COLOR_BTNHIGHLIGHT));
+    else
+        Edge(raster, r, Sys(COLOR_BTNHIGHLIGHT), Sys(COLOR_3DDKSHADOW));
+    const std::int64_t shift = (state & DFCS_PUSHED) ? 1 : 0;
+    const std::int64_t side = std::min(Width(r), Height(r)) - 6;
+    const std::int64_t x0 = r.left + (Width(r) - side) / 2 + shift,
+                       y0 = r.top + (Height(r) - side) / 2 + shift;
+    const Pixel ink = Sys((state & DFCS_INACTIVE) ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
+    for (std::int64_t i = 0; i < side; ++i)
+        for (std::int64_t t = 0; t < 2; ++t) {
+            raster.Plot(x0 + i + t, y0 + i, ink, R2_COPYPEN);
+            raster.Plot(x0 + side - 1 - i + t, y0 + i, ink, R2_COPYPEN);
+        }
+}
+
 } // namespace
 
 // Inverts every other pixel of the rectangle's one-pixel frame (those with
@@ -113,8 +137,9 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect) {
     return TRUE;
 }
 
-// Size grips (DFC_SCROLL, DFCS_SCROLLSIZEGRIP) and check boxes (DFC_BUTTON,
-// DFCS_BUTTONCHECK); other kinds are refused.
+// Size grips (DFC_SCROLL, DFCS_SCROLLSIZEGRIP), check boxes (DFC_BUTTON,
+// DFCS_BUTTONCHECK) and close buttons (DFC_CAPTION, DFCS_CAPTIONCLOSE); other
+// kinds are refused.
 BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state) {
     DeviceContext* c = DcOf(dc);
     if (!c || !rect)
@@ -129,6 +154,10 @@ BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state) {
     }
     if (type == DFC_BUTTON && kind == DFCS_BUTTONCHECK) {
         CheckBox(raster, r, state);
+        return TRUE;
+    }
+    if (type == DFC_CAPTION && kind == DFCS_CAPTIONCLOSE) {
+        CaptionClose(raster, r, state);
         return TRUE;
     }
     return FALSE;

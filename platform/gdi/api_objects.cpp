@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/gdi/RegionObject.h"
+#include "platform/gdi/bridge.h"
 #include "platform/gdi/internal.h"
 
 namespace {
@@ -234,3 +235,78 @@ HDC CreateCompatibleDC(HDC reference) {
 BOOL DeleteDC(HDC dc) {
     return Table().RemoveDc(dc) ? TRUE : FALSE;
 }
+
+namespace gdi {
+
+HBITMAP CreateBitmapOver(std::shared_ptr<Surface> surface, int bitsPerPixel) {
+    if (!surface)
+        return nullptr;
+    return static_cast<HBITMAP>(
+        Table().Add(std::make_shared<BitmapObject>(std::move(surface), 1, bitsPerPixel)));
+}
+
+namespace {
+
+// Colour-table entry i as a pixel; black past the table.
+Pixel PaletteEntry(const BYTE* table, std::size_t entries, std::size_t i) {
+    if (i >= entries)
+        return 0;
+    const BYTE* q = table + 4 * i;
+    return (Pixel{q[2]} << 16) | (Pixel{q[1]} << 8) | q[0];
+}
+
+} // namespace
+
+HBITMAP CreateBitmapFromPackedDib(const BYTE* bytes, std::size_t size) {
+    int bpp = 0;
+    std::optional<Surface> s = DecodePackedDib(bytes, size, &bpp);
+    if (!s)
+        return nullptr;
+    if (bpp != 32) // GDI's own pixels carry alpha 0
+        for (Pixel& p : s->Pixels())
+            p &= kRgbMask;
+    return CreateBitmapOver(std::make_shared<Surface>(std::move(*s)), bpp);
+}
+
+std::optional<Surface> DecodePackedDib(const BYTE* bytes, std::size_t size, int* bitsPerPixel) {
+    if (!bytes || size < sizeof(BITMAPINFOHEADER))
+        return std::nullopt;
+    BITMAPINFOHEADER h;
+    std::memcpy(&h, bytes, sizeof h);
+    const int bpp = h.biBitCount;
+    const std::int64_t height = h.biHeight < 0 ? -std::int64_t{h.biHeight} : h.biHeight;
+    if (h.biSize < sizeof h || h.biSize > size || h.biCompression != BI_RGB || h.biPlanes != 1 ||
+        h.biWidth <= 0 || height == 0 || h.biWidth > Surface::kMaxSide || height > Surface::kMaxSide ||
+        (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32))
+        return std::nullopt;
+    const std::size_t entries = bpp <= 8 ? (h.biClrUsed ? h.biClrUsed : std::size_t{1} << bpp) : 0;
+    const std::size_t stride = (static_cast<std::size_t>(h.biWidth) * bpp + 31) / 32 * 4;
+    const std::size_t bitsAt = h.biSize + 4 * entries;
+    if (entries > 256 || bitsAt > size || (size - bitsAt) / stride < static_cast<std::size_t>(height))
+        return std::nullopt;
+    const BYTE* table = bytes + h.biSize;
+    Surface surface(h.biWidth, static_cast<int>(height), bpp == 1 ? 1 : 32);
+    for (std::int64_t row = 0; row < height; ++row) {
+        const BYTE* line = bytes + bitsAt + static_cast<std::size_t>(row) * stride;
+        const int y = static_cast<int>(h.biHeight < 0 ? row : height - 1 - row);
+        for (int x = 0; x < h.biWidth; ++x) {
+            Pixel p = 0;
+            if (bpp == 32)
+                p = (Pixel{line[4 * x + 3]} << 24) | (Pixel{line[4 * x + 2]} << 16) |
+                    (Pixel{line[4 * x + 1]} << 8) | line[4 * x];
+            else if (bpp == 24)
+                p = (Pixel{line[3 * x + 2]} << 16) | (Pixel{line[3 * x + 1]} << 8) | line[3 * x];
+            else {
+                const std::size_t bit = static_cast<std::size_t>(x) * bpp;
+                const unsigned index = (line[bit / 8] >> (8 - bpp - bit % 8)) & ((1u << bpp) - 1);
+                p = PaletteEntry(table, entries, index);
+            }
+            surface.Set(x, y, bpp == 1 || bpp == 32 ? p : p | 0xFF000000u);
+        }
+    }
+    if (bitsPerPixel)
+        *bitsPerPixel = bpp;
+    return surface;
+}
+
+} // namespace gdi

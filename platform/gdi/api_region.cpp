@@ -1,6 +1,10 @@
 // Regions and the application clip.
 
+#include <utility>
+
 #include "platform/gdi/RegionObject.h"
+#include "platform/gdi/ShapeRegions.h"
+#include "platform/gdi/bridge.h"
 #include "platform/gdi/internal.h"
 #include "platform/gdi/saturate.h"
 
@@ -167,3 +171,129 @@ BOOL RectVisible(HDC dc, const RECT* rect) {
     d = Shifted(d, o.x, o.y);
     return c->EffectiveClip().Intersects(d) ? TRUE : FALSE;
 }
+
+namespace {
+
+HRGN AddRegion(Region region) {
+    return static_cast<HRGN>(ObjectTable::Instance().Add(std::make_shared<RegionObject>(std::move(region))));
+}
+
+// The region moved to device coordinates of the context.
+Region OnDevice(const DeviceContext& dc, Region r) {
+    const POINT d = dc.DeviceOffset();
+    r.Offset(d.x, d.y);
+    return r;
+}
+
+void FillRegion(DeviceContext& dc, const Region& device, Pixel color, int rop2) {
+    Raster raster(dc);
+    for (const RECT& r : device.Rects())
+        raster.FillRect(r, color, rop2);
+}
+
+// The pixels of r within width columns or height rows of its outside.
+Region Border(const Region& r, int width, int height) {
+    Region inner = r;
+    for (int i = 1; i <= width; ++i)
+        for (int sign : {-1, 1}) {
+            Region moved = r;
+            moved.Offset(sign * i, 0);
+            inner = inner.Intersect(moved);
+        }
+    for (int i = 1; i <= height; ++i)
+        for (int sign : {-1, 1}) {
+            Region moved = r;
+            moved.Offset(0, sign * i);
+            inner = inner.Intersect(moved);
+        }
+    return r.Subtract(inner);
+}
+
+std::shared_ptr<BrushObject> BrushOf(HBRUSH brush) {
+    return ObjectTable::Instance().Get<BrushObject>(brush, OBJ_BRUSH);
+}
+
+} // namespace
+
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
+    if (!points || count < 2 || (fillMode != ALTERNATE && fillMode != WINDING))
+        return nullptr;
+    return AddRegion(PolygonRegion(std::vector<POINT>(points, points + count), fillMode));
+}
+
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
+    return AddRegion(RoundRectRegion(RECT{left, top, right, bottom}, width, height));
+}
+
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
+    return AddRegion(EllipseRegion(RECT{left, top, right, bottom}));
+}
+
+BOOL FillRgn(HDC dc, HRGN region, HBRUSH brush) {
+    DeviceContext* c = DcOf(dc);
+    auto r = RegionOf(region);
+    auto b = BrushOf(brush);
+    if (!c || !r || !b)
+        return FALSE;
+    const RECT box = r->Get().Bounds();
+    Record(*c, "FillRgn", {box.left, box.top, box.right, box.bottom}, {}, b.get());
+    if (!b->IsNull())
+        FillRegion(*c, OnDevice(*c, r->Get()), PixelFromColor(BrushColor(*c, *b)), R2_COPYPEN);
+    return TRUE;
+}
+
+BOOL PaintRgn(HDC dc, HRGN region) {
+    DeviceContext* c = DcOf(dc);
+    auto r = RegionOf(region);
+    if (!c || !r)
+        return FALSE;
+    const RECT box = r->Get().Bounds();
+    Record(*c, "PaintRgn", {box.left, box.top, box.right, box.bottom});
+    const BrushObject& b = *c->State().brush.object;
+    if (!b.IsNull())
+        FillRegion(*c, OnDevice(*c, r->Get()), PixelFromColor(BrushColor(*c, b)), c->State().rop2);
+    return TRUE;
+}
+
+BOOL FrameRgn(HDC dc, HRGN region, HBRUSH brush, int width, int height) {
+    DeviceContext* c = DcOf(dc);
+    auto r = RegionOf(region);
+    auto b = BrushOf(brush);
+    if (!c || !r || !b || width < 0 || height < 0)
+        return FALSE;
+    const RECT box = r->Get().Bounds();
+    Record(*c, "FrameRgn", {box.left, box.top, box.right, box.bottom, width, height}, {}, b.get());
+    if (!b->IsNull())
+        FillRegion(*c, OnDevice(*c, Border(r->Get(), width, height)), PixelFromColor(BrushColor(*c, *b)),
+                   R2_COPYPEN);
+    return TRUE;
+}
+
+int SetPolyFillMode(HDC dc, int mode) {
+    DeviceContext* c = DcOf(dc);
+    if (!c || (mode != ALTERNATE && mode != WINDING))
+        return 0;
+    return std::exchange(c->State().polyFillMode, mode);
+}
+
+int GetPolyFillMode(HDC dc) {
+    DeviceContext* c = DcOf(dc);
+    return c ? c->State().polyFillMode : 0;
+}
+
+namespace gdi {
+
+std::shared_ptr<Region> RegionOfHandle(HRGN region) {
+    auto r = RegionOf(region);
+    return r ? std::make_shared<Region>(r->Get()) : nullptr;
+}
+
+bool SetRegionOfHandle(HRGN region, const Region& value) {
+    auto r = RegionOf(region);
+    if (!r)
+        return false;
+    r->Set(value);
+    return true;
+}
+
+} // namespace gdi

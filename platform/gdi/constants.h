@@ -146,6 +146,7 @@ inline constexpr UINT DFC_CAPTION = 1;
 inline constexpr UINT DFC_MENU = 2;
 inline constexpr UINT DFC_SCROLL = 3;
 inline constexpr UINT DFC_BUTTON = 4;
+inline constexpr UINT DFCS_CAPTIONCLOSE = 0x0000;
 inline constexpr UINT DFCS_SCROLLSIZEGRIP = 0x0008;
 inline constexpr UINT DFCS_BUTTONCHECK = 0x0000;
 inline constexpr UINT DFCS_INACTIVE = 0x0100;
@@ -193,3 +194,34 @@ inline constexpr int COLOR_MENUHILIGHT = 29;
 inline constexpr int COLOR_MENUBAR = 30;
 
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+// Ternary raster operations of the blits: the high word's low byte is the
+// truth table over (pattern, source, destination).
+inline constexpr DWORD SRCCOPY = 0x00CC0020;
+inline constexpr DWORD SRCPAINT = 0x00EE0086;
+inline constexpr DWORD SRCAND = 0x008800C6;
+inline constexpr DWORD SRCINVERT = 0x00660046;
+inline constexpr DWORD NOTSRCCOPY = 0x00330008;
+inline constexpr DWORD PATCOPY = 0x00F00021;
+inline constexpr DWORD PATINVERT = 0x005A0049;
+inline constexpr DWORD DSTINVERT = 0x00550009;
+inline constexpr DWORD BLACKNESS = 0x00000042;
+inline constexpr DWORD WHITENESS = 0x00FF0062;
+
+// Stretching modes.
+inline constexpr int BLACKONWHITE = 1;
+inline constexpr int WHITEONBLACK = 2;
+inline constexpr int COLORONCOLOR = 3;
+inline constexpr int HALFTONE = 4;
+
+// AlphaBlend.
+inline constexpr BYTE AC_SRC_OVER = 0x00;
+inline constexpr BYTE AC_SRC_ALPHA = 0x01;
+
+// Device-independent bitmaps.
+inline constexpr UINT DIB_RGB_COLORS = 0;
+inline constexpr DWORD BI_RGB = 0;
+
+// Polygon fill modes.
+inline constexpr int ALTERNATE = 1;
+inline constexpr int WINDING = 2;

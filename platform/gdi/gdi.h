@@ -18,6 +18,9 @@ int MulDiv(int a, int b, int c);
 // System colours: a fixed classic table; SetSysColors changes it for the
 // process (the window manager tells windows).
 DWORD GetSysColor(int index);
+// An OLE colour: 0x800000nn is system colour nn, anything else an RGB value.
+// E_INVALIDARG for a system colour beyond the table.
+HRESULT OleTranslateColor(DWORD oleColor, void* palette, COLORREF* out);
 BOOL SetSysColors(int count, const INT* indices, const COLORREF* colors);
 HBRUSH GetSysColorBrush(int index);
 
@@ -95,6 +98,36 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC dc, int x, int y);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
+
+// Regions made from shapes (logical coordinates of no context: taken as
+// given), and regions drawn through a context.
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode);
+// A rectangle whose corners are quarters of a width x height ellipse.
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
+BOOL FillRgn(HDC dc, HRGN region, HBRUSH brush);
+// The region's border, width pixels thick at the left and right edges and
+// height pixels at the top and bottom, inside the region.
+BOOL FrameRgn(HDC dc, HRGN region, HBRUSH brush, int width, int height);
+BOOL PaintRgn(HDC dc, HRGN region);
+// Filled by the fill mode, right and bottom edges outside; outlined with the pen.
+BOOL Polygon(HDC dc, const POINT* points, int count);
+int SetPolyFillMode(HDC dc, int mode);
+int GetPolyFillMode(HDC dc);
+
+// Blits (api_blit.cpp).
+BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                int srcHeight, DWORD rop);
+int SetStretchBltMode(HDC dc, int mode);
+int GetStretchBltMode(HDC dc);
+BOOL TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                    int srcHeight, UINT transparent);
+BOOL AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                int srcHeight, BLENDFUNCTION blend);
+HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD offset);
 
 // Text.
 BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics);

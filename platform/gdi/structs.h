@@ -73,3 +73,42 @@ struct BITMAP {
     LPVOID bmBits;
 };
 static_assert(sizeof(BITMAP) == 32);
+
+// Device-independent bitmaps. biHeight < 0 is a top-down bitmap.
+struct BITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+};
+static_assert(sizeof(BITMAPINFOHEADER) == 40);
+
+struct RGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+};
+
+struct BITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+};
+static_assert(sizeof(BITMAPINFO) == 44);
+
+// AlphaBlend's blend: BlendOp AC_SRC_OVER, SourceConstantAlpha 0 to 255,
+// AlphaFormat AC_SRC_ALPHA for a premultiplied source with per-pixel alpha.
+struct BLENDFUNCTION {
+    BYTE BlendOp;
+    BYTE BlendFlags;
+    BYTE SourceConstantAlpha;
+    BYTE AlphaFormat;
+};
+static_assert(sizeof(BLENDFUNCTION) == 4);

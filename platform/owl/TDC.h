@@ -54,6 +54,29 @@ public:
     bool FillRect(const TRect& rect, const TBrush& brush) const { return FillRect(rect, brush.GetHandle()); }
     bool DrawFocusRect(const TRect& rect) const { return ::DrawFocusRect(mHandle, &rect) != FALSE; }
     bool DrawFrameControl(const TRect& rect, UINT type, UINT state) const;
+    bool FrameRect(const TRect& rect, HBRUSH brush) const { return ::FrameRect(mHandle, &rect, brush) != 0; }
+    bool BitBlt(int x, int y, int w, int h, HDC src, int srcX, int srcY, DWORD rop = SRCCOPY) const {
+        return ::BitBlt(mHandle, x, y, w, h, src, srcX, srcY, rop) != FALSE;
+    }
+    bool StretchBlt(int x, int y, int w, int h, HDC src, int srcX, int srcY, int srcW, int srcH,
+                    DWORD rop = SRCCOPY) const {
+        return ::StretchBlt(mHandle, x, y, w, h, src, srcX, srcY, srcW, srcH, rop) != FALSE;
+    }
+    TColor GetPixel(int x, int y) const { return ::GetPixel(mHandle, x, y); }
+    TPoint SetViewportOrg(const TPoint& origin) const {
+        POINT previous{0, 0};
+        SetViewportOrgEx(mHandle, origin.x, origin.y, &previous);
+        return previous;
+    }
+    UINT SetTextAlign(UINT align) const { return ::SetTextAlign(mHandle, align); }
+    TRect GetClipBox() const {
+        RECT r{0, 0, 0, 0};
+        ::GetClipBox(mHandle, &r);
+        return r;
+    }
+    int IntersectClipRect(const TRect& r) const {
+        return ::IntersectClipRect(mHandle, r.left, r.top, r.right, r.bottom);
+    }
 
 protected:
     TDC() = default;

@@ -18,6 +18,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/owl/TCommandEnabler.h"
 #include "platform/owl/TRect.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
@@ -65,6 +66,8 @@ template <class T> bool TResponseEntry<T>::Matches(const TEventInfo& e) const {
         return e.message == RegisterWindowMessageW(registered);
     if (e.message != message)
         return false;
+    if (message == WM_COMMAND_ENABLE)
+        return id == 0 || reinterpret_cast<const TCommandEnabler*>(e.lParam)->GetId() == id;
     return message != WM_COMMAND || LOWORD(static_cast<DWORD>(e.wParam)) == id;
 }
 
@@ -156,6 +159,42 @@ template <class T, class C> TResponseEntry<T> Command(UINT id, void (C::*member)
             }};
 }
 
+// Mouse messages: the key flags and the client point.
+template <class T, class C> TResponseEntry<T> Mouse(UINT message, void (C::*member)(UINT, const TPoint&)) {
+    CheckBase<T, C>();
+    return {message, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                (w.*member)(static_cast<UINT>(e.wParam), PointOf(e.lParam));
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> Move(void (C::*member)(const TPoint&)) {
+    CheckBase<T, C>();
+    return {WM_MOVE, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                (w.*member)(PointOf(e.lParam));
+            }};
+}
+
+// WM_CHAR and key messages: the key, the repeat count and the flags word.
+template <class T, class C> TResponseEntry<T> Key(UINT message, void (C::*member)(UINT, UINT, UINT)) {
+    CheckBase<T, C>();
+    return {message, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                const auto data = static_cast<DWORD>(e.lParam);
+                (w.*member)(static_cast<UINT>(e.wParam), LOWORD(data), HIWORD(data));
+            }};
+}
+
+// id 0 answers every command's enabler.
+template <class T, class C> TResponseEntry<T> CommandEnable(UINT id, void (C::*member)(TCommandEnabler&)) {
+    CheckBase<T, C>();
+    return {WM_COMMAND_ENABLE, id, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                (w.*member)(*reinterpret_cast<TCommandEnabler*>(e.lParam));
+            }};
+}
+
 template <class T, class C>
 TResponseEntry<T> Registered(const char16_t* name, LRESULT (C::*member)(WPARAM, LPARAM)) {
     CheckBase<T, C>();
@@ -204,4 +243,18 @@ public:                                                                         
 #define EV_WM_SIZE ::OWL::entries::Size<TMyClass>(&TMyClass::EvSize)    // void (UINT kind, const TSize&)
 #define EV_WM_TIMER ::OWL::entries::Timer<TMyClass>(&TMyClass::EvTimer) // void (UINT_PTR id)
 #define EV_COMMAND(id, member) ::OWL::entries::Command<TMyClass>(id, &TMyClass::member)
+#define EV_COMMAND_ENABLE(id, member) ::OWL::entries::CommandEnable<TMyClass>(id, &TMyClass::member)
+#define EV_COMMAND_ENABLE_ANY(member) ::OWL::entries::CommandEnable<TMyClass>(0, &TMyClass::member)
+// void (UINT modKeys, const TPoint& client)
+#define EV_WM_MOUSEMOVE ::OWL::entries::Mouse<TMyClass>(WM_MOUSEMOVE, &TMyClass::EvMouseMove)
+#define EV_WM_LBUTTONDOWN ::OWL::entries::Mouse<TMyClass>(WM_LBUTTONDOWN, &TMyClass::EvLButtonDown)
+#define EV_WM_LBUTTONUP ::OWL::entries::Mouse<TMyClass>(WM_LBUTTONUP, &TMyClass::EvLButtonUp)
+#define EV_WM_LBUTTONDBLCLK ::OWL::entries::Mouse<TMyClass>(WM_LBUTTONDBLCLK, &TMyClass::EvLButtonDblClk)
+#define EV_WM_RBUTTONDOWN ::OWL::entries::Mouse<TMyClass>(WM_RBUTTONDOWN, &TMyClass::EvRButtonDown)
+#define EV_WM_RBUTTONUP ::OWL::entries::Mouse<TMyClass>(WM_RBUTTONUP, &TMyClass::EvRButtonUp)
+#define EV_WM_MBUTTONDOWN ::OWL::entries::Mouse<TMyClass>(WM_MBUTTONDOWN, &TMyClass::EvMButtonDown)
+#define EV_WM_MOUSELEAVE ::OWL::entries::Void<TMyClass>(WM_MOUSELEAVE, &TMyClass::EvMouseLeave)
+#define EV_WM_MOVE ::OWL::entries::Move<TMyClass>(&TMyClass::EvMove) // void (const TPoint& client origin)
+#define EV_WM_CHAR ::OWL::entries::Key<TMyClass>(WM_CHAR, &TMyClass::EvChar) // void (UINT, UINT, UINT)
+#define EV_WM_KEYDOWN ::OWL::entries::Key<TMyClass>(WM_KEYDOWN, &TMyClass::EvKeyDown)
 #define EV_REGISTERED(name, member) ::OWL::entries::Registered<TMyClass>(name, &TMyClass::member)

@@ -78,6 +78,35 @@ TWindow::TWindow(HWND handle, TModule* module) : mModule(module) {
     Bind(handle);
 }
 
+TWindow::TWindow(TWindow* parent, int resourceId, TModule* module)
+    : mParent(parent), mModule(module ? module : (parent ? parent->mModule : nullptr)),
+      mResourceId(resourceId) {
+    SetFlag(wfAlias);
+    if (mParent != nullptr)
+        mParent->mChildren.push_back(this);
+}
+
+void TWindow::BindToControl() {
+    const HWND control = mParent && mParent->mHandle ? GetDlgItem(mParent->mHandle, mResourceId) : nullptr;
+    if (control == nullptr || mHandle != nullptr)
+        return;
+    const int length = GetWindowTextLengthW(control);
+    mTitle.resize(static_cast<std::size_t>(std::max(length, 0)) + 1);
+    mTitle.resize(static_cast<std::size_t>(GetWindowTextW(control, mTitle.data(), length + 1)));
+    Attr.Style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+    Attr.Id = mResourceId;
+    RECT r{};
+    ::GetWindowRect(control, &r);
+    POINT corner{r.left, r.top};
+    ::ScreenToClient(mParent->mHandle, &corner);
+    Attr.X = corner.x;
+    Attr.Y = corner.y;
+    Attr.W = r.right - r.left;
+    Attr.H = r.bottom - r.top;
+    Bind(control);
+    SetupWindow();
+}
+
 TWindow::~TWindow() {
     if (mHandle != nullptr) {
         if (!IsFlagSet(wfAlias))
@@ -119,8 +148,10 @@ void TWindow::Unbind() {
 }
 
 bool TWindow::Create() {
+    if (mHandle == nullptr && mResourceId != 0)
+        BindToControl();
     if (mHandle != nullptr || IsFlagSet(wfAlias))
-        return true;
+        return mHandle != nullptr || mResourceId == 0;
     const HWND parent = GetParentH();
     if ((Attr.Style & WS_CHILD) && parent == nullptr)
         return false;
@@ -142,6 +173,8 @@ bool TWindow::Create() {
 HWND TWindow::GetParentH() const {
     if (mParent != nullptr)
         return mParent->mHandle;
+    if (mParentHandle != nullptr && mHandle == nullptr)
+        return mParentHandle;
     return mHandle ? ::GetParent(mHandle) : nullptr;
 }
 
@@ -151,8 +184,12 @@ LPCWSTR TWindow::GetClassName() const {
 
 void TWindow::SetupWindow() {
     const std::vector<TWindow*> children = mChildren;
-    for (TWindow* child : children)
-        child->Create();
+    for (TWindow* child : children) {
+        if (child->mResourceId != 0)
+            child->BindToControl();
+        else
+            child->Create();
+    }
 }
 
 LRESULT TWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -194,6 +231,7 @@ const TResponseTable<TWindow>& TWindow::ResponseTable() {
         EV_WM_SYSCOLORCHANGE,
         EV_WM_DRAWITEM,
         EV_WM_MEASUREITEM,
+        EV_COMMAND_ENABLE_ANY(EvCommandEnable),
     };
     return table;
 }
@@ -203,6 +241,16 @@ void TWindow::EvPaint() {
         mCurrent->result = DefaultProcessing();
         return;
     }
+    PaintObject();
+}
+
+void TWindow::EvCommandEnable(TCommandEnabler& enabler) {
+    const HWND parent = GetParentH();
+    if (parent != nullptr)
+        ::SendMessageW(parent, WM_COMMAND_ENABLE, 0, reinterpret_cast<LPARAM>(&enabler));
+}
+
+void TWindow::PaintObject() {
     TPaintDC dc(mHandle);
     TRect rect(dc.Ps.rcPaint);
     Paint(dc, dc.Ps.fErase != FALSE, rect);
@@ -258,12 +306,16 @@ bool TWindow::IsZoomed() const {
     return ::IsZoomed(mHandle) != FALSE;
 }
 
-bool TWindow::ShowWindow(int command) const {
+bool TWindow::ShowWindow(int command) {
+    if (mHandle == nullptr) {
+        Attr.Style = command == SW_HIDE ? Attr.Style & ~WS_VISIBLE : Attr.Style | WS_VISIBLE;
+        return false;
+    }
     return ::ShowWindow(mHandle, command) != FALSE;
 }
 
 void TWindow::Invalidate(bool erase) const {
-    InvalidateRect(mHandle, nullptr, erase ? TRUE : FALSE);
+    ::InvalidateRect(mHandle, nullptr, erase ? TRUE : FALSE);
 }
 
 void TWindow::UpdateWindow() const {
@@ -305,6 +357,72 @@ bool TWindow::KillTimer(UINT_PTR id) const {
 bool TWindow::MoveWindow(const TRect& rect, bool repaint) const {
     return ::MoveWindow(mHandle, rect.left, rect.top, rect.Width(), rect.Height(), repaint ? TRUE : FALSE) !=
            FALSE;
+}
+
+} // namespace OWL
+
+namespace OWL {
+
+bool TWindow::MoveWindow(int x, int y, int w, int h, bool repaint) const {
+    return ::MoveWindow(mHandle, x, y, w, h, repaint ? TRUE : FALSE) != FALSE;
+}
+
+bool TWindow::SetWindowPos(HWND after, int x, int y, int w, int h, UINT flags) const {
+    return ::SetWindowPos(mHandle, after, x, y, w, h, flags) != FALSE;
+}
+
+int TWindow::GetWindowText(LPWSTR buffer, int length) const {
+    return GetWindowTextW(mHandle, buffer, length);
+}
+
+std::u16string TWindow::GetWindowTextString() const {
+    std::u16string text(static_cast<std::size_t>(std::max(GetWindowTextLength(), 0)) + 1, u'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(mHandle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool TWindow::EnableWindow(bool enable) const {
+    return ::EnableWindow(mHandle, enable ? TRUE : FALSE) != FALSE;
+}
+
+bool TWindow::IsWindowEnabled() const {
+    return ::IsWindowEnabled(mHandle) != FALSE;
+}
+
+bool TWindow::IsWindowVisible() const {
+    return ::IsWindowVisible(mHandle) != FALSE;
+}
+
+void TWindow::InvalidateRect(const TRect& rect, bool erase) const {
+    ::InvalidateRect(mHandle, &rect, erase ? TRUE : FALSE);
+}
+
+HWND TWindow::SetCapture() const {
+    return ::SetCapture(mHandle);
+}
+
+void TWindow::ReleaseCapture() const {
+    if (::GetCapture() == mHandle)
+        ::ReleaseCapture();
+}
+
+HFONT TWindow::GetWindowFont() const {
+    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+}
+
+void TWindow::SetWindowFont(HFONT font, bool redraw) const {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
+}
+
+DWORD TWindow::GetStyle() const {
+    return mHandle ? static_cast<DWORD>(GetWindowLongPtrW(mHandle, GWL_STYLE)) : Attr.Style;
+}
+
+void TWindow::ModifyStyle(DWORD remove, DWORD add) {
+    Attr.Style = (Attr.Style & ~remove) | add;
+    if (mHandle)
+        SetWindowLongPtrW(mHandle, GWL_STYLE, static_cast<LONG_PTR>((GetStyle() & ~remove) | add));
 }
 
 } // namespace OWL

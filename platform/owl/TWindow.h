@@ -44,12 +44,17 @@ public:
     TWindow(TWindow* parent, LPCWSTR title = nullptr, TModule* module = nullptr);
     // An alias over an existing window.
     explicit TWindow(HWND handle, TModule* module = nullptr);
+    // An alias over the parent's control of this id (a dialog template's
+    // control), bound when the parent's SetupWindow runs or, for a parent
+    // that exists already, by Create.
+    TWindow(TWindow* parent, int resourceId, TModule* module);
     virtual ~TWindow();
     TWindow(const TWindow&) = delete;
     TWindow& operator=(const TWindow&) = delete;
 
-    // Creates the window; false when the platform refused. An alias or a window
-    // that exists already answers true.
+    // Creates the window; false when the platform refused. A window that
+    // exists already answers true; an alias of a control binds to it (false
+    // when the parent has no such control).
     virtual bool Create();
     virtual bool CanClose() { return true; }
     // Paints the update area of a window of the framework's own class.
@@ -73,7 +78,8 @@ public:
     void ScreenToClient(TPoint& point) const;
     void ClientToScreen(TPoint& point) const;
     bool IsZoomed() const;
-    bool ShowWindow(int command) const;
+    // Before creation, sets or clears WS_VISIBLE of the style it is made with.
+    bool ShowWindow(int command);
     void Invalidate(bool erase = true) const;
     void UpdateWindow() const;
     HWND SetFocus() const;
@@ -85,6 +91,26 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const;
     bool KillTimer(UINT_PTR id) const;
     bool MoveWindow(const TRect& rect, bool repaint = false) const;
+    bool MoveWindow(int x, int y, int w, int h, bool repaint = false) const;
+    bool SetWindowPos(HWND after, int x, int y, int w, int h, UINT flags) const;
+    int GetWindowText(LPWSTR buffer, int length) const;
+    std::u16string GetWindowTextString() const;
+    bool EnableWindow(bool enable) const;
+    bool IsWindowEnabled() const;
+    bool IsWindowVisible() const;
+    void InvalidateRect(const TRect& rect, bool erase = true) const;
+    HWND SetCapture() const;
+    void ReleaseCapture() const;
+    HFONT GetWindowFont() const;
+    void SetWindowFont(HFONT font, bool redraw) const;
+    DWORD GetStyle() const;
+    // Adds and removes style bits of the window, or of Attr before creation.
+    void ModifyStyle(DWORD remove, DWORD add);
+    TModule* GetModule() const { return mModule; }
+    // The window to create this one in when it has no parent object (the
+    // object then belongs to whoever made it, not to a parent).
+    void SetParentHandle(HWND parent) { mParentHandle = parent; }
+    int GetResourceId() const { return mResourceId; }
 
     // The window procedure of the object: the response tables, then
     // DefaultProcessing.
@@ -94,8 +120,13 @@ public:
     // What the window would do without the object for the message being answered.
     LRESULT DefaultProcessing();
 
-    // Handlers of the base table.
+    // Handlers of the base table. EvPaint lets a system control paint itself
+    // (DefaultProcessing) and paints any other window through Paint;
+    // PaintObject always paints through Paint.
     void EvPaint();
+    void PaintObject();
+    // Passes a command enabler on to the parent window.
+    void EvCommandEnable(TCommandEnabler& enabler);
     void EvSysColorChange();
     void EvDrawItem(UINT ctrlId, const DRAWITEMSTRUCT& item);
     void EvMeasureItem(UINT ctrlId, MEASUREITEMSTRUCT& item);
@@ -103,7 +134,8 @@ public:
     static const TResponseTable<TWindow>& ResponseTable();
 
 protected:
-    // Runs on WM_CREATE (or when an alias is made): creates the children.
+    // Runs on WM_CREATE (or when an alias is made): creates the children and
+    // binds the children made over controls of this window.
     virtual void SetupWindow();
     // Runs on WM_DESTROY.
     virtual void CleanupWindow() {}
@@ -127,6 +159,9 @@ private:
     std::vector<TWindow*> mChildren;
     WNDPROC mPreviousProc = nullptr; // for aliases and subclassed system controls
     TEventInfo* mCurrent = nullptr;
+    int mResourceId = 0;
+    HWND mParentHandle = nullptr;
+    void BindToControl();
 };
 
 // The framework's object of a window, or null.

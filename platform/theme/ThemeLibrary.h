@@ -4,9 +4,11 @@
 // missing, single entries missing, themes active or not, the application
 // themed or not. Every entry call is logged.
 
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/types.h"
@@ -18,6 +20,12 @@ struct Switches {
     std::set<std::string> missingEntries; // ANSI entry names
     bool themeActive = true;              // IsThemeActive; OpenThemeData gives null when false
     bool appThemed = true;                // IsAppThemed
+    // Entries that fail, with the result they give: "GetThemePartSize" or,
+    // for one property, "GetThemeColor:3801".
+    std::map<std::string, HRESULT> failures;
+    // GetThemePartSize answers by (upper-case class, part) over the defaults.
+    std::map<std::tuple<std::u16string, int>, SIZE> partSizes;
+    bool closeFails = false; // CloseThemeData answers E_FAIL (and closes)
 };
 
 // The switches in force; ResetSwitches restores the defaults and clears the log.
@@ -41,5 +49,7 @@ struct ThemeCall {
 const std::vector<ThemeCall>& Calls();
 // Handles open now.
 int OpenHandles();
+// BufferedPaintInit calls not yet balanced by BufferedPaintUnInit.
+int BufferedPaintSessions();
 
 } // namespace theme

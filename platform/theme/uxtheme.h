@@ -28,6 +28,39 @@ inline constexpr int CBS_CHECKEDHOT = 6;
 inline constexpr int CBS_CHECKEDPRESSED = 7;
 inline constexpr int CBS_CHECKEDDISABLED = 8;
 
+// Tool-tip parts (the balloon 3, its close button 5 and its stem 6) and text
+// styles (the hyperlink 6).
+inline constexpr int TTP_BALLOON = 3;
+inline constexpr int TTP_CLOSE = 5;
+inline constexpr int TTP_BALLOONSTEM = 6;
+inline constexpr int TEXT_BODYTEXT = 4;
+inline constexpr int TEXT_HYPERLINKTEXT = 6;
+inline constexpr int TP_BUTTON = 1;
+
+// Theme properties.
+inline constexpr int TMT_BORDERCOLOR = 3801;
+inline constexpr int TMT_TEXTCOLOR = 3803;
+inline constexpr int TMT_BORDERCOLORHINT = 3822;
+
+// GetThemePartSize kinds.
+inline constexpr int TS_MIN = 0;
+inline constexpr int TS_TRUE = 1;
+inline constexpr int TS_DRAW = 2;
+
+// Buffered animation.
+struct HANIMATIONBUFFER__;
+using HANIMATIONBUFFER = HANIMATIONBUFFER__*;
+inline constexpr int BPBF_COMPATIBLEBITMAP = 0;
+inline constexpr int BPAS_NONE = 0;
+inline constexpr int BPAS_LINEAR = 1;
+struct BP_ANIMATIONPARAMS {
+    DWORD cbSize;
+    DWORD dwFlags;
+    int style;
+    DWORD dwDuration;
+};
+struct BP_PAINTPARAMS;
+
 namespace theme {
 
 inline constexpr HRESULT E_HANDLE = MakeHResult(0x80070006u);
@@ -43,5 +76,37 @@ HRESULT CloseThemeData(HTHEME theme);
 HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip);
 BOOL IsThemeActive();
 BOOL IsAppThemed();
+
+// Text in the context's font, drawn as DrawTextW would (count -1: the whole
+// text) in the colour of the part: black, the hyperlink blue for TEXTSTYLE
+// part 6.
+HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, LPCWSTR text, int count, DWORD flags,
+                      DWORD flags2, const RECT* rect);
+// The extent as DrawTextW with DT_CALCRECT measures it within the bounds.
+HRESULT GetThemeTextExtent(HTHEME theme, HDC dc, int part, int state, LPCWSTR text, int count, DWORD flags,
+                           const RECT* bounds, RECT* extent);
+// TOOLTIP close button 16 x 16, balloon stem 20 x 20, TOOLBAR and BUTTON
+// parts 23 x 22; Switches::partSizes overrides.
+HRESULT GetThemePartSize(HTHEME theme, HDC dc, int part, int state, const RECT* rect, int kind, SIZE* size);
+// The balloon's body is a rounded rectangle, the stem a triangle pointing up
+// (states 1 and 3) or down (4 and 6) from the rectangle's edge; other parts
+// their rectangle.
+HRESULT GetThemeBackgroundRegion(HTHEME theme, HDC dc, int part, int state, const RECT* rect, HRGN* region);
+HRESULT GetThemeColor(HTHEME theme, int part, int state, int property, COLORREF* color);
+// Recorded only.
+HRESULT SetWindowTheme(HWND hwnd, LPCWSTR app, LPCWSTR idList);
+// Fills the rectangle with the parent's class background (the button face
+// without one).
+HRESULT DrawThemeParentBackground(HWND hwnd, HDC dc, const RECT* rect);
+
+// Animations end at once: EndBufferedAnimation copies the "to" picture onto
+// the target; with a duration of 0 no "from" context is given.
+HRESULT BufferedPaintInit();
+HRESULT BufferedPaintUnInit();
+HANIMATIONBUFFER BeginBufferedAnimation(HWND hwnd, HDC target, const RECT* rect, int format,
+                                        BP_PAINTPARAMS* paint, BP_ANIMATIONPARAMS* animation, HDC* from,
+                                        HDC* to);
+BOOL BufferedPaintRenderAnimation(HWND hwnd, HDC target);
+HRESULT EndBufferedAnimation(HANIMATIONBUFFER buffer, BOOL updateTarget);
 
 } // namespace theme

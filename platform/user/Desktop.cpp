@@ -2,9 +2,11 @@
 
 #include <stdexcept>
 
+#include "platform/user/button.h"
 #include "platform/user/combobox.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
+#include "platform/user/static.h"
 #include "platform/win32/text.h"
 
 namespace user {
@@ -21,8 +23,16 @@ bool InRange(UINT message, UINT first, UINT last) {
 
 } // namespace
 
-Desktop::Desktop() {
+Desktop::Desktop()
+    : mSettings(DefaultSystemSettings()), mMonitors{Monitor{RECT{0, 0, 1920, 1080}, RECT{0, 0, 1920, 1040}}} {
     RegisterComboBoxClass(mClasses);
+    RegisterStaticClass(mClasses);
+    RegisterButtonClass(mClasses);
+}
+
+void Desktop::SetMonitors(std::vector<Monitor> monitors) {
+    if (!monitors.empty())
+        mMonitors = std::move(monitors);
 }
 
 Desktop& Desktop::Current() {
@@ -57,13 +67,17 @@ MSG Desktop::Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 std::optional<MSG> Desktop::Retrieve(HWND hwnd, UINT first, UINT last, bool remove, bool quit) {
-    auto posted = mQueue.Next(
-        [&](const MSG& m) {
-            return InRange(m.message, first, last) && (hwnd == nullptr || InFilter(hwnd, m.hwnd));
-        },
-        remove);
-    if (posted)
-        return posted;
+    for (;;) {
+        auto posted = mQueue.Next(
+            [&](const MSG& m) {
+                return InRange(m.message, first, last) && (hwnd == nullptr || InFilter(hwnd, m.hwnd));
+            },
+            remove);
+        if (!posted)
+            break;
+        if (!remove || !HookSwallows(*posted))
+            return posted;
+    }
     if (quit && mQueue.QuitRequested()) {
         MSG quit = Make(nullptr, WM_QUIT, static_cast<WPARAM>(mQueue.ExitCode()), 0);
         if (remove)

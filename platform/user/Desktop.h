@@ -14,12 +14,17 @@
 
 #include "platform/user/ClassRegistry.h"
 #include "platform/user/EffectsLog.h"
+#include "platform/user/InputState.h"
 #include "platform/user/MessageQueue.h"
+#include "platform/user/ScriptedMenus.h"
 #include "platform/user/ScriptedMessageBoxes.h"
 #include "platform/user/TestClock.h"
 #include "platform/user/TimerTable.h"
+#include "platform/user/UserObjects.h"
 #include "platform/user/WindowSurfaces.h"
 #include "platform/user/WindowTable.h"
+#include "platform/user/monitor_api.h"
+#include "platform/user/sysparams_api.h"
 
 namespace user {
 
@@ -38,6 +43,14 @@ public:
     ScriptedMessageBoxes& MessageBoxes() { return mBoxes; }
     EffectsLog& Effects() { return mEffects; }
     WindowSurfaces& Paint() { return mPaint; }
+    InputState& Input() { return mInput; }
+    ScriptedMenus& Menus() { return mMenus; }
+    UserObjects& Objects() { return mObjects; }
+    SystemSettings& Settings() { return mSettings; }
+
+    // Monitors, the primary first; at least one.
+    const std::vector<Monitor>& Monitors() const { return mMonitors; }
+    void SetMonitors(std::vector<Monitor> monitors);
 
     HWND focus = nullptr;
     HWND capture = nullptr;
@@ -93,6 +106,11 @@ private:
     ScriptedMessageBoxes mBoxes;
     EffectsLog mEffects;
     WindowSurfaces mPaint;
+    InputState mInput;
+    ScriptedMenus mMenus;
+    UserObjects mObjects;
+    SystemSettings mSettings;
+    std::vector<Monitor> mMonitors;
     std::vector<std::u16string> mRegistered;
     int mHolds = 0;
 };

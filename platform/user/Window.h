@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/gdi/Region.h"
 #include "platform/user/UpdateRegion.h"
 #include "platform/user/WindowClass.h"
 #include "platform/user/styles.h"
@@ -34,8 +36,10 @@ struct Window {
     std::shared_ptr<void> control; // what a system control class keeps for the window
     UpdateRegion update;
     bool erasePending = false;
-    bool destroying = false; // DestroyWindow has begun; WM_NCDESTROY not yet sent
-    bool destroyed = false;  // gone; the object lingers only until the outermost dispatch returns
+    bool frameDirty = false;           // WM_NCPAINT owed: sent by the next BeginPaint
+    std::optional<gdi::Region> region; // SetWindowRgn: window coordinates
+    bool destroying = false;           // DestroyWindow has begun; WM_NCDESTROY not yet sent
+    bool destroyed = false;            // gone; the object lingers only until the outermost dispatch returns
 
     bool IsChild() const { return (style & WS_CHILD) != 0; }
     LONG ClientWidth() const { return client.right - client.left; }

@@ -43,12 +43,30 @@ std::shared_ptr<gdi::Surface> WindowSurfaces::SurfaceOf(const Window& top) {
     return s;
 }
 
+// The window rectangle's top-left corner on the surface, from its client corner.
+static POINT WindowCorner(const Window& w, POINT clientOrigin) {
+    return POINT{clientOrigin.x - (w.client.left - w.window.left),
+                 clientOrigin.y - (w.client.top - w.window.top)};
+}
+
+gdi::Region WindowSurfaces::Confine(const Window& w, gdi::Region area) const {
+    const WindowTable& table = Desktop::Current().Windows();
+    const Window* top = &table.TopLevelOf(w);
+    for (const Window* a = table.Find(w.parent); a != nullptr; a = table.Find(a->parent))
+        area = area.Intersect(gdi::Region(ClientOnSurface(*a, SurfaceOrigin(table, *a, *top))));
+    if (w.region) {
+        const POINT corner = WindowCorner(w, SurfaceOrigin(table, w, *top));
+        gdi::Region r = *w.region;
+        r.Offset(corner.x, corner.y);
+        area = area.Intersect(r);
+    }
+    return area;
+}
+
 gdi::Region WindowSurfaces::VisibleRegion(const Window& w, POINT origin) const {
     const WindowTable& table = Desktop::Current().Windows();
     const Window* top = &table.TopLevelOf(w);
-    gdi::Region visible(ClientOnSurface(w, origin));
-    for (const Window* a = table.Find(w.parent); a != nullptr; a = table.Find(a->parent))
-        visible = visible.Intersect(gdi::Region(ClientOnSurface(*a, SurfaceOrigin(table, *a, *top))));
+    gdi::Region visible = Confine(w, gdi::Region(ClientOnSurface(w, origin)));
     if (w.style & WS_CLIPCHILDREN) {
         for (HWND h : w.children) {
             const Window* c = table.Find(h);
@@ -87,6 +105,24 @@ HDC WindowSurfaces::Acquire(HWND hwnd, const RECT& clip) {
         target.clip = VisibleRegion(*w, target.origin)
                           .Intersect(gdi::Region(Offset(clip, target.origin.x, target.origin.y)));
     }
+    HDC dc = gdi::CreateSurfaceDC(std::move(target));
+    if (dc != nullptr)
+        mLive.insert(dc);
+    return dc;
+}
+
+HDC WindowSurfaces::AcquireWindow(HWND hwnd) {
+    const WindowTable& table = Desktop::Current().Windows();
+    const Window* w = table.Find(hwnd);
+    if (w == nullptr)
+        return nullptr;
+    const Window* top = &table.TopLevelOf(*w);
+    gdi::SurfaceTarget target;
+    target.surface = SurfaceOf(*top);
+    target.origin = WindowCorner(*w, SurfaceOrigin(table, *w, *top));
+    const RECT whole =
+        Offset(RECT{0, 0, Width(w->window), Height(w->window)}, target.origin.x, target.origin.y);
+    target.clip = Confine(*w, gdi::Region(whole));
     HDC dc = gdi::CreateSurfaceDC(std::move(target));
     if (dc != nullptr)
         mLive.insert(dc);

@@ -24,6 +24,9 @@ public:
     // A DC over the window's client area (the screen for a null window),
     // clipped to a rectangle in client coordinates; Release gives it back.
     HDC Acquire(HWND hwnd, const RECT& clip);
+    // A DC over the whole window (non-client area included), origin at its
+    // top-left corner.
+    HDC AcquireWindow(HWND hwnd);
     void Release(HWND hwnd, HDC dc);
     // Fills the DC's clip area with the class background brush; false when there
     // is no brush (the window stays unerased).
@@ -38,6 +41,9 @@ public:
 private:
     std::shared_ptr<gdi::Surface> SurfaceOf(const Window& top);
     gdi::Region VisibleRegion(const Window& w, POINT origin) const;
+    // What the window's own region and its ancestors' client areas leave of
+    // an area (surface coordinates).
+    gdi::Region Confine(const Window& w, gdi::Region area) const;
 
     std::map<HWND, std::shared_ptr<gdi::Surface>> mSurfaces;
     std::shared_ptr<gdi::Surface> mScreen;

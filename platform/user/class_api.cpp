@@ -50,6 +50,10 @@ ULONG_PTR GetClassLongPtrW(HWND hwnd, int index) {
         return 0;
     if (index == GCL_STYLE)
         return c->style;
+    if (index == GCLP_HBRBACKGROUND)
+        return reinterpret_cast<ULONG_PTR>(c->background);
+    if (index == GCLP_HCURSOR)
+        return reinterpret_cast<ULONG_PTR>(c->cursor);
     if (!FitsExtra(*c, index))
         return 0;
     ULONG_PTR value = 0;
@@ -64,6 +68,10 @@ ULONG_PTR SetClassLongPtrW(HWND hwnd, int index, LONG_PTR value) {
     const ULONG_PTR previous = GetClassLongPtrW(hwnd, index);
     if (index == GCL_STYLE)
         c->style = static_cast<UINT>(value);
+    else if (index == GCLP_HBRBACKGROUND)
+        c->background = reinterpret_cast<HBRUSH>(value);
+    else if (index == GCLP_HCURSOR)
+        c->cursor = reinterpret_cast<HCURSOR>(value);
     else if (FitsExtra(*c, index))
         std::memcpy(c->extra.data() + index, &value, sizeof value);
     return previous;

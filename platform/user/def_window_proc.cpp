@@ -1,4 +1,6 @@
+#include "platform/gdi/gdi.h"
 #include "platform/user/ClassRegistry.h"
+#include "platform/user/icon_api.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 #include "platform/user/metrics_api.h"
@@ -63,6 +65,51 @@ LRESULT Paint(HWND hwnd) {
     return 0;
 }
 
+// A child passes the question to its parent first; in the client area the
+// class cursor is shown.
+LRESULT SetCursorFor(HWND hwnd, const Window& w, WPARAM wParam, LPARAM lParam) {
+    if (w.IsChild() && SendMessageW(w.parent, WM_SETCURSOR, wParam, lParam) != 0)
+        return TRUE;
+    if (LOWORD(static_cast<DWORD>(lParam)) != HTCLIENT)
+        return FALSE;
+    const Window* now = Desktop::Current().Windows().Find(hwnd);
+    if (now == nullptr || now->windowClass->cursor == nullptr)
+        return FALSE;
+    SetCursor(now->windowClass->cursor);
+    return TRUE;
+}
+
+void Band(HDC dc, const RECT& r, int index) {
+    FillRect(dc, &r, GetSysColorBrush(index));
+}
+
+// The frame between the window and client rectangles: a one-pixel border in
+// the frame colour, a sunken client edge, and a caption bar.
+LRESULT NcPaint(HWND hwnd, const Window& w) {
+    if (user::Equal(w.window, w.client))
+        return 0;
+    HDC dc = GetWindowDC(hwnd);
+    const RECT all{0, 0, user::Width(w.window), user::Height(w.window)};
+    RECT inner = all;
+    if (w.style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME)) {
+        HBRUSH frame = GetSysColorBrush(COLOR_WINDOWFRAME);
+        FrameRect(dc, &inner, frame);
+        inner = RECT{inner.left + 1, inner.top + 1, inner.right - 1, inner.bottom - 1};
+    }
+    const RECT client = user::Offset(w.client, -w.window.left, -w.window.top);
+    if ((w.style & WS_CAPTION) == WS_CAPTION)
+        Band(dc, RECT{inner.left, inner.top, inner.right, client.top}, COLOR_ACTIVECAPTION);
+    if (w.exStyle & WS_EX_CLIENTEDGE) {
+        const RECT edge{client.left - 2, client.top - 2, client.right + 2, client.bottom + 2};
+        Band(dc, RECT{edge.left, edge.top, edge.right, edge.top + 1}, COLOR_BTNSHADOW);
+        Band(dc, RECT{edge.left, edge.top, edge.left + 1, edge.bottom}, COLOR_BTNSHADOW);
+        Band(dc, RECT{edge.left, edge.bottom - 1, edge.right, edge.bottom}, COLOR_BTNHIGHLIGHT);
+        Band(dc, RECT{edge.right - 1, edge.top, edge.right, edge.bottom}, COLOR_BTNHIGHLIGHT);
+    }
+    ReleaseDC(hwnd, dc);
+    return 0;
+}
+
 LRESULT NcCreate(Window& w, LPARAM lParam) {
     const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     if (cs != nullptr && cs->lpszName != nullptr && !user::IsAtomName(cs->lpszName))
@@ -101,6 +148,12 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         DestroyWindow(hwnd);
         return 0;
+    case WM_SETCURSOR:
+        return SetCursorFor(hwnd, *w, wParam, lParam);
+    case WM_NCPAINT:
+        return NcPaint(hwnd, *w);
+    case WM_MOUSEACTIVATE:
+        return MA_ACTIVATE;
     default:
         return 0;
     }

@@ -14,10 +14,14 @@ LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    user::Window* w = Desktop::Current().Windows().Find(hwnd);
+    Desktop& d = Desktop::Current();
+    user::Window* w = d.Windows().Find(hwnd);
     if (w == nullptr)
         return 0;
-    return CallWindowProcW(w->proc, hwnd, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(w->proc, hwnd, message, wParam, lParam);
+    if (!d.Input().hooks.empty())
+        user::CallReturnHooks(hwnd, message, wParam, lParam, result);
+    return result;
 }
 
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

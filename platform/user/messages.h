@@ -41,9 +41,19 @@ inline constexpr UINT WM_NCCALCSIZE = 0x0083;
 inline constexpr UINT WM_NCHITTEST = 0x0084;
 inline constexpr UINT WM_NCPAINT = 0x0085;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
+inline constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
+inline constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
+inline constexpr UINT WM_NCLBUTTONUP = 0x00A2;
+inline constexpr UINT WM_NCLBUTTONDBLCLK = 0x00A3;
+inline constexpr UINT WM_NCRBUTTONDOWN = 0x00A4;
+inline constexpr UINT WM_NCRBUTTONUP = 0x00A5;
+inline constexpr UINT WM_NCMBUTTONDOWN = 0x00A7;
+inline constexpr UINT WM_NCMBUTTONUP = 0x00A8;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;
 inline constexpr UINT WM_CHAR = 0x0102;
+inline constexpr UINT WM_SYSKEYDOWN = 0x0104;
+inline constexpr UINT WM_SYSKEYUP = 0x0105;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_TIMER = 0x0113;
@@ -62,16 +72,35 @@ inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONUP = 0x0205;
+inline constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 inline constexpr UINT WM_MBUTTONDOWN = 0x0207;
+inline constexpr UINT WM_MBUTTONUP = 0x0208;
+inline constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_MOUSELEAVE = 0x02A3;
+inline constexpr UINT WM_MOUSEFIRST = WM_MOUSEMOVE;
+inline constexpr UINT WM_MOUSELAST = WM_MOUSEWHEEL;
+inline constexpr UINT WM_KEYFIRST = WM_KEYDOWN;
+inline constexpr UINT WM_KEYLAST = 0x0109;
 inline constexpr UINT WM_PRINT = 0x0317;
 inline constexpr UINT WM_THEMECHANGED = 0x031A;
 inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT WM_APP = 0x8000;
 // RegisterWindowMessageW hands out numbers from here up.
 inline constexpr UINT WM_REGISTERED_FIRST = 0xC000;
+
+// WM_MOUSEACTIVATE answers.
+inline constexpr LRESULT MA_ACTIVATE = 1;
+inline constexpr LRESULT MA_ACTIVATEANDEAT = 2;
+inline constexpr LRESULT MA_NOACTIVATE = 3;
+inline constexpr LRESULT MA_NOACTIVATEANDEAT = 4;
+
+// WM_PRINT parts.
+inline constexpr LPARAM PRF_CHECKVISIBLE = 0x1;
+inline constexpr LPARAM PRF_NONCLIENT = 0x2;
+inline constexpr LPARAM PRF_CLIENT = 0x4;
+inline constexpr LPARAM PRF_ERASEBKGND = 0x8;
 
 // WM_SIZE kinds.
 inline constexpr WPARAM SIZE_RESTORED = 0;

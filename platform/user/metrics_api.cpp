@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "platform/user/Desktop.h"
+#include "platform/user/rect_math.h"
+
 namespace {
 
 constexpr std::pair<int, int> kMetrics[] = {
@@ -16,6 +19,13 @@ constexpr std::pair<int, int> kMetrics[] = {
 } // namespace
 
 int GetSystemMetrics(int index) {
+    const std::vector<user::Monitor>& monitors = user::Desktop::Current().Monitors();
+    if (index == SM_CXSCREEN)
+        return static_cast<int>(user::Width(monitors.front().monitor));
+    if (index == SM_CYSCREEN)
+        return static_cast<int>(user::Height(monitors.front().monitor));
+    if (index == SM_CMONITORS)
+        return static_cast<int>(monitors.size());
     for (const auto& [key, value] : kMetrics) {
         if (key == index)
             return value;
@@ -25,6 +35,6 @@ int GetSystemMetrics(int index) {
 
 namespace user {
 RECT WorkArea() {
-    return RECT{0, 0, 1920, 1040};
+    return Desktop::Current().Monitors().front().work;
 }
 } // namespace user

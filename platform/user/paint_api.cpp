@@ -56,6 +56,13 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     Window* w = d.Windows().Find(hwnd);
     if (w == nullptr || paint == nullptr)
         return nullptr;
+    if (w->frameDirty) {
+        w->frameDirty = false;
+        SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+        w = d.Windows().Find(hwnd);
+        if (w == nullptr)
+            return nullptr;
+    }
     const RECT box = w->update.Box();
     const bool erase = w->erasePending;
     w->update.Clear();
@@ -83,6 +90,13 @@ HDC GetDC(HWND hwnd) {
                                  RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     Window* w = d.Windows().Find(hwnd);
     return w == nullptr ? nullptr : d.Paint().Acquire(hwnd, user::ClientArea(*w));
+}
+
+HDC GetWindowDC(HWND hwnd) {
+    Desktop& d = Desktop::Current();
+    if (hwnd == nullptr)
+        return GetDC(nullptr);
+    return d.Windows().Find(hwnd) == nullptr ? nullptr : d.Paint().AcquireWindow(hwnd);
 }
 
 int ReleaseDC(HWND hwnd, HDC dc) {

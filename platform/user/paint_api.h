@@ -32,6 +32,8 @@ BOOL UpdateWindow(HWND hwnd);
 // Regions are not supported yet: a non-null region fails.
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags);
 
+// Sends WM_NCPAINT first when the frame is owed a paint (the window was
+// shown, sized or given a region and has a non-client area or a region).
 // Validates the update region, sends WM_ERASEBKGND when erasing was asked for
 // (fErase is then set when the window did not erase), and hands out a DC
 // clipped to what was invalid; rcPaint is its box.
@@ -39,4 +41,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint);
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint);
 // A DC over the client area; null hwnd gives a DC over the whole screen.
 HDC GetDC(HWND hwnd);
+// A DC over the whole window, non-client area included, origin at the
+// window's top-left corner; released with ReleaseDC.
+HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);

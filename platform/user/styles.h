@@ -99,3 +99,5 @@ inline constexpr int GWL_WNDPROC = -4;
 
 // Class longs. Non-negative indices address the class's extra bytes.
 inline constexpr int GCL_STYLE = -26;
+inline constexpr int GCLP_HBRBACKGROUND = -10;
+inline constexpr int GCLP_HCURSOR = -12;

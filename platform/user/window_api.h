@@ -76,6 +76,28 @@ HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 
+// Top-level windows in z-order, topmost first, until the callback answers FALSE.
+using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
+BOOL EnumWindows(WNDENUMPROC callback, LPARAM lParam);
+// The window's thread (the one user-interface thread) and, when pid is given,
+// its process (this one).
+DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* pid);
+
+// The window takes the region (window coordinates) and deletes it when it
+// gets another or goes; null removes it. The region clips painting and the
+// pointer's hit testing; with redraw the window repaints.
+int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw);
+// Copies the window's region into region: its complexity, or ERROR (0) when
+// the window has none.
+int GetWindowRgn(HWND hwnd, HRGN region);
+
+inline constexpr DWORD AW_HIDE = 0x00010000;
+inline constexpr DWORD AW_ACTIVATE = 0x00020000;
+inline constexpr DWORD AW_BLEND = 0x00080000;
+// Shows (SW_SHOWNA) or hides (AW_HIDE) the window at once; recorded as an
+// effect ("AnimateWindow", "time flags").
+BOOL AnimateWindow(HWND hwnd, DWORD time, DWORD flags);
+
 namespace user {
 // Called with every new window before its first message, as a window
 // framework's creation hook is, so the framework can bind its object to the

@@ -66,7 +66,7 @@ bool SendCreationMessages(Desktop& d, Window& w, CREATESTRUCTW& cs) {
     return !w.destroyed;
 }
 
-user::CreationHook& Hook() {
+user::CreationHook& CreationHookSlot() {
     static user::CreationHook hook = nullptr;
     return hook;
 }
@@ -74,7 +74,7 @@ user::CreationHook& Hook() {
 } // namespace
 
 user::CreationHook user::SetCreationHook(CreationHook hook) {
-    return std::exchange(Hook(), hook);
+    return std::exchange(CreationHookSlot(), hook);
 }
 
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
@@ -94,7 +94,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     w->client = w->window;
     CREATESTRUCTW cs{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
                      windowName, className, exStyle};
-    if (user::CreationHook hook = Hook())
+    if (user::CreationHook hook = CreationHookSlot())
         hook(w->handle);
     if (!SendCreationMessages(d, *w, cs))
         return nullptr;

@@ -67,6 +67,8 @@ bool ChildrenIncluded(const Window& w, UINT flags) {
 }
 
 void MarkSelf(Window& w, const RECT& r, bool whole, UINT flags) {
+    if ((flags & RDW_INVALIDATE) && (whole || (flags & RDW_FRAME)) && HasFrame(w))
+        w.frameDirty = true;
     if ((flags & RDW_INVALIDATE) && !IsEmpty(r)) {
         w.update.Add(r);
         if (flags & RDW_ERASE)
@@ -83,6 +85,10 @@ void MarkSelf(Window& w, const RECT& r, bool whole, UINT flags) {
 }
 
 } // namespace
+
+bool HasFrame(const Window& w) {
+    return !Equal(w.window, w.client) || w.region.has_value();
+}
 
 void Mark(Desktop& d, Window& w, const RECT* area, UINT flags) {
     if (!d.Windows().IsVisible(w))

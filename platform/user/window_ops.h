@@ -19,9 +19,13 @@ void MoveFocusOutOf(Desktop& d, const Window& w);
 // Clears WS_VISIBLE, moves the focus out and invalidates the uncovered part of
 // the parent. Sends no WM_SHOWWINDOW.
 void Hide(Desktop& d, Window& w);
+// Whether the window has something to paint outside its client area: a
+// non-client area or a region.
+bool HasFrame(const Window& w);
 // Invalidates or validates (RDW_INVALIDATE / RDW_VALIDATE, RDW_ERASE,
 // RDW_NOERASE) area of w in client coordinates (null: all), and of its children
-// as RDW_ALLCHILDREN / RDW_NOCHILDREN / WS_CLIPCHILDREN decide.
+// as RDW_ALLCHILDREN / RDW_NOCHILDREN / WS_CLIPCHILDREN decide. Invalidating
+// the whole window (or with RDW_FRAME) owes its frame a WM_NCPAINT.
 void Mark(Desktop& d, Window& w, const RECT* area, UINT flags);
 // Sends WM_PAINT now to hwnd and, as flags decide, its children, where there is
 // something to paint.

@@ -53,6 +53,8 @@ void RedrawAfterMove(Desktop& d, Window& w, const RECT& oldWindow, const RECT& o
     const bool taller = user::Height(w.client) != user::Height(oldClient);
     if (!moved && !wider && !taller && user::Equal(w.window, oldWindow))
         return;
+    if (user::Width(w.window) != user::Width(oldWindow) || user::Height(w.window) != user::Height(oldWindow))
+        w.frameDirty = w.frameDirty || user::HasFrame(w);
     if (Window* parent = d.Windows().Find(w.parent))
         user::Mark(d, *parent, &oldWindow, RDW_INVALIDATE | RDW_ERASE);
     const UINT style = w.windowClass->style;

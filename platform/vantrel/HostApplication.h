@@ -3,6 +3,8 @@
 
 #include "platform/vantrel/IAutoOvoString.h"
 
+struct HWND__;
+
 inline constexpr CLSID CLSID_HostApplication = MakeGuid("{09C5C1C7-6AEE-4EF7-AD48-5301E8BC3775}");
 inline constexpr IID IID_IHostApplication = MakeGuid("{70380571-34EA-11D3-8099-005004AD3C53}");
 inline constexpr IID IID_IHostSettings = MakeGuid("{2F6A9D14-4C83-4B7E-9E25-8A1D0C3B5E61}"); // our own id
@@ -54,9 +56,13 @@ struct IHostApplication : IUnknown {
     virtual HRESULT Reserved7() { return E_NOTIMPL; }
     virtual HRESULT Reserved8() { return E_NOTIMPL; }
     virtual HRESULT Reserved9() { return E_NOTIMPL; }
-    virtual HRESULT Reserved10() { return E_NOTIMPL; } // the main window
-    virtual HRESULT Reserved11() { return E_NOTIMPL; } // the client-area window
-    virtual HRESULT Reserved12() { return E_NOTIMPL; }
+    // The application's main window; null when it has none.
+    virtual HRESULT GetMainWindow(HWND__** window) = 0; // slot 10
+    virtual HRESULT Reserved11() { return E_NOTIMPL; }  // the client-area window
+    // A message box of the application's own (reserved 0); *button is the
+    // button pressed.
+    virtual HRESULT ShowMessageBox(DWORD reserved, HWND__* owner, LPCWSTR text, LPCWSTR caption, UINT style,
+                                   DWORD helpContext, INT* button) = 0; // slot 12
     virtual HRESULT Reserved13() { return E_NOTIMPL; }
     virtual HRESULT Reserved14() { return E_NOTIMPL; }
     virtual HRESULT Reserved15() { return E_NOTIMPL; }

@@ -9,6 +9,8 @@ inline constexpr IID IID_IChannelLookup = MakeGuid("{C2406F50-F163-11D2-8098-00A
 inline constexpr IID IID_IChannelInfo = MakeGuid("{8FC37F01-9357-11D4-8112-00A0C9E26433}");
 inline constexpr IID IID_IChannelDataReset = MakeGuid("{CA800C31-F889-11D3-80EE-00A0C9E26433}");
 inline constexpr IID IID_IChannelCalcAssign = MakeGuid("{CA800C32-F889-11D3-80EE-00A0C9E26433}");
+inline constexpr IID IID_IChannelCalcSettings =
+    MakeGuid("{0B7E5D21-6C4A-4F38-9B12-7A3E1D5C8F40}"); // our own id
 
 // Kind word of IChannelLookup::GetChannel: the channel object itself.
 inline constexpr DWORD kChannelObject = 2;
@@ -47,4 +49,16 @@ struct IChannelCalcAssign : IUnknown {
 
 protected:
     ~IChannelCalcAssign() = default;
+};
+
+// Answered by a channel object: the channel calculation the user set on the
+// channel in the host, if any.
+struct IChannelCalcSettings : IUnknown {
+    // S_FALSE when the channel shows its own recorded data. Otherwise S_OK
+    // with the channel the calculation reads and whether the calculation
+    // keeps the unit of that channel's data (0xFFFF) or gives another (0).
+    virtual HRESULT GetCalculation(LONG* sourceChannel, SHORT* keepsUnit) = 0; // slot 3
+
+protected:
+    ~IChannelCalcSettings() = default;
 };

@@ -11,6 +11,7 @@ constexpr HRESULT MakeHResult(std::uint32_t code) {
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
 inline constexpr HRESULT E_NOTIMPL = MakeHResult(0x80004001u);
+inline constexpr HRESULT E_PROP_ID_UNSUPPORTED = MakeHResult(0x80070490u);
 inline constexpr HRESULT E_NOINTERFACE = MakeHResult(0x80004002u);
 inline constexpr HRESULT E_POINTER = MakeHResult(0x80004003u);
 inline constexpr HRESULT E_ABORT = MakeHResult(0x80004004u);

@@ -176,3 +176,23 @@ void SetExitHook(std::function<void(UINT)> hook) {
 }
 
 } // namespace win32
+
+DWORD GetCurrentProcessId() {
+    return static_cast<DWORD>(getpid());
+}
+
+DWORD GetCurrentThreadId() {
+    return 1;
+}
+
+namespace {
+thread_local DWORD lastError = 0;
+}
+
+DWORD GetLastError() {
+    return lastError;
+}
+
+void SetLastError(DWORD error) {
+    lastError = error;
+}

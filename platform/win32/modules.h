@@ -41,6 +41,12 @@ DWORD GetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size);
 BOOL DisableThreadLibraryCalls(HMODULE module);
 // Ends the process with the exit code, through the exit hook when one is set.
 void ExitProcess(UINT exitCode);
+DWORD GetCurrentProcessId();
+// The calling thread's last error code, as failing platform calls leave it.
+DWORD GetLastError();
+void SetLastError(DWORD error);
+// The one user-interface thread's id (every window belongs to it).
+DWORD GetCurrentThreadId();
 
 namespace win32 {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/global.h"
 #include "platform/win32/sync.h"
 
 namespace {
@@ -137,8 +138,16 @@ HRESULT CreateStreamOnHGlobal(HGLOBAL memory, BOOL deleteOnRelease, IStream** st
     if (stream == nullptr)
         return E_INVALIDARG;
     *stream = nullptr;
-    if (memory != nullptr || !deleteOnRelease)
+    if (memory == nullptr) {
+        if (!deleteOnRelease)
+            return E_INVALIDARG;
+        *stream = MemoryStream::Create();
+        return S_OK;
+    }
+    const auto* bytes = deleteOnRelease ? nullptr : static_cast<const BYTE*>(GlobalLock(memory));
+    if (bytes == nullptr)
         return E_INVALIDARG;
-    *stream = MemoryStream::Create();
+    *stream = MemoryStream::Create(std::vector<BYTE>(bytes, bytes + GlobalSize(memory)));
+    GlobalUnlock(memory);
     return S_OK;
 }

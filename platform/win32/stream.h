@@ -107,6 +107,9 @@ private:
     bool mCutShort = false;
 };
 
-// A memory stream; only a null memory handle (a new, empty block) is supported.
-// The stream owns its memory, so deleteOnRelease must be TRUE.
+// A memory stream. A null memory handle gives a new, empty stream (then
+// deleteOnRelease must be TRUE: the stream owns its memory). A global memory
+// block (global.h) gives a stream over a copy of the block's bytes taken now;
+// the block stays the caller's, so deleteOnRelease must be FALSE then.
+// E_INVALIDARG for a handle that names no block.
 HRESULT CreateStreamOnHGlobal(HGLOBAL memory, BOOL deleteOnRelease, IStream** stream);

@@ -94,6 +94,7 @@ struct HRSRC__;
 using HRSRC = HRSRC__*;
 struct HGLOBAL__;
 using HGLOBAL = HGLOBAL__*;
+using HANDLE = void*;
 
 // COM booleans: true is all bits set.
 using VARIANT_BOOL = std::int16_t;

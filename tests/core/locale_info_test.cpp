@@ -6,6 +6,7 @@
 #include <iomanip>
 #include <sstream>
 
+#include "core/ClassicStream.h"
 #include "core/NumericHelpers.h"
 #include "core/OStringStream.h"
 #include "core/ResourceStrings.h"
@@ -152,10 +153,9 @@ TEST_F(LocaleInfoTest, InstanceInstallsTheModuleLocaleForUserTextsOnly) {
     EXPECT_EQ(user.str().ToU16String(), u"1234567,5");
     EXPECT_EQ(IntToWString(-1234567), L"-1234567");
 
-    Ovo::OStringStream formula; // formula texts: classic, whatever the user's settings
-    formula.imbue(std::locale::classic());
-    formula << 0.001 << L", " << 1234567;
-    EXPECT_EQ(formula.str().ToU16String(), u"0.001, 1234567");
+    Ovo::ClassicStream formula; // formula texts: classic, whatever the user's settings
+    formula << 0.001 << L", " << 1234567 << L", " << std::fixed << std::setprecision(1) << 1234567.5;
+    EXPECT_EQ(formula.str().ToU16String(), u"0.001, 1234567, 1234567.5");
 
     char printed[16];
     std::snprintf(printed, sizeof printed, "%.1f", 2.5);

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace Vantrel {
 namespace {
@@ -65,8 +67,8 @@ protected:
 };
 
 TEST_F(DocumentDataTest, AnswersItsInterfacesAndRecordFigures) {
-    for (const IID* iid :
-         {&IID_IDocumentData, &IID_IChannelLookup, &IID_IOnlineDataSinkRegistry, &IID_IUnknown}) {
+    for (const IID* iid : {&IID_IDocumentData, &IID_IChannelLookup, &IID_IDocumentChannels,
+                           &IID_IOnlineDataSinkRegistry, &IID_IUnknown}) {
         ComPtr<IUnknown> answer;
         EXPECT_EQ(document->QueryInterface(*iid, reinterpret_cast<void**>(answer.Put())), S_OK);
     }
@@ -129,6 +131,69 @@ TEST_F(DocumentDataTest, LooksUpChannelObjectsWithTheirUnits) {
     EXPECT_EQ(document->channelObject(0)->drops(), 1);
     EXPECT_EQ(document->GetChannelUnit(1, kDataAnyRecord, kDataUnitFlags, unit.Put()), S_FALSE);
     EXPECT_EQ(document->GetChannel(2, kChannelObject, unit.Put()), S_FALSE);
+}
+
+TEST_F(DocumentDataTest, NamesItsChannelsAndKeepsTheSelectionOfEach) {
+    LONG count = 0;
+    ASSERT_EQ(document->GetChannelCount(&count), S_OK);
+    EXPECT_EQ(count, 2);
+    Ovo::String title;
+    ASSERT_EQ(document->GetChannelTitle(1, Ovo::OvoStringOutParam(title)), S_OK);
+    EXPECT_EQ(title, Ovo::String("ECG"));
+    EXPECT_EQ(document->GetChannelTitle(2, Ovo::OvoStringOutParam(title)), E_INVALIDARG);
+
+    SHORT selected = 1;
+    ASSERT_EQ(document->HasSelection(0, &selected), S_OK);
+    EXPECT_EQ(selected, 0);
+    LONG ends[4] = {7, 7, 7, 7};
+    EXPECT_EQ(document->GetSelection(0, &ends[0], &ends[1], &ends[2], &ends[3]), S_FALSE);
+    EXPECT_EQ(ends[0], 7) << "left as they were";
+    document->setSelection(0, {0, 3}, {0, 12});
+    document->HasSelection(0, &selected);
+    EXPECT_EQ(selected, -1);
+    ASSERT_EQ(document->GetSelection(0, &ends[0], &ends[1], &ends[2], &ends[3]), S_OK);
+    EXPECT_EQ((std::vector<LONG>{ends, ends + 4}), (std::vector<LONG>{0, 3, 0, 12}));
+    document->HasSelection(1, &selected);
+    EXPECT_EQ(selected, 0) << "a selection belongs to its channel";
+    document->clearSelection(0);
+    document->HasSelection(0, &selected);
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(document->HasSelection(-1, &selected), E_INVALIDARG);
+    EXPECT_THROW(document->setSelection(2, {0, 0}, {0, 1}), std::out_of_range);
+}
+
+TEST_F(DocumentDataTest, ARecordMayCarryAUnitOfItsOwnOrNone) {
+    recording.addRecord(Record(0.001, {{1, 2}, {1, 2}}));
+    recording.addRecord(Record(0.001, {{1, 2}, {1, 2}}));
+    document->channelObject(0)->setRecordUnit(1, "mmHg");
+    document->channelObject(0)->setRecordUnit(2, "");
+    ComPtr<IUnknown> channel, first, second, third;
+    ASSERT_EQ(document->GetChannelUnit(0, kDataAnyRecord, kDataUnitFlags, channel.Put()), S_OK);
+    ASSERT_EQ(document->GetChannelUnit(0, 0, kDataUnitFlags, first.Put()), S_OK);
+    ASSERT_EQ(document->GetChannelUnit(0, 1, kDataUnitFlags, second.Put()), S_OK);
+    EXPECT_EQ(first.Get(), channel.Get()) << "a record without a unit of its own: the channel's";
+    EXPECT_NE(second.Get(), first.Get()) << "the same text, another object";
+    EXPECT_EQ(document->GetChannelUnit(0, 2, kDataUnitFlags, third.Put()), S_FALSE);
+    EXPECT_FALSE(third);
+}
+
+TEST_F(DocumentDataTest, AChannelObjectTellsOfTheCalculationOnItsChannel) {
+    ComPtr<IUnknown> object;
+    ASSERT_EQ(document->GetChannel(0, kChannelObject, object.Put()), S_OK);
+    const auto settings = object.Query<IChannelCalcSettings>(IID_IChannelCalcSettings);
+    ASSERT_TRUE(settings);
+    LONG source = 9;
+    SHORT keepsUnit = 9;
+    EXPECT_EQ(settings->GetCalculation(&source, &keepsUnit), S_FALSE);
+    document->channelObject(0)->setCalculation(1, false);
+    ASSERT_EQ(settings->GetCalculation(&source, &keepsUnit), S_OK);
+    EXPECT_EQ(source, 1);
+    EXPECT_EQ(keepsUnit, 0);
+    document->channelObject(0)->setCalculation(0, true);
+    settings->GetCalculation(&source, &keepsUnit);
+    EXPECT_EQ(keepsUnit, -1);
+    document->channelObject(0)->clearCalculation();
+    EXPECT_EQ(settings->GetCalculation(&source, &keepsUnit), S_FALSE);
 }
 
 TEST(UnitName, SplitsAPrefixOnlyFromAKnownBase) {

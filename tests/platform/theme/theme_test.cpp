@@ -103,4 +103,75 @@ TEST_F(Theme, TheClipRectangleLimitsThePart) {
     EXPECT_EQ(canvas.NotEqual(RGB(255, 255, 255)), gdi_test::RectPoints(0, 0, 10, 20));
 }
 
+TEST_F(Theme, PartSizesAnswerByClassAndPartAndFailWhenSwitched) {
+    HTHEME tip = theme::OpenThemeData(nullptr, u"TOOLTIP");
+    SIZE size{};
+    ASSERT_EQ(theme::GetThemePartSize(tip, nullptr, TTP_CLOSE, 1, nullptr, TS_DRAW, &size), S_OK);
+    EXPECT_EQ(size.cx, 16);
+    theme::CurrentSwitches().partSizes[{u"TOOLTIP", TTP_CLOSE}] = SIZE{10, 9};
+    theme::GetThemePartSize(tip, nullptr, TTP_CLOSE, 1, nullptr, TS_DRAW, &size);
+    EXPECT_EQ(size.cy, 9);
+    theme::CurrentSwitches().failures["GetThemePartSize"] = E_FAIL;
+    EXPECT_EQ(theme::GetThemePartSize(tip, nullptr, TTP_BALLOONSTEM, 3, nullptr, TS_DRAW, &size), E_FAIL);
+    theme::CurrentSwitches().failures["GetThemeColor:3801"] = E_FAIL;
+    COLORREF colour = 0;
+    EXPECT_EQ(theme::GetThemeColor(tip, 4, 1, TMT_BORDERCOLOR, &colour), E_FAIL);
+    EXPECT_EQ(theme::GetThemeColor(tip, 4, 1, TMT_BORDERCOLORHINT, &colour), S_OK);
+    theme::CloseThemeData(tip);
+}
+
+TEST_F(Theme, BalloonRegionsAreARoundedBodyAndATriangularStem) {
+    HTHEME tip = theme::OpenThemeData(nullptr, u"TOOLTIP");
+    const RECT body{0, 20, 100, 60};
+    HRGN r = nullptr;
+    ASSERT_EQ(theme::GetThemeBackgroundRegion(tip, nullptr, TTP_BALLOON, 1, &body, &r), S_OK);
+    EXPECT_FALSE(PtInRegion(r, 0, 20));
+    EXPECT_TRUE(PtInRegion(r, 50, 20));
+    DeleteObject(r);
+    const RECT stem{10, 0, 30, 20};
+    ASSERT_EQ(theme::GetThemeBackgroundRegion(tip, nullptr, TTP_BALLOONSTEM, 3, &stem, &r), S_OK);
+    EXPECT_TRUE(PtInRegion(r, 28, 2)) << "state 3 points up at the right";
+    EXPECT_FALSE(PtInRegion(r, 11, 2));
+    DeleteObject(r);
+    theme::CloseThemeData(tip);
+}
+
+TEST_F(Theme, TextIsDrawnAndMeasuredInTheContextsFont) {
+    gdi_test::Canvas c(200, 40);
+    HTHEME style = theme::OpenThemeData(nullptr, u"TEXTSTYLE");
+    RECT extent{};
+    const RECT bounds{0, 0, 200, 40};
+    ASSERT_EQ(theme::GetThemeTextExtent(style, c.dc(), TEXT_HYPERLINKTEXT, 2, u"Learn more", -1,
+                                        DT_SINGLELINE, &bounds, &extent),
+              S_OK);
+    SIZE size{};
+    GetTextExtentPoint32W(c.dc(), u"Learn more", 10, &size);
+    EXPECT_EQ(extent.right, size.cx);
+    ASSERT_EQ(theme::DrawThemeText(style, c.dc(), TEXT_HYPERLINKTEXT, 2, u"Learn more", -1, DT_SINGLELINE, 0,
+                                   &bounds),
+              S_OK);
+    EXPECT_FALSE(c.Where(RGB(0, 102, 204)).empty()) << "the hyperlink colour";
+    theme::CloseThemeData(style);
+}
+
+TEST_F(Theme, BufferedAnimationsEndAtOnceOnTheTarget) {
+    gdi_test::Canvas c(20, 20);
+    ASSERT_EQ(theme::BufferedPaintInit(), S_OK);
+    const RECT r{5, 5, 15, 15};
+    BP_ANIMATIONPARAMS still{sizeof(BP_ANIMATIONPARAMS), 0, BPAS_LINEAR, 0};
+    HDC from = nullptr, to = nullptr;
+    HANIMATIONBUFFER a = theme::BeginBufferedAnimation(nullptr, c.dc(), &r, BPBF_COMPATIBLEBITMAP, nullptr,
+                                                       &still, &from, &to);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(from, nullptr) << "nothing to fade from in 0 ms";
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(to, &r, red);
+    DeleteObject(red);
+    EXPECT_FALSE(theme::BufferedPaintRenderAnimation(nullptr, c.dc()));
+    ASSERT_EQ(theme::EndBufferedAnimation(a, TRUE), S_OK);
+    EXPECT_EQ(c.Where(RGB(255, 0, 0)), gdi_test::RectPoints(5, 5, 15, 15));
+    theme::BufferedPaintUnInit();
+    EXPECT_EQ(theme::BufferedPaintSessions(), 0);
+}
+
 } // namespace

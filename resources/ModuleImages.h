@@ -1,0 +1,35 @@
+#pragma once
+// The module's pictures: bitmap resources drawn here as character art and
+// packed as device-independent bitmaps of the depth each one has.
+//
+//   206 error icon, 12 x 12, 32 bits per pixel; 207 warning icon, 12 x 12,
+//   24 bits; 208 information icon, 14 x 15, 8 bits with a colour table.
+//
+// In each the top-left pixel is the colour treated as transparent: pure green
+// in 206 and 207, light grey (192, 192, 192) in 208.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/win32/types.h"
+
+namespace Tarvik {
+
+inline constexpr WORD kErrorIconBitmap = 206;
+inline constexpr WORD kWarningIconBitmap = 207;
+inline constexpr WORD kInfoIconBitmap = 208;
+
+struct ArtColour {
+    char key;
+    COLORREF colour;
+};
+
+// A packed DIB (BITMAPINFOHEADER, colour table for 8 bits, bottom-up rows)
+// of rows of characters, each character a colour of the palette.
+std::vector<BYTE> PackArt(const std::vector<std::string_view>& rows, int bitsPerPixel,
+                          const std::vector<ArtColour>& palette);
+
+void RegisterModuleImages(HMODULE instance);
+
+} // namespace Tarvik
