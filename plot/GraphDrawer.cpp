@@ -110,6 +110,18 @@ bool Plotter::GetHint(TrackInfo* info) {
     return true;
 }
 
+bool Plotter::CopyExtentTo(PlotDataBase* data, Axis axis) const {
+    const Extent& own = axis == Axis::X ? XExtent() : YExtent();
+    if (data == nullptr || !(own.min < own.max))
+        return false;
+    Extent& target = axis == Axis::X ? data->xExtent : data->yExtent;
+    if (target == own)
+        return false;
+    target = own;
+    data->SetModified(true);
+    return true;
+}
+
 HPEN Plotter::MakePen(COLORREF colour) const {
     return CreatePen(static_cast<int>(mStyle), TruncateToInt32(mLineWidth), colour);
 }

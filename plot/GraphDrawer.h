@@ -126,6 +126,9 @@ public:
 protected:
     // A pen of the plotter's style and line width.
     HPEN MakePen(COLORREF colour) const;
+    // Copies the plotter's x or y extent into the data when it is a proper
+    // interval that differs from the data's; the data is then marked modified.
+    bool CopyExtentTo(PlotDataBase* data, Axis axis) const;
 
     std::uint32_t mSeries = 0;
     COLORREF mColour = 255;

@@ -211,6 +211,7 @@ inline constexpr std::uint32_t kClipToXMax = 0x40000000u;
 // ck * x * (powerScale * x)^(k - 1); exponential: f(x) = c0 * exp(c1 * x).
 struct FunctionRecord {
     std::uint32_t flags = 0;
+    COLORREF colour = 0;
     double xMin = 0.0;
     double xMax = 0.0;
     std::vector<double> coefficients;

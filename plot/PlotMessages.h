@@ -15,16 +15,19 @@ namespace ZOzuve1 {
 
 // Scale-strip messages: value is the strip's id (100 for the x strip, 101 for
 // the y strip of a graph window).
-struct MsgBeginDrag : MessSys::Message {
-    MsgBeginDrag(std::uint32_t v) : value(v) {}
+struct StripMessage : MessSys::Message {
+    explicit StripMessage(std::uint32_t v) : value(v) {}
     std::uint32_t reserved = 0;
     std::uint32_t value;
 };
-struct MsgEndDrag : MsgBeginDrag {
-    using MsgBeginDrag::MsgBeginDrag;
+struct MsgBeginDrag : StripMessage {
+    using StripMessage::StripMessage;
 };
-struct MsgAutoScale : MsgBeginDrag {
-    using MsgBeginDrag::MsgBeginDrag;
+struct MsgEndDrag : StripMessage {
+    using StripMessage::StripMessage;
+};
+struct MsgAutoScale : StripMessage {
+    using StripMessage::StripMessage;
 };
 
 // What a strip reports when its scaling changed: the pixel transform of its
