@@ -101,7 +101,8 @@ ScalePair GraphDragScaleWindow::GetScalePair() const {
 HRESULT GraphDragScaleWindow::QueryInterface(REFIID iid, void** out) {
     if (out == nullptr)
         return E_POINTER;
-    *out = iid == IID_IUnknown || iid == IID_IDragScaleObserver ? static_cast<IDragScaleObserver*>(this) : nullptr;
+    *out = iid == IID_IUnknown || iid == IID_IDragScaleObserver ? static_cast<IDragScaleObserver*>(this)
+                                                                : nullptr;
     return *out != nullptr ? S_OK : E_NOINTERFACE;
 }
 

@@ -45,7 +45,8 @@ bool StrictlyBetween(double v, LONG low, LONG high) {
 
 } // namespace
 
-GlyphPlotter::DrawScope::DrawScope(HDC dc, const GlyphPlotter& plotter, int rop) : mDc(dc), mPlotter(plotter) {
+GlyphPlotter::DrawScope::DrawScope(HDC dc, const GlyphPlotter& plotter, int rop)
+    : mDc(dc), mPlotter(plotter) {
     mOldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     mOldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
     mOldRop = SetROP2(dc, rop);
@@ -106,8 +107,8 @@ void GlyphPlotter::DrawGlyph(HDC dc, const GlyphRecord& g, const RECT& plot) con
         if (StrictlyBetween(px, plot.left, plot.right)) {
             const int x = static_cast<int>(px);
             const int t = plot.top;
-            const POINT arrow[] = {{x, t + 10},     {x + 5, t + 5}, {x + 3, t + 5}, {x + 3, t},
-                                   {x - 3, t},      {x - 3, t + 5}, {x - 5, t + 5}, {x, t + 10}};
+            const POINT arrow[] = {{x, t + 10}, {x + 5, t + 5}, {x + 3, t + 5}, {x + 3, t},
+                                   {x - 3, t},  {x - 3, t + 5}, {x - 5, t + 5}, {x, t + 10}};
             Polygon(dc, arrow, 8);
         }
         break;
@@ -145,13 +146,20 @@ void GlyphPlotter::DrawGlyph(HDC dc, const GlyphRecord& g, const RECT& plot) con
         const double py2 = ym->ToPixel(g.y2, plot.top);
         if (g.ruled)
             DrawGuide(dc, plot, px, py, px2, py2);
-        LineClipRecord r{static_cast<float>(px), static_cast<float>(py), static_cast<float>(px2),
-                         static_cast<float>(py2), plot.left, plot.top, plot.right, plot.bottom};
+        LineClipRecord r{static_cast<float>(px),
+                         static_cast<float>(py),
+                         static_cast<float>(px2),
+                         static_cast<float>(py2),
+                         plot.left,
+                         plot.top,
+                         plot.right,
+                         plot.bottom};
         if (!ClipLine(r))
             break;
         MoveToEx(dc, static_cast<int>(r.x0), static_cast<int>(r.y0), nullptr);
         LineTo(dc, static_cast<int>(r.x1), static_cast<int>(r.y1));
-        Label(dc, plot.left + Scaled(dc, 5), plot.top + Scaled(dc, 1), TA_LEFT | TA_TOP, 0, g.colour, g.label);
+        Label(dc, plot.left + Scaled(dc, 5), plot.top + Scaled(dc, 1), TA_LEFT | TA_TOP, 0, g.colour,
+              g.label);
         break;
     }
     default:
@@ -168,9 +176,14 @@ void GlyphPlotter::DrawGuide(HDC dc, const RECT& plot, double x0, double y0, dou
     const double ux = (x1 - x0) / length;
     const double uy = (y1 - y0) / length;
     const double reach = 2.0 * std::hypot(plot.right - plot.left, plot.bottom - plot.top) + length;
-    LineClipRecord across{static_cast<float>(x0 - ux * reach), static_cast<float>(y0 - uy * reach),
-                          static_cast<float>(x0 + ux * reach), static_cast<float>(y0 + uy * reach),
-                          plot.left, plot.top, plot.right, plot.bottom};
+    LineClipRecord across{static_cast<float>(x0 - ux * reach),
+                          static_cast<float>(y0 - uy * reach),
+                          static_cast<float>(x0 + ux * reach),
+                          static_cast<float>(y0 + uy * reach),
+                          plot.left,
+                          plot.top,
+                          plot.right,
+                          plot.bottom};
     if (!ClipLine(across))
         return;
     const double dash = std::max(1, Scaled(dc, 16));
@@ -201,16 +214,16 @@ void FunctionGlyphPlotterBase::OnDraw(HDC dc, HDC, const RECT& plot, const RECT&
                 clip.Intersect(plot);
                 DrawFunction(dc, f, plot, x0, x1);
             }
-            Label(dc, plot.left + Scaled(dc, f.labelX), plot.top + Scaled(dc, f.labelY), f.labelFlags, 0, f.colour,
-                  f.label);
+            Label(dc, plot.left + Scaled(dc, f.labelX), plot.top + Scaled(dc, f.labelY), f.labelFlags, 0,
+                  f.colour, f.label);
         }
     }
     mAlwaysRedraw = false;
 }
 
 template <class F>
-void FunctionGlyphPlotterBase::PlotSegments(HDC dc, const FunctionRecord& f, const RECT& plot, double x0, double x1,
-                                            F fn) {
+void FunctionGlyphPlotterBase::PlotSegments(HDC dc, const FunctionRecord& f, const RECT& plot, double x0,
+                                            double x1, F fn) {
     const ScaleMap* xm = Map(Axis::X);
     const ScaleMap* ym = Map(Axis::Y);
     if (xm == nullptr || ym == nullptr)
@@ -246,7 +259,8 @@ void FunctionGlyphPlotterBase::PlotSegments(HDC dc, const FunctionRecord& f, con
                 continue;
             }
             const POINT p{pixel((x + xm->offset) * xm->scale, plot.left), pixel(py, plot.top)};
-            const bool touches = !(p.y < plot.top && last.y < plot.top) && !(p.y >= plot.bottom && last.y >= plot.bottom);
+            const bool touches =
+                !(p.y < plot.top && last.y < plot.top) && !(p.y >= plot.bottom && last.y >= plot.bottom);
             if (previous && touches) {
                 points[2 * segments] = last;
                 points[2 * segments + 1] = p;

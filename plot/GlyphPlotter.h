@@ -64,7 +64,8 @@ protected:
     // Samples f once per column in runs of at most 512 columns; consecutive
     // samples form segments, those touching the plot's vertical band drawn in
     // one PolyPolyline per run. A sample that is not finite breaks the curve.
-    template <class F> void PlotSegments(HDC dc, const FunctionRecord& f, const RECT& plot, double x0, double x1, F fn);
+    template <class F>
+    void PlotSegments(HDC dc, const FunctionRecord& f, const RECT& plot, double x0, double x1, F fn);
 };
 
 struct PolynomialFunctionPolicy {

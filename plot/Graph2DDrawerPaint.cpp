@@ -50,7 +50,8 @@ void Graph2DDrawer::DrawFrame(HDC dc, const RECT& p) const {
 }
 
 // Each strip chosen draws itself at its rectangle, optionally filled white first.
-void Graph2DDrawer::DrawStrips(HDC dc, HDC attributeDc, bool intoImage, bool fillFirst, bool x, bool y) const {
+void Graph2DDrawer::DrawStrips(HDC dc, HDC attributeDc, bool intoImage, bool fillFirst, bool x,
+                               bool y) const {
     for (IScaleStrip* strip : {x ? mXStrip.Get() : nullptr, y ? mYStrip.Get() : nullptr}) {
         if (strip == nullptr)
             continue;
@@ -86,7 +87,8 @@ void Graph2DDrawer::Paint(HDC dc, bool erase, const RECT& rect) {
         e.drawer->ForgetMark();
 
     SIZE dimension{0, 0};
-    if (mImage != nullptr && (!GetBitmapDimensionEx(mImage, &dimension) || dimension.cx != w || dimension.cy != h)) {
+    if (mImage != nullptr &&
+        (!GetBitmapDimensionEx(mImage, &dimension) || dimension.cx != w || dimension.cy != h)) {
         DeleteObject(mImage);
         mImage = nullptr;
     }
@@ -118,7 +120,8 @@ void Graph2DDrawer::Paint(HDC dc, bool erase, const RECT& rect) {
         }
         if (mXDragCount > 0 || mYDragCount > 0 || renderAll) {
             ViewportShift shift(memory, mRect, local);
-            DrawStrips(memory, nullptr, true, true, mXDragCount > 0 || renderAll, mYDragCount > 0 || renderAll);
+            DrawStrips(memory, nullptr, true, true, mXDragCount > 0 || renderAll,
+                       mYDragCount > 0 || renderAll);
         }
     }
     BitBlt(dc, rect.left, rect.top, w, h, memory, 0, 0, SRCCOPY);

@@ -35,7 +35,8 @@ template <class Drawer> void GraphWindow<Drawer>::OnMouseLeaveWindow() {
     Drawer::OnMouseLeave();
 }
 
-template <class Drawer> Graph2DWindowBase<Drawer>::Graph2DWindowBase(OWL::TWindow* parent) : GraphWindow<Drawer>(parent) {
+template <class Drawer>
+Graph2DWindowBase<Drawer>::Graph2DWindowBase(OWL::TWindow* parent) : GraphWindow<Drawer>(parent) {
     CreateScales();
 }
 
@@ -65,7 +66,8 @@ template <class Drawer> void Graph2DWindowBase<Drawer>::CreateScales() {
 
 template <class Drawer> void Graph2DWindowBase<Drawer>::SetupWindow() {
     GraphWindow<Drawer>::SetupWindow();
-    this->SetScaleObjects(mXScale->GetStrip(), mYScale->GetStrip(), mXScale->DrivesAxis(), mYScale->DrivesAxis());
+    this->SetScaleObjects(mXScale->GetStrip(), mYScale->GetStrip(), mXScale->DrivesAxis(),
+                          mYScale->DrivesAxis());
     // The client rectangle again: the layout of every resize, now with the strips.
     this->SetGraphRect(this->GetClientRect(), false);
     if (!this->HasDrawnOnce()) {

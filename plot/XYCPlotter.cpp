@@ -79,8 +79,8 @@ void ClipScope::Restore() {
 }
 
 struct XYCPlotterBase::Context {
-    RECT plot;
-    RECT clip;
+    RECT plot{0, 0, 0, 0};
+    RECT clip{0, 0, 0, 0};
     Series series;
     int markerW = 2;
     int markerH = 2;
@@ -117,7 +117,9 @@ bool XYCPlotterBase::NeedsRedraw() {
 
 void XYCPlotterBase::OnDraw(HDC dc, HDC attributeDc, const RECT& plot, const RECT& clip) {
     XYCPlotDataBase* data = GetXYCPlotDataBase();
-    Context context{plot, clip};
+    Context context;
+    context.plot = plot;
+    context.clip = clip;
     bool keep = false;
     bool open = false;
     if (data != nullptr) {
@@ -136,7 +138,8 @@ void XYCPlotterBase::OnDraw(HDC dc, HDC attributeDc, const RECT& plot, const REC
         if (!keep)
             data->ClearBins();
         int unused = 0;
-        context.binning = data->BeginBinning(std::abs(plot.right - plot.left), std::abs(plot.bottom - plot.top), &unused);
+        context.binning =
+            data->BeginBinning(std::abs(plot.right - plot.left), std::abs(plot.bottom - plot.top), &unused);
         DrawCore(dc, context);
         if (context.binning)
             data->EndBinning();
@@ -179,7 +182,8 @@ void XYCPlotterBase::DrawCore(HDC dc, const Context& c0) {
                     drawn = bin.colour == colour && bin.drawSerial == c.serial;
                     c.data->SetBin(column, row, chunk.xs[j], chunk.ys[j], index, colour, c.serial);
                 } else {
-                    c.data->AddBinRecord(column, row, PlotBin{-1, chunk.xs[j], chunk.ys[j], index, c.serial, colour});
+                    c.data->AddBinRecord(column, row,
+                                         PlotBin{-1, chunk.xs[j], chunk.ys[j], index, c.serial, colour});
                 }
             }
             if ((flags & kDrawLines) && i > 0) {
@@ -189,8 +193,14 @@ void XYCPlotterBase::DrawCore(HDC dc, const Context& c0) {
                     LineTo(dc, static_cast<int>(px), static_cast<int>(py));
                 } else {
                     // Refused when an end is not finite: the line breaks at a missing value.
-                    LineClipRecord seg{static_cast<float>(prevPx), static_cast<float>(prevPy), static_cast<float>(px),
-                                       static_cast<float>(py), r.left, r.top, r.right, r.bottom};
+                    LineClipRecord seg{static_cast<float>(prevPx),
+                                       static_cast<float>(prevPy),
+                                       static_cast<float>(px),
+                                       static_cast<float>(py),
+                                       r.left,
+                                       r.top,
+                                       r.right,
+                                       r.bottom};
                     if (ClipLine(seg)) {
                         MoveToEx(dc, static_cast<int>(seg.x0), static_cast<int>(seg.y0), nullptr);
                         LineTo(dc, static_cast<int>(seg.x1), static_cast<int>(seg.y1));
@@ -221,7 +231,8 @@ void XYCPlotterBase::DrawCore(HDC dc, const Context& c0) {
     mAlwaysRedraw = false;
 }
 
-void XYCPlotterBase::DrawMarker(HDC dc, std::uint32_t flags, int cx, int cy, int w, int h, COLORREF colour) const {
+void XYCPlotterBase::DrawMarker(HDC dc, std::uint32_t flags, int cx, int cy, int w, int h,
+                                COLORREF colour) const {
     const std::uint32_t shape = flags & kShapeMask;
     const std::uint32_t first = shape & (~shape + 1); // the lowest set bit wins
     const int a = TruncateToInt32(2.5 * w);
@@ -300,7 +311,8 @@ void XYCPlotterBase::DrawHighlight(HDC dc, const Context& c) const {
     const int h = static_cast<int>(hh);
     HPEN pen = MakePen(data.highlightColour);
     HGDIOBJ old = SelectObject(dc, pen);
-    const POINT box[] = {{cx - w, cy - h}, {cx + w, cy - h}, {cx + w, cy + h}, {cx - w, cy + h}, {cx - w, cy - h}};
+    const POINT box[] = {
+        {cx - w, cy - h}, {cx + w, cy - h}, {cx + w, cy + h}, {cx - w, cy + h}, {cx - w, cy - h}};
     Polyline(dc, box, 5);
     SelectObject(dc, old);
     DeleteObject(pen);

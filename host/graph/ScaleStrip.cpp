@@ -257,7 +257,13 @@ void ScaleStrip::DrawX(HDC dc, HFONT) const {
         const int x = mRect.left + ticks[i].offset;
         MoveToEx(dc, x, mRect.top, nullptr);
         LineTo(dc, x, mRect.top + kTickLength);
-        Text(dc, x, mRect.top + kTickLength + kLabelGap, TA_CENTER | TA_TOP, Label(values[i]));
+        // A label at an end of the strip stays inside it.
+        const std::u16string label = Label(values[i]);
+        SIZE size{0, 0};
+        GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
+        const int left = std::clamp(x - size.cx / 2, static_cast<int>(mRect.left),
+                                    std::max<int>(mRect.left, mRect.right - size.cx));
+        Text(dc, left, mRect.top + kTickLength + kLabelGap, TA_LEFT | TA_TOP, label);
     }
     Text(dc, (mRect.left + mRect.right) / 2, mRect.top + kTickLength + kLabelGap + tm.tmHeight + kTitleGap,
          TA_CENTER | TA_TOP, Caption());

@@ -49,16 +49,19 @@ struct MessageLog : MessSys::MessageReceiver {
         using namespace ZOzuve1;
         return Heard<MsgGraph2DDrawerNotifyBeginRedraw>(m, "begin redraw") ||
                Heard<MsgGraph2DDrawerNotifyEndRedraw>(m, "end redraw") ||
-               Heard<MsgGraph2DDrawerOnDomainChanged>(m, "domain") || Heard<MsgGraph2DDrawerOnRangeChanged>(m, "range") ||
-               Heard<MouseTrackHintMsg>(m, "hint") || Heard<MouseLeaveMsg>(m, "leave") ||
-               Heard<MessageQueenChanged>(m, "queen changed") || Heard<MessageQueenTrackEnd>(m, "queen dropped") ||
+               Heard<MsgGraph2DDrawerOnDomainChanged>(m, "domain") ||
+               Heard<MsgGraph2DDrawerOnRangeChanged>(m, "range") || Heard<MouseTrackHintMsg>(m, "hint") ||
+               Heard<MouseLeaveMsg>(m, "leave") || Heard<MessageQueenChanged>(m, "queen changed") ||
+               Heard<MessageQueenTrackEnd>(m, "queen dropped") ||
                Heard<MessageQueenControllerTrackBegin>(m, "track begin") ||
-               Heard<MessageQueenControllerTrackEnd>(m, "track end") || Heard<MsgBeginDrag>(m, "begin drag") ||
-               Heard<MsgEndDrag>(m, "end drag") || Heard<MsgScalingChanged>(m, "scaling") ||
-               Heard<MsgAutoScale>(m, "auto scale");
+               Heard<MessageQueenControllerTrackEnd>(m, "track end") ||
+               Heard<MsgBeginDrag>(m, "begin drag") || Heard<MsgEndDrag>(m, "end drag") ||
+               Heard<MsgScalingChanged>(m, "scaling") || Heard<MsgAutoScale>(m, "auto scale");
     }
     std::vector<std::string> names;
-    int Count(const std::string& name) const { return static_cast<int>(std::count(names.begin(), names.end(), name)); }
+    int Count(const std::string& name) const {
+        return static_cast<int>(std::count(names.begin(), names.end(), name));
+    }
 };
 
 } // namespace PlotTest

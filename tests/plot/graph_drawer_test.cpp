@@ -32,7 +32,7 @@ TEST_F(GraphDrawerTest, ThePlotRectangleLeavesTheMarginsAndIsNeverEmpty) {
         RECT plot;
     } cases[] = {
         {{5, 5, 405, 305}, {65, 5, 405, 245}},
-        {{0, 0, 40, 300}, {60, 0, 61, 240}},  // narrower than the left margin
+        {{0, 0, 40, 300}, {60, 0, 61, 240}},     // narrower than the left margin
         {{0, 10, 300, 50}, {60, -11, 300, -10}}, // lower than the bottom margin
     };
     for (const auto& c : cases) {

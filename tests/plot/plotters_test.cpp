@@ -101,7 +101,7 @@ TEST(XYCPlotter, MarkersTakeTheirShapeFromTheFirstShapeBit) {
     // Half sizes int(2.5 * 2) = 5 around (30, 30).
     const Case cases[] = {
         {kDrawMarkers | 0x20 | 0x10, gdi_test::RectPoints(25, 25, 35, 35)}, // the square's bit comes first
-        {kDrawMarkers | 0x100, {}}, // outlined square, checked below
+        {kDrawMarkers | 0x100, {}},                                         // outlined square, checked below
     };
     for (const Case& k : cases) {
         Canvas c(80, 80);
@@ -189,7 +189,8 @@ struct Iterated : XYCPlotData2 {
         std::vector<int> reads;
     } xs, ys;
     bool GetData(int, int* count, int* first, GraphFloatIterator** x, GraphFloatIterator** y,
-                 GraphColorrefIterator** colours, int* stride, COLORREF* colour, std::uint32_t* flags) override {
+                 GraphColorrefIterator** colours, int* stride, COLORREF* colour,
+                 std::uint32_t* flags) override {
         *count = 300;
         *first = 0;
         *x = &xs;
@@ -217,7 +218,8 @@ TEST(XYCPlotter2, ReadsItsPointsInChunksOf128) {
 
 TEST(GraphDrawer, WithoutItsOwnDrawingItSaysSo) {
     Canvas c(300, 100);
-    struct Bare : GraphDrawer {} bare;
+    struct Bare : GraphDrawer {
+    } bare;
     bare.Draw(c.dc(), nullptr, RECT{0, 0, 300, 100}, RECT{0, 0, 300, 100});
     const auto texts = gdi::DisplayListOf(c.dc())->Named("TextOutW");
     ASSERT_EQ(texts.size(), 1u);
