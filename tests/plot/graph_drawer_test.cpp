@@ -7,6 +7,7 @@
 #include "host/graph/ScaleStrip.h"
 #include "plot/Graph2DDrawer.h"
 #include "plot/XYCPlotter.h"
+#include "tests/platform/gdi/Canvas.h"
 #include "tests/plot/PlotHost.h"
 #include "tests/plot/SeriesData.h"
 
@@ -200,6 +201,24 @@ TEST_F(GraphDrawerTest, TheAxisSettingsReachTheStrips) {
     EXPECT_EQ(d.XScaleOriginRecord(), (ScaleMap{2.5, 0.0}));
     d.ResetXScaleText();
     EXPECT_EQ(x->Title(), u"Volume");
+}
+
+TEST_F(GraphDrawerTest, PaintsOnlyARealRectangleAndInRenderAllModeWithoutOverlayOnlyWhite) {
+    Graph2DDrawer d;
+    MessageLog redraws;
+    d.AddRedrawReceiver(&redraws);
+    gdi_test::Canvas c(100, 100, RGB(0, 0, 0));
+    d.Paint(c.dc(), true, RECT{10, 10, 10, 50});
+    EXPECT_TRUE(redraws.names.empty());
+    d.renderAll = true;
+    d.Paint(c.dc(), true, RECT{0, 0, 100, 100});
+    EXPECT_TRUE(redraws.names.empty()) << "strips made without windows draw nothing into the image";
+    EXPECT_EQ(c.At(50, 50), RGB(255, 255, 255));
+    d.renderAll = false;
+    d.Paint(c.dc(), true, RECT{0, 0, 100, 100});
+    EXPECT_EQ(redraws.names, (std::vector<std::string>{"begin redraw", "end redraw"}));
+    EXPECT_FALSE(d.IsImageDirty());
+    d.RemoveRedrawReceiver(&redraws);
 }
 
 } // namespace

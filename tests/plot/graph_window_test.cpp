@@ -138,7 +138,8 @@ protected:
                 static_cast<int>(graph->YPixelTransform().ToPixel(p, r.top))};
     }
     void Send(UINT message, int x, int y, HWND to = nullptr) {
-        SendMessageW(to != nullptr ? to : Graph(), message, message == WM_MOUSEMOVE ? 0 : 1, MAKELPARAM(x, y));
+        SendMessageW(to != nullptr ? to : Graph(), message, message == WM_MOUSEMOVE ? 0 : 1,
+                     MAKELPARAM(x, y));
     }
 
     OWL::TWindow* host = nullptr;
@@ -187,7 +188,9 @@ TEST_F(GraphWindowTest, PaintsLoopsOnTitledAxesWithTheRelationsMarkerAndAnnotati
     EXPECT_TRUE(golden::Matches(picture, "pv-loops-graph"));
 
     const RECT plot = Plot();
-    const auto at = [&](POINT p) { return gdi::ColorFromPixel(picture.Get(InHost(p.x, p.y).x, InHost(p.x, p.y).y)); };
+    const auto at = [&](POINT p) {
+        return gdi::ColorFromPixel(picture.Get(InHost(p.x, p.y).x, InHost(p.x, p.y).y));
+    };
     // Loop points lie at left + (v + offset) x scale.
     for (std::size_t i = 0; i < loops->xs.size(); i += 97)
         if (loops->ys[i] > 20.0f && loops->xs[i] > 25.0f) { // clear of the relations and the marker
@@ -240,14 +243,17 @@ TEST_F(GraphWindowTest, AMarkerIsDraggedByButtonAndMoveMessages) {
     EXPECT_NEAR(marker->current.x, 15.0, 0.01) << "41 pixels of 8.2 a microlitre";
     Send(WM_LBUTTONUP, 2000, 2000);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(moves.names, (std::vector<std::string>{"track begin", "queen changed", "queen dropped", "track end"}));
+    EXPECT_EQ(moves.names,
+              (std::vector<std::string>{"track begin", "queen changed", "queen dropped", "track end"}));
     // The marker keeps the grab's offset from the pointer, which was dropped
     // on the plot's last column and row.
     const RECT plot = Plot();
     const ScaleMap& xt = graph->XPixelTransform();
     const ScaleMap& yt = graph->YPixelTransform();
-    EXPECT_DOUBLE_EQ(marker->committed.x, 10.0 - xt.ToValue(m.x, plot.left) + xt.ToValue(plot.right - 1, plot.left));
-    EXPECT_DOUBLE_EQ(marker->committed.y, 100.0 - yt.ToValue(m.y, plot.top) + yt.ToValue(plot.bottom - 1, plot.top));
+    EXPECT_DOUBLE_EQ(marker->committed.x,
+                     10.0 - xt.ToValue(m.x, plot.left) + xt.ToValue(plot.right - 1, plot.left));
+    EXPECT_DOUBLE_EQ(marker->committed.y,
+                     100.0 - yt.ToValue(m.y, plot.top) + yt.ToValue(plot.bottom - 1, plot.top));
     marker->RemoveReceiver(&moves);
     graph->RemoveQueenReceiver(&moves);
 }
@@ -337,7 +343,8 @@ TEST_F(GraphWindowTest, PrintingDrawsTheWholeGraphIntoAnotherBitmap) {
             loopPixels += GetPixel(dc, x, y) == kLoops;
     EXPECT_GT(loopPixels, 200);
     const auto texts = gdi::DisplayListOf(dc)->Named("TextOutW");
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const gdi::DrawCall& c) { return c.text == u"Pressure (mmHg)"; }));
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const gdi::DrawCall& c) { return c.text == u"Pressure (mmHg)"; }));
     EXPECT_EQ(graph->XPixelTransform(), screen) << "the screen's layout comes back";
     SelectObject(dc, old);
     DeleteObject(bitmap);
@@ -403,6 +410,117 @@ TEST_F(GraphWindowTest, TypingTheDebuggingKeyShowsItsBox) {
     for (char16_t c : std::u16string(u"61Zerun"))
         graph->OnChar(c);
     EXPECT_EQ(boxes.size(), 2u) << "again after seven more characters";
+}
+
+// An annotation that counts clicks and answers as told, with a fixed hint.
+struct Clicked : BasicAnnotation {
+    Clicked(std::vector<std::string>& l, std::string n, bool h) : log(l), name(std::move(n)), handles(h) {}
+    bool OnIndexClick(int, const RECT&, UINT, POINT, POINT) override {
+        log.push_back(name);
+        return handles;
+    }
+    bool FollowPointer(int, int, const RECT&) override { return true; }
+    bool GetHint(TrackInfo* info) override {
+        info->hint = u"hint of " + std::u16string(name.begin(), name.end());
+        return true;
+    }
+    std::vector<std::string>& log;
+    std::string name;
+    bool handles;
+};
+
+TEST_F(GraphWindowTest, ClicksGoToTheLastAnnotationFirstAndHintsToListeners) {
+    std::vector<std::string> clicks;
+    graph->AddAnnotation(new Clicked(clicks, "first", true), true);
+    graph->AddAnnotation(new Clicked(clicks, "second", false), true);
+    Send(WM_LBUTTONDOWN, 100, 100);
+    Send(WM_LBUTTONUP, 101, 101); // distance squared 2: a click
+    EXPECT_EQ(clicks, (std::vector<std::string>{"second", "first"}));
+    clicks.clear();
+    Send(WM_LBUTTONDOWN, 100, 100);
+    Send(WM_LBUTTONUP, 102, 100); // 4: not a click
+    EXPECT_TRUE(clicks.empty());
+
+    struct Hints : MessSys::MessageReceiver {
+        bool ReceiveMessage(const MessSys::Message& m) override {
+            if (auto* h = dynamic_cast<const MouseTrackHintMsg*>(&m))
+                texts.push_back(h->hints.size() == 2 ? h->hints[1].hint : u"");
+            else if (dynamic_cast<const MouseLeaveMsg*>(&m))
+                texts.push_back(u"left");
+            return true;
+        }
+        std::vector<std::u16string> texts;
+    } hints;
+    user::Desktop::Current().Pump();
+    ValidateRect(Graph(), nullptr);
+    graph->AddMouseReceiver(&hints);
+    Send(WM_MOUSEMOVE, 120, 120);
+    RECT update{};
+    EXPECT_TRUE(GetUpdateRect(Graph(), &update, FALSE)) << "marks not drawn by inversion: the whole window";
+    graph->OnMouseLeave();
+    EXPECT_EQ(hints.texts, (std::vector<std::u16string>{u"hint of second", u"left"}));
+    graph->RemoveMouseReceiver(&hints);
+}
+
+TEST_F(GraphWindowTest, WithoutAnnotationsAPointerMoveSendsNoHint) {
+    MessageLog mouse;
+    graph->AddMouseReceiver(&mouse);
+    Send(WM_MOUSEMOVE, 120, 120);
+    EXPECT_TRUE(mouse.names.empty());
+    graph->RemoveMouseReceiver(&mouse);
+}
+
+TEST_F(GraphWindowTest, AWindowSmallerThanItsMarginsKeepsTheDrawersRectangle) {
+    const RECT before = graph->DrawerRect();
+    MoveWindow(Graph(), 10, 10, 8, 8, TRUE);
+    EXPECT_EQ(graph->DrawerRect().right, before.right);
+    user::Desktop::Current().Pump();
+    MoveWindow(Graph(), 10, 10, 0, 50, TRUE);
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(Graph(), &update, FALSE)) << "a zero size neither invalidates";
+    EXPECT_EQ(graph->DrawerRect().right, before.right) << "nor moves the drawer";
+}
+
+TEST_F(GraphWindowTest, AnEndOfDragWithoutABeginAppliesTheStripsInterval) {
+    const ScalePair interval{30.0, 20.0}; // (20, 30), second value first
+    graph->XStrip()->SetInterval(&interval);
+    changes.names.clear();
+    graph->ReceiveMessage(MsgEndDrag(100));
+    EXPECT_EQ(graph->XDragCount(), 0);
+    double x0 = 0, x1 = 0;
+    graph->GetDomain(x0, x1);
+    EXPECT_EQ(x0, 20.0);
+    EXPECT_EQ(x1, 30.0);
+    EXPECT_FALSE(graph->ReceiveMessage(MsgEndDrag(102))) << "not one of its strips";
+    EXPECT_FALSE(graph->ReceiveMessage(MessageQueenControllerTrackEnd{}));
+}
+
+// A host without the graph service: the strips cannot be made.
+class WithoutGraphService : public PlotTest::PlotHost {
+protected:
+    void SetUp() override {
+        PlotTest::PlotHost::SetUp();
+        framework->Classes().RemoveService(
+            (static_cast<DWORD>(framework->MessageIds().NumberOf(kGraphSpaceGuid)) << 16) | 9);
+    }
+};
+
+TEST_F(WithoutGraphService, TheGraphWindowStillShowsItsPlotters) {
+    OWL::TWindow host(nullptr, u"Vantrel");
+    host.Attr.Style = WS_POPUP | WS_VISIBLE;
+    host.Attr.W = 300;
+    host.Attr.H = 200;
+    auto* graph = new Graph2DWindow(&host);
+    graph->Attr.W = 300;
+    graph->Attr.H = 200;
+    ASSERT_TRUE(host.Create());
+    EXPECT_EQ(graph->XStrip(), nullptr);
+    EXPECT_EQ(graph->XScaleWindow()->GetHandle(), nullptr) << "its creation failed";
+    auto* plotter = new XYCPlotter;
+    plotter->SetPlotData(new SeriesData({0.5f}, {0.5f}, RGB(255, 0, 0), 0), 0, true);
+    graph->AddPlotter(plotter, true);
+    user::Desktop::Current().Pump();
+    EXPECT_TRUE(graph->IsWindow());
 }
 
 } // namespace
