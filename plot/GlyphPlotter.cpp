@@ -146,18 +146,8 @@ void GlyphPlotter::DrawGlyph(HDC dc, const GlyphRecord& g, const RECT& plot) con
         const double py2 = ym->ToPixel(g.y2, plot.top);
         if (g.ruled)
             DrawGuide(dc, plot, px, py, px2, py2);
-        LineClipRecord r{static_cast<float>(px),
-                         static_cast<float>(py),
-                         static_cast<float>(px2),
-                         static_cast<float>(py2),
-                         plot.left,
-                         plot.top,
-                         plot.right,
-                         plot.bottom};
-        if (!ClipLine(r))
+        if (!DrawClippedSegment(dc, px, py, px2, py2, plot))
             break;
-        MoveToEx(dc, static_cast<int>(r.x0), static_cast<int>(r.y0), nullptr);
-        LineTo(dc, static_cast<int>(r.x1), static_cast<int>(r.y1));
         Label(dc, plot.left + Scaled(dc, 5), plot.top + Scaled(dc, 1), TA_LEFT | TA_TOP, 0, g.colour,
               g.label);
         break;
@@ -176,14 +166,8 @@ void GlyphPlotter::DrawGuide(HDC dc, const RECT& plot, double x0, double y0, dou
     const double ux = (x1 - x0) / length;
     const double uy = (y1 - y0) / length;
     const double reach = 2.0 * std::hypot(plot.right - plot.left, plot.bottom - plot.top) + length;
-    LineClipRecord across{static_cast<float>(x0 - ux * reach),
-                          static_cast<float>(y0 - uy * reach),
-                          static_cast<float>(x0 + ux * reach),
-                          static_cast<float>(y0 + uy * reach),
-                          plot.left,
-                          plot.top,
-                          plot.right,
-                          plot.bottom};
+    LineClipRecord across =
+        MakeClipRecord(x0 - ux * reach, y0 - uy * reach, x0 + ux * reach, y0 + uy * reach, plot);
     if (!ClipLine(across))
         return;
     const double dash = std::max(1, Scaled(dc, 16));

@@ -33,6 +33,11 @@ ComPtr<IScaleStrip> Settings(IScaleStrip* strip) {
     return QueryInterfacePtr<IScaleStrip>(strip, IID_IScaleStrip);
 }
 
+void Read(const double* pair, double& a, double& b) {
+    a = pair[0];
+    b = pair[1];
+}
+
 ScaleMap ToMap(const ScalePair& p) {
     return {p.first, p.second};
 }
@@ -109,33 +114,27 @@ void Graph2DDrawer::SetDisplayInfo(const GraphDisplayInfo& info) {
 // Domain and range.
 
 void Graph2DDrawer::GetDomain(double& x0, double& x1) const {
-    x0 = mDomain[0];
-    x1 = mDomain[1];
+    Read(mDomain, x0, x1);
 }
 
 void Graph2DDrawer::GetRange(double& y0, double& y1) const {
-    y0 = mRange[0];
-    y1 = mRange[1];
+    Read(mRange, y0, y1);
 }
 
 void Graph2DDrawer::GetXScaleLimits(double& a, double& b) const {
-    a = mXLimits[0];
-    b = mXLimits[1];
+    Read(mXLimits, a, b);
 }
 
 void Graph2DDrawer::GetYScaleLimits(double& a, double& b) const {
-    a = mYLimits[0];
-    b = mYLimits[1];
+    Read(mYLimits, a, b);
 }
 
 void Graph2DDrawer::GetXScaleBounds(double& a, double& b) const {
-    a = mXBounds[0];
-    b = mXBounds[1];
+    Read(mXBounds, a, b);
 }
 
 void Graph2DDrawer::GetYScaleBounds(double& a, double& b) const {
-    a = mYBounds[0];
-    b = mYBounds[1];
+    Read(mYBounds, a, b);
 }
 
 void Graph2DDrawer::SetDomain(double x0, double x1) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/gdi/gdi.h"
+
 namespace ZOzuve1 {
 namespace {
 
@@ -96,6 +98,27 @@ bool ClipLine(LineClipRecord& r) {
         }
     }
     return false;
+}
+
+LineClipRecord MakeClipRecord(double x0, double y0, double x1, double y1, const RECT& rect) {
+    return {static_cast<float>(x0),
+            static_cast<float>(y0),
+            static_cast<float>(x1),
+            static_cast<float>(y1),
+            rect.left,
+            rect.top,
+            rect.right,
+            rect.bottom};
+}
+
+bool DrawClippedSegment(HDC dc, double x0, double y0, double x1, double y1, const RECT& rect) {
+    LineClipRecord r = MakeClipRecord(x0, y0, x1, y1, rect);
+    if (!ClipLine(r))
+        return false;
+    // Inside the rectangle: the conversions cannot overflow.
+    MoveToEx(dc, static_cast<int>(r.x0), static_cast<int>(r.y0), nullptr);
+    LineTo(dc, static_cast<int>(r.x1), static_cast<int>(r.y1));
+    return true;
 }
 
 } // namespace ZOzuve1

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+#include "platform/gdi/handles.h"
+#include "platform/win32/types.h"
+
 namespace ZOzuve1 {
 
 struct LineClipRecord {
@@ -21,5 +24,10 @@ struct LineClipRecord {
 // visible. An endpoint that is not finite (NaN is the system's missing value)
 // makes the whole segment invisible.
 bool ClipLine(LineClipRecord& record);
+
+// The record of the segment (x0, y0)-(x1, y1), in single precision, on rect.
+LineClipRecord MakeClipRecord(double x0, double y0, double x1, double y1, const RECT& rect);
+// Draws what of the segment lies in rect (MoveToEx, LineTo); false when nothing does.
+bool DrawClippedSegment(HDC dc, double x0, double y0, double x1, double y1, const RECT& rect);
 
 } // namespace ZOzuve1

@@ -193,18 +193,7 @@ void XYCPlotterBase::DrawCore(HDC dc, const Context& c0) {
                     LineTo(dc, static_cast<int>(px), static_cast<int>(py));
                 } else {
                     // Refused when an end is not finite: the line breaks at a missing value.
-                    LineClipRecord seg{static_cast<float>(prevPx),
-                                       static_cast<float>(prevPy),
-                                       static_cast<float>(px),
-                                       static_cast<float>(py),
-                                       r.left,
-                                       r.top,
-                                       r.right,
-                                       r.bottom};
-                    if (ClipLine(seg)) {
-                        MoveToEx(dc, static_cast<int>(seg.x0), static_cast<int>(seg.y0), nullptr);
-                        LineTo(dc, static_cast<int>(seg.x1), static_cast<int>(seg.y1));
-                    }
+                    DrawClippedSegment(dc, prevPx, prevPy, px, py, r);
                 }
             }
             const bool missingY = std::isnan(py) && Between(px, r.left, r.right);

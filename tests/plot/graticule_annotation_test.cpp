@@ -21,7 +21,8 @@ constexpr COLORREF kGrid = 0xFFAFAF;
 // the tick interface), its rectangle and its grid lines.
 class Strip : public Vantrel::ComObject<IScaleStrip, IScaleStripTicks> {
 public:
-    Strip(std::vector<int> offsets, RECT rect, bool ticks = true) : mOffsets(std::move(offsets)), mRect(rect), mTicks(ticks) {}
+    Strip(std::vector<int> offsets, RECT rect, bool ticks = true)
+        : mOffsets(std::move(offsets)), mRect(rect), mTicks(ticks) {}
 
     double last = 0.0;
     double step = 0.0;
