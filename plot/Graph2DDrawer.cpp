@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "controls/Fonts.h"
 #include "platform/gdi/gdi.h"
-#include "platform/owl/TApplication.h"
 #include "platform/owl/TWindow.h"
 #include "platform/user/paint_api.h"
 #include "plot/HostGraphService.h"
@@ -13,8 +13,6 @@
 namespace ZOzuve1 {
 namespace {
 
-constexpr LANGID kLangChinese = 0x04;
-constexpr LANGID kLangJapanese = 0x11;
 constexpr LONG kRefreshAll = 5;
 
 VARIANT_BOOL ComBool(bool b) {
@@ -352,8 +350,7 @@ void Graph2DDrawer::SetYScaleStyleBit() {
 }
 
 LONG Graph2DDrawer::GetXScaleProperty() const {
-    const LANGID primary = OWL::TApplication::Current().GetLangId() & 0x3FF;
-    LONG value = primary == kLangChinese || primary == kLangJapanese ? 12 : 10;
+    LONG value = UiPointSize();
     if (auto p = QueryInterfacePtr<IScaleStripProperty>(mXStrip.Get(), IID_IScaleStripProperty))
         p->GetProperty(&value);
     return value;
