@@ -53,7 +53,7 @@ TEST(ClipLine, RefusesSegmentsWithAnEndThatIsNoNumber) {
         EXPECT_FALSE(ClipLine(r));
 }
 
-// A clipped segment lies on the original line inside the half-open
+// A clipped segment lies on the line it was cut from inside the half-open
 // rectangle (an end cut at an edge lies on right - 1 or bottom - 1); a refused one has no point inside. The
 // oracle samples the segment in double precision.
 TEST(ClipLine, AgreesWithSamplingOnRandomSegments) {
