@@ -53,9 +53,9 @@ TEST(ClipLine, RefusesSegmentsWithAnEndThatIsNoNumber) {
         EXPECT_FALSE(ClipLine(r));
 }
 
-// A clipped segment lies on the line it was cut from inside the half-open
-// rectangle (an end cut at an edge lies on right - 1 or bottom - 1); a refused one has no point inside. The
-// oracle samples the segment in double precision.
+// A clipped segment lies on the line it was cut from, inside the half-open
+// rectangle (an end cut at an edge lies on right - 1 or bottom - 1); a refused
+// one has no point inside. The oracle samples the segment in double precision.
 TEST(ClipLine, AgreesWithSamplingOnRandomSegments) {
     std::mt19937 random(20);
     std::uniform_real_distribution<float> coordinate(-150.0f, 250.0f);
