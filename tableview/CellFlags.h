@@ -8,11 +8,11 @@
 
 namespace TVF_Grid {
 
-inline constexpr DWORD kEditableByClick = 0x2; // for a choice cell also: its choice is shown
+inline constexpr DWORD kEditableByClick = 0x2;       // for a choice cell also: its choice is shown
 inline constexpr DWORD kEditableByDoubleClick = 0x4; // with edit-as-text
 inline constexpr DWORD kChoiceCell = 0x8;            // the text is an index into the choice list
 inline constexpr DWORD kTitleCell = 0x10;            // a column title in row 0; bold in a data cell
-inline constexpr DWORD kNoChoice = 0x80;  // "<Select Channel>"; an edit field starts empty
+inline constexpr DWORD kNoChoice = 0x80;             // "<Select Channel>"; an edit field starts empty
 inline constexpr DWORD kEmptyCell = 0x100;
 inline constexpr DWORD kTabMovesDown = 0x800;
 inline constexpr DWORD kIndented = 0x1000;

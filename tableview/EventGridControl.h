@@ -18,10 +18,10 @@
 
 namespace TVF_Grid {
 
-inline constexpr DWORD kColumnResizedNotice = 0x80140007;    // column, width
-inline constexpr DWORD kColumnMovedNotice = 0x8014000A;      // from column, to column
+inline constexpr DWORD kColumnResizedNotice = 0x80140007;      // column, width
+inline constexpr DWORD kColumnMovedNotice = 0x8014000A;        // from column, to column
 inline constexpr DWORD kFirstColumnChangedNotice = 0x8014000B; // first visible column
-inline constexpr DWORD kClickedNotice = 0x8014000D;          // no data
+inline constexpr DWORD kClickedNotice = 0x8014000D;            // no data
 
 struct GridNotice {
     std::int32_t words[2];

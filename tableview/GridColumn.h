@@ -20,7 +20,8 @@ public:
         : mTitle(title), mDataColumn(dataColumn), mWidth(width) {}
     virtual ~GridColumn() = default;
     // A cursor over rows [row, end of the pane's rows) of this column.
-    virtual std::unique_ptr<RowPosCursor> CreateRowCursor(int row, int rowOrigin, int col, int colOrigin) const = 0;
+    virtual std::unique_ptr<RowPosCursor> CreateRowCursor(int row, int rowOrigin, int col,
+                                                          int colOrigin) const = 0;
 
     const Ovo::String& Title() const { return mTitle; }
     const Ovo::String& ShortTitle() const { return mShortTitle; }
@@ -67,7 +68,8 @@ private:
 class UniformGridColumn : public GridColumn {
 public:
     using GridColumn::GridColumn;
-    std::unique_ptr<RowPosCursor> CreateRowCursor(int row, int rowOrigin, int col, int colOrigin) const override;
+    std::unique_ptr<RowPosCursor> CreateRowCursor(int row, int rowOrigin, int col,
+                                                  int colOrigin) const override;
 };
 
 } // namespace TVF_Grid

@@ -150,7 +150,8 @@ void GridControl::SetColumnSource(int count, int origin) {
 }
 
 DWORD GridControl::CellFlags(int row, int dataColumn) const {
-    return ReadCellFlags(mData, mTableId, static_cast<DWORD>(row), static_cast<DWORD>(dataColumn + mColumnOrigin));
+    return ReadCellFlags(mData, mTableId, static_cast<DWORD>(row),
+                         static_cast<DWORD>(dataColumn + mColumnOrigin));
 }
 
 int GridControl::ChooseFromList(DWORD row, DWORD column, HWND owner) const {
@@ -168,8 +169,8 @@ int GridControl::ChooseFromList(DWORD row, DWORD column, HWND owner) const {
     }
     POINT at{0, 0};
     GetCursorPos(&at);
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
     DestroyMenu(menu);
     return chosen == 0 ? -1 : static_cast<int>(chosen) - 1;
 }
@@ -238,7 +239,8 @@ void GridControl::LayoutPanes() {
     if (mHBarShown)
         mHBar->MoveWindow(rn + 1, mClientHeight - h, gridWidth, h, true);
     mPane->MoveWindow(rn + 1, mHeaderHeight + 1, gridWidth, gridHeight, true);
-    mRowNumbers->MoveWindow(1, mHeaderHeight + 1, std::max(0, std::min(rn, mClientWidth - v)), gridHeight, true);
+    mRowNumbers->MoveWindow(1, mHeaderHeight + 1, std::max(0, std::min(rn, mClientWidth - v)), gridHeight,
+                            true);
     mTitleBar->MoveWindow(rn + 1, 1, gridWidth, mHeaderHeight, true);
     if (mVBarShown)
         UpdateVerticalRange();
@@ -273,7 +275,8 @@ void GridControl::UpdateVerticalRange() {
     info.fMask = SIF_RANGE | SIF_PAGE;
     info.nMin = 0;
     info.nMax = std::max(mPane->RowCount() - 1, 0);
-    info.nPage = static_cast<UINT>(std::max(0, std::min(mPane->RowCount() - mPane->TopRow(), mPane->VisibleRows())));
+    info.nPage =
+        static_cast<UINT>(std::max(0, std::min(mPane->RowCount() - mPane->TopRow(), mPane->VisibleRows())));
     mVBar->SetScrollInfo(&info, true);
 }
 
@@ -369,8 +372,8 @@ void GridControl::ScrollToColumn(int col, int origin) {
 
 void GridControl::ScrollColumns(int delta) {
     const int count = mPane->ColumnCount();
-    const int target =
-        std::clamp(mPane->FirstColumn() + mColumnOrigin + delta, mColumnOrigin, std::max(count - 1, 0) + mColumnOrigin);
+    const int target = std::clamp(mPane->FirstColumn() + mColumnOrigin + delta, mColumnOrigin,
+                                  std::max(count - 1, 0) + mColumnOrigin);
     if (count >= 1 && target - mColumnOrigin != mPane->FirstColumn())
         ApplyFirstColumn(target - mColumnOrigin);
 }
@@ -411,7 +414,8 @@ double GridControl::GetVerticalFraction() const {
     mVBar->GetScrollInfo(&info, SIF_RANGE | SIF_PAGE | SIF_POS);
     if (info.nMin == 0 && info.nMax == 0)
         return 0.0;
-    return static_cast<double>(info.nPos + static_cast<int>(info.nPage) - info.nMin) / (info.nMax - info.nMin);
+    return static_cast<double>(info.nPos + static_cast<int>(info.nPage) - info.nMin) /
+           (info.nMax - info.nMin);
 }
 
 // Cells.

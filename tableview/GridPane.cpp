@@ -122,8 +122,8 @@ void GridPane::InvalidateRows(int first, int last) {
     if (first > last)
         std::swap(first, last);
     const OWL::TRect client = GetClientRect();
-    InvalidateRect({0, first * mRowHeight - mVOffset, client.right, last * mRowHeight - mVOffset + mRowHeight},
-                   true);
+    InvalidateRect(
+        {0, first * mRowHeight - mVOffset, client.right, last * mRowHeight - mVOffset + mRowHeight}, true);
 }
 
 void GridPane::InvalidateCell(int row, int col) {
@@ -200,7 +200,8 @@ void GridPane::ScrollToTop(int row, bool keepLastPageFull) {
         return;
     if (row >= mRowCount)
         row = mRowCount - 1;
-    if (mFirstColumn >= 0 && mFirstColumn < ColumnCount() && keepLastPageFull && mRowCount - row < mVisibleRows)
+    if (mFirstColumn >= 0 && mFirstColumn < ColumnCount() && keepLastPageFull &&
+        mRowCount - row < mVisibleRows)
         row = std::max(0, mRowCount - mVisibleRows);
     row = std::max(row, 0);
     if (row == mTopRow)
@@ -231,8 +232,8 @@ void GridPane::Paint(OWL::TDC& dc, bool, OWL::TRect& rect) {
     const OWL::TRect client = GetClientRect();
     if (!mBuffer || mBuffer->Width() < client.Width() || mBuffer->Height() < client.Height()) {
         HDC screen = GetDC(nullptr);
-        mBuffer = std::make_unique<OWL::TBitmap>(CreateCompatibleBitmap(screen, client.Width(), client.Height()),
-                                                 true);
+        mBuffer = std::make_unique<OWL::TBitmap>(
+            CreateCompatibleBitmap(screen, client.Width(), client.Height()), true);
         ReleaseDC(nullptr, screen);
     }
     OWL::TMemoryDC memory(dc);
@@ -267,13 +268,16 @@ void GridPane::PaintColumn(OWL::TDC& dc, const OWL::TPen& lines, int c, int firs
         dc.LineTo(right, client.bottom);
     }
     const GridPos end{endRow + rowOrigin, rowOrigin};
-    std::unique_ptr<RowPosCursor> cells = column.CreateRowCursor(firstRow + rowOrigin, rowOrigin, c + colOrigin, colOrigin);
+    std::unique_ptr<RowPosCursor> cells =
+        column.CreateRowCursor(firstRow + rowOrigin, rowOrigin, c + colOrigin, colOrigin);
     cells->SetEnd(end);
     dc.SelectObject(mGrid.CellFont());
     int widestCell = 0;
     int widestText = 0;
-    const bool hooks = mRenderer->DrawCells(dc, column, {left, 0, right, client.bottom}, *cells, widestCell, widestText);
-    std::unique_ptr<RowPosCursor> rows = column.CreateRowCursor(firstRow + rowOrigin, rowOrigin, c + colOrigin, colOrigin);
+    const bool hooks =
+        mRenderer->DrawCells(dc, column, {left, 0, right, client.bottom}, *cells, widestCell, widestText);
+    std::unique_ptr<RowPosCursor> rows =
+        column.CreateRowCursor(firstRow + rowOrigin, rowOrigin, c + colOrigin, colOrigin);
     rows->SetEnd(end);
     for (; rows->HasMore(); rows->Next()) {
         if (mGridLines) {

@@ -47,9 +47,9 @@ char16_t SeedCharacter(UINT key) {
 } // namespace
 
 DEFINE_RESPONSE_TABLE1(GridPane, OWL::TWindow)
-EV_WM_LBUTTONDOWN, EV_WM_LBUTTONUP, EV_WM_LBUTTONDBLCLK, EV_WM_RBUTTONDOWN, EV_WM_RBUTTONUP, EV_WM_CONTEXTMENU,
-    EV_WM_MOUSEMOVE, EV_WM_SIZE, EV_WM_KEYDOWN, EV_WM_ERASEBKGND, EV_MESSAGE(kFreeRetired, EvFreeRetired),
-    END_RESPONSE_TABLE;
+EV_WM_LBUTTONDOWN, EV_WM_LBUTTONUP, EV_WM_LBUTTONDBLCLK, EV_WM_RBUTTONDOWN, EV_WM_RBUTTONUP,
+    EV_WM_CONTEXTMENU, EV_WM_MOUSEMOVE, EV_WM_SIZE, EV_WM_KEYDOWN, EV_WM_ERASEBKGND,
+    EV_MESSAGE(kFreeRetired, EvFreeRetired), END_RESPONSE_TABLE;
 
 GridPos GridPane::RowPos(int row) const {
     return {row + mGrid.RowOrigin(), mGrid.RowOrigin()};
@@ -189,7 +189,8 @@ bool GridPane::StartEditing(int row, int col, UINT key) {
     const DWORD flags = FlagsOf(row, col);
     if (mGrid.EditAsText() || (flags & kChoiceCell))
         editing.controlClass = std::make_unique<GridText>();
-    if (auto* text = dynamic_cast<CellStringData*>(editing.data.get()); text != nullptr && (flags & kNoChoice))
+    if (auto* text = dynamic_cast<CellStringData*>(editing.data.get());
+        text != nullptr && (flags & kNoChoice))
         text->SetText(Ovo::String());
     if (flags & kChoiceCell) {
         auto list = std::make_unique<GridStringList>();
@@ -264,7 +265,8 @@ void GridPane::EndEditing(bool commit) {
     const int rowOrigin = mGrid.RowOrigin();
     const int colOrigin = mGrid.ColumnOrigin();
     const int row = mEditRow + rowOrigin;
-    const int col = (mEditColumn >= 0 && mEditColumn < ColumnCount() ? Column(mEditColumn).DataColumn() : -1) + colOrigin;
+    const int col =
+        (mEditColumn >= 0 && mEditColumn < ColumnCount() ? Column(mEditColumn).DataColumn() : -1) + colOrigin;
     const Ovo::String text = mEditing.data->GetText();
     const HWND editor = EditorWindow();
     const bool editorHadFocus = GetFocus() == editor;

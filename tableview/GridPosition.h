@@ -46,7 +46,9 @@ struct SelectionRange {
     }
     bool ContainsRow(std::int32_t row) const { return rowStart.index <= row && row < rowEnd.index; }
     bool ContainsColumn(std::int32_t col) const { return colStart.index <= col && col < colEnd.index; }
-    bool Contains(std::int32_t row, std::int32_t col) const { return ContainsRow(row) && ContainsColumn(col); }
+    bool Contains(std::int32_t row, std::int32_t col) const {
+        return ContainsRow(row) && ContainsColumn(col);
+    }
     // Grows the range to hold the cell.
     void Include(GridPos row, GridPos col);
     void IncludeRow(GridPos row);
@@ -54,7 +56,8 @@ struct SelectionRange {
 };
 
 inline bool operator==(const SelectionRange& a, const SelectionRange& b) {
-    return a.rowStart == b.rowStart && a.rowEnd == b.rowEnd && a.colStart == b.colStart && a.colEnd == b.colEnd;
+    return a.rowStart == b.rowStart && a.rowEnd == b.rowEnd && a.colStart == b.colStart &&
+           a.colEnd == b.colEnd;
 }
 
 inline void SelectionRange::IncludeRow(GridPos row) {

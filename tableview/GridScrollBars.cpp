@@ -5,7 +5,8 @@
 
 namespace TVF_Grid {
 
-GridVScrollBar::GridVScrollBar(GridControl& grid) : OWL::TScrollBar(&grid, kId, 0, 0, 0, 0, false), mGrid(grid) {
+GridVScrollBar::GridVScrollBar(GridControl& grid)
+    : OWL::TScrollBar(&grid, kId, 0, 0, 0, 0, false), mGrid(grid) {
     Attr.W = 0;
     Attr.Style &= ~WS_TABSTOP;
 }
@@ -56,7 +57,8 @@ void GridVScrollBar::SBBottom() {
     ScrollTo(mGrid.Pane().RowCount() + mGrid.RowOrigin());
 }
 
-GridHScrollBar::GridHScrollBar(GridControl& grid) : OWL::TScrollBar(&grid, kId, 0, 0, 0, 0, true), mGrid(grid) {
+GridHScrollBar::GridHScrollBar(GridControl& grid)
+    : OWL::TScrollBar(&grid, kId, 0, 0, 0, 0, true), mGrid(grid) {
     Attr.H = 0;
     Attr.Style &= ~WS_TABSTOP;
 }

@@ -169,7 +169,8 @@ void GridTitleBar::EvContextMenu(HWND, const OWL::TPoint& screen) {
         return;
     const GridPos row = TitleRow();
     const GridPos column = ColPos(col);
-    const int item = mGrid.ChooseFromList(static_cast<DWORD>(row.index), static_cast<DWORD>(column.index), GetParentH());
+    const int item =
+        mGrid.ChooseFromList(static_cast<DWORD>(row.index), static_cast<DWORD>(column.index), GetParentH());
     if (item >= 0)
         mGrid.ChooseListItem(2, row.index, row.origin, column.index, column.origin, item);
 }
@@ -205,7 +206,8 @@ void GridTitleBar::PaintTitle(OWL::TDC& dc, int col, const OWL::TRect& client, b
     UINT align = TA_CENTER | TA_TOP;
     if (dc.GetTextExtent(title->c_str(), title->Length()).cx > column.Width()) {
         const Ovo::String& shortTitle = column.ShortTitle();
-        if (!shortTitle.IsEmpty() && dc.GetTextExtent(shortTitle.c_str(), shortTitle.Length()).cx <= column.Width()) {
+        if (!shortTitle.IsEmpty() &&
+            dc.GetTextExtent(shortTitle.c_str(), shortTitle.Length()).cx <= column.Width()) {
             title = &shortTitle;
         } else {
             x = left + 1;

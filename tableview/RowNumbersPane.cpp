@@ -78,8 +78,8 @@ void RowNumbersPane::EvContextMenu(HWND, const OWL::TPoint&) {
     const int row = range.IsValid() ? range.rowStart.Inner() : 0;
     const int rowOrigin = mGrid.RowOrigin();
     const GridPos col = TitleColumn();
-    const int item =
-        mGrid.ChooseFromList(static_cast<DWORD>(row + rowOrigin), static_cast<DWORD>(col.index), GetParentH());
+    const int item = mGrid.ChooseFromList(static_cast<DWORD>(row + rowOrigin), static_cast<DWORD>(col.index),
+                                          GetParentH());
     if (item >= 0)
         mGrid.ChooseListItem(2, row + rowOrigin, rowOrigin, col.index, col.origin, item);
 }
@@ -136,7 +136,8 @@ void RowNumbersPane::RepaintRows(int a, int b) {
     const GridPane& pane = mGrid.Pane();
     const int top = a * pane.RowHeight() - pane.VOffset();
     const int bottom = b * pane.RowHeight() - pane.VOffset() + pane.RowHeight();
-    for (const OWL::TWindow* w : {static_cast<const OWL::TWindow*>(this), static_cast<const OWL::TWindow*>(&pane)})
+    for (const OWL::TWindow* w :
+         {static_cast<const OWL::TWindow*>(this), static_cast<const OWL::TWindow*>(&pane)})
         if (w->IsWindow())
             w->InvalidateRect({0, top, w->GetClientRect().right, bottom}, true);
 }
@@ -185,10 +186,11 @@ void RowNumbersPane::Paint(OWL::TDC& dc, bool, OWL::TRect& rect) {
         const Ovo::String label = mGrid.GetRowLabel(row + rowOrigin, rowOrigin);
         cell = OWL::TRect(cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1);
         widest = std::max(widest, dc.GetTextExtent(label.c_str(), label.Length()).cx);
-        const DWORD flags = row < pane.RowCount()
-                                ? ReadCellFlags(mGrid.DataSource(), mGrid.TableId(), static_cast<DWORD>(row + rowOrigin),
-                                                static_cast<DWORD>(mGrid.ColumnOrigin() - 1))
-                                : 0x20;
+        const DWORD flags =
+            row < pane.RowCount()
+                ? ReadCellFlags(mGrid.DataSource(), mGrid.TableId(), static_cast<DWORD>(row + rowOrigin),
+                                static_cast<DWORD>(mGrid.ColumnOrigin() - 1))
+                : 0x20;
         dc.DrawText(label.c_str(), label.Length(), cell,
                     DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | ((flags & 0x1) ? DT_LEFT : DT_CENTER));
     }

@@ -24,7 +24,8 @@ public:
     void SetEnd(GridPos end) { mEnd = end; }
 
 protected:
-    RowPosCursor(int top, int bottom, GridPos row, GridPos end) : mTop(top), mBottom(bottom), mRow(row), mEnd(end) {}
+    RowPosCursor(int top, int bottom, GridPos row, GridPos end)
+        : mTop(top), mBottom(bottom), mRow(row), mEnd(end) {}
 
     int mTop;
     int mBottom;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-TVF_PixMap::TVF_PixMap(ITableStoredRowInfo* rows, std::int32_t rowOrigin, std::int32_t columnOrigin, DWORD tableId)
+TVF_PixMap::TVF_PixMap(ITableStoredRowInfo* rows, std::int32_t rowOrigin, std::int32_t columnOrigin,
+                       DWORD tableId)
     : mRows(rows), mRowOrigin(rowOrigin), mColumnOrigin(columnOrigin), mTableId(tableId) {}
 
 DWORD TVF_PixMap::StoredRows(HRESULT* result) const {

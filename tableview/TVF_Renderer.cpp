@@ -115,7 +115,8 @@ void TVF_Renderer::PrepareCellColours(HDC dc, int row, int rowOrigin, int col, i
     mGrid.PrepareCellColours(dc, row, rowOrigin, col, colOrigin, state, colour);
 }
 
-void TVF_Renderer::OnCellPainted(OWL::TDC& dc, int row, int rowOrigin, int col, int colOrigin, bool selected) {
+void TVF_Renderer::OnCellPainted(OWL::TDC& dc, int row, int rowOrigin, int col, int colOrigin,
+                                 bool selected) {
     mGrid.OnCellPainted(dc, row, rowOrigin, col, colOrigin, selected);
 }
 
@@ -170,7 +171,8 @@ Ovo::String TVF_Renderer::CellText(int row, int clientColumn, int limit, DWORD& 
     return text;
 }
 
-int TVF_Renderer::DrawCellText(OWL::TDC& dc, const OWL::TRect& rect, const Ovo::String& text, DWORD flags) const {
+int TVF_Renderer::DrawCellText(OWL::TDC& dc, const OWL::TRect& rect, const Ovo::String& text,
+                               DWORD flags) const {
     if (flags & kNoChoice)
         dc.SetTextColor(kNoChoiceColour);
     if (!mGrid.NoHighlight()) {
@@ -184,8 +186,8 @@ int TVF_Renderer::DrawCellText(OWL::TDC& dc, const OWL::TRect& rect, const Ovo::
 
 // Rows are walked record by record through the pixmap, stopping at the end
 // of the records.
-bool TVF_Renderer::DrawCells(OWL::TDC& dc, const GridColumn& column, const OWL::TRect& rect, RowPosCursor& rows,
-                             int& widestCell, int& widestText) {
+bool TVF_Renderer::DrawCells(OWL::TDC& dc, const GridColumn& column, const OWL::TRect& rect,
+                             RowPosCursor& rows, int& widestCell, int& widestText) {
     if (column.DataColumn() >= static_cast<int>(mColumnEntries.size()) || !mPixMap)
         return true;
     const int rowOrigin = mGrid.RowOrigin();
@@ -199,10 +201,12 @@ bool TVF_Renderer::DrawCells(OWL::TDC& dc, const GridColumn& column, const OWL::
     if (mGrid.NoHighlight()) {
         // On paper, trailing rows and whole columns without a choice are left out.
         const auto firstDataColumn = static_cast<DWORD>(mColumnOrigin);
-        while (limit > rowOrigin &&
-               (ReadCellFlags(mData, mTableId, static_cast<DWORD>(limit - 1), firstDataColumn, 1) & kNoChoice))
+        while (
+            limit > rowOrigin &&
+            (ReadCellFlags(mData, mTableId, static_cast<DWORD>(limit - 1), firstDataColumn, 1) & kNoChoice))
             --limit;
-        if (ReadCellFlags(mData, mTableId, static_cast<DWORD>(rowOrigin), static_cast<DWORD>(clientColumn), 1) &
+        if (ReadCellFlags(mData, mTableId, static_cast<DWORD>(rowOrigin), static_cast<DWORD>(clientColumn),
+                          1) &
             kNoChoice)
             return true;
         if (PrintsSelectedRows())
@@ -217,7 +221,8 @@ bool TVF_Renderer::DrawCells(OWL::TDC& dc, const GridColumn& column, const OWL::
                 break;
         }
         const OWL::TRect cell(rect.left, rows.Top(), rect.right, rows.Bottom());
-        mGrid.PrepareCellColours(dc, row + rowOrigin, rowOrigin, gridColumn, mGrid.ColumnOrigin(), 0, nullptr);
+        mGrid.PrepareCellColours(dc, row + rowOrigin, rowOrigin, gridColumn, mGrid.ColumnOrigin(), 0,
+                                 nullptr);
         DWORD flags = 1;
         const Ovo::String text = CellText(row + rowOrigin, clientColumn, limit, flags);
         if (flags & kAccentText)

@@ -1,7 +1,7 @@
 #include "tests/support/TestTable.h"
 
-#include "core/String.h"
 #include "core/CComObjectRoot.h"
+#include "core/String.h"
 
 namespace TarvikTest {
 
@@ -79,19 +79,20 @@ HRESULT TestTable::OnSelectionChanged(DWORD tableId, const TableCellRange* range
 }
 
 HRESULT TestTable::OnCellActivated(DWORD how, DWORD row, DWORD column) {
-    log.push_back("activated " + std::to_string(how) + " " + std::to_string(row) + " " + std::to_string(column));
+    log.push_back("activated " + std::to_string(how) + " " + std::to_string(row) + " " +
+                  std::to_string(column));
     return S_OK;
 }
 
 HRESULT TestTable::OnCellTextEdited(DWORD tableId, DWORD row, DWORD column, IAutoOvoString* text) {
-    log.push_back("edited " + std::to_string(tableId) + " " + std::to_string(row) + " " + std::to_string(column) +
-                  " " + Ovo::String(text).ToUtf8());
+    log.push_back("edited " + std::to_string(tableId) + " " + std::to_string(row) + " " +
+                  std::to_string(column) + " " + Ovo::String(text).ToUtf8());
     return S_OK;
 }
 
 HRESULT TestTable::OnListItemChosen(DWORD tableId, DWORD command, DWORD row, DWORD column, DWORD item) {
-    log.push_back("chosen " + std::to_string(tableId) + " " + std::to_string(command) + " " + std::to_string(row) +
-                  " " + std::to_string(column) + " " + std::to_string(item));
+    log.push_back("chosen " + std::to_string(tableId) + " " + std::to_string(command) + " " +
+                  std::to_string(row) + " " + std::to_string(column) + " " + std::to_string(item));
     return chosenAnswer;
 }
 

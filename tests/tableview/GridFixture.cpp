@@ -54,7 +54,8 @@ void GridTest::TearDown() {
 
 POINT GridTest::CellPoint(int row, int col) const {
     const TVF_Grid::GridColumn& column = Pane().Column(col);
-    return {column.Left() - Pane().HOffset() + column.Width() / 2, (row - Pane().TopRow()) * Pane().RowHeight() + 8};
+    return {column.Left() - Pane().HOffset() + column.Width() / 2,
+            (row - Pane().TopRow()) * Pane().RowHeight() + 8};
 }
 
 void GridTest::ClickCell(int row, int col, int button) {

@@ -43,7 +43,8 @@ TEST_F(GridSelectionTest, ShiftSpansFromTheAnchorAndCtrlGrowsToTheBoundingRectan
     ClickCell(2, 1);
     ClickCellWith(VK_LSHIFT, 4, 3);
     EXPECT_EQ(Selected(), "[3,6) x [2,5)");
-    EXPECT_EQ(table.Take("selection").back(), "selection 9: 2 [3,6) 3 [3,6) 4 [3,6)") << "reported on release";
+    EXPECT_EQ(table.Take("selection").back(), "selection 9: 2 [3,6) 3 [3,6) 4 [3,6)")
+        << "reported on release";
     ClickCellWith(VK_LSHIFT, 0, 0);
     EXPECT_EQ(Selected(), "[1,4) x [1,3)") << "the anchor stays where the plain click was";
 
@@ -92,8 +93,10 @@ TEST_F(GridSelectionTest, ARowLabelDragSpansFromThePressedRowToThePointerAndIsRe
 
 TEST_F(GridSelectionTest, DraggingPastTheLastVisibleRowScrollsDownButNeverUp) {
     const int visible = Pane().VisibleRows();
-    ASSERT_GT(Pane().GetClientRect().Height(), visible * 16) << "a part of a row shows below the last whole one";
-    Drag(PaneWindow(), CellPoint(2, 0), {CellPoint(visible - 1, 0), POINT{10, Pane().GetClientRect().Height() - 1}});
+    ASSERT_GT(Pane().GetClientRect().Height(), visible * 16)
+        << "a part of a row shows below the last whole one";
+    Drag(PaneWindow(), CellPoint(2, 0),
+         {CellPoint(visible - 1, 0), POINT{10, Pane().GetClientRect().Height() - 1}});
     EXPECT_EQ(Pane().TopRow(), 1);
     Drag(PaneWindow(), CellPoint(3, 0), {CellPoint(1, 0), POINT{10, 0}});
     EXPECT_EQ(Pane().TopRow(), 1);
