@@ -292,7 +292,9 @@ void GridControl::UpdateHorizontalRange() {
         info.nMax = total;
         mHBar->SetScrollInfo(&info, true);
     }
-    if (const int page = mPane->VisiblePageWidth(); page > 0) {
+    // The page is the width of the columns shown whole from the first one, so
+    // that the bar can still move while the last column is cut off.
+    if (const int page = mPane->FullyVisibleWidth(); page > 0) {
         info.fMask = SIF_PAGE;
         info.nPage = static_cast<UINT>(page);
         mHBar->SetScrollInfo(&info, true);

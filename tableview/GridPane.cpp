@@ -77,6 +77,14 @@ int GridPane::VisiblePageWidth() const {
     return Column(ColumnCount() - 1).Right() - Column(mFirstColumn).Left() + 1;
 }
 
+int GridPane::FullyVisibleWidth() const {
+    int sum = 0;
+    const int end = std::min(mFirstColumn + FullyVisibleColumnCount(), ColumnCount());
+    for (int i = mFirstColumn; i < end; ++i)
+        sum += Column(i).Width() + 1;
+    return sum;
+}
+
 std::pair<int, int> GridPane::GetVisibleRows() const {
     return {mTopRow, std::min(mRowCount, mTopRow + mVisibleRows)};
 }

@@ -43,6 +43,8 @@ public:
     int ColumnWidthFrom(int first) const;
     int SumOfMinimumWidths(int n) const;
     int VisiblePageWidth() const;
+    // The width of the FullyVisibleColumnCount columns from the first visible one.
+    int FullyVisibleWidth() const;
     std::optional<OWL::TRect> CellRect(int row, int col) const;
     // [top row, min(row count, top row + visible rows)).
     std::pair<int, int> GetVisibleRows() const;

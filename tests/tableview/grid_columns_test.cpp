@@ -12,7 +12,9 @@ class GridColumnsTest : public GridTest {
 protected:
     HWND Bar() const { return grid->TitleBar().GetHandle(); }
     int RightEdge(int col) const { return Pane().Column(col).Right() - Pane().HOffset(); }
-    int Middle(int col) const { return Pane().Column(col).Left() - Pane().HOffset() + Pane().Column(col).Width() / 2; }
+    int Middle(int col) const {
+        return Pane().Column(col).Left() - Pane().HOffset() + Pane().Column(col).Width() / 2;
+    }
     void DragOnBar(int fromX, int toX) {
         user::MoveMouseTo(Bar(), {fromX, 5});
         user::PressButton(VK_LBUTTON);

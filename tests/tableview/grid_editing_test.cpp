@@ -93,7 +93,8 @@ TEST_F(GridEditingTest, ADoubleClickOpensTheCellWithItsText) {
     Pump();
     ASSERT_NE(Editor(), nullptr);
     EXPECT_EQ(EditorText(), u"old");
-    EXPECT_THAT(table.Take("activated"), ::testing::Contains("activated 10 3 2")) << "a double click activates";
+    EXPECT_THAT(table.Take("activated"), ::testing::Contains("activated 10 3 2"))
+        << "a double click activates";
 }
 
 TEST_F(GridEditingTest, AChoiceCellOpensAListOnItsValueAndCommitsTheChosenIndex) {

@@ -76,13 +76,15 @@ TEST_F(GridKeysTest, DeleteClearsEachSelectedCellWithItsPlaceInTheBlock) {
     ClickCellWith(VK_LSHIFT, 2, 2);
     table.Take();
     Press(VK_DELETE);
-    EXPECT_EQ(table.Take(), (Lines{"chosen 10 1 2 2 0", "chosen 8 1 2 3 0", "chosen 8 1 3 2 0", "chosen 12 1 3 3 0"}));
+    EXPECT_EQ(table.Take(),
+              (Lines{"chosen 10 1 2 2 0", "chosen 8 1 2 3 0", "chosen 8 1 3 2 0", "chosen 12 1 3 3 0"}));
 
     table.chosenAnswer = S_FALSE;
     ClickCell(4, 3);
     table.Take();
     Press(VK_BACK);
-    EXPECT_EQ(table.Take(), (Lines{"chosen 1 1 5 4 0", "edited 8 5 4 "})) << "a non-zero answer empties the cell";
+    EXPECT_EQ(table.Take(), (Lines{"chosen 1 1 5 4 0", "edited 8 5 4 "}))
+        << "a non-zero answer empties the cell";
 }
 
 TEST_F(GridKeysTest, KeysOnAGridWithoutRowsAreSwallowed) {
