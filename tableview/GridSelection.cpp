@@ -144,7 +144,7 @@ bool GridSelection::EndSelect(GridPos row, GridPos col, std::uint32_t modifiers)
             handler->OnCellActivated(how, static_cast<DWORD>(row.index), static_cast<DWORD>(col.index));
         else if (valid)
             NotifyChanged();
-        if (row.IsTitle())
+        if (row.IsTitle() || col.IsTitle())
             handler->OnCellActivated(how, static_cast<DWORD>(row.index), static_cast<DWORD>(col.index));
     }
     ForgetPressedCell();

@@ -36,8 +36,8 @@ public:
     // dimensions the pointer's place stretches. True when it changed.
     bool ExtendTo(std::uint32_t modifiers, GridPos row, GridPos col);
     void MouseDrag(GridPos row, GridPos col) { ExtendTo(ModifierKeys(), row, col); }
-    // A release: activates a single cell (or the title cell released on),
-    // reports a larger range, and forgets the pressed cell.
+    // A release: activates a single cell, or a column's or row's title cell
+    // released on; reports a larger range; forgets the pressed cell.
     bool EndSelect(GridPos row, GridPos col, std::uint32_t modifiers);
     void MouseUp(GridPos row, GridPos col) { EndSelect(row, col, ModifierKeys()); }
 

@@ -98,7 +98,8 @@ TEST_F(GridScrollingTest, ScrollingByARowRepaintsOnlyTheUncoveredRow) {
     const gdi::Surface scrolled = user::WindowPicture(PaneWindow());
     Pane().Invalidate(true);
     Pump();
-    EXPECT_TRUE(scrolled.Pixels() == user::WindowPicture(PaneWindow()).Pixels()) << "the moved pixels are right";
+    EXPECT_TRUE(scrolled.Pixels() == user::WindowPicture(PaneWindow()).Pixels())
+        << "the moved pixels are right";
 
     grid->ScrollRows(Pane().VisibleRows() + 1);
     ASSERT_TRUE(GetUpdateRect(PaneWindow(), &update, FALSE));

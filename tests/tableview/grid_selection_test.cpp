@@ -88,7 +88,8 @@ TEST_F(GridSelectionTest, ARowLabelDragSpansFromThePressedRowToThePointerAndIsRe
     table.Take();
     user::ReleaseButton(VK_LBUTTON);
     Pump();
-    EXPECT_EQ(table.Take(), (Lines{"selection 8: 1 [5,8) 2 [5,8) 3 [5,8) 4 [5,8) 5 [5,8)"}));
+    EXPECT_EQ(table.Take(),
+              (Lines{"selection 8: 1 [5,8) 2 [5,8) 3 [5,8) 4 [5,8) 5 [5,8)", "activated 9 5 0"}));
 }
 
 TEST_F(GridSelectionTest, DraggingPastTheLastVisibleRowScrollsDownButNeverUp) {
