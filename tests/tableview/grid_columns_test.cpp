@@ -63,6 +63,17 @@ TEST_F(GridColumnsTest, DraggingATitleOntoAnotherMovesItAndOntoItselfSelectsIt) 
     EXPECT_EQ(table.Take("activated"), (Lines{"activated 9 0 2"}));
 }
 
+TEST_F(GridColumnsTest, DraggingAcrossTitlesSelectsColumnsAndScrollsPastTheLastWholeOne) {
+    for (DWORD& w : table.widths)
+        w = 150;
+    renderer->Refresh();
+    Pump();
+    ASSERT_EQ(Pane().FullyVisibleColumnCount(), 2);
+    DragOnBar(Middle(0), Pane().Column(2).Left() + 10);
+    EXPECT_EQ(Selected(), "[1,31) x [1,4)");
+    EXPECT_EQ(Pane().FirstColumn(), 1);
+}
+
 TEST_F(GridColumnsTest, TheCursorShowsABorderOnlyWhileResizingIsAllowed) {
     grid->SetColumnResizing(true);
     user::MoveMouseTo(Bar(), {RightEdge(0) + 2, 5});

@@ -57,7 +57,8 @@ TEST_F(GridPictureTest, ATablePaintsItsTitlesLabelsFlaggedCellsAndSelection) {
 TEST_F(GridPictureTest, GridLinesAndHighlightsHaveTheirSystemColours) {
     const TVF_Grid::GridColumn& first = Pane().Column(0);
     EXPECT_EQ(Rgb(At(Pane(), first.Right(), 40)), GetSysColor(COLOR_3DLIGHT)) << "the line after a column";
-    EXPECT_EQ(Rgb(At(Pane(), first.Left() + 40, 16 * 3 - 1)), GetSysColor(COLOR_3DLIGHT)) << "the row's last line";
+    EXPECT_EQ(Rgb(At(Pane(), first.Left() + 40, 16 * 3 - 1)), GetSysColor(COLOR_3DLIGHT))
+        << "the row's last line";
     const TVF_Grid::GridColumn& second = Pane().Column(1);
     EXPECT_EQ(Rgb(At(Pane(), second.Right() - 2, 8)), GetSysColor(COLOR_HIGHLIGHT)) << "a selected cell";
     EXPECT_EQ(Rgb(At(Pane(), second.Right() - 2, 40)), RGB(255, 255, 255)) << "an unselected cell";

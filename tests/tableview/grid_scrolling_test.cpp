@@ -106,6 +106,17 @@ TEST_F(GridScrollingTest, ScrollingByARowRepaintsOnlyTheUncoveredRow) {
     EXPECT_EQ(update.top, 0) << "past a page everything is repainted";
 }
 
+TEST_F(GridScrollingTest, TheOffScreenBitmapIsReplacedOnlyWhenThePaneOutgrowsIt) {
+    const OWL::TSize first = Pane().BufferSize();
+    EXPECT_EQ(first, Pane().GetClientRect().Size());
+    grid->MoveWindow(0, 0, kWidth - 100, kHeight - 50, true);
+    Pump();
+    EXPECT_EQ(Pane().BufferSize(), first);
+    grid->MoveWindow(0, 0, kWidth + 100, kHeight, true);
+    Pump();
+    EXPECT_EQ(Pane().BufferSize().cx, first.cx + 100);
+}
+
 TEST_F(GridScrollingTest, TheHorizontalBarScrollsByWholeColumnsAndItsThumbByPixels) {
     Resize(30, 150);
     const HWND bar = grid->HScrollBar().GetHandle();

@@ -103,6 +103,15 @@ TEST_F(GridSelectionTest, DraggingPastTheLastVisibleRowScrollsDownButNeverUp) {
     EXPECT_EQ(Pane().TopRow(), 1);
 }
 
+TEST_F(GridSelectionTest, ARightClickOnACellOffersTheClientsCommandsForIt) {
+    table.items[{3, 2}] = {u"Copy", u"Mark"};
+    user::Desktop::Current().Menus().Answer(2);
+    ClickCell(2, 1, VK_RBUTTON);
+    EXPECT_EQ(table.Take(), (Lines{"selection 9: 2 [3,4)", "activated 12 3 2", "chosen 8 2 3 2 1"}));
+    ClickCell(5, 1, VK_RBUTTON);
+    EXPECT_EQ(user::Desktop::Current().Menus().Shown().size(), 1u) << "no items, no menu";
+}
+
 TEST_F(GridSelectionTest, AClickBelowTheRowsClearsTheSelectionAndReportsOneEmptyBlock) {
     table.storedRows = 4;
     renderer->Refresh();
