@@ -104,58 +104,31 @@ void EventGridControl::ClearSelectedCells() {
         }
 }
 
-void EventGridControl::MoveAcross(int step, bool shift) {
+// Without Shift the single cell one step from the anchor (in row mode, from
+// the selection's first row), kept within the rows or columns; with Shift
+// the selection's edge on the side of the step grows by one while it can.
+// Returns the row or column reached.
+int EventGridControl::Step(bool rows, int step, bool shift) {
     GridSelection& selection = Selection();
     SelectionRange range = selection.Range();
-    const int first = ColumnOrigin();
-    const int last = ColumnCount() - 1 + ColumnOrigin();
-    int shown = 0;
+    const int first = rows ? RowOrigin() : ColumnOrigin();
+    const int last = (rows ? RowCount() : ColumnCount()) - 1 + first;
     if (!shift) {
-        const GridPos row = AnchorRowOr(range);
-        const GridPos anchor = AnchorColumnOr(range);
-        const int col = std::clamp(anchor.index + step, first, last);
-        selection.SetRange(row, {row.index + 1, row.origin}, {col, anchor.origin}, {col + 1, anchor.origin});
-        shown = col;
-    } else if (step > 0) {
-        if (range.colEnd.index <= last)
-            ++range.colEnd.index;
-        selection.SetRange(range.rowStart, range.rowEnd, range.colStart, range.colEnd);
-        shown = range.colEnd.index - 1;
-    } else {
-        if (range.colStart.index > first)
-            --range.colStart.index;
-        selection.SetRange(range.rowStart, range.rowEnd, range.colStart, range.colEnd);
-        shown = range.colStart.index;
+        GridPos row = rows && RowSelectionMode() ? range.rowStart : AnchorRowOr(range);
+        GridPos col = AnchorColumnOr(range);
+        GridPos& moved = rows ? row : col;
+        moved.index = std::clamp(moved.index + step, first, last);
+        selection.SetRange(row, {row.index + 1, row.origin}, col, {col.index + 1, col.origin});
+        return moved.index;
     }
-    if (!IsColumnVisible(shown, ColumnOrigin()))
-        ScrollToColumn(shown, ColumnOrigin());
-}
-
-void EventGridControl::MoveDown(int step, bool shift) {
-    GridSelection& selection = Selection();
-    SelectionRange range = selection.Range();
-    const int first = RowOrigin();
-    const int last = RowCount() - 1 + RowOrigin();
-    int shown = 0;
-    if (!shift) {
-        const GridPos from = RowSelectionMode() ? range.rowStart : AnchorRowOr(range);
-        const GridPos col = AnchorColumnOr(range);
-        const int row = std::clamp(from.index + step, first, last);
-        selection.SetRange({row, from.origin}, {row + 1, from.origin}, col, {col.index + 1, col.origin});
-        shown = row;
-    } else if (step > 0) {
-        if (range.rowEnd.index <= last)
-            ++range.rowEnd.index;
-        selection.SetRange(range.rowStart, range.rowEnd, range.colStart, range.colEnd);
-        shown = range.rowEnd.index - 1;
-    } else {
-        if (range.rowStart.index > first)
-            --range.rowStart.index;
-        selection.SetRange(range.rowStart, range.rowEnd, range.colStart, range.colEnd);
-        shown = range.rowStart.index;
-    }
-    if (!IsRowVisible(shown, RowOrigin()))
-        EnsureRowVisible(shown, RowOrigin());
+    GridPos& start = rows ? range.rowStart : range.colStart;
+    GridPos& end = rows ? range.rowEnd : range.colEnd;
+    if (step > 0 && end.index <= last)
+        ++end.index;
+    else if (step < 0 && start.index > first)
+        --start.index;
+    selection.SetRange(range.rowStart, range.rowEnd, range.colStart, range.colEnd);
+    return step > 0 ? end.index - 1 : start.index;
 }
 
 void EventGridControl::ExtendToRow(int row) {
@@ -211,18 +184,22 @@ bool EventGridControl::OnKeyDown(UINT key, UINT, UINT) {
     case VK_TAB:
     case VK_RIGHT:
     case VK_LEFT:
-        if (!valid || RowSelectionMode())
+        if (!valid || RowSelectionMode()) {
             ScrollColumns(key == VK_LEFT ? -1 : 1);
-        else
-            MoveAcross(key == VK_LEFT ? -1 : 1, shift);
+        } else if (const int col = Step(false, key == VK_LEFT ? -1 : 1, shift);
+                   !IsColumnVisible(col, ColumnOrigin())) {
+            ScrollToColumn(col, ColumnOrigin());
+        }
         return true;
     case VK_RETURN:
     case VK_DOWN:
     case VK_UP:
-        if (!valid)
+        if (!valid) {
             ScrollRows(key == VK_UP ? -1 : 1);
-        else
-            MoveDown(key == VK_UP ? -1 : 1, shift);
+        } else if (const int row = Step(true, key == VK_UP ? -1 : 1, shift);
+                   !IsRowVisible(row, RowOrigin())) {
+            EnsureRowVisible(row, RowOrigin());
+        }
         return true;
     case VK_ESCAPE:
         Selection().Clear();

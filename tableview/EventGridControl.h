@@ -50,8 +50,7 @@ public:
 private:
     void Notify2(DWORD id, std::int32_t a, std::int32_t b);
     void ClearSelectedCells();
-    void MoveAcross(int step, bool shift);
-    void MoveDown(int step, bool shift);
+    int Step(bool rows, int step, bool shift);
     // Extends the selection to hold a row (Shift with Home, End and the page keys).
     void ExtendToRow(int row);
     GridPos AnchorRowOr(const SelectionRange& range) const;

@@ -108,9 +108,7 @@ void GridPane::DoubleClickAt(const OWL::TPoint& p) {
     const GridPos r = RowPos(row);
     const GridPos c = ColPos(col);
     selection.SetRange(r, {r.index + 1, r.origin}, c, {c.index + 1, c.origin});
-    const std::uint32_t modifiers = GridSelection::ModifierKeys() | kDoubleClick;
-    selection.SelectAt(r, c, modifiers);
-    selection.EndSelect(r, c, modifiers);
+    selection.Activate(r, c, GridSelection::ModifierKeys() | kDoubleClick);
     if (mGrid.EditAsText() && (FlagsOf(row, col) & kEditableByDoubleClick)) {
         CommitEditing();
         StartEditing(row, col, 0);

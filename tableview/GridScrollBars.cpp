@@ -5,13 +5,13 @@
 
 namespace TVF_Grid {
 
-GridVScrollBar::GridVScrollBar(GridControl& grid)
-    : OWL::TScrollBar(&grid, kId, 0, 0, 0, 0, false), mGrid(grid) {
-    Attr.W = 0;
+GridScrollBar::GridScrollBar(GridControl& grid, int id, bool horizontal)
+    : OWL::TScrollBar(&grid, id, 0, 0, 0, 0, horizontal), mGrid(grid) {
+    Attr.W = Attr.H = 0;
     Attr.Style &= ~WS_TABSTOP;
 }
 
-DEFINE_RESPONSE_TABLE1(GridVScrollBar, OWL::TScrollBar)
+DEFINE_RESPONSE_TABLE1(GridVScrollBar, GridScrollBar)
 EV_WM_VSCROLL, END_RESPONSE_TABLE;
 
 void GridVScrollBar::EvVScroll(UINT code, UINT thumbPos, HWND bar) {
@@ -57,13 +57,7 @@ void GridVScrollBar::SBBottom() {
     ScrollTo(mGrid.Pane().RowCount() + mGrid.RowOrigin());
 }
 
-GridHScrollBar::GridHScrollBar(GridControl& grid)
-    : OWL::TScrollBar(&grid, kId, 0, 0, 0, 0, true), mGrid(grid) {
-    Attr.H = 0;
-    Attr.Style &= ~WS_TABSTOP;
-}
-
-DEFINE_RESPONSE_TABLE1(GridHScrollBar, OWL::TScrollBar)
+DEFINE_RESPONSE_TABLE1(GridHScrollBar, GridScrollBar)
 EV_WM_HSCROLL, END_RESPONSE_TABLE;
 
 void GridHScrollBar::EvHScroll(UINT code, UINT thumbPos, HWND bar) {

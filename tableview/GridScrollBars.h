@@ -12,11 +12,19 @@ namespace TVF_Grid {
 
 class GridControl;
 
-class GridVScrollBar : public OWL::TScrollBar {
+// A bar of the grid: placed and sized by the grid, no tab stop.
+class GridScrollBar : public OWL::TScrollBar {
+protected:
+    GridScrollBar(GridControl& grid, int id, bool horizontal);
+
+    GridControl& mGrid;
+};
+
+class GridVScrollBar : public GridScrollBar {
 public:
     static constexpr int kId = 100;
 
-    explicit GridVScrollBar(GridControl& grid);
+    explicit GridVScrollBar(GridControl& grid) : GridScrollBar(grid, kId, false) {}
 
     void SBLineUp() override;
     void SBLineDown() override;
@@ -34,15 +42,13 @@ public:
 private:
     // The grid scrolls to a row (outer) at or after the origin.
     void ScrollTo(int row);
-
-    GridControl& mGrid;
 };
 
-class GridHScrollBar : public OWL::TScrollBar {
+class GridHScrollBar : public GridScrollBar {
 public:
     static constexpr int kId = 101;
 
-    explicit GridHScrollBar(GridControl& grid);
+    explicit GridHScrollBar(GridControl& grid) : GridScrollBar(grid, kId, true) {}
 
     void SBLineUp() override;
     void SBLineDown() override;
@@ -56,9 +62,6 @@ public:
     void EvHScroll(UINT code, UINT thumbPos, HWND bar);
 
     DECLARE_RESPONSE_TABLE(GridHScrollBar);
-
-private:
-    GridControl& mGrid;
 };
 
 } // namespace TVF_Grid

@@ -25,49 +25,32 @@ std::uint32_t GridSelection::ModifierKeys() {
     return (KeyDown(VK_LSHIFT) ? kShift : 0) | (KeyDown(VK_LCONTROL) ? kCtrl : 0);
 }
 
-SelectionRange GridSelection::WholeColumns(GridPos from, GridPos to) const {
-    const int origin = mGrid.RowOrigin();
+SelectionRange GridSelection::Whole(bool columns, GridPos from, GridPos to) const {
     const auto [start, end] = Span(from, to);
-    return {{origin, origin}, {mGrid.RowCount() + origin, origin}, start, end};
-}
-
-SelectionRange GridSelection::WholeRows(GridPos from, GridPos to) const {
+    if (columns) {
+        const int origin = mGrid.RowOrigin();
+        return {{origin, origin}, {mGrid.RowCount() + origin, origin}, start, end};
+    }
     const int origin = mGrid.ColumnOrigin();
-    const auto [start, end] = Span(from, to);
     return {start, end, {origin, origin}, {mGrid.ColumnCount() + origin, origin}};
 }
 
-SelectionRange GridSelection::PressColumn(const SelectionRange& old, GridPos row, GridPos col,
-                                          std::uint32_t modifiers) {
+SelectionRange GridSelection::PressTitle(const SelectionRange& old, GridPos row, GridPos col,
+                                         std::uint32_t modifiers, bool columns) {
+    const GridPos pressed = columns ? col : row;
     if (modifiers & kShift) {
-        if (!mAnchorCol.IsValid())
+        const GridPos& anchor = columns ? mAnchorCol : mAnchorRow;
+        if (!anchor.IsValid())
             SetAnchor(row, col);
-        return WholeColumns(mAnchorCol, col);
+        return Whole(columns, anchor, pressed);
     }
     SetAnchor(row, col);
-    SelectionRange column = WholeColumns(col, col);
-    if (!(modifiers & kCtrl) || !old.IsValid())
-        return column;
-    SelectionRange grown = old;
-    grown.Include(column.rowStart, col);
-    grown.IncludeRow({column.rowEnd.index - 1, column.rowEnd.origin});
-    return grown;
-}
-
-SelectionRange GridSelection::PressRow(const SelectionRange& old, GridPos row, GridPos col,
-                                       std::uint32_t modifiers) {
-    if (modifiers & kShift) {
-        if (!mAnchorRow.IsValid())
-            SetAnchor(row, col);
-        return WholeRows(mAnchorRow, row);
-    }
-    SetAnchor(row, col);
-    SelectionRange line = WholeRows(row, row);
+    const SelectionRange line = Whole(columns, pressed, pressed);
     if (!(modifiers & kCtrl) || !old.IsValid())
         return line;
     SelectionRange grown = old;
-    grown.Include(row, line.colStart);
-    grown.IncludeColumn({line.colEnd.index - 1, line.colEnd.origin});
+    grown.Include(line.rowStart, line.colStart);
+    grown.Include({line.rowEnd.index - 1, line.rowEnd.origin}, {line.colEnd.index - 1, line.colEnd.origin});
     return grown;
 }
 
@@ -93,11 +76,11 @@ bool GridSelection::SelectAt(GridPos row, GridPos col, std::uint32_t modifiers) 
     const SelectionRange old = mRange;
     SelectionRange range;
     if (!mRowMode && row.IsTitle())
-        range = PressColumn(old, row, col, modifiers);
+        range = PressTitle(old, row, col, modifiers, true);
     else if (!mRowMode && row.IsValid() && !col.IsTitle())
         range = PressCell(old, row, col, modifiers);
     else
-        range = PressRow(old, row, col, modifiers);
+        range = PressTitle(old, row, col, modifiers, false);
     if (range == old)
         return false;
     mRange = range;
@@ -149,6 +132,11 @@ bool GridSelection::EndSelect(GridPos row, GridPos col, std::uint32_t modifiers)
     }
     ForgetPressedCell();
     return false;
+}
+
+void GridSelection::Activate(GridPos row, GridPos col, std::uint32_t modifiers) {
+    SelectAt(row, col, modifiers);
+    EndSelect(row, col, modifiers);
 }
 
 bool GridSelection::SetRange(GridPos rowStart, GridPos rowEnd, GridPos colStart, GridPos colEnd) {

@@ -40,6 +40,8 @@ public:
     // released on; reports a larger range; forgets the pressed cell.
     bool EndSelect(GridPos row, GridPos col, std::uint32_t modifiers);
     void MouseUp(GridPos row, GridPos col) { EndSelect(row, col, ModifierKeys()); }
+    // A press and its release at once (double and right clicks).
+    void Activate(GridPos row, GridPos col, std::uint32_t modifiers);
 
     // A range set by the program (in row mode across every column); a single
     // cell becomes the anchor. True when it changed.
@@ -61,10 +63,10 @@ private:
         mAnchorRow = row;
         mAnchorCol = col;
     }
-    SelectionRange WholeColumns(GridPos from, GridPos to) const;
-    SelectionRange WholeRows(GridPos from, GridPos to) const;
-    SelectionRange PressColumn(const SelectionRange& old, GridPos row, GridPos col, std::uint32_t modifiers);
-    SelectionRange PressRow(const SelectionRange& old, GridPos row, GridPos col, std::uint32_t modifiers);
+    // Whole columns (all rows) or whole rows (all columns) from one to the other.
+    SelectionRange Whole(bool columns, GridPos from, GridPos to) const;
+    SelectionRange PressTitle(const SelectionRange& old, GridPos row, GridPos col, std::uint32_t modifiers,
+                              bool columns);
     SelectionRange PressCell(const SelectionRange& old, GridPos row, GridPos col, std::uint32_t modifiers);
 
     GridControl& mGrid;

@@ -144,9 +144,7 @@ void GridTitleBar::EvLButtonDblClk(UINT, const OWL::TPoint& p) {
         mGrid.Selection().Clear();
         return;
     }
-    const std::uint32_t modifiers = GridSelection::ModifierKeys() | kDoubleClick;
-    mGrid.Selection().SelectAt(TitleRow(), ColPos(col), modifiers);
-    mGrid.Selection().EndSelect(TitleRow(), ColPos(col), modifiers);
+    mGrid.Selection().Activate(TitleRow(), ColPos(col), GridSelection::ModifierKeys() | kDoubleClick);
 }
 
 void GridTitleBar::EvRButtonUp(UINT, const OWL::TPoint& p) {
@@ -155,9 +153,7 @@ void GridTitleBar::EvRButtonUp(UINT, const OWL::TPoint& p) {
         mGrid.Selection().Clear();
         return;
     }
-    const std::uint32_t modifiers = GridSelection::ModifierKeys() | kRightButton;
-    mGrid.Selection().SelectAt(TitleRow(), ColPos(col), modifiers);
-    mGrid.Selection().EndSelect(TitleRow(), ColPos(col), modifiers);
+    mGrid.Selection().Activate(TitleRow(), ColPos(col), GridSelection::ModifierKeys() | kRightButton);
     DefaultProcessing();
 }
 

@@ -58,10 +58,8 @@ void RowNumbersPane::ActivateAt(int y, std::uint32_t extra) {
         mGrid.Selection().Clear();
         return;
     }
-    const GridPos row = RowPos(RowAt(std::max(y, 0)));
-    const std::uint32_t modifiers = GridSelection::ModifierKeys() | extra;
-    mGrid.Selection().SelectAt(row, TitleColumn(), modifiers);
-    mGrid.Selection().EndSelect(row, TitleColumn(), modifiers);
+    mGrid.Selection().Activate(RowPos(RowAt(std::max(y, 0))), TitleColumn(),
+                               GridSelection::ModifierKeys() | extra);
 }
 
 void RowNumbersPane::DoubleClickAt(int y) {
