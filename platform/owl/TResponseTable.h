@@ -195,6 +195,75 @@ template <class T, class C> TResponseEntry<T> CommandEnable(UINT id, void (C::*m
             }};
 }
 
+// Any message, its parameters undecoded.
+template <class T, class C> TResponseEntry<T> Raw(UINT message, LRESULT (C::*member)(WPARAM, LPARAM)) {
+    CheckBase<T, C>();
+    return {message, 0, nullptr,
+            [member](T& w, TEventInfo& e) { e.result = (w.*member)(e.wParam, e.lParam); }};
+}
+
+// WM_SETFOCUS and WM_KILLFOCUS: the window losing or gaining the focus.
+template <class T, class C> TResponseEntry<T> Focus(UINT message, void (C::*member)(HWND)) {
+    CheckBase<T, C>();
+    return {message, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                (w.*member)(reinterpret_cast<HWND>(e.wParam));
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> EraseBkgnd(bool (C::*member)(HDC)) {
+    CheckBase<T, C>();
+    return {WM_ERASEBKGND, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = (w.*member)(reinterpret_cast<HDC>(e.wParam)) ? TRUE : FALSE;
+            }};
+}
+
+// The window the menu is asked for and the screen point.
+template <class T, class C> TResponseEntry<T> ContextMenu(void (C::*member)(HWND, const TPoint&)) {
+    CheckBase<T, C>();
+    return {WM_CONTEXTMENU, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                (w.*member)(reinterpret_cast<HWND>(e.wParam), PointOf(e.lParam));
+            }};
+}
+
+// The window under the pointer, the hit-test code and the mouse message;
+// true when the member set the cursor.
+template <class T, class C> TResponseEntry<T> SetCursor(bool (C::*member)(HWND, UINT, UINT)) {
+    CheckBase<T, C>();
+    return {WM_SETCURSOR, 0, nullptr, [member](T& w, TEventInfo& e) {
+                const auto data = static_cast<DWORD>(e.lParam);
+                e.result =
+                    (w.*member)(reinterpret_cast<HWND>(e.wParam), LOWORD(data), HIWORD(data)) ? TRUE : FALSE;
+            }};
+}
+
+// WM_HSCROLL and WM_VSCROLL: the action code, the thumb position and the bar.
+template <class T, class C> TResponseEntry<T> Scroll(UINT message, void (C::*member)(UINT, UINT, HWND)) {
+    CheckBase<T, C>();
+    return {message, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                const auto data = static_cast<DWORD>(e.wParam);
+                (w.*member)(LOWORD(data), HIWORD(data), reinterpret_cast<HWND>(e.lParam));
+            }};
+}
+
+template <class T, class C> TResponseEntry<T> WindowPosChanged(void (C::*member)(const WINDOWPOS&)) {
+    CheckBase<T, C>();
+    return {WM_WINDOWPOSCHANGED, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = 0;
+                (w.*member)(*reinterpret_cast<const WINDOWPOS*>(e.lParam));
+            }};
+}
+
+// The message being asked about (null when none).
+template <class T, class C> TResponseEntry<T> GetDlgCode(UINT (C::*member)(const MSG*)) {
+    CheckBase<T, C>();
+    return {WM_GETDLGCODE, 0, nullptr, [member](T& w, TEventInfo& e) {
+                e.result = static_cast<LRESULT>((w.*member)(reinterpret_cast<const MSG*>(e.lParam)));
+            }};
+}
+
 template <class T, class C>
 TResponseEntry<T> Registered(const char16_t* name, LRESULT (C::*member)(WPARAM, LPARAM)) {
     CheckBase<T, C>();
@@ -257,4 +326,18 @@ public:                                                                         
 #define EV_WM_MOVE ::OWL::entries::Move<TMyClass>(&TMyClass::EvMove) // void (const TPoint& client origin)
 #define EV_WM_CHAR ::OWL::entries::Key<TMyClass>(WM_CHAR, &TMyClass::EvChar) // void (UINT, UINT, UINT)
 #define EV_WM_KEYDOWN ::OWL::entries::Key<TMyClass>(WM_KEYDOWN, &TMyClass::EvKeyDown)
+#define EV_WM_KEYUP ::OWL::entries::Key<TMyClass>(WM_KEYUP, &TMyClass::EvKeyUp)
+#define EV_MESSAGE(message, member) ::OWL::entries::Raw<TMyClass>(message, &TMyClass::member)
+// void (HWND other)
+#define EV_WM_SETFOCUS ::OWL::entries::Focus<TMyClass>(WM_SETFOCUS, &TMyClass::EvSetFocus)
+#define EV_WM_KILLFOCUS ::OWL::entries::Focus<TMyClass>(WM_KILLFOCUS, &TMyClass::EvKillFocus)
+#define EV_WM_ERASEBKGND ::OWL::entries::EraseBkgnd<TMyClass>(&TMyClass::EvEraseBkgnd) // bool (HDC)
+// void (HWND, const TPoint& screen)
+#define EV_WM_CONTEXTMENU ::OWL::entries::ContextMenu<TMyClass>(&TMyClass::EvContextMenu)
+#define EV_WM_SETCURSOR ::OWL::entries::SetCursor<TMyClass>(&TMyClass::EvSetCursor) // bool (HWND, UINT, UINT)
+// void (UINT code, UINT thumbPos, HWND bar)
+#define EV_WM_HSCROLL ::OWL::entries::Scroll<TMyClass>(WM_HSCROLL, &TMyClass::EvHScroll)
+#define EV_WM_VSCROLL ::OWL::entries::Scroll<TMyClass>(WM_VSCROLL, &TMyClass::EvVScroll)
+#define EV_WM_WINDOWPOSCHANGED ::OWL::entries::WindowPosChanged<TMyClass>(&TMyClass::EvWindowPosChanged)
+#define EV_WM_GETDLGCODE ::OWL::entries::GetDlgCode<TMyClass>(&TMyClass::EvGetDlgCode) // UINT (const MSG*)
 #define EV_REGISTERED(name, member) ::OWL::entries::Registered<TMyClass>(name, &TMyClass::member)

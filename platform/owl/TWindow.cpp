@@ -128,7 +128,8 @@ void TWindow::Bind(HWND handle) {
         mPreviousProc = proc;
         SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc));
     } else if (TWindow* before = GetWindowPtr(handle)) {
-        mPreviousProc = before->mPreviousProc; // a second alias over the same window takes over
+        mPreviousProc = before->mPreviousProc; // a second object over the same window stacks on the first
+        mUnder = before;
     }
     Objects()[handle] = this;
 }
@@ -137,13 +138,24 @@ void TWindow::Unbind() {
     if (mHandle == nullptr)
         return;
     auto it = Objects().find(mHandle);
-    if (it != Objects().end() && it->second == this) {
+    const bool top = it != Objects().end() && it->second == this;
+    if (top && mUnder != nullptr && mUnder->mHandle == mHandle) {
+        it->second = mUnder; // the object below answers alone again
+    } else if (top) {
         if (mPreviousProc != nullptr && ::IsWindow(mHandle) &&
             reinterpret_cast<WNDPROC>(GetWindowLongPtrW(mHandle, GWLP_WNDPROC)) == &StdWndProc)
             SetWindowLongPtrW(mHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mPreviousProc));
         Objects().erase(it);
+    } else if (it != Objects().end()) {
+        // Below another object: that one stacks on what lies below this one now.
+        for (TWindow* above = it->second; above != nullptr; above = above->mUnder)
+            if (above->mUnder == this) {
+                above->mUnder = mUnder;
+                break;
+            }
     }
     mHandle = nullptr;
+    mUnder = nullptr;
     ClearFlag(wfCreated);
 }
 
@@ -215,6 +227,8 @@ LRESULT TWindow::DefaultProcessing() {
     if (mCurrent == nullptr || mHandle == nullptr)
         return 0;
     const TEventInfo& e = *mCurrent;
+    if (mUnder != nullptr && mUnder->mHandle == mHandle)
+        return TWindowBinding::Receive(*mUnder, e.message, e.wParam, e.lParam);
     if (mPreviousProc != nullptr)
         return CallWindowProcW(mPreviousProc, mHandle, e.message, e.wParam, e.lParam);
     return DefWindowProcW(mHandle, e.message, e.wParam, e.lParam);
@@ -231,6 +245,8 @@ const TResponseTable<TWindow>& TWindow::ResponseTable() {
         EV_WM_SYSCOLORCHANGE,
         EV_WM_DRAWITEM,
         EV_WM_MEASUREITEM,
+        EV_WM_HSCROLL,
+        EV_WM_VSCROLL,
         EV_COMMAND_ENABLE_ANY(EvCommandEnable),
     };
     return table;
@@ -270,6 +286,16 @@ bool TWindow::ReflectTo(HWND control, TEventInfo& event) {
 
 void TWindow::EvDrawItem(UINT, const DRAWITEMSTRUCT& item) {
     if (!ReflectTo(item.hwndItem, *mCurrent))
+        mCurrent->result = DefaultProcessing();
+}
+
+void TWindow::EvHScroll(UINT, UINT, HWND bar) {
+    if (!ReflectTo(bar, *mCurrent))
+        mCurrent->result = DefaultProcessing();
+}
+
+void TWindow::EvVScroll(UINT, UINT, HWND bar) {
+    if (!ReflectTo(bar, *mCurrent))
         mCurrent->result = DefaultProcessing();
 }
 

@@ -6,6 +6,13 @@
 // alias: it subclasses the window, passes what it does not answer to the
 // window's previous procedure, and leaves the window alive when it goes.
 //
+// An alias made over a window that already has an object stacks on it: the
+// alias answers first and its default processing is the other object's, until
+// the alias goes and the other object answers alone again.
+//
+// A scroll bar control's WM_HSCROLL and WM_VSCROLL reach its parent and are
+// passed on to the bar's own TWindow when it has one.
+//
 // Children: a TWindow made with a TWindow parent belongs to it; the parent's
 // SetupWindow creates the children not yet created and the parent's
 // destruction deletes them. Owner-drawn controls' WM_DRAWITEM and
@@ -130,6 +137,8 @@ public:
     void EvSysColorChange();
     void EvDrawItem(UINT ctrlId, const DRAWITEMSTRUCT& item);
     void EvMeasureItem(UINT ctrlId, MEASUREITEMSTRUCT& item);
+    void EvHScroll(UINT code, UINT thumbPos, HWND bar);
+    void EvVScroll(UINT code, UINT thumbPos, HWND bar);
 
     static const TResponseTable<TWindow>& ResponseTable();
 
@@ -158,6 +167,7 @@ private:
     UINT mFlags = 0;
     std::vector<TWindow*> mChildren;
     WNDPROC mPreviousProc = nullptr; // for aliases and subclassed system controls
+    TWindow* mUnder = nullptr;       // the object an alias stacked on
     TEventInfo* mCurrent = nullptr;
     int mResourceId = 0;
     HWND mParentHandle = nullptr;

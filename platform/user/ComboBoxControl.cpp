@@ -9,6 +9,8 @@
 #include "platform/gdi/gdi.h"
 #include "platform/user/ClassRegistry.h"
 #include "platform/user/combobox.h"
+#include "platform/user/dialog_api.h"
+#include "platform/user/input_api.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 #include "platform/user/metrics_api.h"
@@ -261,6 +263,40 @@ std::u16string SelectedText(const ComboState& s) {
     return s.current >= 0 ? s.items[static_cast<std::size_t>(s.current)].text : std::u16string();
 }
 
+// The arrow, Home and End keys choose another item as the user does, with
+// CBN_SELCHANGE to the parent.
+LRESULT Key(HWND hwnd, Window& w, ComboState& s, WPARAM key) {
+    if (s.items.empty())
+        return 0;
+    const int last = static_cast<int>(s.items.size()) - 1;
+    int to = s.current;
+    switch (key) {
+    case VK_DOWN:
+    case VK_RIGHT:
+        to = std::min(s.current + 1, last);
+        break;
+    case VK_UP:
+    case VK_LEFT:
+        to = std::max(s.current - 1, 0);
+        break;
+    case VK_HOME:
+        to = 0;
+        break;
+    case VK_END:
+        to = last;
+        break;
+    default:
+        return 0;
+    }
+    if (to == s.current)
+        return 0;
+    s.current = to;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(static_cast<int>(w.id), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hwnd));
+    return 0;
+}
+
 LRESULT ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = Lookup(hwnd);
     if (w == nullptr)
@@ -296,6 +332,10 @@ LRESULT ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
+    case WM_KEYDOWN:
+        return Key(hwnd, *w, s, wParam);
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_NCDESTROY:
         w->control.reset();
         return 0;

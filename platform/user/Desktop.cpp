@@ -4,8 +4,10 @@
 
 #include "platform/user/button.h"
 #include "platform/user/combobox.h"
+#include "platform/user/edit.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
+#include "platform/user/scrollbar.h"
 #include "platform/user/static.h"
 #include "platform/win32/text.h"
 
@@ -28,6 +30,8 @@ Desktop::Desktop()
     RegisterComboBoxClass(mClasses);
     RegisterStaticClass(mClasses);
     RegisterButtonClass(mClasses);
+    RegisterEditClass(mClasses);
+    RegisterScrollBarClass(mClasses);
 }
 
 void Desktop::SetMonitors(std::vector<Monitor> monitors) {

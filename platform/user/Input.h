@@ -3,7 +3,9 @@
 // call changes the input state and queues what the platform would queue (see
 // input_api.h); nothing is dispatched until the desktop is pumped, so a test
 // (or a script acting as the user while a menu is open) can leave input
-// pending. Buttons are VK_LBUTTON, VK_RBUTTON and VK_MBUTTON.
+// pending. Buttons are VK_LBUTTON, VK_RBUTTON and VK_MBUTTON, the physical
+// ones: while SM_SWAPBUTTON is set, the left button gives WM_RBUTTON* messages
+// and the right one WM_LBUTTON*.
 
 #include <string_view>
 
@@ -20,7 +22,8 @@ void ReleaseButton(int button);
 // Moves to the client point, then presses and releases the button.
 void Click(HWND hwnd, POINT client, int button = VK_LBUTTON);
 // Key down and up, to the focus window; for VK_SHIFT and VK_CONTROL use the
-// left- or right-hand key.
+// left- or right-hand key. The pump translates a key-down into its WM_CHAR
+// (TranslateMessage).
 void KeyDown(int key);
 void KeyUp(int key);
 void PressKey(int key);

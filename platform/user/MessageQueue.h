@@ -13,6 +13,9 @@ namespace user {
 class MessageQueue {
 public:
     void Post(const MSG& msg) { mPosted.push_back(msg); }
+    // Ahead of everything queued: the character a key-down translates to
+    // comes before the input that followed the key.
+    void PostFirst(const MSG& msg) { mPosted.push_front(msg); }
     // The oldest message that passes the filter, taken out when remove is set.
     std::optional<MSG> Next(const std::function<bool(const MSG&)>& filter, bool remove);
 

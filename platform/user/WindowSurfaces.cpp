@@ -63,11 +63,11 @@ gdi::Region WindowSurfaces::Confine(const Window& w, gdi::Region area) const {
     return area;
 }
 
-gdi::Region WindowSurfaces::VisibleRegion(const Window& w, POINT origin) const {
+gdi::Region WindowSurfaces::VisibleRegion(const Window& w, POINT origin, bool withChildren) const {
     const WindowTable& table = Desktop::Current().Windows();
     const Window* top = &table.TopLevelOf(w);
     gdi::Region visible = Confine(w, gdi::Region(ClientOnSurface(w, origin)));
-    if (w.style & WS_CLIPCHILDREN) {
+    if ((w.style & WS_CLIPCHILDREN) && !withChildren) {
         for (HWND h : w.children) {
             const Window* c = table.Find(h);
             if (c != nullptr && (c->style & WS_VISIBLE))
@@ -88,7 +88,7 @@ gdi::Region WindowSurfaces::VisibleRegion(const Window& w, POINT origin) const {
     return visible;
 }
 
-HDC WindowSurfaces::Acquire(HWND hwnd, const RECT& clip) {
+HDC WindowSurfaces::Acquire(HWND hwnd, const RECT& clip, bool withChildren) {
     gdi::SurfaceTarget target;
     const WindowTable& table = Desktop::Current().Windows();
     const Window* w = table.Find(hwnd);
@@ -102,7 +102,7 @@ HDC WindowSurfaces::Acquire(HWND hwnd, const RECT& clip) {
         const Window* top = &table.TopLevelOf(*w);
         target.surface = SurfaceOf(*top);
         target.origin = SurfaceOrigin(table, *w, *top);
-        target.clip = VisibleRegion(*w, target.origin)
+        target.clip = VisibleRegion(*w, target.origin, withChildren)
                           .Intersect(gdi::Region(Offset(clip, target.origin.x, target.origin.y)));
     }
     HDC dc = gdi::CreateSurfaceDC(std::move(target));

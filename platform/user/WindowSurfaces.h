@@ -23,7 +23,9 @@ class WindowSurfaces {
 public:
     // A DC over the window's client area (the screen for a null window),
     // clipped to a rectangle in client coordinates; Release gives it back.
-    HDC Acquire(HWND hwnd, const RECT& clip);
+    // withChildren keeps the children's pixels in the clip even under
+    // WS_CLIPCHILDREN (for moving them with the window's own).
+    HDC Acquire(HWND hwnd, const RECT& clip, bool withChildren = false);
     // A DC over the whole window (non-client area included), origin at its
     // top-left corner.
     HDC AcquireWindow(HWND hwnd);
@@ -40,7 +42,7 @@ public:
 
 private:
     std::shared_ptr<gdi::Surface> SurfaceOf(const Window& top);
-    gdi::Region VisibleRegion(const Window& w, POINT origin) const;
+    gdi::Region VisibleRegion(const Window& w, POINT origin, bool withChildren = false) const;
     // What the window's own region and its ancestors' client areas leave of
     // an area (surface coordinates).
     gdi::Region Confine(const Window& w, gdi::Region area) const;

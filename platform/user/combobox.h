@@ -5,7 +5,8 @@
 // (WM_DRAWITEM, itemID = current selection or -1, state ODS_COMBOBOXEDIT plus
 // ODS_SELECTED | ODS_FOCUS while the control has the focus) and is asked for
 // the item heights at creation (WM_MEASUREITEM for itemID -1, then 0). Setting
-// the selection from code sends no notification.
+// the selection from code sends no notification; choosing another item with
+// the arrow, Home and End keys sends CBN_SELCHANGE.
 
 #include "platform/user/records.h"
 

@@ -110,6 +110,14 @@ LRESULT NcPaint(HWND hwnd, const Window& w) {
     return 0;
 }
 
+// The menu asked for where the right button came up (screen coordinates).
+LRESULT ContextMenuAt(HWND hwnd, LPARAM lParam) {
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(hwnd, &p);
+    SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(p.x, p.y));
+    return 0;
+}
+
 LRESULT NcCreate(Window& w, LPARAM lParam) {
     const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     if (cs != nullptr && cs->lpszName != nullptr && !user::IsAtomName(cs->lpszName))
@@ -154,6 +162,11 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return NcPaint(hwnd, *w);
     case WM_MOUSEACTIVATE:
         return MA_ACTIVATE;
+    case WM_RBUTTONUP:
+        return ContextMenuAt(hwnd, lParam);
+    case WM_CONTEXTMENU:
+        // A child that shows no menu leaves it to its parent.
+        return w->IsChild() ? SendMessageW(w->parent, WM_CONTEXTMENU, wParam, lParam) : 0;
     default:
         return 0;
     }

@@ -68,12 +68,23 @@ Hit HitAt(POINT screen) {
     return HitIn(d, d.Windows().TopLevel(), screen);
 }
 
+bool Swapped() {
+    return Desktop::Current().Settings().swapButtons;
+}
+
+// The logical button of a physical one.
+int Logical(int button) {
+    if (!Swapped() || (button != VK_LBUTTON && button != VK_RBUTTON))
+        return button;
+    return button == VK_LBUTTON ? VK_RBUTTON : VK_LBUTTON;
+}
+
 WPARAM KeyFlags() {
     const InputState& in = Input();
     WPARAM f = 0;
-    if (in.down[VK_LBUTTON])
+    if (in.down[static_cast<std::size_t>(Logical(VK_LBUTTON))])
         f |= MK_LBUTTON;
-    if (in.down[VK_RBUTTON])
+    if (in.down[static_cast<std::size_t>(Logical(VK_RBUTTON))])
         f |= MK_RBUTTON;
     if (in.down[VK_MBUTTON])
         f |= MK_MBUTTON;
@@ -199,12 +210,12 @@ void MoveMouseTo(HWND hwnd, POINT client) {
 
 void PressButton(int button) {
     Input().down[static_cast<std::size_t>(button & 0xFF)] = true;
-    PostMouse(PressMessage(button));
+    PostMouse(PressMessage(Logical(button)));
 }
 
 void ReleaseButton(int button) {
     Input().down[static_cast<std::size_t>(button & 0xFF)] = false;
-    PostMouse(ButtonMessage(button, false));
+    PostMouse(ButtonMessage(Logical(button), false));
 }
 
 void Click(HWND hwnd, POINT client, int button) {
@@ -295,7 +306,9 @@ BOOL SetCursorPos(int x, int y) {
     return TRUE;
 }
 
-SHORT GetKeyState(int key) {
+namespace {
+
+SHORT PhysicalKeyState(int key) {
     const InputState& in = Input();
     const std::size_t k = static_cast<std::size_t>(key & 0xFF);
     bool down = in.down[k];
@@ -306,8 +319,14 @@ SHORT GetKeyState(int key) {
     return static_cast<SHORT>((down ? 0x8000 : 0) | (in.toggled[k] ? 1 : 0));
 }
 
+} // namespace
+
+SHORT GetKeyState(int key) {
+    return PhysicalKeyState(Logical(key));
+}
+
 SHORT GetAsyncKeyState(int key) {
-    return static_cast<SHORT>(GetKeyState(key) & 0x8000);
+    return static_cast<SHORT>(PhysicalKeyState(key) & 0x8000);
 }
 
 UINT GetDoubleClickTime() {

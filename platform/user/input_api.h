@@ -24,6 +24,7 @@ inline constexpr int VK_RETURN = 0x0D;
 inline constexpr int VK_SHIFT = 0x10;
 inline constexpr int VK_CONTROL = 0x11;
 inline constexpr int VK_MENU = 0x12;
+inline constexpr int VK_CAPITAL = 0x14;
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_SPACE = 0x20;
 inline constexpr int VK_PRIOR = 0x21;
@@ -34,18 +35,33 @@ inline constexpr int VK_LEFT = 0x25;
 inline constexpr int VK_UP = 0x26;
 inline constexpr int VK_RIGHT = 0x27;
 inline constexpr int VK_DOWN = 0x28;
+inline constexpr int VK_INSERT = 0x2D;
 inline constexpr int VK_DELETE = 0x2E;
-inline constexpr int VK_NUMPAD0 = 0x60;
+// The digit and letter keys are their characters: '0' to '9', 'A' to 'Z'.
+inline constexpr int VK_APPS = 0x5D;
+inline constexpr int VK_NUMPAD0 = 0x60; // to VK_NUMPAD0 + 9
+inline constexpr int VK_MULTIPLY = 0x6A;
+inline constexpr int VK_ADD = 0x6B;
 inline constexpr int VK_SUBTRACT = 0x6D;
 inline constexpr int VK_DECIMAL = 0x6E;
+inline constexpr int VK_DIVIDE = 0x6F;
 inline constexpr int VK_F1 = 0x70;
 inline constexpr int VK_LSHIFT = 0xA0;
 inline constexpr int VK_RSHIFT = 0xA1;
 inline constexpr int VK_LCONTROL = 0xA2;
 inline constexpr int VK_RCONTROL = 0xA3;
-inline constexpr int VK_OEM_COMMA = 0xBC;
-inline constexpr int VK_OEM_MINUS = 0xBD;
+// OEM keys, named by what they type on the US layout.
+inline constexpr int VK_OEM_1 = 0xBA;     // ; :
+inline constexpr int VK_OEM_PLUS = 0xBB;  // = +
+inline constexpr int VK_OEM_COMMA = 0xBC; // , <
+inline constexpr int VK_OEM_MINUS = 0xBD; // - _
 inline constexpr int VK_OEM_PERIOD = 0xBE;
+inline constexpr int VK_OEM_2 = 0xBF; // / ?
+inline constexpr int VK_OEM_3 = 0xC0; // ` ~
+inline constexpr int VK_OEM_4 = 0xDB; // [ {
+inline constexpr int VK_OEM_5 = 0xDC; // \ |
+inline constexpr int VK_OEM_6 = 0xDD; // ] }
+inline constexpr int VK_OEM_7 = 0xDE; // ' "
 
 // Key and button flags of mouse messages.
 inline constexpr WPARAM MK_LBUTTON = 0x0001;
@@ -62,7 +78,10 @@ BOOL GetCursorPos(POINT* point);
 BOOL SetCursorPos(int x, int y);
 // High bit (0x8000, the result negative) while the key is down; bit 0 toggles
 // on each press. The left- and right-hand keys are kept apart; VK_SHIFT and
-// VK_CONTROL are down while either of theirs is.
+// VK_CONTROL are down while either of theirs is. The keys' state is the
+// present one, not that of the message being answered. For the mouse buttons
+// GetAsyncKeyState tells the physical button and GetKeyState the logical one,
+// which differ while SM_SWAPBUTTON swaps them.
 SHORT GetKeyState(int key);
 SHORT GetAsyncKeyState(int key);
 UINT GetDoubleClickTime();

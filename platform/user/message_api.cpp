@@ -62,10 +62,6 @@ BOOL GetMessageW(MSG* msg, HWND hwnd, UINT filterFirst, UINT filterLast) {
     }
 }
 
-BOOL TranslateMessage(const MSG*) {
-    return FALSE;
-}
-
 LRESULT DispatchMessageW(const MSG* msg) {
     if (msg == nullptr)
         return 0;

@@ -16,8 +16,16 @@ BOOL PeekMessageW(MSG* msg, HWND hwnd, UINT filterFirst, UINT filterLast, UINT r
 // test clock for the next timer; with no timer either it would wait forever,
 // and throws std::runtime_error instead.
 BOOL GetMessageW(MSG* msg, HWND hwnd, UINT filterFirst, UINT filterLast);
+// A WM_KEYDOWN of a key that types a character (a letter, a digit, a keypad
+// key, an OEM key of the US layout, space, Enter, Tab, Backspace or Esc)
+// queues its WM_CHAR for the same window ahead of everything else; Shift and
+// Caps Lock as they are now decide the case and the shifted character, and Ctrl
+// with a letter types its control character. TRUE for a key message.
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageW(const MSG* msg);
 LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// Among its duties: WM_RBUTTONUP raises WM_CONTEXTMENU (wParam the window,
+// lParam the screen point), and a child passes an unanswered WM_CONTEXTMENU
+// to its parent.
 LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 UINT RegisterWindowMessageW(LPCWSTR name);

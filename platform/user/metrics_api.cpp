@@ -26,6 +26,8 @@ int GetSystemMetrics(int index) {
         return static_cast<int>(user::Height(monitors.front().monitor));
     if (index == SM_CMONITORS)
         return static_cast<int>(monitors.size());
+    if (index == SM_SWAPBUTTON)
+        return user::Desktop::Current().Settings().swapButtons ? 1 : 0;
     for (const auto& [key, value] : kMetrics) {
         if (key == index)
             return value;

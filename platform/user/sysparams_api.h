@@ -43,6 +43,7 @@ struct SystemSettings {
     bool tooltipFade = true;
     LOGFONTW iconTitleFont{};    // "Segoe UI", height -12
     NONCLIENTMETRICSW metrics{}; // message, menu, status and caption fonts "Segoe UI" -12
+    bool swapButtons = false;    // SM_SWAPBUTTON: the right button is the primary one
 };
 SystemSettings DefaultSystemSettings();
 } // namespace user

@@ -4,6 +4,8 @@
 // platform/user/Desktop.h.
 
 #include "platform/user/button.h"
+#include "platform/user/dialog_api.h"
+#include "platform/user/edit.h"
 #include "platform/user/handles.h"
 #include "platform/user/icon_api.h"
 #include "platform/user/imagelist_api.h"
@@ -17,6 +19,8 @@
 #include "platform/user/paint_api.h"
 #include "platform/user/records.h"
 #include "platform/user/rect_api.h"
+#include "platform/user/scroll_window.h"
+#include "platform/user/scrollbar.h"
 #include "platform/user/shell_api.h"
 #include "platform/user/static.h"
 #include "platform/user/styles.h"

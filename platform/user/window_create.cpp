@@ -157,6 +157,8 @@ BOOL DestroyWindow(HWND hwnd) {
     w->destroying = true;
     DestroyOwned(d, hwnd);
     user::Hide(d, *w);
+    // A hidden window may still hold the focus: it gets WM_KILLFOCUS too.
+    user::MoveFocusOutOf(d, *w);
     if (d.capture != nullptr && (d.capture == hwnd || d.Windows().IsDescendant(hwnd, d.capture)))
         ReleaseCapture();
     SendDestroy(d, hwnd);
