@@ -240,7 +240,8 @@ public:
     HRESULT OnAddAnalyzedParallelConductance() { return S_OK; }
     HRESULT OnRemoveParallelConductance(std::int32_t) { return S_OK; }
     HRESULT OnVolumeValueFromSelection(std::int32_t) { return S_OK; }
-    HRESULT OnOpenControlSoftware() { return S_OK; }
+    // Brings the control program forward or starts it; reports success whatever happened.
+    HRESULT OnOpenControlSoftware();
     HRESULT OnEditParallelConductance(std::int32_t, double) { return S_OK; }
 
 private:

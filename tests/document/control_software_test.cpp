@@ -9,6 +9,7 @@
 #include "platform/user/Desktop.h"
 #include "platform/user/window_api.h"
 #include "platform/win32/utf.h"
+#include "tests/document/RecordingFixture.h"
 #include "tests/support/StandInProgram.h"
 
 namespace {
@@ -186,6 +187,42 @@ TEST_F(ControlSoftware, TheStartedProgramIsFoundByItsWindowAndNotStartedTwice) {
     ASSERT_GE(effects.size(), 2u);
     EXPECT_EQ(effects.back().kind, "SetForegroundWindow");
     EXPECT_EQ(effects.back().detail, u"CVX Station Control Interface");
+}
+
+// The automation command, sent to the module's document through the host.
+class OpenControlSoftwareCommand : public TarvikTest::RecordingFixture {
+protected:
+    void SetUp() override {
+        RecordingFixture::SetUp();
+        user::Desktop::Reset();
+        Tarvik::ForgetControlSoftwarePath();
+        shell::ClearLaunches();
+        shell::SetFolderPath(CSIDL_PROGRAM_FILES, mTemp.Text("Program Files"));
+        recording = TarvikTest::ImportSample("mouse-steady");
+        Open(*recording);
+        OpenModule();
+    }
+    void TearDown() override {
+        for (const shell::Launch& launch : shell::Launches())
+            testsupport::EndProcess(launch.pid);
+        shell::ClearLaunches();
+        shell::ResetFolders();
+        Tarvik::ForgetControlSoftwarePath();
+        RecordingFixture::TearDown();
+    }
+
+    TempFolder mTemp;
+    std::unique_ptr<Vantrel::Recording> recording;
+};
+
+TEST_F(OpenControlSoftwareCommand, StartsTheProgramAndReportsSuccessEvenWithoutIt) {
+    EXPECT_TRUE(recordingDocument->sendMessage(Tarvik::DocMsgId<284>())) << "handled without the program";
+    EXPECT_TRUE(shell::Launches().empty());
+
+    testsupport::InstallStandIn((mTemp.Path() / kInstalled).parent_path());
+    EXPECT_TRUE(recordingDocument->sendMessage(Tarvik::DocMsgId<284>()));
+    ASSERT_EQ(shell::Launches().size(), 1u);
+    EXPECT_EQ(shell::Launches()[0].file, mTemp.Text(kInstalled));
 }
 
 } // namespace
