@@ -6,6 +6,7 @@
 
 #include "analysis/EdpState.h"
 #include "analysis/ParamsEcg.h"
+#include "module/MessageIds.h"
 
 namespace Tarvik {
 
@@ -13,6 +14,7 @@ struct EcgEnumerator {
     using Params = ParamsEcg;
     using State = EdpState;
     using Event = TarvikEdpEvent;
+    static constexpr WORD kDrawClassNumber = Tarvik::kEdpEventDrawClass;
 
     static bool Step(EdpState& state, ParamsEcg& params, TarvikEdpEvent& out);
 };

@@ -25,6 +25,10 @@ inline constexpr GUID HostMsgGuid659C = MakeGuid("{659C39BA-EB97-4486-842E-10E18
 inline constexpr GUID HostMsgGuidC203 = MakeGuid("{C203FC30-7AAA-11D3-80B9-005004AD3C53}");
 // The space of the module's own message objects' type id: the host's sampling
 // state space.
+// The id space of the event-drawing classes' type ids, and their numbers in it.
+inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
+inline constexpr WORD kLoopEventDrawClass = 0;
+inline constexpr WORD kEdpEventDrawClass = 1;
 inline constexpr GUID HostMsgGuid34A7 = MakeGuid("{34A74B90-0DBC-11D3-B870-008048C36FE8}");
 
 constexpr TarvikMessageId MakeMessageId(WORD space, WORD n) {

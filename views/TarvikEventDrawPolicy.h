@@ -10,12 +10,13 @@
 
 #include "analysis/TarvikEvent.h"
 #include "core/String.h"
+#include "module/MessageIds.h"
 #include "platform/vantrel/IPODEventDrawClass.h"
 
 namespace Tarvik {
 
 struct TarvikEventDrawPolicy {
-    static constexpr WORD kTypeNumber = 0;
+    static constexpr WORD kTypeNumber = kLoopEventDrawClass;
 
     static HRESULT Colour(const void* event, COLORREF* colour);
     static HRESULT Label(IUnknown* dataObject, LONG record, LONG tick, const void* event,
@@ -31,7 +32,7 @@ struct TarvikEventDrawPolicy {
 
 // End-diastolic point events: always green, labelled "EDP Event".
 struct TarvikEdpEventDrawPolicy {
-    static constexpr WORD kTypeNumber = 1;
+    static constexpr WORD kTypeNumber = kEdpEventDrawClass;
 
     static HRESULT Colour(const void* event, COLORREF* colour);
     static HRESULT Label(IUnknown* dataObject, LONG record, LONG tick, const void* event,

@@ -94,6 +94,7 @@ RecordingDocument::RecordingDocument(Framework& framework, Recording& recording,
     : mFramework(framework), mRecording(recording), mId(id),
       mData(ComPtr<VirtualChannelDocument>::Adopt(new VirtualChannelDocument(
           ComPtr<DocumentData>::Adopt(new DocumentData(recording)), std::move(classes)))) {
+    mData->setOwner(static_cast<IHostDocument*>(this));
     const DWORD space = static_cast<DWORD>(framework.MessageIds().NumberOf(kAnalysisManagerGuid)) << 16;
     // The manager reaches the document through this object, which outlives it.
     mManager = ComPtr<AnalysisManager>::Adopt(
@@ -104,6 +105,7 @@ RecordingDocument::RecordingDocument(Framework& framework, Recording& recording,
 
 RecordingDocument::~RecordingDocument() {
     closeModuleDocument();
+    mData->setOwner(nullptr);
     mManager->forgetDocument();
 }
 
@@ -217,6 +219,7 @@ HRESULT RecordingDocument::saveSettings() {
 void RecordingDocument::closeModuleDocument() {
     if (!mModule)
         return;
+    mComments.clear();
     if (const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2))
         document->DetachSender();
     mManager->releaseClients();
@@ -397,6 +400,8 @@ HRESULT RecordingDocument::OnMessage(IMessage* message) {
     if (!message || FAILED(message->GetId(&id)))
         return 0;
     constexpr DWORD kUnitChange = 0x800C0083;
+    if (id == kShowComment2MessageId)
+        return mComments.take(message) == S_OK ? 1 : 0;
     return id == kUnitChange && applyUnitChange(message) ? 1 : 0;
 }
 

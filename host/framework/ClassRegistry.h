@@ -1,6 +1,7 @@
 #pragma once
 // The class registry: keeps the class objects a module registers, in order,
-// and hands out the framework's services by kind word.
+// and hands out the framework's services by kind word, and a registered
+// class's object by its type id.
 
 #include <functional>
 #include <map>

@@ -213,3 +213,7 @@ COLORREF GetPixel(HDC dc, int x, int y) {
     const std::optional<Pixel> p = raster.Read(d.x, d.y);
     return p ? ColorFromPixel(*p) : CLR_INVALID;
 }
+
+BOOL GdiFlush() {
+    return TRUE;
+}

@@ -148,7 +148,11 @@ protected:
     virtual void SetupWindow();
     // Runs on WM_DESTROY.
     virtual void CleanupWindow() {}
+    // A window whose class name is its own is made in a class registered from
+    // GetWindowClass on its first creation (on each desktop).
     virtual LPCWSTR GetClassName() const;
+    // The framework's class description; a window class of its own changes it.
+    virtual void GetWindowClass(WNDCLASSW& windowClass) const;
     const TEventInfo* CurrentEvent() const { return mCurrent; }
 
 private:
