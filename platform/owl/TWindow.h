@@ -148,6 +148,10 @@ protected:
     virtual void SetupWindow();
     // Runs on WM_DESTROY.
     virtual void CleanupWindow() {}
+    // Makes the object an alias of a window made elsewhere (a control, a
+    // window a host object made): takes its title, style, id and place,
+    // subclasses it and runs SetupWindow.
+    void AttachAlias(HWND handle);
     // A window whose class name is its own is made in a class registered from
     // GetWindowClass on its first creation (on each desktop).
     virtual LPCWSTR GetClassName() const;
