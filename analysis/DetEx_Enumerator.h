@@ -11,7 +11,7 @@
 
 #include "analysis/DetEx_DetectorState.h"
 #include "analysis/DetEx_EventDetectorParams.h"
-#include "module/MessageIds.h"
+#include "analysis/EventDrawClasses.h"
 
 namespace Tarvik {
 

@@ -5,13 +5,13 @@
 //   D::Event   the event record (an OvoEventBase-headed, trivially copyable record)
 //   static bool D::Step(D::State&, D::Params&, D::Event&)  true when the event holds a new event
 // and may provide
-//   static constexpr WORD D::kDrawClassNumber  its events' drawing class (TarvikEventDrawGUID space)
+//   static constexpr WORD D::kDrawClassNumber  its events' drawing class (analysis/EventDrawClasses.h)
 
 #include <cstring>
 #include <type_traits>
 
+#include "analysis/CalcEnumDescriptor.h"
 #include "analysis/EEH3EnumeratorBase.h"
-#include "module/MessageIds.h"
 
 namespace EEH3 {
 
@@ -28,8 +28,7 @@ public:
 
     HRESULT GetDrawClassId(DWORD* id) override {
         if constexpr (requires { D::kDrawClassNumber; })
-            return Answer(id,
-                          DWORD{Tarvik::MsgIdClass<Tarvik::TarvikEventDrawGUID, D::kDrawClassNumber>::Id()});
+            return Answer(id, CalcEnums::EventDrawClassId(D::kDrawClassNumber));
         else
             return Answer(id, DWORD{0});
     }

@@ -5,8 +5,8 @@
 // by the framework's end limit.
 
 #include "analysis/EdpState.h"
+#include "analysis/EventDrawClasses.h"
 #include "analysis/ParamsEcg.h"
-#include "module/MessageIds.h"
 
 namespace Tarvik {
 

@@ -2,7 +2,7 @@
 // "PVEdpDet" bound into the detector framework.
 
 #include "analysis/EdpAlgorithm.h"
-#include "module/MessageIds.h"
+#include "analysis/EventDrawClasses.h"
 
 namespace Tarvik {
 

@@ -24,12 +24,10 @@ inline constexpr GUID HostMsgGuid4EC1 = MakeGuid("{4EC14960-9464-11D2-B7E7-00804
 inline constexpr GUID HostMsgGuidDE25 = MakeGuid("{DE2564A4-2260-4449-B4C6-B13BC0EAA648}");
 inline constexpr GUID HostMsgGuid659C = MakeGuid("{659C39BA-EB97-4486-842E-10E185D5C17A}");
 inline constexpr GUID HostMsgGuidC203 = kGraphSpaceGuid; // also names the graph service
+// The space of the channel calculations' class ids.
+inline constexpr GUID HostMsgGuidC9C5 = MakeGuid("{C9C5B31B-1B21-478B-ACBE-2DEEA85A996E}");
 // The space of the module's own message objects' type id: the host's sampling
 // state space.
-// The id space of the event-drawing classes' type ids, and their numbers in it.
-inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
-inline constexpr WORD kLoopEventDrawClass = 0;
-inline constexpr WORD kEdpEventDrawClass = 1;
 inline constexpr GUID HostMsgGuid34A7 = MakeGuid("{34A74B90-0DBC-11D3-B870-008048C36FE8}");
 
 constexpr TarvikMessageId MakeMessageId(WORD space, WORD n) {

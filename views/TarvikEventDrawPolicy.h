@@ -8,9 +8,9 @@
 // last-in-block event reads "Last in block. Value = <value>". Numbers are
 // written with a wide stream's default formatting.
 
+#include "analysis/EventDrawClasses.h"
 #include "analysis/TarvikEvent.h"
 #include "core/String.h"
-#include "module/MessageIds.h"
 #include "platform/vantrel/IPODEventDrawClass.h"
 
 namespace Tarvik {

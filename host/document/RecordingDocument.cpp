@@ -1,5 +1,8 @@
 #include "host/document/RecordingDocument.h"
 
+#include "host/document/ChannelCalculations.h"
+#include "platform/vantrel/GraphService.h"
+
 #include "host/engine/CalcObject.h"
 #include "host/framework/Text.h"
 #include "host/framework/UnitName.h"
@@ -26,6 +29,12 @@ void InstallRecordingServices(Framework& framework) {
                        kCalcObjectClassNumber;
     framework.Classes().AddObjectClass(
         kind, [] { return ComPtr<IUnknown>::Adopt(static_cast<ICalcObject*>(new CalcObject)); });
+    // The evaluator of channel calculations (message 17 of the host's GUID C203FC30).
+    const DWORD evaluators =
+        (static_cast<DWORD>(framework.MessageIds().NumberOf(kGraphSpaceGuid)) << 16) | 17;
+    framework.Classes().AddObjectClass(evaluators, [] {
+        return ComPtr<IUnknown>::Adopt(static_cast<IClassFactory*>(new ChannelFormulaClass));
+    });
 }
 
 // The document's state: busy while the host says so or samples; data present once a record exists.
@@ -159,6 +168,9 @@ HRESULT RecordingDocument::openModuleDocument(ICustomDocClass* documentClass) {
     if (FAILED(hr) || !made)
         return FAILED(hr) ? hr : E_FAIL;
     mModule = ComPtr<IUnknown>::Adopt(made);
+    const GUID* space = nullptr;
+    if (SUCCEEDED(documentClass->GetDocumentGuid(&space)) && space)
+        mModuleId = static_cast<DWORD>(mFramework.MessageIds().NumberOf(*space)) << 16;
     const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2);
     if (!document)
         return E_NOINTERFACE;
@@ -258,6 +270,10 @@ HRESULT RecordingDocument::FindObject(DWORD id, IUnknown** object) {
     if (!object)
         return E_POINTER;
     *object = nullptr;
+    if (mModule && id == mModuleId) {
+        *object = ComPtr<IUnknown>(mModule).Detach();
+        return S_OK;
+    }
     for (const auto& [key, kept] : mObjects)
         if (key == id) {
             *object = kept.Get();

@@ -160,6 +160,7 @@ private:
     ComPtr<VirtualChannelDocument> mData;
     ComPtr<AnalysisManager> mManager;
     TraceComments mComments;
+    DWORD mModuleId = 0xFFFFFFFF; // the id FindObject answers the module's document for
     ComPtr<IUnknown> mModule;
     std::array<std::optional<std::vector<BYTE>>, 2> mStreams;
     std::optional<std::pair<HostTickPosition, HostTickPosition>> mSelection;

@@ -64,6 +64,11 @@ public:
     /// Gives a channel a unit conversion from now on; E_INVALIDARG for an unknown channel.
     HRESULT applyUnit(LONG channel, IUnknown* unit);
     const Recording& recording() const { return mData->recording(); }
+    /// Compiles a formula that may name the virtual channels; E_INVALIDARG and the error's text for
+    /// one the engine cannot evaluate.
+    HRESULT compile(std::u16string_view text, std::unique_ptr<Calculation>& out, std::string& error) const {
+        return mEngine.tryCompile(text, out, error, channelFormulas());
+    }
     /// The host object that owns the data (borrowed; null to forget it).
     void setOwner(IUnknown* owner) { mOwner = owner; }
 
