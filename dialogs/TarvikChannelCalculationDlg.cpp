@@ -8,6 +8,7 @@
 #include "analysis/TarvikData.h"
 #include "core/NumberText.h"
 #include "core/NumericHelpers.h"
+#include "document/HostLoopData.h"
 #include "document/TarvikDocument.h"
 #include "module/MessageIds.h"
 #include "module/ModuleInstance.h"

@@ -6,12 +6,12 @@
 
 #include "analysis/TarvikData.h"
 #include "document/FormulaTexts.h"
+#include "document/HostLoopData.h"
 #include "document/ITarvikDocInterface.h"
 #include "module/HostServices.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/DocumentClass.h"
 #include "platform/vantrel/HostDocObject.h"
-#include "platform/vantrel/IStrevDataChildData.h"
 
 namespace Tarvik {
 namespace {
@@ -30,15 +30,6 @@ TarvikChannelCalculation::Settings* AsSettings(IPersistObject* object) {
 }
 
 } // namespace
-
-TarvikData* LoopDataOf(IUnknown* hostDocument) {
-    const auto host = QueryInterfacePtr<IChildDataHost>(hostDocument, IID_IChildDataHost);
-    ComPtr<IUnknown> child;
-    if (!host || host->GetChildData(0, DocMsgId<5>(), child.Put()) != S_OK)
-        return nullptr;
-    const auto data = QueryInterfacePtr<IStrevDataChildData>(child.Get(), IID_IStrevDataChildData);
-    return dynamic_cast<TarvikData*>(data.Get());
-}
 
 // --- Settings -----------------------------------------------------------------------------------
 

@@ -80,8 +80,4 @@ private:
     VChanData* mChannels = nullptr; // the module's virtual channels of the document, or null
 };
 
-// The loop data the module keeps with the host document (its child data), or null.
-class TarvikData;
-TarvikData* LoopDataOf(IUnknown* hostDocument);
-
 } // namespace Tarvik

@@ -41,12 +41,7 @@ protected:
     }
 
     Tarvik::TarvikDocument& Analysed() {
-        Open(*recording);
-        recordingDocument->storeStream(
-            0, TarvikTest::ReadBytes(TarvikTest::kDocumentData / "setup-stream0.bin"));
-        recordingDocument->storeStream(
-            1, TarvikTest::ReadBytes(TarvikTest::kDocumentData / "setup-stream1.bin"));
-        Tarvik::TarvikDocument& document = OpenModule();
+        Tarvik::TarvikDocument& document = OpenWithStoredSetUp(*recording);
         EXPECT_TRUE(recordingDocument->sendMessage(Tarvik::DocMsgId<257>()));
         return document;
     }

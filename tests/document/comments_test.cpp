@@ -396,12 +396,7 @@ protected:
     }
 
     Tarvik::TarvikDocument& Analysed(bool markers) {
-        Open(*recording);
-        recordingDocument->storeStream(
-            0, TarvikTest::ReadBytes(TarvikTest::kDocumentData / "setup-stream0.bin"));
-        recordingDocument->storeStream(
-            1, TarvikTest::ReadBytes(TarvikTest::kDocumentData / "setup-stream1.bin"));
-        Tarvik::TarvikDocument& document = OpenModule();
+        Tarvik::TarvikDocument& document = OpenWithStoredSetUp(*recording);
         Tarvik::SetModelParam<36>(document.FindModel(), markers);
         EXPECT_TRUE(recordingDocument->sendMessage(Tarvik::DocMsgId<257>()));
         return document;
