@@ -40,7 +40,6 @@ template <WORD N> TarvikMessageId Host659C() {
 
 // The type number of the loop data among the document's child data.
 constexpr WORD kLoopDataTypeNumber = 5;
-constexpr std::uint32_t kNoChannel = 0x80000000;
 
 } // namespace
 
@@ -50,20 +49,20 @@ ZARCommandTable& TarvikDocument::CommandTable() {
         Rows::Observer<&D::OnHostDataChanged>(FixedId<kHostDocumentDataChanged>),
         Rows::Observer<&D::OnHostStateChanged>(FixedId<kHostDocumentStateChanged>),
         Rows::Observer<&D::RefreshCalculation>(Host3A7D<4>),
-        Rows::Observer<&D::OnHostRecordNotice>(Host3A7D<16>),
-        Rows::Observer<&D::OnHostRecordNotice>(Host3A7D<14>),
-        Rows::Observer<&D::OnHostSelectionNotice>(Host3A7D<20>),
-        Rows::Observer<&D::OnHostSelectionNotice>(Host3A7D<22>),
-        Rows::Observer<&D::OnHostViewNotice>(SpaceId<HostMsgGuid4EC1, 16>),
+        Rows::Observer<&D::OnDataRemoved>(Host3A7D<16>),
+        Rows::Observer<&D::OnDataRemoved>(Host3A7D<14>),
+        Rows::Observer<&D::OnChannelSettingsChanged>(Host3A7D<20>),
+        Rows::Observer<&D::OnChannelSettingsChanged>(Host3A7D<22>),
+        Rows::Observer<&D::OnDataRecalculated>(SpaceId<HostMsgGuid4EC1, 16>),
         Rows::Observer<&D::OnModelApplicable>(DocId<36>),
         Rows::Observer<&D::OnModelNotApplicable>(DocId<37>),
         Rows::Observer<&D::OnModelParamsChanged>(DocId<34>),
         Rows::Command<&D::OnWorkflow>(DocId<31>),
-        Rows::Enabler<&D::EnableCommand>(DocId<31>),
+        Rows::Enabler<&D::EnableWorkflow>(DocId<31>),
         Rows::Command<&D::OnSettings>(DocId<13>),
-        Rows::Enabler<&D::EnableCommand>(DocId<13>),
+        Rows::Enabler<&D::EnableSettings>(DocId<13>),
         Rows::Command<&D::OnWorkflowMode>(DocId<32>),
-        Rows::Enabler<&D::EnableCommand>(DocId<32>),
+        Rows::Enabler<&D::EnableWorkflowMode>(DocId<32>),
         Rows::Command<&D::OnOpenLoopView>(DocId<15>),
         Rows::Command<&D::OnOpenTableView>(DocId<14>),
         Rows::Command<&D::OnOpenPRSWPlot>(DocId<23>),
@@ -72,12 +71,12 @@ ZARCommandTable& TarvikDocument::CommandTable() {
         Rows::Command<&D::OnOpenPvaEdvPlot>(DocId<25>),
         Rows::Command<&D::OnOpenPvaEspPlot>(DocId<26>),
         Rows::Command<&D::OnOpenCuvetteView>(DocId<28>),
-        Rows::Enabler<&D::EnableCommand>(DocId<22>),
+        Rows::Enabler<&D::EnableViewGroup>(DocId<22>),
         Rows::Command<&D::OnShowLoopMarkers>(DocId<17>),
-        Rows::Enabler<&D::EnableCommand>(DocId<17>),
+        Rows::Enabler<&D::EnableShowLoopMarkers>(DocId<17>),
         Rows::Message<&D::OnToggleEventMarkers>(DocId<261>),
         Rows::Command<&D::OnOnlineMode>(DocId<19>),
-        Rows::Enabler<&D::EnableCommand>(DocId<19>),
+        Rows::Enabler<&D::EnableOnlineMode>(DocId<19>),
         Rows::Message<&D::OnToggleOnlineMode>(DocId<260>),
         Rows::Command<&D::OnAnalyze>(DocId<21>),
         Rows::Enabler<&D::EnableAnalyze>(DocId<21>),
@@ -109,8 +108,11 @@ ZARCommandTable& TarvikDocument::CommandTable() {
         Rows::Message<&D::OnEditParallelConductance>(DocId<285>),
         Rows::Message<&D::OnVolumeValueFromSelection>(DocId<283>),
         Rows::Message<&D::OnOpenControlSoftware>(DocId<284>),
-        Rows::Observer<&D::OnHostNotice13>(HostDE25<13>),
-        Rows::Observer<&D::OnHostNotice34>(Host3A7D<34>),
+        Rows::Observer<&D::OnEventActivated>(Host3A7D<44>),
+        Rows::Observer<&D::OnChannelsChanged>(Host3A7D<51>),
+        Rows::Observer<&D::OnUnitsChanged>(Host3A7D<34>),
+        Rows::Observer<&D::OnMarkedPositionSet>(HostDE25<12>),
+        Rows::Observer<&D::OnMarkedPositionCleared>(HostDE25<13>),
         Rows::CommandKind<&D::OnFillPlotsMenu>(DocId<22>),
         Rows::CommandKind<&D::OnRunPlotsMenu>(DocId<22>),
         Rows::Observer<&D::OnReportRegionNotice>(Host659C<kAnalysisReportRegion>),
@@ -498,8 +500,6 @@ IUnknown* TarvikDocument::CreateCalculationObject() {
 
 // --- Menu commands --------------------------------------------------------------------------------
 
-void TarvikDocument::AddMenuCommands(ICAFCommand*) {}
-
 void TarvikDocument::SendAutomation(DWORD id) {
     SendDocMessage(Ovo::MsgData0{id, 0}, *this, Target(), 0);
 }
@@ -524,19 +524,6 @@ void TarvikDocument::OnReselect() {
     SendAutomation(DocMsgId<259>());
 }
 
-// The framework's open-view message with the cuvette calibration view's kind.
-void TarvikDocument::OnOpenCuvetteView() {
-    constexpr DWORD kOpenView = 0x80010000;
-    constexpr DWORD kOpenViewFlags = 4;
-    Ovo::MsgData1<std::uint32_t> record{kOpenView, 0};
-    record.value = DocMsgId<11>();
-    SendDocMessage(record, *this, Target(), kOpenViewFlags);
-}
-
-void TarvikDocument::EnableCommand(ICommandState& state) {
-    state.SetEnabled(VARIANT_TRUE);
-}
-
 // --- Lifecycle ------------------------------------------------------------------------------------
 
 void TarvikDocument::OnHostAttach(std::uint32_t subject, std::uint32_t) {
@@ -544,6 +531,7 @@ void TarvikDocument::OnHostAttach(std::uint32_t subject, std::uint32_t) {
         return;
     mAttached = true;
     AnalysisClientBase::Register();
+    RefreshCommandStates();
     if (!HasSettings())
         LoadPersistedSettings();
     UpdateAnalysis(false);

@@ -38,29 +38,12 @@ public:
     bool enabled = false;
 };
 
-// The occlusion sample cut into three records (blocks) of equal length.
-std::unique_ptr<Vantrel::Recording> InBlocks(const Vantrel::Recording& whole) {
-    auto blocks = std::make_unique<Vantrel::Recording>(whole.channels());
-    const Vantrel::Record& record = whole.record(0);
-    const std::size_t length = static_cast<std::size_t>(record.tickCount()) / 3;
-    for (std::size_t b = 0; b < 3; ++b) {
-        std::vector<std::vector<float>> columns;
-        for (std::size_t c = 0; c < whole.channelCount(); ++c) {
-            const auto samples = record.samples(c);
-            columns.emplace_back(samples.begin() + static_cast<std::ptrdiff_t>(b * length),
-                                 samples.begin() + static_cast<std::ptrdiff_t>((b + 1) * length));
-        }
-        blocks->addRecord(Vantrel::Record(1.0 / record.sampleRate(), std::move(columns)));
-    }
-    return blocks;
-}
-
 class DocumentDriver : public TarvikTest::RecordingFixture {
 protected:
     void SetUp() override {
         RecordingFixture::SetUp();
         user::Desktop::Reset();
-        recording = InBlocks(*TarvikTest::ImportSample("mouse-occlusion"));
+        recording = TarvikTest::InBlocks(*TarvikTest::ImportSample("mouse-occlusion"));
     }
     void TearDown() override {
         RecordingFixture::TearDown();
@@ -320,9 +303,8 @@ TEST_F(DocumentDriver, UnitsReachRecordedChannelsAtOnceAndComputedChannelsByMess
     SetModelParam<5>(pressure, 1.0);
     SetModelParam<6>(pressure, 100.0);
     SetModelParam<7>(pressure, true);
-    ASSERT_TRUE(pressure->CommitChange());
     Vantrel::VirtualChannelDocument& data = recordingDocument->data();
-    ASSERT_TRUE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, 0, document));
+    ASSERT_TRUE(pressure->CommitChange()); // the document applies a calibration the model says applies
     ASSERT_NE(data.appliedUnit(0), nullptr) << "a recorded channel takes the unit at once";
     EXPECT_FALSE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, 0, document)) << "shown already";
     EXPECT_FALSE(UpdateChannelUnits(document.GetPressureCalibrator(), &data,
