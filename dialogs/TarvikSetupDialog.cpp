@@ -32,7 +32,7 @@ enum Control : int {
 constexpr std::int32_t kMilli = 7, kUnity = 8;
 constexpr std::int32_t kFromEcg = 1;
 constexpr double kMinPeakHeight = 1e-9, kMaxPeakHeight = 1000.0; // base units of the pressure channel
-constexpr double kMaxPeriod = 10000.0;                            // seconds
+constexpr double kMaxPeriod = 10000.0;                           // seconds
 
 // The first number of the text; characters after it are ignored.
 bool ReadNumber(const std::u16string& text, double& value) {
@@ -42,7 +42,9 @@ bool ReadNumber(const std::u16string& text, double& value) {
 }
 
 bool SameTextIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
+    const auto lower = [](char16_t c) {
+        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
 }
@@ -55,13 +57,14 @@ std::u16string Wide(const Ovo::String& text) {
 
 TarvikSetupDialog::TarvikSetupDialog(HWND parent, TarvikDocument& document, ModelPtr workingModel)
     : TDialog(nullptr, kSetupDialogTemplate), mDocument(document),
-      mPressure(new OWL::TComboBox(this, kPressureChannel)), mVolume(new OWL::TComboBox(this, kVolumeChannel)),
+      mPressure(new OWL::TComboBox(this, kPressureChannel)),
+      mVolume(new OWL::TComboBox(this, kVolumeChannel)),
       mWholeChannel(new OWL::TRadioButton(this, kWholeChannelRadio)),
       mSelection(new OWL::TRadioButton(this, kSelectionRadio)), mMinPeriod(new OWL::TEdit(this, kPeriod)),
       mMinPeakHeight(new OWL::TEdit(this, kPeakHeight)), mPeriodUnit(new OWL::TComboBox(this, kPeriodUnit)),
       mFromPressure(new OWL::TRadioButton(this, kPressureDetection)),
-      mFromEcg(new OWL::TRadioButton(this, kEcgDetection)), mQrsChannel(new OWL::TComboBox(this, kQrsChannel)),
-      mModel(std::move(workingModel)) {
+      mFromEcg(new OWL::TRadioButton(this, kEcgDetection)),
+      mQrsChannel(new OWL::TComboBox(this, kQrsChannel)), mModel(std::move(workingModel)) {
     SetParentHandle(parent);
     SetResourceInstance(ModuleInstance());
 }
@@ -69,11 +72,12 @@ TarvikSetupDialog::TarvikSetupDialog(HWND parent, TarvikDocument& document, Mode
 TarvikSetupDialog::~TarvikSetupDialog() = default;
 
 DEFINE_RESPONSE_TABLE1(TarvikSetupDialog, OWL::TDialog)
-EV_CBN_SELCHANGE(kPressureChannel, PressureChannelChanged), EV_CBN_SELCHANGE(kVolumeChannel, VolumeChannelChanged),
-    EV_CBN_SELCHANGE(kQrsChannel, Apply), EV_CBN_SELCHANGE(kPeriodUnit, PeriodUnitChanged),
-    EV_BN_CLICKED(kPressureDetection, DetectFromPressure), EV_BN_CLICKED(kEcgDetection, DetectFromEcg),
-    EV_EN_KILLFOCUS(kPeakHeight, PeakHeightLeft), EV_EN_KILLFOCUS(kPeriod, PeriodLeft),
-    EV_BN_CLICKED(kWholeChannelRadio, Apply), EV_BN_CLICKED(kSelectionRadio, Apply), END_RESPONSE_TABLE;
+EV_CBN_SELCHANGE(kPressureChannel, PressureChannelChanged),
+    EV_CBN_SELCHANGE(kVolumeChannel, VolumeChannelChanged), EV_CBN_SELCHANGE(kQrsChannel, Apply),
+    EV_CBN_SELCHANGE(kPeriodUnit, PeriodUnitChanged), EV_BN_CLICKED(kPressureDetection, DetectFromPressure),
+    EV_BN_CLICKED(kEcgDetection, DetectFromEcg), EV_EN_KILLFOCUS(kPeakHeight, PeakHeightLeft),
+    EV_EN_KILLFOCUS(kPeriod, PeriodLeft), EV_BN_CLICKED(kWholeChannelRadio, Apply),
+    EV_BN_CLICKED(kSelectionRadio, Apply), END_RESPONSE_TABLE;
 
 void TarvikSetupDialog::SetupWindow() {
     TDialog::SetupWindow();
@@ -96,7 +100,8 @@ void TarvikSetupDialog::SetupWindow() {
 // The host's virtual channels whose calculation gives events, except the module's own loop channel.
 void TarvikSetupDialog::CollectEventChannels() {
     mEventChannels.clear();
-    const auto channels = QueryInterfacePtr<IVirtualChannelService>(mDocument.DocumentData(), IID_IVirtualChannelService);
+    const auto channels =
+        QueryInterfacePtr<IVirtualChannelService>(mDocument.DocumentData(), IID_IVirtualChannelService);
     if (!channels)
         return;
     for (ULONG index = 0;; ++index) {
@@ -181,8 +186,10 @@ void TarvikSetupDialog::ApplyControlsToModel() {
         // The selected title (at most 100 characters) names the channel: the first one of that title.
         std::u16string title;
         if (const int selected = mQrsChannel->GetSelIndex(); selected >= 0) {
-            title.assign(static_cast<std::size_t>(std::max(mQrsChannel->GetStringLen(selected), 0)) + 1, u'\0');
-            title.resize(static_cast<std::size_t>(std::max(mQrsChannel->GetString(title.data(), selected), 0)));
+            title.assign(static_cast<std::size_t>(std::max(mQrsChannel->GetStringLen(selected), 0)) + 1,
+                         u'\0');
+            title.resize(
+                static_cast<std::size_t>(std::max(mQrsChannel->GetString(title.data(), selected), 0)));
             title = title.substr(0, 99);
         }
         const auto found = mEventChannels.find(title);
@@ -233,7 +240,8 @@ void TarvikSetupDialog::ShowMinPeriod(double value) {
 
 void TarvikSetupDialog::EnableDetectionControls(bool fromEcg) {
     mQrsChannel->EnableWindow(fromEcg);
-    for (OWL::TWindow* control : std::initializer_list<OWL::TWindow*>{mMinPeakHeight, mMinPeriod, mPeriodUnit})
+    for (OWL::TWindow* control :
+         std::initializer_list<OWL::TWindow*>{mMinPeakHeight, mMinPeriod, mPeriodUnit})
         control->EnableWindow(!fromEcg);
 }
 

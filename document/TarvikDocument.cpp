@@ -1,5 +1,6 @@
 #include "document/TarvikDocument.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -269,9 +270,11 @@ std::int32_t TarvikDocument::GetHostChannelCount() {
     return count;
 }
 
-// Whether the loop-event channel's calculation reads the channel (kind 4: an event source; any
-// other kind: a channel of samples). Asked when a channel is chosen: a channel that depends on the
-// analysis would make the analysis depend on itself. Unknown answers count as dependent.
+// Whether the channel (kind 4: an event source; any other kind: a channel of samples) depends on the
+// analysis: it is one of the module's virtual channels, or its own calculation reads one. Asked when a
+// channel is chosen: a channel that depends on the analysis would make the analysis depend on itself.
+// A channel without a calculation of its own (a recorded channel) depends on nothing; unknown answers
+// of the host count as dependent.
 bool TarvikDocument::IsChannelFlaggedAtPosition(std::uint32_t number, std::uint32_t kind) {
     constexpr std::uint32_t kEventSourceKind = 4;
     if (kind != kEventSourceKind && number == kNoChannel)
@@ -284,14 +287,22 @@ bool TarvikDocument::IsChannelFlaggedAtPosition(std::uint32_t number, std::uint3
     }
     if (settings == nullptr)
         return true;
-    const VirtualChannelRef loops = mData->GetVChanData().GetChannelRef(VChanData::Loops);
-    if (!loops.IsDefined())
+    const VChanData& vchan = mData->GetVChanData();
+    if (!vchan.GetChannelRef(VChanData::Loops).IsDefined())
         return false;
-    ComPtr<IOvoBitset> events, channels;
-    if (FAILED(settings->GetCalculationSources(0, loops, events.Put(), channels.Put(), 1)))
+    std::vector<std::uint32_t> analysis;
+    for (int c = 0; c < VChanData::kChannelCount; ++c)
+        if (const VirtualChannelRef ref = vchan.GetChannelRef(static_cast<VChanData::Channel>(c));
+            ref.IsDefined())
+            analysis.push_back(ref.channel);
+    if (std::find(analysis.begin(), analysis.end(), number) != analysis.end())
         return true;
-    const OvoBitset set = OvoBitset::FromInterface(kind == kEventSourceKind ? events.Get() : channels.Get());
-    return set.Test(number);
+    ComPtr<IOvoBitset> events, channels;
+    if (FAILED(settings->GetCalculationSources(0, VirtualChannelRef{number, 0xC0000000}, events.Put(),
+                                               channels.Put(), 1)))
+        return false;
+    const OvoBitset set = OvoBitset::FromInterface(events.Get());
+    return std::any_of(analysis.begin(), analysis.end(), [&set](std::uint32_t c) { return set.Test(c); });
 }
 
 IUnitService* TarvikDocument::UnitService() {

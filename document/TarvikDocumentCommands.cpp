@@ -5,8 +5,8 @@
 #include "document/TarvikDocument.h"
 
 #include "core/MsgData.h"
-#include "document/DocumentUi.h"
 #include "core/ResourceStrings.h"
+#include "document/DocumentUi.h"
 #include "module/HostCommands.h"
 #include "module/HostServices.h"
 #include "module/ModuleInstance.h"

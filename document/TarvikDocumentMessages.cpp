@@ -8,9 +8,9 @@
 #include <cstring>
 #include <optional>
 
+#include "core/MsgData.h"
 #include "core/NumericHelpers.h"
 #include "core/ScaledValue.h"
-#include "core/MsgData.h"
 #include "document/DocumentUi.h"
 #include "document/UnitUpdate.h"
 #include "document/ViewWalkers.h"
@@ -35,7 +35,9 @@ bool IsWord(const Ovo::String& text, std::u16string_view word) {
     const std::u16string value = text.ToU16String();
     if (value.size() != word.size())
         return false;
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
+    const auto lower = [](char16_t c) {
+        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    };
     for (std::size_t i = 0; i < value.size(); ++i)
         if (lower(value[i]) != lower(word[i]))
             return false;

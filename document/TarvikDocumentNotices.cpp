@@ -4,16 +4,16 @@
 #include "document/TarvikDocument.h"
 
 #include "core/MsgData.h"
-#include "core/ScaledValue.h"
 #include "core/ResourceStrings.h"
+#include "core/ScaledValue.h"
 #include "document/UnitUpdate.h"
 #include "document/ViewWalkers.h"
 #include "module/SendDocMessage.h"
 #include "platform/user/msgbox_api.h"
 #include "platform/user/window_api.h"
 #include "platform/vantrel/HostNotices.h"
-#include "platform/vantrel/IVirtualChannelService.h"
 #include "platform/vantrel/ISampleBlocks.h"
+#include "platform/vantrel/IVirtualChannelService.h"
 #include "workflow/ModelParamAccess.h"
 #include "workflow/PressureCalibrator.h"
 #include "workflow/VolumeCalibrator.h"
@@ -62,7 +62,8 @@ void TarvikDocument::ToggleOnlineMode(bool quiet) {
         mustClear = true;
         const Ovo::String caption = LoadModuleString(174);
         Ovo::String text = LoadModuleString(22942);
-        text += u"\r\nTo allow sampling, the existing analysis will be cleared and the\nanalysis region changed to "
+        text += u"\r\nTo allow sampling, the existing analysis will be cleared and the\nanalysis region "
+                u"changed to "
                 u"whole channel.";
         if (MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(),
                         MB_ICONINFORMATION | MB_OKCANCEL | MB_TASKMODAL) != IDOK)
@@ -172,7 +173,8 @@ void TarvikDocument::OnChannelsChanged(const ChannelsChangedData* data) {
     VirtualChannelRef ecg; // none: (0x80000000, 0xC0000000), kind 0
     const StringPair source = GetModelParam<29>(FindModel());
     if (!source.first.IsEmpty()) {
-        const auto channels = QueryInterfacePtr<IVirtualChannelService>(DocumentData(), IID_IVirtualChannelService);
+        const auto channels =
+            QueryInterfacePtr<IVirtualChannelService>(DocumentData(), IID_IVirtualChannelService);
         BSTR name = source.first.AllocBSTR();
         if (!channels || FAILED(channels->FindChannel(name, &ecg)))
             ecg = VirtualChannelRef{};
@@ -306,7 +308,8 @@ void TarvikDocument::OnModelApplicable(const ModelNoticeData* data) {
                                          micro(GetModelParam<16>(*data->model))),
                        *this, Target(), 0);
     } else if (id == kSalineModel) {
-        SendDocMessage(Ovo::MakeMsgData1(DocMsgId<262>(), GetModelParam<18>(*data->model)), *this, Target(), 0);
+        SendDocMessage(Ovo::MakeMsgData1(DocMsgId<262>(), GetModelParam<18>(*data->model)), *this, Target(),
+                       0);
     }
 }
 

@@ -43,10 +43,12 @@ template <class Visit> void Walk(IUnknown* node, Visit& visit) {
 
 } // namespace
 
-void ForEachStepView(IUnknown* root, const std::vector<ViewPlacement>& layout, TarvikMessageId workflowPanel) {
+void ForEachStepView(IUnknown* root, const std::vector<ViewPlacement>& layout,
+                     TarvikMessageId workflowPanel) {
     auto hide = [&](IHostView& view, DWORD kind) {
-        const bool placed = std::any_of(layout.begin(), layout.end(),
-                                        [kind](const ViewPlacement& entry) { return entry.viewKind == kind; });
+        const bool placed = std::any_of(layout.begin(), layout.end(), [kind](const ViewPlacement& entry) {
+            return entry.viewKind == kind;
+        });
         if (kind != workflowPanel && !placed)
             view.Show(FALSE);
     };

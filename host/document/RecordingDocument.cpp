@@ -409,6 +409,7 @@ HRESULT RecordingDocument::LoadSettings(IUnknown*, LONG index, IUnknown* persist
     ++mSettingsReads;
     const HRESULT hr = target->Load(stream);
     stream->Release();
+    mLoadResults[static_cast<std::size_t>(index)] = hr;
     return hr;
 }
 

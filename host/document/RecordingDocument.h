@@ -105,8 +105,10 @@ public:
     /// Whether the host reads the stored streams into the module's document before attaching it (by
     /// default); without, the document asks for them itself.
     void setReadsSettingsAtOpening(bool reads) { mReadsSettingsAtOpening = reads; }
-    /// How often a stream was read into a settings object.
+    /// How often a stream was read into a settings object, and what the last read of each stream
+    /// answered (S_FALSE before any).
     int settingsReads() const { return mSettingsReads; }
+    HRESULT settingsLoadResult(int index) const { return mLoadResults.at(static_cast<std::size_t>(index)); }
     const std::optional<std::vector<BYTE>>& storedStream(int index) const { return mStreams.at(index); }
     void storeStream(int index, std::vector<BYTE> bytes) { mStreams.at(index) = std::move(bytes); }
 
@@ -205,6 +207,7 @@ private:
     bool mBusy = false;
     bool mReadsSettingsAtOpening = true;
     int mSettingsReads = 0;
+    std::array<HRESULT, 2> mLoadResults{S_FALSE, S_FALSE};
     int mRedraws = 0;
     int mUnitChanges = 0;
 };

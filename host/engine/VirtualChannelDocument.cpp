@@ -155,6 +155,10 @@ HRESULT VirtualChannelDocument::CreateChannel(BSTR name, VirtualChannelRef* ref,
     return S_OK;
 }
 
+Calculation VirtualChannelDocument::compile(std::u16string_view formula) const {
+    return mEngine.compile(formula, channelFormulas());
+}
+
 void VirtualChannelDocument::setSelection(
     std::optional<std::pair<HostTickPosition, HostTickPosition>> selection) {
     for (std::size_t c = 0; c < mData->recording().channelCount(); ++c) {

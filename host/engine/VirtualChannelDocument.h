@@ -52,6 +52,9 @@ public:
     };
     /// The channel of that name, or null.
     const Channel* channel(std::u16string_view name) const;
+    /// A formula over the document's channels, recorded and virtual (by name): throws FormulaError for
+    /// a text the engine cannot evaluate.
+    Calculation compile(std::u16string_view formula) const;
     /// Selects start .. end on every recorded channel; nullopt clears the selection.
     void setSelection(std::optional<std::pair<HostTickPosition, HostTickPosition>> selection);
     /// A channel of the host's own whose formula the user gave (the R waves of an ECG, say), shown with

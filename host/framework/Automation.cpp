@@ -77,7 +77,8 @@ AutomationResult Automation::Call(std::u16string_view name, std::span<const Argu
     std::vector<DISPID> names(named.size());
     for (std::size_t i = 0; i < names.size(); ++i)
         names[i] = static_cast<DISPID>(i);
-    DISPPARAMS call{values.data(), names.data(), static_cast<UINT>(values.size()), static_cast<UINT>(named.size())};
+    DISPPARAMS call{values.data(), names.data(), static_cast<UINT>(values.size()),
+                    static_cast<UINT>(named.size())};
     ComPtr<IMessage> message;
     AutomationResult result;
     result.creation = messageClass->CreateMessage(&call, message.Put());
@@ -174,7 +175,8 @@ void RunMacro(std::u16string_view macro, Automation& automation) {
             target = target.substr(0, open);
         }
         const std::size_t dot = target.find(u'.');
-        const std::u16string_view name = Trimmed(dot == std::u16string_view::npos ? target : target.substr(dot + 1));
+        const std::u16string_view name =
+            Trimmed(dot == std::u16string_view::npos ? target : target.substr(dot + 1));
         const AutomationResult result = automation.Call(name, arguments);
         if (FAILED(result.creation))
             Refuse(line, Utf16ToUtf8(name) + " refused its arguments (" + CodeText(result.creation) + ")");

@@ -37,7 +37,7 @@ private:
 };
 
 struct AutomationResult {
-    HRESULT creation = S_OK;  // what the message class answered
+    HRESULT creation = S_OK;    // what the message class answered
     HRESULT delivery = S_FALSE; // S_OK when the document handled the message
 };
 

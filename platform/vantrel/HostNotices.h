@@ -17,7 +17,7 @@ struct IEventDrawing : IUnknown {
     virtual HRESULT Reserved4() { return E_NOTIMPL; }
     virtual HRESULT Reserved5() { return E_NOTIMPL; }
     // The type id of the drawn events (a message id of the drawing class's space).
-    virtual HRESULT GetTypeId(DWORD* type) = 0; // slot 6
+    virtual HRESULT GetTypeId(DWORD* type) = 0;       // slot 6
     virtual HRESULT Reserved7() { return E_NOTIMPL; } // slots 7 to 14: not used by the module
     virtual HRESULT Reserved8() { return E_NOTIMPL; }
     virtual HRESULT Reserved9() { return E_NOTIMPL; }

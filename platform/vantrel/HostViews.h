@@ -10,13 +10,13 @@ struct HWND__;
 
 // Host messages about views. Their parameter blocks (MsgData records, core/MsgData.h) start with
 // the view's kind, a message id of the module's space (view kind 12 is the workflow panel).
-inline constexpr DWORD kOpenViewMessage = 0x80010000;   // {kind}: opens or brings forward a view
-inline constexpr DWORD kPlaceViewMessage = 0x80010005;  // {kind, left, top, right, bottom} in client pixels
+inline constexpr DWORD kOpenViewMessage = 0x80010000;    // {kind}: opens or brings forward a view
+inline constexpr DWORD kPlaceViewMessage = 0x80010005;   // {kind, left, top, right, bottom} in client pixels
 inline constexpr DWORD kViewCommandMessage = 0x80010015; // {kind, system command}: SC_RESTORE ...
-inline constexpr DWORD kOpenPanelMessage = 0x80010016;  // {kind}: opens a docked panel
+inline constexpr DWORD kOpenPanelMessage = 0x80010016;   // {kind}: opens a docked panel
 inline constexpr DWORD kPanelActionMessage = 0x80010020; // {kind}
-inline constexpr DWORD kViewStateMessage = 0x80010021;  // {kind, state}
-inline constexpr DWORD kTileViewsMessage = 0x800C006D;  // {}: tiles the document's views
+inline constexpr DWORD kViewStateMessage = 0x80010021;   // {kind, state}
+inline constexpr DWORD kTileViewsMessage = 0x800C006D;   // {}: tiles the document's views
 #pragma pack(push, 1)
 // The parameter block of kPlaceViewMessage: the kind and the rectangle in the client area's pixels.
 struct ViewPlacementBlock {
@@ -30,10 +30,10 @@ static_assert(sizeof(ViewPlacementBlock) == 24);
 // The view class code FindView looks views up by.
 inline constexpr DWORD kHostViewClassCode = 0x80010005;
 
-inline constexpr IID IID_IHostEnum = MakeGuid("{6C1F2A74-3B55-4E0D-9A41-52D8E6B1C903}");     // our own id
-inline constexpr IID IID_IHostViewNode = MakeGuid("{6C1F2A75-3B55-4E0D-9A41-52D8E6B1C903}"); // our own id
-inline constexpr IID IID_IHostView = MakeGuid("{6C1F2A76-3B55-4E0D-9A41-52D8E6B1C903}");     // our own id
-inline constexpr IID IID_IHostViewClass = MakeGuid("{6C1F2A77-3B55-4E0D-9A41-52D8E6B1C903}"); // our own id
+inline constexpr IID IID_IHostEnum = MakeGuid("{6C1F2A74-3B55-4E0D-9A41-52D8E6B1C903}");       // our own id
+inline constexpr IID IID_IHostViewNode = MakeGuid("{6C1F2A75-3B55-4E0D-9A41-52D8E6B1C903}");   // our own id
+inline constexpr IID IID_IHostView = MakeGuid("{6C1F2A76-3B55-4E0D-9A41-52D8E6B1C903}");       // our own id
+inline constexpr IID IID_IHostViewClass = MakeGuid("{6C1F2A77-3B55-4E0D-9A41-52D8E6B1C903}");  // our own id
 inline constexpr IID IID_IHostDataWindow = MakeGuid("{6C1F2A78-3B55-4E0D-9A41-52D8E6B1C903}"); // our own id
 
 // Items one at a time: S_OK with an item (one reference), S_FALSE and null at the end.
@@ -56,7 +56,7 @@ struct IHostView : IUnknown {
     virtual HRESULT Reserved3() { return E_NOTIMPL; }
     virtual HRESULT Reserved4() { return E_NOTIMPL; }
     // Shows (non-zero) or hides the view.
-    virtual HRESULT Show(WORD show) = 0; // slot 5
+    virtual HRESULT Show(WORD show) = 0;              // slot 5
     virtual HRESULT Reserved6() { return E_NOTIMPL; } // slots 6 to 9: not used by the module
     virtual HRESULT Reserved7() { return E_NOTIMPL; }
     virtual HRESULT Reserved8() { return E_NOTIMPL; }

@@ -66,7 +66,7 @@ TEST_F(SetupDialog, OkCopiesTheSettingsIntoTheDocumentAndAnalyses) {
         EXPECT_EQ(SendDlgItemMessageW(dialog, kPressure, CB_GETCOUNT, 0, 0), 3) << "the recording's channels";
         Click(dialog, kWhole);
         Click(dialog, kFromPressure);
-        Type(dialog, kPeakHeight, u"25 mmHg"); // text after the number is ignored
+        Type(dialog, kPeakHeight, u"25 mmHg");             // text after the number is ignored
         user::ChooseItem(Control(dialog, kPeriodUnit), 0); // "ms"
         user::Desktop::Current().Pump();
         Type(dialog, kPeriod, u"40");
@@ -133,7 +133,8 @@ TEST_F(SetupDialog, TheEcgRadioChoosesAHostEventChannelAsQrsSource) {
               S_OK);
     Dialogs().Script([](HWND dialog) {
         EXPECT_TRUE(IsWindowEnabled(Control(dialog, kFromEcg)));
-        ASSERT_EQ(SendDlgItemMessageW(dialog, kQrs, CB_GETCOUNT, 0, 0), 1) << "the module's own channel is left out";
+        ASSERT_EQ(SendDlgItemMessageW(dialog, kQrs, CB_GETCOUNT, 0, 0), 1)
+            << "the module's own channel is left out";
         EXPECT_EQ(Text(dialog, kQrs), u"ECG R waves");
         Click(dialog, kFromEcg);
         EXPECT_FALSE(IsWindowEnabled(Control(dialog, kPeakHeight)));

@@ -29,7 +29,8 @@ protected:
         recordingDocument->storeStream(1, ReadBytes(kDocumentData / "setup-stream1.bin"));
         Tarvik::TarvikDocument& document = OpenModule();
         // The document class's command object routes the menu's commands to the document.
-        const auto handler = QueryInterfacePtr<ICAFCommandHandler>(document.Identity(), IID_ICAFCommandHandler);
+        const auto handler =
+            QueryInterfacePtr<ICAFCommandHandler>(document.Identity(), IID_ICAFCommandHandler);
         Zar().Commands().CreateCommand(&Tarvik::TarvikDocumentGUID, handler.Get(), 0, command.Put());
         Tarvik::TarvikDocument::AddMenuCommands(command.Get());
         // The automation commands, registered as the library registers them.
@@ -40,7 +41,9 @@ protected:
         return document;
     }
 
-    static DWORD Id(WORD n) { return Tarvik::MakeMessageId(Tarvik::MessageSpace(Tarvik::TarvikDocumentGUID), n); }
+    static DWORD Id(WORD n) {
+        return Tarvik::MakeMessageId(Tarvik::MessageSpace(Tarvik::TarvikDocumentGUID), n);
+    }
     Vantrel::CommandState* Item(WORD n) { return Zar().CommandUI().Item(Id(n)); }
     Vantrel::CommandUpdate Update(WORD n) { return Zar().CommandUI().Update(Id(n)); }
 

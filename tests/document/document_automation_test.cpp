@@ -59,66 +59,98 @@ TEST_F(DocumentAutomation, EachHandlerChangesItsModels) {
     const std::int32_t loops = document.LoopData().GetVChanData().GetStats()->total();
     const auto near = [](double a, double b) { return std::abs(a - b) <= 1e-12 * std::abs(b); };
     const Effect effects[] = {
-        {u"ApplyTarvikCuvetteCalibration", {Argument::Number(2), Argument::Number(3)},
+        {u"ApplyTarvikCuvetteCalibration",
+         {Argument::Number(2), Argument::Number(3)},
          [&](TarvikDocument&) {
              return near(GetModelParam<15>(cuvette()), 2e-6) && near(GetModelParam<16>(cuvette()), 3e-6) &&
                     GetModelParam<17>(cuvette());
          }},
-        {u"DisableTarvikCuvetteCalibration", {}, [&](TarvikDocument&) { return !GetModelParam<17>(cuvette()); }},
-        {u"ApplyTarvikSalineCalibration", {Argument::Number(5e-6)},
+        {u"DisableTarvikCuvetteCalibration",
+         {},
+         [&](TarvikDocument&) { return !GetModelParam<17>(cuvette()); }},
+        {u"ApplyTarvikSalineCalibration",
+         {Argument::Number(5e-6)},
          [&](TarvikDocument&) { return GetModelParam<18>(saline()) == 5e-6 && GetModelParam<19>(saline()); }},
-        {u"DisableTarvikSalineCalibration", {}, [&](TarvikDocument&) { return !GetModelParam<19>(saline()); }},
-        {u"ShowESPVRegression", {Argument::Bool(true)}, [&](TarvikDocument&) { return GetModelParam<21>(loopView()); }},
-        {u"ShowEDPVRegression", {Argument::Bool(false)},
+        {u"DisableTarvikSalineCalibration",
+         {},
+         [&](TarvikDocument&) { return !GetModelParam<19>(saline()); }},
+        {u"ShowESPVRegression",
+         {Argument::Bool(true)},
+         [&](TarvikDocument&) { return GetModelParam<21>(loopView()); }},
+        {u"ShowEDPVRegression",
+         {Argument::Bool(false)},
          [&](TarvikDocument&) { return !GetModelParam<22>(loopView()); }},
-        {u"SetESPVRegressionType", {Argument::Text(u"Quadratic")},
+        {u"SetESPVRegressionType",
+         {Argument::Text(u"Quadratic")},
          [&](TarvikDocument&) { return GetModelParam<23>(loopView()) == 1; }},
-        {u"SetESPVRegressionType", {Argument::Text(u"Lin")},
-         [&](TarvikDocument&) { return GetModelParam<23>(loopView()) == 1; }}, // an unknown text changes nothing
-        {u"SetEDPVRegressionType", {Argument::Text(u"exponential")},
+        {u"SetESPVRegressionType",
+         {Argument::Text(u"Lin")},
+         [&](TarvikDocument&) {
+             return GetModelParam<23>(loopView()) == 1;
+         }}, // an unknown text changes nothing
+        {u"SetEDPVRegressionType",
+         {Argument::Text(u"exponential")},
          [&](TarvikDocument&) { return GetModelParam<24>(loopView()) == 1; }},
-        {u"SelectATarvik", {Argument::Long(2)}, [&](TarvikDocument&) { return GetModelParam<58>(setup()) == 2; }},
-        {u"SelectATarvik", {Argument::Long(loops)},
+        {u"SelectATarvik",
+         {Argument::Long(2)},
+         [&](TarvikDocument&) { return GetModelParam<58>(setup()) == 2; }},
+        {u"SelectATarvik",
+         {Argument::Long(loops)},
          [&](TarvikDocument&) { return GetModelParam<58>(setup()) == -1; }},
-        {u"SelectATarvik", {Argument::Long(3)}, [&](TarvikDocument&) { return GetModelParam<58>(setup()) == 3; }},
-        {u"SelectATarvik", {Argument::Long(-7)}, [&](TarvikDocument&) { return GetModelParam<58>(setup()) == -1; }},
-        {u"TarvikTableRowSelected", {Argument::Long(0)},
+        {u"SelectATarvik",
+         {Argument::Long(3)},
+         [&](TarvikDocument&) { return GetModelParam<58>(setup()) == 3; }},
+        {u"SelectATarvik",
+         {Argument::Long(-7)},
+         [&](TarvikDocument&) { return GetModelParam<58>(setup()) == -1; }},
+        {u"TarvikTableRowSelected",
+         {Argument::Long(0)},
          [&](TarvikDocument&) { return GetModelParam<58>(setup()) == 0; }},
-        {u"SetTarvikPressureValueFromSel", {Argument::Long(2)},
+        {u"SetTarvikPressureValueFromSel",
+         {Argument::Long(2)},
          [&](TarvikDocument& d) {
              const double point = GetModelParam<3>(d.GetModel(kPressureModel));
              return point == pressurePoint || (std::isnan(point) && std::isnan(pressurePoint));
          }},
-        {u"SetTarvikPressureValueFromSel", {Argument::Long(0)},
+        {u"SetTarvikPressureValueFromSel",
+         {Argument::Long(0)},
          [&](TarvikDocument& d) {
              const double mean = GetModelParam<3>(d.GetModel(kPressureModel));
              return mean > 5.0 && mean < 150.0; // a mouse's ventricular pressure in mmHg
          }},
-        {u"SetTarvikVolumeValueFromSel", {Argument::Long(1)},
+        {u"SetTarvikVolumeValueFromSel",
+         {Argument::Long(1)},
          [&](TarvikDocument& d) { return std::isfinite(GetModelParam<51>(d.GetModel(kVolumeModel))); }},
-        {u"AddAnalyzedParallelConductance", {},
+        {u"AddAnalyzedParallelConductance",
+         {},
          [&](TarvikDocument&) {
              const auto boluses = GetModelParam<40>(saline());
              return boluses.size() == 1 && GetModelParam<41>(saline()) == IntSet{0} &&
                     GetModelParam<18>(saline()) == boluses[0].value && boluses[0].word1 == 0;
          }},
-        {u"EditParallelConductanceInList", {Argument::Long(1), Argument::Number(4.5)},
+        {u"EditParallelConductanceInList",
+         {Argument::Long(1), Argument::Number(4.5)},
          [&](TarvikDocument&) {
              const auto boluses = GetModelParam<40>(saline());
              return near(boluses.at(0).value, 4.5e-6) && boluses[0].word1 == BolusRecord::kUnset &&
                     near(GetModelParam<18>(saline()), 4.5e-6);
          }},
-        {u"RemoveParallelConductanceFromList", {Argument::Long(0)},
+        {u"RemoveParallelConductanceFromList",
+         {Argument::Long(0)},
          [&](TarvikDocument&) { return GetModelParam<40>(saline()).size() == 1; }},
-        {u"RemoveParallelConductanceFromList", {Argument::Long(1)},
+        {u"RemoveParallelConductanceFromList",
+         {Argument::Long(1)},
          [&](TarvikDocument&) {
              return GetModelParam<40>(saline()).empty() && std::isnan(GetModelParam<18>(saline())) &&
                     !GetModelParam<19>(saline());
          }},
-        {u"ToggleTarvikEventMarkers", {}, [&](TarvikDocument&) { return GetModelParam<36>(setup()) != markers; }},
+        {u"ToggleTarvikEventMarkers",
+         {},
+         [&](TarvikDocument&) { return GetModelParam<36>(setup()) != markers; }},
     };
     for (const Effect& effect : effects) {
-        SCOPED_TRACE(std::string(effect.command, effect.command + std::char_traits<char16_t>::length(effect.command)));
+        SCOPED_TRACE(
+            std::string(effect.command, effect.command + std::char_traits<char16_t>::length(effect.command)));
         const Vantrel::AutomationResult result = Call(effect.command, effect.arguments);
         EXPECT_EQ(result.creation, S_OK);
         EXPECT_EQ(result.delivery, S_OK) << "every automation message is handled";
@@ -156,21 +188,32 @@ std::vector<double> BlockValues(const std::vector<std::uint8_t>& block) {
 TEST_F(DocumentAutomation, EveryCommandRecordedAndReplayedReachesItsHandlerWithItsValues) {
     TarvikDocument& document = OpenAndAnalyse();
     const std::pair<const char16_t*, std::vector<Argument>> calls[] = {
-        {u"AddSelToTarvikCuvetteCalibration", {}}, {u"ClearTarvikAnalysis", {}},
-        {u"AnalyzeTarvikNow", {}}, {u"ReselectTarvikAnalyzedRegion", {}},
-        {u"ToggleTarvikOnlineMode", {}}, {u"ToggleTarvikOnlineMode", {}},
-        {u"ToggleTarvikEventMarkers", {}}, {u"ApplyTarvikSalineCalibration", {Argument::Number(1234.5678)}},
-        {u"DisableTarvikSalineCalibration", {}}, {u"ShowESPVRegression", {Argument::Bool(true)}},
-        {u"ShowEDPVRegression", {Argument::Bool(false)}}, {u"SetESPVRegressionType", {Argument::Text(u"Linear")}},
-        {u"SetEDPVRegressionType", {Argument::Text(u"Exponential")}}, {u"SelectATarvik", {Argument::Long(-1)}},
+        {u"AddSelToTarvikCuvetteCalibration", {}},
+        {u"ClearTarvikAnalysis", {}},
+        {u"AnalyzeTarvikNow", {}},
+        {u"ReselectTarvikAnalyzedRegion", {}},
+        {u"ToggleTarvikOnlineMode", {}},
+        {u"ToggleTarvikOnlineMode", {}},
+        {u"ToggleTarvikEventMarkers", {}},
+        {u"ApplyTarvikSalineCalibration", {Argument::Number(1234.5678)}},
+        {u"DisableTarvikSalineCalibration", {}},
+        {u"ShowESPVRegression", {Argument::Bool(true)}},
+        {u"ShowEDPVRegression", {Argument::Bool(false)}},
+        {u"SetESPVRegressionType", {Argument::Text(u"Linear")}},
+        {u"SetEDPVRegressionType", {Argument::Text(u"Exponential")}},
+        {u"SelectATarvik", {Argument::Long(-1)}},
         {u"TarvikTableRowSelected", {Argument::Long(2)}},
         {u"ApplyTarvikCuvetteCalibration", {Argument::Number(0.001234567), Argument::Number(-2.5)}},
-        {u"DisableTarvikCuvetteCalibration", {}}, {u"CopyPVTableToDataPad", {}},
+        {u"DisableTarvikCuvetteCalibration", {}},
+        {u"CopyPVTableToDataPad", {}},
         {u"SetTarvikPressureValueFromSel", {Argument::Long(1)}},
-        {u"SetTarvikConductanceValueFromSel", {Argument::Long(0)}}, {u"OpenTarvikSettings", {}},
-        {u"ArrangeTarvikViews", {}}, {u"AddAnalyzedParallelConductance", {}},
+        {u"SetTarvikConductanceValueFromSel", {Argument::Long(0)}},
+        {u"OpenTarvikSettings", {}},
+        {u"ArrangeTarvikViews", {}},
+        {u"AddAnalyzedParallelConductance", {}},
         {u"RemoveParallelConductanceFromList", {Argument::Long(5)}},
-        {u"SetTarvikVolumeValueFromSel", {Argument::Long(0)}}, {u"OpenCVXControlSoftware", {}},
+        {u"SetTarvikVolumeValueFromSel", {Argument::Long(0)}},
+        {u"OpenCVXControlSoftware", {}},
         {u"EditParallelConductanceInList", {Argument::Long(7), Argument::Number(98765.4321)}},
     };
     // The message a call makes is the first one made during it; handlers make further ones.
@@ -206,7 +249,8 @@ TEST_F(DocumentAutomation, EveryCommandRecordedAndReplayedReachesItsHandlerWithI
             EXPECT_NEAR(b[v], a[v], 5e-6 * std::abs(a[v])) << "six significant digits";
     }
     EXPECT_NE(macro.find(u"Call Doc.ApplyTarvikSalineCalibration(Vp:=1234.57)"), std::u16string::npos);
-    EXPECT_NE(macro.find(u"Call Doc.SetEDPVRegressionType(RegressionType:=\"Exponential\")"), std::u16string::npos);
+    EXPECT_NE(macro.find(u"Call Doc.SetEDPVRegressionType(RegressionType:=\"Exponential\")"),
+              std::u16string::npos);
     EXPECT_EQ(GetModelParam<24>(document.GetModel(kLoopViewModel)), 1);
 }
 

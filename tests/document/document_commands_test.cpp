@@ -9,8 +9,8 @@
 #include "platform/user/Desktop.h"
 #include "platform/user/user.h"
 #include "tests/document/CommandFixture.h"
-#include "workflow/VolumeCalibrator.h"
 #include "workflow/ModelParamAccess.h"
+#include "workflow/VolumeCalibrator.h"
 
 namespace {
 
@@ -142,10 +142,11 @@ TEST_F(DocumentCommands, EnablersFollowTheHostTheWorkflowAndTheSetUp) {
 
 TEST_F(DocumentCommands, ViewCommandsOpenTheirKindsAndTheSalineViewFloatsCentred) {
     OpenWithSetUp();
-    const HWND window = CreateWindowExW(0, u"Static", u"data", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 700, nullptr,
-                                        nullptr, nullptr, nullptr);
+    const HWND window = CreateWindowExW(0, u"Static", u"data", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 700,
+                                        nullptr, nullptr, nullptr, nullptr);
     recordingDocument->setDataWindow(window);
-    const std::pair<WORD, WORD> commands[] = {{14, 2}, {15, 4}, {23, 5}, {24, 7}, {25, 9}, {26, 10}, {28, 11}};
+    const std::pair<WORD, WORD> commands[] = {{14, 2}, {15, 4},  {23, 5}, {24, 7},
+                                              {25, 9}, {26, 10}, {28, 11}};
     for (const auto& [command, kind] : commands) {
         EXPECT_EQ(Zar().CommandUI().Execute(Id(command)), S_OK);
         ASSERT_NE(View(kind), nullptr) << command;
@@ -159,8 +160,8 @@ TEST_F(DocumentCommands, ViewCommandsOpenTheirKindsAndTheSalineViewFloatsCentred
     EXPECT_EQ(View(8)->rect.top, 125);
     EXPECT_EQ(View(8)->rect.right, 725);
     EXPECT_EQ(View(8)->rect.bottom, 575);
-    const Vantrel::HostMessageRecord& placement = recordingDocument->hostMessages().at(
-        recordingDocument->hostMessages().size() - 2);
+    const Vantrel::HostMessageRecord& placement =
+        recordingDocument->hostMessages().at(recordingDocument->hostMessages().size() - 2);
     EXPECT_EQ(placement.id, kPlaceViewMessage);
     EXPECT_EQ(placement.flags, 0x814u);
     EXPECT_EQ(placement.targetId, 0x100029u);
@@ -222,13 +223,15 @@ TEST_F(DocumentCommands, TheEcgSourceGoneWarnsAtTheNextUpdateAndUnrelatedChannel
     const VirtualChannelRef ecg = recordingDocument->data().channel(u"ecgwaves")->ref;
 
     const std::size_t notices = recordingDocument->notices().size();
-    recordingDocument->notifyChannelsChanged(0x80000000, {VirtualChannelRef{40, 0}, VirtualChannelRef{41, 4}});
+    recordingDocument->notifyChannelsChanged(0x80000000,
+                                             {VirtualChannelRef{40, 0}, VirtualChannelRef{41, 4}});
     EXPECT_EQ(recordingDocument->notices().size(), notices);
 
     user::Desktop::Current().MessageBoxes().Answer(IDOK);
     recordingDocument->notifyChannelsChanged(0x80000000, {VirtualChannelRef{40, 0}, ecg});
     ASSERT_EQ(user::Desktop::Current().MessageBoxes().Shown().size(), 1u);
-    EXPECT_NE(user::Desktop::Current().MessageBoxes().Shown()[0].text.find(u"gone away"), std::u16string::npos);
+    EXPECT_NE(user::Desktop::Current().MessageBoxes().Shown()[0].text.find(u"gone away"),
+              std::u16string::npos);
     EXPECT_EQ(GetModelParam<28>(setup), 0) << "end-diastole comes from the pressure signal now";
     EXPECT_TRUE(GetModelParam<29>(setup).first.IsEmpty());
     recordingDocument->notifyChannelsChanged(0x80000000, {VirtualChannelRef{40, 0}});
