@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "platform/vantrel/GraphService.h"
 #include "platform/vantrel/HostMessageSpaces.h"
 #include "platform/win32/guid.h"
 
@@ -23,7 +24,7 @@ inline constexpr GUID HostMsgGuid3A7D = kRecordingNoticeSpace;
 inline constexpr GUID HostMsgGuid4EC1 = kRecalculationNoticeSpace;
 inline constexpr GUID HostMsgGuidDE25 = kMarkedPositionSpace;
 inline constexpr GUID HostMsgGuid659C = MakeGuid("{659C39BA-EB97-4486-842E-10E185D5C17A}");
-inline constexpr GUID HostMsgGuidC203 = MakeGuid("{C203FC30-7AAA-11D3-80B9-005004AD3C53}");
+inline constexpr GUID HostMsgGuidC203 = kGraphSpaceGuid; // also names the graph service
 // The id space of the module's event drawing classes' type ids (0: the loop events).
 inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
 // The space of the module's own message objects' type id: the host's sampling
