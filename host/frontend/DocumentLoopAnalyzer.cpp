@@ -47,12 +47,12 @@ constexpr const char16_t* kEcgWaves = u"ecgwaves";
 class HostWindows {
 public:
     explicit HostWindows(HostApplication& application) : mApplication(application) {
-        mMain = CreateWindowExW(0, u"Static", u"Vantrel", WS_POPUP | WS_VISIBLE, 0, 0, 1280, 960, nullptr, nullptr,
+        mMain = CreateWindowExW(0, u"Static", u"Vantrel", WS_POPUP | WS_VISIBLE, 0, 0, 1280, 960, nullptr,
+                                nullptr, nullptr, nullptr);
+        mClient = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 1280, 900, mMain, nullptr,
+                                  nullptr, nullptr);
+        mData = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 1000, 700, mClient, nullptr,
                                 nullptr, nullptr);
-        mClient = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 1280, 900, mMain, nullptr, nullptr,
-                                  nullptr);
-        mData = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 1000, 700, mClient, nullptr, nullptr,
-                                nullptr);
         mApplication.SetMainWindow(mMain);
         mApplication.SetClientWindow(mClient);
     }
@@ -98,7 +98,8 @@ std::vector<LoopEvent> loopEvents(const std::vector<std::byte>& bytes, ULONG eve
     std::vector<LoopEvent> events(bytes.size() / kLoopEventBytes);
     for (std::size_t i = 0; i < events.size(); ++i) {
         const auto event = ReadEventRecord<LoopEventHead>(bytes.data() + i * kLoopEventBytes);
-        events[i] = {event.tick + static_cast<double>(event.fraction), event.state != LoopEventHead::LastInBlock};
+        events[i] = {event.tick + static_cast<double>(event.fraction),
+                     event.state != LoopEventHead::LastInBlock};
     }
     return events;
 }
@@ -121,8 +122,8 @@ int itemWithText(HWND combo, const std::u16string& text) {
     const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         std::u16string item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, u'\0');
-        item.resize(static_cast<std::size_t>(
-            SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()))));
+        item.resize(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                                          reinterpret_cast<LPARAM>(item.data()))));
         if (item == text)
             return i;
     }
@@ -139,14 +140,16 @@ void answerSettings(const AnalysisRequest& request, const std::u16string& ecgTit
             desktop.Pump();
         };
         if (request.channels) {
-            user::ChooseItem(GetDlgItem(dialog, kPressureChannel), static_cast<int>(request.channels->pressure));
+            user::ChooseItem(GetDlgItem(dialog, kPressureChannel),
+                             static_cast<int>(request.channels->pressure));
             user::ChooseItem(GetDlgItem(dialog, kVolumeChannel), static_cast<int>(request.channels->volume));
             desktop.Pump();
         }
         click(kWholeChannel);
         if (request.channels && request.channels->ecg) {
             click(kEcgDetection);
-            user::ChooseItem(GetDlgItem(dialog, kQrsChannel), itemWithText(GetDlgItem(dialog, kQrsChannel), ecgTitle));
+            user::ChooseItem(GetDlgItem(dialog, kQrsChannel),
+                             itemWithText(GetDlgItem(dialog, kQrsChannel), ecgTitle));
             desktop.Pump();
         } else if (request.channels) {
             click(kPressureDetection);
@@ -170,7 +173,8 @@ AnalysisChannels channelsOf(const std::u16string& formula) {
 
 class Reader {
 public:
-    Reader(RecordingDocument& document, const Recording& recording) : mDocument(document), mRecording(recording) {}
+    Reader(RecordingDocument& document, const Recording& recording)
+        : mDocument(document), mRecording(recording) {}
 
     // Every loop with its parameter values, in the order of the parameter ids.
     void readLoops(LoopTable& table) {
@@ -183,7 +187,8 @@ public:
                 Utf8ToUtf16((fromPva(id) ? "TarvikPVAParamSelector(pva, " : "TarvikParamSelector(tarvik, ") +
                             std::to_string(id) + ", 1, 1)")));
         for (std::int32_t r = 0; r < mRecording.recordCount(); ++r) {
-            const std::vector<LoopEvent> events = loopEvents(loops->calculation->events(r), loops->calculation->eventSize());
+            const std::vector<LoopEvent> events =
+                loopEvents(loops->calculation->events(r), loops->calculation->eventSize());
             std::vector<std::vector<double>> values;
             for (std::size_t p = 0; p < selectors.size(); ++p)
                 values.push_back(eventValues(selectors[p].events(r)));
@@ -208,15 +213,17 @@ private:
 
     void addRecord(LoopTable& table, std::int32_t r, const std::vector<LoopEvent>& events,
                    const std::vector<std::vector<double>>& values) {
-        const std::size_t loopsInRecord =
-            static_cast<std::size_t>(std::count_if(events.begin(), events.end(), [](const LoopEvent& e) { return e.isLoop; }));
+        const std::size_t loopsInRecord = static_cast<std::size_t>(
+            std::count_if(events.begin(), events.end(), [](const LoopEvent& e) { return e.isLoop; }));
         const Record& record = mRecording.record(r);
         std::size_t loop = 0;
         for (std::size_t i = 0; i < events.size(); ++i) {
             if (!events[i].isLoop)
                 continue;
-            LoopRow row{static_cast<std::int64_t>(table.rows.size()) + 1, r,
-                        record.startTime() + events[i].position / record.sampleRate(), {}};
+            LoopRow row{static_cast<std::int64_t>(table.rows.size()) + 1,
+                        r,
+                        record.startTime() + events[i].position / record.sampleRate(),
+                        {}};
             for (const auto& column : values)
                 row.values.push_back(valueOf(column, i, loop, events.size(), loopsInRecord));
             table.rows.push_back(std::move(row));
@@ -254,10 +261,12 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
     document->setDataWindow(windows.Data());
     if (request.settings)
         for (int s = 0; s < 2; ++s)
-            document->storeStream(s, std::vector<BYTE>((*request.settings)[s].begin(), (*request.settings)[s].end()));
+            document->storeStream(
+                s, std::vector<BYTE>((*request.settings)[s].begin(), (*request.settings)[s].end()));
     if (const HRESULT hr = document->openModuleDocument(mModule.documentClass().Get()); FAILED(hr))
         throw std::runtime_error("the module's document cannot be opened");
-    if (request.settings && (document->settingsLoadResult(0) != S_OK || document->settingsLoadResult(1) != S_OK))
+    if (request.settings &&
+        (document->settingsLoadResult(0) != S_OK || document->settingsLoadResult(1) != S_OK))
         throw SettingsRefused("the module refused the settings it holds");
     const auto handler = QueryInterfacePtr<IMessageHandler>(document->moduleDocument(), IID_IMessageHandler);
     Automation automation(mModule.framework(), *handler.Get());
@@ -299,8 +308,8 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
         table.columns.push_back(namer(id, pressure, volume));
     Reader(*document, recording).readLoops(table);
     const VirtualChannelDocument::Channel* pva = document->data().channel(u"pva");
-    table.relations = relationReport(pva != nullptr ? parsePvaFormula(pva->formula) : std::nullopt, pointsOf(table),
-                                     pressure.unit, volume.unit);
+    table.relations = relationReport(pva != nullptr ? parsePvaFormula(pva->formula) : std::nullopt,
+                                     pointsOf(table), pressure.unit, volume.unit);
     if (document->saveSettings() == S_OK && document->storedStream(0) && document->storedStream(1))
         outcome.settings = SettingsStreams{
             std::vector<std::uint8_t>(document->storedStream(0)->begin(), document->storedStream(0)->end()),

@@ -47,7 +47,8 @@ template <class Relation> double rSquared(const Points& points, Relation relatio
 // Three significant digits: "4.88 %", "10 %".
 std::string percentText(double fraction) {
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, 100.0 * fraction, std::chars_format::general, 3).ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, 100.0 * fraction, std::chars_format::general, 3).ptr;
     return std::string(text, end) + " %";
 }
 
@@ -117,8 +118,9 @@ std::optional<PvaRelations> parsePvaFormula(std::u16string_view text) {
     return r;
 }
 
-std::vector<RelationValue> relationReport(const std::optional<PvaRelations>& relations, const LoopPoints& points,
-                                          const std::string& p, const std::string& v) {
+std::vector<RelationValue> relationReport(const std::optional<PvaRelations>& relations,
+                                          const LoopPoints& points, const std::string& p,
+                                          const std::string& v) {
     std::vector<RelationValue> rows;
     const Points es = usable(points.ves, points.pes, false);
     const bool espvr = spanRows(rows, "ESPVR", es, v, relations.has_value());

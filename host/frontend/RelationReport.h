@@ -45,7 +45,8 @@ inline constexpr double kMinimumVolumeSpan = 0.10;
 /// parameters and r^2 = 1 - SS(res) / SS(tot) of the loops' points against the module's relation
 /// (so that the fit can be judged), else a note saying why it is not defined. The point where the
 /// relations meet follows when both are defined. Units: the channels' (pressure, volume).
-std::vector<RelationValue> relationReport(const std::optional<PvaRelations>& relations, const LoopPoints& points,
-                                          const std::string& pressureUnit, const std::string& volumeUnit);
+std::vector<RelationValue> relationReport(const std::optional<PvaRelations>& relations,
+                                          const LoopPoints& points, const std::string& pressureUnit,
+                                          const std::string& volumeUnit);
 
 } // namespace Vantrel

@@ -30,6 +30,17 @@ protected:
         EXPECT_EQ(Call(u"AnalyzeTarvikNow").delivery, S_OK);
         return document;
     }
+    // A new recording document for the same recording, the module's document opened and analysed in it.
+    TarvikDocument& Reopen() {
+        automation.reset();
+        handler.Reset();
+        recordingDocument->closeModuleDocument();
+        recordingDocument.Reset();
+        command.Reset();
+        Zar().MessageClasses().ReleaseClasses();
+        user::Desktop::Reset();
+        return OpenAndAnalyse();
+    }
     Vantrel::AutomationResult Call(std::u16string_view name, std::vector<Argument> arguments = {}) {
         return automation->Call(name, arguments);
     }
@@ -252,6 +263,119 @@ TEST_F(DocumentAutomation, EveryCommandRecordedAndReplayedReachesItsHandlerWithI
     EXPECT_NE(macro.find(u"Call Doc.SetEDPVRegressionType(RegressionType:=\"Exponential\")"),
               std::u16string::npos);
     EXPECT_EQ(GetModelParam<24>(document.GetModel(kLoopViewModel)), 1);
+}
+
+} // namespace
+
+namespace {
+
+using Tarvik::WordPair;
+
+// Online mode's switches on the occlusion sample in three records, as one table: each case prepares the
+// document, switches (answering the question when one comes) and names what follows.
+TEST_F(DocumentAutomation, OnlineModeStartsWhereSamplingWillContinueOrClearsAfterAsking) {
+    const std::uint32_t ticks = static_cast<std::uint32_t>(recording->record(2).tickCount());
+    const WordPair dataEnd{ticks, 2}, open{kOpenEnd, kOpenEnd}, nextRecord{0, 3};
+    const auto analyseSelection = [this](TarvikDocument& d) {
+        SetModelParam<27>(d.FindModel(), kSelectionRegion);
+        d.FindModel()->CommitChange();
+        recordingDocument->setSelection(std::make_pair(HostTickPosition{1, 100}, HostTickPosition{1, 2000}));
+        Call(u"AnalyzeTarvikNow");
+    };
+    struct Case {
+        const char* name;
+        std::function<void(TarvikDocument&)> prepare;
+        int answer; // 0: no question expected
+        bool online;
+        WordPair start, end;
+        std::int32_t region;
+    };
+    const Case cases[] = {
+        {"an analysis up to the end of the data goes on with an open end", [](TarvikDocument&) {}, 0, true,
+         WordPair{0, 0}, open, kWholeChannel},
+        {"an analysis that ends earlier is cleared after OK", analyseSelection, IDOK, true, nextRecord, open,
+         kWholeChannel},
+        {"Cancel changes nothing", analyseSelection, IDCANCEL, false, WordPair{100, 1}, WordPair{2000, 1},
+         kSelectionRegion},
+        {"without an analysis the region starts at the next record",
+         [this](TarvikDocument&) { Call(u"ClearTarvikAnalysis"); }, 0, true, nextRecord, open, kWholeChannel},
+        {"switching off ends the region at the data sampled so far",
+         [this](TarvikDocument&) { Call(u"ToggleTarvikOnlineMode"); }, 0, false, WordPair{0, 0}, dataEnd,
+         kWholeChannel},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TarvikDocument& document = recordingDocument ? Reopen() : OpenAndAnalyse();
+        c.prepare(document);
+        user::ScriptedMessageBoxes& boxes = user::Desktop::Current().MessageBoxes();
+        if (c.answer != 0)
+            boxes.Answer(c.answer);
+        const std::size_t asked = boxes.Shown().size();
+        EXPECT_EQ(Call(u"ToggleTarvikOnlineMode").delivery, S_OK);
+        EXPECT_EQ(boxes.Shown().size(), asked + (c.answer != 0 ? 1 : 0));
+        const ModelPtr setup = document.FindModel();
+        EXPECT_EQ(GetModelParam<35>(setup), c.online);
+        EXPECT_EQ(GetModelParam<59>(setup), c.start);
+        EXPECT_EQ(GetModelParam<60>(setup), c.end);
+        EXPECT_EQ(GetModelParam<27>(setup), c.region);
+    }
+}
+
+TEST_F(DocumentAutomation, OnlineModeInAnEmptyDocumentStartsAtTheFirstRecord) {
+    recording = std::make_unique<Vantrel::Recording>(recording->channels());
+    TarvikDocument& document = OpenAndAnalyse();
+    Call(u"ClearTarvikAnalysis");
+    EXPECT_EQ(Call(u"ToggleTarvikOnlineMode").delivery, S_OK);
+    EXPECT_TRUE(GetModelParam<35>(document.FindModel()));
+    EXPECT_EQ(GetModelParam<59>(document.FindModel()), (WordPair{0, 0}));
+}
+
+// The workflow's sampling step switches online mode on without a question, and not at all when the
+// analysed region would not continue.
+TEST_F(DocumentAutomation, TheSamplingStepSwitchesQuietly) {
+    TarvikDocument& document = OpenAndAnalyse();
+    SetModelParam<27>(document.FindModel(), kSelectionRegion);
+    recordingDocument->setSelection(std::make_pair(HostTickPosition{1, 100}, HostTickPosition{1, 2000}));
+    Call(u"AnalyzeTarvikNow");
+    EnterStep(document, 4);
+    EXPECT_FALSE(GetModelParam<35>(document.FindModel()));
+    EXPECT_TRUE(user::Desktop::Current().MessageBoxes().Shown().empty());
+    SetModelParam<27>(document.FindModel(), kWholeChannel);
+    document.FindModel()->CommitChange();
+    Call(u"AnalyzeTarvikNow");
+    EnterStep(document, 7);
+    EnterStep(document, 4);
+    EXPECT_TRUE(GetModelParam<35>(document.FindModel()));
+    EnterStep(document, 7);
+    EXPECT_FALSE(GetModelParam<35>(document.FindModel())) << "leaving the sampling step switches it off";
+}
+
+// Selecting one saline bolus of the step's list analyses its region (shown around its middle) and
+// applies its loop map; an index that the stored settings made negative is ignored.
+TEST_F(DocumentAutomation, OneSelectedBolusIsAnalysedAndABadIndexIgnored) {
+    TarvikDocument& document = OpenAndAnalyse();
+    SetModelParam<27>(document.FindModel(), kSelectionRegion);
+    document.FindModel()->CommitChange();
+    BolusRecord bolus;
+    bolus.value = 1e-6;
+    bolus.word1 = 100; // start tick, record
+    bolus.word2 = 1;
+    bolus.word3 = 301; // end tick, record
+    bolus.word4 = 1;
+    bolus.members = {0};
+    const ModelPtr saline = document.GetModel(kSalineModel);
+    SetModelParam<40>(saline, std::vector<BolusRecord>{bolus});
+    SetModelParam<41>(saline, IntSet{-3});
+    saline->CommitChange();
+    EXPECT_TRUE(recordingDocument->shownPositions().empty()) << "a negative index selects no bolus";
+    SetModelParam<41>(saline, IntSet{0});
+    saline->CommitChange();
+    ASSERT_EQ(recordingDocument->shownPositions().size(), 1u);
+    EXPECT_EQ(recordingDocument->shownPositions()[0].record, 1);
+    EXPECT_EQ(recordingDocument->shownPositions()[0].tick, 200);
+    EXPECT_EQ(GetModelParam<59>(document.FindModel()), (WordPair{100, 1}));
+    EXPECT_EQ(GetModelParam<60>(document.FindModel()), (WordPair{301, 1}));
+    EXPECT_EQ(GetModelParam<61>(document.GetModel(kLoopViewModel)), IntSet{0});
 }
 
 } // namespace

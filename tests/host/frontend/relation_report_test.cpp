@@ -26,8 +26,9 @@ TEST(RelationReport, ReadsThePvaTextTheModuleWrites) {
     EXPECT_EQ(r->volume, 18.25);
     EXPECT_DOUBLE_EQ(r->espvr(2.0), 9.0);
     EXPECT_DOUBLE_EQ(r->edpvr(20.0), 1.5 * std::exp(1.0));
-    for (const char16_t* none : {u"PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)", u"PVACalc(tarvik, 0, 1, 1, 2)",
-                                 u"TarvikAnalyzer(ch1, ch2)", u"PVACalc(tarvik, 0, 1, 1, 2, 3, 4, 5, 6, x)", u""})
+    for (const char16_t* none :
+         {u"PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)", u"PVACalc(tarvik, 0, 1, 1, 2)",
+          u"TarvikAnalyzer(ch1, ch2)", u"PVACalc(tarvik, 0, 1, 1, 2, 3, 4, 5, 6, x)", u""})
         EXPECT_FALSE(parsePvaFormula(none)) << std::u16string(none).size();
 }
 
@@ -60,10 +61,12 @@ TEST(RelationReport, LoopsThatSpanTooLittleVolumeDefineNoRelation) {
     steady.ped = {8, 8.5, 9};
     const std::vector<RelationValue> rows = relationReport(r, steady, "mmHg", "uL");
     ASSERT_TRUE(find(rows, "ESPVR", "not defined"));
-    EXPECT_EQ(find(rows, "ESPVR", "not defined")->note, "the loops' volumes span 4.88 % of their mean, less than 10 %");
+    EXPECT_EQ(find(rows, "ESPVR", "not defined")->note,
+              "the loops' volumes span 4.88 % of their mean, less than 10 %");
     EXPECT_FALSE(find(rows, "ESPVR", "Ees"));
     EXPECT_TRUE(find(rows, "EDPVR", "A"));
-    EXPECT_FALSE(find(rows, "intersect", "Volume at intersect")) << "the relations meet only when both are defined";
+    EXPECT_FALSE(find(rows, "intersect", "Volume at intersect"))
+        << "the relations meet only when both are defined";
 
     const std::vector<RelationValue> none = relationReport(std::nullopt, steady, "mmHg", "uL");
     EXPECT_EQ(find(none, "EDPVR", "not defined")->note, "the module fitted no relation");
