@@ -1,6 +1,7 @@
 #include "host/framework/CommandService.h"
 
 #include "host/framework/Text.h"
+#include "platform/user/menu_api.h"
 
 namespace Vantrel {
 
@@ -166,6 +167,22 @@ CommandUpdate CommandUIService::Update(DWORD commandId) {
 HRESULT CommandUIService::Execute(DWORD commandId) {
     auto* command = static_cast<HostCommand*>(CommandOf(mItems, commandId));
     return command == nullptr ? S_FALSE : command->Execute(commandId);
+}
+
+UINT CommandUIService::ShowPopup(DWORD commandId, HWND owner) {
+    constexpr DWORD kFillPopup = 6, kRunPopup = 7;
+    auto* command = static_cast<HostCommand*>(CommandOf(mItems, commandId));
+    if (command == nullptr)
+        return 0;
+    HMENU menu = CreatePopupMenu();
+    UINT chosen = 0;
+    if (command->Event(commandId, kFillPopup, reinterpret_cast<ULONG_PTR>(menu), 0) == S_OK &&
+        GetMenuItemCount(menu) > 0)
+        chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner, nullptr));
+    if (chosen != 0)
+        command->Event(commandId, kRunPopup, reinterpret_cast<ULONG_PTR>(menu), chosen);
+    DestroyMenu(menu);
+    return chosen;
 }
 
 HRESULT CommandUIService::Notify(DWORD id, ULONG_PTR) {

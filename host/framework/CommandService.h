@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
+#include "platform/user/handles.h"
 #include "platform/vantrel/CommandService.h"
 #include "platform/vantrel/Subject.h"
 #include "platform/win32/com_ptr.h"
@@ -111,6 +112,9 @@ public:
     CommandUpdate Update(DWORD commandId);
     // The user chooses the command: its command object's handler answers.
     HRESULT Execute(DWORD commandId);
+    // The user opens the command's pop-up menu: the handler fills it (event kind 6), the user picks an
+    // entry, and the handler runs it (event kind 7). The command chosen, or 0 when none was.
+    UINT ShowPopup(DWORD commandId, HWND owner);
 
     HRESULT AddTopMenu(IAutoOvoString* path, IAutoOvoString* key, DWORD kind, IUnknown** item) override;
     HRESULT AddMenuEntry(ICAFCommand* command, IAutoOvoString* path, DWORD commandId, HINSTANCE module,

@@ -172,6 +172,24 @@ TEST_F(DocumentCommands, ViewCommandsOpenTheirKindsAndTheSalineViewFloatsCentred
     DestroyWindow(window);
 }
 
+TEST_F(DocumentCommands, ThePlotsPopupOffersFourPlotsAndOpensTheOneChosen) {
+    OpenWithSetUp();
+    user::ScriptedMenus& menus = user::Desktop::Current().Menus();
+    menus.Answer(Id(25));
+    EXPECT_EQ(Zar().CommandUI().ShowPopup(Id(22), nullptr), Id(25));
+    ASSERT_EQ(menus.Shown().size(), 1u);
+    const auto& items = menus.Shown().back().items;
+    ASSERT_EQ(items.size(), 4u);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(items[i].id, Id(static_cast<WORD>(23 + i))) << i;
+    ASSERT_NE(View(9), nullptr);
+    EXPECT_EQ(View(9)->opens, 1);
+    EXPECT_EQ(View(5), nullptr);
+    menus.Answer(0);
+    EXPECT_EQ(Zar().CommandUI().ShowPopup(Id(22), nullptr), 0u) << "dismissed";
+    EXPECT_EQ(View(9)->opens, 1);
+}
+
 // Saline and cuvette calibrations rest on the volume channel's unit: a new unit switches them off with the
 // conductance, volume and alpha calibrations, tells the views and analyses again.
 TEST_F(DocumentCommands, ANewVolumeUnitSwitchesOffTheCalibrationsBuiltOnTheOldOne) {
