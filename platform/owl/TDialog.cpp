@@ -33,6 +33,8 @@ TDialog::TDialog(TWindow* parent, std::vector<BYTE> dialogTemplate, TModule* mod
     : TWindow(parent, nullptr, module), mTemplate(std::move(dialogTemplate)) {}
 
 HINSTANCE TDialog::Instance() const {
+    if (mInstance != nullptr)
+        return mInstance;
     return GetModule() != nullptr ? GetModule()->GetHandle() : nullptr;
 }
 
