@@ -7,6 +7,7 @@
 #include "document/comments/EventDataCommentTP.h"
 #include "document/comments/ShowComment2Msg.h"
 #include "host/document/TraceComments.h"
+#include "host/framework/Automation.h"
 #include "host/framework/Text.h"
 #include "platform/gdi/Png.h"
 #include "platform/gdi/bridge.h"
@@ -16,7 +17,7 @@
 #include "platform/user/WindowSurfaces.h"
 #include "platform/user/timer_api.h"
 #include "platform/user/user.h"
-#include "tests/document/RecordingFixture.h"
+#include "tests/document/CommandFixture.h"
 #include "tests/support/GoldenImage.h"
 #include "views/TEventDrawClass.h"
 #include "views/TarvikEventDrawPolicy.h"
@@ -221,8 +222,9 @@ TEST_F(Comments, ThePopupWrapsTheTextInAtMostSevenLinesAboveTheMarker) {
         EXPECT_EQ(back.Get(), static_cast<IStrevComment*>(&comment));
         EXPECT_EQ(popup->GetComment(nullptr), E_INVALIDARG);
         EXPECT_EQ(popup->Refresh(), S_OK);
-        if (c.golden)
+        if (c.golden) {
             EXPECT_TRUE(golden::Matches(user::WindowPicture(window->GetHandle()), c.golden));
+        }
     }
 }
 
@@ -378,31 +380,34 @@ TEST_F(Comments, FlashDrawsAShrinkingEllipseAndLeavesTheTraceAsItWas) {
 }
 
 // Through the host: the module's document shows a picked loop as a comment on the host's trace.
-class LoopComments : public TarvikTest::RecordingFixture {
+class LoopComments : public TarvikTest::CommandFixture {
 protected:
     void SetUp() override {
-        RecordingFixture::SetUp();
-        user::Desktop::Reset();
-        recording = TarvikTest::ImportSample("mouse-occlusion");
+        CommandFixture::SetUp();
         drawClass = ComPtr<ICAFClassObject>::Adopt(
             static_cast<ICAFClassObject*>(new StrevClient::TEventDrawClass<Tarvik::TarvikEventDrawPolicy>));
         drawClass->AddRef(); // the class objects count from 0
         Zar().Classes().RegisterClassObject(drawClass.Get());
     }
     void TearDown() override {
-        RecordingFixture::TearDown();
+        CommandFixture::TearDown();
         drawClass.Reset();
-        user::Desktop::Reset();
     }
 
     Tarvik::TarvikDocument& Analysed(bool markers) {
-        Tarvik::TarvikDocument& document = OpenWithStoredSetUp(*recording);
+        Tarvik::TarvikDocument& document = OpenWithSetUp();
         Tarvik::SetModelParam<36>(document.FindModel(), markers);
         EXPECT_TRUE(recordingDocument->sendMessage(Tarvik::DocMsgId<257>()));
         return document;
     }
+    // Selects a loop as the module's loop view and table do: by the automation command.
+    void Pick(Tarvik::TarvikDocument& document, LONG loop) {
+        const auto handler = QueryInterfacePtr<IMessageHandler>(document.Identity(), IID_IMessageHandler);
+        Vantrel::Automation automation(Zar(), *handler.Get());
+        const Vantrel::Argument index[] = {Vantrel::Argument::Long(loop)};
+        EXPECT_EQ(automation.Call(u"SelectATarvik", index).delivery, S_OK);
+    }
 
-    std::unique_ptr<Vantrel::Recording> recording;
     ComPtr<ICAFClassObject> drawClass;
 };
 
@@ -415,7 +420,7 @@ TEST_F(LoopComments, APickedLoopWithMarkersShownBecomesOneCommentLabelledAsItsMa
     ASSERT_TRUE(loops.GetVChanData().GetLoop(kLoop, event));
     const std::int32_t number = loops.GetVChanData().GetStats()->RecordIndexAt(kLoop);
 
-    document.ShowLoopEventComment(position);
+    Pick(document, kLoop);
     Vantrel::TraceComments& trace = recordingDocument->comments();
     ASSERT_EQ(trace.size(), 1u);
     EXPECT_EQ(trace.flags(0), kShowCommentFlags);
@@ -445,13 +450,14 @@ TEST_F(LoopComments, APickedLoopWithMarkersShownBecomesOneCommentLabelledAsItsMa
     EXPECT_TRUE(trace.showPopup(0, view, where, u"1.234 s", &opened));
     EXPECT_EQ(opened, S_OK);
 
+    Pick(document, -1);
     document.ShowLoopEventComment(TickPosition::None());
-    EXPECT_EQ(trace.size(), 1u) << "no position, no comment";
+    EXPECT_EQ(trace.size(), 1u) << "no loop, no comment";
 }
 
 TEST_F(LoopComments, WithoutMarkersShownNoCommentIsSent) {
     Tarvik::TarvikDocument& document = Analysed(false);
-    document.ShowLoopEventComment(document.LoopData().GetLoopPosition(3));
+    Pick(document, 3);
     EXPECT_EQ(recordingDocument->comments().size(), 0u);
 }
 
