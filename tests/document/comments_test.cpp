@@ -17,6 +17,7 @@
 #include "platform/user/WindowSurfaces.h"
 #include "platform/user/timer_api.h"
 #include "platform/user/user.h"
+#include "platform/vantrel/HostNotices.h"
 #include "tests/document/CommandFixture.h"
 #include "tests/support/GoldenImage.h"
 #include "views/TEventDrawClass.h"
@@ -400,6 +401,16 @@ protected:
         EXPECT_TRUE(recordingDocument->sendMessage(Tarvik::DocMsgId<257>()));
         return document;
     }
+    // The label the host's trace gives the marker of a loop: its number among the loops the statistics
+    // count, found at its position.
+    static std::u16string MarkerLabel(Tarvik::TarvikData& loops, std::int32_t loop) {
+        Tarvik::TarvikEvent event{};
+        EXPECT_TRUE(loops.GetVChanData().GetLoop(loop, event));
+        const TickPosition at = loops.GetLoopPosition(loop);
+        Tarvik::VChanData& vchan = loops.GetVChanData();
+        const std::int32_t number = vchan.GetStats()->RecordIndexAt(vchan.FindLoopAt(at.record, at.tick));
+        return Tarvik::TarvikEventDrawPolicy::LoopLabel(event, number).ToU16String();
+    }
     // Selects a loop as the module's loop view and table do: by the automation command.
     void Pick(Tarvik::TarvikDocument& document, LONG loop) {
         const auto handler = QueryInterfacePtr<IMessageHandler>(document.Identity(), IID_IMessageHandler);
@@ -416,15 +427,12 @@ TEST_F(LoopComments, APickedLoopWithMarkersShownBecomesOneCommentLabelledAsItsMa
     Tarvik::TarvikData& loops = document.LoopData();
     constexpr std::int32_t kLoop = 3;
     const TickPosition position = loops.GetLoopPosition(kLoop);
-    Tarvik::TarvikEvent event{};
-    ASSERT_TRUE(loops.GetVChanData().GetLoop(kLoop, event));
-    const std::int32_t number = loops.GetVChanData().GetStats()->RecordIndexAt(kLoop);
 
     Pick(document, kLoop);
     Vantrel::TraceComments& trace = recordingDocument->comments();
     ASSERT_EQ(trace.size(), 1u);
     EXPECT_EQ(trace.flags(0), kShowCommentFlags);
-    EXPECT_EQ(trace.text(0), Tarvik::TarvikEventDrawPolicy::LoopLabel(event, number).ToU16String());
+    EXPECT_EQ(trace.text(0), MarkerLabel(loops, kLoop));
     EXPECT_EQ(trace.text(0).rfind(u"Tarvik: ", 0), 0u);
     HostTickPosition at{};
     trace.comment(0).GetInfo(&at, nullptr, nullptr, nullptr);
@@ -453,6 +461,59 @@ TEST_F(LoopComments, APickedLoopWithMarkersShownBecomesOneCommentLabelledAsItsMa
     Pick(document, -1);
     document.ShowLoopEventComment(TickPosition::None());
     EXPECT_EQ(trace.size(), 1u) << "no loop, no comment";
+}
+
+// A loop marker the user clicked in the host's trace, located by its position.
+class ActivatedMarker final : public IEventDrawing, public IEventPosition {
+public:
+    ActivatedMarker(DWORD type, HostTickPosition at) : mType(type), mAt(at) {}
+    HRESULT QueryInterface(const IID& iid, void** object) override {
+        if (iid == IID_IUnknown || iid == IID_IEventDrawing)
+            *object = static_cast<IEventDrawing*>(this);
+        else if (iid == IID_IEventPosition)
+            *object = static_cast<IEventPosition*>(this);
+        else
+            return *object = nullptr, E_NOINTERFACE;
+        return S_OK;
+    }
+    ULONG AddRef() override { return 1; }
+    ULONG Release() override { return 1; }
+    HRESULT GetTypeId(DWORD* type) override { return *type = mType, S_OK; }
+    HRESULT GetTickCount(std::int64_t*) override { return S_FALSE; }
+    HRESULT GetPosition(HostTickPosition* position) override { return *position = mAt, S_OK; }
+
+private:
+    DWORD mType;
+    HostTickPosition mAt;
+};
+
+TEST_F(LoopComments, AClickedLoopMarkerBecomesTheCommentOfItsLoop) {
+    Tarvik::TarvikDocument& document = Analysed(true);
+    Tarvik::TarvikData& loops = document.LoopData();
+    // The last loop of the third record: the blocks' last events come before it.
+    std::int32_t kLoop = -1;
+    Tarvik::TarvikEvent event{};
+    for (std::int32_t k = 0; loops.GetVChanData().GetLoop(k, event); ++k)
+        if (loops.GetLoopPosition(k).record == 2)
+            kLoop = k;
+    ASSERT_GE(kLoop, 0);
+    const TickPosition position = loops.GetLoopPosition(kLoop);
+    DWORD drawId = 0;
+    drawClass->GetClassId(&drawId);
+
+    ActivatedMarker other(drawId + 1, HostTickPosition{position.record, position.tick});
+    recordingDocument->activateEvent(static_cast<IEventDrawing*>(&other));
+    EXPECT_EQ(recordingDocument->comments().size(), 0u) << "another class's events select nothing";
+
+    ActivatedMarker marker(drawId, HostTickPosition{position.record, position.tick});
+    recordingDocument->activateEvent(static_cast<IEventDrawing*>(&marker));
+    Vantrel::TraceComments& trace = recordingDocument->comments();
+    ASSERT_EQ(trace.size(), 1u);
+    EXPECT_EQ(trace.text(0), MarkerLabel(loops, kLoop));
+    HostTickPosition at{};
+    trace.comment(0).GetInfo(&at, nullptr, nullptr, nullptr);
+    EXPECT_EQ(at.record, position.record);
+    EXPECT_EQ(Tarvik::GetModelParam<58>(document.FindModel()), kLoop);
 }
 
 TEST_F(LoopComments, WithoutMarkersShownNoCommentIsSent) {
