@@ -132,9 +132,11 @@ Ovo::String GetControlSoftwarePath() {
         return Ovo::String(kept);
     }
     for (const int folder : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS}) {
+        // A shortcut that does not resolve gives way to the next place, and keeps nothing.
         if (const std::u16string shortcut = FindShortcut(folder); Exists(shortcut)) {
-            kept = ResolveShortcut(shortcut); // kept even when empty: then the next call searches again
-            return Ovo::String(kept);
+            kept = ResolveShortcut(shortcut);
+            if (!kept.empty())
+                return Ovo::String(kept);
         }
     }
     return Ovo::String();
