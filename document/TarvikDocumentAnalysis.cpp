@@ -25,11 +25,6 @@ namespace Tarvik {
 
 namespace {
 
-constexpr std::uint32_t kNoChannel = 0x80000000;
-constexpr std::uint32_t kOpenEnd = 0x7FFFFFFF;
-constexpr std::int32_t kSelectionRegion = 0;
-constexpr std::int32_t kWholeChannel = 1;
-
 WordPair FromHost(const HostTickPosition& p) {
     return {static_cast<std::uint32_t>(p.tick), static_cast<std::uint32_t>(p.record)};
 }
@@ -336,6 +331,9 @@ void TarvikDocument::RefreshChannelDrawings() {
 void TarvikDocument::RefreshCalculation() {
     const std::uint32_t flags = mChangeFlags;
     CallHostDocument(DocMsgId<33>(), flags);
+    const std::int32_t selected = GetModelParam<58>(FindModel());
+    if (selected >= 0 && (flags & (kSelectedLoopChanged | kTableRowSelected)) != 0)
+        ShowLoopEventComment(mData->GetLoopPosition(selected));
     if (!IsHostBusy() && (flags & kLoopDataStale) != 0) {
         mData->Recalculate();
         mData->ClearLoopMap();

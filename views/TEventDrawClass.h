@@ -4,15 +4,11 @@
 // and labels, which the policy gives. Both drawing classes share the name
 // "RiDudaEventDrawClass" and differ in the type id's low word.
 
+#include "analysis/EventDrawClasses.h"
 #include "core/CComObjectRoot.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/ICAFClassObject.h"
 #include "platform/vantrel/IPODEventDrawClass.h"
-
-namespace Tarvik {
-// The id space of the drawing classes' type ids.
-inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
-} // namespace Tarvik
 
 namespace StrevClient {
 

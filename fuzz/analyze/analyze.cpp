@@ -7,6 +7,7 @@
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzInput.h"
+#include "host/frontend/DocumentLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/frontend/Program.h"
 
@@ -138,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             out.str("");
             err.str("");
             status = runProgram(views, out, err, [] {
-                return std::make_unique<EngineLoopAnalyzer>(module.calcClasses(), module.parameterNamer());
+                return std::make_unique<DocumentLoopAnalyzer>(module);
             });
         });
 

@@ -4,6 +4,7 @@
 #include "host/engine/ComObject.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/VirtualChannelObject.h"
+#include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IChannelLookup.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IDocumentEvents.h"
@@ -13,6 +14,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,8 +33,9 @@ namespace Vantrel {
 ///
 /// It also keeps what the module hands the document: the child data by type id, and the unit a
 /// channel is given (ApplyChannelUnit, or through the host document's unit-change message).
-class VirtualChannelDocument : public ComObject<IDocumentData, IChannelLookup, IVirtualChannelService,
-                                                IDocumentEvents, ISampleBlocks, IChannelCalcAssign> {
+class VirtualChannelDocument
+    : public ComObject<IDocumentData, IChannelLookup, IVirtualChannelService, IDocumentEvents, ISampleBlocks,
+                       IChannelCalcAssign, IHostDataObject, IDocumentDataEx> {
 public:
     /// classes: the calculation classes the channels' formulas may name.
     VirtualChannelDocument(ComPtr<DocumentData> data, ComPtr<ICalcService> classes);
@@ -51,6 +54,14 @@ public:
     };
     /// The channel of that name, or null.
     const Channel* channel(std::u16string_view name) const;
+    /// A formula over the document's channels, recorded and virtual (by name): throws FormulaError for
+    /// a text the engine cannot evaluate.
+    Calculation compile(std::u16string_view formula) const;
+    /// Selects start .. end on every recorded channel; nullopt clears the selection.
+    void setSelection(std::optional<std::pair<HostTickPosition, HostTickPosition>> selection);
+    /// A channel of the host's own whose formula the user gave (the R waves of an ECG, say), shown with
+    /// its title; E_INVALIDARG when the formula cannot be compiled (nothing made then).
+    HRESULT defineChannel(std::u16string_view name, std::u16string_view title, std::u16string_view formula);
     /// How often the module marked the data end.
     int dataEnds() const { return mDataEnds; }
     /// Channels on which the events of a virtual channel are drawn, with the drawing style.
@@ -62,6 +73,13 @@ public:
     /// Gives a channel a unit conversion from now on; E_INVALIDARG for an unknown channel.
     HRESULT applyUnit(LONG channel, IUnknown* unit);
     const Recording& recording() const { return mData->recording(); }
+    /// Compiles a formula that may name the virtual channels; E_INVALIDARG and the error's text for
+    /// one the engine cannot evaluate.
+    HRESULT compile(std::u16string_view text, std::unique_ptr<Calculation>& out, std::string& error) const {
+        return mEngine.tryCompile(text, out, error, channelFormulas());
+    }
+    /// The host object that owns the data (borrowed; null to forget it).
+    void setOwner(IUnknown* owner) { mOwner = owner; }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
 
@@ -83,6 +101,10 @@ public:
     HRESULT UnlinkEvents(LONG channel, VirtualChannelRef ref) override;
     HRESULT ReleaseChannel(VirtualChannelRef ref) override;
     HRESULT RefreshChannel(BSTR key) override;
+    HRESULT FindChannel(BSTR name, VirtualChannelRef* ref) override;
+    HRESULT GetChannelName(ULONG index, BSTR* name) override;
+    HRESULT GetChannelTitle(BSTR name, BSTR* title) override;
+    HRESULT IsEventChannel(BSTR name, WORD* events) override;
 
     HRESULT CreateEventEnumerator(DWORD source, DWORD channel, DWORD flags, LONG fromTick, LONG record,
                                   LONG endTick, LONG reserved, IEnumEventEx** out) override;
@@ -109,6 +131,19 @@ public:
     /// (events or samples). E_INVALIDARG otherwise (the channel keeps what it had).
     HRESULT AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown* unit) override;
 
+    // Positions (VirtualChannelPositions.cpp). A position of the data is (record, tick); the
+    // recording's tick count runs through its records in order.
+    /// The position itself: the data's positions do not move.
+    HRESULT MapPosition(HostTickPosition in, HostTickPosition* out) override;
+    HRESULT ReportPosition(HostTickPosition in, HostTickPosition* out) override;
+    HRESULT GetTickCount(DWORD reserved, std::int64_t* count) override;
+    HRESULT IsValidPosition(HostTickPosition position, WORD* valid) override;
+    /// E_FAIL while no owner is set.
+    HRESULT GetOwnerObject(IUnknown** owner) override;
+    /// E_INVALIDARG beyond the recording.
+    HRESULT PositionOfTickCount(std::int64_t count, HostTickPosition* position) override;
+    HRESULT TickCountOfPosition(HostTickPosition position, std::int64_t* count) override;
+
 private:
     void* find(REFIID iid) override;
     Channel* byNumber(LONG channel);
@@ -127,6 +162,7 @@ private:
     std::map<DWORD, ComPtr<IUnknown>> mChildData;
     std::map<LONG, ComPtr<IUnknown>> mUnits; // given to recorded channels
     int mDataEnds = 0;
+    IUnknown* mOwner = nullptr;
 };
 
 } // namespace Vantrel

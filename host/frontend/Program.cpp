@@ -3,6 +3,7 @@
 #include "host/files/FileCalls.h"
 #include "host/files/OutputFile.h"
 #include "host/files/RegularFile.h"
+#include "host/framework/Text.h"
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/AnalysisLimits.h"
 #include "host/frontend/CommandLine.h"
@@ -14,6 +15,8 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace Vantrel {
@@ -90,30 +93,80 @@ std::string noLoopsText(const std::filesystem::path& path, const Recording& reco
            roundedNumberText(kEdpPeakHeight) + " mmHg (the detection height) to open a loop";
 }
 
-// The loop table as text, or nothing when no loops were found (the reason is on err then).
-std::optional<std::string> analyzeText(const std::filesystem::path& path, const AnalyzeOptions& options,
-                                       std::ostream& err, const AnalyzerFactory& makeAnalyzer) {
-    Recording recording = load(path, options);
-    AnalysisChannels channels;
-    try {
-        channels = chooseChannels(recording, {options.pressure, options.volume, options.ecg});
-        checkAnalysisLimits(recording, channels);
-    } catch (const std::runtime_error& error) { // ChannelError, AnalysisLimitError
-        throw Failure{path.string() + ": " + error.what()};
-    }
+std::string textOfFile(const std::filesystem::path& path, const char* what) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw Failure{path.string() + ": cannot read the " + what};
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void warnOfUnits(const std::filesystem::path& path, const Recording& recording,
+                 const AnalysisChannels& channels, std::ostream& err) {
     for (const std::string& warning : channelUnitWarnings(recording, channels))
         err << "vantrel: warning: " << path.string() << ": " << oneLine(warning) << '\n';
-    LoopTable table;
+}
+
+// What the command line asks the analysis to use: the kept settings, the macro, and the channels
+// named (or, without settings, chosen by name and unit); their units' warnings go to err.
+AnalysisRequest requestOf(const AnalyzeOptions& options, const std::filesystem::path& path,
+                          const Recording& recording, std::ostream& err) {
+    AnalysisRequest request;
+    if (options.settings) {
+        try {
+            request.settings = readSettingsFile(*options.settings);
+        } catch (const SettingsFileError& error) {
+            throw Failure{error.what()};
+        }
+    }
+    if (options.macro)
+        request.macro = Utf8ToUtf16(textOfFile(*options.macro, "macro"));
+    if (options.pressure || options.volume || options.ecg || !options.settings) {
+        try {
+            request.channels = chooseChannels(recording, {options.pressure, options.volume, options.ecg});
+        } catch (const ChannelError& error) {
+            throw Failure{path.string() + ": " + error.what()};
+        }
+        warnOfUnits(path, recording, *request.channels, err);
+    }
+    return request;
+}
+
+AnalysisOutcome analyzeRecording(const AnalyzeOptions& options, const std::filesystem::path& path,
+                                 Recording& recording, std::ostream& err,
+                                 const AnalyzerFactory& makeAnalyzer) {
+    const AnalysisRequest request = requestOf(options, path, recording, err);
     try {
-        table = makeAnalyzer()->analyze(recording, channels);
+        // Channels the settings choose are known only once the analysis has read them.
+        if (request.channels)
+            checkAnalysisLimits(recording, *request.channels);
+        AnalysisOutcome outcome = makeAnalyzer()->analyze(recording, request);
+        if (!request.channels) {
+            checkAnalysisLimits(recording, outcome.channels);
+            warnOfUnits(path, recording, outcome.channels, err);
+        }
+        return outcome;
+    } catch (const SettingsRefused& error) {
+        throw Failure{options.settings->string() + ": " + error.what()};
+    } catch (const MacroRefused& error) {
+        throw Failure{options.macro->string() + ": " + error.what()};
+    } catch (const AnalysisLimitError& error) {
+        throw Failure{path.string() + ": " + error.what()};
     } catch (const std::exception& error) {
         throw Failure{path.string() + ": cannot analyse the recording: " + error.what()};
     }
-    if (table.rows.empty()) {
-        err << "vantrel: " << oneLine(noLoopsText(path, recording, channels)) << '\n';
-        return std::nullopt;
+}
+
+void writeResults(const std::optional<std::filesystem::path>& file, const std::string& text,
+                  std::ostream& out) {
+    if (!file) {
+        out << text;
+        return;
     }
-    return formatLoopTable(table, options.format);
+    try {
+        writeOutputFile(*file, text);
+    } catch (const FileError& error) {
+        throw Failure{error.what()};
+    }
 }
 
 int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
@@ -121,17 +174,23 @@ int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
     const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
     if (options.output)
         checkOutputIsNotTheRecording(path, *options.output);
-    const std::optional<std::string> text = analyzeText(path, options, err, makeAnalyzer);
-    if (!text)
+    if (options.saveSettings)
+        checkOutputIsNotTheRecording(path, *options.saveSettings);
+    Recording recording = load(path, options);
+    const AnalysisOutcome outcome = analyzeRecording(options, path, recording, err, makeAnalyzer);
+    if (outcome.table.rows.empty()) {
+        err << "vantrel: " << oneLine(noLoopsText(path, recording, outcome.channels)) << '\n';
         return kNoLoops;
-    if (options.output) {
+    }
+    if (options.saveSettings && !outcome.settings)
+        throw Failure{options.saveSettings->string() + ": the module's document did not save its settings"};
+    writeResults(options.output, formatLoopTable(outcome.table, options.format), out);
+    if (options.saveSettings) {
         try {
-            writeOutputFile(*options.output, *text);
+            writeOutputFile(*options.saveSettings, settingsFileText(*outcome.settings));
         } catch (const FileError& error) {
             throw Failure{error.what()};
         }
-    } else {
-        out << *text;
     }
     return 0;
 }

@@ -152,11 +152,16 @@ protected:
     // window a host object made): takes its title, style, id and place,
     // subclasses it and runs SetupWindow.
     void AttachAlias(HWND handle);
+    // A window whose class name is its own is made in a class registered from
+    // GetWindowClass on its first creation (on each desktop).
     virtual LPCWSTR GetClassName() const;
+    // The framework's class description; a window class of its own changes it.
+    virtual void GetWindowClass(WNDCLASSW& windowClass) const;
     const TEventInfo* CurrentEvent() const { return mCurrent; }
 
 private:
     friend struct TWindowBinding;
+    friend struct TDialogProc;
     void Bind(HWND handle);
     void Unbind();
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);

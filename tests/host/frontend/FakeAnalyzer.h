@@ -13,12 +13,16 @@ class FakeAnalyzer : public LoopAnalyzer {
 public:
     explicit FakeAnalyzer(Outcome outcome = Outcome::Loops) : mOutcome(outcome) {}
 
-    LoopTable analyze(Recording& recording, const AnalysisChannels& channels) override {
+    AnalysisOutcome analyze(Recording& recording, const AnalysisRequest& request) override {
         if (mOutcome == Outcome::Failure)
             throw std::runtime_error("no end-diastolic points\nfound");
-        LoopTable table;
+        AnalysisOutcome outcome;
+        outcome.channels = request.channels.value_or(AnalysisChannels{0, 1, std::nullopt});
+        outcome.settings = SettingsStreams{{{1, 2, 3}, {4, 5}}};
+        LoopTable& table = outcome.table;
         if (mOutcome == Outcome::NoLoops)
-            return table;
+            return outcome;
+        const AnalysisChannels channels = outcome.channels;
         table.columns = {{"P", recording.channels()[channels.pressure].unit},
                          {"V", recording.channels()[channels.volume].unit}};
         const Record& record = recording.record(0);
@@ -28,7 +32,7 @@ public:
                  0,
                  tick * record.tickPeriod(),
                  {record.samples(channels.pressure)[tick], record.samples(channels.volume)[tick]}});
-        return table;
+        return outcome;
     }
 
 private:

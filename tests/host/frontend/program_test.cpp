@@ -195,3 +195,43 @@ TEST_F(ProgramTest, AnswersHelpAndUsageErrors) {
 
 } // namespace
 } // namespace Vantrel
+
+namespace Vantrel {
+namespace {
+
+// --save-settings keeps the settings once the results are written; --settings reads them back. A
+// damaged settings file or an unreadable macro is refused before any analysis: one line, status 1,
+// nothing written.
+TEST_F(ProgramTest, KeepsTheSettingsOnlyWithCompleteResultsAndRefusesDamagedOnes) {
+    const fs::path recording = write("rec.csv", "Pressure (mmHg);Volume [uL]\n1;10\n2;20\n3;30\n4;40\n");
+    const fs::path kept = folder / "kept.vset";
+    ASSERT_EQ(run({"analyze", recording.string(), "--rate", "2", "--save-settings", kept.string()}), 0)
+        << err.str();
+    EXPECT_EQ(parseSettingsFile(contents(kept)), (SettingsStreams{{{1, 2, 3}, {4, 5}}}));
+    ASSERT_EQ(run({"analyze", recording.string(), "--rate", "2", "--settings", kept.string()}), 0)
+        << err.str();
+
+    const fs::path missed = folder / "missed.vset";
+    EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--save-settings", missed.string()},
+                  Outcome::Failure),
+              1);
+    EXPECT_FALSE(fs::exists(missed)) << "no results, no settings";
+
+    const std::string good = contents(kept);
+    for (const std::string& damaged : {good.substr(0, good.size() - 3), std::string("VTRLSET1garbage"),
+                                       std::string("not settings at all")}) {
+        const fs::path file = write("damaged.vset", damaged);
+        EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--settings", file.string()}), 1);
+        EXPECT_EQ(out.str(), "");
+        const std::string message = err.str();
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+        EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+    }
+    EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--run", (folder / "none.mac").string()}),
+              1);
+    EXPECT_NE(err.str().find("cannot read the macro"), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+}
+
+} // namespace
+} // namespace Vantrel
