@@ -138,9 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "analysing the recording", size, std::chrono::seconds(1), std::chrono::microseconds(60), [&] {
             out.str("");
             err.str("");
-            status = runProgram(views, out, err, [] {
-                return std::make_unique<DocumentLoopAnalyzer>(module);
-            });
+            status =
+                runProgram(views, out, err, [] { return std::make_unique<DocumentLoopAnalyzer>(module); });
         });
 
     FUZZ_CHECK(contents(recording) == text, "the recording is left as it was");
