@@ -11,7 +11,6 @@
 #include "core/String.h"
 #include "fuzz/support/HostUnitOwner.h"
 #include "fuzz/support/StepModelDocument.h"
-#include "host/frontend/AnalysisFormulas.h"
 #include "host/recording/DelimitedExport.h"
 #include "module/AutomationMessageClasses.h"
 #include "platform/win32/com_ptr.h"
@@ -172,23 +171,27 @@ void unitCacheSeeds() {
     seed("channel_unit_cache", "save-two", bytes({0, 0, 2, 5, 0, 0, 0, 9, 0, 0, 0}));
 }
 
-// Formulas as the front end writes them for the document, and as a user may.
+// Formulas of the module's calculation classes as the front end wrote them for the document, and
+// as a user may.
 std::vector<std::string> writtenFormulas() {
-    const AnalysisChannels pressureVolume{0, 1, std::nullopt};
-    const AnalysisChannels withEcg{0, 1, 2};
-    const std::string analyzer = analyzerFormula(pressureVolume, 0.0);
-    return {
-        analyzer,
-        analyzerFormula(withEcg, 0.75),
-        analyzerFormulaOnVirtualVolume(pressureVolume, 0.0),
-        parameterSelectorFormula(analyzer, 1),
-        parameterSelectorFormula(analyzer, 29),
-        edpDetectorFormula(pressureVolume, 0.0),
-        volumeFormula(pressureVolume),
-        std::string("PVMaxDet(ch1)"),
-        std::string("TarvikPVAParamSelector(PvaCalc(" + analyzer + ", -1, 0, 0, 0, 0, 0, 0, 0), 1, 1, 1)"),
-        std::string("ch1 * 2 + sin(2 * pi * t) - shift(ch2, 0.01) / 4"),
-        std::string("CMPeakDet(ch1, 10, 0.05)")};
+    return {std::string("TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, 0, 2147483647, "
+                        "2147483647), 0, 0, 2147483647, 2147483647)"),
+            std::string("TarvikAnalyzer(ch1, ch2, PVEcgEdpDet(CMPeakDet(ch3, 0.75, 0), 0, 0, 2147483647, "
+                        "2147483647), 0, 0, 2147483647, 2147483647)"),
+            std::string("TarvikAnalyzer(ch1, pvvolumewithoutvp, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, "
+                        "0, 2147483647, 2147483647), 0, 0, 2147483647, 2147483647)"),
+            std::string("TarvikParamSelector(TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), "
+                        "20, 0, 0, 2147483647, 2147483647), 0, 0, 2147483647, 2147483647), 1, 1, 1)"),
+            std::string("TarvikParamSelector(TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), "
+                        "20, 0, 0, 2147483647, 2147483647), 0, 0, 2147483647, 2147483647), 29, 1, 1)"),
+            std::string("PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, 0, 2147483647, 2147483647)"),
+            std::string("ch2"),
+            std::string("PVMaxDet(ch1)"),
+            std::string("TarvikPVAParamSelector(PvaCalc(TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, "
+                        "CMPeakDet(ch1, 20, 0), 20, 0, 0, 2147483647, 2147483647), 0, 0, 2147483647, "
+                        "2147483647), -1, 0, 0, 0, 0, 0, 0, 0), 1, 1, 1)"),
+            std::string("ch1 * 2 + sin(2 * pi * t) - shift(ch2, 0.01) / 4"),
+            std::string("CMPeakDet(ch1, 10, 0.05)")};
 }
 
 void formulaSeeds() {
