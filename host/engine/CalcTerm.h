@@ -5,11 +5,17 @@
 #include "platform/vantrel/ICalcEnumClass2.h"
 #include "platform/win32/com_ptr.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace Vantrel {
+
+/// The events a virtual channel has computed for a complete record, kept for every formula that
+/// names it; null when it has none to give (the formula then computes them itself).
+using KeptEvents = std::function<std::shared_ptr<const std::vector<std::byte>>(std::int32_t record)>;
 
 /// One bound part of a formula: what it computes and from what.
 struct CalcTerm {
@@ -33,6 +39,7 @@ struct CalcTerm {
     std::u16string arguments;              // Module: the argument text SetArgs receives
     std::vector<CalcTerm> sources;         // Module, in argument order
     ULONG eventSize = sizeof(EventRecord); // bytes per event of an event term
+    KeptEvents kept;                       // an event term a virtual channel's name stands for
 
     bool givesEvents() const { return kind != Kind::Samples; }
 };

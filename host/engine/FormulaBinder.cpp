@@ -41,8 +41,9 @@ std::string argumentName(ICalcEnumNumericParams* params, LONG index) {
 
 } // namespace
 
-FormulaBinder::FormulaBinder(std::size_t channelCount, ICalcService* classes, IUnknown* host)
-    : mChannelCount(channelCount), mClasses(classes), mHost(host) {}
+FormulaBinder::FormulaBinder(std::size_t channelCount, ICalcService* classes, IUnknown* host,
+                             const KeptByNode* kept)
+    : mChannelCount(channelCount), mClasses(classes), mHost(host), mKept(kept) {}
 
 ComPtr<ICalcEnumClass2> FormulaBinder::findClass(const std::string& name) const {
     if (!mClasses)
@@ -77,6 +78,9 @@ CalcTerm FormulaBinder::bind(const FormulaNode& node, Want want) {
         throw FormulaError(node.position, "'" + term.name + "' gives events where a signal is needed");
     if (want == Want::Events && !term.givesEvents())
         throw FormulaError(node.position, "a signal where events are needed");
+    if (mKept && term.givesEvents())
+        if (const auto found = mKept->find(&node); found != mKept->end())
+            term.kept = found->second;
     return term;
 }
 

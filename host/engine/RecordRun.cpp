@@ -5,6 +5,7 @@
 #include "host/engine/FormulaError.h"
 #include "host/engine/HresultText.h"
 #include "host/engine/PeakSeries.h"
+#include "host/engine/RecordEventStream.h"
 #include "host/engine/SampleCursor.h"
 #include "host/framework/Text.h"
 
@@ -26,7 +27,7 @@ RecordRun::RecordRun(const Recording& recording, const CalcTerm& root, IUnknown*
         mStream = top.Query<IEnumEventEx>(IID_IEnumEventEx);
         if (!mStream || FAILED(mStream->GetEventSize(&mEventSize)) || mEventSize == 0)
             fail("'" + root.name + "' gives no event stream");
-        if (root.kind == CalcTerm::Kind::Module && FAILED(mEnumerators.back()->Seek(0)))
+        if (computesRoot() && FAILED(mEnumerators.back()->Seek(0)))
             fail("'" + root.name + "' cannot seek to the record start");
     } catch (...) {
         clear();
@@ -49,7 +50,15 @@ void RecordRun::fail(const std::string& message) const {
     throw FormulaError(mRoot.position, message);
 }
 
+bool RecordRun::computesRoot() const {
+    return mRoot.kind == CalcTerm::Kind::Module && !mEnumerators.empty();
+}
+
 ComPtr<IUnknown> RecordRun::build(const CalcTerm& term) {
+    if (term.kept && SampleExpression::recordComplete(mRecording, mRecord))
+        if (RecordEventStream::Events events = term.kept(mRecord))
+            return ComPtr<IUnknown>::Adopt(
+                new RecordEventStream(std::move(events), term.eventSize, 0, INT_MAX));
     switch (term.kind) {
     case CalcTerm::Kind::Samples:
         return ComPtr<IUnknown>::Adopt(new SampleCursor(mRecording, term.signal, mRecord));
@@ -94,7 +103,7 @@ ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
 
 HRESULT RecordRun::seek(LONG tick) {
     mFinished = false;
-    if (mRoot.kind == CalcTerm::Kind::Module)
+    if (computesRoot())
         return mEnumerators.back()->Seek(tick);
     mStream->Find(FALSE, tick, tick, INT_MAX, 0, nullptr);
     return S_OK;

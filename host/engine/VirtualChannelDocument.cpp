@@ -218,9 +218,11 @@ HRESULT VirtualChannelDocument::RefreshChannel(BSTR key) {
     return S_OK;
 }
 
+// The events of the channels that read it go with the channel's.
 void VirtualChannelDocument::drop(LONG channel) {
-    if (Channel* c = byNumber(channel))
-        c->events.clear();
+    for (const auto& c : mChannels)
+        if (static_cast<LONG>(c->ref.channel) == channel || c->sources.count(channel) > 0)
+            c->events.clear();
 }
 
 HRESULT VirtualChannelDocument::MarkDataEnd() {
@@ -249,18 +251,38 @@ HRESULT VirtualChannelDocument::AssignCalculation(IUnknown* channel, IUnknown* c
     return S_OK;
 }
 
-CalcEngine::ChannelFormulas VirtualChannelDocument::channelFormulas() const {
-    return [this](const std::string& name) -> std::optional<std::u16string> {
+CalcEngine::ChannelFormulas VirtualChannelDocument::channelFormulas() {
+    return [this](const std::string& name) -> std::optional<CalcEngine::NamedChannel> {
         for (const auto& c : mChannels) {
             if (c->formula.empty() || c->name.size() != name.size())
                 continue;
-            if (std::equal(name.begin(), name.end(), c->name.begin(), [](char a, char16_t b) {
+            if (!std::equal(name.begin(), name.end(), c->name.begin(), [](char a, char16_t b) {
                     return b < 0x80 && a == std::tolower(static_cast<unsigned char>(b));
                 }))
-                return c->formula;
+                continue;
+            CalcEngine::NamedChannel named{c->formula, {}};
+            if (c->calculation && c->calculation->givesEvents())
+                named.events = [alive = std::weak_ptr<VirtualChannelDocument* const>(mAlive),
+                                channel = static_cast<LONG>(c->ref.channel),
+                                formula = c->formula](std::int32_t record) -> RecordEventStream::Events {
+                    const auto self = alive.lock();
+                    return self ? (*self)->keptEvents(channel, formula, record) : nullptr;
+                };
+            return named;
         }
         return std::nullopt;
     };
+}
+
+RecordEventStream::Events VirtualChannelDocument::keptEvents(LONG number, const std::u16string& formula,
+                                                             std::int32_t record) {
+    Channel* c = byNumber(number);
+    const Recording& recording = mData->recording();
+    if (!c || c->formula != formula || !c->calculation || record < 0 || record >= recording.recordCount() ||
+        !SampleExpression::recordComplete(recording, record))
+        return nullptr;
+    std::shared_ptr<const std::vector<std::byte>> events;
+    return SUCCEEDED(recordEvents(*c, record, events)) ? events : nullptr;
 }
 
 std::set<std::int32_t> VirtualChannelDocument::sourcesOf(std::u16string_view formula) const {

@@ -3,6 +3,7 @@
 #include "host/engine/CalcEngine.h"
 #include "host/engine/ComObject.h"
 #include "host/engine/DocumentData.h"
+#include "host/engine/RecordEventStream.h"
 #include "host/engine/VirtualChannelObject.h"
 #include "platform/vantrel/IChannelLookup.h"
 #include "platform/vantrel/IDocumentData.h"
@@ -24,10 +25,12 @@ namespace Vantrel {
 /// record through event enumerators; and the document's data interface (ISampleBlocks: samples,
 /// records, the end of the data, channel units). Virtual channels are numbered after the recorded
 /// ones; a formula may name a virtual channel that has one, and then reads it as if its formula
-/// stood there. Every other call and interface of the document data goes to the wrapped
-/// DocumentData. A channel's events are computed when first read and kept until its data are
-/// dropped, its calculation changes or it is released; the events of a record still being sampled
-/// are computed afresh, and an enumerator over it follows the record as it grows.
+/// stood there, taking the events the channel keeps. Every other call and interface of the document
+/// data goes to the wrapped DocumentData. A channel's events are computed when first read and kept
+/// until its data or those of a virtual channel it reads are dropped, its calculation changes or it
+/// is released; they are computed once for the channel and every formula that names it. The events
+/// of a record still being sampled are computed afresh, and an enumerator over it follows the record
+/// as it grows.
 ///
 /// It also keeps what the module hands the document: the child data by type id, and the unit a
 /// channel is given (ApplyChannelUnit, or through the host document's unit-change message).
@@ -117,7 +120,11 @@ private:
     void drop(LONG channel);
     HRESULT recordEvents(Channel& channel, LONG record,
                          std::shared_ptr<const std::vector<std::byte>>& events);
-    CalcEngine::ChannelFormulas channelFormulas() const;
+    CalcEngine::ChannelFormulas channelFormulas();
+    // The events channel number keeps for a complete record while its formula is this one; null
+    // otherwise, or when they cannot be computed.
+    std::shared_ptr<const std::vector<std::byte>> keptEvents(LONG number, const std::u16string& formula,
+                                                             std::int32_t record);
     std::set<std::int32_t> sourcesOf(std::u16string_view formula) const;
 
     ComPtr<DocumentData> mData;
@@ -127,6 +134,9 @@ private:
     std::map<DWORD, ComPtr<IUnknown>> mChildData;
     std::map<LONG, ComPtr<IUnknown>> mUnits; // given to recorded channels
     int mDataEnds = 0;
+    // Expires with the object: the kept events that compiled formulas ask for are no more.
+    std::shared_ptr<VirtualChannelDocument* const> mAlive =
+        std::make_shared<VirtualChannelDocument* const>(this);
 };
 
 } // namespace Vantrel
