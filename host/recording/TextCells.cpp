@@ -1,7 +1,9 @@
 #include "host/recording/TextCells.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 namespace Vantrel {
@@ -19,14 +21,55 @@ char delimiterChar(Delimiter delimiter) {
     return ',';
 }
 
+namespace {
+
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+
+} // namespace
+
+LineReader::LineReader(std::istream& in, std::size_t size) : mIn(&in), mChunk(kChunkBytes), mSize(size) {}
+
+std::size_t LineReader::remainingBytes() const {
+    if (!mIn)
+        return mText.size() - mPos;
+    return mSize > mConsumed ? mSize - mConsumed : 0;
+}
+
+// Keeps the unsplit rest, grows the chunk when the rest fills it, and reads behind the rest.
+bool LineReader::readChunk() {
+    if (mEnded)
+        return false;
+    const std::size_t rest = mText.size() - mPos;
+    if (rest > 0 && mPos > 0)
+        std::memmove(mChunk.data(), mText.data() + mPos, rest);
+    if (rest == mChunk.size())
+        mChunk.resize(2 * mChunk.size());
+    mIn->read(mChunk.data() + rest, static_cast<std::streamsize>(mChunk.size() - rest));
+    const auto got = static_cast<std::size_t>(mIn->gcount());
+    if (!*mIn) {
+        mEnded = true;
+        mFailed = mIn->bad();
+    }
+    mText = std::string_view(mChunk.data(), rest + got);
+    mPos = 0;
+    return got > 0;
+}
+
 std::optional<std::string_view> LineReader::next() {
+    const void* lf = nullptr;
+    for (;;) {
+        if (mPos < mText.size())
+            lf = std::memchr(mText.data() + mPos, '\n', mText.size() - mPos);
+        if (lf || !mIn || !readChunk())
+            break;
+    }
     if (mPos >= mText.size())
         return std::nullopt;
     const char* start = mText.data() + mPos;
-    const void* lf = std::memchr(start, '\n', mText.size() - mPos);
     const std::size_t length =
         lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : mText.size() - mPos;
     mPos += length + (lf ? 1 : 0);
+    mConsumed += length + (lf ? 1 : 0);
     ++mLine;
     std::string_view line(start, length);
     if (!line.empty() && line.back() == '\r')
@@ -34,8 +77,63 @@ std::optional<std::string_view> LineReader::next() {
     return line;
 }
 
-bool LineReader::restIsBlank() const {
-    return mText.find_first_not_of(" \t\r\n", mPos) == std::string_view::npos;
+const char* scanPlainDecimal(const char* first, const char* last, char point, PlainDecimal& number) {
+    number = {};
+    const char* p = first;
+    if (p != last && *p == '-') {
+        number.negative = true;
+        ++p;
+    }
+    int digits = 0;
+    bool separator = false;
+    for (; p != last; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit < 10) {
+            if (++digits > 19)
+                return nullptr;
+            number.digits = number.digits * 10 + digit;
+            number.decimals += separator ? 1 : 0;
+        } else if (*p == point && !separator) {
+            separator = true;
+        } else {
+            break;
+        }
+    }
+    return digits > 0 ? p : nullptr;
+}
+
+namespace {
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53; // below it every integer is a double
+
+} // namespace
+
+// Both the digits and the power of ten are exact doubles, so their quotient is the decimal correctly
+// rounded, as from_chars rounds it.
+bool plainDecimalValue(const PlainDecimal& number, double& value) {
+    if (number.digits >= kExactIntegers || number.decimals > 22)
+        return false;
+    const double magnitude = static_cast<double>(number.digits) / kPowersOfTen[number.decimals];
+    value = number.negative ? -magnitude : magnitude;
+    return true;
+}
+
+// The double rounded to float is the decimal rounded to float, unless the double fell exactly halfway
+// between two floats (the decimal itself may lie on either side) or outside the normal floats.
+bool plainDecimalValue(const PlainDecimal& number, float& value) {
+    double exact = 0.0;
+    if (!plainDecimalValue(number, exact))
+        return false;
+    const double magnitude = std::fabs(exact);
+    constexpr std::uint64_t kBelowFloat = (std::uint64_t{1} << 29) - 1; // bits a float drops
+    if (magnitude != 0.0 &&
+        (magnitude < std::numeric_limits<float>::min() || magnitude > std::numeric_limits<float>::max() ||
+         (std::bit_cast<std::uint64_t>(exact) & kBelowFloat) == std::uint64_t{1} << 28))
+        return false;
+    value = static_cast<float>(exact);
+    return true;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,23 +18,52 @@ namespace Vantrel {
 /// The character of a delimiter; Detect gives a comma.
 char delimiterChar(Delimiter delimiter);
 
-/// Splits a text into lines at LF, dropping a CR before it. Numbers lines from 1.
+/// Splits a text into lines at LF, dropping a CR before it. Numbers lines from 1. The text is one
+/// in memory, or a stream read a chunk at a time: then only the chunk and the longest line are held.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : mText(text) {}
+    /// size: the bytes the stream holds, as far as known (for remainingBytes).
+    LineReader(std::istream& in, std::size_t size);
 
     /// The next line, or nothing at the end of the text. A final LF does not start another line.
+    /// A line read from a stream stays valid until the next call.
     std::optional<std::string_view> next();
     std::int64_t lineNumber() const { return mLine; }
-    std::size_t remainingBytes() const { return mText.size() - mPos; }
-    /// Whether everything after the current line is blank.
-    bool restIsBlank() const;
+    std::size_t remainingBytes() const;
+    /// Whether reading the stream failed (not merely ended).
+    bool failed() const { return mFailed; }
 
 private:
-    std::string_view mText;
+    bool readChunk();
+
+    std::string_view mText; // in memory: the text; from a stream: the bytes read and not yet split
     std::size_t mPos = 0;
     std::int64_t mLine = 0;
+    std::istream* mIn = nullptr;
+    std::vector<char> mChunk;
+    std::size_t mSize = 0;     // of the stream
+    std::size_t mConsumed = 0; // bytes of the stream split into lines
+    bool mEnded = false;
+    bool mFailed = false;
 };
+
+/// A number written as plain decimal digits: an optional '-', then digits with at most one decimal
+/// separator among them; its value is digits / 10^decimals.
+struct PlainDecimal {
+    std::uint64_t digits = 0;
+    int decimals = 0;
+    bool negative = false;
+};
+
+/// Reads a plain decimal of at most 19 digits from first on, up to the first character that cannot
+/// continue it; returns where that stands, or null when no such number starts at first.
+const char* scanPlainDecimal(const char* first, const char* last, char point, PlainDecimal& number);
+
+/// The double or float nearest to a plain decimal: what parseNumberCell reads from its text. False
+/// when that cannot be told this quickly (the text must be parsed then).
+bool plainDecimalValue(const PlainDecimal& number, double& value);
+bool plainDecimalValue(const PlainDecimal& number, float& value);
 
 /// The cells of a header row, each unquoted when it was enclosed in double quotes ("" inside
 /// stands for one quote). On a malformed quote, returns nothing and sets badColumn (from 1).

@@ -11,6 +11,18 @@ namespace Vantrel {
 
 namespace {
 
+// Rows of a time column, numbered from 0.
+struct Times {
+    const TimeColumn& column;
+    std::size_t first;
+    std::size_t count;
+
+    double operator[](std::size_t row) const { return column[first + row]; }
+    std::size_t size() const { return count; }
+    double front() const { return column[first]; }
+    double back() const { return column[first + count - 1]; }
+};
+
 // A time for a message, rounded to a hundredth of the resolution (a step of the column), so that
 // neighbouring times stay apart and printing noise goes: 0.0030000000000000027 is "0.003".
 std::string timeText(double seconds, double resolution) {
@@ -19,7 +31,7 @@ std::string timeText(double seconds, double resolution) {
     return fixedNumberText(seconds, decimals);
 }
 
-std::optional<std::size_t> firstNonIncreasing(std::span<const double> times) {
+std::optional<std::size_t> firstNonIncreasing(const Times& times) {
     for (std::size_t i = 1; i < times.size(); ++i)
         if (!(times[i] > times[i - 1]))
             return i;
@@ -27,7 +39,7 @@ std::optional<std::size_t> firstNonIncreasing(std::span<const double> times) {
 }
 
 // The median step: what the column's steps mostly are, whatever one of them does.
-double typicalStep(std::span<const double> times) {
+double typicalStep(const Times& times) {
     std::vector<double> steps(times.size() - 1);
     for (std::size_t i = 1; i < times.size(); ++i)
         steps[i - 1] = times[i] - times[i - 1];
@@ -36,7 +48,7 @@ double typicalStep(std::span<const double> times) {
     return *middle;
 }
 
-std::optional<TimeAxisFault> firstIrregular(std::span<const double> times, double meanStep) {
+std::optional<TimeAxisFault> firstIrregular(const Times& times, double meanStep) {
     const auto text = [meanStep](double seconds) { return timeText(seconds, meanStep) + " s"; };
     for (std::size_t i = 1; i < times.size(); ++i) {
         const double step = times[i] - times[i - 1];
@@ -61,7 +73,9 @@ double snappedToIntegerRate(double period) {
 
 } // namespace
 
-std::optional<double> periodFromTimes(std::span<const double> times, TimeAxisFault& fault) {
+std::optional<double> periodFromTimes(const TimeColumn& column, std::size_t first, std::size_t count,
+                                      TimeAxisFault& fault) {
+    const Times times{column, first, count};
     if (times.size() < 2) {
         fault = {0, "one data row: the time column gives no sample rate"};
         return std::nullopt;
