@@ -16,8 +16,13 @@ std::unique_ptr<RecordRun> Calculation::start(std::int32_t record, bool online) 
 
 std::vector<std::byte> Calculation::events(std::int32_t record) const {
     std::vector<std::byte> result;
-    start(record, !SampleExpression::recordComplete(*mRecording, record))->pull(result);
+    events(record, result);
     return result;
+}
+
+void Calculation::events(std::int32_t record, std::vector<std::byte>& out) const {
+    out.clear();
+    start(record, !SampleExpression::recordComplete(*mRecording, record))->pull(out);
 }
 
 } // namespace Vantrel

@@ -28,6 +28,8 @@ public:
     /// The events of a record, eventSize() bytes each: all of them for a complete record, those
     /// ready now for one being sampled. Throws FormulaError as RecordRun does.
     std::vector<std::byte> events(std::int32_t record) const;
+    /// The same into out, which keeps its memory for the next record or run.
+    void events(std::int32_t record, std::vector<std::byte>& out) const;
 
     const CalcTerm& root() const { return *mRoot; }
 

@@ -110,7 +110,8 @@ HRESULT RecordRun::seek(LONG tick) {
 }
 
 bool RecordRun::pull(std::vector<std::byte>& events) {
-    std::vector<std::byte> buffer(static_cast<std::size_t>(batch) * mEventSize);
+    std::vector<std::byte>& buffer = mBuffer;
+    buffer.resize(static_cast<std::size_t>(batch) * mEventSize);
     LONG last = -1;
     int stalls = 0;
     while (!mFinished) {
