@@ -1,9 +1,7 @@
 #include "host/recording/TextCells.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
-#include <limits>
 #include <utility>
 
 namespace Vantrel {
@@ -75,65 +73,6 @@ std::optional<std::string_view> LineReader::next() {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     return line;
-}
-
-const char* scanPlainDecimal(const char* first, const char* last, char point, PlainDecimal& number) {
-    number = {};
-    const char* p = first;
-    if (p != last && *p == '-') {
-        number.negative = true;
-        ++p;
-    }
-    int digits = 0;
-    bool separator = false;
-    for (; p != last; ++p) {
-        const auto digit = static_cast<unsigned>(*p - '0');
-        if (digit < 10) {
-            if (++digits > 19)
-                return nullptr;
-            number.digits = number.digits * 10 + digit;
-            number.decimals += separator ? 1 : 0;
-        } else if (*p == point && !separator) {
-            separator = true;
-        } else {
-            break;
-        }
-    }
-    return digits > 0 ? p : nullptr;
-}
-
-namespace {
-
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53; // below it every integer is a double
-
-} // namespace
-
-// Both the digits and the power of ten are exact doubles, so their quotient is the decimal correctly
-// rounded, as from_chars rounds it.
-bool plainDecimalValue(const PlainDecimal& number, double& value) {
-    if (number.digits >= kExactIntegers || number.decimals > 22)
-        return false;
-    const double magnitude = static_cast<double>(number.digits) / kPowersOfTen[number.decimals];
-    value = number.negative ? -magnitude : magnitude;
-    return true;
-}
-
-// The double rounded to float is the decimal rounded to float, unless the double fell exactly halfway
-// between two floats (the decimal itself may lie on either side) or outside the normal floats.
-bool plainDecimalValue(const PlainDecimal& number, float& value) {
-    double exact = 0.0;
-    if (!plainDecimalValue(number, exact))
-        return false;
-    const double magnitude = std::fabs(exact);
-    constexpr std::uint64_t kBelowFloat = (std::uint64_t{1} << 29) - 1; // bits a float drops
-    if (magnitude != 0.0 &&
-        (magnitude < std::numeric_limits<float>::min() || magnitude > std::numeric_limits<float>::max() ||
-         (std::bit_cast<std::uint64_t>(exact) & kBelowFloat) == std::uint64_t{1} << 28))
-        return false;
-    value = static_cast<float>(exact);
-    return true;
 }
 
 namespace {

@@ -32,9 +32,13 @@ std::string timeText(double seconds, double resolution) {
 }
 
 std::optional<std::size_t> firstNonIncreasing(const Times& times) {
-    for (std::size_t i = 1; i < times.size(); ++i)
-        if (!(times[i] > times[i - 1]))
+    double previous = times[0];
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        const double time = times[i];
+        if (!(time > previous))
             return i;
+        previous = time;
+    }
     return std::nullopt;
 }
 
@@ -50,16 +54,20 @@ double typicalStep(const Times& times) {
 
 std::optional<TimeAxisFault> firstIrregular(const Times& times, double meanStep) {
     const auto text = [meanStep](double seconds) { return timeText(seconds, meanStep) + " s"; };
+    const double first = times[0];
+    double previous = first;
     for (std::size_t i = 1; i < times.size(); ++i) {
-        const double step = times[i] - times[i - 1];
+        const double time = times[i];
+        const double step = time - previous;
         if (std::abs(step - meanStep) > 0.5 * meanStep)
-            return TimeAxisFault{i, "irregular time column: " + text(times[i]) + " follows " +
-                                        text(times[i - 1]) + ", a step of " + text(step) +
-                                        " where the sample period is " + text(typicalStep(times))};
-        const double expected = times[0] + static_cast<double>(i) * meanStep;
-        if (std::abs(times[i] - expected) > meanStep)
-            return TimeAxisFault{i, "irregular time column: " + text(times[i]) + " where " + text(expected) +
+            return TimeAxisFault{i, "irregular time column: " + text(time) + " follows " + text(previous) +
+                                        ", a step of " + text(step) + " where the sample period is " +
+                                        text(typicalStep(times))};
+        const double expected = first + static_cast<double>(i) * meanStep;
+        if (std::abs(time - expected) > meanStep)
+            return TimeAxisFault{i, "irregular time column: " + text(time) + " where " + text(expected) +
                                         " was expected"};
+        previous = time;
     }
     return std::nullopt;
 }

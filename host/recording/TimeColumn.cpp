@@ -7,10 +7,8 @@ namespace Vantrel {
 
 namespace {
 
-constexpr std::int64_t kExactUnits = std::int64_t{1} << 53; // every integer below is a double
-constexpr int kMostDecimals = 22;                          // 10^22 is the largest exact power of ten
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr auto kExactUnits = static_cast<std::int64_t>(kExactIntegers);
+constexpr int kMostDecimals = 22;    // 10^22 is the largest exact power of ten
 constexpr std::size_t kFewRuns = 64; // runs kept even when they are short
 
 // value * 10^power when its magnitude stays below kExactUnits.
@@ -24,11 +22,6 @@ bool timesPowerOfTen(std::int64_t& value, int power) {
 }
 
 } // namespace
-
-// A count of units over the exact power of ten rounds as the decimal it stands for.
-double TimeColumn::unitsValue(std::int64_t units) const {
-    return static_cast<double>(units) / kPowersOfTen[mDecimals] * mScale;
-}
 
 void TimeColumn::push(const PlainDecimal& time, double value) {
     if (mDoubles || time.decimals > kMostDecimals || time.digits >= static_cast<std::uint64_t>(kExactUnits) ||
@@ -95,21 +88,17 @@ void TimeColumn::keepDoubles() {
     mDoubles = true;
 }
 
-double TimeColumn::operator[](std::size_t row) const {
+double TimeColumn::lookUp(std::size_t row) const {
     if (mDoubles)
         return mSeconds[row];
-    const auto holds = [row](const Run& run) { return row >= run.row && row - run.row < run.count; };
-    if (!holds(mRuns[mLastRun])) {
-        if (mLastRun + 1 < mRuns.size() && holds(mRuns[mLastRun + 1])) {
-            ++mLastRun;
-        } else {
-            const auto after = std::upper_bound(mRuns.begin(), mRuns.end(), row,
-                                                [](std::size_t r, const Run& run) { return r < run.row; });
-            mLastRun = static_cast<std::size_t>(after - mRuns.begin()) - 1;
-        }
+    if (mLastRun + 1 < mRuns.size() && holds(mRuns[mLastRun + 1], row)) {
+        ++mLastRun;
+    } else {
+        const auto after = std::upper_bound(mRuns.begin(), mRuns.end(), row,
+                                            [](std::size_t r, const Run& run) { return r < run.row; });
+        mLastRun = static_cast<std::size_t>(after - mRuns.begin()) - 1;
     }
-    const Run& run = mRuns[mLastRun];
-    return unitsValue(run.first + run.step * static_cast<std::int64_t>(row - run.row));
+    return valueIn(mRuns[mLastRun], row);
 }
 
 } // namespace Vantrel

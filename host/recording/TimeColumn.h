@@ -25,7 +25,11 @@ public:
 
     std::size_t size() const { return mSize; }
     /// A row's time in seconds: its value times the scale.
-    double operator[](std::size_t row) const;
+    double operator[](std::size_t row) const {
+        if (!mDoubles && holds(mRuns[mLastRun], row))
+            return valueIn(mRuns[mLastRun], row);
+        return lookUp(row);
+    }
 
 private:
     // Rows row .. row + count - 1 hold first, first + step, ... (in units of 10^-mDecimals).
@@ -39,7 +43,15 @@ private:
     void pushUnits(std::int64_t units);
     bool rescale(int decimals);
     void keepDoubles();
-    double unitsValue(std::int64_t units) const;
+    double lookUp(std::size_t row) const;
+    static bool holds(const Run& run, std::size_t row) { return row >= run.row && row - run.row < run.count; }
+    // A count of units over the exact power of ten rounds as the decimal it stands for.
+    double unitsValue(std::int64_t units) const {
+        return static_cast<double>(units) / kExactPowersOfTen[mDecimals] * mScale;
+    }
+    double valueIn(const Run& run, std::size_t row) const {
+        return unitsValue(run.first + run.step * static_cast<std::int64_t>(row - run.row));
+    }
 
     double mScale;
     int mDecimals = 0;
