@@ -12,6 +12,15 @@
 
 namespace Vantrel {
 
+namespace {
+
+// The space of the host's recording notices; its number 52 names the loop-event channel of a new
+// analysis.
+constexpr GUID kRecordingNoticeGuid = MakeGuid("{3A7D80F0-59D6-11D3-80AE-005004AD3C53}");
+constexpr WORD kLoopChannelNotice = 52;
+
+} // namespace
+
 void InstallRecordingServices(Framework& framework) {
     const DWORD kind = (static_cast<DWORD>(framework.MessageIds().NumberOf(kCalcObjectClassGuid)) << 16) |
                        kCalcObjectClassNumber;
@@ -298,7 +307,13 @@ HRESULT RecordingDocument::GetSelection(DWORD, IHostSelection** selection) {
 // --- ISubject -------------------------------------------------------------------------------------
 
 HRESULT RecordingDocument::Notify(DWORD id, ULONG_PTR payload) {
-    mNotices.push_back({id, payload});
+    DocumentNotice notice{id, payload, std::nullopt};
+    const DWORD loopChannel =
+        (static_cast<DWORD>(mFramework.MessageIds().NumberOf(kRecordingNoticeGuid)) << 16) |
+        kLoopChannelNotice;
+    if (id == loopChannel && payload != 0)
+        notice.loopChannel = *reinterpret_cast<const VirtualChannelRef*>(payload);
+    mNotices.push_back(notice);
     const auto observers = mObservers;
     for (const ComPtr<IObserver>& observer : observers)
         observer->Notify(static_cast<ISubject*>(this), id, 0, payload);

@@ -24,6 +24,9 @@ void InstallRecordingServices(Framework& framework);
 struct DocumentNotice {
     DWORD id = 0;
     ULONG_PTR payload = 0;
+    /// The loop-event channel that a new analysis draws from (the host's message 52, whose payload
+    /// is the address of the reference, valid only during the call).
+    std::optional<VirtualChannelRef> loopChannel;
 };
 
 /// One call of the module on the recording view.

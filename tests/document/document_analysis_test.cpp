@@ -130,7 +130,7 @@ TEST_F(DocumentAnalysis, SampledOnlineInBlocksTheSameLoopsArrive) {
     const Vantrel::Record& source = recording->record(0);
     constexpr std::size_t kBlock = 250;
     sampled.startSampling(1.0 / source.sampleRate());
-    for (std::size_t first = 0; first < source.tickCount(); first += kBlock) {
+    for (std::size_t first = 0; first < static_cast<std::size_t>(source.tickCount()); first += kBlock) {
         std::vector<std::vector<float>> block;
         for (std::size_t c = 0; c < sampled.channelCount(); ++c) {
             const auto samples = source.samples(c);

@@ -185,8 +185,9 @@ TEST_F(SettingsStreams, CorruptedStreamsNeverCrashAndRefusedOnesChangeNothing) {
             for (int f = 0; f < flips; ++f)
                 corrupt[random() % corrupt.size()] = static_cast<BYTE>(random());
             const Bytes before = Save(index);
-            if (Load(index, corrupt) != S_OK)
+            if (Load(index, corrupt) != S_OK) {
                 EXPECT_EQ(Save(index), before) << name << " round " << round;
+            }
         }
     }
 }

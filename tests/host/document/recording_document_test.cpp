@@ -132,6 +132,11 @@ TEST_F(ModuleDocument, AnalyzeOnTheOcclusionSampleWritesTheFormulasAndFindsTheLo
     ASSERT_FALSE(notices.empty()) << "message 33 went out";
     EXPECT_EQ(notices.front() & 0x4A, 0x4Au) << "updated, loops rebuilt, inclusion applied";
     EXPECT_EQ(host.Zar().Progress().opened().at(0)->percents.back(), 100);
+    const auto& all = document->notices();
+    const auto loopChannel =
+        std::find_if(all.begin(), all.end(), [](const DocumentNotice& n) { return n.loopChannel; });
+    ASSERT_NE(loopChannel, all.end()) << "message 52 names the loop-event channel";
+    EXPECT_EQ(*loopChannel->loopChannel, document->data().channel(u"tarvik")->ref);
     // The analysis is saved with the document: the volume channel's unit and the marker channel.
     ASSERT_EQ(document->saveSettings(), S_OK);
     EXPECT_GT(document->storedStream(0)->size(), ReadBytes(kDocumentData / "setup-stream0.bin").size());
