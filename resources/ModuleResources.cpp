@@ -1,5 +1,6 @@
 #include "resources/ModuleResources.h"
 
+#include "resources/ModuleDialogs.h"
 #include "resources/ModuleImages.h"
 
 namespace Tarvik {
@@ -35,6 +36,7 @@ void RegisterModuleResources(HMODULE instance) {
     RegisterStringTable(instance, ModuleStringTable());
     RegisterVersionResource(instance, ModuleVersionInfo());
     RegisterModuleImages(instance);
+    RegisterModuleDialogs(instance);
 }
 
 } // namespace Tarvik

@@ -4,6 +4,7 @@
 
 #include "platform/user/button.h"
 #include "platform/user/combobox.h"
+#include "platform/user/dialog_api.h"
 #include "platform/user/edit.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
@@ -32,6 +33,7 @@ Desktop::Desktop()
     RegisterButtonClass(mClasses);
     RegisterEditClass(mClasses);
     RegisterScrollBarClass(mClasses);
+    RegisterDialogClass(mClasses);
 }
 
 void Desktop::SetMonitors(std::vector<Monitor> monitors) {

@@ -16,6 +16,7 @@
 #include "platform/user/EffectsLog.h"
 #include "platform/user/InputState.h"
 #include "platform/user/MessageQueue.h"
+#include "platform/user/ScriptedDialogs.h"
 #include "platform/user/ScriptedMenus.h"
 #include "platform/user/ScriptedMessageBoxes.h"
 #include "platform/user/TestClock.h"
@@ -41,6 +42,7 @@ public:
     TestClock& Clock() { return mClock; }
     TimerTable& Timers() { return mTimers; }
     ScriptedMessageBoxes& MessageBoxes() { return mBoxes; }
+    ScriptedDialogs& Dialogs() { return mDialogs; }
     EffectsLog& Effects() { return mEffects; }
     WindowSurfaces& Paint() { return mPaint; }
     InputState& Input() { return mInput; }
@@ -104,6 +106,7 @@ private:
     TestClock mClock;
     TimerTable mTimers;
     ScriptedMessageBoxes mBoxes;
+    ScriptedDialogs mDialogs;
     EffectsLog mEffects;
     WindowSurfaces mPaint;
     InputState mInput;
