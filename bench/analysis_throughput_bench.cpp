@@ -17,9 +17,8 @@
 
 #include "host/engine/CalcEngine.h"
 #include "host/engine/DocumentData.h"
-#include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/ChannelChoice.h"
-#include "host/frontend/EngineLoopAnalyzer.h"
+#include "host/frontend/DocumentLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/frontend/Program.h"
 #include "host/frontend/TableText.h"
@@ -38,6 +37,12 @@
 namespace {
 
 constexpr double kSeconds = 1800.0;
+
+// The loop analyser's formula of the module's default set-up over pressure ch1 and volume ch2, the
+// whole recording.
+constexpr const char* kLoopFormula =
+    "TarvikAnalyzer(ch1, ch2, PVEdpDet(ch1, CMPeakDet(ch1, 20, 0), 20, 0, 0, "
+    "2147483647, 2147483647), 0, 0, 2147483647, 2147483647)";
 
 struct Generated {
     Vantrel::Recording recording;
@@ -202,7 +207,7 @@ void BM_Analysis(benchmark::State& state) {
     try {
         const Vantrel::CalcEngine engine(g.recording, module().calcClasses(),
                                          ComPtr<IUnknown>(static_cast<IDocumentData*>(document.Get())));
-        analyzer = engine.compile(Vantrel::analyzerFormula({0, 1, {}}, 0.0));
+        analyzer = engine.compile(std::string_view(kLoopFormula));
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
         return;
@@ -218,12 +223,13 @@ void BM_Analysis(benchmark::State& state) {
 void BM_AnalyzeRun(benchmark::State& state) {
     const Generated& g = generatedFor(state);
     Vantrel::Recording recording = g.recording;
-    Vantrel::EngineLoopAnalyzer analyzer(module().calcClasses(), module().parameterNamer());
+    Vantrel::DocumentLoopAnalyzer analyzer(module());
     measure(state, g, [&] {
-        const Vantrel::AnalysisChannels channels = Vantrel::chooseChannels(recording, {});
-        const Vantrel::LoopTable table = analyzer.analyze(recording, channels);
-        benchmark::DoNotOptimize(Vantrel::formatLoopTable(table, Vantrel::TableFormat::Tsv));
-        return static_cast<std::int64_t>(table.rows.size());
+        Vantrel::AnalysisRequest request;
+        request.channels = Vantrel::chooseChannels(recording, {});
+        const Vantrel::AnalysisOutcome outcome = analyzer.analyze(recording, request);
+        benchmark::DoNotOptimize(Vantrel::formatLoopTable(outcome.table, Vantrel::TableFormat::Tsv));
+        return static_cast<std::int64_t>(outcome.table.rows.size());
     });
 }
 
@@ -238,9 +244,8 @@ void BM_AnalyzeRunWithImport(benchmark::State& state) {
     const Generated& g = generatedFor(state);
     const std::string path = g.file.string();
     const std::vector<std::string_view> arguments{"analyze", path};
-    const Vantrel::AnalyzerFactory makeAnalyzer = [] {
-        return std::make_unique<Vantrel::EngineLoopAnalyzer>(module().calcClasses(),
-                                                             module().parameterNamer());
+    const Vantrel::AnalyzerFactory makeAnalyzer = []() -> std::unique_ptr<Vantrel::LoopAnalyzer> {
+        return std::make_unique<Vantrel::DocumentLoopAnalyzer>(module());
     };
     NullBuffer nothing;
     std::ostream out(&nothing), err(&nothing);

@@ -4,6 +4,8 @@
 #include "host/engine/FormulaError.h"
 #include "host/engine/FormulaParser.h"
 
+#include <charconv>
+
 namespace Vantrel {
 
 CalcEngine::CalcEngine(const Recording& recording, ComPtr<ICalcService> classes, ComPtr<IUnknown> host)
@@ -34,6 +36,31 @@ void expandChannels(FormulaNode& node, const CalcEngine::ChannelFormulas& channe
         expandChannels(operand, channels, depth, kept);
 }
 
+// The node written out whole: every number exactly, every name in lower case.
+void writeKey(const FormulaNode& node, std::string& key) {
+    key += std::to_string(static_cast<int>(node.kind));
+    switch (node.kind) {
+    case FormulaNode::Kind::Number: {
+        char text[32];
+        const auto written = std::to_chars(text, text + sizeof text, node.number, std::chars_format::hex);
+        key.append(text, written.ptr);
+        break;
+    }
+    case FormulaNode::Kind::Channel:
+        key += std::to_string(node.channel) + (node.baseUnits ? "b" : "");
+        break;
+    default:
+        key += node.name;
+        break;
+    }
+    key += '(';
+    for (const FormulaNode& operand : node.operands) {
+        writeKey(operand, key);
+        key += ',';
+    }
+    key += ')';
+}
+
 } // namespace
 
 Calculation CalcEngine::compile(std::u16string_view text) const {
@@ -47,7 +74,9 @@ Calculation CalcEngine::compile(std::u16string_view text, const ChannelFormulas&
         expandChannels(node, channels, 0, kept);
     FormulaBinder binder(mRecording.channelCount(), mClasses.Get(), mHost.Get(), &kept);
     auto root = std::make_shared<CalcTerm>(binder.bind(node, FormulaBinder::Want::Either));
-    return Calculation(mRecording, std::move(root), mHost);
+    std::string key;
+    writeKey(node, key);
+    return Calculation(mRecording, std::move(root), mHost, std::move(key));
 }
 
 Calculation CalcEngine::compile(std::string_view text) const {

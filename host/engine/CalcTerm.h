@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/engine/CalcClassCatalog.h"
 #include "host/engine/SampleExpression.h"
 #include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
@@ -36,6 +37,7 @@ struct CalcTerm {
     std::size_t channel = 0;                        // ChannelEvents
 
     ComPtr<ICalcEnumClass2> calcClass;     // Module
+    ComPtr<CalcClassCatalog> catalog;      // Module: told of every run, when the class came from one
     std::u16string arguments;              // Module: the argument text SetArgs receives
     std::vector<CalcTerm> sources;         // Module, in argument order
     ULONG eventSize = sizeof(EventRecord); // bytes per event of an event term

@@ -5,8 +5,8 @@
 namespace Vantrel {
 
 Calculation::Calculation(const Recording& recording, std::shared_ptr<const CalcTerm> root,
-                         ComPtr<IUnknown> host)
-    : mRecording(&recording), mRoot(std::move(root)), mHost(std::move(host)) {}
+                         ComPtr<IUnknown> host, std::string key)
+    : mRecording(&recording), mRoot(std::move(root)), mHost(std::move(host)), mKey(std::move(key)) {}
 
 std::unique_ptr<RecordRun> Calculation::start(std::int32_t record, bool online) const {
     if (!givesEvents())

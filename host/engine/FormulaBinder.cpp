@@ -1,5 +1,6 @@
 #include "host/engine/FormulaBinder.h"
 
+#include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaError.h"
 #include "host/framework/Text.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
@@ -129,6 +130,7 @@ CalcTerm FormulaBinder::bindModule(const FormulaNode& node, ComPtr<ICalcEnumClas
     term.name = node.name;
     term.position = node.position;
     term.calcClass = calcClass;
+    term.catalog = ComPtr<CalcClassCatalog>(dynamic_cast<CalcClassCatalog*>(mClasses));
     for (LONG i = 0; i < info.sourceCount; ++i) {
         DWORD kind = 0;
         info.params->GetParam(i, nullptr, nullptr, &kind, nullptr);

@@ -1,5 +1,6 @@
 #include "host/engine/RecordRun.h"
 
+#include "host/engine/CalcClassCatalog.h"
 #include "host/engine/ChannelEventSeries.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/FormulaError.h"
@@ -98,6 +99,8 @@ ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
     if (FAILED(hr))
         throw FormulaError(term.position,
                            "'" + term.name + "' refused its sources (" + hresultText(hr) + ")");
+    if (term.catalog)
+        term.catalog->started(term.calcClass.Get());
     return calc.Query<IUnknown>(IID_IUnknown);
 }
 

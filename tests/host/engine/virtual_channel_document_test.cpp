@@ -210,6 +210,36 @@ TEST_F(VirtualChannelDocumentTest, FormulasNamingAChannelTakeTheEventsItKeeps) {
     EXPECT_EQ(computations(), 4u);
 }
 
+// Dropped events come back when the channel is given again what computed them (the same formula,
+// however written), and only then: the module drops a channel's data before every assignment.
+TEST_F(VirtualChannelDocumentTest, DroppedEventsServeACalculationThatComputesTheSame) {
+    const VirtualChannelRef loops = create("tarvik");
+    const auto computations = [&] { return sampler->log()->starts.size(); };
+    ComPtr<IUnknown> object;
+    document->GetChannel(static_cast<LONG>(loops.channel), kChannelObject, object.Put());
+    const auto dropThenAssign = [&](const char* formula) {
+        object.Query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
+        EXPECT_EQ(assign(loops, formula), S_OK);
+        return events(loops).size();
+    };
+    ASSERT_EQ(assign(loops, "Sampler(ch1, 100)"), S_OK);
+    EXPECT_EQ(events(loops).size(), 30u);
+    EXPECT_EQ(assign(loops, "Sampler(ch1, 100)"), S_OK);
+    EXPECT_EQ(events(loops).size(), 30u);
+    EXPECT_EQ(computations(), 1u) << "assigned again without a drop";
+    EXPECT_EQ(dropThenAssign("sampler( CH1 , 1e2 )"), 30u);
+    EXPECT_EQ(computations(), 1u);
+    EXPECT_EQ(dropThenAssign("Sampler(ch1, 50)"), 60u);
+    EXPECT_EQ(computations(), 2u);
+    EXPECT_EQ(dropThenAssign("Sampler(ch1, 100)"), 30u);
+    EXPECT_EQ(computations(), 3u) << "set aside for one assignment only";
+    BSTR key = Bstr("tarvik");
+    EXPECT_EQ(document->RefreshChannel(key), S_OK);
+    SysFreeString(key);
+    EXPECT_EQ(events(loops).size(), 30u);
+    EXPECT_EQ(computations(), 4u);
+}
+
 TEST_F(VirtualChannelDocumentTest, EventsAreDrawnOnChannelsUntilUnlinked) {
     const VirtualChannelRef loops = create("tarvik");
     const EventDrawLink link{loops, kEventDrawLoopMarkers, 0};
