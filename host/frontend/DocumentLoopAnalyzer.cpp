@@ -187,8 +187,11 @@ public:
                 Utf8ToUtf16((fromPva(id) ? "TarvikPVAParamSelector(pva, " : "TarvikParamSelector(tarvik, ") +
                             std::to_string(id) + ", 1, 1)")));
         for (std::int32_t r = 0; r < mRecording.recordCount(); ++r) {
-            const std::vector<LoopEvent> events =
-                loopEvents(loops->calculation->events(r), loops->calculation->eventSize());
+            // The events the channel keeps: every selector reads the same, computed once.
+            const auto kept = mDocument.data().channelEvents(u"tarvik", r);
+            if (!kept)
+                throw std::runtime_error("the module's loop formula gives no events");
+            const std::vector<LoopEvent> events = loopEvents(*kept, loops->calculation->eventSize());
             std::vector<std::vector<double>> values;
             for (std::size_t p = 0; p < selectors.size(); ++p)
                 values.push_back(eventValues(selectors[p].events(r)));
