@@ -358,7 +358,12 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
     answerSettings(request, recording, ecgTitle, accepted);
     automation.Call(u"OpenTarvikSettings", {});
     if (!accepted)
-        throw std::runtime_error("the module's Settings dialog refused the channels");
+        throw std::runtime_error(
+            request.peakHeight || request.minPeriod
+                ? "the module's Settings dialog refused the channels, the peak height or the "
+                  "period (the height must lie above 0 and at most 1000 of the pressure "
+                  "unit's base, the period at most 10000 s)"
+                : "the module's Settings dialog refused the channels");
     if (automation.Call(u"AnalyzeTarvikNow", {}).delivery != S_OK)
         throw std::runtime_error("the module did not analyse the recording");
 

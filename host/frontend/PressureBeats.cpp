@@ -34,7 +34,8 @@ std::vector<Span> spansOf(const Recording& recording,
 }
 
 double percentile(std::vector<double> values, double fraction) {
-    const auto at = values.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(values.size() - 1));
+    const auto at =
+        values.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(values.size() - 1));
     std::nth_element(values.begin(), at, values.end());
     return *at;
 }
@@ -54,8 +55,10 @@ PressureBeats findPressureBeats(const Recording& recording, std::size_t channel,
     const std::vector<Span> spans = spansOf(recording, stretch);
     std::vector<double> all;
     for (const Span& span : spans)
-        for (const float v : recording.record(span.record).samples(channel).subspan(
-                 static_cast<std::size_t>(span.from), static_cast<std::size_t>(span.to - span.from)))
+        for (const float v :
+             recording.record(span.record)
+                 .samples(channel)
+                 .subspan(static_cast<std::size_t>(span.from), static_cast<std::size_t>(span.to - span.from)))
             if (std::isfinite(v))
                 all.push_back(v);
     PressureBeats beats;

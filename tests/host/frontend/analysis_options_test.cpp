@@ -175,8 +175,8 @@ TEST_F(AnalysisOptions, LeavesExcludedLoopsOutOfTheSummary) {
     std::getline(lines, line);
     while (std::getline(lines, line))
         excluded.push_back(line.ends_with("\tyes"));
-    EXPECT_EQ(excluded, (std::vector<bool>{false, true, false, true, true, false, false, false, false, false, false,
-                                           false, false, false, false}));
+    EXPECT_EQ(excluded, (std::vector<bool>{false, true, false, true, true, false, false, false, false, false,
+                                           false, false, false, false, false}));
     const std::string text = contents(summary);
     EXPECT_NE(text.find("loops found\t15\nloops included\t12\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nn\t\t\t12\t12\t"), std::string::npos) << text;
@@ -186,8 +186,8 @@ TEST_F(AnalysisOptions, LeavesExcludedLoopsOutOfTheSummary) {
 
 // Settings saved after a run with a height and a stretch give the same table when loaded.
 TEST_F(AnalysisOptions, KeepsTheHeightAndTheStretchInTheSettings) {
-    const fs::path recording = writeSimulation(folder / "kpa.csv",
-                                               PvSim::SimParams::steadyPreset(PvSim::SimParams::Animal::Mouse), true);
+    const fs::path recording = writeSimulation(
+        folder / "kpa.csv", PvSim::SimParams::steadyPreset(PvSim::SimParams::Animal::Mouse), true);
     const fs::path kept = folder / "kept.vset";
     ASSERT_EQ(run({"analyze", recording.string(), "--peak-height", "4", "--min-period", "0.05", "--from", "2",
                    "--to", "6", "--save-settings", kept.string()}),
