@@ -1,4 +1,5 @@
 #include "platform/user/Desktop.h"
+#include "platform/user/updown.h"
 
 #include <stdexcept>
 
@@ -32,6 +33,7 @@ Desktop::Desktop()
     RegisterButtonClass(mClasses);
     RegisterEditClass(mClasses);
     RegisterScrollBarClass(mClasses);
+    RegisterUpDownClass(mClasses);
 }
 
 void Desktop::SetMonitors(std::vector<Monitor> monitors) {

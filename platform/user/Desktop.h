@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "platform/user/ClassRegistry.h"
+#include "platform/user/Clipboard.h"
 #include "platform/user/EffectsLog.h"
 #include "platform/user/InputState.h"
 #include "platform/user/MessageQueue.h"
+#include "platform/user/ScriptedFileDialogs.h"
 #include "platform/user/ScriptedMenus.h"
 #include "platform/user/ScriptedMessageBoxes.h"
 #include "platform/user/TestClock.h"
@@ -41,6 +43,8 @@ public:
     TestClock& Clock() { return mClock; }
     TimerTable& Timers() { return mTimers; }
     ScriptedMessageBoxes& MessageBoxes() { return mBoxes; }
+    ScriptedFileDialogs& FileDialogs() { return mFileDialogs; }
+    Clipboard& ClipboardState() { return mClipboard; }
     EffectsLog& Effects() { return mEffects; }
     WindowSurfaces& Paint() { return mPaint; }
     InputState& Input() { return mInput; }
@@ -104,6 +108,8 @@ private:
     TestClock mClock;
     TimerTable mTimers;
     ScriptedMessageBoxes mBoxes;
+    ScriptedFileDialogs mFileDialogs;
+    Clipboard mClipboard;
     EffectsLog mEffects;
     WindowSurfaces mPaint;
     InputState mInput;
