@@ -11,7 +11,7 @@ namespace Tarvik {
 
 // The known well volumes of the cuvette calibration and the conductances measured in each well
 // (row r belongs to volume r; NaN for an empty cell or an unknown volume).
-struct CuvetteTable {
+struct CuvettePoints {
     std::vector<double> volumes;
     std::vector<std::vector<double>> conductances;
 };
@@ -39,7 +39,7 @@ public:
     virtual std::int32_t GetEspvrType() = 0;
     virtual std::int32_t GetEdpvrType() = 0;
     // Cuvette step model.
-    virtual CuvetteTable GetCuvetteTable() = 0;
+    virtual CuvettePoints GetCuvettePoints() = 0;
     // Haemodynamics-table step model: whether the table shows loop parameter id.
     virtual bool ShowsTableParameter(std::int32_t id) = 0;
     // Loop parameter ids the document's analysis type does not show.
@@ -50,7 +50,8 @@ public:
     // The units of the workflow's pressure and volume channels; empty when not known.
     virtual Ovo::Unit GetPressureUnit() = 0;
     virtual Ovo::Unit GetVolumeUnit() = 0;
-    // value := (value + offset) * scale of the channel's unit conversion (1 and 0 when it has none).
+    // value := scale * value + offset of the channel's unit conversion, the host's line from raw to
+    // shown values (unchanged when the channel has none).
     virtual void ApplyChannelScaling(std::uint32_t channel, double& value) = 0;
     // Loads the document's persisted settings once; called when the user's loop selection changes.
     virtual void EnsureSettingsLoaded() = 0;

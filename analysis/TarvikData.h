@@ -48,6 +48,11 @@ public:
     // Reads the opened record's loop events below limit: each widens the extents unless its state is
     // LastInBlock, and is counted by the event statistics. Returns the number read; 0 when none is open.
     std::int32_t ReadRecordEvents(std::int32_t limit);
+    // Lets go of the opened record's enumerator.
+    void CloseEventSource() {
+        mReader.Reset();
+        mConnected = false;
+    }
     void ResetRanges();
     // Forgets the intersection and the pressure-volume-area statistics, sets the "pva" channel's
     // calculation from the current fits and rebuilds the pressure-volume-area extent.

@@ -50,7 +50,7 @@ void WriteStats(const ParamStats& stats, double& minimum, double& maximum, doubl
 
 } // namespace
 
-// The factor of a channel's display units. A unit conversion value' = (value + offset) scale maps a
+// The factor of a channel's display units. A unit conversion value' = scale value + offset maps a
 // pressure or volume level with its offset, but differences, products and rates by the scale alone.
 double TarvikData::ChannelFactor(std::uint32_t channel) {
     double one = 1.0, zero = 0.0;

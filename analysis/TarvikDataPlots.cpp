@@ -192,7 +192,7 @@ void TarvikData::CollectRelationPoints(std::int32_t plot, std::int32_t first, st
 
 // Every measured conductance (x) at its known well volume (y).
 void TarvikData::CollectCuvettePoints() {
-    const CuvetteTable table = mDocument.GetCuvetteTable();
+    const CuvettePoints table = mDocument.GetCuvettePoints();
     for (std::size_t r = 0; r < table.volumes.size() && r < table.conductances.size(); ++r) {
         if (IsNaN(table.volumes[r]))
             continue;
@@ -213,7 +213,7 @@ bool TarvikData::GetCuvetteAxisRange(double* minVolume, double* maxVolume, doubl
     for (double* maximum : {maxVolume, maxConductance})
         if (maximum)
             *maximum = -FLT_MAX;
-    const CuvetteTable table = mDocument.GetCuvetteTable();
+    const CuvettePoints table = mDocument.GetCuvettePoints();
     bool any = false;
     for (std::size_t r = 0; r < table.volumes.size() && r < table.conductances.size(); ++r) {
         const double volume = table.volumes[r];

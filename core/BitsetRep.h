@@ -8,9 +8,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/vantrel/IOvoBitset.h"
+
 namespace Ovo {
 
-class BitsetRep {
+// Handed to the host as an IOvoBitset; its count is the handles' and the host's together.
+class BitsetRep final : public IOvoBitset {
 public:
     // An empty set: two zero words, fill 0, one reference.
     static BitsetRep* Create();
@@ -20,9 +23,15 @@ public:
     BitsetRep(const BitsetRep& other);
     BitsetRep& operator=(const BitsetRep&) = delete;
 
-    std::uint32_t AddRef();
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+    ULONG AddRef() override;
     // Deletes the representation when the last reference goes.
-    std::uint32_t Release();
+    ULONG Release() override;
+    LONG IsOwnRep() override { return 1; }
+    HRESULT Destroy() override;
+    ULONG GetWordCount() override { return WordCount(); }
+    HRESULT CopyWords(ULONG maxWords, DWORD* words, DWORD* fill) override;
+    HRESULT Clone(IOvoBitset** copy) override;
     bool IsShared() const { return mRefCount.load() > 1; }
 
     std::uint32_t WordCount() const { return static_cast<std::uint32_t>(mWords.size()); }

@@ -63,6 +63,8 @@ public:
 
     std::size_t Count() const { return mUnits.size(); }
     void Clear();
+    // Takes the units of other (which gets this cache's).
+    void TakeUnits(ChannelUnitCache& other) { mUnits.swap(other.mUnits); }
 
     // Writes the persisted form (channels in increasing order); the result of the last write.
     HRESULT Save(IBinOutStream* out) const;

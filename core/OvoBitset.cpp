@@ -25,6 +25,22 @@ OvoBitset::~OvoBitset() {
         mRep->Release();
 }
 
+OvoBitset OvoBitset::FromInterface(IOvoBitset* set) {
+    OvoBitset result;
+    if (set == nullptr)
+        return result;
+    if (set->IsOwnRep() == 1) {
+        result.mRep = static_cast<Ovo::BitsetRep*>(set);
+        result.mRep->AddRef();
+        return result;
+    }
+    std::vector<std::uint32_t> words(set->GetWordCount());
+    DWORD fill = 0;
+    if (FAILED(set->CopyWords(static_cast<ULONG>(words.size()), words.data(), &fill)))
+        return result;
+    return OvoBitset(std::move(words), fill);
+}
+
 Ovo::BitsetRep& OvoBitset::MakeUnique() {
     if (!mRep) {
         mRep = Ovo::BitsetRep::Create();

@@ -12,6 +12,9 @@ public:
     OvoBitset() = default;
     // A set holding these words; every bit beyond them equals fill (0 or all ones).
     OvoBitset(std::vector<std::uint32_t> words, std::uint32_t fill);
+    // A set with the words and fill of a set the host handed over (null: the empty set); the
+    // module's own representation is shared, any other copied.
+    static OvoBitset FromInterface(IOvoBitset* set);
     OvoBitset(const OvoBitset& other);
     OvoBitset(OvoBitset&& other) noexcept;
     OvoBitset& operator=(OvoBitset other) noexcept;

@@ -1,20 +1,31 @@
 #pragma once
-// Tarvik::TarvikDocument: the module's document as far as its class object,
-// its identity and its command table go. The table routes the host's
-// notifications, the menu commands, their enablers and the automation messages
-// to the handlers below; the handlers' work belongs to the document's own
-// subsystem and grows with it. The menu commands that stand for an automation
-// message already send it, so that their work can be recorded and replayed.
+// Tarvik::TarvikDocument: the module's document, one per recording document of
+// the host. It owns the step models (the set-up model made at construction, the
+// others on first request), the pressure and volume calibrators, the loop data
+// of the current analysis and the persistence objects of its two settings
+// streams. It answers the host's lifecycle notifications, its command table's
+// commands, enablers and automation messages, the host's analysis manager, and,
+// while the host samples, the online data (its IOnlineDataSink part).
 //
-// The document owns its step models (made on first request, the set-up model
-// at construction) and observes each. What the models ask of it beyond their
-// lookup are seams its settings and analysis driver fill: EnsureSettingsLoaded
-// does nothing yet and the loading flag stays clear; the channel count is the
-// host data's; no channel is reported as depending on the analysis.
+// The analysis runs from the set-up model: AnalyzeTarvikNow fixes the region,
+// UpdateAnalysis writes the formula texts into the module's virtual channels,
+// CollectLoops reads the loop events the host computes from them record by
+// record into the loop data, and RefreshCalculation tells the views (message 33
+// with the word of change flags).
+//
+// Settings are read once: by the host into the persistence objects before it
+// attaches the document, or, when it did not, by the document at attach. A
+// settings change only marks them to be saved and asks for a rerun.
 
 #include <cstdint>
+#include <memory>
 
-#include "module/ZARDocument.h"
+#include "analysis/ILoopDataDocument.h"
+#include "analysis/TarvikData.h"
+#include "document/AnalysisClientBase.h"
+#include "document/ITarvikDocInterface.h"
+#include "document/PersistSettings.h"
+#include "document/StrevChildDocument.h"
 #include "module/ZAREventHandlerBase.h"
 #include "platform/vantrel/CommandService.h"
 #include "platform/vantrel/IDocumentData.h"
@@ -24,22 +35,137 @@
 
 namespace Tarvik {
 
-class TarvikDocument : public ZARDocument, public ModelDocument {
+class PressureCalibrator;
+class VolumeCalibrator;
+
+// Bits of the change-flags word sent with message 33.
+enum ChangeFlags : std::uint32_t {
+    kAnalysisUpdated = 0x02,
+    kSelectedLoopChanged = 0x04,
+    kLoopListRebuilt = 0x08,
+    kLoopDataStale = 0x10,
+    kTableRowSelected = 0x20,
+    kInclusionApplied = 0x40,
+    kLoopPicked = 0x80,
+    kVolumeUnitChanged = 0x100,
+    kLoopsCleared = kLoopListRebuilt | kLoopDataStale,
+};
+
+class TarvikDocument : public StrevChildDocument,
+                       public AnalysisManager::AnalysisClientBase<TarvikDocument>,
+                       public ModelDocument,
+                       public ILoopDataDocument {
 public:
     TarvikDocument(IUnknown* documentClass, IUnknown* creator, DWORD flags);
     ~TarvikDocument() override;
 
-    // The step models.
+    HRESULT QueryInterface(REFIID iid, void** out) override;
+
+    // --- The host's document slots.
+    // Removes the module's virtual channels and the online-data sink, then lets go of the host.
+    HRESULT DetachSender() override;
+    HRESULT GetSettingsObject(LONG index, DWORD kind, DWORD* word, IPersist** persist) override;
+    // Defines the module's virtual channels; formula texts are written from then on.
+    HRESULT OnHostDataReady(IUnknown* reserved) override;
+
+    // --- Step models.
     ModelPtr GetModel(std::int32_t id) override;
+    // The set-up model; never made.
     ModelPtr FindModel() override;
-    void EnsureSettingsLoaded() override {}
+    std::size_t ModelCount() const { return mModels.Count(); }
+    template <class Visit> void ForEachModel(Visit visit) const { mModels.ForEach(visit); }
+    // Every model back to its defaults, keeping its identity: a fresh model's state is copied in
+    // and committed.
+    void ResetModels();
+    // Marks the settings to be saved and, unless a recalibration runs, asks for a rerun.
+    void EnsureSettingsLoaded() override;
     bool IsLoadingSettings() const override { return mLoading; }
     std::int32_t GetHostChannelCount() override;
-    bool IsChannelFlaggedAtPosition(std::uint32_t, std::uint32_t) override { return false; }
-    // Host access of the models' channel units.
+    bool IsChannelFlaggedAtPosition(std::uint32_t number, std::uint32_t kind) override;
     IUnitService* UnitService() override;
     IDocumentData* DocumentData() override;
     IUnknown* FindUnitElsewhere(std::int32_t, Position, Position) override { return nullptr; }
+
+    // --- Settings.
+    // The persistence object of stream index (0 or 1), made on first request.
+    ComPtr<PersistSettings> GetSettingsPersist(LONG index);
+    bool SettingsLoaded() const { return mSettingsLoaded; }
+    bool IsSettingsObjectLoading(LONG index) const;
+    // Reads the stored streams through the host's storage, once per document.
+    void LoadPersistedSettings();
+    // For the settings streams: the load flag, the calibrators and the loop marker channel.
+    void SetLoading(bool loading) { mLoading = loading; }
+    VolumeCalibrator& GetVolumeCalibrator() { return *mVolumeCalibrator; }
+    PressureCalibrator& GetPressureCalibrator() { return *mPressureCalibrator; }
+    std::uint32_t GetMarkerChannel() const { return mMarkerChannel; }
+    void SetMarkerChannel(std::uint32_t channel) { mMarkerChannel = channel; }
+    void RegisterVirtualChannels();
+
+    // --- Channels and their scaling.
+    // The channel's unit conversion at the analysed region's start record (record 0 without an
+    // analysis); null for a negative channel, a record past the last, or when the host has none.
+    ComPtr<IUnknown> GetChannelUnitConversion(std::int32_t channel);
+    // The host's conversion of a channel in a record (data interface operation 17); may be null.
+    ComPtr<IUnknown> GetChannelConversionAt(LONG record, LONG channel, DWORD flags);
+    // value := scale * value + offset of the channel's conversion (the host's line from raw to
+    // shown values); unchanged without one.
+    void ApplyChannelScaling(std::uint32_t channel, double& value) override;
+    // The inverse: value := (value - offset) / scale; unchanged without a conversion or for a
+    // line without slope.
+    void ApplyInverseChannelScaling(std::uint32_t channel, double& value);
+
+    // --- The analysis.
+    std::uint32_t GetPressureChannel() override;
+    std::uint32_t GetVolumeChannel() override;
+    // Parameters 59 and 60 (tick, record) and whether the whole channel is analysed (27 == 1);
+    // each out may be null. Returns parameter 39 (an analysis exists).
+    bool GetAnalysisRegion(WordPair* start, WordPair* end, bool* wholeChannel);
+    void UpdateAnalysis(bool markSettings);
+    void WriteAnalysisFormulas();
+    void CollectLoops(std::uint32_t pressureChannel);
+    void RefreshChannelDrawings();
+    // Sends message 33 with the change flags and clears them.
+    void RefreshCalculation();
+    // Runs a calibration change (change() answers whether it applied one) keeping the loops the user
+    // selected, and tells the host's document that the settings changed (message 33 with 8). Nothing
+    // while the host is busy.
+    template <class Change> bool ApplyCalibrationChange(Change change) {
+        if (IsHostBusy())
+            return false;
+        LoopIndexSet selected(11);
+        mData->MarkSelectedLoops(selected);
+        const bool applied = change();
+        mData->ApplyLoopSelection(selected);
+        if (applied)
+            CallHostDocument(DocMsgId<33>(), kLoopListRebuilt);
+        return applied;
+    }
+    // The host reported that the ECG event source the analysis uses went away: the next update warns
+    // once and takes end-diastole from the pressure signal.
+    void OnEcgSourceLost() { mEcgSourceLost = 0xFFFF; }
+    // The ClearTarvikAnalysis handler.
+    void ClearAnalysis();
+    // Applies the calibrations' units to the channels again, then reruns the analysis.
+    void RecalibrateAndReanalyse();
+    std::uint32_t ChangeFlagsWord() const { return mChangeFlags; }
+    TarvikData& LoopData() { return *mData.Get(); }
+
+    // --- ILoopDataDocument.
+    IDocumentData* GetHostData() override { return DocumentData(); }
+    DWORD GetChildDataTypeId() override;
+    bool IsSampling() override { return IsHostBusy(); }
+    bool IsAnalysingWhileSampling() override;
+    std::int32_t GetHighlightedLoop() override;
+    std::int32_t GetEspvrType() override;
+    std::int32_t GetEdpvrType() override;
+    CuvettePoints GetCuvettePoints() override;
+    bool ShowsTableParameter(std::int32_t id) override;
+    std::vector<std::int32_t> GetExcludedParameterIds() override;
+    HMODULE GetResourceModule() override;
+    Ovo::Unit GetPressureUnit() override;
+    Ovo::Unit GetVolumeUnit() override;
+    Ovo::String BuildPvaCalcFormula() override;
+    IUnknown* CreateCalculationObject() override;
 
     ZAR_COMMAND_TABLE(TarvikDocument, ZAREventHandlerBase)
 
@@ -47,16 +173,18 @@ public:
     static void AddMenuCommands(ICAFCommand* command);
 
     // Host notifications.
-    void OnHostAttach(std::uint32_t, std::uint32_t) {}
-    void OnHostDataChanged(std::uint32_t, std::uint32_t) {}
+    void OnHostAttach(std::uint32_t subject, std::uint32_t);
+    void OnHostDataChanged(std::uint32_t, std::uint32_t subject);
     void OnHostStateChanged(std::uint32_t) {}
-    void RefreshCalculation() {}
     void OnHostRecordNotice(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {}
     void OnHostSelectionNotice(std::uint32_t) {}
     void OnHostViewNotice(std::uint32_t) {}
     void OnHostNotice13() {}
     void OnHostNotice34(std::uint32_t, std::uint32_t, std::uint32_t) {}
-    void OnAnalysisClientNotice(std::uint32_t) {}
+    // The analysis manager's calls, each naming the client's key.
+    void OnRecalculateNotice(std::uint32_t key);
+    void OnClearNotice(std::uint32_t key);
+    void OnReportRegionNotice(std::uint32_t key, std::uint32_t item);
     // The module's own notifications.
     void OnModelApplicable(const ModelNoticeData*) {}
     void OnModelNotApplicable(const ModelNoticeData*) {}
@@ -73,21 +201,25 @@ public:
     void OnOpenSalineView() {}
     void OnOpenPvaEdvPlot() {}
     void OnOpenPvaEspPlot() {}
-    void OnOpenCuvetteView() {}
+    void OnOpenCuvetteView();
     void OnShowLoopMarkers();
     void OnOnlineMode();
     void OnAnalyze();
     void OnClearAnalysis();
     void OnReselect();
     void EnableCommand(ICommandState& state);
+    // Analyze: enabled when the host is not busy; "&Analyze Channel" or "&Analyze Selection".
+    void EnableAnalyze(ICommandState& state);
+    // Clear and Reselect: enabled when the host is not busy and a region was analysed.
+    void EnableAnalysedRegion(ICommandState& state);
     HRESULT OnFillPlotsMenu(ULONG_PTR) { return S_FALSE; }
     HRESULT OnRunPlotsMenu(ULONG_PTR, ULONG_PTR) { return S_FALSE; }
 
     // Automation messages; every one is handled (S_OK), whatever it did.
-    HRESULT OnAddSelToCuvetteCalibration() { return S_OK; }
-    HRESULT OnAnalyzeNow() { return S_OK; }
-    HRESULT OnClearAnalysisNow() { return S_OK; }
-    HRESULT OnReselectAnalyzedRegion() { return S_OK; }
+    HRESULT OnAddSelToCuvetteCalibration();
+    HRESULT OnAnalyzeNow();
+    HRESULT OnClearAnalysisNow();
+    HRESULT OnReselectAnalyzedRegion();
     HRESULT OnToggleOnlineMode() { return S_OK; }
     HRESULT OnToggleEventMarkers() { return S_OK; }
     HRESULT OnApplySalineCalibration(double) { return S_OK; }
@@ -112,12 +244,46 @@ public:
     HRESULT OnEditParallelConductance(std::int32_t, double) { return S_OK; }
 
 private:
+    class OnlineSink;
+    class ScalePart;
+    friend class OnlineSink;
+
     // Sends automation message n of the module's space to the document's target.
     void SendAutomation(DWORD id);
+    // Removes the online-data sink from the host and adds it again when online mode is on.
+    void ReregisterOnlineSink();
+    void MarkSettingsDirty();
+    // The host's data end (data interface operation 10) as a (tick, record) pair; (0, 0) without one.
+    WordPair DataEnd();
+    // Shows the ECG warning once after the ECG source went away, and falls back to the pressure
+    // signal.
+    void HandleLostEcgSource();
+    // The out-of-memory message (the host ran out while the module worked).
+    void ReportOutOfMemory();
+    double ChannelScale(std::uint32_t channel);
+    void ReadRecordLoops(std::int32_t record, WordPair start, WordPair end, std::int64_t chunk,
+                         struct LoopProgress& progress);
 
     ModelMap mModels;
+    ComPtr<PersistSettings> mPersistMain;
+    ComPtr<PersistSettings> mPersistExtra;
+    bool mSettingsLoaded = false;
+    std::uint32_t mMarkerChannel = 0x80000000;
+    ComPtr<TarvikData> mData;
+    std::unique_ptr<VolumeCalibrator> mVolumeCalibrator;
+    std::unique_ptr<PressureCalibrator> mPressureCalibrator;
+    bool mInitialised = false;
+    bool mAttached = false;
+    bool mAnalysisFlag = false;
+    std::uint32_t mChangeFlags = kLoopsCleared;
+    std::uint16_t mEcgSourceLost = 0;
+    bool mBusy = false;
+    bool mRerunning = false; // a rerun the analysis manager asked for is under way
     bool mLoading = false;
-    ComPtr<IDocumentData> mData; // asked once
+    bool mSettingsChanged = false;       // since construction; new persistence objects start dirty
+    ComPtr<IDocumentData> mDocumentData; // asked once
+    std::unique_ptr<OnlineSink> mSink;
+    std::unique_ptr<ScalePart> mScale;
 };
 
 } // namespace Tarvik

@@ -32,9 +32,14 @@ ZARCommandTable::ZARCommandTable(std::initializer_list<ZARCommandEntry> rows) {
     mRows.push_back(ZARCommandEntry{});
 }
 
+bool ZARCommandTable::IsResolved() const {
+    return (mRows.front().flags & kUnresolved) == 0 && mGeneration == detail::IdGeneration();
+}
+
 void ZARCommandTable::ResolveIds() {
     if (IsResolved())
         return;
+    mGeneration = detail::IdGeneration();
     bool complete = true;
     auto resolve = [&complete](IdAccessor accessor, DWORD& id) {
         if (accessor == nullptr)

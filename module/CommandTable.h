@@ -140,7 +140,9 @@ public:
     const ZARCommandEntry* Find(const EventTrigger& trigger);
     // Applies the action to every row from the header to the row before the end.
     void Resolve(TableEntryAction& action);
-    bool IsResolved() const { return (mRows.front().flags & kUnresolved) == 0; }
+    // Resolved in the current numbering of the host's message spaces (ids of a numbering the module
+    // has since forgotten, ResetMessageIds, are resolved again).
+    bool IsResolved() const;
     const std::vector<ZARCommandEntry>& Rows() const { return mRows; }
 
 private:
@@ -149,6 +151,7 @@ private:
     void ResolveIds();
 
     std::vector<ZARCommandEntry> mRows;
+    std::uint32_t mGeneration = 0; // of the message ids the rows were resolved with
 };
 
 // An id accessor of a fixed host id.

@@ -163,6 +163,15 @@ ISharedHostObject* GetSharedHostObject() {
     return FromRegistry(cache, kSharedHostObjectKind, IID_ISharedHostObject);
 }
 
+IGraphService* GetHostGraphService() {
+    static ServiceCache<IGraphService> cache;
+    return cache.Get([] {
+        WORD space = MessageSpace(kGraphSpaceGuid);
+        return space == 0 ? nullptr
+                          : FetchFromRegistry(MakeMessageId(space, kGraphServiceNumber), IID_IGraphService);
+    });
+}
+
 HRESULT GetRegistryService(DWORD kind, REFIID iid, void** out) {
     if (out == nullptr)
         return E_POINTER;

@@ -15,6 +15,7 @@
 // message-id service's.
 
 #include "platform/vantrel/CommandService.h"
+#include "platform/vantrel/GraphService.h"
 #include "platform/vantrel/HostApplication.h"
 #include "platform/vantrel/IClassRegistry.h"
 #include "platform/vantrel/IHostViewService.h"
@@ -46,6 +47,9 @@ IHostViewService* GetHostViewService();
 IHostCommandUIService* GetHostCommandUIService();
 ICommandFactory* GetCommandFactory();
 ISharedHostObject* GetSharedHostObject();
+// The graph service that makes scale strips: kind (number of kGraphSpaceGuid
+// << 16) | kGraphServiceNumber.
+IGraphService* GetHostGraphService();
 
 // A service of the class registry that is not kept: the caller owns the reference.
 HRESULT GetRegistryService(DWORD kind, REFIID iid, void** out);

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "platform/vantrel/GraphService.h"
 #include "platform/win32/guid.h"
 
 namespace Tarvik {
@@ -22,7 +23,7 @@ inline constexpr GUID HostMsgGuid3A7D = MakeGuid("{3A7D80F0-59D6-11D3-80AE-00500
 inline constexpr GUID HostMsgGuid4EC1 = MakeGuid("{4EC14960-9464-11D2-B7E7-008048C36FE8}");
 inline constexpr GUID HostMsgGuidDE25 = MakeGuid("{DE2564A4-2260-4449-B4C6-B13BC0EAA648}");
 inline constexpr GUID HostMsgGuid659C = MakeGuid("{659C39BA-EB97-4486-842E-10E185D5C17A}");
-inline constexpr GUID HostMsgGuidC203 = MakeGuid("{C203FC30-7AAA-11D3-80B9-005004AD3C53}");
+inline constexpr GUID HostMsgGuidC203 = kGraphSpaceGuid; // also names the graph service
 // The space of the module's own message objects' type id: the host's sampling
 // state space.
 inline constexpr GUID HostMsgGuid34A7 = MakeGuid("{34A74B90-0DBC-11D3-B870-008048C36FE8}");

@@ -68,6 +68,37 @@ HRESULT ZARDocument::GetOwnerDocument(IUnknown** owner) {
     return mOwnerDocument != nullptr ? S_OK : E_NOINTERFACE;
 }
 
+HRESULT ZARDocument::GetSettingsObject(LONG, DWORD, DWORD* word, IPersist** persist) {
+    if (word != nullptr)
+        *word = 0;
+    if (persist != nullptr)
+        *persist = nullptr;
+    return S_FALSE;
+}
+
+HRESULT ZARDocument::GetTitle(BSTR* title) {
+    return GetName(title);
+}
+
+HRESULT ZARDocument::GetTitleObject(IAutoOvoString** title) {
+    if (title == nullptr)
+        return E_POINTER;
+    *title = DocumentName().GetInterface();
+    return S_OK;
+}
+
+HRESULT ZARDocument::GetDocumentWord(DWORD* word) {
+    if (word == nullptr)
+        return E_POINTER;
+    *word = mDocumentWord;
+    return S_OK;
+}
+
+HRESULT ZARDocument::SetDocumentWord(DWORD word) {
+    mDocumentWord = word;
+    return S_OK;
+}
+
 template <class I> I* ZARDocument::HostPart(ComPtr<I>& cache, REFIID iid) {
     if (!cache && mHostDocumentObject)
         mHostDocumentObject->QueryInterface(iid, cache.PutVoid());

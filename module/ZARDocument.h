@@ -28,6 +28,14 @@ public:
     HRESULT DetachSender() override;
     HRESULT GetCreationFlags(DWORD* flags) override;
     HRESULT GetOwnerDocument(IUnknown** owner) override;
+    // No settings objects, unless a document has them.
+    HRESULT GetSettingsObject(LONG index, DWORD kind, DWORD* word, IPersist** persist) override;
+    HRESULT GetTitle(BSTR* title) override;
+    HRESULT GetTitleObject(IAutoOvoString** title) override;
+    HRESULT GetDocumentWord(DWORD* word) override;
+    HRESULT SetDocumentWord(DWORD word) override;
+    HRESULT OnHostDataReady(IUnknown*) override { return S_OK; }
+    HRESULT Reserved15(ULONG_PTR, ULONG_PTR, ULONG_PTR, ULONG_PTR, ULONG_PTR) override { return S_OK; }
 
     HRESULT Notify(ISubject* subject, DWORD id, DWORD reserved, ULONG_PTR payload) override;
     HRESULT OnMessage(IMessage* message) override;
@@ -56,6 +64,7 @@ private:
     IUnknown* mCreator = nullptr; // the creator's host document interface, borrowed
     ComPtr<IUnknown> mOwner;
     IUnknown* mOwnerDocument = nullptr; // borrowed, asked once
+    DWORD mDocumentWord = 0;
     ComPtr<IUnknown> mOwnerHandler;
     ComPtr<IMessageHandler> mHostHandler; // asked once
     ComPtr<IObserver> mHostObserver;      // asked once

@@ -96,6 +96,29 @@ protected:
     ~ITableViewManager() = default;
 };
 
+// Column names and units a data manager may offer besides its cells; the
+// column is the 0-based data column (the client's column less the grid's
+// column origin).
+inline constexpr IID IID_ITableColumnTitles = MakeGuid("{ACDB7226-F88C-45E4-8394-87543571F4EF}");
+
+struct ITableColumnTitles : IUnknown {
+    virtual HRESULT Reserved3() { return E_NOTIMPL; }                       // slot 3
+    virtual HRESULT Reserved4() { return E_NOTIMPL; }                       // slot 4
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }                       // slot 5
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }                       // slot 6
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }                       // slot 7
+    virtual HRESULT Reserved8() { return E_NOTIMPL; }                       // slot 8
+    virtual HRESULT Reserved9() { return E_NOTIMPL; }                       // slot 9
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }                      // slot 10
+    virtual HRESULT Reserved11() { return E_NOTIMPL; }                      // slot 11
+    virtual HRESULT Reserved12() { return E_NOTIMPL; }                      // slot 12
+    virtual HRESULT GetColumnName(DWORD column, IAutoOvoString** name) = 0; // slot 13
+    virtual HRESULT GetColumnUnit(DWORD column, IAutoOvoString** unit) = 0; // slot 14
+
+protected:
+    ~ITableColumnTitles() = default;
+};
+
 // What the table view asks of the manager for column order and widths.
 struct ITableViewMgrInternal : IUnknown {
     virtual HRESULT MoveColumn(DWORD reserved, DWORD source, DWORD target) = 0;     // slot 3

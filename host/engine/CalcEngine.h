@@ -3,6 +3,8 @@
 #include "host/engine/Calculation.h"
 #include "platform/vantrel/ICalcService.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,11 @@ namespace Vantrel {
 /// sets kCalcArgsLeadingCount ("4 -1 -1 -1 -1"; "0" for none).
 class CalcEngine {
 public:
+    /// The formula of a channel that other formulas name (a virtual channel's, by its lower-case
+    /// name); none when the name is no such channel's. A formula that names one reads it as if its
+    /// formula stood there.
+    using ChannelFormulas = std::function<std::optional<std::u16string>(const std::string& name)>;
+
     /// host: the object enumerators are created for (the document); may be null.
     CalcEngine(const Recording& recording, ComPtr<ICalcService> classes, ComPtr<IUnknown> host = {});
 
@@ -35,8 +42,11 @@ public:
     /// argument, or arguments a calculation class refuses.
     Calculation compile(std::u16string_view text) const;
     Calculation compile(std::string_view text) const;
+    /// Formulas may name the channels of `channels`; a channel defined through itself is an error.
+    Calculation compile(std::u16string_view text, const ChannelFormulas& channels) const;
     /// As compile, but answers a bad text with E_INVALIDARG and the error's text.
-    HRESULT tryCompile(std::u16string_view text, std::unique_ptr<Calculation>& out, std::string& error) const;
+    HRESULT tryCompile(std::u16string_view text, std::unique_ptr<Calculation>& out, std::string& error,
+                       const ChannelFormulas& channels = {}) const;
 
 private:
     const Recording& mRecording;

@@ -63,10 +63,11 @@ HRESULT DocumentData::GetRecordEndTick(LONG record, LONG* tick) {
     return S_OK;
 }
 
+// Every record has the recording's channels; record 0 answers also before the first record exists.
 HRESULT DocumentData::GetChannelCount(LONG record, DWORD, LONG* count) {
     if (!count)
         return E_POINTER;
-    if (!validRecord(record))
+    if (!validRecord(record) && record != 0)
         return E_INVALIDARG;
     *count = static_cast<LONG>(mRecording.channelCount());
     return S_OK;

@@ -15,6 +15,7 @@ struct FormulaNode {
     Kind kind = Kind::Number;
     double number = 0.0;               // Number
     std::int32_t channel = 0;          // Channel, 0-based
+    bool baseUnits = false;            // Channel: ch(N, "base"), the values before the channel's unit
     std::string name;                  // Name, Call
     std::vector<FormulaNode> operands; // call arguments, or the operands of an operator
     std::size_t position = 0;          // 0-based offset of the node's first character in the text

@@ -168,6 +168,8 @@ private:
         if (channelReference(node))
             return node;
         skipBlanks();
+        if (node.name == "ch" && peek() == '(')
+            return parseBaseChannel(node);
         if (peek() != '(') {
             node.kind = FormulaNode::Kind::Name;
             return node;
@@ -190,6 +192,30 @@ private:
                 throw FormulaError(mPos, "expected ',' or ')' but found " + describe(peek()));
             ++mPos;
         }
+    }
+
+    /// ch(N, "base"): channel N in its base units.
+    FormulaNode parseBaseChannel(FormulaNode node) {
+        ++mPos;
+        skipBlanks();
+        const std::size_t at = mPos;
+        if (!isDigit(peek()))
+            throw FormulaError(mPos, "ch( takes a channel number and \"base\"");
+        const FormulaNode number = parseNumber();
+        if (number.number < 1 || number.number > 2147483647.0 || number.number != std::floor(number.number))
+            throw FormulaError(at, "channel numbers run from 1 to 2147483647");
+        expect(',');
+        skipBlanks();
+        const std::size_t textAt = mPos;
+        if (mText.substr(mPos, 6) != "\"base\"")
+            throw FormulaError(textAt, "ch( takes a channel number and \"base\"");
+        mPos += 6;
+        expect(')');
+        node.kind = FormulaNode::Kind::Channel;
+        node.channel = static_cast<std::int32_t>(number.number) - 1;
+        node.baseUnits = true;
+        node.name = "ch" + std::to_string(node.channel + 1);
+        return node;
     }
 
     /// "chN" or "channelN": turns the node into a channel reference.

@@ -3,19 +3,39 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <tuple>
 
 namespace Vantrel {
 
-RecordEventStream::RecordEventStream(std::shared_ptr<const std::vector<std::byte>> events, ULONG eventSize,
-                                     Tick fromTick, Tick endTick)
-    : mEvents(std::move(events)), mEventSize(eventSize), mFrom(fromTick), mEnd(endTick) {
-    const std::size_t count = mEventSize ? mEvents->size() / mEventSize : 0;
+RecordEventStream::RecordEventStream(Events events, ULONG eventSize, Tick fromTick, Tick endTick)
+    : mEvents(std::move(events)), mEventSize(eventSize), mFrom(fromTick), mEnd(endTick), mReached(fromTick) {
+    bound();
+    mNext = mFirst;
+}
+
+RecordEventStream::RecordEventStream(Source source, ULONG eventSize, Tick fromTick, Tick endTick)
+    : mSource(std::move(source)), mComplete(false), mEventSize(eventSize), mFrom(fromTick), mEnd(endTick),
+      mReached(fromTick) {
+    refresh();
+    mNext = mFirst;
+}
+
+void RecordEventStream::bound() {
+    const std::size_t count = mEvents && mEventSize ? mEvents->size() / mEventSize : 0;
+    mFirst = 0;
     while (mFirst < count && tickAt(mFirst) < mFrom)
         ++mFirst;
     mLast = mFirst;
     while (mLast < count && tickAt(mLast) < mEnd)
         ++mLast;
-    mNext = mFirst;
+    mNext = std::max(mNext, mFirst);
+}
+
+void RecordEventStream::refresh() {
+    if (mComplete || !mSource)
+        return;
+    std::tie(mEvents, mComplete) = mSource();
+    bound();
 }
 
 Tick RecordEventStream::tickAt(std::size_t index) const {
@@ -25,18 +45,23 @@ Tick RecordEventStream::tickAt(std::size_t index) const {
 }
 
 Tick RecordEventStream::position() const {
-    return mNext < mLast ? tickAt(mNext) : INT_MAX;
+    if (mNext < mLast)
+        return tickAt(mNext);
+    return mComplete ? INT_MAX : mReached;
 }
 
 HRESULT RecordEventStream::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* count,
                                 LONG* position) {
     if (!buffer || !count || !position || bufferBytes < mEventSize)
         return E_INVALIDARG;
+    if (mNext >= mLast)
+        refresh();
     const ULONG capacity = bufferBytes / mEventSize;
     ULONG n = 0;
     while (n < capacity && mNext < mLast && tickAt(mNext) < tickLimit) {
         std::memcpy(static_cast<std::byte*>(buffer) + std::size_t{n} * mEventSize,
                     mEvents->data() + mNext * mEventSize, mEventSize);
+        mReached = tickAt(mNext) + 1;
         ++n;
         ++mNext;
     }
@@ -48,6 +73,7 @@ HRESULT RecordEventStream::Next(ULONG bufferBytes, LONG tickLimit, void* buffer,
 
 HRESULT RecordEventStream::Find(BOOL backward, LONG tick, LONG rangeStart, LONG rangeEnd, ULONG eventBytes,
                                 void* event) {
+    refresh();
     std::size_t found = mLast;
     if (backward) {
         for (std::size_t i = mFirst; i < mLast && tickAt(i) <= tick; ++i)
@@ -76,7 +102,8 @@ HRESULT RecordEventStream::GetPosition(LONG* tick) {
 HRESULT RecordEventStream::Clone(IEnumEventEx** out) {
     if (!out)
         return E_POINTER;
-    *out = new RecordEventStream(mEvents, mEventSize, mFrom, mEnd);
+    *out = mSource ? new RecordEventStream(mSource, mEventSize, mFrom, mEnd)
+                   : new RecordEventStream(mEvents, mEventSize, mFrom, mEnd);
     return S_OK;
 }
 

@@ -1,9 +1,14 @@
 #include "host/engine/VirtualChannelDocument.h"
 
 #include "host/engine/CalcObject.h"
+#include "host/engine/FormulaError.h"
+#include "host/engine/FormulaParser.h"
+#include "host/engine/HostBitset.h"
 #include "host/engine/RecordEventStream.h"
+#include "platform/vantrel/IStrevDataChildData.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace Vantrel {
 
@@ -82,6 +87,15 @@ HRESULT VirtualChannelDocument::GetChannelSamples(LONG channel, DWORD flags, LON
 }
 
 HRESULT VirtualChannelDocument::GetChannelUnit(LONG channel, LONG record, DWORD flags, IUnknown** unit) {
+    if (unit && (record == kDataAnyRecord || (record >= 0 && record < mData->recording().recordCount()))) {
+        if (Channel* c = byNumber(channel))
+            return c->object->GetUnit(unit);
+        if (IUnknown* given = appliedUnit(channel)) {
+            *unit = given;
+            given->AddRef();
+            return S_OK;
+        }
+    }
     return mData->GetChannelUnit(channel, record, flags, unit);
 }
 
@@ -226,12 +240,54 @@ HRESULT VirtualChannelDocument::AssignCalculation(IUnknown* channel, IUnknown* c
     std::unique_ptr<Calculation> compiled;
     std::string error;
     const std::u16string formula = source->formula();
-    if (FAILED(mEngine.tryCompile(formula, compiled, error)) || !compiled->givesEvents())
+    if (FAILED(mEngine.tryCompile(formula, compiled, error, channelFormulas())))
         return E_INVALIDARG;
     c->formula = formula;
     c->calculation = std::move(compiled);
+    c->sources = sourcesOf(formula);
     c->events.clear();
     return S_OK;
+}
+
+CalcEngine::ChannelFormulas VirtualChannelDocument::channelFormulas() const {
+    return [this](const std::string& name) -> std::optional<std::u16string> {
+        for (const auto& c : mChannels) {
+            if (c->formula.empty() || c->name.size() != name.size())
+                continue;
+            if (std::equal(name.begin(), name.end(), c->name.begin(), [](char a, char16_t b) {
+                    return b < 0x80 && a == std::tolower(static_cast<unsigned char>(b));
+                }))
+                return c->formula;
+        }
+        return std::nullopt;
+    };
+}
+
+std::set<std::int32_t> VirtualChannelDocument::sourcesOf(std::u16string_view formula) const {
+    std::set<std::int32_t> sources;
+    const auto walk = [&](const FormulaNode& node, const auto& self) -> void {
+        if (node.kind == FormulaNode::Kind::Channel)
+            sources.insert(node.channel);
+        for (const auto& c : mChannels) {
+            if (node.kind != FormulaNode::Kind::Name || c->formula.empty())
+                continue;
+            std::string name(c->name.begin(), c->name.end());
+            std::transform(name.begin(), name.end(), name.begin(), [](char ch) {
+                return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            });
+            if (name != node.name)
+                continue;
+            sources.insert(static_cast<std::int32_t>(c->ref.channel));
+            sources.insert(c->sources.begin(), c->sources.end());
+        }
+        for (const FormulaNode& operand : node.operands)
+            self(operand, self);
+    };
+    try {
+        walk(FormulaParser::parse(formula), walk);
+    } catch (const FormulaError&) {
+    }
+    return sources;
 }
 
 HRESULT VirtualChannelDocument::recordEvents(Channel& channel, LONG record,
@@ -262,11 +318,30 @@ HRESULT VirtualChannelDocument::CreateEventEnumerator(DWORD source, DWORD channe
     if (source != (kEventSourceFlag | kEventSourceVirtual) || !c || record < 0 ||
         record >= mData->recording().recordCount())
         return E_INVALIDARG;
-    if (!c->calculation)
+    if (!c->calculation || !c->calculation->givesEvents())
         return E_FAIL;
     std::shared_ptr<const std::vector<std::byte>> events;
     if (const HRESULT hr = recordEvents(*c, record, events); FAILED(hr))
         return hr;
+    const Recording& recording = mData->recording();
+    if (recording.sampling() && record == recording.recordCount() - 1) {
+        // Held by the stream: the channel's calculation as it is now, over the growing record.
+        const std::shared_ptr<const Calculation> calculation = c->calculation;
+        const ComPtr<VirtualChannelDocument> self(this);
+        auto source = [calculation, self, record]() -> std::pair<RecordEventStream::Events, bool> {
+            const Recording& r = self->mData->recording();
+            const bool complete = !(r.sampling() && record == r.recordCount() - 1);
+            try {
+                return {std::make_shared<const std::vector<std::byte>>(calculation->events(record)),
+                        complete};
+            } catch (const std::exception&) {
+                return {std::make_shared<const std::vector<std::byte>>(), complete};
+            }
+        };
+        *out = new RecordEventStream(RecordEventStream::Source(source), calculation->eventSize(), fromTick,
+                                     endTick);
+        return S_OK;
+    }
     *out = new RecordEventStream(events, c->calculation->eventSize(), fromTick, endTick);
     return S_OK;
 }
@@ -287,6 +362,106 @@ HRESULT VirtualChannelDocument::ReadSamples(LONG channel, LONG record, LONG star
         *read += inside ? 1 : 0;
     }
     return S_OK;
+}
+
+HRESULT VirtualChannelDocument::GetRecordTotal(DWORD, LONG* count) {
+    return mData->GetRecordCount(count);
+}
+
+HRESULT VirtualChannelDocument::GetRecordTicks(DWORD, LONG record, LONG* ticks) {
+    return mData->GetRecordEndTick(record, ticks);
+}
+
+HRESULT VirtualChannelDocument::GetDataEnd(DWORD, HostTickPosition* end) {
+    if (!end)
+        return E_POINTER;
+    const Recording& recording = mData->recording();
+    *end = {0, 0};
+    if (recording.recordCount() == 0)
+        return S_OK;
+    const std::int32_t last = recording.recordCount() - 1;
+    *end = {last, static_cast<LONG>(recording.record(last).tickCount())};
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::GetChannelConversion(DWORD flags, LONG record, LONG channel,
+                                                     IUnknown** conversion) {
+    return GetChannelUnit(channel, record, flags, conversion);
+}
+
+HRESULT VirtualChannelDocument::GetChannelSettings(DWORD, IUnknown** settings) {
+    if (!settings)
+        return E_POINTER;
+    *settings = static_cast<IChannelLookup*>(this);
+    AddRef();
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::ApplyChannelUnit(DWORD, DWORD, LONG channel, DWORD, IUnknown* unit) {
+    return applyUnit(channel, unit);
+}
+
+HRESULT VirtualChannelDocument::applyUnit(LONG channel, IUnknown* unit) {
+    if (!unit)
+        return E_POINTER;
+    if (Channel* c = byNumber(channel)) {
+        c->object->setUnit(ComPtr<IUnknown>(unit));
+        return S_OK;
+    }
+    if (channel < 0 || static_cast<std::size_t>(channel) >= mData->recording().channelCount())
+        return E_INVALIDARG;
+    mUnits[channel] = ComPtr<IUnknown>(unit);
+    return S_OK;
+}
+
+IUnknown* VirtualChannelDocument::appliedUnit(LONG channel) const {
+    const auto it = mUnits.find(channel);
+    return it != mUnits.end() ? it->second.Get() : nullptr;
+}
+
+HRESULT VirtualChannelDocument::SetChildData(DWORD, IUnknown* data) {
+    const auto child = QueryInterfacePtr<IStrevDataChildData>(data, IID_IStrevDataChildData);
+    DWORD type = 0;
+    if (!child || FAILED(child->GetTypeId(&type)))
+        return E_INVALIDARG;
+    mChildData[type] = ComPtr<IUnknown>(data);
+    return S_OK;
+}
+
+IUnknown* VirtualChannelDocument::childData(DWORD typeId) const {
+    const auto it = mChildData.find(typeId);
+    return it != mChildData.end() ? it->second.Get() : nullptr;
+}
+
+HRESULT VirtualChannelDocument::GetCalculationSources(DWORD, VirtualChannelRef calculation,
+                                                      IOvoBitset** events, IOvoBitset** channels, WORD) {
+    if (!events || !channels)
+        return E_POINTER;
+    *events = *channels = nullptr;
+    Channel* c = byRef(calculation);
+    if (!c)
+        return E_INVALIDARG;
+    auto eventSet = ComPtr<HostBitset>::Adopt(new HostBitset);
+    auto channelSet = ComPtr<HostBitset>::Adopt(new HostBitset);
+    for (std::int32_t source : c->sources) {
+        eventSet->set(static_cast<std::uint32_t>(source));
+        channelSet->set(static_cast<std::uint32_t>(source));
+    }
+    *events = eventSet.Detach();
+    *channels = channelSet.Detach();
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::GetDrawnEvents(LONG channel, DWORD, ULONG index, EventDrawLink* link) {
+    if (!link)
+        return E_POINTER;
+    auto [first, last] = mLinks.equal_range(channel);
+    for (ULONG i = 0; first != last; ++first, ++i)
+        if (i == index) {
+            *link = first->second;
+            return S_OK;
+        }
+    return S_FALSE;
 }
 
 } // namespace Vantrel

@@ -13,18 +13,24 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace Vantrel {
 
-/// A recording's document data with the module's virtual channels: channels made by name whose events
-/// a formula computes (the calculation object assigned to the channel), read back record by record
-/// through event enumerators; and blocks of recorded samples. Virtual channels are numbered after the
-/// recorded ones. Every other call and interface of the document data goes to the wrapped
+/// A recording's document data with the module's virtual channels: channels made by name whose values
+/// a formula computes (the calculation object assigned to the channel), events read back record by
+/// record through event enumerators; and the document's data interface (ISampleBlocks: samples,
+/// records, the end of the data, channel units). Virtual channels are numbered after the recorded
+/// ones; a formula may name a virtual channel that has one, and then reads it as if its formula
+/// stood there. Every other call and interface of the document data goes to the wrapped
 /// DocumentData. A channel's events are computed when first read and kept until its data are
-/// dropped, its calculation changes or it is released; a record still being sampled is computed
-/// afresh on every read.
+/// dropped, its calculation changes or it is released; the events of a record still being sampled
+/// are computed afresh, and an enumerator over it follows the record as it grows.
+///
+/// It also keeps what the module hands the document: the child data by type id, and the unit a
+/// channel is given (ApplyChannelUnit, or through the host document's unit-change message).
 class VirtualChannelDocument : public ComObject<IDocumentData, IChannelLookup, IVirtualChannelService,
                                                 IDocumentEvents, ISampleBlocks, IChannelCalcAssign> {
 public:
@@ -39,6 +45,7 @@ public:
         std::u16string title;
         std::u16string formula;                         // empty while none is assigned
         std::shared_ptr<const Calculation> calculation; // bound formula
+        std::set<std::int32_t> sources;                 // channel numbers the formula reads
         std::map<std::int32_t, std::shared_ptr<const std::vector<std::byte>>> events; // by record
         ComPtr<VirtualChannelObject> object;
     };
@@ -48,6 +55,13 @@ public:
     int dataEnds() const { return mDataEnds; }
     /// Channels on which the events of a virtual channel are drawn, with the drawing style.
     const std::multimap<LONG, EventDrawLink>& links() const { return mLinks; }
+    /// The child data of a type id the module handed over (not add-referenced), or null.
+    IUnknown* childData(DWORD typeId) const;
+    /// The unit conversion a channel was given, or null (not add-referenced).
+    IUnknown* appliedUnit(LONG channel) const;
+    /// Gives a channel a unit conversion from now on; E_INVALIDARG for an unknown channel.
+    HRESULT applyUnit(LONG channel, IUnknown* unit);
+    const Recording& recording() const { return mData->recording(); }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
 
@@ -76,9 +90,23 @@ public:
 
     HRESULT ReadSamples(LONG channel, LONG record, LONG startTick, LONG count, float* buffer,
                         LONG* read) override;
+    HRESULT GetRecordTotal(DWORD flags, LONG* count) override;
+    HRESULT GetRecordTicks(DWORD reserved, LONG record, LONG* ticks) override;
+    HRESULT GetDataEnd(DWORD flags, HostTickPosition* end) override;
+    HRESULT GetChannelConversion(DWORD flags, LONG record, LONG channel, IUnknown** conversion) override;
+    HRESULT GetChannelSettings(DWORD reserved, IUnknown** settings) override;
+    HRESULT ApplyChannelUnit(DWORD reserved1, DWORD reserved2, LONG channel, DWORD flag,
+                             IUnknown* unit) override;
 
-    /// channel: a virtual channel's object; calculation: a CalcObject whose formula can be evaluated.
-    /// E_INVALIDARG otherwise (the channel keeps what it had).
+    HRESULT SetChildData(DWORD reserved, IUnknown* data) override;
+    /// Both sets hold the channels the calculation reads, recorded and virtual, through the virtual
+    /// channels it names.
+    HRESULT GetCalculationSources(DWORD reserved, VirtualChannelRef calculation, IOvoBitset** events,
+                                  IOvoBitset** channels, WORD recursive) override;
+    HRESULT GetDrawnEvents(LONG channel, DWORD flags, ULONG index, EventDrawLink* link) override;
+
+    /// channel: a virtual channel's object; calculation: a CalcObject whose formula can be evaluated
+    /// (events or samples). E_INVALIDARG otherwise (the channel keeps what it had).
     HRESULT AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown* unit) override;
 
 private:
@@ -89,11 +117,15 @@ private:
     void drop(LONG channel);
     HRESULT recordEvents(Channel& channel, LONG record,
                          std::shared_ptr<const std::vector<std::byte>>& events);
+    CalcEngine::ChannelFormulas channelFormulas() const;
+    std::set<std::int32_t> sourcesOf(std::u16string_view formula) const;
 
     ComPtr<DocumentData> mData;
     CalcEngine mEngine;
     std::vector<std::unique_ptr<Channel>> mChannels;
     std::multimap<LONG, EventDrawLink> mLinks;
+    std::map<DWORD, ComPtr<IUnknown>> mChildData;
+    std::map<LONG, ComPtr<IUnknown>> mUnits; // given to recorded channels
     int mDataEnds = 0;
 };
 

@@ -10,7 +10,19 @@ VirtualChannelObject::VirtualChannelObject(LONG channel, std::function<void(LONG
 HRESULT VirtualChannelObject::GetUnit(IUnknown** unit) {
     if (!unit)
         return E_POINTER;
+    if (mUnit) {
+        *unit = mUnit.Get();
+        mUnit->AddRef();
+        return S_OK;
+    }
     *unit = static_cast<IUnitConversion*>(UnitConversion::fromText("").Detach());
+    return S_OK;
+}
+
+HRESULT VirtualChannelObject::GetFlags(DWORD* flags) {
+    if (!flags)
+        return E_POINTER;
+    *flags = kCalcFlagsComputed;
     return S_OK;
 }
 
@@ -25,6 +37,8 @@ void* VirtualChannelObject::find(REFIID iid) {
         return static_cast<IChannelInfo*>(this);
     if (iid == IID_IChannelDataReset)
         return static_cast<IChannelDataReset*>(this);
+    if (iid == IID_IChannelCalcFlags)
+        return static_cast<IChannelCalcFlags*>(this);
     return nullptr;
 }
 

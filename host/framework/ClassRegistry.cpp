@@ -36,6 +36,10 @@ HRESULT ClassRegistry::GetService(DWORD kind, REFIID iid, void** out) {
         return E_POINTER;
     *out = nullptr;
     ++mRequests[kind];
+    if (const auto made = mObjectClasses.find(kind); made != mObjectClasses.end()) {
+        const ComPtr<IUnknown> object = made->second();
+        return object ? object->QueryInterface(iid, out) : E_FAIL;
+    }
     auto it = mServices.find(kind);
     if (it == mServices.end())
         return E_NOINTERFACE;

@@ -2,6 +2,7 @@
 // The class registry: keeps the class objects a module registers, in order,
 // and hands out the framework's services by kind word.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ public:
 
     // A service of the framework, answered for its kind word (not owned).
     void AddService(DWORD kind, IUnknown* service);
+    // A class whose objects the registry makes, a new one on each request of its kind.
+    void AddObjectClass(DWORD kind, std::function<ComPtr<IUnknown>()> make) {
+        mObjectClasses[kind] = std::move(make);
+    }
     // The host without that service.
     void RemoveService(DWORD kind) { mServices.erase(kind); }
     // Refused registrations are recorded and answered with E_FAIL.
@@ -46,6 +51,7 @@ public:
 
 private:
     std::map<DWORD, IUnknown*> mServices;
+    std::map<DWORD, std::function<ComPtr<IUnknown>()>> mObjectClasses;
     std::map<DWORD, int> mRequests;
     std::vector<RegisteredClass> mRegistrations;
     std::vector<std::pair<DWORD, ICAFClassObject*>> mClasses;

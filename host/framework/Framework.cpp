@@ -15,6 +15,9 @@ Framework::Framework() {
     // The unit service's kind is the number of its GUID in the high word.
     classes.AddService(static_cast<DWORD>(MessageIds().NumberOf(kUnitServiceGuid)) << 16,
                        static_cast<IUnitService*>(mUnits.Get()));
+    classes.AddService((static_cast<DWORD>(MessageIds().NumberOf(kProgressClassGuid)) << 16) |
+                           kProgressClassNumber,
+                       static_cast<IProgressFactory*>(mProgress.Get()));
 }
 
 Framework::~Framework() {

@@ -15,6 +15,7 @@
 #include "host/framework/MessageFactory.h"
 #include "host/framework/MessageIdService.h"
 #include "host/framework/MessageService.h"
+#include "host/framework/ProgressService.h"
 #include "host/framework/SubjectService.h"
 #include "host/framework/UnitService.h"
 
@@ -38,6 +39,7 @@ public:
     DocClassService& DocClasses() { return *mDocClasses.Get(); }
     ViewService& Views() { return *mViews.Get(); }
     UnitService& Units() { return *mUnits.Get(); }
+    ProgressService& Progress() { return *mProgress.Get(); }
 
     // How often the framework was asked for an interface id.
     int Requests(REFIID iid) const;
@@ -71,6 +73,7 @@ private:
         ComPtr<DocClassService>::Adopt(new DocClassService(*mDocuments.Get()));
     ComPtr<ViewService> mViews = Make<ViewService>();
     ComPtr<UnitService> mUnits = Make<UnitService>();
+    ComPtr<ProgressService> mProgress = Make<ProgressService>();
     mutable std::mutex mRequestLock;
     std::map<std::string, int> mRequests;
     DWORD mCookie = 0;

@@ -28,6 +28,7 @@ HRESULT SubjectService::Detach(ISubject* subject, IObserver* observer) {
 }
 
 HRESULT SubjectService::Notify(ISubject* subject, DWORD id, ULONG_PTR payload) {
+    ++mNotifications;
     std::vector<IObserver*> receivers;
     for (const auto& [s, observer] : mAttached)
         if (s == subject)

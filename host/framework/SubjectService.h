@@ -27,6 +27,8 @@ public:
     // The subjects forgotten and observers dropped, in the order they left.
     const std::vector<const void*>& Departures() const { return mDepartures; }
     bool IsRegistered(IObserver* observer, DWORD id) const;
+    // How many notifications subjects sent.
+    int NotificationCount() const { return mNotifications; }
 
     HRESULT Attach(ISubject* subject, IObserver* observer) override;
     HRESULT Detach(ISubject* subject, IObserver* observer) override;
@@ -41,6 +43,7 @@ private:
     std::vector<std::pair<DWORD, IObserver*>> mRegistered;
     std::vector<IObserver*> mDropped;
     std::vector<const void*> mDepartures;
+    int mNotifications = 0;
 };
 
 class ObjectRegistry : public ComObject<ISubject> {

@@ -57,6 +57,16 @@ HRESULT UnitConversion::GetConversionInfo(UnitRawInfo* raw, IAutoOvoString** raw
     return S_OK;
 }
 
+HRESULT UnitConversion::GetPointText(LONG index, IAutoOvoString** text) {
+    if (!text)
+        return E_POINTER;
+    *text = nullptr;
+    if (index < 0 || index >= static_cast<LONG>(mRecord.points.size()))
+        return E_INVALIDARG;
+    *text = MakeString(mRecord.points[static_cast<std::size_t>(index)]);
+    return S_OK;
+}
+
 HRESULT UnitConversion::GetBaseText(IAutoOvoString** text) {
     if (!text)
         return E_POINTER;

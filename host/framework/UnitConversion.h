@@ -39,6 +39,7 @@ public:
 
     HRESULT GetConversionInfo(UnitRawInfo* raw, IAutoOvoString** rawUnitName, UnitScalingInfo* scaling,
                               IAutoOvoString** scaledUnitName) override;
+    HRESULT GetPointText(LONG index, IAutoOvoString** text) override;
     HRESULT GetBaseText(IAutoOvoString** text) override;
     HRESULT GetPrefixCode(LONG* code) override;
 

@@ -34,7 +34,7 @@ public:
     std::int32_t GetHighlightedLoop() override { return -1; }
     std::int32_t GetEspvrType() override { return kLinearEspvr; }
     std::int32_t GetEdpvrType() override { return kExponentialEdpvr; }
-    Tarvik::CuvetteTable GetCuvetteTable() override { return {}; }
+    Tarvik::CuvettePoints GetCuvettePoints() override { return {}; }
     bool ShowsTableParameter(std::int32_t) override { return false; }
     std::vector<std::int32_t> GetExcludedParameterIds() override { return {}; }
     HMODULE GetResourceModule() override { return nullptr; }

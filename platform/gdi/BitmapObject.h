@@ -20,6 +20,10 @@ public:
     int Planes() const { return mPlanes; }
     int BitsPerPixel() const { return mBitsPerPixel; }
 
+    // The dimension recorded with SetBitmapDimensionEx (0.1 mm), not used by GDI.
+    SIZE Dimension() const { return mDimension; }
+    void SetDimension(SIZE dimension) { mDimension = dimension; }
+
     DeviceContext* SelectedInto() const { return mSelectedInto; }
     void SetSelectedInto(DeviceContext* dc) { mSelectedInto = dc; }
 
@@ -27,6 +31,7 @@ private:
     std::shared_ptr<Surface> mSurface;
     int mPlanes;
     int mBitsPerPixel;
+    SIZE mDimension{0, 0};
     DeviceContext* mSelectedInto = nullptr;
 };
 

@@ -25,6 +25,12 @@ public:
     // Index of the UTF-16 unit where character i starts.
     std::size_t Unit(std::size_t i) const { return mUnits[i]; }
 
+    // Turns what is drawn by quarter turns counter-clockwise about a device
+    // point (a font's escapement of 900 is one turn). No turn by default.
+    void SetTurn(int quarterTurns, std::int64_t pivotX, std::int64_t pivotY);
+    // A device rectangle as it lies after the turn.
+    RECT Turned(const RECT& r) const;
+
     // Blends the glyphs in the text colour, the pen starting at device
     // (x, baseline); draws the font's underline and strike-out bars.
     void Draw(Raster& raster, std::int64_t x, std::int64_t baseline, COLORREF color) const;
@@ -33,6 +39,8 @@ public:
                    std::size_t last) const;
 
 private:
+    // The device point (x, y) after the turn.
+    void Turn(std::int64_t& x, std::int64_t& y) const;
     void Bar(Raster& raster, std::int64_t x0, std::int64_t x1, std::int64_t top, int thickness,
              COLORREF color) const;
 
@@ -41,6 +49,9 @@ private:
     std::vector<int> mAdvances;
     std::vector<std::size_t> mUnits;
     int mWidth = 0;
+    int mTurns = 0;
+    std::int64_t mPivotX = 0;
+    std::int64_t mPivotY = 0;
 };
 
 } // namespace gdi

@@ -268,3 +268,30 @@ BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG vertexCount, void* mesh, UL
     }
     return TRUE;
 }
+
+// Each polyline is stroked on its own, its style pattern starting afresh.
+BOOL PolyPolyline(HDC dc, const POINT* points, const DWORD* counts, DWORD polylines) {
+    DeviceContext* c = DcOf(dc);
+    if (!c || !points || !counts || polylines == 0)
+        return FALSE;
+    for (DWORD i = 0; i < polylines; ++i)
+        if (counts[i] < 2)
+            return FALSE;
+    std::vector<std::int64_t> args;
+    for (DWORD i = 0; i < polylines; ++i)
+        args.push_back(counts[i]);
+    const POINT* p = points;
+    for (DWORD i = 0; i < polylines; ++i) {
+        const std::vector<POINT> path(p, p + counts[i]);
+        for (const POINT& q : path)
+            args.insert(args.end(), {q.x, q.y});
+        p += counts[i];
+    }
+    Record(*c, "PolyPolyline", std::move(args));
+    p = points;
+    for (DWORD i = 0; i < polylines; ++i) {
+        StrokePath(*c, std::vector<POINT>(p, p + counts[i]), 0);
+        p += counts[i];
+    }
+    return TRUE;
+}

@@ -12,9 +12,9 @@ void DrawTextCell(DeviceContext& dc, Raster& raster, const GlyphRun& run, std::i
     FontObject& font = *s.font.object;
     const TEXTMETRICW& tm = font.Metrics();
     if (s.bkMode == OPAQUE)
-        raster.FillRect(
-            RECT{Saturate(x), Saturate(top), Saturate(x + run.Width()), Saturate(top + tm.tmHeight)},
-            PixelFromColor(s.bkColor), R2_COPYPEN);
+        raster.FillRect(run.Turned(RECT{Saturate(x), Saturate(top), Saturate(x + run.Width()),
+                                        Saturate(top + tm.tmHeight)}),
+                        PixelFromColor(s.bkColor), R2_COPYPEN);
     run.Draw(raster, x, top + tm.tmAscent, s.textColor);
 }
 
@@ -56,7 +56,15 @@ BOOL TextOutCore(const char* name, HDC dc, int x, int y, UINT options, const REC
         return TRUE;
     if (options & ETO_CLIPPED)
         raster.Limit(c->ToDevice(*rect));
-    GlyphRun run(*c->State().font.object, text, dx);
+    FontObject& font = *c->State().font.object;
+    GlyphRun run(font, text, dx);
+    // Text at an escapement of a whole number of right angles turns about its
+    // reference point.
+    const LONG escapement = font.Requested().lfEscapement;
+    if (escapement % 900 == 0) {
+        const POINT pivot = c->ToDevice(POINT{x, y});
+        run.SetTurn(static_cast<int>(escapement / 900), pivot.x, pivot.y);
+    }
     const POINT cell = CellOrigin(*c, POINT{x, y}, run.Width());
     DrawTextCell(*c, raster, run, cell.x, cell.y);
     return TRUE;

@@ -34,6 +34,9 @@ HFONT CreateFontW(int height, int width, int escapement, int orientation, int we
                   DWORD quality, DWORD pitchAndFamily, LPCWSTR face);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+// A size recorded with a bitmap for its owner (0, 0 at first); drawing ignores it.
+BOOL SetBitmapDimensionEx(HBITMAP bitmap, int width, int height, SIZE* previous);
+BOOL GetBitmapDimensionEx(HBITMAP bitmap, SIZE* dimension);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 int GetObjectW(HGDIOBJ object, int size, LPVOID out);
@@ -86,6 +89,8 @@ BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);
 BOOL GetCurrentPositionEx(HDC dc, POINT* position);
 BOOL Polyline(HDC dc, const POINT* points, int count);
+// counts[i] points of points form polyline i; the current position stays.
+BOOL PolyPolyline(HDC dc, const POINT* points, const DWORD* counts, DWORD polylines);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);

@@ -90,20 +90,26 @@ void TWindow::BindToControl() {
     const HWND control = mParent && mParent->mHandle ? GetDlgItem(mParent->mHandle, mResourceId) : nullptr;
     if (control == nullptr || mHandle != nullptr)
         return;
-    const int length = GetWindowTextLengthW(control);
+    AttachAlias(control);
+}
+
+void TWindow::AttachAlias(HWND handle) {
+    SetFlag(wfAlias);
+    const int length = GetWindowTextLengthW(handle);
     mTitle.resize(static_cast<std::size_t>(std::max(length, 0)) + 1);
-    mTitle.resize(static_cast<std::size_t>(GetWindowTextW(control, mTitle.data(), length + 1)));
-    Attr.Style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
-    Attr.Id = mResourceId;
+    mTitle.resize(static_cast<std::size_t>(GetWindowTextW(handle, mTitle.data(), length + 1)));
+    Attr.Style = static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE));
+    Attr.Id = ::GetDlgCtrlID(handle);
     RECT r{};
-    ::GetWindowRect(control, &r);
+    ::GetWindowRect(handle, &r);
     POINT corner{r.left, r.top};
-    ::ScreenToClient(mParent->mHandle, &corner);
+    if (const HWND parent = ::GetParent(handle))
+        ::ScreenToClient(parent, &corner);
     Attr.X = corner.x;
     Attr.Y = corner.y;
     Attr.W = r.right - r.left;
     Attr.H = r.bottom - r.top;
-    Bind(control);
+    Bind(handle);
     SetupWindow();
 }
 

@@ -148,6 +148,10 @@ protected:
     virtual void SetupWindow();
     // Runs on WM_DESTROY.
     virtual void CleanupWindow() {}
+    // Makes the object an alias of a window made elsewhere (a control, a
+    // window a host object made): takes its title, style, id and place,
+    // subclasses it and runs SetupWindow.
+    void AttachAlias(HWND handle);
     virtual LPCWSTR GetClassName() const;
     const TEventInfo* CurrentEvent() const { return mCurrent; }
 

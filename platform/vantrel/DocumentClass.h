@@ -4,7 +4,9 @@
 // aggregated inner part of each document class, the document interface of the
 // module's documents and the host's document service that registers them.
 
+#include "platform/vantrel/IAutoOvoString.h"
 #include "platform/vantrel/ICAFClassObject.h"
+#include "platform/win32/persist.h"
 
 inline constexpr IID IID_ICustomDocClass = MakeGuid("{7B542011-6854-11D1-B2A7-00600894D72A}");
 inline constexpr IID IID_IDocClassService = MakeGuid("{7B542012-6854-11D1-B2A7-00600894D72A}");
@@ -60,6 +62,9 @@ struct IHostDocument : IUnknown {
     virtual HRESULT Reserved4() { return E_NOTIMPL; } // slot 4
     // The host data source of the document, with one reference.
     virtual HRESULT GetDataSource(IUnknown** dataSource) = 0; // slot 5
+    // The object the document keeps under id (an open view of a kind, its child data), with one
+    // reference; S_FALSE and null when there is none.
+    virtual HRESULT FindObject(DWORD id, IUnknown** object) { return E_NOTIMPL; } // slot 19
 
 protected:
     ~IHostDocument() = default;
@@ -81,8 +86,9 @@ protected:
 
 struct ICustomDocument : IUnknown {
     // Frees a BSTR already in *name first; an empty name leaves it null.
-    virtual HRESULT GetName(BSTR* name) = 0;            // slot 3
-    virtual HRESULT GetKind(WORD* kind) = 0;            // slot 4
+    virtual HRESULT GetName(BSTR* name) = 0; // slot 3
+    virtual HRESULT GetKind(WORD* kind) = 0; // slot 4
+    // The host closes the document: it lets go of the host.
     virtual HRESULT DetachSender() = 0;                 // slot 5
     virtual HRESULT Reserved6() { return E_NOTIMPL; }   // slot 6
     virtual HRESULT GetCreationFlags(DWORD* flags) = 0; // slot 7
@@ -93,7 +99,24 @@ protected:
     ~ICustomDocument() = default;
 };
 
+// The document's settings objects: kind word of GetSettingsObject.
+inline constexpr DWORD kSettingsObjectKind = 2;
+
 struct ICustomDocument2 : ICustomDocument {
+    // The document's persistence object of settings stream index (0 or 1) for kind
+    // kSettingsObjectKind, with one reference; *word receives 0. S_FALSE and null for any other
+    // index or kind.
+    virtual HRESULT GetSettingsObject(LONG index, DWORD kind, DWORD* word, IPersist** persist) = 0; // slot 9
+    // Copies the document's title into *title (freeing what it held).
+    virtual HRESULT GetTitle(BSTR* title) = 0; // slot 10
+    // The title as a string object, with one reference.
+    virtual HRESULT GetTitleObject(IAutoOvoString** title) = 0; // slot 11
+    virtual HRESULT GetDocumentWord(DWORD* word) = 0;           // slot 12
+    virtual HRESULT SetDocumentWord(DWORD word) = 0;            // slot 13
+    // Called once the host document has its data: the module defines what it keeps there.
+    virtual HRESULT OnHostDataReady(IUnknown* reserved) = 0;                               // slot 14
+    virtual HRESULT Reserved15(ULONG_PTR, ULONG_PTR, ULONG_PTR, ULONG_PTR, ULONG_PTR) = 0; // slot 15
+
 protected:
     ~ICustomDocument2() = default;
 };

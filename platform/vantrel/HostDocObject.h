@@ -22,12 +22,27 @@ inline constexpr IID IID_IDocumentDataEx = MakeGuid("{6C1F2A71-3B55-4E0D-9A41-52
 inline constexpr IID IID_IChildDataHost = MakeGuid("{6C1F2A72-3B55-4E0D-9A41-52D8E6B1C903}");  // our own id
 inline constexpr IID IID_IHostSelection = MakeGuid("{6C1F2A73-3B55-4E0D-9A41-52D8E6B1C903}");  // our own id
 inline constexpr IID IID_IRecordingView = MakeGuid("{E99E1950-6188-11D3-80B1-005004AD3C53}");
+inline constexpr IID IID_IDocumentSelection = MakeGuid("{30720619-2F9C-4A61-AB1F-EBE679C9321F}");
 
 struct IHostDataObject;
 struct IHostSelection;
+struct IHostServiceProvider;
+struct IHostDocState;
 
-// The host object of a document: the one that created the module's document.
+// The host object of a document: the one that created the module's document. It also answers
+// the recording view (IRecordingView) and the channel lookup of its data (IChannelLookup).
 struct IHostDocObject : IUnknown {
+    // The provider of the document's further services (the analysis manager), with one reference.
+    virtual HRESULT GetServiceProvider(IHostServiceProvider** provider) { return E_NOTIMPL; } // slot 7
+    // The source of the selection (it answers IDocumentSelection), with one reference.
+    virtual HRESULT GetSelectionSource(IUnknown** source) { return E_NOTIMPL; } // slot 8
+    // The document's data source (it answers ISampleBlocks, the document's data interface, and
+    // IOnlineDataSinkRegistry), with one reference.
+    virtual HRESULT GetDataSource(IUnknown** source) { return E_NOTIMPL; } // slot 16
+    // Draws the document's views again.
+    virtual HRESULT Redraw(DWORD reserved) { return E_NOTIMPL; } // slot 39
+    // The document's state, with one reference.
+    virtual HRESULT GetState(IHostDocState** state) { return E_NOTIMPL; } // slot 50
     // The document's data object, with one reference.
     virtual HRESULT GetDataObject(DWORD reserved, IHostDataObject** data) = 0; // slot 54
     // The current selection, with one reference; S_FALSE and null when there is none.
@@ -35,6 +50,36 @@ struct IHostDocObject : IUnknown {
 
 protected:
     ~IHostDocObject() = default;
+};
+
+// Further services of a document, by a message id of the host.
+struct IHostServiceProvider : IUnknown {
+    // The service of id, with one reference; E_FAIL and null when there is none.
+    virtual HRESULT GetService(DWORD id, DWORD reserved, IUnknown** service) = 0; // slot 25
+
+protected:
+    ~IHostServiceProvider() = default;
+};
+
+// The state of a host document.
+struct IHostDocState : IUnknown {
+    // *busy is non-zero while the host is busy with the document (sampling, a modal task):
+    // nothing may change the analysis then.
+    virtual HRESULT GetBusy(DWORD reserved, WORD* busy) = 0; // slot 15
+    // *count is non-zero once the document holds data.
+    virtual HRESULT GetDataCount(DWORD reserved, LONG which, LONG* count) = 0; // slot 23
+
+protected:
+    ~IHostDocState() = default;
+};
+
+// The document's current selection: its ends; a start record of INT32_MAX when there is none.
+struct IDocumentSelection : IUnknown {
+    virtual HRESULT GetSelection(DWORD reserved, HostTickPosition* start,
+                                 HostTickPosition* end) = 0; // slot 3
+
+protected:
+    ~IDocumentSelection() = default;
 };
 
 // The data object: maps positions and counts the recording's ticks. It also
@@ -82,11 +127,27 @@ protected:
     ~IHostSelection() = default;
 };
 
-// The host's view of the recording: the stretch it shows and its compression.
+// What SelectRange selects.
+struct SelectionKind {
+    DWORD kind = 0x801E0000; // a time range
+    DWORD reserved1 = 0;
+    DWORD reserved2 = 0;
+};
+
+// The host's view of the recording: the stretch it shows and its compression, and what it selects.
 struct IRecordingView : IUnknown {
     virtual HRESULT GetShownRange(HostTickPosition* start, HostTickPosition* end) = 0; // slot 3
     // Ticks per pixel.
     virtual HRESULT GetCompression(double* ticksPerPixel) = 0; // slot 5
+    // Starts a new selection.
+    virtual HRESULT BeginSelection() { return E_NOTIMPL; } // slot 17
+    // Selects a channel's value range (range[0] top, range[1] bottom).
+    virtual HRESULT SelectValueRange(LONG channel, const double* range) { return E_NOTIMPL; } // slot 20
+    // Selects the stretch start .. end.
+    virtual HRESULT SelectRange(DWORD reserved, const SelectionKind* kind, HostTickPosition start,
+                                HostTickPosition end) {
+        return E_NOTIMPL;
+    } // slot 29
 
 protected:
     ~IRecordingView() = default;

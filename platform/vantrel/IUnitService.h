@@ -75,6 +75,9 @@ struct IUnitConversion : IUnknown {
     virtual HRESULT GetConversionInfo(UnitRawInfo* raw, IAutoOvoString** rawUnitName,
                                       UnitScalingInfo* scaling,
                                       IAutoOvoString** scaledUnitName) = 0; // slot 3
+    // The text of point index (0 raw 1, 1 raw 2, 2 calibrated 1, 3 calibrated 2) the conversion was
+    // made from; the empty text for a conversion not made from points. E_INVALIDARG for another index.
+    virtual HRESULT GetPointText(LONG index, IAutoOvoString** text) { return E_NOTIMPL; } // slot 4
 
 protected:
     ~IUnitConversion() = default;

@@ -32,6 +32,11 @@ struct IVirtualChannelService : IUnknown {
     // Brings the named channel up to date: its computed data are dropped and computed again when
     // next read.
     virtual HRESULT RefreshChannel(BSTR key) = 0; // slot 10
+    // The index-th event series drawn on channel (by LinkEvents), in the order they were linked;
+    // S_FALSE past the last.
+    virtual HRESULT GetDrawnEvents(LONG channel, DWORD flags, ULONG index, EventDrawLink* link) {
+        return E_NOTIMPL;
+    } // slot 11
 
 protected:
     ~IVirtualChannelService() = default;

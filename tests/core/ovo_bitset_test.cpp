@@ -88,4 +88,25 @@ TEST(OvoBitset, TestReadsTheFillBeyondTheStoredWords) {
     EXPECT_TRUE(set.Test(100));
 }
 
+// What the host sees of a set (IOvoBitset), and a set read back from one.
+TEST(OvoBitset, TheHostReadsItsWordsAndHandsSetsBack) {
+    Ovo::BitsetRep* rep = new Ovo::BitsetRep({5, 6, 7}, kOnes);
+    DWORD words[3] = {};
+    DWORD fill = 0;
+    EXPECT_EQ(rep->CopyWords(1, words, &fill), S_FALSE) << "words were left out";
+    EXPECT_EQ(words[0], 5u);
+    EXPECT_EQ(words[1], 0u);
+    EXPECT_EQ(fill, kOnes);
+    EXPECT_EQ(rep->CopyWords(3, words, &fill), S_OK);
+    EXPECT_EQ(rep->Destroy(), E_FAIL) << "still referenced";
+    IOvoBitset* clone = nullptr;
+    ASSERT_EQ(rep->Clone(&clone), S_OK);
+    const OvoBitset shared = OvoBitset::FromInterface(rep);
+    EXPECT_TRUE(shared.Test(32 + 1)) << "6 has bit 1";
+    EXPECT_TRUE(shared.Test(200)) << "the fill";
+    rep->Release();
+    clone->Release();
+    EXPECT_EQ(OvoBitset::FromInterface(nullptr).WordCount(), 0u);
+}
+
 } // namespace

@@ -136,7 +136,7 @@ public:
     std::int32_t GetHighlightedLoop() override { return highlightedLoop; }
     std::int32_t GetEspvrType() override { return espvrType; }
     std::int32_t GetEdpvrType() override { return edpvrType; }
-    Tarvik::CuvetteTable GetCuvetteTable() override { return cuvette; }
+    Tarvik::CuvettePoints GetCuvettePoints() override { return cuvette; }
     bool ShowsTableParameter(std::int32_t id) override;
     std::vector<std::int32_t> GetExcludedParameterIds() override { return excludedIds; }
     void ApplyChannelScaling(std::uint32_t channel, double& value) override;
@@ -152,7 +152,7 @@ public:
     std::uint32_t pressureChannel = 0, volumeChannel = 1;
     std::int32_t highlightedLoop = -1;
     std::int32_t espvrType = 0, edpvrType = 0;
-    Tarvik::CuvetteTable cuvette;
+    Tarvik::CuvettePoints cuvette;
     std::vector<std::int32_t> tableIds, excludedIds;
     std::map<std::uint32_t, std::pair<double, double>> scaling; // channel -> (offset, scale)
     int settingsLoads = 0;

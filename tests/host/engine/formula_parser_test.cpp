@@ -63,6 +63,9 @@ TEST(FormulaParser, ReadsTheTextsTheModuleAndItsSelfTestsWrite) {
         {"f()", "f[]"},
         {"a - b - c", "((a-b)-c)"},
         {" \t(1)\r\n", "1"},
+        {"(0.002 * ch(2, \"base\") + 0)", "((0.002*#1)+0)"},
+        {"TarvikAnalyzer(ch1, pvvolumewithoutvp, ch( 3 ,\"base\"))",
+         "tarvikanalyzer[#0,pvvolumewithoutvp,#2]"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(show(FormulaParser::parse(std::string_view(c.text))), c.tree) << c.text;
@@ -96,6 +99,9 @@ TEST(FormulaParser, RefusesBadTextsNamingThePosition) {
         {"ch1(2)", 3, "unexpected '(' after the formula"},
         {"2 # 3", 2, "unexpected '#' after the formula"},
         {"1,5", 1, "unexpected ',' after the formula"},
+        {"ch(2, \"raw\")", 6, "ch( takes a channel number and \"base\""},
+        {"ch(0, \"base\")", 3, "channel numbers run from 1 to 2147483647"},
+        {"ch(x)", 3, "ch( takes a channel number and \"base\""},
     };
     for (const Case& c : cases) {
         try {

@@ -112,7 +112,7 @@ TEST_F(VirtualChannelDocumentTest, AnAssignedFormulaGivesTheChannelsEventsRecord
     EXPECT_EQ(later[0].tick, peaks[1].tick);
     // A formula the engine cannot evaluate is refused and the channel keeps its calculation.
     EXPECT_EQ(assign(loops, "CMPeakDet(ch9, 0.3)"), E_INVALIDARG);
-    EXPECT_EQ(assign(loops, "ch1 * 2"), E_INVALIDARG);
+    EXPECT_EQ(assign(loops, "CMPeakDet(nochannel, 0.3)"), E_INVALIDARG);
     EXPECT_EQ(events(loops).size(), 14u);
     ComPtr<IEnumEventEx> stream;
     EXPECT_EQ(document->CreateEventEnumerator(0x80000001u, loops.channel, kEventEnumeratorFlags, 0, 0,
@@ -121,6 +121,26 @@ TEST_F(VirtualChannelDocumentTest, AnAssignedFormulaGivesTheChannelsEventsRecord
     EXPECT_EQ(document->CreateEventEnumerator(kVirtualSource, loops.channel, kEventEnumeratorFlags, 0, 1,
                                               INT_MAX, 0, stream.Put()),
               E_INVALIDARG);
+}
+
+// A channel of samples gives no events, but other formulas read it by its name, as if its formula
+// stood there; ch(N, "base") is channel N.
+TEST_F(VirtualChannelDocumentTest, FormulasReadOtherVirtualChannelsByName) {
+    const VirtualChannelRef volume = create("pvvolumewithoutvp");
+    const VirtualChannelRef loops = create("tarvik");
+    ASSERT_EQ(assign(volume, "(2 * ch(1, \"base\") + 0)"), S_OK);
+    HRESULT hr = S_OK;
+    events(volume, 0, &hr);
+    EXPECT_EQ(hr, E_FAIL) << "samples, not events";
+    ASSERT_EQ(assign(loops, "CMPeakDet(PvVolumeWithoutVP, 0.6, 0.01)"), S_OK);
+    const std::vector<OvoEventBase> named = events(loops);
+    ASSERT_EQ(assign(loops, "CMPeakDet(ch1 * 2, 0.6, 0.01)"), S_OK);
+    const std::vector<OvoEventBase> written = events(loops);
+    ASSERT_EQ(named.size(), 14u);
+    ASSERT_EQ(named.size(), written.size());
+    for (std::size_t i = 0; i < named.size(); ++i)
+        EXPECT_EQ(named[i].tick, written[i].tick) << i;
+    EXPECT_EQ(assign(volume, "tarvik2 + pvvolumewithoutvp"), E_INVALIDARG) << "not a channel, and itself";
 }
 
 TEST_F(VirtualChannelDocumentTest, ComputedEventsAreKeptUntilDroppedRefreshedOrReleased) {
@@ -195,7 +215,7 @@ public:
     std::int32_t GetHighlightedLoop() override { return -1; }
     std::int32_t GetEspvrType() override { return 0; }
     std::int32_t GetEdpvrType() override { return 0; }
-    Tarvik::CuvetteTable GetCuvetteTable() override { return {}; }
+    Tarvik::CuvettePoints GetCuvettePoints() override { return {}; }
     bool ShowsTableParameter(std::int32_t) override { return false; }
     std::vector<std::int32_t> GetExcludedParameterIds() override { return {}; }
     void ApplyChannelScaling(std::uint32_t, double&) override {}
