@@ -48,6 +48,12 @@ public:
     BOOL ScreenToClient(POINT* p) const { return ::ScreenToClient(m_hWnd, p); }
     BOOL ClientToScreen(POINT* p) const { return ::ClientToScreen(m_hWnd, p); }
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    BOOL CheckDlgButton(int id, UINT check) { return ::CheckDlgButton(m_hWnd, id, check); }
+    UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return ::SendDlgItemMessageW(m_hWnd, id, message, wParam, lParam);
+    }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
 
     HWND m_hWnd;

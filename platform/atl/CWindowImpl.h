@@ -52,6 +52,7 @@ protected:
 
 private:
     friend struct CWindowImplAccess;
+    friend struct CDialogAccess;
     const MSG* mCurrent = nullptr;
     int mDepth = 0;         // messages being answered, nested sends included
     bool mFinalDue = false; // WM_NCDESTROY answered; OnFinalMessage once the outermost returns

@@ -1,5 +1,8 @@
 #include "platform/owl/TComboBox.h"
 
+#include <algorithm>
+#include <string>
+
 namespace OWL {
 
 TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h, DWORD style, UINT textLimit,
@@ -11,6 +14,30 @@ TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h, DWORD 
     Attr.Y = y;
     Attr.W = w;
     Attr.H = h;
+}
+
+TComboBox::TComboBox(TWindow* parent, int resourceId, UINT textLimit, TModule* module)
+    : TWindow(parent, resourceId, module), mTextLimit(textLimit) {}
+
+int TComboBox::SetSelString(LPCWSTR text, int start) const {
+    const std::u16string wanted = text != nullptr ? text : u"";
+    const auto lower = [](std::u16string s) {
+        for (char16_t& c : s)
+            if (c >= u'A' && c <= u'Z')
+                c = static_cast<char16_t>(c - u'A' + u'a');
+        return s;
+    };
+    const int count = GetCount();
+    for (int step = 0; step < count; ++step) {
+        const int index = (start + 1 + step) % count;
+        std::u16string item(static_cast<std::size_t>(std::max(GetStringLen(index), 0)) + 1, u'\0');
+        item.resize(static_cast<std::size_t>(std::max(GetString(item.data(), index), 0)));
+        if (lower(item) == lower(wanted)) {
+            SetSelIndex(index);
+            return index;
+        }
+    }
+    return CB_ERR;
 }
 
 int TComboBox::AddString(LPCWSTR text) const {

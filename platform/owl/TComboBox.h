@@ -11,6 +11,8 @@ class TComboBox : public TWindow {
 public:
     TComboBox(TWindow* parent, int id, int x, int y, int w, int h, DWORD style, UINT textLimit = 0,
               TModule* module = nullptr);
+    // An alias of the parent's control of that id (a dialog's combo box).
+    TComboBox(TWindow* parent, int resourceId, UINT textLimit = 0, TModule* module = nullptr);
     // An alias over an existing combo box.
     explicit TComboBox(HWND handle, TModule* module = nullptr) : TWindow(handle, module) {}
 
@@ -28,6 +30,9 @@ public:
     int SetItemData(int index, LPARAM data) const;
     int GetItemHeight(int index) const;
     int SetItemHeight(int index, int height) const;
+    // Selects the first item whose text equals text ignoring case, searching from item start + 1
+    // (-1: from the first); its index or CB_ERR.
+    int SetSelString(LPCWSTR text, int start = -1) const;
 
 protected:
     LPCWSTR GetClassName() const override { return u"ComboBox"; }

@@ -40,6 +40,7 @@ template <class T> struct TResponseEntry {
     UINT id = 0;                  // control or command id of WM_COMMAND entries
     const char16_t* registered{}; // name of a registered message
     std::function<void(T&, TEventInfo&)> call;
+    int code = -1; // notification code of a child's WM_COMMAND; -1: any
 
     bool Matches(const TEventInfo& e) const;
 };
@@ -68,7 +69,9 @@ template <class T> bool TResponseEntry<T>::Matches(const TEventInfo& e) const {
         return false;
     if (message == WM_COMMAND_ENABLE)
         return id == 0 || reinterpret_cast<const TCommandEnabler*>(e.lParam)->GetId() == id;
-    return message != WM_COMMAND || LOWORD(static_cast<DWORD>(e.wParam)) == id;
+    return message != WM_COMMAND ||
+           (LOWORD(static_cast<DWORD>(e.wParam)) == id &&
+            (code < 0 || HIWORD(static_cast<DWORD>(e.wParam)) == static_cast<UINT>(code)));
 }
 
 // Entry builders. T is the table's class, C the class that declares the
@@ -157,6 +160,17 @@ template <class T, class C> TResponseEntry<T> Command(UINT id, void (C::*member)
                 (w.*member)();
                 e.result = 0;
             }};
+}
+
+// A child control's notification (WM_COMMAND with the control's id and the code).
+template <class T, class C> TResponseEntry<T> ChildNotify(UINT id, WORD code, void (C::*member)()) {
+    CheckBase<T, C>();
+    return {WM_COMMAND, id, nullptr,
+            [member](T& w, TEventInfo& e) {
+                (w.*member)();
+                e.result = 0;
+            },
+            code};
 }
 
 // Mouse messages: the key flags and the client point.
@@ -312,6 +326,11 @@ public:                                                                         
 #define EV_WM_SIZE ::OWL::entries::Size<TMyClass>(&TMyClass::EvSize)    // void (UINT kind, const TSize&)
 #define EV_WM_TIMER ::OWL::entries::Timer<TMyClass>(&TMyClass::EvTimer) // void (UINT_PTR id)
 #define EV_COMMAND(id, member) ::OWL::entries::Command<TMyClass>(id, &TMyClass::member)
+#define EV_CHILD_NOTIFY(id, code, member) ::OWL::entries::ChildNotify<TMyClass>(id, code, &TMyClass::member)
+#define EV_BN_CLICKED(id, member) EV_CHILD_NOTIFY(id, 0 /* BN_CLICKED */, member)
+#define EV_CBN_SELCHANGE(id, member) EV_CHILD_NOTIFY(id, 1 /* CBN_SELCHANGE */, member)
+#define EV_EN_CHANGE(id, member) EV_CHILD_NOTIFY(id, 0x0300 /* EN_CHANGE */, member)
+#define EV_EN_KILLFOCUS(id, member) EV_CHILD_NOTIFY(id, 0x0200 /* EN_KILLFOCUS */, member)
 #define EV_COMMAND_ENABLE(id, member) ::OWL::entries::CommandEnable<TMyClass>(id, &TMyClass::member)
 #define EV_COMMAND_ENABLE_ANY(member) ::OWL::entries::CommandEnable<TMyClass>(0, &TMyClass::member)
 // void (UINT modKeys, const TPoint& client)

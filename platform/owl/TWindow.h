@@ -157,6 +157,7 @@ protected:
 
 private:
     friend struct TWindowBinding;
+    friend struct TDialogProc;
     void Bind(HWND handle);
     void Unbind();
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);

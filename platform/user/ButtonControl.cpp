@@ -4,6 +4,7 @@
 #include "platform/user/ClassRegistry.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/button.h"
+#include "platform/user/dialog_api.h"
 #include "platform/user/input_api.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
@@ -104,16 +105,58 @@ bool Inside(HWND hwnd, LPARAM lParam) {
     return Contains(r, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
 }
 
+// Unchecks the other automatic radio buttons of the button's group: the siblings from the last
+// WS_GROUP control up to it to the next WS_GROUP control.
+void UncheckGroup(HWND hwnd) {
+    HWND parent = GetParent(hwnd);
+    if (parent == nullptr)
+        return;
+    HWND start = hwnd;
+    while ((GetWindowLongW(start, GWL_STYLE) & WS_GROUP) == 0) {
+        HWND previous = GetWindow(start, GW_HWNDPREV);
+        if (previous == nullptr)
+            break;
+        start = previous;
+    }
+    for (HWND c = start; c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (c != start && (GetWindowLongW(c, GWL_STYLE) & WS_GROUP) != 0)
+            break;
+        if (c == hwnd)
+            continue;
+        if (Window* other = Lookup(c); other != nullptr && other->windowClass == Lookup(hwnd)->windowClass &&
+                                       Kind(*other) == BS_AUTORADIOBUTTON)
+            SendMessageW(c, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+}
+
 void Clicked(HWND hwnd, Window& w) {
     ButtonState& s = StateOf(w);
-    if (Kind(w) == BS_AUTOCHECKBOX)
+    if (Kind(w) == BS_AUTOCHECKBOX) {
         s.check = s.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-    else if (Kind(w) == BS_AUTORADIOBUTTON)
+    } else if (Kind(w) == BS_AUTORADIOBUTTON) {
         s.check = BST_CHECKED;
+        UncheckGroup(hwnd);
+    }
     InvalidateRect(hwnd, nullptr, FALSE);
     if (HWND parent = GetParent(hwnd))
         SendMessageW(parent, WM_COMMAND, MAKEWPARAM(static_cast<int>(w.id), BN_CLICKED),
                      reinterpret_cast<LPARAM>(hwnd));
+}
+
+LRESULT DialogCode(const Window& w) {
+    switch (Kind(w)) {
+    case BS_DEFPUSHBUTTON:
+        return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BS_PUSHBUTTON:
+        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return DLGC_BUTTON | DLGC_RADIOBUTTON;
+    case BS_GROUPBOX:
+        return DLGC_STATIC;
+    default:
+        return DLGC_BUTTON;
+    }
 }
 
 LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -168,6 +211,8 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(s.font);
+    case WM_GETDLGCODE:
+        return DialogCode(*w);
     case BM_GETCHECK:
         return s.check;
     case BM_SETCHECK:

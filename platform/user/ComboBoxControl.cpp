@@ -297,6 +297,17 @@ LRESULT Key(HWND hwnd, Window& w, ComboState& s, WPARAM key) {
     return 0;
 }
 
+LRESULT Choose(HWND hwnd, Window& w, ComboState& s, int index) {
+    SetFocus(hwnd);
+    if (index < 0 || index >= static_cast<int>(s.items.size()) || index == s.current)
+        return 0;
+    s.current = index;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(static_cast<int>(w.id), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hwnd));
+    return 0;
+}
+
 LRESULT ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = Lookup(hwnd);
     if (w == nullptr)
@@ -306,11 +317,17 @@ LRESULT ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return ItemMessage(*w, s, message, wParam, lParam);
     switch (message) {
     case WM_CREATE:
+        // The height given to a drop-down combo box is its open list's; the closed control is as
+        // high as its selection field.
         if (OwnerDrawn(*w))
             Measure(hwnd, *w, s);
+        else if ((w->style & CBS_DROPDOWNLIST) != CBS_SIMPLE)
+            FitHeight(hwnd, *w, s);
         return 0;
     case CB_SETITEMHEIGHT:
         return SetItemHeight(hwnd, *w, s, wParam, lParam);
+    case kComboUserChoice:
+        return Choose(hwnd, *w, s, static_cast<int>(wParam));
     case CB_GETITEMHEIGHT:
         return static_cast<int>(wParam) == -1 ? s.fieldHeight : s.itemHeight;
     case WM_PAINT:

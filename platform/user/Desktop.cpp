@@ -5,6 +5,7 @@
 
 #include "platform/user/button.h"
 #include "platform/user/combobox.h"
+#include "platform/user/dialog_api.h"
 #include "platform/user/edit.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
@@ -34,6 +35,7 @@ Desktop::Desktop()
     RegisterEditClass(mClasses);
     RegisterScrollBarClass(mClasses);
     RegisterUpDownClass(mClasses);
+    RegisterDialogClass(mClasses);
 }
 
 void Desktop::SetMonitors(std::vector<Monitor> monitors) {

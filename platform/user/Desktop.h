@@ -18,6 +18,7 @@
 #include "platform/user/InputState.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/ScriptedFileDialogs.h"
+#include "platform/user/ScriptedDialogs.h"
 #include "platform/user/ScriptedMenus.h"
 #include "platform/user/ScriptedMessageBoxes.h"
 #include "platform/user/TestClock.h"
@@ -45,6 +46,7 @@ public:
     ScriptedMessageBoxes& MessageBoxes() { return mBoxes; }
     ScriptedFileDialogs& FileDialogs() { return mFileDialogs; }
     Clipboard& ClipboardState() { return mClipboard; }
+    ScriptedDialogs& Dialogs() { return mDialogs; }
     EffectsLog& Effects() { return mEffects; }
     WindowSurfaces& Paint() { return mPaint; }
     InputState& Input() { return mInput; }
@@ -110,6 +112,7 @@ private:
     ScriptedMessageBoxes mBoxes;
     ScriptedFileDialogs mFileDialogs;
     Clipboard mClipboard;
+    ScriptedDialogs mDialogs;
     EffectsLog mEffects;
     WindowSurfaces mPaint;
     InputState mInput;

@@ -29,6 +29,9 @@ void KeyUp(int key);
 void PressKey(int key);
 // WM_CHAR for each character, to the focus window.
 void TypeText(std::u16string_view text);
+// The click on an item of a combo box's open list: the control takes the focus and selects item
+// index (a CBN_SELCHANGE to its parent when the selection changes).
+void ChooseItem(HWND combo, int index);
 // One WM_MOUSEWHEEL to the focus window (delta in multiples of WHEEL_DELTA).
 void Wheel(int delta);
 

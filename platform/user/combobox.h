@@ -6,7 +6,9 @@
 // ODS_SELECTED | ODS_FOCUS while the control has the focus) and is asked for
 // the item heights at creation (WM_MEASUREITEM for itemID -1, then 0). Setting
 // the selection from code sends no notification; choosing another item with
-// the arrow, Home and End keys sends CBN_SELCHANGE.
+// the arrow, Home and End keys sends CBN_SELCHANGE. A drop-down combo box
+// (CBS_DROPDOWN, CBS_DROPDOWNLIST) takes the height of its selection field; the
+// height it is made with is that of its list.
 
 #include "platform/user/records.h"
 
@@ -36,6 +38,13 @@ inline constexpr LRESULT CB_OKAY = 0;
 inline constexpr LRESULT CB_ERR = -1;
 
 inline constexpr WORD CBN_SELCHANGE = 1;
+
+namespace user {
+// What the user's choice of an item in the open list sends the control (posted by
+// user::ChooseItem): the control takes the focus, selects item wParam and, when that changed the
+// selection, sends CBN_SELCHANGE to its parent.
+inline constexpr UINT kComboUserChoice = 0x03F0;
+} // namespace user
 
 namespace user {
 

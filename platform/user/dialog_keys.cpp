@@ -16,20 +16,21 @@ DWORD Style(HWND hwnd) {
     return static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
 }
 
+// By the control's own style: a dialog's controls take the focus while the dialog is still hidden.
+bool CanFocus(HWND h) {
+    return (Style(h) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
+}
+
 // The dialog's controls in tab order; a child with WS_EX_CONTROLPARENT
 // contributes its own controls instead of itself.
 void Collect(HWND parent, std::vector<HWND>& out) {
     for (HWND h = GetWindow(parent, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
         const auto ex = static_cast<DWORD>(GetWindowLongPtrW(h, GWL_EXSTYLE));
-        if ((ex & WS_EX_CONTROLPARENT) != 0 && IsWindowVisible(h) && IsWindowEnabled(h))
+        if ((ex & WS_EX_CONTROLPARENT) != 0 && CanFocus(h))
             Collect(h, out);
         else
             out.push_back(h);
     }
-}
-
-bool CanFocus(HWND h) {
-    return IsWindowVisible(h) && IsWindowEnabled(h);
 }
 
 // The next item from position at that passes accept, stepping forward or back

@@ -30,6 +30,13 @@ HWND GetFocus() {
     return Desktop::Current().focus;
 }
 
+HWND GetActiveWindow() {
+    HWND top = GetFocus();
+    while (top != nullptr && (GetWindowLongW(top, GWL_STYLE) & WS_CHILD) != 0)
+        top = GetParent(top);
+    return top;
+}
+
 HWND SetCapture(HWND hwnd) {
     Desktop& d = Desktop::Current();
     Desktop::Hold hold(d);

@@ -4,6 +4,7 @@
 
 #include "platform/user/Desktop.h"
 #include "platform/user/Input.h"
+#include "platform/user/combobox.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 #include "platform/user/metrics_api.h"
@@ -259,6 +260,10 @@ void TypeText(std::u16string_view text) {
     if (HWND focus = GetFocus())
         for (char16_t c : text)
             Post(focus, WM_CHAR, c, 1);
+}
+
+void ChooseItem(HWND combo, int index) {
+    Post(combo, kComboUserChoice, static_cast<WPARAM>(index), 0);
 }
 
 void Wheel(int delta) {

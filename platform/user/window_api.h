@@ -71,6 +71,8 @@ LONG SetWindowLongW(HWND hwnd, int index, LONG value);
 // previous focus; fails (null) for a disabled or invalid window.
 HWND SetFocus(HWND hwnd);
 HWND GetFocus();
+// The top-level window that holds the focus, or null (windows are not activated otherwise here).
+HWND GetActiveWindow();
 // The window losing the capture gets WM_CAPTURECHANGED (lParam = new capture).
 HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();

@@ -23,6 +23,7 @@ inline constexpr HRESULT E_INVALIDARG = MakeHResult(0x80070057u);
 inline constexpr HRESULT CLASS_E_NOAGGREGATION = MakeHResult(0x80040110u);
 inline constexpr HRESULT CLASS_E_CLASSNOTAVAILABLE = MakeHResult(0x80040111u);
 inline constexpr HRESULT REGDB_E_CLASSNOTREG = MakeHResult(0x80040154u);
+inline constexpr HRESULT DISP_E_MEMBERNOTFOUND = MakeHResult(0x80020003u);
 inline constexpr HRESULT DISP_E_PARAMNOTFOUND = MakeHResult(0x80020004u);
 inline constexpr HRESULT DISP_E_TYPEMISMATCH = MakeHResult(0x80020005u);
 inline constexpr HRESULT DISP_E_BADPARAMCOUNT = MakeHResult(0x8002000Eu);

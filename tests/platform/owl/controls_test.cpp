@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/owl/TCheckBox.h"
+#include "platform/owl/TButton.h"
 #include "platform/owl/TEdit.h"
 #include "platform/owl/TGlyphButton.h"
 #include "platform/owl/TScrollBar.h"
