@@ -1,5 +1,7 @@
 #include "resources/ModuleResources.h"
 
+#include "resources/ModuleDialogs.h"
+
 #include "resources/ModuleImages.h"
 
 namespace Tarvik {
@@ -35,6 +37,7 @@ void RegisterModuleResources(HMODULE instance) {
     RegisterStringTable(instance, ModuleStringTable());
     RegisterVersionResource(instance, ModuleVersionInfo());
     RegisterModuleImages(instance);
+    RegisterModuleDialogs(instance);
 }
 
 } // namespace Tarvik
