@@ -91,6 +91,8 @@ std::vector<BYTE> PackArt(const std::vector<std::string_view>& rows, int bitsPer
 void RegisterModuleImages(HMODULE instance) {
     const LANGID neutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
     const LPCWSTR bitmap = MAKEINTRESOURCEW(2);
+    RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kInvalidMarkBitmap), neutral,
+                     PackArt(kError, 24, kColours));
     RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kErrorIconBitmap), neutral,
                      PackArt(kError, 32, kColours));
     RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kWarningIconBitmap), neutral,
