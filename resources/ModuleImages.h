@@ -21,6 +21,13 @@ inline constexpr WORD kInvalidMarkBitmap = 201;
 inline constexpr WORD kErrorIconBitmap = 206;
 inline constexpr WORD kWarningIconBitmap = 207;
 inline constexpr WORD kInfoIconBitmap = 208;
+// PNG resources ("PNG"), 32 bits with alpha: the snap toolbar's follow-the-
+// newest-row symbol (16 x 16) and the accordion's done tick, down chevron and
+// error disc (13 x 13 each).
+inline constexpr WORD kFollowLatestPng = 1005;
+inline constexpr WORD kDonePng = 6020;
+inline constexpr WORD kChevronPng = 6021;
+inline constexpr WORD kErrorPng = 6022;
 
 struct ArtColour {
     char key;
