@@ -144,6 +144,13 @@ void GridControl::SetStyle(DWORD style, bool mainGrid) {
     }
 }
 
+void GridControl::SetHorizontalBarAllowed(bool allowed) {
+    if (allowed == mHBarAllowed)
+        return;
+    mHBarAllowed = allowed;
+    UpdateScrollBars(true);
+}
+
 void GridControl::SetColumnSource(int count, int origin) {
     mSourceColumns = count;
     mSourceOrigin = origin;

@@ -136,6 +136,11 @@ public:
     bool StyleBit8() const { return mStyleBit8; }
     bool FitTitles() const { return mFitTitles; }
     void SetFitTitles(bool on) { mFitTitles = on; }
+    // The table view lets the main grid show a horizontal bar only while the fixed grid is hidden.
+    void SetHorizontalBarAllowed(bool allowed);
+    // The latest row is always shown while sampling (the snap toolbar's toggle).
+    bool AlwaysShowLatest() const { return mAlwaysShowLatest; }
+    virtual void SetAlwaysShowLatest(bool on) { mAlwaysShowLatest = on; }
     bool VerticalBarShown() const { return mVBarShown; }
     bool HorizontalBarShown() const { return mHBarShown; }
 
@@ -199,6 +204,7 @@ private:
     bool mColumnMoving = false;
     bool mStyleBit8 = false;
     bool mShowSnapToolbar = false;
+    bool mAlwaysShowLatest = false;
     bool mColumnResizing = false;
     bool mFitTitles = false;
     std::unique_ptr<GridSelection> mSelection;
