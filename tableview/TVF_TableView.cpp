@@ -17,6 +17,7 @@
 #include "tableview/GridPane.h"
 #include "tableview/GridPrintout.h"
 #include "tableview/GridSelection.h"
+#include "tableview/RowNumbersPane.h"
 #include "tableview/TVF_Renderer.h"
 #include "tableview/TableExport.h"
 
@@ -160,7 +161,7 @@ void TVF_TableView::Position(LONG x, LONG y, LONG width, LONG height, LONG rowNu
                              LONG fixedGridHeight) {
     MoveWindow(x, y, width, height, false);
     for (EventGridControl* grid : {mMain, mFixed})
-        if (grid->RowNumberWidth() < 0)
+        if (grid->RowNumbers().Width() < 0) // still unset
             grid->SetRowNumberWidth(rowNumberWidth);
     mFixedHeight = fixedGridHeight;
     Layout();
