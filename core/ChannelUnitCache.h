@@ -58,6 +58,8 @@ public:
     IUnitName* GetUnitName(std::int32_t channel) const;
     // Whether the cached unit still has the text of the unit the host now gives the channel.
     bool IsCurrent(std::int32_t channel);
+    // Forgets the channel's unit.
+    void Drop(std::int32_t channel) { mUnits.erase(channel); }
     // True when the two units' texts (base text trimmed, and prefix) differ.
     static bool UnitsDiffer(IUnknown* a, IUnknown* b);
 

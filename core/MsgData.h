@@ -55,6 +55,23 @@ static_assert(sizeof(MsgData1<double>) == 20);
 static_assert(sizeof(MsgData2<std::int32_t, double>) == 24);
 static_assert(sizeof(MsgData2<double, double>) == 28);
 
+// Records of a message id with flags 0 and their values.
+template <class T> MsgData1<T> MakeMsgData1(std::uint32_t id, T value) {
+    MsgData1<T> record{};
+    record.id = id;
+    record.typeCode = ParamCode<T>();
+    record.value = value;
+    return record;
+}
+template <class T1, class T2> MsgData2<T1, T2> MakeMsgData2(std::uint32_t id, T1 value1, T2 value2) {
+    MsgData2<T1, T2> record{};
+    record.id = id;
+    record.typeCode = ParamCode<T1>() | (ParamCode<T2>() << 4);
+    record.value1 = value1;
+    record.value2 = value2;
+    return record;
+}
+
 // The parameter block of a record: from its type code word on.
 template <class Record> const void* ParameterBlock(const Record& record) {
     return &record.typeCode;

@@ -1,5 +1,6 @@
 #include "document/TarvikDocument.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -40,7 +41,6 @@ template <WORD N> TarvikMessageId Host659C() {
 
 // The type number of the loop data among the document's child data.
 constexpr WORD kLoopDataTypeNumber = 5;
-constexpr std::uint32_t kNoChannel = 0x80000000;
 
 } // namespace
 
@@ -50,20 +50,20 @@ ZARCommandTable& TarvikDocument::CommandTable() {
         Rows::Observer<&D::OnHostDataChanged>(FixedId<kHostDocumentDataChanged>),
         Rows::Observer<&D::OnHostStateChanged>(FixedId<kHostDocumentStateChanged>),
         Rows::Observer<&D::RefreshCalculation>(Host3A7D<4>),
-        Rows::Observer<&D::OnHostRecordNotice>(Host3A7D<16>),
-        Rows::Observer<&D::OnHostRecordNotice>(Host3A7D<14>),
-        Rows::Observer<&D::OnHostSelectionNotice>(Host3A7D<20>),
-        Rows::Observer<&D::OnHostSelectionNotice>(Host3A7D<22>),
-        Rows::Observer<&D::OnHostViewNotice>(SpaceId<HostMsgGuid4EC1, 16>),
+        Rows::Observer<&D::OnDataRemoved>(Host3A7D<16>),
+        Rows::Observer<&D::OnDataRemoved>(Host3A7D<14>),
+        Rows::Observer<&D::OnChannelSettingsChanged>(Host3A7D<20>),
+        Rows::Observer<&D::OnChannelSettingsChanged>(Host3A7D<22>),
+        Rows::Observer<&D::OnDataRecalculated>(SpaceId<HostMsgGuid4EC1, 16>),
         Rows::Observer<&D::OnModelApplicable>(DocId<36>),
         Rows::Observer<&D::OnModelNotApplicable>(DocId<37>),
         Rows::Observer<&D::OnModelParamsChanged>(DocId<34>),
         Rows::Command<&D::OnWorkflow>(DocId<31>),
-        Rows::Enabler<&D::EnableCommand>(DocId<31>),
+        Rows::Enabler<&D::EnableWorkflow>(DocId<31>),
         Rows::Command<&D::OnSettings>(DocId<13>),
-        Rows::Enabler<&D::EnableCommand>(DocId<13>),
+        Rows::Enabler<&D::EnableSettings>(DocId<13>),
         Rows::Command<&D::OnWorkflowMode>(DocId<32>),
-        Rows::Enabler<&D::EnableCommand>(DocId<32>),
+        Rows::Enabler<&D::EnableWorkflowMode>(DocId<32>),
         Rows::Command<&D::OnOpenLoopView>(DocId<15>),
         Rows::Command<&D::OnOpenTableView>(DocId<14>),
         Rows::Command<&D::OnOpenPRSWPlot>(DocId<23>),
@@ -72,12 +72,12 @@ ZARCommandTable& TarvikDocument::CommandTable() {
         Rows::Command<&D::OnOpenPvaEdvPlot>(DocId<25>),
         Rows::Command<&D::OnOpenPvaEspPlot>(DocId<26>),
         Rows::Command<&D::OnOpenCuvetteView>(DocId<28>),
-        Rows::Enabler<&D::EnableCommand>(DocId<22>),
+        Rows::Enabler<&D::EnableViewGroup>(DocId<22>),
         Rows::Command<&D::OnShowLoopMarkers>(DocId<17>),
-        Rows::Enabler<&D::EnableCommand>(DocId<17>),
+        Rows::Enabler<&D::EnableShowLoopMarkers>(DocId<17>),
         Rows::Message<&D::OnToggleEventMarkers>(DocId<261>),
         Rows::Command<&D::OnOnlineMode>(DocId<19>),
-        Rows::Enabler<&D::EnableCommand>(DocId<19>),
+        Rows::Enabler<&D::EnableOnlineMode>(DocId<19>),
         Rows::Message<&D::OnToggleOnlineMode>(DocId<260>),
         Rows::Command<&D::OnAnalyze>(DocId<21>),
         Rows::Enabler<&D::EnableAnalyze>(DocId<21>),
@@ -109,8 +109,11 @@ ZARCommandTable& TarvikDocument::CommandTable() {
         Rows::Message<&D::OnEditParallelConductance>(DocId<285>),
         Rows::Message<&D::OnVolumeValueFromSelection>(DocId<283>),
         Rows::Message<&D::OnOpenControlSoftware>(DocId<284>),
-        Rows::Observer<&D::OnHostNotice13>(HostDE25<13>),
-        Rows::Observer<&D::OnHostNotice34>(Host3A7D<34>),
+        Rows::Observer<&D::OnEventActivated>(Host3A7D<44>),
+        Rows::Observer<&D::OnChannelsChanged>(Host3A7D<51>),
+        Rows::Observer<&D::OnUnitsChanged>(Host3A7D<34>),
+        Rows::Observer<&D::OnMarkedPositionSet>(HostDE25<12>),
+        Rows::Observer<&D::OnMarkedPositionCleared>(HostDE25<13>),
         Rows::CommandKind<&D::OnFillPlotsMenu>(DocId<22>),
         Rows::CommandKind<&D::OnRunPlotsMenu>(DocId<22>),
         Rows::Observer<&D::OnReportRegionNotice>(Host659C<kAnalysisReportRegion>),
@@ -267,9 +270,11 @@ std::int32_t TarvikDocument::GetHostChannelCount() {
     return count;
 }
 
-// Whether the loop-event channel's calculation reads the channel (kind 4: an event source; any
-// other kind: a channel of samples). Asked when a channel is chosen: a channel that depends on the
-// analysis would make the analysis depend on itself. Unknown answers count as dependent.
+// Whether the channel (kind 4: an event source; any other kind: a channel of samples) depends on the
+// analysis: it is one of the module's virtual channels, or its own calculation reads one. Asked when a
+// channel is chosen: a channel that depends on the analysis would make the analysis depend on itself.
+// A channel without a calculation of its own (a recorded channel) depends on nothing; unknown answers
+// of the host count as dependent.
 bool TarvikDocument::IsChannelFlaggedAtPosition(std::uint32_t number, std::uint32_t kind) {
     constexpr std::uint32_t kEventSourceKind = 4;
     if (kind != kEventSourceKind && number == kNoChannel)
@@ -282,14 +287,22 @@ bool TarvikDocument::IsChannelFlaggedAtPosition(std::uint32_t number, std::uint3
     }
     if (settings == nullptr)
         return true;
-    const VirtualChannelRef loops = mData->GetVChanData().GetChannelRef(VChanData::Loops);
-    if (!loops.IsDefined())
+    const VChanData& vchan = mData->GetVChanData();
+    if (!vchan.GetChannelRef(VChanData::Loops).IsDefined())
         return false;
-    ComPtr<IOvoBitset> events, channels;
-    if (FAILED(settings->GetCalculationSources(0, loops, events.Put(), channels.Put(), 1)))
+    std::vector<std::uint32_t> analysis;
+    for (int c = 0; c < VChanData::kChannelCount; ++c)
+        if (const VirtualChannelRef ref = vchan.GetChannelRef(static_cast<VChanData::Channel>(c));
+            ref.IsDefined())
+            analysis.push_back(ref.channel);
+    if (std::find(analysis.begin(), analysis.end(), number) != analysis.end())
         return true;
-    const OvoBitset set = OvoBitset::FromInterface(kind == kEventSourceKind ? events.Get() : channels.Get());
-    return set.Test(number);
+    ComPtr<IOvoBitset> events, channels;
+    if (FAILED(settings->GetCalculationSources(0, VirtualChannelRef{number, 0xC0000000}, events.Put(),
+                                               channels.Put(), 1)))
+        return false;
+    const OvoBitset set = OvoBitset::FromInterface(events.Get());
+    return std::any_of(analysis.begin(), analysis.end(), [&set](std::uint32_t c) { return set.Test(c); });
 }
 
 IUnitService* TarvikDocument::UnitService() {
@@ -498,8 +511,6 @@ IUnknown* TarvikDocument::CreateCalculationObject() {
 
 // --- Menu commands --------------------------------------------------------------------------------
 
-void TarvikDocument::AddMenuCommands(ICAFCommand*) {}
-
 void TarvikDocument::SendAutomation(DWORD id) {
     SendDocMessage(Ovo::MsgData0{id, 0}, *this, Target(), 0);
 }
@@ -524,19 +535,6 @@ void TarvikDocument::OnReselect() {
     SendAutomation(DocMsgId<259>());
 }
 
-// The framework's open-view message with the cuvette calibration view's kind.
-void TarvikDocument::OnOpenCuvetteView() {
-    constexpr DWORD kOpenView = 0x80010000;
-    constexpr DWORD kOpenViewFlags = 4;
-    Ovo::MsgData1<std::uint32_t> record{kOpenView, 0};
-    record.value = DocMsgId<11>();
-    SendDocMessage(record, *this, Target(), kOpenViewFlags);
-}
-
-void TarvikDocument::EnableCommand(ICommandState& state) {
-    state.SetEnabled(VARIANT_TRUE);
-}
-
 // --- Lifecycle ------------------------------------------------------------------------------------
 
 void TarvikDocument::OnHostAttach(std::uint32_t subject, std::uint32_t) {
@@ -544,6 +542,7 @@ void TarvikDocument::OnHostAttach(std::uint32_t subject, std::uint32_t) {
         return;
     mAttached = true;
     AnalysisClientBase::Register();
+    RefreshCommandStates();
     if (!HasSettings())
         LoadPersistedSettings();
     UpdateAnalysis(false);

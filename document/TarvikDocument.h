@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "analysis/ILoopDataDocument.h"
 #include "analysis/TarvikData.h"
@@ -27,7 +28,9 @@
 #include "document/PersistSettings.h"
 #include "document/StrevChildDocument.h"
 #include "module/ZAREventHandlerBase.h"
+#include "platform/user/handles.h"
 #include "platform/vantrel/CommandService.h"
+#include "platform/vantrel/HostNotices.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "workflow/ModelDocument.h"
 #include "workflow/ModelMap.h"
@@ -37,6 +40,13 @@ namespace Tarvik {
 
 class PressureCalibrator;
 class VolumeCalibrator;
+
+// Set-up parameter 27: the region analysed.
+inline constexpr std::int32_t kSelectionRegion = 0;
+inline constexpr std::int32_t kWholeChannel = 1;
+// A position word of an open end (the region of online analysis) and the unset channel.
+inline constexpr std::uint32_t kOpenEnd = 0x7FFFFFFF;
+inline constexpr std::uint32_t kNoChannel = 0x80000000;
 
 // Bits of the change-flags word sent with message 33.
 enum ChangeFlags : std::uint32_t {
@@ -169,79 +179,113 @@ public:
 
     ZAR_COMMAND_TABLE(TarvikDocument, ZAREventHandlerBase)
 
-    // Builds the module's menus with the command object of its document class.
+    // Builds the module's menu with the command object of its document class.
     static void AddMenuCommands(ICAFCommand* command);
+    // Updates the host's menu items of the table, analysis and view commands for the current workflow
+    // step (IsCommandAllowedInStep), then tells the command service.
+    void RefreshCommandStates();
 
     // Host notifications.
     void OnHostAttach(std::uint32_t subject, std::uint32_t);
     void OnHostDataChanged(std::uint32_t, std::uint32_t subject);
-    void OnHostStateChanged(std::uint32_t) {}
-    void OnHostRecordNotice(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {}
-    void OnHostSelectionNotice(std::uint32_t) {}
-    void OnHostViewNotice(std::uint32_t) {}
-    void OnHostNotice13() {}
-    void OnHostNotice34(std::uint32_t, std::uint32_t, std::uint32_t) {}
+    void OnHostStateChanged(std::uint32_t) { RefreshCommandStates(); }
+    // The recording lost data: an analysis is cleared.
+    void OnDataRemoved(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t);
+    // A channel's settings changed: the analysis follows when it reads the channel.
+    void OnChannelSettingsChanged(std::uint32_t channel);
+    void OnUnitsChanged(std::uint32_t, std::uint32_t, std::uint32_t channel);
+    void OnEventActivated(const EventActivatedData* data);
+    void OnChannelsChanged(const ChannelsChangedData* data);
+    void OnDataRecalculated(std::uint32_t);
+    void OnMarkedPositionSet(std::uint32_t first, std::uint32_t second);
+    void OnMarkedPositionCleared();
     // The analysis manager's calls, each naming the client's key.
     void OnRecalculateNotice(std::uint32_t key);
     void OnClearNotice(std::uint32_t key);
     void OnReportRegionNotice(std::uint32_t key, std::uint32_t item);
-    // The module's own notifications.
-    void OnModelApplicable(const ModelNoticeData*) {}
-    void OnModelNotApplicable(const ModelNoticeData*) {}
-    void OnModelParamsChanged(const ModelParamsChangedData*) {}
+    // The step models' notifications.
+    void OnModelApplicable(const ModelNoticeData* data);
+    void OnModelNotApplicable(const ModelNoticeData* data);
+    void OnModelParamsChanged(const ModelParamsChangedData* data);
 
     // Menu commands and their enablers.
-    void OnWorkflow() {}
-    void OnSettings() {}
-    void OnWorkflowMode() {}
-    void OnOpenTableView() {}
-    void OnOpenLoopView() {}
-    void OnOpenPRSWPlot() {}
-    void OnOpenDpdtPlot() {}
-    void OnOpenSalineView() {}
-    void OnOpenPvaEdvPlot() {}
-    void OnOpenPvaEspPlot() {}
+    void OnWorkflow();
+    void OnSettings();
+    void OnWorkflowMode();
+    void OnOpenTableView();
+    void OnOpenLoopView();
+    void OnOpenPRSWPlot();
+    void OnOpenDpdtPlot();
+    void OnOpenSalineView();
+    void OnOpenPvaEdvPlot();
+    void OnOpenPvaEspPlot();
     void OnOpenCuvetteView();
     void OnShowLoopMarkers();
     void OnOnlineMode();
     void OnAnalyze();
     void OnClearAnalysis();
     void OnReselect();
-    void EnableCommand(ICommandState& state);
+    // Settings: enabled when the host lets the document's settings be edited.
+    void EnableSettings(ICommandState& state);
+    // Workflow mode: enabled when the host is not busy.
+    void EnableWorkflowMode(ICommandState& state);
+    // Workflow: enabled while the workflow is in use.
+    void EnableWorkflow(ICommandState& state);
+    void EnableViewGroup(ICommandState& state);
+    // Enabled when the host is not busy, checked while the markers are shown or online mode is on.
+    void EnableShowLoopMarkers(ICommandState& state);
+    void EnableOnlineMode(ICommandState& state);
     // Analyze: enabled when the host is not busy; "&Analyze Channel" or "&Analyze Selection".
     void EnableAnalyze(ICommandState& state);
     // Clear and Reselect: enabled when the host is not busy and a region was analysed.
     void EnableAnalysedRegion(ICommandState& state);
-    HRESULT OnFillPlotsMenu(ULONG_PTR) { return S_FALSE; }
-    HRESULT OnRunPlotsMenu(ULONG_PTR, ULONG_PTR) { return S_FALSE; }
+    // The Plots submenu (a menu handle): filled with the four plot commands, and the chosen one run.
+    HRESULT OnFillPlotsMenu(ULONG_PTR menu);
+    HRESULT OnRunPlotsMenu(ULONG_PTR menu, ULONG_PTR command);
 
     // Automation messages; every one is handled (S_OK), whatever it did.
     HRESULT OnAddSelToCuvetteCalibration();
     HRESULT OnAnalyzeNow();
     HRESULT OnClearAnalysisNow();
     HRESULT OnReselectAnalyzedRegion();
-    HRESULT OnToggleOnlineMode() { return S_OK; }
-    HRESULT OnToggleEventMarkers() { return S_OK; }
-    HRESULT OnApplySalineCalibration(double) { return S_OK; }
-    HRESULT OnDisableSalineCalibration() { return S_OK; }
-    HRESULT OnApplyCuvetteCalibration(double, double) { return S_OK; }
-    HRESULT OnDisableCuvetteCalibration() { return S_OK; }
-    HRESULT OnSelectLoop(std::int32_t) { return S_OK; }
-    HRESULT OnTableRowSelected(std::uint32_t) { return S_OK; }
-    HRESULT OnShowESPVRegression(bool) { return S_OK; }
-    HRESULT OnShowEDPVRegression(bool) { return S_OK; }
-    HRESULT OnSetESPVRegressionType(const Ovo::String&) { return S_OK; }
-    HRESULT OnSetEDPVRegressionType(const Ovo::String&) { return S_OK; }
-    HRESULT OnCopyTableToDataPad() { return S_OK; }
-    HRESULT OnPressureValueFromSelection(std::int32_t) { return S_OK; }
-    HRESULT OnConductanceValueFromSelection(std::int32_t) { return S_OK; }
-    HRESULT OnOpenSettings() { return S_OK; }
-    HRESULT OnArrangeViews() { return S_OK; }
-    HRESULT OnAddAnalyzedParallelConductance() { return S_OK; }
-    HRESULT OnRemoveParallelConductance(std::int32_t) { return S_OK; }
-    HRESULT OnVolumeValueFromSelection(std::int32_t) { return S_OK; }
+    HRESULT OnToggleOnlineMode();
+    HRESULT OnToggleEventMarkers();
+    HRESULT OnApplySalineCalibration(double vp);
+    HRESULT OnDisableSalineCalibration();
+    HRESULT OnApplyCuvetteCalibration(double slope, double intercept);
+    HRESULT OnDisableCuvetteCalibration();
+    HRESULT OnSelectLoop(std::int32_t index);
+    HRESULT OnTableRowSelected(std::uint32_t row);
+    HRESULT OnShowESPVRegression(bool show);
+    HRESULT OnShowEDPVRegression(bool show);
+    HRESULT OnSetESPVRegressionType(const Ovo::String& type);
+    HRESULT OnSetEDPVRegressionType(const Ovo::String& type);
+    HRESULT OnCopyTableToDataPad();
+    HRESULT OnPressureValueFromSelection(std::int32_t point);
+    HRESULT OnConductanceValueFromSelection(std::int32_t point);
+    HRESULT OnOpenSettings();
+    HRESULT OnArrangeViews();
+    HRESULT OnAddAnalyzedParallelConductance();
+    HRESULT OnRemoveParallelConductance(std::int32_t position);
+    HRESULT OnVolumeValueFromSelection(std::int32_t point);
     HRESULT OnOpenControlSoftware() { return S_OK; }
-    HRESULT OnEditParallelConductance(std::int32_t, double) { return S_OK; }
+    HRESULT OnEditParallelConductance(std::int32_t position, double value);
+
+    // Switches online mode and fixes the region for the new mode; quiet (the workflow's switch) asks
+    // nothing and leaves online mode off when the region would be discontinuous.
+    void ToggleOnlineMode(bool quiet);
+    // Selects the loop (parameter 58, -1 for none) and tells the views.
+    void SelectLoop(std::int32_t index);
+    void SelectLoopAt(const HostTickPosition& position);
+    // Sets the channel units of the calibrator a model feeds (the loop view: recalculates the loops).
+    void RefreshCalibratorFor(std::int32_t model);
+    // Selects and analyses saline bolus index of the saline step's list and applies its loop map.
+    void AnalyzeBolus(std::int32_t index);
+    void ScrollToBolus(HostTickPosition start, const HostTickPosition& end);
+    // The document's table view manager (ITableViewManager), made on first use; null when none can be.
+    IUnknown* GetTableViewManager();
+    // The window of the host's data; null without one.
+    HWND HostDataWindow();
 
 private:
     class OnlineSink;
@@ -250,6 +294,15 @@ private:
 
     // Sends automation message n of the module's space to the document's target.
     void SendAutomation(DWORD id);
+    // Sends the host the open-view message of a view kind.
+    void OpenView(TarvikMessageId kind);
+    void PlaceView(TarvikMessageId kind, const RECT& rect, DWORD flags, DWORD targetId);
+    void OpenWorkflowPanel();
+    // The root of the host's tree of this document's views; null without one.
+    ComPtr<IUnknown> HostViewTree();
+    // Gives the volume channel the volume calibrator's units; true when they changed.
+    bool SetUpVolumeChannel();
+    std::optional<double> SelectionMean(std::int32_t channel);
     // Removes the online-data sink from the host and adds it again when online mode is on.
     void ReregisterOnlineSink();
     void MarkSettingsDirty();
@@ -284,6 +337,7 @@ private:
     ComPtr<IDocumentData> mDocumentData; // asked once
     std::unique_ptr<OnlineSink> mSink;
     std::unique_ptr<ScalePart> mScale;
+    ComPtr<IUnknown> mTableViewManager;
 };
 
 } // namespace Tarvik

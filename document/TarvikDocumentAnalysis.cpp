@@ -25,11 +25,6 @@ namespace Tarvik {
 
 namespace {
 
-constexpr std::uint32_t kNoChannel = 0x80000000;
-constexpr std::uint32_t kOpenEnd = 0x7FFFFFFF;
-constexpr std::int32_t kSelectionRegion = 0;
-constexpr std::int32_t kWholeChannel = 1;
-
 WordPair FromHost(const HostTickPosition& p) {
     return {static_cast<std::uint32_t>(p.tick), static_cast<std::uint32_t>(p.record)};
 }

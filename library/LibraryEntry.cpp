@@ -1,5 +1,6 @@
 #include "library/LibraryEntry.h"
 
+#include "library/DocumentUiInstall.h"
 #include "library/ModuleStatics.h"
 #include "module/Boundary.h"
 #include "module/ModuleInstance.h"
@@ -17,6 +18,7 @@ BOOL LibraryEntry(HINSTANCE instance, DWORD reason, LPVOID) {
         SetModuleInstance(instance);
         SetModuleObject(new OWL::TModule(nullptr, instance));
         RegisterModuleResources(instance);
+        InstallDocumentUi();
         DisableThreadLibraryCalls(instance);
         GuardBoundary([] {
             ModuleVersionText();

@@ -7,10 +7,8 @@ namespace Tarvik {
 
 namespace {
 
-constexpr DWORD kCommandKind = 10;
 constexpr DWORD kTopMenuKind = 56;
 constexpr DWORD kMenuEntryKind = 2;
-constexpr UINT kExtensionMenuText = 2010;
 
 // A string handed to the host for one call (null for no text).
 class Text {
@@ -29,62 +27,34 @@ IUnknown** Cleared(IUnknown** item) {
     return item;
 }
 
-HRESULT AddCommand(ICAFCommand* owner, const Ovo::String* texts[6], DWORD flags, DWORD kind,
-                   IUnknown** item) {
-    IHostCommandUIService* service = GetHostCommandUIService();
-    if (service == nullptr)
-        return E_NOINTERFACE;
-    return service->AddCommand(owner, Text(texts[0]), Text(texts[1]), Text(texts[2]), flags, 0,
-                               Text(texts[3]), Text(texts[4]), Text(texts[5]), kind, 0, 0, 0, item);
-}
-
-HRESULT AddEntry(ICAFCommand* command, HINSTANCE module, UINT textId, const Ovo::String& path, DWORD word,
-                 const Ovo::String* key, const Ovo::String* text, DWORD kind, IUnknown** item) {
-    IHostCommandUIService* service = GetHostCommandUIService();
-    if (service == nullptr)
-        return E_NOINTERFACE;
-    return service->AddMenuEntry(command, module, textId, Text(&path), word, Text(key), Text(text), kind,
-                                 item);
-}
-
 } // namespace
 
-HRESULT AddHostCommand(ICAFCommand* owner, const Ovo::String& name, const Ovo::String& description,
-                       const Ovo::String& label, WORD flagsHigh, WORD flagsLow, const Ovo::String& text1,
-                       const Ovo::String& text2, const Ovo::String& text3, IUnknown** item) {
-    const Ovo::String* texts[6] = {&name, &description, &label, &text1, &text2, &text3};
-    return AddCommand(owner, texts, MAKELONG(flagsLow, flagsHigh), kCommandKind, Cleared(item));
+HRESULT AddHostTopMenu(const Ovo::String& path, const Ovo::String& key) {
+    IHostCommandUIService* service = GetHostCommandUIService();
+    if (service == nullptr)
+        return E_NOINTERFACE;
+    ComPtr<IUnknown> item;
+    return service->AddTopMenu(Text(&path), Text(&key), kTopMenuKind, item.Put());
 }
 
-HRESULT AddHostTopMenu(const Ovo::String& key, const Ovo::String& name, IUnknown** item) {
-    const Ovo::String* texts[6] = {&key, &name, nullptr, nullptr, nullptr, nullptr};
-    return AddCommand(nullptr, texts, 0, kTopMenuKind, Cleared(item));
+HRESULT AddHostMenuEntry(ICAFCommand* command, HINSTANCE module, const Ovo::String& path, DWORD commandId,
+                         UINT textId, const Ovo::String* key, WORD imageId, WORD flags) {
+    IHostCommandUIService* service = GetHostCommandUIService();
+    if (service == nullptr)
+        return E_NOINTERFACE;
+    ComPtr<IUnknown> item;
+    return service->AddMenuEntry(command, Text(&path), commandId, module, textId, Text(key), imageId, flags,
+                                 kMenuEntryKind, item.Put());
 }
 
-HRESULT AddHostMenuCommand(ICAFCommand* command, HINSTANCE module, UINT textId, const Ovo::String& path,
-                           IUnknown** item) {
-    return AddEntry(command, module, textId, path, 0, nullptr, nullptr, kMenuEntryKind, Cleared(item));
+ComPtr<ICommandState> FindHostCommandItem(DWORD commandId) {
+    ComPtr<ICommandState> item;
+    if (IHostCommandUIService* service = GetHostCommandUIService())
+        service->FindItem(commandId, item.Put());
+    return item;
 }
 
-HRESULT AddHostMenuCommandWithKey(ICAFCommand* command, HINSTANCE module, UINT textId,
-                                  const Ovo::String& path, DWORD word, const Ovo::String& key,
-                                  const Ovo::String& text, DWORD kind, IUnknown** item) {
-    return AddEntry(command, module, textId, path, word, &key, &text, kind, Cleared(item));
-}
-
-HRESULT AddHostExtensionMenu(HINSTANCE module, const Ovo::String& path, IUnknown** item) {
-    return AddEntry(nullptr, module, kExtensionMenuText, path, 0, nullptr, nullptr, kMenuEntryKind,
-                    Cleared(item));
-}
-
-HRESULT AddHostMenuSeparator(const Ovo::String& text, IUnknown** item) {
-    const bool separator = text == Ovo::String(u"-");
-    const Ovo::String* texts[6] = {
-        nullptr, separator ? nullptr : &text, separator ? &text : nullptr, nullptr, nullptr, nullptr};
-    return AddCommand(nullptr, texts, 0, kMenuEntryKind, Cleared(item));
-}
-
-HRESULT RemoveHostMenuCommands() {
+HRESULT NotifyHostCommandStatesChanged() {
     IHostCommandUIService* service = GetHostCommandUIService();
     ComPtr<ISubject> subject;
     if (service == nullptr || FAILED(service->QueryInterface(IID_ISubject, subject.PutVoid())))

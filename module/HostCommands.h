@@ -6,25 +6,21 @@
 
 #include "core/String.h"
 #include "platform/vantrel/CommandService.h"
+#include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
 
-// A command with the two 16-bit flag words (high, low) and three further texts.
-HRESULT AddHostCommand(ICAFCommand* owner, const Ovo::String& name, const Ovo::String& description,
-                       const Ovo::String& label, WORD flagsHigh, WORD flagsLow, const Ovo::String& text1,
-                       const Ovo::String& text2, const Ovo::String& text3, IUnknown** item);
-HRESULT AddHostTopMenu(const Ovo::String& key, const Ovo::String& name, IUnknown** item);
-HRESULT AddHostMenuCommand(ICAFCommand* command, HINSTANCE module, UINT textId, const Ovo::String& path,
-                           IUnknown** item);
-HRESULT AddHostMenuCommandWithKey(ICAFCommand* command, HINSTANCE module, UINT textId,
-                                  const Ovo::String& path, DWORD word, const Ovo::String& key,
-                                  const Ovo::String& text, DWORD kind, IUnknown** item);
-// The module's extension menu: the text of string 2010.
-HRESULT AddHostExtensionMenu(HINSTANCE module, const Ovo::String& path, IUnknown** item);
-// "-" is a separator; any other text a plain entry.
-HRESULT AddHostMenuSeparator(const Ovo::String& text, IUnknown** item);
-// Tells the command service that command states changed.
-HRESULT RemoveHostMenuCommands();
+// The top-level menu (kind 56) named path, with its key word.
+HRESULT AddHostTopMenu(const Ovo::String& path, const Ovo::String& key);
+// A menu entry (kind 2): the text of string textId of module; a keyed entry also has its key word (null
+// for none), a PNG image of the module and the host's flags. A path ending "|-" is a separator, one
+// ending "|" a submenu; both have command id 0.
+HRESULT AddHostMenuEntry(ICAFCommand* command, HINSTANCE module, const Ovo::String& path, DWORD commandId,
+                         UINT textId, const Ovo::String* key, WORD imageId, WORD flags);
+// The menu item of a command id; null when the host has none.
+ComPtr<ICommandState> FindHostCommandItem(DWORD commandId);
+// Tells the command service that command states changed (its subject interface, 0x80090000).
+HRESULT NotifyHostCommandStatesChanged();
 
 HRESULT OpenHostView(DWORD viewKind, IUnknown** view);
 HRESULT OpenHostViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, IUnknown** view);

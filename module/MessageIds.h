@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "platform/vantrel/GraphService.h"
+#include "platform/vantrel/HostMessageSpaces.h"
 #include "platform/win32/guid.h"
 
 namespace Tarvik {
@@ -19,11 +20,13 @@ using TarvikMessageId = DWORD;
 // automation messages 256 to 285.
 inline constexpr GUID TarvikDocumentGUID = MakeGuid("{63A4A828-9A7F-4690-8267-4BA020CFC59B}");
 // Spaces of the host's notifications and messages.
-inline constexpr GUID HostMsgGuid3A7D = MakeGuid("{3A7D80F0-59D6-11D3-80AE-005004AD3C53}");
-inline constexpr GUID HostMsgGuid4EC1 = MakeGuid("{4EC14960-9464-11D2-B7E7-008048C36FE8}");
-inline constexpr GUID HostMsgGuidDE25 = MakeGuid("{DE2564A4-2260-4449-B4C6-B13BC0EAA648}");
+inline constexpr GUID HostMsgGuid3A7D = kRecordingNoticeSpace;
+inline constexpr GUID HostMsgGuid4EC1 = kRecalculationNoticeSpace;
+inline constexpr GUID HostMsgGuidDE25 = kMarkedPositionSpace;
 inline constexpr GUID HostMsgGuid659C = MakeGuid("{659C39BA-EB97-4486-842E-10E185D5C17A}");
 inline constexpr GUID HostMsgGuidC203 = kGraphSpaceGuid; // also names the graph service
+// The id space of the module's event drawing classes' type ids (0: the loop events).
+inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
 // The space of the module's own message objects' type id: the host's sampling
 // state space.
 inline constexpr GUID HostMsgGuid34A7 = MakeGuid("{34A74B90-0DBC-11D3-B870-008048C36FE8}");

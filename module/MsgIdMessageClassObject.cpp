@@ -7,7 +7,9 @@
 
 #include "core/CComObjectRoot.h"
 #include "core/MessageParamText.h"
+#include "module/HostServices.h"
 #include "module/MessageIds.h"
+#include "platform/win32/variant.h"
 
 namespace Ovo {
 
@@ -85,6 +87,28 @@ Text ValueText(ParamType type, const std::uint8_t*& at) {
     return {};
 }
 
+// A message that records its target (flag 0x40) and has one: the entry "ZARId,ViewType," and the
+// target's text in double quotes.
+void AppendTarget(Text& text, IMessage* message) {
+    DWORD flags = 0, target = 0;
+    if (message == nullptr || FAILED(message->GetFlags(&flags)) || (flags & kMessageRecordsTarget) == 0)
+        return;
+    IMessageTarget* targeted = nullptr;
+    if (FAILED(message->QueryInterface(IID_IMessageTarget, reinterpret_cast<void**>(&targeted))) ||
+        targeted == nullptr)
+        return;
+    const HRESULT hr = targeted->GetTargetId(&target);
+    targeted->Release();
+    IMessageIdService* ids = Tarvik::GetMessageIdService();
+    BSTR name = nullptr;
+    if (hr != S_OK || ids == nullptr || FAILED(ids->IdToText(target, &name)))
+        return;
+    if (!text.empty())
+        text += u",";
+    text += u"ZARId,ViewType,\"" + Text(name, SysStringLen(name)) + u"\"";
+    SysFreeString(name);
+}
+
 } // namespace
 
 MsgIdMessageClassObjectRootImpl::MsgIdMessageClassObjectRootImpl(WORD number, String name, String category,
@@ -125,6 +149,7 @@ HRESULT MsgIdMessageClassObject::MessageParamText(IMessage* message, String& res
             AppendEntry(text, param, false, value);
         }
     }
+    AppendTarget(text, message);
     result = String(text);
     return S_OK;
 }
@@ -178,10 +203,152 @@ HRESULT MsgIdMessageClassObject::GetBoolPropertyB(VARIANT_BOOL* value) {
     return S_OK;
 }
 
-HRESULT MsgIdMessageClassObject::CreateMessage(DISPPARAMS*, IMessage** message) {
-    if (message != nullptr)
+namespace {
+
+// A parameter block being built: the type code word, then the values. Each text value holds a
+// reference until the host's message service has taken its own.
+class BlockBuilder {
+public:
+    BlockBuilder() { Append(DWORD{0}); }
+    ~BlockBuilder() {
+        for (IAutoOvoString* text : mTexts)
+            text->Release();
+    }
+    BlockBuilder(const BlockBuilder&) = delete;
+    BlockBuilder& operator=(const BlockBuilder&) = delete;
+
+    template <class T> void Append(const T& value) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+        mBytes.insert(mBytes.end(), bytes, bytes + sizeof value);
+    }
+    void AppendText(const String& text) {
+        IAutoOvoString* value = text.GetInterface();
+        mTexts.push_back(value);
+        Append(value);
+    }
+    void SetTypeCode(DWORD code) { std::memcpy(mBytes.data(), &code, sizeof code); }
+    const void* Data() const { return mBytes.data(); }
+
+private:
+    std::vector<std::uint8_t> mBytes;
+    std::vector<IAutoOvoString*> mTexts;
+};
+
+constexpr VARTYPE VariantTypeOf(ParamType type) {
+    switch (type) {
+    case ParamType::Long:
+        return VT_I4;
+    case ParamType::UnsignedLong:
+        return VT_UI4;
+    case ParamType::Double:
+        return VT_R8;
+    case ParamType::Bool:
+        return VT_BOOL;
+    case ParamType::String:
+        return VT_BSTR;
+    }
+    return VT_EMPTY;
+}
+
+DWORD TypeCodeOf(ParamType type) {
+    switch (type) {
+    case ParamType::Long:
+        return kParamLong;
+    case ParamType::Double:
+        return kParamDouble;
+    case ParamType::String:
+        return kParamString;
+    case ParamType::UnsignedLong:
+    case ParamType::Bool:
+        return kParamUnsigned;
+    }
+    return 0;
+}
+
+// The argument as its parameter's type: taken as it is when it has that type, else converted under
+// English (United States); the conversion's failure otherwise.
+HRESULT ConvertArgument(const VARIANT& argument, ParamType type, VARIANT& value) {
+    VariantInit(&value);
+    const VARTYPE wanted = VariantTypeOf(type);
+    if (argument.vt == wanted)
+        return VariantCopy(&value, &argument);
+    return VariantChangeTypeEx(&value, &argument, kLocaleEnglishUS, 0, wanted);
+}
+
+void AppendValue(BlockBuilder& block, const VARIANT& value, ParamType type) {
+    switch (type) {
+    case ParamType::Long:
+        block.Append(static_cast<std::int32_t>(value.lVal));
+        break;
+    case ParamType::UnsignedLong:
+        block.Append(static_cast<std::uint32_t>(value.ulVal));
+        break;
+    case ParamType::Bool:
+        block.Append(static_cast<std::uint32_t>(value.boolVal != 0 ? 1 : 0));
+        break;
+    case ParamType::Double:
+        block.Append(value.dblVal);
+        break;
+    case ParamType::String:
+        block.AppendText(String(std::u16string(value.bstrVal, SysStringLen(value.bstrVal))));
+        break;
+    }
+}
+
+// The target a command without parameters was called with: its text (a BSTR as it is, else converted
+// under English (United States)) resolved by the host's message-id service.
+HRESULT ResolveTarget(const VARIANT& argument, DWORD& targetId) {
+    VARIANT copy;
+    VariantInit(&copy);
+    HRESULT hr = VariantCopy(&copy, &argument);
+    if (SUCCEEDED(hr) && copy.vt != VT_BSTR)
+        hr = VariantChangeTypeEx(&copy, &copy, kLocaleEnglishUS, 0, VT_BSTR);
+    if (SUCCEEDED(hr)) {
+        IMessageIdService* ids = Tarvik::GetMessageIdService();
+        const std::u16string text(copy.bstrVal, SysStringLen(copy.bstrVal));
+        hr = ids != nullptr ? ids->TextToId(text.c_str(), &targetId) : E_FAIL;
+    }
+    VariantClear(&copy);
+    return hr;
+}
+
+} // namespace
+
+HRESULT MsgIdMessageClassObject::CreateMessage(DISPPARAMS* arguments, IMessage** message) {
+    if (message == nullptr)
+        return E_POINTER;
+    *message = nullptr;
+    const UINT wanted = static_cast<UINT>(mParams.size());
+    if (arguments == nullptr || arguments->cNamedArgs != 0 || (wanted > 0 && arguments->cArgs != wanted) ||
+        (wanted == 0 && arguments->cArgs > 1))
+        return DISP_E_BADPARAMCOUNT;
+    BlockBuilder block;
+    DWORD typeCode = 0;
+    for (UINT i = 0; i < wanted; ++i) {
+        const VARIANT& argument = arguments->rgvarg[arguments->cArgs - 1 - i]; // stored last first
+        VARIANT value;
+        if (const HRESULT hr = ConvertArgument(argument, mParams[i].type, value); FAILED(hr))
+            return hr;
+        AppendValue(block, value, mParams[i].type);
+        VariantClear(&value);
+        typeCode |= TypeCodeOf(mParams[i].type) << (4 * i);
+    }
+    block.SetTypeCode(typeCode);
+    DWORD targetId = 0;
+    const bool hasTarget = wanted == 0 && arguments->cArgs == 1;
+    if (hasTarget)
+        if (const HRESULT hr = ResolveTarget(arguments->rgvarg[0], targetId); FAILED(hr))
+            return hr;
+    IHostMessageService* service = Tarvik::GetHostMessageService();
+    if (service == nullptr)
+        return E_FAIL;
+    const HRESULT hr = service->CreateMessage(Id(), MessageFlags() | mDefaultFlags, targetId,
+                                              hasTarget ? 1 : 0, nullptr, block.Data(), message);
+    if (FAILED(hr) && *message != nullptr) {
+        (*message)->Release();
         *message = nullptr;
-    return E_NOTIMPL;
+    }
+    return FAILED(hr) ? hr : S_OK;
 }
 
 HRESULT MsgIdMessageClassObject::GetMessageText(DWORD, IMessage* message, IScriptRecorder* recorder,

@@ -100,8 +100,12 @@ public:
     HRESULT GetDescription(IAutoOvoString** text) override;
     HRESULT GetBoolPropertyA(VARIANT_BOOL* value) override;
     HRESULT GetBoolPropertyB(VARIANT_BOOL* value) override;
-    // Making messages from automation arguments belongs to the automation
-    // commands; until they exist the class makes none.
+    // A message of the class from an automation call's arguments (DISPPARAMS, positional arguments
+    // last first): N >= 1 parameters take exactly N positional arguments, a class without parameters
+    // none or one naming the message's target (resolved by the host's message-id service); named
+    // arguments are refused. Each argument is converted to its parameter's type under English
+    // (United States). DISP_E_BADPARAMCOUNT, a conversion's failure or the message service's
+    // failure (E_FAIL without one) leave *message null.
     HRESULT CreateMessage(DISPPARAMS* arguments, IMessage** message) override;
     HRESULT GetMessageText(DWORD reserved, IMessage* message, IScriptRecorder* recorder,
                            DWORD flags) override;

@@ -6,12 +6,12 @@
 namespace Tarvik {
 
 HRESULT SendDocMessageBlock(DWORD id, DWORD flags, const void* block, ZARMessageSender& sender,
-                            IMessageHandler* target, IUnknown* object) {
+                            IMessageHandler* target, IUnknown* object, DWORD targetId) {
     IHostMessageService* service = GetHostMessageService();
     if (service == nullptr)
         return E_FAIL;
     ComPtr<IMessage> message;
-    service->CreateMessage(id, flags, 0, 0, object, block, message.Put());
+    service->CreateMessage(id, flags, targetId, targetId != 0 ? 1 : 0, object, block, message.Put());
     if (!message)
         return E_FAIL;
     return ZARMessageSender::Deliver(sender, message.Get(), target);

@@ -10,14 +10,23 @@
 
 namespace Tarvik {
 
+// targetId: the message's target (a view type, say), 0 for none.
 HRESULT SendDocMessageBlock(DWORD id, DWORD flags, const void* block, ZARMessageSender& sender,
-                            IMessageHandler* target, IUnknown* object);
+                            IMessageHandler* target, IUnknown* object, DWORD targetId = 0);
 
 template <class Record>
 HRESULT SendDocMessage(const Record& record, ZARMessageSender& sender, IMessageHandler* target,
                        DWORD extraFlags) {
     return SendDocMessageBlock(record.id, record.flags | extraFlags, Ovo::ParameterBlock(record), sender,
                                target, nullptr);
+}
+
+// As SendDocMessage, the message made for a target id.
+template <class Record>
+HRESULT SendDocMessageTo(const Record& record, ZARMessageSender& sender, IMessageHandler* target,
+                         DWORD targetId, DWORD extraFlags) {
+    return SendDocMessageBlock(record.id, record.flags | extraFlags, Ovo::ParameterBlock(record), sender,
+                               target, nullptr, targetId);
 }
 
 // As SendDocMessage, with an object that travels with the message.

@@ -1,15 +1,24 @@
 #pragma once
-// The module's dialog templates (RT_DIALOG): the table's significant-figures
-// dialog (1004) and the settings-warning dialog ("INVALIDSETTINGSDLG").
+// The module's dialog templates, registered as its RT_DIALOG resources:
+// 134 the set-up dialog ("Tarvik Settings "), 123 the workflow-mode dialog,
+// 1004 the table's significant-figures dialog and "INVALIDSETTINGSDLG" the
+// settings-warning dialog.
+
+#include <vector>
 
 #include "platform/win32/resources.h"
+#include "platform/win32/types.h"
 
 namespace Tarvik {
 
+inline constexpr WORD kSetupDialogTemplate = 134;
+inline constexpr WORD kWorkflowModeDialogTemplate = 123;
 inline constexpr WORD kSigFigDialog = 1004;
 inline constexpr const char16_t* kInvalidSettingsDialog = u"INVALIDSETTINGSDLG";
 
-// Registers the templates for the module instance, in US English.
+std::vector<BYTE> SetupDialogTemplate();
+std::vector<BYTE> WorkflowModeDialogTemplate();
+// Registers them all for the module instance.
 void RegisterModuleDialogs(HMODULE instance);
 
 } // namespace Tarvik

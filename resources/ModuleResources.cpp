@@ -1,7 +1,6 @@
 #include "resources/ModuleResources.h"
 
 #include "resources/ModuleDialogs.h"
-
 #include "resources/ModuleImages.h"
 
 namespace Tarvik {

@@ -9,11 +9,6 @@
 #include "platform/vantrel/ICAFClassObject.h"
 #include "platform/vantrel/IPODEventDrawClass.h"
 
-namespace Tarvik {
-// The id space of the drawing classes' type ids.
-inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
-} // namespace Tarvik
-
 namespace StrevClient {
 
 template <class Policy>

@@ -138,6 +138,8 @@ void* RecordingDocument::find(REFIID iid) {
         return static_cast<IMessageHandler*>(this);
     if (iid == IID_IChildDataHost)
         return static_cast<IChildDataHost*>(this);
+    if (iid == IID_IHostDataWindow)
+        return static_cast<IHostDataWindow*>(this);
     return nullptr;
 }
 
@@ -160,6 +162,7 @@ HRESULT RecordingDocument::openModuleDocument(ICustomDocClass* documentClass) {
     const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2);
     if (!document)
         return E_NOINTERFACE;
+    mFramework.Views().AddDocument(document.Get(), mViews);
     document->OnHostDataReady(nullptr);
     for (LONG index = 0; index < 2; ++index) {
         if (!mReadsSettingsAtOpening || !mStreams[static_cast<std::size_t>(index)])
@@ -184,6 +187,61 @@ void RecordingDocument::attach() {
 
 void RecordingDocument::notifyDataChanged() {
     notifyModule(kHostDocumentDataChanged, {0, mId});
+}
+
+DWORD RecordingDocument::hostMessageId(REFGUID space, WORD n) {
+    return (static_cast<DWORD>(mFramework.MessageIds().NumberOf(space)) << 16) | n;
+}
+
+void RecordingDocument::changeChannelUnit(LONG channel) {
+    ComPtr<IUnknown> plain;
+    if (SUCCEEDED(mFramework.Units().GetDefaultConversion(plain.Put())) && plain)
+        mData->applyUnit(channel, plain.Get());
+    notifyUnitsChanged(channel);
+}
+
+void RecordingDocument::notifyUnitsChanged(LONG channel) {
+    notifyModule(hostMessageId(kRecordingNoticeSpace, 34), {0, 0, static_cast<DWORD>(channel)});
+}
+
+void RecordingDocument::notifyDataRemoved(bool wholeRecording) {
+    notifyModule(hostMessageId(kRecordingNoticeSpace, wholeRecording ? 16 : 14), {0, 0, 0, 0});
+}
+
+void RecordingDocument::notifyChannelSettingsChanged(LONG channel) {
+    notifyModule(hostMessageId(kRecordingNoticeSpace, 20), {static_cast<DWORD>(channel)});
+}
+
+void RecordingDocument::notifyChannelsChanged(DWORD flags, const std::vector<VirtualChannelRef>& channels) {
+    ChannelsChangedData data;
+    data.flags = flags;
+    data.list = channels.data();
+    data.count = static_cast<DWORD>(channels.size());
+    const auto observer = mModule.Query<IObserver>(IID_IObserver);
+    if (observer)
+        observer->Notify(static_cast<ISubject*>(this), hostMessageId(kRecordingNoticeSpace, 51), 0,
+                         reinterpret_cast<ULONG_PTR>(&data));
+}
+
+void RecordingDocument::notifyRecalculated() {
+    notifyModule(hostMessageId(kRecalculationNoticeSpace, 16), {0});
+}
+
+void RecordingDocument::markPosition(DWORD first, DWORD second) {
+    notifyModule(hostMessageId(kMarkedPositionSpace, 12), {first, second});
+}
+
+void RecordingDocument::clearMarkedPosition() {
+    notifyModule(hostMessageId(kMarkedPositionSpace, 13), {0});
+}
+
+void RecordingDocument::activateEvent(IUnknown* drawing) {
+    EventActivatedData data;
+    data.drawing = drawing;
+    const auto observer = mModule.Query<IObserver>(IID_IObserver);
+    if (observer)
+        observer->Notify(static_cast<ISubject*>(this), hostMessageId(kRecordingNoticeSpace, 44), 0,
+                         reinterpret_cast<ULONG_PTR>(&data));
 }
 
 bool RecordingDocument::sendMessage(DWORD id) {
@@ -226,8 +284,10 @@ HRESULT RecordingDocument::saveSettings() {
 void RecordingDocument::closeModuleDocument() {
     if (!mModule)
         return;
-    if (const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2))
+    if (const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2)) {
         document->DetachSender();
+        mFramework.Views().RemoveDocument(document.Get());
+    }
     mManager->releaseClients();
     mObservers.clear();
     mObjects.clear();
@@ -364,6 +424,7 @@ HRESULT RecordingDocument::LoadSettings(IUnknown*, LONG index, IUnknown* persist
     ++mSettingsReads;
     const HRESULT hr = target->Load(stream);
     stream->Release();
+    mLoadResults[static_cast<std::size_t>(index)] = hr;
     return hr;
 }
 
@@ -401,18 +462,42 @@ HRESULT RecordingDocument::SelectRange(DWORD, const SelectionKind*, HostTickPosi
     call.start = start;
     call.end = end;
     mViewCalls.push_back(call);
-    mSelection = std::make_pair(start, end);
+    setSelection(std::make_pair(start, end));
     return S_OK;
 }
 
 // --- IMessageHandler, IChildDataHost --------------------------------------------------------------
 
+// Messages the module's document sends the host: view messages change the document's views, a unit change
+// gives a channel its new conversion; each is kept.
 HRESULT RecordingDocument::OnMessage(IMessage* message) {
     DWORD id = 0;
     if (!message || FAILED(message->GetId(&id)))
         return 0;
+    mHostMessages.push_back(ReadHostMessage(message));
     constexpr DWORD kUnitChange = 0x800C0083;
-    return id == kUnitChange && applyUnitChange(message) ? 1 : 0;
+    if (id == kUnitChange)
+        return applyUnitChange(message) ? 1 : 0;
+    return mViews.Handle(mHostMessages.back()) ? 1 : 0;
+}
+
+HRESULT RecordingDocument::GetEditLock(DWORD, LONG* locked) {
+    if (!locked)
+        return E_POINTER;
+    *locked = mEditLock;
+    return S_OK;
+}
+
+HRESULT RecordingDocument::GetWindow(HWND__** window) {
+    if (!window)
+        return E_POINTER;
+    *window = mDataWindow;
+    return mDataWindow != nullptr ? S_OK : S_FALSE;
+}
+
+HRESULT RecordingDocument::ShowPosition(HostTickPosition position, DWORD, DWORD, DWORD, DWORD) {
+    mShownPositions.push_back(position);
+    return S_OK;
 }
 
 namespace {

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "host/document/AnalysisManager.h"
+#include "host/document/DocumentViews.h"
 #include "host/engine/VirtualChannelDocument.h"
 #include "host/framework/Framework.h"
 #include "platform/vantrel/DocumentClass.h"
 #include "platform/vantrel/HostDocObject.h"
+#include "platform/vantrel/HostMessageSpaces.h"
+#include "platform/vantrel/HostNotices.h"
+#include "platform/vantrel/HostViews.h"
 #include "platform/vantrel/IDocumentStorage.h"
 #include "platform/vantrel/IMessageHandler.h"
 #include "platform/vantrel/Subject.h"
@@ -52,7 +56,7 @@ struct ViewCall {
 /// this object: close it (closeModuleDocument) before letting go. The recording must outlive the
 /// object.
 class RecordingDocument : public ComObject<IHostDocument, IHostDocObject, ISubject, IDocumentStorage,
-                                           IRecordingView, IMessageHandler, IChildDataHost> {
+                                           IRecordingView, IMessageHandler, IChildDataHost, IHostDataWindow> {
 public:
     /// classes: the calculation classes the document's formulas may name. id: the document's id.
     RecordingDocument(Framework& framework, Recording& recording, ComPtr<ICalcService> classes, DWORD id);
@@ -79,12 +83,35 @@ public:
     /// Slot 5, then lets go of the document.
     void closeModuleDocument();
 
+    // --- The host's notices about the recording, sent as the host sends them when it changes.
+    /// A channel's unit changed (the channel is given a plain unit of its own first, as a user's unit
+    /// change in the host would) (message 34).
+    void changeChannelUnit(LONG channel);
+    void notifyUnitsChanged(LONG channel);
+    /// Data removed (14 for a record, 16 for the whole recording).
+    void notifyDataRemoved(bool wholeRecording);
+    /// A channel's display settings changed (20).
+    void notifyChannelSettingsChanged(LONG channel);
+    /// Channels or event sources added, changed or removed (51; flags 0x80000000: removed).
+    void notifyChannelsChanged(DWORD flags, const std::vector<VirtualChannelRef>& channels);
+    /// The recording's data were computed again (4EC1 16).
+    void notifyRecalculated();
+    /// A position marked and cleared (DE25 12 and 13).
+    void markPosition(DWORD first, DWORD second);
+    void clearMarkedPosition();
+    /// The user activated an event drawing (44).
+    void activateEvent(IUnknown* drawing);
+    /// The host's id of number n of a space.
+    DWORD hostMessageId(REFGUID space, WORD n);
+
     // --- Storage.
     /// Whether the host reads the stored streams into the module's document before attaching it (by
     /// default); without, the document asks for them itself.
     void setReadsSettingsAtOpening(bool reads) { mReadsSettingsAtOpening = reads; }
-    /// How often a stream was read into a settings object.
+    /// How often a stream was read into a settings object, and what the last read of each stream
+    /// answered (S_FALSE before any).
     int settingsReads() const { return mSettingsReads; }
+    HRESULT settingsLoadResult(int index) const { return mLoadResults.at(static_cast<std::size_t>(index)); }
     const std::optional<std::vector<BYTE>>& storedStream(int index) const { return mStreams.at(index); }
     void storeStream(int index, std::vector<BYTE> bytes) { mStreams.at(index) = std::move(bytes); }
 
@@ -94,8 +121,18 @@ public:
     /// No selection: nullopt.
     void setSelection(std::optional<std::pair<HostTickPosition, HostTickPosition>> selection) {
         mSelection = selection;
+        mData->setSelection(selection);
     }
     const std::vector<DocumentNotice>& notices() const { return mNotices; }
+    /// The messages the module's document sent the host (views, units ...), in order.
+    const std::vector<HostMessageRecord>& hostMessages() const { return mHostMessages; }
+    DocumentViews& views() { return mViews; }
+    /// The window of the recording's data (dialogs' parent; floating views centre in it).
+    void setDataWindow(HWND__* window) { mDataWindow = window; }
+    /// Whether a modal task of the host holds the settings (the Settings command is disabled then).
+    void setSettingsLocked(bool locked) { mEditLock = locked ? 1 : 0; }
+    /// Positions the recording view was asked to show.
+    const std::vector<HostTickPosition>& shownPositions() const { return mShownPositions; }
     const std::vector<ViewCall>& viewCalls() const { return mViewCalls; }
     int redraws() const { return mRedraws; }
     /// Unit-change messages answered.
@@ -114,6 +151,9 @@ public:
     HRESULT GetState(IHostDocState** state) override;
     HRESULT GetDataObject(DWORD, IHostDataObject** data) override;
     HRESULT GetSelection(DWORD, IHostSelection** selection) override;
+    HRESULT GetEditLock(DWORD, LONG* locked) override;
+    // IHostDataWindow
+    HRESULT GetWindow(HWND__** window) override;
     // ISubject
     HRESULT Notify(DWORD id, ULONG_PTR payload) override;
     HRESULT Attach(IObserver* observer) override;
@@ -129,6 +169,7 @@ public:
     HRESULT SelectValueRange(LONG channel, const double* range) override;
     HRESULT SelectRange(DWORD, const SelectionKind* kind, HostTickPosition start,
                         HostTickPosition end) override;
+    HRESULT ShowPosition(HostTickPosition position, DWORD, DWORD, DWORD, DWORD) override;
     // IMessageHandler
     HRESULT OnMessage(IMessage* message) override;
     HRESULT AddHandler(IMessageHandler*) override { return E_NOTIMPL; }
@@ -160,10 +201,16 @@ private:
     std::vector<ComPtr<IObserver>> mObservers;
     std::vector<std::pair<DWORD, ComPtr<IUnknown>>> mObjects;
     std::vector<DocumentNotice> mNotices;
+    std::vector<HostMessageRecord> mHostMessages;
+    DocumentViews mViews;
+    HWND__* mDataWindow = nullptr;
+    LONG mEditLock = 0;
+    std::vector<HostTickPosition> mShownPositions;
     std::vector<ViewCall> mViewCalls;
     bool mBusy = false;
     bool mReadsSettingsAtOpening = true;
     int mSettingsReads = 0;
+    std::array<HRESULT, 2> mLoadResults{S_FALSE, S_FALSE};
     int mRedraws = 0;
     int mUnitChanges = 0;
 };

@@ -155,6 +155,85 @@ HRESULT VirtualChannelDocument::CreateChannel(BSTR name, VirtualChannelRef* ref,
     return S_OK;
 }
 
+Calculation VirtualChannelDocument::compile(std::u16string_view formula) const {
+    return mEngine.compile(formula, channelFormulas());
+}
+
+void VirtualChannelDocument::setSelection(
+    std::optional<std::pair<HostTickPosition, HostTickPosition>> selection) {
+    for (std::size_t c = 0; c < mData->recording().channelCount(); ++c) {
+        if (selection)
+            mData->setSelection(c, selection->first, selection->second);
+        else
+            mData->clearSelection(c);
+    }
+}
+
+HRESULT VirtualChannelDocument::defineChannel(std::u16string_view name, std::u16string_view title,
+                                              std::u16string_view formula) {
+    std::unique_ptr<Calculation> compiled;
+    std::string error;
+    if (FAILED(mEngine.tryCompile(std::u16string(formula), compiled, error, channelFormulas())))
+        return E_INVALIDARG;
+    VirtualChannelRef ref;
+    BSTR key = nullptr;
+    BSTR text = NewBSTR(std::u16string(name));
+    const HRESULT hr = CreateChannel(text, &ref, &key);
+    SysFreeString(text);
+    SysFreeString(key);
+    if (FAILED(hr))
+        return hr;
+    Channel& c = *byNumber(static_cast<LONG>(ref.channel));
+    c.title = title;
+    c.visible = true;
+    c.formula = formula;
+    c.calculation = std::move(compiled);
+    c.sources = sourcesOf(formula);
+    c.events.clear();
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::FindChannel(BSTR name, VirtualChannelRef* ref) {
+    if (!ref)
+        return E_POINTER;
+    const Channel* c = byKey(name);
+    if (!c)
+        return E_INVALIDARG;
+    *ref = c->ref;
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::GetChannelName(ULONG index, BSTR* name) {
+    if (!name)
+        return E_POINTER;
+    *name = nullptr;
+    if (index >= mChannels.size())
+        return S_FALSE;
+    *name = NewBSTR(mChannels[index]->name);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::GetChannelTitle(BSTR name, BSTR* title) {
+    if (!title)
+        return E_POINTER;
+    *title = nullptr;
+    const Channel* c = byKey(name);
+    if (!c)
+        return E_INVALIDARG;
+    *title = NewBSTR(c->title);
+    return S_OK;
+}
+
+HRESULT VirtualChannelDocument::IsEventChannel(BSTR name, WORD* events) {
+    if (!events)
+        return E_POINTER;
+    const Channel* c = byKey(name);
+    if (!c)
+        return E_INVALIDARG;
+    *events = c->calculation && c->calculation->givesEvents() ? 0xFFFF : 0;
+    return S_OK;
+}
+
 HRESULT VirtualChannelDocument::SetChannelVisible(BSTR key, WORD visible) {
     Channel* c = byKey(key);
     if (!c)

@@ -13,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -51,6 +52,14 @@ public:
     };
     /// The channel of that name, or null.
     const Channel* channel(std::u16string_view name) const;
+    /// A formula over the document's channels, recorded and virtual (by name): throws FormulaError for
+    /// a text the engine cannot evaluate.
+    Calculation compile(std::u16string_view formula) const;
+    /// Selects start .. end on every recorded channel; nullopt clears the selection.
+    void setSelection(std::optional<std::pair<HostTickPosition, HostTickPosition>> selection);
+    /// A channel of the host's own whose formula the user gave (the R waves of an ECG, say), shown with
+    /// its title; E_INVALIDARG when the formula cannot be compiled (nothing made then).
+    HRESULT defineChannel(std::u16string_view name, std::u16string_view title, std::u16string_view formula);
     /// How often the module marked the data end.
     int dataEnds() const { return mDataEnds; }
     /// Channels on which the events of a virtual channel are drawn, with the drawing style.
@@ -83,6 +92,10 @@ public:
     HRESULT UnlinkEvents(LONG channel, VirtualChannelRef ref) override;
     HRESULT ReleaseChannel(VirtualChannelRef ref) override;
     HRESULT RefreshChannel(BSTR key) override;
+    HRESULT FindChannel(BSTR name, VirtualChannelRef* ref) override;
+    HRESULT GetChannelName(ULONG index, BSTR* name) override;
+    HRESULT GetChannelTitle(BSTR name, BSTR* title) override;
+    HRESULT IsEventChannel(BSTR name, WORD* events) override;
 
     HRESULT CreateEventEnumerator(DWORD source, DWORD channel, DWORD flags, LONG fromTick, LONG record,
                                   LONG endTick, LONG reserved, IEnumEventEx** out) override;

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "host/engine/ComObject.h"
+#include "platform/user/handles.h"
 #include "platform/vantrel/CommandService.h"
 #include "platform/vantrel/Subject.h"
 #include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
 
+// What an enabler sets, or a menu item's state as the module leaves it.
 class CommandState : public ComObject<ICommandState> {
 public:
     void* find(REFIID iid) override {
@@ -21,15 +23,20 @@ public:
     }
     std::optional<bool> enabled;
     std::optional<std::u16string> text;
+    std::optional<bool> checked;
+    WORD stateBits = 0; // ModifyState
 
     HRESULT SetText(IAutoOvoString* value) override;
     HRESULT SetEnabled(VARIANT_BOOL value) override;
+    HRESULT SetCheck(WORD check, WORD mask) override;
+    HRESULT ModifyState(WORD set, WORD clear) override;
 };
 
 struct CommandUpdate {
     HRESULT result = S_FALSE;
     std::optional<bool> enabled;
     std::optional<std::u16string> text;
+    std::optional<bool> checked;
 };
 
 // A command object: what the user does with its menu items reaches its handler.
@@ -72,15 +79,23 @@ private:
     std::vector<HostCommand*> mCommands;
 };
 
+// One call of the module on the command service: a top menu (slot 7) or a menu entry (slot 8).
 struct MenuItem {
-    int slot = 0; // 7: a command, top menu or separator; 8: a menu entry
+    int slot = 0;
     DWORD kind = 0;
-    std::vector<std::u16string> texts;
+    std::u16string path;
+    std::u16string key;
+    DWORD commandId = 0;
     UINT textId = 0;
-    DWORD word = 0;
+    std::u16string text;        // string textId of the module
+    std::u16string description; // string textId + 1
+    WORD imageId = 0;
+    WORD flags = 0;
     ICAFCommand* command = nullptr; // not held
 };
 
+// The command and menu service: the menu a module adds, in order, and one item per command id, whose
+// state the module sets (FindItem) and whose enabler the host runs (Update).
 class CommandUIService : public ComObject<IHostCommandUIService, ISubject> {
 public:
     void* find(REFIID iid) override {
@@ -90,14 +105,22 @@ public:
     }
     const std::vector<MenuItem>& Items() const { return mItems; }
     int StateChangeNotices() const { return mStateNotices; }
+    // The item of a command id, or null.
+    CommandState* Item(DWORD commandId) const;
+    // Asks the command's enabler for its state, as the host does before showing a menu; the item
+    // keeps the answer.
+    CommandUpdate Update(DWORD commandId);
+    // The user chooses the command: its command object's handler answers.
+    HRESULT Execute(DWORD commandId);
+    // The user opens the command's pop-up menu: the handler fills it (event kind 6), the user picks an
+    // entry, and the handler runs it (event kind 7). The command chosen, or 0 when none was.
+    UINT ShowPopup(DWORD commandId, HWND owner);
 
-    HRESULT AddCommand(ICAFCommand* owner, IAutoOvoString* name, IAutoOvoString* description,
-                       IAutoOvoString* label, DWORD flags, DWORD reserved, IAutoOvoString* text1,
-                       IAutoOvoString* text2, IAutoOvoString* text3, DWORD kind, DWORD word1, DWORD word2,
-                       DWORD word3, IUnknown** item) override;
-    HRESULT AddMenuEntry(ICAFCommand* command, HINSTANCE module, UINT textId, IAutoOvoString* path,
-                         DWORD word, IAutoOvoString* key, IAutoOvoString* text, DWORD kind,
+    HRESULT AddTopMenu(IAutoOvoString* path, IAutoOvoString* key, DWORD kind, IUnknown** item) override;
+    HRESULT AddMenuEntry(ICAFCommand* command, IAutoOvoString* path, DWORD commandId, HINSTANCE module,
+                         UINT textId, IAutoOvoString* key, WORD imageId, WORD flags, DWORD kind,
                          IUnknown** item) override;
+    HRESULT FindItem(DWORD commandId, ICommandState** item) override;
     HRESULT Notify(DWORD id, ULONG_PTR payload) override;
     HRESULT Attach(IObserver*) override { return E_NOTIMPL; }
     HRESULT Detach(IObserver*) override { return E_NOTIMPL; }
@@ -105,6 +128,7 @@ public:
 
 private:
     std::vector<MenuItem> mItems;
+    std::vector<std::pair<DWORD, ComPtr<CommandState>>> mStates;
     int mStateNotices = 0;
 };
 

@@ -145,7 +145,32 @@ HRESULT ViewService::OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) {
 
 HRESULT ViewService::OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID*,
                                      IUnknown** view) {
-    return Record(12, value1, value2, word, view);
+    Record(12, value1, value2, word, view);
+    if (view == nullptr || mDocuments.empty())
+        return S_FALSE;
+    *view = mDocuments.back().second->FindView(static_cast<DWORD>(value2)).Detach();
+    return *view != nullptr ? S_OK : S_FALSE;
+}
+
+void ViewService::AddDocument(IUnknown* document, ViewDirectory& views) {
+    RemoveDocument(document);
+    mDocuments.emplace_back(document, &views);
+}
+
+void ViewService::RemoveDocument(IUnknown* document) {
+    std::erase_if(mDocuments, [document](const auto& entry) { return entry.first == document; });
+}
+
+HRESULT ViewService::GetViewTree(IUnknown* document, IUnknown** root) {
+    if (root == nullptr)
+        return E_POINTER;
+    *root = nullptr;
+    for (const auto& [known, views] : mDocuments)
+        if (known == document) {
+            *root = views->ViewTree().Detach();
+            return S_OK;
+        }
+    return S_FALSE;
 }
 
 HRESULT ViewService::MakeViewObject(ULONG_PTR value1, ULONG_PTR value2, ULONG_PTR value3, DWORD,

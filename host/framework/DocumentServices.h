@@ -98,16 +98,34 @@ struct ViewRequest {
     ULONG_PTR values[3] = {};
 };
 
+// What the view service asks of a document that keeps views: its view of a kind and its tree of views.
+class ViewDirectory {
+public:
+    // The view of the kind with one reference, or null.
+    virtual ComPtr<IUnknown> FindView(DWORD kind) = 0;
+    // The root of the document's tree of views, with one reference.
+    virtual ComPtr<IUnknown> ViewTree() = 0;
+
+protected:
+    ~ViewDirectory() = default;
+};
+
 class ViewService : public ComObject<IHostViewService> {
 public:
     void* find(REFIID iid) override {
         return iid == IID_IHostViewService ? static_cast<IHostViewService*>(this) : nullptr;
     }
     const std::vector<ViewRequest>& Requests() const { return mRequests; }
+    // A module document's views (its identity, the IUnknown of its document interface); the document
+    // registered last is the active one, whose views OpenViewOfClass finds.
+    void AddDocument(IUnknown* document, ViewDirectory& views);
+    void RemoveDocument(IUnknown* document);
 
     HRESULT OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) override;
+    // The active document's view of the kind (value2); S_FALSE when it has none.
     HRESULT OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID* viewClass,
                             IUnknown** view) override;
+    HRESULT GetViewTree(IUnknown* document, IUnknown** root) override;
     HRESULT MakeViewObject(ULONG_PTR value1, ULONG_PTR value2, ULONG_PTR value3, DWORD reserved,
                            IUnknown** object) override;
 
@@ -115,6 +133,7 @@ private:
     HRESULT Record(int slot, ULONG_PTR a, ULONG_PTR b, ULONG_PTR c, IUnknown** out);
 
     std::vector<ViewRequest> mRequests;
+    std::vector<std::pair<IUnknown*, ViewDirectory*>> mDocuments;
 };
 
 } // namespace Vantrel

@@ -59,10 +59,18 @@ public:
     void SetModuleTextShown(std::u16string text) { mModuleText = std::move(text); }
     void SetHasSettings(bool has) { mHasSettings = has; }
     void SetMainWindow(HWND__* window) { mMainWindow = window; }
+    // The window of the client area, where documents' views lie.
+    void SetClientWindow(HWND__* window) { mClientWindow = window; }
     // The "ovo\application\visible" setting the module reads.
     void SetVisible(bool visible);
 
     HRESULT GetMainWindow(HWND__** window) override;
+    HRESULT GetClientWindow(HWND__** window) override {
+        if (window == nullptr)
+            return E_POINTER;
+        *window = mClientWindow;
+        return mClientWindow != nullptr ? S_OK : S_FALSE;
+    }
     // Shown as a platform message box (recorded and answered by the desktop).
     HRESULT ShowMessageBox(DWORD reserved, HWND__* owner, LPCWSTR text, LPCWSTR caption, UINT style,
                            DWORD helpContext, INT* button) override;
@@ -89,6 +97,7 @@ private:
     std::u16string mModuleText;
     int mModuleTextSets = 0;
     bool mHasSettings = true;
+    HWND__* mClientWindow = nullptr;
     HWND__* mMainWindow = nullptr;
     HostPreferences mPreferences{*this};
     ComPtr<PrintService> mPrinter = ComPtr<PrintService>::Adopt(new PrintService);

@@ -2,8 +2,13 @@
 // The GUID-to-number service. Numbers are given from 0x0100 up in the order the
 // GUIDs are first asked for, so they never meet the host's fixed ids, whose
 // spaces have the top bit set.
+//
+// Ids also have texts, as automation scripts name the targets of messages: a
+// name given to an id (NameId), else "{GUID}#n" for number n of a numbered
+// space. Texts are read back without regard to ASCII case.
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "host/engine/ComObject.h"
@@ -24,8 +29,13 @@ public:
     // How often GuidToId was called for the GUID.
     int Requests(REFGUID guid) const;
 
+    // Gives an id its text (a view type's name, say).
+    void NameId(DWORD id, std::u16string name);
+
     HRESULT GuidToId(REFGUID guid, WORD* id) override;
     HRESULT IdToGuid(WORD id, const GUID** guid) override;
+    HRESULT TextToId(LPCWSTR text, DWORD* id) override;
+    HRESULT IdToText(DWORD id, BSTR* text) override;
 
 private:
     struct Space {
@@ -34,6 +44,7 @@ private:
     };
     // Stable addresses: IdToGuid hands out pointers to the GUIDs.
     std::vector<std::unique_ptr<Space>> mSpaces;
+    std::vector<std::pair<DWORD, std::u16string>> mNames;
 };
 
 } // namespace Vantrel

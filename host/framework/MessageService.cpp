@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/vantrel/IAutoOvoString.h"
+
 namespace Vantrel {
 
 std::size_t ParameterBlockSize(const void* data) {
@@ -26,15 +28,40 @@ std::size_t ParameterBlockSize(const void* data) {
     return size;
 }
 
+namespace {
+
+// Calls visit with each string value of a parameter block.
+template <class Visit> void ForEachString(const std::vector<std::uint8_t>& block, Visit visit) {
+    if (block.size() < sizeof(DWORD))
+        return;
+    DWORD codes = 0;
+    std::memcpy(&codes, block.data(), sizeof codes);
+    std::size_t at = sizeof codes;
+    for (; codes != 0; codes >>= 4) {
+        const DWORD code = codes & 0xF;
+        if (code == kParamString) {
+            IAutoOvoString* text = nullptr;
+            std::memcpy(&text, block.data() + at, sizeof text);
+            if (text != nullptr)
+                visit(text);
+        }
+        at += code == kParamDouble ? sizeof(double) : code == kParamString ? sizeof(void*) : sizeof(DWORD);
+    }
+}
+
+} // namespace
+
 HostMessage::HostMessage(DWORD id, DWORD flags, DWORD targetId, IUnknown* object, const void* data)
     : mId(id), mFlags(flags), mTargetId(targetId), mObject(object) {
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     mData.assign(bytes, bytes + ParameterBlockSize(data));
+    ForEachString(mData, [](IAutoOvoString* text) { text->AddRef(); });
     if (mObject != nullptr)
         mObject->AddRef();
 }
 
 HostMessage::~HostMessage() {
+    ForEachString(mData, [](IAutoOvoString* text) { text->Release(); });
     if (mObject != nullptr)
         mObject->Release();
 }
@@ -44,6 +71,8 @@ void* HostMessage::find(REFIID iid) {
         return static_cast<ISettingsMessage*>(this);
     if (iid == IID_IModifyMessage || iid == IID_IModifyMessageEx)
         return static_cast<IModifyMessageEx*>(this);
+    if (iid == IID_IMessageTarget && mTargetId != 0)
+        return static_cast<IMessageTarget*>(this);
     return iid == IID_IMessageSource ? static_cast<IMessageSource*>(this) : nullptr;
 }
 
@@ -126,6 +155,13 @@ HRESULT HostMessage::SetSource(const void* source) {
 
 HRESULT HostMessage::IsFromSource(const void* source) {
     return source != nullptr && source == mSource ? S_OK : S_FALSE;
+}
+
+HRESULT HostMessage::GetTargetId(DWORD* targetId) {
+    if (targetId == nullptr)
+        return E_POINTER;
+    *targetId = mTargetId;
+    return mTargetId != 0 ? S_OK : S_FALSE;
 }
 
 HRESULT MessageService::CreateMessage(DWORD id, DWORD flags, DWORD targetId, DWORD hasTarget,

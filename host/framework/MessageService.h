@@ -12,8 +12,9 @@
 namespace Vantrel {
 
 // A message made by the service: an id, flags, an optional target id, an object
-// that travels with it and a copy of its parameter block.
-class HostMessage : public ComObject<ISettingsMessage, IModifyMessageEx, IMessageSource> {
+// that travels with it and a copy of its parameter block, which holds a
+// reference to each of its string values.
+class HostMessage : public ComObject<ISettingsMessage, IModifyMessageEx, IMessageSource, IMessageTarget> {
 public:
     void* find(REFIID iid) override;
     HostMessage(DWORD id, DWORD flags, DWORD targetId, IUnknown* object, const void* data);
@@ -37,6 +38,7 @@ public:
     HRESULT RemoveFlags(DWORD mask) override;
     HRESULT SetSource(const void* source) override;
     HRESULT IsFromSource(const void* source) override;
+    HRESULT GetTargetId(DWORD* targetId) override;
 
 private:
     DWORD mId;

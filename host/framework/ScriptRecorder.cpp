@@ -9,8 +9,12 @@ namespace {
 // A value as the macro language writes it.
 std::u16string Literal(const std::u16string& value, DWORD type) {
     switch (type) {
-    case kScriptString:
-        return u"\"" + value + u"\"";
+    case kScriptString: {
+        std::u16string quoted = u"\"";
+        for (char16_t c : value)
+            quoted += c == u'"' ? std::u16string(u"\"\"") : std::u16string(1, c);
+        return quoted + u"\"";
+    }
     case kScriptBool:
         return value == u"0" || value.empty() ? u"False" : u"True";
     default:

@@ -2,6 +2,7 @@
 // The host's text is std::u16string. Texts that cross from and to the module: BSTRs and string
 // interfaces; UTF-8 for the host's own input and output.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,8 @@ std::u16string TakeString(IAutoOvoString* text);
 IAutoOvoString* MakeString(std::u16string_view text);
 // A new BSTR holding the text.
 BSTR MakeBstr(std::u16string_view text);
+// String id of a module's string table; nullopt when the module has none or it is empty.
+std::optional<std::u16string> ModuleString(HMODULE module, UINT id);
 
 using win32::Utf16ToUtf8;
 using win32::Utf8ToUtf16;

@@ -23,6 +23,12 @@ struct AnalyzeOptions {
     std::optional<std::filesystem::path> output;
     /// Samples per second of a recording without a time column; 0: none given.
     double sampleRate = 0.0;
+    /// Settings kept by an earlier --save-settings, to start the analysis from.
+    std::optional<std::filesystem::path> settings;
+    /// Where the settings the analysis ran with are kept (written only once the results are).
+    std::optional<std::filesystem::path> saveSettings;
+    /// A recorded macro of the module's automation commands, replayed before the analysis.
+    std::optional<std::filesystem::path> macro;
 };
 
 } // namespace Vantrel

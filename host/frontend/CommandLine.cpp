@@ -24,7 +24,8 @@ constexpr std::string_view kProgramHelp =
 
 constexpr std::string_view kAnalyzeHelp =
     "usage: vantrel analyze [RECORDING] [--pressure CH] [--volume CH] [--ecg CH] [--rate HZ]\n"
-    "                       [--format tsv|csv] [-o FILE]\n"
+    "                       [--format tsv|csv] [-o FILE] [--settings FILE] [--save-settings FILE]\n"
+    "                       [--run MACRO]\n"
     "\n"
     "Analyses RECORDING, a delimited text (comma, tab or semicolon) with a header row of channel\n"
     "names and units such as \"Pressure (mmHg)\" or \"Volume [uL]\" and an optional time column;\n"
@@ -32,10 +33,15 @@ constexpr std::string_view kAnalyzeHelp =
     "cell or NaN is a missing sample. A blank line, or a time column that restarts or jumps, starts\n"
     "a new record. Without RECORDING it analyses the bundled sample recording.\n"
     "\n"
-    "Prints one row per loop: its number, the record and the time (s, on the recording's clock) of\n"
-    "the end-diastolic point that opens it, then the loop parameters with their units; then the\n"
-    "number of loops and the mean of each parameter, and the pressure-volume relation fits where\n"
-    "they exist. A channel unit that does not fit its role gives a warning on standard error.\n"
+    "The recording is opened as a document of the host with the module's document in it; the\n"
+    "module's Settings dialog is answered with the channels and the whole channel, and its\n"
+    "Analyze command runs. Prints one row per loop: its number, the record and the time (s, on the\n"
+    "recording's clock) of the end-diastolic point that opens it, then the loop parameters with\n"
+    "their units; then the number of loops and the mean of each parameter, and the end-systolic\n"
+    "and end-diastolic pressure-volume relations the module fitted, each with the loops it rests\n"
+    "on, their volume span and the fit's r2 over them (a relation over loops whose volumes span\n"
+    "less than 10 % of their mean is not defined). A channel unit that does not fit its role gives\n"
+    "a warning on standard error.\n"
     "\n"
     "Options:\n"
     "  --pressure CH     the pressure channel (default: chosen by name and unit)\n"
@@ -45,6 +51,11 @@ constexpr std::string_view kAnalyzeHelp =
     "  --rate HZ         samples per second of a recording without a time column\n"
     "  --format tsv|csv  tab-separated (default) or comma-separated output, in any case\n"
     "  -o, --output FILE write the results to FILE instead of standard output\n"
+    "  --settings FILE   start from the settings kept in FILE (channels not named are theirs)\n"
+    "  --save-settings FILE\n"
+    "                    keep the settings the analysis ran with in FILE, once the results are\n"
+    "                    written\n"
+    "  --run MACRO       replay a macro recorded from the module's automation commands first\n"
     "  -h, --help        show this help\n"
     "\n"
     "CH is a channel's name (as in the header row, without its unit) or its number, from 1.\n"
@@ -136,6 +147,13 @@ void Parser::analyzeOption(std::string_view argument, Command& command) {
         if (options.output)
             throw UsageError("option " + std::string(option) + " given twice");
         options.output = std::filesystem::path(value(option));
+    } else if (option == "--settings" || option == "--save-settings" || option == "--run") {
+        std::optional<std::filesystem::path>& slot = option == "--settings"        ? options.settings
+                                                     : option == "--save-settings" ? options.saveSettings
+                                                                                   : options.macro;
+        if (slot)
+            throw UsageError("option " + std::string(option) + " given twice");
+        slot = std::filesystem::path(value(option));
     } else if (option == "--rate") {
         const std::string rate = value(option);
         if (std::exchange(mRateSet, true))

@@ -25,7 +25,8 @@ struct Command {
 /// Reads the arguments after the program name:
 ///   vantrel --help | --version
 ///   vantrel analyze [RECORDING] [--pressure CH] [--volume CH] [--ecg CH] [--rate HZ]
-///                   [--format tsv|csv] [-o FILE]
+///                   [--format tsv|csv] [-o FILE] [--settings FILE] [--save-settings FILE]
+///                   [--run MACRO]
 /// Options take their value as the next argument or after "=" ("--format=csv"); "--" ends the
 /// options. Throws UsageError for anything else.
 Command parseCommandLine(std::span<const std::string_view> arguments);

@@ -34,29 +34,8 @@ constexpr Parameter kParameters[] = {
 } // namespace
 
 std::optional<std::string> moduleString(HMODULE module, UINT id) {
-    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(static_cast<WORD>((id >> 4) + 1)), RT_STRING);
-    if (!found)
-        return std::nullopt;
-    const auto* block = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-    const DWORD size = SizeofResource(module, found);
-    // 16 counted strings: a 16-bit length, then that many UTF-16 units.
-    std::size_t offset = 0;
-    for (UINT index = 0; block && offset + 2 <= size; ++index) {
-        std::uint16_t length = 0;
-        std::memcpy(&length, block + offset, 2);
-        offset += 2;
-        if (offset + 2u * length > size)
-            return std::nullopt;
-        if (index == (id & 15)) {
-            if (length == 0)
-                return std::nullopt;
-            std::u16string text(length, u'\0');
-            std::memcpy(text.data(), block + offset, 2u * length);
-            return Utf16ToUtf8(text);
-        }
-        offset += 2u * length;
-    }
-    return std::nullopt;
+    const std::optional<std::u16string> text = ModuleString(module, id);
+    return text ? std::optional<std::string>(Utf16ToUtf8(*text)) : std::nullopt;
 }
 
 NamedColumn loopParameterColumn(int id, const ChannelInfo& pressure, const ChannelInfo& volume,

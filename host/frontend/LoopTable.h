@@ -23,11 +23,13 @@ struct LoopRow {
     std::vector<double> values;
 };
 
-/// One parameter of a pressure-volume relation fit over the loops ("ESPVR", "Ees", "mmHg/uL").
+/// One parameter of a pressure-volume relation fit over the loops ("ESPVR", "Ees", "mmHg/uL"), or a
+/// note in its place (value NaN) when the relation is not defined over the loops.
 struct RelationValue {
     std::string relation;
     NamedColumn parameter;
     double value = 0.0;
+    std::string note;
 };
 
 /// The results of an analysis: every loop found, and the relation fits where they exist.

@@ -19,16 +19,30 @@ ModuleHost::ModuleHost() : mHost(std::make_unique<Host>()) {
     const ClassRegistry& registry = mHost->Zar().Classes();
     for (const RegisteredClass& registered : registry.Registrations())
         if (ICAFClassObject* classObject =
-                registered.accepted ? registry.FindClass(registered.typeId) : nullptr)
+                registered.accepted ? registry.FindClass(registered.typeId) : nullptr) {
             catalog->add(classObject);
+            if (!mDocumentClass)
+                mDocumentClass = QueryInterfacePtr<ICustomDocClass>(classObject, IID_ICustomDocClass);
+        }
     if (!catalog->find(u"TarvikAnalyzer"))
         throw std::runtime_error("the analysis module registered no loop analyser");
+    if (!mDocumentClass)
+        throw std::runtime_error("the analysis module registered no document class");
     mClasses = ComPtr<ICalcService>(catalog.Get());
 }
 
 ModuleHost::~ModuleHost() {
+    mDocumentClass.Reset();
     mClasses.Reset();
     mHost->UnloadModule();
+}
+
+Framework& ModuleHost::framework() {
+    return mHost->Zar();
+}
+
+HostApplication& ModuleHost::application() {
+    return mHost->Application();
 }
 
 LoopParameterNamer ModuleHost::parameterNamer() const {

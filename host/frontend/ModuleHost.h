@@ -1,6 +1,7 @@
 #pragma once
 
-#include "host/frontend/EngineLoopAnalyzer.h"
+#include "host/frontend/LoopAnalyzer.h"
+#include "platform/vantrel/DocumentClass.h"
 #include "platform/vantrel/ICalcService.h"
 #include "platform/win32/com_ptr.h"
 
@@ -8,14 +9,17 @@
 
 namespace Vantrel {
 
+class Framework;
 class Host;
+class HostApplication;
 
 /// The analysis module loaded as the host loads it (Host::LoadModule: the library, its entry,
 /// DllRegisterClassObjects with the host), for the life of the object, with the calculation
 /// classes it registered, looked up by the names formulas use.
 class ModuleHost {
 public:
-    /// Throws std::runtime_error when the module cannot be loaded or registers no loop analyser.
+    /// Throws std::runtime_error when the module cannot be loaded or registers no loop analyser or no
+    /// document class.
     ModuleHost();
     ModuleHost(const ModuleHost&) = delete;
     ModuleHost& operator=(const ModuleHost&) = delete;
@@ -23,12 +27,17 @@ public:
     ~ModuleHost();
 
     ComPtr<ICalcService> calcClasses() const { return mClasses; }
+    /// The class of the module's document, which the host opens in a recording document.
+    ComPtr<ICustomDocClass> documentClass() const { return mDocumentClass; }
+    Framework& framework();
+    HostApplication& application();
     /// Names and units of the loop parameters, the names from the module's string table.
     LoopParameterNamer parameterNamer() const;
 
 private:
     std::unique_ptr<Host> mHost;
     ComPtr<ICalcService> mClasses;
+    ComPtr<ICustomDocClass> mDocumentClass;
 };
 
 } // namespace Vantrel

@@ -1,5 +1,6 @@
 #include "host/frontend/Program.h"
 
+#include "host/framework/Text.h"
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/CommandLine.h"
 #include "host/frontend/OutputFile.h"
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace Vantrel {
@@ -57,45 +60,93 @@ std::string noLoopsText(const std::filesystem::path& path, const Recording& reco
            roundedNumberText(kEdpPeakHeight) + " mmHg (the detection height) to open a loop";
 }
 
-// The loop table as text, or nothing when no loops were found (the reason is on err then).
-std::optional<std::string> analyzeText(const AnalyzeOptions& options, std::ostream& err,
-                                       const AnalyzerFactory& makeAnalyzer) {
-    const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
-    Recording recording = load(path, options);
-    AnalysisChannels channels;
-    try {
-        channels = chooseChannels(recording, {options.pressure, options.volume, options.ecg});
-    } catch (const ChannelError& error) {
-        throw Failure{path.string() + ": " + error.what()};
-    }
+std::string textOfFile(const std::filesystem::path& path, const char* what) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw Failure{path.string() + ": cannot read the " + what};
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void warnOfUnits(const std::filesystem::path& path, const Recording& recording,
+                 const AnalysisChannels& channels, std::ostream& err) {
     for (const std::string& warning : channelUnitWarnings(recording, channels))
         err << "vantrel: warning: " << path.string() << ": " << oneLine(warning) << '\n';
-    LoopTable table;
+}
+
+// What the command line asks the analysis to use: the kept settings, the macro, and the channels
+// named (or, without settings, chosen by name and unit); their units' warnings go to err.
+AnalysisRequest requestOf(const AnalyzeOptions& options, const std::filesystem::path& path,
+                          const Recording& recording, std::ostream& err) {
+    AnalysisRequest request;
+    if (options.settings) {
+        try {
+            request.settings = readSettingsFile(*options.settings);
+        } catch (const SettingsFileError& error) {
+            throw Failure{error.what()};
+        }
+    }
+    if (options.macro)
+        request.macro = Utf8ToUtf16(textOfFile(*options.macro, "macro"));
+    if (options.pressure || options.volume || options.ecg || !options.settings) {
+        try {
+            request.channels = chooseChannels(recording, {options.pressure, options.volume, options.ecg});
+        } catch (const ChannelError& error) {
+            throw Failure{path.string() + ": " + error.what()};
+        }
+        warnOfUnits(path, recording, *request.channels, err);
+    }
+    return request;
+}
+
+AnalysisOutcome analyzeRecording(const AnalyzeOptions& options, const std::filesystem::path& path,
+                                 Recording& recording, std::ostream& err,
+                                 const AnalyzerFactory& makeAnalyzer) {
+    const AnalysisRequest request = requestOf(options, path, recording, err);
     try {
-        table = makeAnalyzer()->analyze(recording, channels);
+        AnalysisOutcome outcome = makeAnalyzer()->analyze(recording, request);
+        if (!request.channels)
+            warnOfUnits(path, recording, outcome.channels, err);
+        return outcome;
+    } catch (const SettingsRefused& error) {
+        throw Failure{options.settings->string() + ": " + error.what()};
+    } catch (const MacroRefused& error) {
+        throw Failure{options.macro->string() + ": " + error.what()};
     } catch (const std::exception& error) {
         throw Failure{path.string() + ": cannot analyse the recording: " + error.what()};
     }
-    if (table.rows.empty()) {
-        err << "vantrel: " << oneLine(noLoopsText(path, recording, channels)) << '\n';
-        return std::nullopt;
+}
+
+void writeResults(const std::optional<std::filesystem::path>& file, const std::string& text,
+                  std::ostream& out) {
+    if (!file) {
+        out << text << std::flush;
+        return;
     }
-    return formatLoopTable(table, options.format);
+    try {
+        writeFileAtomically(*file, text);
+    } catch (const std::exception& error) {
+        throw Failure{error.what()};
+    }
 }
 
 int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
             const AnalyzerFactory& makeAnalyzer) {
-    const std::optional<std::string> text = analyzeText(options, err, makeAnalyzer);
-    if (!text)
+    const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
+    Recording recording = load(path, options);
+    const AnalysisOutcome outcome = analyzeRecording(options, path, recording, err, makeAnalyzer);
+    if (outcome.table.rows.empty()) {
+        err << "vantrel: " << oneLine(noLoopsText(path, recording, outcome.channels)) << '\n';
         return kNoLoops;
-    if (options.output) {
+    }
+    if (options.saveSettings && !outcome.settings)
+        throw Failure{options.saveSettings->string() + ": the module's document did not save its settings"};
+    writeResults(options.output, formatLoopTable(outcome.table, options.format), out);
+    if (options.saveSettings) {
         try {
-            writeFileAtomically(*options.output, *text);
+            writeFileAtomically(*options.saveSettings, settingsFileText(*outcome.settings));
         } catch (const std::exception& error) {
             throw Failure{error.what()};
         }
-    } else {
-        out << *text << std::flush;
     }
     return 0;
 }

@@ -81,7 +81,7 @@ void writeRelations(const LoopTable& table, Writer& out) {
     for (const RelationValue& relation : table.relations) {
         out.cell(relation.relation);
         out.cell(heading(relation.parameter));
-        out.cell(value(relation.value));
+        out.cell(relation.note.empty() ? value(relation.value) : relation.note);
         out.endRow();
     }
 }

@@ -1,5 +1,6 @@
 // vantrel: the host stand-in's command line.
 
+#include "host/frontend/DocumentLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/frontend/Program.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Vantrel::ModuleHost> module;
     const Vantrel::AnalyzerFactory makeAnalyzer = [&module]() -> std::unique_ptr<Vantrel::LoopAnalyzer> {
         module = std::make_unique<Vantrel::ModuleHost>();
-        return std::make_unique<Vantrel::EngineLoopAnalyzer>(module->calcClasses(), module->parameterNamer());
+        return std::make_unique<Vantrel::DocumentLoopAnalyzer>(*module);
     };
     return Vantrel::runProgram(arguments, std::cout, std::cerr, makeAnalyzer);
 }

@@ -30,8 +30,8 @@ struct CDialogAccess {
 
 INT_PTR CDialogImplBaseT::DoModalImpl(WORD templateId, HWND parent, LPARAM init) {
     creating = this;
-    const INT_PTR result = ::DialogBoxParamW(_AtlBaseModule.GetResourceInstance(), MAKEINTRESOURCEW(templateId),
-                                             parent, &DialogProc, init);
+    const INT_PTR result = ::DialogBoxParamW(_AtlBaseModule.GetResourceInstance(),
+                                             MAKEINTRESOURCEW(templateId), parent, &DialogProc, init);
     creating = nullptr;
     return result;
 }

@@ -17,8 +17,8 @@ void Place(TWindow::TWindowAttr& attr, int id, DWORD style, int x, int y, int w,
 TButton::TButton(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h, bool isDefault,
                  TModule* module)
     : TWindow(parent, text, module) {
-    Place(Attr, id, WS_CHILD | WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y, w,
-          h);
+    Place(Attr, id, WS_CHILD | WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, y,
+          w, h);
 }
 
 TCheckBox::TCheckBox(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h, TModule* module)

@@ -14,7 +14,8 @@ public:
     TButton(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h, bool isDefault = false,
             TModule* module = nullptr);
     // An alias of the parent's control of that id.
-    TButton(TWindow* parent, int resourceId, TModule* module = nullptr) : TWindow(parent, resourceId, module) {}
+    TButton(TWindow* parent, int resourceId, TModule* module = nullptr)
+        : TWindow(parent, resourceId, module) {}
 
 protected:
     LPCWSTR GetClassName() const override { return u"Button"; }
@@ -24,7 +25,8 @@ class TCheckBox : public TButton {
 public:
     // An automatic check box, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX.
     TCheckBox(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h, TModule* module = nullptr);
-    TCheckBox(TWindow* parent, int resourceId, TModule* module = nullptr) : TButton(parent, resourceId, module) {}
+    TCheckBox(TWindow* parent, int resourceId, TModule* module = nullptr)
+        : TButton(parent, resourceId, module) {}
 
     // BF_UNCHECKED, BF_CHECKED or BF_GRAYED.
     UINT GetCheck() const { return static_cast<UINT>(SendMessage(BM_GETCHECK)); }
@@ -37,7 +39,8 @@ public:
 class TRadioButton : public TCheckBox {
 public:
     // An automatic radio button, WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON.
-    TRadioButton(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h, TModule* module = nullptr);
+    TRadioButton(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h,
+                 TModule* module = nullptr);
     TRadioButton(TWindow* parent, int resourceId, TModule* module = nullptr)
         : TCheckBox(parent, resourceId, module) {}
 };

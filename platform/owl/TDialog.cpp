@@ -26,12 +26,15 @@ struct TDialogProc {
     }
 };
 
-TDialog::TDialog(TWindow* parent, int resId, TModule* module) : TWindow(parent, nullptr, module), mResId(resId) {}
+TDialog::TDialog(TWindow* parent, int resId, TModule* module)
+    : TWindow(parent, nullptr, module), mResId(resId) {}
 
 TDialog::TDialog(TWindow* parent, std::vector<BYTE> dialogTemplate, TModule* module)
     : TWindow(parent, nullptr, module), mTemplate(std::move(dialogTemplate)) {}
 
 HINSTANCE TDialog::Instance() const {
+    if (mInstance != nullptr)
+        return mInstance;
     return GetModule() != nullptr ? GetModule()->GetHandle() : nullptr;
 }
 
@@ -55,12 +58,12 @@ bool TDialog::Create() {
     if (GetHandle() != nullptr)
         return true;
     TDialogProc::creating = this;
-    const HWND h = mTemplate.empty()
-                       ? CreateDialogParamW(Instance(), MAKEINTRESOURCEW(static_cast<WORD>(mResId)), GetParentH(),
-                                            &TDialogProc::Proc, 0)
-                       : CreateDialogIndirectParamW(Instance(),
-                                                    reinterpret_cast<const DLGTEMPLATE*>(mTemplate.data()),
-                                                    GetParentH(), &TDialogProc::Proc, 0);
+    const HWND h =
+        mTemplate.empty()
+            ? CreateDialogParamW(Instance(), MAKEINTRESOURCEW(static_cast<WORD>(mResId)), GetParentH(),
+                                 &TDialogProc::Proc, 0)
+            : CreateDialogIndirectParamW(Instance(), reinterpret_cast<const DLGTEMPLATE*>(mTemplate.data()),
+                                         GetParentH(), &TDialogProc::Proc, 0);
     TDialogProc::creating = nullptr;
     return h != nullptr;
 }
@@ -93,7 +96,7 @@ LRESULT TDialog::EvInitDialogRaw(WPARAM focus, LPARAM) {
 }
 
 DEFINE_RESPONSE_TABLE1(TDialog, TWindow)
-EV_MESSAGE(WM_INITDIALOG, EvInitDialogRaw), EV_COMMAND(IDOK, CmOk), EV_COMMAND(IDCANCEL, CmCancel),
-    END_RESPONSE_TABLE;
+EV_MESSAGE(WM_INITDIALOG, EvInitDialogRaw), EV_COMMAND(IDOK, CmOk),
+    EV_COMMAND(IDCANCEL, CmCancel), END_RESPONSE_TABLE;
 
 } // namespace OWL

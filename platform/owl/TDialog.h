@@ -32,6 +32,8 @@ public:
     // Ends a modal run with the value, or destroys a modeless dialog.
     void CloseWindow(int result);
     void SetCaption(LPCWSTR caption) const { SetWindowText(caption); }
+    // The instance whose dialog resource the dialog is made from, instead of its module's.
+    void SetResourceInstance(HINSTANCE instance) { mInstance = instance; }
     bool IsModal() const { return mModal; }
 
     virtual void CmOk();
@@ -49,6 +51,7 @@ private:
     int mResId = 0;
     std::vector<BYTE> mTemplate;
     bool mModal = false;
+    HINSTANCE mInstance = nullptr;
 };
 
 } // namespace OWL

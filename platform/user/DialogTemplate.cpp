@@ -9,8 +9,8 @@ namespace {
 constexpr WORD kOrdinal = 0xFFFF;
 
 constexpr std::pair<WORD, const char16_t*> kAtoms[] = {
-    {0x0080, u"Button"},    {0x0081, u"Edit"},     {0x0082, u"Static"},
-    {0x0083, u"ListBox"},   {0x0084, u"ScrollBar"}, {0x0085, u"ComboBox"},
+    {0x0080, u"Button"},  {0x0081, u"Edit"},      {0x0082, u"Static"},
+    {0x0083, u"ListBox"}, {0x0084, u"ScrollBar"}, {0x0085, u"ComboBox"},
 };
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
@@ -146,7 +146,8 @@ std::optional<DialogTemplate> DialogTemplate::Read(const void* data, std::size_t
     DLGTEMPLATE head{};
     DialogTemplate t;
     WORD menu = 1;
-    if (!in.Get(head) || !in.Get(menu) || menu != 0 || !in.GetClass(t.className) || !in.GetPlainText(t.caption))
+    if (!in.Get(head) || !in.Get(menu) || menu != 0 || !in.GetClass(t.className) ||
+        !in.GetPlainText(t.caption))
         return std::nullopt;
     t.style = head.style;
     t.exStyle = head.dwExtendedStyle;

@@ -17,8 +17,8 @@ void ScriptedDialogs::Run(const DialogShown& dialog) {
         return;
     }
     if (mDefault == 0)
-        throw UnexpectedDialog("a dialog appeared that the test did not expect: \"" + win32::Utf16ToUtf8(dialog.caption) +
-                               "\"");
+        throw UnexpectedDialog("a dialog appeared that the test did not expect: \"" +
+                               win32::Utf16ToUtf8(dialog.caption) + "\"");
     if (HWND control = GetDlgItem(dialog.dialog, mDefault))
         SendMessageW(control, BM_CLICK, 0, 0);
     else

@@ -140,10 +140,10 @@ LRESULT DefaultDialogMessage(HWND dialog, DialogState& state, UINT message, WPAR
 bool CreateControls(HWND dialog, const DialogTemplate& t, const DialogState& state, HINSTANCE instance) {
     for (const DialogItem& item : t.items) {
         const RECT r = MapUnits(state.baseUnits, item.x, item.y, item.cx, item.cy);
-        HWND control = CreateWindowExW(item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(),
-                                       item.text.c_str(), item.style | WS_CHILD, r.left, r.top, Width(r),
-                                       Height(r), dialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)),
-                                       instance, nullptr);
+        HWND control =
+            CreateWindowExW(item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(), item.text.c_str(),
+                            item.style | WS_CHILD, r.left, r.top, Width(r), Height(r), dialog,
+                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance, nullptr);
         if (control == nullptr)
             return false;
         if (state.font != nullptr)
@@ -160,20 +160,21 @@ HWND CreateFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND parent
         HDC screen = GetDC(nullptr);
         const int height = -MulDiv(t.pointSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
         ReleaseDC(nullptr, screen);
-        state->font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                  t.fontFace.c_str());
+        state->font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                                  0, t.fontFace.c_str());
         state->ownsFont = state->font != nullptr;
     }
-    state->baseUnits = BaseUnitsOf(state->font != nullptr ? state->font
-                                                          : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
+    state->baseUnits =
+        BaseUnitsOf(state->font != nullptr ? state->font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
     const DWORD style = t.style & ~WS_VISIBLE;
     const DWORD exStyle = t.exStyle | ((t.style & DS_MODALFRAME) != 0 ? WS_EX_DLGMODALFRAME : 0) |
                           ((t.style & DS_CONTROL) != 0 ? WS_EX_CONTROLPARENT : 0);
     const RECT client = MapUnits(state->baseUnits, t.x, t.y, t.cx, t.cy);
     const RECT placed = PlaceDialog(t, RECT{client.left, client.top, client.right, client.bottom}, parent);
     const std::u16string className = t.className.empty() ? std::u16string(kDialogClassName) : t.className;
-    HWND dialog = CreateWindowExW(exStyle, className.c_str(), t.caption.c_str(), style, placed.left, placed.top,
-                                  Width(placed), Height(placed), parent, nullptr, instance, nullptr);
+    HWND dialog =
+        CreateWindowExW(exStyle, className.c_str(), t.caption.c_str(), style, placed.left, placed.top,
+                        Width(placed), Height(placed), parent, nullptr, instance, nullptr);
     if (dialog == nullptr) {
         if (state->ownsFont)
             DeleteObject(state->font);
@@ -188,8 +189,8 @@ HWND CreateFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND parent
         return nullptr;
     }
     HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    if (SendMessageW(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) != 0 && first != nullptr &&
-        IsWindow(dialog))
+    if (SendMessageW(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) != 0 &&
+        first != nullptr && IsWindow(dialog))
         SetFocus(first);
     if (IsWindow(dialog) && (t.style & WS_VISIBLE) != 0 && !(modal && state->ended))
         ShowWindow(dialog, SW_SHOWNORMAL);
@@ -372,7 +373,8 @@ BOOL MapDialogRect(HWND dialog, RECT* rect) {
     if (state == nullptr || rect == nullptr)
         return FALSE;
     *rect = user::MapUnits(state->baseUnits, static_cast<short>(rect->left), static_cast<short>(rect->top),
-                           static_cast<short>(rect->right - rect->left), static_cast<short>(rect->bottom - rect->top));
+                           static_cast<short>(rect->right - rect->left),
+                           static_cast<short>(rect->bottom - rect->top));
     return TRUE;
 }
 

@@ -37,16 +37,28 @@ struct IHostCommandUIService : IUnknown {
     virtual HRESULT Reserved4() { return E_NOTIMPL; }
     virtual HRESULT Reserved5() { return E_NOTIMPL; }
     virtual HRESULT Reserved6() { return E_NOTIMPL; }
-    // A command, a top menu (kind 56) or a separator (text "-" as the third
-    // argument); flags carries two 16-bit words, high and low.
-    virtual HRESULT AddCommand(ICAFCommand* owner, IAutoOvoString* name, IAutoOvoString* description,
-                               IAutoOvoString* label, DWORD flags, DWORD reserved, IAutoOvoString* text1,
-                               IAutoOvoString* text2, IAutoOvoString* text3, DWORD kind, DWORD word1,
-                               DWORD word2, DWORD word3, IUnknown** item) = 0; // slot 7
-    // A menu entry whose text is string textId of module; path separates levels with "|".
-    virtual HRESULT AddMenuEntry(ICAFCommand* command, HINSTANCE module, UINT textId, IAutoOvoString* path,
-                                 DWORD word, IAutoOvoString* key, IAutoOvoString* text, DWORD kind,
+    // A top-level menu (kind 56) named by path, with its key word.
+    virtual HRESULT AddTopMenu(IAutoOvoString* path, IAutoOvoString* key, DWORD kind,
+                               IUnknown** item) = 0; // slot 7
+    // A menu entry (kind 2). path separates menu levels with "|" and may name the host's group within
+    // a menu after "^" ("Tarvik^EXTENSION|TarvikA^VIEWS"); a path ending "|-" is a separator. The
+    // item's text is string textId of module, its description string textId + 1. A keyed entry also
+    // has a key word, the id of a PNG resource of module for its image and the host's 16-bit flags;
+    // others pass null, 0 and 0. commandId is the id its command sends (0 for separators and
+    // submenus).
+    virtual HRESULT AddMenuEntry(ICAFCommand* command, IAutoOvoString* path, DWORD commandId,
+                                 HINSTANCE module, UINT textId, IAutoOvoString* key, WORD imageId, WORD flags,
+                                 DWORD kind,
                                  IUnknown** item) = 0; // slot 8
+    virtual HRESULT Reserved9() { return E_NOTIMPL; }  // slots 9 to 15: not used by the module
+    virtual HRESULT Reserved10() { return E_NOTIMPL; }
+    virtual HRESULT Reserved11() { return E_NOTIMPL; }
+    virtual HRESULT Reserved12() { return E_NOTIMPL; }
+    virtual HRESULT Reserved13() { return E_NOTIMPL; }
+    virtual HRESULT Reserved14() { return E_NOTIMPL; }
+    virtual HRESULT Reserved15() { return E_NOTIMPL; }
+    // The menu item of a command id, with one reference; S_FALSE and null when none was added.
+    virtual HRESULT FindItem(DWORD commandId, ICommandState** item) = 0; // slot 16
 
 protected:
     ~IHostCommandUIService() = default;

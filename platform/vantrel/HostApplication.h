@@ -59,7 +59,8 @@ struct IHostApplication : IUnknown {
     virtual HRESULT Reserved9() { return E_NOTIMPL; }
     // The application's main window; null when it has none.
     virtual HRESULT GetMainWindow(HWND__** window) = 0; // slot 10
-    virtual HRESULT Reserved11() { return E_NOTIMPL; }  // the client-area window
+    // The window of the application's client area, where documents' views lie; null without one.
+    virtual HRESULT GetClientWindow(HWND__** window) { return E_NOTIMPL; } // slot 11
     // A message box of the application's own (reserved 0); *button is the
     // button pressed.
     virtual HRESULT ShowMessageBox(DWORD reserved, HWND__* owner, LPCWSTR text, LPCWSTR caption, UINT style,

@@ -47,6 +47,8 @@ struct IHostDocObject : IUnknown {
     virtual HRESULT GetDataObject(DWORD reserved, IHostDataObject** data) = 0; // slot 54
     // The current selection, with one reference; S_FALSE and null when there is none.
     virtual HRESULT GetSelection(DWORD reserved, IHostSelection** selection) = 0; // slot 65
+    // *locked is 0 when the document's settings may be edited (no modal task of the host holds them).
+    virtual HRESULT GetEditLock(DWORD reserved, LONG* locked) { return E_NOTIMPL; } // slot 76
 
 protected:
     ~IHostDocObject() = default;
@@ -139,6 +141,14 @@ struct IRecordingView : IUnknown {
     virtual HRESULT GetShownRange(HostTickPosition* start, HostTickPosition* end) = 0; // slot 3
     // Ticks per pixel.
     virtual HRESULT GetCompression(double* ticksPerPixel) = 0; // slot 5
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }          // slots 6 to 8: not used by the module
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }
+    virtual HRESULT Reserved8() { return E_NOTIMPL; }
+    // Scrolls the view so that position is shown (kind 0x801E0000, flags 1).
+    virtual HRESULT ShowPosition(HostTickPosition position, DWORD kind, DWORD reserved1, DWORD reserved2,
+                                 DWORD flags) {
+        return E_NOTIMPL;
+    } // slot 9
     // Starts a new selection.
     virtual HRESULT BeginSelection() { return E_NOTIMPL; } // slot 17
     // Selects a channel's value range (range[0] top, range[1] bottom).

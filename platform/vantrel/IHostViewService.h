@@ -17,9 +17,12 @@ struct IHostViewService : IUnknown {
     virtual HRESULT Reserved9() { return E_NOTIMPL; }
     virtual HRESULT OpenView(DWORD viewKind, DWORD reserved, IUnknown** view) = 0; // slot 10
     virtual HRESULT Reserved11() { return E_NOTIMPL; }                             // slot 11
+    // The document's view of a class code (value1) and view kind (value2), with one reference; S_FALSE
+    // and null when it has none.
     virtual HRESULT OpenViewOfClass(ULONG_PTR value1, ULONG_PTR value2, DWORD word, const GUID* viewClass,
                                     IUnknown** view) = 0; // slot 12
-    virtual HRESULT Reserved13() { return E_NOTIMPL; }    // slot 13
+    // The root of the tree of the document's views, with one reference (see HostViews.h).
+    virtual HRESULT GetViewTree(IUnknown* document, IUnknown** root) { return E_NOTIMPL; } // slot 13
     virtual HRESULT MakeViewObject(ULONG_PTR value1, ULONG_PTR value2, ULONG_PTR value3, DWORD reserved,
                                    IUnknown** object) = 0; // slot 14
 

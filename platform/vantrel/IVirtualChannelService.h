@@ -37,6 +37,15 @@ struct IVirtualChannelService : IUnknown {
     virtual HRESULT GetDrawnEvents(LONG channel, DWORD flags, ULONG index, EventDrawLink* link) {
         return E_NOTIMPL;
     } // slot 11
+    // The handle of the channel of that name (a virtual channel or an event source of the document);
+    // E_INVALIDARG, ref unchanged, for a name it does not know.
+    virtual HRESULT FindChannel(BSTR name, VirtualChannelRef* ref) { return E_NOTIMPL; } // slot 12
+    // The name of the index-th virtual channel (a new BSTR); S_FALSE and null past the last.
+    virtual HRESULT GetChannelName(ULONG index, BSTR* name) { return E_NOTIMPL; } // slot 13
+    // The title of the named channel (a new BSTR, empty without one).
+    virtual HRESULT GetChannelTitle(BSTR name, BSTR* title) { return E_NOTIMPL; } // slot 14
+    // *events is 0xFFFF when the named channel's calculation gives events (it can be a QRS source).
+    virtual HRESULT IsEventChannel(BSTR name, WORD* events) { return E_NOTIMPL; } // slot 15
 
 protected:
     ~IVirtualChannelService() = default;

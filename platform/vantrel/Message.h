@@ -74,5 +74,19 @@ protected:
     ~IMessageSource() = default;
 };
 
+inline constexpr IID IID_IMessageTarget = MakeGuid("{D24434F0-6C8A-11D3-80B4-005004AD3C53}");
+
+// A message made for a target (a view type, say) tells its id.
+struct IMessageTarget : IUnknown {
+    // S_FALSE and 0 when the message has no target.
+    virtual HRESULT GetTargetId(DWORD* targetId) = 0; // slot 3
+
+protected:
+    ~IMessageTarget() = default;
+};
+
+// Message flags: the message carries its target into recorded text.
+inline constexpr DWORD kMessageRecordsTarget = 0x40;
+
 // Message flags the module tests.
 inline constexpr DWORD kMessageNotToSender = 8;

@@ -36,6 +36,23 @@ inline std::unique_ptr<Vantrel::Recording> ImportSample(const std::string& name)
     return std::make_unique<Vantrel::Recording>(std::move(imported.recording()));
 }
 
+// The sample cut into three records (blocks) of equal length.
+inline std::unique_ptr<Vantrel::Recording> InBlocks(const Vantrel::Recording& whole) {
+    auto blocks = std::make_unique<Vantrel::Recording>(whole.channels());
+    const Vantrel::Record& record = whole.record(0);
+    const std::size_t length = static_cast<std::size_t>(record.tickCount()) / 3;
+    for (std::size_t b = 0; b < 3; ++b) {
+        std::vector<std::vector<float>> columns;
+        for (std::size_t c = 0; c < whole.channelCount(); ++c) {
+            const auto samples = record.samples(c);
+            columns.emplace_back(samples.begin() + static_cast<std::ptrdiff_t>(b * length),
+                                 samples.begin() + static_cast<std::ptrdiff_t>((b + 1) * length));
+        }
+        blocks->addRecord(Vantrel::Record(1.0 / record.sampleRate(), std::move(columns)));
+    }
+    return blocks;
+}
+
 inline constexpr GUID kDocumentClassGuid = MakeGuid("{D6F52E84-B34D-11D3-80C7-005004AD3C53}");
 
 class RecordingFixture : public ModuleHost {

@@ -3,10 +3,11 @@
 // collects the loops vantrel prints, offline and while the host samples.
 
 #include <cmath>
+#include <tuple>
 
 #include "analysis/TarvikEvent.h"
-#include "host/frontend/EngineLoopAnalyzer.h"
 #include "platform/user/Desktop.h"
+#include "platform/vantrel/EventRecords.h"
 #include "tests/document/RecordingFixture.h"
 
 namespace {
@@ -60,14 +61,24 @@ protected:
         return flags;
     }
 
-    // What vantrel prints: the engine's loops for the same analyser, through the module's selectors.
-    Vantrel::LoopTable VantrelLoops() {
-        Vantrel::EngineLoopAnalyzer analyzer(
-            ComPtr<ICalcService>(catalog.Get()),
-            [](int id, const Vantrel::ChannelInfo&, const Vantrel::ChannelInfo&) {
-                return Vantrel::NamedColumn{std::to_string(id), ""};
-            });
-        return analyzer.analyze(*recording, {0, 1, std::nullopt});
+    // What vantrel prints: the loops of the "tarvik" channel as the host's engine computes them, with
+    // their stroke volumes through the module's selector: (record, tick, stroke volume).
+    std::vector<std::tuple<std::int32_t, std::int32_t, double>> VantrelLoops() {
+        Vantrel::VirtualChannelDocument& data = recordingDocument->data();
+        const Vantrel::Calculation selector = data.compile(u"TarvikParamSelector(tarvik, 3, 1, 1)");
+        std::vector<std::tuple<std::int32_t, std::int32_t, double>> loops;
+        for (std::int32_t r = 0; r < recording->recordCount(); ++r) {
+            const std::vector<std::byte> events = data.channel(u"tarvik")->calculation->events(r);
+            const std::vector<std::byte> values = selector.events(r);
+            for (std::size_t i = 0; i < events.size() / kLoopEventBytes; ++i) {
+                const auto e = ReadEventRecord<LoopEventHead>(events.data() + i * kLoopEventBytes);
+                if (e.state != LoopEventHead::LastInBlock)
+                    loops.emplace_back(
+                        r, e.tick,
+                        ReadEventRecord<EventRecord>(values.data() + i * sizeof(EventRecord)).value);
+            }
+        }
+        return loops;
     }
 
     std::unique_ptr<Vantrel::Recording> recording;
@@ -87,17 +98,13 @@ TEST_F(DocumentAnalysis, AnalyzeWritesTheFormulasAndCollectsTheLoopsVantrelPrint
         << pva << ": the fitted linear ESPVR and exponential EDPVR";
     EXPECT_NE(pva, "PVACalc(tarvik, -1 , 0, 0, 0, 0, 0, 0, 0)");
 
-    const Vantrel::LoopTable printed = VantrelLoops();
+    const auto printed = VantrelLoops();
     const std::vector<Loop> loops = LoopsOf(document.LoopData());
-    ASSERT_EQ(loops.size(), printed.rows.size());
-    const auto sv = std::find(Vantrel::EngineLoopAnalyzer::parameterIds().begin(),
-                              Vantrel::EngineLoopAnalyzer::parameterIds().end(), 3) -
-                    Vantrel::EngineLoopAnalyzer::parameterIds().begin();
+    ASSERT_EQ(loops.size(), printed.size());
     for (std::size_t i = 0; i < loops.size(); ++i) {
-        EXPECT_EQ(loops[i].record, printed.rows[i].record) << i;
-        EXPECT_EQ(loops[i].tick, static_cast<std::int32_t>(std::floor(printed.rows[i].time * 1000.0 + 1e-6)))
-            << i;
-        EXPECT_EQ(loops[i].strokeVolume, printed.rows[i].values[static_cast<std::size_t>(sv)]) << i;
+        EXPECT_EQ(loops[i].record, std::get<0>(printed[i])) << i;
+        EXPECT_EQ(loops[i].tick, std::get<1>(printed[i])) << i;
+        EXPECT_EQ(loops[i].strokeVolume, std::get<2>(printed[i])) << i;
     }
     const std::vector<std::uint32_t> notices = ChangeNotices();
     ASSERT_FALSE(notices.empty());

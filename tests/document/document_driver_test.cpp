@@ -38,29 +38,12 @@ public:
     bool enabled = false;
 };
 
-// The occlusion sample cut into three records (blocks) of equal length.
-std::unique_ptr<Vantrel::Recording> InBlocks(const Vantrel::Recording& whole) {
-    auto blocks = std::make_unique<Vantrel::Recording>(whole.channels());
-    const Vantrel::Record& record = whole.record(0);
-    const std::size_t length = static_cast<std::size_t>(record.tickCount()) / 3;
-    for (std::size_t b = 0; b < 3; ++b) {
-        std::vector<std::vector<float>> columns;
-        for (std::size_t c = 0; c < whole.channelCount(); ++c) {
-            const auto samples = record.samples(c);
-            columns.emplace_back(samples.begin() + static_cast<std::ptrdiff_t>(b * length),
-                                 samples.begin() + static_cast<std::ptrdiff_t>((b + 1) * length));
-        }
-        blocks->addRecord(Vantrel::Record(1.0 / record.sampleRate(), std::move(columns)));
-    }
-    return blocks;
-}
-
 class DocumentDriver : public TarvikTest::RecordingFixture {
 protected:
     void SetUp() override {
         RecordingFixture::SetUp();
         user::Desktop::Reset();
-        recording = InBlocks(*TarvikTest::ImportSample("mouse-occlusion"));
+        recording = TarvikTest::InBlocks(*TarvikTest::ImportSample("mouse-occlusion"));
     }
     void TearDown() override {
         RecordingFixture::TearDown();
@@ -320,9 +303,8 @@ TEST_F(DocumentDriver, UnitsReachRecordedChannelsAtOnceAndComputedChannelsByMess
     SetModelParam<5>(pressure, 1.0);
     SetModelParam<6>(pressure, 100.0);
     SetModelParam<7>(pressure, true);
-    ASSERT_TRUE(pressure->CommitChange());
     Vantrel::VirtualChannelDocument& data = recordingDocument->data();
-    ASSERT_TRUE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, 0, document));
+    ASSERT_TRUE(pressure->CommitChange()); // the document applies a calibration the model says applies
     ASSERT_NE(data.appliedUnit(0), nullptr) << "a recorded channel takes the unit at once";
     EXPECT_FALSE(UpdateChannelUnits(document.GetPressureCalibrator(), &data, 0, document)) << "shown already";
     EXPECT_FALSE(UpdateChannelUnits(document.GetPressureCalibrator(), &data,
@@ -340,14 +322,24 @@ TEST_F(DocumentDriver, UnitsReachRecordedChannelsAtOnceAndComputedChannelsByMess
     EXPECT_DOUBLE_EQ(scaling.scale, 100.0) << "the line through the message's two points";
 }
 
-TEST_F(DocumentDriver, OnlyChannelsTheAnalysisReadsDependOnIt) {
+// The channels the analysis reads do not depend on it (the set-up keeps them); the module's own
+// channels and a channel computed from them do.
+TEST_F(DocumentDriver, OnlyChannelsComputedFromTheAnalysisDependOnIt) {
     TarvikDocument& document = OpenWithSetUp();
-    EXPECT_FALSE(document.IsChannelFlaggedAtPosition(1, 0xC0000000)) << "no formula yet";
     ASSERT_TRUE(Analyze());
-    EXPECT_TRUE(document.IsChannelFlaggedAtPosition(1, 0xC0000000));
-    EXPECT_TRUE(document.IsChannelFlaggedAtPosition(0, 0xC0000000));
-    EXPECT_FALSE(document.IsChannelFlaggedAtPosition(2, 0xC0000000));
+    Vantrel::VirtualChannelDocument& data = recordingDocument->data();
+    for (std::uint32_t recorded : {0u, 1u, 2u})
+        EXPECT_FALSE(document.IsChannelFlaggedAtPosition(recorded, 0xC0000000)) << recorded;
     EXPECT_FALSE(document.IsChannelFlaggedAtPosition(0x80000000, 0xC0000000));
+    const LONG loops = static_cast<LONG>(data.channel(u"tarvik")->ref.channel);
+    EXPECT_TRUE(document.IsChannelFlaggedAtPosition(static_cast<std::uint32_t>(loops), 0xC0000000));
+    ASSERT_EQ(data.defineChannel(u"sw", u"Stroke work", u"TarvikParamSelector(tarvik, 1, 1, 1)"), S_OK);
+    ASSERT_EQ(data.defineChannel(u"peaks", u"Pressure peaks", u"CMPeakDet(ch1, 20, 0)"), S_OK);
+    EXPECT_TRUE(document.IsChannelFlaggedAtPosition(data.channel(u"sw")->ref.channel, 0xC0000000));
+    EXPECT_FALSE(document.IsChannelFlaggedAtPosition(data.channel(u"peaks")->ref.channel, 0xC0000000));
+    const ModelPtr setup = document.FindModel();
+    SetModelParam<30>(setup, 25.0);
+    EXPECT_TRUE(setup->CommitChange()) << "the analysed channels may stay in the set-up";
 }
 
 TEST_F(DocumentDriver, NotificationsForAnotherDocumentChangeNothing) {

@@ -7,11 +7,16 @@ check="$1"
 table="$2"
 tree="$(mktemp -d)"
 trap 'rm -rf "$tree"' EXIT
+# The real table, and a line of a file's own that grants it one more folder.
+cp "$table" "$tree.table"
+trap 'rm -rf "$tree" "$tree.table"' EXIT
+printf 'host/frontend/Exempt.cpp: analysis\n' >> "$tree.table"
+table="$tree.table"
 
 plant() { mkdir -p "$tree/$(dirname "$1")"; printf '%s\n' "${@:2}" > "$tree/$1"; }
 plant core/Allowed.h '#pragma once' '#include "platform/win32/com.h"' '#include <vector>' '#include "Local.h"'
 plant core/Upward.cpp '#include "core/Allowed.h"' '' '#include "module/HostServices.h"'
-plant host/frontend/RelationFits.cpp '#include "analysis/TarvikData.h"' '#include "host/engine/CalcEngine.h"'
+plant host/frontend/Exempt.cpp '#include "analysis/TarvikData.h"' '#include "host/engine/CalcEngine.h"'
 plant host/frontend/Other.cpp '// #include "analysis/TarvikData.h"' '  #  include "analysis/TarvikData.h"'
 plant tests/core/anything_test.cpp '#include "library/Anything.h"'
 plant build/generated.cpp '#include "views/Anything.h"'

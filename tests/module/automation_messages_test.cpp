@@ -1,3 +1,4 @@
+#include <cstring>
 #include <vector>
 
 #include "core/MsgData.h"
@@ -6,6 +7,7 @@
 #include "module/AutomationMessageClasses.h"
 #include "module/MessageIds.h"
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/variant.h"
 #include "selftest/SelfTests.h"
 #include "tests/support/ModuleHost.h"
 
@@ -172,6 +174,164 @@ TEST_F(SelfTestObjects, AnswerOnlyTheirInterfaceAndGoWithTheLastReference) {
     EXPECT_EQ(test->Config().mNumSamples, 26123u);
     EXPECT_EQ(test->Config().mRecordCount, 3u);
     unit->Release(); // the last reference: the object goes (the sanitizer sees a second deletion)
+}
+
+} // namespace
+
+namespace {
+
+// Automation arguments, each owning what it holds; positional ones are stored last first.
+class Arguments {
+public:
+    Arguments(std::initializer_list<std::u16string> texts = {}, bool named = false) : mNamed(named) {
+        for (auto it = std::rbegin(texts); it != std::rend(texts); ++it) {
+            VARIANT v;
+            VariantInit(&v);
+            v.vt = VT_BSTR;
+            v.bstrVal = SysAllocStringLen(it->data(), static_cast<UINT>(it->size()));
+            mValues.push_back(v);
+        }
+    }
+    ~Arguments() {
+        for (VARIANT& v : mValues)
+            VariantClear(&v);
+    }
+    DISPPARAMS* Params() {
+        mParams = {mValues.data(), mNamed ? &mName : nullptr, static_cast<UINT>(mValues.size()),
+                   mNamed ? 1u : 0u};
+        return &mParams;
+    }
+
+private:
+    std::vector<VARIANT> mValues;
+    bool mNamed;
+    DISPID mName = 0;
+    DISPPARAMS mParams{};
+};
+
+struct CommandRow {
+    WORD number;
+    const char16_t* name;
+    DWORD typeCode;
+    std::size_t parameters;
+};
+
+// clang-format off
+constexpr CommandRow kCommands[] = {
+    {256, u"AddSelToTarvikCuvetteCalibration", 0, 0}, {257, u"AnalyzeTarvikNow", 0, 0},
+    {258, u"ClearTarvikAnalysis", 0, 0}, {259, u"ReselectTarvikAnalyzedRegion", 0, 0},
+    {260, u"ToggleTarvikOnlineMode", 0, 0}, {261, u"ToggleTarvikEventMarkers", 0, 0},
+    {262, u"ApplyTarvikSalineCalibration", 0x3, 1}, {263, u"DisableTarvikSalineCalibration", 0, 0},
+    {264, u"ShowESPVRegression", 0x1, 1}, {265, u"ShowEDPVRegression", 0x1, 1},
+    {266, u"SetESPVRegressionType", 0x7, 1}, {267, u"SetEDPVRegressionType", 0x7, 1},
+    {268, u"SelectATarvik", 0x2, 1}, {269, u"TarvikTableRowSelected", 0x1, 1},
+    {270, u"ApplyTarvikCuvetteCalibration", 0x33, 2}, {271, u"DisableTarvikCuvetteCalibration", 0, 0},
+    {272, u"CopyPVTableToDataPad", 0, 0}, {273, u"SetTarvikPressureValueFromSel", 0x2, 1},
+    {274, u"SetTarvikConductanceValueFromSel", 0x2, 1}, {276, u"OpenTarvikSettings", 0, 0},
+    {280, u"ArrangeTarvikViews", 0, 0}, {281, u"AddAnalyzedParallelConductance", 0, 0},
+    {282, u"RemoveParallelConductanceFromList", 0x2, 1}, {283, u"SetTarvikVolumeValueFromSel", 0x2, 1},
+    {284, u"OpenCVXControlSoftware", 0, 0}, {285, u"EditParallelConductanceInList", 0x32, 2},
+};
+// clang-format on
+
+DWORD DocMsgId(WORD n) {
+    return MakeMessageId(MessageSpace(TarvikDocumentGUID), n);
+}
+
+DWORD FirstWord(const std::vector<std::uint8_t>& data) {
+    DWORD word = 0;
+    std::memcpy(&word, data.data(), sizeof word);
+    return word;
+}
+
+TEST_F(AutomationMessages, EachCommandMakesItsMessageFromAsManyArgumentsAsItHasParameters) {
+    ASSERT_EQ(std::size(kCommands), classes.Count());
+    for (const CommandRow& row : kCommands) {
+        SCOPED_TRACE(row.number);
+        Ovo::MsgIdMessageClassObject& c = Class(row.number);
+        EXPECT_EQ(c.Name().ToU16String(), row.name);
+        EXPECT_EQ(c.Category().ToU16String(), u"Tarvik");
+        EXPECT_EQ(c.Params().size(), row.parameters);
+        Arguments arguments = row.parameters == 2   ? Arguments{u"1", u"2.5"}
+                              : row.parameters == 1 ? Arguments{u"1"}
+                                                    : Arguments();
+        IMessage* message = nullptr;
+        ASSERT_EQ(c.CreateMessage(arguments.Params(), &message), S_OK);
+        ASSERT_NE(message, nullptr);
+        message->Release();
+        const Vantrel::CreatedMessage& made = Zar().Messages().Created().back();
+        EXPECT_EQ(made.id, DocMsgId(row.number));
+        EXPECT_EQ(made.flags, row.number == 276 ? 4u : 0u);
+        EXPECT_EQ(made.hasTarget, 0u);
+        EXPECT_EQ(FirstWord(made.data), row.typeCode);
+    }
+    const auto& slope = Zar().Messages().Created()[14];
+    ASSERT_EQ(slope.id, DocMsgId(270));
+    double values[2];
+    std::memcpy(values, slope.data.data() + 4, sizeof values);
+    EXPECT_EQ(values[0], 1.0) << "the slope comes first";
+    EXPECT_EQ(values[1], 2.5);
+}
+
+TEST_F(AutomationMessages, WrongCountsNamedOrUnconvertibleArgumentsMakeNoMessage) {
+    Zar().MessageIds().NameId(0x01020304, u"LoopView");
+    struct Case {
+        WORD number;
+        Arguments arguments;
+        HRESULT result;
+    };
+    Case cases[] = {
+        {257, Arguments{u"LoopView", u"more"}, DISP_E_BADPARAMCOUNT},
+        {270, Arguments{u"1"}, DISP_E_BADPARAMCOUNT},
+        {262, Arguments(), DISP_E_BADPARAMCOUNT},
+        {262, Arguments({u"1"}, true), DISP_E_BADPARAMCOUNT},
+        {257, Arguments({u"LoopView"}, true), DISP_E_BADPARAMCOUNT},
+        {268, Arguments{u"twelve"}, DISP_E_TYPEMISMATCH},
+        {269, Arguments{u"-1"}, DISP_E_OVERFLOW},
+        {257, Arguments{u"NoSuchView"}, E_INVALIDARG},
+    };
+    const std::size_t before = Zar().Messages().Created().size();
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        IMessage* message = reinterpret_cast<IMessage*>(1);
+        EXPECT_EQ(Class(c.number).CreateMessage(c.arguments.Params(), &message), c.result);
+        EXPECT_EQ(message, nullptr);
+    }
+    IMessage* message = nullptr;
+    EXPECT_EQ(Class(257).CreateMessage(nullptr, &message), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(Zar().Messages().Created().size(), before);
+
+    Arguments target{u"loopview"};
+    ASSERT_EQ(Class(257).CreateMessage(target.Params(), &message), S_OK);
+    message->Release();
+    EXPECT_EQ(Zar().Messages().Created().back().hasTarget, 1u);
+    EXPECT_EQ(Zar().Messages().Created().back().targetId, 0x01020304u);
+    Arguments number{u" 12 "};
+    ASSERT_EQ(Class(268).CreateMessage(number.Params(), &message), S_OK);
+    message->Release();
+    std::int32_t loop = 0;
+    std::memcpy(&loop, Zar().Messages().Created().back().data.data() + 4, sizeof loop);
+    EXPECT_EQ(loop, 12);
+}
+
+TEST_F(AutomationMessages, AFailingMessageServiceIsReportedAndLeavesNoMessage) {
+    Zar().Messages().SetFailCreation(true);
+    IMessage* message = reinterpret_cast<IMessage*>(1);
+    Arguments none;
+    EXPECT_EQ(Class(257).CreateMessage(none.Params(), &message), E_FAIL);
+    EXPECT_EQ(message, nullptr);
+}
+
+TEST_F(AutomationMessages, AMessageForATargetRecordsTheTargetsName) {
+    const DWORD view = (static_cast<DWORD>(Zar().MessageIds().NumberOf(TarvikDocumentGUID)) << 16) | 4;
+    Zar().MessageIds().NameId(view, u"Loop View");
+    IMessage* message = nullptr;
+    const DWORD block = 0;
+    Zar().Messages().CreateMessage(DocMsgId(257), kMessageRecordsTarget, view, 1, nullptr, &block, &message);
+    auto recorder = ComPtr<Vantrel::ScriptRecorder>::Adopt(new Vantrel::ScriptRecorder);
+    EXPECT_EQ(Class(257).GetMessageText(0, message, recorder.Get(), 0), S_OK);
+    message->Release();
+    EXPECT_EQ(recorder->Script(), u"Call Doc.AnalyzeTarvikNow(ViewType:=\"Loop View\")\n");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 // the ventricle's contraction, which the ECG's R wave marks.
 
 #include "LoadedModule.h"
-#include "host/frontend/EngineLoopAnalyzer.h"
+#include "host/frontend/DocumentLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "tools/pvsim/Simulation.h"
 
@@ -64,8 +64,8 @@ protected:
     static ModuleHost& module() { return Testing::loadedModule(); }
 
     static LoopTable analyze(Recording& recording, std::optional<std::size_t> ecg) {
-        EngineLoopAnalyzer analyzer(module().calcClasses(), module().parameterNamer());
-        return analyzer.analyze(recording, {0, 1, ecg});
+        DocumentLoopAnalyzer analyzer(module());
+        return analyzer.analyze(recording, {AnalysisChannels{0, 1, ecg}, std::nullopt, {}}).table;
     }
 
     static std::size_t column(const LoopTable& table, const std::string& name) {

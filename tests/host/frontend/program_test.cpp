@@ -21,12 +21,16 @@ class FakeAnalyzer : public LoopAnalyzer {
 public:
     explicit FakeAnalyzer(Outcome outcome) : mOutcome(outcome) {}
 
-    LoopTable analyze(Recording& recording, const AnalysisChannels& channels) override {
+    AnalysisOutcome analyze(Recording& recording, const AnalysisRequest& request) override {
         if (mOutcome == Outcome::Failure)
             throw std::runtime_error("no end-diastolic points\nfound");
-        LoopTable table;
+        AnalysisOutcome outcome;
+        outcome.channels = request.channels.value_or(AnalysisChannels{0, 1, std::nullopt});
+        outcome.settings = SettingsStreams{{{1, 2, 3}, {4, 5}}};
+        LoopTable& table = outcome.table;
         if (mOutcome == Outcome::NoLoops)
-            return table;
+            return outcome;
+        const AnalysisChannels channels = outcome.channels;
         table.columns = {{"P", recording.channels()[channels.pressure].unit},
                          {"V", recording.channels()[channels.volume].unit}};
         const Record& record = recording.record(0);
@@ -36,7 +40,7 @@ public:
                  0,
                  tick * record.tickPeriod(),
                  {record.samples(channels.pressure)[tick], record.samples(channels.volume)[tick]}});
-        return table;
+        return outcome;
     }
 
 private:
@@ -147,6 +151,46 @@ TEST_F(ProgramTest, AnswersHelpAndUsageErrors) {
     EXPECT_EQ(run({"analyze", "--format", "xml"}), 2);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(), "vantrel: --format takes tsv or csv, not \"xml\"\n");
+}
+
+} // namespace
+} // namespace Vantrel
+
+namespace Vantrel {
+namespace {
+
+// --save-settings keeps the settings once the results are written; --settings reads them back. A
+// damaged settings file or an unreadable macro is refused before any analysis: one line, status 1,
+// nothing written.
+TEST_F(ProgramTest, KeepsTheSettingsOnlyWithCompleteResultsAndRefusesDamagedOnes) {
+    const fs::path recording = write("rec.csv", "Pressure (mmHg);Volume [uL]\n1;10\n2;20\n3;30\n4;40\n");
+    const fs::path kept = folder / "kept.vset";
+    ASSERT_EQ(run({"analyze", recording.string(), "--rate", "2", "--save-settings", kept.string()}), 0)
+        << err.str();
+    EXPECT_EQ(parseSettingsFile(contents(kept)), (SettingsStreams{{{1, 2, 3}, {4, 5}}}));
+    ASSERT_EQ(run({"analyze", recording.string(), "--rate", "2", "--settings", kept.string()}), 0)
+        << err.str();
+
+    const fs::path missed = folder / "missed.vset";
+    EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--save-settings", missed.string()},
+                  Outcome::Failure),
+              1);
+    EXPECT_FALSE(fs::exists(missed)) << "no results, no settings";
+
+    const std::string good = contents(kept);
+    for (const std::string& damaged : {good.substr(0, good.size() - 3), std::string("VTRLSET1garbage"),
+                                       std::string("not settings at all")}) {
+        const fs::path file = write("damaged.vset", damaged);
+        EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--settings", file.string()}), 1);
+        EXPECT_EQ(out.str(), "");
+        const std::string message = err.str();
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+        EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+    }
+    EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--run", (folder / "none.mac").string()}),
+              1);
+    EXPECT_NE(err.str().find("cannot read the macro"), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
 }
 
 } // namespace

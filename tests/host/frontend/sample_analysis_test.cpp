@@ -2,7 +2,7 @@
 // what the generator knows of every beat (data/*.truth.tsv).
 
 #include "LoadedModule.h"
-#include "host/frontend/EngineLoopAnalyzer.h"
+#include "host/frontend/DocumentLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/recording/DelimitedImport.h"
 #include "tools/pvsim/ParamsText.h"
@@ -51,8 +51,8 @@ protected:
         ImportResult imported = importDelimitedFile(kData / (sample + ".csv"));
         EXPECT_TRUE(imported.ok());
         recording = std::make_unique<Recording>(std::move(imported.recording()));
-        EngineLoopAnalyzer analyzer(module().calcClasses(), module().parameterNamer());
-        return analyzer.analyze(*recording, {0, 1, ecg});
+        DocumentLoopAnalyzer analyzer(module());
+        return analyzer.analyze(*recording, {AnalysisChannels{0, 1, ecg}, std::nullopt, {}}).table;
     }
 
     static std::size_t column(const LoopTable& table, const std::string& name) {
@@ -116,8 +116,9 @@ TEST_F(SampleAnalysis, AnalysesARecordingInBlocksRecordByRecordOnTheRecordingsCl
     recording = std::make_unique<Recording>(imported.recording());
     ASSERT_EQ(recording->recordCount(), 2);
     EXPECT_EQ(recording->record(1).startTime(), 3.0);
-    EngineLoopAnalyzer analyzer(module().calcClasses(), module().parameterNamer());
-    const LoopTable table = analyzer.analyze(*recording, {0, 1, std::nullopt});
+    DocumentLoopAnalyzer analyzer(module());
+    const LoopTable table =
+        analyzer.analyze(*recording, {AnalysisChannels{0, 1, std::nullopt}, std::nullopt, {}}).table;
 
     const std::vector<PvSim::BeatTruth> truth = truthOf("mouse-steady");
     const Tick beat = truth[1].edTick - truth[0].edTick;
@@ -182,8 +183,61 @@ TEST_F(SampleAnalysis, FitsTheGeneratorsRelationsOverTheOcclusion) {
     EXPECT_NEAR(params.ees * *volume, params.edpvrA * std::exp(params.edpvrK * *volume), 0.05);
 }
 
-TEST_F(SampleAnalysis, FitsNoRelationsWithoutASpreadOfLoops) {
-    EXPECT_TRUE(analyze("mouse-steady", std::nullopt).relations.empty());
+const RelationValue* row(const LoopTable& table, const std::string& name, const std::string& parameter) {
+    for (const RelationValue& fit : table.relations)
+        if (fit.relation == name && fit.parameter.name == parameter)
+            return &fit;
+    return nullptr;
+}
+
+// Each relation says how many loops it rests on, how far their volumes spread, and how well the
+// module's relation fits them: the occlusion's end-systolic points lie on the generator's line.
+TEST_F(SampleAnalysis, EachRelationNamesItsLoopsTheirVolumeSpanAndTheFitsRSquared) {
+    const LoopTable table = analyze("mouse-occlusion", std::nullopt);
+    const std::vector<PvSim::BeatTruth> truth = closedBeats(truthOf("mouse-occlusion"), false);
+    ASSERT_TRUE(row(table, "ESPVR", "loops"));
+    EXPECT_EQ(row(table, "ESPVR", "loops")->value, static_cast<double>(table.rows.size()));
+    const auto [low, high] = std::minmax_element(
+        truth.begin(), truth.end(), [](const auto& a, const auto& b) { return a.esVolume < b.esVolume; });
+    ASSERT_TRUE(row(table, "ESPVR", "volume span"));
+    EXPECT_NEAR(row(table, "ESPVR", "volume span")->value, high->esVolume - low->esVolume, 2 * kRounding);
+    EXPECT_GT(row(table, "ESPVR", "r²")->value, 0.9999);
+    EXPECT_GT(row(table, "EDPVR", "r²")->value, 0.999);
+}
+
+// The steady sample's loops all have one end-systolic and one end-diastolic volume: no relation can
+// rest on them, and the table says so instead of giving numbers.
+TEST_F(SampleAnalysis, RelationsOverSteadyLoopsAreNotDefined) {
+    const LoopTable table = analyze("mouse-steady", std::nullopt);
+    for (const std::string relationName : {"ESPVR", "EDPVR"}) {
+        SCOPED_TRACE(relationName);
+        EXPECT_FALSE(row(table, relationName, "r²"));
+        const RelationValue* note = row(table, relationName, "not defined");
+        ASSERT_TRUE(note);
+        EXPECT_NE(note->note.find("less than 10 %"), std::string::npos) << note->note;
+    }
+    EXPECT_FALSE(row(table, "intersect", "Volume at intersect"));
+}
+
+// The settings an analysis ran with, kept and given to another analysis, give the same table.
+TEST_F(SampleAnalysis, KeptSettingsGiveTheSameTable) {
+    ImportResult imported = importDelimitedFile(kData / "mouse-occlusion.csv");
+    ASSERT_TRUE(imported.ok());
+    recording = std::make_unique<Recording>(std::move(imported.recording()));
+    DocumentLoopAnalyzer analyzer(module());
+    const AnalysisOutcome first =
+        analyzer.analyze(*recording, {AnalysisChannels{0, 1, std::nullopt}, std::nullopt, {}});
+    ASSERT_TRUE(first.settings);
+    const AnalysisOutcome again = analyzer.analyze(*recording, {std::nullopt, first.settings, {}});
+    EXPECT_EQ(again.channels.pressure, 0u);
+    EXPECT_EQ(again.channels.volume, 1u);
+    ASSERT_EQ(again.table.rows.size(), first.table.rows.size());
+    for (std::size_t i = 0; i < first.table.rows.size(); ++i)
+        for (std::size_t c = 0; c < first.table.columns.size(); ++c) {
+            const double a = first.table.rows[i].values[c], b = again.table.rows[i].values[c];
+            EXPECT_TRUE(a == b || (std::isnan(a) && std::isnan(b))) << i << " " << c;
+        }
+    EXPECT_EQ(again.table.relations.size(), first.table.relations.size());
 }
 
 } // namespace

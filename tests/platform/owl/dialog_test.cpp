@@ -31,7 +31,8 @@ std::vector<BYTE> Template() {
     t.items = {
         {u"Edit", u"", kName, WS_VISIBLE | WS_TABSTOP | WS_BORDER, 5, 5, 80, 12},
         {u"ComboBox", u"", kUnit, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 5, 20, 80, 50},
-        {u"Button", u"&Whole", kWhole, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 5, 40, 60, 10},
+        {u"Button", u"&Whole", kWhole, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 5, 40, 60,
+         10},
         {u"Button", u"&Part", kPart, WS_VISIBLE | BS_AUTORADIOBUTTON, 5, 52, 60, 10},
         {u"Button", u"OK", IDOK, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 50, 80, 50, 14},
         {u"Button", u"Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP, 105, 80, 50, 14},

@@ -27,7 +27,8 @@ user::DialogTemplate SettingsTemplate() {
         {u"Button", u"&Loud", kLoud, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 10, 50, 80, 10},
         {u"Button", u"&Fast", kFast, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 10, 62, 80, 10},
         {u"Button", u"&Slow", kSlow, WS_VISIBLE | BS_AUTORADIOBUTTON, 10, 74, 80, 10},
-        {u"Button", u"&Other", kOther, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 100, 62, 80, 10},
+        {u"Button", u"&Other", kOther, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 100, 62, 80,
+         10},
         {u"Button", u"OK", IDOK, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 90, 100, 50, 14},
         {u"Button", u"Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 145, 100, 50, 14},
     };
@@ -192,7 +193,8 @@ TEST_F(Dialogs, ControlsAreLaidOutInTheDialogFontsUnitsAndTemplatesComeFromResou
         EXPECT_EQ(combo.top - origin.y, units.top);
         EXPECT_EQ(combo.right - combo.left, units.right - units.left);
         EXPECT_GT(units.right - units.left, 80); // an 8-point font is wider than 4 pixels a unit
-        EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kUnits), WM_GETFONT, 0, 0), SendMessageW(dialog, WM_GETFONT, 0, 0));
+        EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kUnits), WM_GETFONT, 0, 0),
+                  SendMessageW(dialog, WM_GETFONT, 0, 0));
         EXPECT_EQ(LOWORD(static_cast<DWORD>(SendMessageW(dialog, DM_GETDEFID, 0, 0))), IDOK);
         SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     });
@@ -205,8 +207,8 @@ TEST_F(Dialogs, AModelessDialogStaysUntilDestroyedAndCentresWhenAsked) {
     user::DialogTemplate t = SettingsTemplate();
     t.style |= DS_CENTER;
     const std::vector<BYTE> centred = t.Build();
-    HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(centred.data()), owner,
-                                             &SettingsProc, 5);
+    HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(centred.data()),
+                                             owner, &SettingsProc, 5);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_TRUE(IsWindowEnabled(owner));

@@ -58,7 +58,7 @@ TEST(VariantChangeTypeEx, ReadsNumbersFromTextAsEnglishWritesThem) {
         {u"42", VT_I4, S_OK, 42},
         {u"  -7 ", VT_I4, S_OK, -7},
         {u"1,234", VT_I4, S_OK, 1234},
-        {u"2.5", VT_I4, S_OK, 2},   // half to even
+        {u"2.5", VT_I4, S_OK, 2}, // half to even
         {u"3.5", VT_I4, S_OK, 4},
         {u"1e3", VT_I4, S_OK, 1000},
         {u"abc", VT_I4, DISP_E_TYPEMISMATCH, 0},
