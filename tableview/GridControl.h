@@ -33,6 +33,7 @@ class GridTitleBar;
 class GridVScrollBar;
 class GridHScrollBar;
 class RowNumbersPane;
+class SnapGadgetWindowBase;
 
 class GridControl : public GridRenderer, public OWL::TWindow {
 public:
@@ -140,7 +141,10 @@ public:
     void SetHorizontalBarAllowed(bool allowed);
     // The latest row is always shown while sampling (the snap toolbar's toggle).
     bool AlwaysShowLatest() const { return mAlwaysShowLatest; }
-    virtual void SetAlwaysShowLatest(bool on) { mAlwaysShowLatest = on; }
+    // Sets the flag and the snap toolbar's button to match.
+    virtual void SetAlwaysShowLatest(bool on);
+    // The snap toolbar (style bit 9 on a main grid), else null.
+    SnapGadgetWindowBase* SnapToolbar() const { return mSnap; }
     bool VerticalBarShown() const { return mVBarShown; }
     bool HorizontalBarShown() const { return mHBarShown; }
 
@@ -158,8 +162,12 @@ protected:
     bool EvEraseBkgnd(HDC) { return true; }
     void EvContextMenu(HWND, const OWL::TPoint&) {}
     void EvLButtonDown(UINT, const OWL::TPoint&) { OnClicked(); }
+    // The snap toolbar's toggle: flips the flag and tells the action handler.
+    void CmToggleLatest();
 
 private:
+    // The snap toolbar, replacing any earlier one.
+    void CreateSnapToolbar();
     void ApplyFirstColumn(int col);
     void InvalidateCorners();
     void PaintFace(HDC dc, const OWL::TRect& box) const;
@@ -182,6 +190,7 @@ private:
     GridVScrollBar* mVBar = nullptr;
     GridHScrollBar* mHBar = nullptr;
     RowNumbersPane* mRowNumbers = nullptr;
+    SnapGadgetWindowBase* mSnap = nullptr;
     std::unique_ptr<OWL::TFont> mCellFont;
     std::unique_ptr<OWL::TFont> mHeaderFont;
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "controls/UxSizableButtonGadget.h"
 #include "core/LocaleInfo.h"
 #include "host/framework/Text.h"
 #include "platform/gdi/Png.h"
@@ -16,8 +17,11 @@
 #include "platform/win32/locale.h"
 #include "platform/win32/sysinfo.h"
 #include "tableview/EventGridControl.h"
+#include "tableview/GridPane.h"
 #include "tableview/GridPrintout.h"
+#include "tableview/GridScrollBars.h"
 #include "tableview/GridSelection.h"
+#include "tableview/SnapGadgetWindowBase.h"
 #include "tests/support/GoldenImage.h"
 #include "tests/tableview/TableViewFixture.h"
 
@@ -216,6 +220,100 @@ TEST_F(TableViewTest, AWideLongTablePrintsEveryRowTitlesOnTopAndLabelsOnTheLeft)
     EXPECT_TRUE(golden::Matches(*job.pages[0], "table-print-first"));
     EXPECT_TRUE(golden::Matches(*job.pages[1], "table-print-across"));
     EXPECT_TRUE(golden::Matches(*job.pages.back(), "table-print-last"));
+}
+
+TEST_F(TableViewTest, TheSnapToolbarSitsBelowTheMainGridsBarAndItsToggleTellsTheClient) {
+    main = TarvikTest::TestTable(40, 4);
+    main.FillDefault();
+    Make(0x27A);
+    auto PaneHeight = [this] { return View().MainGrid().Pane().GetWindowRect().Height(); };
+    EXPECT_EQ(View().FixedGrid().SnapToolbar(), nullptr) << "only the main grid has one";
+    TVF_Grid::SnapGadgetWindowBase* snap = View().MainGrid().SnapToolbar();
+    ASSERT_NE(snap, nullptr);
+    ASSERT_TRUE(View().MainGrid().VerticalBarShown());
+    EXPECT_TRUE(IsWindowVisible(snap->GetHandle()));
+    const OWL::TRect bar = View().MainGrid().VScrollBar().GetWindowRect();
+    const OWL::TRect tool = snap->GetWindowRect();
+    EXPECT_EQ(tool.Width(), bar.Width());
+    EXPECT_EQ(tool.top, bar.bottom - 1) << "the toolbar takes the bottom of the bar's place";
+    EXPECT_EQ(tool.right, bar.right - 1);
+    EXPECT_EQ(bar.Height() + tool.Height(), PaneHeight() + 2);
+
+    const OWL::TRect b = snap->Button()->GetBounds();
+    const LPARAM at = MAKELPARAM((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    main.log.clear();
+    for (int i = 0; i < 2; ++i) {
+        SendMessageW(snap->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(snap->GetHandle(), WM_LBUTTONUP, 0, at);
+        EXPECT_EQ(snap->Pressed(), i == 0);
+        EXPECT_EQ(View().MainGrid().AlwaysShowLatest(), i == 0);
+    }
+    EXPECT_EQ(main.Take("latest"), (std::vector<std::string>{"latest 8 -1", "latest 8 0"}));
+    manager->SetAlwaysShowLatest(0, -1);
+    EXPECT_TRUE(snap->Pressed()) << "the manager sets the button too";
+
+    manager->DestroyView(0);
+    Make(0x7A); // bit 9 clear
+    EXPECT_EQ(View().MainGrid().SnapToolbar(), nullptr);
+    EXPECT_EQ(View().MainGrid().VScrollBar().GetWindowRect().Height(), PaneHeight() + 2)
+        << "the bar takes the whole height";
+}
+
+// Rows 10 to 12 selected in row mode: only they print, on one band of pages,
+// unless style bit 8 asks for every row; a page lower than a row still takes one.
+TEST_F(TableViewTest, ASelectionPrintsExactlyItsRowsUnlessBit8AndTinyPagesTakeOneRowEach) {
+    main = TarvikTest::TestTable(40, 4);
+    main.FillDefault();
+    Vantrel::PrinterSetup& printer = host->Application().Printer().Setup();
+    printer.dpi = 100;
+    struct Case {
+        DWORD style;
+        SIZE printable;
+        bool select;
+        int rows;      // rows printed
+        int firstRow;  // the first printed row's inner index
+        int pagesDown; // -1: not checked
+    };
+    const Case cases[] = {
+        {0x278, {600, 500}, true, 3, 9, 1},    {0x378, {600, 500}, true, 40, 0, -1},
+        {0x278, {600, 500}, false, 40, 0, -1}, {0x278, {600, 4}, true, 3, 9, 3},
+        {0x278, {600, 4}, false, 40, 0, 40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << std::hex << c.style << std::dec << " " << c.printable.cy << " " << c.select);
+        printer.printable = c.printable;
+        Make(c.style);
+        TVF_Grid::EventGridControl& grid = View().MainGrid();
+        if (c.select)
+            grid.Selection().SetRange({10, 1}, {13, 1}, {1, 1}, {4, 1});
+        const size_t before = host->Application().Printer().Jobs().size();
+        Send(TVF_TableView::kPrintMessage);
+        ASSERT_EQ(host->Application().Printer().Jobs().size(), before + 1);
+        const Vantrel::PrintJob& job = host->Application().Printer().Jobs().back();
+
+        TVF_Grid::GridPrintout* printout = TVF_Grid::CreateGridPrintout(Ovo::String(), grid, true, true);
+        EXPECT_EQ(grid.RowCount(), c.rows);
+        EXPECT_EQ(grid.Pane().Renderer().FirstPrintedRow(), c.firstRow);
+        auto surface = std::make_shared<gdi::Surface>(600, 500, 32, 0xFFFFFF);
+        HDC dc = gdi::CreatePrinterPageDC(surface, 100);
+        const RECT page{0, 0, c.printable.cx, c.printable.cy};
+        printout->BeginPrinting(&page, dc, nullptr);
+        const TVF_Grid::GridPrintout::Layout layout = printout->ComputeLayout(dc);
+        if (c.pagesDown > 0) {
+            EXPECT_EQ(layout.pagesDown, c.pagesDown);
+        }
+        EXPECT_EQ(static_cast<UINT>(layout.pagesAcross * layout.pagesDown), job.pageCount)
+            << "the job printed the pages the layout counts";
+        int first = 0, end = 0;
+        TVF_Grid::GridPrintout::RowBand(layout, layout.pagesDown - 1, c.rows, first, end);
+        EXPECT_GE(end, c.rows) << "the last band reaches the last row";
+        EXPECT_LT(first, c.rows);
+        printout->Release();
+        DeleteDC(dc);
+        EXPECT_EQ(grid.RowCount(), 40) << "the grid has its rows back";
+        manager->DestroyView(0);
+    }
 }
 
 } // namespace
