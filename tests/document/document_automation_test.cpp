@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "host/framework/Automation.h"
 #include "platform/user/msgbox_api.h"
@@ -30,8 +32,9 @@ protected:
         EXPECT_EQ(Call(u"AnalyzeTarvikNow").delivery, S_OK);
         return document;
     }
-    // A new recording document for the same recording, the module's document opened and analysed in it.
-    TarvikDocument& Reopen() {
+    // A new recording document for the same recording (or for one of the same channels without data), the
+    // module's document opened and analysed in it.
+    TarvikDocument& Reopen(bool empty = false) {
         automation.reset();
         handler.Reset();
         recordingDocument->closeModuleDocument();
@@ -39,6 +42,13 @@ protected:
         command.Reset();
         Zar().MessageClasses().ReleaseClasses();
         user::Desktop::Reset();
+        if (empty) {
+            // The module's commands keep the earlier documents, and so their recording, until the module
+            // unloads.
+            auto next = std::make_unique<Vantrel::Recording>(recording->channels());
+            earlierRecordings.push_back(std::move(recording));
+            recording = std::move(next);
+        }
         return OpenAndAnalyse();
     }
     Vantrel::AutomationResult Call(std::u16string_view name, std::vector<Argument> arguments = {}) {
@@ -48,6 +58,7 @@ protected:
     ComPtr<IMessageHandler> handler;
     Vantrel::ScriptRecorder recorder;
     std::unique_ptr<Vantrel::Automation> automation;
+    std::vector<std::unique_ptr<Vantrel::Recording>> earlierRecordings;
 };
 
 struct Effect {
@@ -271,8 +282,9 @@ namespace {
 
 using Tarvik::WordPair;
 
-// Online mode's switches on the occlusion sample in three records, as one table: each case prepares the
-// document, switches (answering the question when one comes) and names what follows.
+// Online mode's switches on the occlusion sample in three records (and on a document without data), as one
+// table: each case prepares the document, switches (answering the question when one comes) and names what
+// follows.
 TEST_F(DocumentAutomation, OnlineModeStartsWhereSamplingWillContinueOrClearsAfterAsking) {
     const std::uint32_t ticks = static_cast<std::uint32_t>(recording->record(2).tickCount());
     const WordPair dataEnd{ticks, 2}, open{kOpenEnd, kOpenEnd}, nextRecord{0, 3};
@@ -286,26 +298,31 @@ TEST_F(DocumentAutomation, OnlineModeStartsWhereSamplingWillContinueOrClearsAfte
         const char* name;
         std::function<void(TarvikDocument&)> prepare;
         int answer; // 0: no question expected
+        bool empty; // a document without data
         bool online;
         WordPair start, end;
         std::int32_t region;
     };
     const Case cases[] = {
-        {"an analysis up to the end of the data goes on with an open end", [](TarvikDocument&) {}, 0, true,
-         WordPair{0, 0}, open, kWholeChannel},
-        {"an analysis that ends earlier is cleared after OK", analyseSelection, IDOK, true, nextRecord, open,
-         kWholeChannel},
-        {"Cancel changes nothing", analyseSelection, IDCANCEL, false, WordPair{100, 1}, WordPair{2000, 1},
-         kSelectionRegion},
+        {"an analysis up to the end of the data goes on with an open end", [](TarvikDocument&) {}, 0, false,
+         true, WordPair{0, 0}, open, kWholeChannel},
+        {"an analysis that ends earlier is cleared after OK", analyseSelection, IDOK, false, true, nextRecord,
+         open, kWholeChannel},
+        {"Cancel changes nothing", analyseSelection, IDCANCEL, false, false, WordPair{100, 1},
+         WordPair{2000, 1}, kSelectionRegion},
         {"without an analysis the region starts at the next record",
-         [this](TarvikDocument&) { Call(u"ClearTarvikAnalysis"); }, 0, true, nextRecord, open, kWholeChannel},
+         [this](TarvikDocument&) { Call(u"ClearTarvikAnalysis"); }, 0, false, true, nextRecord, open,
+         kWholeChannel},
         {"switching off ends the region at the data sampled so far",
-         [this](TarvikDocument&) { Call(u"ToggleTarvikOnlineMode"); }, 0, false, WordPair{0, 0}, dataEnd,
+         [this](TarvikDocument&) { Call(u"ToggleTarvikOnlineMode"); }, 0, false, false, WordPair{0, 0},
+         dataEnd, kWholeChannel},
+        {"in a document without data the region starts at the first record",
+         [this](TarvikDocument&) { Call(u"ClearTarvikAnalysis"); }, 0, true, true, WordPair{0, 0}, open,
          kWholeChannel},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TarvikDocument& document = recordingDocument ? Reopen() : OpenAndAnalyse();
+        TarvikDocument& document = recordingDocument ? Reopen(c.empty) : OpenAndAnalyse();
         c.prepare(document);
         user::ScriptedMessageBoxes& boxes = user::Desktop::Current().MessageBoxes();
         if (c.answer != 0)
@@ -319,15 +336,6 @@ TEST_F(DocumentAutomation, OnlineModeStartsWhereSamplingWillContinueOrClearsAfte
         EXPECT_EQ(GetModelParam<60>(setup), c.end);
         EXPECT_EQ(GetModelParam<27>(setup), c.region);
     }
-}
-
-TEST_F(DocumentAutomation, OnlineModeInAnEmptyDocumentStartsAtTheFirstRecord) {
-    recording = std::make_unique<Vantrel::Recording>(recording->channels());
-    TarvikDocument& document = OpenAndAnalyse();
-    Call(u"ClearTarvikAnalysis");
-    EXPECT_EQ(Call(u"ToggleTarvikOnlineMode").delivery, S_OK);
-    EXPECT_TRUE(GetModelParam<35>(document.FindModel()));
-    EXPECT_EQ(GetModelParam<59>(document.FindModel()), (WordPair{0, 0}));
 }
 
 // The workflow's sampling step switches online mode on without a question, and not at all when the
