@@ -69,6 +69,13 @@ void TableViewTest::Make(DWORD style, const std::u16string& title) {
     Pump();
 }
 
+HRESULT TableViewTest::ExportTo(const std::string& path) {
+    IAutoOvoString* name = Vantrel::MakeString(Vantrel::Utf8ToUtf16(path));
+    const HRESULT result = manager->ExportCsv(0, name);
+    name->Release();
+    return result;
+}
+
 TVF_TableView& TableViewTest::View() {
     return *static_cast<TVF_TableViewMgr*>(manager.Get())->View();
 }

@@ -5,6 +5,7 @@
 // test sends the host's messages through.
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,8 @@ protected:
     TVF_TableView& View();
     void Pump();
     void Send(DWORD id) { services.Send(host->Zar(), id); }
+    // The table exported as CSV to a path through the manager.
+    HRESULT ExportTo(const std::string& path);
 
     std::unique_ptr<Vantrel::Host> host;
     OWL::TWindow* frame = nullptr;

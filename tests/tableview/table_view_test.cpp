@@ -111,9 +111,7 @@ TEST_F(TableViewTest, AGreekDocumentExportsUtf16WithSemicolonsAndQuotedCells) {
     main.SetText(3, 1, u"two\nlines");
     Make(0x27A, u"Αρουραίος.adicht");
     const std::string path = TempFile("greek.csv");
-    auto name = Vantrel::MakeString(Vantrel::Utf8ToUtf16(path));
-    EXPECT_EQ(manager->ExportCsv(0, name), S_OK);
-    name->Release();
+    EXPECT_EQ(ExportTo(path), S_OK);
     EXPECT_EQ(FileBytes(path), FileBytes(DataFile("greek-semicolon.csv")));
 }
 
@@ -122,14 +120,10 @@ TEST_F(TableViewTest, ALatinDocumentUnderUsEnglishExports8BitWithCommas) {
     main.SetText(1, 1, u"café");
     Make(0x27A, u"Souris Été.adicht");
     const std::string path = TempFile("latin.csv");
-    auto name = Vantrel::MakeString(Vantrel::Utf8ToUtf16(path));
-    EXPECT_EQ(manager->ExportCsv(0, name), S_OK);
-    name->Release();
+    EXPECT_EQ(ExportTo(path), S_OK);
     EXPECT_EQ(FileBytes(path), FileBytes(DataFile("latin-comma.csv")));
     main.SetText(1, 1, u"β-blocker"); // no 8-bit form: UTF-16 keeps it
-    name = Vantrel::MakeString(Vantrel::Utf8ToUtf16(path));
-    EXPECT_EQ(manager->ExportCsv(0, name), S_OK);
-    name->Release();
+    EXPECT_EQ(ExportTo(path), S_OK);
     EXPECT_EQ(FileBytes(path).substr(0, 2), "\xFF\xFE");
 }
 
