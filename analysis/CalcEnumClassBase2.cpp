@@ -1,5 +1,7 @@
 #include "analysis/CalcEnumClassBase2.h"
 
+#include "analysis/EventDrawClasses.h"
+
 namespace CalcEnums {
 
 namespace {
@@ -18,6 +20,13 @@ ParamTable Described(const CalcEnumDescriptor& descriptor, const ParamTable& tab
 
 void SetGuidNumberSource(GuidNumberSource source) {
     gGuidNumbers = source;
+}
+
+DWORD EventDrawClassId(WORD number) {
+    WORD space = 0;
+    if (!gGuidNumbers || !gGuidNumbers(Tarvik::TarvikEventDrawGUID, space))
+        return 0;
+    return (DWORD{space} << 16) | number;
 }
 
 CalcEnumClassBase2::CalcEnumClassBase2(const CalcEnumDescriptor& descriptor, const ParamTable& table)

@@ -28,5 +28,7 @@ using ParamTable = CalcClass::Description<const wchar_t*, ParamRow>;
 // start-up; until then class ids cannot be computed (GetClassId fails and caches nothing).
 using GuidNumberSource = bool (*)(REFGUID guid, WORD& number);
 void SetGuidNumberSource(GuidNumberSource source);
+// The id of the module's event-drawing class of that number; 0 while the host's numbers are unknown.
+DWORD EventDrawClassId(WORD number);
 
 } // namespace CalcEnums

@@ -11,6 +11,7 @@
 
 #include "analysis/DetEx_DetectorState.h"
 #include "analysis/DetEx_EventDetectorParams.h"
+#include "analysis/EventDrawClasses.h"
 
 namespace Tarvik {
 
@@ -18,6 +19,7 @@ struct DetEx_Enumerator {
     using Params = DetEx_EventDetectorParams;
     using State = DetEx_DetectorState;
     using Event = TarvikEvent;
+    static constexpr WORD kDrawClassNumber = Tarvik::kLoopEventDrawClass;
 
     static bool Step(DetEx_DetectorState& state, DetEx_EventDetectorParams& params, TarvikEvent& out);
 };

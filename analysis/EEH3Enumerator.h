@@ -4,10 +4,13 @@
 //   D::State   derived from EEH3::State<D::State>, constructible from its first resume tick
 //   D::Event   the event record (an OvoEventBase-headed, trivially copyable record)
 //   static bool D::Step(D::State&, D::Params&, D::Event&)  true when the event holds a new event
+// and may provide
+//   static constexpr WORD D::kDrawClassNumber  its events' drawing class (analysis/EventDrawClasses.h)
 
 #include <cstring>
 #include <type_traits>
 
+#include "analysis/CalcEnumDescriptor.h"
 #include "analysis/EEH3EnumeratorBase.h"
 
 namespace EEH3 {
@@ -22,6 +25,13 @@ public:
                   std::is_base_of_v<StateBase, DetectorState>);
 
     explicit EEH3Enumerator(ICAFClassObject* classObject) : EEH3EnumeratorBase(classObject) {}
+
+    HRESULT GetDrawClassId(DWORD* id) override {
+        if constexpr (requires { D::kDrawClassNumber; })
+            return Answer(id, CalcEnums::EventDrawClassId(D::kDrawClassNumber));
+        else
+            return Answer(id, DWORD{0});
+    }
 
 protected:
     ParamsBase& Params() override { return mParams; }

@@ -5,6 +5,7 @@
 // by the framework's end limit.
 
 #include "analysis/EdpState.h"
+#include "analysis/EventDrawClasses.h"
 #include "analysis/ParamsEcg.h"
 
 namespace Tarvik {
@@ -13,6 +14,7 @@ struct EcgEnumerator {
     using Params = ParamsEcg;
     using State = EdpState;
     using Event = TarvikEdpEvent;
+    static constexpr WORD kDrawClassNumber = Tarvik::kEdpEventDrawClass;
 
     static bool Step(EdpState& state, ParamsEcg& params, TarvikEdpEvent& out);
 };

@@ -2,6 +2,7 @@
 // "PVEdpDet" bound into the detector framework.
 
 #include "analysis/EdpAlgorithm.h"
+#include "analysis/EventDrawClasses.h"
 
 namespace Tarvik {
 
@@ -9,6 +10,7 @@ struct EdpEnumerator {
     using Params = EdpParams;
     using State = EdpState;
     using Event = TarvikEdpEvent;
+    static constexpr WORD kDrawClassNumber = Tarvik::kEdpEventDrawClass;
 
     static bool Step(EdpState& state, EdpParams& params, TarvikEdpEvent& out) {
         return EdpAlgorithm::NextEdp(state, params, out);

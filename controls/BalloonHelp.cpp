@@ -10,6 +10,7 @@
 #include "module/ModuleInstance.h"
 #include "platform/gdi/gdi.h"
 #include "platform/owl/TXOwl.h"
+#include "platform/shell/shellapi.h"
 #include "platform/user/user.h"
 #include "platform/win32/modules.h"
 

@@ -148,6 +148,14 @@ Ovo::String BuildPvaCalcText(TarvikData& data, std::int32_t espvrType, std::int3
     return out.Text();
 }
 
+Ovo::String BuildParamSelectorFormula(bool area, const Ovo::String& source, std::uint32_t parameter,
+                                      double pressureFactor, double volumeFactor) {
+    FormulaStream out;
+    out << (area ? L"TarvikPVAParamSelector(" : L"TarvikParamSelector(") << source.ToWString() << L", "
+        << parameter << L", " << pressureFactor << L", " << volumeFactor << L")";
+    return out.Text();
+}
+
 std::uint32_t GetPressureChannelParam(const ModelPtr& setup) {
     return GetModelParam<1>(setup);
 }

@@ -51,6 +51,12 @@ Ovo::String BuildPvaCalcText(TarvikData& data, std::int32_t espvrType, std::int3
 
 // The set-up model's pressure and volume channels (parameters 1 and 2), the first text of its ECG
 // source (parameter 29), and the loop-view model's relation types (parameters 23 and 24).
+// The selector that gives one loop parameter per loop over the module's events: source is the
+// event channel's name, parameter the LoopParamId, the factors the pressure and volume prefix
+// factors: "TarvikParamSelector(S, 3, 1, 0.001)", or "TarvikPVAParamSelector(...)" with area.
+Ovo::String BuildParamSelectorFormula(bool area, const Ovo::String& source, std::uint32_t parameter,
+                                      double pressureFactor, double volumeFactor);
+
 std::uint32_t GetPressureChannelParam(const ModelPtr& setup);
 std::uint32_t GetVolumeChannelParam(const ModelPtr& setup);
 Ovo::String GetEcgSourceText(const ModelPtr& setup);

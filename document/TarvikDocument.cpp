@@ -7,6 +7,7 @@
 #include "core/MsgData.h"
 #include "core/OvoBitset.h"
 #include "core/ResourceStrings.h"
+#include "document/ControlSoftware.h"
 #include "document/FormulaTexts.h"
 #include "document/OnlineSink.h"
 #include "module/HostServices.h"
@@ -194,6 +195,11 @@ HRESULT TarvikDocument::QueryInterface(REFIID iid, void** out) {
 }
 
 // --- The host's document slots ------------------------------------------------------------------
+
+HRESULT TarvikDocument::OnOpenControlSoftware() {
+    OpenControlSoftware();
+    return S_OK;
+}
 
 HRESULT TarvikDocument::DetachSender() {
     if (mData)

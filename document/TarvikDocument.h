@@ -134,8 +134,12 @@ public:
     void WriteAnalysisFormulas();
     void CollectLoops(std::uint32_t pressureChannel);
     void RefreshChannelDrawings();
-    // Sends message 33 with the change flags and clears them.
+    // Sends message 33 with the change flags, shows the selected loop when the flags say it changed,
+    // and clears them.
     void RefreshCalculation();
+    // Shows the host the loop at position: when the position is given and the loop markers are
+    // shown, the comment of the loop event found there goes to the host in a ShowComment2 message.
+    void ShowLoopEventComment(TickPosition position);
     // Runs a calibration change (change() answers whether it applied one) keeping the loops the user
     // selected, and tells the host's document that the settings changed (message 33 with 8). Nothing
     // while the host is busy.
@@ -268,7 +272,8 @@ public:
     HRESULT OnAddAnalyzedParallelConductance();
     HRESULT OnRemoveParallelConductance(std::int32_t position);
     HRESULT OnVolumeValueFromSelection(std::int32_t point);
-    HRESULT OnOpenControlSoftware() { return S_OK; }
+    // Brings the control program forward or starts it; reports success whatever happened.
+    HRESULT OnOpenControlSoftware();
     HRESULT OnEditParallelConductance(std::int32_t position, double value);
 
     // Switches online mode and fixes the region for the new mode; quiet (the workflow's switch) asks

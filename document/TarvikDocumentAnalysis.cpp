@@ -331,6 +331,9 @@ void TarvikDocument::RefreshChannelDrawings() {
 void TarvikDocument::RefreshCalculation() {
     const std::uint32_t flags = mChangeFlags;
     CallHostDocument(DocMsgId<33>(), flags);
+    const std::int32_t selected = GetModelParam<58>(FindModel());
+    if (selected >= 0 && (flags & (kSelectedLoopChanged | kTableRowSelected)) != 0)
+        ShowLoopEventComment(mData->GetLoopPosition(selected));
     if (!IsHostBusy() && (flags & kLoopDataStale) != 0) {
         mData->Recalculate();
         mData->ClearLoopMap();

@@ -3,6 +3,7 @@
 
 #include "document/TarvikDocument.h"
 
+#include "analysis/EventDrawClasses.h"
 #include "core/MsgData.h"
 #include "core/ResourceStrings.h"
 #include "core/ScaledValue.h"
@@ -223,7 +224,8 @@ void TarvikDocument::OnEventActivated(const EventActivatedData* data) {
     const auto drawing =
         QueryInterfacePtr<IEventDrawing>(data != nullptr ? data->drawing : nullptr, IID_IEventDrawing);
     DWORD type = 0;
-    if (!drawing || FAILED(drawing->GetTypeId(&type)) || type != MsgIdClass<TarvikEventDrawGUID, 0>::Id())
+    if (!drawing || FAILED(drawing->GetTypeId(&type)) ||
+        type != MsgIdClass<TarvikEventDrawGUID, kLoopEventDrawClass>::Id())
         return;
     mChangeFlags |= kLoopPicked;
     HostTickPosition position{INT32_MAX, INT32_MAX};

@@ -5,6 +5,7 @@
 
 #include "analysis/CalcEnumClasses.h"
 #include "analysis/CalcEnumDescriptor.h"
+#include "dialogs/TarvikChannelCalculationClass.h"
 #include "library/ModuleStatics.h"
 #include "module/MessageIds.h"
 
@@ -23,8 +24,14 @@ public:
 
 ModuleRegistrars DefaultRegistrars() {
     ModuleRegistrars registrars;
-    // The channel calculation (document subsystem): none yet.
-    registrars.channelCalculation = [](ClassObjectList&) {};
+    // The channel calculation: its class, then its settings class at the head.
+    registrars.channelCalculation = [](ClassObjectList& list) {
+        static std::array<ListedClassObject, 2> nodes;
+        nodes[0].object = &ChannelCalculationClass();
+        nodes[1].object = &ChannelCalculationSettingsClass();
+        for (ListedClassObject& node : nodes)
+            list.PushFront(&node);
+    };
     // The seven calculation classes, in the order they are made.
     registrars.calculationClasses = [](ClassObjectList& list) {
         CalcEnums::SetGuidNumberSource([](REFGUID guid, WORD& number) {

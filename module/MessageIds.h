@@ -25,8 +25,8 @@ inline constexpr GUID HostMsgGuid4EC1 = kRecalculationNoticeSpace;
 inline constexpr GUID HostMsgGuidDE25 = kMarkedPositionSpace;
 inline constexpr GUID HostMsgGuid659C = MakeGuid("{659C39BA-EB97-4486-842E-10E185D5C17A}");
 inline constexpr GUID HostMsgGuidC203 = kGraphSpaceGuid; // also names the graph service
-// The id space of the module's event drawing classes' type ids (0: the loop events).
-inline constexpr GUID TarvikEventDrawGUID = MakeGuid("{0D0E1186-D51E-4BDF-9E09-43D2B88CFC45}");
+// The space of the channel calculations' class ids.
+inline constexpr GUID HostMsgGuidC9C5 = MakeGuid("{C9C5B31B-1B21-478B-ACBE-2DEEA85A996E}");
 // The space of the module's own message objects' type id: the host's sampling
 // state space.
 inline constexpr GUID HostMsgGuid34A7 = MakeGuid("{34A74B90-0DBC-11D3-B870-008048C36FE8}");

@@ -4,6 +4,7 @@
 // and labels, which the policy gives. Both drawing classes share the name
 // "RiDudaEventDrawClass" and differ in the type id's low word.
 
+#include "analysis/EventDrawClasses.h"
 #include "core/CComObjectRoot.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/ICAFClassObject.h"

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "analysis/TarvikData.h"
+#include "document/HostLoopData.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/HostDocObject.h"
-#include "platform/vantrel/IStrevDataChildData.h"
 #include "platform/win32/com_ptr.h"
 
 namespace Tarvik {
@@ -15,8 +15,6 @@ namespace {
 constexpr COLORREF kLastInBlockColour = 0x808080;
 constexpr COLORREF kExcludedColour = 0x404040;
 constexpr COLORREF kLoopColour = 0x00FF00;
-// The type id number of the loop data among a document's child data.
-constexpr WORD kLoopDataTypeNumber = 5;
 
 HRESULT HandOut(const Ovo::String& text, IAutoOvoString** out) {
     if (out == nullptr)
@@ -48,12 +46,7 @@ LONG TarvikEventDrawPolicy::LoopNumber(IUnknown* dataObject, LONG record, LONG t
     ComPtr<IUnknown> owner;
     if (!data || FAILED(data->GetOwnerObject(owner.Put())))
         return -1;
-    const auto host = QueryInterfacePtr<IChildDataHost>(owner.Get(), IID_IChildDataHost);
-    ComPtr<IUnknown> child;
-    if (!host || host->GetChildData(0, DocMsgId<kLoopDataTypeNumber>(), child.Put()) != S_OK)
-        return -1;
-    const auto childData = QueryInterfacePtr<IStrevDataChildData>(child.Get(), IID_IStrevDataChildData);
-    auto* loops = dynamic_cast<TarvikData*>(childData.Get());
+    TarvikData* loops = LoopDataOf(owner.Get());
     if (loops == nullptr)
         return -1;
     VChanData& vchan = loops->GetVChanData();

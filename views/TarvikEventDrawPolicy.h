@@ -8,6 +8,7 @@
 // last-in-block event reads "Last in block. Value = <value>". Numbers are
 // written with a wide stream's default formatting.
 
+#include "analysis/EventDrawClasses.h"
 #include "analysis/TarvikEvent.h"
 #include "core/String.h"
 #include "platform/vantrel/IPODEventDrawClass.h"
@@ -15,7 +16,7 @@
 namespace Tarvik {
 
 struct TarvikEventDrawPolicy {
-    static constexpr WORD kTypeNumber = 0;
+    static constexpr WORD kTypeNumber = kLoopEventDrawClass;
 
     static HRESULT Colour(const void* event, COLORREF* colour);
     static HRESULT Label(IUnknown* dataObject, LONG record, LONG tick, const void* event,
@@ -31,7 +32,7 @@ struct TarvikEventDrawPolicy {
 
 // End-diastolic point events: always green, labelled "EDP Event".
 struct TarvikEdpEventDrawPolicy {
-    static constexpr WORD kTypeNumber = 1;
+    static constexpr WORD kTypeNumber = kEdpEventDrawClass;
 
     static HRESULT Colour(const void* event, COLORREF* colour);
     static HRESULT Label(IUnknown* dataObject, LONG record, LONG tick, const void* event,

@@ -1,5 +1,8 @@
 #include "host/document/RecordingDocument.h"
 
+#include "host/document/ChannelCalculations.h"
+#include "platform/vantrel/GraphService.h"
+
 #include "host/engine/CalcObject.h"
 #include "host/framework/Text.h"
 #include "host/framework/UnitName.h"
@@ -26,6 +29,12 @@ void InstallRecordingServices(Framework& framework) {
                        kCalcObjectClassNumber;
     framework.Classes().AddObjectClass(
         kind, [] { return ComPtr<IUnknown>::Adopt(static_cast<ICalcObject*>(new CalcObject)); });
+    // The evaluator of channel calculations (message 17 of the host's GUID C203FC30).
+    const DWORD evaluators =
+        (static_cast<DWORD>(framework.MessageIds().NumberOf(kGraphSpaceGuid)) << 16) | 17;
+    framework.Classes().AddObjectClass(evaluators, [] {
+        return ComPtr<IUnknown>::Adopt(static_cast<IClassFactory*>(new ChannelFormulaClass));
+    });
 }
 
 // The document's state: busy while the host says so or samples; data present once a record exists.
@@ -103,6 +112,7 @@ RecordingDocument::RecordingDocument(Framework& framework, Recording& recording,
     : mFramework(framework), mRecording(recording), mId(id),
       mData(ComPtr<VirtualChannelDocument>::Adopt(new VirtualChannelDocument(
           ComPtr<DocumentData>::Adopt(new DocumentData(recording)), std::move(classes)))) {
+    mData->setOwner(static_cast<IHostDocument*>(this));
     const DWORD space = static_cast<DWORD>(framework.MessageIds().NumberOf(kAnalysisManagerGuid)) << 16;
     // The manager reaches the document through this object, which outlives it.
     mManager = ComPtr<AnalysisManager>::Adopt(
@@ -113,6 +123,7 @@ RecordingDocument::RecordingDocument(Framework& framework, Recording& recording,
 
 RecordingDocument::~RecordingDocument() {
     closeModuleDocument();
+    mData->setOwner(nullptr);
     mManager->forgetDocument();
 }
 
@@ -159,6 +170,9 @@ HRESULT RecordingDocument::openModuleDocument(ICustomDocClass* documentClass) {
     if (FAILED(hr) || !made)
         return FAILED(hr) ? hr : E_FAIL;
     mModule = ComPtr<IUnknown>::Adopt(made);
+    const GUID* space = nullptr;
+    if (SUCCEEDED(documentClass->GetDocumentGuid(&space)) && space)
+        mModuleId = static_cast<DWORD>(mFramework.MessageIds().NumberOf(*space)) << 16;
     const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2);
     if (!document)
         return E_NOINTERFACE;
@@ -284,6 +298,7 @@ HRESULT RecordingDocument::saveSettings() {
 void RecordingDocument::closeModuleDocument() {
     if (!mModule)
         return;
+    mComments.clear();
     if (const auto document = mModule.Query<ICustomDocument2>(IID_ICustomDocument2)) {
         document->DetachSender();
         mFramework.Views().RemoveDocument(document.Get());
@@ -315,6 +330,10 @@ HRESULT RecordingDocument::FindObject(DWORD id, IUnknown** object) {
     if (!object)
         return E_POINTER;
     *object = nullptr;
+    if (mModule && id == mModuleId) {
+        *object = ComPtr<IUnknown>(mModule).Detach();
+        return S_OK;
+    }
     for (const auto& [key, kept] : mObjects)
         if (key == id) {
             *object = kept.Get();
@@ -476,6 +495,8 @@ HRESULT RecordingDocument::OnMessage(IMessage* message) {
         return 0;
     mHostMessages.push_back(ReadHostMessage(message));
     constexpr DWORD kUnitChange = 0x800C0083;
+    if (id == kShowComment2MessageId)
+        return mComments.take(message) == S_OK ? 1 : 0;
     if (id == kUnitChange)
         return applyUnitChange(message) ? 1 : 0;
     return mViews.Handle(mHostMessages.back()) ? 1 : 0;

@@ -2,6 +2,7 @@
 
 #include "host/document/AnalysisManager.h"
 #include "host/document/DocumentViews.h"
+#include "host/document/TraceComments.h"
 #include "host/engine/VirtualChannelDocument.h"
 #include "host/framework/Framework.h"
 #include "platform/vantrel/DocumentClass.h"
@@ -48,7 +49,8 @@ struct ViewCall {
 /// analysis manager), the storage of its settings streams 0 and 1, and its message interface
 /// (ISubject), which the module notifies and which hands notices on to the observers attached to it.
 /// Messages the module's document does not take reach it (IMessageHandler): a unit-change message
-/// gives the channel the conversion through its points.
+/// gives the channel the conversion through its points; a comment's message gives the trace view the
+/// comment.
 ///
 /// The module's document is opened in it as the host opens it: made by the module's document class
 /// with this object as its creator, its virtual channels defined (document slot 14), the stored
@@ -65,6 +67,9 @@ public:
 
     VirtualChannelDocument& data() { return *mData.Get(); }
     AnalysisManager& analysisManager() { return *mManager.Get(); }
+    /// The comments the module's document sent, as the trace view keeps them (until the module's
+    /// document is closed).
+    TraceComments& comments() { return mComments; }
     DWORD id() const { return mId; }
 
     // --- The module's document.
@@ -195,6 +200,8 @@ private:
     DWORD mId;
     ComPtr<VirtualChannelDocument> mData;
     ComPtr<AnalysisManager> mManager;
+    TraceComments mComments;
+    DWORD mModuleId = 0xFFFFFFFF; // the id FindObject answers the module's document for
     ComPtr<IUnknown> mModule;
     std::array<std::optional<std::vector<BYTE>>, 2> mStreams;
     std::optional<std::pair<HostTickPosition, HostTickPosition>> mSelection;

@@ -3,6 +3,7 @@
 #include "host/engine/SampleExpression.h"
 #include "platform/vantrel/EventRecords.h"
 #include "platform/vantrel/ICalcEnumClass2.h"
+#include "platform/vantrel/IEnumEventEx.h"
 #include "platform/win32/com_ptr.h"
 
 #include <memory>
@@ -33,6 +34,7 @@ struct CalcTerm {
     std::u16string arguments;              // Module: the argument text SetArgs receives
     std::vector<CalcTerm> sources;         // Module, in argument order
     ULONG eventSize = sizeof(EventRecord); // bytes per event of an event term
+    ComPtr<IEnumEventEx> probe;            // Module: an enumerator made at binding, never started
 
     bool givesEvents() const { return kind != Kind::Samples; }
 };

@@ -14,6 +14,13 @@ std::unique_ptr<RecordRun> Calculation::start(std::int32_t record, bool online) 
     return std::make_unique<RecordRun>(*mRecording, *mRoot, mHost.Get(), record, online);
 }
 
+DWORD Calculation::drawClassId() const {
+    DWORD id = 0;
+    if (mRoot->probe && FAILED(mRoot->probe->GetDrawClassId(&id)))
+        id = 0;
+    return id;
+}
+
 std::vector<std::byte> Calculation::events(std::int32_t record) const {
     std::vector<std::byte> result;
     start(record, !SampleExpression::recordComplete(*mRecording, record))->pull(result);

@@ -20,6 +20,9 @@ public:
     bool givesEvents() const { return mRoot->givesEvents(); }
     /// Bytes per event of an event formula.
     ULONG eventSize() const { return mRoot->eventSize; }
+    /// The class that draws the events of an event formula (asked of the calculation class only
+    /// when wanted); 0 for none.
+    DWORD drawClassId() const;
     /// The formula of a sample formula; null for an event formula.
     std::shared_ptr<const SampleExpression> samples() const { return mRoot->signal; }
 

@@ -155,7 +155,8 @@ void FormulaBinder::bindNumbers(const FormulaNode& node, CalcTerm& term, const C
     term.arguments = Utf8ToUtf16(text);
 }
 
-/// Creates one enumerator to see that the class accepts the arguments, and learns its event size.
+/// Creates one enumerator to see that the class accepts the arguments and learns its event size; the
+/// enumerator is kept, to be asked later what else does not change with the data.
 void FormulaBinder::checkArguments(CalcTerm& term, ICalcEnumClass2* calcClass) {
     ComPtr<ICalcEnum> calc;
     if (FAILED(calcClass->CreateEnumerator(mHost, calc.Put())) || !calc)
@@ -169,6 +170,7 @@ void FormulaBinder::checkArguments(CalcTerm& term, ICalcEnumClass2* calcClass) {
     if (!stream || FAILED(stream->GetEventSize(&size)) || size < sizeof(EventRecord))
         throw FormulaError(term.position, "'" + term.name + "' gives no event stream");
     term.eventSize = size;
+    term.probe = stream;
 }
 
 } // namespace Vantrel

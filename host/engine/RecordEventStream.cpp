@@ -102,8 +102,10 @@ HRESULT RecordEventStream::GetPosition(LONG* tick) {
 HRESULT RecordEventStream::Clone(IEnumEventEx** out) {
     if (!out)
         return E_POINTER;
-    *out = mSource ? new RecordEventStream(mSource, mEventSize, mFrom, mEnd)
-                   : new RecordEventStream(mEvents, mEventSize, mFrom, mEnd);
+    auto* copy = mSource ? new RecordEventStream(mSource, mEventSize, mFrom, mEnd)
+                         : new RecordEventStream(mEvents, mEventSize, mFrom, mEnd);
+    copy->setDrawClassSource(mDrawClass);
+    *out = copy;
     return S_OK;
 }
 
@@ -117,7 +119,7 @@ HRESULT RecordEventStream::GetEventSize(ULONG* bytes) {
 HRESULT RecordEventStream::GetDrawClassId(DWORD* id) {
     if (!id)
         return E_POINTER;
-    *id = 0;
+    *id = mDrawClass ? mDrawClass() : 0;
     return S_OK;
 }
 

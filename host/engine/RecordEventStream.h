@@ -38,6 +38,8 @@ public:
     /// A stream over the same events (or source), at its start.
     HRESULT Clone(IEnumEventEx** out) override;
     HRESULT GetEventSize(ULONG* bytes) override;
+    /// What answers the class that draws the events (0 without it).
+    void setDrawClassSource(std::function<DWORD()> source) { mDrawClass = std::move(source); }
     HRESULT GetDrawClassId(DWORD* id) override;
 
 private:
@@ -52,6 +54,7 @@ private:
     Source mSource;        // of a growing record; empty for a complete one
     bool mComplete = true; // the events are the complete record's
     ULONG mEventSize;
+    std::function<DWORD()> mDrawClass;
     Tick mFrom, mEnd;
     Tick mReached;          // every event below it was delivered
     std::size_t mFirst = 0; // the first event at or after mFrom

@@ -61,6 +61,10 @@ void* VirtualChannelDocument::find(REFIID iid) {
         return static_cast<ISampleBlocks*>(this);
     if (iid == IID_IChannelCalcAssign)
         return static_cast<IChannelCalcAssign*>(this);
+    if (iid == IID_IHostDataObject)
+        return static_cast<IHostDataObject*>(this);
+    if (iid == IID_IDocumentDataEx)
+        return static_cast<IDocumentDataEx*>(this);
     return nullptr;
 }
 
@@ -417,11 +421,15 @@ HRESULT VirtualChannelDocument::CreateEventEnumerator(DWORD source, DWORD channe
                 return {std::make_shared<const std::vector<std::byte>>(), complete};
             }
         };
-        *out = new RecordEventStream(RecordEventStream::Source(source), calculation->eventSize(), fromTick,
-                                     endTick);
+        auto* stream = new RecordEventStream(RecordEventStream::Source(source), calculation->eventSize(),
+                                             fromTick, endTick);
+        stream->setDrawClassSource([calculation] { return calculation->drawClassId(); });
+        *out = stream;
         return S_OK;
     }
-    *out = new RecordEventStream(events, c->calculation->eventSize(), fromTick, endTick);
+    auto* stream = new RecordEventStream(events, c->calculation->eventSize(), fromTick, endTick);
+    stream->setDrawClassSource([calculation = c->calculation] { return calculation->drawClassId(); });
+    *out = stream;
     return S_OK;
 }
 

@@ -4,6 +4,7 @@
 #include "host/engine/ComObject.h"
 #include "host/engine/DocumentData.h"
 #include "host/engine/VirtualChannelObject.h"
+#include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IChannelLookup.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IDocumentEvents.h"
@@ -32,8 +33,9 @@ namespace Vantrel {
 ///
 /// It also keeps what the module hands the document: the child data by type id, and the unit a
 /// channel is given (ApplyChannelUnit, or through the host document's unit-change message).
-class VirtualChannelDocument : public ComObject<IDocumentData, IChannelLookup, IVirtualChannelService,
-                                                IDocumentEvents, ISampleBlocks, IChannelCalcAssign> {
+class VirtualChannelDocument
+    : public ComObject<IDocumentData, IChannelLookup, IVirtualChannelService, IDocumentEvents, ISampleBlocks,
+                       IChannelCalcAssign, IHostDataObject, IDocumentDataEx> {
 public:
     /// classes: the calculation classes the channels' formulas may name.
     VirtualChannelDocument(ComPtr<DocumentData> data, ComPtr<ICalcService> classes);
@@ -71,6 +73,13 @@ public:
     /// Gives a channel a unit conversion from now on; E_INVALIDARG for an unknown channel.
     HRESULT applyUnit(LONG channel, IUnknown* unit);
     const Recording& recording() const { return mData->recording(); }
+    /// Compiles a formula that may name the virtual channels; E_INVALIDARG and the error's text for
+    /// one the engine cannot evaluate.
+    HRESULT compile(std::u16string_view text, std::unique_ptr<Calculation>& out, std::string& error) const {
+        return mEngine.tryCompile(text, out, error, channelFormulas());
+    }
+    /// The host object that owns the data (borrowed; null to forget it).
+    void setOwner(IUnknown* owner) { mOwner = owner; }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
 
@@ -122,6 +131,19 @@ public:
     /// (events or samples). E_INVALIDARG otherwise (the channel keeps what it had).
     HRESULT AssignCalculation(IUnknown* channel, IUnknown* calculation, IUnknown* unit) override;
 
+    // Positions (VirtualChannelPositions.cpp). A position of the data is (record, tick); the
+    // recording's tick count runs through its records in order.
+    /// The position itself: the data's positions do not move.
+    HRESULT MapPosition(HostTickPosition in, HostTickPosition* out) override;
+    HRESULT ReportPosition(HostTickPosition in, HostTickPosition* out) override;
+    HRESULT GetTickCount(DWORD reserved, std::int64_t* count) override;
+    HRESULT IsValidPosition(HostTickPosition position, WORD* valid) override;
+    /// E_FAIL while no owner is set.
+    HRESULT GetOwnerObject(IUnknown** owner) override;
+    /// E_INVALIDARG beyond the recording.
+    HRESULT PositionOfTickCount(std::int64_t count, HostTickPosition* position) override;
+    HRESULT TickCountOfPosition(HostTickPosition position, std::int64_t* count) override;
+
 private:
     void* find(REFIID iid) override;
     Channel* byNumber(LONG channel);
@@ -140,6 +162,7 @@ private:
     std::map<DWORD, ComPtr<IUnknown>> mChildData;
     std::map<LONG, ComPtr<IUnknown>> mUnits; // given to recorded channels
     int mDataEnds = 0;
+    IUnknown* mOwner = nullptr;
 };
 
 } // namespace Vantrel

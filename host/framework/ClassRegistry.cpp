@@ -40,10 +40,12 @@ HRESULT ClassRegistry::GetService(DWORD kind, REFIID iid, void** out) {
         const ComPtr<IUnknown> object = made->second();
         return object ? object->QueryInterface(iid, out) : E_FAIL;
     }
-    auto it = mServices.find(kind);
-    if (it == mServices.end())
-        return E_NOINTERFACE;
-    return it->second->QueryInterface(iid, out);
+    if (const auto it = mServices.find(kind); it != mServices.end())
+        return it->second->QueryInterface(iid, out);
+    // A registered class whose class object is also its object (an event-drawing class).
+    if (ICAFClassObject* registered = FindClass(kind))
+        return registered->QueryInterface(iid, out);
+    return E_NOINTERFACE;
 }
 
 HRESULT ClassRegistry::RegisterClassObject(ICAFClassObject* classObject) {

@@ -1,6 +1,7 @@
 #pragma once
 // The class registry: keeps the class objects a module registers, in order,
-// and hands out the framework's services by kind word.
+// and hands out the framework's services by kind word, and a registered
+// class's object by its type id.
 
 #include <functional>
 #include <map>
@@ -39,6 +40,13 @@ public:
     void SetRefuseRegistrations(bool refuse) { mRefuse = refuse; }
     // Every registration asked for, in order.
     const std::vector<RegisteredClass>& Registrations() const { return mRegistrations; }
+    // The accepted class objects, in registration order (not AddRef'd).
+    std::vector<ICAFClassObject*> ClassObjects() const {
+        std::vector<ICAFClassObject*> objects;
+        for (const auto& entry : mClasses)
+            objects.push_back(entry.second);
+        return objects;
+    }
     // The accepted class object of a type id, or null (not AddRef'd).
     ICAFClassObject* FindClass(DWORD typeId) const;
     // Releases the accepted class objects (before their module is unloaded).

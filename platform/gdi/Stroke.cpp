@@ -18,6 +18,8 @@ std::vector<int> PatternFor(int style, int unit) {
         return {3 * unit, 2 * unit, unit, 2 * unit};
     case PS_DASHDOTDOT:
         return {3 * unit, unit, unit, unit, unit, unit};
+    case PS_ALTERNATE:
+        return {1, 1};
     default:
         return {};
     }
@@ -41,7 +43,7 @@ std::int64_t RoundHalfDown(__int128 n, __int128 d) {
 
 Stroke::Stroke(const PenObject& pen, const RECT& bounds, int styleStep)
     : mWidth(pen.PixelWidth()), mBounds(bounds), mStyleStep(styleStep) {
-    mPattern = PatternFor(pen.Style(), mWidth == 1 ? 3 : mWidth);
+    mPattern = PatternFor(pen.Style(), mWidth == 1 && !pen.IsGeometric() ? 3 : mWidth);
     for (int run : mPattern)
         mPeriod += run;
 }

@@ -13,7 +13,8 @@
 // Styles, as on/off runs in pixels along the major axis (cosmetic) or along
 // the segment (wide pens, runs scaled with the width w):
 //   PS_DASH 18/6 (6w/2w), PS_DOT 3/3 (w/w), PS_DASHDOT 9/6/3/6 (3w/2w/w/2w),
-//   PS_DASHDOTDOT 9/3/3/3/3/3 (3w/w/w/w/w/w).
+//   PS_DASHDOTDOT 9/3/3/3/3/3 (3w/w/w/w/w/w), PS_ALTERNATE 1/1. A geometric pen
+//   (ExtCreatePen) uses the wide pens' runs at every width.
 // The pattern runs on across the segments of a path; MoveToEx restarts it.
 
 #include <cstdint>

@@ -295,3 +295,7 @@ BOOL PolyPolyline(HDC dc, const POINT* points, const DWORD* counts, DWORD polyli
     }
     return TRUE;
 }
+
+BOOL GdiFlush() {
+    return TRUE;
+}

@@ -85,6 +85,18 @@ HPEN CreatePen(int style, int width, COLORREF color) {
     return static_cast<HPEN>(Table().Add(std::make_shared<PenObject>(style, width, color & kRgbMask)));
 }
 
+HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD, const DWORD*) {
+    const int kind = static_cast<int>(style & PS_STYLE_MASK);
+    const bool geometric = (style & PS_TYPE_MASK) == PS_GEOMETRIC;
+    if (brush == nullptr || brush->lbStyle != BS_SOLID || kind > PS_ALTERNATE || kind == PS_USERSTYLE ||
+        (style & PS_TYPE_MASK) > PS_GEOMETRIC || (!geometric && width != 1) ||
+        (geometric && kind == PS_ALTERNATE))
+        return nullptr;
+    const int penStyle = kind | static_cast<int>(style & PS_TYPE_MASK);
+    return static_cast<HPEN>(Table().Add(
+        std::make_shared<PenObject>(penStyle, static_cast<int>(width), brush->lbColor & kRgbMask)));
+}
+
 HBRUSH CreateSolidBrush(COLORREF color) {
     return static_cast<HBRUSH>(Table().Add(std::make_shared<BrushObject>(BS_SOLID, color & kRgbMask)));
 }

@@ -1,5 +1,6 @@
 // Regions and the application clip.
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/gdi/RegionObject.h"
@@ -226,6 +227,27 @@ HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
     return AddRegion(EllipseRegion(RECT{left, top, right, bottom}));
+}
+
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* c = DcOf(dc);
+    if (!c)
+        return FALSE;
+    Record(*c, "Ellipse", {left, top, right, bottom});
+    const RECT box{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                   std::max(top, bottom)};
+    if (box.right == box.left || box.bottom == box.top)
+        return TRUE;
+    const DcState& s = c->State();
+    const Region shape = OnDevice(*c, EllipseRegion(box));
+    const bool nullPen = s.pen.object->IsNull();
+    const int width = s.pen.object->PixelWidth();
+    const Region outline = nullPen ? Region() : Border(shape, width, width);
+    if (!s.brush.object->IsNull())
+        FillRegion(*c, shape.Subtract(outline), PixelFromColor(BrushColor(*c, *s.brush.object)), s.rop2);
+    if (!nullPen)
+        FillRegion(*c, outline, PixelFromColor(PenColor(*c)), s.rop2);
+    return TRUE;
 }
 
 BOOL FillRgn(HDC dc, HRGN region, HBRUSH brush) {

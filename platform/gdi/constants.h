@@ -42,7 +42,12 @@ inline constexpr int PS_DASHDOT = 3;
 inline constexpr int PS_DASHDOTDOT = 4;
 inline constexpr int PS_NULL = 5;
 inline constexpr int PS_INSIDEFRAME = 6;
+inline constexpr int PS_USERSTYLE = 7;
+inline constexpr int PS_ALTERNATE = 8;
 inline constexpr int PS_STYLE_MASK = 0x0F;
+inline constexpr DWORD PS_COSMETIC = 0x00000000;
+inline constexpr DWORD PS_GEOMETRIC = 0x00010000;
+inline constexpr DWORD PS_TYPE_MASK = 0x000F0000;
 
 // Brush styles.
 inline constexpr UINT BS_SOLID = 0;

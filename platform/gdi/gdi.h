@@ -27,6 +27,11 @@ HBRUSH GetSysColorBrush(int index);
 // Objects.
 HGDIOBJ GetStockObject(int index);
 HPEN CreatePen(int style, int width, COLORREF color);
+// A cosmetic pen (PS_COSMETIC) must be 1 wide; PS_ALTERNATE lights every other
+// pixel and is cosmetic only. A geometric pen (PS_GEOMETRIC) takes the
+// brush's colour (BS_SOLID only) and scales its dots with its width. End-cap
+// and join bits are accepted and not drawn; user styles are refused.
+HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount, const DWORD* styles);
 HBRUSH CreateSolidBrush(COLORREF color);
 HFONT CreateFontIndirectW(const LOGFONTW* font);
 HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
@@ -91,6 +96,9 @@ BOOL GetCurrentPositionEx(HDC dc, POINT* position);
 BOOL Polyline(HDC dc, const POINT* points, int count);
 // counts[i] points of points form polyline i; the current position stays.
 BOOL PolyPolyline(HDC dc, const POINT* points, const DWORD* counts, DWORD polylines);
+// Filled with the brush inside the outline that the pen draws within the
+// bounding rectangle (right and bottom outside); both with the ROP2.
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
@@ -131,6 +139,9 @@ BOOL BeginPath(HDC dc);
 BOOL EndPath(HDC dc);
 BOOL AbortPath(HDC dc);
 BOOL SelectClipPath(HDC dc, int mode);
+
+// Drawing is done when each call returns: nothing is batched.
+BOOL GdiFlush();
 
 // Blits (api_blit.cpp).
 BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);

@@ -1,6 +1,7 @@
 #include "platform/owl/TWindow.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -39,13 +40,18 @@ void CreationHook(HWND hwnd) {
         TWindowBinding::Bind(*w, hwnd);
 }
 
-// Registering twice fails harmlessly; every desktop needs the class once.
-void EnsureClass() {
-    WNDCLASSW c{};
+void FrameworkClass(WNDCLASSW& c) {
+    c = WNDCLASSW{};
     c.style = CS_DBLCLKS;
     c.lpfnWndProc = &StdWndProc;
     c.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     c.lpszClassName = kClassName;
+}
+
+// Registering twice fails harmlessly; every desktop needs the class once.
+void EnsureClass() {
+    WNDCLASSW c;
+    FrameworkClass(c);
     RegisterClassW(&c);
 }
 
@@ -174,6 +180,12 @@ bool TWindow::Create() {
     if ((Attr.Style & WS_CHILD) && parent == nullptr)
         return false;
     EnsureClass();
+    if (std::u16string_view(GetClassName()) != kClassName) {
+        WNDCLASSW own;
+        GetWindowClass(own);
+        own.lpszClassName = GetClassName();
+        RegisterClassW(&own);
+    }
     creating = this;
     const user::CreationHook previous = user::SetCreationHook(&CreationHook);
     const HWND h =
@@ -198,6 +210,10 @@ HWND TWindow::GetParentH() const {
 
 LPCWSTR TWindow::GetClassName() const {
     return kClassName;
+}
+
+void TWindow::GetWindowClass(WNDCLASSW& windowClass) const {
+    FrameworkClass(windowClass);
 }
 
 void TWindow::SetupWindow() {

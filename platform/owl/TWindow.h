@@ -153,7 +153,11 @@ protected:
     // window a host object made): takes its title, style, id and place,
     // subclasses it and runs SetupWindow.
     void AttachAlias(HWND handle);
+    // A window whose class name is its own is made in a class registered from
+    // GetWindowClass on its first creation (on each desktop).
     virtual LPCWSTR GetClassName() const;
+    // The framework's class description; a window class of its own changes it.
+    virtual void GetWindowClass(WNDCLASSW& windowClass) const;
     const TEventInfo* CurrentEvent() const { return mCurrent; }
 
 private:

@@ -40,6 +40,7 @@ struct Window {
     std::optional<gdi::Region> region; // SetWindowRgn: window coordinates
     bool destroying = false;           // DestroyWindow has begun; WM_NCDESTROY not yet sent
     bool destroyed = false;            // gone; the object lingers only until the outermost dispatch returns
+    DWORD process = 0;                 // another process's window (user::RegisterOtherProcessWindow); 0: ours
 
     bool IsChild() const { return (style & WS_CHILD) != 0; }
     LONG ClientWidth() const { return client.right - client.left; }

@@ -33,3 +33,20 @@ inline BOOL EqualRect(const RECT* a, const RECT* b) {
                ? TRUE
                : FALSE;
 }
+// The smallest rectangle holding both; an empty one adds nothing. FALSE (and
+// an empty result) when both are empty.
+inline BOOL UnionRect(RECT* out, const RECT* a, const RECT* b) {
+    if (!out || !a || !b)
+        return FALSE;
+    if (IsRectEmpty(a) && IsRectEmpty(b)) {
+        *out = RECT{0, 0, 0, 0};
+        return FALSE;
+    }
+    if (IsRectEmpty(a) || IsRectEmpty(b)) {
+        *out = IsRectEmpty(a) ? *b : *a;
+        return TRUE;
+    }
+    *out = RECT{a->left < b->left ? a->left : b->left, a->top < b->top ? a->top : b->top,
+                a->right > b->right ? a->right : b->right, a->bottom > b->bottom ? a->bottom : b->bottom};
+    return TRUE;
+}

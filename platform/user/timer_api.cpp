@@ -38,6 +38,10 @@ DWORD GetTickCount() {
     return Desktop::Current().Clock().TickCount();
 }
 
+void Sleep(DWORD ms) {
+    Desktop::Current().Clock().Advance(ms);
+}
+
 ULONGLONG GetTickCount64() {
     return Desktop::Current().Clock().Now();
 }

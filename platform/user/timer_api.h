@@ -16,3 +16,6 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id);
 // Milliseconds on the test clock, wrapping at 2^32.
 DWORD GetTickCount();
 ULONGLONG GetTickCount64();
+// Blocks the thread: the test clock moves on by ms at once and nothing is
+// delivered meanwhile (timers that come due wait for the next pump).
+void Sleep(DWORD ms);

@@ -23,7 +23,6 @@
 #include "platform/user/rect_api.h"
 #include "platform/user/scroll_window.h"
 #include "platform/user/scrollbar.h"
-#include "platform/user/shell_api.h"
 #include "platform/user/static.h"
 #include "platform/user/styles.h"
 #include "platform/user/sysparams_api.h"

@@ -9,6 +9,8 @@
 // SetWindowPos send WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED and,
 // through DefWindowProcW, WM_MOVE and WM_SIZE before they return.
 
+#include <string>
+
 #include "platform/user/records.h"
 #include "platform/user/styles.h"
 
@@ -82,12 +84,51 @@ HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 
-// Top-level windows in z-order, topmost first, until the callback answers FALSE.
+// Top-level windows in z-order, topmost first, until the callback answers FALSE:
+// this process's and those registered for other processes
+// (user::RegisterOtherProcessWindow).
 using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
 BOOL EnumWindows(WNDENUMPROC callback, LPARAM lParam);
-// The window's thread (the one user-interface thread) and, when pid is given,
-// its process (this one).
+// The window's thread and, when pid is given, its process: this process and its
+// one user-interface thread, or the other process a window was registered for
+// (whose thread id is then its process id).
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* pid);
+
+// Shows the window as ShowWindow does, recorded as an effect ("ShowWindowAsync",
+// "<title>|<command>"); FALSE for no window.
+BOOL ShowWindowAsync(HWND hwnd, int command);
+// Recorded as an effect ("SetForegroundWindow", "<title>"); the window comes to
+// the top of the z-order. FALSE for no window.
+BOOL SetForegroundWindow(HWND hwnd);
+
+struct WINDOWPLACEMENT {
+    UINT length;
+    UINT flags;
+    UINT showCmd;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
+};
+static_assert(sizeof(WINDOWPLACEMENT) == 44);
+// showCmd: SW_SHOWMINIMIZED for a minimised window, SW_SHOWMAXIMIZED for a
+// maximised one, otherwise SW_SHOWNORMAL (a hidden window too). The length
+// must be set.
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
+
+struct WINDOWINFO {
+    DWORD cbSize;
+    RECT rcWindow;
+    RECT rcClient; // screen coordinates
+    DWORD dwStyle;
+    DWORD dwExStyle;
+    DWORD dwWindowStatus;
+    UINT cxWindowBorders;
+    UINT cyWindowBorders;
+    ATOM atomWindowType;
+    WORD wCreatorVersion;
+};
+static_assert(sizeof(WINDOWINFO) == 60);
+BOOL GetWindowInfo(HWND hwnd, WINDOWINFO* info);
 
 // The window takes the region (window coordinates) and deletes it when it
 // gets another or goes; null removes it. The region clips painting and the
@@ -105,6 +146,12 @@ inline constexpr DWORD AW_BLEND = 0x00080000;
 BOOL AnimateWindow(HWND hwnd, DWORD time, DWORD flags);
 
 namespace user {
+// A top-level window of another process, with its title: it is enumerated,
+// answers its title and its process, and can be shown and brought forward;
+// its messages go to the default window procedure. It is created hidden and
+// shown without activation; DestroyWindow removes it.
+HWND RegisterOtherProcessWindow(const std::u16string& title, DWORD pid);
+
 // Called with every new window before its first message, as a window
 // framework's creation hook is, so the framework can bind its object to the
 // handle and subclass a system control from its very first message. Returns

@@ -3,6 +3,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/win32/com_ptr.h"
+
 namespace {
 
 struct Registration {
@@ -14,6 +16,7 @@ struct Registration {
 struct ClassTable {
     std::mutex lock;
     std::vector<Registration> entries;
+    std::vector<Registration> system; // cookie 0: never revoked
     DWORD nextCookie = 1;
 };
 
@@ -30,6 +33,12 @@ IUnknown* Find(REFCLSID clsid) {
         if (it->clsid == clsid) {
             it->object->AddRef();
             return it->object;
+        }
+    }
+    for (const Registration& r : table.system) {
+        if (r.clsid == clsid) {
+            r.object->AddRef();
+            return r.object;
         }
     }
     return nullptr;
@@ -53,6 +62,19 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, COSERVERINFO*, REFIID ii
     HRESULT hr = object->QueryInterface(iid, out);
     object->Release();
     return hr;
+}
+
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    *out = nullptr;
+    if (outer != nullptr)
+        return CLASS_E_NOAGGREGATION;
+    ComPtr<IClassFactory> factory;
+    const HRESULT hr = CoGetClassObject(clsid, context, nullptr, IID_IClassFactory, factory.PutVoid());
+    if (FAILED(hr))
+        return hr;
+    return factory->CreateInstance(nullptr, iid, out);
 }
 
 HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* object, DWORD, DWORD flags, DWORD* cookie) {
@@ -112,6 +134,15 @@ void SetOleInitializeResult(std::optional<HRESULT> result) {
 
 int OleInitializeDepth() {
     return t_oleDepth;
+}
+
+void InstallSystemClass(REFCLSID clsid, IUnknown* object) {
+    if (object == nullptr)
+        return;
+    ClassTable& table = Table();
+    object->AddRef();
+    std::lock_guard guard(table.lock);
+    table.system.push_back({0, clsid, object});
 }
 
 int RegisteredClassObjectCount() {

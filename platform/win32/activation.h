@@ -2,7 +2,8 @@
 // In-process activation: a process-wide table of registered class objects that
 // CoGetClassObject answers from, and the per-thread OLE initialisation count.
 // Only in-process servers exist; a class is "registered" once someone has
-// called CoRegisterClassObject for it.
+// called CoRegisterClassObject for it, or is one of the system's own classes
+// that a platform library installs (win32::InstallSystemClass).
 
 #include <optional>
 
@@ -25,6 +26,10 @@ struct COSERVERINFO;
 // nothing is registered for it or the context has no in-process bit; E_POINTER
 // for a null out. The newest registration of a class wins.
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, COSERVERINFO* server, REFIID iid, void** out);
+// A new object of the class, asked for iid, from the class object's IClassFactory;
+// CLASS_E_NOAGGREGATION when an outer object is given. The class object is found
+// as CoGetClassObject finds it.
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** out);
 // Holds one reference to the object until the registration is revoked. Only
 // REGCLS_MULTIPLEUSE is supported (E_INVALIDARG otherwise). Cookies start at 1.
 HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* object, DWORD context, DWORD flags, DWORD* cookie);
@@ -43,6 +48,11 @@ namespace win32 {
 void SetOleInitializeResult(std::optional<HRESULT> result);
 // Successful OleInitialize calls on this thread not yet balanced.
 int OleInitializeDepth();
+// Makes a class of the system itself (the shell's objects) available to
+// CoGetClassObject and CoCreateInstance without a registration, as a server
+// installed on the machine is. Registrations come first. The object is held
+// for the life of the process. Not counted by RegisteredClassObjectCount.
+void InstallSystemClass(REFCLSID clsid, IUnknown* object);
 // Number of registrations currently in the class table.
 int RegisteredClassObjectCount();
 

@@ -84,6 +84,15 @@ protected:
         return *recordingDocument.Get();
     }
 
+    // The recording open with the stored set-up of tests/data/document (the occlusion sample's
+    // channels), the module's document opened in it.
+    Tarvik::TarvikDocument& OpenWithStoredSetUp(Vantrel::Recording& recording) {
+        Open(recording);
+        recordingDocument->storeStream(0, ReadBytes(kDocumentData / "setup-stream0.bin"));
+        recordingDocument->storeStream(1, ReadBytes(kDocumentData / "setup-stream1.bin"));
+        return OpenModule();
+    }
+
     // Opens the module's document in the recording document.
     Tarvik::TarvikDocument& OpenModule() {
         EXPECT_EQ(recordingDocument->openModuleDocument(documentClass.Get()), S_OK);

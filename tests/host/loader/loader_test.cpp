@@ -58,14 +58,16 @@ TEST_F(Loader, TheHostReceivesEveryClassInItsOrder) {
     std::size_t first = 0; // after the module's self-registering classes
     while (first < classes.size() && classes[first].typeId != DocId(0))
         ++first;
-    ASSERT_EQ(first, 7u) << "the seven calculation classes come first";
+    ASSERT_EQ(first, 9u) << "the seven calculation classes and the channel calculation's two come first";
     const char16_t* calculations[] = {u"PvaCalc",
                                       u"Tarvik PVA Parameter Selector",
                                       u"Tarvik Parameter Selector",
                                       u"PVMaxDet",
                                       u"PVEdpDet",
                                       u"PVEcgEdpDet",
-                                      u"TarvikAnalyzer"};
+                                      u"TarvikAnalyzer",
+                                      u"Settings",
+                                      u"Tarvik"};
     for (std::size_t i = 0; i < first; ++i)
         EXPECT_EQ(classes[i].description, calculations[i]) << "the last made first";
     ASSERT_EQ(classes.size(), first + 12);
