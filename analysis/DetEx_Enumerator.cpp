@@ -49,37 +49,35 @@ bool FetchCycle(State& state, Params& params) {
     EEH3::FloatExWrapper& pressure = params.Pressure();
     EEH3::FloatExWrapper& volume = params.Volume();
     state.pressurePosition = pressure.Position();
+    // The cursors stay where a cycle ends, where the next one starts: no block is read twice.
     pressure.Seek(start);
     volume.Seek(start);
     // A closing point at or before the opening one (points out of order) leaves the cycle empty.
     const auto n = static_cast<std::size_t>(std::max<std::int64_t>(std::int64_t{state.next.tick} - start, 0));
-    state.pressure.assign(n, 0.0f);
-    state.volume.assign(n, 0.0f);
-    for (std::size_t i = 0; pressure.Position() < state.next.tick || volume.Position() < state.next.tick;
-         ++i) {
-        if (!pressure.HasCurrent() || !volume.HasCurrent()) {
-            state.resultCode = pressure.HasCurrent() ? 1 : 0;
-            return false;
-        }
-        if (i < n) {
-            state.pressure[i] = pressure.Value();
-            state.volume[i] = volume.Value();
-        }
-        pressure.Advance();
-        volume.Advance();
+    // Both cursors stand at the start, or past it at the end tick.
+    const auto count = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        std::int64_t{state.next.tick} - pressure.Position(), 0, static_cast<std::int64_t>(n)));
+    state.pressure.resize(n);
+    state.volume.resize(n);
+    const std::int32_t pressureRead = pressure.Read(state.pressure.data(), count);
+    const std::int32_t volumeRead = volume.Read(state.volume.data(), count);
+    if (pressureRead < count || volumeRead < count) {
+        state.resultCode = pressureRead > volumeRead ? 1 : 0; // what it waits for
+        return false;
     }
-    pressure.Seek(start);
-    volume.Seek(start);
+    std::fill(state.pressure.begin() + count, state.pressure.end(), 0.0f);
+    std::fill(state.volume.begin() + count, state.volume.end(), 0.0f);
     state.phase = 3;
     return true;
 }
 
 // Phase 3: the loop event of the buffered cycle.
-void EmitLoop(State& state, const Params& params, TarvikEvent& out) {
+void EmitLoop(State& state, Params& params, TarvikEvent& out) {
     const double position = state.current.GetPosition();
     out.SetPosition(position);
     out.loopStartTick = state.current.tick;
-    LoopComputation::Compute(out, state.pressure, state.volume, state.next.GetPosition(), params.tickPeriod);
+    LoopComputation::Compute(out, state.pressure, state.volume, state.next.GetPosition(), params.tickPeriod,
+                             params.loopWork);
     out.value = out.ped;
     state.phase = 1;
     state.resumeTick = out.tick + 1;

@@ -7,6 +7,7 @@
 #include "analysis/EEH3EventWrapper.h"
 #include "analysis/EEH3FloatExWrapper.h"
 #include "analysis/EEH3ParamsBase.h"
+#include "analysis/LoopComputation.h"
 
 namespace Tarvik {
 
@@ -17,6 +18,9 @@ public:
     EEH3::FloatExWrapper& Pressure() const { return static_cast<EEH3::FloatExWrapper&>(*sources[0]); }
     EEH3::FloatExWrapper& Volume() const { return static_cast<EEH3::FloatExWrapper&>(*sources[1]); }
     EEH3::EventWrapper& EndDiastolicPoints() const { return static_cast<EEH3::EventWrapper&>(*sources[2]); }
+
+    // The loop computation's scratch, reused from cycle to cycle.
+    LoopComputation::Workspace loopWork;
 };
 
 // A cursor over host source (answering ISampleChannel); null when it answers none.

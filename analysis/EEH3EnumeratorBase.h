@@ -83,7 +83,8 @@ private:
     std::int32_t mPosition = 0; // every event below it was delivered or passed over
     std::unique_ptr<StateBase> mState;
     std::vector<std::unique_ptr<StateBase>> mCheckpoints;
-    std::vector<unsigned char> mHeld; // an event found ahead of its delivery, or empty
+    std::vector<unsigned char> mHeld;  // an event found ahead of its delivery, or empty
+    std::vector<unsigned char> mEvent; // where Next has the detector write, kept from call to call
 };
 
 } // namespace EEH3

@@ -6,19 +6,15 @@ namespace EEH3 {
 
 FloatExWrapper::FloatExWrapper(ISampleChannel* channel) : mChannel(channel) {}
 
-std::int32_t FloatExWrapper::Position() {
-    return std::min(mBufferStart + mCursor, mEndTick);
-}
-
-bool FloatExWrapper::HasCurrent() {
-    return mCursor < mCount || Fill();
-}
-
-bool FloatExWrapper::Advance() {
-    if (!HasCurrent())
-        return false;
-    ++mCursor;
-    return HasCurrent();
+std::int32_t FloatExWrapper::Read(float* out, std::int32_t count) {
+    std::int32_t copied = 0;
+    while (copied < count && HasCurrent()) {
+        const std::int32_t n = std::min(count - copied, mCount - mCursor);
+        std::copy_n(mBuffer.begin() + mCursor, n, out + copied);
+        mCursor += n;
+        copied += n;
+    }
+    return copied;
 }
 
 // Reads the next block at the cursor: at most up to the end tick. A complete
@@ -62,9 +58,10 @@ void FloatExWrapper::Seek(std::int32_t tick) {
         mCursor = tick - mBufferStart;
         return;
     }
+    // Just past the buffer the channel's cursor already stands where the next block starts.
+    mChannelAt = mChannelAt && tick == mBufferStart + mCount;
     mBufferStart = tick;
     mCursor = mCount = 0;
-    mChannelAt = false;
 }
 
 void FloatExWrapper::GetEventInfo(CalcEventInfo& info) {

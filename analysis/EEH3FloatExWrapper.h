@@ -2,6 +2,7 @@
 // A detector's cursor over the samples of a host channel (ISampleChannel),
 // reading them in blocks of 1024.
 
+#include <algorithm>
 #include <array>
 
 #include "analysis/EEH3SourceEnum.h"
@@ -10,7 +11,7 @@
 
 namespace EEH3 {
 
-class FloatExWrapper : public eeh_SourceEnum {
+class FloatExWrapper final : public eeh_SourceEnum {
 public:
     static constexpr std::int32_t kBufferSize = 1024;
 
@@ -20,15 +21,24 @@ public:
     FloatExWrapper& operator=(const FloatExWrapper&) = delete;
 
     // The tick of the current sample, or of the sample the cursor waits for; never above the end tick.
-    std::int32_t Position() override;
-    bool Advance() override;
-    bool HasCurrent() override;
+    std::int32_t Position() override { return std::min(mBufferStart + mCursor, mEndTick); }
+    bool Advance() override {
+        if (!HasCurrent())
+            return false;
+        ++mCursor;
+        return HasCurrent();
+    }
+    bool HasCurrent() override { return mCursor < mCount || Fill(); }
     void Seek(std::int32_t tick) override;
     void GetEventInfo(CalcEventInfo& info) override;
     bool IsRecordComplete() override;
 
     // The current sample; only when HasCurrent().
     float Value() const { return mBuffer[static_cast<std::size_t>(mCursor)]; }
+    // Copies at most count samples from the current one on into out and moves past them. Returns how
+    // many were copied: fewer than count when the input has ended or, while the host samples, when
+    // the next samples have not arrived yet.
+    std::int32_t Read(float* out, std::int32_t count);
 
 private:
     bool Fill();

@@ -29,7 +29,8 @@ HRESULT EEH3EnumeratorBase::Next(ULONG bufferBytes, LONG tickLimit, void* buffer
         tickLimit = INT32_MAX;
     auto* out = static_cast<unsigned char*>(buffer);
     const ULONG capacity = bufferBytes / size;
-    std::vector<unsigned char> event(size);
+    std::vector<unsigned char>& event = mEvent;
+    event.resize(size);
     ULONG n = 0;
     while (mStarted && n < capacity) {
         if (!mHeld.empty()) {

@@ -1,6 +1,7 @@
 #include "analysis/EdpAlgorithm.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <numbers>
@@ -16,7 +17,7 @@ constexpr double kLeastAngle = std::numbers::pi / 6; // 30 degrees between upstr
 
 // The cycle's samples from the diastolic minimum up to the peak: v[k] is tick tmin + k.
 struct Upstroke {
-    std::vector<double> v;
+    std::vector<double>& v;
     std::int32_t tmin = 0;
     double pmin = 0.0;
     double at(std::int32_t tick) const { return v[static_cast<std::size_t>(tick - tmin)]; }
@@ -207,11 +208,14 @@ EdpAlgorithm::Outcome EdpAlgorithm::ReadSpan(EEH3::FloatExWrapper& cursor, std::
         return Outcome::Found;
     samples.reserve(static_cast<std::size_t>(to - from));
     cursor.Seek(from);
-    for (std::int32_t t = from; t < to; ++t) {
-        if (!cursor.HasCurrent())
+    std::array<float, 256> block;
+    for (std::int32_t left = to - from; left > 0;) {
+        const std::int32_t wanted = std::min(left, static_cast<std::int32_t>(block.size()));
+        const std::int32_t read = cursor.Read(block.data(), wanted);
+        samples.insert(samples.end(), block.begin(), block.begin() + read);
+        if (read < wanted)
             return cursor.InputEnded() ? Outcome::Failed : Outcome::NeedData;
-        samples.push_back(cursor.Value());
-        cursor.Advance();
+        left -= read;
     }
     return Outcome::Found;
 }
@@ -240,13 +244,13 @@ EdpAlgorithm::Outcome EdpAlgorithm::FindFirstReference(const EdpParams& params, 
     return Outcome::Found;
 }
 
-EdpAlgorithm::Outcome EdpAlgorithm::LocateEdp(EdpState& state, const EdpParams& params) {
+EdpAlgorithm::Outcome EdpAlgorithm::LocateEdp(EdpState& state, EdpParams& params) {
     EEH3::FloatExWrapper& pressure = params.Pressure();
     pressure.Seek(state.currentTick);
     if (!pressure.HasCurrent())
         return pressure.InputEnded() ? Outcome::Failed : Outcome::NeedData;
     const double peak = pressure.Value();
-    Upstroke up;
+    Upstroke up{params.upstroke};
     const Outcome read = ReadSpan(params.SecondCursor(), state.previousTick, state.currentTick, up.v);
     if (read != Outcome::Found)
         return read;

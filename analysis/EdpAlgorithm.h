@@ -34,7 +34,7 @@ public:
     static Outcome FindFirstReference(const EdpParams& params, std::int32_t te, float vp, std::int32_t& tick);
 
     // The end-diastolic point of the cycle [p, c) into state.pending (tick, fraction 0, value).
-    static Outcome LocateEdp(EdpState& state, const EdpParams& params);
+    static Outcome LocateEdp(EdpState& state, EdpParams& params);
 
     // The half-level crossing of an upstroke whose samples end just before its peak: walking back
     // from the last sample while samples lie strictly above level, the tick of the earliest of them,

@@ -10,6 +10,8 @@
 #include "analysis/EEH3FloatExWrapper.h"
 #include "analysis/EEH3ParamsBase.h"
 
+#include <vector>
+
 namespace Tarvik {
 
 class EdpParams : public EEH3::ParamsBase {
@@ -28,6 +30,7 @@ public:
     EEH3::EventWrapper& Peaks() const { return static_cast<EEH3::EventWrapper&>(*sources[2]); }
 
     float minPeakHeight = kDefaultMinPeakHeight;
+    std::vector<double> upstroke; // a cycle's samples, reused from cycle to cycle
 };
 
 } // namespace Tarvik

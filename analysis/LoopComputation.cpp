@@ -151,6 +151,12 @@ void MarkMissing(TarvikEvent& out) {
 
 void LoopComputation::Compute(TarvikEvent& out, const std::vector<float>& P, const std::vector<float>& V,
                               double nextPosition, double dt) {
+    Workspace work;
+    Compute(out, P, V, nextPosition, dt, work);
+}
+
+void LoopComputation::Compute(TarvikEvent& out, const std::vector<float>& P, const std::vector<float>& V,
+                              double nextPosition, double dt, Workspace& work) {
     const std::size_t n = std::min(P.size(), V.size());
     if (n == 0)
         return;
@@ -163,14 +169,13 @@ void LoopComputation::Compute(TarvikEvent& out, const std::vector<float>& P, con
         out.state = TarvikEvent::Valid;
         out.hr = 60.0 / ((nextPosition - start) * dt);
     }
-    std::vector<float> dP, dV;
-    Derivative(P, dP, dt);
-    Derivative(V, dV, dt);
-    SecondPass(out, P, V, dP, dV);
+    Derivative(P, work.dPdt, dt);
+    Derivative(V, work.dVdt, dt);
+    SecondPass(out, P, V, work.dPdt, work.dVdt);
     out.ped = P[0];
     out.ved = V[0];
     Areas(out, P, V, n);
-    Relaxation(P, dP, out, dt);
+    Relaxation(P, work.dPdt, out, dt, work.pressure);
     MarkMissing(out);
 }
 
@@ -187,7 +192,7 @@ bool LoopComputation::Derivative(const std::vector<float>& x, std::vector<float>
 
 // A failed fit stores "no value", never the fit's starting guess.
 void LoopComputation::Relaxation(const std::vector<float>& P, const std::vector<float>& dP, TarvikEvent& out,
-                                 double dt) {
+                                 double dt, std::vector<double>& samples) {
     out.tau = NoValue();
     if (P.empty() || dP.size() != P.size() || !(dt > 0.0))
         return;
@@ -198,7 +203,8 @@ void LoopComputation::Relaxation(const std::vector<float>& P, const std::vector<
         ++e;
     if (!(m < e && e - m > 2))
         return;
-    const std::vector<double> samples(P.begin(), P.end());
+    // The fit reads no further than e.
+    samples.assign(P.begin(), P.begin() + static_cast<std::ptrdiff_t>(e) + 1);
     double amplitude = 0.0, tau = 0.0, asymptote = 0.0;
     if (ExtLib::FitTau(samples, static_cast<std::int32_t>(m), static_cast<std::int32_t>(e), 1.0 / dt, 0.0,
                        amplitude, tau, asymptote))

@@ -27,11 +27,20 @@ namespace Tarvik {
 
 class LoopComputation {
 public:
+    // The scratch of Compute: kept from one cycle to the next, its memory is reused.
+    struct Workspace {
+        std::vector<float> dPdt;
+        std::vector<float> dVdt;
+        std::vector<double> pressure; // the relaxation's samples as the tau fit reads them
+    };
+
     // Fills the loop values of out. out's position and loop start tick are the cycle's start;
     // nextPosition (ticks) is the closing end-diastolic point. HR and the state are set only when
     // nextPosition and dt are positive. Nothing is computed for an empty cycle.
     static void Compute(TarvikEvent& out, const std::vector<float>& pressure,
                         const std::vector<float>& volume, double nextPosition, double dt);
+    static void Compute(TarvikEvent& out, const std::vector<float>& pressure,
+                        const std::vector<float>& volume, double nextPosition, double dt, Workspace& work);
 
     // out[i] = (x[i] - x[i-1]) / dt, out[0] = (x[1] - x[0]) / dt. False, with out all zeros, when
     // x has fewer than 3 samples or dt is not positive.
@@ -39,9 +48,9 @@ public:
 
     // Tau in ms into out.tau: the pressure decay from the dP/dt minimum to the first sample at or
     // below Ped (= P[0]); the "no value" NaN when that stretch has fewer than 4 samples or the fit
-    // fails.
+    // fails. samples is scratch.
     static void Relaxation(const std::vector<float>& pressure, const std::vector<float>& dPdt,
-                           TarvikEvent& out, double dt);
+                           TarvikEvent& out, double dt, std::vector<double>& samples);
 };
 
 } // namespace Tarvik

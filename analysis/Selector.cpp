@@ -132,7 +132,8 @@ HRESULT Selector::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, ULONG* c
             *position = INT32_MAX;
         return S_FALSE;
     }
-    std::vector<unsigned char> work(std::size_t{n} * mSourceSize);
+    std::vector<unsigned char>& work = mWork;
+    work.resize(std::size_t{n} * mSourceSize);
     ULONG got = 0;
     LONG reached = 0;
     const HRESULT hr = mSource->Next(static_cast<ULONG>(work.size()), tickLimit, work.data(), &got, &reached);

@@ -11,6 +11,8 @@
 #include "analysis/CalcEnumEventBase.h"
 #include "analysis/LoopParameters.h"
 
+#include <vector>
+
 namespace Tarvik::Enum {
 
 class Selector : public CalcEnums::CalcEnumEventBase {
@@ -58,6 +60,7 @@ private:
     std::int32_t mCalcIndex = 0;
     double mPressureFactor = 1.0;
     double mVolumeFactor = 1.0;
+    std::vector<unsigned char> mWork; // the source's records of one Next, kept from call to call
 };
 
 } // namespace Tarvik::Enum

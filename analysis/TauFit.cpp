@@ -20,6 +20,8 @@ constexpr double kChiSquareFall = 0.001; // converged when chi-square falls by l
 constexpr int kMaxSteps = 100;
 constexpr double kMaxLambda = 1e10;
 constexpr double kOneOverE = 0.36788;
+constexpr int32_t kExpAnchor = 8;    // samples between exponentials computed afresh
+constexpr double kRoundingUlps = 16; // of a sample: the most the model's rounding moves it
 
 using Vec3 = std::array<double, 3>;
 using Mat3 = std::array<Vec3, 3>;
@@ -31,6 +33,18 @@ struct DecayData {
     double fs;
 
     int32_t Count() const { return end - start + 1; }
+
+    // The chi-square that the rounding of the model alone can leave: what lies below it is a fit as
+    // exact as doubles allow.
+    double RoundingFloor() const {
+        double sum = 0.0;
+        for (int32_t k = start; k <= end; ++k) {
+            const double r =
+                kRoundingUlps * std::numeric_limits<double>::epsilon() * y[static_cast<std::size_t>(k)];
+            sum += r * r;
+        }
+        return sum;
+    }
 };
 
 // Work arrays of one fit: parameters (A, tau, K), curvature matrix alpha = J^T J and gradient
@@ -54,9 +68,13 @@ double Curvature(const DecayData& d, const Vec3& a, Mat3& alpha, Vec3& beta) {
     alpha = {};
     beta = {};
     double chiSquare = 0.0;
+    // The samples are evenly spaced, so each exponential is the previous one times e^(-1 / (fs tau)),
+    // taken afresh every kExpAnchor samples to hold the rounding to a few units in the last place.
+    const double decay = std::exp(-(1.0 / d.fs) / a[1]);
+    double ex = 1.0;
     for (int32_t k = 0; k < d.Count(); ++k) {
         const double t = k / d.fs;
-        const double ex = std::exp(-t / a[1]);
+        ex = k % kExpAnchor == 0 ? std::exp(-t / a[1]) : ex * decay;
         const Vec3 dyda{ex, a[0] * t * ex / (a[1] * a[1]), 1.0};
         const double dy = d.y[static_cast<std::size_t>(d.start + k)] - (a[0] * ex + a[2]);
         for (int j = 0; j < kVaried; ++j) {
@@ -172,16 +190,20 @@ bool DecayLMStep(const DecayData& d, DecayFit& f) {
 
 // Steps until converged (true) or failed (false).
 bool Iterate(const DecayData& d, DecayFit& f) {
+    const double floor = d.RoundingFloor();
     DecayLMStep(d, f);
+    if (f.chiSquare <= floor)
+        return true; // an exact start: no step can improve on it
     for (int steps = 1;; ++steps) {
         const double previousChiSquare = f.chiSquare;
         const double previousLambda = f.lambda;
         DecayLMStep(d, f);
         const double threshold = kChiSquareFall * f.chiSquare;
-        // A chi-square of 0 cannot fall any further: the parameters reproduce the data exactly.
+        // A chi-square within the model's rounding cannot fall any further: the parameters reproduce
+        // the data exactly.
         const bool converged = ((previousChiSquare - f.chiSquare < threshold || threshold == 0.0) &&
                                 f.lambda < previousLambda && f.lambda < kStartLambda) ||
-                               f.chiSquare == 0.0;
+                               f.chiSquare <= floor;
         if (steps > kMaxSteps || f.lambda > kMaxLambda)
             return false;
         if (converged)

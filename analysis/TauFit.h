@@ -22,11 +22,14 @@ bool FitTau(const std::vector<double>& samples, int32_t start, int32_t end, doub
 // 15.5, mrqmin with a full-pivoting Gauss-Jordan solve), started from amplitude, tau and asymptote;
 // varies A and tau, holds K. Lambda starts at 0.1, falls by 4 on an accepted step and rises by 10 on a
 // rejected or singular one. Converged when chi-square fell by less than 0.001 of itself, the step was
-// accepted and lambda is below 0.1, or at once when chi-square is 0 (an exact start); failed after more than
-// 100 steps or when lambda exceeds 1e10. On convergence the standard errors come from the covariance at
-// lambda 0 scaled by the residual variance chi-square / (points - 2) (0 with two points). Returns true and
-// the fitted values only when the fit converged, that covariance exists, and |A| and |tau| are at least their
-// standard errors; otherwise false with amplitude and tau the "no value" NaN (asymptote unchanged).
+// accepted and lambda is below 0.1, or at once when chi-square is no more than the model's rounding
+// leaves (16 units in the last place of each sample: an exact start or fit); failed after more than
+// 100 steps or when lambda exceeds 1e10. The exponentials of the evenly spaced samples come by
+// recurrence, computed afresh every 8 samples. On convergence the standard errors come from the
+// covariance at lambda 0 scaled by the residual variance chi-square / (points - 2) (0 with two
+// points). Returns true and the fitted values only when the fit converged, that covariance exists, and
+// |A| and |tau| are at least their standard errors; otherwise false with amplitude and tau the "no
+// value" NaN (asymptote unchanged).
 bool FitExponentialDecay(const std::vector<double>& samples, int32_t start, int32_t end, double& amplitude,
                          double& tau, double& asymptote, double samplingRate);
 

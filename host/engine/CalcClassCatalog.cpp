@@ -50,6 +50,20 @@ ComPtr<ICalcEnumClass2> CalcClassCatalog::find(std::u16string_view name) const {
     return {};
 }
 
+void CalcClassCatalog::started(const ICalcEnumClass2* calcClass) {
+    for (Entry& entry : mClasses)
+        if (entry.calcClass.Get() == calcClass)
+            ++entry.runs;
+}
+
+std::int64_t CalcClassCatalog::runs(std::u16string_view name) const {
+    const std::u16string key = lowerCase(name);
+    for (const Entry& entry : mClasses)
+        if (!key.empty() && (entry.name == key || entry.outputName == key))
+            return entry.runs;
+    return 0;
+}
+
 HRESULT CalcClassCatalog::FindCalcClass(IAutoOvoString* name, ICalcEnumClass2** out) {
     if (!out)
         return E_POINTER;

@@ -26,6 +26,12 @@ public:
 
     HRESULT FindCalcClass(IAutoOvoString* name, ICalcEnumClass2** out) override;
 
+    /// Counts a calculation of the class started on a record (the engine tells it of each).
+    void started(const ICalcEnumClass2* calcClass);
+    /// On how many records calculations of the class of that name were started, by the formulas of
+    /// every engine the catalog serves: each computes the record's events once.
+    std::int64_t runs(std::u16string_view name) const;
+
 private:
     void* find(REFIID iid) override;
 
@@ -33,6 +39,7 @@ private:
         std::u16string name;       // lower case
         std::u16string outputName; // lower case; empty when the class has none
         ComPtr<ICalcEnumClass2> calcClass;
+        std::int64_t runs = 0;
     };
     std::vector<Entry> mClasses;
 };

@@ -4,6 +4,8 @@
 #include "host/engine/FormulaError.h"
 #include "host/engine/FormulaParser.h"
 
+#include <charconv>
+
 namespace Vantrel {
 
 CalcEngine::CalcEngine(const Recording& recording, ComPtr<ICalcService> classes, ComPtr<IUnknown> host)
@@ -14,21 +16,49 @@ namespace {
 // How deep channels may be defined through other channels.
 constexpr int kMaxChannelNesting = 8;
 
-void expandChannels(FormulaNode& node, const CalcEngine::ChannelFormulas& channels, int depth) {
+void expandChannels(FormulaNode& node, const CalcEngine::ChannelFormulas& channels, int depth,
+                    FormulaBinder::KeptByNode& kept) {
     if (node.kind == FormulaNode::Kind::Name) {
-        if (std::optional<std::u16string> formula = channels(node.name)) {
+        if (std::optional<CalcEngine::NamedChannel> channel = channels(node.name)) {
             if (depth >= kMaxChannelNesting)
                 throw FormulaError(node.position,
                                    "the channel '" + node.name + "' is defined through itself");
             const std::size_t position = node.position;
-            node = FormulaParser::parse(*formula);
-            expandChannels(node, channels, depth + 1);
+            node = FormulaParser::parse(channel->formula);
+            expandChannels(node, channels, depth + 1, kept);
             node.position = position;
+            if (channel->events)
+                kept[&node] = std::move(channel->events);
             return;
         }
     }
     for (FormulaNode& operand : node.operands)
-        expandChannels(operand, channels, depth);
+        expandChannels(operand, channels, depth, kept);
+}
+
+// The node written out whole: every number exactly, every name in lower case.
+void writeKey(const FormulaNode& node, std::string& key) {
+    key += std::to_string(static_cast<int>(node.kind));
+    switch (node.kind) {
+    case FormulaNode::Kind::Number: {
+        char text[32];
+        const auto written = std::to_chars(text, text + sizeof text, node.number, std::chars_format::hex);
+        key.append(text, written.ptr);
+        break;
+    }
+    case FormulaNode::Kind::Channel:
+        key += std::to_string(node.channel) + (node.baseUnits ? "b" : "");
+        break;
+    default:
+        key += node.name;
+        break;
+    }
+    key += '(';
+    for (const FormulaNode& operand : node.operands) {
+        writeKey(operand, key);
+        key += ',';
+    }
+    key += ')';
 }
 
 } // namespace
@@ -39,11 +69,14 @@ Calculation CalcEngine::compile(std::u16string_view text) const {
 
 Calculation CalcEngine::compile(std::u16string_view text, const ChannelFormulas& channels) const {
     FormulaNode node = FormulaParser::parse(text);
+    FormulaBinder::KeptByNode kept; // the expanded nodes stay in place until bound
     if (channels)
-        expandChannels(node, channels, 0);
-    FormulaBinder binder(mRecording.channelCount(), mClasses.Get(), mHost.Get());
+        expandChannels(node, channels, 0, kept);
+    FormulaBinder binder(mRecording.channelCount(), mClasses.Get(), mHost.Get(), &kept);
     auto root = std::make_shared<CalcTerm>(binder.bind(node, FormulaBinder::Want::Either));
-    return Calculation(mRecording, std::move(root), mHost);
+    std::string key;
+    writeKey(node, key);
+    return Calculation(mRecording, std::move(root), mHost, std::move(key));
 }
 
 Calculation CalcEngine::compile(std::string_view text) const {

@@ -30,10 +30,15 @@ namespace Vantrel {
 /// sets kCalcArgsLeadingCount ("4 -1 -1 -1 -1"; "0" for none).
 class CalcEngine {
 public:
-    /// The formula of a channel that other formulas name (a virtual channel's, by its lower-case
-    /// name); none when the name is no such channel's. A formula that names one reads it as if its
-    /// formula stood there.
-    using ChannelFormulas = std::function<std::optional<std::u16string>(const std::string& name)>;
+    /// A channel that other formulas name: its formula and, when it gives events, the events it keeps.
+    struct NamedChannel {
+        std::u16string formula;
+        KeptEvents events;
+    };
+    /// The channel of a name (a virtual channel's, by its lower-case name); none when the name is no
+    /// such channel's. A formula that names one reads it as if its formula stood there, but takes
+    /// the events the channel keeps for a complete record instead of computing them again.
+    using ChannelFormulas = std::function<std::optional<NamedChannel>(const std::string& name)>;
 
     /// host: the object enumerators are created for (the document); may be null.
     CalcEngine(const Recording& recording, ComPtr<ICalcService> classes, ComPtr<IUnknown> host = {});

@@ -5,8 +5,8 @@
 namespace Vantrel {
 
 Calculation::Calculation(const Recording& recording, std::shared_ptr<const CalcTerm> root,
-                         ComPtr<IUnknown> host)
-    : mRecording(&recording), mRoot(std::move(root)), mHost(std::move(host)) {}
+                         ComPtr<IUnknown> host, std::string key)
+    : mRecording(&recording), mRoot(std::move(root)), mHost(std::move(host)), mKey(std::move(key)) {}
 
 std::unique_ptr<RecordRun> Calculation::start(std::int32_t record, bool online) const {
     if (!givesEvents())
@@ -23,8 +23,13 @@ DWORD Calculation::drawClassId() const {
 
 std::vector<std::byte> Calculation::events(std::int32_t record) const {
     std::vector<std::byte> result;
-    start(record, !SampleExpression::recordComplete(*mRecording, record))->pull(result);
+    events(record, result);
     return result;
+}
+
+void Calculation::events(std::int32_t record, std::vector<std::byte>& out) const {
+    out.clear();
+    start(record, !SampleExpression::recordComplete(*mRecording, record))->pull(out);
 }
 
 } // namespace Vantrel

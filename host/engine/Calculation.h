@@ -4,6 +4,7 @@
 #include "host/engine/RecordRun.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace Vantrel {
@@ -13,7 +14,9 @@ namespace Vantrel {
 /// outlive the calculation and every run of it.
 class Calculation {
 public:
-    Calculation(const Recording& recording, std::shared_ptr<const CalcTerm> root, ComPtr<IUnknown> host);
+    /// key: the formula as bound, with the formulas of the channels it names in their place (see key()).
+    Calculation(const Recording& recording, std::shared_ptr<const CalcTerm> root, ComPtr<IUnknown> host,
+                std::string key);
 
     /// True for an event formula (a calculation class, CMPeakDet, a channel's events), false for
     /// a sample formula.
@@ -31,13 +34,19 @@ public:
     /// The events of a record, eventSize() bytes each: all of them for a complete record, those
     /// ready now for one being sampled. Throws FormulaError as RecordRun does.
     std::vector<std::byte> events(std::int32_t record) const;
+    /// The same into out, which keeps its memory for the next record or run.
+    void events(std::int32_t record, std::vector<std::byte>& out) const;
 
     const CalcTerm& root() const { return *mRoot; }
+    /// What the calculation computes, written out: two calculations of one engine with the same key
+    /// give the same events, whatever channel names their texts used.
+    const std::string& key() const { return mKey; }
 
 private:
     const Recording* mRecording;
     std::shared_ptr<const CalcTerm> mRoot;
     ComPtr<IUnknown> mHost;
+    std::string mKey;
 };
 
 } // namespace Vantrel

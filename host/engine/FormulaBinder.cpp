@@ -1,5 +1,6 @@
 #include "host/engine/FormulaBinder.h"
 
+#include "host/engine/CalcClassCatalog.h"
 #include "host/engine/FormulaError.h"
 #include "host/framework/Text.h"
 #include "platform/vantrel/ICalcEnumNumericParams.h"
@@ -41,8 +42,9 @@ std::string argumentName(ICalcEnumNumericParams* params, LONG index) {
 
 } // namespace
 
-FormulaBinder::FormulaBinder(std::size_t channelCount, ICalcService* classes, IUnknown* host)
-    : mChannelCount(channelCount), mClasses(classes), mHost(host) {}
+FormulaBinder::FormulaBinder(std::size_t channelCount, ICalcService* classes, IUnknown* host,
+                             const KeptByNode* kept)
+    : mChannelCount(channelCount), mClasses(classes), mHost(host), mKept(kept) {}
 
 ComPtr<ICalcEnumClass2> FormulaBinder::findClass(const std::string& name) const {
     if (!mClasses)
@@ -77,6 +79,9 @@ CalcTerm FormulaBinder::bind(const FormulaNode& node, Want want) {
         throw FormulaError(node.position, "'" + term.name + "' gives events where a signal is needed");
     if (want == Want::Events && !term.givesEvents())
         throw FormulaError(node.position, "a signal where events are needed");
+    if (mKept && term.givesEvents())
+        if (const auto found = mKept->find(&node); found != mKept->end())
+            term.kept = found->second;
     return term;
 }
 
@@ -125,6 +130,7 @@ CalcTerm FormulaBinder::bindModule(const FormulaNode& node, ComPtr<ICalcEnumClas
     term.name = node.name;
     term.position = node.position;
     term.calcClass = calcClass;
+    term.catalog = ComPtr<CalcClassCatalog>(dynamic_cast<CalcClassCatalog*>(mClasses));
     for (LONG i = 0; i < info.sourceCount; ++i) {
         DWORD kind = 0;
         info.params->GetParam(i, nullptr, nullptr, &kind, nullptr);

@@ -4,6 +4,8 @@
 #include "host/engine/FormulaNode.h"
 #include "platform/vantrel/ICalcService.h"
 
+#include <map>
+
 namespace Vantrel {
 
 /// Turns a parsed formula into bound terms: resolves the host functions and the calculation
@@ -12,8 +14,12 @@ namespace Vantrel {
 class FormulaBinder {
 public:
     enum class Want { Samples, Events, Either };
+    /// The events kept for the nodes that stand for a named channel.
+    using KeptByNode = std::map<const FormulaNode*, KeptEvents>;
 
-    FormulaBinder(std::size_t channelCount, ICalcService* classes, IUnknown* host);
+    /// kept: given to the event terms of those nodes; may be null.
+    FormulaBinder(std::size_t channelCount, ICalcService* classes, IUnknown* host,
+                  const KeptByNode* kept = nullptr);
 
     CalcTerm bind(const FormulaNode& node, Want want);
 
@@ -30,6 +36,7 @@ private:
     std::size_t mChannelCount;
     ICalcService* mClasses;
     IUnknown* mHost;
+    const KeptByNode* mKept;
 };
 
 } // namespace Vantrel

@@ -24,12 +24,11 @@ void PeakSeries::update() {
     const bool complete = SampleExpression::recordComplete(mRecording, mRecord);
     const Tick reach = mSignal->reach(mRecording, mRecord);
     constexpr Tick block = 4096;
-    std::vector<double> values;
     while (mDetector.next() < reach) {
         const Tick n = std::min(block, reach - mDetector.next());
-        values.resize(static_cast<std::size_t>(n));
-        mSignal->evaluate(mRecording, mRecord, mDetector.next(), values);
-        mDetector.feed(values, mEvents);
+        mValues.resize(static_cast<std::size_t>(n));
+        mSignal->evaluate(mRecording, mRecord, mDetector.next(), mValues, mScratch);
+        mDetector.feed(mValues, mEvents);
     }
     mComplete = complete;
 }

@@ -24,6 +24,8 @@ private:
     std::int32_t mRecord;
     PeakDetector mDetector;
     bool mComplete = false;
+    std::vector<double> mValues; // a block of the signal
+    SampleExpression::Scratch mScratch;
 };
 
 } // namespace Vantrel

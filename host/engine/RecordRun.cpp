@@ -1,10 +1,12 @@
 #include "host/engine/RecordRun.h"
 
+#include "host/engine/CalcClassCatalog.h"
 #include "host/engine/ChannelEventSeries.h"
 #include "host/engine/EventStream.h"
 #include "host/engine/FormulaError.h"
 #include "host/engine/HresultText.h"
 #include "host/engine/PeakSeries.h"
+#include "host/engine/RecordEventStream.h"
 #include "host/engine/SampleCursor.h"
 #include "host/framework/Text.h"
 
@@ -26,7 +28,7 @@ RecordRun::RecordRun(const Recording& recording, const CalcTerm& root, IUnknown*
         mStream = top.Query<IEnumEventEx>(IID_IEnumEventEx);
         if (!mStream || FAILED(mStream->GetEventSize(&mEventSize)) || mEventSize == 0)
             fail("'" + root.name + "' gives no event stream");
-        if (root.kind == CalcTerm::Kind::Module && FAILED(mEnumerators.back()->Seek(0)))
+        if (computesRoot() && FAILED(mEnumerators.back()->Seek(0)))
             fail("'" + root.name + "' cannot seek to the record start");
     } catch (...) {
         clear();
@@ -49,7 +51,15 @@ void RecordRun::fail(const std::string& message) const {
     throw FormulaError(mRoot.position, message);
 }
 
+bool RecordRun::computesRoot() const {
+    return mRoot.kind == CalcTerm::Kind::Module && !mEnumerators.empty();
+}
+
 ComPtr<IUnknown> RecordRun::build(const CalcTerm& term) {
+    if (term.kept && SampleExpression::recordComplete(mRecording, mRecord))
+        if (RecordEventStream::Events events = term.kept(mRecord))
+            return ComPtr<IUnknown>::Adopt(
+                new RecordEventStream(std::move(events), term.eventSize, 0, INT_MAX));
     switch (term.kind) {
     case CalcTerm::Kind::Samples:
         return ComPtr<IUnknown>::Adopt(new SampleCursor(mRecording, term.signal, mRecord));
@@ -89,19 +99,22 @@ ComPtr<IUnknown> RecordRun::startModule(const CalcTerm& term) {
     if (FAILED(hr))
         throw FormulaError(term.position,
                            "'" + term.name + "' refused its sources (" + hresultText(hr) + ")");
+    if (term.catalog)
+        term.catalog->started(term.calcClass.Get());
     return calc.Query<IUnknown>(IID_IUnknown);
 }
 
 HRESULT RecordRun::seek(LONG tick) {
     mFinished = false;
-    if (mRoot.kind == CalcTerm::Kind::Module)
+    if (computesRoot())
         return mEnumerators.back()->Seek(tick);
     mStream->Find(FALSE, tick, tick, INT_MAX, 0, nullptr);
     return S_OK;
 }
 
 bool RecordRun::pull(std::vector<std::byte>& events) {
-    std::vector<std::byte> buffer(static_cast<std::size_t>(batch) * mEventSize);
+    std::vector<std::byte>& buffer = mBuffer;
+    buffer.resize(static_cast<std::size_t>(batch) * mEventSize);
     LONG last = -1;
     int stalls = 0;
     while (!mFinished) {

@@ -11,8 +11,9 @@ namespace Vantrel {
 
 /// The evaluation of an event formula on one record: the module's enumerators created, given their
 /// arguments and started with their sources (inner calculations first), and the events pulled
-/// through the outermost one. Online the record may still grow: pull() takes what is ready and is
-/// called again as data arrive. Every enumerator is cleared when the run ends.
+/// through the outermost one. A term that stands for a virtual channel takes the events the channel
+/// keeps for a complete record instead. Online the record may still grow: pull() takes what is ready
+/// and is called again as data arrive. Every enumerator is cleared when the run ends.
 class RecordRun {
 public:
     /// Throws FormulaError when an enumerator refuses its arguments or sources.
@@ -35,7 +36,10 @@ public:
     HRESULT seek(LONG tick);
 
 private:
+    // A term a virtual channel's name stands for gives the events the channel keeps, if it has them.
     ComPtr<IUnknown> build(const CalcTerm& term);
+    // Whether the outermost term is a calculation started here (not events kept for it).
+    bool computesRoot() const;
     ComPtr<IUnknown> startModule(const CalcTerm& term);
     [[noreturn]] void fail(const std::string& message) const;
     void clear();
@@ -49,6 +53,7 @@ private:
     ComPtr<IEnumEventEx> mStream;
     ULONG mEventSize = 0;
     bool mFinished = false;
+    std::vector<std::byte> mBuffer; // a batch of events, kept from one pull to the next
 };
 
 } // namespace Vantrel

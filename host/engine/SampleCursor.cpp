@@ -3,22 +3,8 @@
 #include "platform/win32/com_ptr.h"
 
 #include <algorithm>
-#include <limits>
-#include <vector>
 
 namespace Vantrel {
-namespace {
-
-/// Out-of-range values become infinities, as the platform's conversion gives them.
-float toFloat(double v) {
-    if (v > std::numeric_limits<float>::max())
-        return std::numeric_limits<float>::infinity();
-    if (v < -std::numeric_limits<float>::max())
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(v);
-}
-
-} // namespace
 
 SampleCursor::SampleCursor(const Recording& recording, std::shared_ptr<const SampleExpression> expression,
                            std::int32_t record, Tick endTick)
@@ -45,9 +31,8 @@ HRESULT SampleCursor::Read(ULONG maxCount, float* buffer, ULONG* count) {
     *count = static_cast<ULONG>(n);
     if (n == 0)
         return complete() && mPosition >= reach ? S_FALSE : S_OK;
-    std::vector<double> values(static_cast<std::size_t>(n));
-    mExpression->evaluate(mRecording, mRecord, mPosition, values);
-    std::transform(values.begin(), values.end(), buffer, toFloat);
+    mExpression->read(mRecording, mRecord, mPosition, std::span<float>(buffer, static_cast<std::size_t>(n)),
+                      mScratch);
     mPosition += n;
     return S_OK;
 }

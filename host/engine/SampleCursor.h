@@ -40,6 +40,7 @@ private:
     std::int32_t mRecord;
     Tick mEnd;
     Tick mPosition = 0;
+    SampleExpression::Scratch mScratch;
 };
 
 } // namespace Vantrel

@@ -106,10 +106,32 @@ std::int64_t reachOf(const FormulaNode& node, const Record& record) {
     }
 }
 
+/// Samples of ticks first .. first + out.size() - 1 of a channel; NaN outside its samples.
+template <class T> void copyChannel(std::span<const float> samples, std::int64_t first, std::span<T> out) {
+    const auto size = static_cast<std::int64_t>(samples.size());
+    const auto count = static_cast<std::int64_t>(out.size());
+    const std::int64_t begin = std::clamp<std::int64_t>(-first, 0, count); // first index inside
+    const std::int64_t end = std::clamp<std::int64_t>(size - first, begin, count);
+    std::fill(out.begin(), out.begin() + begin, static_cast<T>(noValue));
+    std::copy(samples.begin() + (first + begin), samples.begin() + (first + end), out.begin() + begin);
+    std::fill(out.begin() + end, out.end(), static_cast<T>(noValue));
+}
+
+/// Out-of-range values become infinities, as the platform's conversion gives them.
+float toFloat(double v) {
+    if (v > std::numeric_limits<float>::max())
+        return std::numeric_limits<float>::infinity();
+    if (v < -std::numeric_limits<float>::max())
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
 struct Evaluation {
     const Record& record;
+    SampleExpression::Scratch& scratch;
+    std::size_t depth = 0; // buffers of the scratch in use by the operators being evaluated
 
-    void run(const FormulaNode& node, std::int64_t first, std::span<double> out) const {
+    void run(const FormulaNode& node, std::int64_t first, std::span<double> out) {
         switch (node.kind) {
         case Kind::Number:
         case Kind::Name:
@@ -139,25 +161,25 @@ struct Evaluation {
     }
 
     void readChannel(std::int32_t channel, std::int64_t first, std::span<double> out) const {
-        std::span<const float> samples = record.samples(static_cast<std::size_t>(channel));
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            std::int64_t tick = first + static_cast<std::int64_t>(i);
-            out[i] = tick >= 0 && tick < static_cast<std::int64_t>(samples.size())
-                         ? samples[static_cast<std::size_t>(tick)]
-                         : noValue;
-        }
+        copyChannel(record.samples(static_cast<std::size_t>(channel)), first, out);
     }
 
     template <class F>
-    void runUnary(const FormulaNode& node, std::int64_t first, std::span<double> out, F f) const {
+    void runUnary(const FormulaNode& node, std::int64_t first, std::span<double> out, F f) {
         run(node.operands[0], first, out);
         std::transform(out.begin(), out.end(), out.begin(), f);
     }
 
-    void runBinary(const FormulaNode& node, std::int64_t first, std::span<double> out) const {
+    void runBinary(const FormulaNode& node, std::int64_t first, std::span<double> out) {
         run(node.operands[0], first, out);
-        std::vector<double> right(out.size());
+        if (scratch.size() <= depth)
+            scratch.resize(depth + 1);
+        std::vector<double>& buffer = scratch[depth];
+        buffer.resize(out.size());
+        const std::span<double> right(buffer);
+        ++depth;
         run(node.operands[1], first, right);
+        --depth;
         for (std::size_t i = 0; i < out.size(); ++i) {
             switch (node.kind) {
             case Kind::Add:
@@ -205,7 +227,30 @@ Tick SampleExpression::reach(const Recording& recording, std::int32_t record) co
 
 void SampleExpression::evaluate(const Recording& recording, std::int32_t record, Tick first,
                                 std::span<double> out) const {
-    Evaluation{recording.record(record)}.run(mNode, first, out);
+    Scratch scratch;
+    evaluate(recording, record, first, out, scratch);
+}
+
+void SampleExpression::evaluate(const Recording& recording, std::int32_t record, Tick first,
+                                std::span<double> out, Scratch& scratch) const {
+    Evaluation{recording.record(record), scratch}.run(mNode, first, out);
+}
+
+void SampleExpression::read(const Recording& recording, std::int32_t record, Tick first, std::span<float> out,
+                            Scratch& scratch) const {
+    const Record& data = recording.record(record);
+    if (mNode.kind == Kind::Channel) {
+        copyChannel(data.samples(static_cast<std::size_t>(mNode.channel)), first, out);
+        return;
+    }
+    if (scratch.empty())
+        scratch.resize(1);
+    scratch.front().resize(out.size());
+    // A span: the operators may grow the scratch, which moves its vectors but not their elements.
+    const std::span<double> values(scratch.front());
+    Evaluation evaluation{data, scratch, 1};
+    evaluation.run(mNode, first, values);
+    std::transform(values.begin(), values.end(), out.begin(), toFloat);
 }
 
 } // namespace Vantrel

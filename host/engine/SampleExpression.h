@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace Vantrel {
 
@@ -32,8 +33,18 @@ public:
     /// Ticks 0 .. reach() - 1 of the record have a value now; the record's tick count once it is
     /// complete.
     Tick reach(const Recording& recording, std::int32_t record) const;
+    /// Buffers an evaluation keeps from one block to the next, so that it allocates nothing once
+    /// they have grown to the block size.
+    using Scratch = std::vector<std::vector<double>>;
+
     /// The values of ticks first .. first + out.size() - 1.
     void evaluate(const Recording& recording, std::int32_t record, Tick first, std::span<double> out) const;
+    void evaluate(const Recording& recording, std::int32_t record, Tick first, std::span<double> out,
+                  Scratch& scratch) const;
+    /// The same values as samples: values beyond the range of float become infinities. A channel
+    /// read as it stands is copied from the record.
+    void read(const Recording& recording, std::int32_t record, Tick first, std::span<float> out,
+              Scratch& scratch) const;
 
     /// Whether the record receives no more samples.
     static bool recordComplete(const Recording& recording, std::int32_t record);

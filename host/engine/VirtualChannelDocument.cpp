@@ -194,6 +194,7 @@ HRESULT VirtualChannelDocument::defineChannel(std::u16string_view name, std::u16
     c.calculation = std::move(compiled);
     c.sources = sourcesOf(formula);
     c.events.clear();
+    c.dropped.clear();
     return S_OK;
 }
 
@@ -290,6 +291,7 @@ HRESULT VirtualChannelDocument::ReleaseChannel(VirtualChannelRef ref) {
     c->formula.clear();
     c->calculation.reset();
     c->events.clear();
+    c->dropped.clear();
     return S_OK;
 }
 
@@ -298,12 +300,19 @@ HRESULT VirtualChannelDocument::RefreshChannel(BSTR key) {
     if (!c)
         return E_INVALIDARG;
     c->events.clear();
+    c->dropped.clear();
     return S_OK;
 }
 
+// The events of the channels that read it are set aside with the channel's.
 void VirtualChannelDocument::drop(LONG channel) {
-    if (Channel* c = byNumber(channel))
-        c->events.clear();
+    for (const auto& c : mChannels)
+        if ((static_cast<LONG>(c->ref.channel) == channel || c->sources.count(channel) > 0) &&
+            c->calculation && !c->events.empty()) {
+            c->dropped = std::move(c->events);
+            c->droppedKey = c->calculation->key();
+            c->events.clear();
+        }
 }
 
 HRESULT VirtualChannelDocument::MarkDataEnd() {
@@ -325,25 +334,49 @@ HRESULT VirtualChannelDocument::AssignCalculation(IUnknown* channel, IUnknown* c
     const std::u16string formula = source->formula();
     if (FAILED(mEngine.tryCompile(formula, compiled, error, channelFormulas())))
         return E_INVALIDARG;
+    if (!c->calculation || c->calculation->key() != compiled->key())
+        c->events.clear();
+    if (c->events.empty() && !c->dropped.empty() && c->droppedKey == compiled->key())
+        c->events = std::move(c->dropped);
+    c->dropped.clear();
     c->formula = formula;
     c->calculation = std::move(compiled);
     c->sources = sourcesOf(formula);
-    c->events.clear();
     return S_OK;
 }
 
 CalcEngine::ChannelFormulas VirtualChannelDocument::channelFormulas() const {
-    return [this](const std::string& name) -> std::optional<std::u16string> {
+    return [this](const std::string& name) -> std::optional<CalcEngine::NamedChannel> {
         for (const auto& c : mChannels) {
             if (c->formula.empty() || c->name.size() != name.size())
                 continue;
-            if (std::equal(name.begin(), name.end(), c->name.begin(), [](char a, char16_t b) {
+            if (!std::equal(name.begin(), name.end(), c->name.begin(), [](char a, char16_t b) {
                     return b < 0x80 && a == std::tolower(static_cast<unsigned char>(b));
                 }))
-                return c->formula;
+                continue;
+            CalcEngine::NamedChannel named{c->formula, {}};
+            if (c->calculation && c->calculation->givesEvents())
+                named.events = [alive = std::weak_ptr<VirtualChannelDocument* const>(mAlive),
+                                channel = static_cast<LONG>(c->ref.channel),
+                                formula = c->formula](std::int32_t record) -> RecordEventStream::Events {
+                    const auto self = alive.lock();
+                    return self ? (*self)->keptEvents(channel, formula, record) : nullptr;
+                };
+            return named;
         }
         return std::nullopt;
     };
+}
+
+RecordEventStream::Events VirtualChannelDocument::keptEvents(LONG number, const std::u16string& formula,
+                                                             std::int32_t record) {
+    Channel* c = byNumber(number);
+    const Recording& recording = mData->recording();
+    if (!c || c->formula != formula || !c->calculation || record < 0 || record >= recording.recordCount() ||
+        !SampleExpression::recordComplete(recording, record))
+        return nullptr;
+    std::shared_ptr<const std::vector<std::byte>> events;
+    return SUCCEEDED(recordEvents(*c, record, events)) ? events : nullptr;
 }
 
 std::set<std::int32_t> VirtualChannelDocument::sourcesOf(std::u16string_view formula) const {
@@ -375,21 +408,33 @@ std::set<std::int32_t> VirtualChannelDocument::sourcesOf(std::u16string_view for
 
 HRESULT VirtualChannelDocument::recordEvents(Channel& channel, LONG record,
                                              std::shared_ptr<const std::vector<std::byte>>& events) {
-    const Recording& recording = mData->recording();
-    const bool growing = recording.sampling() && record == recording.recordCount() - 1;
-    const auto cached = channel.events.find(record);
-    if (cached != channel.events.end() && !growing) {
-        events = cached->second;
-        return S_OK;
-    }
     try {
-        events = std::make_shared<const std::vector<std::byte>>(channel.calculation->events(record));
+        events = computedEvents(channel, record);
+        return S_OK;
     } catch (const std::exception&) {
         return E_FAIL;
     }
-    if (!growing)
-        channel.events[record] = events;
-    return S_OK;
+}
+
+std::shared_ptr<const std::vector<std::byte>> VirtualChannelDocument::computedEvents(Channel& channel,
+                                                                                     std::int32_t record) {
+    const Recording& recording = mData->recording();
+    if (recording.sampling() && record == recording.recordCount() - 1)
+        return std::make_shared<const std::vector<std::byte>>(channel.calculation->events(record));
+    if (const auto kept = channel.events.find(record); kept != channel.events.end())
+        return kept->second;
+    auto events = std::make_shared<const std::vector<std::byte>>(channel.calculation->events(record));
+    channel.events.emplace(record, events);
+    return events;
+}
+
+std::shared_ptr<const std::vector<std::byte>> VirtualChannelDocument::channelEvents(std::u16string_view name,
+                                                                                    std::int32_t record) {
+    for (const auto& c : mChannels)
+        if (c->name == name && c->calculation && c->calculation->givesEvents() && record >= 0 &&
+            record < mData->recording().recordCount())
+            return computedEvents(*c, record);
+    return nullptr;
 }
 
 HRESULT VirtualChannelDocument::CreateEventEnumerator(DWORD source, DWORD channel, DWORD, LONG fromTick,

@@ -3,6 +3,7 @@
 #include "host/engine/CalcEngine.h"
 #include "host/engine/ComObject.h"
 #include "host/engine/DocumentData.h"
+#include "host/engine/RecordEventStream.h"
 #include "host/engine/VirtualChannelObject.h"
 #include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IChannelLookup.h"
@@ -26,10 +27,13 @@ namespace Vantrel {
 /// record through event enumerators; and the document's data interface (ISampleBlocks: samples,
 /// records, the end of the data, channel units). Virtual channels are numbered after the recorded
 /// ones; a formula may name a virtual channel that has one, and then reads it as if its formula
-/// stood there. Every other call and interface of the document data goes to the wrapped
-/// DocumentData. A channel's events are computed when first read and kept until its data are
-/// dropped, its calculation changes or it is released; the events of a record still being sampled
-/// are computed afresh, and an enumerator over it follows the record as it grows.
+/// stood there, taking the events the channel keeps. Every other call and interface of the document
+/// data goes to the wrapped DocumentData. A channel's events are computed when first read and kept
+/// until it is given a calculation that computes something else, is refreshed or is released; they
+/// are computed once for the channel and every formula that names it. Dropping a channel's data (or that of a
+/// virtual channel it reads) sets its events aside: a calculation assigned next that computes the
+/// same takes them back, any other discards them. The events of a record still being sampled are
+/// computed afresh, and an enumerator over it follows the record as it grows.
 ///
 /// It also keeps what the module hands the document: the child data by type id, and the unit a
 /// channel is given (ApplyChannelUnit, or through the host document's unit-change message).
@@ -49,7 +53,9 @@ public:
         std::u16string formula;                         // empty while none is assigned
         std::shared_ptr<const Calculation> calculation; // bound formula
         std::set<std::int32_t> sources;                 // channel numbers the formula reads
-        std::map<std::int32_t, std::shared_ptr<const std::vector<std::byte>>> events; // by record
+        std::map<std::int32_t, std::shared_ptr<const std::vector<std::byte>>> events;  // by record
+        std::map<std::int32_t, std::shared_ptr<const std::vector<std::byte>>> dropped; // set aside
+        std::string droppedKey; // the key of the calculation that computed them
         ComPtr<VirtualChannelObject> object;
     };
     /// The channel of that name, or null.
@@ -62,6 +68,11 @@ public:
     /// A channel of the host's own whose formula the user gave (the R waves of an ECG, say), shown with
     /// its title; E_INVALIDARG when the formula cannot be compiled (nothing made then).
     HRESULT defineChannel(std::u16string_view name, std::u16string_view title, std::u16string_view formula);
+    /// The events of the virtual channel of that name in a record: those it keeps, computed now (and
+    /// kept, for a complete record) when it has none. Null for no such channel or one without events
+    /// or record; throws FormulaError as Calculation::events does.
+    std::shared_ptr<const std::vector<std::byte>> channelEvents(std::u16string_view name,
+                                                                std::int32_t record);
     /// How often the module marked the data end.
     int dataEnds() const { return mDataEnds; }
     /// Channels on which the events of a virtual channel are drawn, with the drawing style.
@@ -152,7 +163,12 @@ private:
     void drop(LONG channel);
     HRESULT recordEvents(Channel& channel, LONG record,
                          std::shared_ptr<const std::vector<std::byte>>& events);
+    std::shared_ptr<const std::vector<std::byte>> computedEvents(Channel& channel, std::int32_t record);
     CalcEngine::ChannelFormulas channelFormulas() const;
+    // The events channel number keeps for a complete record while its formula is this one; null
+    // otherwise, or when they cannot be computed.
+    std::shared_ptr<const std::vector<std::byte>> keptEvents(LONG number, const std::u16string& formula,
+                                                             std::int32_t record);
     std::set<std::int32_t> sourcesOf(std::u16string_view formula) const;
 
     ComPtr<DocumentData> mData;
@@ -163,6 +179,9 @@ private:
     std::map<LONG, ComPtr<IUnknown>> mUnits; // given to recorded channels
     int mDataEnds = 0;
     IUnknown* mOwner = nullptr;
+    // Expires with the object: the kept events that compiled formulas ask for are no more.
+    std::shared_ptr<VirtualChannelDocument* const> mAlive =
+        std::make_shared<VirtualChannelDocument* const>(this);
 };
 
 } // namespace Vantrel

@@ -28,7 +28,7 @@ ModuleHost::ModuleHost() : mHost(std::make_unique<Host>()) {
         throw std::runtime_error("the analysis module registered no loop analyser");
     if (!mDocumentClass)
         throw std::runtime_error("the analysis module registered no document class");
-    mClasses = ComPtr<ICalcService>(catalog.Get());
+    mClasses = catalog;
 }
 
 ModuleHost::~ModuleHost() {

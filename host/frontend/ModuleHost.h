@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/engine/CalcClassCatalog.h"
 #include "host/frontend/LoopAnalyzer.h"
 #include "platform/vantrel/DocumentClass.h"
 #include "platform/vantrel/ICalcService.h"
@@ -26,7 +27,9 @@ public:
     /// Unloads the module; nothing it handed out may be held any more.
     ~ModuleHost();
 
-    ComPtr<ICalcService> calcClasses() const { return mClasses; }
+    ComPtr<ICalcService> calcClasses() const { return ComPtr<ICalcService>(mClasses.Get()); }
+    /// The same classes, with how often each was run.
+    const CalcClassCatalog& catalog() const { return *mClasses.Get(); }
     /// The class of the module's document, which the host opens in a recording document.
     ComPtr<ICustomDocClass> documentClass() const { return mDocumentClass; }
     Framework& framework();
@@ -36,7 +39,7 @@ public:
 
 private:
     std::unique_ptr<Host> mHost;
-    ComPtr<ICalcService> mClasses;
+    ComPtr<CalcClassCatalog> mClasses;
     ComPtr<ICustomDocClass> mDocumentClass;
 };
 

@@ -5,12 +5,17 @@
 #include "host/recording/TimeAxis.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <span>
 #include <utility>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace Vantrel {
 
@@ -87,22 +92,93 @@ bool usesDecimalComma(std::string_view firstRow, char delimiter) {
     return comma;
 }
 
+// A column is written once, front to back: huge pages, where the kernel offers them, spare a page
+// fault every 4 KB of it.
+void adviseHugePages(void* data, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+    const auto begin = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = (begin + bytes) & ~(kHugePage - 1);
+    if (last > first)
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
+// How often each value of a time column's steps occurs, while they take few values.
+class StepCounts {
+public:
+    bool ok() const { return mOk; }
+    void add(double step) {
+        const auto key = std::bit_cast<std::uint64_t>(step);
+        for (std::size_t slot = (key * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits);;
+             slot = (slot + 1) % kSlots) {
+            Entry& entry = mEntries[slot];
+            if (entry.count == 0) {
+                if (++mUsed > kSlots / 2) {
+                    mOk = false;
+                    return;
+                }
+                entry.key = key;
+            } else if (entry.key != key) {
+                continue;
+            }
+            ++entry.count;
+            return;
+        }
+    }
+    // The value at index n of the steps in ascending order.
+    double nth(std::size_t n) const {
+        std::vector<std::pair<double, std::size_t>> values;
+        for (const Entry& entry : mEntries)
+            if (entry.count > 0)
+                values.emplace_back(std::bit_cast<double>(entry.key), entry.count);
+        std::sort(values.begin(), values.end());
+        for (const auto& [value, count] : values) {
+            if (n < count)
+                return value;
+            n -= count;
+        }
+        return values.back().first;
+    }
+
+private:
+    static constexpr int kSlotBits = 12;
+    static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
+    struct Entry {
+        std::uint64_t key = 0;
+        std::size_t count = 0;
+    };
+    std::vector<Entry> mEntries = std::vector<Entry>(kSlots);
+    std::size_t mUsed = 0;
+    bool mOk = true;
+};
+
+// Whether a line holds nothing but white space.
+bool isWhiteSpace(std::string_view line) {
+    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
 class Importer {
 public:
-    Importer(std::string_view text, const ImportOptions& options)
-        : mLines(text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text),
-          mOptions(options) {}
+    Importer(LineReader& lines, const ImportOptions& options) : mLines(lines), mOptions(options) {}
 
     Recording run();
 
 private:
+    std::optional<std::string_view> nextLine();
     std::string_view headerLine();
     char chooseDelimiter(std::string_view header, std::string_view firstRow) const;
     Header parseHeader(std::string_view line, std::int64_t lineNumber, char delimiter) const;
     void findTimeColumn(Header& header) const;
     void readRows(std::string_view firstRow, char delimiter);
+    void readLine(std::string_view line, std::int64_t number, char delimiter);
     void readRow(std::string_view line, char delimiter);
     void readQuotedRow(std::string_view line, char delimiter);
+    bool takeNumber(std::size_t column, const PlainDecimal& number);
     void takeCell(std::size_t column, std::string_view cell);
     template <class T> bool readNumber(std::string_view cell, T& value);
     [[noreturn]] void raggedRow(std::size_t cells) const;
@@ -112,12 +188,15 @@ private:
     double blockPeriod(const Block& block, double typical) const;
     Recording makeRecording(const std::vector<double>& periods);
 
-    LineReader mLines;
+    LineReader& mLines;
     const ImportOptions& mOptions;
     Header mHeader;
     bool mDecimalComma = false;
-    std::string mCell; // a cell with its decimal comma made a point
-    std::vector<double> mTimes;
+    std::string mCell;      // a cell with its decimal comma made a point
+    std::int64_t mLine = 0; // of the row being read
+    bool mNewBlock = true;  // the next row starts a block
+    std::size_t mRows = 0;  // rows read
+    TimeColumn mTimes;
     std::vector<std::vector<float>> mColumns; // one per column; the time column's stays empty
     std::vector<Block> mBlocks;
 };
@@ -126,10 +205,10 @@ Recording Importer::run() {
     const double rate = mOptions.sampleRate;
     if (rate != 0.0 && !(std::isfinite(rate) && rate > 0.0))
         fail(0, 0, "the sample rate must be a positive number of samples per second");
-    const std::string_view header = headerLine();
+    const std::string header(headerLine()); // a line read from a stream goes with the next one
     const std::int64_t headerLineNumber = mLines.lineNumber();
     std::optional<std::string_view> firstRow;
-    while ((firstRow = mLines.next()) && isBlank(*firstRow)) {
+    while ((firstRow = nextLine()) && isBlank(*firstRow)) {
     }
     if (!firstRow)
         fail(headerLineNumber + 1, 0, "no data rows");
@@ -137,6 +216,7 @@ Recording Importer::run() {
     mDecimalComma = usesDecimalComma(*firstRow, delimiter);
     mHeader = parseHeader(header, headerLineNumber, delimiter);
     findTimeColumn(mHeader);
+    mTimes = TimeColumn(mHeader.timeScale);
     readRows(*firstRow, delimiter);
     if (mHeader.timeColumn != kNoColumn)
         splitAtTimeBreaks();
@@ -148,10 +228,18 @@ Recording Importer::run() {
     return makeRecording(periods);
 }
 
+// The next line; the text's byte-order mark is no part of its first line.
+std::optional<std::string_view> Importer::nextLine() {
+    std::optional<std::string_view> line = mLines.next();
+    if (line && mLines.lineNumber() == 1 && line->starts_with(kByteOrderMark))
+        line->remove_prefix(kByteOrderMark.size());
+    return line;
+}
+
 // The first line that is neither blank nor a comment ("#" first).
 std::string_view Importer::headerLine() {
     bool comments = false;
-    while (const auto line = mLines.next()) {
+    while (const auto line = nextLine()) {
         const auto first = line->find_first_not_of(' ');
         if (first == std::string_view::npos)
             continue;
@@ -225,43 +313,70 @@ void Importer::findTimeColumn(Header& header) const {
         fail(header.line, 0, "no channel besides the time column");
 }
 
-// Blank lines between rows end a block; blank lines at the end end the text.
+// Blank lines between rows end a block; blank lines at the end end the text. What follows a blank
+// line is held back while it is all white space, as the end of the text would drop it.
 void Importer::readRows(std::string_view firstRow, char delimiter) {
     mColumns.resize(mHeader.columns.size());
-    // Rows tend to be alike; the first one gives the number to reserve room for.
+    // Rows tend to be alike; the first one gives the number to reserve room for. Room reserved and
+    // never written takes no memory.
     const std::size_t expectedRows = mLines.remainingBytes() / (firstRow.size() + 1) + 1;
     for (std::size_t c = 0; c < mColumns.size(); ++c)
-        c == mHeader.timeColumn ? mTimes.reserve(expectedRows) : mColumns[c].reserve(expectedRows);
-    std::size_t rows = 0;
-    bool newBlock = true;
+        if (c != mHeader.timeColumn) {
+            mColumns[c].reserve(expectedRows);
+            adviseHugePages(mColumns[c].data(), mColumns[c].capacity() * sizeof(float));
+        }
+    std::vector<std::pair<std::int64_t, std::string>> heldBack;
+    bool afterBlank = false;
     for (std::optional<std::string_view> line = firstRow; line; line = mLines.next()) {
-        if (isBlank(*line)) {
-            if (mLines.restIsBlank())
-                break;
-            newBlock = true;
+        if (afterBlank && isWhiteSpace(*line)) {
+            heldBack.emplace_back(mLines.lineNumber(), *line);
             continue;
         }
-        if (std::exchange(newBlock, false))
-            mBlocks.push_back({mLines.lineNumber(), rows, 0});
-        if (mBlocks.back().rows == kMostRows)
-            fail(mLines.lineNumber(), 0, "more rows than one record holds (2147483647)");
-        if (std::memchr(line->data(), '"', line->size()))
-            readQuotedRow(*line, delimiter);
-        else
-            readRow(*line, delimiter);
-        ++mBlocks.back().rows;
-        ++rows;
+        for (const auto& [number, text] : heldBack)
+            readLine(text, number, delimiter);
+        heldBack.clear();
+        afterBlank = isBlank(*line);
+        readLine(*line, mLines.lineNumber(), delimiter);
     }
 }
 
+void Importer::readLine(std::string_view line, std::int64_t number, char delimiter) {
+    mLine = number;
+    if (isBlank(line)) {
+        mNewBlock = true;
+        return;
+    }
+    if (std::exchange(mNewBlock, false))
+        mBlocks.push_back({mLine, mRows, 0});
+    if (mBlocks.back().rows == kMostRows)
+        fail(mLine, 0, "more rows than one record holds (2147483647)");
+    if (std::memchr(line.data(), '"', line.size()))
+        readQuotedRow(line, delimiter);
+    else
+        readRow(line, delimiter);
+    ++mBlocks.back().rows;
+    ++mRows;
+}
+
+// A cell that is a plain decimal right up to its delimiter is taken as it is scanned; any other
+// goes the general way.
 void Importer::readRow(std::string_view line, char delimiter) {
     const char* cell = line.data();
     const char* const end = cell + line.size();
     const std::size_t count = mColumns.size();
+    const char point = mDecimalComma ? ',' : '.';
     for (std::size_t c = 0; c < count; ++c) {
-        const auto* cellEnd =
+        const bool last = c + 1 == count;
+        PlainDecimal number;
+        const char* cellEnd = scanPlainDecimal(cell, end, point, number);
+        if (cellEnd && (last ? cellEnd == end : cellEnd != end && *cellEnd == delimiter) &&
+            takeNumber(c, number)) {
+            cell = cellEnd + 1;
+            continue;
+        }
+        cellEnd =
             static_cast<const char*>(std::memchr(cell, delimiter, static_cast<std::size_t>(end - cell)));
-        if ((cellEnd == nullptr) != (c + 1 == count))
+        if ((cellEnd == nullptr) != last)
             raggedRow(static_cast<std::size_t>(std::count(line.begin(), line.end(), delimiter)) + 1);
         if (!cellEnd)
             cellEnd = end;
@@ -275,11 +390,27 @@ void Importer::readQuotedRow(std::string_view line, char delimiter) {
     std::int32_t badColumn = 0;
     const auto cells = splitHeaderCells(line, delimiter, badColumn);
     if (!cells)
-        fail(mLines.lineNumber(), static_cast<std::size_t>(badColumn), "unclosed or misplaced double quote");
+        fail(mLine, static_cast<std::size_t>(badColumn), "unclosed or misplaced double quote");
     if (cells->size() != mColumns.size())
         raggedRow(cells->size());
     for (std::size_t c = 0; c < cells->size(); ++c)
         takeCell(c, (*cells)[c]);
+}
+
+// False when the number's value needs its text.
+bool Importer::takeNumber(std::size_t column, const PlainDecimal& number) {
+    if (column == mHeader.timeColumn) {
+        double time = 0.0;
+        if (!plainDecimalValue(number, time))
+            return false;
+        mTimes.push(number, time);
+        return true;
+    }
+    float sample = 0.0F;
+    if (!plainDecimalValue(number, sample))
+        return false;
+    mColumns[column].push_back(sample);
+    return true;
 }
 
 void Importer::takeCell(std::size_t column, std::string_view cell) {
@@ -287,7 +418,7 @@ void Importer::takeCell(std::size_t column, std::string_view cell) {
         double time = 0.0;
         if (!readNumber(cell, time))
             badCell(column, cell);
-        mTimes.push_back(time * mHeader.timeScale);
+        mTimes.push(time);
         return;
     }
     float sample = 0.0F;
@@ -312,7 +443,7 @@ template <class T> bool Importer::readNumber(std::string_view cell, T& value) {
 
 void Importer::raggedRow(std::size_t cells) const {
     const std::size_t columns = mColumns.size();
-    fail(mLines.lineNumber(), std::min(cells, columns) + 1,
+    fail(mLine, std::min(cells, columns) + 1,
          std::to_string(cells) + (cells == 1 ? " value" : " values") + " where the header has " +
              std::to_string(columns) + (columns == 1 ? " column" : " columns"));
 }
@@ -326,23 +457,38 @@ void Importer::badCell(std::size_t column, std::string_view cell) const {
     if (mDecimalComma)
         std::replace(number.begin(), number.end(), ',', '.');
     if (!empty && column != mHeader.timeColumn && beyondFloat(number))
-        fail(mLines.lineNumber(), column + 1,
+        fail(mLine, column + 1,
              quotedForMessage(cell) + " in " + quotedForMessage(title) +
                  " is beyond the range of a sample (3.4e38 in magnitude)");
-    fail(mLines.lineNumber(), column + 1,
+    fail(mLine, column + 1,
          (empty ? std::string("empty cell") : quotedForMessage(cell) + " is not a number") + " in " +
              quotedForMessage(title) + (empty ? "" : expected));
 }
 
-// The median step between the times of the rows of the blocks given; 0 when none has two rows.
+// The median step between the times of the rows of the blocks given; 0 when none has two rows. A regular
+// column's steps take few values, the printed times' rounding aside: they are counted by value, and
+// only a column with too many of them has its steps listed.
 double Importer::typicalStep(std::span<const Block> blocks) const {
+    StepCounts counts;
+    std::size_t total = 0;
+    for (const Block& block : blocks) {
+        double previous = block.rows > 0 ? mTimes[block.firstRow] : 0.0;
+        for (std::size_t i = block.firstRow + 1; i < block.firstRow + block.rows && counts.ok(); ++i) {
+            const double time = mTimes[i];
+            if (const double step = time - previous; step > 0.0) {
+                counts.add(step);
+                ++total;
+            }
+            previous = time;
+        }
+    }
+    if (counts.ok())
+        return total > 0 ? counts.nth(total / 2) : 0.0;
     std::vector<double> steps;
     for (const Block& block : blocks)
         for (std::size_t i = block.firstRow + 1; i < block.firstRow + block.rows; ++i)
             if (mTimes[i] > mTimes[i - 1])
                 steps.push_back(mTimes[i] - mTimes[i - 1]);
-    if (steps.empty())
-        return 0.0;
     const auto middle = steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2);
     std::nth_element(steps.begin(), middle, steps.end());
     return *middle;
@@ -358,14 +504,19 @@ void Importer::splitAtTimeBreaks() {
         const double typical = typicalStep(std::span<const Block>(&block, 1));
         Block current = block;
         current.rows = 1;
+        double start = mTimes[block.firstRow];
+        double previous = start;
         for (std::size_t i = block.firstRow + 1; i < block.firstRow + block.rows; ++i) {
-            const double step = mTimes[i] - mTimes[i - 1];
-            const bool restarts = current.rows > 1 && mTimes[i] <= mTimes[current.firstRow];
+            const double time = mTimes[i];
+            const double step = time - previous;
+            const bool restarts = current.rows > 1 && time <= start;
             if (restarts || (typical > 0.0 && step > kBlockGap * typical)) {
                 blocks.push_back(current);
                 current = {block.firstLine + static_cast<std::int64_t>(i - block.firstRow), i, 0};
+                start = time;
             }
             ++current.rows;
+            previous = time;
         }
         blocks.push_back(current);
     }
@@ -385,8 +536,7 @@ double Importer::blockPeriod(const Block& block, double typical) const {
     if (block.rows < 2 && typical > 0.0)
         return typical;
     TimeAxisFault fault;
-    const auto period =
-        periodFromTimes(std::span<const double>(mTimes).subspan(block.firstRow, block.rows), fault);
+    const auto period = periodFromTimes(mTimes, block.firstRow, block.rows, fault);
     if (!period)
         fail(block.firstLine + static_cast<std::int64_t>(fault.row), timeColumn + 1, fault.message);
     if (rate != 0.0 && std::abs(1.0 / *period - rate) > 1e-3 * rate)
@@ -396,28 +546,29 @@ double Importer::blockPeriod(const Block& block, double typical) const {
     return *period;
 }
 
+// Column by column, each freed once its blocks have their copies: at most one column is held twice.
 Recording Importer::makeRecording(const std::vector<double>& periods) {
     std::vector<ChannelInfo> channels;
-    for (std::size_t c = 0; c < mColumns.size(); ++c)
-        if (c != mHeader.timeColumn)
-            channels.push_back(std::move(mHeader.columns[c]));
+    std::vector<std::vector<std::vector<float>>> samples(mBlocks.size()); // by block, then channel
+    for (std::size_t c = 0; c < mColumns.size(); ++c) {
+        if (c == mHeader.timeColumn)
+            continue;
+        channels.push_back(std::move(mHeader.columns[c]));
+        if (mBlocks.size() == 1) {
+            samples.front().push_back(std::move(mColumns[c]));
+            continue;
+        }
+        for (std::size_t b = 0; b < mBlocks.size(); ++b) {
+            const auto first = mColumns[c].begin() + static_cast<std::ptrdiff_t>(mBlocks[b].firstRow);
+            samples[b].emplace_back(first, first + static_cast<std::ptrdiff_t>(mBlocks[b].rows));
+        }
+        mColumns[c] = {};
+    }
     Recording recording(std::move(channels));
     for (std::size_t b = 0; b < mBlocks.size(); ++b) {
-        const Block& block = mBlocks[b];
-        std::vector<std::vector<float>> samples;
-        for (std::size_t c = 0; c < mColumns.size(); ++c) {
-            if (c == mHeader.timeColumn)
-                continue;
-            if (mBlocks.size() == 1) {
-                samples.push_back(std::move(mColumns[c]));
-            } else {
-                const auto first = mColumns[c].begin() + static_cast<std::ptrdiff_t>(block.firstRow);
-                samples.emplace_back(first, first + static_cast<std::ptrdiff_t>(block.rows));
-            }
-        }
-        Record record(periods[b], std::move(samples));
+        Record record(periods[b], std::move(samples[b]));
         if (mHeader.timeColumn != kNoColumn)
-            record.setStartTime(mTimes[block.firstRow]);
+            record.setStartTime(mTimes[mBlocks[b].firstRow]);
         recording.addRecord(std::move(record));
     }
     return recording;
@@ -427,20 +578,30 @@ Recording Importer::makeRecording(const std::vector<double>& periods) {
 
 ImportResult importDelimitedText(std::string_view text, const ImportOptions& options) {
     try {
-        return Importer(text, options).run();
+        LineReader lines(text);
+        return Importer(lines, options).run();
     } catch (const Failure& failure) {
         return failure.error;
     }
 }
 
+// Read a chunk at a time: no copy of the whole file is ever held.
 ImportResult importDelimitedFile(const std::filesystem::path& path, const ImportOptions& options) {
-    std::string text;
     try {
-        text = readRegularFile(path);
+        RegularFileStream file(path);
+        LineReader lines(file, static_cast<std::size_t>(file.size()));
+        ImportResult result = [&]() -> ImportResult {
+            try {
+                return Importer(lines, options).run();
+            } catch (const Failure& failure) {
+                return failure.error;
+            }
+        }();
+        file.finish();
+        return result;
     } catch (const FileError& error) {
         return ImportError{0, 0, error.what()};
     }
-    return importDelimitedText(text, options);
 }
 
 } // namespace Vantrel

@@ -19,23 +19,60 @@ char delimiterChar(Delimiter delimiter) {
     return ',';
 }
 
+namespace {
+
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+
+} // namespace
+
+LineReader::LineReader(std::istream& in, std::size_t size) : mIn(&in), mChunk(kChunkBytes), mSize(size) {}
+
+std::size_t LineReader::remainingBytes() const {
+    if (!mIn)
+        return mText.size() - mPos;
+    return mSize > mConsumed ? mSize - mConsumed : 0;
+}
+
+// Keeps the unsplit rest, grows the chunk when the rest fills it, and reads behind the rest.
+bool LineReader::readChunk() {
+    if (mEnded)
+        return false;
+    const std::size_t rest = mText.size() - mPos;
+    if (rest > 0 && mPos > 0)
+        std::memmove(mChunk.data(), mText.data() + mPos, rest);
+    if (rest == mChunk.size())
+        mChunk.resize(2 * mChunk.size());
+    mIn->read(mChunk.data() + rest, static_cast<std::streamsize>(mChunk.size() - rest));
+    const auto got = static_cast<std::size_t>(mIn->gcount());
+    if (!*mIn) {
+        mEnded = true;
+        mFailed = mIn->bad();
+    }
+    mText = std::string_view(mChunk.data(), rest + got);
+    mPos = 0;
+    return got > 0;
+}
+
 std::optional<std::string_view> LineReader::next() {
+    const void* lf = nullptr;
+    for (;;) {
+        if (mPos < mText.size())
+            lf = std::memchr(mText.data() + mPos, '\n', mText.size() - mPos);
+        if (lf || !mIn || !readChunk())
+            break;
+    }
     if (mPos >= mText.size())
         return std::nullopt;
     const char* start = mText.data() + mPos;
-    const void* lf = std::memchr(start, '\n', mText.size() - mPos);
     const std::size_t length =
         lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : mText.size() - mPos;
     mPos += length + (lf ? 1 : 0);
+    mConsumed += length + (lf ? 1 : 0);
     ++mLine;
     std::string_view line(start, length);
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     return line;
-}
-
-bool LineReader::restIsBlank() const {
-    return mText.find_first_not_of(" \t\r\n", mPos) == std::string_view::npos;
 }
 
 namespace {

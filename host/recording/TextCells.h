@@ -4,9 +4,12 @@
 
 #include "host/recording/ImportOptions.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <istream>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,23 +20,105 @@ namespace Vantrel {
 /// The character of a delimiter; Detect gives a comma.
 char delimiterChar(Delimiter delimiter);
 
-/// Splits a text into lines at LF, dropping a CR before it. Numbers lines from 1.
+/// Splits a text into lines at LF, dropping a CR before it. Numbers lines from 1. The text is one
+/// in memory, or a stream read a chunk at a time: then only the chunk and the longest line are held.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : mText(text) {}
+    /// size: the bytes the stream holds, as far as known (for remainingBytes).
+    LineReader(std::istream& in, std::size_t size);
 
     /// The next line, or nothing at the end of the text. A final LF does not start another line.
+    /// A line read from a stream stays valid until the next call.
     std::optional<std::string_view> next();
     std::int64_t lineNumber() const { return mLine; }
-    std::size_t remainingBytes() const { return mText.size() - mPos; }
-    /// Whether everything after the current line is blank.
-    bool restIsBlank() const;
+    std::size_t remainingBytes() const;
+    /// Whether reading the stream failed (not merely ended).
+    bool failed() const { return mFailed; }
 
 private:
-    std::string_view mText;
+    bool readChunk();
+
+    std::string_view mText; // in memory: the text; from a stream: the bytes read and not yet split
     std::size_t mPos = 0;
     std::int64_t mLine = 0;
+    std::istream* mIn = nullptr;
+    std::vector<char> mChunk;
+    std::size_t mSize = 0;     // of the stream
+    std::size_t mConsumed = 0; // bytes of the stream split into lines
+    bool mEnded = false;
+    bool mFailed = false;
 };
+
+/// A number written as plain decimal digits: an optional '-', then digits with at most one decimal
+/// separator among them; its value is digits / 10^decimals.
+struct PlainDecimal {
+    std::uint64_t digits = 0;
+    int decimals = 0;
+    bool negative = false;
+};
+
+/// Reads a plain decimal of at most 19 digits from first on, up to the first character that cannot
+/// continue it; returns where that stands, or null when no such number starts at first.
+inline const char* scanPlainDecimal(const char* first, const char* last, char point, PlainDecimal& number) {
+    number = {};
+    const char* p = first;
+    if (p != last && *p == '-') {
+        number.negative = true;
+        ++p;
+    }
+    int digits = 0;
+    bool separator = false;
+    for (; p != last; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit < 10) {
+            if (++digits > 19)
+                return nullptr;
+            number.digits = number.digits * 10 + digit;
+            number.decimals += separator ? 1 : 0;
+        } else if (*p == point && !separator) {
+            separator = true;
+        } else {
+            break;
+        }
+    }
+    return digits > 0 ? p : nullptr;
+}
+
+/// 10^0 .. 10^22: the powers of ten a double holds exactly.
+inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+/// Every integer below it is a double.
+inline constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
+
+/// The double nearest to a plain decimal: what parseNumberCell reads from its text. Both the digits
+/// and the power of ten are exact doubles, so their quotient is the decimal correctly rounded, as
+/// from_chars rounds it. False when the decimal has too many digits for that.
+inline bool plainDecimalValue(const PlainDecimal& number, double& value) {
+    if (number.digits >= kExactIntegers || number.decimals > 22)
+        return false;
+    const double magnitude = static_cast<double>(number.digits) / kExactPowersOfTen[number.decimals];
+    value = number.negative ? -magnitude : magnitude;
+    return true;
+}
+
+/// The float nearest to a plain decimal. The double rounded to float is the decimal rounded to float,
+/// unless the double fell exactly halfway between two floats (the decimal itself may lie on either
+/// side) or outside the normal floats: false then (the text must be parsed).
+inline bool plainDecimalValue(const PlainDecimal& number, float& value) {
+    double exact = 0.0;
+    if (!plainDecimalValue(number, exact))
+        return false;
+    const double magnitude = std::fabs(exact);
+    constexpr std::uint64_t kBelowFloat = (std::uint64_t{1} << 29) - 1; // the bits a float drops
+    if (magnitude != 0.0 &&
+        (magnitude < std::numeric_limits<float>::min() || magnitude > std::numeric_limits<float>::max() ||
+         (std::bit_cast<std::uint64_t>(exact) & kBelowFloat) == std::uint64_t{1} << 28))
+        return false;
+    value = static_cast<float>(exact);
+    return true;
+}
 
 /// The cells of a header row, each unquoted when it was enclosed in double quotes ("" inside
 /// stands for one quote). On a malformed quote, returns nothing and sets badColumn (from 1).

@@ -11,6 +11,18 @@ namespace Vantrel {
 
 namespace {
 
+// Rows of a time column, numbered from 0.
+struct Times {
+    const TimeColumn& column;
+    std::size_t first;
+    std::size_t count;
+
+    double operator[](std::size_t row) const { return column[first + row]; }
+    std::size_t size() const { return count; }
+    double front() const { return column[first]; }
+    double back() const { return column[first + count - 1]; }
+};
+
 // A time for a message, rounded to a hundredth of the resolution (a step of the column), so that
 // neighbouring times stay apart and printing noise goes: 0.0030000000000000027 is "0.003".
 std::string timeText(double seconds, double resolution) {
@@ -19,15 +31,19 @@ std::string timeText(double seconds, double resolution) {
     return fixedNumberText(seconds, decimals);
 }
 
-std::optional<std::size_t> firstNonIncreasing(std::span<const double> times) {
-    for (std::size_t i = 1; i < times.size(); ++i)
-        if (!(times[i] > times[i - 1]))
+std::optional<std::size_t> firstNonIncreasing(const Times& times) {
+    double previous = times[0];
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        const double time = times[i];
+        if (!(time > previous))
             return i;
+        previous = time;
+    }
     return std::nullopt;
 }
 
 // The median step: what the column's steps mostly are, whatever one of them does.
-double typicalStep(std::span<const double> times) {
+double typicalStep(const Times& times) {
     std::vector<double> steps(times.size() - 1);
     for (std::size_t i = 1; i < times.size(); ++i)
         steps[i - 1] = times[i] - times[i - 1];
@@ -36,18 +52,22 @@ double typicalStep(std::span<const double> times) {
     return *middle;
 }
 
-std::optional<TimeAxisFault> firstIrregular(std::span<const double> times, double meanStep) {
+std::optional<TimeAxisFault> firstIrregular(const Times& times, double meanStep) {
     const auto text = [meanStep](double seconds) { return timeText(seconds, meanStep) + " s"; };
+    const double first = times[0];
+    double previous = first;
     for (std::size_t i = 1; i < times.size(); ++i) {
-        const double step = times[i] - times[i - 1];
+        const double time = times[i];
+        const double step = time - previous;
         if (std::abs(step - meanStep) > 0.5 * meanStep)
-            return TimeAxisFault{i, "irregular time column: " + text(times[i]) + " follows " +
-                                        text(times[i - 1]) + ", a step of " + text(step) +
-                                        " where the sample period is " + text(typicalStep(times))};
-        const double expected = times[0] + static_cast<double>(i) * meanStep;
-        if (std::abs(times[i] - expected) > meanStep)
-            return TimeAxisFault{i, "irregular time column: " + text(times[i]) + " where " + text(expected) +
+            return TimeAxisFault{i, "irregular time column: " + text(time) + " follows " + text(previous) +
+                                        ", a step of " + text(step) + " where the sample period is " +
+                                        text(typicalStep(times))};
+        const double expected = first + static_cast<double>(i) * meanStep;
+        if (std::abs(time - expected) > meanStep)
+            return TimeAxisFault{i, "irregular time column: " + text(time) + " where " + text(expected) +
                                         " was expected"};
+        previous = time;
     }
     return std::nullopt;
 }
@@ -61,7 +81,9 @@ double snappedToIntegerRate(double period) {
 
 } // namespace
 
-std::optional<double> periodFromTimes(std::span<const double> times, TimeAxisFault& fault) {
+std::optional<double> periodFromTimes(const TimeColumn& column, std::size_t first, std::size_t count,
+                                      TimeAxisFault& fault) {
+    const Times times{column, first, count};
     if (times.size() < 2) {
         fault = {0, "one data row: the time column gives no sample rate"};
         return std::nullopt;

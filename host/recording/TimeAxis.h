@@ -1,8 +1,9 @@
 #pragma once
 
+#include "host/recording/TimeColumn.h"
+
 #include <cstddef>
 #include <optional>
-#include <span>
 #include <string>
 
 namespace Vantrel {
@@ -18,6 +19,8 @@ struct TimeAxisFault {
 /// may lie more than one mean step off the regular grid that starts at the first time, which
 /// allows for times printed with few digits. A period within 1e-6 of an integer rate is taken as
 /// that rate exactly, since the printed times only approximate it. Needs at least two rows.
-std::optional<double> periodFromTimes(std::span<const double> times, TimeAxisFault& fault);
+/// times: rows first .. first + count - 1 of the column.
+std::optional<double> periodFromTimes(const TimeColumn& times, std::size_t first, std::size_t count,
+                                      TimeAxisFault& fault);
 
 } // namespace Vantrel

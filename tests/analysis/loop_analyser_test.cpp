@@ -37,6 +37,19 @@ TEST(LoopAnalyser, EmitsOneLoopPerCycleAndATrailingEventAtTheLastPoint) {
     EXPECT_TRUE(IsNoValue(trailing.hr));
 }
 
+TEST(LoopAnalyser, ReadsEverySampleOnceWhateverTheCycleLength) {
+    // Cycles shorter and longer than the block the analyser reads at a time.
+    for (const int length : {400, 2500}) {
+        const Recording r(5, length);
+        Analysis a(r);
+        ASSERT_EQ(a.All().size(), 6u) << length;
+        for (const auto& channel : {a.p, a.v}) {
+            EXPECT_GE(channel->read, 5u * length) << length;
+            EXPECT_LE(channel->read, channel->samples.size()) << length << ": a block read twice";
+        }
+    }
+}
+
 TEST(LoopAnalyser, LoopsOutsideTheRangeAreNotEmitted) {
     const Recording r(6);
     Analysis a(r, L"4 0 500 0 1700");

@@ -37,16 +37,23 @@ double LogSlope(const std::vector<double>& y, int32_t start, int32_t end, double
 }
 
 TEST(FitTau, RecoversTheTimeConstantOfANoiseFreeDecay) {
-    const double fs = 1000.0, tau = 0.0317, amplitude = 95.0;
-    const int32_t lead = 7, count = 60;
-    const auto p = Relaxation(amplitude, tau, 0.0, fs, lead, count);
-    double a = 0, fitted = 0, k = -1;
-    ASSERT_TRUE(FitTau(p, lead, lead + count - 1, fs, 0.0, a, fitted, k));
-    EXPECT_NEAR(fitted, tau, kTauTolerance * tau);
-    EXPECT_NEAR(a, amplitude, kTauTolerance * amplitude);
-    EXPECT_EQ(k, 0.0);
-    // With K = 0, ln P is a straight line in t with slope -1/tau.
-    EXPECT_NEAR(fitted, -1.0 / LogSlope(p, lead, lead + count - 1, fs), kTauTolerance * tau);
+    // Long windows take the exponentials through many steps of their recurrence.
+    struct Case {
+        double fs, tau, amplitude;
+        int32_t lead, count;
+    };
+    for (const Case c : {Case{1000.0, 0.0317, 95.0, 7, 60}, Case{10000.0, 0.0233, 120.0, 3, 700},
+                         Case{2000.0, 0.0071, 40.0, 0, 9}}) {
+        const auto p = Relaxation(c.amplitude, c.tau, 0.0, c.fs, c.lead, c.count);
+        const int32_t end = c.lead + c.count - 1;
+        double a = 0, fitted = 0, k = -1;
+        ASSERT_TRUE(FitTau(p, c.lead, end, c.fs, 0.0, a, fitted, k)) << c.fs << " Hz";
+        EXPECT_NEAR(fitted, c.tau, kTauTolerance * c.tau) << c.fs << " Hz";
+        EXPECT_NEAR(a, c.amplitude, kTauTolerance * c.amplitude) << c.fs << " Hz";
+        EXPECT_EQ(k, 0.0);
+        // With K = 0, ln P is a straight line in t with slope -1/tau.
+        EXPECT_NEAR(fitted, -1.0 / LogSlope(p, c.lead, end, c.fs), kTauTolerance * c.tau) << c.fs << " Hz";
+    }
 }
 
 TEST(FitTau, AnExactStartIsAResult) {

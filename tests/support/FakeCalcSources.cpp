@@ -32,6 +32,7 @@ HRESULT SampleChannel::Read(ULONG maxCount, float* buffer, ULONG* count) {
     std::copy_n(mData->samples.begin() + static_cast<std::ptrdiff_t>(std::min(position, available)), n,
                 buffer);
     *count = static_cast<ULONG>(n);
+    mData->read += n;
     mPosition += static_cast<LONG>(n);
     const bool atEnd = mData->complete && static_cast<std::size_t>(mPosition) >= mData->samples.size();
     return atEnd ? S_FALSE : S_OK;

@@ -23,6 +23,7 @@ struct SampleData {
     std::vector<float> samples;
     std::size_t available = SIZE_MAX; // samples readable so far
     bool complete = true;
+    std::size_t read = 0; // samples handed out by the cursors' reads
     std::size_t Available() const { return std::min(available, samples.size()); }
 };
 

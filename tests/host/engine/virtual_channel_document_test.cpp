@@ -9,9 +9,11 @@
 #include "host/engine/CalcObject.h"
 #include "host/engine/ChannelObject.h"
 #include "platform/vantrel/IOnlineDataSink.h"
+#include "tests/support/FakeCalcClass.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <cmath>
 
@@ -33,9 +35,11 @@ protected:
         for (int k = 0; k < 3000; ++k)
             sine.push_back(static_cast<float>(std::sin(30.0 * k / 1000)));
         recording.addRecord(Record(0.001, {sine, std::vector<float>(3000, 0.0f)}));
-        document = ComPtr<VirtualChannelDocument>::Adopt(
-            new VirtualChannelDocument(ComPtr<DocumentData>::Adopt(new DocumentData(recording)),
-                                       ComPtr<ICalcService>::Adopt(new CalcClassCatalog)));
+        auto catalog = ComPtr<CalcClassCatalog>::Adopt(new CalcClassCatalog);
+        catalog->add(static_cast<ICalcEnumClass2*>(sampler.Get()));
+        catalog->add(static_cast<ICalcEnumClass2*>(relay.Get()));
+        document = ComPtr<VirtualChannelDocument>::Adopt(new VirtualChannelDocument(
+            ComPtr<DocumentData>::Adopt(new DocumentData(recording)), ComPtr<ICalcService>(catalog.Get())));
     }
 
     VirtualChannelRef create(const char* name) {
@@ -79,6 +83,11 @@ protected:
     }
 
     Recording recording;
+    // Sampler(signal, step): an event every step ticks; Relay(events, offset): each event moved up.
+    ComPtr<Testing::FakeCalcClass> sampler =
+        Testing::makeFake({"Sampler", "", {{"Tick Source", kCalcParamSamples}, {"Step", 0, 1, 1e6}}});
+    ComPtr<Testing::FakeCalcClass> relay =
+        Testing::makeFake({"Relay", "", {{"Event Source"}, {"Offset", 0, -DBL_MAX, DBL_MAX}}});
     ComPtr<VirtualChannelDocument> document;
 };
 
@@ -163,6 +172,72 @@ TEST_F(VirtualChannelDocumentTest, ComputedEventsAreKeptUntilDroppedRefreshedOrR
     events(loops, 0, &hr);
     EXPECT_EQ(hr, E_FAIL);
     EXPECT_TRUE(document->channel(u"tarvik")->formula.empty());
+}
+
+// One computation of a channel's events serves the channel and every formula that names it, until
+// its data are dropped; a formula compiled when the channel had another formula computes its own.
+TEST_F(VirtualChannelDocumentTest, FormulasNamingAChannelTakeTheEventsItKeeps) {
+    const VirtualChannelRef loops = create("tarvik");
+    const VirtualChannelRef shifted = create("pva");
+    const VirtualChannelRef same = create("pvvolumewithoutvp");
+    const auto computations = [&] { return sampler->log()->starts.size(); };
+    ASSERT_EQ(assign(loops, "Sampler(ch1, 100)"), S_OK);
+    ASSERT_EQ(assign(shifted, "Relay(Tarvik, 0.5)"), S_OK);
+    ASSERT_EQ(assign(same, "tarvik"), S_OK);
+    const std::vector<OvoEventBase> relayed = events(shifted);
+    EXPECT_EQ(computations(), 1u);
+    const std::vector<OvoEventBase> kept = events(loops);
+    EXPECT_EQ(events(same).size(), kept.size());
+    EXPECT_EQ(computations(), 1u);
+    ASSERT_EQ(kept.size(), 30u);
+    ASSERT_EQ(relayed.size(), kept.size());
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(relayed[i].value, kept[i].value + 0.5) << i;
+
+    ComPtr<IUnknown> object;
+    document->GetChannel(static_cast<LONG>(loops.channel), kChannelObject, object.Put());
+    object.Query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
+    EXPECT_TRUE(document->channel(u"pva")->events.empty()) << "dropped with the channel it reads";
+    events(shifted);
+    EXPECT_EQ(computations(), 2u);
+
+    ASSERT_EQ(assign(loops, "Sampler(ch1, 50)"), S_OK);
+    object.Query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
+    const std::vector<OvoEventBase> again = events(shifted);
+    EXPECT_EQ(computations(), 3u) << "computed through the formula it was compiled with";
+    ASSERT_EQ(again.size(), relayed.size());
+    EXPECT_EQ(events(loops).size(), 60u);
+    EXPECT_EQ(computations(), 4u);
+}
+
+// Dropped events come back when the channel is given again what computed them (the same formula,
+// however written), and only then: the module drops a channel's data before every assignment.
+TEST_F(VirtualChannelDocumentTest, DroppedEventsServeACalculationThatComputesTheSame) {
+    const VirtualChannelRef loops = create("tarvik");
+    const auto computations = [&] { return sampler->log()->starts.size(); };
+    ComPtr<IUnknown> object;
+    document->GetChannel(static_cast<LONG>(loops.channel), kChannelObject, object.Put());
+    const auto dropThenAssign = [&](const char* formula) {
+        object.Query<IChannelDataReset>(IID_IChannelDataReset)->DropData();
+        EXPECT_EQ(assign(loops, formula), S_OK);
+        return events(loops).size();
+    };
+    ASSERT_EQ(assign(loops, "Sampler(ch1, 100)"), S_OK);
+    EXPECT_EQ(events(loops).size(), 30u);
+    EXPECT_EQ(assign(loops, "Sampler(ch1, 100)"), S_OK);
+    EXPECT_EQ(events(loops).size(), 30u);
+    EXPECT_EQ(computations(), 1u) << "assigned again without a drop";
+    EXPECT_EQ(dropThenAssign("sampler( CH1 , 1e2 )"), 30u);
+    EXPECT_EQ(computations(), 1u);
+    EXPECT_EQ(dropThenAssign("Sampler(ch1, 50)"), 60u);
+    EXPECT_EQ(computations(), 2u);
+    EXPECT_EQ(dropThenAssign("Sampler(ch1, 100)"), 30u);
+    EXPECT_EQ(computations(), 3u) << "set aside for one assignment only";
+    BSTR key = Bstr("tarvik");
+    EXPECT_EQ(document->RefreshChannel(key), S_OK);
+    SysFreeString(key);
+    EXPECT_EQ(events(loops).size(), 30u);
+    EXPECT_EQ(computations(), 4u);
 }
 
 TEST_F(VirtualChannelDocumentTest, EventsAreDrawnOnChannelsUntilUnlinked) {

@@ -4,6 +4,7 @@
 #include "LoadedModule.h"
 #include "host/frontend/DocumentLoopAnalyzer.h"
 #include "host/frontend/ModuleHost.h"
+#include "host/frontend/Program.h"
 #include "host/recording/DelimitedImport.h"
 #include "tools/pvsim/ParamsText.h"
 #include "tools/pvsim/TruthText.h"
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <span>
 #include <sstream>
+#include <unistd.h>
 
 namespace Vantrel {
 namespace {
@@ -136,6 +138,43 @@ TEST_F(SampleAnalysis, AnalysesARecordingInBlocksRecordByRecordOnTheRecordingsCl
         EXPECT_EQ(table.rows[i].record, expected[i].first);
         EXPECT_NEAR(table.rows[i].time * 1000.0, expected[i].second, kPressureEdTicks + 1e-6);
     }
+}
+
+// A whole `vantrel analyze` run computes every loop once: the loop analyser and the end-diastole
+// detector under it run once per record, whatever the selectors and the fits read of the loops.
+// The sample cut in two records, by the pressure and by the ECG, with the relations fitted.
+TEST_F(SampleAnalysis, AWholeRunComputesEveryLoopOnce) {
+    const std::string text = textOf(kData / "mouse-occlusion.csv");
+    const std::size_t cut = text.find("\n3.000,");
+    ASSERT_NE(cut, std::string::npos);
+    const std::filesystem::path cutFile =
+        std::filesystem::temp_directory_path() / ("vantrel-" + std::to_string(::getpid()) + "-cut.csv");
+    std::ofstream(cutFile) << text.substr(0, cut + 1) << "\n" << text.substr(cut + 1);
+    struct Case {
+        std::filesystem::path file;
+        std::vector<std::string_view> options;
+        std::int64_t records;
+    };
+    const std::string whole = (kData / "mouse-occlusion.csv").string(), cutText = cutFile.string();
+    for (const Case& c : {Case{whole, {}, 1}, Case{whole, {"--ecg", "3"}, 1}, Case{cutText, {}, 2}}) {
+        SCOPED_TRACE(c.file.string() + (c.options.empty() ? "" : " by ECG"));
+        const CalcClassCatalog& catalog = module().catalog();
+        const std::int64_t loopsBefore = catalog.runs(u"TarvikAnalyzer");
+        const std::int64_t endsBefore = catalog.runs(u"PVEdpDet");
+        std::vector<std::string_view> arguments{"analyze"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const std::string file = c.file.string();
+        arguments.push_back(file);
+        std::ostringstream out, err;
+        ASSERT_EQ(
+            runProgram(arguments, out, err, [] { return std::make_unique<DocumentLoopAnalyzer>(module()); }),
+            0)
+            << err.str();
+        EXPECT_NE(out.str().find("ESPVR\tEes"), std::string::npos);
+        EXPECT_EQ(catalog.runs(u"TarvikAnalyzer") - loopsBefore, c.records);
+        EXPECT_EQ(catalog.runs(u"PVEdpDet") - endsBefore, c.options.empty() ? c.records : 0);
+    }
+    std::filesystem::remove(cutFile);
 }
 
 TEST_F(SampleAnalysis, TakesEndDiastoleAtTheRWaveFromTheEcg) {

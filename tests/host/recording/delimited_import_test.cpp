@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
-
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -297,6 +301,103 @@ TEST(DelimitedImport, ErrorTextNamesLineAndColumn) {
     EXPECT_EQ(result.error().text(), "line 3, column 2: \"abc\" is not a number in \"P\" (a finite number "
                                      "with a decimal point is expected)");
     EXPECT_EQ((ImportError{0, 0, "cannot read x"}).text(), "cannot read x");
+}
+
+// Cells the importer reads as it scans them and cells it parses: each sample is the float
+// from_chars gives for its text, a decimal halfway between two floats among them.
+TEST(DelimitedImport, ReadsEveryNumberAsItsTextSays) {
+    std::vector<std::string> cells{"16777217",
+                                   "16777219",
+                                   "-16777217.0",
+                                   "16777217.000000001",
+                                   "16777216.999999999",
+                                   "0.1",
+                                   "-0",
+                                   "-0.000",
+                                   "1e-40",
+                                   "3.4028234e38",
+                                   "340282346638528859811704183484516925440",
+                                   "123456789012345678901",
+                                   "1234567890.123456789",
+                                   "5.",
+                                   ".5",
+                                   "-.5",
+                                   "007.25"};
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        std::string digits = std::to_string(random() % 10'000'000'000'000'000'000u);
+        digits.resize(1 + random() % digits.size());
+        if (const std::size_t point = random() % (digits.size() + 1); point < digits.size())
+            digits.insert(point, ".");
+        cells.push_back((random() % 3 == 0 ? "-" : "") + digits);
+    }
+    for (const char delimiter : {',', ';'}) {
+        SCOPED_TRACE(delimiter);
+        const auto written = [delimiter](std::string cell) {
+            if (delimiter == ';')
+                std::replace(cell.begin(), cell.end(), '.', ',');
+            return cell;
+        };
+        std::string text = std::string("Time (s)") + delimiter + "A" + delimiter + "B\n";
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            text += written(std::to_string(i) + ".000") + delimiter + written(cells[i]) + delimiter +
+                    written(cells[cells.size() - 1 - i]) + "\n";
+        const ImportResult result = importDelimitedText(text);
+        ASSERT_TRUE(result.ok()) << result.error().text();
+        const std::vector<float> a = column(result.recording(), 0), b = column(result.recording(), 1);
+        ASSERT_EQ(a.size(), cells.size());
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const std::string& cell = cells[i];
+            float expected = 0.0F;
+            std::from_chars(cell.data(), cell.data() + cell.size(), expected);
+            ASSERT_EQ(std::bit_cast<std::uint32_t>(a[i]), std::bit_cast<std::uint32_t>(expected)) << cell;
+            ASSERT_EQ(std::bit_cast<std::uint32_t>(b[cells.size() - 1 - i]),
+                      std::bit_cast<std::uint32_t>(expected))
+                << cell;
+        }
+    }
+}
+
+// A file is read a chunk of a megabyte at a time, lines longer than a chunk among them: it reads
+// as its text does, to the same records or the same error.
+TEST(DelimitedImport, ReadsAFileAsItsText) {
+    std::string rows;
+    for (int i = 0; i < 120000; ++i)
+        rows += std::to_string(i) + ";" + std::to_string(i % 97) + ",5;-" + std::to_string(i % 13) + "\r\n";
+    const std::string head =
+        "\xEF\xBB\xBF# " + std::string(1'500'000, 'x') + "\r\nTime (ms);P (mmHg);V (uL)\r\n";
+    const struct {
+        std::string text;
+        std::int32_t records; // 0: an error
+    } cases[] = {
+        {head + rows + "\r\n \t\r\n\t\n", 1},               // white space after a blank line ends the text
+        {head + rows + "\n\t\n" + rows.substr(0, 100), 0},  // but not before a row: a row of one cell
+        {head + "0;1;2\n\n \n\n1000;3;4\n1001;5;6\n\n", 2}, // blocks
+    };
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "tarvik-import-test.csv";
+    for (const auto& [text, records] : cases) {
+        {
+            std::ofstream out(path, std::ios::binary);
+            out << text;
+        }
+        const ImportResult fromFile = importDelimitedFile(path);
+        const ImportResult fromText = importDelimitedText(text);
+        ASSERT_EQ(fromText.ok(), records > 0) << (fromText.ok() ? "" : fromText.error().text());
+        ASSERT_EQ(fromFile.ok(), fromText.ok());
+        if (!fromText.ok()) {
+            EXPECT_EQ(fromFile.error().text(), fromText.error().text());
+            continue;
+        }
+        const Recording& file = fromFile.recording();
+        const Recording& memory = fromText.recording();
+        EXPECT_EQ(file.channels(), memory.channels());
+        ASSERT_EQ(file.recordCount(), records);
+        ASSERT_EQ(memory.recordCount(), records);
+        for (std::int32_t r = 0; r < file.recordCount(); ++r)
+            EXPECT_TRUE(file.record(r) == memory.record(r)) << "record " << r;
+    }
+    std::filesystem::remove(path);
+    EXPECT_EQ(importDelimitedFile(std::filesystem::temp_directory_path()).error().line, 0) << "a directory";
 }
 
 TEST(DelimitedImport, AMissingFileIsAnErrorOfNoLine) {
