@@ -42,10 +42,6 @@ bool UxGadgetWindow::RefreshTheme() {
 }
 
 void UxGadgetWindow::EvMouseMove(UINT modKeys, const OWL::TPoint& point) {
-    if (!mTracking) {
-        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, GetHandle(), 0};
-        mTracking = TrackMouseEvent(&track) != FALSE;
-    }
     auto* gadget = dynamic_cast<UxSizableButtonGadget*>(GadgetFromPoint(point));
     if (gadget != nullptr) {
         gadget->MouseEnter(modKeys, Relative(*gadget, point));
@@ -60,7 +56,7 @@ void UxGadgetWindow::EvMouseLeave() {
         mHovered->MouseLeave(0, OWL::TPoint(-1, -1));
     mHovered = nullptr;
     mAtMouse = nullptr;
-    mTracking = false;
+    OWL::TGadgetWindow::EvMouseLeave();
 }
 
 } // namespace OvoControls

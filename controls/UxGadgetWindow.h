@@ -26,7 +26,6 @@ public:
     DECLARE_RESPONSE_TABLE(UxGadgetWindow);
 
 protected:
-    bool mTracking = false;
     int mThemeClass = 1;
     HTHEME mTheme = nullptr;
     UxSizableButtonGadget* mHovered = nullptr;

@@ -144,7 +144,8 @@ void UxSizableButtonGadget::GetDesiredSize(OWL::TSize& size) {
     if (!(mStyle & sText))
         return;
     const OWL::TSize text = GetTextSize();
-    const LONG bw = mBorders.left + mBorders.right, bh = mBorders.top + mBorders.bottom;
+    const OWL::TSize frame = FrameSize();
+    const LONG bw = frame.cx, bh = frame.cy;
     if (mLayout == lTextLeft || mLayout == lTextRight) {
         if (mShrinkWrapWidth)
             size.cx += text.cx;

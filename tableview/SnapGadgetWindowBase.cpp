@@ -8,12 +8,16 @@ namespace TVF_Grid {
 
 namespace {
 
-// The toggle with borders of 3 pixels on each side, shrink-wrapped both ways.
+// The toggle: borders of 3 pixels on each side, margins left 1, top 3,
+// right 2, bottom 4, shrink-wrapped both ways, with its tooltip.
 class SnapButton : public UxSizableButtonGadget {
 public:
     SnapButton() : UxSizableButtonGadget(kToggleLatestCommand, Tarvik::kFollowLatestPng, NonExclusive) {
         mBorders = OWL::TRect(3, 3, 3, 3);
+        SetMargins(OWL::TRect(1, 3, 2, 4));
         SetShrinkWrap(true, true);
+        SetFlags(GetFlags() & ~0x8u); // not the text kind's flag
+        SetTipText(SnapGadgetWindowBase::TipText());
     }
 };
 

@@ -23,7 +23,12 @@ void TGadget::SetEnabled(bool enabled) {
 }
 
 void TGadget::GetDesiredSize(TSize& size) {
-    size = TSize(mBorders.left + mBorders.right, mBorders.top + mBorders.bottom);
+    size = FrameSize();
+}
+
+TSize TGadget::FrameSize() const {
+    return TSize(mBorders.left + mBorders.right + mMargins.left + mMargins.right,
+                 mBorders.top + mBorders.bottom + mMargins.top + mMargins.bottom);
 }
 
 void TGadget::SetBounds(const TRect& bounds) {
@@ -52,8 +57,9 @@ void TGadget::Paint(TDC& dc) {
 void TGadget::PaintBorder(TDC&) {}
 
 TRect TGadget::GetInnerRect() const {
-    return TRect(mBorders.left, mBorders.top, mBounds.Width() - mBorders.right,
-                 mBounds.Height() - mBorders.bottom);
+    return TRect(mBorders.left + mMargins.left, mBorders.top + mMargins.top,
+                 mBounds.Width() - mBorders.right - mMargins.right,
+                 mBounds.Height() - mBorders.bottom - mMargins.bottom);
 }
 
 void TGadget::Invalidate(bool erase) const {

@@ -9,6 +9,9 @@
 // 20 RButtonUp. Points given to a gadget are relative to its bounds; it
 // paints in its own coordinates (the window moves the viewport to its origin).
 
+#include <string>
+#include <utility>
+
 #include "platform/owl/TCommandEnabler.h"
 #include "platform/owl/TDC.h"
 
@@ -60,6 +63,13 @@ public:
     TRect GetInnerRect() const;
     // The border widths on each side.
     const TRect& Borders() const { return mBorders; }
+    // Space between the borders and the content on each side (left, top,
+    // right, bottom), counted in the desired size and the inner rectangle.
+    const TRect& Margins() const { return mMargins; }
+    void SetMargins(const TRect& margins) { mMargins = margins; }
+    // The text the gadget window's tooltip shows over the gadget; none when empty.
+    const std::u16string& GetTipText() const { return mTipText; }
+    void SetTipText(std::u16string text) { mTipText = std::move(text); }
     void Invalidate(bool erase = true) const;
 
 protected:
@@ -67,7 +77,12 @@ protected:
     TGadgetWindow* mWindow = nullptr;
     int mId;
     TRect mBounds;
+    // Borders and margins together across (cx) and down (cy).
+    TSize FrameSize() const;
+
     TRect mBorders{2, 2, 2, 2}; // left, top, right, bottom
+    TRect mMargins{0, 0, 0, 0};
+    std::u16string mTipText;
     bool mEnabled = true;
     bool mVisible = true;
     bool mShrinkWrapWidth = true;

@@ -1,16 +1,25 @@
 #include "platform/owl/TGadgetWindow.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "platform/gdi/gdi.h"
+#include "platform/user/input_api.h"
+#include "platform/user/metrics_api.h"
+#include "platform/user/paint_api.h"
 #include "platform/user/sysparams_api.h"
+#include "platform/user/timer_api.h"
+#include "platform/user/window_api.h"
 
 namespace OWL {
 
 DEFINE_RESPONSE_TABLE1(TGadgetWindow, TWindow)
-EV_WM_MOUSEMOVE, EV_WM_LBUTTONDOWN, EV_WM_LBUTTONDBLCLK, EV_WM_LBUTTONUP, EV_WM_RBUTTONDOWN, EV_WM_RBUTTONUP,
-    EV_WM_SYSCOLORCHANGE, END_RESPONSE_TABLE;
+EV_WM_MOUSEMOVE, EV_WM_MOUSELEAVE, EV_WM_TIMER, EV_WM_LBUTTONDOWN, EV_WM_LBUTTONDBLCLK, EV_WM_LBUTTONUP,
+    EV_WM_RBUTTONDOWN, EV_WM_RBUTTONUP, EV_WM_SYSCOLORCHANGE, END_RESPONSE_TABLE;
 
 namespace {
+
+constexpr UINT_PTR kTipTimer = 0x7E1F;
 
 LOGFONTW GadgetFont() {
     LOGFONTW f{};
@@ -26,6 +35,8 @@ TGadgetWindow::TGadgetWindow(TWindow* parent, TModule* module)
 }
 
 TGadgetWindow::~TGadgetWindow() {
+    if (mTip != nullptr && ::IsWindow(mTip))
+        ::DestroyWindow(mTip);
     for (TGadget* g : std::vector<TGadget*>(mGadgets)) {
         g->mWindow = nullptr;
         delete g;
@@ -57,6 +68,8 @@ TGadget* TGadgetWindow::Remove(TGadget& gadget) {
         GadgetReleaseCapture(gadget);
     if (mAtMouse == &gadget)
         mAtMouse = nullptr;
+    if (mTipGadget == &gadget)
+        HideTip();
     gadget.Removed();
     gadget.mWindow = nullptr;
     return &gadget;
@@ -146,7 +159,58 @@ void TGadgetWindow::Paint(TDC& dc, bool, TRect&) {
     }
 }
 
+void TGadgetWindow::ShowTip() {
+    if (mTipGadget == nullptr)
+        return;
+    if (mTip == nullptr) {
+        mTip = ::CreateWindowExW(WS_EX_TOOLWINDOW, u"tooltips_class32", u"", WS_POPUP, 0, 0, 0, 0,
+                                 GetHandle(), nullptr, nullptr, nullptr);
+        if (mTip == nullptr)
+            return;
+        ::SendMessageW(mTip, WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), FALSE);
+    }
+    const std::u16string& text = mTipGadget->GetTipText();
+    ::SetWindowTextW(mTip, text.c_str());
+    SIZE extent{};
+    HDC dc = ::GetDC(mTip);
+    HGDIOBJ old = ::SelectObject(dc, GetFont());
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(mTip, dc);
+    POINT at{};
+    ::GetCursorPos(&at);
+    constexpr int kPadX = 4, kPadY = 2;
+    ::SetWindowPos(mTip, nullptr, at.x, at.y + ::GetSystemMetrics(SM_CYCURSOR) / 2, extent.cx + 2 * kPadX,
+                   extent.cy + 2 * kPadY, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void TGadgetWindow::HideTip() {
+    if (mTipGadget != nullptr && GetHandle() != nullptr)
+        ::KillTimer(GetHandle(), kTipTimer);
+    mTipGadget = nullptr;
+    if (mTip != nullptr)
+        ::ShowWindow(mTip, SW_HIDE);
+}
+
+void TGadgetWindow::EvTimer(UINT_PTR id) {
+    if (id != kTipTimer)
+        return;
+    ::KillTimer(GetHandle(), kTipTimer);
+    ShowTip();
+}
+
+void TGadgetWindow::EvMouseLeave() {
+    mTracking = false;
+    HideTip();
+    if (TGadget* g = std::exchange(mAtMouse, nullptr))
+        g->MouseLeave(0, TPoint(-1, -1));
+}
+
 void TGadgetWindow::EvMouseMove(UINT modKeys, const TPoint& point) {
+    if (!mTracking) {
+        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, GetHandle(), 0};
+        mTracking = ::TrackMouseEvent(&track) != FALSE;
+    }
     if (mCapture != nullptr) {
         mCapture->MouseMove(modKeys, Local(*mCapture, point));
         return;
@@ -156,14 +220,21 @@ void TGadgetWindow::EvMouseMove(UINT modKeys, const TPoint& point) {
         if (mAtMouse != nullptr)
             mAtMouse->MouseLeave(modKeys, Local(*mAtMouse, point));
         mAtMouse = g;
-        if (g != nullptr)
+        HideTip();
+        if (g != nullptr) {
             g->MouseEnter(modKeys, Local(*g, point));
+            if (!g->GetTipText().empty()) {
+                mTipGadget = g;
+                ::SetTimer(GetHandle(), kTipTimer, ::GetDoubleClickTime(), nullptr);
+            }
+        }
     }
     if (g != nullptr)
         g->MouseMove(modKeys, Local(*g, point));
 }
 
 void TGadgetWindow::EvLButtonDown(UINT modKeys, const TPoint& point) {
+    HideTip();
     if (TGadget* g = GadgetFromPoint(point); g != nullptr && g->GetEnabled())
         g->LButtonDown(modKeys, Local(*g, point));
 }
@@ -175,6 +246,7 @@ void TGadgetWindow::EvLButtonUp(UINT modKeys, const TPoint& point) {
 }
 
 void TGadgetWindow::EvRButtonDown(UINT modKeys, const TPoint& point) {
+    HideTip();
     if (TGadget* g = GadgetFromPoint(point); g != nullptr && g->GetEnabled())
         g->RButtonDown(modKeys, Local(*g, point));
 }

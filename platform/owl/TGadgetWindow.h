@@ -3,6 +3,9 @@
 // with the viewport at the gadget's origin, routes the mouse to the gadget
 // under it (or to the one that captured it), tells gadgets when the mouse
 // enters and leaves them, and runs their command enabling in IdleAction.
+// A gadget with a tip text gets a tooltip below the pointer once the pointer
+// has rested on it for the double-click time; leaving the gadget or the
+// window, or pressing a button, hides it.
 
 #include <memory>
 #include <vector>
@@ -50,7 +53,13 @@ public:
 
     void Paint(TDC& dc, bool erase, TRect& rect) override;
 
+    // The tooltip window, once a tip has been shown (it is then kept, hidden
+    // between tips).
+    HWND TipWindow() const { return mTip; }
+
     void EvMouseMove(UINT modKeys, const TPoint& point);
+    void EvMouseLeave();
+    void EvTimer(UINT_PTR id);
     void EvLButtonDown(UINT modKeys, const TPoint& point);
     void EvLButtonUp(UINT modKeys, const TPoint& point);
     // A second quick press counts as a press.
@@ -63,6 +72,8 @@ public:
 
 protected:
     void SetupWindow() override;
+    void ShowTip();
+    void HideTip();
     static TPoint Local(const TGadget& g, const TPoint& p) {
         return TPoint(p.x - g.GetBounds().left, p.y - g.GetBounds().top);
     }
@@ -71,6 +82,9 @@ protected:
     std::unique_ptr<TFont> mFont;
     TGadget* mCapture = nullptr;
     TGadget* mAtMouse = nullptr;
+    TGadget* mTipGadget = nullptr; // the gadget whose tip is due or shown
+    HWND mTip = nullptr;
+    bool mTracking = false;
     int mMargin = 2;
     static inline UINT sFlatStyle = 1;
 };

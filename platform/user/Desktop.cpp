@@ -11,6 +11,7 @@
 #include "platform/user/messages.h"
 #include "platform/user/scrollbar.h"
 #include "platform/user/static.h"
+#include "platform/user/tooltip.h"
 #include "platform/win32/text.h"
 
 namespace user {
@@ -31,6 +32,7 @@ Desktop::Desktop()
     : mSettings(DefaultSystemSettings()), mMonitors{Monitor{RECT{0, 0, 1920, 1080}, RECT{0, 0, 1920, 1040}}} {
     RegisterComboBoxClass(mClasses);
     RegisterStaticClass(mClasses);
+    RegisterTooltipClass(mClasses);
     RegisterButtonClass(mClasses);
     RegisterEditClass(mClasses);
     RegisterScrollBarClass(mClasses);

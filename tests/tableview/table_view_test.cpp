@@ -234,6 +234,22 @@ TEST_F(TableViewTest, TheSnapToolbarSitsBelowTheMainGridsBarAndItsToggleTellsThe
     EXPECT_EQ(bar.Height() + tool.Height(), PaneHeight() + 2);
 
     const OWL::TRect b = snap->Button()->GetBounds();
+    const OWL::TRect inner = snap->Button()->GetInnerRect();
+    const SIZE image = snap->Button()->ImageSize();
+    EXPECT_EQ(inner.Size(), OWL::TSize(image.cx, image.cy)) << "shrink-wrapped to the picture";
+    EXPECT_EQ(OWL::TPoint(inner.left, inner.top), OWL::TPoint(3 + 1, 3 + 3)) << "borders, then margins";
+    EXPECT_EQ(b.Size(), OWL::TSize(image.cx + 3 + 1 + 2 + 3, image.cy + 3 + 3 + 4 + 3));
+
+    auto& desktop = user::Desktop::Current();
+    user::MoveMouseTo(snap->GetHandle(), {(b.left + b.right) / 2, (b.top + b.bottom) / 2});
+    desktop.Advance(GetDoubleClickTime());
+    desktop.Pump();
+    ASSERT_NE(snap->TipWindow(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(snap->TipWindow()));
+    WCHAR tip[64]{};
+    GetWindowTextW(snap->TipWindow(), tip, 64);
+    EXPECT_EQ(std::u16string(tip), u"Toggle 'always show latest row when sampling'");
+
     const LPARAM at = MAKELPARAM((b.left + b.right) / 2, (b.top + b.bottom) / 2);
     main.log.clear();
     for (int i = 0; i < 2; ++i) {

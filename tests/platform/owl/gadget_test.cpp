@@ -78,6 +78,12 @@ TEST_F(Gadgets, LayoutPlacesGadgetsInARowAtTheirDesiredSizes) {
     EXPECT_EQ(a->GetBounds().left, 8);
     EXPECT_EQ(bar->GadgetFromPoint(TPoint(9, 3)), a);
     EXPECT_EQ(bar->GadgetWithId(8), b);
+
+    auto* c = new TButtonGadget(0, 9);
+    c->SetMargins(TRect(1, 3, 2, 4)); // left, top, right, bottom
+    bar->Insert(*c);
+    EXPECT_EQ(c->GetBounds().Size(), TSize(3 + 1 + 2 + 3, 3 + 3 + 4 + 3)) << "borders 3, then margins";
+    EXPECT_EQ(c->GetInnerRect(), TRect(4, 6, 4, 6)) << "an empty inner rectangle: no glyph";
 }
 
 TEST_F(Gadgets, AClickReleasedOverTheGadgetActivatesItAndOneReleasedElsewhereNot) {
@@ -121,6 +127,60 @@ TEST_F(Gadgets, TheGadgetWindowTellsGadgetsWhenTheMouseEntersAndLeaves) {
     user::MoveMouseTo(h, {9, 3});
     user::Desktop::Current().Pump();
     EXPECT_EQ(heard, (std::vector<std::string>{"enter 1", "leave", "enter 1"}));
+}
+
+TEST_F(Gadgets, ATipShowsWhenThePointerRestsOnItsGadgetAndHidesWhenItMovesOffOrClicks) {
+    auto* go = new TButtonGadget(0, 7);
+    go->SetTipText(u"Go now");
+    bar->Insert(*go);
+    bar->Insert(*new TButtonGadget(0, 8)); // no tip
+    const HWND h = bar->GetHandle();
+    const TPoint onGo(go->GetBounds().left + 2, 4);
+    const TPoint onOther(bar->GadgetWithId(8)->GetBounds().left + 2, 4);
+    auto& desktop = user::Desktop::Current();
+    auto shown = [&] {
+        desktop.Pump();
+        return bar->TipWindow() != nullptr && IsWindowVisible(bar->TipWindow()) != FALSE;
+    };
+    auto restOn = [&](TPoint p) {
+        user::MoveMouseTo(h, {p.x, p.y});
+        desktop.Advance(GetDoubleClickTime());
+    };
+
+    user::MoveMouseTo(h, {onGo.x, onGo.y});
+    desktop.Advance(GetDoubleClickTime() - 1);
+    EXPECT_FALSE(shown()) << "not before the delay";
+    desktop.Advance(1);
+    ASSERT_TRUE(shown());
+    const HWND tip = bar->TipWindow();
+    WCHAR text[32]{};
+    GetWindowTextW(tip, text, 32);
+    EXPECT_EQ(std::u16string(text), u"Go now");
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    RECT r{};
+    GetWindowRect(tip, &r);
+    EXPECT_EQ(r.left, pointer.x);
+    EXPECT_GT(r.top, pointer.y) << "below the pointer";
+    const gdi::Surface picture = user::WindowPicture(tip);
+    int inked = 0;
+    for (int y = 1; y + 1 < picture.Height(); ++y)
+        for (int x = 1; x + 1 < picture.Width(); ++x)
+            inked += gdi::ColorFromPixel(picture.Get(x, y)) != GetSysColor(COLOR_INFOBK);
+    EXPECT_EQ(gdi::ColorFromPixel(picture.Get(1, 1)), GetSysColor(COLOR_INFOBK));
+    EXPECT_GT(inked, 10) << "the text is drawn";
+
+    restOn(onOther);
+    EXPECT_FALSE(shown()) << "a gadget without a tip hides it and shows none";
+    restOn(onGo);
+    ASSERT_TRUE(shown());
+    user::MoveMouseTo(frame->GetHandle(), {150, 80}); // out of the gadget window
+    EXPECT_FALSE(shown());
+    restOn(onGo);
+    ASSERT_TRUE(shown());
+    user::Click(h, {onGo.x, onGo.y});
+    EXPECT_FALSE(shown()) << "a click hides it";
+    EXPECT_EQ(bar->TipWindow(), tip) << "one tooltip window serves every tip";
 }
 
 TEST_F(Gadgets, InTheFlatStyleAButtonIsRaisedOnlyWhileThePointerIsOverIt) {
