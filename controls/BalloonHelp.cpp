@@ -1,6 +1,7 @@
 #include "controls/BalloonHelp.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "controls/UxThemeDLL.h"
@@ -74,6 +75,29 @@ struct HookSet {
 
 LRESULT MouseHookProc(int code, WPARAM message, LPARAM lParam);
 LRESULT KeyHookProc(int code, WPARAM key, LPARAM lParam);
+
+LRESULT MoveHookProc(int code, WPARAM sent, LPARAM lParam);
+
+HookSet& MoveHooks() {
+    static HookSet set{WH_CALLWNDPROCRET, &MoveHookProc};
+    return set;
+}
+
+// A window moved: balloons tied to an anchor window follow it. Moving a
+// balloon moves windows too, so the hook does not run into itself.
+LRESULT MoveHookProc(int code, WPARAM sent, LPARAM lParam) {
+    static bool running = false;
+    HookSet& set = MoveHooks();
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call != nullptr && call->message == WM_MOVE && !running) {
+        running = true;
+        for (CBalloonHelp* b : std::vector<CBalloonHelp*>(set.balloons))
+            if (std::find(set.balloons.begin(), set.balloons.end(), b) != set.balloons.end())
+                b->OnWindowMoved();
+        running = false;
+    }
+    return CallNextHookEx(set.hook, code, sent, lParam);
+}
 
 HookSet& MouseHooks() {
     static HookSet set{WH_MOUSE, &MouseHookProc};
@@ -276,6 +300,10 @@ void CBalloonHelp::InstallHooks() {
         KeyHooks().Add(this);
         mKeyHook = true;
     }
+    if (mAnchorWindow != nullptr) {
+        MoveHooks().Add(this);
+        mMoveHook = true;
+    }
 }
 
 void CBalloonHelp::RemoveHooks() {
@@ -283,7 +311,9 @@ void CBalloonHelp::RemoveHooks() {
         MouseHooks().Remove(this);
     if (mKeyHook)
         KeyHooks().Remove(this);
-    mMouseHook = mKeyHook = false;
+    if (mMoveHook)
+        MoveHooks().Remove(this);
+    mMouseHook = mKeyHook = mMoveHook = false;
 }
 
 POINT CBalloonHelp::AnchorPoint() const {
@@ -362,6 +392,7 @@ void CBalloonHelp::PositionWindow() {
     const SIZE content = MeasureContent(screen);
     const LONG W = content.cx + 16, H = content.cy + 36;
     const POINT a = AnchorPoint();
+    mLaidOutAnchor = a;
     const RECT work = WorkArea();
     const POINT centre{(work.right - work.left) / 2 + work.left, (work.bottom - work.top) / 2 + work.top};
     mQuadrant = a.y < centre.y ? (a.x < centre.x ? 1 : 0) : (a.x < centre.x ? 2 : 3);
@@ -738,7 +769,55 @@ void CBalloonHelp::OnKeyHook(WPARAM, LPARAM data) {
 }
 
 void CBalloonHelp::OnWindowMoved() {
+    const POINT now = AnchorPoint();
+    if (mAnchorWindow != nullptr && (now.x != mLaidOutAnchor.x || now.y != mLaidOutAnchor.y))
+        PositionWindow();
+}
+
+void CBalloonHelp::SetAnchorWindow(HWND window, POINT offset) {
+    mAnchorWindow = window;
+    mAnchorOffset = offset;
+    mWorkArea = RECT{0, 0, 0, 0};
+    if (mMoveHook)
+        MoveHooks().Remove(this);
+    mMoveHook = window != nullptr && m_hWnd != nullptr;
+    if (mMoveHook)
+        MoveHooks().Add(this);
     PositionWindow();
+}
+
+HBITMAP CBalloonHelp::ReducedIcon(HICON icon, COLORREF background) {
+    if (icon == nullptr)
+        return nullptr;
+    HDC screen = ::GetDC(nullptr);
+    HDC large = CreateCompatibleDC(screen);
+    HDC small = CreateCompatibleDC(screen);
+    HBITMAP big = CreateCompatibleBitmap(screen, 32, 32);
+    HBITMAP result = CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ oldLarge = SelectObject(large, big);
+    HGDIOBJ oldSmall = SelectObject(small, result);
+    const RECT all{0, 0, 32, 32};
+    HBRUSH fill = CreateSolidBrush(background);
+    FillRect(large, &all, fill);
+    DeleteObject(fill);
+    DrawIconEx(large, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    SetStretchBltMode(small, HALFTONE);
+    StretchBlt(small, 0, 0, 16, 16, large, 0, 0, 32, 32, SRCCOPY);
+    SelectObject(large, oldLarge);
+    SelectObject(small, oldSmall);
+    DeleteObject(big);
+    DeleteDC(large);
+    DeleteDC(small);
+    ::ReleaseDC(nullptr, screen);
+    return result;
+}
+
+void CBalloonHelp::SetIconImage(HINSTANCE module, LPCWSTR iconName) {
+    const auto icon = static_cast<HICON>(LoadImageW(module, iconName, IMAGE_ICON, 16, 16, LR_SHARED));
+    if (HBITMAP reduced = ReducedIcon(icon, BackgroundColour())) {
+        SetIconImage(reduced, BackgroundColour());
+        DeleteObject(reduced);
+    }
 }
 
 void CBalloonHelp::SetIconImage(HICON icon) {
@@ -772,6 +851,8 @@ void CBalloonHelp::SetAnchorPoint(POINT screen) {
     mAnchor = screen;
     mAnchorOffset = POINT{0, 0};
     mAnchorWindow = nullptr;
+    if (std::exchange(mMoveHook, false))
+        MoveHooks().Remove(this);
     mWorkArea = RECT{0, 0, 0, 0};
     PositionWindow();
 }

@@ -89,10 +89,19 @@ public:
     virtual SIZE MeasureContent(HDC dc);
     virtual bool IsNearLaunchPoint(POINT screen);
 
-    // The icon: an icon's picture, or a bitmap through a mask colour.
+    // The icon: an icon's picture, or a bitmap through a mask colour, or an
+    // icon resource of a module (null: the system's), 16 x 16 on the
+    // balloon's background as ReducedIcon makes it.
     void SetIconImage(HICON icon);
     void SetIconImage(HBITMAP bitmap, COLORREF maskColour);
+    void SetIconImage(HINSTANCE module, LPCWSTR iconName);
+    // The icon drawn at 32 x 32 over the background and reduced to 16 x 16
+    // with HALFTONE stretching: a new bitmap, null without an icon.
+    static HBITMAP ReducedIcon(HICON icon, COLORREF background);
     void SetAnchorPoint(POINT screen);
+    // The anchor follows a window: its window rectangle's top-left plus the
+    // offset, laid out again whenever a window move changes that point.
+    void SetAnchorWindow(HWND window, POINT offset);
     void AnchorAtWindowCentre(HWND window);
     void SetLink(LPCWSTR text, std::function<void()> callback);
     void SetMouseTolerance(int pixels) { mTolerance = pixels; }
@@ -184,6 +193,7 @@ private:
     bool mMouseHook = false;
     bool mKeyHook = false;
     bool mMoveHook = false;
+    POINT mLaidOutAnchor{0, 0};
 };
 
 // A balloon with a minimum client width and a "near" rectangle (screen) that
@@ -210,5 +220,10 @@ private:
 WTL::CBalloonHelp* ShowBalloonAtControl(HWND control, LPCWSTR title, LPCWSTR text);
 // The texts are string-table entries of the module, host identity substituted.
 WTL::CBalloonHelp* ShowBalloonStringAtControl(HWND control, UINT titleId, UINT textId);
+// A step message's caption as the title and its text as the body (any type
+// with Caption() and Message() giving strings with c_str()).
+template <class Message> WTL::CBalloonHelp* ShowBalloonFormattedAtControl(HWND control, Message message) {
+    return ShowBalloonAtControl(control, message.Caption().c_str(), message.Message().c_str());
+}
 // Class "Button" (read into 64 characters) with style bit 0x2.
 bool IsCheckBoxControl(HWND control);

@@ -32,31 +32,10 @@ HINSTANCE OrModule(HINSTANCE module) {
 // The system icon at 32 x 32 on the balloon's background, reduced to 16 x 16
 // with HALFTONE stretching; null without the icon.
 HBITMAP BalloonIcon(bool information, COLORREF background) {
-    const HICON icon = static_cast<HICON>(
-        LoadImageW(nullptr, information ? IDI_ASTERISK : IDI_EXCLAMATION, IMAGE_ICON, 16, 16, LR_SHARED));
-    if (icon == nullptr)
-        return nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC large = CreateCompatibleDC(screen);
-    HDC small = CreateCompatibleDC(screen);
-    HBITMAP big = CreateCompatibleBitmap(screen, 32, 32);
-    HBITMAP result = CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ oldLarge = SelectObject(large, big);
-    HGDIOBJ oldSmall = SelectObject(small, result);
-    const RECT all{0, 0, 32, 32};
-    HBRUSH fill = CreateSolidBrush(background);
-    FillRect(large, &all, fill);
-    DeleteObject(fill);
-    DrawIconEx(large, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    SetStretchBltMode(small, HALFTONE);
-    StretchBlt(small, 0, 0, 16, 16, large, 0, 0, 32, 32, SRCCOPY);
-    SelectObject(large, oldLarge);
-    SelectObject(small, oldSmall);
-    DeleteObject(big);
-    DeleteDC(large);
-    DeleteDC(small);
-    ReleaseDC(nullptr, screen);
-    return result;
+    return WTL::CBalloonHelp::ReducedIcon(
+        static_cast<HICON>(
+            LoadImageW(nullptr, information ? IDI_ASTERISK : IDI_EXCLAMATION, IMAGE_ICON, 16, 16, LR_SHARED)),
+        background);
 }
 
 } // namespace

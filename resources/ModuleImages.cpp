@@ -1,5 +1,8 @@
 #include "resources/ModuleImages.h"
 
+#include "platform/gdi/Png.h"
+#include "platform/gdi/Surface.h"
+
 #include <algorithm>
 
 #include "platform/win32/resources.h"
@@ -88,15 +91,67 @@ std::vector<BYTE> PackArt(const std::vector<std::string_view>& rows, int bitsPer
     return out;
 }
 
+namespace {
+
+// PNG pictures with an alpha channel: '.' is transparent, the other keys
+// opaque colours (COLORREF).
+const std::vector<ArtColour> kPngColours{
+    {'g', 0x2E9E3A}, {'k', 0x505050}, {'r', 0x2828DC}, {'w', 0xFFFFFF}, {'b', 0x96501E}};
+
+// A green tick, 13 x 13.
+const std::vector<std::string_view> kDoneTick{
+    ".............", "...........g.", "..........gg.", ".........ggg.", "........ggg..",
+    ".g.....ggg...", ".gg...ggg....", ".ggg.ggg.....", "..ggggg......", "...ggg.......",
+    "....g........", ".............", "............."};
+// A down chevron, 13 x 13.
+const std::vector<std::string_view> kChevron{
+    ".............", ".............", ".............", ".............", ".k.........k.",
+    ".kk.......kk.", "..kk.....kk..", "...kk...kk...", "....kk.kk....", ".....kkk.....",
+    "......k......", ".............", "............."};
+// A red disc with a white exclamation mark, 13 x 13.
+const std::vector<std::string_view> kErrorDisc{
+    "....rrrrr....", "..rrrrrrrrr..", ".rrrrrwrrrrr.", ".rrrrrwrrrrr.", "rrrrrrwrrrrrr",
+    "rrrrrrwrrrrrr", "rrrrrrwrrrrrr", "rrrrrrwrrrrrr", "rrrrrrrrrrrrr", ".rrrrrwrrrrr.",
+    ".rrrrrrrrrrr.", "..rrrrrrrrr..", "....rrrrr...."};
+// Following the newest row: an arrow down onto a bar, 16 x 16.
+const std::vector<std::string_view> kFollowLatest{
+    "................", "................", ".......bb.......", ".......bb.......",
+    ".......bb.......", ".......bb.......", ".......bb.......", "....bbbbbbbb....",
+    ".....bbbbbb.....", "......bbbb......", ".......bb.......", "................",
+    "..bbbbbbbbbbbb..", "..bbbbbbbbbbbb..", "................", "................"};
+
+std::vector<BYTE> PackPngArt(const std::vector<std::string_view>& rows) {
+    const int height = static_cast<int>(rows.size());
+    const int width = height > 0 ? static_cast<int>(rows[0].size()) : 0;
+    gdi::Surface picture(width, height, 32, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const char c = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            if (c != '.')
+                picture.Set(x, y, 0xFF000000u | gdi::PixelFromColor(ColourOf(c, kPngColours)));
+        }
+    const std::vector<std::uint8_t> png = gdi::EncodePngWithAlpha(picture);
+    return std::vector<BYTE>(png.begin(), png.end());
+}
+
+} // namespace
+
 void RegisterModuleImages(HMODULE instance) {
     const LANGID neutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
     const LPCWSTR bitmap = MAKEINTRESOURCEW(2);
+    RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kInvalidMarkBitmap), neutral,
+                     PackArt(kError, 24, kColours));
     RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kErrorIconBitmap), neutral,
                      PackArt(kError, 32, kColours));
     RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kWarningIconBitmap), neutral,
                      PackArt(kWarning, 24, kColours));
     RegisterResource(instance, bitmap, MAKEINTRESOURCEW(kInfoIconBitmap), neutral,
                      PackArt(kInfo, 8, kColours));
+    const LPCWSTR png = u"PNG";
+    RegisterResource(instance, png, MAKEINTRESOURCEW(kDonePng), neutral, PackPngArt(kDoneTick));
+    RegisterResource(instance, png, MAKEINTRESOURCEW(kChevronPng), neutral, PackPngArt(kChevron));
+    RegisterResource(instance, png, MAKEINTRESOURCEW(kErrorPng), neutral, PackPngArt(kErrorDisc));
+    RegisterResource(instance, png, MAKEINTRESOURCEW(kFollowLatestPng), neutral, PackPngArt(kFollowLatest));
 }
 
 } // namespace Tarvik

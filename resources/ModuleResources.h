@@ -1,6 +1,6 @@
 #pragma once
-// The module's resources: its string table, its version information and its
-// pictures (ModuleImages.h).
+// The module's resources: its string table, its version information, its
+// pictures (ModuleImages.h) and its dialog templates (ModuleDialogs.h).
 
 #include <span>
 
@@ -11,8 +11,8 @@ namespace Tarvik {
 
 std::span<const StringResource> ModuleStringTable();
 VersionInfo ModuleVersionInfo();
-// Registers the string table, the version resource and the pictures for the
-// module instance.
+// Registers the string table, the version resource, the pictures and the
+// dialog templates for the module instance.
 void RegisterModuleResources(HMODULE instance);
 
 } // namespace Tarvik

@@ -11,6 +11,7 @@
 #include "tableview/GridScrollBars.h"
 #include "tableview/GridTitleBar.h"
 #include "tableview/RowNumbersPane.h"
+#include "tableview/SnapGadgetWindowBase.h"
 
 namespace TVF_Grid {
 
@@ -90,13 +91,17 @@ GridControl::~GridControl() {
     delete mVBar;
     delete mHBar;
     delete mRowNumbers;
+    delete mSnap;
 }
 
 DEFINE_RESPONSE_TABLE1(GridControl, OWL::TWindow)
-EV_WM_WINDOWPOSCHANGED, EV_WM_ERASEBKGND, EV_WM_CONTEXTMENU, EV_WM_LBUTTONDOWN, END_RESPONSE_TABLE;
+EV_WM_WINDOWPOSCHANGED, EV_WM_ERASEBKGND, EV_WM_CONTEXTMENU, EV_WM_LBUTTONDOWN,
+    EV_COMMAND(kToggleLatestCommand, CmToggleLatest), END_RESPONSE_TABLE;
 
 void GridControl::SetupWindow() {
     OWL::TWindow::SetupWindow();
+    if (mShowSnapToolbar)
+        CreateSnapToolbar();
     UpdateVerticalRange();
 }
 
@@ -120,6 +125,30 @@ void GridControl::SetRowNumberWidth(int width) {
     }
 }
 
+void GridControl::CreateSnapToolbar() {
+    delete mSnap;
+    mSnap = new SnapGadgetWindowBase(this);
+    mSnap->Create();
+    mSnap->MoveWindow(0, 0, mVBarWidth, mSnap->GetDesiredSize().cy, false);
+    mSnap->SetPressed(mAlwaysShowLatest);
+    mSnap->ShowWindow(mVBarShown ? SW_SHOW : SW_HIDE);
+    LayoutPanes();
+}
+
+void GridControl::SetAlwaysShowLatest(bool on) {
+    mAlwaysShowLatest = on;
+    if (mSnap != nullptr)
+        mSnap->SetPressed(on);
+}
+
+void GridControl::CmToggleLatest() {
+    mAlwaysShowLatest = !mAlwaysShowLatest;
+    if (mSnap != nullptr)
+        mSnap->SetPressed(mAlwaysShowLatest);
+    if (mActions != nullptr && ColumnCount() > 0)
+        mActions->OnAlwaysShowLatestToggled(mTableId, mAlwaysShowLatest ? SHORT(-1) : SHORT(0));
+}
+
 void GridControl::SetTableSources(DWORD tableId, ITableDataManager* data, ITableStoredRowInfo* rows,
                                   ITableUserActionHandler* actions, IListGenerator* lists) {
     mTableId = tableId;
@@ -136,12 +165,22 @@ void GridControl::SetStyle(DWORD style, bool mainGrid) {
     if (style & 0x80)
         mHBarAllowed = false;
     mStyleBit8 = (style & 0x100) != 0;
-    if (mainGrid && (style & 0x200))
+    if (mainGrid && (style & 0x200) && !mShowSnapToolbar) {
         mShowSnapToolbar = true;
+        if (IsWindow()) // a style set after creation
+            CreateSnapToolbar();
+    }
     if (rowMode != mRowMode) {
         mRowMode = rowMode;
         ResetSelection();
     }
+}
+
+void GridControl::SetHorizontalBarAllowed(bool allowed) {
+    if (allowed == mHBarAllowed)
+        return;
+    mHBarAllowed = allowed;
+    UpdateScrollBars(true);
 }
 
 void GridControl::SetColumnSource(int count, int origin) {
@@ -234,8 +273,14 @@ void GridControl::LayoutPanes() {
     const int v = mVBarShown ? mVBarWidth : 0;
     const int gridHeight = mCellAreaHeight - h;
     const int gridWidth = mCellAreaWidth - v;
-    if (mVBarShown)
-        mVBar->MoveWindow(mClientWidth - v, mHeaderHeight + 1, v, gridHeight + 2, true);
+    if (mVBarShown) {
+        int t = 0;
+        if (mSnap != nullptr && mSnap->IsWindow()) {
+            t = mSnap->GetWindowRect().Height();
+            mSnap->MoveWindow(mClientWidth - v - 1, mHeaderHeight - t + gridHeight + 2, v, t, true);
+        }
+        mVBar->MoveWindow(mClientWidth - v, mHeaderHeight + 1, v, gridHeight - t + 2, true);
+    }
     if (mHBarShown)
         mHBar->MoveWindow(rn + 1, mClientHeight - h, gridWidth, h, true);
     mPane->MoveWindow(rn + 1, mHeaderHeight + 1, gridWidth, gridHeight, true);
@@ -257,6 +302,8 @@ void GridControl::UpdateScrollBars(bool relayout) {
     if (needV != mVBarShown) {
         mVBarShown = needV;
         mVBar->ShowWindow(needV ? SW_SHOW : SW_HIDE);
+        if (mSnap != nullptr && mSnap->IsWindow())
+            mSnap->ShowWindow(needV ? SW_SHOW : SW_HIDE);
     }
     const int v = mVBarShown ? mVBarWidth : 0;
     const bool needH = mPane->FirstColumn() != 0 || mPane->TotalColumnWidth() > mCellAreaWidth - v;

@@ -33,6 +33,7 @@ class GridTitleBar;
 class GridVScrollBar;
 class GridHScrollBar;
 class RowNumbersPane;
+class SnapGadgetWindowBase;
 
 class GridControl : public GridRenderer, public OWL::TWindow {
 public:
@@ -136,6 +137,14 @@ public:
     bool StyleBit8() const { return mStyleBit8; }
     bool FitTitles() const { return mFitTitles; }
     void SetFitTitles(bool on) { mFitTitles = on; }
+    // The table view lets the main grid show a horizontal bar only while the fixed grid is hidden.
+    void SetHorizontalBarAllowed(bool allowed);
+    // The latest row is always shown while sampling (the snap toolbar's toggle).
+    bool AlwaysShowLatest() const { return mAlwaysShowLatest; }
+    // Sets the flag and the snap toolbar's button to match.
+    virtual void SetAlwaysShowLatest(bool on);
+    // The snap toolbar (style bit 9 on a main grid), else null.
+    SnapGadgetWindowBase* SnapToolbar() const { return mSnap; }
     bool VerticalBarShown() const { return mVBarShown; }
     bool HorizontalBarShown() const { return mHBarShown; }
 
@@ -153,8 +162,12 @@ protected:
     bool EvEraseBkgnd(HDC) { return true; }
     void EvContextMenu(HWND, const OWL::TPoint&) {}
     void EvLButtonDown(UINT, const OWL::TPoint&) { OnClicked(); }
+    // The snap toolbar's toggle: flips the flag and tells the action handler.
+    void CmToggleLatest();
 
 private:
+    // The snap toolbar, replacing any earlier one.
+    void CreateSnapToolbar();
     void ApplyFirstColumn(int col);
     void InvalidateCorners();
     void PaintFace(HDC dc, const OWL::TRect& box) const;
@@ -177,6 +190,7 @@ private:
     GridVScrollBar* mVBar = nullptr;
     GridHScrollBar* mHBar = nullptr;
     RowNumbersPane* mRowNumbers = nullptr;
+    SnapGadgetWindowBase* mSnap = nullptr;
     std::unique_ptr<OWL::TFont> mCellFont;
     std::unique_ptr<OWL::TFont> mHeaderFont;
 
@@ -199,6 +213,7 @@ private:
     bool mColumnMoving = false;
     bool mStyleBit8 = false;
     bool mShowSnapToolbar = false;
+    bool mAlwaysShowLatest = false;
     bool mColumnResizing = false;
     bool mFitTitles = false;
     std::unique_ptr<GridSelection> mSelection;

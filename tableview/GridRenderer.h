@@ -37,6 +37,8 @@ public:
     // A printout of the grid is made and destroyed.
     virtual void BeginPrintRows() {}
     virtual void EndPrintRows() {}
+    // The grid row (from the origin) that printed row 0 shows.
+    virtual int FirstPrintedRow() const { return 0; }
 };
 
 } // namespace TVF_Grid

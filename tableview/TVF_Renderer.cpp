@@ -135,6 +135,10 @@ void TVF_Renderer::BeginPrintRows() {
     mGrid.SetRowCount(range.rowEnd.index - range.rowStart.index + mGrid.RowOrigin(), mGrid.RowOrigin());
 }
 
+int TVF_Renderer::FirstPrintedRow() const {
+    return mGrid.NoHighlight() && PrintsSelectedRows() ? mGrid.Selection().Range().rowStart.Inner() : 0;
+}
+
 void TVF_Renderer::EndPrintRows() {
     if (mSavedRowEnd >= 0 && mSavedRowOrigin >= 0)
         mGrid.SetRowCount(mSavedRowEnd, mSavedRowOrigin);
@@ -209,8 +213,7 @@ bool TVF_Renderer::DrawCells(OWL::TDC& dc, const GridColumn& column, const OWL::
                           1) &
             kNoChoice)
             return true;
-        if (PrintsSelectedRows())
-            firstRow = mGrid.Selection().Range().rowStart.Inner();
+        firstRow = FirstPrintedRow();
     }
     LONGLONG recordEnd = -1;
     for (; rows.HasMore(); rows.Next()) {

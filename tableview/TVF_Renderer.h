@@ -59,6 +59,7 @@ public:
     // while the printout exists, and printed row i is selected row i.
     void BeginPrintRows() override;
     void EndPrintRows() override;
+    int FirstPrintedRow() const override;
 
 private:
     struct ColumnEntry {};

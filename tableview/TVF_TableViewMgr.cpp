@@ -72,7 +72,7 @@ HRESULT TVF_TableViewMgr::CreateView(DWORD style, HWND__* parent, IUnknown* host
         ResetColumns();
     mView->SetColumnCount(static_cast<DWORD>(mOrder.size()));
     if (style != 0)
-        mView->Setup(style, this, this, actions, lists);
+        mView->Setup(style, this, this, actions, lists, rows);
     return mView ? S_OK : E_FAIL;
 }
 
@@ -135,7 +135,7 @@ HRESULT TVF_TableViewMgr::SetStyle(DWORD style) {
 }
 
 HRESULT TVF_TableViewMgr::AddSelectionToDataPad(DWORD) {
-    return mView ? S_OK : E_FAIL;
+    return mView ? mView->AddSelectionToDataPad() : E_FAIL;
 }
 
 HRESULT TVF_TableViewMgr::LoadState(DWORD, IBinInStream* in) {
@@ -210,8 +210,13 @@ HRESULT TVF_TableViewMgr::SetAlwaysShowLatest(DWORD, SHORT on) {
     return S_OK;
 }
 
-HRESULT TVF_TableViewMgr::ExportCsv(DWORD, IAutoOvoString*) {
-    return mView ? S_OK : E_FAIL;
+HRESULT TVF_TableViewMgr::ExportCsv(DWORD, IAutoOvoString* fileName) {
+    if (!mView)
+        return E_FAIL;
+    Ovo::String name;
+    if (fileName != nullptr)
+        name.AssignFromInterface(fileName);
+    return mView->ExportCsv(name);
 }
 
 HRESULT TVF_TableViewMgr::MoveColumn(DWORD, DWORD source, DWORD target) {

@@ -112,10 +112,10 @@ void ViewBase::CeCopy(ICommandState& state) {
 void ViewBase::CePrint(ICommandState& state) {
     Ovo::String text;
     GetPrintCommandText(text);
-    BYTE language = 0;
+    WORD language = 0;
     IHostApplication* application = GetHostApplication();
     const bool known = application != nullptr && SUCCEEDED(application->GetUiLanguage(&language));
-    SetStateText(state, LocalisedPrintText(text, known, language));
+    SetStateText(state, LocalisedPrintText(text, known, static_cast<BYTE>(language & 0xFF)));
     state.SetEnabled(CanPrint() ? VARIANT_TRUE : VARIANT_FALSE);
 }
 

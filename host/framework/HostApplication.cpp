@@ -68,4 +68,12 @@ HRESULT HostPreferences::ReadPreference(IUnknown* viewSettings, DWORD id, DWORD*
     return S_OK;
 }
 
+HRESULT HostApplication::GetPrintService(IHostPrintService** service) {
+    if (service == nullptr)
+        return E_POINTER;
+    *service = mPrinter.Get();
+    (*service)->AddRef();
+    return S_OK;
+}
+
 } // namespace Vantrel

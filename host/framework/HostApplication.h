@@ -6,6 +6,8 @@
 #include <string>
 
 #include "host/engine/ComObject.h"
+#include "host/framework/DataPad.h"
+#include "host/framework/PrintService.h"
 #include "platform/vantrel/HostApplication.h"
 #include "platform/win32/com_ptr.h"
 
@@ -75,18 +77,22 @@ public:
 
     HRESULT GetModuleTextState(DWORD which, DWORD* state) override;
     HRESULT SetModuleText(DWORD which, IAutoOvoString* text) override;
-    HRESULT GetUiLanguage(BYTE* language) override {
+    HRESULT GetUiLanguage(WORD* language) override {
         if (language == nullptr)
             return E_POINTER;
         *language = mUiLanguage;
         return S_OK;
     }
-    void SetUiLanguage(BYTE language) { mUiLanguage = language; }
+    void SetUiLanguage(WORD language) { mUiLanguage = language; }
     HRESULT GetSettings(IHostSettings** settings) override;
+    HRESULT GetPrintService(IHostPrintService** service) override;
+    PrintService& Printer() { return *mPrinter.Get(); }
+    // The application's Data Pad.
+    DataPad& Pad() { return *mPad.Get(); }
     HostPreferences& Preferences() { return mPreferences; }
 
 private:
-    BYTE mUiLanguage = 9; // English
+    WORD mUiLanguage = 0x0409; // US English
     ComPtr<HostSettings> mSettings = ComPtr<HostSettings>::Adopt(new HostSettings);
     std::u16string mModuleText;
     int mModuleTextSets = 0;
@@ -94,6 +100,8 @@ private:
     HWND__* mClientWindow = nullptr;
     HWND__* mMainWindow = nullptr;
     HostPreferences mPreferences{*this};
+    ComPtr<PrintService> mPrinter = ComPtr<PrintService>::Adopt(new PrintService);
+    ComPtr<DataPad> mPad = ComPtr<DataPad>::Adopt(new DataPad);
 };
 
 } // namespace Vantrel

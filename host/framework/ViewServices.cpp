@@ -1,5 +1,7 @@
 #include "host/framework/ViewServices.h"
 
+#include "host/framework/Text.h"
+
 #include "platform/gdi/gdi.h"
 #include "platform/user/user.h"
 #include "platform/vantrel/IClassRegistry.h"
@@ -102,7 +104,32 @@ void* ViewHostDocument::find(REFIID iid) {
         return static_cast<IHostDocumentEx*>(this);
     if (iid == IID_IViewRegistry)
         return static_cast<IViewRegistry*>(this);
+    if (iid == IID_ITableHostDocument)
+        return static_cast<ITableHostDocument*>(this);
+    if (iid == IID_IDocumentName)
+        return static_cast<IDocumentName*>(this);
     return nullptr;
+}
+
+HRESULT ViewHostDocument::QueryInterface(REFIID iid, void** out) {
+    if (iid == IID_IDataPad && mDataPad && out != nullptr) // the application's pad
+        return mDataPad->QueryInterface(iid, out);
+    return ComObject::QueryInterface(iid, out);
+}
+
+HRESULT ViewHostDocument::GetDocumentObject(IUnknown** object) {
+    if (object == nullptr)
+        return E_POINTER;
+    *object = static_cast<IHostDocument*>(this);
+    AddRef();
+    return S_OK;
+}
+
+HRESULT ViewHostDocument::GetName(IAutoOvoString** name) {
+    if (name == nullptr)
+        return E_POINTER;
+    *name = MakeString(mTitle);
+    return S_OK;
 }
 
 HRESULT ViewHostDocument::GetDocumentId(DWORD* id) {

@@ -12,6 +12,7 @@
 #include "host/framework/Framework.h"
 #include "platform/vantrel/DocView.h"
 #include "platform/vantrel/DocumentClass.h"
+#include "platform/vantrel/TableHost.h"
 #include "platform/win32/com_ptr.h"
 
 namespace Vantrel {
@@ -59,10 +60,14 @@ private:
 };
 
 // A document as the module's views see it.
-class ViewHostDocument : public ComObject<IHostDocument, IHostDocumentEx, IViewRegistry> {
+// To a table view it is also the document's object: it answers the document's
+// name (its title) and the Data Pad given to it.
+class ViewHostDocument
+    : public ComObject<IHostDocument, IHostDocumentEx, IViewRegistry, ITableHostDocument, IDocumentName> {
 public:
     explicit ViewHostDocument(DWORD id, std::u16string title) : mId(id), mTitle(std::move(title)) {}
     void* find(REFIID iid) override;
+    HRESULT QueryInterface(REFIID iid, void** out) override;
 
     HRESULT GetDocumentId(DWORD* id) override;
     HRESULT GetDataSource(IUnknown** dataSource) override;
@@ -70,6 +75,9 @@ public:
     HRESULT GetObjectById(DWORD id, IUnknown** object) override;
     HRESULT RegisterView(IDocView2* view) override;
     HRESULT AttachViewClass(IUnknown* viewClass) override;
+    HRESULT GetDocumentObject(IUnknown** object) override;
+    HRESULT GetName(IAutoOvoString** name) override;
+    void SetDataPad(IDataPad* pad) { mDataPad = ComPtr<IDataPad>(pad); }
 
     const std::vector<IDocView2*>& Views() const { return mViews; } // not held
 
@@ -77,6 +85,7 @@ private:
     DWORD mId;
     std::u16string mTitle;
     std::vector<IDocView2*> mViews;
+    ComPtr<IDataPad> mDataPad;
 };
 
 // Opens a view of the class for the document in the frame: asks the class for

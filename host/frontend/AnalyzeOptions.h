@@ -1,13 +1,32 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace Vantrel {
 
 /// How the loop table is written: tab- or comma-separated text.
 enum class TableFormat { Tsv, Csv };
+
+/// A moment of the recording as the command line names it: seconds on the recording's own clock,
+/// in a record (from 1) when one is named ("2:13.5").
+struct RecordingTime {
+    std::optional<std::int32_t> record;
+    double seconds = 0.0;
+
+    bool operator==(const RecordingTime&) const = default;
+};
+
+/// Loops as the table numbers them, from 1: first to last, both included.
+struct LoopRange {
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+
+    bool operator==(const LoopRange&) const = default;
+};
 
 /// What `vantrel analyze` was asked to do.
 struct AnalyzeOptions {
@@ -29,6 +48,17 @@ struct AnalyzeOptions {
     std::optional<std::filesystem::path> saveSettings;
     /// A recorded macro of the module's automation commands, replayed before the analysis.
     std::optional<std::filesystem::path> macro;
+    /// The rise that opens a beat, in the pressure channel's unit, and the shortest time between two
+    /// beats' systolic peaks, in seconds; none: as the settings have them.
+    std::optional<double> peakHeight;
+    std::optional<double> minPeriod;
+    /// The analysed stretch; none on both: the whole recording.
+    std::optional<RecordingTime> from;
+    std::optional<RecordingTime> to;
+    /// Loops left out of the summary and the relations.
+    std::vector<LoopRange> exclude;
+    /// Where the summary and the relations go, apart from the loop table; none: after the table.
+    std::optional<std::filesystem::path> summary;
 };
 
 } // namespace Vantrel

@@ -4,6 +4,8 @@
 #include "host/framework/Automation.h"
 #include "host/framework/HostApplication.h"
 #include "host/framework/Text.h"
+#include "host/framework/UnitConversion.h"
+#include "host/framework/UnitName.h"
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/frontend/RelationReport.h"
@@ -13,6 +15,7 @@
 #include "platform/user/user.h"
 #include "platform/vantrel/EventRecords.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <regex>
@@ -35,6 +38,10 @@ constexpr int kVes = 6, kPes = 12, kVed = 7, kPed = 13;
 enum Control : int {
     kPressureChannel = 1003,
     kWholeChannel = 1004,
+    kSelection = 1005,
+    kPeakHeight = 1006,
+    kPeriod = 1007,
+    kPeriodUnit = 1063,
     kPressureDetection = 1008,
     kEcgDetection = 1009,
     kVolumeChannel = 1010,
@@ -130,13 +137,26 @@ int itemWithText(HWND combo, const std::u16string& text) {
     return -1;
 }
 
-// Answers the Settings dialog: the channels asked for, the whole channel, the QRS source of the ECG or
-// the pressure signal; OK. A dialog that keeps itself open is cancelled; accepted tells which.
-void answerSettings(const AnalysisRequest& request, const std::u16string& ecgTitle, bool& accepted) {
-    user::Desktop::Current().Dialogs().Script([&request, ecgTitle, &accepted](HWND dialog) {
+// A number as typed into a dialog: the shortest text that reads back as the same double.
+std::u16string typedNumber(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return Utf8ToUtf16(std::string(text, end));
+}
+
+// Answers the Settings dialog: the channels asked for, the whole channel or the selection, the QRS
+// source of the ECG or the pressure signal with the peak height and period asked for; OK. A dialog
+// that keeps itself open is cancelled; accepted tells which.
+void answerSettings(const AnalysisRequest& request, const Recording& recording,
+                    const std::u16string& ecgTitle, bool& accepted) {
+    user::Desktop::Current().Dialogs().Script([&request, &recording, ecgTitle, &accepted](HWND dialog) {
         user::Desktop& desktop = user::Desktop::Current();
         const auto click = [&](int id) {
             SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+            desktop.Pump();
+        };
+        const auto type = [&](int id, double value) {
+            SetWindowTextW(GetDlgItem(dialog, id), typedNumber(value).c_str());
             desktop.Pump();
         };
         if (request.channels) {
@@ -145,7 +165,29 @@ void answerSettings(const AnalysisRequest& request, const std::u16string& ecgTit
             user::ChooseItem(GetDlgItem(dialog, kVolumeChannel), static_cast<int>(request.channels->volume));
             desktop.Pump();
         }
-        click(kWholeChannel);
+        if (request.selection)
+            click(kSelection);
+        else if (!request.settings)
+            click(kWholeChannel);
+        if (request.peakHeight || request.minPeriod)
+            click(kPressureDetection);
+        if (request.peakHeight) {
+            // The dialog takes the height in the pressure unit's base (Pa for kPa) and the module
+            // compares it with the channel's values as recorded: the number typed is the height
+            // asked for over the unit's prefix, so that the module detects at that height.
+            const auto pressure = SendMessageW(GetDlgItem(dialog, kPressureChannel), CB_GETCURSEL, 0, 0);
+            double prefix = 1.0;
+            if (pressure >= 0 && static_cast<std::size_t>(pressure) < recording.channelCount())
+                prefix = prefixCodeFactor(
+                    UnitName::split(recording.channels()[static_cast<std::size_t>(pressure)].unit).first);
+            type(kPeakHeight, *request.peakHeight / prefix);
+        }
+        if (request.minPeriod) {
+            const HWND unit = GetDlgItem(dialog, kPeriodUnit);
+            user::ChooseItem(unit, itemWithText(unit, u"s"));
+            desktop.Pump();
+            type(kPeriod, *request.minPeriod);
+        }
         if (request.channels && request.channels->ecg) {
             click(kEcgDetection);
             user::ChooseItem(GetDlgItem(dialog, kQrsChannel),
@@ -169,6 +211,27 @@ AnalysisChannels channelsOf(const std::u16string& formula) {
     if (!std::regex_search(text, match, kHead))
         throw std::runtime_error("the module's loop formula reads no recorded channels: " + text);
     return AnalysisChannels{std::stoul(match[1]) - 1, std::stoul(match[2]) - 1, std::nullopt};
+}
+
+// The analysed stretch the loop formula ends with: "..., startRecord, startTick, endRecord, endTick)";
+// an end of INT_MAX (whole channel) or -1 (online) runs to the end of the recording.
+std::optional<std::pair<HostTickPosition, HostTickPosition>> regionOf(const std::u16string& formula,
+                                                                      const Recording& recording) {
+    static const std::regex kTail(R"(, (-?[0-9]+), (-?[0-9]+), (-?[0-9]+), (-?[0-9]+)\)$)");
+    const std::string text = Utf16ToUtf8(formula);
+    std::smatch match;
+    if (!std::regex_search(text, match, kTail))
+        return std::nullopt;
+    const auto number = [&](int i) { return static_cast<LONG>(std::stoll(match[i])); };
+    const HostTickPosition start{number(1), number(2)};
+    HostTickPosition end{number(3), number(4)};
+    if (end.record == std::numeric_limits<std::int32_t>::max() || end.record < 0) {
+        if (start.record == 0 && start.tick == 0)
+            return std::nullopt;
+        const std::int32_t last = recording.recordCount() - 1;
+        end = {last, static_cast<LONG>(recording.record(last).tickCount())};
+    }
+    return std::make_pair(start, end);
 }
 
 class Reader {
@@ -289,17 +352,28 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
         if (FAILED(document->data().defineChannel(kEcgWaves, ecgTitle, Utf8ToUtf16(formula))))
             throw std::runtime_error("the ECG channel's R waves cannot be found: " + formula);
     }
+    // Kept settings analyse the region they were saved with, selected again as a user does with
+    // Reselect; otherwise the stretch asked for is the host's selection.
+    document->setSelection(request.selection);
+    if (request.settings && !request.selection)
+        automation.Call(u"ReselectTarvikAnalyzedRegion", {});
     bool accepted = false;
-    answerSettings(request, ecgTitle, accepted);
+    answerSettings(request, recording, ecgTitle, accepted);
     automation.Call(u"OpenTarvikSettings", {});
     if (!accepted)
-        throw std::runtime_error("the module's Settings dialog refused the channels");
+        throw std::runtime_error(
+            request.peakHeight || request.minPeriod
+                ? "the module's Settings dialog refused the channels, the peak height or the "
+                  "period (the height must lie above 0 and at most 1000 of the pressure "
+                  "unit's base, the period at most 10000 s)"
+                : "the module's Settings dialog refused the channels");
     if (automation.Call(u"AnalyzeTarvikNow", {}).delivery != S_OK)
         throw std::runtime_error("the module did not analyse the recording");
 
     AnalysisOutcome outcome;
     const VirtualChannelDocument::Channel* loops = document->data().channel(u"tarvik");
     outcome.channels = channelsOf(loops != nullptr ? loops->formula : u"");
+    outcome.region = regionOf(loops->formula, recording);
     if (request.channels)
         outcome.channels.ecg = request.channels->ecg;
     LoopTable& table = outcome.table;

@@ -10,9 +10,12 @@ class ModuleHost;
 
 /// The analysis as a user runs it in the host: the recording is opened as a host document with the
 /// module's document in it (with the kept settings, when given); a recorded macro is replayed; the
-/// module's Settings dialog is answered as the user would answer it (the channels, the whole
-/// channel, and for an ECG the host's event channel of its R waves as QRS source; what is not asked
-/// for stays as the settings have it); then the automation command AnalyzeTarvikNow runs. The loops
+/// stretch asked for becomes the host's selection (kept settings without one: their region, selected
+/// again by ReselectTarvikAnalyzedRegion); the module's Settings dialog is answered as the user
+/// would answer it (the channels, the selection or the whole channel, the peak height and period of
+/// the pressure's beat detection, and for an ECG the host's event channel of its R waves as QRS
+/// source; what is not asked for stays as the settings have it); then the automation command
+/// AnalyzeTarvikNow runs. The loops
 /// are the events of the module's virtual channel "tarvik" (except the trailing event of each
 /// record, which carries no loop), each parameter is read through the module's selector classes
 /// ("pva" for PVA, PE and CE), and the relations come from the module's "pva" text (see

@@ -4,6 +4,7 @@
 #include "host/frontend/LoopTable.h"
 #include "host/frontend/SettingsFile.h"
 #include "host/recording/Recording.h"
+#include "platform/vantrel/HostDocObject.h"
 
 #include <functional>
 #include <optional>
@@ -23,6 +24,13 @@ struct AnalysisRequest {
     std::optional<SettingsStreams> settings;
     /// A recorded macro, replayed before the analysis; empty: none.
     std::u16string macro;
+    /// The pressure detector's peak height (pressure channel units) and its shortest period between
+    /// peaks (seconds), entered in the Settings dialog; none: as the settings have them.
+    std::optional<double> peakHeight;
+    std::optional<double> minPeriod;
+    /// The stretch selected in the host and analysed as the selection (end tick excluded); none: the
+    /// whole channel.
+    std::optional<std::pair<HostTickPosition, HostTickPosition>> selection;
 };
 
 /// What an analysis gave: the table, the channels it read, and the settings it ran with (none when
@@ -30,6 +38,8 @@ struct AnalysisRequest {
 struct AnalysisOutcome {
     LoopTable table;
     AnalysisChannels channels;
+    /// The stretch the module analysed (end tick excluded); none: the whole recording.
+    std::optional<std::pair<HostTickPosition, HostTickPosition>> region;
     std::optional<SettingsStreams> settings;
 };
 

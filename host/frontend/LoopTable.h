@@ -21,6 +21,15 @@ struct LoopRow {
     std::int32_t record = 0; // from 0
     double time = 0.0;       // seconds, on the recording's own clock (Record::startTime)
     std::vector<double> values;
+    bool excluded = false; // left out of the summary and the relations
+};
+
+/// Per column, over the included loops' finite values: their count, mean and sample standard
+/// deviation (NaN for a mean of none and a deviation of fewer than two).
+struct ColumnSummary {
+    std::size_t count = 0;
+    double mean = 0.0;
+    double sd = 0.0;
 };
 
 /// One parameter of a pressure-volume relation fit over the loops ("ESPVR", "Ees", "mmHg/uL"), or a
@@ -40,8 +49,9 @@ struct LoopTable {
     /// Decimals of the times: a tenth of the shortest tick period of the recording.
     int timeDecimals = 4;
 
-    /// Per column, the mean of the rows' finite values; NaN for a column without one.
-    std::vector<double> means() const;
+    /// The loops not excluded.
+    std::size_t includedCount() const;
+    std::vector<ColumnSummary> summary() const;
 };
 
 } // namespace Vantrel

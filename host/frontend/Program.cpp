@@ -4,14 +4,18 @@
 #include "host/frontend/AnalysisFormulas.h"
 #include "host/frontend/CommandLine.h"
 #include "host/frontend/OutputFile.h"
+#include "host/frontend/PressureBeats.h"
 #include "host/frontend/TableText.h"
 #include "host/recording/DelimitedImport.h"
 #include "host/recording/TextCells.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <exception>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 
 namespace Vantrel {
@@ -21,6 +25,7 @@ namespace {
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
 constexpr int kNoLoops = 3;
+constexpr int kFewLoops = 4;
 
 // A failure with the recording or the output: what is wrong, already worded for the user.
 struct Failure {
@@ -42,22 +47,45 @@ Recording load(const std::filesystem::path& path, const AnalyzeOptions& options)
     return std::move(result.recording());
 }
 
-// Why a recording may give no loops, for the one line that says it gave none.
-std::string noLoopsText(const std::filesystem::path& path, const Recording& recording,
-                        const AnalysisChannels& channels) {
-    const auto channel = [&](std::size_t index) {
-        return "channel " + std::to_string(index + 1) + " " +
-               quotedForMessage(formatChannelHeader(recording.channels()[index]));
+std::string channelText(const Recording& recording, std::size_t index) {
+    return "channel " + std::to_string(index + 1) + " " +
+           quotedForMessage(formatChannelHeader(recording.channels()[index]));
+}
+
+// What the pressure's own rhythm says of the beats: their rises and a --peak-height to try.
+std::string beatsText(const Recording& recording, std::size_t pressure, const PressureBeats& beats) {
+    const std::string unit = recording.channels()[pressure].unit;
+    const auto amount = [&](double v) {
+        char text[32];
+        const auto end = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 3).ptr;
+        return std::string(text, end) + (unit.empty() ? "" : " " + unit);
     };
-    const std::string pressure = channel(channels.pressure);
+    return "the pressure (" + channelText(recording, pressure) + ") rises " + amount(beats.smallestRise) +
+           " to " + amount(beats.largestRise) + " in its beats (typically " + amount(beats.typicalRise) +
+           "); try --peak-height " + roundedNumberText(beats.suggestedPeakHeight());
+}
+
+// Why a recording gave no loops, for the one line that says so.
+std::string noLoopsText(const std::filesystem::path& path, const Recording& recording,
+                        const AnalysisOutcome& outcome, const PressureBeats& beats) {
+    const AnalysisChannels& channels = outcome.channels;
+    const std::string pressure = channelText(recording, channels.pressure);
     if (channels.ecg)
-        return path.string() + ": no loops found; check that " + channel(*channels.ecg) +
+        return path.string() + ": no loops found; check that " + channelText(recording, *channels.ecg) +
                " is an ECG with one R wave a beat (--ecg) and that " + pressure +
                " is the left-ventricular pressure (--pressure)";
-    return path.string() + ": no loops found; check that " + pressure +
-           " is the left-ventricular pressure (--pressure) and that its unit is mmHg: a beat's upstroke must "
-           "rise at least " +
-           roundedNumberText(kEdpPeakHeight) + " mmHg (the detection height) to open a loop";
+    if (beats.count == 0)
+        return path.string() + ": no loops found; " + pressure +
+               " shows no beats: check that it is the left-ventricular pressure (--pressure)";
+    return path.string() + ": no loops found in " + std::to_string(beats.count) +
+           " beats: " + beatsText(recording, channels.pressure, beats);
+}
+
+// Loops missing when the module finds fewer than the pressure's beats, less one at either end of each
+// analysed record (a loop runs from a beat to the next) and a twentieth for irregular beats.
+bool fewLoops(std::size_t loops, const PressureBeats& beats, std::int32_t records) {
+    return static_cast<double>(loops + 2 * static_cast<std::size_t>(records)) <
+           0.95 * static_cast<double>(beats.count);
 }
 
 std::string textOfFile(const std::filesystem::path& path, const char* what) {
@@ -71,6 +99,54 @@ void warnOfUnits(const std::filesystem::path& path, const Recording& recording,
                  const AnalysisChannels& channels, std::ostream& err) {
     for (const std::string& warning : channelUnitWarnings(recording, channels))
         err << "vantrel: warning: " << path.string() << ": " << oneLine(warning) << '\n';
+}
+
+std::string timeText(const RecordingTime& time) {
+    return (time.record ? std::to_string(*time.record) + ":" : std::string()) +
+           roundedNumberText(time.seconds) + " s";
+}
+
+// The tick of a time of the recording: in the record named, else in the record whose time span holds
+// it (the first one starting after it when it falls between two). Ticks are rounded up, so that the
+// stretch starts at or after from and ends at or before to.
+HostTickPosition positionOf(const std::filesystem::path& path, const Recording& recording,
+                            const RecordingTime& time, bool end) {
+    const auto tickIn = [&](std::int32_t r) {
+        const Record& record = recording.record(r);
+        const double ticks = std::ceil((time.seconds - record.startTime()) * record.sampleRate() - 1e-6);
+        return HostTickPosition{
+            r, static_cast<LONG>(std::clamp(ticks, 0.0, static_cast<double>(record.tickCount())))};
+    };
+    if (time.record) {
+        const std::int32_t r = *time.record - 1;
+        if (r >= recording.recordCount())
+            throw Failure{path.string() + ": " + (end ? "--to " : "--from ") + timeText(time) +
+                          ": the recording has " + std::to_string(recording.recordCount()) + " record(s)"};
+        return tickIn(r);
+    }
+    for (std::int32_t r = 0; r < recording.recordCount(); ++r) {
+        const Record& record = recording.record(r);
+        if (time.seconds < record.startTime() + record.tickCount() * record.tickPeriod())
+            return tickIn(r);
+    }
+    const std::int32_t last = recording.recordCount() - 1;
+    return {last, static_cast<LONG>(recording.record(last).tickCount())};
+}
+
+// The selection of --from and --to; an empty one is refused.
+std::pair<HostTickPosition, HostTickPosition> selectionOf(const std::filesystem::path& path,
+                                                          const Recording& recording,
+                                                          const std::optional<RecordingTime>& from,
+                                                          const std::optional<RecordingTime>& to) {
+    const std::int32_t last = recording.recordCount() - 1;
+    const HostTickPosition start = from ? positionOf(path, recording, *from, false) : HostTickPosition{0, 0};
+    const HostTickPosition end =
+        to ? positionOf(path, recording, *to, true)
+           : HostTickPosition{last, static_cast<LONG>(recording.record(last).tickCount())};
+    if (std::make_pair(end.record, end.tick) <= std::make_pair(start.record, start.tick))
+        throw Failure{path.string() + ": no samples lie between " + (from ? timeText(*from) : "the start") +
+                      " and " + (to ? timeText(*to) : "the end")};
+    return {start, end};
 }
 
 // What the command line asks the analysis to use: the kept settings, the macro, and the channels
@@ -87,6 +163,10 @@ AnalysisRequest requestOf(const AnalyzeOptions& options, const std::filesystem::
     }
     if (options.macro)
         request.macro = Utf8ToUtf16(textOfFile(*options.macro, "macro"));
+    request.peakHeight = options.peakHeight;
+    request.minPeriod = options.minPeriod;
+    if (options.from || options.to)
+        request.selection = selectionOf(path, recording, options.from, options.to);
     if (options.pressure || options.volume || options.ecg || !options.settings) {
         try {
             request.channels = chooseChannels(recording, {options.pressure, options.volume, options.ecg});
@@ -129,24 +209,63 @@ void writeResults(const std::optional<std::filesystem::path>& file, const std::s
     }
 }
 
+// Marks the loops of --exclude; a number beyond the table is refused.
+void exclude(const std::vector<LoopRange>& ranges, LoopTable& table) {
+    for (const LoopRange& range : ranges) {
+        if (range.last > static_cast<std::int64_t>(table.rows.size()))
+            throw Failure{"--exclude " + std::to_string(range.last) + ": the analysis found " +
+                          std::to_string(table.rows.size()) + " loops"};
+        for (std::int64_t loop = range.first; loop <= range.last; ++loop)
+            table.rows[static_cast<std::size_t>(loop - 1)].excluded = true;
+    }
+    if (ranges.empty())
+        return;
+    // The module fits its relations over every loop it found; which loops it leaves out is set in its
+    // loop view, which this host does not show.
+    table.relations.clear();
+    for (const char* relation : {"ESPVR", "EDPVR"})
+        table.relations.push_back({relation,
+                                   {"not defined", ""},
+                                   std::numeric_limits<double>::quiet_NaN(),
+                                   "the module fits over every loop; excluded loops need its loop view"});
+}
+
 int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
             const AnalyzerFactory& makeAnalyzer) {
     const std::filesystem::path path = options.recording.value_or(defaultSamplePath());
     Recording recording = load(path, options);
-    const AnalysisOutcome outcome = analyzeRecording(options, path, recording, err, makeAnalyzer);
+    AnalysisOutcome outcome = analyzeRecording(options, path, recording, err, makeAnalyzer);
+    const PressureBeats beats = outcome.channels.ecg
+                                    ? PressureBeats{}
+                                    : findPressureBeats(recording, outcome.channels.pressure, outcome.region);
     if (outcome.table.rows.empty()) {
-        err << "vantrel: " << oneLine(noLoopsText(path, recording, outcome.channels)) << '\n';
+        err << "vantrel: " << oneLine(noLoopsText(path, recording, outcome, beats)) << '\n';
         return kNoLoops;
     }
+    exclude(options.exclude, outcome.table);
     if (options.saveSettings && !outcome.settings)
         throw Failure{options.saveSettings->string() + ": the module's document did not save its settings"};
-    writeResults(options.output, formatLoopTable(outcome.table, options.format), out);
+    if (options.summary) {
+        writeResults(options.output, formatLoopRows(outcome.table, options.format), out);
+        writeResults(options.summary, formatSummary(outcome.table, options.format), out);
+    } else {
+        writeResults(options.output, formatLoopTable(outcome.table, options.format), out);
+    }
     if (options.saveSettings) {
         try {
             writeFileAtomically(*options.saveSettings, settingsFileText(*outcome.settings));
         } catch (const std::exception& error) {
             throw Failure{error.what()};
         }
+    }
+    const std::int32_t records = outcome.region
+                                     ? outcome.region->second.record - outcome.region->first.record + 1
+                                     : recording.recordCount();
+    if (!outcome.channels.ecg && fewLoops(outcome.table.rows.size(), beats, records)) {
+        err << "vantrel: " << path.string() << ": only " << outcome.table.rows.size() << " loops found for "
+            << beats.count << " beats: " << oneLine(beatsText(recording, outcome.channels.pressure, beats))
+            << '\n';
+        return kFewLoops;
     }
     return 0;
 }

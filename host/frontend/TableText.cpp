@@ -50,6 +50,7 @@ void writeLoops(const LoopTable& table, Writer& out) {
     out.cell("time (s)");
     for (const NamedColumn& column : table.columns)
         out.cell(heading(column));
+    out.cell("excluded");
     out.endRow();
     for (const LoopRow& row : table.rows) {
         out.cell(std::to_string(row.loop));
@@ -57,6 +58,7 @@ void writeLoops(const LoopTable& table, Writer& out) {
         out.cell(fixedNumberText(row.time, table.timeDecimals));
         for (std::size_t c = 0; c < table.columns.size(); ++c)
             out.cell(c < row.values.size() ? value(row.values[c]) : std::string());
+        out.cell(row.excluded ? "yes" : "");
         out.endRow();
     }
 }
@@ -65,12 +67,27 @@ void writeSummary(const LoopTable& table, Writer& out) {
     out.cell("loops found");
     out.cell(std::to_string(table.rows.size()));
     out.endRow();
-    out.cell("mean");
-    out.cell("");
-    out.cell("");
-    for (const double mean : table.means())
-        out.cell(value(mean));
+    out.cell("loops included");
+    out.cell(std::to_string(table.includedCount()));
     out.endRow();
+    const std::vector<ColumnSummary> summary = table.summary();
+    const auto row = [&](const char* name, auto cell) {
+        out.cell(name);
+        out.cell("");
+        out.cell("");
+        for (const ColumnSummary& column : summary)
+            out.cell(cell(column));
+        out.endRow();
+    };
+    out.cell("statistic");
+    out.cell("");
+    out.cell("");
+    for (const NamedColumn& column : table.columns)
+        out.cell(heading(column));
+    out.endRow();
+    row("mean", [](const ColumnSummary& c) { return value(c.mean); });
+    row("SD", [](const ColumnSummary& c) { return value(c.sd); });
+    row("n", [](const ColumnSummary& c) { return std::to_string(c.count); });
 }
 
 void writeRelations(const LoopTable& table, Writer& out) {
@@ -86,17 +103,33 @@ void writeRelations(const LoopTable& table, Writer& out) {
     }
 }
 
+void writeSummaryAndRelations(const LoopTable& table, Writer& out) {
+    writeSummary(table, out);
+    if (!table.relations.empty()) {
+        out.endRow();
+        writeRelations(table, out);
+    }
+}
+
 } // namespace
 
 std::string formatLoopTable(const LoopTable& table, TableFormat format) {
     Writer out(format);
     writeLoops(table, out);
     out.endRow();
-    writeSummary(table, out);
-    if (!table.relations.empty()) {
-        out.endRow();
-        writeRelations(table, out);
-    }
+    writeSummaryAndRelations(table, out);
+    return out.take();
+}
+
+std::string formatLoopRows(const LoopTable& table, TableFormat format) {
+    Writer out(format);
+    writeLoops(table, out);
+    return out.take();
+}
+
+std::string formatSummary(const LoopTable& table, TableFormat format) {
+    Writer out(format);
+    writeSummaryAndRelations(table, out);
     return out.take();
 }
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/gdi/BitmapObject.h"
 #include "platform/gdi/BrushObject.h"
@@ -39,6 +40,9 @@ struct DcState {
     POINT position{};
     int styleStep = 0;             // where a styled pen's pattern goes on after LineTo
     std::optional<Region> appClip; // device coordinates
+    // The path: figures in device coordinates, open from BeginPath to EndPath.
+    enum class PathState { None, Open, Closed } pathState = PathState::None;
+    std::vector<std::vector<POINT>> pathFigures;
 };
 
 } // namespace gdi

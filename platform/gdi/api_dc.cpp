@@ -165,6 +165,17 @@ HDC CreateSurfaceDC(SurfaceTarget target) {
     return static_cast<HDC>(ObjectTable::Instance().Add(std::move(dc)));
 }
 
+HDC CreatePrinterPageDC(std::shared_ptr<Surface> page, int dpi) {
+    if (!page || dpi <= 0)
+        return nullptr;
+    DeviceCaps caps;
+    caps.technology = DT_RASPRINTER;
+    caps.logPixelsX = caps.logPixelsY = dpi;
+    caps.horzRes = page->Width();
+    caps.vertRes = page->Height();
+    return CreateSurfaceDC(SurfaceTarget{std::move(page), POINT{0, 0}, std::nullopt, caps, nullptr});
+}
+
 bool SetSurfaceDCClip(HDC dc, std::optional<Region> clip) {
     DeviceContext* c = DcOf(dc);
     if (!c || c->ContextKind() != DeviceContext::Kind::Surface)

@@ -66,6 +66,8 @@ BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) {
         *previous = c->State().position;
     c->State().position = POINT{x, y};
     c->State().styleStep = 0;
+    if (AddToPath(*c, {POINT{x, y}}, true))
+        return TRUE;
     Record(*c, "MoveToEx", {x, y});
     return TRUE;
 }
@@ -84,6 +86,13 @@ BOOL LineTo(HDC dc, int x, int y) {
     if (!c)
         return FALSE;
     const POINT from = c->State().position;
+    if (c->State().pathState == DcState::PathState::Open) {
+        if (c->State().pathFigures.empty())
+            AddToPath(*c, {from}, true);
+        AddToPath(*c, {POINT{x, y}}, false);
+        c->State().position = POINT{x, y};
+        return TRUE;
+    }
     Record(*c, "LineTo", {from.x, from.y, x, y});
     c->State().styleStep = StrokePath(*c, {from, POINT{x, y}}, c->State().styleStep);
     c->State().position = POINT{x, y};
@@ -95,6 +104,8 @@ BOOL Polyline(HDC dc, const POINT* points, int count) {
     if (!c || !points || count < 2)
         return FALSE;
     std::vector<POINT> path(points, points + count);
+    if (AddToPath(*c, path, true))
+        return TRUE;
     std::vector<std::int64_t> args;
     for (const POINT& p : path)
         args.insert(args.end(), {p.x, p.y});
@@ -110,6 +121,8 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
     if (!c || !points || count < 2)
         return FALSE;
     std::vector<POINT> path(points, points + count);
+    if (AddToPath(*c, path, true))
+        return TRUE;
     std::vector<std::int64_t> args;
     for (const POINT& p : path)
         args.insert(args.end(), {p.x, p.y});
@@ -140,6 +153,8 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* c = DcOf(dc);
     if (!c)
         return FALSE;
+    if (AddToPath(*c, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, true))
+        return TRUE;
     Record(*c, "Rectangle", {left, top, right, bottom});
     const int l = std::min(left, right), r = std::max(left, right);
     const int t = std::min(top, bottom), b = std::max(top, bottom);
@@ -212,6 +227,46 @@ COLORREF GetPixel(HDC dc, int x, int y) {
     const Point64 d = Device(*c, x, y);
     const std::optional<Pixel> p = raster.Read(d.x, d.y);
     return p ? ColorFromPixel(*p) : CLR_INVALID;
+}
+
+namespace {
+
+// A channel's 8-bit value at step i of n from a to b (16-bit channels).
+BYTE Channel(COLOR16 a, COLOR16 b, std::int64_t i, std::int64_t n) {
+    const std::int64_t v = a + (std::int64_t{b} - a) * i / n;
+    return static_cast<BYTE>(v >> 8);
+}
+
+} // namespace
+
+BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode) {
+    DeviceContext* c = DcOf(dc);
+    if (!c || !vertices || !mesh || (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V))
+        return FALSE;
+    const auto* rects = static_cast<const GRADIENT_RECT*>(mesh);
+    for (ULONG m = 0; m < meshCount; ++m)
+        if (rects[m].UpperLeft >= vertexCount || rects[m].LowerRight >= vertexCount)
+            return FALSE;
+    Raster raster(*c);
+    for (ULONG m = 0; m < meshCount; ++m) {
+        const TRIVERTEX& a = vertices[rects[m].UpperLeft];
+        const TRIVERTEX& b = vertices[rects[m].LowerRight];
+        Record(*c, "GradientFill", {a.x, a.y, b.x, b.y, static_cast<std::int64_t>(mode)});
+        const RECT box =
+            c->ToDevice(RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)});
+        const bool vertical = mode == GRADIENT_FILL_RECT_V;
+        const std::int64_t n = vertical ? box.bottom - box.top : box.right - box.left;
+        for (std::int64_t i = 0; i < n; ++i) {
+            const COLORREF colour = RGB(Channel(a.Red, b.Red, i, n), Channel(a.Green, b.Green, i, n),
+                                        Channel(a.Blue, b.Blue, i, n));
+            const RECT band = vertical ? RECT{box.left, static_cast<LONG>(box.top + i), box.right,
+                                              static_cast<LONG>(box.top + i + 1)}
+                                       : RECT{static_cast<LONG>(box.left + i), box.top,
+                                              static_cast<LONG>(box.left + i + 1), box.bottom};
+            raster.FillRect(band, PixelFromColor(colour), R2_COPYPEN);
+        }
+    }
+    return TRUE;
 }
 
 // Each polyline is stroked on its own, its style pattern starting afresh.

@@ -42,15 +42,14 @@ Region Combined(const Region& a, const Region& b, int mode) {
     }
 }
 
-// The application clip changed by mode with a device-coordinate region; no
-// clip yet counts as the whole device.
-int ChangeClip(DeviceContext& dc, const Region& device, int mode) {
+} // namespace
+
+// No clip yet counts as the whole device.
+int gdi::ChangeClip(DeviceContext& dc, const Region& device, int mode) {
     const Region current = dc.State().appClip ? *dc.State().appClip : dc.DeviceBounds();
     dc.SetAppClip(mode == RGN_COPY ? device : Combined(current, device, mode));
     return Complexity(dc.EffectiveClip());
 }
-
-} // namespace
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
     return static_cast<HRGN>(ObjectTable::Instance().Add(

@@ -29,6 +29,10 @@ struct SurfaceTarget {
 };
 
 HDC CreateSurfaceDC(SurfaceTarget target);
+// A printer's context over one page: the page surface (white, its size the
+// printable area in printer pixels) at dpi dots per inch in both directions;
+// GetDeviceCaps answers DT_RASPRINTER, that dpi and the page's size.
+HDC CreatePrinterPageDC(std::shared_ptr<Surface> page, int dpi);
 // Replaces the system clip (surface coordinates; none: the whole surface).
 // The application clip is kept.
 bool SetSurfaceDCClip(HDC dc, std::optional<Region> clip);

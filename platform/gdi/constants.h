@@ -230,3 +230,7 @@ inline constexpr DWORD BI_RGB = 0;
 // Polygon fill modes.
 inline constexpr int ALTERNATE = 1;
 inline constexpr int WINDING = 2;
+
+// GradientFill modes.
+inline constexpr ULONG GRADIENT_FILL_RECT_H = 0;
+inline constexpr ULONG GRADIENT_FILL_RECT_V = 1;

@@ -123,6 +123,23 @@ BOOL Polygon(HDC dc, const POINT* points, int count);
 int SetPolyFillMode(HDC dc, int mode);
 int GetPolyFillMode(HDC dc);
 
+// Rectangles shaded from one vertex's colour to the other's: GRADIENT_FILL_RECT_H
+// left to right, GRADIENT_FILL_RECT_V top to bottom; the far edge is not
+// reached (a pixel's colour is that of its distance from the start edge).
+// Through the clip, no ROP; alpha is not used.
+BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode);
+
+// Paths (api_path.cpp): between BeginPath and EndPath, MoveToEx, LineTo,
+// Polyline, Polygon and Rectangle add figures to the context's path instead of
+// drawing. A rectangle's figure is its whole box, right and bottom included,
+// so that a clip path of a rectangle clips to that rectangle. SelectClipPath
+// combines the filled path (the context's fill mode) with the clip by mode
+// and ends the path; FALSE without a closed path.
+BOOL BeginPath(HDC dc);
+BOOL EndPath(HDC dc);
+BOOL AbortPath(HDC dc);
+BOOL SelectClipPath(HDC dc, int mode);
+
 // Drawing is done when each call returns: nothing is batched.
 BOOL GdiFlush();
 

@@ -10,6 +10,7 @@ struct HBRUSH__;
 struct HFONT__;
 struct HBITMAP__;
 struct HRGN__;
+struct HPALETTE__;
 
 using HGDIOBJ = void*;
 using HDC = HDC__*;
@@ -18,3 +19,4 @@ using HBRUSH = HBRUSH__*;
 using HFONT = HFONT__*;
 using HBITMAP = HBITMAP__*;
 using HRGN = HRGN__*;
+using HPALETTE = HPALETTE__*; // no palettes here: always null

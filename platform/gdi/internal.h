@@ -33,6 +33,13 @@ void Record(DeviceContext& dc, std::string name, std::vector<std::int64_t> args,
 // colour first.
 void DrawTextCell(DeviceContext& dc, Raster& raster, const GlyphRun& run, std::int64_t x, std::int64_t top);
 
+// While the context's path is open, adds the logical points as a figure (a new
+// one when startFigure, else continuing the last) and answers true: the
+// caller draws nothing.
+bool AddToPath(DeviceContext& dc, const std::vector<POINT>& logical, bool startFigure);
+// Combines a device region with the application clip (RGN_AND ... RGN_COPY);
+// the resulting clip's complexity.
+int ChangeClip(DeviceContext& dc, const Region& device, int mode);
 // Text of a call: count < 0 means NUL-terminated.
 std::u16string_view TextArg(LPCWSTR text, int count);
 

@@ -112,3 +112,19 @@ struct BLENDFUNCTION {
     BYTE AlphaFormat;
 };
 static_assert(sizeof(BLENDFUNCTION) == 4);
+
+// GradientFill's vertices: colour channels in 16 bits (the high byte counts).
+using COLOR16 = USHORT;
+struct TRIVERTEX {
+    LONG x;
+    LONG y;
+    COLOR16 Red;
+    COLOR16 Green;
+    COLOR16 Blue;
+    COLOR16 Alpha;
+};
+static_assert(sizeof(TRIVERTEX) == 16);
+struct GRADIENT_RECT {
+    ULONG UpperLeft;
+    ULONG LowerRight;
+};

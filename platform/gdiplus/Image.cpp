@@ -1,5 +1,7 @@
 #include "platform/gdiplus/Image.h"
 
+#include "platform/gdi/gdi.h"
+
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -173,6 +175,29 @@ Bitmap::Bitmap(INT width, INT height, PixelFormat format) {
     }
     mFormat = format;
     mPixels = std::make_unique<gdi::Surface>(width, height, 32, PixelOf(0, format));
+}
+
+Bitmap::Bitmap(HBITMAP bitmap, HPALETTE) {
+    if (ActiveSessions() == 0) {
+        Set(GdiplusNotInitialized);
+        return;
+    }
+    BITMAP b{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof b, &b) == 0 || b.bmWidth <= 0 || b.bmHeight <= 0) {
+        Set(InvalidParameter);
+        return;
+    }
+    mFormat = b.bmBitsPixel == 32   ? PixelFormat32bppRGB
+              : b.bmBitsPixel == 24 ? PixelFormat24bppRGB
+                                    : FormatOfDepth(b.bmBitsPixel);
+    mPixels = std::make_unique<gdi::Surface>(b.bmWidth, b.bmHeight);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    for (int y = 0; y < b.bmHeight; ++y)
+        for (int x = 0; x < b.bmWidth; ++x)
+            mPixels->Set(x, y, gdi::PixelFromColor(::GetPixel(dc, x, y)) | 0xFF000000u);
+    SelectObject(dc, old);
+    DeleteDC(dc);
 }
 
 Status Bitmap::GetHBITMAP(const Color& background, HBITMAP* out) {

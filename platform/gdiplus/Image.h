@@ -53,6 +53,10 @@ public:
     Bitmap(HINSTANCE instance, const WCHAR* name);
     // Transparent black pixels (opaque black in the RGB formats).
     Bitmap(INT width, INT height, PixelFormat format = PixelFormat32bppARGB);
+    // A copy of a GDI bitmap's pixels, opaque, in the RGB format of its depth
+    // (PixelFormat32bppRGB for 32 bits); the palette is not used.
+    Bitmap(HBITMAP bitmap, HPALETTE palette);
+    static Bitmap* FromHBITMAP(HBITMAP bitmap, HPALETTE palette) { return new Bitmap(bitmap, palette); }
 
     static Bitmap* FromStream(IStream* stream) { return new Bitmap(stream); }
     static Bitmap* FromResource(HINSTANCE instance, const WCHAR* name) { return new Bitmap(instance, name); }

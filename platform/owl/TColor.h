@@ -13,11 +13,14 @@ public:
     constexpr TColor(BYTE r, BYTE g, BYTE b) : mValue(RGB(r, g, b)) {}
     static constexpr TColor SysColor(int index) { return TColor(kSysFlag | static_cast<COLORREF>(index)); }
 
-    constexpr bool IsSysColor() const { return (mValue & kSysFlag) != 0; }
+    constexpr bool IsSysColor() const { return (mValue & 0xFF000000u) == kSysFlag; }
+    // No colour: nothing is painted with it.
+    constexpr bool IsNone() const { return mValue == kNone; }
     // The RGB value, looking a system colour up now.
     COLORREF GetValue() const { return IsSysColor() ? GetSysColor(static_cast<int>(mValue & 0xFF)) : mValue; }
     operator COLORREF() const { return GetValue(); }
 
+    static const TColor None;
     static const TColor Black;
     static const TColor LtGray;
     static const TColor Gray;
@@ -30,9 +33,11 @@ public:
 
 private:
     static constexpr COLORREF kSysFlag = 0x80000000u;
+    static constexpr COLORREF kNone = 0xFF000000u;
     COLORREF mValue = 0;
 };
 
+inline constexpr TColor TColor::None{0xFF000000u};
 inline constexpr TColor TColor::Black{0, 0, 0};
 inline constexpr TColor TColor::LtGray{192, 192, 192};
 inline constexpr TColor TColor::Gray{128, 128, 128};

@@ -1,5 +1,8 @@
 #include "platform/owl/TEdit.h"
 
+#include "platform/user/msgbox_api.h"
+#include "platform/user/window_api.h"
+
 namespace OWL {
 
 TEdit::TEdit(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h, UINT textLimit,
@@ -15,6 +18,71 @@ TEdit::TEdit(TWindow* parent, int id, LPCWSTR text, int x, int y, int w, int h, 
 
 TEdit::TEdit(TWindow* parent, int resourceId, UINT textLimit, TModule* module)
     : TWindow(parent, resourceId, module), mTextLimit(textLimit) {}
+
+DEFINE_RESPONSE_TABLE1(TEdit, TWindow)
+EV_WM_CHAR, EV_WM_KILLFOCUS, EV_MESSAGE(WM_CHILDINVALID, EvChildInvalid), END_RESPONSE_TABLE;
+
+TEdit::~TEdit() {
+    delete mValidator;
+}
+
+void TEdit::SetValidator(TValidator* validator) {
+    if (validator != mValidator)
+        delete mValidator;
+    mValidator = validator;
+}
+
+bool TEdit::IsValid(bool reportError) {
+    if (mValidator == nullptr)
+        return true;
+    const std::u16string text = GetText();
+    return reportError ? mValidator->Valid(text.c_str(), this) : mValidator->IsValid(text.c_str());
+}
+
+void TEdit::ValidatorError() {
+    SetFocus();
+    SetSelection(0, -1);
+    if (mValidator != nullptr)
+        mValidator->Error(this);
+}
+
+bool TEdit::CanClose() {
+    if (mValidator == nullptr || !IsWindowEnabled())
+        return true;
+    if (IsValid(true))
+        return true;
+    SetFocus();
+    return false;
+}
+
+void TEdit::EvChar(UINT key, UINT, UINT) {
+    if (mValidator != nullptr && key >= 0x20) {
+        int start = 0, end = 0;
+        GetSelection(start, end);
+        std::u16string text = GetText();
+        text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), 1,
+                     static_cast<char16_t>(key));
+        if (!mValidator->IsValidInput(text.data(), false)) {
+            MessageBeep(0);
+            return;
+        }
+    }
+    DefaultProcessing();
+}
+
+void TEdit::EvKillFocus(HWND gaining) {
+    DefaultProcessing();
+    if (mValidator == nullptr || !IsWindow() || IsValid(false))
+        return;
+    if (gaining != nullptr && ::GetDlgCtrlID(gaining) == IDCANCEL && ::GetParent(gaining) == GetParentH())
+        return;
+    PostMessage(WM_CHILDINVALID, reinterpret_cast<WPARAM>(GetHandle()));
+}
+
+LRESULT TEdit::EvChildInvalid(WPARAM, LPARAM) {
+    ValidatorError();
+    return 0;
+}
 
 void TEdit::SetupWindow() {
     TWindow::SetupWindow();

@@ -3,9 +3,17 @@
 // its text, selection and limit operations. A text limit given to a
 // constructor counts the terminating NUL, as the framework's limits do: 256
 // lets the user type 255 characters; 0 leaves the control's own limit.
+//
+// An edit may own a validator (TValidator.h). A typed character that would
+// make the text fail IsValidInput is refused with a beep. When the edit loses
+// the focus with a text that is not valid (except to the Cancel button), it
+// posts itself WM_CHILDINVALID; its EvChildInvalid reports the error through
+// the validator and takes the focus back. CanClose (an OK of its dialog)
+// reports an invalid text the same way and refuses.
 
 #include <string>
 
+#include "platform/owl/TValidator.h"
 #include "platform/owl/TWindow.h"
 #include "platform/user/edit.h"
 
@@ -20,6 +28,7 @@ public:
     TEdit(TWindow* parent, int resourceId, UINT textLimit = 0, TModule* module = nullptr);
     // An alias over an existing edit control.
     explicit TEdit(HWND handle, TModule* module = nullptr) : TWindow(handle, module) {}
+    ~TEdit() override;
 
     std::u16string GetText() const { return GetWindowTextString(); }
     void SetText(LPCWSTR text) const { SetWindowText(text); }
@@ -36,12 +45,29 @@ public:
     void ClearModify() const;
     void SetReadOnly(bool readOnly) const;
 
+    // Takes the validator (null: none), deleting the one before.
+    void SetValidator(TValidator* validator);
+    TValidator* GetValidator() const { return mValidator; }
+    // The validator's verdict on the text; with reportError an invalid text is
+    // reported through the validator's Error. True without a validator.
+    bool IsValid(bool reportError = false);
+    // Reports the invalid text and returns the focus to the edit.
+    void ValidatorError();
+    bool CanClose() override;
+
+    void EvChar(UINT key, UINT repeat, UINT flags);
+    void EvKillFocus(HWND gaining);
+    LRESULT EvChildInvalid(WPARAM, LPARAM);
+
+    DECLARE_RESPONSE_TABLE(TEdit);
+
 protected:
     LPCWSTR GetClassName() const override { return u"Edit"; }
     void SetupWindow() override;
 
 private:
     UINT mTextLimit = 0;
+    TValidator* mValidator = nullptr;
 };
 
 } // namespace OWL

@@ -374,6 +374,13 @@ HWND TWindow::SetFocus() const {
     return ::SetFocus(mHandle);
 }
 
+bool TWindow::CanClose() {
+    for (TWindow* child : mChildren)
+        if (child->GetHandle() != nullptr && !child->CanClose())
+            return false;
+    return true;
+}
+
 int TWindow::GetId() const {
     return mHandle ? ::GetDlgCtrlID(mHandle) : Attr.Id;
 }

@@ -63,7 +63,8 @@ public:
     // exists already answers true; an alias of a control binds to it (false
     // when the parent has no such control).
     virtual bool Create();
-    virtual bool CanClose() { return true; }
+    // True when every child window (of an object) agrees.
+    virtual bool CanClose();
     // Paints the update area of a window of the framework's own class.
     virtual void Paint(TDC& dc, bool erase, TRect& rect) {}
 

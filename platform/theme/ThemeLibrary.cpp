@@ -11,6 +11,8 @@
 #include "platform/gdi/probe.h"
 #include "platform/theme/ThemePainter.h"
 #include "platform/theme/uxtheme.h"
+#include "platform/user/paint_api.h"
+#include "platform/user/timer_api.h"
 #include "platform/user/window_api.h"
 #include "platform/win32/text.h"
 
@@ -37,6 +39,18 @@ struct Animation {
     HDC to;
     HBITMAP fromBitmap;
     HBITMAP toBitmap;
+    HWND hwnd = nullptr;
+    DWORD duration = 0;
+};
+
+// An animation that EndBufferedAnimation started: the two pictures, cross-faded
+// on the test clock by BufferedPaintRenderAnimation.
+struct Running {
+    RECT rect;
+    ULONGLONG start;
+    DWORD duration;
+    HBITMAP from;
+    HBITMAP to;
 };
 
 struct State {
@@ -46,6 +60,7 @@ struct State {
     std::uintptr_t next = 0x7E000;
     int bufferedSessions = 0;
     std::map<std::uintptr_t, Animation> animations;
+    std::map<HWND, Running> running;
 };
 
 State& Lib() {
@@ -87,6 +102,11 @@ void ResetSwitches() {
     Lib().calls.clear();
     Lib().open.clear();
     Lib().bufferedSessions = 0;
+    for (auto& [hwnd, r] : Lib().running) {
+        DeleteObject(r.from);
+        DeleteObject(r.to);
+    }
+    Lib().running.clear();
 }
 
 bool IsLibraryName(std::u16string_view name) {
@@ -310,7 +330,7 @@ HRESULT BufferedPaintUnInit() {
     return S_OK;
 }
 
-HANIMATIONBUFFER BeginBufferedAnimation(HWND, HDC target, const RECT* rect, int, BP_PAINTPARAMS*,
+HANIMATIONBUFFER BeginBufferedAnimation(HWND hwnd, HDC target, const RECT* rect, int, BP_PAINTPARAMS*,
                                         BP_ANIMATIONPARAMS* animation, HDC* from, HDC* to) {
     Lib().calls.push_back({"BeginBufferedAnimation", {}, 0, 0, rect ? *rect : RECT{}});
     if (from)
@@ -321,8 +341,10 @@ HANIMATIONBUFFER BeginBufferedAnimation(HWND, HDC target, const RECT* rect, int,
         return nullptr;
     const LONG w = std::max<LONG>(rect->right - rect->left, 1),
                h = std::max<LONG>(rect->bottom - rect->top, 1);
-    Animation a{
-        target, *rect, nullptr, CreateCompatibleDC(target), nullptr, CreateCompatibleBitmap(target, w, h)};
+    Animation a{target,  *rect,
+                nullptr, CreateCompatibleDC(target),
+                nullptr, CreateCompatibleBitmap(target, w, h),
+                hwnd,    animation ? animation->dwDuration : 0};
     SelectObject(a.to, a.toBitmap);
     SetViewportOrgEx(a.to, -rect->left, -rect->top, nullptr);
     if (from && animation && animation->dwDuration > 0) {
@@ -338,9 +360,61 @@ HANIMATIONBUFFER BeginBufferedAnimation(HWND, HDC target, const RECT* rect, int,
     return reinterpret_cast<HANIMATIONBUFFER>(handle);
 }
 
-BOOL BufferedPaintRenderAnimation(HWND, HDC) {
+namespace {
+
+constexpr UINT_PTR kAnimationTimer = 0x7E0A;
+
+void EndRunning(HWND hwnd) {
+    auto it = Lib().running.find(hwnd);
+    if (it == Lib().running.end())
+        return;
+    DeleteObject(it->second.from);
+    DeleteObject(it->second.to);
+    Lib().running.erase(it);
+    KillTimer(hwnd, kAnimationTimer);
+}
+
+// Each tick asks for the next frame; the tick past the end asks for the
+// window's own painting once more.
+void AnimationTick(HWND hwnd, UINT, UINT_PTR, DWORD) {
+    auto it = Lib().running.find(hwnd);
+    if (it == Lib().running.end()) {
+        KillTimer(hwnd, kAnimationTimer);
+        return;
+    }
+    InvalidateRect(hwnd, &it->second.rect, FALSE);
+    if (GetTickCount64() - it->second.start >= it->second.duration)
+        KillTimer(hwnd, kAnimationTimer);
+}
+
+void Draw(HDC target, const RECT& r, HBITMAP picture, BYTE alpha) {
+    HDC source = CreateCompatibleDC(target);
+    HGDIOBJ old = SelectObject(source, picture);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (alpha == 255)
+        BitBlt(target, r.left, r.top, w, h, source, 0, 0, SRCCOPY);
+    else if (alpha > 0)
+        AlphaBlend(target, r.left, r.top, w, h, source, 0, 0, w, h, BLENDFUNCTION{AC_SRC_OVER, 0, alpha, 0});
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+} // namespace
+
+BOOL BufferedPaintRenderAnimation(HWND hwnd, HDC target) {
     Lib().calls.push_back({"BufferedPaintRenderAnimation"});
-    return FALSE; // animations end at once: nothing is running
+    auto it = Lib().running.find(hwnd);
+    if (it == Lib().running.end() || target == nullptr)
+        return FALSE;
+    const Running& r = it->second;
+    const ULONGLONG elapsed = GetTickCount64() - r.start;
+    if (elapsed >= r.duration) {
+        EndRunning(hwnd);
+        return FALSE;
+    }
+    Draw(target, r.rect, r.from, 255);
+    Draw(target, r.rect, r.to, static_cast<BYTE>(elapsed * 255 / r.duration));
+    return TRUE;
 }
 
 HRESULT EndBufferedAnimation(HANIMATIONBUFFER buffer, BOOL updateTarget) {
@@ -348,14 +422,20 @@ HRESULT EndBufferedAnimation(HANIMATIONBUFFER buffer, BOOL updateTarget) {
     auto it = Lib().animations.find(reinterpret_cast<std::uintptr_t>(buffer));
     if (it == Lib().animations.end())
         return E_INVALIDARG;
-    const Animation a = it->second;
+    Animation a = it->second;
     Lib().animations.erase(it);
-    if (updateTarget)
-        BitBlt(a.target, a.rect.left, a.rect.top, a.rect.right - a.rect.left, a.rect.bottom - a.rect.top,
-               a.to, a.rect.left, a.rect.top, SRCCOPY);
-    for (HDC dc : {a.from, a.to})
+    const bool runs = a.from != nullptr && a.duration > 0 && a.hwnd != nullptr;
+    for (HDC dc : {a.from, a.to}) // frees the bitmaps for drawing
         if (dc)
             DeleteDC(dc);
+    if (updateTarget)
+        Draw(a.target, a.rect, runs ? a.fromBitmap : a.toBitmap, 255);
+    if (runs) {
+        EndRunning(a.hwnd);
+        Lib().running[a.hwnd] = Running{a.rect, GetTickCount64(), a.duration, a.fromBitmap, a.toBitmap};
+        SetTimer(a.hwnd, kAnimationTimer, USER_TIMER_MINIMUM, &AnimationTick);
+        return S_OK;
+    }
     for (HBITMAP b : {a.fromBitmap, a.toBitmap})
         if (b)
             DeleteObject(b);

@@ -99,8 +99,13 @@ HRESULT SetWindowTheme(HWND hwnd, LPCWSTR app, LPCWSTR idList);
 // without one).
 HRESULT DrawThemeParentBackground(HWND hwnd, HDC dc, const RECT* rect);
 
-// Animations end at once: EndBufferedAnimation copies the "to" picture onto
-// the target; with a duration of 0 no "from" context is given.
+// Buffered animations run on the test clock. With a duration of 0 no "from"
+// context is given and EndBufferedAnimation copies the "to" picture onto the
+// target. With a duration, EndBufferedAnimation shows the "from" picture and
+// starts the animation of the window: its rectangle is invalidated every
+// 10 ms, and BufferedPaintRenderAnimation paints the cross-fade of the two
+// pictures at the time elapsed and answers TRUE, until the duration has passed;
+// then it ends the animation and answers FALSE, so the window paints itself.
 HRESULT BufferedPaintInit();
 HRESULT BufferedPaintUnInit();
 HANIMATIONBUFFER BeginBufferedAnimation(HWND hwnd, HDC target, const RECT* rect, int format,

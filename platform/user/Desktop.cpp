@@ -1,4 +1,5 @@
 #include "platform/user/Desktop.h"
+#include "platform/user/updown.h"
 
 #include <stdexcept>
 
@@ -33,6 +34,7 @@ Desktop::Desktop()
     RegisterButtonClass(mClasses);
     RegisterEditClass(mClasses);
     RegisterScrollBarClass(mClasses);
+    RegisterUpDownClass(mClasses);
     RegisterDialogClass(mClasses);
 }
 

@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "platform/user/ClassRegistry.h"
+#include "platform/user/Clipboard.h"
 #include "platform/user/EffectsLog.h"
 #include "platform/user/InputState.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/ScriptedDialogs.h"
+#include "platform/user/ScriptedFileDialogs.h"
 #include "platform/user/ScriptedMenus.h"
 #include "platform/user/ScriptedMessageBoxes.h"
 #include "platform/user/TestClock.h"
@@ -42,6 +44,8 @@ public:
     TestClock& Clock() { return mClock; }
     TimerTable& Timers() { return mTimers; }
     ScriptedMessageBoxes& MessageBoxes() { return mBoxes; }
+    ScriptedFileDialogs& FileDialogs() { return mFileDialogs; }
+    Clipboard& ClipboardState() { return mClipboard; }
     ScriptedDialogs& Dialogs() { return mDialogs; }
     EffectsLog& Effects() { return mEffects; }
     WindowSurfaces& Paint() { return mPaint; }
@@ -106,6 +110,8 @@ private:
     TestClock mClock;
     TimerTable mTimers;
     ScriptedMessageBoxes mBoxes;
+    ScriptedFileDialogs mFileDialogs;
+    Clipboard mClipboard;
     ScriptedDialogs mDialogs;
     EffectsLog mEffects;
     WindowSurfaces mPaint;

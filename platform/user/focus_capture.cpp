@@ -2,6 +2,7 @@
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 #include "platform/user/window_api.h"
+#include "platform/user/window_ops.h"
 
 using user::Desktop;
 
@@ -52,8 +53,10 @@ BOOL ReleaseCapture() {
     Desktop& d = Desktop::Current();
     const HWND old = d.capture;
     d.capture = nullptr;
-    if (old != nullptr)
+    if (old != nullptr) {
         SendMessageW(old, WM_CAPTURECHANGED, 0, 0);
+        user::CheckTrackedLeave();
+    }
     return TRUE;
 }
 

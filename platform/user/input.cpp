@@ -110,10 +110,18 @@ void CheckLeave(const Hit& now) {
         in.tracked = nullptr;
         return;
     }
-    if (now.hwnd == in.tracked && now.code == HTCLIENT)
-        return;
+    if ((now.hwnd == in.tracked && now.code == HTCLIENT) || GetCapture() == in.tracked)
+        return; // a window holding the capture has the pointer wherever it is
     Post(std::exchange(in.tracked, nullptr), WM_MOUSELEAVE, 0, 0);
 }
+
+} // namespace
+
+void user::CheckTrackedLeave() {
+    CheckLeave(HitAt(Input().cursor));
+}
+
+namespace {
 
 // A client message (client coordinates) or, off the client area without a
 // capture, the matching non-client message (screen coordinates, hit code).

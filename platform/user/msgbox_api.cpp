@@ -13,3 +13,9 @@ int MessageBoxExW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type, WORD lan
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     return MessageBoxExW(owner, text, caption, type, 0);
 }
+
+BOOL MessageBeep(UINT type) {
+    const std::string code = std::to_string(type);
+    user::Desktop::Current().Effects().Add("Beep", std::u16string(code.begin(), code.end()));
+    return TRUE;
+}

@@ -32,3 +32,6 @@ inline constexpr int IDNO = 7;
 
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 int MessageBoxExW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type, WORD languageId);
+
+// The system sound of a message-box type; recorded as an effect ("Beep").
+BOOL MessageBeep(UINT type);

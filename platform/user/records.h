@@ -114,3 +114,10 @@ struct MEASUREITEMSTRUCT {
     ULONG_PTR itemData;
 };
 static_assert(sizeof(MEASUREITEMSTRUCT) == 32);
+
+// The head of every WM_NOTIFY record.
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};

@@ -4,6 +4,8 @@
 // platform/user/Desktop.h.
 
 #include "platform/user/button.h"
+#include "platform/user/clipboard_api.h"
+#include "platform/user/commdlg_api.h"
 #include "platform/user/dialog_api.h"
 #include "platform/user/edit.h"
 #include "platform/user/handles.h"
@@ -25,4 +27,5 @@
 #include "platform/user/styles.h"
 #include "platform/user/sysparams_api.h"
 #include "platform/user/timer_api.h"
+#include "platform/user/updown.h"
 #include "platform/user/window_api.h"

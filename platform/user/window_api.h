@@ -30,6 +30,10 @@ BOOL IsWindow(HWND hwnd);
 
 // A child's parent, a WS_POPUP window's owner, otherwise null.
 HWND GetParent(HWND hwnd);
+// Moves a child window under another parent (last in its z-order), keeping its
+// rectangle in parent-client coordinates; the old parent. Null (nothing done)
+// for a window that is no child, an unknown parent or one inside the window.
+HWND SetParent(HWND hwnd, HWND parent);
 HWND GetWindow(HWND hwnd, UINT relation);
 BOOL IsChild(HWND parent, HWND hwnd);
 HWND GetDlgItem(HWND parent, int id);

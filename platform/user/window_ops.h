@@ -8,6 +8,9 @@ namespace user {
 
 // The window of the current desktop, or null.
 Window* Lookup(HWND hwnd);
+// Posts the leave notice of a tracked window the pointer is no longer over
+// (after the capture was released).
+void CheckTrackedLeave();
 // {0, 0, client width, client height}.
 RECT ClientArea(const Window& w);
 // The client rectangle that the default non-client layout leaves of a window

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/user/messages.h"
+#include "platform/user/paint_api.h"
 #include "platform/user/rect_math.h"
 #include "platform/user/window_api.h"
 #include "platform/user/window_ops.h"
@@ -17,6 +18,28 @@ HWND GetParent(HWND hwnd) {
     if (w->IsChild())
         return w->parent;
     return (w->style & WS_POPUP) != 0 ? w->owner : nullptr;
+}
+
+HWND SetParent(HWND hwnd, HWND parent) {
+    Window* w = Lookup(hwnd);
+    Window* p = Lookup(parent);
+    if (w == nullptr || !w->IsChild() || p == nullptr || parent == hwnd ||
+        Desktop::Current().Windows().IsDescendant(hwnd, parent))
+        return nullptr;
+    const HWND previous = w->parent;
+    if (previous == parent)
+        return previous;
+    if (Window* old = Lookup(previous)) {
+        old->children.erase(std::remove(old->children.begin(), old->children.end(), hwnd),
+                            old->children.end());
+        if (IsWindowVisible(hwnd))
+            InvalidateRect(previous, &w->window, TRUE);
+    }
+    w->parent = parent;
+    p->children.push_back(hwnd);
+    if (IsWindowVisible(hwnd))
+        InvalidateRect(hwnd, nullptr, TRUE);
+    return previous;
 }
 
 HWND GetWindow(HWND hwnd, UINT relation) {

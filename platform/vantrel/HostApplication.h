@@ -2,6 +2,7 @@
 // The host application object, a COM class of its own, and its settings.
 
 #include "platform/vantrel/IAutoOvoString.h"
+#include "platform/vantrel/IPrintout.h"
 
 struct HWND__;
 
@@ -71,7 +72,8 @@ struct IHostApplication : IUnknown {
     virtual HRESULT Reserved17() { return E_NOTIMPL; }
     virtual HRESULT Reserved18() { return E_NOTIMPL; }
     virtual HRESULT Reserved19() { return E_NOTIMPL; }
-    virtual HRESULT Reserved20() { return E_NOTIMPL; } // the print service
+    // The print service, with one reference.
+    virtual HRESULT GetPrintService(IHostPrintService** service) { return E_NOTIMPL; } // slot 20
     virtual HRESULT Reserved21() { return E_NOTIMPL; }
     virtual HRESULT Reserved22() { return E_NOTIMPL; }
     virtual HRESULT Reserved23() { return E_NOTIMPL; }
@@ -84,8 +86,9 @@ struct IHostApplication : IUnknown {
     virtual HRESULT Reserved30() { return E_NOTIMPL; }
     virtual HRESULT Reserved31() { return E_NOTIMPL; }
     virtual HRESULT Reserved32() { return E_NOTIMPL; }
-    // The language of the host's user interface (a primary language id, 10 for Spanish).
-    virtual HRESULT GetUiLanguage(BYTE* language) = 0; // slot 33
+    // The language of the host's user interface: a language id (0x0409 US English, 0x040A
+    // Spanish, 0x0804 Chinese ...); its low byte is the primary language's.
+    virtual HRESULT GetUiLanguage(WORD* language) = 0; // slot 33
     // The settings object, with one reference.
     virtual HRESULT GetSettings(IHostSettings** settings) = 0; // slot 34
 

@@ -16,8 +16,10 @@ struct Table {
     std::uintptr_t next = 0x6000;
 };
 
+// Never destroyed: blocks may be freed by other objects' destructors at exit
+// (the desktop's clipboard), after a function-local table would be gone.
 Table& Blocks() {
-    static Table table;
+    static Table& table = *new Table;
     return table;
 }
 

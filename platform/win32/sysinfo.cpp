@@ -1,7 +1,10 @@
 #include "platform/win32/sysinfo.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#include "platform/win32/modules.h"
 
 namespace {
 
@@ -53,5 +56,55 @@ BOOL GetVersionExW(OSVERSIONINFOW* info) {
         ex->wProductType = 1;
         ex->wReserved = 0;
     }
+    return TRUE;
+}
+
+namespace win32 {
+
+MemorySwitches& CurrentMemorySwitches() {
+    static MemorySwitches switches;
+    return switches;
+}
+
+void ResetMemorySwitches() {
+    CurrentMemorySwitches() = MemorySwitches{};
+}
+
+} // namespace win32
+
+HANDLE GetCurrentProcess() {
+    return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1));
+}
+
+BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status) {
+    constexpr DWORD kInvalidParameter = 87;
+    const win32::MemorySwitches& m = win32::CurrentMemorySwitches();
+    if (status == nullptr || status->dwLength != sizeof(MEMORYSTATUSEX)) {
+        SetLastError(kInvalidParameter);
+        return FALSE;
+    }
+    if (m.statusError != 0) {
+        SetLastError(m.statusError);
+        return FALSE;
+    }
+    status->dwMemoryLoad = m.totalPhys ? static_cast<DWORD>(100 - m.availPhys * 100 / m.totalPhys) : 0;
+    status->ullTotalPhys = m.totalPhys;
+    status->ullAvailPhys = m.availPhys;
+    status->ullTotalPageFile = m.totalPhys * 2;
+    status->ullAvailPageFile = m.availPhys * 2;
+    status->ullTotalVirtual = m.totalVirtual;
+    status->ullAvailVirtual = m.availVirtual;
+    status->ullAvailExtendedVirtual = 0;
+    return TRUE;
+}
+
+BOOL SetProcessWorkingSetSize(HANDLE, SIZE_T minimum, SIZE_T maximum) {
+    win32::MemorySwitches& m = win32::CurrentMemorySwitches();
+    if (m.workingSetError != 0) {
+        SetLastError(m.workingSetError);
+        return FALSE;
+    }
+    if (minimum == static_cast<SIZE_T>(-1) && maximum == static_cast<SIZE_T>(-1))
+        ++m.workingSetTrims;
     return TRUE;
 }

@@ -65,3 +65,42 @@ void SetOsVersion(const OsVersion& version);
 void GetSystemInfo(SYSTEM_INFO* info);
 // Takes an OSVERSIONINFOW or OSVERSIONINFOEXW, told apart by its size field.
 BOOL GetVersionExW(OSVERSIONINFOW* info);
+
+// Memory of a 32-bit process: dwLength must be sizeof(MEMORYSTATUSEX).
+struct MEMORYSTATUSEX {
+    DWORD dwLength;
+    DWORD dwMemoryLoad;
+    ULONGLONG ullTotalPhys;
+    ULONGLONG ullAvailPhys;
+    ULONGLONG ullTotalPageFile;
+    ULONGLONG ullAvailPageFile;
+    ULONGLONG ullTotalVirtual;
+    ULONGLONG ullAvailVirtual;
+    ULONGLONG ullAvailExtendedVirtual;
+};
+static_assert(sizeof(MEMORYSTATUSEX) == 64);
+
+// The process's pseudo-handle.
+HANDLE GetCurrentProcess();
+// Answers the status the switches set; FALSE with ERROR_INVALID_PARAMETER for
+// a wrong dwLength, or with the switched error.
+BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status);
+// Recorded; (-1, -1) asks to trim the working set. FALSE with the switched error.
+BOOL SetProcessWorkingSetSize(HANDLE process, SIZE_T minimum, SIZE_T maximum);
+
+namespace win32 {
+
+// What the memory calls answer. An error of 0 lets the call succeed.
+struct MemorySwitches {
+    ULONGLONG totalVirtual = 0x7FFE0000ull; // a 32-bit process's 2 GB
+    ULONGLONG availVirtual = 0x60000000ull;
+    ULONGLONG totalPhys = 0x200000000ull;
+    ULONGLONG availPhys = 0x100000000ull;
+    DWORD statusError = 0;
+    DWORD workingSetError = 0;
+    int workingSetTrims = 0; // SetProcessWorkingSetSize (-1, -1) calls so far
+};
+MemorySwitches& CurrentMemorySwitches();
+void ResetMemorySwitches();
+
+} // namespace win32

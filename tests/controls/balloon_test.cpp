@@ -187,4 +187,57 @@ TEST_F(Balloon, ShownAtACheckBoxItHangsFromItsCorner) {
     Pump();
 }
 
+TEST_F(Balloon, AnchoredToAWindowItFollowsTheWindowUntilAnchoredToAPoint) {
+    auto frame = Frame(200, 200, 100, 60);
+    ASSERT_TRUE(frame->Create());
+    auto* b = new CBalloonHelp();
+    ASSERT_EQ(b->Open(nullptr, u"Title", u"Body", nullptr, 0x1000, nullptr, 0, CBalloonHelp::kDefaultLayout),
+              1);
+    b->SetAnchorWindow(frame->GetHandle(), POINT{10, 5});
+    const RECT before = RectOf(b->m_hWnd);
+    EXPECT_EQ(before.left + b->Stem()[1].x, 210);
+    EXPECT_EQ(before.top + b->Stem()[1].y, 205);
+    frame->MoveWindow(230, 240, 100, 60);
+    const RECT moved = RectOf(b->m_hWnd);
+    EXPECT_EQ(moved.left - before.left, 30);
+    EXPECT_EQ(moved.top - before.top, 40);
+    b->SetAnchorPoint(POINT{400, 300});
+    const RECT fixed = RectOf(b->m_hWnd);
+    frame->MoveWindow(100, 100, 100, 60);
+    EXPECT_EQ(RectOf(b->m_hWnd).left, fixed.left);
+    b->Close();
+    Pump();
+}
+
+TEST_F(Balloon, AnIconResourceIsShownAtSixteenPixelsAndAStepMessageGivesTitleAndText) {
+    auto* plain = new CBalloonHelp();
+    POINT at{400, 300};
+    plain->Open(nullptr, u"A title longer than the body", u"Body", &at, 0x1000, nullptr, 0,
+                CBalloonHelp::kDefaultLayout);
+    auto* icon = new CBalloonHelp();
+    icon->SetIconImage(nullptr, IDI_EXCLAMATION);
+    icon->Open(nullptr, u"A title longer than the body", u"Body", &at, 0x1000, nullptr, 0,
+               CBalloonHelp::kDefaultLayout);
+    EXPECT_EQ(RectOf(icon->m_hWnd).right - RectOf(icon->m_hWnd).left,
+              RectOf(plain->m_hWnd).right - RectOf(plain->m_hWnd).left + 16 + 8)
+        << "the icon and the gap before the title";
+    plain->Close();
+    icon->Close();
+    Pump();
+
+    struct StepText {
+        Ovo::String Caption() const { return Ovo::String(u"Invalid Value"); }
+        Ovo::String Message() const { return Ovo::String(u"Enter a number."); }
+    };
+    auto frame = Frame();
+    ASSERT_TRUE(frame->Create());
+    CBalloonHelp* shown = ShowBalloonFormattedAtControl(frame->GetHandle(), StepText{});
+    ASSERT_NE(shown, nullptr);
+    WCHAR title[32] = {};
+    GetWindowTextW(shown->m_hWnd, title, 32);
+    EXPECT_EQ(std::u16string(title), u"Invalid Value");
+    shown->Close();
+    Pump();
+}
+
 } // namespace

@@ -11,6 +11,8 @@
 #include "core/BinIStream.h"
 #include "core/BinOStream.h"
 #include "core/XOvo.h"
+#include "host/loader/Host.h"
+#include "module/ModuleExit.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/user.h"
 #include "platform/win32/com_ptr.h"
@@ -74,6 +76,7 @@ class TableViewManager : public ::testing::Test {
 protected:
     void SetUp() override {
         user::Desktop::Reset();
+        host = std::make_unique<Vantrel::Host>();
         parent = CreateWindowExW(0, u"Static", u"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
                                  nullptr, nullptr);
         ASSERT_EQ(CreateTableViewManager(manager.Put()), S_OK);
@@ -95,6 +98,14 @@ protected:
         return buffer->str();
     }
 
+    void TearDown() override {
+        internal.Reset();
+        manager.Reset();
+        Tarvik::RunModuleExitList();
+        host.reset();
+    }
+
+    std::unique_ptr<Vantrel::Host> host;
     HWND parent = nullptr;
     Client client;
     ComPtr<ITableViewManager> manager;
@@ -254,19 +265,19 @@ TEST_F(TableViewManager, ColumnsAreMappedBetweenTheViewAndTheClient) {
     EXPECT_EQ(client.activated.back(), (std::pair<DWORD, DWORD>{10, 2}));
 
     EXPECT_EQ(manager->SelectCells(8, 0, 2, 5), S_OK);
-    EXPECT_EQ(Impl().View()->LastSelection().column, 2u) << "data column 0 is shown at view column 2";
+    EXPECT_EQ(Impl().View()->LastSelectedColumn(), 2u) << "data column 0 is shown at view column 2";
     EXPECT_EQ(manager->SelectCells(8, 9, 2, 5), S_OK);
-    EXPECT_EQ(Impl().View()->LastSelection().column, 0u) << "a column no view column shows";
+    EXPECT_EQ(Impl().View()->LastSelectedColumn(), 0u) << "a column no view column shows";
 }
 
 TEST_F(TableViewManager, ShowRowDoesNothingWhileTheLatestRowIsAlwaysShown) {
     ASSERT_EQ(MakeView(), S_OK);
     EXPECT_EQ(manager->ShowRow(8, 4), S_OK);
-    EXPECT_EQ(Impl().View()->LastShownRow().first, 4u);
+    EXPECT_EQ(Impl().View()->LastShownRow(), 4u);
     EXPECT_EQ(manager->SetAlwaysShowLatest(0, static_cast<SHORT>(0xFFFF)), S_OK);
     EXPECT_TRUE(Impl().View()->AlwaysShowLatest());
     EXPECT_EQ(manager->ShowRow(8, 9), S_OK);
-    EXPECT_EQ(Impl().View()->LastShownRow().first, 4u);
+    EXPECT_EQ(Impl().View()->LastShownRow(), 4u);
 }
 
 TEST_F(TableViewManager, WithoutAViewTheViewOperationsFailAndTheColumnStateStays) {

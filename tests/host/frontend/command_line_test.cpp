@@ -25,6 +25,19 @@ TEST(CommandLine, ReadsTheAnalyzeOptionsInEitherSpelling) {
     EXPECT_EQ(options.sampleRate, 250.0);
 }
 
+TEST(CommandLine, ReadsTheDetectionTheStretchAndTheExcludedLoops) {
+    const Command command = parse({"analyze", "--peak-height", "2.5", "--min-period=0", "--from", "2:1.5",
+                                   "--to", "90", "--exclude", "3,7-9,12-12", "--summary", "s.csv"});
+    const AnalyzeOptions& options = command.analyze;
+    EXPECT_EQ(options.peakHeight, 2.5);
+    EXPECT_EQ(options.minPeriod, 0.0);
+    EXPECT_EQ(options.from, (RecordingTime{2, 1.5}));
+    EXPECT_EQ(options.to, (RecordingTime{std::nullopt, 90.0}));
+    EXPECT_EQ(options.exclude, (std::vector<LoopRange>{{3, 3}, {7, 9}, {12, 12}}));
+    EXPECT_EQ(options.summary, std::filesystem::path("s.csv"));
+    EXPECT_EQ(parse({"analyze", "--from", "1:5", "--to", "2:1"}).analyze.to, (RecordingTime{2, 1.0}));
+}
+
 TEST(CommandLine, DefaultsToTheSampleOnStandardOutputAsTabs) {
     const Command command = parse({"analyze"});
     ASSERT_EQ(command.kind, Command::Kind::Analyze);
@@ -68,6 +81,21 @@ TEST(CommandLine, RefusesWhatDoesNotFitTheUsage) {
         {{"analyze", "--rate", "0"}, "--rate takes a positive number"},
         {{"analyze", "--rate", "1kHz"}, "--rate takes a positive number"},
         {{"analyze", "a.csv", "b.csv"}, "\"b.csv\" is one too many"},
+        {{"analyze", "--peak-height", "0"}, "--peak-height takes a positive height"},
+        {{"analyze", "--peak-height", "nan"}, "--peak-height takes a positive height"},
+        {{"analyze", "--min-period", "-1"}, "--min-period takes a number of seconds"},
+        {{"analyze", "--ecg", "3", "--peak-height", "10"}, "which --ecg replaces"},
+        {{"analyze", "--from", "0:1"}, "with a record from 1"},
+        {{"analyze", "--from", "1.5:1"}, "with a record from 1"},
+        {{"analyze", "--to", "1:x"}, "--to takes seconds or RECORD:SECONDS"},
+        {{"analyze", "--from", "5", "--to", "5"}, "--to must lie after --from"},
+        {{"analyze", "--from", "2:5", "--to", "2:1"}, "--to must lie after --from"},
+        {{"analyze", "--exclude", "3,,4"}, "--exclude takes loop numbers"},
+        {{"analyze", "--exclude", "0"}, "--exclude takes loop numbers"},
+        {{"analyze", "--exclude", "9-7"}, "--exclude takes loop numbers"},
+        {{"analyze", "--exclude", "2-"}, "--exclude takes loop numbers"},
+        {{"analyze", "--exclude", "1", "--exclude", "2"}, "option --exclude given twice"},
+        {{"analyze", "--summary", "a", "--summary", "b"}, "option --summary given twice"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

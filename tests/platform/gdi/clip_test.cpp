@@ -133,3 +133,39 @@ TEST(Regions, EqualSetsCompareEqualHoweverTheyWereBuilt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Clip, AClipPathOfARectangleClipsToThatRectangleAndEndsThePath) {
+    Canvas c(20, 20);
+    EXPECT_FALSE(SelectClipPath(c.dc(), RGN_AND)); // no path
+    ASSERT_TRUE(BeginPath(c.dc()));
+    Rectangle(c.dc(), 3, 4, 9, 12); // into the path: nothing drawn
+    ASSERT_TRUE(EndPath(c.dc()));
+    EXPECT_TRUE(c.Where(RGB(0, 0, 0)).empty());
+    ASSERT_TRUE(SelectClipPath(c.dc(), RGN_AND));
+    FillAll(c.dc());
+    EXPECT_EQ(c.Where(kRed), RectPoints(3, 4, 9, 12));
+    EXPECT_FALSE(SelectClipPath(c.dc(), RGN_AND)); // the path was used up
+    ExtSelectClipRgn(c.dc(), nullptr, RGN_COPY);
+    FillAll(c.dc());
+    EXPECT_EQ(c.Where(kRed).size(), 400u);
+}
+
+TEST(Clip, APathOfLinesClipsToTheFilledPolygonAndAnAbortedPathDrawsNothing) {
+    Canvas c(20, 20);
+    BeginPath(c.dc());
+    MoveToEx(c.dc(), 0, 0, nullptr);
+    LineTo(c.dc(), 10, 0);
+    LineTo(c.dc(), 10, 10);
+    LineTo(c.dc(), 0, 10);
+    EndPath(c.dc());
+    SelectClipPath(c.dc(), RGN_COPY);
+    FillAll(c.dc());
+    EXPECT_EQ(c.Where(kRed), RectPoints(0, 0, 10, 10));
+    BeginPath(c.dc());
+    AbortPath(c.dc());
+    EXPECT_FALSE(EndPath(c.dc()));
+}
+
+} // namespace

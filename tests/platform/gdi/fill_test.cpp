@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gdi/bridge.h"
 #include "tests/platform/gdi/Canvas.h"
 
 namespace {
@@ -143,6 +144,37 @@ TEST(ExtremeCoordinates, SaturateAndStayCheap) {
     OffsetRgn(region, kMax, kMax);
     DeleteObject(region);
     DeleteObject(red);
+}
+
+} // namespace
+
+namespace {
+
+TEST(GradientFill, ShadesEachRowFromTheTopColourTowardsTheBottomOne) {
+    gdi_test::Canvas c(4, 4);
+    TRIVERTEX v[2] = {{0, 0, 0xF000, 0x0000, 0x0000, 0}, {4, 4, 0x0000, 0x0000, 0xF000, 0}};
+    GRADIENT_RECT r{0, 1};
+    ASSERT_TRUE(GradientFill(c.dc(), v, 2, &r, 1, GRADIENT_FILL_RECT_V));
+    EXPECT_EQ(GetPixel(c.dc(), 0, 0), RGB(0xF0, 0, 0));
+    EXPECT_EQ(GetPixel(c.dc(), 3, 2), RGB(0x78, 0, 0x78));
+    EXPECT_EQ(GetPixel(c.dc(), 0, 3), RGB(0x3C, 0, 0xB4));
+    ASSERT_TRUE(GradientFill(c.dc(), v, 2, &r, 1, GRADIENT_FILL_RECT_H));
+    EXPECT_EQ(GetPixel(c.dc(), 2, 0), RGB(0x78, 0, 0x78));
+    GRADIENT_RECT bad{0, 2};
+    EXPECT_FALSE(GradientFill(c.dc(), v, 2, &bad, 1, GRADIENT_FILL_RECT_V));
+}
+
+TEST(PrinterPage, APageContextAnswersItsOwnResolutionAndDrawsOnThePage) {
+    auto page = std::make_shared<gdi::Surface>(850, 1100, 32, 0xFFFFFF);
+    HDC dc = gdi::CreatePrinterPageDC(page, 100);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(GetDeviceCaps(dc, TECHNOLOGY), DT_RASPRINTER);
+    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 100);
+    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 850);
+    EXPECT_EQ(GetDeviceCaps(dc, VERTRES), 1100);
+    SetPixel(dc, 849, 1099, RGB(1, 2, 3));
+    EXPECT_EQ(page->Get(849, 1099), gdi::PixelFromColor(RGB(1, 2, 3)));
+    DeleteDC(dc);
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/owl/TButton.h"
 #include "platform/owl/TEdit.h"
+#include "platform/owl/TGlyphButton.h"
 #include "platform/owl/TScrollBar.h"
+#include "platform/owl/TUpDown.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/Input.h"
 #include "platform/user/user.h"
@@ -119,6 +122,76 @@ TEST_F(OwlControls, AnAliasStackedOnAnObjectAnswersFirstAndLeavesTheRestToIt) {
     user::TypeText(u"c");
     user::Desktop::Current().Pump();
     EXPECT_EQ(edit->GetText(), u"abc");
+}
+
+// Counts how often its validator's report ran.
+class CountingRange : public OWL::TRangeValidator {
+public:
+    using OWL::TRangeValidator::TRangeValidator;
+    void Error(OWL::TWindow* owner) override {
+        calls.push_back("error");
+        TRangeValidator::Error(owner);
+    }
+};
+
+TEST_F(OwlControls, AnEditsRangeValidatorRefusesOtherCharactersAndReportsAnOutOfRangeText) {
+    auto* edit = new OWL::TEdit(&frame, 7, u"", 10, 10, 80, 20);
+    auto* other = new OWL::TEdit(&frame, 8, u"", 10, 40, 80, 20);
+    edit->SetValidator(new CountingRange(1, 10));
+    ASSERT_TRUE(frame.Create());
+    edit->SetFocus();
+    user::TypeText(u"1x2");
+    user::Desktop::Current().Pump();
+    EXPECT_EQ(edit->GetText(), u"12") << "x is no digit";
+    EXPECT_FALSE(edit->IsValid());
+    user::Desktop::Current().MessageBoxes().Answer(IDOK);
+    other->SetFocus();
+    user::Desktop::Current().Pump();
+    EXPECT_EQ(calls, (std::vector<std::string>{"error"}));
+    EXPECT_EQ(GetFocus(), edit->GetHandle()) << "the focus comes back to the invalid field";
+    ASSERT_EQ(user::Desktop::Current().MessageBoxes().Shown().size(), 1u);
+    EXPECT_EQ(user::Desktop::Current().MessageBoxes().Shown()[0].text, u"Value is not in the range 1 to 10.");
+    edit->SetText(u"10");
+    EXPECT_TRUE(edit->CanClose());
+    edit->SetValidator(nullptr);
+    EXPECT_TRUE(edit->IsValid(true));
+}
+
+TEST_F(OwlControls, ACheckBoxAndAnUpDownWorkTheirSystemControls) {
+    auto* box = new OWL::TCheckBox(&frame, 5, u"Apply", 10, 10, 100, 16);
+    auto* edit = new OWL::TEdit(&frame, 6, u"4", 10, 40, 40, 20);
+    auto* spin = new OWL::TUpDown(&frame, 7, 50, 40, 12, 20, edit);
+    ASSERT_TRUE(frame.Create());
+    EXPECT_EQ(box->GetCheck(), OWL::BF_UNCHECKED);
+    user::Click(*box, {4, 8});
+    user::Desktop::Current().Pump();
+    EXPECT_EQ(box->GetCheck(), OWL::BF_CHECKED);
+    box->Toggle();
+    EXPECT_EQ(box->GetCheck(), OWL::BF_UNCHECKED);
+    EXPECT_EQ(spin->GetBuddy(), edit->GetHandle());
+    spin->SetRange(1, 10);
+    EXPECT_EQ(spin->GetPos(), 4);
+    spin->SetPos(12);
+    EXPECT_EQ(edit->GetText(), u"10");
+}
+
+TEST_F(OwlControls, AGlyphButtonIsPressedOnlyWhileThePointerStaysOnItAndFollowsItsEnabledState) {
+    auto* button = new OWL::TGlyphButton(&frame, 9, u"Go", 10, 10, 80, 24);
+    ASSERT_TRUE(frame.Create());
+    button->SetGlyph(new OWL::TBitmap(8, 8), OWL::TGlyphButton::gtUp);
+    EXPECT_TRUE(button->IsSet(OWL::TGlyphButton::biShowGlyph));
+    EXPECT_EQ(button->GetCelSize(), OWL::TSize(8, 8));
+    user::MoveMouseTo(*button, {5, 5});
+    user::PressButton(VK_LBUTTON);
+    user::Desktop::Current().Pump();
+    EXPECT_TRUE(button->IsSet(OWL::TGlyphButton::biPushed | OWL::TGlyphButton::biFocus));
+    EXPECT_EQ(SendMessageW(*button, BM_GETSTATE, 0, 0), BST_PUSHED | BST_FOCUS);
+    user::MoveMouseTo(*button, {200, 5});
+    user::Desktop::Current().Pump();
+    EXPECT_FALSE(button->IsSet(OWL::TGlyphButton::biPushed)) << "dragged off";
+    user::ReleaseButton(VK_LBUTTON);
+    button->EnableWindow(false);
+    EXPECT_TRUE(button->IsSet(OWL::TGlyphButton::biDisabled));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "platform/gdi/probe.h"
 #include "platform/theme/ThemeLibrary.h"
 #include "platform/theme/uxtheme.h"
+#include "platform/user/Desktop.h"
+#include "platform/user/user.h"
 #include "tests/platform/gdi/Canvas.h"
 
 namespace {
@@ -172,6 +174,36 @@ TEST_F(Theme, BufferedAnimationsEndAtOnceOnTheTarget) {
     EXPECT_EQ(c.Where(RGB(255, 0, 0)), gdi_test::RectPoints(5, 5, 15, 15));
     theme::BufferedPaintUnInit();
     EXPECT_EQ(theme::BufferedPaintSessions(), 0);
+}
+
+TEST_F(Theme, AnAnimationWithADurationCrossFadesOnTheTestClock) {
+    user::Desktop::Reset();
+    HWND w = CreateWindowExW(0, u"Static", u"", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr,
+                             nullptr, nullptr);
+    gdi_test::Canvas c(20, 20);
+    theme::BufferedPaintInit();
+    const RECT r{0, 0, 10, 10};
+    BP_ANIMATIONPARAMS fade{sizeof(BP_ANIMATIONPARAMS), 0, BPAS_LINEAR, 80};
+    HDC from = nullptr, to = nullptr;
+    HANIMATIONBUFFER a =
+        theme::BeginBufferedAnimation(w, c.dc(), &r, BPBF_COMPATIBLEBITMAP, nullptr, &fade, &from, &to);
+    ASSERT_NE(from, nullptr);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), blue = CreateSolidBrush(RGB(0, 0, 255));
+    FillRect(from, &r, red);
+    FillRect(to, &r, blue);
+    DeleteObject(red);
+    DeleteObject(blue);
+    ASSERT_EQ(theme::EndBufferedAnimation(a, TRUE), S_OK);
+    EXPECT_EQ(GetPixel(c.dc(), 5, 5), RGB(255, 0, 0)) << "the first frame is the old picture";
+    user::Desktop::Current().Advance(40);
+    ASSERT_TRUE(theme::BufferedPaintRenderAnimation(w, c.dc()));
+    const COLORREF half = GetPixel(c.dc(), 5, 5);
+    EXPECT_NEAR(GetRValue(half), 128, 2);
+    EXPECT_NEAR(GetBValue(half), 127, 2);
+    user::Desktop::Current().Advance(40);
+    EXPECT_FALSE(theme::BufferedPaintRenderAnimation(w, c.dc())) << "over: the window paints itself";
+    theme::BufferedPaintUnInit();
+    DestroyWindow(w);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/win32/message.h"
+#include "platform/win32/modules.h"
 #include "platform/win32/sysinfo.h"
 
 #include <string>
@@ -53,6 +54,28 @@ TEST(GetSystemInfo, HasA64KiBAllocationGranularity) {
     GetSystemInfo(&info);
     EXPECT_EQ(info.dwAllocationGranularity, 65536u);
     EXPECT_EQ(info.dwPageSize, 4096u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(MemoryStatus, AnswersTheSwitchedMemoryAndFailsWithTheSwitchedError) {
+    win32::ResetMemorySwitches();
+    MEMORYSTATUSEX status{};
+    EXPECT_FALSE(GlobalMemoryStatusEx(&status)); // dwLength not set
+    EXPECT_EQ(GetLastError(), 87u);
+    status.dwLength = sizeof status;
+    win32::CurrentMemorySwitches().availVirtual = 12345;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+    EXPECT_EQ(status.ullAvailVirtual, 12345u);
+    EXPECT_TRUE(
+        SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1)));
+    EXPECT_EQ(win32::CurrentMemorySwitches().workingSetTrims, 1);
+    win32::CurrentMemorySwitches().statusError = 8;
+    EXPECT_FALSE(GlobalMemoryStatusEx(&status));
+    EXPECT_EQ(GetLastError(), 8u);
+    win32::ResetMemorySwitches();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "document/ProgressIndicator.h"
+#include "module/ProgressIndicator.h"
 
 #include "module/HostServices.h"
 #include "module/MessageIds.h"

@@ -1,0 +1,98 @@
+#include "host/frontend/PressureBeats.h"
+
+#include "host/engine/PeakDetector.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace Vantrel {
+
+namespace {
+
+struct Span {
+    std::int32_t record;
+    Tick from, to;
+};
+
+std::vector<Span> spansOf(const Recording& recording,
+                          const std::optional<std::pair<HostTickPosition, HostTickPosition>>& stretch) {
+    std::vector<Span> spans;
+    for (std::int32_t r = 0; r < recording.recordCount(); ++r) {
+        Tick from = 0, to = recording.record(r).tickCount();
+        if (stretch) {
+            if (r < stretch->first.record || r > stretch->second.record)
+                continue;
+            if (r == stretch->first.record)
+                from = std::clamp<Tick>(stretch->first.tick, 0, to);
+            if (r == stretch->second.record)
+                to = std::clamp<Tick>(stretch->second.tick, from, to);
+        }
+        spans.push_back({r, from, to});
+    }
+    return spans;
+}
+
+double percentile(std::vector<double> values, double fraction) {
+    const auto at =
+        values.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(values.size() - 1));
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
+}
+
+} // namespace
+
+double PressureBeats::suggestedPeakHeight() const {
+    const double half = typicalRise / 2.0;
+    if (!(half > 0.0))
+        return 0.0;
+    const double unit = std::pow(10.0, std::floor(std::log10(half)) - 1.0);
+    return std::floor(half / unit) * unit;
+}
+
+PressureBeats findPressureBeats(const Recording& recording, std::size_t channel,
+                                const std::optional<std::pair<HostTickPosition, HostTickPosition>>& stretch) {
+    const std::vector<Span> spans = spansOf(recording, stretch);
+    std::vector<double> all;
+    for (const Span& span : spans)
+        for (const float v :
+             recording.record(span.record)
+                 .samples(channel)
+                 .subspan(static_cast<std::size_t>(span.from), static_cast<std::size_t>(span.to - span.from)))
+            if (std::isfinite(v))
+                all.push_back(v);
+    PressureBeats beats;
+    if (all.size() < 2)
+        return beats;
+    const double height = (percentile(all, 0.95) - percentile(all, 0.05)) / 2.0;
+    if (!(height > 0.0))
+        return beats;
+    std::vector<double> rises;
+    for (const Span& span : spans) {
+        const std::span<const float> samples = recording.record(span.record).samples(channel);
+        std::vector<double> values(samples.begin() + span.from, samples.begin() + span.to);
+        PeakDetector detector(height, 0);
+        std::vector<PeakDetector::Peak> peaks;
+        detector.feed(values, peaks);
+        std::size_t since = 0;
+        for (const PeakDetector::Peak& peak : peaks) {
+            const auto at = static_cast<std::size_t>(peak.tick);
+            double trough = values[at];
+            for (std::size_t i = since; i < at; ++i)
+                if (std::isfinite(values[i]))
+                    trough = std::min(trough, values[i]);
+            rises.push_back(values[at] - trough);
+            since = at;
+        }
+    }
+    beats.count = rises.size();
+    if (rises.empty())
+        return beats;
+    std::sort(rises.begin(), rises.end());
+    beats.smallestRise = rises.front();
+    beats.typicalRise = rises[rises.size() / 2];
+    beats.largestRise = rises.back();
+    return beats;
+}
+
+} // namespace Vantrel
