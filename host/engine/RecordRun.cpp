@@ -10,6 +10,7 @@
 #include "host/engine/SampleCursor.h"
 #include "host/framework/Text.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace Vantrel {
@@ -113,19 +114,25 @@ HRESULT RecordRun::seek(LONG tick) {
 }
 
 bool RecordRun::pull(std::vector<std::byte>& events) {
-    std::vector<std::byte>& buffer = mBuffer;
-    buffer.resize(static_cast<std::size_t>(batch) * mEventSize);
+    // The stream writes each batch straight behind the events already there; the vector grows
+    // geometrically, so a record's events are moved a bounded number of times.
+    const std::size_t batchBytes = static_cast<std::size_t>(batch) * mEventSize;
     LONG last = -1;
     int stalls = 0;
     while (!mFinished) {
+        const std::size_t used = events.size();
+        if (events.capacity() - used < batchBytes)
+            events.reserve(std::max(2 * events.capacity(), used + batchBytes));
+        events.resize(used + batchBytes);
         ULONG count = 0;
         LONG position = 0;
         HRESULT hr =
-            mStream->Next(static_cast<ULONG>(buffer.size()), INT_MAX, buffer.data(), &count, &position);
-        if (FAILED(hr) || count > batch)
+            mStream->Next(static_cast<ULONG>(batchBytes), INT_MAX, events.data() + used, &count, &position);
+        if (FAILED(hr) || count > batch) {
+            events.resize(used);
             fail("'" + mRoot.name + "' failed to deliver its events (" + hresultText(hr) + ")");
-        events.insert(events.end(), buffer.begin(),
-                      buffer.begin() + static_cast<std::ptrdiff_t>(count * mEventSize));
+        }
+        events.resize(used + static_cast<std::size_t>(count) * mEventSize);
         mFinished = hr == S_FALSE;
         if (mFinished || count > 0) {
             stalls = 0;

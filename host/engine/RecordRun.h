@@ -53,7 +53,6 @@ private:
     ComPtr<IEnumEventEx> mStream;
     ULONG mEventSize = 0;
     bool mFinished = false;
-    std::vector<std::byte> mBuffer; // a batch of events, kept from one pull to the next
 };
 
 } // namespace Vantrel

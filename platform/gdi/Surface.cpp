@@ -6,14 +6,21 @@
 namespace gdi {
 
 Surface::Surface(int width, int height, int bitsPerPixel, Pixel fill, bool bottomUp)
-    : mWidth(width), mHeight(height), mBitsPerPixel(bitsPerPixel == 1 ? 1 : 32), mBottomUp(bottomUp) {
+    : mWidth(width), mHeight(height), mBitsPerPixel(bitsPerPixel == 1 ? 1 : 32), mBottomUp(bottomUp),
+      mFill(0) {
     if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
         throw std::invalid_argument("surface size out of range");
-    mPixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Quantise(fill));
+    mFill = Quantise(fill);
+}
+
+void Surface::Allocate() const {
+    mPixels.assign(static_cast<std::size_t>(mWidth) * static_cast<std::size_t>(mHeight), mFill);
 }
 
 void Surface::Fill(Pixel p) {
-    std::fill(mPixels.begin(), mPixels.end(), Quantise(p));
+    mFill = Quantise(p);
+    if (!mPixels.empty())
+        std::fill(mPixels.begin(), mPixels.end(), mFill);
 }
 
 Pixel Surface::Quantise(Pixel p) const {

@@ -34,7 +34,7 @@ std::shared_ptr<gdi::Surface> WindowSurfaces::SurfaceOf(const Window& top) {
     if (s && s->Width() == width && s->Height() == height)
         return s;
     auto resized = std::make_shared<gdi::Surface>(width, height);
-    if (s) {
+    if (s && s->Allocated()) {
         for (int y = 0; y < std::min(height, s->Height()); ++y)
             for (int x = 0; x < std::min(width, s->Width()); ++x)
                 resized->Set(x, y, s->Get(x, y));

@@ -6,6 +6,7 @@
 #include "ProbeWindows.h"
 #include "platform/gdi/Png.h"
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/probe.h"
 #include "platform/user/WindowSurfaces.h"
 
 using Surfaces = ProbeWindows;
@@ -67,4 +68,34 @@ TEST_F(Surfaces, ThePictureIsWhatErasingAndPaintingDrew) {
     EXPECT_FALSE(user::SaveWindowPng(top, path));
     for (HBRUSH b : {red, blue, green})
         DeleteObject(b);
+}
+
+TEST_F(Surfaces, RasterMemoryComesWithTheFirstPixelDrawn) {
+    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+    WNDCLASSW c{};
+    c.lpfnWndProc = &ProbeProc;
+    c.lpszClassName = u"Measured";
+    ASSERT_NE(RegisterClassW(&c), 0);
+    HWND top =
+        CreateWindowExW(0, u"Measured", u"", WS_POPUP, 0, 0, 30, 20, nullptr, nullptr, nullptr, nullptr);
+    for (HWND measured : {HWND{nullptr}, top}) {
+        HDC dc = GetDC(measured);
+        TEXTMETRICW metrics{};
+        EXPECT_TRUE(GetTextMetricsW(dc, &metrics));
+        EXPECT_EQ(gdi::ColorFromPixel(gdi::SurfaceOf(dc)->Get(3, 3)) & 0x00FFFFFF, RGB(0, 0, 0));
+        EXPECT_FALSE(gdi::SurfaceOf(dc)->Allocated());
+        ReleaseDC(measured, dc);
+    }
+    HDC dc = GetDC(top);
+    const RECT corner{0, 0, 2, 2};
+    FillRect(dc, &corner, white);
+    EXPECT_TRUE(gdi::SurfaceOf(dc)->Allocated());
+    ReleaseDC(top, dc);
+    SetWindowPos(top, nullptr, 0, 0, 40, 25, SWP_NOMOVE | SWP_NOZORDER);
+    const gdi::Surface grown = user::WindowPicture(top);
+    ASSERT_EQ(grown.Width(), 40);
+    EXPECT_EQ(At(grown, 1, 1), RGB(255, 255, 255)); // kept when the surface grew
+    EXPECT_EQ(At(grown, 2, 1), RGB(0, 0, 0));
+    EXPECT_EQ(At(grown, 35, 22), RGB(0, 0, 0));
+    DeleteObject(white);
 }
