@@ -412,7 +412,7 @@ void TBmpTxtButton::DrawDisabledGlyph(OWL::TDC& dc, OWL::TBitmap& glyph, const O
     attributes.SetColorMatrix(&pale);
     Gdiplus::Graphics graphics(dc);
     const int w = static_cast<int>(image->GetWidth()), h = static_cast<int>(image->GetHeight());
-    graphics.DrawImage(image.get(), Gdiplus::Rect(at.left, at.top, w, h), 0, 0, w, h, Gdiplus::UnitPixel,
+    graphics.DrawImage(image.get(), Gdiplus::Rect{at.left, at.top, w, h}, 0, 0, w, h, Gdiplus::UnitPixel,
                        &attributes);
 }
 
