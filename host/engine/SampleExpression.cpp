@@ -83,6 +83,11 @@ std::int64_t shiftTicks(const FormulaNode& call, double tickPeriod) {
     return static_cast<std::int64_t>(ticks);
 }
 
+/// a + b held within ±unbounded, so that nested shifts cannot overflow.
+std::int64_t offsetTicks(std::int64_t a, std::int64_t b) {
+    return std::clamp(a + b, -unbounded, unbounded); // |a|, |b| <= unbounded: the sum fits
+}
+
 /// Ticks from the record start known now, or unbounded.
 std::int64_t reachOf(const FormulaNode& node, const Record& record) {
     switch (node.kind) {
@@ -94,7 +99,7 @@ std::int64_t reachOf(const FormulaNode& node, const Record& record) {
     case Kind::Call:
         if (node.name == "shift") {
             std::int64_t inner = reachOf(node.operands[0], record);
-            return inner == unbounded ? unbounded : inner + shiftTicks(node, record.tickPeriod());
+            return inner == unbounded ? unbounded : offsetTicks(inner, shiftTicks(node, record.tickPeriod()));
         }
         return reachOf(node.operands[0], record);
     default: {
@@ -113,7 +118,8 @@ template <class T> void copyChannel(std::span<const float> samples, std::int64_t
     const std::int64_t begin = std::clamp<std::int64_t>(-first, 0, count); // first index inside
     const std::int64_t end = std::clamp<std::int64_t>(size - first, begin, count);
     std::fill(out.begin(), out.begin() + begin, static_cast<T>(noValue));
-    std::copy(samples.begin() + (first + begin), samples.begin() + (first + end), out.begin() + begin);
+    if (begin < end) // else first may lie far outside the samples: no iterator into them is formed
+        std::copy(samples.begin() + (first + begin), samples.begin() + (first + end), out.begin() + begin);
     std::fill(out.begin() + end, out.end(), static_cast<T>(noValue));
 }
 
@@ -147,7 +153,7 @@ struct Evaluation {
             return;
         case Kind::Call:
             if (node.name == "shift")
-                run(node.operands[0], first - shiftTicks(node, record.tickPeriod()), out);
+                run(node.operands[0], offsetTicks(first, -shiftTicks(node, record.tickPeriod())), out);
             else
                 runUnary(node, first, out, [](double x) { return std::sin(x); });
             return;

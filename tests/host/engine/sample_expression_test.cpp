@@ -57,6 +57,16 @@ TEST_F(SampleExpressionTest, ShiftLagsOrLeadsBySecondsAndReadsNoValueOutsideTheR
     EXPECT_EQ(values("ch1", -1, 1)[0] != values("ch1", -1, 1)[0], true);
 }
 
+TEST_F(SampleExpressionTest, ShiftFarBeyondTheRecordReadsNoValue) {
+    for (const char* text :
+         {"shift(ch2, 99999999995.01)", "shift(ch2, -1e300)",
+          "shift(shift(shift(shift(shift(ch1, 1e300), 1e300), 1e300), 1e300), 1e300)",
+          "shift(shift(shift(shift(shift(ch1, -1e300), -1e300), -1e300), -1e300), -1e300)"}) {
+        for (double v : values(text, 0, 3))
+            EXPECT_TRUE(std::isnan(v)) << text;
+    }
+}
+
 TEST_F(SampleExpressionTest, ConstantsAreFolded) {
     EXPECT_TRUE(expression("-1").isConstant());
     EXPECT_EQ(expression("-1").constant(), -1);
