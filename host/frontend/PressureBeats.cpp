@@ -33,7 +33,8 @@ std::vector<Span> spansOf(const Recording& recording,
     return spans;
 }
 
-double percentile(std::vector<double> values, double fraction) {
+// The value at fraction of the way through values in order; values are left reordered.
+double percentile(std::vector<float>& values, double fraction) {
     const auto at =
         values.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(values.size() - 1));
     std::nth_element(values.begin(), at, values.end());
@@ -53,7 +54,11 @@ double PressureBeats::suggestedPeakHeight() const {
 PressureBeats findPressureBeats(const Recording& recording, std::size_t channel,
                                 const std::optional<std::pair<HostTickPosition, HostTickPosition>>& stretch) {
     const std::vector<Span> spans = spansOf(recording, stretch);
-    std::vector<double> all;
+    std::size_t ticks = 0;
+    for (const Span& span : spans)
+        ticks += static_cast<std::size_t>(span.to - span.from);
+    std::vector<float> all;
+    all.reserve(ticks);
     for (const Span& span : spans)
         for (const float v :
              recording.record(span.record)
@@ -64,24 +69,35 @@ PressureBeats findPressureBeats(const Recording& recording, std::size_t channel,
     PressureBeats beats;
     if (all.size() < 2)
         return beats;
-    const double height = (percentile(all, 0.95) - percentile(all, 0.05)) / 2.0;
+    const double high = percentile(all, 0.95);
+    const double height = (high - percentile(all, 0.05)) / 2.0;
     if (!(height > 0.0))
         return beats;
+    all = {};
+    // The detector takes doubles: the samples go through it a block at a time.
+    constexpr std::size_t kBlock = 4096;
+    std::vector<double> block(kBlock);
     std::vector<double> rises;
     for (const Span& span : spans) {
-        const std::span<const float> samples = recording.record(span.record).samples(channel);
-        std::vector<double> values(samples.begin() + span.from, samples.begin() + span.to);
+        const std::span<const float> values =
+            recording.record(span.record)
+                .samples(channel)
+                .subspan(static_cast<std::size_t>(span.from), static_cast<std::size_t>(span.to - span.from));
         PeakDetector detector(height, 0);
         std::vector<PeakDetector::Peak> peaks;
-        detector.feed(values, peaks);
+        for (std::size_t from = 0; from < values.size(); from += kBlock) {
+            const std::size_t n = std::min(kBlock, values.size() - from);
+            std::copy_n(values.begin() + static_cast<std::ptrdiff_t>(from), n, block.begin());
+            detector.feed(std::span<const double>(block.data(), n), peaks);
+        }
         std::size_t since = 0;
         for (const PeakDetector::Peak& peak : peaks) {
             const auto at = static_cast<std::size_t>(peak.tick);
             double trough = values[at];
             for (std::size_t i = since; i < at; ++i)
                 if (std::isfinite(values[i]))
-                    trough = std::min(trough, values[i]);
-            rises.push_back(values[at] - trough);
+                    trough = std::min(trough, static_cast<double>(values[i]));
+            rises.push_back(static_cast<double>(values[at]) - trough);
             since = at;
         }
     }
