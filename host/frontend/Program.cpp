@@ -46,18 +46,18 @@ std::string oneLine(std::string text) {
 }
 
 Recording load(const std::filesystem::path& path, const AnalyzeOptions& options) {
-    std::string text;
+    ImportOptions import;
+    import.sampleRate = options.sampleRate;
+    std::optional<ImportResult> result;
     try {
-        text = readRegularFile(path);
+        RegularFileStream file(path);
+        result = importDelimitedStream(file, import);
     } catch (const FileError& error) {
         throw Failure{error.what()};
     }
-    ImportOptions import;
-    import.sampleRate = options.sampleRate;
-    ImportResult result = importDelimitedText(text, import);
-    if (!result)
-        throw Failure{path.string() + ": " + result.error().text()};
-    return std::move(result.recording());
+    if (!*result)
+        throw Failure{path.string() + ": " + result->error().text()};
+    return std::move(result->recording());
 }
 
 // Refuses an output that is the recording itself, by whatever name (a link, another path): the

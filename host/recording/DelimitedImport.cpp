@@ -574,31 +574,33 @@ Recording Importer::makeRecording(const std::vector<double>& periods) {
     return recording;
 }
 
-} // namespace
-
-ImportResult importDelimitedText(std::string_view text, const ImportOptions& options) {
+ImportResult importDelimitedText(LineReader& lines, const ImportOptions& options) {
     try {
-        LineReader lines(text);
         return Importer(lines, options).run();
     } catch (const Failure& failure) {
         return failure.error;
     }
 }
 
+} // namespace
+
+ImportResult importDelimitedText(std::string_view text, const ImportOptions& options) {
+    LineReader lines(text);
+    return importDelimitedText(lines, options);
+}
+
 // Read a chunk at a time: no copy of the whole file is ever held.
+ImportResult importDelimitedStream(RegularFileStream& file, const ImportOptions& options) {
+    LineReader lines(file, static_cast<std::size_t>(file.size()));
+    ImportResult result = importDelimitedText(lines, options);
+    file.finish();
+    return result;
+}
+
 ImportResult importDelimitedFile(const std::filesystem::path& path, const ImportOptions& options) {
     try {
         RegularFileStream file(path);
-        LineReader lines(file, static_cast<std::size_t>(file.size()));
-        ImportResult result = [&]() -> ImportResult {
-            try {
-                return Importer(lines, options).run();
-            } catch (const Failure& failure) {
-                return failure.error;
-            }
-        }();
-        file.finish();
-        return result;
+        return importDelimitedStream(file, options);
     } catch (const FileError& error) {
         return ImportError{0, 0, error.what()};
     }

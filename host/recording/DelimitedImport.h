@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/files/RegularFile.h"
 #include "host/recording/ImportOptions.h"
 #include "host/recording/ImportResult.h"
 
@@ -23,6 +24,11 @@ namespace Vantrel {
 /// step of the time column inside a block among it, is refused with the line and column where it
 /// was found.
 ImportResult importDelimitedText(std::string_view text, const ImportOptions& options = {});
+
+/// importDelimitedText on the regular file a stream reads, a chunk at a time (no copy of the whole
+/// file is held). Throws FileError when reading or closing the file failed (finish()), whatever the
+/// text gave.
+ImportResult importDelimitedStream(RegularFileStream& file, const ImportOptions& options = {});
 
 /// importDelimitedText on a regular file's content (readRegularFile); a file that cannot be read,
 /// a folder and a device, pipe or socket are an error of line 0 that names the file.
