@@ -1,5 +1,6 @@
 #include "platform/gdi/FontFace.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -12,11 +13,19 @@
 namespace gdi {
 namespace {
 
+// The file in one read into room of its size; a file that changes meanwhile reads what it holds.
 std::vector<char> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         throw std::runtime_error("pinned font missing: " + path + " (install fonts-dejavu-core)");
-    return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::vector<char> bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)));
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.gcount() == static_cast<std::streamsize>(bytes.capacity()) &&
+        in.peek() != std::ifstream::traits_type::eof())
+        bytes.insert(bytes.end(), std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return bytes;
 }
 
 std::uint64_t Fnv1a(const std::vector<char>& bytes) {
