@@ -180,9 +180,11 @@ void LoopComputation::Compute(TarvikEvent& out, const std::vector<float>& P, con
 }
 
 bool LoopComputation::Derivative(const std::vector<float>& x, std::vector<float>& out, double dt) {
-    out.assign(x.size(), 0.0f);
-    if (x.size() < 3 || !(dt > 0.0))
+    if (x.size() < 3 || !(dt > 0.0)) {
+        out.assign(x.size(), 0.0f);
         return false;
+    }
+    out.resize(x.size()); // every element is written below
     const double s = 1.0 / dt;
     out[0] = SaturateToFloat((static_cast<double>(x[1]) - x[0]) * s);
     for (std::size_t i = 1; i < x.size(); ++i)
