@@ -220,8 +220,10 @@ Recording Importer::run() {
     readRows(*firstRow, delimiter);
     if (mHeader.timeColumn != kNoColumn)
         splitAtTimeBreaks();
-    // A block of one row takes the typical step of the whole column.
-    const double typical = mHeader.timeColumn != kNoColumn ? typicalStep(mBlocks) : 0.0;
+    // A block of one row takes the typical step of the whole column (found only for such a block).
+    const bool singleRows =
+        std::any_of(mBlocks.begin(), mBlocks.end(), [](const Block& block) { return block.rows < 2; });
+    const double typical = mHeader.timeColumn != kNoColumn && singleRows ? typicalStep(mBlocks) : 0.0;
     std::vector<double> periods;
     for (const Block& block : mBlocks)
         periods.push_back(blockPeriod(block, typical));
