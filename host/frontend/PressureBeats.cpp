@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace Vantrel {
@@ -33,12 +34,17 @@ std::vector<Span> spansOf(const Recording& recording,
     return spans;
 }
 
-// The value at fraction of the way through values in order; values are left reordered.
-double percentile(std::vector<float>& values, double fraction) {
-    const auto at =
-        values.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(values.size() - 1));
-    std::nth_element(values.begin(), at, values.end());
-    return *at;
+// The values at fractions low <= high of the way through values in order; values are left
+// reordered. The low one lies among those the high one's selection put before it.
+std::pair<double, double> percentiles(std::vector<float>& values, double low, double high) {
+    const auto at = [&](double fraction) {
+        return values.begin() +
+               static_cast<std::ptrdiff_t>(fraction * static_cast<double>(values.size() - 1));
+    };
+    const auto upper = at(high), lower = at(low);
+    std::nth_element(values.begin(), upper, values.end());
+    std::nth_element(values.begin(), lower, upper);
+    return {*lower, *upper};
 }
 
 } // namespace
@@ -69,8 +75,8 @@ PressureBeats findPressureBeats(const Recording& recording, std::size_t channel,
     PressureBeats beats;
     if (all.size() < 2)
         return beats;
-    const double high = percentile(all, 0.95);
-    const double height = (high - percentile(all, 0.05)) / 2.0;
+    const auto [low, high] = percentiles(all, 0.05, 0.95);
+    const double height = (high - low) / 2.0;
     if (!(height > 0.0))
         return beats;
     all = {};
