@@ -107,7 +107,8 @@ void TCheckList::DrawItem(const DRAWITEMSTRUCT& draw) const {
     SetTextColor(draw.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT text{box.right + 4, r.top, r.right, r.bottom};
     const std::u16string& t = item->GetText();
-    DrawTextW(draw.hDC, t.c_str(), static_cast<int>(t.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextW(draw.hDC, t.c_str(), static_cast<int>(t.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 } // namespace OWL

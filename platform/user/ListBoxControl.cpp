@@ -1,4 +1,5 @@
-// The system list box: items, the selection, scrolling to it and the items' picture. Owner-drawn
+// The system list box: items, the selection, scrolling (to the selection, and by the mouse wheel)
+// and the items' picture. Owner-drawn
 // items are painted by the parent through WM_DRAWITEM.
 
 #include <algorithm>
@@ -118,7 +119,8 @@ LRESULT ItemMessage(Window& w, ListState& s, UINT message, WPARAM wParam, LPARAM
     case LB_ADDSTRING:
         return Insert(w, s, -1, lParam);
     case LB_INSERTSTRING:
-        if (static_cast<int>(wParam) != -1 && (static_cast<int>(wParam) < 0 || static_cast<int>(wParam) > Count(s)))
+        if (static_cast<int>(wParam) != -1 &&
+            (static_cast<int>(wParam) < 0 || static_cast<int>(wParam) > Count(s)))
             return LB_ERR;
         return Insert(w, s, static_cast<int>(wParam), lParam);
     case LB_DELETESTRING:
@@ -142,8 +144,8 @@ LRESULT ItemMessage(Window& w, ListState& s, UINT message, WPARAM wParam, LPARAM
     case LB_GETTEXT:
         if (!Valid(s, wParam) || lParam == 0)
             return LB_ERR;
-        return static_cast<LRESULT>(win32::CopyTruncated(s.items[wParam].text, reinterpret_cast<WCHAR*>(lParam),
-                                                         s.items[wParam].text.size() + 1));
+        return static_cast<LRESULT>(win32::CopyTruncated(
+            s.items[wParam].text, reinterpret_cast<WCHAR*>(lParam), s.items[wParam].text.size() + 1));
     case LB_GETTEXTLEN:
         return Valid(s, wParam) ? static_cast<LRESULT>(s.items[wParam].text.size()) : LB_ERR;
     case LB_GETTOPINDEX:
@@ -174,7 +176,8 @@ LRESULT ItemMessage(Window& w, ListState& s, UINT message, WPARAM wParam, LPARAM
         const RECT client = ClientArea(w);
         const LONG y = GET_Y_LPARAM(lParam);
         const LONG x = GET_X_LPARAM(lParam);
-        const int row = y < client.top ? -1 : static_cast<int>((y - client.top) / static_cast<LONG>(s.itemHeight));
+        const int row =
+            y < client.top ? -1 : static_cast<int>((y - client.top) / static_cast<LONG>(s.itemHeight));
         const int item = s.top + row;
         const bool outside = row < 0 || item >= Count(s) || x < client.left || x >= client.right;
         return MAKELPARAM(std::clamp(item, 0, std::max(0, Count(s) - 1)), outside ? 1 : 0);
@@ -333,6 +336,14 @@ LRESULT ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return Click(hwnd, *w, s, lParam);
     case WM_KEYDOWN:
         return Key(hwnd, *w, s, wParam);
+    case WM_MOUSEWHEEL: {
+        // Three items a notch, without touching the selection.
+        const int notches = static_cast<short>(HIWORD(static_cast<DWORD>(wParam))) / 120;
+        s.top -= 3 * notches;
+        KeepTopInRange(*w, s);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    }
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_NCDESTROY:

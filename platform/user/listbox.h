@@ -5,7 +5,8 @@
 // focus) and is asked for the item height at creation (WM_MEASUREITEM for item 0). Setting the
 // selection from code sends nothing; a click on an item or the arrow, Page, Home and End keys select
 // as the user does and, when that changed the selection, send LBN_SELCHANGE to the parent (with
-// LBS_NOTIFY). Items scroll so that the selection is shown.
+// LBS_NOTIFY). Items scroll so that the selection is shown; the mouse wheel scrolls three items a
+// notch and leaves the selection alone.
 
 #include "platform/user/records.h"
 
