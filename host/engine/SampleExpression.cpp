@@ -70,10 +70,10 @@ void check(const FormulaNode& node, std::size_t channelCount) {
         throw FormulaError(node.position, "there is no channel " + std::to_string(node.channel + 1));
     if (node.kind == Kind::Name && node.name != "t" && node.name != "pi")
         throw FormulaError(node.position, "unknown name '" + node.name + "'");
+    for (const FormulaNode& operand : node.operands) // first: a call's check may fold its operands
+        check(operand, channelCount);
     if (node.kind == Kind::Call)
         checkCall(node);
-    for (const FormulaNode& operand : node.operands)
-        check(operand, channelCount);
 }
 
 /// Ticks by which shift(x, seconds) moves x in a record.

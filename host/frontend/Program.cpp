@@ -18,8 +18,6 @@
 #include <cmath>
 #include <cstring>
 #include <exception>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -45,13 +43,17 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-Recording load(const std::filesystem::path& path, const AnalyzeOptions& options) {
-    std::string text;
+// The whole regular file at path; any other file, or one that cannot be read, is a failure.
+std::string textOfFile(const std::filesystem::path& path) {
     try {
-        text = readRegularFile(path);
+        return readRegularFile(path);
     } catch (const FileError& error) {
         throw Failure{error.what()};
     }
+}
+
+Recording load(const std::filesystem::path& path, const AnalyzeOptions& options) {
+    const std::string text = textOfFile(path);
     ImportOptions import;
     import.sampleRate = options.sampleRate;
     ImportResult result = importDelimitedText(text, import);
@@ -121,13 +123,6 @@ bool fewLoops(std::size_t loops, const PressureBeats& beats, std::int32_t record
            0.95 * static_cast<double>(beats.count);
 }
 
-std::string textOfFile(const std::filesystem::path& path, const char* what) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw Failure{path.string() + ": cannot read the " + what};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void warnOfUnits(const std::filesystem::path& path, const Recording& recording,
                  const AnalysisChannels& channels, std::ostream& err) {
     for (const std::string& warning : channelUnitWarnings(recording, channels))
@@ -195,7 +190,7 @@ AnalysisRequest requestOf(const AnalyzeOptions& options, const std::filesystem::
         }
     }
     if (options.macro)
-        request.macro = Utf8ToUtf16(textOfFile(*options.macro, "macro"));
+        request.macro = Utf8ToUtf16(textOfFile(*options.macro));
     request.peakHeight = options.peakHeight;
     for (const LoopRange& range : options.exclude)
         for (std::int64_t loop = range.first; loop <= range.last; ++loop)

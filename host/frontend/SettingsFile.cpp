@@ -1,7 +1,7 @@
 #include "host/frontend/SettingsFile.h"
 
-#include <fstream>
-#include <iterator>
+#include "host/files/RegularFile.h"
+
 #include <string_view>
 
 namespace Vantrel {
@@ -90,10 +90,12 @@ SettingsStreams parseSettingsFile(const std::string& bytes) {
 }
 
 SettingsStreams readSettingsFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw SettingsFileError(path.string() + ": cannot read the settings file");
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    try {
+        bytes = readRegularFile(path);
+    } catch (const FileError& error) {
+        throw SettingsFileError(error.what());
+    }
     try {
         return parseSettingsFile(bytes);
     } catch (const SettingsFileError& error) {

@@ -5,6 +5,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/user/ClassRegistry.h"
 #include "platform/user/Desktop.h"
+#include "platform/user/TextControl.h"
 #include "platform/user/icon_api.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
@@ -74,26 +75,14 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = Lookup(hwnd);
     if (w == nullptr)
         return 0;
+    if (LRESULT result = 0; HandleTextControlMessage(hwnd, StateOf(*w).font, message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_NCHITTEST:
         return (w->style & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
     case WM_PAINT:
         Paint(hwnd, *w);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        StateOf(*w).font = reinterpret_cast<HFONT>(wParam);
-        if (lParam)
-            InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(StateOf(*w).font);
-    case WM_SETTEXT: {
-        const LRESULT r = DefWindowProcW(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return r;
-    }
     case WM_ENABLE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;

@@ -4,6 +4,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/user/ClassRegistry.h"
 #include "platform/user/Desktop.h"
+#include "platform/user/TextControl.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 #include "platform/user/paint_api.h"
@@ -45,26 +46,14 @@ LRESULT TooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = Lookup(hwnd);
     if (w == nullptr)
         return 0;
+    if (LRESULT result = 0; HandleTextControlMessage(hwnd, StateOf(*w).font, message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;
     case WM_PAINT:
         Paint(hwnd, *w);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        StateOf(*w).font = reinterpret_cast<HFONT>(wParam);
-        if (lParam)
-            InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(StateOf(*w).font);
-    case WM_SETTEXT: {
-        const LRESULT r = DefWindowProcW(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return r;
-    }
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }

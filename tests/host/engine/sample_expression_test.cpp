@@ -90,6 +90,8 @@ TEST_F(SampleExpressionTest, RefusesWhatIsNotASampleFormula) {
         {"1 + PVEdpDet(ch1)", 4},
         {"2 * x", 4},
         {"shift(ch1, 1/0)", 11},
+        {"shift(ch1, sin())", 11}, // the time's own fault, before the time is folded
+        {"shift(ch1, 1 - sin(1, 2))", 15},
     };
     for (const Case& c : cases) {
         try {

@@ -233,9 +233,12 @@ TEST_F(ProgramTest, KeepsTheSettingsOnlyWithCompleteResultsAndRefusesDamagedOnes
         EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
         EXPECT_NE(message.find(file.string()), std::string::npos) << message;
     }
+    EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--settings", folder.string()}), 1);
+    EXPECT_NE(err.str().find("cannot read " + folder.string()), std::string::npos) << err.str();
     EXPECT_EQ(run({"analyze", recording.string(), "--rate", "2", "--run", (folder / "none.mac").string()}),
               1);
-    EXPECT_NE(err.str().find("cannot read the macro"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("cannot read " + (folder / "none.mac").string()), std::string::npos)
+        << err.str();
     EXPECT_EQ(out.str(), "");
 }
 
