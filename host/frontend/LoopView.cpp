@@ -48,7 +48,8 @@ void LoopView::uncheck(const std::set<std::int64_t>& numbers) {
         RECT item{};
         // The wheel scrolls the list until the item shows whole.
         for (int turns = 0;; ++turns) {
-            if (SendMessageW(list, LB_GETITEMRECT, at, reinterpret_cast<LPARAM>(&item)) == LB_ERR || turns > count)
+            if (SendMessageW(list, LB_GETITEMRECT, at, reinterpret_cast<LPARAM>(&item)) == LB_ERR ||
+                turns > count)
                 throw std::runtime_error("the loop view's list does not show loop " + std::to_string(number));
             if (item.top >= client.top && item.bottom <= client.bottom)
                 break;

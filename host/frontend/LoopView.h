@@ -23,8 +23,8 @@ public:
     LoopView& operator=(const LoopView&) = delete;
 
     /// Unchecks loops (numbers from 1, in list order) as a user does: scrolls the list with the mouse
-    /// wheel until the loop's item shows, then clicks its box (which selects the item too). The module takes each as the
-    /// user's exclusion of that loop. Numbers beyond the list are passed over.
+    /// wheel until the loop's item shows, then clicks its box (which selects the item too). The module takes
+    /// each as the user's exclusion of that loop. Numbers beyond the list are passed over.
     void uncheck(const std::set<std::int64_t>& numbers);
 
 private:
