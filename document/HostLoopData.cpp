@@ -1,6 +1,7 @@
 #include "document/HostLoopData.h"
 
 #include "analysis/TarvikData.h"
+#include "document/TarvikDocument.h"
 #include "module/MessageIds.h"
 #include "platform/vantrel/HostDocObject.h"
 #include "platform/vantrel/IStrevDataChildData.h"
@@ -15,6 +16,14 @@ TarvikData* LoopDataOf(IUnknown* hostDocument) {
         return nullptr;
     const auto data = QueryInterfacePtr<IStrevDataChildData>(child.Get(), IID_IStrevDataChildData);
     return dynamic_cast<TarvikData*>(data.Get());
+}
+
+TarvikDocument* ModuleDocumentOf(IUnknown* hostDocument) {
+    const auto host = QueryInterfacePtr<IHostDocument>(hostDocument, IID_IHostDocument);
+    ComPtr<IUnknown> module;
+    if (!host || host->FindObject(DocMsgId<0>(), module.Put()) != S_OK)
+        return nullptr;
+    return dynamic_cast<TarvikDocument*>(module.Get());
 }
 
 } // namespace Tarvik

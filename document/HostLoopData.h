@@ -7,8 +7,11 @@
 namespace Tarvik {
 
 class TarvikData;
+class TarvikDocument;
 
 // The loop data kept by the host object (it answers IChildDataHost), or null.
 TarvikData* LoopDataOf(IUnknown* childDataHost);
+// The module's document a host document holds (its object of the module's id 0), or null; not held.
+TarvikDocument* ModuleDocumentOf(IUnknown* hostDocument);
 
 } // namespace Tarvik

@@ -229,7 +229,8 @@ void CallWithWords(T* object, const std::uint32_t* words, std::tuple<A...>* args
 
 // Rows of the table of class T. Handlers: commands void(), enablers
 // void(ICommandState&), notifications void(), void(u32...) taking the
-// notification's first words or void(const R*) taking its data as a record R, messages HRESULT() or HRESULT
+// notification's first words, void(const R*) taking its data as a record R or void(ULONG_PTR) taking
+// the data word itself, messages HRESULT() or HRESULT
 // of their values (double, bool, Ovo::String, std::int32_t for long, std::uint32_t for unsigned long),
 // command events HRESULT(ULONG_PTR) or HRESULT(ULONG_PTR, ULONG_PTR).
 template <class T> struct TableRows {
@@ -258,6 +259,9 @@ template <class T> struct TableRows {
             auto* words = reinterpret_cast<const std::uint32_t*>(e.data);
             if constexpr (Traits::arity == 0) {
                 (static_cast<T*>(o)->*M)();
+            } else if constexpr (Traits::arity == 1 &&
+                                 std::is_same_v<std::tuple_element_t<0, typename Traits::Args>, ULONG_PTR>) {
+                (static_cast<T*>(o)->*M)(e.data);
             } else if constexpr (Traits::arity == 1 &&
                                  std::is_pointer_v<std::tuple_element_t<0, typename Traits::Args>>) {
                 if (e.data != 0)

@@ -12,10 +12,11 @@ Ovo::String LoadViewTitle(UINT id) {
 DEFINE_RESPONSE_TABLE1(TarvikViewBase, ViewBase)
 EV_WM_DESTROY, END_RESPONSE_TABLE;
 
-// The document's data-changed notification is number 33 of its space.
+// The document's data-changed notification is number 33 of its space; its data word is the word of
+// change flags itself.
 ZARCommandTable& TarvikViewBase::CommandTable() {
     static ZARCommandTable table{
-        TableRows<TarvikViewBase>::Observer<&TarvikViewBase::OnDocumentDataChanged>(&DocId<33>),
+        TableRows<TarvikViewBase>::Observer<&TarvikViewBase::OnDataChangedNotice>(&DocId<33>),
     };
     return table;
 }
@@ -35,6 +36,10 @@ void TarvikViewBase::Paint(OWL::TDC& dc, bool erase, OWL::TRect& rect) {
     const Ovo::String& title = ViewTitle();
     dc.DrawText(title.c_str(), title.Length(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     ViewBase::Paint(dc, erase, rect);
+}
+
+void TarvikViewBase::OnDataChangedNotice(ULONG_PTR flags) {
+    OnDocumentDataChanged(static_cast<std::uint32_t>(flags));
 }
 
 void TarvikViewBase::EvDestroy() {

@@ -26,6 +26,7 @@ public:
     // The document's data changed (flags: what changed). A view that draws nothing has nothing to
     // refresh.
     virtual void OnDocumentDataChanged(std::uint32_t flags) {}
+    void OnDataChangedNotice(ULONG_PTR flags);
 
 protected:
     // The text shown by a view that draws nothing else: its class's title.

@@ -1,6 +1,9 @@
 #include "host/framework/ViewServices.h"
 
+#include "host/framework/ClassRegistry.h"
 #include "host/framework/Text.h"
+
+#include <stdexcept>
 
 #include "platform/gdi/gdi.h"
 #include "platform/user/user.h"
@@ -181,6 +184,47 @@ ComPtr<IDocView2> OpenView(IDocViewClass& viewClass, IUnknown* document, HostFra
     view->SetViewKind(kind);
     view->OnViewAttached();
     return view;
+}
+
+ComPtr<IDocViewClass> FindViewClass(const ClassRegistry& classes, std::u16string_view name) {
+    for (const RegisteredClass& registered : classes.Registrations()) {
+        ICAFClassObject* object = registered.accepted ? classes.FindClass(registered.typeId) : nullptr;
+        const auto viewClass = QueryInterfacePtr<IDocViewClass>(object, IID_IDocViewClass);
+        BSTR text = nullptr;
+        if (!viewClass || FAILED(viewClass->GetName(&text)))
+            continue;
+        const bool named = text != nullptr && std::u16string_view(text) == name;
+        SysFreeString(text);
+        if (named)
+            return viewClass;
+    }
+    return {};
+}
+
+DocumentView::DocumentView(IDocViewClass& viewClass, IUnknown* document, DWORD kind)
+    : mFrame(ComPtr<HostFrame>::Adopt(new HostFrame)) {
+    mView = OpenView(viewClass, document, *mFrame.Get(), 0, kind);
+    if (!mView)
+        throw std::runtime_error("the view cannot be opened");
+    // The view fills its frame.
+    RECT client{};
+    GetClientRect(mFrame->ClientWindow(), &client);
+    MoveWindow(Window(), 0, 0, client.right, client.bottom, TRUE);
+    mDocument = QueryInterfacePtr<ISubject>(document, IID_ISubject);
+    mObserver = QueryInterfacePtr<IObserver>(mView.Get(), IID_IObserver);
+    if (mDocument && mObserver)
+        mDocument->Attach(mObserver.Get());
+}
+
+DocumentView::~DocumentView() {
+    if (mDocument && mObserver)
+        mDocument->Detach(mObserver.Get());
+    mObserver.Reset();
+    mView->Close();
+}
+
+HWND DocumentView::Window() const {
+    return GetWindow(mFrame->ClientWindow(), GW_CHILD);
 }
 
 } // namespace Vantrel

@@ -6,6 +6,7 @@
 // class the way the host does.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/engine/ComObject.h"
@@ -93,5 +94,29 @@ private:
 // The view comes with one reference; null when the class or the window fails.
 ComPtr<IDocView2> OpenView(IDocViewClass& viewClass, IUnknown* document, HostFrame& frame, DWORD index,
                            DWORD kind);
+
+// The view class of a name among the registered classes, or null.
+ComPtr<IDocViewClass> FindViewClass(const ClassRegistry& classes, std::u16string_view name);
+
+// A view a user opened on a document: shown in a frame of its own and, as an observer of the
+// document (its ISubject), told what the document's module tells its views, until it closes with
+// this object. The document must outlive it.
+class DocumentView {
+public:
+    // Throws std::runtime_error when the view cannot be opened.
+    DocumentView(IDocViewClass& viewClass, IUnknown* document, DWORD kind);
+    ~DocumentView();
+    DocumentView(const DocumentView&) = delete;
+    DocumentView& operator=(const DocumentView&) = delete;
+
+    // The view's window: the frame client's child.
+    HWND Window() const;
+
+private:
+    ComPtr<HostFrame> mFrame;
+    ComPtr<IDocView2> mView;
+    ComPtr<ISubject> mDocument;
+    ComPtr<IObserver> mObserver;
+};
 
 } // namespace Vantrel

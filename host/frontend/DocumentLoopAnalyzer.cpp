@@ -7,6 +7,7 @@
 #include "host/framework/UnitConversion.h"
 #include "host/framework/UnitName.h"
 #include "host/frontend/AnalysisFormulas.h"
+#include "host/frontend/LoopView.h"
 #include "host/frontend/ModuleHost.h"
 #include "host/frontend/RelationReport.h"
 #include "platform/user/Desktop.h"
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <limits>
 #include <regex>
+#include <set>
 #include <stdexcept>
 
 namespace Vantrel {
@@ -301,12 +303,14 @@ private:
     const Recording& mRecording;
 };
 
+// The end points of the loops left in.
 LoopPoints pointsOf(const LoopTable& table) {
     const auto column = [&](int id) {
         const auto* at = std::find(std::begin(kParameterIds), std::end(kParameterIds), id);
         std::vector<double> values;
         for (const LoopRow& row : table.rows)
-            values.push_back(row.values[static_cast<std::size_t>(at - std::begin(kParameterIds))]);
+            if (!row.excluded)
+                values.push_back(row.values[static_cast<std::size_t>(at - std::begin(kParameterIds))]);
         return values;
     };
     return {column(kVes), column(kPes), column(kVed), column(kPed)};
@@ -357,6 +361,11 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
     document->setSelection(request.selection);
     if (request.settings && !request.selection)
         automation.Call(u"ReselectTarvikAnalyzedRegion", {});
+    // Loops to leave out are unchecked in the loop view, opened before the analysis as a user with
+    // that view open; the document's notices fill its list.
+    std::optional<LoopView> loopView;
+    if (!request.excluded.empty())
+        loopView.emplace(mModule, static_cast<IHostDocument*>(&*document));
     bool accepted = false;
     answerSettings(request, recording, ecgTitle, accepted);
     automation.Call(u"OpenTarvikSettings", {});
@@ -369,6 +378,8 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
                 : "the module's Settings dialog refused the channels");
     if (automation.Call(u"AnalyzeTarvikNow", {}).delivery != S_OK)
         throw std::runtime_error("the module did not analyse the recording");
+    if (loopView)
+        loopView->uncheck(request.excluded);
 
     AnalysisOutcome outcome;
     const VirtualChannelDocument::Channel* loops = document->data().channel(u"tarvik");
@@ -384,6 +395,9 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
     for (const int id : kParameterIds)
         table.columns.push_back(namer(id, pressure, volume));
     Reader(*document, recording).readLoops(table);
+    for (const std::int64_t number : request.excluded)
+        if (number >= 1 && number <= static_cast<std::int64_t>(table.rows.size()))
+            table.rows[static_cast<std::size_t>(number - 1)].excluded = true;
     const VirtualChannelDocument::Channel* pva = document->data().channel(u"pva");
     table.relations = relationReport(pva != nullptr ? parsePvaFormula(pva->formula) : std::nullopt,
                                      pointsOf(table), pressure.unit, volume.unit);

@@ -6,8 +6,10 @@
 #include "host/recording/Recording.h"
 #include "platform/vantrel/HostDocObject.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace Vantrel {
@@ -31,6 +33,9 @@ struct AnalysisRequest {
     /// The stretch selected in the host and analysed as the selection (end tick excluded); none: the
     /// whole channel.
     std::optional<std::pair<HostTickPosition, HostTickPosition>> selection;
+    /// Loops to leave out (numbers from 1 in the table's order), unchecked in the module's loop view
+    /// as a user does; numbers beyond the loops found are passed over.
+    std::set<std::int64_t> excluded;
 };
 
 /// What an analysis gave: the table, the channels it read, and the settings it ran with (none when

@@ -3,6 +3,7 @@
 #include "host/engine/CalcClassCatalog.h"
 #include "host/engine/HresultText.h"
 #include "host/framework/Text.h"
+#include "host/framework/ViewServices.h"
 #include "host/frontend/LoopParameterNames.h"
 #include "host/loader/Host.h"
 
@@ -35,6 +36,10 @@ ModuleHost::~ModuleHost() {
     mDocumentClass.Reset();
     mClasses.Reset();
     mHost->UnloadModule();
+}
+
+ComPtr<IDocViewClass> ModuleHost::viewClass(std::u16string_view name) const {
+    return FindViewClass(mHost->Zar().Classes(), name);
 }
 
 Framework& ModuleHost::framework() {

@@ -7,6 +7,9 @@
 #include "platform/win32/com_ptr.h"
 
 #include <memory>
+#include <string_view>
+
+struct IDocViewClass;
 
 namespace Vantrel {
 
@@ -32,6 +35,8 @@ public:
     const CalcClassCatalog& catalog() const { return *mClasses.Get(); }
     /// The class of the module's document, which the host opens in a recording document.
     ComPtr<ICustomDocClass> documentClass() const { return mDocumentClass; }
+    /// A view class the module registered, by its name; null when it has none of that name.
+    ComPtr<IDocViewClass> viewClass(std::u16string_view name) const;
     Framework& framework();
     HostApplication& application();
     /// Names and units of the loop parameters, the names from the module's string table.

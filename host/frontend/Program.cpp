@@ -197,6 +197,9 @@ AnalysisRequest requestOf(const AnalyzeOptions& options, const std::filesystem::
     if (options.macro)
         request.macro = Utf8ToUtf16(textOfFile(*options.macro));
     request.peakHeight = options.peakHeight;
+    for (const LoopRange& range : options.exclude)
+        for (std::int64_t loop = range.first; loop <= range.last; ++loop)
+            request.excluded.insert(loop);
     request.minPeriod = options.minPeriod;
     if (options.from || options.to)
         request.selection = selectionOf(path, recording, options.from, options.to);
@@ -258,16 +261,6 @@ void exclude(const std::vector<LoopRange>& ranges, LoopTable& table) {
         for (std::int64_t loop = range.first; loop <= range.last; ++loop)
             table.rows[static_cast<std::size_t>(loop - 1)].excluded = true;
     }
-    if (ranges.empty())
-        return;
-    // The module fits its relations over every loop it found; which loops it leaves out is set in its
-    // loop view, which this host does not show.
-    table.relations.clear();
-    for (const char* relation : {"ESPVR", "EDPVR"})
-        table.relations.push_back({relation,
-                                   {"not defined", ""},
-                                   std::numeric_limits<double>::quiet_NaN(),
-                                   "the module fits over every loop; excluded loops need its loop view"});
 }
 
 int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,

@@ -329,6 +329,7 @@ public:                                                                         
 #define EV_CHILD_NOTIFY(id, code, member) ::OWL::entries::ChildNotify<TMyClass>(id, code, &TMyClass::member)
 #define EV_BN_CLICKED(id, member) EV_CHILD_NOTIFY(id, 0 /* BN_CLICKED */, member)
 #define EV_CBN_SELCHANGE(id, member) EV_CHILD_NOTIFY(id, 1 /* CBN_SELCHANGE */, member)
+#define EV_LBN_SELCHANGE(id, member) EV_CHILD_NOTIFY(id, 1 /* LBN_SELCHANGE */, member)
 #define EV_EN_CHANGE(id, member) EV_CHILD_NOTIFY(id, 0x0300 /* EN_CHANGE */, member)
 #define EV_EN_KILLFOCUS(id, member) EV_CHILD_NOTIFY(id, 0x0200 /* EN_KILLFOCUS */, member)
 #define EV_COMMAND_ENABLE(id, member) ::OWL::entries::CommandEnable<TMyClass>(id, &TMyClass::member)

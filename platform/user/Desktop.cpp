@@ -7,6 +7,7 @@
 #include "platform/user/combobox.h"
 #include "platform/user/dialog_api.h"
 #include "platform/user/edit.h"
+#include "platform/user/listbox.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"
 #include "platform/user/scrollbar.h"
@@ -31,6 +32,7 @@ bool InRange(UINT message, UINT first, UINT last) {
 Desktop::Desktop()
     : mSettings(DefaultSystemSettings()), mMonitors{Monitor{RECT{0, 0, 1920, 1080}, RECT{0, 0, 1920, 1040}}} {
     RegisterComboBoxClass(mClasses);
+    RegisterListBoxClass(mClasses);
     RegisterStaticClass(mClasses);
     RegisterTooltipClass(mClasses);
     RegisterButtonClass(mClasses);

@@ -12,6 +12,7 @@
 #include "platform/user/icon_api.h"
 #include "platform/user/imagelist_api.h"
 #include "platform/user/input_api.h"
+#include "platform/user/listbox.h"
 #include "platform/user/menu_api.h"
 #include "platform/user/message_api.h"
 #include "platform/user/messages.h"

@@ -293,9 +293,9 @@ TEST_F(Views, TheDocumentsDataChangedNotificationReachesTheViewThroughTheViewBas
     ASSERT_TRUE(view);
     auto* window = static_cast<ListeningView*>(OWL::GetWindowPtr(ViewWindow()));
     ASSERT_NE(window, nullptr);
-    const std::uint32_t words[] = {0x24, 0};
-    ZAREventHandler::FireObserverEvent(*window, nullptr, DocMsgId<33>(), reinterpret_cast<ULONG_PTR>(words));
-    ZAREventHandler::FireObserverEvent(*window, nullptr, DocMsgId<34>(), reinterpret_cast<ULONG_PTR>(words));
+    // The document sends the flags word itself as the notification's data.
+    ZAREventHandler::FireObserverEvent(*window, nullptr, DocMsgId<33>(), 0x24);
+    ZAREventHandler::FireObserverEvent(*window, nullptr, DocMsgId<34>(), 0x24);
     EXPECT_EQ(window->heard, std::vector<std::uint32_t>{0x24});
     // The view base's own rows still answer behind it.
     RecordedState state;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/win32/unknown.h"
+
+#include <cstdint>
+#include <memory>
+#include <set>
+
+namespace Vantrel {
+
+class DocumentView;
+class ModuleHost;
+
+/// The module's loop view, opened on a host document as a user opens it, for the life of the object
+/// (which must end before the document closes). Its list of loops is filled from the document's
+/// notices.
+class LoopView {
+public:
+    /// Throws std::runtime_error when the module has no loop view or it cannot be opened.
+    LoopView(ModuleHost& module, IUnknown* hostDocument);
+    ~LoopView();
+    LoopView(const LoopView&) = delete;
+    LoopView& operator=(const LoopView&) = delete;
+
+    /// Unchecks loops (numbers from 1, in list order) as a user does: scrolls the list with the mouse
+    /// wheel until the loop's item shows, then clicks its box (which selects the item too). The module takes
+    /// each as the user's exclusion of that loop. Numbers beyond the list are passed over.
+    void uncheck(const std::set<std::int64_t>& numbers);
+
+private:
+    std::unique_ptr<DocumentView> mView;
+};
+
+} // namespace Vantrel
