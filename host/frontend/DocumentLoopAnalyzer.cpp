@@ -20,7 +20,6 @@
 #include <cmath>
 #include <limits>
 #include <regex>
-#include <set>
 #include <stdexcept>
 
 namespace Vantrel {
@@ -395,9 +394,10 @@ AnalysisOutcome DocumentLoopAnalyzer::analyze(Recording& recording, const Analys
     for (const int id : kParameterIds)
         table.columns.push_back(namer(id, pressure, volume));
     Reader(*document, recording).readLoops(table);
-    for (const std::int64_t number : request.excluded)
-        if (number >= 1 && number <= static_cast<std::int64_t>(table.rows.size()))
-            table.rows[static_cast<std::size_t>(number - 1)].excluded = true;
+    for (const LoopRange& range : request.excluded)
+        for (std::int64_t loop = range.first;
+             loop <= std::min<std::int64_t>(range.last, std::ssize(table.rows)); ++loop)
+            table.rows[static_cast<std::size_t>(loop - 1)].excluded = true;
     const VirtualChannelDocument::Channel* pva = document->data().channel(u"pva");
     table.relations = relationReport(pva != nullptr ? parsePvaFormula(pva->formula) : std::nullopt,
                                      pointsOf(table), pressure.unit, volume.unit);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/frontend/AnalyzeOptions.h"
 #include "host/frontend/ChannelChoice.h"
 #include "host/frontend/LoopTable.h"
 #include "host/frontend/SettingsFile.h"
@@ -9,8 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
+#include <vector>
 
 namespace Vantrel {
 
@@ -34,8 +35,8 @@ struct AnalysisRequest {
     /// whole channel.
     std::optional<std::pair<HostTickPosition, HostTickPosition>> selection;
     /// Loops to leave out (numbers from 1 in the table's order), unchecked in the module's loop view
-    /// as a user does; numbers beyond the loops found are passed over.
-    std::set<std::int64_t> excluded;
+    /// as a user does and marked in the table; numbers beyond the loops found are passed over.
+    std::vector<LoopRange> excluded;
 };
 
 /// What an analysis gave: the table, the channels it read, and the settings it ran with (none when

@@ -1,13 +1,16 @@
 #include "host/frontend/LoopView.h"
 
 #include "host/framework/ViewServices.h"
+#include "host/frontend/AnalyzeOptions.h"
 #include "host/frontend/ModuleHost.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/Input.h"
 #include "platform/user/user.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace Vantrel {
 
@@ -32,7 +35,7 @@ LoopView::LoopView(ModuleHost& module, IUnknown* hostDocument) {
 
 LoopView::~LoopView() = default;
 
-void LoopView::uncheck(const std::set<std::int64_t>& numbers) {
+void LoopView::uncheck(const std::vector<LoopRange>& loops) {
     user::Desktop& desktop = user::Desktop::Current();
     const HWND list = GetDlgItem(mView->Window(), kLoopList);
     if (list == nullptr)
@@ -41,8 +44,13 @@ void LoopView::uncheck(const std::set<std::int64_t>& numbers) {
     SetFocus(list);
     RECT client{};
     GetClientRect(list, &client);
-    for (const std::int64_t number : numbers) {
-        if (number < 1 || number > count)
+    // Each loop once, however the ranges overlap: a second click would check it again.
+    std::vector<bool> left(static_cast<std::size_t>(count));
+    for (const LoopRange& range : loops)
+        for (std::int64_t loop = range.first; loop <= std::min(range.last, count); ++loop)
+            left[static_cast<std::size_t>(loop - 1)] = true;
+    for (std::int64_t number = 1; number <= count; ++number) {
+        if (!left[static_cast<std::size_t>(number - 1)])
             continue;
         const auto at = static_cast<WPARAM>(number - 1);
         RECT item{};

@@ -197,9 +197,7 @@ AnalysisRequest requestOf(const AnalyzeOptions& options, const std::filesystem::
     if (options.macro)
         request.macro = Utf8ToUtf16(textOfFile(*options.macro));
     request.peakHeight = options.peakHeight;
-    for (const LoopRange& range : options.exclude)
-        for (std::int64_t loop = range.first; loop <= range.last; ++loop)
-            request.excluded.insert(loop);
+    request.excluded = options.exclude;
     request.minPeriod = options.minPeriod;
     if (options.from || options.to)
         request.selection = selectionOf(path, recording, options.from, options.to);
@@ -252,15 +250,12 @@ void writeResults(const std::optional<std::filesystem::path>& file, const std::s
     }
 }
 
-// Marks the loops of --exclude; a number beyond the table is refused.
-void exclude(const std::vector<LoopRange>& ranges, LoopTable& table) {
-    for (const LoopRange& range : ranges) {
+// Refuses a loop of --exclude beyond the table (the analysis marked the others).
+void checkExcludedLoops(const std::vector<LoopRange>& ranges, const LoopTable& table) {
+    for (const LoopRange& range : ranges)
         if (range.last > static_cast<std::int64_t>(table.rows.size()))
             throw Failure{"--exclude " + std::to_string(range.last) + ": the analysis found " +
                           std::to_string(table.rows.size()) + " loops"};
-        for (std::int64_t loop = range.first; loop <= range.last; ++loop)
-            table.rows[static_cast<std::size_t>(loop - 1)].excluded = true;
-    }
 }
 
 int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
@@ -281,7 +276,7 @@ int analyze(const AnalyzeOptions& options, std::ostream& out, std::ostream& err,
         err << "vantrel: " << oneLine(noLoopsText(path, recording, outcome, beats)) << '\n';
         return kNoLoops;
     }
-    exclude(options.exclude, outcome.table);
+    checkExcludedLoops(options.exclude, outcome.table);
     if (options.saveSettings && !outcome.settings)
         throw Failure{options.saveSettings->string() + ": the module's document did not save its settings"};
     if (options.summary) {

@@ -183,6 +183,25 @@ TEST_F(AnalysisOptions, LeavesExcludedLoopsOutOfTheSummary) {
     EXPECT_NE(text.find("\nn\t\t\t12\t12\t"), std::string::npos) << text;
     EXPECT_EQ(run({"analyze", kOcclusion.string(), "--to", "2", "--exclude", "16"}), 1);
     EXPECT_NE(err.str().find("--exclude 16: the analysis found 15 loops"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"analyze", kOcclusion.string(), "--to", "2", "--exclude", "3-4000000000"}), 1);
+    EXPECT_NE(err.str().find("--exclude 4000000000: the analysis found 15 loops"), std::string::npos)
+        << err.str();
+}
+
+// A loop named twice is left out once: its box is not clicked back on.
+TEST_F(AnalysisOptions, ALoopNamedTwiceInExcludeIsLeftOutOnce) {
+    std::string summaries[2];
+    const char* lists[2] = {"20,40-45", "40-45,20,45,20-20,40"};
+    for (int i = 0; i < 2; ++i) {
+        const fs::path summary = folder / ("summary" + std::to_string(i) + ".tsv");
+        ASSERT_EQ(run({"analyze", kOcclusion.string(), "--exclude", lists[i], "--summary", summary.string()}),
+                  0)
+            << err.str();
+        summaries[i] = contents(summary);
+    }
+    EXPECT_NE(summaries[0].find("loops included\t58\n"), std::string::npos) << summaries[0];
+    EXPECT_NE(summaries[0].find("ESPVR\tr²"), std::string::npos) << "the relations are fitted";
+    EXPECT_EQ(summaries[1], summaries[0]); // the relations too: the module fitted over the same loops
 }
 
 // The values of a column of the loop table, and whether each loop is excluded.
