@@ -10,11 +10,9 @@
 #include "core/NumericHelpers.h"
 #include "document/HostLoopData.h"
 #include "document/TarvikDocument.h"
-#include "module/MessageIds.h"
 #include "module/ModuleInstance.h"
 #include "platform/user/DialogTemplate.h"
 #include "platform/user/msgbox_api.h"
-#include "platform/vantrel/DocumentClass.h"
 
 namespace Tarvik {
 namespace {
@@ -54,16 +52,6 @@ std::vector<BYTE> Template() {
     return t.Build();
 }
 
-// The module's document behind a host document, or null.
-TarvikDocument* ModuleDocument(IUnknown* hostDocument) {
-    const auto host = QueryInterfacePtr<IHostDocument>(hostDocument, IID_IHostDocument);
-    ComPtr<IUnknown> child;
-    if (!host || host->FindObject(DocMsgId<0>(), child.Put()) != S_OK)
-        return nullptr;
-    const auto document = child.Query<ICustomDocument>(IID_ICustomDocument);
-    return dynamic_cast<TarvikDocument*>(document.Get());
-}
-
 std::wstring Text(const OWL::TEdit& edit) {
     std::u16string text = edit.GetText();
     text.resize(std::min(text.size(), kTextLimit - 1));
@@ -78,7 +66,7 @@ EV_EN_CHANGE(kDecimals, DecimalsTyped), EV_BN_CLICKED(kAutoScale, AutoScaleClick
 
 TarvikChannelCalculationDlg::TarvikChannelCalculationDlg(OWL::TWindow* parent, IUnknown* hostDocument,
                                                          TarvikChannelCalculation::Settings& settings)
-    : OWL::TDialog(parent, Template()), mHostDocument(hostDocument), mDocument(ModuleDocument(hostDocument)),
+    : OWL::TDialog(parent, Template()), mHostDocument(hostDocument), mDocument(ModuleDocumentOf(hostDocument)),
       mSettings(settings), mParameter(new OWL::TComboBox(this, kParameter)),
       mAutoScale(new OWL::TCheckBox(this, kAutoScale)), mTop(new OWL::TEdit(this, kScaleTop)),
       mBottom(new OWL::TEdit(this, kScaleBottom)), mTopUnit(new OWL::TStatic(this, kTopUnit)),
