@@ -66,12 +66,13 @@ EV_EN_CHANGE(kDecimals, DecimalsTyped), EV_BN_CLICKED(kAutoScale, AutoScaleClick
 
 TarvikChannelCalculationDlg::TarvikChannelCalculationDlg(OWL::TWindow* parent, IUnknown* hostDocument,
                                                          TarvikChannelCalculation::Settings& settings)
-    : OWL::TDialog(parent, Template()), mHostDocument(hostDocument), mDocument(ModuleDocumentOf(hostDocument)),
-      mSettings(settings), mParameter(new OWL::TComboBox(this, kParameter)),
-      mAutoScale(new OWL::TCheckBox(this, kAutoScale)), mTop(new OWL::TEdit(this, kScaleTop)),
-      mBottom(new OWL::TEdit(this, kScaleBottom)), mTopUnit(new OWL::TStatic(this, kTopUnit)),
-      mBottomUnit(new OWL::TStatic(this, kBottomUnit)), mTopLabel(new OWL::TStatic(this, kTopLabel)),
-      mBottomLabel(new OWL::TStatic(this, kBottomLabel)), mDecimals(new OWL::TEdit(this, kDecimals)) {}
+    : OWL::TDialog(parent, Template()), mHostDocument(hostDocument),
+      mDocument(ModuleDocumentOf(hostDocument)), mSettings(settings),
+      mParameter(new OWL::TComboBox(this, kParameter)), mAutoScale(new OWL::TCheckBox(this, kAutoScale)),
+      mTop(new OWL::TEdit(this, kScaleTop)), mBottom(new OWL::TEdit(this, kScaleBottom)),
+      mTopUnit(new OWL::TStatic(this, kTopUnit)), mBottomUnit(new OWL::TStatic(this, kBottomUnit)),
+      mTopLabel(new OWL::TStatic(this, kTopLabel)), mBottomLabel(new OWL::TStatic(this, kBottomLabel)),
+      mDecimals(new OWL::TEdit(this, kDecimals)) {}
 
 void TarvikChannelCalculationDlg::SetupWindow() {
     OWL::TDialog::SetupWindow();
