@@ -1,7 +1,7 @@
 #pragma once
 // What the document's commands open that lives above the document: the
-// set-up and workflow-mode dialogs (dialogs/) and the haemodynamics table's
-// view manager (tableview/). The library installs them when it loads; until
+// set-up and workflow-mode dialogs (dialogs/), the haemodynamics table's
+// view manager (tableview/) and its data source (views/). The library installs them when it loads; until
 // then (or in a test that installs none) a command that needs one does
 // nothing.
 
@@ -24,6 +24,9 @@ struct DocumentUi {
     IUnknown* (*createTableViewManager)() = nullptr;
     // Asks the manager to add the table's selection to the host's Data Pad.
     HRESULT (*addSelectionToDataPad)(IUnknown* manager) = nullptr;
+    // A new haemodynamics table data source (ITableDataManager) of the document, with one
+    // reference, or null.
+    IUnknown* (*createHemodynamicsTableData)(TarvikDocument& document) = nullptr;
 };
 
 void SetDocumentUi(const DocumentUi& ui);

@@ -289,6 +289,9 @@ public:
     void ScrollToBolus(HostTickPosition start, const HostTickPosition& end);
     // The document's table view manager (ITableViewManager), made on first use; null when none can be.
     IUnknown* GetTableViewManager();
+    // The haemodynamics table's data source (ITableDataManager), made on first use and kept with its
+    // column formats; null when none can be.
+    IUnknown* GetHemodynamicsTableData();
     // The window of the host's data; null without one.
     HWND HostDataWindow();
 
@@ -343,6 +346,7 @@ private:
     std::unique_ptr<OnlineSink> mSink;
     std::unique_ptr<ScalePart> mScale;
     ComPtr<IUnknown> mTableViewManager;
+    ComPtr<IUnknown> mHemodynamicsTableData;
 };
 
 } // namespace Tarvik

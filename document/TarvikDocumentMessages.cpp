@@ -173,6 +173,13 @@ IUnknown* TarvikDocument::GetTableViewManager() {
     return mTableViewManager.Get();
 }
 
+IUnknown* TarvikDocument::GetHemodynamicsTableData() {
+    if (!mHemodynamicsTableData)
+        if (const DocumentUi& ui = GetDocumentUi(); ui.createHemodynamicsTableData != nullptr)
+            mHemodynamicsTableData = ComPtr<IUnknown>::Adopt(ui.createHemodynamicsTableData(*this));
+    return mHemodynamicsTableData.Get();
+}
+
 HRESULT TarvikDocument::OnCopyTableToDataPad() {
     const DocumentUi& ui = GetDocumentUi();
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));

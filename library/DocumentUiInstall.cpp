@@ -4,6 +4,7 @@
 #include "dialogs/WorkflowModeDlg.h"
 #include "document/DocumentUi.h"
 #include "tableview/TableInterfaces.h"
+#include "views/TarvikHemodynamicsTableViewData.h"
 
 namespace Tarvik {
 
@@ -19,6 +20,12 @@ HRESULT AddToDataPad(IUnknown* object) {
     return manager ? manager->AddSelectionToDataPad(0) : E_NOINTERFACE;
 }
 
+IUnknown* CreateHemodynamicsTableData(TarvikDocument& document) {
+    auto* data = new TarvikHemodynamicsTableViewData(&document);
+    data->AddRef();
+    return static_cast<ITableDataManager*>(data);
+}
+
 } // namespace
 
 void InstallDocumentUi() {
@@ -27,6 +34,7 @@ void InstallDocumentUi() {
     ui.runWorkflowModeDialog = &RunWorkflowModeDialog;
     ui.createTableViewManager = &CreateManager;
     ui.addSelectionToDataPad = &AddToDataPad;
+    ui.createHemodynamicsTableData = &CreateHemodynamicsTableData;
     SetDocumentUi(ui);
 }
 
