@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr DWORD kMainGrid = 0;
 constexpr DWORD kSummaryGrid = 0x10;
-constexpr UINT kCaption = 174;      // "Tarvik"
+constexpr UINT kCaption = 174;       // "Tarvik"
 constexpr UINT kWriteFailed = 22970; // "The table could not be written to %1."
 
 // The file being written, beside the chosen one; it replaces the chosen file only when complete and
@@ -48,7 +48,9 @@ public:
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
     bool Good() const { return mOut.good(); }
-    void Write(const std::string& bytes) { mOut.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); }
+    void Write(const std::string& bytes) {
+        mOut.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
     // Closes the file and puts it in the chosen one's place, with its permissions; false, leaving the
     // chosen file as it was, when anything failed.
     bool Commit() {
@@ -156,8 +158,8 @@ TableExportResult WriteTabSeparatedTable(ITableDataManager& data, ITableStoredRo
     return file.Commit() ? TableExportResult::Written : TableExportResult::Failed;
 }
 
-void RunTableExport(HWND owner, ITableViewManager* manager, ITableDataManager& data, ITableStoredRowInfo& rows,
-                    bool includeSummary) {
+void RunTableExport(HWND owner, ITableViewManager* manager, ITableDataManager& data,
+                    ITableStoredRowInfo& rows, bool includeSummary) {
     WCHAR folder[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathW(owner, CSIDL_PERSONAL, nullptr, 0, folder)))
         return;

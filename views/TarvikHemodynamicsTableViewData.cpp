@@ -1,8 +1,8 @@
 #include "views/TarvikHemodynamicsTableViewData.h"
 
 #include <cmath>
-#include <limits>
 #include <iomanip>
+#include <limits>
 #include <sstream>
 #include <string>
 

@@ -37,8 +37,9 @@ struct ColumnFormat {
 Ovo::String FormatTableValue(double value, const ColumnFormat& format);
 Ovo::String FormatTableValue(double value, const ColumnFormat& format, const std::locale& locale);
 
-class TarvikHemodynamicsTableViewData : public Ovo::SimpleUnknownImp1<ITableDataManager, IID_ITableDataManager>,
-                                        public ITableStoredRowInfo {
+class TarvikHemodynamicsTableViewData
+    : public Ovo::SimpleUnknownImp1<ITableDataManager, IID_ITableDataManager>,
+      public ITableStoredRowInfo {
 public:
     // Table id bit of the summary grid.
     static constexpr DWORD kSummaryGrid = 0x10;

@@ -46,7 +46,9 @@ protected:
         return data->CellText(table, row, column).ToU16String();
     }
     // The model of the table's settings.
-    Tarvik::ModelPtr Table(Tarvik::TarvikDocument& document) { return document.GetModel(Tarvik::kHemoTableModel); }
+    Tarvik::ModelPtr Table(Tarvik::TarvikDocument& document) {
+        return document.GetModel(Tarvik::kHemoTableModel);
+    }
 
     std::unique_ptr<Vantrel::Recording> recording;
     Tarvik::TarvikHemodynamicsTableViewData* data = nullptr; // the document holds it

@@ -96,7 +96,8 @@ TEST_F(HemoTableFixture, AnAnalysedRecordingGivesOneRowPerLoopAndASummaryOfItsLo
             continue;
         }
         const double mean = s.sum / s.count;
-        EXPECT_NEAR(Parse(Cell(kSummary, 1, c)), mean, FourFigures(mean) * 1.0001) << Ovo::String(title).ToUtf8();
+        EXPECT_NEAR(Parse(Cell(kSummary, 1, c)), mean, FourFigures(mean) * 1.0001)
+            << Ovo::String(title).ToUtf8();
         EXPECT_NEAR(Parse(Cell(kSummary, 2, c)), s.minimum, FourFigures(s.minimum) * 1.0001);
         EXPECT_NEAR(Parse(Cell(kSummary, 3, c)), s.maximum, FourFigures(s.maximum) * 1.0001);
         EXPECT_EQ(Cell(kSummary, 4, c), Ovo::String(std::to_wstring(s.count)).ToU16String());
@@ -116,8 +117,7 @@ TEST_F(HemoTableFixture, WithoutAnAnalysisTheTableIsItsTitleRowAndEmptySummaryRo
         EXPECT_EQ(Cell(kMain, 0, c), u"") << c;
         EXPECT_EQ(Cell(kMain, 1, c), c == 0 ? u"0" : u"0.000") << "a row asked for before the count followed";
         for (DWORD r = 1; r < 5; ++r)
-            EXPECT_EQ(Cell(kSummary, r, c), c == 0 ? kSummaryTitles[r] : u"")
-                << r << ", " << c;
+            EXPECT_EQ(Cell(kSummary, r, c), c == 0 ? kSummaryTitles[r] : u"") << r << ", " << c;
     }
     ComPtr<IAutoOvoString> title;
     EXPECT_EQ(data->GetTitle(0, title.Put()), S_OK);
@@ -158,7 +158,8 @@ TEST_F(HemoTableFixture, CellStylesMarkTheTitleRowAndTheLoopNumberColumn) {
         DWORD row, column, style;
     };
     for (DWORD table : {kMain, kSummary})
-        for (const Case& c : {Case{0, 0, 0x1030}, Case{0, 3, 0x1010}, Case{2, 0, 0x1020}, Case{2, 3, 0x1000}}) {
+        for (const Case& c :
+             {Case{0, 0, 0x1030}, Case{0, 3, 0x1010}, Case{2, 0, 0x1020}, Case{2, 3, 0x1000}}) {
             DWORD style = 0;
             EXPECT_EQ(data->GetCellFlags(table, c.row, c.column, &style), S_OK);
             EXPECT_EQ(style, c.style) << table << ": " << c.row << ", " << c.column;
@@ -229,7 +230,8 @@ TEST(HemoTableFormat, ValuesAreWrittenWithTheColumnsSignificantFigures) {
         {1e12, 4, 0, point, u"2147483647"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FormatTableValue(c.value, ColumnFormat{c.figures, c.column}, c.locale).ToU16String(), c.text)
+        EXPECT_EQ(FormatTableValue(c.value, ColumnFormat{c.figures, c.column}, c.locale).ToU16String(),
+                  c.text)
             << c.value << " with " << c.figures;
 }
 
