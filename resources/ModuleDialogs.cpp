@@ -66,6 +66,60 @@ std::vector<BYTE> InvalidSettingsTemplate() {
     return t.Build();
 }
 
+std::vector<BYTE> HemoTableOptionsTemplate() {
+    user::DialogTemplate t = Dialog(u"Tarvik Hemodynamics Options", 420, 256);
+    t.items = {
+        Item(u"Static", u"Displayed calculations", 1066, SS_LEFT, 7, 7, 406, 8),
+        Item(u"Button", u"Stroke Work (SW)", 1013, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 20, 110, 10),
+        Item(u"Button", u"Cardiac Output (CO)", 1014, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 37, 110, 10),
+        Item(u"Button", u"Stroke Volume (SV)", 1015, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 54, 110, 10),
+        Item(u"Button", u"Maximum Volume (Vmax)", 1016, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 71, 110, 10),
+        Item(u"Button", u"Minimum Volume (Vmin)", 1017, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 88, 110, 10),
+        Item(u"Button", u"End-systolic Volume (Ves)", 1018, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 105, 110, 10),
+        Item(u"Button", u"End-diastolic Volume (Ved)", 1019, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 122, 110, 10),
+        Item(u"Button", u"Maximum Pressure (Pmax)", 1020, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 139, 110, 10),
+        Item(u"Button", u"Minimum Pressure (Pmin)", 1021, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 156, 110, 10),
+        Item(u"Button", u"Mean Pressure (Pmean)", 1022, BS_AUTOCHECKBOX | WS_TABSTOP, 23, 173, 110, 10),
+        Item(u"Button", u"Developed Pressure (Pdev)", 1023, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 20, 110, 10),
+        Item(u"Button", u"End-systolic Pressure (Pes)", 1024, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 37, 110, 10),
+        Item(u"Button", u"End-diastolic Pressure (Ped)", 1025, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 54, 110,
+             10),
+        Item(u"Button", u"Heart Rate (HR)", 1026, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 71, 110, 10),
+        Item(u"Button", u"Ejection Fraction (EF)", 1027, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 88, 110, 10),
+        Item(u"Button", u"Arterial Elastance (Ea)", 1028, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 105, 110, 10),
+        Item(u"Button", u"Maximum Power (PowMax)", 1029, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 122, 110, 10),
+        Item(u"Button", u"Max value of dP/dt (dP/dt max)", 1030, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 139, 110,
+             10),
+        Item(u"Button", u"Min value of dP/dt (dP/dt min)", 1031, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 156, 110,
+             10),
+        Item(u"Button", u"Max value of dV/dt (dV/dt max)", 1032, BS_AUTOCHECKBOX | WS_TABSTOP, 137, 173, 110,
+             10),
+        Item(u"Button", u"Min value of dV/dt (dV/dt min)", 1033, BS_AUTOCHECKBOX | WS_TABSTOP, 264, 20, 150,
+             10),
+        Item(u"Button", u"Pressure Volume Area (PVA)", 1036, BS_AUTOCHECKBOX | WS_TABSTOP, 264, 37, 150, 10),
+        Item(u"Button", u"Potential Energy (PE)", 1037, BS_AUTOCHECKBOX | WS_TABSTOP, 264, 54, 150, 10),
+        Item(u"Button", u"Cardiac Efficiency (CE)", 1038, BS_AUTOCHECKBOX | WS_TABSTOP, 264, 71, 150, 10),
+        Item(u"Button", u"Tau", 1039, BS_AUTOCHECKBOX | WS_TABSTOP, 264, 88, 150, 10),
+        Item(u"Button", u"Pressure at max of dV/dt (P@dV/dt max)", 1035, BS_AUTOCHECKBOX | WS_TABSTOP, 264,
+             105, 150, 10),
+        Item(u"Button", u"Pressure at max of dP/dt (P@dP/dt max)", 1040, BS_AUTOCHECKBOX | WS_TABSTOP, 264,
+             122, 150, 10),
+        Item(u"Button", u"Volume at max of dP/dt (V@dP/dt max)", 1041, BS_AUTOCHECKBOX | WS_TABSTOP, 264, 139,
+             150, 10),
+        Item(u"Button", u"Volume at min of dP/dt (V@dP/dt min)", 1042, BS_AUTOCHECKBOX | WS_TABSTOP, 264, 156,
+             150, 10),
+        Item(u"Button", u"&Check All", 1065, BS_PUSHBUTTON | WS_TABSTOP, 23, 186, 60, 14),
+        Item(u"Button", u"&Uncheck All", 1064, BS_PUSHBUTTON | WS_TABSTOP, 89, 186, 60, 14),
+        Item(u"Static", u"Summary", 1067, SS_LEFT, 7, 202, 406, 8),
+        Item(u"Button", u"Show summary pane (average, minimum, maximum of each column)", 1034,
+             BS_AUTOCHECKBOX | WS_TABSTOP, 23, 216, 246, 10),
+        Item(u"Button", u"", 9, BS_PUSHBUTTON | WS_TABSTOP, 7, 235, 20, 14),
+        Item(u"Button", u"&OK", 1, BS_DEFPUSHBUTTON | WS_TABSTOP, 309, 235, 50, 14),
+        Item(u"Button", u"C&ancel", 2, BS_PUSHBUTTON | WS_TABSTOP, 363, 235, 50, 14),
+    };
+    return t.Build();
+}
+
 } // namespace
 
 std::vector<BYTE> SetupDialogTemplate() {
@@ -120,6 +174,8 @@ void RegisterModuleDialogs(HMODULE instance) {
                      WorkflowModeDialogTemplate());
     RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(kSigFigDialog), kUsEnglish, SigFigTemplate());
     RegisterResource(instance, RT_DIALOG, kInvalidSettingsDialog, kUsEnglish, InvalidSettingsTemplate());
+    RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(kHemoTableOptionsDialog), kUsEnglish,
+                     HemoTableOptionsTemplate());
 }
 
 } // namespace Tarvik

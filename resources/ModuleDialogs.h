@@ -15,6 +15,8 @@ inline constexpr WORD kSetupDialogTemplate = 134;
 inline constexpr WORD kWorkflowModeDialogTemplate = 123;
 inline constexpr WORD kSigFigDialog = 1004;
 inline constexpr const char16_t* kInvalidSettingsDialog = u"INVALIDSETTINGSDLG";
+// The haemodynamics table's options ("Tarvik Hemodynamics Options").
+inline constexpr WORD kHemoTableOptionsDialog = 118;
 
 std::vector<BYTE> SetupDialogTemplate();
 std::vector<BYTE> WorkflowModeDialogTemplate();

@@ -25,7 +25,8 @@ namespace fs = std::filesystem;
 // A table of fixed texts: main rows by row, the summary grid's rows after them.
 class FixedTable : public ITableDataManager, public ITableStoredRowInfo {
 public:
-    FixedTable(std::vector<std::vector<std::u16string>> main, std::vector<std::vector<std::u16string>> summary)
+    FixedTable(std::vector<std::vector<std::u16string>> main,
+               std::vector<std::vector<std::u16string>> summary)
         : mMain(std::move(main)), mSummary(std::move(summary)) {}
 
     HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
@@ -58,12 +59,13 @@ private:
 };
 
 FixedTable SmallTable() {
-    return FixedTable({{u"", u"SV (\u00B5L)", u"HR (bpm)"}, {u"1", u"21.52", u" "}, {u"2", u"21.50", u"500.0"}},
-                      {{u"", u"SV (\u00B5L)", u"HR (bpm)"},
-                       {u"Avg", u"21.51", u"500.0"},
-                       {u"Min", u"21.50", u"500.0"},
-                       {u"Max", u"21.52", u"500.0"},
-                       {u"Count", u"2", u"1"}});
+    return FixedTable(
+        {{u"", u"SV (\u00B5L)", u"HR (bpm)"}, {u"1", u"21.52", u" "}, {u"2", u"21.50", u"500.0"}},
+        {{u"", u"SV (\u00B5L)", u"HR (bpm)"},
+         {u"Avg", u"21.51", u"500.0"},
+         {u"Min", u"21.50", u"500.0"},
+         {u"Max", u"21.52", u"500.0"},
+         {u"Count", u"2", u"1"}});
 }
 
 class HemoTableExport : public TarvikTest::HemoTableFixture {
@@ -121,8 +123,8 @@ TEST_F(HemoTableExport, WithoutAnAnalysisTheFileIsATitleLineOfEmptyCells) {
     data->GetColumnCount(0, &columns);
     const std::string title = std::string(columns - 1, '\t') + "\r\n";
     EXPECT_EQ(WriteTabSeparatedTable(*data, *data, Name("t.txt"), true), TableExportResult::Written);
-    EXPECT_EQ(Bytes(folder / "t.txt"), title + "\r\n" + title + "Avg" + title + "Min" + title + "Max" + title +
-                                           "Count" + title);
+    EXPECT_EQ(Bytes(folder / "t.txt"),
+              title + "\r\n" + title + "Avg" + title + "Min" + title + "Max" + title + "Count" + title);
 }
 
 TEST_F(HemoTableExport, AnAnalysedTableHasTheSameNumberOfCellsOnEveryLine) {
@@ -177,7 +179,8 @@ TEST_F(HemoTableExport, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
     RunTableExport(nullptr, nullptr, table, table, false);
     const auto& boxes = user::Desktop::Current().MessageBoxes().Shown();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, u"The table could not be written to " + (folder / "missing" / "t.txt").u16string() + u".");
+    EXPECT_EQ(boxes[0].text,
+              u"The table could not be written to " + (folder / "missing" / "t.txt").u16string() + u".");
     EXPECT_EQ(boxes[0].caption, u"Tarvik");
     EXPECT_TRUE(Files().empty());
 }
