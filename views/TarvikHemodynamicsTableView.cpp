@@ -37,8 +37,8 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CENTER;
 // The buttons' font, made once for the process.
 HFONT ButtonFont() {
     struct Font {
-        HFONT handle = CreateFontW(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                   u"Tahoma");
+        HFONT handle =
+            CreateFontW(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, u"Tahoma");
         ~Font() { DeleteObject(handle); }
     };
     static const Font font;
@@ -92,7 +92,8 @@ TarvikHemodynamicsTableView::TarvikHemodynamicsTableView(OWL::TWindow* parent, I
     mHelpButton = new OvoControls::TBmpTxtButton(this, kHelpButton, u"", module);
     if (TarvikDocument* doc = ModuleDocument()) {
         mManager = QueryInterfacePtr<ITableViewManager>(doc->GetTableViewManager(), IID_ITableViewManager);
-        mDataHold = QueryInterfacePtr<ITableDataManager>(doc->GetHemodynamicsTableData(), IID_ITableDataManager);
+        mDataHold =
+            QueryInterfacePtr<ITableDataManager>(doc->GetHemodynamicsTableData(), IID_ITableDataManager);
         mData = dynamic_cast<TarvikHemodynamicsTableViewData*>(mDataHold.Get());
     }
 }
@@ -153,8 +154,8 @@ void TarvikHemodynamicsTableView::EvSize(UINT, const OWL::TSize& size) {
     mOptionsButton->MoveWindow(125, y, 75, 23, true);
     mDataPadButton->MoveWindow(206, y, 112, 23, true);
     const OWL::TRect client = GetClientRect();
-    mManager->PositionView(0, client.left, client.top, client.Width(), client.Height() - kStripHeight, 60, 100,
-                           100);
+    mManager->PositionView(0, client.left, client.top, client.Width(), client.Height() - kStripHeight, 60,
+                           100, 100);
     RECT strip{client.left, client.bottom - kStripHeight, client.right, client.bottom};
     RedrawWindow(GetHandle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

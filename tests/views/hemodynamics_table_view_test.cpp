@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/LoopParameters.h"
+#include "document/TarvikDocument.h"
 #include "platform/owl/TWindow.h"
 #include "platform/shell/shlobj.h"
 #include "platform/user/Desktop.h"
@@ -19,12 +20,11 @@
 #include "platform/user/edit.h"
 #include "platform/user/user.h"
 #include "tableview/TVF_TableViewMgr.h"
-#include "document/TarvikDocument.h"
 #include "tests/views/HemoDocumentHost.h"
-#include "views/TarvikHemodynamicsTableViewData.h"
-#include "workflow/ModelParamAccess.h"
 #include "views/HemoTableOptionsDialog.h"
 #include "views/TarvikHemodynamicsTableView.h"
+#include "views/TarvikHemodynamicsTableViewData.h"
+#include "workflow/ModelParamAccess.h"
 
 namespace {
 
@@ -104,8 +104,9 @@ TEST_F(HemoTableView, ItShowsALineOfTitlesOneLinePerLoopAndTheButtonStripBelow) 
         int id, x, width;
         const char16_t* text;
     };
-    for (const Button& b : {Button{9, 8, 30, u""}, Button{1000, 44, 75, u"Export..."},
-                            Button{1001, 125, 75, u"Options..."}, Button{1002, 206, 112, u"Add to Data Pad"}}) {
+    for (const Button& b :
+         {Button{9, 8, 30, u""}, Button{1000, 44, 75, u"Export..."}, Button{1001, 125, 75, u"Options..."},
+          Button{1002, 206, 112, u"Add to Data Pad"}}) {
         const HWND button = GetDlgItem(view->GetHandle(), b.id);
         ASSERT_NE(button, nullptr) << b.id;
         const RECT r = RectOf(button);
@@ -135,6 +136,13 @@ TEST_F(HemoTableView, SelectingOneLoopRowSelectsThatLoopAndOtherSelectionsSelect
     EXPECT_EQ(CurrentLoop(), 4) << "the title row selects no loop";
     Select(kMainByMouse, 10, 11);
     EXPECT_EQ(CurrentLoop(), 9);
+
+    // The loop chosen elsewhere (the loop view) is the row the table selects.
+    document->SelectLoop(20);
+    view->OnDocumentDataChanged(kSelectedLoopChanged);
+    EXPECT_EQ(CurrentLoop(), 20) << "selecting the row sent no selection back";
+    const std::u16string selected = Shown();
+    EXPECT_EQ(selected.substr(selected.find(u'\n') + 1, 3), u"21\t");
 }
 
 TEST_F(HemoTableView, SelectAllSelectsEveryRowWithoutSelectingALoop) {
@@ -142,7 +150,8 @@ TEST_F(HemoTableView, SelectAllSelectsEveryRowWithoutSelectingALoop) {
     ASSERT_EQ(view->MsgSelectAll(), S_FALSE);
     EXPECT_EQ(CurrentLoop(), -1);
     const std::u16string all = Shown();
-    EXPECT_EQ(std::count(all.begin(), all.end(), u'\n'), 1 + 65 + 1 + 5) << "every row of both grids selected";
+    EXPECT_EQ(std::count(all.begin(), all.end(), u'\n'), 1 + 65 + 1 + 5)
+        << "every row of both grids selected";
 }
 
 TEST_F(HemoTableView, DoubleClickingAColumnTitleFormatsTheColumnButNotTheLoopNumbers) {
