@@ -3,10 +3,13 @@
 // document's fits; a point click selects its loop; the relation plots show one point per loop with
 // their regression; drawing stops when a redraw runs over its budget.
 
+#include <array>
 #include <limits>
+#include <optional>
 #include <cmath>
 #include <filesystem>
 
+#include "platform/gdi/gdi.h"
 #include "platform/user/Clipboard.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/WindowSurfaces.h"
@@ -220,6 +223,102 @@ TEST_F(GraphViews, ARelationPlotShowsItsRegressionAndReadsOutThePointUnderTheMou
     SendMessageW(graph.GetHandle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
     const std::u16string readout = prsw.TitleText()->GetText().ToU16String();
     EXPECT_EQ(readout.rfind(u"Stroke Work = ", 0), 0u) << std::string(readout.begin(), readout.end());
+}
+
+// A PRSW plot whose chunks hold ten loops and whose clock moves by step while a chunk's points are
+// fetched.
+class SlowPlot : public TarvikPRSWGraphView {
+public:
+    using TarvikPRSWGraphView::TarvikPRSWGraphView;
+    bool GetChunkInfo(int& first, int& last, int& size, int& lastSize) override {
+        first = GetPlotKind();
+        size = 10;
+        last = first + (LoopCount() + 9) / 10;
+        lastSize = LoopCount() % 10;
+        return true;
+    }
+    void GetChunkPoints(int chunk, int& count, const float*& xs, const float*& ys, COLORREF& colour) override {
+        ++fetched;
+        user::Desktop::Current().Clock().Advance(step);
+        TarvikPRSWGraphView::GetChunkPoints(chunk, count, xs, ys, colour);
+    }
+    // The range autoscaling sees, when set.
+    bool GetDataRange(float* xMin, float* xMax, float* yMin, float* yMax) override {
+        if (!range)
+            return TarvikPRSWGraphView::GetDataRange(xMin, xMax, yMin, yMax);
+        *xMin = (*range)[0];
+        *xMax = (*range)[1];
+        *yMin = (*range)[2];
+        *yMax = (*range)[3];
+        return true;
+    }
+    int fetched = 0;
+    std::uint64_t step = 0;
+    std::optional<std::array<float, 4>> range;
+};
+
+// Dark pixels of the notice's corner: the lower right of the plot.
+int NoticePixels(HWND graph, const RECT& plot) {
+    const gdi::Surface picture = user::WindowPicture(graph);
+    int dark = 0;
+    for (LONG y = plot.bottom - 30; y < plot.bottom - 6; ++y)
+        for (LONG x = plot.right - 260; x < plot.right - 6; ++x)
+            dark += gdi::ColorFromPixel(picture.Get(x, y)) == 0 ? 1 : 0;
+    return dark;
+}
+
+TEST_F(GraphViews, DrawingStopsAfterSevenHundredMillisecondsAndSaysSo) {
+    auto& plot = Open<SlowPlot, 5>();
+    ZOzuve1::Graph2DWindow& graph = *plot.GraphWindow();
+    const RECT area = graph.GetPlotRect(graph.DrawerRect());
+    ASSERT_GE(plot.LoopCount(), 30);
+    struct Case {
+        std::uint64_t step;
+        int fetched;
+        bool notice;
+    };
+    // The budget is asked before each chunk: a chunk that starts at exactly 700 ms is drawn.
+    for (const Case c : {Case{700, 2, true}, Case{701, 1, true}, Case{0, (plot.LoopCount() + 9) / 10, false}}) {
+        plot.step = c.step;
+        plot.fetched = 0;
+        plot.OnDocumentDataChanged(0);
+        Pump();
+        EXPECT_EQ(plot.fetched, c.fetched) << c.step;
+        EXPECT_EQ(NoticePixels(graph.GetHandle(), area) > 20, c.notice) << c.step;
+    }
+}
+
+TEST_F(GraphViews, AutoscaleShowsTwiceTheDataSpanAndKeepsTheUsersZoom) {
+    auto& plot = Open<SlowPlot, 5>();
+    ZOzuve1::Graph2DWindow& graph = *plot.GraphWindow();
+    struct Case {
+        std::array<float, 4> range;
+        double x0, x1;
+    };
+    for (const Case c : {Case{{1, 3, 10, 20}, 0, 4}, Case{{5, 5, 10, 20}, 4.5, 5.5},
+                         Case{{-2, -2, 10, 20}, -2.2, -1.8}, Case{{0, 0, 10, 20}, -1, 1}}) {
+        plot.range = c.range;
+        plot.AutoScale();
+        double a = 0, b = 0;
+        graph.GetXScaleLimits(a, b);
+        EXPECT_NEAR(a, c.x0, 1e-6) << c.range[0];
+        EXPECT_NEAR(b, c.x1, 1e-6) << c.range[0];
+        graph.GetDomain(a, b);
+        EXPECT_NEAR(a, c.x0, 1e-6) << "the shown range follows the limits";
+        graph.GetYScaleLimits(a, b);
+        EXPECT_NEAR(a, 5, 1e-6);
+        EXPECT_NEAR(b, 25, 1e-6);
+    }
+    // The user zoomed in: new data move the limits, not the shown range.
+    graph.SetDomain(0.2, 0.4);
+    plot.range = std::array<float, 4>{10, 20, 10, 20};
+    plot.AutoScale();
+    double a = 0, b = 0;
+    graph.GetXScaleLimits(a, b);
+    EXPECT_NEAR(a, 5, 1e-6);
+    graph.GetDomain(a, b);
+    EXPECT_NEAR(a, 0.2, 1e-6);
+    EXPECT_NEAR(b, 0.4, 1e-6);
 }
 
 TEST(RegressionText, TheInterceptsSignIsAWordAndANaNReadsAsMinus) {
