@@ -15,6 +15,7 @@
 #include "core/OFormatStringStream.h"
 #include "document/HostLoopData.h"
 #include "document/TarvikDocument.h"
+#include "module/HostServices.h"
 #include "module/ModuleInstance.h"
 #include "module/SendDocMessage.h"
 #include "platform/gdi/gdi.h"
@@ -158,11 +159,23 @@ void AbandonedDrawingAnnotation::OnDraw(HDC dc, HDC, const RECT& plot, const REC
 DEFINE_RESPONSE_TABLE1(TarvikGraphViewBase, TarvikViewBase)
 EV_WM_SIZE, EV_COMMAND(TarvikGraphViewBase::kHelpButtonId, ShowHelp), END_RESPONSE_TABLE;
 
+// The host's print and preview commands, and the regression copy of the Edit menu (message 30).
+ZARCommandTable& TarvikGraphViewBase::CommandTable() {
+    using Rows = TableRows<TarvikGraphViewBase>;
+    static ZARCommandTable table{
+        Rows::Message<&TarvikGraphViewBase::PrintView>(&FixedId<0x8001000B>),
+        Rows::Message<&TarvikGraphViewBase::PreviewView>(&FixedId<0x8001000C>),
+        Rows::Command<&TarvikGraphViewBase::CopyRegressionCommand>(&DocId<30>),
+        Rows::Enabler<&TarvikGraphViewBase::UpdateCopyRegressionCommand>(&DocId<30>),
+    };
+    return table;
+}
+
 TarvikGraphViewBase::TarvikGraphViewBase(OWL::TWindow* parent, IUnknown* document, IDocView2* view,
                                          OwlDocViewClassBase* viewClass, ULONG_PTR creation)
     : TarvikViewBase(parent, document, view, viewClass, creation), mGraph(new ZOzuve1::Graph2DWindow(this)),
       mHelpButton(std::make_unique<OvoControls::TBmpTxtButton>(this, kHelpButtonId, u"",
-                                                                viewClass ? viewClass->Module() : nullptr)) {
+                                                               viewClass ? viewClass->Module() : nullptr)) {
     Attr.Style |= WS_CLIPSIBLINGS;
 }
 
@@ -469,8 +482,8 @@ bool TarvikGraphViewBase::GetGlyphs(int, int* count, const ZOzuve1::GlyphRecord*
 Ovo::String TarvikGraphViewBase::FormatReadout(double x, double y) {
     Ovo::OFormatStringStream out(CachedString(GetReadoutFormat()));
     out << FormatDoubleForDisplay(y * GetYUnitFactor()) << GetYUnitText()
-        << Ovo::String(LocaleInfo::Instance().ListSeparator())
-        << FormatDoubleForDisplay(x * GetXUnitFactor()) << GetXUnitText();
+        << Ovo::String(LocaleInfo::Instance().ListSeparator()) << FormatDoubleForDisplay(x * GetXUnitFactor())
+        << GetXUnitText();
     return out.str();
 }
 
@@ -566,6 +579,100 @@ bool TarvikGraphViewBase::CopyRegressionToClipboard() {
     if (!put)
         GlobalFree(memory);
     return put;
+}
+
+// --- Output -------------------------------------------------------------------------------------------
+
+void TarvikGraphViewBasePrintout::DrawPage(UINT, OWL::TDC& dc, DWORD) {
+    mView.RenderToDC(dc.GetHDC(), PageRect(), OutputDC() != PrinterDC() ? PrinterDC() : nullptr);
+}
+
+void TarvikGraphViewBase::RenderToDC(HDC dc, const RECT& rect, HDC attributeDc) {
+    const bool wasRendering = mRenderingForOutput;
+    mRenderingForOutput = true;
+    {
+        // A hidden graph of the view's own, so that the one on screen keeps its state.
+        auto* graph = new ZOzuve1::Graph2DWindow(this);
+        graph->Attr.Style &= ~WS_VISIBLE;
+        graph->Create();
+        UpdateAxes(*graph);
+        OnChangeBit0(*graph);
+        RebuildPlot(*graph);
+        graph->SetYScaleOrigin(GetYUnitFactor());
+        graph->SetXScaleOrigin(GetXUnitFactor());
+        double a = 0, b = 0;
+        mGraph->GetXScaleLimits(a, b);
+        graph->SetXScaleLimits(a, b);
+        mGraph->GetYScaleLimits(a, b);
+        graph->SetYScaleLimits(a, b);
+        mGraph->GetDomain(a, b);
+        graph->SetDomain(a, b);
+        mGraph->GetRange(a, b);
+        graph->SetRange(a, b);
+        graph->SetXAxisTitle(mGraph->GetXAxisTitle());
+        graph->SetXAxisUnit(mGraph->GetXAxisUnit());
+        graph->SetYAxisTitle(mGraph->GetYAxisTitle());
+        graph->SetYAxisUnit(mGraph->GetYAxisUnit());
+        if (rect.right >= rect.left && rect.bottom >= rect.top) {
+            graph->SetDrawerRect(rect);
+            graph->SetRect(rect, false);
+        }
+        graph->Print(dc, attributeDc != nullptr ? attributeDc : dc, graph->DrawerRect());
+        graph->RemoveAllPlotters();
+        graph->RemoveAllAnnotations();
+        delete graph;
+    }
+    mRenderingForOutput = wasRendering;
+}
+
+namespace {
+
+ComPtr<IHostPrintService> HostPrintService() {
+    ComPtr<IHostPrintService> service;
+    IHostApplication* application = GetHostApplication();
+    if (application == nullptr || FAILED(application->GetPrintService(service.Put())))
+        service.Reset();
+    return service;
+}
+
+} // namespace
+
+// The title: the document's, ": ", the view's.
+Ovo::String TarvikGraphViewBase::PrintoutTitle() const {
+    Ovo::String title = Title();
+    title += Ovo::String(u": ");
+    title += GetViewTitle();
+    return title;
+}
+
+HRESULT TarvikGraphViewBase::PrintView() {
+    const ComPtr<IHostPrintService> service = HostPrintService();
+    if (!service)
+        return S_OK;
+    auto* printout = new TarvikGraphViewBasePrintout(*this, PrintoutTitle());
+    printout->AddRef();
+    service->Print(printout, 1);
+    printout->Release();
+    return S_OK;
+}
+
+HRESULT TarvikGraphViewBase::PreviewView() {
+    const ComPtr<IHostPrintService> service = HostPrintService();
+    if (!service)
+        return S_OK;
+    auto* printout = new TarvikGraphViewBasePrintout(*this, PrintoutTitle());
+    printout->AddRef();
+    service->Preview(printout);
+    printout->Release();
+    return S_OK;
+}
+
+void TarvikGraphViewBase::UpdateCopyRegressionCommand(ICommandState& state) {
+    state.SetEnabled(CanCopyRegression() ? VARIANT_TRUE : VARIANT_FALSE);
+    Ovo::String text = FormatWithTitle(kCopyRegressionFormat, GetViewTitle());
+    Ovo::IOvoString* handed = text.GetInterface();
+    state.SetText(handed);
+    handed->Release();
 }
 
 // --- Layout -------------------------------------------------------------------------------------------

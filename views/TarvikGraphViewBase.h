@@ -17,9 +17,10 @@
 #include "controls/StaticText.h"
 #include "controls/TBmpTxtButton.h"
 #include "core/Unit.h"
+#include "module/ZARPrintout.h"
 #include "plot/BasicAnnotation.h"
-#include "plot/Graph2DWindow.h"
 #include "plot/GlyphPlotter.h"
+#include "plot/Graph2DWindow.h"
 #include "plot/PlotData.h"
 #include "plot/XYCPlotter.h"
 #include "views/TarvikViewBase.h"
@@ -40,7 +41,8 @@ struct NearestHit {
 // The points of one chunk of loops: the view's point list from the chunk's first loop on.
 class ViewPlotData : public ZOzuve1::XYCPlotData {
 public:
-    ViewPlotData(TarvikGraphViewBase& view, int chunk, int start) : mView(view), mChunk(chunk), mStart(start) {}
+    ViewPlotData(TarvikGraphViewBase& view, int chunk, int start)
+        : mView(view), mChunk(chunk), mStart(start) {}
 
     bool GetData(int series, int* count, int* firstIndex, const float** xs, const float** ys,
                  const COLORREF** colours, COLORREF* colour, std::uint32_t* flags) override;
@@ -197,6 +199,18 @@ public:
     // the clipboard cannot be had.
     bool CopyRegressionToClipboard();
 
+    // Draws the graph again into dc over rect, as the screen shows it but without the drawing budget:
+    // the printout's page and the clipboard's picture. attributeDc: the printer's context in a
+    // preview, else null.
+    void RenderToDC(HDC dc, const RECT& rect, HDC attributeDc);
+    // Hands the host's print service a printout of the view: printed at once, or previewed.
+    HRESULT PrintView();
+    HRESULT PreviewView();
+    Ovo::String PrintoutTitle() const;
+    // The copy-regression command: copies, and is enabled with "Copy %1 Regression" as its text.
+    void CopyRegressionCommand() { CopyRegressionToClipboard(); }
+    void UpdateCopyRegressionCommand(ICommandState& state);
+
     // Only the newest loops are shown: online mode (set-up parameter 35) while the host samples.
     bool IsLatestLoopsOnly();
 
@@ -229,7 +243,9 @@ protected:
     bool CanDraw(int) override { return ContinueDrawing(); }
     void ShowHelp() {}
     ZOzuve1::XYCPlotData* PointsPart() { return static_cast<ZOzuve1::XYCPlotData*>(this); }
-    ZOzuve1::FunctionGlyphPlotData* FunctionPart() { return static_cast<ZOzuve1::FunctionGlyphPlotData*>(this); }
+    ZOzuve1::FunctionGlyphPlotData* FunctionPart() {
+        return static_cast<ZOzuve1::FunctionGlyphPlotData*>(this);
+    }
 
     std::vector<std::unique_ptr<ViewPlotData>> mChunks; // by chunk number
     bool mRegressionAvailable = false;
@@ -248,11 +264,27 @@ private:
     DWORD mRedrawStartTick = 0;
 
     DECLARE_RESPONSE_TABLE(TarvikGraphViewBase);
+
+public:
+    ZAR_COMMAND_TABLE(TarvikGraphViewBase, TarvikViewBase)
+};
+
+// The printout of a graph view: one page, the view drawn over the page rectangle.
+class TarvikGraphViewBasePrintout : public ZARPrintout {
+public:
+    TarvikGraphViewBasePrintout(TarvikGraphViewBase& view, const Ovo::String& title)
+        : ZARPrintout(title, 0, nullptr), mView(view) {}
+
+protected:
+    void DrawPage(UINT page, OWL::TDC& dc, DWORD flags) override;
+
+private:
+    TarvikGraphViewBase& mView;
 };
 
 // The ids of the module's string table the graph views use.
-inline constexpr UINT kPrintViewFormat = 210;   // "Print Tarvik %1"
-inline constexpr UINT kCopyViewFormat = 211;    // "Copy Tarvik %1"
+inline constexpr UINT kPrintViewFormat = 210; // "Print Tarvik %1"
+inline constexpr UINT kCopyViewFormat = 211;  // "Copy Tarvik %1"
 inline constexpr UINT kCopyRegressionFormat = 212;
 inline constexpr UINT kShowAllLoopsText = 220;
 inline constexpr UINT kDrawingTimedOutText = 222;

@@ -79,7 +79,8 @@ Ovo::String PressureVolumeProductView::GetYUnitText() {
     TarvikDocument* document = ModuleDocument();
     if (document == nullptr || LoopCount() == 0)
         return Ovo::String();
-    return Ovo::String(GetPressureChannelUnit(*document).Text() + L"*" + GetVolumeChannelUnit(*document).Text());
+    return Ovo::String(GetPressureChannelUnit(*document).Text() + L"*" +
+                       GetVolumeChannelUnit(*document).Text());
 }
 
 Ovo::String PressureVolumeProductView::GetXAbbreviation() {

@@ -5,7 +5,8 @@
 namespace TarvikTest {
 
 struct AnalysedRecording::Parts {
-    ComPtr<Vantrel::CalcClassCatalog> catalog = ComPtr<Vantrel::CalcClassCatalog>::Adopt(new Vantrel::CalcClassCatalog);
+    ComPtr<Vantrel::CalcClassCatalog> catalog =
+        ComPtr<Vantrel::CalcClassCatalog>::Adopt(new Vantrel::CalcClassCatalog);
     ComPtr<ICustomDocClass> documentClass;
     std::unique_ptr<Vantrel::Recording> recording;
     ComPtr<Vantrel::RecordingDocument> document;

@@ -4,11 +4,13 @@
 // their regression; drawing stops when a redraw runs over its budget.
 
 #include <array>
-#include <limits>
-#include <optional>
 #include <cmath>
 #include <filesystem>
+#include <limits>
+#include <optional>
 
+#include "analysis/LoopParameters.h"
+#include "host/framework/PrintService.h"
 #include "platform/gdi/gdi.h"
 #include "platform/user/Clipboard.h"
 #include "platform/user/Desktop.h"
@@ -16,11 +18,10 @@
 #include "platform/user/user.h"
 #include "tests/support/ModuleStrings.h"
 #include "tests/views/AnalysedRecording.h"
-#include "workflow/ModelParamAccess.h"
-#include "analysis/LoopParameters.h"
 #include "views/TarvikAnalysisGraphView.h"
 #include "views/TarvikRelationViews.h"
 #include "views/ZAROwlDocViewClass.h"
+#include "workflow/ModelParamAccess.h"
 
 namespace {
 
@@ -69,9 +70,7 @@ protected:
                 found.push_back(m);
         return found;
     }
-    static TarvikMessageId Id(WORD n) {
-        return MakeMessageId(MessageSpace(TarvikDocumentGUID), n);
-    }
+    static TarvikMessageId Id(WORD n) { return MakeMessageId(MessageSpace(TarvikDocumentGUID), n); }
     // The first value of a message's parameter block (after its type code word).
     static std::uint32_t FirstWord(const Vantrel::CreatedMessage& m) {
         std::uint32_t value = 0;
@@ -138,8 +137,7 @@ TEST_F(GraphViews, TheLoopViewPlotsEveryLoopAndTheFitsWithTheDocumentsEquations)
     // Both fits are copied, one line each.
     Ovo::String copied;
     ASSERT_TRUE(loopView.GetRegressionText(copied));
-    EXPECT_EQ(copied.ToU16String(),
-              espvr + u"\r\n" + loopView.EdpvrCurve().text.ToU16String());
+    EXPECT_EQ(copied.ToU16String(), espvr + u"\r\n" + loopView.EdpvrCurve().text.ToU16String());
 
     // The quadratic type goes to the document as its word; the curve becomes the polynomial.
     loopView.EspvrTypeBox().SetSelIndex(1);
@@ -215,7 +213,8 @@ TEST_F(GraphViews, ARelationPlotShowsItsRegressionAndReadsOutThePointUnderTheMou
 
     // The mouse over the first loop's point: the title reads it out.
     TarvikEvent loop;
-    ASSERT_TRUE(document->LoopData().GetVChanData().GetLoop(document->LoopData().UsableToIncludedIndex(0), loop));
+    ASSERT_TRUE(
+        document->LoopData().GetVChanData().GetLoop(document->LoopData().UsableToIncludedIndex(0), loop));
     const double ved = loop.ved, sw = loop.sw;
     graph.OWL::TWindow::Invalidate(true);
     Pump();
@@ -237,7 +236,8 @@ public:
         lastSize = LoopCount() % 10;
         return true;
     }
-    void GetChunkPoints(int chunk, int& count, const float*& xs, const float*& ys, COLORREF& colour) override {
+    void GetChunkPoints(int chunk, int& count, const float*& xs, const float*& ys,
+                        COLORREF& colour) override {
         ++fetched;
         user::Desktop::Current().Clock().Advance(step);
         TarvikPRSWGraphView::GetChunkPoints(chunk, count, xs, ys, colour);
@@ -278,7 +278,8 @@ TEST_F(GraphViews, DrawingStopsAfterSevenHundredMillisecondsAndSaysSo) {
         bool notice;
     };
     // The budget is asked before each chunk: a chunk that starts at exactly 700 ms is drawn.
-    for (const Case c : {Case{700, 2, true}, Case{701, 1, true}, Case{0, (plot.LoopCount() + 9) / 10, false}}) {
+    for (const Case c :
+         {Case{700, 2, true}, Case{701, 1, true}, Case{0, (plot.LoopCount() + 9) / 10, false}}) {
         plot.step = c.step;
         plot.fetched = 0;
         plot.OnDocumentDataChanged(0);
@@ -286,6 +287,31 @@ TEST_F(GraphViews, DrawingStopsAfterSevenHundredMillisecondsAndSaysSo) {
         EXPECT_EQ(plot.fetched, c.fetched) << c.step;
         EXPECT_EQ(NoticePixels(graph.GetHandle(), area) > 20, c.notice) << c.step;
     }
+}
+
+TEST_F(GraphViews, APrintedViewDrawsEveryLoopWhateverTheScreensBudget) {
+    auto& plot = Open<SlowPlot, 5>();
+    plot.step = 701;
+    plot.fetched = 0;
+    plot.OnDocumentDataChanged(0);
+    Pump();
+    ASSERT_EQ(plot.fetched, 1) << "the screen stopped after the first chunk";
+    plot.fetched = 0;
+    EXPECT_EQ(plot.PrintView(), S_OK);
+    EXPECT_EQ(plot.fetched, (plot.LoopCount() + 9) / 10);
+    EXPECT_FALSE(plot.RenderingForOutput());
+    const auto& jobs = host->Application().Printer().Jobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].title, plot.Title().ToU16String() + u": PRSW Plot");
+    ASSERT_EQ(jobs[0].pages.size(), 1u);
+    const gdi::Surface& page = *jobs[0].pages[0];
+    int red = 0;
+    for (int y = 0; y < page.Height(); y += 2)
+        for (int x = 0; x < page.Width(); x += 2) {
+            const COLORREF c = gdi::ColorFromPixel(page.Get(x, y));
+            red += GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100 ? 1 : 0;
+        }
+    EXPECT_GT(red, 20) << "the loops' points are on the page";
 }
 
 TEST_F(GraphViews, AutoscaleShowsTwiceTheDataSpanAndKeepsTheUsersZoom) {
