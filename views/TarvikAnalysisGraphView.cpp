@@ -254,8 +254,15 @@ bool TarvikAnalysisGraphView::FitDisplayAllowed() {
     const ModelPtr setup = document->FindModel();
     if (!setup || !GetModelParam<34>(setup))
         return true;
-    return GetModelParam<25>(document->GetModel(kWorkflowViewModel)) == kAnalyzeStep &&
-           GetModelParam<20>(document->GetModel(kAnalysisModel)) == 1;
+    // The step models as they stand: a model not made yet holds its defaults.
+    ModelPtr workflow, analysis;
+    document->ForEachModel([&](std::int32_t id, const ModelPtr& model) {
+        if (id == kWorkflowViewModel)
+            workflow = model;
+        else if (id == kAnalysisModel)
+            analysis = model;
+    });
+    return GetModelParam<25>(workflow) == kAnalyzeStep && GetModelParam<20>(analysis) == 1;
 }
 
 bool TarvikAnalysisGraphView::ShowParam(bool endSystolic) {
