@@ -27,6 +27,20 @@ struct IRecordData : IUnknown {
     // The continuous position of a tick of a record, and the tick of a position's low 32 bits.
     virtual HRESULT TickToPosition(LONG tick, LONG record, LONGLONG* position) = 0; // slot 11
     virtual HRESULT PositionToTick(LONGLONG position, LONG* tick) = 0;              // slot 12
+    // Values of a channel at a continuous position, as record drawers read them. key: the drawer's
+    // request flags or-ed with the channel's selector.
+    virtual HRESULT HitTest(DWORD key, LONG channel, LONG x, LONG y, LONG* result) { return E_NOTIMPL; } // 13
+    virtual HRESULT IsValueValid(DWORD key, LONGLONG position, LONG channel, LONG* valid) {
+        return E_NOTIMPL;
+    } // slot 14
+    virtual HRESULT GetValue(DWORD key, LONGLONG position, LONG channel, double* value) {
+        return E_NOTIMPL;
+    }                                                  // slot 15
+    virtual HRESULT Reserved16() { return E_NOTIMPL; } // slot 16
+    // The channel's value at position (S_FALSE when there is none).
+    virtual HRESULT QueryValue(DWORD key, LONGLONG position, LONG channel, double* value) {
+        return E_NOTIMPL;
+    } // slot 17
 
 protected:
     ~IRecordData() = default;
