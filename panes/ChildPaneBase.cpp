@@ -10,7 +10,9 @@ namespace StrevDraw {
 
 namespace {
 
-bool IsEmpty(const RECT& r) { return r.left >= r.right; }
+bool IsEmpty(const RECT& r) {
+    return r.left >= r.right;
+}
 
 DWORD KindOf(IStrevRecordDrawer* drawer) {
     DWORD kind = 0;
@@ -139,7 +141,8 @@ ChildPaneBase::~ChildPaneBase() = default;
 HRESULT ChildPaneBase::QueryInterface(REFIID iid, void** out) {
     if (!out)
         return E_POINTER;
-    return Ovo::QueryInterfaceMap({{IID_IDragScaleObserver, static_cast<IDragScaleObserver*>(this)}}, iid, out);
+    return Ovo::QueryInterfaceMap({{IID_IDragScaleObserver, static_cast<IDragScaleObserver*>(this)}}, iid,
+                                  out);
 }
 
 void ChildPaneBase::SetLayout(DWORD tag, POINT origin, const RECT& rect, int, int, int) {
@@ -327,14 +330,15 @@ void ChildPaneBase::GetUpdateExtent(HRGN update, DWORD flags, LONG& left, LONG& 
     right = extent.right + mRightOverhang;
 }
 
-void ChildPaneBase::Draw(HDC dc, const LaneDrawArgs& args, std::uint8_t layerSet, int fromLayer, int toLayer) {
+void ChildPaneBase::Draw(HDC dc, const LaneDrawArgs& args, std::uint8_t layerSet, int fromLayer,
+                         int toLayer) {
     if (mRect.bottom <= mRect.top)
         return;
     if (dc && !RectVisible(dc, &mRect))
         return;
     const bool wrap = mOwner->WrapsWhileSampling() && mOwner->IsSampling();
-    const bool composite = !wrap && (mLayers[0].flags & kLayerCached) && mLayers[0].memory &&
-                           (args.flags & kDrawBuffered);
+    const bool composite =
+        !wrap && (mLayers[0].flags & kLayerCached) && mLayers[0].memory && (args.flags & kDrawBuffered);
     HDC target = composite ? mLayers[0].memory->Dc() : dc;
     fromLayer = std::max(fromLayer, 0);
     toLayer = std::min(toLayer, kLayerCount - 1);
@@ -367,7 +371,8 @@ void ChildPaneBase::Draw(HDC dc, const LaneDrawArgs& args, std::uint8_t layerSet
 void ChildPaneBase::DrawLayer(int index, HDC target, const LaneDrawArgs& args, bool intoBitmap, bool wrap) {
     Layer& layer = mLayers[static_cast<std::size_t>(index)];
     DWORD flags = args.flags & ~kDrawWhiteFirst;
-    if (intoBitmap && (layer.flags & kLayerTransparent) && layer.alpha == 255 && !(args.flags & kDrawKeepTransparency))
+    if (intoBitmap && (layer.flags & kLayerTransparent) && layer.alpha == 255 &&
+        !(args.flags & kDrawKeepTransparency))
         flags |= kDrawWhiteFirst;
     RECT strip = layer.dirty;
     strip.left = std::max(strip.left, args.update.left);
@@ -497,9 +502,9 @@ void ChildPaneBase::ComposeTo(HDC dc, const RECT& rect) {
             if (part.left >= part.right || part.top >= part.bottom)
                 continue;
             const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(layer.alpha), 0};
-            AlphaBlend(work.Dc(), part.left, part.top - mRect.top, part.right - part.left, part.bottom - part.top,
-                       source, part.left, part.top - mRect.top, part.right - part.left, part.bottom - part.top,
-                       blend);
+            AlphaBlend(work.Dc(), part.left, part.top - mRect.top, part.right - part.left,
+                       part.bottom - part.top, source, part.left, part.top - mRect.top,
+                       part.right - part.left, part.bottom - part.top, blend);
         } else if (layer.flags & kLayerTransparent) {
             TransparentBlt(work.Dc(), mRect.left, 0, width, height, source, mRect.left, 0, width, height,
                            RGB(255, 255, 255));

@@ -12,10 +12,10 @@ DrawerBase::DrawerBase(DWORD kind, DWORD dataFlags, LONG channel, DWORD selector
 // A copy draws the same channel the same way but is bound to nothing yet.
 DrawerBase::DrawerBase(const DrawerBase& other)
     : Ovo::SimpleUnknownImp1<IStrevRecordDrawer, IID_IStrevRecordDrawer>(), DrawerBaseInit(),
-      mBounds(other.mBounds), mKind(other.mKind), mDataFlags(other.mDataFlags),
-      mBoundsTag(other.mBoundsTag), mLane(other.mLane), mChannel(other.mChannel),
-      mSelector(other.mSelector), mDisplayChannel(other.mDisplayChannel),
-      mDisplaySelector(other.mDisplaySelector), mLaneOption(other.mLaneOption) {}
+      mBounds(other.mBounds), mKind(other.mKind), mDataFlags(other.mDataFlags), mBoundsTag(other.mBoundsTag),
+      mLane(other.mLane), mChannel(other.mChannel), mSelector(other.mSelector),
+      mDisplayChannel(other.mDisplayChannel), mDisplaySelector(other.mDisplaySelector),
+      mLaneOption(other.mLaneOption) {}
 
 DrawerBase::~DrawerBase() {
     mData.Reset();
@@ -79,7 +79,9 @@ HRESULT DrawerBase::QueryData(LONGLONG position, double* value) {
     return S_FALSE;
 }
 
-HRESULT DrawerBase::Refresh(DWORD) { return S_OK; }
+HRESULT DrawerBase::Refresh(DWORD) {
+    return S_OK;
+}
 
 HRESULT DrawerBase::Activate(DWORD_PTR, DWORD on) {
     mActive = on != 0;
@@ -90,17 +92,27 @@ HRESULT DrawerBase::Activate(DWORD_PTR, DWORD on) {
     return S_OK;
 }
 
-HRESULT DrawerBase::GetExtent(LONGLONG, LONGLONG, LONGLONG*) { return S_FALSE; }
+HRESULT DrawerBase::GetExtent(LONGLONG, LONGLONG, LONGLONG*) {
+    return S_FALSE;
+}
 
 HRESULT DrawerBase::Deactivate(LONG, LONG) {
     mAttached = false;
     return S_OK;
 }
 
-HRESULT DrawerBase::SetHighlight(DWORD) { return S_OK; }
-HRESULT DrawerBase::Notify(LONG, LONG) { return S_OK; }
-HRESULT DrawerBase::GetPaneId(DWORD_PTR*) { return E_NOTIMPL; }
-HRESULT DrawerBase::ReleaseSources() { return E_NOTIMPL; }
+HRESULT DrawerBase::SetHighlight(DWORD) {
+    return S_OK;
+}
+HRESULT DrawerBase::Notify(LONG, LONG) {
+    return S_OK;
+}
+HRESULT DrawerBase::GetPaneId(DWORD_PTR*) {
+    return E_NOTIMPL;
+}
+HRESULT DrawerBase::ReleaseSources() {
+    return E_NOTIMPL;
+}
 
 HRESULT DrawerBase::GetDisplayChannel(ChannelPair* channel) {
     if (channel)
@@ -114,7 +126,9 @@ HRESULT DrawerBase::SetOrder(LONG, LONG lane) {
     return S_OK;
 }
 
-HRESULT DrawerBase::UpdateColours(IUnknown*, LONG, LONG) { return S_OK; }
+HRESULT DrawerBase::UpdateColours(IUnknown*, LONG, LONG) {
+    return S_OK;
+}
 
 HRESULT DrawerBase::QueryDataAt(DWORD_PTR pane, LONGLONG position, double* value, LONG* valid, void*) {
     return QueryDataByPosition(pane, position, value, valid);
@@ -125,8 +139,12 @@ HRESULT DrawerBase::SetScale(IDrawerDataPane* pane) {
     return S_OK;
 }
 
-HRESULT DrawerBase::Reserved27() { return E_NOTIMPL; }
-HRESULT DrawerBase::Reserved28(LONG) { return E_NOTIMPL; }
+HRESULT DrawerBase::Reserved27() {
+    return E_NOTIMPL;
+}
+HRESULT DrawerBase::Reserved28(LONG) {
+    return E_NOTIMPL;
+}
 
 HRESULT DrawerBase::Clone(DWORD, IStrevRecordDrawer** copy) {
     if (copy)

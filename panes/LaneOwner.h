@@ -27,6 +27,8 @@ public:
     virtual void InvalidateLane(const RECT& rect) = 0;
     // Scrolls a region of the window horizontally and invalidates what it uncovers.
     virtual void ScrollLaneRegion(int dx, const RECT& rect) = 0;
+    // The target's pixels per millimetre over the screen's (1.0 on the screen).
+    virtual double DeviceScale() const { return 1.0; }
     // The pixel column (window coordinates) at which a data position is drawn.
     virtual LONG ColumnOfPosition(LONGLONG position) const = 0;
 

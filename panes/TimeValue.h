@@ -38,14 +38,14 @@ public:
         kTotalSeconds = 0x80000000,
     };
     enum : std::uint32_t {
-        kTextUnitLetters = 0x80000,    // 'h', 'm' for the separators and 's' after the seconds
-        kTextKeepZeros = 0x100000,     // keep trailing zeros of the seconds
-        kTextUT = 0x200000,            // " UT" after a universal time
-        kTextHoursMod24 = 0x2000000,   // hours modulo 24
-        kTextTwelveHour = 0x4000000,   // 12-hour clock with the a.m./p.m. designator
-        kTextAlwaysHM = 0x8000000,     // always hours and minutes
-        kTextUnit = 0x10000000,        // " s" or " ms"
-        kTextElapsed = 0x20000000,     // leading zero hours and minutes left out
+        kTextUnitLetters = 0x80000,  // 'h', 'm' for the separators and 's' after the seconds
+        kTextKeepZeros = 0x100000,   // keep trailing zeros of the seconds
+        kTextUT = 0x200000,          // " UT" after a universal time
+        kTextHoursMod24 = 0x2000000, // hours modulo 24
+        kTextTwelveHour = 0x4000000, // 12-hour clock with the a.m./p.m. designator
+        kTextAlwaysHM = 0x8000000,   // always hours and minutes
+        kTextUnit = 0x10000000,      // " s" or " ms"
+        kTextElapsed = 0x20000000,   // leading zero hours and minutes left out
     };
 
     TimeValue() = default;

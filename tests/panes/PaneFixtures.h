@@ -19,7 +19,9 @@ struct FakeOwner : StrevDraw::LaneOwner {
     void MarkAllLanesDirty() override {}
     void InvalidateLane(const RECT& r) override { invalidated.push_back(r); }
     void ScrollLaneRegion(int dx, const RECT&) override { scrolled.push_back(dx); }
-    LONG ColumnOfPosition(LONGLONG position) const override { return static_cast<LONG>(position) + columnShift; }
+    LONG ColumnOfPosition(LONGLONG position) const override {
+        return static_cast<LONG>(position) + columnShift;
+    }
 
     bool buffered = true;
     bool sampling = false;

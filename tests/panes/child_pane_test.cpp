@@ -7,8 +7,8 @@
 namespace {
 
 using namespace panes_test;
-using StrevDraw::Layer;
 using StrevDraw::LaneDrawArgs;
+using StrevDraw::Layer;
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);

@@ -28,9 +28,10 @@ public:
     DWORD lastInvalidate = 0;
 };
 
-ComPtr<Drawer> MakeDrawer(LONG channel, LONG displayChannel = StrevDraw::kNoChannel, DWORD displaySelector = 0) {
-    return ComPtr<Drawer>(new Drawer(StrevDraw::kTraceKind, 0x2000 | 0x5A, channel, 0xC0000003u, displayChannel,
-                                     displaySelector));
+ComPtr<Drawer> MakeDrawer(LONG channel, LONG displayChannel = StrevDraw::kNoChannel,
+                          DWORD displaySelector = 0) {
+    return ComPtr<Drawer>(new Drawer(StrevDraw::kTraceKind, 0x2000 | 0x5A, channel, 0xC0000003u,
+                                     displayChannel, displaySelector));
 }
 
 TEST(DrawerBaseTest, DisplayChannelFallsBackToTheChannelPair) {

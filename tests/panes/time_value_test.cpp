@@ -8,7 +8,6 @@
 
 namespace {
 
-
 using StrevDraw::TimeTextSettings;
 using StrevDraw::TimeValue;
 
@@ -22,7 +21,9 @@ struct Regional {
     TimeTextSettings settings;
 };
 
-Regional Dot() { return {L"dot", std::locale::classic(), {L":", true, L"AM", L"PM"}}; }
+Regional Dot() {
+    return {L"dot", std::locale::classic(), {L":", true, L"AM", L"PM"}};
+}
 Regional CommaAndDots() {
     return {L"comma", std::locale(std::locale::classic(), new Comma), {L".", false, L"a.m.", L"p.m."}};
 }
