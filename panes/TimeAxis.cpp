@@ -105,7 +105,8 @@ void TimeAxisLayout::ComputeTimeGrid(double probeWidth, double spp, double pixel
     mLabelStep = mStepsPerLabel * step;
 }
 
-void TimeAxisLayout::LayoutLabels(HDC dc, const RecordTime& recordTime, double start, const RecordTime& reference) {
+void TimeAxisLayout::LayoutLabels(HDC dc, const RecordTime& recordTime, double start,
+                                  const RecordTime& reference) {
     if (!HasTicks())
         return;
     labelValue.SetTime(displayFlags, recordTime, false, start, reference);
@@ -121,8 +122,8 @@ void TimeAxisLayout::LayoutLabels(HDC dc, const RecordTime& recordTime, double s
             first.AddSeconds(ToBoundary(t, step));
             StrevDraw::TimeValue second = first;
             second.AddSeconds(step);
-            const double needed =
-                static_cast<double>(std::max(TextLength(first), TextLength(second)) + 2) * metrics.tmAveCharWidth;
+            const double needed = static_cast<double>(std::max(TextLength(first), TextLength(second)) + 2) *
+                                  metrics.tmAveCharWidth;
             const double available = minorTicksPerStep * pixelsPerMinorTick * mStepsPerLabel;
             if (needed < available)
                 break;

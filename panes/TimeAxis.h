@@ -60,8 +60,9 @@ public:
     HRESULT QueryDataByPosition(DWORD_PTR, LONGLONG, double* value, LONG*) override;
     HRESULT SetViewRect(DWORD_PTR, LONG, const double*, IUnknown*) override { return S_OK; }
     HRESULT Invalidate(DWORD) override { return S_OK; }
-    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x, const RECT* clip,
-                 DWORD flags, const TimeAxisLayout* layout, const RecordTime* recordTime) override;
+    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x,
+                 const RECT* clip, DWORD flags, const TimeAxisLayout* layout,
+                 const RecordTime* recordTime) override;
     HRESULT HitTest(DWORD, DWORD_PTR, LONG, LONG, LONG*) override { return S_FALSE; }
     HRESULT Clone(DWORD flags, IStrevRecordDrawer** copy) override;
 

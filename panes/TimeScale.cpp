@@ -122,6 +122,8 @@ void TimeScale::LoadLaneState(Ovo::BinIStream& stream) {
         throw XOvo(E_FAIL);
 }
 
-void TimeScale::SaveLaneState(Ovo::BinOStream& stream) { stream.WriteU32(kLaneStateVersion); }
+void TimeScale::SaveLaneState(Ovo::BinOStream& stream) {
+    stream.WriteU32(kLaneStateVersion);
+}
 
 } // namespace StrevDraw

@@ -20,7 +20,8 @@ public:
     DWORD DisplayFlags() const { return mDisplayFlags; }
     TimeLabelDrawer* LabelDrawer() const;
 
-    void SetLayout(DWORD tag, POINT origin, const RECT& rect, int leftWidth, int rightWidth, int gap) override;
+    void SetLayout(DWORD tag, POINT origin, const RECT& rect, int leftWidth, int rightWidth,
+                   int gap) override;
     HRESULT RemoveDrawers(DWORD mask, ChannelPair pair) override;
     HRESULT ActivateDrawers(DWORD_PTR pane, bool on) override;
     // Draws ticks and labels with the label font, centred, and the caption; takes the

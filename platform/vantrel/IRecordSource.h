@@ -26,6 +26,22 @@ struct IRecordSource : IUnknown {
     virtual HRESULT RefreshDrawer(IUnknown* drawer, LONGLONG* value) { return E_NOTIMPL; } // slot 16
     // The data object of the source, with one reference; it answers IRecordData.
     virtual HRESULT GetDataObject(IUnknown** object) = 0; // slot 17
+    virtual HRESULT Reserved18() { return E_NOTIMPL; }    // slot 18
+    virtual HRESULT Reserved19() { return E_NOTIMPL; }    // slot 19
+    virtual HRESULT Reserved20() { return E_NOTIMPL; }    // slot 20
+    virtual HRESULT Reserved21() { return E_NOTIMPL; }    // slot 21
+    virtual HRESULT Reserved22() { return E_NOTIMPL; }    // slot 22
+    virtual HRESULT Reserved23() { return E_NOTIMPL; }    // slot 23
+    // The index of the first event of channel in record at or after position, and the index
+    // one past the last event before position (end); S_FALSE when the record has no events.
+    virtual HRESULT FirstEventAt(LONG channel, LONG record, LONGLONG position, LONG* index) {
+        return E_NOTIMPL;
+    } // slot 24
+    // The pixel column, relative to the record's start, of a position (flags 0x80000000: an event's).
+    virtual HRESULT PositionToPixel(DWORD flags, LONGLONG position, double* pixel) { return E_NOTIMPL; } // 25
+    virtual HRESULT EndEventAt(LONG channel, LONG record, LONGLONG position, LONG* index) {
+        return E_NOTIMPL;
+    } // slot 26
 
 protected:
     ~IRecordSource() = default;

@@ -20,21 +20,21 @@ constexpr double kScreenPixelsPerMm = 3.7795276158179276;
 
 TEST(TimeAxisTest, GridStepsAndMinorTicksForEachRangeOfScale) {
     struct Case {
-        double s15;          // seconds spanned by 15 mm
+        double s15; // seconds spanned by 15 mm
         double pixelsPerMm;
         double step;
         int minorTicks;
     };
     const Case cases[] = {
-        {0.6, 4, 1, 5},          // 0.01 s a pixel: a second in five ticks of 0.2 s
-        {14.9, 4, 20, 4},        // just below 15 s: the 2 of 1-2-5, in quarters
-        {15, 4, 30, 6},          // minutes: half a minute in six ticks of 5 s
-        {60 * 4.4, 4, 300, 2},   // five minutes; fifths would be narrower than 5 mm
-        {900, 4, 3600, 6},       // an hour in six ticks of 10 min
-        {3601, 4, 7200, 4},      // hours: 1-2-6-12-24 of an hour
+        {0.6, 4, 1, 5},        // 0.01 s a pixel: a second in five ticks of 0.2 s
+        {14.9, 4, 20, 4},      // just below 15 s: the 2 of 1-2-5, in quarters
+        {15, 4, 30, 6},        // minutes: half a minute in six ticks of 5 s
+        {60 * 4.4, 4, 300, 2}, // five minutes; fifths would be narrower than 5 mm
+        {900, 4, 3600, 6},     // an hour in six ticks of 10 min
+        {3601, 4, 7200, 4},    // hours: 1-2-6-12-24 of an hour
         {6 * 3600, 4, 12 * 3600, 6},
         {64799, 4, 60 * 3600, 6},
-        {64800, 4, 86400, 2},     // 18 hours and more: a day; its six 4-hour ticks would be narrower than 5 mm
+        {64800, 4, 86400, 2}, // 18 hours and more: a day; its six 4-hour ticks would be narrower than 5 mm
         {86401, 4, 2 * 86400, 4}, // days in 1-2-5
     };
     for (const Case& c : cases) {
@@ -44,7 +44,8 @@ TEST(TimeAxisTest, GridStepsAndMinorTicksForEachRangeOfScale) {
         ASSERT_TRUE(layout.HasTicks()) << c.s15;
         EXPECT_DOUBLE_EQ(layout.Step(), c.step) << c.s15;
         EXPECT_EQ(layout.minorTicksPerStep, c.minorTicks) << c.s15;
-        EXPECT_DOUBLE_EQ(layout.pixelsPerMinorTick * layout.minorTicksPerStep, c.step / (c.s15 / p15)) << c.s15;
+        EXPECT_DOUBLE_EQ(layout.pixelsPerMinorTick * layout.minorTicksPerStep, c.step / (c.s15 / p15))
+            << c.s15;
     }
     TimeAxisLayout layout;
     layout.ComputeTimeGrid(0, 0.01, 4);
@@ -70,7 +71,8 @@ struct ScaleDrawing {
     StrevDraw::TimeTextSettings settings{L":", true, L"AM", L"PM"};
     Canvas canvas{420, 30};
 
-    std::vector<std::u16string> Labels(double secondsPerPixel, std::uint32_t display = TimeValue::kWithinBlock,
+    std::vector<std::u16string> Labels(double secondsPerPixel,
+                                       std::uint32_t display = TimeValue::kWithinBlock,
                                        RecordTime recordTime = {}, LONG columns = 400, DWORD flags = 0) {
         owner.buffered = false;
         scale->SetLayout(0, {}, {0, 0, 400, 30}, 0, 0, 0);
@@ -102,7 +104,10 @@ TEST(TimeAxisTest, LabelsOfTheAxisForATableOfSpans) {
         {0.01, TimeValue::kWithinBlock, {}, {u"0", u"1", u"2", u"3"}},
         {0.0005, TimeValue::kWithinBlock, {}, {u"0", u"0.05", u"0.1", u"0.15"}},
         {1, TimeValue::kWithinBlock, {}, {u"0", u"1:00", u"2:00", u"3:00", u"4:00", u"5:00", u"6:00"}},
-        {60, TimeValue::kWithinBlock, {}, {u"0", u"1:00:00", u"2:00:00", u"3:00:00", u"4:00:00", u"5:00:00", u"6:00:00"}},
+        {60,
+         TimeValue::kWithinBlock,
+         {},
+         {u"0", u"1:00:00", u"2:00:00", u"3:00:00", u"4:00:00", u"5:00:00", u"6:00:00"}},
         {180, TimeValue::kWithinBlock, {}, {u"0", u"6:00:00", u"12:00:00", u"18:00:00"}},
         {0.001, TimeValue::kWithinBlock | TimeValue::kMilliseconds, {}, {u"0", u"100", u"200", u"300"}},
         {0.01, TimeValue::kTimeOfDay, {43200.5, 0}, {u"12:00:01", u"12:00:02", u"12:00:03", u"12:00:04"}},
@@ -115,11 +120,13 @@ TEST(TimeAxisTest, LabelsOfTheAxisForATableOfSpans) {
 
 TEST(TimeAxisTest, ALabelPastTheEndOfAFinishedRecordIsLeftOutButItsTickIsDrawn) {
     ScaleDrawing drawing;
-    const auto labels = drawing.Labels(0.01, TimeValue::kWithinBlock, {}, 302, StrevDraw::kDrawFinishedRecord);
+    const auto labels =
+        drawing.Labels(0.01, TimeValue::kWithinBlock, {}, 302, StrevDraw::kDrawFinishedRecord);
     EXPECT_EQ(labels, (std::vector<std::u16string>{u"0", u"1", u"2"}));
     bool tickAt300 = false;
     for (const gdi::DrawCall& call : gdi::DisplayListOf(drawing.canvas.dc)->Named("LineTo"))
-        tickAt300 |= call.args.size() == 4 && call.args[0] == 300 && call.args[3] == 2; // from (x, y) to (x, y)
+        tickAt300 |=
+            call.args.size() == 4 && call.args[0] == 300 && call.args[3] == 2; // from (x, y) to (x, y)
     EXPECT_TRUE(tickAt300);
 }
 
@@ -135,7 +142,8 @@ TEST(TimeAxisTest, MillisecondsGetTheirCaptionAndTheLaneStateHasAVersion) {
     EXPECT_GT(drawing.scale->ProbeTextWidth(), 0);
     LONG left = 0, right = 0;
     drawing.scale->GetUpdateExtent(nullptr, StrevDraw::kDrawAll, left, right);
-    EXPECT_EQ(right - 400, drawing.scale->ProbeTextWidth() / 2) << "labels overhang their strip by half a label";
+    EXPECT_EQ(right - 400, drawing.scale->ProbeTextWidth() / 2)
+        << "labels overhang their strip by half a label";
 }
 
 } // namespace
