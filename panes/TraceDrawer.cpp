@@ -61,7 +61,8 @@ HRESULT PolyLineTraceDrawer::GetLayout(IDrawerDataPane*, DWORD* layer, LONG* lef
     return S_OK;
 }
 
-HRESULT PolyLineTraceDrawer::QueryDataByPosition(DWORD_PTR pane, LONGLONG position, double* value, LONG* valid) {
+HRESULT PolyLineTraceDrawer::QueryDataByPosition(DWORD_PTR pane, LONGLONG position, double* value,
+                                                 LONG* valid) {
     if (mChannel < 0 || !mData || !ForThisPane(pane)) {
         if (value)
             *value = 0.0;
@@ -142,8 +143,9 @@ DWORD PolyLineTraceDrawer::SegmentKey() const {
     return (flags | 0x2000000u) & ~0x80000000u;
 }
 
-HRESULT PolyLineTraceDrawer::Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x,
-                                  const RECT* clip, DWORD flags, const TimeAxisLayout*, const RecordTime*) {
+HRESULT PolyLineTraceDrawer::Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record,
+                                  LONG x, const RECT* clip, DWORD flags, const TimeAxisLayout*,
+                                  const RecordTime*) {
     if (flags & kDrawDropSources)
         mSegments.Reset();
     bool clipped = false;
@@ -171,12 +173,14 @@ HRESULT PolyLineTraceDrawer::Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG r
             if (from >= to)
                 return S_OK;
             const LONG height = mBounds.bottom - mBounds.top;
-            IntersectClipRect(dc, x, clip ? clip->top : 0, clip ? clip->right : x + static_cast<LONG>(to - from),
+            IntersectClipRect(dc, x, clip ? clip->top : 0,
+                              clip ? clip->right : x + static_cast<LONG>(to - from),
                               clip ? clip->bottom : height);
             clipped = true;
         }
         if (!mSegments && mData)
-            mData->CreateSegmentSource(SegmentKey(), mChannel, from, to, -1, 0x7FFFFFFF, mScale, 0, mSegments.Put());
+            mData->CreateSegmentSource(SegmentKey(), mChannel, from, to, -1, 0x7FFFFFFF, mScale, 0,
+                                       mSegments.Put());
         if (mSegments)
             DrawSegments(dc, to - from, x, 0, record);
     }
@@ -202,8 +206,8 @@ LONGLONG PolyLineTraceDrawer::DrawSegments(HDC dc, LONGLONG count, LONG x, DWORD
         colour = LightenColor(colour, 50.0 / 180.0);
     colour = Derived(mDrawerData, colour);
     const LOGBRUSH brush{BS_SOLID, colour, 0};
-    HPEN pen = option ? ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT, static_cast<DWORD>(std::max(width, 1)), &brush,
-                                     0, nullptr)
+    HPEN pen = option ? ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT, static_cast<DWORD>(std::max(width, 1)),
+                                     &brush, 0, nullptr)
                       : CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
 

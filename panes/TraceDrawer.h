@@ -18,8 +18,9 @@ public:
     HRESULT QueryDataByPosition(DWORD_PTR pane, LONGLONG position, double* value, LONG* valid) override;
     HRESULT SetViewRect(DWORD_PTR pane, LONG a, const double* scale, IUnknown* grid) override;
     HRESULT Invalidate(DWORD what) override;
-    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x, const RECT* clip,
-                 DWORD flags, const TimeAxisLayout* layout, const RecordTime* recordTime) override;
+    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x,
+                 const RECT* clip, DWORD flags, const TimeAxisLayout* layout,
+                 const RecordTime* recordTime) override;
     HRESULT Activate(DWORD_PTR pane, DWORD on) override;
     HRESULT GetExtent(LONGLONG position, LONGLONG count, LONGLONG* extent) override;
     HRESULT Deactivate(LONG a, LONG b) override;
@@ -59,8 +60,9 @@ public:
     HRESULT QueryData(LONGLONG position, double* value) override;
     HRESULT SetViewRect(DWORD_PTR, LONG, const double*, IUnknown*) override { return S_OK; }
     HRESULT Invalidate(DWORD what) override;
-    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x, const RECT* clip,
-                 DWORD flags, const TimeAxisLayout* layout, const RecordTime* recordTime) override;
+    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x,
+                 const RECT* clip, DWORD flags, const TimeAxisLayout* layout,
+                 const RecordTime* recordTime) override;
     HRESULT Activate(DWORD_PTR pane, DWORD on) override;
     HRESULT GetExtent(LONGLONG position, LONGLONG count, LONGLONG* extent) override;
     HRESULT HitTest(DWORD, DWORD_PTR, LONG, LONG, LONG*) override { return S_FALSE; }

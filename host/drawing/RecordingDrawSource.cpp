@@ -10,7 +10,9 @@ namespace Vantrel {
 
 namespace {
 
-LONGLONG Positions(Tick ticks, LONG perPosition) { return (static_cast<LONGLONG>(ticks) + perPosition - 1) / perPosition; }
+LONGLONG Positions(Tick ticks, LONG perPosition) {
+    return (static_cast<LONGLONG>(ticks) + perPosition - 1) / perPosition;
+}
 
 class EventEnumerator : public ComObject<IEventEnumerator> {
 public:
@@ -35,7 +37,8 @@ private:
 // sample of the position before; four points each.
 class SegmentSource : public ComObject<ISegmentSource> {
 public:
-    SegmentSource(const RecordingDrawSource& owner, LONG channel, LONGLONG from, LONGLONG to, const double* scale)
+    SegmentSource(const RecordingDrawSource& owner, LONG channel, LONGLONG from, LONGLONG to,
+                  const double* scale)
         : mOwner(owner), mChannel(channel), mFrom(from), mTo(to), mPosition(from) {
         if (scale) {
             mFactor = scale[0];
@@ -97,7 +100,9 @@ public:
     }
 
 private:
-    void* find(REFIID iid) override { return iid == IID_ISegmentSource ? static_cast<ISegmentSource*>(this) : nullptr; }
+    void* find(REFIID iid) override {
+        return iid == IID_ISegmentSource ? static_cast<ISegmentSource*>(this) : nullptr;
+    }
     LONG Row(float value) const {
         const double row = (mOffset + value) * mFactor;
         return static_cast<LONG>(std::lround(std::clamp(row, -1.0e6, 1.0e6)));
@@ -159,7 +164,8 @@ HRESULT RecordingDrawSource::FirstEventAt(LONG channel, LONG record, LONGLONG po
     const auto positions = EventPositions(channel, record);
     if (positions.empty())
         return S_FALSE;
-    *index = static_cast<LONG>(std::lower_bound(positions.begin(), positions.end(), position) - positions.begin());
+    *index =
+        static_cast<LONG>(std::lower_bound(positions.begin(), positions.end(), position) - positions.begin());
     return S_OK;
 }
 
@@ -189,8 +195,10 @@ HRESULT RecordingDrawSource::TickToPosition(LONG tick, LONG record, LONGLONG* po
 
 HRESULT RecordingDrawSource::PositionToTick(LONGLONG position, LONG* tick) {
     const LONG record = RecordAt(position);
-    *tick = record < 0 ? 0
-                       : static_cast<LONG>((position - mStarts[static_cast<std::size_t>(record)]) * mSamplesPerPosition);
+    *tick =
+        record < 0
+            ? 0
+            : static_cast<LONG>((position - mStarts[static_cast<std::size_t>(record)]) * mSamplesPerPosition);
     return S_OK;
 }
 
@@ -230,7 +238,8 @@ HRESULT RecordingDrawSource::CreateEventEnumerator(DWORD, LONG channel, DWORD, L
                                                    IEventEnumerator** events) {
     if (!events)
         return E_POINTER;
-    *events = new EventEnumerator(EventPositions(channel, record), static_cast<std::size_t>(std::max<LONG>(first, 0)));
+    *events = new EventEnumerator(EventPositions(channel, record),
+                                  static_cast<std::size_t>(std::max<LONG>(first, 0)));
     return S_OK;
 }
 

@@ -19,7 +19,7 @@ struct ISegmentSource : IUnknown {
                                  LONGLONG* consumed) = 0; // slot 3
     // The position the next call continues from.
     virtual HRESULT GetPosition(LONGLONG* position) = 0; // slot 4
-    virtual HRESULT Reserved5() { return E_NOTIMPL; }   // slot 5
+    virtual HRESULT Reserved5() { return E_NOTIMPL; }    // slot 5
     // The last position the source can draw, relative to its first.
     virtual HRESULT GetExtent(LONGLONG* extent) = 0; // slot 6
 

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "tests/support/GoldenImage.h"
 #include "PaneFixtures.h"
 #include "host/drawing/RecordingDrawSource.h"
 #include "panes/TraceDrawer.h"
 #include "platform/gdi/probe.h"
+#include "tests/support/GoldenImage.h"
 #include "tools/pvsim/PvGenerator.h"
 #include "tools/pvsim/Simulation.h"
 
@@ -39,8 +39,8 @@ struct Generated {
 // A lane 400 pixels wide (positions of 5 samples) drawing the pressure trace and its events.
 struct LaneDrawing {
     Generated generated;
-    ComPtr<Vantrel::RecordingDrawSource> source =
-        ComPtr<Vantrel::RecordingDrawSource>::Adopt(new Vantrel::RecordingDrawSource(generated.simulation.recording, 5));
+    ComPtr<Vantrel::RecordingDrawSource> source = ComPtr<Vantrel::RecordingDrawSource>::Adopt(
+        new Vantrel::RecordingDrawSource(generated.simulation.recording, 5));
     FakeOwner owner;
     ComPtr<Lane> lane{new Lane(&owner, 0)};
     ComPtr<PolyLineTraceDrawer> trace{new PolyLineTraceDrawer(kPressure, 0, RGB(200, 0, 0))};
@@ -133,7 +133,9 @@ struct StuckData : Vantrel::ComObject<IRecordData> {
         *out = stuck;
         return S_OK;
     }
-    void* find(REFIID iid) override { return iid == IID_IRecordData ? static_cast<IRecordData*>(this) : nullptr; }
+    void* find(REFIID iid) override {
+        return iid == IID_IRecordData ? static_cast<IRecordData*>(this) : nullptr;
+    }
     StuckSource* stuck = new StuckSource;
     ~StuckData() override { stuck->Release(); }
 };
@@ -162,7 +164,8 @@ TEST(RecordDrawersTest, ASegmentSourceThatDoesNotMoveOnEndsTheDrawing) {
 
 TEST(RecordDrawersTest, KeptSegmentsContinueWhereTheyStoodAndAStripBeforeTheRecordIsClipped) {
     LaneDrawing drawing;
-    drawing.trace->Draw(drawing.canvas.dc, 0, 100, 0, 0, 0, nullptr, StrevDraw::kDrawKeepSources, nullptr, nullptr);
+    drawing.trace->Draw(drawing.canvas.dc, 0, 100, 0, 0, 0, nullptr, StrevDraw::kDrawKeepSources, nullptr,
+                        nullptr);
     ASSERT_TRUE(drawing.trace->KeepsSegments());
     const auto before = gdi::DisplayListOf(drawing.canvas.dc)->Named("PolyPolyline").size();
     // One position before where the source stands: it goes on one position and one pixel later.
@@ -197,7 +200,8 @@ TEST(RecordDrawersTest, EventsAtTheEndOfTheStripAreLeftOutAndInvalidateForgetsTh
     const LONGLONG second = beats[1].edTick / 5;
     drawing.events->Draw(drawing.canvas.dc, 0, second, 0, 0, 0, nullptr, StrevDraw::kDrawKeepSources, nullptr,
                          nullptr);
-    EXPECT_EQ(gdi::DisplayListOf(drawing.canvas.dc)->Named("Ellipse").size(), 1u) << "the event at the end is left out";
+    EXPECT_EQ(gdi::DisplayListOf(drawing.canvas.dc)->Named("Ellipse").size(), 1u)
+        << "the event at the end is left out";
     LONGLONG extent = 0;
     ASSERT_EQ(drawing.events->GetExtent(0, 0, &extent), S_OK);
     EXPECT_EQ(extent, second);
