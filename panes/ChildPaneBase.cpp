@@ -351,7 +351,8 @@ void ChildPaneBase::Draw(HDC dc, const LaneDrawArgs& args, std::uint8_t layerSet
             layer.dirty = {};
             layer.flags &= ~kLayerNeedsRedraw;
         } else if (!cached || (layer.flags & kLayerNeedsRedraw)) {
-            DrawLayer(i, cached ? layer.memory->Dc() : target, args, cached, wrap);
+            // Only the window's rows need moving to the lane; bitmaps start at the lane's top.
+            DrawLayer(i, cached ? layer.memory->Dc() : target, args, cached, !cached && !composite, wrap);
             continue;
         }
         if (cached && !(layer.flags & kLayerNeedsRedraw) && !(args.flags & kDrawNoCopy) && dc) {
@@ -368,7 +369,8 @@ void ChildPaneBase::Draw(HDC dc, const LaneDrawArgs& args, std::uint8_t layerSet
     }
 }
 
-void ChildPaneBase::DrawLayer(int index, HDC target, const LaneDrawArgs& args, bool intoBitmap, bool wrap) {
+void ChildPaneBase::DrawLayer(int index, HDC target, const LaneDrawArgs& args, bool intoBitmap, bool intoWindow,
+                              bool wrap) {
     Layer& layer = mLayers[static_cast<std::size_t>(index)];
     DWORD flags = args.flags & ~kDrawWhiteFirst;
     if (intoBitmap && (layer.flags & kLayerTransparent) && layer.alpha == 255 &&
@@ -379,7 +381,7 @@ void ChildPaneBase::DrawLayer(int index, HDC target, const LaneDrawArgs& args, b
     strip.right = std::min(strip.right, args.update.right);
     // Drawing straight into the window: lane rows start at the lane's top.
     POINT oldOrigin{};
-    const bool shiftOrigin = !intoBitmap && target;
+    const bool shiftOrigin = intoWindow && target;
     if (shiftOrigin) {
         GetWindowOrgEx(target, &oldOrigin);
         SetWindowOrgEx(target, oldOrigin.x, oldOrigin.y - mRect.top, nullptr);

@@ -55,14 +55,19 @@ HRESULT DrawerBase::GetKind(DWORD* kind) {
     return S_OK;
 }
 
-HRESULT DrawerBase::GetLayout(IDrawerDataPane*, DWORD* layer, LONG* left, LONG* right) {
+HRESULT DrawerBase::WriteLayout(DWORD layerWord, LONG leftOverhang, LONG rightOverhang, DWORD* layer,
+                                LONG* left, LONG* right) {
     if (layer)
-        *layer = 0;
+        *layer = layerWord;
     if (left)
-        *left = 0;
+        *left = leftOverhang;
     if (right)
-        *right = 0;
+        *right = rightOverhang;
     return S_OK;
+}
+
+HRESULT DrawerBase::GetLayout(IDrawerDataPane*, DWORD* layer, LONG* left, LONG* right) {
+    return WriteLayout(0, 0, 0, layer, left, right);
 }
 
 HRESULT DrawerBase::GetChannel(ChannelPair* channel) {

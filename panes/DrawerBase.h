@@ -73,6 +73,10 @@ public:
 protected:
     DrawerBase(const DrawerBase& other);
 
+    // Writes a layout answer to whichever out-parameters are given.
+    static HRESULT WriteLayout(DWORD layerWord, LONG leftOverhang, LONG rightOverhang, DWORD* layer,
+                               LONG* left, LONG* right);
+
     // The data flags without their low byte, or-ed with the channel selector.
     DWORD RequestKey() const { return (mDataFlags & ~0xFFu) | mSelector; }
 

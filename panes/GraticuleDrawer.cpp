@@ -99,13 +99,7 @@ void GraticuleDrawer::RebuildColumns(int pitch) {
 }
 
 HRESULT GraticuleDrawer::GetLayout(IDrawerDataPane*, DWORD* layer, LONG* left, LONG* right) {
-    if (layer)
-        *layer = 0x80000000u;
-    if (left)
-        *left = 0;
-    if (right)
-        *right = 0;
-    return S_OK;
+    return WriteLayout(0x80000000u, 0, 0, layer, left, right);
 }
 
 HRESULT GraticuleDrawer::QueryDataByPosition(DWORD_PTR, LONGLONG, double* value, LONG*) {
@@ -189,10 +183,14 @@ void GraticuleDrawer::StampColumns(HDC dc, double p, double spacing, bool& drawn
         if (x >= mBounds.right)
             break;
         if (x >= mBounds.left) {
-            Stamp(dc, mDotColumn, x);
+            StampColumn(dc, x);
             drawn = true;
         }
     }
+}
+
+void GraticuleDrawer::StampColumn(HDC dc, LONG x) {
+    Stamp(dc, mDotColumn, x);
 }
 
 void GraticuleDrawer::SelectGridColour(HDC dc, COLORREF colour) {
@@ -254,12 +252,14 @@ HRESULT GraticuleDrawer::Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recor
             // The data position at the strip's left edge: the dots stay with the data as it scrolls.
             const LONGLONG absolute = from + (mBounds.left - x);
             const LONG remainder = static_cast<LONG>(((absolute % pitch) + pitch) % pitch);
-            StampRows(dc, remainder == 0 ? mBounds.left : mBounds.left + (pitch - remainder), mBounds.right, pitch);
+            StampRows(dc, remainder == 0 ? mBounds.left : mBounds.left + (pitch - remainder), mBounds.right,
+                      pitch);
         }
         if (layout && layout->HasTicks()) {
             bool drawn = false;
-            StampColumns(dc, static_cast<double>(x) + static_cast<double>(recordOffset) + layout->firstTickPosition,
-                         layout->pixelsPerMinorTick, drawn);
+            StampColumns(
+                dc, static_cast<double>(x) + static_cast<double>(recordOffset) + layout->firstTickPosition,
+                layout->pixelsPerMinorTick, drawn);
         }
         SetTextColor(dc, oldText);
         SetBkColor(dc, oldBack);
@@ -303,20 +303,9 @@ void MetafileGraticuleDrawer::StampRows(HDC dc, LONG, LONG, int) {
     }
 }
 
-void MetafileGraticuleDrawer::StampColumns(HDC dc, double p, double spacing, bool& drawn) {
-    if (!(spacing > 0) || !std::isfinite(spacing) || !std::isfinite(p))
-        return;
-    const LONG height = mBounds.bottom - mBounds.top;
-    for (;; p += spacing) {
-        const LONG x = static_cast<LONG>(std::floor(p + 0.5));
-        if (x >= mBounds.right)
-            break;
-        if (x >= mBounds.left) {
-            MoveToEx(dc, x, 0, nullptr);
-            LineTo(dc, x, height);
-            drawn = true;
-        }
-    }
+void MetafileGraticuleDrawer::StampColumn(HDC dc, LONG x) {
+    MoveToEx(dc, x, 0, nullptr);
+    LineTo(dc, x, mBounds.bottom - mBounds.top);
 }
 
 } // namespace StrevDraw

@@ -25,8 +25,9 @@ public:
     HRESULT QueryDataByPosition(DWORD_PTR, LONGLONG, double* value, LONG*) override;
     HRESULT SetViewRect(DWORD_PTR pane, LONG a, const double* scale, IUnknown* grid) override;
     HRESULT Invalidate(DWORD what) override;
-    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x, const RECT* clip,
-                 DWORD flags, const TimeAxisLayout* layout, const RecordTime* recordTime) override;
+    HRESULT Draw(HDC dc, LONGLONG from, LONGLONG to, LONGLONG recordOffset, LONG record, LONG x,
+                 const RECT* clip, DWORD flags, const TimeAxisLayout* layout,
+                 const RecordTime* recordTime) override;
     HRESULT HitTest(DWORD, DWORD_PTR, LONG, LONG, LONG*) override { return S_FALSE; }
     HRESULT Clone(DWORD flags, IStrevRecordDrawer** copy) override;
 
@@ -40,8 +41,9 @@ protected:
     GraticuleDrawer(const GraticuleDrawer& other);
     int Pitch(HDC dc, bool vertical) const;
     virtual void StampRows(HDC dc, LONG from, LONG to, int pitch);
-    // Stamps a vertical line at every grid column from position p on, spacing apart.
-    virtual void StampColumns(HDC dc, double p, double spacing, bool& drawn);
+    // Stamps a vertical line at every grid column of the strip from position p on, spacing apart.
+    void StampColumns(HDC dc, double p, double spacing, bool& drawn);
+    virtual void StampColumn(HDC dc, LONG x);
     virtual void SelectGridColour(HDC dc, COLORREF colour);
     virtual void EndGrid(HDC dc);
 
@@ -77,7 +79,7 @@ public:
 
 protected:
     void StampRows(HDC dc, LONG from, LONG to, int pitch) override;
-    void StampColumns(HDC dc, double p, double spacing, bool& drawn) override;
+    void StampColumn(HDC dc, LONG x) override;
     void SelectGridColour(HDC dc, COLORREF colour) override;
     void EndGrid(HDC dc) override;
 

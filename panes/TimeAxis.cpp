@@ -150,13 +150,7 @@ TimeLabelDrawer::TimeLabelDrawer(const TimeScale* scale)
 
 HRESULT TimeLabelDrawer::GetLayout(IDrawerDataPane*, DWORD* layer, LONG* left, LONG* right) {
     const LONG half = mScale ? mScale->ProbeTextWidth() / 2 : 0;
-    if (layer)
-        *layer = 0;
-    if (left)
-        *left = half;
-    if (right)
-        *right = half;
-    return S_OK;
+    return WriteLayout(0, half, half, layer, left, right);
 }
 
 HRESULT TimeLabelDrawer::QueryDataByPosition(DWORD_PTR, LONGLONG, double* value, LONG*) {

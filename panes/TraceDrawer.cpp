@@ -52,13 +52,7 @@ HRESULT PolyLineTraceDrawer::SetSource(LONG reserved, IUnknown* source) {
 }
 
 HRESULT PolyLineTraceDrawer::GetLayout(IDrawerDataPane*, DWORD* layer, LONG* left, LONG* right) {
-    if (layer)
-        *layer = 0x60000000u;
-    if (left)
-        *left = 1;
-    if (right)
-        *right = 0;
-    return S_OK;
+    return WriteLayout(0x60000000u, 1, 0, layer, left, right);
 }
 
 HRESULT PolyLineTraceDrawer::QueryDataByPosition(DWORD_PTR pane, LONGLONG position, double* value,
@@ -251,13 +245,7 @@ EventDrawer::EventDrawer(LONG channel, DWORD selector)
     : DrawerBase(kEventKind, kChannelDataFlags, channel, selector, kNoChannel, kNoSelector) {}
 
 HRESULT EventDrawer::GetLayout(IDrawerDataPane*, DWORD* layer, LONG* left, LONG* right) {
-    if (layer)
-        *layer = 0x40000000u;
-    if (left)
-        *left = 10;
-    if (right)
-        *right = 10;
-    return S_OK;
+    return WriteLayout(0x40000000u, 10, 10, layer, left, right);
 }
 
 HRESULT EventDrawer::QueryDataByPosition(DWORD_PTR, LONGLONG, double* value, LONG*) {

@@ -91,6 +91,20 @@ TEST_F(LaneTest, ACachedLayerIsCopiedUntilItIsMarkedAgain) {
     EXPECT_EQ(GetPixel(canvas.dc, 50, 4), RGB(255, 255, 255)) << "above the lane";
 }
 
+TEST_F(LaneTest, UncachedLayersDrawIntoTheCachedBaseWhenBuffered) {
+    lane->SetLayout(0, {}, kLane, 0, 0, 0);
+    Add(1, kBlue, -1);
+    auto* trace = Add(0x201, kRed);
+    Canvas canvas(120, 30);
+    lane->Draw(canvas.dc, Args(StrevDraw::kDrawBuffered));
+    ASSERT_EQ(trace->calls.size(), 1u);
+    EXPECT_EQ(GetPixel(canvas.dc, 50, 10), RGB(255, 255, 255)) << "into the bitmap only";
+    lane->ClearDirty();
+    lane->Draw(canvas.dc, Args(StrevDraw::kDrawBuffered));
+    EXPECT_EQ(GetPixel(canvas.dc, 50, 6), kRed) << "the lane's first rows";
+    EXPECT_EQ(GetPixel(canvas.dc, 50, 24), kRed) << "the lane's last row";
+}
+
 TEST_F(LaneTest, DirectDrawingGoesToTheLaneRowsOfTheWindow) {
     owner.buffered = false;
     lane->SetLayout(0, {}, kLane, 0, 0, 0);
