@@ -369,8 +369,8 @@ void ChildPaneBase::Draw(HDC dc, const LaneDrawArgs& args, std::uint8_t layerSet
     }
 }
 
-void ChildPaneBase::DrawLayer(int index, HDC target, const LaneDrawArgs& args, bool intoBitmap, bool intoWindow,
-                              bool wrap) {
+void ChildPaneBase::DrawLayer(int index, HDC target, const LaneDrawArgs& args, bool intoBitmap,
+                              bool intoWindow, bool wrap) {
     Layer& layer = mLayers[static_cast<std::size_t>(index)];
     DWORD flags = args.flags & ~kDrawWhiteFirst;
     if (intoBitmap && (layer.flags & kLayerTransparent) && layer.alpha == 255 &&

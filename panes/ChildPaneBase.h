@@ -159,7 +159,8 @@ protected:
     bool mOverhangsStale = true;
 
 private:
-    void DrawLayer(int index, HDC target, const LaneDrawArgs& args, bool intoBitmap, bool intoWindow, bool wrap);
+    void DrawLayer(int index, HDC target, const LaneDrawArgs& args, bool intoBitmap, bool intoWindow,
+                   bool wrap);
     void DrawStrip(int index, HDC target, const LaneDrawArgs& args, RECT strip, DWORD flags);
 
     LaneOwner* mOwner;
