@@ -47,6 +47,7 @@ inline constexpr int PS_ALTERNATE = 8;
 inline constexpr int PS_STYLE_MASK = 0x0F;
 inline constexpr DWORD PS_COSMETIC = 0x00000000;
 inline constexpr DWORD PS_GEOMETRIC = 0x00010000;
+inline constexpr DWORD PS_ENDCAP_FLAT = 0x00000200;
 inline constexpr DWORD PS_TYPE_MASK = 0x000F0000;
 
 // Brush styles.

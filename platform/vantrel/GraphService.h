@@ -117,6 +117,8 @@ struct IScaleStripTicks : IUnknown {
     virtual HRESULT GetTickCount(LONG* count) = 0;                                 // slot 3
     virtual HRESULT GetTicks(LONG capacity, ScaleTick* ticks, LONG* returned) = 0; // slot 4
     virtual HRESULT GetStripRect(RECT* rect) = 0;                                  // slot 5
+    // The channel's range limits (values); E_NOTIMPL when it has none.
+    virtual HRESULT GetRangeLimits(double* low, double* high) { return E_NOTIMPL; } // slot 6
 
 protected:
     ~IScaleStripTicks() = default;
