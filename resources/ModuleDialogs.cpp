@@ -7,6 +7,7 @@
 #include "platform/user/static.h"
 #include "platform/user/styles.h"
 #include "platform/user/updown.h"
+#include "resources/StepDialogs.h"
 
 namespace Tarvik {
 
@@ -120,6 +121,7 @@ void RegisterModuleDialogs(HMODULE instance) {
                      WorkflowModeDialogTemplate());
     RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(kSigFigDialog), kUsEnglish, SigFigTemplate());
     RegisterResource(instance, RT_DIALOG, kInvalidSettingsDialog, kUsEnglish, InvalidSettingsTemplate());
+    RegisterStepDialogs(instance);
 }
 
 } // namespace Tarvik

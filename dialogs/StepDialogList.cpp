@@ -1,0 +1,24 @@
+// The class objects of the step dialogs, and the lookup through them.
+
+#include "dialogs/PressureStep.h"
+#include "dialogs/SetupStep.h"
+#include "module/ModuleInstance.h"
+
+namespace Tarvik {
+
+namespace {
+
+StepDlgClassObj<SetupStep> gSetupStep;
+StepDlgClassObj<PressureStep> gPressureStep;
+
+} // namespace
+
+HWND CreateStepDlgById(int id, HWND parent, TarvikDocument& document) {
+    ATL::_AtlBaseModule.SetResourceInstance(ModuleInstance());
+    for (StepDlgClassObjBase* object = gStepDlgClassObjects; object != nullptr; object = object->mNext)
+        if (object->GetId() == id)
+            return object->Create(parent, document);
+    return nullptr;
+}
+
+} // namespace Tarvik

@@ -1,0 +1,159 @@
+#include "resources/StepDialogs.h"
+
+#include "platform/user/DialogTemplate.h"
+#include "platform/user/button.h"
+#include "platform/user/combobox.h"
+#include "platform/user/edit.h"
+#include "platform/user/static.h"
+#include "platform/user/styles.h"
+
+namespace Tarvik {
+
+namespace {
+
+constexpr WORD kNoId = 0xFFFF;
+constexpr DWORD kVisible = WS_VISIBLE;
+constexpr DWORD kTab = WS_VISIBLE | WS_TABSTOP;
+constexpr DWORD kCentreImage = 0x0200; // SS_CENTERIMAGE: one line, centred vertically
+constexpr DWORD kWrapped = kVisible | SS_LEFT;
+constexpr DWORD kLabel = kVisible | SS_LEFT | kCentreImage;
+constexpr DWORD kLine = kVisible | SS_ETCHEDHORZ;
+constexpr DWORD kButton = kTab | BS_PUSHBUTTON;
+constexpr DWORD kEdit = kTab | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD kList = kTab | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr DWORD kCheck = kTab | BS_AUTOCHECKBOX;
+constexpr DWORD kArrow = kVisible | SS_BITMAP;
+
+using user::DialogItem;
+
+user::DialogTemplate StepFrame(short cy, const char16_t* font) {
+    user::DialogTemplate t;
+    t.style = WS_CHILD | DS_CONTROL | DS_SETFONT;
+    t.exStyle = WS_EX_CONTROLPARENT;
+    t.cx = 160;
+    t.cy = cy;
+    t.pointSize = 8;
+    t.fontFace = font;
+    return t;
+}
+
+std::vector<BYTE> SetupStepTemplate() {
+    user::DialogTemplate t = StepFrame(58, u"MS Shell Dlg");
+    t.items = {
+        {u"Static", u"Select &Workflow:", kNoId, kLabel, 6, 6, 54, 12},
+        {u"ComboBox", u"", 1070, kList, 70, 6, 84, 134},
+        {u"Static", u"&Pressure channel:", kNoId, kLabel, 6, 22, 58, 12},
+        {u"ComboBox", u"", 1005, kList, 70, 22, 84, 110},
+        {u"Static", u"&Volume channel:", kNoId, kLabel, 6, 38, 53, 12},
+        {u"ComboBox", u"", 1006, kList, 70, 38, 84, 87},
+    };
+    return t.Build();
+}
+
+// The frame shared by the pressure, conductance and volume calibrations: the launch row, the
+// sampling row and two rows of a sampled value and the value it stands for.
+std::vector<DialogItem> TwoPointItems(const char16_t* what, const char16_t* enter, WORD known1, WORD known2,
+                                      bool unitChoice) {
+    std::vector<DialogItem> items = {
+        {u"Static", what, 1074, kWrapped, 6, 6, 148, 16},
+        {u"Static", u"", 1072, kLine, 6, 26, 148, 1},
+        {u"Static", u"Launch CVX software:", 1112, kLabel, 6, 29, 85, 18},
+        {u"Button", u"", 1104, kButton, 133, 29, 21, 18},
+        {u"Static", u"|Start sampling:|", 1105, kLabel, 6, 49, 60, 18},
+        {u"Static", u"", 1071, kVisible, 92, 49, 51, 18},
+        {u"Static", u"", 1073, kLine, 6, 69, 148, 1},
+        {u"Static", enter, 1082, kWrapped, 6, 74, 148, 24},
+        {u"Button", u"", 1075, kButton, 6, 102, 14, 12},
+        {u"Edit", u"", 1079, kEdit, 22, 102, 32, 12},
+        {u"Static", u"|V|", 1109, kLabel, 56, 102, 12, 12},
+        {u"Static", u"", kNoId, kArrow, 72, 104, 7, 7},
+        {u"Edit", u"", known1, kEdit, 82, 102, 32, 12},
+    };
+    if (unitChoice)
+        items.push_back({u"ComboBox", u"", 1106, kList, 116, 102, 38, 60});
+    else
+        items.push_back({u"Static", u"mmHg", 1083, kLabel, 116, 102, 24, 12});
+    const std::vector<DialogItem> second = {
+        {u"Button", u"", 1076, kButton, 6, 118, 14, 12},
+        {u"Edit", u"", 1081, kEdit, 22, 118, 32, 12},
+        {u"Static", u"|V|", 1110, kLabel, 56, 118, 14, 12},
+        {u"Static", u"", kNoId, kArrow, 72, 120, 7, 7},
+        {u"Edit", u"", known2, kEdit, 82, 118, 32, 12},
+        {u"Static", unitChoice ? u"|mS|" : u"mmHg", 1084, kLabel, 116, 118, 24, 12},
+        {u"Static", u"", 1099, kLine, 6, 134, 148, 1},
+    };
+    items.insert(items.end(), second.begin(), second.end());
+    return items;
+}
+
+std::vector<BYTE> PressureStepTemplate() {
+    user::DialogTemplate t = StepFrame(154, u"MS Shell Dlg 2");
+    t.items = TwoPointItems(u"Use the CVX control software to sample pressure calibration values.",
+                            u"Enter the sampled calibration values and their corresponding known pressure values.",
+                            1078, 1080, false);
+    t.items.push_back({u"Button", u"Apply pressure calibration", 1077, kCheck, 6, 138, 99, 10});
+    return t.Build();
+}
+
+std::vector<BYTE> ConductanceStepTemplate() {
+    user::DialogTemplate t = StepFrame(154, u"MS Shell Dlg 2");
+    t.items = TwoPointItems(
+        u"Use the CVX control software to sample conductance calibration values.",
+        u"Enter the sampled calibration values and their corresponding known conductance values.", 1107, 1108,
+        true);
+    t.items.push_back({u"Button", u"Apply conductance calibration", 1077, kCheck, 6, 138, 110, 10});
+    return t.Build();
+}
+
+std::vector<BYTE> VolumeStepTemplate() {
+    user::DialogTemplate t = StepFrame(154, u"MS Shell Dlg 2");
+    t.items = TwoPointItems(u"Use the CVX control software to sample volume calibration values.",
+                            u"Enter the sampled calibration values and their corresponding known volume values.",
+                            1127, 1128, true);
+    for (DialogItem& item : t.items)
+        if (item.id == 1084)
+            item.text = u"|mL|";
+    t.items.push_back({u"Button", u"Apply volume calibration", 1077, kCheck, 6, 138, 99, 10});
+    return t.Build();
+}
+
+std::vector<BYTE> SamplingStepTemplate() {
+    user::DialogTemplate t = StepFrame(122, u"MS Shell Dlg");
+    t.items = {
+        {u"Static", u"|Perform experiment|", 1074, kWrapped, 6, 6, 148, 48},
+        {u"Static", u"", 1072, kLine, 6, 58, 148, 1},
+        {u"Static", u"Adjust detector settings:", kNoId, kLabel, 6, 61, 81, 18},
+        {u"Button", u"", 1092, kButton, 132, 61, 21, 18},
+        {u"Static", u"|Start sampling:|", 1093, kLabel, 6, 81, 53, 18},
+        {u"Static", u"", 1071, kVisible, 92, 81, 51, 18},
+        {u"Static", u"", 1073, kLine, 6, 101, 148, 1},
+        {u"Button", u"Sampling complete", 1077, kCheck, 6, 106, 75, 10},
+    };
+    return t.Build();
+}
+
+} // namespace
+
+std::vector<BYTE> StepDialogTemplate(WORD id) {
+    switch (id) {
+    case 124:
+        return SetupStepTemplate();
+    case 135:
+        return PressureStepTemplate();
+    case 136:
+        return ConductanceStepTemplate();
+    case 137:
+        return SamplingStepTemplate();
+    case 142:
+        return VolumeStepTemplate();
+    default:
+        return {};
+    }
+}
+
+void RegisterStepDialogs(HMODULE instance) {
+    for (WORD id : {124, 135, 136, 137, 142})
+        RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(id), 0, StepDialogTemplate(id));
+}
+
+} // namespace Tarvik

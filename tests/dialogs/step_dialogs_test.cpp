@@ -1,0 +1,173 @@
+// The step dialogs as the workflow panel hosts them: made by their step-dialog
+// id over the document's step model, showing the model's values, writing what
+// the user enters into the model and redrawing from the model's notifications.
+
+#include <cmath>
+
+#include "core/NumberText.h"
+#include "core/NumericHelpers.h"
+#include "tests/dialogs/StepDialogFixture.h"
+
+namespace {
+
+using namespace Tarvik;
+using TarvikTest::OpenBalloons;
+
+class StepDialogs : public TarvikTest::StepDialogTest {
+protected:
+    void SetUp() override {
+        StepDialogTest::SetUp();
+        document = &OpenWithSetUp();
+    }
+    template <ModelParamId P> void Commit(std::int32_t model, const ModelParamType<P>& value) {
+        const ModelPtr m = document->GetModel(model);
+        SetModelParam<P>(m, value);
+        m->CommitChange();
+        user::Desktop::Current().Pump();
+    }
+    static bool Has(const std::vector<std::u16string>& list, const std::u16string& text) {
+        return std::find(list.begin(), list.end(), text) != list.end();
+    }
+};
+
+TEST_F(StepDialogs, AnIdWithoutADialogGivesNoWindow) {
+    for (int id : {0, 10, -1})
+        EXPECT_EQ(Open(id), nullptr) << id;
+}
+
+TEST_F(StepDialogs, TheSetupStepShowsAndChoosesTheWorkflowAndChannels) {
+    const ModelPtr setup = document->FindModel();
+    ASSERT_NE(Open(1), nullptr);
+    EXPECT_EQ(GetParent(dialog), section->GetHandle());
+    EXPECT_EQ(SendDlgItemMessageW(dialog, 1005, CB_GETCOUNT, 0, 0), 3) << "every channel of the recording";
+    EXPECT_EQ(SendDlgItemMessageW(dialog, 1006, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(Selected(1005), 0);
+    EXPECT_EQ(Selected(1006), 1);
+    EXPECT_EQ(Selected(1070), GetModelParam<0>(setup) - 1);
+
+    Choose(1070, 1);
+    EXPECT_EQ(GetModelParam<0>(setup), 2) << "Large mammal";
+    Choose(1006, 2);
+    EXPECT_EQ(GetModelParam<2>(setup), 2u);
+    EXPECT_EQ(GetModelParam<1>(setup), 0u) << "the same channel twice is not refused here";
+
+    // A change from elsewhere reaches the dialog through the model's notification.
+    Commit<1>(kSetupModel, 0x80000000u);
+    EXPECT_EQ(Selected(1005), -1) << "no channel: no selection";
+    Commit<0>(kSetupModel, 0);
+    EXPECT_EQ(Selected(1070), -1);
+}
+
+TEST_F(StepDialogs, PressureBaseValuesAreStoredWithoutTheChannelPrefixAndTypingIsKept) {
+    Commit<1>(kSetupModel, 2u); // the ECG channel, in mV
+    const ModelPtr pressure = document->GetModel(kPressureModel);
+    ASSERT_NE(Open(2), nullptr);
+    EXPECT_EQ(Text(1109), u"mV");
+    EXPECT_EQ(Text(1110), u"mV");
+    EXPECT_EQ(Text(1083), u"mmHg");
+
+    Type(1079, u"5");
+    EXPECT_DOUBLE_EQ(GetModelParam<3>(pressure), 0.005);
+    EXPECT_EQ(Text(1079), u"5");
+    Type(1078, u"1.");
+    EXPECT_DOUBLE_EQ(GetModelParam<4>(pressure), 1.0);
+    EXPECT_EQ(Text(1078), u"1.") << "the notification of the user's own change leaves the text as typed";
+    Type(1081, u"abc");
+    EXPECT_TRUE(IsNotANumberValue(GetModelParam<5>(pressure)));
+    EXPECT_EQ(Text(1081), u"abc");
+
+    // A change from elsewhere is shown in the channel's unit.
+    Commit<5>(kPressureModel, 0.25);
+    EXPECT_EQ(Text(1081), u"250");
+    Commit<4>(kPressureModel, 100.0);
+    EXPECT_EQ(Text(1078), u"100");
+}
+
+TEST_F(StepDialogs, ApplyingPressureCalibrationFollowsTheModelsChecks) {
+    const ModelPtr pressure = document->GetModel(kPressureModel);
+    ASSERT_NE(Open(2), nullptr);
+
+    // Values missing: the model cannot apply; the box is unchecked again and the message shown.
+    Click(1077);
+    EXPECT_FALSE(Checked(1077));
+    EXPECT_FALSE(GetModelParam<7>(pressure));
+    EXPECT_TRUE(Has(OpenBalloons(), u"Can't Apply Calibration"));
+
+
+    // Equal base values: the validation refuses before anything is stored.
+    Type(1079, u"1");
+    Type(1081, u"1");
+    Type(1078, u"0");
+    Type(1080, u"100");
+    Click(1077);
+    EXPECT_FALSE(Checked(1077));
+    EXPECT_FALSE(GetModelParam<7>(pressure));
+    EXPECT_TRUE(Has(OpenBalloons(), u"Invalid Calibration Value"));
+    ASSERT_FALSE(section->messages.empty());
+    EXPECT_EQ(section->messages.back(), u"Invalid Calibration Value | The base pressure values cannot be equal.");
+
+    // An incomplete set-up step: stored, then taken back.
+    Type(1081, u"2");
+    Click(1077);
+    EXPECT_FALSE(Checked(1077));
+    EXPECT_FALSE(GetModelParam<7>(pressure));
+    EXPECT_TRUE(Has(OpenBalloons(), u"Can't Apply Calibration"));
+
+    // Valid: applied, and the section turns ready.
+    Commit<0>(kSetupModel, 1);
+    Click(1077);
+
+    EXPECT_TRUE(Checked(1077));
+    EXPECT_TRUE(GetModelParam<7>(pressure));
+    ASSERT_FALSE(section->ready.empty());
+    EXPECT_TRUE(section->ready.back());
+    EXPECT_TRUE(section->messages.back().empty()) << "the message is cleared";
+
+    // Emptying a value withdraws the calibration.
+    Type(1080, u"");
+    EXPECT_TRUE(IsEmptyValue(GetModelParam<6>(pressure)));
+    EXPECT_FALSE(GetModelParam<7>(pressure));
+    EXPECT_FALSE(Checked(1077));
+}
+
+TEST_F(StepDialogs, ClosingADialogDiscardsValuesThatDoNotValidate) {
+    const ModelPtr pressure = document->GetModel(kPressureModel);
+    ASSERT_NE(Open(2), nullptr);
+    Type(1079, u"3");
+    Type(1081, u"3"); // equal base values: not published
+    EXPECT_DOUBLE_EQ(GetModelParam<5>(pressure), 3.0);
+    Close();
+    EXPECT_TRUE(IsEmptyValue(GetModelParam<5>(pressure))) << "back to the last published state";
+    ASSERT_NE(Open(2), nullptr);
+    EXPECT_EQ(Text(1079), u"3");
+    EXPECT_EQ(Text(1081), u"");
+}
+
+TEST_F(StepDialogs, SetFromSelectionNeedsASelectionOnThePressureChannel) {
+    const ModelPtr pressure = document->GetModel(kPressureModel);
+    ASSERT_NE(Open(2), nullptr);
+    Click(1076);
+    EXPECT_TRUE(Has(OpenBalloons(), u"No Pressure Selection"));
+    EXPECT_TRUE(IsEmptyValue(GetModelParam<5>(pressure)));
+
+    recordingDocument->setSelection(std::make_pair(HostTickPosition{1, 100}, HostTickPosition{1, 400}));
+    Click(1076);
+    const double mean = GetModelParam<5>(pressure);
+    EXPECT_GT(mean, 5.0) << "the selection's mean in mmHg";
+    EXPECT_LT(mean, 150.0);
+    EXPECT_EQ(Text(1081), FormatDoubleForDisplay(mean).ToU16String());
+}
+
+TEST_F(StepDialogs, TheSamplingLabelFollowsTheHostAndTheLaunchRowNeedsTheControlSoftware) {
+    ASSERT_NE(Open(2), nullptr);
+    EXPECT_EQ(Text(1105), u"Start sampling:");
+    EXPECT_FALSE(IsWindowEnabled(Control(1104)));
+    EXPECT_FALSE(IsWindowEnabled(Control(1112)));
+    Close();
+    recordingDocument->setBusy(true);
+    ASSERT_NE(Open(2), nullptr);
+    EXPECT_EQ(Text(1105), u"Stop sampling:");
+    recordingDocument->setBusy(false);
+}
+
+} // namespace
