@@ -23,8 +23,8 @@ public:
 // Called with the new sampling state whenever the user presses the pane's button.
 using SamplingToggled = std::function<void(bool sampling)>;
 // Makes a pane as a child of parent over the host's document; null when it cannot.
-using SamplingPaneMaker =
-    std::function<std::unique_ptr<ISamplingPane>(HWND parent, IUnknown* hostDocument, SamplingToggled toggled)>;
+using SamplingPaneMaker = std::function<std::unique_ptr<ISamplingPane>(HWND parent, IUnknown* hostDocument,
+                                                                       SamplingToggled toggled)>;
 
 // The maker the step dialogs use from now on; an empty one makes no panes.
 void SetSamplingPaneMaker(SamplingPaneMaker maker);

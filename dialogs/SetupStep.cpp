@@ -21,7 +21,8 @@ constexpr std::uint32_t kNoChannelIndex = 0x80000000u;
 const StepDlgResize kResize[] = {{kWorkflow, kSizeX}, {kPressure, kSizeX}, {kVolume, kSizeX}};
 
 void SelectChannel(HWND dialog, int id, std::uint32_t channel) {
-    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, channel == kNoChannelIndex ? static_cast<WPARAM>(-1) : channel, 0);
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL,
+                        channel == kNoChannelIndex ? static_cast<WPARAM>(-1) : channel, 0);
 }
 
 } // namespace

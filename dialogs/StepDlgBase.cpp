@@ -30,9 +30,9 @@ struct StepDialogRow {
 
 // Step-dialog ids 1 to 9.
 constexpr StepDialogRow kStepDialogs[] = {
-    {kSetupModel, 124},   {kPressureModel, 135}, {kConductanceModel, 136}, {kSamplingModel, 137},
-    {kCuvetteModel, 138}, {kSalineModel, 140},   {kAnalysisModel, 139},    {kAlphaModel, 141},
-    {kVolumeModel, 142},
+    {kSetupModel, 124},    {kPressureModel, 135}, {kConductanceModel, 136},
+    {kSamplingModel, 137}, {kCuvetteModel, 138},  {kSalineModel, 140},
+    {kAnalysisModel, 139}, {kAlphaModel, 141},    {kVolumeModel, 142},
 };
 
 const StepDialogRow* StepDialog(int id) {
@@ -70,7 +70,8 @@ int MeasureTextHeight(HWND control, const std::u16string& text, int width) {
     if (HTHEME theme = TryOpenTheme(control, u"TEXTSTYLE")) {
         try {
             if (SUCCEEDED(OvoLinkingUtils::UxThemeDLL::GetThemeTextExtent(
-                    theme, dc, kThemeBodyText, 0, text.c_str(), DT_WORDBREAK | DT_CALCRECT, &bounds, &extent)))
+                    theme, dc, kThemeBodyText, 0, text.c_str(), DT_WORDBREAK | DT_CALCRECT, &bounds,
+                    &extent)))
                 height = extent.bottom - extent.top;
         } catch (...) {
         }
@@ -212,8 +213,8 @@ void StepDlgCore::FitStaticTextHeight(int id) {
             continue;
         const RECT other = ChildRect(dialog, child);
         if (other.top > rect.top)
-            MoveWindow(child, other.left, other.top + grow, other.right - other.left, other.bottom - other.top,
-                       TRUE);
+            MoveWindow(child, other.left, other.top + grow, other.right - other.left,
+                       other.bottom - other.top, TRUE);
     }
     RECT box{};
     GetWindowRect(dialog, &box);
@@ -228,8 +229,8 @@ void StepDlgCore::AlignSeparator(int id, int to) {
         return;
     const RECT own = ChildRect(Dialog(), separator);
     const RECT along = ChildRect(Dialog(), reference);
-    SetWindowPos(separator, nullptr, along.left - 1, own.top, along.right - along.left + 2, own.bottom - own.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(separator, nullptr, along.left - 1, own.top, along.right - along.left + 2,
+                 own.bottom - own.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void StepDlgCore::AlignSelectionButton(int buttonId, int editId) {
@@ -271,8 +272,9 @@ void StepDlgCore::UpdateChannelUnitLabels() {
     const StepDlgTables tables = Tables();
     if (tables.unitLabels.empty())
         return;
-    const Ovo::Unit unit = tables.unitChannel == UnitLabelChannel::kPressure ? GetPressureChannelUnit(Document())
-                                                                             : GetVolumeChannelUnit(Document());
+    const Ovo::Unit unit = tables.unitChannel == UnitLabelChannel::kPressure
+                               ? GetPressureChannelUnit(Document())
+                               : GetVolumeChannelUnit(Document());
     const std::wstring text = unit.Text();
     const std::u16string label(text.begin(), text.end());
     for (int id : tables.unitLabels)

@@ -23,6 +23,7 @@
 #include <span>
 #include <vector>
 
+#include "controls/WhiteDlg.h"
 #include "core/MsgData.h"
 #include "dialogs/SamplingButton.h"
 #include "dialogs/StepDlgModelHandler.h"
@@ -30,7 +31,6 @@
 #include "platform/atl/CDialogImpl.h"
 #include "platform/gdiplus/gdiplus.h"
 #include "platform/user/user.h"
-#include "controls/WhiteDlg.h"
 
 namespace WTLControls {
 class CWtlBitmapButton;
@@ -184,9 +184,7 @@ public:
     void OnFinalMessage(HWND) override { delete static_cast<X*>(this); }
 
     // The modeless dialog from template N as a child of parent; null when it cannot be made.
-    HWND CreateStepDialog(HWND parent) {
-        return this->CreateImpl(StepDialogTemplateId(N), parent, 0);
-    }
+    HWND CreateStepDialog(HWND parent) { return this->CreateImpl(StepDialogTemplateId(N), parent, 0); }
 
 protected:
     HWND StepWindow() const override { return this->m_hWnd; }

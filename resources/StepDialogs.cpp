@@ -88,9 +88,10 @@ std::vector<DialogItem> TwoPointItems(const char16_t* what, const char16_t* ente
 
 std::vector<BYTE> PressureStepTemplate() {
     user::DialogTemplate t = StepFrame(154, u"MS Shell Dlg 2");
-    t.items = TwoPointItems(u"Use the CVX control software to sample pressure calibration values.",
-                            u"Enter the sampled calibration values and their corresponding known pressure values.",
-                            1078, 1080, false);
+    t.items =
+        TwoPointItems(u"Use the CVX control software to sample pressure calibration values.",
+                      u"Enter the sampled calibration values and their corresponding known pressure values.",
+                      1078, 1080, false);
     t.items.push_back({u"Button", u"Apply pressure calibration", 1077, kCheck, 6, 138, 99, 10});
     return t.Build();
 }
@@ -107,9 +108,10 @@ std::vector<BYTE> ConductanceStepTemplate() {
 
 std::vector<BYTE> VolumeStepTemplate() {
     user::DialogTemplate t = StepFrame(154, u"MS Shell Dlg 2");
-    t.items = TwoPointItems(u"Use the CVX control software to sample volume calibration values.",
-                            u"Enter the sampled calibration values and their corresponding known volume values.",
-                            1127, 1128, true);
+    t.items =
+        TwoPointItems(u"Use the CVX control software to sample volume calibration values.",
+                      u"Enter the sampled calibration values and their corresponding known volume values.",
+                      1127, 1128, true);
     for (DialogItem& item : t.items)
         if (item.id == 1084)
             item.text = u"|mL|";

@@ -17,8 +17,8 @@ protected:
         COLORREF top, bandRow, edge, bottom;
     };
     Painted Paint(std::initializer_list<int> buttons) {
-        HWND dialog = CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 100, 80, nullptr, nullptr, nullptr,
-                                      nullptr);
+        HWND dialog =
+            CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 100, 80, nullptr, nullptr, nullptr, nullptr);
         for (int id : buttons)
             CreateWindowExW(0, u"Button", u"", WS_CHILD, 40, 60, 30, 14, dialog,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);

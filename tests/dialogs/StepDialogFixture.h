@@ -71,7 +71,9 @@ protected:
         return text;
     }
     bool Checked(int id) const { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-    int Selected(int id) const { return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0)); }
+    int Selected(int id) const {
+        return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+    }
     // Replaces an edit's text as the user does: focus, select all, delete, type.
     void Type(int id, std::u16string_view text) {
         SetFocus(Control(id));

@@ -93,7 +93,6 @@ TEST_F(StepDialogs, ApplyingPressureCalibrationFollowsTheModelsChecks) {
     EXPECT_FALSE(GetModelParam<7>(pressure));
     EXPECT_TRUE(Has(OpenBalloons(), u"Can't Apply Calibration"));
 
-
     // Equal base values: the validation refuses before anything is stored.
     Type(1079, u"1");
     Type(1081, u"1");
@@ -104,7 +103,8 @@ TEST_F(StepDialogs, ApplyingPressureCalibrationFollowsTheModelsChecks) {
     EXPECT_FALSE(GetModelParam<7>(pressure));
     EXPECT_TRUE(Has(OpenBalloons(), u"Invalid Calibration Value"));
     ASSERT_FALSE(section->messages.empty());
-    EXPECT_EQ(section->messages.back(), u"Invalid Calibration Value | The base pressure values cannot be equal.");
+    EXPECT_EQ(section->messages.back(),
+              u"Invalid Calibration Value | The base pressure values cannot be equal.");
 
     // An incomplete set-up step: stored, then taken back.
     Type(1081, u"2");
