@@ -1,7 +1,9 @@
 // The class objects of the step dialogs, and the lookup through them.
 
 #include "dialogs/PressureStep.h"
+#include "dialogs/SamplingStepDlg.h"
 #include "dialogs/SetupStep.h"
+#include "dialogs/TwoPointStep.h"
 #include "module/ModuleInstance.h"
 
 namespace Tarvik {
@@ -10,6 +12,9 @@ namespace {
 
 StepDlgClassObj<SetupStep> gSetupStep;
 StepDlgClassObj<PressureStep> gPressureStep;
+StepDlgClassObj<ConductanceStep> gConductanceStep;
+StepDlgClassObj<SamplingStepDlg> gSamplingStep;
+StepDlgClassObj<VolumeStep> gVolumeStep;
 
 } // namespace
 

@@ -30,6 +30,7 @@
 #include "module/SendDocMessage.h"
 #include "platform/atl/CDialogImpl.h"
 #include "platform/gdiplus/gdiplus.h"
+#include "platform/user/combobox.h"
 #include "platform/user/user.h"
 
 namespace WTLControls {

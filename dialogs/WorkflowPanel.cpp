@@ -188,13 +188,13 @@ LRESULT WorkflowPanel::OnCreate(UINT, WPARAM, LPARAM, BOOL&) {
     mBand = static_cast<int>(2.5 * text.tmAscent);
 
     const Ovo::String tile = LoadModuleString(kTileViewsText);
-    mTileBox = CreateWindowExW(0, u"Button", tile.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0,
-                               0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTileViews)), nullptr,
-                               nullptr);
+    mTileBox = CreateWindowExW(0, u"Button", tile.c_str(),
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0, 0, 0, m_hWnd,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTileViews)), nullptr, nullptr);
     ::SendMessageW(mTileBox, WM_SETFONT, reinterpret_cast<WPARAM>(mFont), FALSE);
-    mHelpButton = CreateWindowExW(0, u"Button", u"?", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-                                  0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelp)), nullptr,
-                                  nullptr);
+    mHelpButton =
+        CreateWindowExW(0, u"Button", u"?", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
+                        m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelp)), nullptr, nullptr);
     mLayout.Create(m_hWnd, RECT{0, 0, 0, 0}, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN,
                    WS_EX_CONTROLPARENT);
     BuildSections();
@@ -271,13 +271,14 @@ void WorkflowPanel::OnModelChanged(const ModelParamSet& changed) {
         if (!model)
             continue;
         HWND section = mSections[i]->m_hWnd;
-        ::SendMessageW(section, OvoControls::Accordion::kSetDone, model->GetStepStatusMessage().HasMessage() ? 0 : 1,
-                       0);
+        ::SendMessageW(section, OvoControls::Accordion::kSetDone,
+                       model->GetStepStatusMessage().HasMessage() ? 0 : 1, 0);
         if (!model->GetStepMessage().HasMessage())
             ::SendMessageW(section, OvoControls::Accordion::kSetTexts, 0, 0);
     }
     if (changed.Test(26) && mTileBox != nullptr)
-        ::SendMessageW(mTileBox, BM_SETCHECK, GetModelParam<26>(mWorkflowModel) ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageW(mTileBox, BM_SETCHECK, GetModelParam<26>(mWorkflowModel) ? BST_CHECKED : BST_UNCHECKED,
+                       0);
 }
 
 LRESULT WorkflowPanel::OnSize(UINT, WPARAM, LPARAM lParam, BOOL&) {
@@ -286,9 +287,10 @@ LRESULT WorkflowPanel::OnSize(UINT, WPARAM, LPARAM lParam, BOOL&) {
     const int footer = height - mBand;
     const int helpLeft = width - 9 - kHelpWidth;
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    ::SetWindowPos(mHelpButton, nullptr, helpLeft, footer + (mBand - kHelpHeight) / 2, kHelpWidth, kHelpHeight,
+    ::SetWindowPos(mHelpButton, nullptr, helpLeft, footer + (mBand - kHelpHeight) / 2, kHelpWidth,
+                   kHelpHeight, flags);
+    ::SetWindowPos(mTileBox, nullptr, kMargin, footer + 1, std::max(0, helpLeft - 1 - kMargin), mBand - 2,
                    flags);
-    ::SetWindowPos(mTileBox, nullptr, kMargin, footer + 1, std::max(0, helpLeft - 1 - kMargin), mBand - 2, flags);
     ::SetWindowPos(mLayout.m_hWnd, nullptr, 0, mBand, width, std::max(0, height - 2 * mBand), flags);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     return 0;

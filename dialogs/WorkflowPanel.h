@@ -28,7 +28,8 @@ namespace Tarvik {
 class WorkflowPanel;
 
 // The parent of the sections: lays them out in a column and scrolls it.
-class AccordionLayout : public ATL::CWindowImpl<AccordionLayout, ATL::CWindow, ATL::CWinTraits<0x56000000, 0>> {
+class AccordionLayout
+    : public ATL::CWindowImpl<AccordionLayout, ATL::CWindow, ATL::CWinTraits<0x56000000, 0>> {
 public:
     explicit AccordionLayout(WorkflowPanel& panel) : mPanel(panel) {}
 
@@ -57,7 +58,8 @@ private:
     int mPosition = 0;
 };
 
-class WorkflowPanel : public ATL::CWindowImpl<WorkflowPanel, ATL::CWindow, ATL::CWinTraits<0x56000000, 0x10000>> {
+class WorkflowPanel
+    : public ATL::CWindowImpl<WorkflowPanel, ATL::CWindow, ATL::CWinTraits<0x56000000, 0x10000>> {
 public:
     explicit WorkflowPanel(TarvikDocument& document);
     ~WorkflowPanel() override;

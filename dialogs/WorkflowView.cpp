@@ -23,8 +23,8 @@ void WorkflowView::SetupWindow() {
 
 LRESULT WorkflowView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE && mPanel && mPanel->m_hWnd != nullptr)
-        ::MoveWindow(mPanel->m_hWnd, 0, 0, LOWORD(static_cast<DWORD>(lParam)), HIWORD(static_cast<DWORD>(lParam)),
-                     TRUE);
+        ::MoveWindow(mPanel->m_hWnd, 0, 0, LOWORD(static_cast<DWORD>(lParam)),
+                     HIWORD(static_cast<DWORD>(lParam)), TRUE);
     return TitledView<191>::WindowProc(message, wParam, lParam);
 }
 

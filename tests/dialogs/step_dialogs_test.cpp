@@ -170,4 +170,69 @@ TEST_F(StepDialogs, TheSamplingLabelFollowsTheHostAndTheLaunchRowNeedsTheControl
     recordingDocument->setBusy(false);
 }
 
+TEST_F(StepDialogs, ConductanceValuesFollowTheChannelAndTheChosenUnit) {
+    Commit<2>(kSetupModel, 2u); // the second channel in mV
+    const ModelPtr conductance = document->GetModel(kConductanceModel);
+    ASSERT_NE(Open(3), nullptr);
+    EXPECT_EQ(Text(1109), u"mV");
+    EXPECT_EQ(Text(1084), u"mS");
+    EXPECT_EQ(Selected(1106), 0);
+
+    Type(1079, u"5");
+    EXPECT_DOUBLE_EQ(GetModelParam<8>(conductance), 0.005);
+    Type(1107, u"2");
+    EXPECT_DOUBLE_EQ(GetModelParam<9>(conductance), 0.002);
+    Choose(1106, 1); // "RVU", without prefix: the number shown stays and now means RVU
+    EXPECT_EQ(Text(1107), u"2");
+    EXPECT_DOUBLE_EQ(GetModelParam<9>(conductance), 2.0);
+    EXPECT_EQ(Text(1084), u"RVU");
+
+    Type(1081, u"1");
+    Type(1108, u"10");
+    Commit<12>(kConductanceModel, true);
+    EXPECT_TRUE(Checked(1077));
+    Type(1108, u"");
+    EXPECT_TRUE(IsEmptyValue(GetModelParam<11>(conductance)));
+    EXPECT_FALSE(GetModelParam<12>(conductance)) << "an emptied value withdraws the calibration";
+    EXPECT_FALSE(Checked(1077));
+    EXPECT_EQ(Text(1108), u"");
+}
+
+TEST_F(StepDialogs, VolumeCalibrationKeepsItsOwnParameterOrder) {
+    const ModelPtr volume = document->GetModel(kVolumeModel);
+    ASSERT_NE(Open(9), nullptr);
+    Choose(1106, 0);
+    EXPECT_EQ(Text(1084), u"\u00B5L");
+    Type(1127, u"250");
+    EXPECT_DOUBLE_EQ(GetModelParam<52>(volume), 0.00025);
+    Choose(1106, 1); // mL
+    EXPECT_EQ(Text(1127), u"250");
+    EXPECT_DOUBLE_EQ(GetModelParam<52>(volume), 0.25);
+
+    Commit<53>(kVolumeModel, 0.5);
+    EXPECT_EQ(Text(1128), u"500");
+    EXPECT_EQ(Text(1081), u"") << "parameter 53 is the second known volume, not the second sampled value";
+
+    Click(1075);
+    EXPECT_TRUE(Has(OpenBalloons(), u"No Volume Selection"));
+}
+
+TEST_F(StepDialogs, TheSamplingStepTellsWhatToSampleAndMarksSamplingComplete) {
+    const ModelPtr sampling = document->GetModel(kSamplingModel);
+    for (std::int32_t kind : {1, 2}) {
+        Commit<34>(kSetupModel, true);
+        Commit<0>(kSetupModel, kind);
+        ASSERT_NE(Open(4), nullptr);
+        EXPECT_EQ(Text(1074).find(u"cuvette well") != std::u16string::npos, kind == 1) << kind;
+        EXPECT_EQ(Text(1093), u"Start sampling:");
+        Close();
+    }
+    ASSERT_NE(Open(4), nullptr);
+    Click(1077);
+    EXPECT_TRUE(GetModelParam<14>(sampling));
+    EXPECT_TRUE(Checked(1077));
+    Click(1077);
+    EXPECT_FALSE(GetModelParam<14>(sampling));
+}
+
 } // namespace

@@ -2,9 +2,9 @@
 // the step's dialog made in the section that opens, the open step recorded in
 // the workflow-view model, and each step's state in its section's header.
 
-#include "dialogs/WorkflowPanel.h"
 #include "controls/WindowText.h"
 #include "core/NumericHelpers.h"
+#include "dialogs/WorkflowPanel.h"
 #include "platform/user/scrollbar.h"
 #include "tests/dialogs/StepDialogFixture.h"
 
@@ -66,13 +66,14 @@ TEST_F(Panel, ListsTheStepsOfEachWorkflow) {
     EXPECT_EQ(Titles(), std::vector<std::u16string>{u"Setup Tarvik"}) << "the workflow off";
 
     SetKind(1);
-    EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"Setup Tarvik", u"Pressure calibration",
-                                                     u"Conductance calibration", u"Sampling", u"Cuvette calibration",
-                                                     u"Saline calibration", u"Alpha calibration", u"Analyze"}));
-    SetKind(2);
     EXPECT_EQ(Titles(),
-              (std::vector<std::u16string>{u"Setup Tarvik", u"Pressure calibration", u"Volume calibration",
-                                           u"Sampling", u"Saline calibration", u"Alpha calibration", u"Analyze"}));
+              (std::vector<std::u16string>{u"Setup Tarvik", u"Pressure calibration",
+                                           u"Conductance calibration", u"Sampling", u"Cuvette calibration",
+                                           u"Saline calibration", u"Alpha calibration", u"Analyze"}));
+    SetKind(2);
+    EXPECT_EQ(Titles(), (std::vector<std::u16string>{
+                            u"Setup Tarvik", u"Pressure calibration", u"Volume calibration", u"Sampling",
+                            u"Saline calibration", u"Alpha calibration", u"Analyze"}));
     for (std::size_t i = 0; i < panel->SectionCount(); ++i)
         EXPECT_EQ(GetDlgCtrlID(panel->Section(i).m_hWnd), static_cast<int>(113 + i));
 }
@@ -105,7 +106,8 @@ TEST_F(Panel, ChangingTheWorkflowKeepsTheOpenSetupStep) {
     HWND setup = Content(0);
     ASSERT_NE(setup, nullptr);
     SendDlgItemMessageW(setup, 1070, CB_SETCURSEL, 1, 0);
-    SendMessageW(setup, WM_COMMAND, MAKEWPARAM(1070, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(setup, 1070)));
+    SendMessageW(setup, WM_COMMAND, MAKEWPARAM(1070, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(setup, 1070)));
     Pump();
     EXPECT_EQ(GetModelParam<0>(document->FindModel()), 2);
     EXPECT_EQ(panel->SectionCount(), 7u);
@@ -165,9 +167,14 @@ TEST_F(Panel, ScrollingStaysWithinTheContent) {
     const struct {
         int request, track, expected;
     } steps[] = {
-        {SB_LINEUP, 0, 0},          {SB_LINEDOWN, 0, 1},       {SB_PAGEDOWN, 0, std::min(most, 1 + static_cast<int>(client.bottom))},
-        {SB_THUMBTRACK, 5, 5},      {SB_BOTTOM, 0, 5},         {SB_THUMBTRACK, 100000, most},
-        {SB_PAGEUP, 0, std::max(0, most - static_cast<int>(client.bottom))}, {SB_TOP, 0, 0},
+        {SB_LINEUP, 0, 0},
+        {SB_LINEDOWN, 0, 1},
+        {SB_PAGEDOWN, 0, std::min(most, 1 + static_cast<int>(client.bottom))},
+        {SB_THUMBTRACK, 5, 5},
+        {SB_BOTTOM, 0, 5},
+        {SB_THUMBTRACK, 100000, most},
+        {SB_PAGEUP, 0, std::max(0, most - static_cast<int>(client.bottom))},
+        {SB_TOP, 0, 0},
     };
     for (const auto& step : steps) {
         layout.Scroll(step.request, step.track);
