@@ -11,7 +11,8 @@ namespace {
 const int kDescriptions[] = {1074};
 const int kSamplingButtons[] = {1071};
 const int kSamplingLabels[] = {1093};
-const StepDlgResize kResize[] = {{1074, kSizeX}, {1072, kSizeX}, {1073, kSizeX}, {1092, kMoveX}, {1071, kMoveX}};
+const StepDlgResize kResize[] = {
+    {1074, kSizeX}, {1072, kSizeX}, {1073, kSizeX}, {1092, kMoveX}, {1071, kMoveX}};
 
 } // namespace
 

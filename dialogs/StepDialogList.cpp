@@ -1,5 +1,6 @@
 // The class objects of the step dialogs, and the lookup through them.
 
+#include "dialogs/CuvetteStep.h"
 #include "dialogs/PressureStep.h"
 #include "dialogs/SamplingStepDlg.h"
 #include "dialogs/SetupStep.h"
@@ -14,6 +15,7 @@ StepDlgClassObj<SetupStep> gSetupStep;
 StepDlgClassObj<PressureStep> gPressureStep;
 StepDlgClassObj<ConductanceStep> gConductanceStep;
 StepDlgClassObj<SamplingStepDlg> gSamplingStep;
+StepDlgClassObj<CuvetteStep> gCuvetteStep;
 StepDlgClassObj<VolumeStep> gVolumeStep;
 
 } // namespace

@@ -14,7 +14,13 @@ namespace Tarvik {
 
 namespace {
 
-enum : int { kSampledEdit1 = 1079, kSampledEdit2 = 1081, kUnitChoice = 1106, kUnitLabel = 1084, kApplyBox = 1077 };
+enum : int {
+    kSampledEdit1 = 1079,
+    kSampledEdit2 = 1081,
+    kUnitChoice = 1106,
+    kUnitLabel = 1084,
+    kApplyBox = 1077
+};
 
 const int kDescriptions[] = {1074, 1082};
 const int kSelectionButtons[] = {1075, 1076};
@@ -136,7 +142,8 @@ template <class T> LRESULT TwoPointStep<T>::OnEditChange(WORD, WORD id, HWND, BO
 }
 
 template <class T> LRESULT TwoPointStep<T>::OnApply(WORD, WORD, HWND, BOOL&) {
-    this->OnApplyClicked(kApplyBox, [this](bool apply) { SetModelParam<T::kApply>(this->StepModel(), apply); });
+    this->OnApplyClicked(kApplyBox,
+                         [this](bool apply) { SetModelParam<T::kApply>(this->StepModel(), apply); });
     return 0;
 }
 

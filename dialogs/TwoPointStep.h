@@ -12,7 +12,8 @@ namespace Tarvik {
 
 struct ConductanceTraits {
     static constexpr int kId = 3;
-    static constexpr ModelParamId kSampled1 = 8, kSampled2 = 10, kKnown1 = 9, kKnown2 = 11, kApply = 12, kUnit = 13;
+    static constexpr ModelParamId kSampled1 = 8, kSampled2 = 10, kKnown1 = 9, kKnown2 = 11, kApply = 12,
+                                  kUnit = 13;
     static constexpr int kKnownEdit1 = 1107, kKnownEdit2 = 1108;
     static constexpr UINT kNoSelectionTitle = 408, kNoSelectionText = 409;
     static constexpr WORD kFromSelection = 274;
@@ -20,7 +21,8 @@ struct ConductanceTraits {
 
 struct VolumeTraits {
     static constexpr int kId = 9;
-    static constexpr ModelParamId kSampled1 = 50, kSampled2 = 51, kKnown1 = 52, kKnown2 = 53, kApply = 54, kUnit = 49;
+    static constexpr ModelParamId kSampled1 = 50, kSampled2 = 51, kKnown1 = 52, kKnown2 = 53, kApply = 54,
+                                  kUnit = 49;
     static constexpr int kKnownEdit1 = 1127, kKnownEdit2 = 1128;
     static constexpr UINT kNoSelectionTitle = 440, kNoSelectionText = 441;
     static constexpr WORD kFromSelection = 283;

@@ -134,6 +134,23 @@ std::vector<BYTE> SamplingStepTemplate() {
     return t.Build();
 }
 
+std::vector<BYTE> CuvetteStepTemplate() {
+    user::DialogTemplate t = StepFrame(81, u"MS Shell Dlg 2");
+    t.items = {
+        {u"Static",
+         u"Calculate an appropriate unit conversion by entering known and measured well volume values in the "
+         u"Cuvette Calibration View.",
+         1074, kWrapped, 6, 6, 148, 32},
+        {u"Static", u"1 \u00B5L =", kNoId, kLabel, 6, 42, 24, 12},
+        {u"Edit", u"", 1113, kEdit, 30, 42, 36, 12},
+        {u"Static", u"|\u00D7 1 ms +|", 1111, kLabel, 68, 42, 40, 12},
+        {u"Edit", u"", 1114, kEdit, 110, 42, 44, 12},
+        {u"Static", u"", 1072, kLine, 6, 60, 148, 1},
+        {u"Button", u"Apply cuvette calibration", 1077, kCheck, 6, 65, 99, 10},
+    };
+    return t.Build();
+}
+
 } // namespace
 
 std::vector<BYTE> StepDialogTemplate(WORD id) {
@@ -146,6 +163,8 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
         return ConductanceStepTemplate();
     case 137:
         return SamplingStepTemplate();
+    case 138:
+        return CuvetteStepTemplate();
     case 142:
         return VolumeStepTemplate();
     default:
@@ -154,7 +173,7 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
 }
 
 void RegisterStepDialogs(HMODULE instance) {
-    for (WORD id : {124, 135, 136, 137, 142})
+    for (WORD id : {124, 135, 136, 137, 138, 142})
         RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(id), 0, StepDialogTemplate(id));
 }
 

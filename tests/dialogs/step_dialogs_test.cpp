@@ -235,4 +235,28 @@ TEST_F(StepDialogs, TheSamplingStepTellsWhatToSampleAndMarksSamplingComplete) {
     EXPECT_FALSE(GetModelParam<14>(sampling));
 }
 
+TEST_F(StepDialogs, CuvetteSlopeAndInterceptAreScaledByTheirUnits) {
+    const ModelPtr cuvette = document->GetModel(kCuvetteModel);
+    Commit<33>(kCuvetteModel, Ovo::Unit(L"L", L'\u00B5'));
+    Commit<13>(kConductanceModel, Ovo::Unit(L"S", L'm'));
+    ASSERT_NE(Open(5), nullptr);
+    EXPECT_EQ(Text(1111), u"\u00D7 1 mS +");
+    Type(1113, u"2");
+    EXPECT_DOUBLE_EQ(GetModelParam<15>(cuvette), 0.002);
+    Type(1114, u"3.");
+    EXPECT_DOUBLE_EQ(GetModelParam<16>(cuvette), 3e-6);
+    EXPECT_EQ(Text(1114), u"3.");
+    Type(1114, u"xyz");
+    EXPECT_TRUE(IsNotANumberValue(GetModelParam<16>(cuvette)));
+    EXPECT_EQ(Text(1114), u"xyz");
+    Click(1077);
+    EXPECT_FALSE(Checked(1077));
+    EXPECT_TRUE(Has(OpenBalloons(), u"Not A Number"));
+
+    Commit<15>(kCuvetteModel, 0.004);
+    Commit<16>(kCuvetteModel, 5e-6);
+    EXPECT_EQ(Text(1113), u"4");
+    EXPECT_EQ(Text(1114), u"5");
+}
+
 } // namespace
