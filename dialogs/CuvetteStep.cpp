@@ -54,7 +54,8 @@ void CuvetteStep::OnModelChanged(const ModelParamSet& changed) {
         SetWindowTextFromDouble(GetDlgItem(kSlope),
                                 ScaleValue(GetModelParam<15>(model), ConductanceFactor() / VolumeFactor()));
     if (changed.Test(16))
-        SetWindowTextFromDouble(GetDlgItem(kIntercept), ScaleValue(GetModelParam<16>(model), 1.0 / VolumeFactor()));
+        SetWindowTextFromDouble(GetDlgItem(kIntercept),
+                                ScaleValue(GetModelParam<16>(model), 1.0 / VolumeFactor()));
 }
 
 LRESULT CuvetteStep::OnEditChange(WORD, WORD id, HWND, BOOL&) {

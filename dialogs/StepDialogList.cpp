@@ -1,5 +1,6 @@
 // The class objects of the step dialogs, and the lookup through them.
 
+#include "dialogs/AlphaDlg.h"
 #include "dialogs/CuvetteStep.h"
 #include "dialogs/PressureStep.h"
 #include "dialogs/SamplingStepDlg.h"
@@ -16,6 +17,7 @@ StepDlgClassObj<PressureStep> gPressureStep;
 StepDlgClassObj<ConductanceStep> gConductanceStep;
 StepDlgClassObj<SamplingStepDlg> gSamplingStep;
 StepDlgClassObj<CuvetteStep> gCuvetteStep;
+StepDlgClassObj<AlphaDlg> gAlphaStep;
 StepDlgClassObj<VolumeStep> gVolumeStep;
 
 } // namespace

@@ -151,6 +151,26 @@ std::vector<BYTE> CuvetteStepTemplate() {
     return t.Build();
 }
 
+std::vector<BYTE> AlphaStepTemplate() {
+    user::DialogTemplate t = StepFrame(113, u"MS Shell Dlg");
+    t.items = {
+        {u"Static", u"Calculate from:", kNoId, kLabel, 6, 6, 54, 12},
+        {u"ComboBox", u"", 1115, kList, 62, 6, 92, 60},
+        {u"Static", u"Alpha =", kNoId, kLabel, 6, 40, 28, 12},
+        {u"Static", u"|CO[Corvane]:|", 1116, kLabel, 36, 26, 50, 12},
+        {u"Edit", u"", 1117, kEdit, 88, 26, 36, 12},
+        {u"Static", u"|mL/s|", 1118, kLabel, 126, 26, 28, 12},
+        {u"Static", u"", 1119, kVisible | SS_BLACKRECT, 36, 45, 118, 1},
+        {u"Static", u"|CO[Ref]:|", 1120, kLabel, 36, 52, 50, 12},
+        {u"Edit", u"", 1121, kEdit, 88, 52, 36, 12},
+        {u"Static", u"|mL/s|", 1122, kLabel, 126, 52, 28, 12},
+        {u"Static", u"= |0.9|", 1123, kLabel, 36, 70, 118, 12},
+        {u"Static", u"", 1072, kLine, 6, 88, 148, 1},
+        {u"Button", u"&Apply alpha calibration", 1077, kCheck, 6, 94, 99, 10},
+    };
+    return t.Build();
+}
+
 } // namespace
 
 std::vector<BYTE> StepDialogTemplate(WORD id) {
@@ -165,6 +185,8 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
         return SamplingStepTemplate();
     case 138:
         return CuvetteStepTemplate();
+    case 141:
+        return AlphaStepTemplate();
     case 142:
         return VolumeStepTemplate();
     default:
@@ -173,7 +195,7 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
 }
 
 void RegisterStepDialogs(HMODULE instance) {
-    for (WORD id : {124, 135, 136, 137, 138, 142})
+    for (WORD id : {124, 135, 136, 137, 138, 141, 142})
         RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(id), 0, StepDialogTemplate(id));
 }
 

@@ -259,4 +259,36 @@ TEST_F(StepDialogs, CuvetteSlopeAndInterceptAreScaledByTheirUnits) {
     EXPECT_EQ(Text(1114), u"5");
 }
 
+TEST_F(StepDialogs, AlphaIsTheCatheterValueOverTheReference) {
+    const ModelPtr alpha = document->GetModel(kAlphaModel);
+    Commit<44>(kAlphaModel, 0);
+    ASSERT_NE(Open(8), nullptr);
+    EXPECT_EQ(Selected(1115), -1) << "no source chosen";
+    EXPECT_EQ(Text(1116), u"");
+
+    Choose(1115, 1); // "Cardiac Output"
+    EXPECT_EQ(GetModelParam<44>(alpha), 1);
+    EXPECT_EQ(Text(1116), u"CO[Corvane]:");
+    EXPECT_EQ(Text(1120), u"CO[Ref]:");
+    Type(1117, u"9");
+    Type(1121, u"10");
+    EXPECT_DOUBLE_EQ(GetModelParam<45>(alpha), 9.0);
+    EXPECT_DOUBLE_EQ(GetModelParam<46>(alpha), 10.0);
+    EXPECT_DOUBLE_EQ(GetModelParam<42>(alpha), 0.9);
+    EXPECT_EQ(Text(1123), u"= 0.9");
+    Type(1121, u"0");
+    EXPECT_TRUE(IsEmptyValue(GetModelParam<42>(alpha)));
+    EXPECT_EQ(Text(1123), u"");
+
+    // Another source shows its own values, and alpha follows them.
+    Commit<47>(kAlphaModel, 3.0);
+    Commit<48>(kAlphaModel, 4.0);
+    Choose(1115, 0); // "Stroke Volume"
+    EXPECT_EQ(GetModelParam<44>(alpha), 2);
+    EXPECT_EQ(Text(1116), u"SV[Corvane]:");
+    EXPECT_EQ(Text(1117), u"3");
+    EXPECT_EQ(Text(1121), u"4");
+    EXPECT_DOUBLE_EQ(GetModelParam<42>(alpha), 0.75);
+}
+
 } // namespace
