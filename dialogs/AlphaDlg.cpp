@@ -29,8 +29,9 @@ enum : int {
 constexpr std::int32_t kCardiacOutput = 1;
 constexpr std::int32_t kStrokeVolume = 2;
 
-const StepDlgResize kResize[] = {{1115, kSizeX}, {1072, kSizeX}, {1116, kMoveX}, {1117, kMoveX}, {1118, kMoveX},
-                                 {1119, kMoveX}, {1120, kMoveX}, {1121, kMoveX}, {1122, kMoveX}};
+const StepDlgResize kResize[] = {{1115, kSizeX}, {1072, kSizeX}, {1116, kMoveX},
+                                 {1117, kMoveX}, {1118, kMoveX}, {1119, kMoveX},
+                                 {1120, kMoveX}, {1121, kMoveX}, {1122, kMoveX}};
 
 void SetText(HWND dialog, int id, const std::u16string& text) {
     ::SetDlgItemTextW(dialog, id, text.c_str());
@@ -73,15 +74,17 @@ void AlphaDlg::OnModelChanged(const ModelParamSet& changed) {
     const std::int32_t mode = GetModelParam<44>(model);
     if (changed.Test(44)) {
         SendDlgItemMessage(kSource, CB_SETCURSEL,
-                           mode == kCardiacOutput ? 1 : mode == kStrokeVolume ? 0 : static_cast<WPARAM>(-1));
+                           mode == kCardiacOutput  ? 1
+                           : mode == kStrokeVolume ? 0
+                                                   : static_cast<WPARAM>(-1));
         std::u16string catheter, reference, unit;
         if (mode == kCardiacOutput || mode == kStrokeVolume) {
             catheter = LoadModuleString(mode == kStrokeVolume ? 449 : 451).ToU16String();
             reference = LoadModuleString(mode == kStrokeVolume ? 450 : 452).ToU16String();
-            const std::wstring text = GetLoopParamUnitText(mode == kStrokeVolume ? 3 : 2,
-                                                           GetPressureChannelUnit(Document()),
-                                                           GetVolumeChannelUnit(Document()))
-                                          .Text();
+            const std::wstring text =
+                GetLoopParamUnitText(mode == kStrokeVolume ? 3 : 2, GetPressureChannelUnit(Document()),
+                                     GetVolumeChannelUnit(Document()))
+                    .Text();
             unit.assign(text.begin(), text.end());
         }
         SetText(m_hWnd, kCatheterName, catheter);

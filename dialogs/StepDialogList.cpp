@@ -1,6 +1,7 @@
 // The class objects of the step dialogs, and the lookup through them.
 
 #include "dialogs/AlphaDlg.h"
+#include "dialogs/AnalyseStep.h"
 #include "dialogs/CuvetteStep.h"
 #include "dialogs/PressureStep.h"
 #include "dialogs/SamplingStepDlg.h"
@@ -18,6 +19,7 @@ StepDlgClassObj<ConductanceStep> gConductanceStep;
 StepDlgClassObj<SamplingStepDlg> gSamplingStep;
 StepDlgClassObj<CuvetteStep> gCuvetteStep;
 StepDlgClassObj<AlphaDlg> gAlphaStep;
+StepDlgClassObj<AnalyseStep> gAnalyseStep;
 StepDlgClassObj<VolumeStep> gVolumeStep;
 
 } // namespace

@@ -171,6 +171,27 @@ std::vector<BYTE> AlphaStepTemplate() {
     return t.Build();
 }
 
+std::vector<BYTE> AnalyseStepTemplate() {
+    user::DialogTemplate t = StepFrame(141, u"MS Shell Dlg");
+    t.items = {
+        {u"Static", u"Analysis &type:", kNoId, kLabel, 6, 6, 53, 12},
+        {u"ComboBox", u"", 1095, kList | CBS_SORT, 70, 6, 84, 30},
+        {u"Static",
+         u"Select an analysis region in the Strev View and analyze.\n\nAdjust detector settings if "
+         u"end-diastole "
+         u"is not correctly detected in your analysis region.",
+         1074, kWrapped, 6, 22, 148, 48},
+        {u"Static", u"", 1072, kLine, 6, 74, 148, 1},
+        {u"Static", u"Analyze now:", kNoId, kLabel, 6, 77, 44, 18},
+        {u"Button", u"", 1098, kButton, 133, 77, 21, 18},
+        {u"Static", u"Adjust detector settings:", kNoId, kLabel, 6, 97, 81, 18},
+        {u"Button", u"", 1092, kButton, 133, 97, 21, 18},
+        {u"Static", u"Analysis Manager:", kNoId, kLabel, 6, 117, 60, 18},
+        {u"Button", u"", 1094, kButton, 133, 117, 21, 18},
+    };
+    return t.Build();
+}
+
 } // namespace
 
 std::vector<BYTE> StepDialogTemplate(WORD id) {
@@ -185,6 +206,8 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
         return SamplingStepTemplate();
     case 138:
         return CuvetteStepTemplate();
+    case 139:
+        return AnalyseStepTemplate();
     case 141:
         return AlphaStepTemplate();
     case 142:
@@ -195,7 +218,7 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
 }
 
 void RegisterStepDialogs(HMODULE instance) {
-    for (WORD id : {124, 135, 136, 137, 138, 141, 142})
+    for (WORD id : {124, 135, 136, 137, 138, 139, 141, 142})
         RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(id), 0, StepDialogTemplate(id));
 }
 

@@ -291,4 +291,21 @@ TEST_F(StepDialogs, AlphaIsTheCatheterValueOverTheReference) {
     EXPECT_DOUBLE_EQ(GetModelParam<42>(alpha), 0.75);
 }
 
+TEST_F(StepDialogs, TheAnalyseStepChoosesTheTypeAndAnalyses) {
+    const ModelPtr analysis = document->GetModel(kAnalysisModel);
+    Commit<20>(kAnalysisModel, 7);
+    ASSERT_NE(Open(7), nullptr);
+    EXPECT_EQ(Selected(1095), -1);
+    EXPECT_EQ(SendDlgItemMessageW(dialog, 1095, CB_GETCOUNT, 0, 0), 2);
+    Choose(1095, 1);
+    EXPECT_EQ(GetModelParam<20>(analysis), 1) << "Occlusion";
+    Commit<20>(kAnalysisModel, 0);
+    EXPECT_EQ(Selected(1095), 0);
+
+    EXPECT_FALSE(GetModelParam<39>(document->FindModel()));
+    Click(1098);
+    EXPECT_TRUE(GetModelParam<39>(document->FindModel())) << "the document analysed";
+    Click(1094); // the stand-in host has no analysis manager: nothing happens
+}
+
 } // namespace
