@@ -192,6 +192,24 @@ std::vector<BYTE> AnalyseStepTemplate() {
     return t.Build();
 }
 
+std::vector<BYTE> EditBolusTemplate() {
+    user::DialogTemplate t;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_VISIBLE;
+    t.cx = 156;
+    t.cy = 51;
+    t.caption = u"Edit Parallel Conductance";
+    t.pointSize = 8;
+    t.fontFace = u"MS Shell Dlg";
+    t.items = {
+        {u"Static", u"&Parallel conductance:", kNoId, kLabel, 7, 9, 72, 12},
+        {u"Edit", u"", 1131, kEdit, 80, 9, 44, 12},
+        {u"Static", u"|uL|", 1133, kLabel, 127, 9, 22, 12},
+        {u"Button", u"OK", 1, kTab | BS_DEFPUSHBUTTON, 45, 30, 50, 14},
+        {u"Button", u"Cancel", 2, kButton, 99, 30, 50, 14},
+    };
+    return t.Build();
+}
+
 } // namespace
 
 std::vector<BYTE> StepDialogTemplate(WORD id) {
@@ -212,13 +230,15 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
         return AlphaStepTemplate();
     case 142:
         return VolumeStepTemplate();
+    case 143:
+        return EditBolusTemplate();
     default:
         return {};
     }
 }
 
 void RegisterStepDialogs(HMODULE instance) {
-    for (WORD id : {124, 135, 136, 137, 138, 139, 141, 142})
+    for (WORD id : {124, 135, 136, 137, 138, 139, 141, 142, 143})
         RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(id), 0, StepDialogTemplate(id));
 }
 
