@@ -210,10 +210,29 @@ std::vector<BYTE> EditBolusTemplate() {
     return t.Build();
 }
 
+std::vector<BYTE> ResultsCopyTemplate() {
+    user::DialogTemplate t;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_VISIBLE;
+    t.cx = 148;
+    t.cy = 64;
+    t.caption = u"Copy Cuvette Calibration View";
+    t.pointSize = 8;
+    t.fontFace = u"MS Shell Dlg";
+    t.items = {
+        {u"Button", u"Copy graph as image", 1038, kTab | WS_GROUP | BS_AUTORADIOBUTTON, 8, 8, 130, 10},
+        {u"Button", u"Copy calibration table", 1039, kVisible | BS_AUTORADIOBUTTON, 8, 24, 130, 10},
+        {u"Button", u"OK", 1, kTab | WS_GROUP | BS_DEFPUSHBUTTON, 36, 42, 50, 14},
+        {u"Button", u"Cancel", 2, kButton, 90, 42, 50, 14},
+    };
+    return t.Build();
+}
+
 } // namespace
 
 std::vector<BYTE> StepDialogTemplate(WORD id) {
     switch (id) {
+    case 121:
+        return ResultsCopyTemplate();
     case 124:
         return SetupStepTemplate();
     case 135:
@@ -238,7 +257,7 @@ std::vector<BYTE> StepDialogTemplate(WORD id) {
 }
 
 void RegisterStepDialogs(HMODULE instance) {
-    for (WORD id : {124, 135, 136, 137, 138, 139, 141, 142, 143})
+    for (WORD id : {121, 124, 135, 136, 137, 138, 139, 141, 142, 143})
         RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(id), 0, StepDialogTemplate(id));
 }
 

@@ -3,7 +3,7 @@
 // units wide without a caption, registered as the module's RT_DIALOG
 // resources 124 (set-up), 135 (pressure), 136 (conductance), 137 (sampling),
 // 138 (cuvette), 139 (analyse), 140 (saline), 141 (alpha) and 142 (volume),
-// with the modal bolus edit dialog 143.
+// with the modal bolus edit dialog 143 and the results copy dialog 121.
 
 #include <vector>
 
