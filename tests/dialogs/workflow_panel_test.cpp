@@ -93,6 +93,12 @@ TEST_F(Panel, OpeningASectionMakesItsStepDialogAndRecordsTheStep) {
     ASSERT_NE(Content(0), nullptr);
     EXPECT_EQ(OpenStep(), 1);
 
+    OpenSection(2);
+    ASSERT_NE(Content(2), nullptr) << "the volume calibration dialog";
+    EXPECT_NE(GetDlgItem(Content(2), 1127), nullptr);
+    EXPECT_EQ(OpenStep(), 9);
+    OpenSection(0);
+
     // A new panel opens the recorded step again.
     panel->DestroyWindow();
     Make();
