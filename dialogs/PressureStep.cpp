@@ -43,16 +43,20 @@ void EnableLaunchRow(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, kLaunchLabel), installed);
 }
 
-StepDlgTables PressureStep::Tables() const {
+StepDlgTables CalibrationStepTables(UnitLabelChannel channel) {
     StepDlgTables tables;
     tables.descriptions = kDescriptions;
     tables.selectionButtons = kSelectionButtons;
     tables.samplingButtons = kSamplingButtons;
     tables.samplingLabels = kSamplingLabels;
     tables.unitLabels = kUnitLabels;
-    tables.unitChannel = UnitLabelChannel::kPressure;
+    tables.unitChannel = channel;
     tables.resize = kResize;
     return tables;
+}
+
+StepDlgTables PressureStep::Tables() const {
+    return CalibrationStepTables(UnitLabelChannel::kPressure);
 }
 
 void PressureStep::PrepareDialog() {

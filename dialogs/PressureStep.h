@@ -35,6 +35,10 @@ private:
     LRESULT OnSetFromSelection(WORD, WORD id, HWND button, BOOL&);
 };
 
+// The start-up tables of the two-point calibration steps (templates 135, 136 and 142), whose unit
+// labels show the unit of the given channel.
+StepDlgTables CalibrationStepTables(UnitLabelChannel channel);
+
 // The launch row (1104 and its label 1112) is usable only with the control software installed.
 void EnableLaunchRow(HWND dialog);
 

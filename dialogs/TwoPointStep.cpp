@@ -22,14 +22,6 @@ enum : int {
     kApplyBox = 1077
 };
 
-const int kDescriptions[] = {1074, 1082};
-const int kSelectionButtons[] = {1075, 1076};
-const int kSamplingButtons[] = {1071};
-const int kSamplingLabels[] = {1105};
-const int kUnitLabels[] = {1109, 1110};
-const StepDlgResize kResize[] = {{1074, kSizeX}, {1072, kSizeX}, {1073, kSizeX}, {1082, kSizeX},
-                                 {1099, kSizeX}, {1071, kMoveX}, {1104, kMoveX}};
-
 double Factor(const Ovo::Unit& unit) {
     return MakeScaledValue(unit, 1.0).scale;
 }
@@ -56,15 +48,7 @@ std::u16string UnitText(const Ovo::Unit& unit) {
 } // namespace
 
 template <class T> StepDlgTables TwoPointStep<T>::Tables() const {
-    StepDlgTables tables;
-    tables.descriptions = kDescriptions;
-    tables.selectionButtons = kSelectionButtons;
-    tables.samplingButtons = kSamplingButtons;
-    tables.samplingLabels = kSamplingLabels;
-    tables.unitLabels = kUnitLabels;
-    tables.unitChannel = UnitLabelChannel::kVolume;
-    tables.resize = kResize;
-    return tables;
+    return CalibrationStepTables(UnitLabelChannel::kVolume);
 }
 
 template <class T> void TwoPointStep<T>::PrepareDialog() {

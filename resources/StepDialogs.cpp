@@ -37,6 +37,17 @@ user::DialogTemplate StepFrame(short cy, const char16_t* font) {
     return t;
 }
 
+user::DialogTemplate ModalFrame(const char16_t* caption, short cx, short cy) {
+    user::DialogTemplate t;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_VISIBLE;
+    t.cx = cx;
+    t.cy = cy;
+    t.caption = caption;
+    t.pointSize = 8;
+    t.fontFace = u"MS Shell Dlg";
+    return t;
+}
+
 std::vector<BYTE> SetupStepTemplate() {
     user::DialogTemplate t = StepFrame(58, u"MS Shell Dlg");
     t.items = {
@@ -193,13 +204,7 @@ std::vector<BYTE> AnalyseStepTemplate() {
 }
 
 std::vector<BYTE> EditBolusTemplate() {
-    user::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_VISIBLE;
-    t.cx = 156;
-    t.cy = 51;
-    t.caption = u"Edit Parallel Conductance";
-    t.pointSize = 8;
-    t.fontFace = u"MS Shell Dlg";
+    user::DialogTemplate t = ModalFrame(u"Edit Parallel Conductance", 156, 51);
     t.items = {
         {u"Static", u"&Parallel conductance:", kNoId, kLabel, 7, 9, 72, 12},
         {u"Edit", u"", 1131, kEdit, 80, 9, 44, 12},
@@ -211,13 +216,7 @@ std::vector<BYTE> EditBolusTemplate() {
 }
 
 std::vector<BYTE> ResultsCopyTemplate() {
-    user::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_VISIBLE;
-    t.cx = 148;
-    t.cy = 64;
-    t.caption = u"Copy Cuvette Calibration View";
-    t.pointSize = 8;
-    t.fontFace = u"MS Shell Dlg";
+    user::DialogTemplate t = ModalFrame(u"Copy Cuvette Calibration View", 148, 64);
     t.items = {
         {u"Button", u"Copy graph as image", 1038, kTab | WS_GROUP | BS_AUTORADIOBUTTON, 8, 8, 130, 10},
         {u"Button", u"Copy calibration table", 1039, kVisible | BS_AUTORADIOBUTTON, 8, 24, 130, 10},

@@ -17,8 +17,8 @@ TEST_F(ResultsCopy, OpensOnTheGivenChoiceAndKeepsTheLastClicked) {
         int result;
         int choice;
     } cases[] = {
-        {0, 0, IDOK, IDOK, 0},      {1, 0, IDOK, IDOK, 1},      {2, 0, IDOK, IDOK, 0},
-        {7, 0, IDOK, IDOK, 1},      {0, 1039, IDOK, IDOK, 1},   {1, 1038, IDCANCEL, IDCANCEL, 0},
+        {0, 0, IDOK, IDOK, 0}, {1, 0, IDOK, IDOK, 1},    {2, 0, IDOK, IDOK, 0},
+        {7, 0, IDOK, IDOK, 1}, {0, 1039, IDOK, IDOK, 1}, {1, 1038, IDCANCEL, IDCANCEL, 0},
     };
     for (const auto& c : cases) {
         user::Desktop::Current().Dialogs().Script([&](HWND dialog) {
