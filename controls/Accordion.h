@@ -58,6 +58,9 @@ public:
     MESSAGE_HANDLER(kSetDone, OnSetFlag)
     END_MSG_MAP()
 
+    // Opens or closes the pane as a click on its header does; nothing when it is in that state.
+    void Expand(bool open) { SetExpanded(open); }
+
     int State() const { return mAnimState; }
     bool IsExpanded() const { return mExpanded; }
     bool IsDone() const { return mDone; }

@@ -7,6 +7,7 @@
 #include "platform/user/static.h"
 #include "platform/user/styles.h"
 #include "platform/user/updown.h"
+#include "resources/StepDialogs.h"
 
 namespace Tarvik {
 
@@ -176,6 +177,7 @@ void RegisterModuleDialogs(HMODULE instance) {
     RegisterResource(instance, RT_DIALOG, kInvalidSettingsDialog, kUsEnglish, InvalidSettingsTemplate());
     RegisterResource(instance, RT_DIALOG, MAKEINTRESOURCEW(kHemoTableOptionsDialog), kUsEnglish,
                      HemoTableOptionsTemplate());
+    RegisterStepDialogs(instance);
 }
 
 } // namespace Tarvik

@@ -36,7 +36,7 @@ template <class... Models> const ModelClassObj* MakeList() {
 const ModelClassObj* ModelClassObjects() {
     static const ModelClassObj* const head =
         MakeList<WorkflowSetup, PressureCalib, ConductanceCalib, SamplingStep, CuvetteCalib, SalineCalib,
-                 AnalysisStep, LoopView, WorkflowView, AlphaCalib, VolumeCalib, HemoTable>();
+                 AnalysisStep, LoopView, WorkflowViewModel, AlphaCalib, VolumeCalib, HemoTable>();
     return head;
 }
 

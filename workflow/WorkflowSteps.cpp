@@ -44,6 +44,14 @@ std::span<const WorkflowStepRow> StepsOfKind(std::int32_t kind) {
     return kDefaultSteps;
 }
 
+} // namespace
+
+std::span<const WorkflowStepRow> GetWorkflowSteps(std::int32_t kind) {
+    return StepsOfKind(kind);
+}
+
+namespace {
+
 // Step-dialog ids.
 constexpr std::int32_t kCuvetteStep = 5;
 constexpr std::int32_t kSalineStep = 6;

@@ -8,6 +8,7 @@
 // (9) at the moment of the call.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/String.h"
@@ -43,6 +44,8 @@ std::int32_t GetWorkflowKind(ModelDocument& document);
 // The first row of kind's table (1 small, 2 large, any other the default row) that shows the
 // step-dialog id; null when none does.
 const WorkflowStepRow* GetWorkflowStepRow(std::int32_t kind, std::int32_t stepDialogId);
+// The rows of kind's table in workflow order (1 small, 2 large, any other the default row).
+std::span<const WorkflowStepRow> GetWorkflowSteps(std::int32_t kind);
 // The title of the step at index (0-based) of the current workflow's table; index 0 of the default
 // table when the workflow is off or of no kind; any other index the empty text.
 Ovo::String GetWorkflowStepTitle(ModelDocument& document, std::int32_t index);

@@ -4,18 +4,18 @@
 
 namespace Tarvik {
 
-WorkflowView::WorkflowView(ModelDocument* document) : ModelBase(document) {
+WorkflowViewModel::WorkflowViewModel(ModelDocument* document) : ModelBase(document) {
     Register<25>(mCurrentStep);
     Register<26>(mPanelFlag);
 }
 
-bool WorkflowView::LoadState(Ovo::BinIStream& in, std::uint32_t) {
+bool WorkflowViewModel::LoadState(Ovo::BinIStream& in, std::uint32_t) {
     ModelState::Read(in, mCurrentStep);
     ModelState::Read(in, mPanelFlag);
     return in.Good();
 }
 
-void WorkflowView::SaveState(Ovo::BinOStream& out) const {
+void WorkflowViewModel::SaveState(Ovo::BinOStream& out) const {
     ModelState::Write(out, mCurrentStep);
     ModelState::Write(out, mPanelFlag);
 }

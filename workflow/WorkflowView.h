@@ -7,9 +7,9 @@
 
 namespace Tarvik {
 
-class WorkflowView : public ModelBase<kWorkflowViewModel> {
+class WorkflowViewModel : public ModelBase<kWorkflowViewModel> {
 public:
-    explicit WorkflowView(ModelDocument* document);
+    explicit WorkflowViewModel(ModelDocument* document);
 
     // 25 i32; 26 bool.
     bool LoadState(Ovo::BinIStream& in, std::uint32_t version) override;

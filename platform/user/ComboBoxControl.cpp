@@ -36,6 +36,7 @@ struct ComboState {
     UINT fieldHeight = kDefaultItemHeight;
     UINT itemHeight = kDefaultItemHeight;
     HFONT font = nullptr;
+    int droppedWidth = -1; // -1: the control's width
 };
 
 ComboState& StateOf(Window& w) {
@@ -247,6 +248,11 @@ LRESULT ItemMessage(Window& w, ComboState& s, UINT message, WPARAM wParam, LPARA
                                 : CB_ERR;
     case CB_GETLBTEXTLEN:
         return Valid(s, wParam) ? static_cast<LRESULT>(s.items[wParam].text.size()) : CB_ERR;
+    case CB_GETDROPPEDWIDTH:
+        return s.droppedWidth >= 0 ? s.droppedWidth : w.window.right - w.window.left;
+    case CB_SETDROPPEDWIDTH:
+        s.droppedWidth = static_cast<int>(wParam);
+        return s.droppedWidth;
     case CB_GETITEMDATA:
         return Valid(s, wParam) ? static_cast<LRESULT>(s.items[wParam].data) : CB_ERR;
     case CB_SETITEMDATA:
@@ -313,7 +319,8 @@ LRESULT ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (w == nullptr)
         return 0;
     ComboState& s = StateOf(*w);
-    if (message >= CB_ADDSTRING && message <= CB_SETITEMDATA)
+    if ((message >= CB_ADDSTRING && message <= CB_SETITEMDATA) || message == CB_GETDROPPEDWIDTH ||
+        message == CB_SETDROPPEDWIDTH)
         return ItemMessage(*w, s, message, wParam, lParam);
     switch (message) {
     case WM_CREATE:

@@ -33,6 +33,9 @@ inline constexpr UINT CB_GETITEMDATA = 0x0150;
 inline constexpr UINT CB_SETITEMDATA = 0x0151;
 inline constexpr UINT CB_SETITEMHEIGHT = 0x0153;
 inline constexpr UINT CB_GETITEMHEIGHT = 0x0154;
+// The width of the drop-down list (the control's width until one is set).
+inline constexpr UINT CB_GETDROPPEDWIDTH = 0x015F;
+inline constexpr UINT CB_SETDROPPEDWIDTH = 0x0160;
 
 inline constexpr LRESULT CB_OKAY = 0;
 inline constexpr LRESULT CB_ERR = -1;
