@@ -181,18 +181,19 @@ HRESULT TestDocument::readFormulas(IStrevDataSource* source) {
     return S_OK;
 }
 
-HRESULT TestDocument::NewRecord(LONG, IStrevDataSource* source, double tickPeriod, double, double, LONG, LONG,
-                                DWORD, VARIANT_BOOL) {
+HRESULT TestDocument::NewRecord(LONG, IStrevDataSource* source, double tickPeriod, double startTime, double,
+                                LONG, LONG, DWORD, VARIANT_BOOL) {
     VARIANT_BOOL can = VARIANT_FALSE;
     CanSample(&can);
-    if (!source || can != VARIANT_TRUE || !std::isfinite(tickPeriod) || tickPeriod <= 0.0)
+    if (!source || can != VARIANT_TRUE || !std::isfinite(tickPeriod) || tickPeriod <= 0.0 ||
+        !std::isfinite(startTime))
         return E_INVALIDARG;
     if (!mRecording)
         createRecording();
     const HRESULT hr = readFormulas(source);
     if (FAILED(hr))
         return hr;
-    mRecording->startSampling(tickPeriod);
+    mRecording->startSampling(tickPeriod, startTime);
     return S_OK;
 }
 

@@ -57,8 +57,9 @@ public:
     /// holds (once it holds any), and no record is open.
     HRESULT CanSample(VARIANT_BOOL* canSample) override;
     HRESULT StartSampling(LONG) override { return S_OK; }
-    /// E_INVALIDARG when the document cannot sample or a channel's source gives no formula the
-    /// engine can compute; nothing is opened then.
+    /// Opens a record stamped with startTime. E_INVALIDARG when the document cannot sample, the
+    /// start time is not finite or a channel's source gives no formula the engine can compute;
+    /// nothing is opened then.
     HRESULT NewRecord(LONG, IStrevDataSource* source, double tickPeriod, double startTime, double, LONG, LONG,
                       DWORD option, VARIANT_BOOL) override;
     HRESULT AddTicks(LONG count) override;

@@ -2,6 +2,8 @@
 #include "TestSuite/UnitTestHelperLib/TestDocumentAccess.h"
 #include "TestSuite/UnitTestHelperLib/UnitTestException.h"
 #include "core/BitsetRep.h"
+#include "host/engine/IRecordingHost.h"
+#include "host/recording/Recording.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IRecordData.h"
 #include "tests/support/ModuleHost.h"
@@ -10,6 +12,7 @@
 
 #include <climits>
 #include <cmath>
+#include <ctime>
 
 namespace ExtLib {
 namespace {
@@ -97,6 +100,21 @@ TEST_F(DataAdderTest, AnnouncesTicksOnlyUpToTheRecordsEnd) {
     document.Query<IRecordData>(IID_IRecordData)->GetRecordEnd(0, &end);
     EXPECT_EQ(end.mRecordOffset, 250);
     EXPECT_EQ(FailureOf([&] { adder->AddTicks(1); }), "TestDataAdder, Line 487 [mSink]");
+}
+
+TEST_F(DataAdderTest, ARecordIsStampedWithItsStartTimeAndZeroMeansNow) {
+    auto adder = Adder();
+    const double before = static_cast<double>(std::time(nullptr));
+    AddOfflineDataAtRate({Ovo::String(u"t")}, *adder.Get(), 10, 1000.0, 0.0);
+    const double after = static_cast<double>(std::time(nullptr));
+    AddOfflineDataAtRate({Ovo::String(u"t")}, *adder.Get(), 10, 1000.0, 1234.5);
+    const Vantrel::Recording* recording =
+        document.Query<Vantrel::IRecordingHost>(Vantrel::IID_IRecordingHost)->GetRecording();
+    ASSERT_EQ(recording->recordCount(), 2);
+    EXPECT_GE(recording->record(0).startTime(), before);
+    EXPECT_LE(recording->record(0).startTime(), after);
+    EXPECT_EQ(recording->record(1).startTime(), 1234.5);
+    EXPECT_FLOAT_EQ(Samples(0, 1)[5], 0.005f) << "t counts from the record's start, whatever its stamp";
 }
 
 TEST_F(DataAdderTest, TheChannelMaskSwitchesChannelsOff) {
