@@ -136,6 +136,7 @@ HRESULT TestDocument::SetupChannel(LONG channel, LONG enabled, VARIANT_BOOL, IUn
     entry.declared = true;
     entry.enabled = enabled != 0;
     entry.unit = unitText(unit);
+    entry.unitObject = ComPtr<IUnknown>(unit);
     entry.period = samplePeriod;
     mTickPeriod = *tickPeriod;
     return S_OK;

@@ -35,6 +35,10 @@ public:
 
     /// Null before the first record.
     const Recording* recording() const { return mRecording.get(); }
+    /// The unit object the data source declared the channel with; null for a channel not declared.
+    IUnknown* declaredUnit(std::size_t channel) const {
+        return channel < mChannels.size() ? mChannels[channel].unitObject.Get() : nullptr;
+    }
 
     HRESULT GetRecordEnd(LONG record, RecordPosition* end) override;
     /// Positions are (record << 32) | tick.
@@ -75,6 +79,7 @@ private:
         bool declared = false;
         bool enabled = false;
         std::string unit;
+        ComPtr<IUnknown> unitObject;
         PeriodFraction period;
         std::shared_ptr<const SampleExpression> formula; // of the open record; null when off
     };
