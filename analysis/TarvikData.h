@@ -68,6 +68,7 @@ public:
     // A loop trace (and the end-diastolic and end-systolic points) is drawn only for loops that start
     // before this position; (INT_MAX, INT_MAX) for no limit.
     void SetTraceLimit(TickPosition limit) { mTraceLimit = limit; }
+    TickPosition GetTraceLimit() const { return mTraceLimit; }
 
     // --- Views.
     // The cached extents of a relation plot's axes: y SW, dP/dt max or Ves (uncorrected loops),

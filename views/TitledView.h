@@ -6,9 +6,9 @@
 
 namespace Tarvik {
 
-template <UINT TitleId> class TitledView : public TarvikViewBase {
+template <UINT TitleId, class Base = TarvikViewBase> class TitledView : public Base {
 public:
-    using TarvikViewBase::TarvikViewBase;
+    using Base::Base;
 
     static const Ovo::String& GetTitle() {
         static const Ovo::String title = LoadViewTitle(TitleId);

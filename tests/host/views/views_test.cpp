@@ -42,7 +42,7 @@ TEST(ModuleViews, TheHostOpensTheModulesLoopViewInItsFrame) {
             user::Desktop::Current().Pump();
             const auto path = std::filesystem::temp_directory_path() / "tarvik-host-frame-loop-view.png";
             EXPECT_TRUE(user::SaveWindowPng(frame->FrameWindow(), path.string()));
-            EXPECT_EQ(gdi::ColorFromPixel(user::WindowPicture(window).Get(5, 5)), GetSysColor(COLOR_WINDOW));
+            EXPECT_EQ(gdi::ColorFromPixel(user::WindowPicture(window).Get(5, 5)), GetSysColor(COLOR_3DFACE));
             EXPECT_EQ(view->Close(), S_OK);
             EXPECT_FALSE(IsWindow(window));
         }
