@@ -148,6 +148,8 @@ template <class TBufType> void ETB::RegisterEnumCases(const char16_t* testName) 
     add(u"EventEnumTestSetSourcesPellumo", [this] { ExtLib::TestSetSources<TBufType>(config); });
 }
 
+template void ETB::RegisterEnumCases<OvoEventBase>(const char16_t* testName);
+
 void Tarvik_TestEdpDetector::RegisterTests() {
     RegisterEnumCases<TarvikEdpEvent>(u"Tarvik_TestEdpDetector");
 }

@@ -6,6 +6,7 @@
 // configuration afresh.
 
 #include "TestSuite/UnitTestHelperLib/EnumTestConfig.h"
+#include "analysis/OvoEventBase.h"
 #include "core/CComObjectRoot.h"
 #include "core/String.h"
 #include "platform/vantrel/UnitTest.h"
@@ -70,6 +71,10 @@ protected:
     ExtLib::EnumTestConfig config;
     std::uint32_t mRecordSize = 0; // bytes of one event record of the calculation under test
 };
+
+// Instantiated in SelfTests.cpp for the record types of the five tests; a test of a calculation
+// that gives plain value events derives from ETB and registers the cases over OvoEventBase.
+extern template void ETB::RegisterEnumCases<OvoEventBase>(const char16_t* testName);
 
 // The five tests, in the order they reach the registry.
 class Tarvik_TestEdpDetector : public ETB {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <limits>
 
 namespace ExtLib {
 namespace {
@@ -30,6 +31,22 @@ OvoBitset TakeBitset(Ovo::BitsetRep* rep) {
 
 bool NoBitSet(const OvoBitset& set) {
     return set.FindFirst() < 0;
+}
+
+/// The raw side a channel is declared with: volts without prefix, 2 decimals, an empty input range,
+/// and a shown range of +-10 when bit 31 of its flag word is set, else none (+inf to -inf).
+UnitRawInfo ChannelUnitInfo(DWORD flags) {
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    const bool tenVolts = (flags & 0x80000000u) != 0;
+    UnitRawInfo raw;
+    raw.rangeLow = 1.0;
+    raw.rangeHigh = 0.0;
+    raw.shownLow = tenVolts ? 10.0f : kInf;
+    raw.shownHigh = tenVolts ? -10.0f : -kInf;
+    raw.decimals = 2;
+    raw.prefixCode = 1;
+    raw.flags = 0;
+    return raw;
 }
 
 /// A sample period of 1 / rate seconds; the rate is truncated to a whole number of Hz first.
@@ -96,10 +113,13 @@ void DataAdderBase::DeclareChannels(IStrevDataSink* sink) {
     const PeriodFraction tickPeriod = PeriodOf(mTickRate);
     IUnitService* units = Tarvik::GetUnitService();
     for (std::size_t channel = 0; channel < mSampleRates.size(); ++channel) {
-        ComPtr<IUnitName> unit;
-        if (units)
-            units->CreateUnitName(1, ComPtr<IAutoOvoString>::Adopt(Ovo::String(u"V").GetInterface()).Get(),
-                                  unit.Put());
+        ComPtr<IUnknown> unit;
+        if (units) {
+            const UnitRawInfo raw =
+                ChannelUnitInfo(channel < mChannelFlags.size() ? mChannelFlags[channel] : DWORD{0});
+            units->CreateRawConversion(
+                &raw, ComPtr<IAutoOvoString>::Adopt(Ovo::String(u"V").GetInterface()).Get(), unit.Put());
+        }
         const PeriodFraction period = PeriodOf(mSampleRates[channel]);
         Check(channel < mSampleRates.size(),
               {kTestDataAdder, 428, "channel < (TChanIndex)(mSampleRates.size())"});

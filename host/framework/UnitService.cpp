@@ -200,6 +200,22 @@ HRESULT UnitService::MakeTwoPointConversion(DWORD, const UnitRawInfo* raw, IAuto
     return S_OK;
 }
 
+HRESULT UnitService::CreateRawConversion(const UnitRawInfo* raw, IAutoOvoString* baseText,
+                                         IUnknown** conversion) {
+    if (!conversion)
+        return E_POINTER;
+    *conversion = nullptr;
+    if (!raw || !validPrefix(raw->prefixCode))
+        return E_INVALIDARG;
+    ConversionRecord record;
+    record.raw = *raw;
+    record.rawUnit = ReadString(baseText);
+    record.scaling.prefixCode = raw->prefixCode;
+    record.scaledUnit = record.rawUnit;
+    *conversion = static_cast<IUnitConversion*>(new UnitConversion(std::move(record)));
+    return S_OK;
+}
+
 HRESULT UnitService::GetDefaultConversion(IUnknown** conversion) {
     if (!conversion)
         return E_POINTER;

@@ -24,6 +24,8 @@ public:
                                    DWORD decimals, DWORD flags, IUnknown** conversion,
                                    IAutoOvoString** unitText, IAutoOvoString** pointsText,
                                    DWORD* pointCount) override;
+    HRESULT CreateRawConversion(const UnitRawInfo* raw, IAutoOvoString* baseText,
+                                IUnknown** conversion) override;
     HRESULT GetDefaultConversion(IUnknown** conversion) override;
     HRESULT GetConversionRecordSize(IUnknown* conversion, DWORD* size) override;
     /// E_FAIL on a short or malformed stream, an unknown format, a prefix code outside 1 .. 11 or a

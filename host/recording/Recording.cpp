@@ -39,10 +39,12 @@ void Recording::addComment(std::int32_t record, Comment comment) {
     mutableRecord(record).addComment(std::move(comment));
 }
 
-void Recording::startSampling(double tickPeriod) {
+void Recording::startSampling(double tickPeriod, double startTime) {
     if (mSampling)
         throw std::logic_error("already sampling");
-    addRecord(Record(mChannels.size(), tickPeriod));
+    Record record(mChannels.size(), tickPeriod);
+    record.setStartTime(startTime);
+    addRecord(std::move(record));
     mSampling = true;
     const std::int32_t index = recordCount() - 1;
     tellObservers([index](RecordingObserver& o) { o.recordStarted(index); });

@@ -31,9 +31,10 @@ public:
     void addEvent(std::int32_t record, std::size_t channel, Event event);
     void addComment(std::int32_t record, Comment comment);
 
-    /// Starts a new, empty record with the given tick period (seconds) and tells observers.
-    /// Throws std::logic_error while already sampling, std::invalid_argument for a bad period.
-    void startSampling(double tickPeriod);
+    /// Starts a new, empty record with the given tick period (seconds) and start time (seconds of
+    /// the recording's clock) and tells observers. Throws std::logic_error while already sampling,
+    /// std::invalid_argument for a bad period or a start time that is not finite.
+    void startSampling(double tickPeriod, double startTime = 0.0);
     /// Appends one column per channel to the record being sampled and tells observers of a
     /// non-empty block. Throws std::logic_error when not sampling, and as Record::append.
     void appendBlock(std::span<const std::vector<float>> block);

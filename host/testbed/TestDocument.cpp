@@ -136,6 +136,7 @@ HRESULT TestDocument::SetupChannel(LONG channel, LONG enabled, VARIANT_BOOL, IUn
     entry.declared = true;
     entry.enabled = enabled != 0;
     entry.unit = unitText(unit);
+    entry.unitObject = ComPtr<IUnknown>(unit);
     entry.period = samplePeriod;
     mTickPeriod = *tickPeriod;
     return S_OK;
@@ -181,18 +182,19 @@ HRESULT TestDocument::readFormulas(IStrevDataSource* source) {
     return S_OK;
 }
 
-HRESULT TestDocument::NewRecord(LONG, IStrevDataSource* source, double tickPeriod, double, double, LONG, LONG,
-                                DWORD, VARIANT_BOOL) {
+HRESULT TestDocument::NewRecord(LONG, IStrevDataSource* source, double tickPeriod, double startTime, double,
+                                LONG, LONG, DWORD, VARIANT_BOOL) {
     VARIANT_BOOL can = VARIANT_FALSE;
     CanSample(&can);
-    if (!source || can != VARIANT_TRUE || !std::isfinite(tickPeriod) || tickPeriod <= 0.0)
+    if (!source || can != VARIANT_TRUE || !std::isfinite(tickPeriod) || tickPeriod <= 0.0 ||
+        !std::isfinite(startTime))
         return E_INVALIDARG;
     if (!mRecording)
         createRecording();
     const HRESULT hr = readFormulas(source);
     if (FAILED(hr))
         return hr;
-    mRecording->startSampling(tickPeriod);
+    mRecording->startSampling(tickPeriod, startTime);
     return S_OK;
 }
 

@@ -35,6 +35,10 @@ public:
 
     /// Null before the first record.
     const Recording* recording() const { return mRecording.get(); }
+    /// The unit object the data source declared the channel with; null for a channel not declared.
+    IUnknown* declaredUnit(std::size_t channel) const {
+        return channel < mChannels.size() ? mChannels[channel].unitObject.Get() : nullptr;
+    }
 
     HRESULT GetRecordEnd(LONG record, RecordPosition* end) override;
     /// Positions are (record << 32) | tick.
@@ -57,8 +61,9 @@ public:
     /// holds (once it holds any), and no record is open.
     HRESULT CanSample(VARIANT_BOOL* canSample) override;
     HRESULT StartSampling(LONG) override { return S_OK; }
-    /// E_INVALIDARG when the document cannot sample or a channel's source gives no formula the
-    /// engine can compute; nothing is opened then.
+    /// Opens a record stamped with startTime. E_INVALIDARG when the document cannot sample, the
+    /// start time is not finite or a channel's source gives no formula the engine can compute;
+    /// nothing is opened then.
     HRESULT NewRecord(LONG, IStrevDataSource* source, double tickPeriod, double startTime, double, LONG, LONG,
                       DWORD option, VARIANT_BOOL) override;
     HRESULT AddTicks(LONG count) override;
@@ -74,6 +79,7 @@ private:
         bool declared = false;
         bool enabled = false;
         std::string unit;
+        ComPtr<IUnknown> unitObject;
         PeriodFraction period;
         std::shared_ptr<const SampleExpression> formula; // of the open record; null when off
     };

@@ -102,12 +102,17 @@ struct IUnitService : IUnknown {
                                            LONG prefixCode, DWORD decimals, DWORD flags,
                                            IUnknown** conversion, IAutoOvoString** unitText,
                                            IAutoOvoString** pointsText, DWORD* pointCount) = 0; // slot 4
-    virtual HRESULT Reserved5() { return E_NOTIMPL; }                                           // slot 5
-    virtual HRESULT Reserved6() { return E_NOTIMPL; }                                           // slot 6
-    virtual HRESULT Reserved7() { return E_NOTIMPL; }                                           // slot 7
-    virtual HRESULT Reserved8() { return E_NOTIMPL; }                                           // slot 8
-    virtual HRESULT Reserved9() { return E_NOTIMPL; }                                           // slot 9
-    virtual HRESULT Reserved10() { return E_NOTIMPL; }                                          // slot 10
+    // A conversion without scaling from the raw side *raw of a channel and the raw unit's base text:
+    // what a data source declares its channels with. E_INVALIDARG for a prefix code outside 1..11.
+    virtual HRESULT CreateRawConversion(const UnitRawInfo* raw, IAutoOvoString* baseText,
+                                        IUnknown** conversion) {
+        return E_NOTIMPL;
+    }                                                  // slot 5
+    virtual HRESULT Reserved6() { return E_NOTIMPL; }  // slot 6
+    virtual HRESULT Reserved7() { return E_NOTIMPL; }  // slot 7
+    virtual HRESULT Reserved8() { return E_NOTIMPL; }  // slot 8
+    virtual HRESULT Reserved9() { return E_NOTIMPL; }  // slot 9
+    virtual HRESULT Reserved10() { return E_NOTIMPL; } // slot 10
     // The conversion a channel has when nothing else is known of it.
     virtual HRESULT GetDefaultConversion(IUnknown** conversion) = 0; // slot 11
     // The size of the conversion record behind a conversion of this service; E_INVALIDARG for

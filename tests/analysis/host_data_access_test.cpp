@@ -189,6 +189,8 @@ TEST(EnumGetter, ReadsACalculationOverTheChannelsItsFormulaNames) {
         document.sinks.front()->OnRecordEnd(0, 0);
         EXPECT_EQ(recordEnds, 1);
         EXPECT_FALSE(reader.Started());
+        EXPECT_EQ(document.sinks.front()->OnRecordEnd(0, 0), S_OK) << "no read open: only the action runs";
+        EXPECT_EQ(recordEnds, 2);
     }
     EXPECT_TRUE(document.sinks.empty()) << "the reader withdraws when it goes";
 }

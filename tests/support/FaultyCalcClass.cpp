@@ -46,6 +46,7 @@ public:
         mKnown = 0;
         mComplete = false;
         mPos = 0;
+        mRepeated = false;
         return mSource ? S_OK : E_FAIL;
     }
     HRESULT Seek(LONG tick) override {
@@ -98,6 +99,7 @@ private:
     bool mOnline = false;
     bool mComplete = false;
     bool mSkipPending = false; // BounceSkips: the first Next after a Seek past tick 0 skips an event
+    bool mRepeated = false;    // OnlineRepeats: the repeat was given
     LONG mKnown = 0;           // ticks of data read so far
     LONG mPos = 0;             // the next unexamined tick
 };
@@ -136,6 +138,11 @@ HRESULT FaultyEnumerator::Next(ULONG bufferBytes, LONG tickLimit, void* buffer, 
     const bool reversed = mFault == Fault::OnlineReversed && mOnline;
     if (reversed && !mComplete && *count % 2 == 1)
         --*count, --k; // the first of a pair waits for the second
+    if (mFault == Fault::OnlineRepeats && mOnline && k > 0 && !mRepeated && *count > 0 && *count < capacity) {
+        events[*count] = events[*count - 1];
+        ++*count;
+        mRepeated = true;
+    }
     if (*count > 0)
         mPos = events[*count - 1].tick + 1;
     if (reversed)

@@ -25,8 +25,9 @@ enum class Fault {
     RepeatsForever = 11,  // gives the first events again and again, never reaching the end tick
     StuckBeforeEnd = 12,  // S_OK with no event five ticks before the record's end, forever
     OnlineStopsEarly =
-        13,          // while sampling, events wait for 200 more ticks; those the record ends on never come
-    OverCounts = 14, // while sampling, claims a buffer's worth more records than it wrote
+        13,             // while sampling, events wait for 200 more ticks; those the record ends on never come
+    OverCounts = 14,    // while sampling, claims a buffer's worth more records than it wrote
+    OnlineRepeats = 15, // while sampling, gives the last event of its first batch twice
 };
 
 class FaultyCalcClass : public Vantrel::Testing::TestCalcClass {

@@ -2,14 +2,20 @@
 #include "TestSuite/UnitTestHelperLib/TestDocumentAccess.h"
 #include "TestSuite/UnitTestHelperLib/UnitTestException.h"
 #include "core/BitsetRep.h"
+#include "host/engine/IRecordingHost.h"
+#include "host/recording/Recording.h"
+#include "host/testbed/TestDocument.h"
 #include "platform/vantrel/IDocumentData.h"
 #include "platform/vantrel/IRecordData.h"
+#include "platform/vantrel/IUnitService.h"
 #include "tests/support/ModuleHost.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
+#include <ctime>
+#include <limits>
 
 namespace ExtLib {
 namespace {
@@ -97,6 +103,50 @@ TEST_F(DataAdderTest, AnnouncesTicksOnlyUpToTheRecordsEnd) {
     document.Query<IRecordData>(IID_IRecordData)->GetRecordEnd(0, &end);
     EXPECT_EQ(end.mRecordOffset, 250);
     EXPECT_EQ(FailureOf([&] { adder->AddTicks(1); }), "TestDataAdder, Line 487 [mSink]");
+}
+
+TEST_F(DataAdderTest, ARecordIsStampedWithItsStartTimeAndZeroMeansNow) {
+    auto adder = Adder();
+    const double before = static_cast<double>(std::time(nullptr));
+    AddOfflineDataAtRate({Ovo::String(u"t")}, *adder.Get(), 10, 1000.0, 0.0);
+    const double after = static_cast<double>(std::time(nullptr));
+    AddOfflineDataAtRate({Ovo::String(u"t")}, *adder.Get(), 10, 1000.0, 1234.5);
+    const Vantrel::Recording* recording =
+        document.Query<Vantrel::IRecordingHost>(Vantrel::IID_IRecordingHost)->GetRecording();
+    ASSERT_EQ(recording->recordCount(), 2);
+    EXPECT_GE(recording->record(0).startTime(), before);
+    EXPECT_LE(recording->record(0).startTime(), after);
+    EXPECT_EQ(recording->record(1).startTime(), 1234.5);
+    EXPECT_FLOAT_EQ(Samples(0, 1)[5], 0.005f) << "t counts from the record's start, whatever its stamp";
+}
+
+TEST_F(DataAdderTest, ChannelsAreDeclaredInVoltsShownAtTenVoltsWhenTheirFlagAsksForIt) {
+    auto adder = Adder();
+    const DWORD flags[] = {0x80000000u, 0x7FFFFFFFu};
+    adder->SetChannelFlags(2, flags);
+    AddOfflineDataAtRate({Ovo::String(u"t"), Ovo::String(u"t"), Ovo::String(u"t")}, *adder.Get(), 10, 1000.0,
+                         0.0);
+    auto* declared = static_cast<Vantrel::TestDocument*>(document.Query<IRecordData>(IID_IRecordData).Get());
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float shownLow, shownHigh;
+    } expected[] = {{10.0f, -10.0f}, {inf, -inf}, {inf, -inf}}; // the third channel has no flag word
+    for (std::size_t channel = 0; channel < 3; ++channel) {
+        auto conversion =
+            ComPtr<IUnknown>(declared->declaredUnit(channel)).Query<IUnitConversion>(IID_IUnitConversion);
+        ASSERT_TRUE(conversion) << channel;
+        UnitRawInfo raw;
+        Ovo::String unit;
+        ASSERT_EQ(conversion->GetConversionInfo(&raw, Ovo::OvoStringOutParam(unit), nullptr, nullptr), S_OK);
+        EXPECT_EQ(unit, Ovo::String(u"V"));
+        EXPECT_EQ(raw.rangeLow, 1.0);
+        EXPECT_EQ(raw.rangeHigh, 0.0);
+        EXPECT_EQ(raw.shownLow, expected[channel].shownLow) << channel;
+        EXPECT_EQ(raw.shownHigh, expected[channel].shownHigh) << channel;
+        EXPECT_EQ(raw.decimals, 2u);
+        EXPECT_EQ(raw.prefixCode, 1);
+        EXPECT_EQ(raw.flags, 0);
+    }
 }
 
 TEST_F(DataAdderTest, TheChannelMaskSwitchesChannelsOff) {

@@ -130,6 +130,9 @@ const RoutineCase kCases[] = {
     {"OnlineOffline", OnlineOfflineComparison<OvoEventBase>, Fault::OnlineReversed,
      "UnitTestHelperLib/TestStandardRoutinescpp, Line 323 [EventHelper::same(buf[i],vec[ndx+i])], [Event #0 "
      "differs between online and offline ([150, 2] vs [50, 1]).]"},
+    {"OnlineOffline", OnlineOfflineComparison<OvoEventBase>, Fault::OnlineRepeats,
+     "UnitTestHelperLib/TestStandardRoutinescpp, Line 323 [EventHelper::same(buf[i],vec[ndx+i])], [Event #1 "
+     "differs between online and offline ([50, 1] vs [150, 2]).]"},
     {"OnlineOffline", OnlineOfflineComparison<OvoEventBase>, Fault::OnlineStopsEarly,
      "UnitTestHelperLib/TestStandardRoutinescpp, Line 336 [ndx==vec.size()], [Offline found 20 events, but "
      "online found 18 events!]"},

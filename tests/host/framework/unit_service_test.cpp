@@ -175,6 +175,28 @@ TEST_F(UnitServiceTest, WritesAndReadsConversionsBack) {
     EXPECT_FALSE(none);
 }
 
+TEST_F(UnitServiceTest, ARawConversionKeepsItsRawSideAndDoesNotScale) {
+    UnitRawInfo raw;
+    raw.rangeLow = -5.0;
+    raw.rangeHigh = 5.0;
+    raw.shownLow = -10.0f;
+    raw.shownHigh = 10.0f;
+    raw.decimals = 3;
+    raw.prefixCode = 7;
+    ComPtr<IUnknown> made;
+    ASSERT_EQ(service->CreateRawConversion(&raw, text(u"V").Get(), made.Put()), S_OK);
+    const ConversionRecord& record = recordOf(made);
+    EXPECT_EQ(record.raw.shownHigh, 10.0f);
+    EXPECT_EQ(record.raw.decimals, 3u);
+    EXPECT_EQ(record.scaling.hasScaling, 0);
+    EXPECT_EQ(describe(made.Get()).prefix, 7);
+    EXPECT_EQ(describe(made.Get()).base, "V");
+    raw.prefixCode = 12;
+    EXPECT_EQ(service->CreateRawConversion(&raw, text(u"V").Get(), made.Put()), E_INVALIDARG);
+    EXPECT_FALSE(made);
+    EXPECT_EQ(service->CreateRawConversion(nullptr, text(u"V").Get(), made.Put()), E_INVALIDARG);
+}
+
 TEST_F(UnitServiceTest, RefusesBadPrefixesStreamsAndObjectsThatAreNoUnits) {
     ComPtr<IUnitName> unit;
     EXPECT_EQ(service->CreateUnitName(0, nullptr, unit.Put()), E_INVALIDARG);

@@ -31,7 +31,7 @@ TEST(Recording, SamplingAppendsBlocksToANewLastRecordAndTellsObservers) {
     Log log;
     recording.addObserver(&log);
 
-    recording.startSampling(0.002);
+    recording.startSampling(0.002, 1234.5);
     const std::vector<std::vector<float>> first{{10, 11, 12}, {20, 21, 22}};
     const std::vector<std::vector<float>> empty{{}, {}};
     const std::vector<std::vector<float>> second{{13}, {23}};
@@ -44,6 +44,7 @@ TEST(Recording, SamplingAppendsBlocksToANewLastRecordAndTellsObservers) {
     ASSERT_EQ(recording.recordCount(), 2);
     const Record& sampled = recording.record(1);
     EXPECT_EQ(sampled.tickPeriod(), 0.002);
+    EXPECT_EQ(sampled.startTime(), 1234.5);
     EXPECT_EQ(sampled.tickCount(), 4);
     EXPECT_EQ(std::vector<float>(sampled.samples(1).begin(), sampled.samples(1).end()),
               (std::vector<float>{20, 21, 22, 23}));
@@ -74,6 +75,8 @@ TEST(Recording, RefusesBadRecordsAndPeriods) {
     for (const double period :
          {0.0, -0.001, std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
         EXPECT_THROW(recording.startSampling(period), std::invalid_argument) << period;
+    EXPECT_THROW(recording.startSampling(0.001, std::numeric_limits<double>::quiet_NaN()),
+                 std::invalid_argument);
     EXPECT_FALSE(recording.sampling());
     EXPECT_THROW(recording.record(0), std::out_of_range);
     EXPECT_THROW(recording.record(-1), std::out_of_range);
